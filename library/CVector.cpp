@@ -1,0 +1,204 @@
+#include "CVector.h"
+
+#include <cmath>
+#include <iostream>
+
+namespace
+{
+const double kDeg2Rad = 0.017453292519943295;
+const double kRad2Deg = 57.29577951308232;
+}
+
+CVector::CVector() : x(0), y(0), mag(0), mag2(0), dir(0)
+{
+}
+
+CVector::CVector(float newX, float newY) : x(newX), y(newY), mag(0), mag2(0), dir(0)
+{
+  CalcMag();
+  CalcMag2();
+  CalcDir();
+}
+
+void CVector::SetVector(CVector v)
+{
+  *this = v;
+}
+
+void CVector::SetX(float newX)
+{
+  x = newX;
+  CalcFromXY();
+}
+
+void CVector::SetY(float newY)
+{
+  y = newY;
+  CalcFromXY();
+}
+
+void CVector::SetMag(float m)
+{
+  mag = m;
+  mag2 = static_cast<float>(static_cast<double>(m) * m);
+  CalcFromMagDir();
+}
+
+void CVector::SetDir(float d)
+{
+  dir = d;
+  CalcFromMagDir();
+}
+
+// Products and sums of squares in double: float squares of field-sized
+// numbers lose the last digits that distances are compared on.
+void CVector::CalcMag()
+{
+  mag = static_cast<float>(std::sqrt(static_cast<double>(x) * x + static_cast<double>(y) * y));
+}
+
+void CVector::CalcMag2()
+{
+  mag2 = static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
+}
+
+void CVector::CalcDir()
+{
+  if (x == 0 && y == 0)
+  {
+    dir = 0;
+    return;
+  }
+  // The sign of a zero y is kept on purpose: it decides 180 against -180.
+  dir = static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)) * kRad2Deg);
+}
+
+void CVector::CalcFromXY()
+{
+  CalcMag();
+  CalcMag2();
+  CalcDir();
+}
+
+void CVector::CalcFromMagDir()
+{
+  const double r = dir * kDeg2Rad;
+  x = static_cast<float>(mag * std::cos(r));
+  y = static_cast<float>(mag * std::sin(r));
+}
+
+CVector &CVector::operator+=(const CVector &v)
+{
+  x += v.x;
+  y += v.y;
+  CalcFromXY();
+  return *this;
+}
+
+CVector &CVector::operator-=(const CVector &v)
+{
+  x -= v.x;
+  y -= v.y;
+  CalcFromXY();
+  return *this;
+}
+
+CVector &CVector::operator*=(const float &f)
+{
+  x *= f;
+  y *= f;
+  CalcFromXY();
+  return *this;
+}
+
+CVector &CVector::operator/=(const float &f)
+{
+  x /= f;
+  y /= f;
+  CalcFromXY();
+  return *this;
+}
+
+CVector CVector::operator+(const CVector &v) const
+{
+  return CVector(x + v.x, y + v.y);
+}
+
+CVector CVector::operator-(const CVector &v) const
+{
+  return CVector(x - v.x, y - v.y);
+}
+
+CVector CVector::operator*(const float &f) const
+{
+  return CVector(x * f, y * f);
+}
+
+CVector CVector::operator/(const float &f) const
+{
+  return CVector(x / f, y / f);
+}
+
+CVector CVector::Rotate(float a) const
+{
+  const double r = (static_cast<double>(dir) + a) * kDeg2Rad;
+  return CVector(static_cast<float>(mag * std::cos(r)), static_cast<float>(mag * std::sin(r)));
+}
+
+CVector CVector::SetLength(float len) const
+{
+  // Scaling a zero vector divides by its zero magnitude; a NaN position would
+  // travel silently into the world model and the commands.
+  if (mag == 0)
+    return CVector(0, 0);
+  return *this * (len / mag);
+}
+
+CVector CVector::Normalise() const
+{
+  return SetLength(1.0f);
+}
+
+CVector CVector::WeightedAverage(const CVector &v, float w) const
+{
+  const double keep = 1.0 - w;
+  return CVector(static_cast<float>(x * keep + static_cast<double>(v.x) * w),
+                 static_cast<float>(y * keep + static_cast<double>(v.y) * w));
+}
+
+float CVector::dist(const CVector &v) const
+{
+  return (*this - v).GetMag();
+}
+
+float CVector::dist2(const CVector &v) const
+{
+  return (*this - v).GetMag2();
+}
+
+CVector CVector::Global2Relative(CVector origin, float heading) const
+{
+  return (*this - origin).Rotate(-heading);
+}
+
+CVector CVector::Relative2Global(CVector origin, float heading) const
+{
+  return Rotate(heading) + origin;
+}
+
+void CVector::Display() const
+{
+  std::cout << "VECTOR with X, Y, Mag, Mag2, Dir: " << x << ", " << y << ", " << mag << ", " << mag2 << ", "
+            << dir << std::endl;
+}
+
+CVector Polar2CVector(float magnitude, float direction)
+{
+  const double r = direction * kDeg2Rad;
+  return CVector(static_cast<float>(magnitude * std::cos(r)), static_cast<float>(magnitude * std::sin(r)));
+}
+
+CVector Global2Relative2Me(CVector point, CVector origin, float heading)
+{
+  return point.Global2Relative(origin, heading);
+}
