@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "AudioScan.h"
+
+namespace
+{
+
+HeardMessage Hear(const std::string &text)
+{
+    HeardMessage heard;
+    EXPECT_TRUE(ScanHear(text.c_str(), text.size(), heard)) << text;
+    return heard;
+}
+
+} // namespace
+
+TEST(AudioScan, SendersAndTheirTexts)
+{
+    struct Case
+    {
+        const char *message;
+        int time;
+        HearSender sender;
+        int direction;
+        const char *text;
+    } cases[] = {
+        {"(hear 217 referee play_on)", 217, HearSender::Referee, 0, "play_on"},
+        {"(hear 11 referee goal_l_1)", 11, HearSender::Referee, 0, "goal_l_1"},
+        {"(hear 55 self quoted hello)", 55, HearSender::Self, 0, "quoted hello"},
+        {"(hear 0 online_coach_left coach_hello)", 0, HearSender::Coach, 0, "coach_hello"},
+        {"(hear 0 online_coach_right go)", 0, HearSender::Coach, 0, "go"},
+        {"(hear 55 -174 quoted hello)", 55, HearSender::Player, -174, "quoted hello"},
+        {"(hear 0 0 hello)", 0, HearSender::Player, 0, "hello"},
+        // What a coach hears of a player: no direction, nothing for us.
+        {"(hear 55 (player TestTeam 1) hello)", 55, HearSender::None, 0, ""},
+        {"(hear 55 robot play_on)", 55, HearSender::None, 0, ""},
+        {"(hear 55 -30)", 55, HearSender::None, 0, ""},
+    };
+    for (const Case &c : cases)
+    {
+        std::string text = std::string(c.message) + '\0';
+        HeardMessage heard = Hear(text);
+        EXPECT_EQ(c.time, heard.time) << c.message;
+        EXPECT_EQ(c.sender, heard.sender) << c.message;
+        EXPECT_EQ(c.direction, heard.direction) << c.message;
+        EXPECT_STREQ(c.text, heard.text) << c.message;
+    }
+    HeardMessage heard;
+    EXPECT_FALSE(ScanHear("(hear x)", 8, heard));
+}
+
+TEST(AudioScan, LongTextIsCutAndTerminated)
+{
+    std::string said(2000, 'A');
+    HeardMessage heard = Hear("(hear 5 -30 " + said + ")");
+    EXPECT_EQ(HearSender::Player, heard.sender);
+    EXPECT_EQ(639u, std::strlen(heard.text));
+}

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "FlagTable.h"
+#include "VisualScan.h"
+
+namespace
+{
+
+// Each object is given as the text from its letter on, followed by the rest
+// of a message, so that the consumed count can be checked against it.
+const std::string kRest = " ((b) 1 2))";
+
+std::size_t Consumed(const std::string &object)
+{
+    return object.size();
+}
+
+struct FlagCase
+{
+    const char *name;
+    int number;
+};
+
+const FlagCase kFlagCases[] = {
+    {"c", 1},      {"p l b", 2},  {"p l c", 3},  {"p l t", 4},  {"p r t", 5},  {"p r c", 6},
+    {"p r b", 7},  {"l b", 8},    {"g l b", 9},  {"g l t", 10}, {"l t", 11},   {"c t", 12},
+    {"r t", 13},   {"g r t", 14}, {"g r b", 15}, {"r b", 16},   {"c b", 17},   {"l b 30", 18},
+    {"l b 20", 19}, {"l b 10", 20}, {"l 0", 21},  {"l t 10", 22}, {"l t 20", 23}, {"l t 30", 24},
+    {"t l 50", 25}, {"t l 40", 26}, {"t l 30", 27}, {"t l 20", 28}, {"t l 10", 29}, {"t 0", 30},
+    {"t r 10", 31}, {"t r 20", 32}, {"t r 30", 33}, {"t r 40", 34}, {"t r 50", 35}, {"r t 30", 36},
+    {"r t 20", 37}, {"r t 10", 38}, {"r 0", 39},   {"r b 10", 40}, {"r b 20", 41}, {"r b 30", 42},
+    {"b r 50", 43}, {"b r 40", 44}, {"b r 30", 45}, {"b r 20", 46}, {"b r 10", 47}, {"b 0", 48},
+    {"b l 10", 49}, {"b l 20", 50}, {"b l 30", 51}, {"b l 40", 52}, {"b l 50", 53},
+};
+
+} // namespace
+
+TEST(VisualScan, EveryFlagNameGivesItsNumber)
+{
+    ASSERT_EQ(53u, sizeof kFlagCases / sizeof kFlagCases[0]);
+    for (const FlagCase &c : kFlagCases)
+    {
+        for (const char *values : {" 10.5 -20)", " 10.5 -20 0.1 -0.2)"})
+        {
+            std::string object = std::string("f ") + c.name + ")" + values;
+            std::string text = object + kRest;
+            SeenFlag flag;
+            EXPECT_EQ(Consumed(object), ScanFlag(text.c_str(), text.size(), true, flag)) << object;
+            EXPECT_TRUE(flag.knownName) << object;
+            EXPECT_EQ(c.number, FlagNumber(flag.kind, flag.across, flag.along, flag.number)) << object;
+            EXPECT_FLOAT_EQ(10.5f, flag.distance) << object;
+            EXPECT_FLOAT_EQ(-20.0f, flag.direction) << object;
+        }
+    }
+}
+
+TEST(VisualScan, UnnamedAndUnknownFlags)
+{
+    std::string text = "F) 2.1 170)" + kRest;
+    SeenFlag flag;
+    EXPECT_EQ(11u, ScanFlag(text.c_str(), text.size(), false, flag));
+    EXPECT_EQ(0, FlagNumber(flag.kind, flag.across, flag.along, flag.number));
+    EXPECT_FLOAT_EQ(2.1f, flag.distance);
+    EXPECT_FLOAT_EQ(-999.0f, flag.distanceChange);
+
+    // A letter that names no flag: reported by the caller, the whole object
+    // skipped, nothing measured.
+    text = "f x y) 3 4)" + kRest;
+    EXPECT_EQ(11u, ScanFlag(text.c_str(), text.size(), true, flag));
+    EXPECT_FALSE(flag.knownName);
+    EXPECT_FLOAT_EQ(-999.0f, flag.distance);
+
+    // Letters that fit no row are rejected outside the store's range.
+    EXPECT_EQ(kNoSuchFlag, FlagNumber('u', 'c', 'c', -999));
+    EXPECT_EQ(kNoSuchFlag, FlagNumber('h', 'l', 'b', 40));
+    EXPECT_GT(kNoSuchFlag, 53);
+}
+
+TEST(VisualScan, PlayerForms)
+{
+    struct Case
+    {
+        const char *object;
+        bool named;
+        int number;
+        char team;
+        const char *teamName;
+        float values[6];
+        bool goalie;
+    } cases[] = {
+        {"P) 1.1 45)", false, 0, 'c', "", {1.1f, 45, -999, -999, -999, -999}, false},
+        {"p) 60.3 12)", true, -999, 'u', "", {60.3f, 12, -999, -999, -999, -999}, false},
+        {"p \"TestTeam\") 24.5 -3)", true, -999, 'u', "TestTeam", {24.5f, -3, -999, -999, -999, -999}, false},
+        {"p \"TestTeam\" 3) 20.1 -4)", true, 3, 'u', "TestTeam", {20.1f, -4, -999, -999, -999, -999}, false},
+        {"p \"TestTeam\" 3) 5 6 0.1 -0.2 30 40)", true, 3, 'u', "TestTeam", {5, 6, 0.1f, -0.2f, 30, 40}, false},
+        {"p \"OtherTeam\" 1 goalie) 3 0 -0 0 -176 -176)", true, 1, 'u', "OtherTeam", {3, 0, 0, 0, -176, -176},
+         true},
+        {"p \"OtherTeam\" 1 goalie) 33 -1)", true, 1, 'u', "OtherTeam", {33, -1, -999, -999, -999, -999}, true},
+        // Two changes without the facings: the object still ends at its
+        // closing parenthesis.
+        {"p \"TestTeam\" 7) 5 6 0.1 -0.2)", true, 7, 'u', "TestTeam", {5, 6, 0.1f, -0.2f, -999, -999}, false},
+    };
+    for (const Case &c : cases)
+    {
+        std::string text = c.object + kRest;
+        SeenPlayer player;
+        EXPECT_EQ(std::strlen(c.object), ScanPlayer(text.c_str(), text.size(), c.named, player)) << c.object;
+        EXPECT_EQ(c.number, player.number) << c.object;
+        EXPECT_EQ(c.team, player.team) << c.object;
+        EXPECT_STREQ(c.teamName, player.teamName) << c.object;
+        const float got[6] = {player.distance,       player.direction,  player.distanceChange,
+                              player.directionChange, player.bodyFacing, player.headFacing};
+        for (int i = 0; i < 6; ++i)
+            EXPECT_FLOAT_EQ(c.values[i], got[i]) << c.object << " value " << i;
+        EXPECT_EQ(c.goalie, player.goalie) << c.object;
+    }
+}
+
+TEST(VisualScan, LongTeamNameIsCutAndSkipped)
+{
+    std::string name(60, 'N');
+    std::string object = "p \"" + name + "\" 4) 5 6)";
+    std::string text = object + kRest;
+    SeenPlayer player;
+    EXPECT_EQ(object.size(), ScanPlayer(text.c_str(), text.size(), true, player));
+    EXPECT_EQ(std::string(31, 'N'), player.teamName);
+    EXPECT_EQ(4, player.number);
+    EXPECT_FLOAT_EQ(6.0f, player.direction);
+}
+
+TEST(VisualScan, BallGoalAndLineForms)
+{
+    SeenBall ball;
+    std::string text = "b) 2.7 -32 0.5 -1)" + kRest;
+    EXPECT_EQ(18u, ScanBall(text.c_str(), text.size(), true, ball));
+    EXPECT_FLOAT_EQ(2.7f, ball.distance);
+    EXPECT_FLOAT_EQ(-1.0f, ball.directionChange);
+    EXPECT_EQ(0, ball.close);
+    text = "b) 40.4 -9)" + kRest;
+    EXPECT_EQ(11u, ScanBall(text.c_str(), text.size(), true, ball));
+    EXPECT_FLOAT_EQ(-9.0f, ball.direction);
+    EXPECT_FLOAT_EQ(-999.0f, ball.distanceChange);
+    EXPECT_FLOAT_EQ(-999.0f, ball.directionChange);
+    text = "B) 1.2 180)" + kRest;
+    EXPECT_EQ(11u, ScanBall(text.c_str(), text.size(), false, ball));
+    EXPECT_EQ(1, ball.close);
+    EXPECT_FLOAT_EQ(180.0f, ball.direction);
+
+    SeenGoal goal;
+    text = "g r) 62.8 0)" + kRest;
+    EXPECT_EQ(12u, ScanGoal(text.c_str(), text.size(), true, goal));
+    EXPECT_EQ('r', goal.side);
+    EXPECT_FLOAT_EQ(62.8f, goal.distance);
+    // A goal with changes, as a real server sends when it is close.
+    text = "g l) 12.3 -5 0.1 0.2)" + kRest;
+    EXPECT_EQ(21u, ScanGoal(text.c_str(), text.size(), true, goal));
+    EXPECT_EQ('l', goal.side);
+    EXPECT_FLOAT_EQ(-5.0f, goal.direction);
+    text = "G) 1.5 -179)" + kRest;
+    EXPECT_EQ(12u, ScanGoal(text.c_str(), text.size(), false, goal));
+    EXPECT_EQ('c', goal.side);
+
+    SeenLine line;
+    text = "l b) 52.6 -39)" + kRest;
+    EXPECT_EQ(14u, ScanLine(text.c_str(), text.size(), true, line));
+    EXPECT_EQ('b', line.side);
+    EXPECT_FLOAT_EQ(-39.0f, line.direction);
+    text = "L) 3 4)" + kRest;
+    EXPECT_EQ(7u, ScanLine(text.c_str(), text.size(), false, line));
+    EXPECT_EQ('c', line.side);
+}
+
+TEST(VisualScan, MalformedObjectsEndAtTheirParenthesisOrTheText)
+{
+    // Low quality gives only a direction; the object is still skipped whole.
+    for (const char *object : {"g l) 42)", "p \"TestTeam\" 3) 45)", "f c t) 18)", "b) x y)"})
+    {
+        std::string text = std::string(object) + kRest;
+        SeenGoal goal;
+        SeenPlayer player;
+        SeenFlag flag;
+        SeenBall ball;
+        std::size_t consumed = object[0] == 'g'   ? ScanGoal(text.c_str(), text.size(), true, goal)
+                               : object[0] == 'p' ? ScanPlayer(text.c_str(), text.size(), true, player)
+                               : object[0] == 'f' ? ScanFlag(text.c_str(), text.size(), true, flag)
+                                                  : ScanBall(text.c_str(), text.size(), true, ball);
+        EXPECT_EQ(std::strlen(object), consumed) << object;
+    }
+    // Cut texts end at their end, whether at the length or at a NUL.
+    const char cut[] = "p \"TestTeam\" 3) 5";
+    SeenPlayer player;
+    EXPECT_EQ(sizeof cut - 1, ScanPlayer(cut, sizeof cut - 1, true, player));
+    const char withNul[] = "f l b 1\0) 3 4)";
+    SeenFlag flag;
+    EXPECT_EQ(7u, ScanFlag(withNul, sizeof withNul - 1, true, flag));
+}
+
+TEST(VisualScan, VisualTime)
+{
+    int time = -1;
+    const char see[] = "(see 217 ((b) 1 2))";
+    EXPECT_EQ(8u, ScanVisualTime(see, sizeof see - 1, time));
+    EXPECT_EQ(217, time);
+    EXPECT_EQ(0u, ScanVisualTime("(sea 1)", 7, time));
+}
