@@ -1,0 +1,334 @@
+#include "MCString.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::string Of(const MCString &s)
+{
+  const char *text = s;
+  return text ? std::string(text) : std::string("<null>");
+}
+
+// A scratch directory removed with everything in it.
+class ScratchDirectory
+{
+public:
+  ScratchDirectory()
+  {
+    char pattern[] = "/tmp/mcstring-XXXXXX";
+    const char *made = mkdtemp(pattern);
+    path = made ? made : "";
+  }
+  ~ScratchDirectory()
+  {
+    for (const std::string &file : files)
+      unlink(file.c_str());
+    rmdir(path.c_str());
+  }
+  std::string Write(const char *name, const std::string &contents)
+  {
+    std::string file = Add(name);
+    FILE *out = std::fopen(file.c_str(), "wb");
+    if (out)
+    {
+      std::fwrite(contents.data(), 1, contents.size(), out);
+      std::fclose(out);
+    }
+    return file;
+  }
+  std::string Add(const char *name)
+  {
+    files.push_back(path + "/" + name);
+    return files.back();
+  }
+  std::string path;
+
+private:
+  std::vector<std::string> files;
+};
+}
+
+TEST(MCStringOffsets, StartAndEndOffsets)
+{
+  MCString s("abcde");
+  EXPECT_EQ(s.normaloffset(-2), 3);
+  EXPECT_EQ(s.normaloffset(9), 5);
+  EXPECT_EQ(s.normaloffset(-9), 0);
+  EXPECT_EQ(s.endoffset(0), 5);
+  EXPECT_EQ(s.endoffset(-1), 4);
+  EXPECT_EQ(MCString().endoffset(0), 0);
+}
+
+TEST(MCStringSearch, CharactersForwardAndBackward)
+{
+  MCString s("a:b:c");
+  EXPECT_EQ(s.index(':', 0, 0), 1);
+  EXPECT_EQ(s.rindex(':', 0, 0), 3);
+  EXPECT_EQ(s.index(':', 3, 1), -1);
+  EXPECT_EQ(s.rindex(':', 3, 1), -1);
+  EXPECT_EQ(s.index(':', 2, 0), 3);
+  EXPECT_EQ(s.index('x', 0, 0), -1);
+  // With a nonzero end the backward search examines the end position itself,
+  // where the forward search stops before it.
+  EXPECT_EQ(s.index(':', 0, 3), 1);
+  EXPECT_EQ(s.rindex(':', 0, 3), 3);
+  EXPECT_EQ(s.rindex(':', 0, 2), 1);
+  EXPECT_EQ(s.rindex(':', -2, 0), 3);
+  EXPECT_EQ(s.rindex(':', -1, 0), -1);
+}
+
+TEST(MCStringSearch, PatternsMustFitWhollyInTheRange)
+{
+  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, 0), 2);
+  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, -1), -1);
+  EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 0), 2);
+  EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 3), 0);
+  EXPECT_EQ(MCString("ababaa").index(MCString("ab"), 1, 0), 2);
+  EXPECT_EQ(MCString("ab").index(MCString("abc"), 0, 0), -1);
+  EXPECT_EQ(MCString("ab").rindex(MCString("abc"), 0, 0), -1);
+  EXPECT_EQ(MCString("abab").index(MCString("ab"), 3, 1), -1);
+  EXPECT_EQ(MCString("abc").index(MCString(""), 0, 0), -1);
+  // A candidate's first character alone is not a match.
+  EXPECT_EQ(MCString("aXaY").index(MCString("aY"), 0, 0), 2);
+}
+
+TEST(MCStringSearch, WhitespaceScans)
+{
+  MCString blanks("   ");
+  EXPECT_EQ(blanks.firstnonspace(0, 0), 3);
+  EXPECT_EQ(blanks.lastnonspace(0, 0), -1);
+  EXPECT_EQ(Of(blanks.strip()), "");
+  EXPECT_EQ(Of(MCString("  a b  ").strip()), "a b");
+  EXPECT_EQ(Of(MCString("\t\r\n\v\fx\r\n").strip()), "x");
+  EXPECT_EQ(Of(MCString("").strip()), "");
+
+  MCString s("  ab  cd");
+  // The end only gates the forward scan, and the start the backward one.
+  EXPECT_EQ(s.firstnonspace(4, 5), 6);
+  EXPECT_EQ(s.firstnonspace(5, 2), -1);
+  EXPECT_EQ(s.lastnonspace(3, 6), 3);
+  EXPECT_EQ(s.lastnonspace(5, 4), -1);
+}
+
+TEST(MCStringSearch, HashWinsOverAnEarlierDoubleSlash)
+{
+  EXPECT_EQ(MCString("x // y # z").findcomment(0, 0), 7);
+  EXPECT_EQ(MCString("x // y").findcomment(0, 0), 2);
+  EXPECT_EQ(MCString("x / y").findcomment(0, 0), -1);
+  EXPECT_EQ(MCString("http://h").findcomment(0, 0), 5);
+}
+
+TEST(MCStringComments, StrippingAndCuttingComments)
+{
+  MCString line("key = 1   # note");
+  EXPECT_EQ(Of(line.stripcomments()), "key = 1");
+  line.decomment();
+  EXPECT_EQ(Of(line), "key = 1   ");
+  line.despace();
+  EXPECT_EQ(Of(line), "key = 1");
+
+  EXPECT_EQ(Of(MCString("abc").stripcomments()), "abc");
+  EXPECT_EQ(Of(MCString("  abc  ").stripcomments()), "  abc");
+  EXPECT_EQ(Of(MCString("# all").stripcomments()), "");
+  EXPECT_EQ(Of(MCString("   # all").stripcomments()), "");
+  MCString whole("// all");
+  whole.decomment();
+  EXPECT_TRUE(whole.empty());
+}
+
+TEST(MCStringBrackets, OnlyTheTwoEndsAreLookedAt)
+{
+  struct Case
+  {
+    const char *text;
+    char open;
+    char close;
+    const char *result;
+  } cases[] = {
+    {"(Point:(X:1))", '\0', '\0', "Point:(X:1)"},
+    {"[x]", '\0', '\0', "x"},
+    {"<x>", '\0', '\0', "x"},
+    {"{x}", '\0', '\0', "x"},
+    {"x)", '\0', '\0', ""},
+    {"(x]", '\0', '\0', ""},
+    {"(a)(b)", '\0', '\0', "a)(b"},
+    {"()", '\0', '\0', ""},
+    {"(", '\0', '\0', ""},
+    {"\"quoted\"", '"', '\0', "quoted"},
+    {"\"", '"', '\0', ""},
+    {"[Sect]", '[', '\0', "Sect"},
+    {"Sect", '[', '\0', ""},
+    {"[Sect)", '[', ')', "Sect"},
+    {"", '\0', '\0', ""},
+  };
+  for (const Case &c : cases)
+  {
+    MCString original(c.text);
+    EXPECT_EQ(Of(original.stripbrackets(c.open, c.close)), c.result) << c.text;
+    EXPECT_EQ(Of(original), c.text);
+    original.debracket(c.open, c.close);
+    EXPECT_EQ(Of(original), c.result) << c.text;
+  }
+}
+
+TEST(MCStringSubstrings, LeftRightAndMid)
+{
+  MCString s("abcd");
+  EXPECT_EQ(Of(s.left(0)), "") << "0 is a count here, not an end";
+  EXPECT_EQ(Of(s.left(2)), "ab");
+  EXPECT_EQ(Of(s.left(-1)), "abc");
+  EXPECT_EQ(Of(s.mid(2, 0)), "cd");
+  EXPECT_EQ(Of(s.mid(1, -1)), "bc");
+  EXPECT_EQ(Of(s.mid(3, 1)), "");
+  EXPECT_EQ(Of(s.right(-1)), "d");
+  EXPECT_EQ(Of(s.right(9)), "");
+  EXPECT_EQ(Of(s.right(0)), "abcd");
+  MCString piece = s.mid(1, 3);
+  EXPECT_EQ(piece.sharedbuffer()->Allocated(), 2) << "an exactly sized block";
+}
+
+TEST(MCStringInPlace, HeadTailAndShift)
+{
+  MCString s("a,b,");
+  s.head(-1);
+  EXPECT_EQ(Of(s), "a,b");
+  s.head(9);
+  EXPECT_EQ(Of(s), "a,b");
+  s.head(0);
+  EXPECT_TRUE(s.empty());
+
+  MCString t("abcd");
+  t.tail(2);
+  EXPECT_EQ(Of(t), "cd");
+  t.tail(0);
+  EXPECT_EQ(Of(t), "cd");
+  t.tail(-1);
+  EXPECT_EQ(Of(t), "d");
+  t.tail(5);
+  EXPECT_TRUE(t.empty());
+
+  MCString u("abcd");
+  EXPECT_EQ(Of(u.shift(2)), "ab");
+  EXPECT_EQ(Of(u), "cd");
+  EXPECT_EQ(Of(u.shift(0)), "");
+  EXPECT_EQ(Of(u), "cd");
+}
+
+TEST(MCStringTokens, FromTheFront)
+{
+  MCString s("x:y:z");
+  EXPECT_EQ(Of(s.tokenise(':')), "x");
+  EXPECT_EQ(Of(s), "y:z");
+  EXPECT_EQ(Of(s.tokenise(';')), "y:z");
+  EXPECT_TRUE(s.empty());
+
+  MCString leading(":a");
+  EXPECT_EQ(Of(leading.tokenise(':')), "");
+  EXPECT_EQ(Of(leading), "a");
+
+  MCString t("key=value");
+  EXPECT_EQ(Of(t.nexttoken(3)), "key");
+  EXPECT_EQ(Of(t), "value");
+  EXPECT_EQ(Of(t.nexttoken(5)), "value");
+  EXPECT_TRUE(t.empty());
+
+  MCString last("ab:");
+  EXPECT_EQ(Of(last.tokenise(':')), "ab");
+  EXPECT_TRUE(last.empty());
+}
+
+TEST(MCStringTokens, FromTheBack)
+{
+  MCString s("x:y:z");
+  EXPECT_EQ(Of(s.tailtokenise(':')), "z");
+  EXPECT_EQ(Of(s), "x:y");
+  EXPECT_EQ(Of(s.tailtokenise(';')), "x:y");
+  EXPECT_TRUE(s.empty());
+
+  MCString t("Class:key");
+  EXPECT_EQ(Of(t.tailtoken(5)), "key");
+  EXPECT_EQ(Of(t), "Class");
+
+  MCString leading(":a");
+  EXPECT_EQ(Of(leading.tailtokenise(':')), "a");
+  EXPECT_TRUE(leading.empty());
+}
+
+TEST(MCStringTokens, Lists)
+{
+  std::vector<MCString> three = MCString("a,,b").TokenList(',');
+  ASSERT_EQ(three.size(), 3u);
+  EXPECT_EQ(Of(three[0]), "a");
+  EXPECT_EQ(Of(three[1]), "");
+  EXPECT_EQ(Of(three[2]), "b");
+
+  EXPECT_EQ(MCString("a,").TokenList(',').size(), 1u);
+  std::vector<MCString> leading = MCString(",a").TokenList(',');
+  ASSERT_EQ(leading.size(), 2u);
+  EXPECT_EQ(Of(leading[0]), "");
+  EXPECT_TRUE(MCString().TokenList(',').empty());
+
+  MCString kept("p,q");
+  kept.TokenList(',');
+  EXPECT_EQ(Of(kept), "p,q");
+}
+
+TEST(MCStringInPlace, DespaceTrimsWithoutCopying)
+{
+  MCString s("  a b  ");
+  s.despace();
+  EXPECT_EQ(Of(s), "a b");
+  EXPECT_EQ(s.length(), 3);
+  EXPECT_EQ(s.sharedbuffer()->Start(), 2);
+
+  MCString blanks(" \t ");
+  blanks.despace();
+  EXPECT_TRUE(blanks.empty());
+
+  MCString tidy("ab");
+  tidy.despace();
+  EXPECT_EQ(Of(tidy), "ab");
+}
+
+TEST(MCStringFiles, ReadsWholeRegularFiles)
+{
+  ScratchDirectory scratch;
+  ASSERT_FALSE(scratch.path.empty());
+  std::string text(200, 'r');
+  text[0] = '[';
+  MCString contents = MCString(scratch.Write("two-hundred", text).c_str()).readFile();
+  EXPECT_EQ(Of(contents), text);
+  EXPECT_EQ(contents.sharedbuffer()->Chunk(), 256);
+
+  MCString small = MCString(scratch.Write("small", "a=1\r\nb=2\n").c_str()).readFile();
+  EXPECT_EQ(Of(small), "a=1\r\nb=2\n");
+  EXPECT_EQ(small.sharedbuffer()->Chunk(), 32);
+
+  std::string withNul("ab");
+  withNul.push_back('\0');
+  withNul += "cd";
+  EXPECT_EQ(Of(MCString(scratch.Write("nul", withNul).c_str()).readFile()), "ab");
+}
+
+TEST(MCStringFiles, AnythingButARegularFileReadsAsEmpty)
+{
+  ScratchDirectory scratch;
+  ASSERT_FALSE(scratch.path.empty());
+  EXPECT_TRUE(MCString(scratch.Write("empty", "").c_str()).readFile().empty());
+  EXPECT_TRUE(MCString((scratch.path + "/missing").c_str()).readFile().empty());
+  EXPECT_TRUE(MCString().readFile().empty());
+  EXPECT_TRUE(MCString(scratch.path.c_str()).readFile().empty());
+  EXPECT_TRUE(MCString("/dev/null").readFile().empty());
+  // Opening a pipe with no writer would block for ever.
+  std::string fifo = scratch.Add("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_TRUE(MCString(fifo.c_str()).readFile().empty());
+}

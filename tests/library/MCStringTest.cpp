@@ -1,0 +1,289 @@
+#include "MCString.h"
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+std::string Of(const MCString &s)
+{
+  const char *text = s;
+  return text ? std::string(text) : std::string("<null>");
+}
+}
+
+TEST(MCStringNumbers, DoublesLoseTrailingZerosAndABarePoint)
+{
+  struct Case
+  {
+    double value;
+    const char *text;
+  } cases[] = {
+    {0.0, "0"},  {-0.0, "-0"},       {5.0, "5"},          {10.0, "10"},      {100.0, "100"}, {0.5, "0.5"},
+    {0.25, "0.25"}, {-2.25, "-2.25"}, {0.000001, "0.000001"}, {0.0000001, "0"},
+  };
+  for (const Case &c : cases)
+    EXPECT_EQ(Of(MCString(c.value)), c.text) << c.value;
+}
+
+TEST(MCStringNumbers, IntegersAndGivenFormats)
+{
+  EXPECT_EQ(Of(MCString(42)), "42");
+  EXPECT_EQ(Of(MCString(-7)), "-7");
+  EXPECT_EQ(Of(MCString(7, MCString("%03d"))), "007");
+  // A given format is applied as it stands: no trimming.
+  EXPECT_EQ(Of(MCString(2.5, MCString("%.3f"))), "2.500");
+}
+
+TEST(MCStringNumbers, TextsTooLongForTheAreaAreWholeAndNeverOverrun)
+{
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "%f", 1e30);
+  std::string trimmed(expected);
+  trimmed.resize(trimmed.find('.'));
+  EXPECT_EQ(Of(MCString(1e30)), trimmed);
+  EXPECT_EQ(MCString(1.0, MCString("%50f")).length(), 50);
+  EXPECT_EQ(MCString(3, MCString("%40d")).length(), 40);
+}
+
+TEST(MCStringConstruction, CharactersAndNullText)
+{
+  EXPECT_EQ(Of(MCString('x')), "x");
+  EXPECT_TRUE(MCString('\0').empty());
+  const char *none = nullptr;
+  MCString fromNull(none);
+  EXPECT_TRUE(fromNull.empty());
+  EXPECT_EQ(Of(fromNull), "");
+  EXPECT_TRUE(MCString().empty());
+}
+
+TEST(MCStringConstruction, ChunkFollowsTheTextLengthAndTheFirstBlockIsExact)
+{
+  struct Case
+  {
+    size_t length;
+    int chunk;
+  } cases[] = {{0, 32}, {127, 32}, {128, 256}, {2047, 256}, {2048, 4096}};
+  for (const Case &c : cases)
+  {
+    MCString s(std::string(c.length, 'k').c_str());
+    ASSERT_NE(s.sharedbuffer(), nullptr);
+    EXPECT_EQ(s.sharedbuffer()->Chunk(), c.chunk) << c.length;
+    EXPECT_EQ(s.sharedbuffer()->Allocated(), static_cast<int>(c.length) + 1) << c.length;
+    EXPECT_EQ(s.sharedbuffer()->CurRef(), 1);
+  }
+}
+
+TEST(MCStringConstruction, AdoptsAHeapText)
+{
+  char *block = new char[4];
+  std::snprintf(block, 4, "abc");
+  MCString s(&block);
+  EXPECT_EQ(block, nullptr);
+  EXPECT_EQ(Of(s), "abc");
+  s += "d";
+  EXPECT_EQ(Of(s), "abcd");
+}
+
+TEST(MCStringSharing, CopiesAndAssignmentsShareOneCountedBuffer)
+{
+  MCString a("shared");
+  MCString b(a);
+  EXPECT_EQ(a.sharedbuffer(), b.sharedbuffer());
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
+
+  MCString c;
+  c = a;
+  EXPECT_EQ(c.sharedbuffer(), a.sharedbuffer());
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 3);
+  {
+    MCString d(a);
+    EXPECT_EQ(a.sharedbuffer()->CurRef(), 4);
+  }
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 3);
+}
+
+TEST(MCStringSharing, SelfAssignmentKeepsTheBufferAlive)
+{
+  MCString a("self");
+  MCString &same = a;
+  a = same;
+  EXPECT_EQ(Of(a), "self");
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 1);
+  MCString b(a);
+  b = same;
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
+}
+
+// Every in-place change works on a private buffer: the string it was copied
+// from keeps its text and its buffer.
+TEST(MCStringSharing, EveryInPlaceChangeLeavesTheCopiesAlone)
+{
+  const char *original = " (x:y#z) ";
+  std::vector<std::pair<const char *, std::function<void(MCString &)>>> changes = {
+    {"+= string", [](MCString &s) { s += MCString("!"); }},
+    {"+= text", [](MCString &s) { s += "!"; }},
+    {"+= empty text", [](MCString &s) { s += ""; }},
+    {"[]", [](MCString &s) { s[1] = '['; }},
+    {"head", [](MCString &s) { s.head(3); }},
+    {"tail", [](MCString &s) { s.tail(3); }},
+    {"shift", [](MCString &s) { s.shift(2); }},
+    {"nexttoken", [](MCString &s) { s.nexttoken(2); }},
+    {"tokenise", [](MCString &s) { s.tokenise(':'); }},
+    {"tailtoken", [](MCString &s) { s.tailtoken(2); }},
+    {"tailtokenise", [](MCString &s) { s.tailtokenise(':'); }},
+    {"despace", [](MCString &s) { s.despace(); }},
+    {"decomment", [](MCString &s) { s.decomment(); }},
+    {"debracket", [](MCString &s) { s.debracket(' ', ' '); }},
+    {"split", [](MCString &s) { s.split(); }},
+  };
+  for (auto &change : changes)
+  {
+    MCString a(original);
+    MCString b;
+    b = a;
+    change.second(b);
+    EXPECT_EQ(Of(a), original) << change.first;
+    EXPECT_NE(a.sharedbuffer(), b.sharedbuffer()) << change.first;
+    EXPECT_EQ(a.sharedbuffer()->CurRef(), 1) << change.first;
+    EXPECT_EQ(b.sharedbuffer()->CurRef(), 1) << change.first;
+  }
+}
+
+TEST(MCStringSharing, TheLengthIsMeasuredAgainAfterEveryChange)
+{
+  MCString s("abcdef");
+  EXPECT_EQ(s.length(), 6);
+  s[2] = '\0';
+  EXPECT_EQ(s.length(), 2);
+  s += "xyz";
+  EXPECT_EQ(s.length(), 5);
+  s.tail(1);
+  EXPECT_EQ(s.length(), 4);
+  EXPECT_EQ(Of(s), "bxyz");
+}
+
+TEST(MCStringJoining, EmptyOperandsShareTheOtherBuffer)
+{
+  MCString a("left");
+  MCString empty;
+  MCString joined = a + empty;
+  EXPECT_EQ(joined.sharedbuffer(), a.sharedbuffer());
+  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
+  MCString other = empty + a;
+  EXPECT_EQ(other.sharedbuffer(), a.sharedbuffer());
+
+  MCString both = a + MCString("right");
+  EXPECT_EQ(Of(both), "leftright");
+  EXPECT_NE(both.sharedbuffer(), a.sharedbuffer());
+  EXPECT_EQ(Of(a), "left");
+}
+
+TEST(MCStringJoining, PlainTextsOnEitherSide)
+{
+  MCString a("mid");
+  EXPECT_EQ(Of(a + "dle"), "middle");
+  EXPECT_EQ(Of("a" + a), "amid");
+  EXPECT_EQ(Of(MCString() + "only"), "only");
+  EXPECT_EQ(Of("only" + MCString()), "only");
+  const char *none = nullptr;
+  EXPECT_EQ(Of(a + none), "mid");
+  EXPECT_EQ(Of(a), "mid");
+}
+
+TEST(MCStringJoining, AppendingInPlace)
+{
+  MCString s("ab");
+  s += s;
+  EXPECT_EQ(Of(s), "abab");
+  MCString copy(s);
+  s += copy;
+  EXPECT_EQ(Of(s), "abababab");
+  EXPECT_EQ(Of(copy), "abab");
+  std::string longer(300, 'z');
+  s += longer.c_str();
+  EXPECT_EQ(s.length(), 308);
+  MCString &same = (s += "");
+  EXPECT_EQ(&same, &s);
+}
+
+TEST(MCStringComparison, ByteWiseOrder)
+{
+  EXPECT_LT(MCString("abc"), MCString("abd"));
+  EXPECT_LT(MCString("ab"), MCString("abc"));
+  EXPECT_LT(MCString("Z"), MCString("a"));
+  EXPECT_LT(MCString("A"), MCString("AB"));
+  EXPECT_GT(MCString("\xe9"), MCString("z")) << "bytes compare as unsigned";
+  EXPECT_TRUE(MCString("x") <= MCString("x"));
+  EXPECT_TRUE(MCString("y") >= MCString("x"));
+  EXPECT_TRUE(MCString("y") != MCString("x"));
+
+  std::map<MCString, int> keys = {{"b", 2}, {"B", 1}, {"a", 3}};
+  EXPECT_EQ(Of(keys.begin()->first), "B");
+  EXPECT_EQ(keys["a"], 3);
+}
+
+TEST(MCStringComparison, PrefixComparison)
+{
+  EXPECT_EQ(MCString("abX").compare(MCString("abY"), 2), 0);
+  EXPECT_LT(MCString("aaX").compare(MCString("abY"), 2), 0);
+  EXPECT_GT(MCString("ac").compare(MCString("ab"), 2), 0);
+  EXPECT_NE(MCString("abX").compare(MCString("abY"), 0), 0);
+  MCString s("same");
+  MCString t(s);
+  EXPECT_EQ(s.compare(t, 0), 0);
+}
+
+TEST(MCStringComparison, PlainTextsOnEitherSide)
+{
+  MCString s("x");
+  EXPECT_TRUE(s == "x");
+  EXPECT_TRUE("x" == s);
+  EXPECT_TRUE(s != "y");
+  EXPECT_TRUE("y" != s);
+  EXPECT_TRUE(s < "y");
+  EXPECT_TRUE("w" < s);
+  EXPECT_TRUE(s >= "x");
+  EXPECT_TRUE("x" <= s);
+  EXPECT_TRUE(MCString() == "");
+}
+
+TEST(MCStringIndexing, NegativeAndOutOfRangeIndices)
+{
+  MCString s("abc");
+  EXPECT_EQ(s[-1], 'c');
+  EXPECT_EQ(s[0], 'a');
+  EXPECT_EQ(s[3], 'a');
+  EXPECT_EQ(s[-4], 'a');
+  s[-1] = 'z';
+  EXPECT_EQ(Of(s), "abz");
+}
+
+TEST(MCStringConversion, NumbersFromText)
+{
+  EXPECT_EQ(static_cast<int>(MCString("12abc")), 12);
+  EXPECT_EQ(static_cast<int>(MCString("")), 0);
+  EXPECT_EQ(static_cast<int>(MCString("-3")), -3);
+  EXPECT_DOUBLE_EQ(static_cast<double>(MCString("abc")), 0.0);
+  EXPECT_DOUBLE_EQ(static_cast<double>(MCString("2.5e1x")), 25.0);
+  EXPECT_DOUBLE_EQ(static_cast<double>(MCString()), 0.0);
+}
+
+TEST(MCStringOutput, StringsAndLists)
+{
+  std::ostringstream out;
+  out << MCString("one") << MCString() << '|';
+  std::vector<MCString> list = {"a", "", "c"};
+  std::ostream &returned = out << list;
+  EXPECT_EQ(&returned, &out);
+  EXPECT_EQ(out.str(), "one|a\n\nc\n");
+}
