@@ -1,0 +1,10 @@
+#include "CBehaviours.h"
+
+int CBehaviours::SendAllActions(int)
+{
+  return 0;
+}
+
+void CBehaviours::SendQueuedScans()
+{
+}

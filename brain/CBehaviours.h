@@ -1,0 +1,156 @@
+#ifndef CBEHAVIOURS_H
+#define CBEHAVIOURS_H
+
+#include <pthread.h>
+
+#include <atomic>
+
+#include "CModule.h"
+#include "CVector.h"
+#include "Records.h"
+
+class MCDictIniSafe;
+
+// The agent's role in its formation.
+typedef int Role;
+
+enum : int
+{
+  ROLE_NONE = 0,
+  ROLE_GOALKEEPER = 1,
+  ROLE_DEFENDER = 2,
+  ROLE_MIDFIELDER = 3,
+  ROLE_FORWARD = 4
+};
+
+// The brain: decides what the player does and formats the commands. It has
+// no thread of its own; the main loop runs its decisions and the sensors
+// thread reaches it for visuals and deferred scans.
+class CBehaviours : public CModule
+{
+public:
+  static const int ACTION_BUFFER_LENGTH = 640;
+
+  explicit CBehaviours(CMediator *mediator);
+  ~CBehaviours() override;
+
+  void Init(MCDictIniSafe &config);
+  void Display() const;
+  void Abort(const char *text, int code);
+
+  // The module operations the brain answers itself.
+  void SetHaveVisualForThisAngle(bool have) override;
+  void SendQueuedScans() override;
+  void SetIsNewAction(int flag) override;
+  int GetIsNewAction() const override;
+  void SetIsNewVisual(int flag) override;
+  void SetLastCollisionTime(int time) override;
+  void SetPrevKickPowerRate(int rate) override;
+  float GetPrevKickPowerRate() const override;
+  // Served under their own names: without these overrides a request would
+  // go back to the mediator, which routes it here again.
+  void NewVisualLock() const override;
+  void NewVisualUnlock() const override;
+  int GetIsNewVisual() const override;
+  void ParseMessage(char *text) const override;
+
+  // Locks, signals and waits.
+  void Lock();
+  void Unlock();
+  void Signal();
+  void NewVisualSignal() const;
+  void NewActionLock() const;
+  void NewActionUnlock() const;
+  void NewActionSignal() const;
+  int Wait4NewVisual();
+  int Wait4NewAction2Exec();
+
+  // The command being handed to the actuators.
+  char *GetActionBuffer();
+  void SetActionBuffer(const char *text);
+
+  bool GetHaveVisualForThisAngle() const;
+  Role GetRole() const;
+  bool GetThinkingInProgress() const;
+  void SetThinkingInProgress(bool thinking);
+  int GetScoreDiff() const;
+  void SetScoreDiff(int diff);
+  void StorePMFromAudio(PlayMode heard);
+
+  // Commands of each kind sent so far; the lost-command check corrects them.
+  int GetKickSent() const;
+  void SetKickSent(int count);
+  int GetDashSent() const;
+  void SetDashSent(int count);
+  int GetTurnSent() const;
+  void SetTurnSent(int count);
+  int GetSaySent() const;
+  void SetSaySent(int count);
+  int GetTurnNeckSent() const;
+  void SetTurnNeckSent(int count);
+
+  // The basic commands, one datagram each.
+  int BasicSayBye();
+  int BasicMove(int x, int y);
+  int BasicTurn(float moment);
+  int BasicDash(float power);
+  int BasicKick(float power, float direction);
+  int BasicTurnNeck(float angle);
+  int BasicSay(const char *text);
+  int BasicChangeView(const char *width, const char *quality);
+  int BasicCatch(float direction);
+  int BasicSenseBody();
+
+  // One decision pass, in the order the main loop calls them.
+  void AdjustStrategy();
+  void DetermineEnvState(PlayMode previous, PlayMode current);
+  void DetermineActionState();
+  void PlayAsGoalKeeper(PlayMode previous, PlayMode current);
+  void PlayAsDefender(PlayMode previous, PlayMode current);
+  void PlayAsMidfielder(PlayMode previous, PlayMode current);
+  void PlayAsForward(PlayMode previous, PlayMode current);
+  int SendAllActions(int time);
+
+  // Self-localisation from the flags and lines of the current visual.
+  void Localise();
+
+  // Numeric helpers.
+  float NormaliseAngle(float angle) const;
+  float Exp(float x, int n) const;
+  float int_pow(float x, int n) const;
+  float Round(float x, int n) const;
+
+protected:
+  int m_MaxSimPolWait;
+  int m_MaxSimVisualWait;
+
+  mutable pthread_mutex_t m_Mutex;
+  mutable pthread_cond_t m_Cond;
+  mutable pthread_mutex_t m_NewVisualMutex;
+  mutable pthread_cond_t m_NewVisualCond;
+  mutable pthread_mutex_t m_NewActionMutex;
+  mutable pthread_cond_t m_NewActionCond;
+  bool m_ThinkingInProgress;
+  Role m_Role;
+  int m_IsNewVisual;
+  int m_IsNewAction;
+  bool m_HaveVisualForThisAngle;
+  char m_ActionBuffer[ACTION_BUFFER_LENGTH];
+  int m_ScoreDiff;
+  // Counted by the main thread's commands, read and corrected by the
+  // sensors thread's lost-command check.
+  std::atomic<int> m_KickSent;
+  std::atomic<int> m_DashSent;
+  std::atomic<int> m_TurnSent;
+  std::atomic<int> m_SaySent;
+  std::atomic<int> m_TurnNeckSent;
+  float m_PrevKickPowerRate;
+  int m_LastCollisionTime;
+
+private:
+  int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
+                int waitWhile, int milliseconds, const char *clockName,
+                const char *waitName) const;
+};
+
+#endif

@@ -1,0 +1,9 @@
+#include "CAgent.h"
+
+void CAgent::Init(const char *, MCDictIniSafe &)
+{
+}
+
+void CAgent::Reconnect(MCDictIniSafe &)
+{
+}

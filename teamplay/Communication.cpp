@@ -1,0 +1,5 @@
+#include "CBehaviours.h"
+
+void CBehaviours::ParseMessage(char *) const
+{
+}

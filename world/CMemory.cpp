@@ -1,0 +1,381 @@
+#include "CMemory.h"
+
+#include <cstring>
+#include <iostream>
+#include <new>
+
+#include "CBall.h"
+#include "CPlayer.h"
+
+CMemory::CMemory(CMediator *mediator)
+  : CModule(mediator), m_Time(0), m_NewTime(0), m_LastVisualInterval(0),
+    m_LastVisualTime(0), m_GPos(999, 999), m_Facing(0), m_BFacing(0), m_SB(),
+    m_Velocity(0, 0), m_GPosCorr(0, 0), m_GPosCorrTime(0), m_PassReceiver(-999),
+    m_PassReceiverTime(0), m_FeelDistance(3.0f), m_PitchLength(105), m_PitchWidth(68),
+    m_PenaltyAreaLength(16.5f), m_PenaltyAreaWidth(40.32f), m_PitchMargin(5),
+    m_GoalWidth(14.02f), m_BallRand(0.05f), m_PlayerSize(0.3f), m_BallSize(0.085f),
+    m_PlayerDecay(0.4f), m_BallDecay(0.94f), m_PlayerSpeedMax(1.0f), m_BallSpeedMax(2.7f),
+    m_KickableMargin(0.7f), m_MaxNeckAng(90), m_MinNeckAng(-90), m_InertiaMoment(5.0f),
+    m_KickPowerRate(0.016f), m_DashPowerRate(0.006f), m_QuantizeStep(0.1f),
+    m_BallVelInvalidationFactor(2.0f), m_Epsilon(0.001f), m_StatConfDrop(0.95f),
+    m_StatConfThr(0.5f), m_MobConfDrop(0.962f), m_MobConfThr(0.4f), m_MatchDistThr(35),
+    m_MatchTimeThr(25), m_MaxStayTiredPeriod(10), m_AudioConfBuffer(0.1f),
+    m_StayPassReceiverPeriod(7), m_StoppedSpeed(0.2f), m_CatchableAreaW(1.0f),
+    m_CatchableAreaL(2.0f), m_CatchBanCycle(5), m_Kickable(1.0512711f), m_OffsideLine(0),
+    m_OffsideLineTime(0), m_OurOffsideLine(0), m_OurOffsideLineTime(0), m_NextSpeaker(0),
+    m_NextSpeakerTime(0), m_FixPlan(0), m_FixPlanTime(0), m_StaminaMax(3500),
+    m_StaminaIncMax(35), m_CollisionDistance(0.385f), m_RemoveGhostsBuf(5.0f),
+    m_ClosePlayer(), m_Friend(), m_Foe(), m_UnknownPlayer(), m_NewVisual()
+{
+  std::cout << "[Creating & Initialising Memory   ]" << std::endl;
+  // Initialised here rather than in Init so that a store that was never
+  // configured can still be locked and destroyed safely.
+  pthread_mutex_init(&m_Mutex, nullptr);
+}
+
+CMemory::~CMemory()
+{
+  DeletePlayerArrays();
+  if (pthread_mutex_destroy(&m_Mutex) != 0)
+    std::cerr << "ERROR: CMemory: ~CMemory: Problem while destroying mutex..." << std::endl;
+}
+
+void CMemory::Init(MCDictIniSafe &)
+{
+  std::cout << std::endl
+            << "[------- MCIni Memory Params from conf files ------]" << std::endl
+            << std::endl;
+  std::memset(&m_SB, 0, sizeof m_SB);
+  std::strcpy(m_SB.view_quality, "high");
+  std::strcpy(m_SB.view_width, "normal");
+  m_SB.stamina = m_StaminaMax;
+  m_SB.effort = 1.0f;
+  std::cout << std::endl << "[--------------------- Done! ----------------------]" << std::endl;
+}
+
+void CMemory::InitPlayerArrays(char side, MCDictIniSafe &)
+{
+  const auto make = [this]() {
+    CPlayer *player = new (std::nothrow) CPlayer;
+    if (!player)
+    {
+      std::cerr << std::endl
+                << "ERROR: CMemory: InitPlayerArrays: Not enough memory to create player arrays..."
+                << std::endl;
+      DoExit(500);
+    }
+    return player;
+  };
+  for (int i = 0; i < MAX_PLAYERS; i++)
+  {
+    m_ClosePlayer[i] = make();
+    if (side == 'l' || side == 'r')
+    {
+      m_Friend[i] = make();
+      m_Foe[i] = make();
+    }
+    else
+      std::cerr << GetTime() << " ERROR: CMemory: InitPlayerArrays: What side is that -" << side
+                << "-?" << std::endl;
+  }
+  for (int i = 0; i < MAX_UNKNOWN; i++)
+  {
+    m_UnknownPlayer[i] = make();
+    m_NewVisual[i] = make();
+  }
+}
+
+void CMemory::DeletePlayerArrays()
+{
+  const auto drop = [](CPlayer **players, int count) {
+    for (int i = 0; i < count; i++)
+    {
+      delete players[i];
+      players[i] = nullptr;
+    }
+  };
+  drop(m_ClosePlayer, MAX_PLAYERS);
+  drop(m_Friend, MAX_PLAYERS);
+  drop(m_Foe, MAX_PLAYERS);
+  drop(m_UnknownPlayer, MAX_UNKNOWN);
+  drop(m_NewVisual, MAX_UNKNOWN);
+}
+
+void CMemory::RevertSigns()
+{
+}
+
+void CMemory::Lock()
+{
+  if (pthread_mutex_lock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CMemory: Lock: Locking error..." << std::endl;
+}
+
+void CMemory::Unlock()
+{
+  if (pthread_mutex_unlock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CMemory: Unlock: Unlocking error..." << std::endl;
+}
+
+void CMemory::Display(std::ostream &) const
+{
+}
+
+void CMemory::EraseMemory()
+{
+}
+
+void CMemory::SetTime(int time)
+{
+  m_Time = time;
+}
+
+int CMemory::GetTime() const
+{
+  return m_Time;
+}
+
+void CMemory::SetNewTime(int time)
+{
+  m_NewTime = time;
+}
+
+int CMemory::GetNewTime() const
+{
+  return m_NewTime;
+}
+
+int CMemory::GetPreviousVisualTime() const
+{
+  return m_LastVisualTime - m_LastVisualInterval;
+}
+
+void CMemory::SetLastVisualInterval(int interval)
+{
+  m_LastVisualInterval = interval;
+}
+
+int CMemory::GetLastVisualInterval() const
+{
+  return m_LastVisualInterval;
+}
+
+void CMemory::SetLastVisualTime(int time)
+{
+  m_LastVisualTime = time;
+}
+
+int CMemory::GetLastVisualTime() const
+{
+  return m_LastVisualTime;
+}
+
+void CMemory::SetGPos(CVector pos)
+{
+  // Localisation marks a position it could not find with a negative
+  // magnitude; the last known position is better than none.
+  if (pos.GetMag() >= 0)
+    m_GPos = pos;
+}
+
+CVector CMemory::GetGPos() const
+{
+  return m_GPos;
+}
+
+void CMemory::SetFacing(float facing)
+{
+  m_Facing = facing;
+}
+
+float CMemory::GetFacing() const
+{
+  return m_Facing;
+}
+
+void CMemory::SetBFacing(float facing)
+{
+  m_BFacing = facing;
+}
+
+float CMemory::GetBFacing() const
+{
+  return m_BFacing;
+}
+
+void CMemory::SetSB(sensebody sb)
+{
+  m_SB = sb;
+}
+
+sensebody CMemory::GetSB() const
+{
+  return m_SB;
+}
+
+float CMemory::GetViewAngle() const
+{
+  if (std::strncmp(m_SB.view_width, "wide", 4) == 0)
+    return 90;
+  if (std::strncmp(m_SB.view_width, "normal", 6) == 0)
+    return 45;
+  if (std::strncmp(m_SB.view_width, "narrow", 6) == 0)
+    return 22.5f;
+  std::cerr << GetTime() << " ERROR: CMemory: GetViewAngle: What field of view is that -"
+            << m_SB.view_width << "- ?" << std::endl;
+  return 0;
+}
+
+void CMemory::SetVelocity(CVector velocity)
+{
+  m_Velocity = velocity;
+}
+
+CVector CMemory::GetVelocity() const
+{
+  return m_Velocity;
+}
+
+void CMemory::SetGPosCorr(CVector correction)
+{
+  m_GPosCorr = correction;
+}
+
+CVector CMemory::GetGPosCorr() const
+{
+  return m_GPosCorr;
+}
+
+void CMemory::SetGPosCorrTime(int time)
+{
+  m_GPosCorrTime = time;
+}
+
+int CMemory::GetGPosCorrTime() const
+{
+  return m_GPosCorrTime;
+}
+
+void CMemory::SetPassReceiver(int unum)
+{
+  m_PassReceiver = unum;
+}
+
+int CMemory::GetPassReceiver() const
+{
+  return m_PassReceiver;
+}
+
+bool CMemory::AmIThePassReceiver() const
+{
+  return m_PassReceiver == GetUNum() &&
+         GetTime() - m_PassReceiverTime <= m_StayPassReceiverPeriod;
+}
+
+void CMemory::SetPassReceiverTime(int time)
+{
+  m_PassReceiverTime = time;
+}
+
+int CMemory::GetPassReceiverTime() const
+{
+  return m_PassReceiverTime;
+}
+
+void CMemory::SetNextSpeaker(int unum)
+{
+  m_NextSpeaker = unum;
+}
+
+int CMemory::GetNextSpeaker() const
+{
+  return m_NextSpeaker;
+}
+
+void CMemory::SetNextSpeakerTime(int time)
+{
+  m_NextSpeakerTime = time;
+}
+
+int CMemory::GetNextSpeakerTime() const
+{
+  return m_NextSpeakerTime;
+}
+
+void CMemory::SetFixPlan(int plan)
+{
+  m_FixPlan = plan;
+}
+
+int CMemory::GetFixPlan() const
+{
+  return m_FixPlan;
+}
+
+void CMemory::SetFixPlanTime(int time)
+{
+  m_FixPlanTime = time;
+}
+
+int CMemory::GetFixPlanTime() const
+{
+  return m_FixPlanTime;
+}
+
+void CMemory::SetPlayer(int, int, char, float, float, float, float, float, float, bool)
+{
+}
+
+void CMemory::SetGoal(int, char, float, float)
+{
+}
+
+void CMemory::SetBall(int, float, float, float, float, int)
+{
+}
+
+void CMemory::SetFlag(int, int, float, float, float, float)
+{
+}
+
+void CMemory::SetLine(int, char, float, float)
+{
+}
+
+void CMemory::SetPastKick(CVector, int)
+{
+}
+
+void CMemory::ForgetPastKick(int)
+{
+}
+
+const CGoal *CMemory::GetGoal(char) const
+{
+  return nullptr;
+}
+
+CGoal *CMemory::GetNonConstGoal(char)
+{
+  return nullptr;
+}
+
+const CBall *CMemory::GetBall() const
+{
+  return nullptr;
+}
+
+CBall *CMemory::GetNonConstBall()
+{
+  return nullptr;
+}
+
+const CFlag *CMemory::GetFlag(int) const
+{
+  return nullptr;
+}
+
+const CLine *CMemory::GetLine(char) const
+{
+  return nullptr;
+}

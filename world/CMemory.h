@@ -1,0 +1,211 @@
+#ifndef CMEMORY_H
+#define CMEMORY_H
+
+#include <pthread.h>
+
+#include <atomic>
+#include <iosfwd>
+
+#include "CModule.h"
+#include "CVector.h"
+#include "Records.h"
+
+class MCDictIniSafe;
+
+// The world model: the agent's own state, the landmarks, the ball and the
+// players. Its mutex is the world-model lock; every operation expects the
+// caller to hold it.
+class CMemory : public CModule
+{
+public:
+  static const int MAX_PLAYERS = 11;
+  static const int MAX_UNKNOWN = 22;
+
+  explicit CMemory(CMediator *mediator);
+  ~CMemory() override;
+
+  void Init(MCDictIniSafe &config);
+  void InitPlayerArrays(char side, MCDictIniSafe &config);
+  void DeletePlayerArrays();
+  void RevertSigns();
+
+  void Lock();
+  void Unlock();
+
+  void Display(std::ostream &out) const;
+
+  // The module operations the world model answers itself.
+  void StorePlayers() override;
+  void RemoveGhosts() override;
+  void EraseMemory() override;
+  void SetTime(int time) override;
+  int GetTime() const override;
+  void SetNewTime(int time) override;
+  int GetNewTime() const override;
+  int GetPreviousVisualTime() const override;
+  void SetLastVisualInterval(int interval) override;
+  int GetLastVisualInterval() const override;
+  void SetLastVisualTime(int time) override;
+  int GetLastVisualTime() const override;
+  void SetGPos(CVector pos) override;
+  CVector GetGPos() const override;
+  void SetFacing(float facing) override;
+  float GetFacing() const override;
+  void SetBFacing(float facing) override;
+  float GetBFacing() const override;
+  void SetSB(sensebody sb) override;
+  sensebody GetSB() const override;
+  float GetViewAngle() const override;
+  void SetVelocity(CVector velocity) override;
+  CVector GetVelocity() const override;
+  void SetGPosCorr(CVector correction) override;
+  CVector GetGPosCorr() const override;
+  void SetGPosCorrTime(int time) override;
+  int GetGPosCorrTime() const override;
+  void SetPastKick(CVector kick, int time) override;
+  void SetPassReceiver(int unum) override;
+  int GetPassReceiver() const override;
+  bool AmIThePassReceiver() const override;
+  void SetPassReceiverTime(int time) override;
+  int GetPassReceiverTime() const override;
+  void SetNextSpeaker(int unum) override;
+  int GetNextSpeaker() const override;
+  void SetNextSpeakerTime(int time) override;
+  int GetNextSpeakerTime() const override;
+  // Served under their own names: without these overrides a request would
+  // go back to the mediator, which routes it here again.
+  CPlayer *GetAValidFriend(int n) const override;
+  CPlayer *GetAValidFoe(int n) const override;
+  CPlayer *GetClosestValidFriend2Point(int n, CVector point) const override;
+  CPlayer *GetClosestValidFoe2Point(int n, CVector point) const override;
+  CPlayer *GetClosestValidFriend2Me(int n) const override;
+  CPlayer *GetClosestValidFoe2Me(int n) const override;
+  CPlayer *GetClosestValidFriend2Ball(int n) const override;
+  CPlayer *GetClosestValidFoe2Ball(int n) const override;
+  CPlayer *GetClosestValidTeamless2Me(int n) const override;
+  void DoSortyThing(int mask, BasePlayerCompare &compare, sorted_players &list) override;
+  void SortValidFriends2Me(sorted_players &list) override;
+  void SortValidFriends2Ball(sorted_players &list) override;
+  void SortValidFoes2Me(sorted_players &list) override;
+  void SortValidFoes2Ball(sorted_players &list) override;
+  CPlayer *GetPlayerWithin(float dist, float distTol, float dir, float dirTol) const override;
+  float GetOffsideLine() const override;
+  float GetOurOffsideLine() const override;
+  int NumFoesInCone(float ratio, CVector from, CVector to) const override;
+  int NumFriendsInCone(float ratio, CVector from, CVector to, bool includeMe) const override;
+  int NumPlayersInCone(float ratio, CVector from, CVector to) const override;
+  CPlayer *OurGoalie() override;
+  CPlayer *TheirGoalie() override;
+  void StoreBallFromAudio(CBall ball) const override;
+  void StorePlayerFromAudio(CPlayer player) const override;
+  void StorePassFromAudio(int from, int to, CVector target) const override;
+
+  // What the sensors write from a visual message.
+  void SetPlayer(int time, int number, char team, float distance, float direction,
+                 float distChange, float dirChange, float bodyFacing, float headFacing,
+                 bool goalie);
+  void SetGoal(int time, char side, float distance, float direction);
+  void SetBall(int time, float distance, float direction, float distChange,
+               float dirChange, int unidentified);
+  void SetFlag(int time, int number, float distance, float direction, float distChange,
+               float dirChange);
+  void SetLine(int time, char side, float distance, float direction);
+
+  const CGoal *GetGoal(char side) const;
+  CGoal *GetNonConstGoal(char side);
+  const CBall *GetBall() const;
+  CBall *GetNonConstBall();
+  const CFlag *GetFlag(int number) const;
+  const CLine *GetLine(char side) const;
+
+  // Keeping the model current.
+  void Update4Action(const char *command);
+  void Update4NewCycle();
+  void UpdateRelatives();
+  void UpdateGlobals();
+  void PositionBasedVelocityEstimation4Ball();
+  void ForgetPastKick(int time);
+
+  void SetFixPlan(int plan);
+  int GetFixPlan() const;
+  void SetFixPlanTime(int time);
+  int GetFixPlanTime() const;
+
+private:
+  pthread_mutex_t m_Mutex;
+  // Read without the world-model lock for the cycle in error lines and by
+  // the agent's events in the brain's and the actuators' threads.
+  std::atomic<int> m_Time;
+  int m_NewTime;
+  int m_LastVisualInterval;
+  int m_LastVisualTime;
+  CVector m_GPos;
+  float m_Facing;
+  float m_BFacing;
+  sensebody m_SB;
+  CVector m_Velocity;
+  CVector m_GPosCorr;
+  int m_GPosCorrTime;
+  int m_PassReceiver;
+  int m_PassReceiverTime;
+
+  // Parameters from the configuration.
+  float m_FeelDistance;
+  float m_PitchLength;
+  float m_PitchWidth;
+  float m_PenaltyAreaLength;
+  float m_PenaltyAreaWidth;
+  float m_PitchMargin;
+  float m_GoalWidth;
+  float m_BallRand;
+  float m_PlayerSize;
+  float m_BallSize;
+  float m_PlayerDecay;
+  float m_BallDecay;
+  float m_PlayerSpeedMax;
+  float m_BallSpeedMax;
+  float m_KickableMargin;
+  int m_MaxNeckAng;
+  int m_MinNeckAng;
+  float m_InertiaMoment;
+  float m_KickPowerRate;
+  float m_DashPowerRate;
+  float m_QuantizeStep;
+  float m_BallVelInvalidationFactor;
+  float m_Epsilon;
+  float m_StatConfDrop;
+  float m_StatConfThr;
+  float m_MobConfDrop;
+  float m_MobConfThr;
+  float m_MatchDistThr;
+  float m_MatchTimeThr;
+  int m_MaxStayTiredPeriod;
+  float m_AudioConfBuffer;
+  int m_StayPassReceiverPeriod;
+  float m_StoppedSpeed;
+  float m_CatchableAreaW;
+  float m_CatchableAreaL;
+  int m_CatchBanCycle;
+  float m_Kickable;
+
+  float m_OffsideLine;
+  int m_OffsideLineTime;
+  float m_OurOffsideLine;
+  int m_OurOffsideLineTime;
+  int m_NextSpeaker;
+  int m_NextSpeakerTime;
+  int m_FixPlan;
+  int m_FixPlanTime;
+  float m_StaminaMax;
+  float m_StaminaIncMax;
+  float m_CollisionDistance;
+  float m_RemoveGhostsBuf;
+
+  CPlayer *m_ClosePlayer[MAX_PLAYERS];
+  CPlayer *m_Friend[MAX_PLAYERS];
+  CPlayer *m_Foe[MAX_PLAYERS];
+  CPlayer *m_UnknownPlayer[MAX_UNKNOWN];
+  CPlayer *m_NewVisual[MAX_UNKNOWN];
+};
+
+#endif
