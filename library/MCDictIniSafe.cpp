@@ -1,0 +1,122 @@
+#include "MCDictIniSafe.h"
+
+#include <iostream>
+
+MCDictIniSafe::MCDictIniSafe() : safe(ReportAll), lastbadsection() {}
+
+void MCDictIniSafe::setsafe(int mask)
+{
+  safe = (mask >= 0 && mask <= ReportAll) ? mask : 0;
+}
+
+// One read for every type: the value found converted to the default's type,
+// or the default exactly as passed. A classed read names the key that
+// satisfied it before anything else is said.
+template <typename T>
+T MCDictIniSafe::read(bool classed, const MCString &section, const MCString &key, T def,
+                      int quiet) const
+{
+  const MCDictionaryRV rv = classed ? __getclassed(section, key) : __get(section, key);
+  if (rv.code != 0)
+  {
+    if (rv.code & MCDI_us)
+      msgBadSection(section);
+    else if (rv.code & MCDI_uv)
+      msgBadVariable(key, section);
+    else
+      msgBadError(rv);
+    return def;
+  }
+  if (classed)
+    msgClassMatch(key, getlastclass());
+  const T value = static_cast<T>(rv.value);
+  if (!quiet)
+  {
+    // The reports show the text as configured, not the converted number.
+    if (value != def)
+      msgVarsDiff(key, rv.value, MCString(def));
+    else
+      msgVarsMatch(key, rv.value);
+  }
+  return value;
+}
+
+MCString MCDictIniSafe::getsafe(const MCString &section, const MCString &key, const MCString &def,
+                                int quiet) const
+{
+  return read<MCString>(false, section, key, def, quiet);
+}
+
+int MCDictIniSafe::getsafe(const MCString &section, const MCString &key, int def, int quiet) const
+{
+  return read<int>(false, section, key, def, quiet);
+}
+
+double MCDictIniSafe::getsafe(const MCString &section, const MCString &key, double def, int quiet) const
+{
+  return read<double>(false, section, key, def, quiet);
+}
+
+MCString MCDictIniSafe::getclassedsafe(const MCString &section, const MCString &key,
+                                       const MCString &def, int quiet) const
+{
+  return read<MCString>(true, section, key, def, quiet);
+}
+
+int MCDictIniSafe::getclassedsafe(const MCString &section, const MCString &key, int def,
+                                  int quiet) const
+{
+  return read<int>(true, section, key, def, quiet);
+}
+
+double MCDictIniSafe::getclassedsafe(const MCString &section, const MCString &key, double def,
+                                     int quiet) const
+{
+  return read<double>(true, section, key, def, quiet);
+}
+
+void MCDictIniSafe::msgVarsDiff(const MCString &key, const MCString &found, const MCString &def) const
+{
+  if (safe & ReportDiffers)
+    std::cout << "X Variable \"" << key << "\" differs from default value\t: " << found << " vs "
+              << def << std::endl;
+}
+
+void MCDictIniSafe::msgVarsMatch(const MCString &key, const MCString &found) const
+{
+  if (safe & ReportMatches)
+    std::cout << "  Variable \"" << key << "\" matches default value\t: " << found << std::endl;
+}
+
+// Start-up reads many keys of a section in a row; with the "once" bit a
+// missing section is named once per run of reads, not once per key.
+void MCDictIniSafe::msgBadSection(const MCString &section) const
+{
+  if (!(safe & ReportMissing))
+    return;
+  if ((safe & ReportSectionOnce) && section == lastbadsection)
+    return;
+  std::cout << "X Section \"" << section << "\" does not exist." << std::endl;
+  lastbadsection = section;
+}
+
+void MCDictIniSafe::msgBadVariable(const MCString &key, const MCString &section) const
+{
+  if (safe & ReportMissing)
+    std::cout << "X No match for variable \"" << key << "\" in section \"" << section << "\""
+              << std::endl;
+}
+
+void MCDictIniSafe::msgClassMatch(const MCString &key, const MCString &matched) const
+{
+  if (safe & ReportClassMatch)
+    std::cout << "  Classed variable" << std::endl
+              << "\t" << key << std::endl
+              << "  matches with variable" << std::endl
+              << "\t" << matched << std::endl;
+}
+
+void MCDictIniSafe::msgBadError(const MCDictionaryRV &result) const
+{
+  std::cout << "X Unidentified error (" << result.code << ") : " << result.value << std::endl;
+}

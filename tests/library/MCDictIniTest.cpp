@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "MCDictIni.h"
+
+namespace
+{
+const char *const Fixture = TEST_DATA_DIR "/dict-fixture.ini";
+
+MCDictIni fixture()
+{
+  MCDictIni ini;
+  ini.import(Fixture);
+  return ini;
+}
+
+// A scratch file that disappears with the test.
+class TempFile
+{
+public:
+  explicit TempFile(const char *contents)
+  {
+    char name[] = "/tmp/dictXXXXXX";
+    const int fd = mkstemp(name);
+    path = name;
+    FILE *f = fdopen(fd, "w");
+    fputs(contents, f);
+    fclose(f);
+  }
+  ~TempFile() { unlink(path.c_str()); }
+  std::string path;
+};
+} // namespace
+
+TEST(MCDictIniParse, CommentsAndSectionsOfTheFixture)
+{
+  MCDictIni ini = fixture();
+  EXPECT_EQ(MCString(" A ,Global,Last,Timing,timing"), ini.getSectionList(','));
+
+  EXPECT_EQ(MCString("before any header"), ini.get("Global", "top", ""));
+  EXPECT_EQ(MCString("also global"), ini.get("Global", "top2", ""));
+  EXPECT_EQ(300, ini.get("Timing", "max_wait", 0));
+  EXPECT_EQ(MCString("a"), ini.get("Timing", "url", ""));
+  EXPECT_EQ(MCString("x"), ini.get("Timing", "path", ""));
+  // '#' cuts first even when "//" stands before it.
+  EXPECT_EQ(MCString("b // x"), ini.get("Timing", "hashwins", ""));
+  EXPECT_EQ(MCString("key = a = b"), ini.get("Timing", "mixed", ""));
+  EXPECT_EQ(MCString("second"), ini.get("Timing", "dup", ""));
+  EXPECT_EQ(MCString("blank names"), ini.get(" A ", "inner", ""));
+  EXPECT_EQ(MCString("b"), ini.get(" A ", "[a]", ""));
+  EXPECT_EQ(MCString("case,orphan"), ini.getVariableList("timing", ','));
+  EXPECT_EQ(MCString("lower"), ini.get("timing", "case", ""));
+  EXPECT_EQ(MCString("crlf,end,spaced"), ini.getVariableList("Last", ','));
+  EXPECT_EQ(MCString("yes"), ini.get("Last", "crlf", ""));
+  EXPECT_EQ(MCString("padded value"), ini.get("Last", "spaced", ""));
+  EXPECT_EQ(MCString("no newline at the end"), ini.get("Last", "end", ""));
+
+  MCDictionaryRV rv = ini.__get("Empty", "x");
+  EXPECT_EQ(MCDI_us, rv.code);
+  EXPECT_EQ(MCString("Empty"), rv.value);
+  rv = ini.__get("Timing", "k");
+  EXPECT_EQ(MCD_uv, rv.code);
+  EXPECT_EQ(MCString("k"), rv.value);
+  EXPECT_TRUE(ini.getVariableList("Empty").empty());
+  EXPECT_TRUE(ini.getVariableList("Empty", ',').empty());
+}
+
+TEST(MCDictIniParse, LaterSourcesReplaceEarlierKeyByKey)
+{
+  MCDictIni ini;
+  ini.insert("Timing", "max_wait", 100);
+  ini.insert("Timing", "kept", 1.5);
+  ini.parse("[Timing]\nmax_wait = 300\n");
+  EXPECT_EQ(MCString("300"), ini.get("Timing", "max_wait", ""));
+  EXPECT_EQ(MCString("1.5"), ini.get("Timing", "kept", ""));
+  ini.insert("Timing", "max_wait", "5");
+  EXPECT_EQ(5, ini.get("Timing", "max_wait", 0));
+}
+
+TEST(MCDictIniRead, NumericDefaultsTravelAsText)
+{
+  MCDictIni ini;
+  ini.insert("S", "n", "12abc");
+  EXPECT_EQ(12, ini.get("S", "n", 0));
+  EXPECT_DOUBLE_EQ(12.0, ini.get("S", "n", 0.0));
+  EXPECT_EQ(0.0, ini.get("S", "missing", 0.0000001));
+  EXPECT_EQ(0.0, ini.getclassed("S", "A:missing", 0.0000001));
+  EXPECT_DOUBLE_EQ(2.25, ini.get("T", "missing", 2.25));
+  EXPECT_EQ(-3, ini.get("T", "missing", -3));
+  EXPECT_EQ(MCString("d"), ini.get("T", "missing", "d"));
+}
+
+TEST(MCDictIniWrite, RepresentationFormat)
+{
+  MCDictIni ini;
+  EXPECT_TRUE(ini.Representation().empty());
+  ini.insert("T", "c", 3);
+  ini.insert("S", "b", 2);
+  ini.insert("S", "a", 1);
+  EXPECT_EQ(MCString("[S]\na=1\nb=2\n\n[T]\nc=3\n\n"), ini.Representation());
+  std::ostringstream out;
+  out << ini;
+  EXPECT_EQ("[S]\na=1\nb=2\n\n[T]\nc=3\n\n", out.str());
+}
+
+TEST(MCDictIniWrite, ExportedFixtureReadsBackUnchanged)
+{
+  MCDictIni ini = fixture();
+  char name[] = "/tmp/dictexportXXXXXX";
+  close(mkstemp(name));
+  ini.exportfile(name);
+  MCDictIni back;
+  back.importordie(name);
+  unlink(name);
+  // A value holding "//" loses it on the way back; everything else survives.
+  EXPECT_EQ(MCString("b"), back.get("Timing", "hashwins", ""));
+  ini.insert("Timing", "hashwins", "b");
+  EXPECT_EQ(ini.Representation(), back.Representation());
+  EXPECT_EQ(ini.getSectionList(','), back.getSectionList(','));
+
+  MCDictIni reparsed;
+  reparsed.parse(ini.Representation());
+  EXPECT_EQ(ini.Representation(), reparsed.Representation());
+}
+
+TEST(MCDictIniWrite, ExportCreatesTheFileReadableByGroup)
+{
+  MCDictIni ini;
+  ini.insert("S", "a", "1");
+  char dir[] = "/tmp/dictdirXXXXXX";
+  ASSERT_NE(nullptr, mkdtemp(dir));
+  const std::string name = std::string(dir) + "/out.ini";
+  const mode_t old = umask(0);
+  ini.exportfile(name.c_str());
+  umask(old);
+  struct stat st;
+  ASSERT_EQ(0, stat(name.c_str(), &st));
+  EXPECT_EQ(0664u, st.st_mode & 0777u);
+  EXPECT_EQ(MCString("[S]\na=1\n\n"), MCString(name.c_str()).readFile());
+  // An unwritable target is silently skipped.
+  ini.exportfile((std::string(dir) + "/no/such/dir.ini").c_str());
+  unlink(name.c_str());
+  rmdir(dir);
+}
+
+TEST(MCDictIniFlat, KeyColonValueLinesIntoOneSection)
+{
+  MCDictIni ini;
+  ini.parseflat("# head\ngoal_width : 14.02\r\n[x]: 1\nnovalue :\nball_size:0.085 // c\nbare\n",
+                "Server", ':');
+  EXPECT_EQ(MCString("[x],ball_size,goal_width"), ini.getVariableList("Server", ','));
+  EXPECT_DOUBLE_EQ(14.02, ini.get("Server", "goal_width", 0.0));
+  EXPECT_EQ(MCString("1"), ini.get("Server", "[x]", ""));
+
+  MCDictIni conf;
+  conf.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
+  EXPECT_EQ(5, conf.get("Server", "catch_ban_cycle", 0));
+  EXPECT_EQ(MCString("Server"), conf.getSectionList(','));
+}
+
+TEST(MCDictIniImport, SilentImportOfNothingAddsNothing)
+{
+  MCDictIni ini;
+  TempFile empty("");
+  ini.import("/nonexistent/agent.conf");
+  ini.import(empty.path.c_str());
+  ini.import(TEST_DATA_DIR);
+  ini.importflat("/nonexistent/server.conf", "Server", ':');
+  EXPECT_TRUE(ini.getSectionList().empty());
+}
+
+// The message goes to standard output; the child sends it to standard error
+// where the death test can see it.
+#define EXPECT_NO_DATA_EXIT(call, name)                                                            \
+  EXPECT_EXIT(                                                                                     \
+      {                                                                                            \
+        dup2(2, 1);                                                                                \
+        call;                                                                                      \
+      },                                                                                           \
+      testing::ExitedWithCode(12), "^No data read from config file \\(" name "\\)\\.\n$")
+
+TEST(MCDictIniImportDeathTest, NoDataEndsTheProgramWithTwelve)
+{
+  MCDictIni ini;
+  EXPECT_NO_DATA_EXIT(ini.importordie("/nonexistent/agent.conf"), "/nonexistent/agent.conf");
+  EXPECT_NO_DATA_EXIT(ini.importordie("missing.conf"), "missing.conf");
+  EXPECT_NO_DATA_EXIT(ini.importordie("/tmp"), "/tmp");
+  EXPECT_NO_DATA_EXIT(ini.importflatordie("/nonexistent/server.conf", "Server", ':'),
+                      "/nonexistent/server.conf");
+  TempFile empty("");
+  const MCString emptyname = empty.path.c_str();
+  EXPECT_NO_DATA_EXIT(ini.importordie(emptyname), "/tmp/dict.*");
+}

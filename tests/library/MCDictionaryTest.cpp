@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "MCDictIni.h"
+#include "MCDictionary.h"
+
+namespace
+{
+MCDictionary withkeys(std::vector<MCString> keys)
+{
+  MCDictionary dict;
+  for (const MCString &key : keys)
+    dict.insert(key, "value of " + key);
+  return dict;
+}
+} // namespace
+
+TEST(MCDictionaryClassed, DropsTheClassNearestTheNameFirstAndSkipsNoLevel)
+{
+  // A:C:v would be a skipped level: it must never be tried.
+  MCDictionary dict = withkeys({"A:C:v", "A:v", "v"});
+  MCDictionaryRV rv = dict.__getclassed("A:B:C:v");
+  EXPECT_EQ(0, rv.code);
+  EXPECT_EQ(MCString("value of A:v"), rv.value);
+  EXPECT_EQ(MCString("A:v"), dict.getlastclass());
+
+  MCDictionary bare = withkeys({"A:C:v", "v"});
+  EXPECT_EQ(MCString("value of v"), bare.__getclassed("A:B:C:v").value);
+  EXPECT_EQ(MCString("v"), bare.getlastclass());
+
+  rv = bare.__getclassed("A:C:v");
+  EXPECT_EQ(MCString("value of A:C:v"), rv.value);
+  EXPECT_EQ(MCString("A:C:v"), bare.getlastclass());
+}
+
+TEST(MCDictionaryClassed, FailureCodesAndLastClass)
+{
+  MCDictionary dict = withkeys({"B:v"});
+  dict.__getclassed("B:v");
+  ASSERT_EQ(MCString("B:v"), dict.getlastclass());
+
+  // B is not a class on the path of A:B:v once A is dropped last.
+  MCDictionaryRV rv = dict.__getclassed("A:B:v");
+  EXPECT_EQ(MCD_ucv, rv.code);
+  EXPECT_EQ(MCString("A:B:v"), rv.value);
+  EXPECT_TRUE(dict.getlastclass().empty());
+
+  // A missing plain key: 2 from the classed lookup, 1 from the plain one.
+  EXPECT_EQ(MCD_ucv, dict.__getclassed("w").code);
+  rv = dict.get("w");
+  EXPECT_EQ(MCD_uv, rv.code);
+  EXPECT_EQ(MCString("w"), rv.value);
+  EXPECT_EQ(MCString("dflt"), dict.getclassed("A:w", "dflt"));
+  EXPECT_EQ(MCString("value of B:v"), dict.getclassed("B:v", "dflt"));
+}
+
+TEST(MCDictIniClassed, LastClassFollowsOnlySuccessfulLookups)
+{
+  MCDictIni ini;
+  ini.insert("ClearSend", "PitchEnd", 47.5);
+  ini.insert("ClearSend", "Clear:PitchEnd", 40.0);
+
+  EXPECT_DOUBLE_EQ(47.5, ini.getclassed("ClearSend", "Send:PitchEnd", 1.0));
+  EXPECT_EQ(MCString("PitchEnd"), ini.getlastclass());
+  EXPECT_EQ(40, ini.getclassed("ClearSend", "Clear:PitchEnd", 0));
+  EXPECT_EQ(MCString("Clear:PitchEnd"), ini.getlastclass());
+
+  EXPECT_EQ(MCD_ucv, ini.__getclassed("ClearSend", "Send:Range").code);
+  EXPECT_EQ(MCString("Clear:PitchEnd"), ini.getlastclass());
+  MCDictionaryRV rv = ini.__getclassed("Nope", "Send:Range");
+  EXPECT_EQ(MCDI_us, rv.code);
+  EXPECT_EQ(MCString("Nope"), rv.value);
+  EXPECT_EQ(MCString("Clear:PitchEnd"), ini.getlastclass());
+
+  // A copy starts without lookup history.
+  MCDictIni copy(ini);
+  EXPECT_TRUE(copy.getlastclass().empty());
+}
+
+TEST(MCDictionaryItems, DecodeAddsEveryItemTrimmed)
+{
+  MCDictionary dict;
+  MCDictionaryRV rv = dict.Decode(" X : -55.0 ,, Y:-10,flag ,X:1", ':', ',');
+  EXPECT_EQ(0, rv.code);
+  EXPECT_TRUE(rv.value.empty());
+  EXPECT_EQ(MCString("1"), dict.get("X", ""));
+  EXPECT_EQ(MCString("-10"), dict.get("Y", ""));
+  EXPECT_EQ(0, dict.get("flag").code);
+  EXPECT_TRUE(dict.get("flag").value.empty());
+  EXPECT_EQ(MCString("X:1,Y:-10,flag:"), dict.Representation(':', ','));
+}
+
+TEST(MCDictionaryItems, DecodeReplaceNamesTheMissingKeys)
+{
+  MCDictionary dict = withkeys({"X", "Y"});
+  MCDictionaryRV rv = dict.DecodeReplace("X:1, Y:2", ':', ',');
+  EXPECT_EQ(0, rv.code);
+  EXPECT_TRUE(rv.value.empty());
+
+  rv = dict.DecodeReplace("a:5, X:3, b:6", ':', ',');
+  EXPECT_EQ(MCD_urv, rv.code);
+  EXPECT_EQ(MCString("a,b"), rv.value);
+  EXPECT_EQ(MCString("3"), dict.get("X", ""));
+  EXPECT_EQ(MCD_uv, dict.get("a").code);
+
+  rv = dict.replace("zz", "1");
+  EXPECT_EQ(MCD_urv, rv.code);
+  EXPECT_EQ(MCString("zz"), rv.value);
+}
+
+TEST(MCDictionaryBuild, VectorsPairKeysWithValuesInOrder)
+{
+  std::vector<MCString> keys = {"b", "a", "c"};
+  std::vector<MCString> values = {"2", "1"};
+  MCDictionary dict(keys, values);
+  EXPECT_EQ(MCString("a=1\nb=2\nc="), dict.Representation('=', '\n'));
+  EXPECT_EQ(MCString("a, b, c"), dict.getVariableList(", "));
+  EXPECT_EQ(MCString("abc"), dict.getVariableList(""));
+
+  MCDictionary blank(keys);
+  EXPECT_EQ(3u, blank.getVariableList().size());
+  EXPECT_FALSE(blank == dict);
+  MCDictionary copy;
+  copy = dict;
+  EXPECT_TRUE(copy == dict);
+  EXPECT_TRUE(MCDictionary().getVariableList(",").empty());
+  EXPECT_TRUE(MCDictionary().Representation('=', '\n').empty());
+}
