@@ -268,6 +268,14 @@ char &MCString::operator[](int i)
   if (i < 0 || i >= n)
     i = 0;
   Changed();
+  if (n == 0)
+  {
+    // The only character is the terminator; a character written there must
+    // find a terminator after it inside the block.
+    char *text = buffer->Require(2);
+    text[1] = '\0';
+    return text[0];
+  }
   return buffer->Writeable()[i];
 }
 

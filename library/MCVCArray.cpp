@@ -67,6 +67,12 @@ MCVCArray::MCVCArray(const char *text, MCVCChunkSize code)
 MCVCArray::MCVCArray(char **text, int length)
   : data(nullptr), start(0), allocated(0), chunk(0), references(0)
 {
+  if (!text || !*text)
+  {
+    SetChunkSize(MCVCChunkSmall);
+    SetSize(32);
+    return;
+  }
   // The terminator is not counted when the length is measured here; the
   // adopted block is one byte longer than allocated says.
   allocated = length ? length : static_cast<int>(std::strlen(*text));
