@@ -1,0 +1,75 @@
+#include "Geometry.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "CGLine.h"
+
+float Exp(float x, int n)
+{
+  float result = 1.0f;
+  for (int i = 0; i < n; ++i)
+  {
+    const float next = result * x;
+    // Once a product stops changing (0, 1, infinity) the rest would not
+    // change it either.
+    if (next == result)
+      break;
+    result = next;
+  }
+  return result;
+}
+
+CVector PointInBetween(CVector a, CVector b, float d)
+{
+  CVector step = b - a;
+  if (!(step.GetMag() > 0))
+    return a;
+  const float scale = d / step.GetMag();
+  if (!std::isfinite(scale))
+    return a;
+  step *= scale;
+  return a + step;
+}
+
+float SumGeomSeries(float first, float r, int n)
+{
+  if (r == 1.0f)
+    return n > 0 ? first * static_cast<float>(n) : 0.0f;
+  return first * (Exp(r, n) - 1) / (r - 1);
+}
+
+float SolveForLengthGeomSeries(float first, float r, float sum, int cycle)
+{
+  if (r < 0)
+  {
+    std::cerr << cycle << " ERROR: Geometry: SolveForLengthGeomSeries: Cannot have -ve R..." << std::endl;
+    // An alternating series has no real number of terms to offer.
+    return -1;
+  }
+  if (first == 0)
+    return sum == 0 ? 0.0f : -1.0f;
+  if (r == 1.0f)
+    return sum / first;
+  const float x = (r - 1) * sum / first + 1;
+  if (r == 0)
+  {
+    // Only the first term counts: below it the sum is reached at once, at
+    // it after one term, above it never (the limits for r towards 0).
+    if (x > 0)
+      return 0;
+    return x == 0 ? 1.0f : -1.0f;
+  }
+  if (!(x > 0))
+    return -1;
+  const float terms = static_cast<float>(std::log(static_cast<double>(x)) / std::log(static_cast<double>(r)));
+  return std::isfinite(terms) ? terms : -1.0f;
+}
+
+bool IsPointInCone(CVector p, float ratio, CVector end, CVector apex)
+{
+  CGLine axis(0, 0, 0);
+  axis.CGLineFromTwoPoints(apex, end);
+  const CVector q = axis.ProjectPoint(p);
+  return q.dist2(apex) * (ratio * ratio) > q.dist2(p) && axis.InBetween(q, apex, end);
+}

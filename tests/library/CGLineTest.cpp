@@ -1,0 +1,263 @@
+#include "CGLine.h"
+
+#include <cmath>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "CRay.h"
+
+namespace
+{
+const CVector kMarker(123, 456);
+const float kMarkerRoot = 789;
+
+void ExpectAt(const CVector &v, float x, float y)
+{
+  EXPECT_NEAR(x, v.GetX(), 1e-4);
+  EXPECT_NEAR(y, v.GetY(), 1e-4);
+}
+
+void ExpectLine(const CGLine &line, float a, float b, float c)
+{
+  EXPECT_FLOAT_EQ(a, line.GetA());
+  EXPECT_FLOAT_EQ(b, line.GetB());
+  EXPECT_FLOAT_EQ(c, line.GetC());
+}
+
+CGLine Through(CVector p1, CVector p2)
+{
+  CGLine line(0, 0, 0);
+  line.CGLineFromTwoPoints(p1, p2);
+  return line;
+}
+} // namespace
+
+TEST(CGLine, TwoPointsGiveTheNormalForms)
+{
+  testing::internal::CaptureStderr();
+  ExpectLine(Through(CVector(0, 0), CVector(2, 4)), -2, 1, 0);
+  ExpectLine(Through(CVector(3, 1), CVector(3.00005f, 7)), 1, 0, -3.00005f);
+  ExpectLine(Through(CVector(-1, 5), CVector(3, 5)), 0, 1, -5);
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+
+  testing::internal::CaptureStderr();
+  ExpectLine(Through(CVector(2, 2), CVector(2.00001f, 2)), 1, 0, -2.00001f);
+  EXPECT_EQ(" ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST(CGLine, LinesFromRays)
+{
+  ExpectLine(CGLine(CRay(CVector(1, 1), CVector(1, 1))), -1, 1, 0);
+  CGLine vertical(0, 0, 0);
+  vertical.CGLineFromCRay(CVector(4, -2), 90.0f);
+  ExpectLine(vertical, 1, 0, -4);
+  CGLine flat(0, 0, 0);
+  flat.CGLineFromCRay(CVector(4, -2), CVector(-3, 0));
+  EXPECT_FLOAT_EQ(0, flat.GetA());
+  EXPECT_FLOAT_EQ(2, flat.GetC());
+}
+
+TEST(CGLine, DistancesAndMembership)
+{
+  const CGLine line(3, 4, -10); // not normalised: distances divide by 5
+  EXPECT_FLOAT_EQ(2, line.dist(CVector(3.2f, 2.6f)));
+  EXPECT_FLOAT_EQ(4, line.dist2(CVector(3.2f, 2.6f)));
+  EXPECT_FLOAT_EQ(2, line.dist(CVector(0.8f, -0.6f)));
+  EXPECT_TRUE(line.PointOnCGLine(2, 1));
+  EXPECT_FALSE(line.PointOnCGLine(2, 1.001f));
+  EXPECT_TRUE(line.OnCGLine(CVector(3.2f, 2.6f), 2.01f));
+  EXPECT_FALSE(line.OnCGLine(CVector(3.2f, 2.6f), 2.0f));
+}
+
+TEST(CGLine, CoordinatesAndAngleOnDegenerateLines)
+{
+  const CGLine slope(-2, 1, 1); // y = 2x - 1
+  EXPECT_FLOAT_EQ(5, slope.get_y(3));
+  EXPECT_FLOAT_EQ(3, slope.get_x(5));
+  EXPECT_NEAR(63.434948f, slope.angle(), 1e-4);
+
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(0, CGLine(1, 0, -3).get_y(7));
+  EXPECT_EQ(0, CGLine(0, 1, -3).get_x(7));
+  EXPECT_EQ(-90, CGLine(1, 0, -3).angle());
+  EXPECT_EQ(" ERROR: CGLine: get_y: cannot get y\n"
+            " ERROR: CGLine: get_x: cannot get x\n"
+            "ERROR: CGLine: angle: Division by 0\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST(CGLine, SameSlopeIsExactOnQuotients)
+{
+  EXPECT_TRUE(CGLine(1, 0, 3).SameSlope(CGLine(2, 0, -1)));
+  EXPECT_FALSE(CGLine(1, 0, 3).SameSlope(CGLine(0, 1, -1)));
+  EXPECT_FALSE(CGLine(0, 1, -1).SameSlope(CGLine(1, 0, 3)));
+  EXPECT_TRUE(CGLine(0.5f, 1, 0).SameSlope(CGLine(1, 2, 3)));
+  EXPECT_FALSE(CGLine(0.5f, 1, 0).SameSlope(CGLine(0.5001f, 1, 0)));
+  EXPECT_TRUE(CGLine(-0.0f, 1, 0).SameSlope(CGLine(0, 1, 5)));
+}
+
+TEST(CGLine, IntersectionOfLines)
+{
+  const CVector vert = CGLine(1, -1, 0).intersection(CGLine(1, 0, -2));
+  ExpectAt(vert, 2, 2);
+  EXPECT_FLOAT_EQ(vert.GetMag(), CVector(2, 2).GetMag());
+  ExpectAt(CGLine(1, 0, -2).intersection(CGLine(1, -1, 0)), 2, 2);
+  ExpectAt(Through(CVector(0, 0), CVector(4, 4)).intersection(Through(CVector(0, 4), CVector(4, 0))), 2, 2);
+}
+
+TEST(CGLine, ParallelLinesGiveTheSentinel)
+{
+  testing::internal::CaptureStderr();
+  const CVector none = CGLine(0, 1, 0).intersection(CGLine(0, 1, -5));
+  EXPECT_EQ(" ERROR: CGLine: intersection: have same slope\n", testing::internal::GetCapturedStderr());
+  EXPECT_EQ(-1, none.GetX());
+  EXPECT_EQ(0, none.GetY());
+  EXPECT_EQ(-1, none.GetMag());
+  EXPECT_EQ(1, none.GetMag2());
+  EXPECT_EQ(0, none.GetDir());
+}
+
+TEST(CGLine, RayIntersectionWritesOnlyWhenNotParallel)
+{
+  const CGLine line(1, 0, -3);
+  CVector point = kMarker;
+  EXPECT_TRUE(line.CRayIntersection(CRay(CVector(0, 1), 0.0f), &point));
+  ExpectAt(point, 3, 1);
+  EXPECT_FALSE(line.CRayIntersection(CRay(CVector(5, 1), 0.0f), &point));
+  ExpectAt(point, 3, 1);
+
+  point = kMarker;
+  EXPECT_FALSE(line.CRayIntersection(CRay(CVector(0, 1), 90.0f), &point));
+  EXPECT_EQ(kMarker.GetX(), point.GetX());
+  EXPECT_EQ(kMarker.GetY(), point.GetY());
+}
+
+TEST(CGLine, ProjectionAndPerpendicular)
+{
+  const CGLine diagonal(-1, 1, 0);
+  ExpectAt(diagonal.ProjectPoint(CVector(4, 0)), 2, 2);
+  const CGLine across = diagonal.perpendicular(CVector(4, 0));
+  EXPECT_TRUE(across.PointOnCGLine(4, 0));
+  ExpectAt(CGLine(1, 0, -3).ProjectPoint(CVector(-1, 7)), 3, 7);
+  ExpectAt(CGLine(0, 1, -3).ProjectPoint(CVector(-1, 7)), -1, 3);
+}
+
+TEST(CGLine, SegmentTests)
+{
+  const CGLine line(0, 1, 0); // the x axis
+  const CVector end1(0, 0), end2(10, 0);
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(line.InBetween(CVector(0, 5), end1, end2));
+  EXPECT_TRUE(line.InBetween(CVector(10, -5), end1, end2));
+  EXPECT_FALSE(line.InBetween(CVector(10.01f, 0), end1, end2));
+  ExpectAt(line.GetClosestPtInBetween(CVector(4, 3), end1, end2), 4, 0);
+  ExpectAt(line.GetClosestPtInBetween(CVector(12, 0), end1, end2), 10, 0);
+  ExpectAt(line.GetClosestPtInBetween(CVector(-2, 9), end1, end2), 0, 0);
+  EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 4), CVector(3, -4), end1));
+  EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(3, 4), CVector(1, -4), end1));
+  EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(2, 4), CVector(2, -4), end1));
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+}
+
+TEST(CGLine, SegmentTestsComplainAboutEndsOffTheLine)
+{
+  const CGLine line(0, 1, 0);
+  const CVector off1(0, 1.5f), off2(10, 1.5f);
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(line.InBetween(CVector(5, 0), off1, off2));
+  EXPECT_EQ(" ERROR: CGLine: InBetween: passed in points that were not on CGLine\n",
+            testing::internal::GetCapturedStderr());
+
+  testing::internal::CaptureStderr();
+  ExpectAt(line.GetClosestPtInBetween(CVector(20, 0), off1, off2), 10, 1.5f);
+  EXPECT_EQ(" ERROR CGLine: GetClosestPtInBetween: passed in points that were not on CGLine\n",
+            testing::internal::GetCapturedStderr());
+
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 0), CVector(5, 0), CVector(0, 2)));
+  EXPECT_EQ(" ERROR: CGLine: IsPtCloserToPtOnCGLine: targ_pt not on CGLine\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST(CGLine, HalfPlaneTestIsStrict)
+{
+  const CGLine flat(0, 1, -2);
+  EXPECT_TRUE(flat.HalfPlaneTest(CVector(0, 3)));
+  EXPECT_FALSE(flat.HalfPlaneTest(CVector(0, 1)));
+  EXPECT_FALSE(flat.HalfPlaneTest(CVector(7, 2)));
+  const CGLine vertical(1, 0, -2);
+  EXPECT_TRUE(vertical.HalfPlaneTest(CVector(1, 0)));
+  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(3, 0)));
+  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(2, 9)));
+}
+
+TEST(CGLine, QuadraticFormulaWritesOnlyTheRootsFound)
+{
+  float root1 = kMarkerRoot, root2 = kMarkerRoot;
+  EXPECT_EQ(2, CGLine::QuadraticFormula(1, -3, 2, &root1, &root2));
+  EXPECT_FLOAT_EQ(2, root1);
+  EXPECT_FLOAT_EQ(1, root2);
+
+  root1 = root2 = kMarkerRoot;
+  EXPECT_EQ(1, CGLine::QuadraticFormula(1, 2, 1, &root1, &root2));
+  EXPECT_FLOAT_EQ(-1, root1);
+  EXPECT_EQ(kMarkerRoot, root2);
+
+  root1 = kMarkerRoot;
+  EXPECT_EQ(0, CGLine::QuadraticFormula(1, 0, 1, &root1, &root2));
+  EXPECT_EQ(kMarkerRoot, root1);
+  EXPECT_EQ(kMarkerRoot, root2);
+}
+
+TEST(CGLine, CircleCrossings)
+{
+  CVector first = kMarker, second = kMarker;
+  EXPECT_EQ(2, CGLine(0.00001f, 1, 0).CGLineCircleIntersect(2, CVector(0, 0), &first, &second));
+  ExpectAt(first, 2, 0);
+  ExpectAt(second, -2, 0);
+
+  EXPECT_EQ(2, CGLine(1, 0, -3).CGLineCircleIntersect(2, CVector(3, 0), &first, &second));
+  ExpectAt(first, 3, 2);
+  ExpectAt(second, 3, -2);
+
+  // A missing root leaves the solved coordinate at 0.
+  first = kMarker, second = kMarker;
+  EXPECT_EQ(0, CGLine(1, 0, -3).CGLineCircleIntersect(1, CVector(0, 0), &first, &second));
+  ExpectAt(first, 3, 0);
+  ExpectAt(second, 3, 0);
+  EXPECT_EQ(0, CGLine(0, 1, -5).CGLineCircleIntersect(1, CVector(0, 0), &first, &second));
+  ExpectAt(first, 0, 5);
+  ExpectAt(second, 0, 5);
+
+  EXPECT_EQ(1, CGLine(0, 1, -1).CGLineCircleIntersect(1, CVector(4, 0), &first, &second));
+  ExpectAt(first, 4, 1);
+  ExpectAt(second, 0, 1);
+
+  // A slanted line: y = x through the circle of radius sqrt(2) at the origin.
+  EXPECT_EQ(2, CGLine(-1, 1, 0).CGLineCircleIntersect(std::sqrt(2.0f), CVector(0, 0), &first, &second));
+  ExpectAt(first, 1, 1);
+  ExpectAt(second, -1, -1);
+}
+
+TEST(CGLine, ProjectionByTouchingCircle)
+{
+  testing::internal::CaptureStderr();
+  ExpectAt(CGLine(-1, 1, 0).ProjectPointUsingCircle(CVector(4, 0)), 2, 2);
+  ExpectAt(CGLine(0, 1, -3).ProjectPointUsingCircle(CVector(-1, 7)), -1, 3);
+  ExpectAt(CGLine(-2, 1, 1).ProjectPointUsingCircle(CVector(1, 1)), 1, 1);
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+}
+
+TEST(CGLine, DisplayPicksTwoFarPoints)
+{
+  std::ostringstream vertical, steep, shallow;
+  CGLine(1, 0, -3).Display(vertical);
+  EXPECT_EQ("\tDLINE GX: 3\n\tDLINE GY: -1000\n\tDLINE EX: 3\n\tDLINE EY: 1000\n", vertical.str());
+  CGLine(2, 1, 0).Display(steep);
+  EXPECT_EQ("\tDLINE GX: 500\n\tDLINE GY: -1000\n\tDLINE EX: -500\n\tDLINE EY: 1000\n", steep.str());
+  CGLine(-0.5f, 1, -1).Display(shallow);
+  EXPECT_EQ("\tDLINE GX: -1000\n\tDLINE GY: -499\n\tDLINE EX: 1000\n\tDLINE EY: 501\n", shallow.str());
+}

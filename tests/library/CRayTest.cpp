@@ -1,0 +1,154 @@
+#include "CRay.h"
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "CGLine.h"
+
+namespace
+{
+// Outputs are pre-filled with this to see which operations write them.
+const CVector kMarker(123, 456);
+
+void ExpectAt(const CVector &v, float x, float y)
+{
+  EXPECT_NEAR(x, v.GetX(), 1e-4);
+  EXPECT_NEAR(y, v.GetY(), 1e-4);
+}
+
+void ExpectUntouched(const CVector &v)
+{
+  EXPECT_EQ(kMarker.GetX(), v.GetX());
+  EXPECT_EQ(kMarker.GetY(), v.GetY());
+}
+} // namespace
+
+TEST(CRay, DirectionIsAUnitVector)
+{
+  ExpectAt(CRay(CVector(5, 5), CVector(0.00005f, -0.00005f)).GetDirection(), 1, 0);
+  ExpectAt(CRay(CVector(0, 0), CVector(3, 4)).GetDirection(), 0.6f, 0.8f);
+  const CRay up(CVector(1, 2), -90.0f);
+  ExpectAt(up.GetDirection(), 0, -1);
+  ExpectAt(up.GetOrigin(), 1, 2);
+}
+
+TEST(CRay, OnCRayIgnoresTheSideButInRightDirDoesNot)
+{
+  const CRay ray(CVector(0, 0), 0.0f);
+  EXPECT_TRUE(ray.OnCRay(CVector(-5, 0)));
+  EXPECT_FALSE(ray.InRightDir(CVector(-5, 0)));
+  EXPECT_TRUE(ray.OnCRay(CVector(0, 0)));
+  EXPECT_FALSE(ray.OnCRay(CVector(5, 0.01f)));
+
+  const CRay turned(CVector(1, 1), 30.0f);
+  EXPECT_TRUE(turned.InRightDir(CVector(1, 1) + Polar2CVector(10, 39.9f)));
+  EXPECT_FALSE(turned.InRightDir(CVector(1, 1) + Polar2CVector(10, 40.1f)));
+  EXPECT_TRUE(turned.InRightDir(CVector(1, 1) + Polar2CVector(10, 20.1f)));
+  EXPECT_FALSE(turned.InRightDir(CVector(1, 1) + Polar2CVector(10, 19.9f)));
+
+  // The origin itself reads as direction 0.
+  EXPECT_TRUE(CRay(CVector(2, 2), 5.0f).InRightDir(CVector(2, 2)));
+  EXPECT_FALSE(CRay(CVector(2, 2), 20.0f).InRightDir(CVector(2, 2)));
+  // Across the +-180 seam.
+  EXPECT_TRUE(CRay(CVector(0, 0), 178.0f).InRightDir(Polar2CVector(3, -176)));
+}
+
+TEST(CRay, RaysMeetOnlyAheadOfBothOrigins)
+{
+  const CRay along(CVector(0, 0), 0.0f);
+  CVector point = kMarker;
+  EXPECT_TRUE(along.intersection(CRay(CVector(10, -5), 90.0f), &point));
+  ExpectAt(point, 10, 0);
+
+  // Behind the second origin: the point is written all the same.
+  point = kMarker;
+  EXPECT_FALSE(along.intersection(CRay(CVector(10, -5), -90.0f), &point));
+  ExpectAt(point, 10, 0);
+
+  point = kMarker;
+  EXPECT_FALSE(along.intersection(CRay(CVector(0, 3), 0.0f), &point));
+  ExpectUntouched(point);
+  EXPECT_FALSE(along.intersection(CRay(CVector(0, 3), 180.0f), &point));
+  ExpectUntouched(point);
+}
+
+TEST(CRay, RayMeetsLine)
+{
+  const CRay ray(CVector(0, 0), 0.0f);
+  CVector point = kMarker;
+  EXPECT_FALSE(ray.intersection(CGLine(1, 0, 3), &point));
+  ExpectAt(point, -3, 0);
+  EXPECT_TRUE(ray.intersection(CGLine(1, 0, -3), &point));
+  ExpectAt(point, 3, 0);
+
+  point = kMarker;
+  EXPECT_FALSE(ray.intersection(CGLine(0, 1, -2), &point));
+  ExpectUntouched(point);
+}
+
+TEST(CRay, ClosestPointIsTheProjectionOnTheSupportingLine)
+{
+  const CRay ray(CVector(1, 1), 45.0f);
+  ExpectAt(ray.GetClosestPoint(CVector(5, 1)), 3, 3);
+  ExpectAt(ray.GetClosestPoint(CVector(-3, 1)), -1, -1);
+}
+
+TEST(CRay, NormaliseAngleKeepsBothEnds)
+{
+  EXPECT_EQ(180, CRay::NormaliseAngle(540));
+  EXPECT_EQ(-180, CRay::NormaliseAngle(-540));
+  EXPECT_EQ(-179, CRay::NormaliseAngle(181));
+  EXPECT_EQ(180, CRay::NormaliseAngle(180));
+  EXPECT_EQ(-180, CRay::NormaliseAngle(-180));
+  EXPECT_EQ(10, CRay::NormaliseAngle(370));
+}
+
+TEST(CRay, NormaliseAngleEndsForHugeAngles)
+{
+  EXPECT_EQ(10, CRay::NormaliseAngle(3600 * 100 + 10));
+  const float huge = CRay::NormaliseAngle(1e20f);
+  EXPECT_LE(huge, 180);
+  EXPECT_GE(huge, -180);
+  EXPECT_TRUE(std::isinf(CRay::NormaliseAngle(std::numeric_limits<float>::infinity())));
+}
+
+TEST(CRay, CircleCrossingsAheadOfTheOrigin)
+{
+  const CVector centre(5, 0);
+  CVector first = kMarker, second = kMarker;
+  EXPECT_EQ(2, CRay(CVector(0, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
+  ExpectAt(first, 4, 0);
+  ExpectAt(second, 6, 0);
+
+  // From the centre only the exit lies ahead.
+  first = kMarker, second = kMarker;
+  EXPECT_EQ(1, CRay(CVector(5, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
+  ExpectAt(first, 6, 0);
+  ExpectUntouched(second);
+
+  // A crossing exactly at the origin does not count.
+  first = kMarker;
+  EXPECT_EQ(1, CRay(CVector(4, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
+  ExpectAt(first, 6, 0);
+  ExpectUntouched(second);
+
+  first = kMarker;
+  EXPECT_EQ(0, CRay(CVector(10, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
+  EXPECT_EQ(0, CRay(CVector(0, 3), 0.0f).CircleIntersect(1, centre, &first, &second));
+  ExpectUntouched(first);
+  ExpectUntouched(second);
+
+  EXPECT_EQ(2, CRay(CVector(0, 1), 0.0f).CircleIntersect(1, centre, &first, &second));
+  ExpectAt(first, 5, 1);
+  ExpectAt(second, 5, 1);
+}
+
+TEST(CRay, DisplayDrawsAThousandMetres)
+{
+  std::ostringstream out;
+  CRay(CVector(1, 2), 0.0f).Display(out);
+  EXPECT_EQ("\tDLINE GX: 1\n\tDLINE GY: 2\n\tDLINE EX: 1001\n\tDLINE EY: 2\n", out.str());
+}

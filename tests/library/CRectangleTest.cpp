@@ -1,0 +1,229 @@
+#include "CRectangle.h"
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "CRay.h"
+
+namespace
+{
+void ExpectAt(const CVector &v, float x, float y)
+{
+  EXPECT_NEAR(x, v.GetX(), 1e-4);
+  EXPECT_NEAR(y, v.GetY(), 1e-4);
+}
+
+void ExpectSameLine(const CGLine &expected, const CGLine &actual)
+{
+  EXPECT_EQ(expected.GetA(), actual.GetA());
+  EXPECT_EQ(expected.GetB(), actual.GetB());
+  EXPECT_EQ(expected.GetC(), actual.GetC());
+}
+
+void ExpectNoPoint(const CVector &v)
+{
+  EXPECT_EQ(-1, v.GetMag());
+  EXPECT_EQ(-1, v.GetX());
+  EXPECT_EQ(0, v.GetY());
+}
+
+// left 0, right 10, top 0, bottom 4.
+const CRectangle kBox(0, 10, 0, 4);
+} // namespace
+
+TEST(CRectangle, ConstructorsReportButKeepBadSizes)
+{
+  testing::internal::CaptureStderr();
+  const CRectangle thin(5, 5, 0, 1);
+  EXPECT_EQ(" ERROR: CRectangle: CRectangle: width must be positive\n", testing::internal::GetCapturedStderr());
+  EXPECT_EQ(5, thin.LeftX());
+  EXPECT_EQ(5, thin.RightX());
+
+  testing::internal::CaptureStderr();
+  const CRectangle inverted(1, 0, 1, 0);
+  EXPECT_EQ(" ERROR: CRectangle: CRectangle: width must be positive\n"
+            " ERROR: CRectangle: CRectangle: height must be positive\n",
+            testing::internal::GetCapturedStderr());
+  EXPECT_EQ(1, inverted.LeftX());
+  EXPECT_EQ(0, inverted.BottomY());
+
+  testing::internal::CaptureStderr();
+  const CRectangle point(CVector(3, 4), CVector(0, 0));
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+  EXPECT_EQ(3, point.LeftX());
+  EXPECT_EQ(3, point.RightX());
+  EXPECT_EQ(4, point.TopY());
+
+  testing::internal::CaptureStderr();
+  const CRectangle negative(CVector(0, 0), CVector(-2, -2));
+  EXPECT_EQ("ERROR: CRectangle: size must be positive\n", testing::internal::GetCapturedStderr());
+  EXPECT_EQ(1, negative.LeftX());
+  EXPECT_EQ(-1, negative.RightX());
+
+  const CRectangle sized(CVector(1, 2), CVector(4, 6));
+  EXPECT_EQ(-1, sized.LeftX());
+  EXPECT_EQ(3, sized.RightX());
+  EXPECT_EQ(-1, sized.TopY());
+  EXPECT_EQ(5, sized.BottomY());
+  EXPECT_EQ(4, sized.Width());
+  EXPECT_EQ(6, sized.Height());
+  ExpectAt(sized.Center(), 1, 2);
+}
+
+TEST(CRectangle, CornersAndEdgesWalkClockwise)
+{
+  ExpectAt(kBox.GetPoint(0), 0, 0);
+  ExpectAt(kBox.GetPoint(1), 10, 0);
+  ExpectAt(kBox.GetPoint(2), 10, 4);
+  ExpectAt(kBox.GetPoint(3), 0, 4);
+  ExpectAt(kBox.GetPoint(4), 0, 0);
+  ExpectAt(kBox.GetPoint(-4), 0, 0);
+  ExpectSameLine(kBox.TopEdge(), kBox.GetEdge(0));
+  ExpectSameLine(kBox.RightEdge(), kBox.GetEdge(5));
+  ExpectSameLine(kBox.BottomEdge(), kBox.GetEdge(2));
+  ExpectSameLine(kBox.LeftEdge(), kBox.GetEdge(7));
+  EXPECT_TRUE(kBox.RightEdge().PointOnCGLine(10, 77));
+  EXPECT_TRUE(kBox.BottomEdge().PointOnCGLine(-5, 4));
+
+  testing::internal::CaptureStderr();
+  ExpectAt(kBox.GetPoint(-1), 0, 0);
+  ExpectSameLine(CGLine(0, 0, 0), kBox.GetEdge(-1));
+  EXPECT_EQ(" ERROR: CRectangle: GetPoint: how did I get here\n"
+            " ERROR: CRectangle: GetEdge: how did I get here\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST(CRectangle, ExpandAndShrink)
+{
+  const CRectangle same = kBox.expand(0);
+  EXPECT_EQ(kBox.LeftX(), same.LeftX());
+  EXPECT_EQ(kBox.BottomY(), same.BottomY());
+  const CRectangle inner = kBox.shrink(1);
+  EXPECT_EQ(1, inner.LeftX());
+  EXPECT_EQ(9, inner.RightX());
+  EXPECT_EQ(1, inner.TopY());
+  EXPECT_EQ(3, inner.BottomY());
+
+  testing::internal::CaptureStderr();
+  kBox.shrink(2);
+  EXPECT_EQ(" ERROR: CRectangle: CRectangle: height must be positive\n", testing::internal::GetCapturedStderr());
+}
+
+TEST(CRectangle, ContainmentAndClamping)
+{
+  for (int i = 0; i < 4; ++i)
+    EXPECT_TRUE(kBox.IsWithin(kBox.GetPoint(i)));
+  EXPECT_TRUE(kBox.IsWithin(CVector(10, 2)));
+  EXPECT_TRUE(kBox.IsWithin(CVector(5, 0)));
+  EXPECT_FALSE(kBox.IsWithin(CVector(10.001f, 2)));
+  EXPECT_FALSE(kBox.IsWithin(CVector(5, -0.001f)));
+
+  ExpectAt(kBox.AdjustToWithin(CVector(3, 3)), 3, 3);
+  const CVector corner = kBox.AdjustToWithin(CVector(13, -2));
+  ExpectAt(corner, 10, 0);
+  EXPECT_EQ(10, corner.GetMag());
+  ExpectAt(kBox.AdjustToWithin(CVector(-5, 2)), 0, 2);
+
+  // Inverted: the later tests win.
+  testing::internal::CaptureStderr();
+  const CRectangle inverted(10, 0, 4, 0);
+  testing::internal::GetCapturedStderr();
+  ExpectAt(inverted.AdjustToWithin(CVector(5, 2)), 10, 0);
+}
+
+TEST(CRectangle, NearestEdgesWithTieBreaks)
+{
+  ExpectAt(kBox.nearestHEdge(CVector(5, 2)), 5, 4);
+  ExpectAt(kBox.nearestHEdge(CVector(5, 1)), 5, 0);
+  ExpectAt(kBox.nearestVEdge(CVector(5, 2)), 10, 2);
+  ExpectAt(kBox.nearestVEdge(CVector(2, 9)), 0, 4);
+  ExpectAt(kBox.nearestEdge(CVector(5, 2)), 5, 4);
+  ExpectAt(kBox.nearestEdge(CVector(9, 2)), 10, 2);
+  ExpectAt(kBox.nearestHEdge(CVector(-3, -1)), 0, 0);
+  // Outside, the signed differences still pick the edge on the point's side.
+  ExpectAt(kBox.nearestEdge(CVector(5, -3)), 5, 0);
+
+  ExpectSameLine(kBox.BottomEdge(), kBox.nearestHEdgeCGLine(CVector(5, 2)));
+  ExpectSameLine(kBox.TopEdge(), kBox.nearestHEdgeCGLine(CVector(5, 1)));
+  ExpectSameLine(kBox.RightEdge(), kBox.nearestVEdgeCGLine(CVector(5, 2)));
+  ExpectSameLine(kBox.LeftEdge(), kBox.nearestVEdgeCGLine(CVector(1, 2)));
+  ExpectSameLine(kBox.BottomEdge(), kBox.nearestEdgeCGLine(CVector(5, 2)));
+  ExpectSameLine(kBox.RightEdge(), kBox.nearestEdgeCGLine(CVector(9, 2)));
+}
+
+TEST(CRectangle, SignedDistanceToTheBorder)
+{
+  EXPECT_EQ(0, kBox.DistanceToEdge(CVector(10, 2)));
+  EXPECT_EQ(2, kBox.DistanceToEdge(CVector(5, 2)));
+  EXPECT_FLOAT_EQ(0.5f, kBox.DistanceToEdge(CVector(9.5f, 3)));
+  EXPECT_FLOAT_EQ(-5, kBox.DistanceToEdge(CVector(13, 8)));
+  EXPECT_FLOAT_EQ(-2, kBox.DistanceToEdge(CVector(-2, 1)));
+}
+
+TEST(CRectangle, RayLeavesThroughTheBorder)
+{
+  ExpectAt(kBox.CRayIntersection(CRay(kBox.Center(), 0.0f)), 10, 2);
+  ExpectAt(CRay(kBox.Center(), 180.0f).CRectangleIntersection(kBox), 0, 2);
+  ExpectAt(kBox.CRayIntersection(CRay(kBox.Center(), 90.0f)), 5, 4);
+  // Not parallel to an axis: two edge lines ahead, the border one wins.
+  ExpectAt(kBox.CRayIntersection(CRay(CVector(5, 2), 45.0f)), 7, 4);
+  ExpectAt(kBox.CRayIntersection(CRay(CVector(8, 2), -45.0f)), 10, 0);
+  ExpectAt(kBox.CRayIntersection(CRay(CVector(1, 1), CVector(-1, 3))), 0, 4);
+  // From the border outwards the origin is the exit.
+  ExpectAt(kBox.CRayIntersection(CRay(CVector(10, 2), 0.0f)), 10, 2);
+}
+
+TEST(CRectangle, RayIntersectionFailures)
+{
+  testing::internal::CaptureStderr();
+  ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(13, 2), 180.0f)));
+  EXPECT_EQ(" ERROR: CRectangle: CRayIntersection: CRectangle/CRay intersection only handles CRays inside the "
+            "CRectangle!\n",
+            testing::internal::GetCapturedStderr());
+
+  // From the left edge nearly along +x the origin itself reads as a crossing
+  // ahead, making three.
+  testing::internal::CaptureStderr();
+  ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(0, 2), 5.0f)));
+  EXPECT_EQ(" ERROR: CRectangle: CRayIntersection: how did num_int get so big: 3\n",
+            testing::internal::GetCapturedStderr());
+}
+
+TEST(CRectangle, SlidesAPointOntoTheBorderAlongALine)
+{
+  CGLine diagonal(0, 0, 0);
+  diagonal.CGLineFromTwoPoints(CVector(0, 0), CVector(1, 1));
+  // Inside: unchanged.
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(3, 3), diagonal), 3, 3);
+  // Below the bottom edge, slid up the diagonal.
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(6, 6), diagonal), 4, 4);
+  // Beyond the right edge along a horizontal line.
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(14, 3), CGLine(0, 1, -3)), 10, 3);
+  // Above the top edge with the crossing off the edge: left edge.
+  CGLine steep(0, 0, 0);
+  steep.CGLineFromTwoPoints(CVector(-2, -1), CVector(2, 3));
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(-2, -1), steep), 0, 1);
+  // A line missing the rectangle: nothing to slide to.
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(20, 20), CGLine(0, 1, -20)), 20, 20);
+  // On the top edge counts as outside: replaced by the crossing of the line
+  // with that edge, which for a line through the point is the point.
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(4, 0), CGLine(1, 0, -4)), 4, 0);
+  ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(4, 0), diagonal), 0, 0);
+}
+
+TEST(CRectangle, TextForms)
+{
+  const CRectangle box(-52.5f, 52.5f, -34, 34);
+  testing::internal::CaptureStdout();
+  box.Print();
+  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34.0 to 34.0\n", testing::internal::GetCapturedStdout());
+
+  std::ostringstream line;
+  line << box;
+  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34 to 34", line.str());
+
+  std::ostringstream dump;
+  box.Display(dump);
+  EXPECT_EQ("\tBOX GX: -52.5\n\tBOX GY: 34\n\tBOX EX: 52.5\n\tBOX EY: -34\n", dump.str());
+}

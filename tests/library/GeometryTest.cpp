@@ -1,0 +1,117 @@
+#include "Geometry.h"
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+TEST(Geometry, ExpMultipliesInSinglePrecision)
+{
+  EXPECT_EQ(1, Exp(3, 0));
+  EXPECT_EQ(1, Exp(3, -2));
+  EXPECT_EQ(243, Exp(3, 5));
+  float product = 1;
+  for (int i = 0; i < 7; ++i)
+    product *= 0.94f;
+  EXPECT_EQ(product, Exp(0.94f, 7));
+  EXPECT_EQ(0, Exp(0, 1000000000));
+  EXPECT_EQ(1, Exp(1, 1000000000));
+}
+
+TEST(Geometry, PointInBetweenIsNotLimitedToTheSegment)
+{
+  const CVector a(1, 1), b(4, 5);
+  const CVector start = PointInBetween(a, b, 0);
+  EXPECT_FLOAT_EQ(1, start.GetX());
+  EXPECT_FLOAT_EQ(1, start.GetY());
+  const CVector end = PointInBetween(a, b, 5);
+  EXPECT_FLOAT_EQ(4, end.GetX());
+  EXPECT_FLOAT_EQ(5, end.GetY());
+  const CVector beyond = PointInBetween(a, b, 10);
+  EXPECT_FLOAT_EQ(7, beyond.GetX());
+  EXPECT_FLOAT_EQ(9, beyond.GetY());
+  const CVector behind = PointInBetween(a, b, -5);
+  EXPECT_FLOAT_EQ(-2, behind.GetX());
+  EXPECT_FLOAT_EQ(-3, behind.GetY());
+}
+
+TEST(Geometry, PointInBetweenCoincidentPointsGivesTheStart)
+{
+  for (float d : {0.0f, 3.0f, -3.0f})
+  {
+    const CVector p = PointInBetween(CVector(2, -7), CVector(2, -7), d);
+    EXPECT_EQ(2, p.GetX());
+    EXPECT_EQ(-7, p.GetY());
+  }
+}
+
+TEST(Geometry, SumGeomSeries)
+{
+  EXPECT_EQ(0, SumGeomSeries(3, 0.5f, 0));
+  EXPECT_FLOAT_EQ(3, SumGeomSeries(3, 0.5f, 1));
+  EXPECT_FLOAT_EQ(5.25f, SumGeomSeries(3, 0.5f, 3));
+  EXPECT_FLOAT_EQ(1 + 2 + 4 + 8, SumGeomSeries(1, 2, 4));
+}
+
+TEST(Geometry, SumGeomSeriesOfRatioOneIsTheLimit)
+{
+  EXPECT_FLOAT_EQ(12, SumGeomSeries(3, 1, 4));
+  EXPECT_EQ(0, SumGeomSeries(3, 1, 0));
+  EXPECT_EQ(0, SumGeomSeries(3, 1, -2));
+}
+
+TEST(Geometry, SolveForLengthInvertsTheSum)
+{
+  for (int n : {1, 3, 10, 25})
+    EXPECT_NEAR(n, SolveForLengthGeomSeries(2.7f, 0.94f, SumGeomSeries(2.7f, 0.94f, n), 0), 1e-2) << n;
+  EXPECT_NEAR(4, SolveForLengthGeomSeries(1, 2, 15, 0), 1e-4);
+  // The series 1, 0.5, ... never passes 2.
+  EXPECT_EQ(-1, SolveForLengthGeomSeries(1, 0.5f, 3, 0));
+  EXPECT_EQ(-1, SolveForLengthGeomSeries(1, 0.5f, 2, 0));
+}
+
+TEST(Geometry, SolveForLengthLimitsWhereTheFormulaDividesByZero)
+{
+  EXPECT_FLOAT_EQ(4, SolveForLengthGeomSeries(2.5f, 1, 10, 0));
+  EXPECT_EQ(0, SolveForLengthGeomSeries(2, 0, 1, 0));
+  EXPECT_EQ(1, SolveForLengthGeomSeries(2, 0, 2, 0));
+  EXPECT_EQ(-1, SolveForLengthGeomSeries(2, 0, 3, 0));
+  EXPECT_EQ(0, SolveForLengthGeomSeries(0, 0.5f, 0, 0));
+  EXPECT_EQ(-1, SolveForLengthGeomSeries(0, 0.5f, 3, 0));
+  EXPECT_EQ(-1, SolveForLengthGeomSeries(0, 1, 3, 0));
+  // Near the limits the answer runs towards the value given there.
+  EXPECT_NEAR(4, SolveForLengthGeomSeries(2.5f, 0.9999f, 10, 0), 1e-2);
+  EXPECT_NEAR(0, SolveForLengthGeomSeries(2, 1e-6f, 1, 0), 1e-1);
+}
+
+TEST(Geometry, SolveForLengthRejectsANegativeRatio)
+{
+  testing::internal::CaptureStderr();
+  const float terms = SolveForLengthGeomSeries(1, -0.5f, 0.5f, 1234);
+  EXPECT_EQ("1234 ERROR: Geometry: SolveForLengthGeomSeries: Cannot have -ve R...\n",
+            testing::internal::GetCapturedStderr());
+  EXPECT_EQ(-1, terms);
+}
+
+TEST(Geometry, PointInCone)
+{
+  const CVector tip(0, 0), end(10, 0);
+  EXPECT_FALSE(IsPointInCone(tip, 0.5f, end, tip));
+  EXPECT_FALSE(IsPointInCone(CVector(12, 0), 0.5f, end, tip));
+  EXPECT_FALSE(IsPointInCone(CVector(-2, 0), 0.5f, end, tip));
+  EXPECT_TRUE(IsPointInCone(CVector(5, 0), 0.5f, end, tip));
+  EXPECT_TRUE(IsPointInCone(CVector(8, 3.9f), 0.5f, end, tip));
+  EXPECT_FALSE(IsPointInCone(CVector(8, 4.1f), 0.5f, end, tip));
+  EXPECT_FALSE(IsPointInCone(CVector(2, -1.1f), 0.5f, end, tip));
+  EXPECT_FALSE(IsPointInCone(CVector(5, 0), 0, end, tip));
+  // The tip is the fourth argument: swapped, the cone opens the other way.
+  EXPECT_TRUE(IsPointInCone(CVector(2, 3.9f), 0.5f, tip, end));
+  EXPECT_FALSE(IsPointInCone(CVector(8, 3.9f), 0.5f, tip, end));
+}
+
+TEST(Geometry, PointInConeOfZeroLengthIsAlwaysOutside)
+{
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(IsPointInCone(CVector(0, 0), 1, CVector(3, 3), CVector(3, 3)));
+  EXPECT_FALSE(IsPointInCone(CVector(3, 3), 1, CVector(3, 3), CVector(3, 3)));
+  testing::internal::GetCapturedStderr();
+}
