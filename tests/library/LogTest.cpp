@@ -1,0 +1,235 @@
+#include "MCAutoLogger.h"
+#include "MCFileLog.h"
+#include "MCNestedLogger.h"
+#include "MCString.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+using testing::internal::CaptureStderr;
+using testing::internal::CaptureStdout;
+using testing::internal::GetCapturedStderr;
+using testing::internal::GetCapturedStdout;
+
+namespace {
+
+// Keeps what reaches writelog.
+class RecordingLogger : public MCAutoLogger
+{
+public:
+    void writelog(int level, const MCString &message) override
+    {
+        written.emplace_back(level, std::string(static_cast<const char *>(message)));
+    }
+    int CurrentLimit() const { return limit; }
+
+    std::vector<std::pair<int, std::string>> written;
+};
+
+// The registered logger and the nesting levels are global: every test starts
+// and ends with none registered and the levels at their start values.
+class LogTest : public testing::Test
+{
+protected:
+    void SetUp() override { Restore(); }
+    void TearDown() override { Restore(); }
+    static void Restore()
+    {
+        MCLog::LogTo(nullptr);
+        MCNestLog::current_level = 10;
+        MCNestLog::base_level = 10;
+        MCNestLog::level_step = 10;
+    }
+};
+
+} // namespace
+
+TEST_F(LogTest, LimitBelowTwoMeansErrorsOnly)
+{
+    RecordingLogger log;
+    log.Limit(0);
+    EXPECT_EQ(log.CurrentLimit(), 1);
+    log.Limit(1);
+    EXPECT_EQ(log.CurrentLimit(), 1);
+    log.Limit(2);
+    EXPECT_EQ(log.CurrentLimit(), 2);
+}
+
+TEST_F(LogTest, LevelsAboveTheLimitNeverReachWritelogAndShiftSparesErrors)
+{
+    RecordingLogger log;
+    log.LevelShift(5);
+    log.StdLimit(-100);
+    CaptureStderr();
+    log.Log(40, "forty");
+    log.Log(41, "forty-one");
+    log.Log(1, "error");
+    log.Log(-3, "negative");
+    GetCapturedStderr();
+    ASSERT_EQ(log.written.size(), 3u);
+    EXPECT_EQ(log.written[0], std::make_pair(45, std::string("forty")));
+    EXPECT_EQ(log.written[1], std::make_pair(1, std::string("error")));
+    EXPECT_EQ(log.written[2], std::make_pair(1, std::string("negative")));
+}
+
+TEST_F(LogTest, ConsoleEchoIsIndentedByTenthsOfTheLevelAndErrorsGoToStderr)
+{
+    MCAutoLogger log;
+    CaptureStdout();
+    CaptureStderr();
+    log.Log(25, "a");
+    log.Log(9, "b");
+    log.Log(30, "c");
+    log.Log(1, "d");
+    log.Log(0, "e");
+    log.Log(50, "dropped");
+    std::string err = GetCapturedStderr();
+    std::string out = GetCapturedStdout();
+    EXPECT_EQ(out, "  a\nb\n   c\nd\ne\n");
+    EXPECT_EQ(err, "d\ne\n");
+}
+
+TEST_F(LogTest, StdLimitSilencesTheConsoleButNotTheErrorStream)
+{
+    MCAutoLogger log;
+    log.StdLimit(0);
+    CaptureStdout();
+    CaptureStderr();
+    log.Log(1, "err");
+    log.Log(0, "zero");
+    log.Log(20, "info");
+    std::string err = GetCapturedStderr();
+    std::string out = GetCapturedStdout();
+    EXPECT_EQ(out, "zero\n");
+    EXPECT_EQ(err, "err\nzero\n");
+}
+
+TEST_F(LogTest, WithoutALoggerEachMessageGivesOneNoLogLine)
+{
+    CaptureStdout();
+    CaptureStderr();
+    MCLog::Log(30, "lost message");
+    std::string err = GetCapturedStderr();
+    EXPECT_EQ(GetCapturedStdout(), "");
+    EXPECT_EQ(err, "MCLog::Log(30,\"lost message\"); // No log\n");
+}
+
+TEST_F(LogTest, RegisteredLoggerReceivesMessagesUntilUnregistered)
+{
+    RecordingLogger log;
+    log.StdLimit(-100);
+    MCLog::LogTo(&log);
+    MCLog().Log(20, "first");
+    MCLog::LogTo(nullptr);
+    CaptureStderr();
+    MCLog::Log(20, "second");
+    GetCapturedStderr();
+    ASSERT_EQ(log.written.size(), 1u);
+    EXPECT_EQ(log.written[0].second, "first");
+}
+
+TEST_F(LogTest, NestingRaisesTheLevelOfNLogAndUnwindsToTheBase)
+{
+    RecordingLogger log;
+    log.StdLimit(-100);
+    MCLog::LogTo(&log);
+    MCNestLog::NLog("outer");
+    {
+        MCNestLog one;
+        MCNestLog::NLog("one deep");
+        {
+            MCNestLog two;
+            EXPECT_EQ(MCNestLog::current_level, 30);
+            MCNestLog::NLog("two deep");
+        }
+    }
+    EXPECT_EQ(MCNestLog::current_level, 10);
+    ASSERT_EQ(log.written.size(), 3u);
+    EXPECT_EQ(log.written[0].first, 10);
+    EXPECT_EQ(log.written[1].first, 20);
+    EXPECT_EQ(log.written[2].first, 30);
+
+    // A scope that ends below the depth it began at stops at the base.
+    {
+        MCNestLog a;
+        MCNestLog::current_level = 10;
+    }
+    EXPECT_EQ(MCNestLog::current_level, 10);
+}
+
+TEST_F(LogTest, MovingTheBaseOrTheStepKeepsTheDepth)
+{
+    MCNestLog::current_level = 30;
+    MCNestLog::SetBase(100);
+    EXPECT_EQ(MCNestLog::current_level, 120);
+    EXPECT_EQ(MCNestLog::base_level, 100);
+    MCNestLog::SetStep(5);
+    EXPECT_EQ(MCNestLog::current_level, 110);
+    EXPECT_EQ(MCNestLog::level_step, 5);
+
+    MCNestLog::SetStep(0);
+    MCNestLog::SetBase(-3);
+    EXPECT_EQ(MCNestLog::current_level, 110);
+    EXPECT_EQ(MCNestLog::base_level, 100);
+    EXPECT_EQ(MCNestLog::level_step, 5);
+}
+
+TEST_F(LogTest, FileLoggerWritesIndentedShiftedLinesToANewFile)
+{
+    char dir[] = "/tmp/logtestXXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    std::string path = std::string(dir) + "/agent.log";
+    {
+        std::ofstream old(path);
+        old << "old contents\n";
+    }
+    mode_t mask = umask(0);
+    MCFileLog log;
+    log.LevelShift(10);
+    log.StdLimit(-100);
+    MCFileLog::LogTo(path.c_str());
+    umask(mask);
+    CaptureStderr();
+    log.Log(1, "error");
+    log.Log(20, "detail");
+    log.Log(45, "dropped");
+    GetCapturedStderr();
+    MCFileLog::logfile.close();
+
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "error\n   detail\n");
+
+    // A file the logger creates gets the permission bits of log files.
+    std::string fresh = std::string(dir) + "/fresh.log";
+    mask = umask(0);
+    MCFileLog::LogTo(fresh.c_str());
+    umask(mask);
+    MCFileLog::logfile.close();
+    struct stat st;
+    ASSERT_EQ(stat(fresh.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0664u);
+
+    unlink(path.c_str());
+    unlink(fresh.c_str());
+    rmdir(dir);
+}
+
+TEST_F(LogTest, FileLoggerThatCannotOpenItsFileLosesMessagesQuietly)
+{
+    MCFileLog log;
+    log.StdLimit(-100);
+    MCFileLog::LogTo("/nonexistent-dir/agent.log");
+    log.Log(20, "lost");
+    EXPECT_FALSE(MCFileLog::logfile.good());
+    MCFileLog::logfile.close();
+    MCFileLog::logfile.clear();
+}
