@@ -48,18 +48,6 @@ TEST(CGLine, TwoPointsGiveTheNormalForms)
             testing::internal::GetCapturedStderr());
 }
 
-TEST(CGLine, LinesFromRays)
-{
-  ExpectLine(CGLine(CRay(CVector(1, 1), CVector(1, 1))), -1, 1, 0);
-  CGLine vertical(0, 0, 0);
-  vertical.CGLineFromCRay(CVector(4, -2), 90.0f);
-  ExpectLine(vertical, 1, 0, -4);
-  CGLine flat(0, 0, 0);
-  flat.CGLineFromCRay(CVector(4, -2), CVector(-3, 0));
-  EXPECT_FLOAT_EQ(0, flat.GetA());
-  EXPECT_FLOAT_EQ(2, flat.GetC());
-}
-
 TEST(CGLine, DistancesAndMembership)
 {
   const CGLine line(3, 4, -10); // not normalised: distances divide by 5
@@ -133,16 +121,6 @@ TEST(CGLine, RayIntersectionWritesOnlyWhenNotParallel)
   EXPECT_FALSE(line.CRayIntersection(CRay(CVector(0, 1), 90.0f), &point));
   EXPECT_EQ(kMarker.GetX(), point.GetX());
   EXPECT_EQ(kMarker.GetY(), point.GetY());
-}
-
-TEST(CGLine, ProjectionAndPerpendicular)
-{
-  const CGLine diagonal(-1, 1, 0);
-  ExpectAt(diagonal.ProjectPoint(CVector(4, 0)), 2, 2);
-  const CGLine across = diagonal.perpendicular(CVector(4, 0));
-  EXPECT_TRUE(across.PointOnCGLine(4, 0));
-  ExpectAt(CGLine(1, 0, -3).ProjectPoint(CVector(-1, 7)), 3, 7);
-  ExpectAt(CGLine(0, 1, -3).ProjectPoint(CVector(-1, 7)), -1, 3);
 }
 
 TEST(CGLine, SegmentTests)

@@ -164,13 +164,6 @@ TEST(CVector, WeightedAverageWeighsTheArgument)
   EXPECT_EQ(2, mid.GetY());
 }
 
-TEST(CVector, DistancesBetweenPoints)
-{
-  const CVector a(1, 1), b(4, 5);
-  EXPECT_FLOAT_EQ(5, a.dist(b));
-  EXPECT_FLOAT_EQ(25, b.dist2(a));
-}
-
 TEST(CVector, RotateTurnsTowardsPositiveY)
 {
   const CVector r = CVector(1, 0).Rotate(90);
