@@ -66,6 +66,18 @@ TEST(ShapeMake, UnknownNamesAreLoggedAndGiveNothing)
     }
 }
 
+TEST(ShapeMake, TextFormsAndDumpLines)
+{
+    EXPECT_EQ(Text(MCSPoint(3, 0.5).Display()), "(Point:(X:3,Y:0.5))");
+    EXPECT_EQ(Text(MCSPoint(3, 0.5).MemDump()), "MARKER GX: 3\nMARKER GY: 0.5\n");
+    EXPECT_EQ(Text(MCSLine(1, 2, 3, 4.5).Display()), "(Line:(X0:1,Y0:2,X1:3,Y1:4.5))");
+    EXPECT_EQ(Text(MCSLine(1, 2, 3, 4.5).MemDump()), "DLINE GX: 1\nDLINE GY: 2\nDLINE EX: 3\nDLINE EY: 4.5\n");
+    EXPECT_EQ(Text(MCSRectangle(3, 4, -1, 2).Display()), "(Rectangle:(X0:-1,Y0:2,X1:3,Y1:4))");
+    EXPECT_EQ(Text(MCSRectangle(3, 4, -1, 2).MemDump()), "BOX GX: -1\nBOX GY: 2\nBOX EX: 3\nBOX EY: 4\n");
+    EXPECT_EQ(Text(MCSCircle(1, -2, 0.5).Display()), "(Circle:(X:1,Y:-2,R:0.5))");
+    EXPECT_EQ(Text(MCSCircle(1, -2, 0.5).MemDump()), "RING GX: 1\nRING GY: -2\nRING Size: 0.5\n");
+}
+
 TEST(ShapeMake, EveryTextFormReadsBackIntoAnEqualShape)
 {
     MCSPoint point(-2.25, 0.000001);

@@ -101,20 +101,3 @@ TEST(ShapePlacement, ClosestPointsAndDistances)
     EXPECT_DOUBLE_EQ(MCSLine(0, 20, 10, 20).distance(MCSPoint(5, 23)), 3);
     EXPECT_DOUBLE_EQ(MCSPoint(5, 23).distance(static_cast<const MCShape &>(MCSLine(0, 20, 10, 20))), 3);
 }
-
-TEST(ShapePlacement, MovetoPutsTheCentreThere)
-{
-    MCSRectangle r(0, 0, 4, 2);
-    r.moveto(5, 5);
-    EXPECT_TRUE(Near(r.Centre(), 5, 5));
-    MCSLine l(0, 0, 2, 4);
-    l.moveto(5, 5);
-    EXPECT_TRUE(Near(l.Centre(), 5, 5));
-    EXPECT_TRUE(Near(l.Start(), 4, 3));
-    MCSCircle c(1, 1, 1);
-    c.moveto(5, 5);
-    EXPECT_TRUE(Near(c.Centre(), 5, 5));
-    MCSPoint p(1, 1);
-    p.moveto(5, 5);
-    EXPECT_TRUE(Near(p, 5, 5));
-}
