@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -127,6 +128,15 @@ TEST_F(LogTest, RegisteredLoggerReceivesMessagesUntilUnregistered)
     GetCapturedStderr();
     ASSERT_EQ(log.written.size(), 1u);
     EXPECT_EQ(log.written[0].second, "first");
+}
+
+TEST_F(LogTest, DerivedLoggerFreedThroughTheBaseReleasesWhatItHolds)
+{
+    // Leaks (and the leak checker complains) unless the base's destructor is
+    // virtual.
+    std::unique_ptr<MCAutoLogger> owned(new RecordingLogger);
+    owned->StdLimit(-100);
+    owned->Log(20, "kept until the logger goes");
 }
 
 TEST_F(LogTest, NestingRaisesTheLevelOfNLogAndUnwindsToTheBase)
