@@ -3,12 +3,18 @@
 #include <cstring>
 #include <iostream>
 
+#include "MCDictIniSafe.h"
+
 CBehaviours::CBehaviours(CMediator *mediator)
   : CModule(mediator), m_MaxSimPolWait(30), m_MaxSimVisualWait(450),
     m_ThinkingInProgress(false), m_Role(ROLE_NONE), m_IsNewVisual(0), m_IsNewAction(0),
     m_HaveVisualForThisAngle(false), m_ActionBuffer(), m_ScoreDiff(0), m_KickSent(0),
     m_DashSent(0), m_TurnSent(0), m_SaySent(0), m_TurnNeckSent(0), m_PrevKickPowerRate(0),
-    m_LastCollisionTime(-999)
+    m_LastCollisionTime(-999), m_LastActionsSentTime(-999), m_FormationID(0), m_EnvState(0),
+    m_ActionState(0), m_KickPowerRate(0.016f), m_MaxMoment(180), m_MinMoment(-180),
+    m_MaxNeckMoment(180), m_MinNeckMoment(-180), m_MaxNeckAng(90), m_MinNeckAng(-90),
+    m_InertiaMoment(5), m_StaminaMax(3500), m_EffortDecThr(1050), m_TiredBuffer(20),
+    m_MinDistToPoint(1)
 {
   std::cout << "[Creating Brain                   ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
@@ -18,6 +24,9 @@ CBehaviours::CBehaviours(CMediator *mediator)
   pthread_mutex_init(&m_NewActionMutex, nullptr);
   pthread_cond_init(&m_NewActionCond, nullptr);
   std::strcpy(m_ActionBuffer, "NULL");
+  pthread_mutex_init(&m_QueueMutex, nullptr);
+  EmptyActionQueue(m_LastQueue);
+  EmptyActionQueue(m_Queue);
 }
 
 CBehaviours::~CBehaviours()
@@ -35,12 +44,27 @@ CBehaviours::~CBehaviours()
     std::cerr << head << "new action mutex..." << std::endl;
   if (pthread_cond_destroy(&m_NewActionCond) != 0)
     std::cerr << head << "new action conditional variable..." << std::endl;
+  pthread_mutex_destroy(&m_QueueMutex);
 }
 
-void CBehaviours::Init(MCDictIniSafe &)
+void CBehaviours::Init(MCDictIniSafe &config)
 {
   m_HaveVisualForThisAngle = false;
   m_LastCollisionTime = -999;
+  m_KickPowerRate = static_cast<float>(config.getsafe("Server", "kick_power_rate", 0.016, 0));
+  m_MaxMoment = config.getsafe("Server", "maxmoment", 180, 0);
+  m_MinMoment = config.getsafe("Server", "minmoment", -180, 0);
+  m_MaxNeckMoment = config.getsafe("Server", "maxneckmoment", 180, 0);
+  m_MinNeckMoment = config.getsafe("Server", "minneckmoment", -180, 0);
+  m_MaxNeckAng = config.getsafe("Server", "maxneckang", 90, 0);
+  m_MinNeckAng = config.getsafe("Server", "minneckang", -90, 0);
+  m_InertiaMoment = static_cast<float>(config.getsafe("Server", "inertia_moment", 5.0, 0));
+  m_StaminaMax = static_cast<float>(config.getsafe("Server", "stamina_max", 3500.0, 0));
+  m_EffortDecThr =
+    static_cast<float>(config.getsafe("Server", "effort_dec_thr", 0.3, 0)) * m_StaminaMax;
+  m_TiredBuffer = static_cast<float>(config.getsafe("Movement", "tired_buffer", 20.0, 0));
+  m_MinDistToPoint =
+    static_cast<float>(config.getsafe("Movement", "min_dist_to_point", 1.0, 0));
 }
 
 void CBehaviours::Display() const

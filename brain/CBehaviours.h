@@ -5,6 +5,7 @@
 
 #include <atomic>
 
+#include "ActionQueue.h"
 #include "CModule.h"
 #include "CVector.h"
 #include "Records.h"
@@ -13,6 +14,12 @@ class MCDictIniSafe;
 
 // The agent's role in its formation.
 typedef int Role;
+// The formation our side plays: -1 three defenders, three midfielders and
+// four forwards; 0 four, three, three; 1 five, three, two.
+typedef int Formation;
+// Team play's per-cycle classification of the game and of the agent.
+typedef int EnvState;
+typedef int ActionState;
 
 enum : int
 {
@@ -111,6 +118,45 @@ public:
   void PlayAsForward(PlayMode previous, PlayMode current);
   int SendAllActions(int time);
 
+  // The cycle's command bundle: deciding only fills it.
+  int Dash(float power);
+  int Turn(float angle);
+  int Kick(float power, float direction);
+  int Catch(float direction);
+  void Move(int x, int y);
+  int SayBye();
+  void TurnNeck(float angle);
+  void Say(const char *text);
+  void ChangeView(const char *width, const char *quality);
+  int SenseBody();
+  void ResetNeck();
+  int ResetBody();
+  bool TurnNeckThisCycle();
+  void QueueScan(int type, float angle);
+  void QueueWait4Visual(bool wait);
+  float GetActualMoment(float angle);
+  int SendActionQueue(int time);
+  ACTIONQUEUE GetQueue();
+  ACTIONQUEUE GetLastQueue();
+  // The effective kick power rate for the ball where it lies now.
+  float CalcKickPowerRate();
+
+  // Formations, roles and home positions.
+  Formation GetFormationID() const;
+  void SetFormationID(Formation formation);
+  void SetRole();
+  Role GetRole(int unum) const;
+  CVector GetHomePos(int unum) const;
+  CVector GetHomePos() const;
+  void InitialMove();
+  float CorrectDashPower4Stamina(float power, float stamina) const;
+  float CorrectDashPower4Stamina(float power) const;
+
+  EnvState GetEnvState() const;
+  void SetEnvState(EnvState state);
+  ActionState GetActionState() const;
+  void SetActionState(ActionState state);
+
   // Self-localisation from the flags and lines of the current visual.
   void Localise();
 
@@ -147,7 +193,37 @@ protected:
   float m_PrevKickPowerRate;
   int m_LastCollisionTime;
 
+  // The bundles. The main thread fills and sends them; the sensors thread
+  // reads their time and deferred scan, so every write of those fields and
+  // every read off the main thread is under m_QueueMutex.
+  mutable pthread_mutex_t m_QueueMutex;
+  ACTIONQUEUE m_LastQueue;
+  ACTIONQUEUE m_Queue;
+  int m_LastActionsSentTime;
+  Formation m_FormationID;
+  EnvState m_EnvState;
+  ActionState m_ActionState;
+
+  // Parameters of the bundle, the formations and the stamina budget.
+  float m_KickPowerRate;
+  int m_MaxMoment;
+  int m_MinMoment;
+  int m_MaxNeckMoment;
+  int m_MinNeckMoment;
+  int m_MaxNeckAng;
+  int m_MinNeckAng;
+  float m_InertiaMoment;
+  float m_StaminaMax;
+  float m_EffortDecThr;  // in stamina units
+  float m_TiredBuffer;
+  float m_MinDistToPoint;
+
 private:
+  // The play of every role until team play is built: farewell, kick-off
+  // placement, and a look about with the neck.
+  void StandAndLook(PlayMode previous, PlayMode current);
+  void QueueLock() const;
+  void QueueUnlock() const;
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                 int waitWhile, int milliseconds, const char *clockName,
                 const char *waitName) const;
