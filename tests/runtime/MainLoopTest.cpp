@@ -1,0 +1,86 @@
+// The main loop's wait for the next cycle, and the loop's end when the
+// sensors lose the server, on an agent in this process.
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "CAgent.h"
+#include "Defaults.h"
+#include "MCDictIniSafe.h"
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+long MsSince(Clock::time_point start)
+{
+  return static_cast<long>(
+    std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+class CycleWaitTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    primeini(config);
+    config.setsafe(0);
+    testing::internal::CaptureStdout();
+    agent.reset(new CAgent(config));
+    testing::internal::GetCapturedStdout();
+  }
+
+  void TearDown() override
+  {
+    testing::internal::CaptureStdout();
+    agent.reset();
+    testing::internal::GetCapturedStdout();
+  }
+
+  void SetNewCycle()
+  {
+    agent->NewCycleLock();
+    agent->SetIsNewCycle(1);
+    agent->NewCycleSignal();
+    agent->NewCycleUnlock();
+  }
+
+  MCDictIniSafe config;
+  std::unique_ptr<CAgent> agent;
+};
+
+TEST_F(CycleWaitTest, ACycleThatBeganMeanwhileEndsTheWaitAtOnce)
+{
+  SetNewCycle();
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(1, agent->Wait4NewCycle());
+  EXPECT_LT(MsSince(start), 100);
+}
+
+TEST_F(CycleWaitTest, TheNextCycleWakesTheWait)
+{
+  const Clock::time_point start = Clock::now();
+  std::thread sensors([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    SetNewCycle();
+  });
+  EXPECT_EQ(1, agent->Wait4NewCycle());
+  sensors.join();
+  const long waited = MsSince(start);
+  EXPECT_GE(waited, 25);
+  EXPECT_LT(waited, 250);
+}
+
+TEST_F(CycleWaitTest, WithoutANewCycleTheWaitEndsAtItsLimit)
+{
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(0, agent->Wait4NewCycle());
+  const long waited = MsSince(start);
+  // max_sim_step_wait: 300 ms by default.
+  EXPECT_GE(waited, 290);
+  EXPECT_LT(waited, 2000);
+}
+}
