@@ -1,43 +1,94 @@
 #include "CActuators.h"
 
+#include <sys/time.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
-CActuators::CActuators(CMediator *mediator)
-  : CModule(mediator), m_Socket(), m_SendBuffer(), m_MaxSimStepWait(300),
-    m_MaxSimPolWait(30), m_SimPol(1)
+
+namespace {
+
+// Now plus ms milliseconds, on the clock the condition waits use.
+timespec DeadlineIn(int ms, bool *clockFailed)
 {
-  m_Socket.socketfd = -1;
+  timeval now;
+  *clockFailed = gettimeofday(&now, nullptr) != 0;
+  if (*clockFailed) {
+    // Without a clock reading, wait from the epoch: the wait ends at once
+    // and the pass goes on rather than hanging.
+    now.tv_sec = 0;
+    now.tv_usec = 0;
+  }
+  timespec deadline;
+  deadline.tv_sec = now.tv_sec + ms / 1000;
+  deadline.tv_nsec = now.tv_usec * 1000L + (ms % 1000) * 1000000L;
+  if (deadline.tv_nsec > 999999999L) {
+    deadline.tv_sec += 1;
+    deadline.tv_nsec -= 1000000000L;
+  }
+  return deadline;
+}
+
+}  // namespace
+
+CActuators::CActuators(CMediator *mediator)
+    : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1)
+{
   std::cout << "[Creating Legs                    ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
   pthread_cond_init(&m_Cond, nullptr);
+  pthread_cond_init(&m_SentCond, nullptr);
+  std::memset(&m_Socket, 0, sizeof m_Socket);
+  m_Socket.socketfd = -1;
+  m_SendBuffer[0] = '\0';
 }
 
 CActuators::~CActuators()
 {
-  pthread_mutex_destroy(&m_Mutex);
-  pthread_cond_destroy(&m_Cond);
+  if (pthread_mutex_destroy(&m_Mutex) != 0)
+    std::cerr << "ERROR: CActuators: ~CActuators: Problem while destroying mutex..." << std::endl;
+  if (pthread_cond_destroy(&m_Cond) != 0)
+    std::cerr << "ERROR: CActuators: ~CActuators: Problem while destroying conditional variable..."
+              << std::endl;
+  pthread_cond_destroy(&m_SentCond);
 }
 
 void CActuators::Lock()
 {
-  pthread_mutex_lock(&m_Mutex);
+  if (pthread_mutex_lock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CActuators: Lock: Locking error..." << std::endl;
 }
 
 void CActuators::Unlock()
 {
-  pthread_mutex_unlock(&m_Mutex);
+  if (pthread_mutex_unlock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CActuators: Unlock: Unlocking error..." << std::endl;
 }
 
 void CActuators::Signal()
 {
-  pthread_cond_signal(&m_Cond);
+  if (pthread_cond_signal(&m_Cond) != 0)
+    std::cerr << GetTime() << " ERROR: CActuators: Signal: Signaling error..." << std::endl;
 }
 
 void CActuators::SetSendBuffer(const char *text)
 {
-  std::strncpy(m_SendBuffer, text, SEND_BUFFER_LENGTH - 1);
-  m_SendBuffer[SEND_BUFFER_LENGTH - 1] = '\0';
+  if (m_SendBuffer[0] != '\0') {
+    // The brain's wait for the previous command ran out, or a deferred scan
+    // raced the main loop: the thread has not sent the previous command yet.
+    // Waiting releases our mutex, so the thread can send it meanwhile.
+    bool clockFailed;
+    timespec deadline = DeadlineIn(m_MaxSimStepWait, &clockFailed);
+    while (m_SendBuffer[0] != '\0')
+      if (pthread_cond_timedwait(&m_SentCond, &m_Mutex, &deadline) != 0)
+        break;
+    if (m_SendBuffer[0] != '\0')
+      std::cerr << GetTime() << " ERROR: CActuators: SetSendBuffer: Previous command not sent in time, dropped: "
+                << m_SendBuffer << std::endl;
+  }
+  std::snprintf(m_SendBuffer, sizeof m_SendBuffer, "%s", text != nullptr ? text : "");
 }
 
 void CActuators::SetMaxSimStepWait(int milliseconds)
@@ -60,15 +111,51 @@ CActuators *CActuators::GetThis()
   return this;
 }
 
-void CActuators::ActuatorThread()
-{
-}
-
 void CActuators::Display() const
 {
+  std::cout << GetTime() << " CActuators: Display: ACTUATORS Buffer: " << m_SendBuffer << std::endl;
 }
 
-void CActuators::Abort(const char *, int code)
+void CActuators::Abort(const char *text, int code)
 {
+  std::cerr << GetTime() << " Agent " << GetUNum() << " Actuators: " << text << std::endl;
   DoExit(code);
+}
+
+void CActuators::ActuatorThread()
+{
+  std::cout << "ACTUATORS thread started!" << std::endl;
+  while (GetStatus() == 1) {
+    Lock();
+    bool clockFailed;
+    timespec deadline = DeadlineIn(m_MaxSimStepWait, &clockFailed);
+    if (clockFailed)
+      std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: gettimeofday returned error..." << std::endl;
+    while (GetIsNewAction() == 0) {
+      int rc = pthread_cond_timedwait(&m_Cond, &m_Mutex, &deadline);
+      if (rc == ETIMEDOUT)
+        break;
+      if (rc != 0) {
+        std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: Conditional wait error..." << std::endl;
+        break;
+      }
+    }
+    if (m_SendBuffer[0] != '\0') {
+      if (SendMessage(m_SendBuffer) == -1) {
+        std::cerr << GetTime()
+                  << " ERROR: CActuators: ActuatorThread: Problem while sending data...Has server died?"
+                  << std::endl;
+        std::cerr << "---> SendBuffer is :" << m_SendBuffer << ":" << std::endl;
+      }
+    } else {
+      // Nothing to say this time; the empty datagram tells the server we are
+      // still here.
+      SendMessage("");
+    }
+    m_SendBuffer[0] = '\0';
+    pthread_cond_broadcast(&m_SentCond);
+    Changed();
+    Unlock();
+  }
+  CloseConnection();
 }

@@ -6,8 +6,10 @@
 #include "CModule.h"
 #include "Records.h"
 
-// Talks to the server: its thread sends whatever command the agent posts,
-// and an empty datagram when none came in time.
+// The legs: the module whose thread transmits the commands the brain formats.
+// The agent copies each command into the send buffer and wakes the thread;
+// when nothing comes within max_sim_step_wait the thread sends an empty
+// datagram, so the server always hears from the player.
 class CActuators : public CModule
 {
 public:
@@ -19,11 +21,16 @@ public:
   void Lock();
   void Unlock();
   void Signal();
+
+  // The caller holds the module's mutex (Lock). A command still waiting to go
+  // out is never overwritten: the call waits, at most max_sim_step_wait, until
+  // the thread has sent it.
   void SetSendBuffer(const char *text);
   void SetMaxSimStepWait(int milliseconds);
   void SetMaxSimPolWait(int milliseconds);
   void SetSimPol(int simPol);
 
+  // The link (Comms.cpp).
   struct socket GetSocket() const;
   void SetSocket(struct socket s);
   struct socket InitConnection(const char *host, int port) const;
@@ -31,13 +38,15 @@ public:
   void CloseConnection() const;
 
   CActuators *GetThis();
-  void ActuatorThread();
   void Display() const;
   void Abort(const char *text, int code);
 
+  void ActuatorThread();
+
 private:
   pthread_mutex_t m_Mutex;
-  pthread_cond_t m_Cond;
+  pthread_cond_t m_Cond;       // a command was posted
+  pthread_cond_t m_SentCond;   // the send buffer was emptied
   struct socket m_Socket;
   char m_SendBuffer[SEND_BUFFER_LENGTH];
   int m_MaxSimStepWait;

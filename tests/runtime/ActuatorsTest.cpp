@@ -1,0 +1,151 @@
+// The actuators' thread against a scripted server: what goes out, when, and
+// that nothing handed over is lost.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "AgentRig.h"
+#include "ScriptedServer.h"
+
+namespace {
+
+using Datagrams = std::vector<ScriptedServer::Datagram>;
+
+size_t CountTexts(const Datagrams &got) { return Texts(got).size(); }
+
+// Posts a command the way the agent hands one over.
+void Post(CActuators *actuators, const char *text)
+{
+  actuators->Lock();
+  actuators->SetSendBuffer(text);
+  actuators->Unlock();
+}
+
+}  // namespace
+
+using ActuatorsTest = AgentOnServer;
+
+TEST_F(ActuatorsTest, IdleThreadSendsAnEmptyDatagramEveryStepWait)
+{
+  agent.Actuators()->SetMaxSimStepWait(100);
+  agent.StartActuators();
+
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 5; }, 5000));
+  agent.StopActuators();
+  Datagrams got = server.Received();
+  double total = 0;
+  for (size_t i = 0; i < got.size(); i++) {
+    EXPECT_EQ("", got[i].payload);
+    if (i > 0) {
+      double gap = got[i].ms - got[i - 1].ms;
+      EXPECT_GT(gap, 80.0) << "datagram " << i;
+      total += gap;
+    }
+  }
+  EXPECT_LT(total / (got.size() - 1), 250.0);
+}
+
+TEST_F(ActuatorsTest, StoppedThreadClosesTheSocket)
+{
+  agent.Actuators()->SetMaxSimStepWait(50);
+  agent.StartActuators();
+  int fd = agent.Actuators()->GetSocket().socketfd;
+  ASSERT_GE(fd, 0);
+  agent.StopActuators();
+  EXPECT_EQ(-1, fcntl(fd, F_GETFD));
+}
+
+TEST_F(ActuatorsTest, ACommandWaitingIsNeverOverwritten)
+{
+  agent.Actuators()->SetMaxSimStepWait(100);
+
+  // The brain's wait for the first command runs out because the thread is
+  // not running yet; handing over the second must wait for the first to go
+  // instead of replacing it.
+  agent.Brain()->BasicDash(10);
+  std::thread late([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    agent.StartActuators();
+  });
+  agent.Brain()->BasicTurn(20);
+  late.join();
+
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return CountTexts(got) >= 2; }, 3000));
+  std::vector<std::string> texts = Texts(server.Received());
+  EXPECT_EQ((std::vector<std::string>{"(dash 10.00)\n", "(turn 20.00)\n"}), texts);
+}
+
+TEST_F(ActuatorsTest, AHandOverToAStuckThreadGivesUpAfterTheStepWait)
+{
+  agent.Actuators()->SetMaxSimStepWait(100);
+  Post(agent.Actuators(), "(dash 10.00)\n");
+
+  testing::internal::CaptureStderr();
+  auto start = std::chrono::steady_clock::now();
+  Post(agent.Actuators(), "(turn 20.00)\n");
+  double waited = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_GE(waited, 95.0);
+  EXPECT_LT(waited, 2000.0);
+  EXPECT_NE(std::string::npos, err.find("(dash 10.00)")) << err;
+}
+
+TEST_F(ActuatorsTest, AFailedSendIsReportedAndTheBrainReleased)
+{
+  struct socket dead = agent.Actuators()->GetSocket();
+  dead.socketfd = -1;
+  agent.Actuators()->SetSocket(dead);
+  agent.Actuators()->SetMaxSimStepWait(50);
+
+  testing::internal::CaptureStderr();
+  agent.StartActuators();
+  agent.Brain()->BasicDash(50);
+  agent.StopActuators();
+  std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_NE(std::string::npos, err.find(" ERROR: CActuators: ActuatorThread: Problem while sending data...Has server died?"))
+      << err;
+  EXPECT_NE(std::string::npos, err.find("---> SendBuffer is :(dash 50.00)\n:")) << err;
+  agent.Brain()->NewActionLock();
+  EXPECT_EQ(0, agent.Brain()->GetIsNewAction());
+  agent.Brain()->NewActionUnlock();
+}
+
+TEST_F(ActuatorsTest, TwoThreadsPostingThousandsOfCommandsLoseNone)
+{
+  agent.StartActuators();
+
+  // The main loop and the sensors thread (deferred scans) both send.
+  const int kEach = 1500;
+  std::thread scans([this] {
+    for (int i = 0; i < kEach; i++)
+      agent.Brain()->BasicTurnNeck(static_cast<float>(i));
+  });
+  for (int i = 0; i < kEach; i++)
+    agent.Brain()->BasicDash(static_cast<float>(i));
+  scans.join();
+
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return CountTexts(got) >= 2 * kEach; }, 20000))
+      << CountTexts(server.Received()) << " arrived";
+  agent.StopActuators();
+  int dashes = 0, necks = 0;
+  for (const std::string &text : Texts(server.Received())) {
+    char expected[64];
+    if (text.compare(0, 5, "(dash") == 0) {
+      std::snprintf(expected, sizeof expected, "(dash %d.00)\n", dashes++);
+      EXPECT_EQ(expected, text);
+    } else {
+      std::snprintf(expected, sizeof expected, "(turn_neck %d.00)\n", necks++);
+      EXPECT_EQ(expected, text);
+    }
+  }
+  EXPECT_EQ(kEach, dashes);
+  EXPECT_EQ(kEach, necks);
+  EXPECT_EQ(kEach, agent.Brain()->GetDashSent());
+  EXPECT_EQ(kEach, agent.Brain()->GetTurnNeckSent());
+}

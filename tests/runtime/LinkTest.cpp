@@ -1,0 +1,152 @@
+// The UDP link against a scripted server on the loopback interface.
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <sys/time.h>
+
+#include <cstring>
+#include <string>
+
+#include "Comms.h"
+#include "ScriptedServer.h"
+
+namespace {
+
+// Every receive in these tests gives up after this long, so a missing
+// datagram fails the test instead of hanging it.
+void BoundReceives(const struct socket &link, int ms = 2000)
+{
+  timeval tv;
+  tv.tv_sec = ms / 1000;
+  tv.tv_usec = (ms % 1000) * 1000;
+  ASSERT_EQ(0, setsockopt(link.socketfd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv));
+}
+
+bool CountIs(const std::vector<ScriptedServer::Datagram> &got, size_t n) { return got.size() >= n; }
+
+}  // namespace
+
+TEST(LinkTest, OpensToADottedAddressOrAName)
+{
+  struct socket dotted = OpenLink("127.0.0.1", 6000);
+  ASSERT_GE(dotted.socketfd, 0);
+  EXPECT_EQ(AF_INET, dotted.serv_addr.sin_family);
+  EXPECT_EQ(htons(6000), dotted.serv_addr.sin_port);
+  EXPECT_EQ(htonl(INADDR_LOOPBACK), dotted.serv_addr.sin_addr.s_addr);
+
+  struct socket named = OpenLink("localhost", 6001);
+  ASSERT_GE(named.socketfd, 0);
+  EXPECT_NE(dotted.socketfd, named.socketfd);
+  EXPECT_EQ(htons(6001), named.serv_addr.sin_port);
+  EXPECT_EQ(htonl(INADDR_LOOPBACK), named.serv_addr.sin_addr.s_addr);
+
+  // Bound to a port the system chose.
+  sockaddr_in local;
+  socklen_t len = sizeof local;
+  ASSERT_EQ(0, getsockname(dotted.socketfd, reinterpret_cast<sockaddr *>(&local), &len));
+  EXPECT_NE(0, local.sin_port);
+  CloseLink(dotted);
+  CloseLink(named);
+}
+
+TEST(LinkTest, UnknownHostGivesNoDescriptor)
+{
+  // A label longer than 63 characters is refused by the resolver before any
+  // query leaves the machine.
+  std::string host(64, 'x');
+  host += ".invalid";
+  EXPECT_EQ(-1, OpenLink(host.c_str(), 6000).socketfd);
+  EXPECT_EQ(-1, OpenLink("", 6000).socketfd);
+}
+
+TEST(LinkTest, SendsTheExactBytesAndAdoptsTheReplyPort)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init l 1 before_kick_off)").Send("(sense_body 0)", 10);
+  server.Start();
+
+  struct socket link = OpenLink("127.0.0.1", server.RequestPort());
+  ASSERT_GE(link.socketfd, 0);
+  BoundReceives(link);
+  ASSERT_EQ(0, SendText(link, "(init TestTeam (version 6.00))\n"));
+
+  char buffer[4128];
+  ASSERT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_STREQ("(init l 1 before_kick_off)", buffer);
+  EXPECT_EQ(htons(server.PlayerPort()), link.serv_addr.sin_port);
+  ASSERT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_STREQ("(sense_body 0)", buffer);
+
+  // Later datagrams, an empty one too, go to the player port.
+  ASSERT_EQ(0, SendText(link, "(turn 30.00)\n"));
+  ASSERT_EQ(0, SendText(link, ""));
+  ASSERT_TRUE(server.WaitFor([](auto &got) { return CountIs(got, 3); }, 2000));
+  auto got = server.Received();
+  ASSERT_EQ(3u, got.size());
+  EXPECT_EQ("(init TestTeam (version 6.00))\n", got[0].payload);
+  EXPECT_TRUE(got[0].atRequestPort);
+  EXPECT_EQ("(turn 30.00)\n", got[1].payload);
+  EXPECT_FALSE(got[1].atRequestPort);
+  EXPECT_EQ("", got[2].payload);
+  EXPECT_FALSE(got[2].atRequestPort);
+  sockaddr_in local;
+  socklen_t len = sizeof local;
+  ASSERT_EQ(0, getsockname(link.socketfd, reinterpret_cast<sockaddr *>(&local), &len));
+  EXPECT_EQ(ntohs(local.sin_port), got[1].fromPort);
+  CloseLink(link);
+}
+
+TEST(LinkTest, EmptyAndOverlongDatagrams)
+{
+  ScriptedServer server;
+  server.AwaitRequest("").Send(std::string(100, 'a')).Send("(see 1)");
+  server.Start();
+  struct socket link = OpenLink("127.0.0.1", server.RequestPort());
+  BoundReceives(link);
+  ASSERT_EQ(0, SendText(link, "(init T (version 6.00))\n"));
+
+  char buffer[16];
+  std::memset(buffer, 'z', sizeof buffer);
+  EXPECT_EQ(0, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_STREQ("", buffer);
+  // Cut to the buffer, the terminator kept inside it.
+  EXPECT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_EQ(std::string(15, 'a'), buffer);
+  EXPECT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_STREQ("(see 1)", buffer);
+  CloseLink(link);
+}
+
+TEST(LinkTest, NothingWaitingIsNoFailure)
+{
+  ScriptedServer server;
+  server.Start();
+  struct socket link = OpenLink("127.0.0.1", server.RequestPort());
+  BoundReceives(link, 50);
+  char buffer[64] = "stale";
+  EXPECT_EQ(0, ReceiveText(link, buffer, sizeof buffer));
+  EXPECT_STREQ("", buffer);
+  CloseLink(link);
+}
+
+TEST(LinkTest, ATiedLinkNoticesTheServerGoing)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init r 3 before_kick_off)").AwaitCommand("(move").GoAway();
+  server.Start();
+  struct socket link = OpenLink("127.0.0.1", server.RequestPort());
+  BoundReceives(link);
+  ASSERT_EQ(0, SendText(link, "(init T (version 6.00))\n"));
+  char buffer[64];
+  ASSERT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  ASSERT_EQ(0, LockOnServer(link));
+
+  ASSERT_EQ(0, SendText(link, "(move -10 0)\n"));
+  ASSERT_TRUE(server.WaitDone(2000));
+  // The next datagram meets a closed port; the receive reports it.
+  SendText(link, "");
+  EXPECT_EQ(-1, ReceiveText(link, buffer, sizeof buffer));
+  CloseLink(link);
+}
