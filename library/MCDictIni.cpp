@@ -2,34 +2,14 @@
 
 #include "MCDictText.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
-#include <iostream>
-
 namespace
 {
 // Entries before the first header land here.
 const char *const GlobalSection = "Global";
 
-// Exit status of a configuration file that yields no data.
-const int NoConfigData = 12;
-
 MCString joined(const std::vector<MCString> &items, char separator)
 {
   return MCDictText::joined(items, MCString(separator));
-}
-
-// Cuts the next line off the front of the text, without its comment and
-// surrounding white space (a CRLF line end goes with the white space).
-MCString nextline(MCString &text)
-{
-  MCString line = text.tokenise('\n');
-  line.decomment();
-  line.despace();
-  return line;
 }
 
 // "[name]" with a non-empty name between the brackets.
@@ -38,20 +18,6 @@ bool isheader(const MCString &line)
   const int n = line.length();
   const char *text = line;
   return n > 2 && text[0] == '[' && text[n - 1] == ']';
-}
-
-// Splits "key <separator> value" at the first separator; both sides trimmed.
-// False when either side is empty.
-bool splitentry(const MCString &line, char separator, MCString &key, MCString &value)
-{
-  MCDictText::splitpair(line, separator, key, value);
-  return !key.empty() && !value.empty();
-}
-
-void nodata(const MCString &filename)
-{
-  std::cout << "No data read from config file (" << filename << ")." << std::endl;
-  std::exit(NoConfigData);
 }
 } // namespace
 
@@ -177,27 +143,21 @@ void MCDictIni::parse(const MCString &text)
   MCString key, value;
   while (!rest.empty())
   {
-    MCString line = nextline(rest);
+    MCString line = MCDictText::nextline(rest);
     if (line.empty())
       continue;
     if (isheader(line))
       section = line.mid(1, -1);
-    else if (splitentry(line, '=', key, value))
+    else if (MCDictText::splitentry(line, '=', key, value))
       insert(section, key, value);
   }
 }
 
-// server.conf lines, e.g. "goal_width : 14.02"; no headers here.
 void MCDictIni::parseflat(const MCString &text, const MCString &section, char separator)
 {
-  MCString rest = text;
-  MCString key, value;
-  while (!rest.empty())
-  {
-    MCString line = nextline(rest);
-    if (!line.empty() && splitentry(line, separator, key, value))
-      insert(section, key, value);
-  }
+  MCDictText::eachflatentry(text, separator, [&](const MCString &key, const MCString &value) {
+    insert(section, key, value);
+  });
 }
 
 void MCDictIni::import(const MCString &filename)
@@ -207,10 +167,7 @@ void MCDictIni::import(const MCString &filename)
 
 void MCDictIni::importordie(const MCString &filename)
 {
-  MCString text = filename.readFile();
-  if (text.empty())
-    nodata(filename);
-  parse(text);
+  parse(MCDictText::readordie(filename));
 }
 
 void MCDictIni::importflat(const MCString &filename, const MCString &section, char separator)
@@ -220,34 +177,12 @@ void MCDictIni::importflat(const MCString &filename, const MCString &section, ch
 
 void MCDictIni::importflatordie(const MCString &filename, const MCString &section, char separator)
 {
-  MCString text = filename.readFile();
-  if (text.empty())
-    nodata(filename);
-  parseflat(text, section, separator);
+  parseflat(MCDictText::readordie(filename), section, separator);
 }
 
 void MCDictIni::exportfile(const MCString &filename) const
 {
-  const char *name = filename;
-  if (name == nullptr)
-    return;
-  const int fd = ::open(name, O_WRONLY | O_CREAT | O_TRUNC, 0664);
-  if (fd < 0)
-    return;
-  const MCString text = Representation();
-  const char *p = text;
-  size_t left = static_cast<size_t>(text.length());
-  while (left > 0)
-  {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n <= 0)
-      break;
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  ::close(fd);
+  MCDictText::writefile(filename, Representation());
 }
 
 // [S]

@@ -1,12 +1,14 @@
 #include "MCDictIniSafe.h"
 
+#include "MCDictText.h"
+
 #include <iostream>
 
 MCDictIniSafe::MCDictIniSafe() : safe(ReportAll), lastbadsection() {}
 
 void MCDictIniSafe::setsafe(int mask)
 {
-  safe = (mask >= 0 && mask <= ReportAll) ? mask : 0;
+  safe = MCDictText::safemask(mask);
 }
 
 // One read for every type: the value found converted to the default's type,
@@ -77,43 +79,27 @@ double MCDictIniSafe::getclassedsafe(const MCString &section, const MCString &ke
 
 void MCDictIniSafe::msgVarsDiff(const MCString &key, const MCString &found, const MCString &def) const
 {
-  if (safe & ReportDiffers)
-    std::cout << "X Variable \"" << key << "\" differs from default value\t: " << found << " vs "
-              << def << std::endl;
+  MCDictText::reportVarsDiff(safe, key, found, def);
 }
 
 void MCDictIniSafe::msgVarsMatch(const MCString &key, const MCString &found) const
 {
-  if (safe & ReportMatches)
-    std::cout << "  Variable \"" << key << "\" matches default value\t: " << found << std::endl;
+  MCDictText::reportVarsMatch(safe, key, found);
 }
 
-// Start-up reads many keys of a section in a row; with the "once" bit a
-// missing section is named once per run of reads, not once per key.
 void MCDictIniSafe::msgBadSection(const MCString &section) const
 {
-  if (!(safe & ReportMissing))
-    return;
-  if ((safe & ReportSectionOnce) && section == lastbadsection)
-    return;
-  std::cout << "X Section \"" << section << "\" does not exist." << std::endl;
-  lastbadsection = section;
+  MCDictText::reportBadSection(safe, lastbadsection, section);
 }
 
 void MCDictIniSafe::msgBadVariable(const MCString &key, const MCString &section) const
 {
-  if (safe & ReportMissing)
-    std::cout << "X No match for variable \"" << key << "\" in section \"" << section << "\""
-              << std::endl;
+  MCDictText::reportBadVariable(safe, key, section);
 }
 
 void MCDictIniSafe::msgClassMatch(const MCString &key, const MCString &matched) const
 {
-  if (safe & ReportClassMatch)
-    std::cout << "  Classed variable" << std::endl
-              << "\t" << key << std::endl
-              << "  matches with variable" << std::endl
-              << "\t" << matched << std::endl;
+  MCDictText::reportClassMatch(safe, key, matched);
 }
 
 void MCDictIniSafe::msgBadError(const MCDictionaryRV &result) const

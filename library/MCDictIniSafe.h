@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "MCDictIni.h"
+#include "MCDictText.h"
 #include "MCDictionaryRV.h"
 #include "MCString.h"
 
@@ -16,12 +17,12 @@ public:
   // Report mask bits.
   enum
   {
-    ReportMissing = 1,      // missing section or key
-    ReportSectionOnce = 2,  // do not repeat the same missing section
-    ReportDiffers = 4,      // value found, differs from the default
-    ReportMatches = 8,      // value found, equals the default
-    ReportClassMatch = 16,  // classed read satisfied
-    ReportAll = 31
+    ReportMissing = MCDictText::ReportMissing,
+    ReportSectionOnce = MCDictText::ReportSectionOnce,
+    ReportDiffers = MCDictText::ReportDiffers,
+    ReportMatches = MCDictText::ReportMatches,
+    ReportClassMatch = MCDictText::ReportClassMatch,
+    ReportAll = MCDictText::ReportAll
   };
 
   MCDictIniSafe();

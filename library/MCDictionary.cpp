@@ -55,38 +55,19 @@ MCDictionaryRV MCDictionary::get(const MCString &key) const
   return __get(key);
 }
 
-// For A:B:C:v the keys tried are A:B:C:v, A:B:v, A:v and v: the class
-// nearest the name goes first and no level is skipped.
 MCDictionaryRV MCDictionary::__getclassed(const MCString &key) const
 {
-  Entries::const_iterator it = entries.find(key);
-  if (it != entries.end())
-  {
-    lastclass = key;
-    return MCDictionaryRV(it->second, 0);
-  }
-  MCString path = key;
-  MCString name = path.tailtokenise(':');
-  path.tailtokenise(':');
-  while (!path.empty())
-  {
-    MCString candidate = path + ":" + name;
-    it = entries.find(candidate);
-    if (it != entries.end())
-    {
-      lastclass = candidate;
-      return MCDictionaryRV(it->second, 0);
-    }
-    path.tailtokenise(':');
-  }
-  it = entries.find(name);
-  if (it != entries.end())
-  {
-    lastclass = name;
-    return MCDictionaryRV(it->second, 0);
-  }
-  lastclass = MCString();
-  return MCDictionaryRV(key, MCD_ucv);
+  Entries::const_iterator it = entries.end();
+  const bool found = MCDictText::firstclassed(
+      key,
+      [&](const MCString &candidate) {
+        it = entries.find(candidate);
+        return it != entries.end();
+      },
+      lastclass);
+  if (!found)
+    return MCDictionaryRV(key, MCD_ucv);
+  return MCDictionaryRV(it->second, 0);
 }
 
 MCString MCDictionary::get(const MCString &key, const MCString &def) const

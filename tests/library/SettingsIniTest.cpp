@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <sstream>
+#include <string>
+
+#include "MCExceptions.h"
+#include "MCIniCore.h"
+#include "ScratchDir.h"
+
+namespace
+{
+std::string text(const MCIniCore &ini)
+{
+  std::ostringstream os;
+  os << ini;
+  return os.str();
+}
+
+MCIniCore parsed(const char *source)
+{
+  MCIniCore ini;
+  ini.parse(source);
+  return ini;
+}
+
+std::string failure(const MCIniCore &ini, const char *section, const char *name)
+{
+  try
+  {
+    ini.__get(section, name);
+  }
+  catch (const mclib_error &error)
+  {
+    return std::string(error.message);
+  }
+  return "none";
+}
+} // namespace
+
+TEST(SettingsIni, SectionLinesAndDroppedLines)
+{
+  MCIniCore ini = parsed("x = 1\n"
+                         "[s]\n"
+                         "a = 1 # note\n"
+                         "key =\n"
+                         "= value\n"
+                         "# only a comment\n"
+                         "word\n"
+                         "[ s ]\n"
+                         "b = 2 = 3\n"
+                         "[x\n"
+                         "c = 3\n"
+                         "[t]u]\n"
+                         "d = 4\n"
+                         "[s]\n"
+                         "a = later\n");
+  EXPECT_EQ(MCString(" s ,Global,s,t"), ini.getSectionList(','));
+  EXPECT_EQ(MCString("1"), ini.get("Global", "x", "-"));
+  // "[x" is dropped, so c still belongs to " s ".
+  EXPECT_EQ(MCString("b,c"), ini.getVariableList(" s ", ','));
+  EXPECT_EQ(MCString("2 = 3"), ini.get(" s ", "b", "-"));
+  EXPECT_EQ(MCString("a"), ini.getVariableList("s", ','));
+  EXPECT_EQ(MCString("later"), ini.get("s", "a", "-"));
+  EXPECT_EQ(MCString("4"), ini.get("t", "d", "-"));
+}
+
+TEST(SettingsIni, MissingSectionsAndNamesThrowWithTheOperation)
+{
+  MCIniCore empty;
+  EXPECT_EQ(MCString(""), empty.getSectionList(','));
+  EXPECT_EQ(" in MCIniCore::__get()", failure(empty, "Global", "x"));
+
+  MCIniCore ini = parsed("[s]\na = 1\n");
+  EXPECT_EQ(" in MCIniCore::__get()", failure(ini, "r", "a"));
+  EXPECT_EQ(" in MCSettingList::__get", failure(ini, "s", "b"));
+  EXPECT_THROW(ini.__get("r", "a"), mcini_unknown_section);
+  EXPECT_THROW(ini.__getclassed("r", "a"), mcini_unknown_section);
+  try
+  {
+    ini.getVariableList("r", ',');
+    ADD_FAILURE() << "no exception";
+  }
+  catch (const mcini_unknown_section &error)
+  {
+    EXPECT_EQ(MCString("MCIniCore::getVariableList : Unknown section"), error.message);
+  }
+  try
+  {
+    ini.__getclassed("r", "a");
+  }
+  catch (const mcsetting_error &error)
+  {
+    EXPECT_EQ(MCString(" in MCIniCore::__getclassed()"), error.message);
+  }
+}
+
+TEST(SettingsIni, TypedReadsGoThroughTheDefaultsText)
+{
+  MCIniCore ini = parsed("[n]\ni = 42\nr = 2.5\nw = word\n");
+  EXPECT_EQ(42, ini.get("n", "i", 0));
+  EXPECT_DOUBLE_EQ(2.5, ini.get("n", "r", 0.0));
+  EXPECT_EQ(7, ini.get("n", "none", 7));
+  EXPECT_DOUBLE_EQ(0.123457, ini.get("n", "none", 0.1234567));
+  EXPECT_DOUBLE_EQ(0.123457, ini.getclassed("n", "C:none", 0.1234567));
+  EXPECT_EQ(0, ini.get("n", "w", 5));
+}
+
+TEST(SettingsIni, ClassedReadsRememberOnlyTheirSuccesses)
+{
+  MCIniCore ini = parsed("[p]\nA:v = outer\nv = bare\n");
+  EXPECT_EQ(MCString("outer"), ini.__getclassed("p", "A:B:v"));
+  EXPECT_EQ(MCString("A:v"), ini.getlastclass());
+  EXPECT_EQ(MCString("d"), ini.getclassed("p", "A:B:w", "d"));
+  EXPECT_EQ(MCString("A:v"), ini.getlastclass());
+  EXPECT_EQ(MCString("bare"), ini.getclassed("p", "Z:v", "d"));
+  EXPECT_EQ(MCString("v"), ini.getlastclass());
+  EXPECT_EQ(3, ini.getclassed("q", "A:v", 3));
+}
+
+// Settings under the empty name pile up in sections of their own that are
+// written out but can never be read.
+TEST(SettingsIni, TheEmptySectionNameIsWrittenButNeverRead)
+{
+  MCIniCore ini = parsed("[b]\nk = 1\n[]\nk = 2\n");
+  ini.insert("", "j", 3);
+  EXPECT_EQ(MCString(",,b"), ini.getSectionList(','));
+  EXPECT_EQ(nullptr, ini.find(""));
+  EXPECT_EQ(" in MCIniCore::__get()", failure(ini, "", "k"));
+  EXPECT_EQ("[]\nj=3\n\n[]\nk=2\n\n[b]\nk=1\n\n", text(ini));
+}
+
+TEST(SettingsIni, FlatTextHasNoSectionLines)
+{
+  MCIniCore ini;
+  ini.parseflat("goal_width : 14.02\n[x] : 1\nnothing :\n  : 3\n", "Server", ':');
+  EXPECT_EQ(MCString("Server"), ini.getSectionList(','));
+  EXPECT_EQ(MCString("[x],goal_width"), ini.getVariableList("Server", ','));
+  EXPECT_DOUBLE_EQ(14.02, ini.get("Server", "goal_width", 0.0));
+}
+
+TEST(SettingsIni, ExportsAndImportsThroughFiles)
+{
+  ScratchDir dir;
+  MCIniCore ini = parsed("[s]\nb = 2\na = 1\n[r]\nx = y\n");
+  const std::string name = dir.file("out.ini");
+  ini.exportfile(name.c_str());
+  EXPECT_EQ("[r]\nx=y\n\n[s]\na=1\nb=2\n\n", ReadWholeFile(name));
+
+  MCIniCore again;
+  again.import(name.c_str());
+  EXPECT_EQ(text(ini), text(again));
+
+  MCIniCore flat;
+  flat.importflat(name.c_str(), "F", '=');
+  EXPECT_EQ(MCString("a,b,x"), flat.getVariableList("F", ','));
+
+  // Neither an unwritable nor an unreadable file says anything.
+  ini.exportfile(dir.file("no/such/dir.ini").c_str());
+  MCIniCore none;
+  none.import(dir.file("missing.ini").c_str());
+  EXPECT_EQ("", text(none));
+}
+
+// The message goes to standard output; the child sends it to standard error
+// where the death test can see it.
+TEST(SettingsIniDeathTest, ImportOrDieNamesTheFileAndEndsWithTwelve)
+{
+  MCIniCore ini;
+  EXPECT_EXIT(
+      {
+        dup2(2, 1);
+        ini.importordie("/nonexistent/old.ini");
+      },
+      testing::ExitedWithCode(12), "^No data read from config file \\(/nonexistent/old.ini\\)\\.\n$");
+  EXPECT_EXIT(
+      {
+        dup2(2, 1);
+        ini.importflatordie("/nonexistent/server.conf", "Server", ':');
+      },
+      testing::ExitedWithCode(12), "^No data read from config file \\(/nonexistent/server.conf\\)\\.\n$");
+}
+
+TEST(SettingsIni, CopiesAreDeepAndSelfAssignmentKeepsTheReader)
+{
+  MCIniCore ini = parsed("[s]\na = 1\n[t]\nb = 2\n");
+  ini.__getclassed("s", "X:a");
+
+  MCIniCore copy(ini);
+  EXPECT_EQ(MCString(""), copy.getlastclass());
+  copy.insert("s", "a", "changed");
+  EXPECT_EQ(MCString("1"), ini.get("s", "a", "-"));
+
+  MCIniCore assigned = parsed("[u]\nc = 3\n");
+  assigned.__getclassed("u", "c");
+  assigned = ini;
+  EXPECT_EQ(text(ini), text(assigned));
+  EXPECT_EQ(MCString("c"), assigned.getlastclass());
+
+  MCIniCore &same = ini;
+  ini = same;
+  EXPECT_EQ("[s]\na=1\n\n[t]\nb=2\n\n", text(ini));
+}

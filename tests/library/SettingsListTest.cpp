@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "MCExceptions.h"
+#include "MCSettingList.h"
+
+namespace
+{
+std::string text(const MCSettingList &list)
+{
+  std::ostringstream os;
+  os << list;
+  return os.str();
+}
+
+// The message of the exception a call throws, or "none".
+template <typename Error, typename Call> std::string thrown(Call call)
+{
+  try
+  {
+    call();
+  }
+  catch (const Error &error)
+  {
+    std::ostringstream os;
+    os << error;
+    return os.str();
+  }
+  return "none";
+}
+} // namespace
+
+TEST(SettingsList, KeepsNamesInOrderAndReplacesInPlace)
+{
+  MCSettingList list;
+  EXPECT_EQ(nullptr, list.find("a"));
+  EXPECT_EQ(MCString(""), list.getVariableList(','));
+  list.insert("b", "2");
+  list.insert("a", "1");
+  list.insert("c", "3");
+  list.insert("b", "two");
+  EXPECT_EQ(MCString("a,b,c"), list.getVariableList(','));
+  EXPECT_EQ(MCString("two"), list.__get("b"));
+  EXPECT_EQ("[Unknown]\na=1\nb=two\nc=3\n", text(list));
+
+  // find gives the last name not above the one asked for.
+  EXPECT_EQ(MCString("b"), list.find("bz")->name);
+  EXPECT_EQ(nullptr, list.find("A"));
+  EXPECT_EQ(MCString("d"), list.get("z", "d"));
+}
+
+TEST(SettingsList, MissingNamesThrowWithTheOperationInTheMessage)
+{
+  MCSettingList list;
+  EXPECT_EQ(" in MCSettingList::__get",
+            thrown<mcsetting_unknown_variable>([&] { list.__get("x"); }));
+  EXPECT_EQ(" in MCSettingList::__getclassed",
+            thrown<mcsetting_unknown_variable>([&] { list.__getclassed("A:x"); }));
+  // The whole family is caught through its roots.
+  EXPECT_EQ(" in MCSettingList::__get", thrown<mcsetting_error>([&] { list.__get("x"); }));
+  EXPECT_EQ(" in MCSettingList::__get", thrown<mclib_error>([&] { list.__get("x"); }));
+  EXPECT_EQ(MCString("a"), MCSetting("a", "1").name);
+  std::ostringstream os;
+  os << MCSetting("key", "value");
+  EXPECT_EQ("key=value", os.str());
+}
+
+TEST(SettingsList, ClassedLookupFallsBackFromTheInnermostClass)
+{
+  MCSettingList list;
+  EXPECT_THROW(list.__getclassed("A:B:v"), mcsetting_unknown_variable);
+  EXPECT_EQ(MCString(""), list.getlastclass());
+
+  list.insert("v", "bare");
+  EXPECT_EQ(MCString("bare"), list.__getclassed("A:B:v"));
+  EXPECT_EQ(MCString("v"), list.getlastclass());
+
+  list.insert("A:v", "outer");
+  EXPECT_EQ(MCString("outer"), list.__getclassed("A:B:v"));
+  EXPECT_EQ(MCString("A:v"), list.getlastclass());
+
+  list.insert("A:B:C:v", "exact");
+  EXPECT_EQ(MCString("exact"), list.getclassed("A:B:C:v", "d"));
+  EXPECT_EQ(MCString("A:B:C:v"), list.getlastclass());
+  EXPECT_EQ(MCString("d"), list.getclassed("A:B:w", "d"));
+  EXPECT_EQ(MCString(""), list.getlastclass());
+}
+
+// An empty value stands for "not found yet" in the lookup; one met on the
+// way must neither end it as found nor keep it from shortening the path.
+TEST(SettingsList, ClassedLookupPassesOverEmptyValuesAndEnds)
+{
+  MCSettingList list;
+  list.insert("A:B:v", "");
+  list.insert("A:v", "");
+  list.insert("v", "bare");
+  EXPECT_EQ(MCString("bare"), list.__getclassed("A:B:v"));
+  EXPECT_EQ(MCString("v"), list.getlastclass());
+
+  list.insert("v", "");
+  EXPECT_THROW(list.__getclassed("A:B:v"), mcsetting_unknown_variable);
+  EXPECT_EQ(MCString(""), list.getlastclass());
+}
+
+TEST(SettingsList, CopiesAreDeepAndSelfAssignmentKeepsTheList)
+{
+  MCSettingList list("S");
+  list.insert("a", "1");
+  list.insert("b", "2");
+  list.__getclassed("X:a");
+
+  MCSettingList copy(list);
+  copy.insert("a", "changed");
+  EXPECT_EQ(MCString("1"), list.__get("a"));
+  EXPECT_EQ(MCString(""), copy.getlastclass());
+
+  MCSettingList assigned;
+  assigned.insert("z", "9");
+  assigned = list;
+  EXPECT_EQ("[S]\na=1\nb=2\n", text(assigned));
+  EXPECT_EQ(MCString("a"), assigned.getlastclass());
+
+  MCSettingList &same = list;
+  list = same;
+  EXPECT_EQ("[S]\na=1\nb=2\n", text(list));
+}

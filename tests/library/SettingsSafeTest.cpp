@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "MCDictIniSafe.h"
+#include "MCIniSafe.h"
+
+namespace
+{
+// What a read wrote on standard output.
+std::string said(const std::function<void()> &read)
+{
+  testing::internal::CaptureStdout();
+  read();
+  return testing::internal::GetCapturedStdout();
+}
+
+MCIniSafe parsed(const char *source)
+{
+  MCIniSafe ini;
+  ini.parse(source);
+  return ini;
+}
+} // namespace
+
+// The older and the newer reader are handed the same text and make the same
+// safe read; where they part, each row says how.
+TEST(SettingsSafe, OlderAndNewerReadersOverTheSameTexts)
+{
+  enum Kind { Text, Int, Real };
+  struct Row
+  {
+    const char *what;
+    const char *source;
+    Kind kind;
+    const char *section;
+    const char *key;
+    const char *def;
+    const char *oldValue;
+    const char *oldReport;
+    const char *newValue;
+    const char *newReport;
+    // Also stored directly under the empty section name, which no text
+    // can give the newer reader.
+    bool underEmptyName = false;
+  };
+  const std::vector<Row> rows = {
+      {"comments, blanks and the value after the first '='", "[s]\nk = a = b # c\n", Text, "s", "k",
+       "-", "a = b", "X Variable \"k\" differs from default value\t: a = b vs -\n", "a = b",
+       "X Variable \"k\" differs from default value\t: a = b vs -\n"},
+      {"a blank inside the brackets belongs to the name", "[ s ]\nk = v\n", Text, " s ", "k", "-",
+       "v", "X Variable \"k\" differs from default value\t: v vs -\n", "v",
+       "X Variable \"k\" differs from default value\t: v vs -\n"},
+      {"a half-bracketed line is dropped, not read as a key", "[x = 1\n", Text, "Global", "[x",
+       "-", "-", "X Section \"Global\" does not exist.\n", "1",
+       "X Variable \"[x\" differs from default value\t: 1 vs -\n"},
+      {"the section name ends at the first ']'", "[a]b]\nk = 1\n", Text, "a", "k", "-", "1",
+       "X Variable \"k\" differs from default value\t: 1 vs -\n", "-",
+       "X Section \"a\" does not exist.\n"},
+      {"\"[]\" opens the empty section instead of being dropped", "[s]\nk = 1\n[]\nk = 2\n", Text,
+       "s", "k", "-", "1", "X Variable \"k\" differs from default value\t: 1 vs -\n", "2",
+       "X Variable \"k\" differs from default value\t: 2 vs -\n"},
+      // The report is silent too: the name of the last missing section
+      // starts empty, and a repeat is not named again.
+      {"the empty section name is never read", "", Text, "", "k", "-", "-", "", "v",
+       "X Variable \"k\" differs from default value\t: v vs -\n", true},
+      {"reals within a ten-thousandth match", "[s]\nr = 1.00005\n", Real, "s", "r", "1", "1.00005",
+       "  Variable \"r\" matches default value\t: 1.00005\n", "1.00005",
+       "X Variable \"r\" differs from default value\t: 1.00005 vs 1\n"},
+      {"a real beyond that differs", "[s]\nr = 1.0002\n", Real, "s", "r", "1", "1.0002",
+       "X Variable \"r\" differs from default value\t: 1.0002 vs 1\n", "1.0002",
+       "X Variable \"r\" differs from default value\t: 1.0002 vs 1\n"},
+      {"a real is reported as its number", "[s]\nh = 0.50\n", Real, "s", "h", "0.25", "0.5",
+       "X Variable \"h\" differs from default value\t: 0.5 vs 0.25\n", "0.5",
+       "X Variable \"h\" differs from default value\t: 0.50 vs 0.25\n"},
+      {"an integer is reported as its number", "[s]\nn = 007\n", Int, "s", "n", "7", "7",
+       "  Variable \"n\" matches default value\t: 7\n", "7",
+       "  Variable \"n\" matches default value\t: 007\n"},
+  };
+
+  for (const Row &row : rows)
+  {
+    SCOPED_TRACE(row.what);
+    MCIniSafe older;
+    MCDictIniSafe newer;
+    older.parse(row.source);
+    newer.parse(row.source);
+    if (row.underEmptyName)
+    {
+      older.insert("", "k", "v");
+      newer.insert("", "k", "v");
+    }
+    MCString oldValue, newValue;
+    std::string oldReport, newReport;
+    switch (row.kind)
+    {
+    case Text:
+      oldReport = said([&] { oldValue = older.getsafe(row.section, row.key, MCString(row.def), 0); });
+      newReport = said([&] { newValue = newer.getsafe(row.section, row.key, MCString(row.def), 0); });
+      break;
+    case Int:
+    {
+      const int def = MCString(row.def);
+      oldReport = said([&] { oldValue = MCString(older.getsafe(row.section, row.key, def, 0)); });
+      newReport = said([&] { newValue = MCString(newer.getsafe(row.section, row.key, def, 0)); });
+      break;
+    }
+    case Real:
+    {
+      const double def = MCString(row.def);
+      oldReport = said([&] { oldValue = MCString(older.getsafe(row.section, row.key, def, 0)); });
+      newReport = said([&] { newValue = MCString(newer.getsafe(row.section, row.key, def, 0)); });
+      break;
+    }
+    }
+    EXPECT_EQ(MCString(row.oldValue), oldValue);
+    EXPECT_EQ(row.oldReport, oldReport);
+    EXPECT_EQ(MCString(row.newValue), newValue);
+    EXPECT_EQ(row.newReport, newReport);
+  }
+}
+
+TEST(SettingsSafe, MaskGovernsEveryReport)
+{
+  MCIniSafe ini = parsed("[s]\na = 1\n");
+  for (int mask : {0, 32, -1})
+  {
+    ini.setsafe(mask);
+    EXPECT_EQ("", said([&] {
+                ini.getsafe("s", "a", 2, 0);
+                ini.getsafe("s", "b", 2, 0);
+                ini.getsafe("t", "a", 2, 0);
+                ini.getclassedsafe("s", "X:a", 2, 0);
+              }));
+  }
+  ini.setsafe(8);
+  EXPECT_EQ("  Variable \"a\" matches default value\t: 1\n", said([&] {
+              ini.getsafe("s", "a", 1, 0);
+              ini.getsafe("s", "a", 2, 0);
+            }));
+}
+
+TEST(SettingsSafe, MissingSettingsAreReportedEvenWhenQuiet)
+{
+  MCIniSafe ini = parsed("[s]\na = 1\n");
+  double value = 0;
+  EXPECT_EQ("X No match for variable \"b\" in section \"s\"\n",
+            said([&] { value = ini.getsafe("s", "b", 0.1234567, 1); }));
+  EXPECT_EQ(0.1234567, value);
+  EXPECT_EQ("", said([&] { ini.getsafe("s", "a", 5, 1); }));
+}
+
+TEST(SettingsSafe, AMissingSectionIsNamedOnceWhileItRepeats)
+{
+  MCIniSafe ini = parsed("[s]\na = 1\n");
+  const std::string t = "X Section \"t\" does not exist.\n";
+  const std::string u = "X Section \"u\" does not exist.\n";
+  EXPECT_EQ(t + u + t, said([&] {
+              ini.getsafe("t", "a", 0, 0);
+              ini.getsafe("t", "b", 0, 0);
+              ini.getsafe("u", "a", 0, 0);
+              ini.getsafe("t", "a", 0, 0);
+            }));
+  ini.setsafe(1);
+  EXPECT_EQ(t + t, said([&] {
+              ini.getsafe("t", "a", 0, 0);
+              ini.getsafe("t", "b", 0, 0);
+            }));
+}
+
+TEST(SettingsSafe, ClassedReadsNameTheKeyThatMatched)
+{
+  MCIniSafe ini = parsed("[s]\nA:v = 3\n");
+  const std::string matched = "  Classed variable\n\tA:B:v\n  matches with variable\n\tA:v\n";
+  int value = 0;
+  EXPECT_EQ(matched + "X Variable \"A:B:v\" differs from default value\t: 3 vs 4\n",
+            said([&] { value = ini.getclassedsafe("s", "A:B:v", 4, 0); }));
+  EXPECT_EQ(3, value);
+  // Quiet silences the comparison in every form; the match is still named.
+  EXPECT_EQ(matched, said([&] { ini.getclassedsafe("s", "A:B:v", 4, 1); }));
+  EXPECT_EQ(matched, said([&] { ini.getclassedsafe("s", "A:B:v", 4.0, 1); }));
+  EXPECT_EQ(matched, said([&] { ini.getclassedsafe("s", "A:B:v", MCString("4"), 1); }));
+  double real = 0;
+  EXPECT_EQ("X No match for variable \"A:B:w\" in section \"s\"\n",
+            said([&] { real = ini.getclassedsafe("s", "A:B:w", 0.1234567, 1); }));
+  EXPECT_EQ(0.1234567, real);
+}
+
+namespace
+{
+// A reader that collects its reports instead of printing them.
+class CollectingIni : public MCIniSafe
+{
+public:
+  void msgVarsDiff(MCString name, MCString value, MCString def) override
+  {
+    log += "diff " + std::string(name) + " " + std::string(value) + " " + std::string(def) + ";";
+  }
+  void msgVarsMatch(MCString name, MCString value) override
+  {
+    log += "match " + std::string(name) + " " + std::string(value) + ";";
+  }
+  void msgBadSection(MCString section) override { log += "section " + std::string(section) + ";"; }
+  void msgBadVariable(MCString name, MCString section) override
+  {
+    log += "variable " + std::string(name) + " " + std::string(section) + ";";
+  }
+  void msgClassMatch(MCString key, MCString matched) override
+  {
+    log += "class " + std::string(key) + " " + std::string(matched) + ";";
+  }
+  std::string log;
+};
+} // namespace
+
+TEST(SettingsSafe, DerivedReadersReceiveTheReports)
+{
+  CollectingIni ini;
+  ini.parse("[s]\na = 1\nr = 0.50\n");
+  EXPECT_EQ("", said([&] {
+              ini.getsafe("s", "a", 1, 0);
+              ini.getsafe("s", "r", 0.0, 0);
+              ini.getsafe("s", "x", MCString("d"), 0);
+              ini.getsafe("t", "a", 0, 0);
+              ini.getclassedsafe("s", "C:a", MCString("1"), 0);
+            }));
+  EXPECT_EQ("match a 1;diff r 0.5 0;variable x s;section t;class C:a a;match C:a 1;", ini.log);
+}
+
+TEST(SettingsSafe, CopiesAndSelfAssignmentKeepMaskAndSettings)
+{
+  MCIniSafe ini = parsed("[s]\na = 1\n");
+  ini.setsafe(0);
+  MCIniSafe copy(ini);
+  EXPECT_EQ("", said([&] { copy.getsafe("t", "a", 0, 0); }));
+  MCIniSafe &same = ini;
+  ini = same;
+  EXPECT_EQ(1, ini.getsafe("s", "a", 0, 1));
+  MCIniSafe loud;
+  loud = ini;
+  EXPECT_EQ("", said([&] { loud.getsafe("t", "a", 0, 0); }));
+}
