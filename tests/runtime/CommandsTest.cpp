@@ -100,9 +100,10 @@ TEST(FarewellTest, ByeLeavesBeforeTheProcessEnds)
         // The brain would give up waiting at once, and the actuators come to
         // it only later: the process must still not end before "(bye)" is out.
         agent.Brain()->SetPolWait(1);
+        // Detached: the process ends with the thread still running.
         std::thread late([&agent] {
           std::this_thread::sleep_for(std::chrono::milliseconds(200));
-          agent.StartActuators();
+          agent.Actuators()->ActuatorThread();
         });
         late.detach();
         agent.Brain()->BasicSayBye();
