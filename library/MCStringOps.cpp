@@ -182,10 +182,11 @@ MCString MCString::stripbrackets(char open, char close) const
 void MCString::debracket(char open, char close)
 {
   split();
-  Changed();
   int n = length();
   if (n == 0)
     return;
+  // Measured before the change, so the cache is cleared only after it.
+  Changed();
   const char *text = Text();
   char first = text[0];
   char last = text[n - 1];

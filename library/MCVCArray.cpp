@@ -20,10 +20,12 @@ int ChunkFor(int n)
 }
 
 // Some callers hand back a text that lives in this very block (appending a
-// string to itself); it must be copied out before the block moves.
+// string to itself); it must be copied out before the block moves. An adopted
+// block keeps its terminator one byte beyond allocated, and an empty text
+// there still points into the block.
 bool Inside(const char *text, const char *data, int allocated)
 {
-  return data && text >= data && text < data + allocated;
+  return data && text >= data && text <= data + allocated;
 }
 }
 
@@ -132,7 +134,8 @@ int MCVCArray::calcsizeinchunks(int n)
     return (n + chunk - 1) / chunk * chunk;
   }
   chunk = ChunkFor(n);
-  return n;
+  // A negative request would leave allocated below start.
+  return n > 0 ? n : 0;
 }
 
 void MCVCArray::SetSize(int n)

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -172,10 +173,15 @@ TEST(MCStringBrackets, OnlyTheTwoEndsAreLookedAt)
   for (const Case &c : cases)
   {
     MCString original(c.text);
-    EXPECT_EQ(Of(original.stripbrackets(c.open, c.close)), c.result) << c.text;
+    MCString stripped = original.stripbrackets(c.open, c.close);
+    EXPECT_EQ(Of(stripped), c.result) << c.text;
     EXPECT_EQ(Of(original), c.text);
     original.debracket(c.open, c.close);
     EXPECT_EQ(Of(original), c.result) << c.text;
+    // The length is measured again after the change, or a join would copy the
+    // removed characters' places.
+    EXPECT_EQ(original.length(), static_cast<int>(std::strlen(c.result))) << c.text;
+    EXPECT_EQ(Of(stripped + "!"), std::string(c.result) + "!") << c.text;
   }
 }
 

@@ -216,6 +216,23 @@ TEST(MCStringJoining, AppendingInPlace)
   EXPECT_EQ(&same, &s);
 }
 
+TEST(MCStringJoining, AppendingAPointerToTheOwnTerminator)
+{
+  // Substrings adopt blocks whose terminator lies beyond the counted size;
+  // the text at that byte must still be copied out before the block moves.
+  MCString empty = MCString("abc").left(0);
+  const char *own = empty;
+  empty += own;
+  EXPECT_EQ(Of(empty), "");
+
+  MCString word = MCString("xabc").right(1);
+  const char *end = static_cast<const char *>(word) + word.length();
+  word += end;
+  EXPECT_EQ(Of(word), "abc");
+  word += "d";
+  EXPECT_EQ(Of(word), "abcd");
+}
+
 TEST(MCStringComparison, ByteWiseOrder)
 {
   EXPECT_LT(MCString("abc"), MCString("abd"));

@@ -37,6 +37,13 @@ TEST(MCVCArraySizing, ConstructorsGiveOneChunkOrTheRoundedSize)
   EXPECT_EQ(automatic.Chunk(), 32);
   EXPECT_EQ(automatic.Allocated(), 32);
   EXPECT_STREQ(automatic.ReadOnly(), "");
+
+  // A negative size never leaves the start beyond the block.
+  CaptureStderr();
+  MCVCArray negative(-5, MCVCChunkAuto);
+  EXPECT_EQ(negative.Allocated(), 32);
+  EXPECT_EQ(negative.Length(), 0);
+  EXPECT_EQ(GetCapturedStderr(), "");
 }
 
 TEST(MCVCArraySizing, AutomaticChunkIsFixedFromTheFirstSize)
