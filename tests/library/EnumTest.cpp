@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "MCConstant.h"
+#include "MCStrEnum.h"
+#include "MCStringEnumeration.h"
+
+namespace
+{
+template <typename T> std::string shown(const T &item)
+{
+  std::ostringstream os;
+  os << item;
+  return os.str();
+}
+} // namespace
+
+TEST(EnumNumbering, TextsAreNumberedInOrderOfFirstLookUp)
+{
+  MCStringEnumeration e;
+  EXPECT_EQ("", shown(e));
+  EXPECT_EQ(0, e["a"]);
+  EXPECT_EQ(1, e["b"]);
+  EXPECT_EQ(0, e["a"]);
+  EXPECT_EQ(2, e["c"]);
+  EXPECT_EQ(1, e["b"]);
+  EXPECT_EQ("    0\ta\n    1\tb\n    2\tc\n", shown(e));
+
+  // A node counts from itself.
+  MCStrEnum node("x");
+  EXPECT_EQ(1, node["y"]);
+  EXPECT_EQ(0, node["x"]);
+  EXPECT_EQ(2, node["z"]);
+  EXPECT_EQ("    0\tx\n    1\ty\n    2\tz\n", shown(node));
+  EXPECT_EQ("    0\t\n", shown(MCStrEnum()));
+}
+
+TEST(EnumNumbering, CopiesAreDeepAndSelfAssignmentKeepsTheChain)
+{
+  MCStringEnumeration e;
+  e["a"];
+  e["b"];
+  MCStringEnumeration copy(e);
+  EXPECT_EQ(2, copy["c"]);
+  EXPECT_EQ(2, e["d"]);
+
+  MCStringEnumeration &same = e;
+  e = same;
+  EXPECT_EQ("    0\ta\n    1\tb\n    2\td\n", shown(e));
+  copy = e;
+  EXPECT_EQ(shown(e), shown(copy));
+
+  MCStrEnum node("x");
+  node["y"];
+  node["z"];
+  MCStrEnum &itself = node;
+  node = itself;
+  EXPECT_EQ("    0\tx\n    1\ty\n    2\tz\n", shown(node));
+  // From a node of its own chain: the copy is taken before the chain goes.
+  node = *node.next;
+  EXPECT_EQ("    0\ty\n    1\tz\n", shown(node));
+}
+
+// Constants share one enumeration for the whole program, so the numbers
+// are compared with each other rather than with fixed values.
+TEST(EnumConstant, EqualNamesHoldEqualNumbers)
+{
+  const MCConstant x1("enum-test-x");
+  const MCConstant x2("enum-test-x");
+  const MCConstant y("enum-test-y");
+  EXPECT_EQ(static_cast<int>(x1), static_cast<int>(x2));
+  EXPECT_EQ(static_cast<int>(x1) + 1, static_cast<int>(y));
+  EXPECT_EQ("enum-test-y", shown(y));
+
+  const MCConstant unset;
+  EXPECT_EQ(-1, static_cast<int>(unset));
+  EXPECT_EQ("<NULL>", shown(unset));
+}
+
+TEST(EnumConstant, ANamedConstantRefusesEveryAssignment)
+{
+  MCConstant x("enum-test-x");
+  const int number = x;
+  const MCConstant y("enum-test-y");
+  try
+  {
+    x = y;
+    ADD_FAILURE() << "no exception";
+  }
+  catch (const MCConstantChange &change)
+  {
+    EXPECT_EQ("MCConstant::operator= : attempt to change a constant (enum-test-x=enum-test-y)",
+              shown(change));
+  }
+  EXPECT_EQ(number, static_cast<int>(x));
+  EXPECT_EQ("enum-test-x", shown(x));
+  EXPECT_THROW(x = MCConstant("enum-test-x"), mclib_error);
+
+  // An unset constant takes a name once; from another unset one it stays
+  // open.
+  MCConstant later;
+  later = MCConstant();
+  EXPECT_EQ(-1, static_cast<int>(later));
+  later = y;
+  EXPECT_EQ(static_cast<int>(y), static_cast<int>(later));
+  EXPECT_EQ("enum-test-y", shown(later));
+  EXPECT_THROW(later = x, MCConstantChange);
+}

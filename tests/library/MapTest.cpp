@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "MCExemplar.h"
+#include "MCMap.h"
+#include "ScratchDir.h"
+
+namespace
+{
+std::string picture(const MCMap &map)
+{
+  std::ostringstream os;
+  os << map;
+  return os.str();
+}
+} // namespace
+
+TEST(MapPicture, GreyLevelsSpanTheRangeOfTheCells)
+{
+  MCMap map(2, 1);
+  map.set(0, 0, 1.0).set(1, 0, 3.0);
+  EXPECT_EQ("P3\n2 1\n255\n0 0 0\n255 255 255\n", picture(map));
+
+  MCMap rows(2, 2);
+  rows.set(0, 0, -1.0).set(1, 0, 0.0).set(0, 1, 0.5).set(1, 1, 1.0);
+  // (v + 1) * 127.5, truncated.
+  EXPECT_EQ("P3\n2 2\n255\n0 0 0\n127 127 127\n191 191 191\n255 255 255\n", picture(rows));
+
+  EXPECT_EQ("P3\n0 0\n255\n", picture(MCMap()));
+}
+
+// All cells equal leave no range to divide by.
+TEST(MapPicture, AFlatMapIsGrey)
+{
+  MCMap map(3, 1);
+  EXPECT_EQ("P3\n3 1\n255\n127 127 127\n127 127 127\n127 127 127\n", picture(map));
+}
+
+TEST(MapCells, OutsideTheGridNothingIsStoredAndZeroIsRead)
+{
+  MCMap map(2, 2);
+  map.set(-1, 0, 5.0).set(2, 0, 5.0).set(0, 2, 5.0).set(0, -1, 5.0).set(1, 1, 4.0);
+  EXPECT_EQ(0.0, map.get(-1, 0));
+  EXPECT_EQ(0.0, map.get(2, 0));
+  EXPECT_EQ(4.0, map.get(1, 1));
+  EXPECT_EQ(0.0, map.get(0, 0));
+  EXPECT_EQ(0.0, map.get(1, 0));
+}
+
+TEST(MapCells, ANegativeSizeGivesTheEmptyMap)
+{
+  MCMap wide(-2, 3);
+  MCMap tall(3, -2);
+  wide.set(0, 0, 1.0);
+  EXPECT_EQ(0.0, wide.get(0, 0));
+  EXPECT_EQ("P3\n0 0\n255\n", picture(wide));
+  EXPECT_EQ("P3\n0 0\n255\n", picture(tall));
+}
+
+TEST(MapCells, CopiesAreDeepAndSelfAssignmentKeepsTheCells)
+{
+  MCMap map(2, 1);
+  map.set(0, 0, 1.0).set(1, 0, 2.0);
+  MCMap copy(map);
+  copy.set(0, 0, 9.0);
+  EXPECT_EQ(1.0, map.get(0, 0));
+
+  MCMap &same = map;
+  map = same;
+  EXPECT_EQ(1.0, map.get(0, 0));
+  EXPECT_EQ(2.0, map.get(1, 0));
+
+  copy = map;
+  map.set(1, 0, 7.0);
+  EXPECT_EQ(2.0, copy.get(1, 0));
+}
+
+TEST(MapCells, OnlyMapsOfOneSizeAdd)
+{
+  MCMap a(2, 2);
+  MCMap b(2, 2);
+  a.set(0, 0, 1.0).set(1, 1, 2.0);
+  b.set(0, 0, 0.5).set(0, 1, 3.0);
+  const MCMap sum = a + b;
+  EXPECT_EQ(1.5, sum.get(0, 0));
+  EXPECT_EQ(3.0, sum.get(0, 1));
+  EXPECT_EQ(2.0, sum.get(1, 1));
+
+  testing::internal::CaptureStdout();
+  const MCMap none = a + MCMap(2, 3);
+  EXPECT_EQ("Maps must have same size to add.\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ("P3\n0 0\n255\n", picture(none));
+}
+
+TEST(MapFiles, PictureAndRawFormsByteForByte)
+{
+  ScratchDir dir;
+  MCMap map(2, 2);
+  map.set(0, 0, 0.5).set(1, 0, 1.0).set(0, 1, 2.25).set(1, 1, -1.0);
+  const std::string ppm = dir.file("map.ppm");
+  const std::string raw = dir.file("map.txt");
+  map.exportfile(ppm.c_str());
+  map.exportraw(raw.c_str());
+  EXPECT_EQ("P3\n2 2\n255\n117 117 117\n156 156 156\n255 255 255\n0 0 0\n", ReadWholeFile(ppm));
+  EXPECT_EQ("0\t0\t0.5\n1\t0\t1\n0\t1\t2.25\n1\t1\t-1\n", ReadWholeFile(raw));
+
+  // Written again over the old contents, not appended.
+  MCMap small(1, 1);
+  small.exportfile(ppm.c_str());
+  EXPECT_EQ("P3\n1 1\n255\n127 127 127\n", ReadWholeFile(ppm));
+
+  map.exportfile(dir.file("no/such/map.ppm").c_str());
+  map.exportraw(dir.file("no/such/map.txt").c_str());
+}
+
+TEST(Exemplar, CountsLiveInstances)
+{
+  const int before = MCExemplar::count;
+  {
+    MCExemplar a;
+    MCExemplar b;
+    {
+      MCExemplar c(a);
+      c = b;
+      EXPECT_EQ(before + 3, MCExemplar::count);
+    }
+    std::ostringstream os;
+    os << a;
+    // Passing by value would count one more while the line is written.
+    EXPECT_EQ("<MCExemplar> count = " + std::to_string(before + 2), os.str());
+  }
+  EXPECT_EQ(before, MCExemplar::count);
+}
