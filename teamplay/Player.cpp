@@ -86,7 +86,13 @@ void CBehaviours::StandAndLook(PlayMode previous, PlayMode current)
   if (std::fabs(angle) <= 1)
     angle = target > 0 ? -kNeckStep : kNeckStep;
   if (GetHaveVisualForThisAngle())
+  {
     TurnNeck(angle);
+    // What the next visual shows is the new direction; until it comes,
+    // further looking waits for it.
+    if (TurnNeckThisCycle())
+      SetHaveVisualForThisAngle(false);
+  }
   else
   {
     // Nothing has been seen this way yet: turn once the visual is in.
