@@ -99,19 +99,18 @@ MCSIntersections MCSCircle::intersect(const MCSCircle &b) const
     MCSPoint ca = Centre();
     MCSPoint cb = b.Centre();
     double d = ca.distance(cb);
-    if (d == 0 && r == b.r) {
-        // Every point of the circle is common; the chord is undefined.
-        std::cerr << "circle circle intersect, this shouldn't happen" << std::endl;
-        return result;
-    }
     // Touching from outside: the one point of this circle facing the other.
+    // Two circles of no size at one spot touch there too.
     if (std::fabs(d - (r + b.r)) < MCShape::MCSAccuracy)
         return intersect(MCSLine(ca, cb));
     if (d > r + b.r)
         return result;
-    // Concentric circles of different radii never meet.
-    if (d == 0)
+    if (d == 0) {
+        // The chord is undefined: every point is common, or none is.
+        if (r == b.r)
+            std::cerr << "circle circle intersect, this shouldn't happen" << std::endl;
         return result;
+    }
     // The signed distance from this centre to the common chord's line.
     double h = (r2 - b.r2 + d * d) / (2 * d);
     if (!std::isfinite(h)) {

@@ -1,8 +1,13 @@
+#include "MCNestedLogger.h"
 #include "MCObjectDescription.h"
+#include "MCReferenceCounter.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
 
 namespace {
 
@@ -11,93 +16,50 @@ MCObjectDescription Read(const char *text)
     return MCObjectDescription(MCString(text), ':', ',');
 }
 
-std::string Get(const MCObjectDescription &d, const char *key)
+// The name, then each key=value in key order: (Point:(X:1)) gives "Point X=1".
+std::string Flat(const MCObjectDescription &d)
 {
-    MCDictionaryRV rv = d.attributes.__get(key);
-    return rv.code == 0 ? std::string(static_cast<const char *>(rv.value)) : std::string("<missing>");
-}
-
-std::string Text(const MCString &s)
-{
-    return static_cast<const char *>(s);
+    std::string out = static_cast<const char *>(d.name);
+    for (const MCString &key : d.attributes.getVariableList())
+        out += std::string(" ") + static_cast<const char *>(key) + "=" +
+               static_cast<const char *>(d.attributes.__get(key).value);
+    return out;
 }
 
 } // namespace
 
-TEST(ObjectDescriptionDecode, NameAndAttributesWithBlanksAndAnyOrder)
+TEST(ObjectDescriptionDecode, BlanksAroundItemsAndTheirOrderDoNotMatter)
 {
-    for (const char *text : {"(Point:(X:1,Y:2))", "  (Point:( X : 1 ,  Y:2 ))  ", "(Point:(Y:2,X:1))"}) {
-        MCObjectDescription d = Read(text);
-        EXPECT_EQ(Text(d.name), "Point") << text;
-        EXPECT_EQ(d.attributes.getVariableList().size(), 2u) << text;
-        EXPECT_EQ(Get(d, "X"), "1") << text;
-        EXPECT_EQ(Get(d, "Y"), "2") << text;
-    }
+    for (const char *text : {"(Point:(X:1,Y:2))", "  (Point:( X : 1 ,  Y:2 ))  ", "(Point:(Y:2,X:1))"})
+        EXPECT_EQ(Flat(Read(text)), "Point X=1 Y=2") << text;
 }
 
-TEST(ObjectDescriptionDecode, LaterItemWinsAndValueKeepsFurtherSeparators)
+TEST(ObjectDescriptionDecode, ItemsSplitAtTheFirstSeparatorsOnly)
 {
-    MCObjectDescription d = Read("(P:(X:1,X:3,P:a:b))");
-    EXPECT_EQ(Get(d, "X"), "3");
-    EXPECT_EQ(Get(d, "P"), "a:b");
+    // A later key wins, a bare key gets the empty value, empty items and
+    // empty keys are skipped, and a value keeps further key separators.
+    EXPECT_EQ(Flat(Read("(Thing:(,X:1,flag,,:lost,X:3,P:a:b,))")), "Thing P=a:b X=3 flag=");
+    // The name is kept as written.
+    EXPECT_EQ(Flat(Read("( P :(X:1))")), " P  X=1");
 }
 
-TEST(ObjectDescriptionDecode, BareKeysGetEmptyValuesAndEmptyItemsAreSkipped)
+TEST(ObjectDescriptionDecode, OnlyTheOuterBracketPairsCount)
 {
-    MCObjectDescription d = Read("(Thing:(,flag,,:lost,Y:2,))");
-    EXPECT_EQ(Text(d.name), "Thing");
-    EXPECT_EQ(d.attributes.getVariableList().size(), 2u);
-    EXPECT_EQ(Get(d, "flag"), "");
-    EXPECT_EQ(Get(d, "Y"), "2");
-}
+    // Expected: name and attributes, "" when lost.
+    const char *cases[][2] = {
+        {"[Point:{X:1}]", "Point X=1"},   {"<Point:[X:1]>", "Point X=1"},
+        {"{Point:<X:1>}", "Point X=1"},   {"(Point)", "Point"},
+        {"(Point: (X:1))", "Point"},      // the block must follow the separator
+        {"(Point:(X:1})", "Point"},       // each bracket closes with its partner
+        {"(Point:(X:1)", "Point"},        {"Point:(X:1)", ""},
+        {"(Point:(X:1))]", ""},           {"(:(X:1))", ""}, // an empty name ends the reading
+    };
+    for (auto &c : cases)
+        EXPECT_EQ(Flat(Read(c[0])), c[1]) << c[0];
 
-TEST(ObjectDescriptionDecode, MalformedBracketsLoseNameOrAttributes)
-{
-    // The attribute block must follow the separator directly.
-    MCObjectDescription spaced = Read("(Point: (X:1))");
-    EXPECT_EQ(Text(spaced.name), "Point");
-    EXPECT_TRUE(spaced.attributes.getVariableList().empty());
-
-    MCObjectDescription bare = Read("Point:(X:1)");
-    EXPECT_EQ(Text(bare.name), "");
-    EXPECT_TRUE(bare.attributes.getVariableList().empty());
-
-    MCObjectDescription mismatched = Read("(Point:(X:1))]");
-    EXPECT_EQ(Text(mismatched.name), "");
-
-    MCObjectDescription open = Read("(Point:(X:1)");
-    EXPECT_EQ(Text(open.name), "Point");
-    EXPECT_TRUE(open.attributes.getVariableList().empty());
-
-    MCObjectDescription nameOnly = Read("(Point)");
-    EXPECT_EQ(Text(nameOnly.name), "Point");
-    EXPECT_TRUE(nameOnly.attributes.getVariableList().empty());
-
-    // An empty name ends the reading, whatever follows.
-    MCObjectDescription noName = Read("(:(X:1))");
-    EXPECT_EQ(Text(noName.name), "");
-    EXPECT_TRUE(noName.attributes.getVariableList().empty());
-}
-
-TEST(ObjectDescriptionDecode, EveryBracketKindClosesWithItsOwnPartner)
-{
-    for (const char *text : {"[Point:{X:1}]", "<Point:[X:1]>", "{Point:<X:1>}"}) {
-        MCObjectDescription d = Read(text);
-        EXPECT_EQ(Text(d.name), "Point") << text;
-        EXPECT_EQ(Get(d, "X"), "1") << text;
-    }
-    MCObjectDescription crossed = Read("(Point:(X:1})");
-    EXPECT_EQ(Text(crossed.name), "Point");
-    EXPECT_EQ(Get(crossed, "X"), "<missing>");
-}
-
-TEST(ObjectDescriptionDecode, DecodeReplacesWhatWasThere)
-{
     MCObjectDescription d = Read("(Point:(X:1,Y:2))");
     d.Decode("(Line:(X0:4))", ':', ',');
-    EXPECT_EQ(Text(d.name), "Line");
-    EXPECT_EQ(d.attributes.getVariableList().size(), 1u);
-    EXPECT_EQ(Get(d, "X0"), "4");
+    EXPECT_EQ(Flat(d), "Line X0=4");
 }
 
 TEST(ObjectDescriptionEncode, KeysInAscendingOrderAndNoBlockWithoutAttributes)
@@ -107,21 +69,14 @@ TEST(ObjectDescriptionEncode, KeysInAscendingOrderAndNoBlockWithoutAttributes)
     attributes.insert("R", "2");
     attributes.insert("Y", "-1");
     MCObjectDescription circle("Circle", attributes);
-    EXPECT_EQ(Text(circle.Encode(':', ',')), "(Circle:(R:2,X:0,Y:-1))");
-    EXPECT_EQ(Text(circle.Encode('=', ';')), "(Circle=(R=2;X=0;Y=-1))");
+    EXPECT_STREQ(circle.Encode(':', ','), "(Circle:(R:2,X:0,Y:-1))");
+    EXPECT_STREQ(circle.Encode('=', ';'), "(Circle=(R=2;X=0;Y=-1))");
+    EXPECT_TRUE(Read(circle.Encode(':', ',')) == circle);
 
     MCObjectDescription point("Point", MCDictionary());
-    EXPECT_EQ(Text(point.Encode(':', ',')), "(Point)");
-    MCObjectDescription back = Read("(Point)");
-    EXPECT_TRUE(back == point);
-}
-
-TEST(ObjectDescriptionEncode, EncodedTextDecodesToAnEqualDescription)
-{
-    MCObjectDescription d = Read("(FIXED:(Y:-10,X:-55.0,Keep:))");
-    MCObjectDescription again = Read(d.Encode(':', ','));
-    EXPECT_TRUE(again == d);
-    EXPECT_EQ(Text(d.Encode(':', ',')), "(FIXED:(Keep:,X:-55.0,Y:-10))");
+    EXPECT_STREQ(point.Encode(':', ','), "(Point)");
+    EXPECT_TRUE(Read("(Point)") == point);
+    EXPECT_STREQ(Read("(FIXED:(Y:-10,Keep:))").Encode(':', ','), "(FIXED:(Keep:,Y:-10))");
 }
 
 TEST(ObjectDescriptionCompare, NameFirstThenAttributes)
@@ -133,8 +88,18 @@ TEST(ObjectDescriptionCompare, NameFirstThenAttributes)
     EXPECT_FALSE(b < a);
     EXPECT_TRUE(a1 < a);
     EXPECT_FALSE(a == a1);
-    MCObjectDescription copy(a);
-    EXPECT_TRUE(copy == a);
-    copy = b;
-    EXPECT_TRUE(copy == b);
+}
+
+TEST(ReferenceCounter, CountsAttachmentsAndRefusesToGoBelowZero)
+{
+    MCLog::LogTo(nullptr);
+    MCReferenceCounter counter;
+    CaptureStderr();
+    EXPECT_EQ(counter.detach(), 0);
+    EXPECT_EQ(GetCapturedStderr(),
+              "MCLog::Log(1,\"MCValueBase::detach : object already detatched\"); // No log\n");
+    EXPECT_EQ(counter.attach(), 1);
+    EXPECT_EQ(counter.attach(), 2);
+    EXPECT_EQ(counter.detach(), 1);
+    EXPECT_EQ(counter.attachments(), 1);
 }

