@@ -30,6 +30,8 @@ TEST(ShapeExclude, ClipsTheFacingEdgeBackToTheOtherBox)
               "(Rectangle:(X0:0,Y0:0,X1:8,Y1:10))");
     EXPECT_EQ(Excluded(MCSRectangle(100, 0, 110, 10), MCSRectangle(108, 2, 120, 8)),
               "(Rectangle:(X0:100,Y0:0,X1:108,Y1:10))");
+    EXPECT_EQ(Excluded(MCSRectangle(10, 0, 20, 10), MCSRectangle(0, 2, 12, 8)),
+              "(Rectangle:(X0:12,Y0:0,X1:20,Y1:10))");
     // Covered on that axis: zero width at the other's edge.
     EXPECT_EQ(Excluded(MCSRectangle(100, 0, 110, 10), MCSRectangle(95, 2, 130, 8)),
               "(Rectangle:(X0:95,Y0:0,X1:95,Y1:10))");
