@@ -8,7 +8,9 @@
 
 namespace
 {
-const float kZero = 0.0001f;
+// Compared in double: the float nearest to 0.0001 lies below it and counts
+// as zero.
+const double kZero = 0.0001;
 // End points of a segment count as on the line within this distance.
 const float kEndTolerance = 1.0f;
 } // namespace
@@ -172,26 +174,21 @@ bool CGLine::EndsOnLine(CVector end1, CVector end2) const
   return OnCGLine(end1, kEndTolerance) && OnCGLine(end2, kEndTolerance);
 }
 
-bool CGLine::ProjectionInBetween(CVector p, CVector end1, CVector end2) const
+bool CGLine::InBetween(CVector p, CVector end1, CVector end2) const
 {
+  if (!EndsOnLine(end1, end2))
+    std::cerr << " ERROR: CGLine: InBetween: passed in points that were not on CGLine" << std::endl;
   const CVector q = ProjectPoint(p);
   const float length2 = end1.dist2(end2);
   return q.dist2(end1) <= length2 && q.dist2(end2) <= length2;
 }
 
-bool CGLine::InBetween(CVector p, CVector end1, CVector end2) const
-{
-  if (!EndsOnLine(end1, end2))
-    std::cerr << " ERROR: CGLine: InBetween: passed in points that were not on CGLine" << std::endl;
-  return ProjectionInBetween(p, end1, end2);
-}
-
 CVector CGLine::GetClosestPtInBetween(CVector p, CVector end1, CVector end2) const
 {
-  // One complaint per call: the betweenness test below does not repeat it.
+  // Ends off the line draw this complaint and then the betweenness test's own.
   if (!EndsOnLine(end1, end2))
     std::cerr << " ERROR CGLine: GetClosestPtInBetween: passed in points that were not on CGLine" << std::endl;
-  if (ProjectionInBetween(p, end1, end2))
+  if (InBetween(p, end1, end2))
     return ProjectPoint(p);
   return p.dist2(end2) > p.dist2(end1) ? end1 : end2;
 }
@@ -200,7 +197,7 @@ bool CGLine::IsPtCloserToPtOnCGLine(CVector p1, CVector p2, CVector target) cons
 {
   if (!OnCGLine(target, kEndTolerance))
     std::cerr << " ERROR: CGLine: IsPtCloserToPtOnCGLine: targ_pt not on CGLine" << std::endl;
-  return ProjectPoint(p2).dist2(target) > ProjectPoint(p1).dist2(target);
+  return ProjectPoint(p2).dist(target) > ProjectPoint(p1).dist(target);
 }
 
 bool CGLine::HalfPlaneTest(CVector p) const
@@ -280,7 +277,7 @@ CVector CGLine::ProjectPointUsingCircle(CVector p) const
   const float qc = static_cast<float>(px * px + (py + c) * (py + c) - r * r);
   const float disc = static_cast<float>(static_cast<double>(qb) * qb - 4.0 * qa * qc);
   if (std::fabs(disc) > kZero)
-    std::cerr << " ERROR: CGLine: ProjectPointUsingCircle: discriminant is bad! %f" << disc << std::endl;
+    std::cerr << " ERROR: CGLine: ProjectPointUsingCircle: discriminant is bad! %f\n" << disc << std::endl;
   const float x = static_cast<float>(-qb / (2.0 * qa));
   result.SetX(x);
   // Rounding can take the square a hair below zero at the touching point.
@@ -327,7 +324,7 @@ void CGLine::Display(std::ostream &out) const
 
 float CGLine::ATan(float v)
 {
-  return static_cast<float>(std::atan(v) * 57.29577951308232);
+  return static_cast<float>(std::atan(static_cast<double>(v)) * 57.29577951308232);
 }
 
 float CGLine::Sqr(float x)

@@ -60,8 +60,6 @@ public:
   static float Sqr(float x);
 
 private:
-  // Projection and betweenness without the check of the end points.
-  bool ProjectionInBetween(CVector p, CVector end1, CVector end2) const;
   bool EndsOnLine(CVector end1, CVector end2) const;
 
   float a;

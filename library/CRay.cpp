@@ -8,7 +8,9 @@
 
 namespace
 {
-const float kZero = 0.0001f;
+// Compared in double: the float nearest to 0.0001 lies below it and counts
+// as zero.
+const double kZero = 0.0001;
 // Beyond this many degrees the stepwise reduction would take thousands of
 // steps (or, past float precision, never end); such angles are first reduced
 // exactly with fmod.
