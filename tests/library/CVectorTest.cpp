@@ -23,11 +23,7 @@ void ExpectVector(const CVector &v, float x, float y)
 
 TEST(CVector, ConstructionFillsTheCacheAndDisplaysIt)
 {
-  const CVector zero;
-  EXPECT_EQ(0, zero.GetMag2());
-  EXPECT_EQ(0, zero.GetDir());
-  EXPECT_EQ(0, CVector(0, 0).GetDir());
-
+  EXPECT_EQ(0, CVector().GetMag2());
   testing::internal::CaptureStdout();
   CVector(3, 4).Display();
   EXPECT_EQ("VECTOR with X, Y, Mag, Mag2, Dir: 3, 4, 5, 25, 53.1301\n", testing::internal::GetCapturedStdout());
@@ -37,12 +33,10 @@ TEST(CVector, SignOfZeroDecidesPlusOrMinus180)
 {
   EXPECT_EQ(180.0f, CVector(-1, 0).GetDir());
   EXPECT_EQ(-180.0f, CVector(-1, -0.0f).GetDir());
-
   CVector v(-1, 2);
   v.SetY(-0.0f);
   EXPECT_EQ(-180.0f, v.GetDir());
-  v.SetY(0.0f);
-  EXPECT_EQ(180.0f, v.GetDir());
+  EXPECT_EQ(0, CVector(0, -0.0f).GetDir());
 }
 
 TEST(CVector, EveryMutatorRefreshesTheCache)
