@@ -91,6 +91,11 @@ void CActuators::SetSendBuffer(const char *text)
   std::snprintf(m_SendBuffer, sizeof m_SendBuffer, "%s", text != nullptr ? text : "");
 }
 
+const char *CActuators::GetSendBuffer() const
+{
+  return m_SendBuffer;
+}
+
 void CActuators::SetMaxSimStepWait(int milliseconds)
 {
   m_MaxSimStepWait = milliseconds;

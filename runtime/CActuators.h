@@ -26,6 +26,8 @@ public:
   // out is never overwritten: the call waits, at most max_sim_step_wait, until
   // the thread has sent it.
   void SetSendBuffer(const char *text);
+  // What waits to be sent (read with the mutex held); the agent's tests read it.
+  const char *GetSendBuffer() const;
   void SetMaxSimStepWait(int milliseconds);
   void SetMaxSimPolWait(int milliseconds);
   void SetSimPol(int simPol);

@@ -68,7 +68,7 @@ int SendText(const struct socket &link, const char *text)
   return sent >= 0 && static_cast<size_t>(sent) == length ? 0 : -1;
 }
 
-int ReceiveText(struct socket &link, char *buffer, int size)
+int ReceiveText(struct socket &link, char *buffer, int size, in_addr *sender)
 {
   if (buffer == nullptr || size <= 0)
     return -1;
@@ -86,6 +86,8 @@ int ReceiveText(struct socket &link, char *buffer, int size)
   // The server answers a player from a port of that player's own; later
   // commands must go there.
   link.serv_addr.sin_port = from.sin_port;
+  if (sender != nullptr)
+    *sender = from.sin_addr;
   buffer[n] = '\0';
   return n > 0 ? 1 : 0;
 }

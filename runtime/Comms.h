@@ -22,8 +22,9 @@ int SendText(const struct socket &link, const char *text);
 // the terminating NUL; a longer datagram is cut). The sender's port becomes
 // the link's port. 1 for a datagram with text, 0 for a zero-length one or
 // nothing waiting, -1 for a failure (such as the server's port closing on a
-// link that LockOnServer has tied to it).
-int ReceiveText(struct socket &link, char *buffer, int size);
+// link that LockOnServer has tied to it). When sender is given, it receives
+// the address the datagram came from.
+int ReceiveText(struct socket &link, char *buffer, int size, in_addr *sender = nullptr);
 
 // Ties the socket to the link's address. Before this, a UDP socket never
 // hears that the server has gone; after it, the kernel reports the server's

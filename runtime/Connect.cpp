@@ -26,7 +26,7 @@ const int kModeTextLength = 52;
 // learns the side (its landmarks mirrored for the right side), the play mode
 // starts, the agent reports, and the actuators aim at the port the answer
 // came from.
-static void Register(CAgent &agent, CMemory *memory, CPlayMode *playMode, CBehaviours *brain,
+static void Register(CAgent &agent, CMemory *memory, CPlayMode *playMode, CBehaviours *brain, in_addr from,
                      char side, int unum, const char *mode, const char *title, MCDictIniSafe &config)
 {
   if (side == 'r')
@@ -48,24 +48,34 @@ static void Register(CAgent &agent, CMemory *memory, CPlayMode *playMode, CBehav
   agent.SetASocket(link);
   // Tying the socket to the server's port is what lets the sensors hear that
   // the server has gone (an unconnected UDP socket is never told): the next
-  // receive after the port closes fails, and the agent shuts down.
-  if (LockOnServer(link) != 0)
+  // receive after the port closes fails, and the agent shuts down. A server
+  // host that answered from another of its addresses would then be shut out,
+  // so the socket stays untied there.
+  if (from.s_addr != link.serv_addr.sin_addr.s_addr || LockOnServer(link) != 0)
     std::cerr << "WARNING: Connect: Register: Cannot tie the socket to the server; a lost server will go unnoticed..."
               << std::endl;
 }
 
 // Sends the request and waits for the server's answer; an empty datagram is
-// no answer. Failing either way ends the program.
-static void Ask(CAgent &agent, const char *request, char *reply, const char *failure)
+// no answer. Failing either way ends the program. Returns the address the
+// answer came from.
+static in_addr Ask(CAgent &agent, const char *request, char *reply, const char *failure)
 {
   if (agent.SendMessage(request) == -1)
     agent.Abort(failure, 20);
+  // The sensors' receive, which adopts the answer's port, also telling where
+  // the answer came from.
+  struct socket link = agent.GetSSocket();
+  in_addr from;
+  from.s_addr = INADDR_NONE;
   int got;
   do
-    got = agent.ReceiveMessage(reply, kReplyLength);
+    got = ReceiveText(link, reply, kReplyLength, &from);
   while (got == 0);
+  agent.SetSSocket(link);
   if (got == -1)
     agent.Abort(failure, 20);
+  return from;
 }
 
 void CAgent::Init(const char *kind, MCDictIniSafe &config)
@@ -75,7 +85,7 @@ void CAgent::Init(const char *kind, MCDictIniSafe &config)
   std::snprintf(request, sizeof request,
                 goalie ? "(init %s (version 6.00) (goalie))\n" : "(init %s (version 6.00))\n", GetTName());
   char reply[kReplyLength];
-  Ask(*this, request, reply, "ERROR: Connect: Init: Cannot initialise client...");
+  const in_addr from = Ask(*this, request, reply, "ERROR: Connect: Init: Cannot initialise client...");
 
   // "(init l 1 before_kick_off)"
   char side = '\0';
@@ -89,7 +99,7 @@ void CAgent::Init(const char *kind, MCDictIniSafe &config)
       // is no registration at all.
       if (std::sscanf(reply + 1, "init %c %d  %51[^)]", &side, &unum, mode) < 2)
         Abort("ERROR: Connect: Init: Default ???", 39);
-      Register(*this, m_Memory, m_PlayMode, m_Behaviours, side, unum, mode, "Agent Connected to Server: ",
+      Register(*this, m_Memory, m_PlayMode, m_Behaviours, from, side, unum, mode, "Agent Connected to Server: ",
                config);
       break;
     default:
@@ -102,7 +112,7 @@ void CAgent::Reconnect(MCDictIniSafe &config)
   char request[kRequestLength];
   std::snprintf(request, sizeof request, "(reconnect %s %d)\n", GetTName(), GetUNum());
   char reply[kReplyLength];
-  Ask(*this, request, reply, "ERROR: Connect: Reconnect: Cannot reconnect client...");
+  const in_addr from = Ask(*this, request, reply, "ERROR: Connect: Reconnect: Cannot reconnect client...");
 
   // "(reconnect l before_kick_off)": only the side is read; the second half
   // always starts before kick-off, whatever mode the reply names.
@@ -113,7 +123,7 @@ void CAgent::Reconnect(MCDictIniSafe &config)
     case 'r':
       if (std::sscanf(reply + 1, "reconnect %c", &side) < 1)
         Abort("ERROR: Connect: Reconnect: Default ???", 39);
-      Register(*this, m_Memory, m_PlayMode, m_Behaviours, side, GetUNum(), "before_kick_off",
+      Register(*this, m_Memory, m_PlayMode, m_Behaviours, from, side, GetUNum(), "before_kick_off",
                "Agent Reconnected to Server: ", config);
       break;
     default:

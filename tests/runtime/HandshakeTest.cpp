@@ -242,6 +242,24 @@ TEST(HandshakeTest, NoWayToTheServerEndsWithCode20)
       << unheard.err;
 }
 
+TEST(HandshakeTest, AServerAnsweringFromAnotherAddressIsStillHeard)
+{
+  ScriptedServer server("127.0.0.2");
+  server.AwaitRequest("(init l 1 before_kick_off)").Send("(see 0)", 20);
+  ChildResult child = RunInChild(
+      [&server] {
+        MCDictIniSafe config;
+        TestAgent agent(config);
+        agent.Connect(server.RequestPort());
+        agent.Init("p", config);
+        char buffer[CSensors::BUFFER_LENGTH];
+        return agent.ReceiveMessage(buffer, sizeof buffer) == 1 && std::string(buffer) == "(see 0)" ? 0 : 1;
+      },
+      &server, 5000);
+  EXPECT_FALSE(child.timedOut);
+  EXPECT_EQ(0, child.exitCode) << child.err;
+}
+
 TEST(HandshakeTest, AServerThatGoesAwayIsNoticed)
 {
   ScriptedServer server;

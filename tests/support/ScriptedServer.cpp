@@ -14,7 +14,7 @@ namespace {
 // The script thread looks at its stop flag at least this often.
 const int kPollSliceMs = 20;
 
-int BindLoopback(uint16_t *port)
+int BindLoopback(const char *address, uint16_t *port)
 {
   int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
   if (fd < 0)
@@ -22,7 +22,7 @@ int BindLoopback(uint16_t *port)
   sockaddr_in addr;
   std::memset(&addr, 0, sizeof addr);
   addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  addr.sin_addr.s_addr = inet_addr(address);
   addr.sin_port = 0;
   // Room for a burst of commands while the script thread is busy elsewhere.
   int room = 4 << 20;
@@ -39,13 +39,13 @@ int BindLoopback(uint16_t *port)
 
 }  // namespace
 
-ScriptedServer::ScriptedServer()
+ScriptedServer::ScriptedServer(const char *playerAddress)
     : m_Born(Clock::now()), m_RequestFd(-1), m_PlayerFd(-1), m_RequestPort(0), m_PlayerPort(0),
       m_ScanFrom(0), m_Done(false), m_Stop(false), m_RequestArrived(false), m_HaveClient(false)
 {
   std::memset(&m_Client, 0, sizeof m_Client);
-  m_RequestFd = BindLoopback(&m_RequestPort);
-  m_PlayerFd = BindLoopback(&m_PlayerPort);
+  m_RequestFd = BindLoopback("127.0.0.1", &m_RequestPort);
+  m_PlayerFd = BindLoopback(playerAddress, &m_PlayerPort);
   if (m_RequestFd < 0 || m_PlayerFd < 0)
     std::perror("ScriptedServer: cannot bind a loopback port");
 }

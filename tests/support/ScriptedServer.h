@@ -55,7 +55,10 @@ public:
     bool atRequestPort;   // arrived at the request port (else the player port)
   };
 
-  ScriptedServer();
+  // playerAddress: where the player port lives; another loopback address
+  // (127.0.0.2) plays a server host that answers from an address other than
+  // the one the request went to.
+  explicit ScriptedServer(const char *playerAddress = "127.0.0.1");
   ~ScriptedServer();  // ends the script and closes both ports
   ScriptedServer(const ScriptedServer &) = delete;
   ScriptedServer &operator=(const ScriptedServer &) = delete;
