@@ -1,6 +1,7 @@
 #include "CRectangle.h"
 
 #include <sstream>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,14 @@ TEST(CRectangle, RayIntersectionFailures)
   testing::internal::CaptureStderr();
   ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(0, 2), 5.0f)));
   EXPECT_EQ(" ERROR: CRectangle: CRayIntersection: how did num_int get so big: 3\n",
+            testing::internal::GetCapturedStderr());
+
+  // A rectangle of no size: every edge is the vertical line through its one
+  // point, met only at the origin, which lies too far off the ray's angle.
+  testing::internal::CaptureStderr();
+  ExpectNoPoint(CRectangle(CVector(5, 5), CVector(0, 0)).CRayIntersection(CRay(CVector(5, 5), 45.0f)));
+  const std::string same = " ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n";
+  EXPECT_EQ(same + same + same + same + " ERROR: CRectangle: CRayIntersection: no edge intersection?\n",
             testing::internal::GetCapturedStderr());
 }
 
