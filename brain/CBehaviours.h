@@ -4,6 +4,7 @@
 #include <pthread.h>
 
 #include <atomic>
+#include <cstddef>
 
 #include "ActionQueue.h"
 #include "CModule.h"
@@ -60,6 +61,8 @@ public:
   void NewVisualUnlock() const override;
   int GetIsNewVisual() const override;
   void ParseMessage(char *text) const override;
+  // Decodes the team-mate's message that ParseMessage accepted.
+  void DeconstructMessage() const;
 
   // Locks, signals and waits.
   void Lock();
@@ -192,6 +195,15 @@ protected:
   std::atomic<int> m_TurnNeckSent;
   float m_PrevKickPowerRate;
   int m_LastCollisionTime;
+
+  // Team messages (section Communication; the defaults hold until the
+  // brain's parameters are read). The buffer is written by ParseMessage,
+  // which the mediator's interface makes const.
+  static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
+  static const std::size_t MESSAGE_MIN_LENGTH = 510;
+  bool m_UseCommunication = true;
+  char m_CommId[10] = {'T', 'a', 'r', 'r', 'o', 'k', 's', '0', '0', '\0'};
+  mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};
 
   // The bundles. The main thread fills and sends them; the sensors thread
   // reads their time and deferred scan, so every write of those fields and

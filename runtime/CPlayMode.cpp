@@ -1,10 +1,58 @@
 #include "CPlayMode.h"
 
+#include <cstring>
 #include <iostream>
 
+namespace
+{
+
+// The referee's calls, tested in this order on as many characters as given;
+// the first match sets the play mode. Where a side letter follows, the mode
+// is positive when it is ours, except for offside, where the free kick goes
+// to the other side.
+struct RefereeCall
+{
+  const char *prefix;
+  std::size_t compared;
+  PlayMode id;
+  bool sided;
+  bool reversed;
+};
+
+const RefereeCall kCalls[] = {
+  {"before_kick_off", 15, PM_BEFORE_KICK_OFF, false, false},
+  {"kick_off_", 9, PM_KICK_OFF, true, false},
+  {"kick_in_", 8, PM_KICK_IN, true, false},
+  {"corner_kick_", 12, PM_CORNER_KICK, true, false},
+  {"goal_kick_", 10, PM_GOAL_KICK, true, false},
+  {"free_kick_", 10, PM_FREE_KICK, true, false},
+  {"offside_", 8, PM_OFFSIDE, true, true},
+  {"foul_", 5, PM_FOUL, true, false},
+  {"goal_", 5, PM_GOAL, true, false},
+  {"goalie_catch_ball_", 18, PM_GOALIE_CATCH_BALL, true, false},
+  {"play_on", 7, PM_PLAY_ON, false, false},
+  {"half_time", 9, PM_HALF_TIME, false, false},
+  {"time_up_without_a_team", 22, PM_TIME_UP_WITHOUT_A_TEAM, false, false},
+  {"time_over", 9, PM_TIME_OVER, false, false},
+  {"time_up", 7, PM_TIME_OVER, false, false},
+  // Only "time_e" is compared: any call starting so that no earlier test
+  // caught counts as extended time.
+  {"time_extended", 6, PM_TIME_EXTENDED, false, false},
+  {"drop_ball", 9, PM_DROP_BALL, false, false},
+};
+
+// Copies a text into a field of `size` characters, cut and terminated.
+void CopyText(char *field, std::size_t size, const char *text)
+{
+  std::size_t length = strnlen(text, size - 1);
+  std::memcpy(field, text, length);
+  field[length] = '\0';
+}
+
+} // namespace
+
 CPlayMode::CPlayMode(CMediator *mediator)
-  : CModule(mediator), m_PrevID(0), m_PrevTime(0), m_PrevText(), m_ID(0), m_Time(0),
-    m_Text()
+  : CModule(mediator), m_PrevID(0), m_PrevTime(0), m_PrevText(), m_ID(0), m_Time(0), m_Text()
 {
   std::cout << "[Creating & Initialising Play Mode]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
@@ -12,21 +60,50 @@ CPlayMode::CPlayMode(CMediator *mediator)
 
 CPlayMode::~CPlayMode()
 {
-  pthread_mutex_destroy(&m_Mutex);
+  if (pthread_mutex_destroy(&m_Mutex) != 0)
+    std::cerr << "ERROR: CPlayMode: ~CPlayMode: Problem while destroying mutex..." << std::endl;
 }
 
 void CPlayMode::Lock()
 {
-  pthread_mutex_lock(&m_Mutex);
+  if (pthread_mutex_lock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CPlayMode: Lock: Locking error..." << std::endl;
 }
 
 void CPlayMode::Unlock()
 {
-  pthread_mutex_unlock(&m_Mutex);
+  if (pthread_mutex_unlock(&m_Mutex) != 0)
+    std::cerr << GetTime() << " ERROR: CPlayMode: Unlock: Unlocking error..." << std::endl;
 }
 
-void CPlayMode::SetPlayMode(const char *)
+void CPlayMode::SetPlayMode(const char *text)
 {
+  const char side = GetSide();
+  m_PrevID = m_ID;
+  m_PrevTime = m_Time;
+  CopyText(m_PrevText, TEXT_LENGTH, m_Text);
+  CopyText(m_Text, TEXT_LENGTH, text != nullptr ? text : "");
+  m_Time = GetTime();
+
+  for (const RefereeCall &call : kCalls)
+  {
+    if (std::strncmp(m_Text, call.prefix, call.compared) != 0)
+      continue;
+    PlayMode id = call.id;
+    if (call.sided)
+    {
+      // The prefix matched whole, so the letter after it lies within the
+      // terminated text (at worst it is the terminator).
+      const bool ours = m_Text[call.compared] == side;
+      if (ours == call.reversed)
+        id = -id;
+      if (call.id == PM_GOAL)
+        P2BWriteScoreDiff(P2BReadScoreDiff() + (ours ? 1 : -1));
+    }
+    m_ID = id;
+    return;
+  }
+  std::cerr << "WARNING: CPlayMode: SetPlayMode: What playmode is that - " << m_Text << " -?" << std::endl;
 }
 
 PlayMode CPlayMode::GetPlayMode(bool current) const
@@ -41,4 +118,10 @@ int CPlayMode::GetPlayModeTime(bool current) const
 
 void CPlayMode::Display() const
 {
+  std::cout << "PLAYMODE Previous ID: " << m_PrevID << std::endl;
+  std::cout << "PLAYMODE Previous Time: " << m_PrevTime << std::endl;
+  std::cout << "PLAYMODE Previous PlayMode: " << m_PrevText << std::endl;
+  std::cout << "PLAYMODE ID: " << m_ID << std::endl;
+  std::cout << "PLAYMODE Time: " << m_Time << std::endl;
+  std::cout << "PLAYMODE PlayMode: " << m_Text << std::endl;
 }

@@ -1,6 +1,8 @@
 #ifndef CSENSORS_H
 #define CSENSORS_H
 
+#include <cstddef>
+
 #include "CModule.h"
 #include "Records.h"
 
@@ -35,7 +37,23 @@ public:
   void Display() const;
   void Abort(const char *text, int code);
 
+  // The receive buffer, for the handshake's reply and for replaying recorded
+  // datagrams: Receive copies bytes in as a receive would (cut to the
+  // buffer and terminated).
+  char *GetBuffer();
+  void Receive(const char *bytes, std::size_t length);
+  // Whether the message just analysed was a visual message of a new time.
+  bool GetNewVisual() const;
+
 private:
+  // One error line: the current cycle, then the text (which starts with a
+  // blank).
+  void Report(const char *text) const;
+  // The received text's length, bounded by the buffer.
+  std::size_t TextLength() const;
+  // The characters left from a position in the received text.
+  std::size_t Remaining(const char *text) const;
+
   struct socket m_Socket;
   char m_RecvBuffer[BUFFER_LENGTH];
   char m_VisualText[BUFFER_LENGTH];

@@ -1,0 +1,124 @@
+#include "SensorsRig.h"
+
+#include <sstream>
+
+SensorsAgent::SensorsAgent(MCDictIniSafe &config) : TestAgent(config)
+{
+  SetSide('l');
+}
+
+void SensorsAgent::Analyse(const std::string &bytes)
+{
+  Sensors()->Receive(bytes.data(), bytes.size());
+  Sensors()->AnalyseData();
+}
+
+void SensorsAgent::Clear()
+{
+  calls.clear();
+  changed = 0;
+  haveVisualForThisAngle = false;
+}
+
+void SensorsAgent::Record(const std::string &call) const
+{
+  // The parsers call const operations; the record is the test's own.
+  if (recording)
+    const_cast<SensorsAgent *>(this)->calls.push_back(call);
+}
+
+void SensorsAgent::S2MWritePlayer(int time, int number, char team, float distance, float direction,
+                                  float distanceChange, float directionChange, float body, float head,
+                                  bool goalie) const
+{
+  if (!recording)
+    return;
+  std::ostringstream out;
+  out << "player " << time << ' ' << number << ' ' << team << ' ' << distance << ' ' << direction << ' '
+      << distanceChange << ' ' << directionChange << ' ' << body << ' ' << head << (goalie ? " goalie" : "");
+  Record(out.str());
+}
+
+void SensorsAgent::S2MWriteGoal(int time, char side, float distance, float direction) const
+{
+  if (!recording)
+    return;
+  std::ostringstream out;
+  out << "goal " << time << ' ' << side << ' ' << distance << ' ' << direction;
+  Record(out.str());
+}
+
+void SensorsAgent::S2MWriteBall(int time, float distance, float direction, float distanceChange,
+                                float directionChange, int close) const
+{
+  if (!recording)
+    return;
+  std::ostringstream out;
+  out << "ball " << time << ' ' << distance << ' ' << direction << ' ' << distanceChange << ' '
+      << directionChange << ' ' << close;
+  Record(out.str());
+}
+
+void SensorsAgent::S2MWriteFlag(int time, int number, float distance, float direction, float distanceChange,
+                                float directionChange) const
+{
+  if (!recording)
+    return;
+  std::ostringstream out;
+  out << "flag " << time << ' ' << number << ' ' << distance << ' ' << direction << ' ' << distanceChange
+      << ' ' << directionChange;
+  Record(out.str());
+}
+
+void SensorsAgent::S2MWriteLine(int time, char side, float distance, float direction) const
+{
+  if (!recording)
+    return;
+  std::ostringstream out;
+  out << "line " << time << ' ' << side << ' ' << distance << ' ' << direction;
+  Record(out.str());
+}
+
+void SensorsAgent::ParseMessage(char *text) const
+{
+  Record(std::string("message ") + text);
+  TestAgent::ParseMessage(text);
+}
+
+void SensorsAgent::Check4LostActions(int kick, int dash, int turn, int say, int neck)
+{
+  std::ostringstream out;
+  out << "lost " << kick << ' ' << dash << ' ' << turn << ' ' << say << ' ' << neck;
+  Record(out.str());
+}
+
+void SensorsAgent::UpdateGPos()
+{
+  Record("updates");
+}
+
+void SensorsAgent::StorePlayers()
+{
+}
+
+void SensorsAgent::RemoveGhosts()
+{
+}
+
+void SensorsAgent::SetHaveVisualForThisAngle(bool have)
+{
+  haveVisualForThisAngle = have;
+}
+
+void SensorsAgent::ModuleChanged(CModule *)
+{
+  // No new cycle: the tests set the clock themselves.
+  ++changed;
+}
+
+std::string SensorsFixture::Analyse(const std::string &text)
+{
+  testing::internal::CaptureStderr();
+  agent.Analyse(text + '\0');
+  return testing::internal::GetCapturedStderr();
+}

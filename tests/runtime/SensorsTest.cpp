@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "CVector.h"
+#include "Comms.h"
+#include "SensorsRig.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+
+using SensorsTest = SensorsFixture;
+
+}  // namespace
+
+TEST_F(SensorsTest, DispatchReportsWhatItDoesNotParse)
+{
+  agent.SetTime(7);
+  struct Case
+  {
+    const char *text;
+    const char *line;
+  } cases[] = {
+      {"(init l 1 before_kick_off)", "7 ERROR: CSensors: AnalyseData: Another init command?\n"},
+      {"(reconnect l before_kick_off)", "7 ERROR: CSensors: AnalyseData: Another reconnect command?\n"},
+      {"(error illegal_command_form)", "7 ERROR: CSensors: AnalyseData: Received error command...\n"},
+      {"(", "7 ERROR: CSensors: AnalyseData: NULL buffer?\n"},
+      {"(warning moving_to_opponent_field)", "7 ERROR: CSensors: AnalyseData: Default?\n"},
+      {"(score 102 0 0)",
+       "7 ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor sense_body...\n"},
+  };
+  for (const Case &c : cases)
+  {
+    EXPECT_EQ(c.line, Analyse(c.text)) << c.text;
+    EXPECT_TRUE(agent.calls.empty()) << c.text;
+    EXPECT_EQ(0, agent.changed) << c.text;
+  }
+}
+
+TEST_F(SensorsTest, VisualWritesEveryObjectThenUpdates)
+{
+  agent.SetLastVisualTime(210);
+  std::string err =
+      Analyse("(see 217 ((f c) 10 0 0 0) ((f l t) 1 2) ((f l t 10) 3 4) ((f t l 10) 5 6) ((g r) 62.8 0) "
+              "((g l) 12.3 -5 0.1 0.2) ((G) 1.5 -179) ((b) 2.7 -32 0.5 -1) ((B) 1 2) ((l b) 52.6 -39) "
+              "((p \"TestTeam\" 3) 5 6 0.1 -0.2 30 40) ((p \"OtherTeam\" 1 goalie) 3 0 -0 0 -176 -176) "
+              "((p \"OtherTeam\") 7 8) ((p) 9 10) ((P) 1.1 45) ((F) 2 3))");
+  EXPECT_EQ("", err);
+  const std::vector<std::string> expected = {
+      "flag 0 1 10 0 0 0",
+      "flag 0 11 1 2 -999 -999",
+      "flag 0 22 3 4 -999 -999",
+      "flag 0 29 5 6 -999 -999",
+      "goal 0 r 62.8 0",
+      "goal 0 l 12.3 -5",
+      "goal 0 c 1.5 -179",
+      "ball 0 2.7 -32 0.5 -1 0",
+      "ball 0 1 2 -999 -999 1",
+      "line 0 b 52.6 -39",
+      "player 0 3 l 5 6 0.1 -0.2 30 40",
+      "player 0 1 r 3 0 -0 0 -176 -176 goalie",
+      "player 0 -999 r 7 8 -999 -999 -999 -999",
+      "player 0 -999 u 9 10 -999 -999 -999 -999",
+      "player 0 0 c 1.1 45 -999 -999 -999 -999",
+      "flag 0 0 2 3 -999 -999",
+      "updates",
+  };
+  EXPECT_EQ(expected, agent.calls);
+  EXPECT_EQ(217, agent.GetLastVisualTime());
+  EXPECT_EQ(7, agent.GetLastVisualInterval());
+  EXPECT_EQ(217, agent.GetNewTime());
+  EXPECT_EQ(1, agent.changed);
+  EXPECT_TRUE(agent.Sensors()->GetNewVisual());
+  EXPECT_TRUE(agent.haveVisualForThisAngle);
+}
+
+TEST_F(SensorsTest, RepeatedVisualTimeIsIgnored)
+{
+  agent.SetLastVisualTime(0);
+  // Before kick-off every visual is stamped 0, like the last one.
+  EXPECT_EQ("", Analyse("(see 0 ((f c) 10 0 0 0) ((b) 1 2))"));
+  EXPECT_TRUE(agent.calls.empty());
+  EXPECT_EQ(0, agent.changed);
+  EXPECT_FALSE(agent.Sensors()->GetNewVisual());
+  EXPECT_FALSE(agent.haveVisualForThisAngle);
+
+  // A visual without objects still moves the visual time.
+  EXPECT_EQ("", Analyse("(see 3)"));
+  EXPECT_EQ(std::vector<std::string>{"updates"}, agent.calls);
+  EXPECT_EQ(3, agent.GetLastVisualTime());
+  EXPECT_EQ(3, agent.GetLastVisualInterval());
+}
+
+TEST_F(SensorsTest, UnknownObjectsAreReportedAndTheRestStillRead)
+{
+  agent.SetLastVisualTime(0);
+  agent.SetTime(4);
+  std::string err = Analyse("(see 5 ((f x) 1 2) ((b) 3 4))");
+  EXPECT_EQ("4 ERROR: CSensors: ParseFlag: What flag is that?\n", err);
+  EXPECT_EQ((std::vector<std::string>{"flag 4 0 -999 -999 -999 -999", "ball 4 3 4 -999 -999 0", "updates"}),
+            agent.calls);
+
+  // A real server names a player it took in by reconnection with nothing.
+  agent.Clear();
+  EXPECT_EQ("", Analyse("(see 6 ((p) 1 2) ( 24.5 33 0 0 -146 -146) ((l l) 59.7 -56))"));
+  EXPECT_EQ((std::vector<std::string>{"player 4 -999 u 1 2 -999 -999 -999 -999", "line 4 l 59.7 -56", "updates"}),
+            agent.calls);
+
+  agent.Clear();
+  err = Analyse("(see 7 ((z) 1 2))");
+  EXPECT_NE(std::string::npos, err.find("4 ERROR for z) 1 2))\n")) << err;
+  EXPECT_NE(std::string::npos, err.find("4 ERROR: CSensors: ParseVisual: Default?\n")) << err;
+  EXPECT_EQ(std::vector<std::string>{"updates"}, agent.calls);
+}
+
+TEST_F(SensorsTest, SenseBodyChecksLostCommandsOnlyWhenNewer)
+{
+  const std::string body = "(sense_body 12 (view_mode high normal) (stamina 8000 1) (speed 0 0) "
+                           "(head_angle 0) (kick 1) (dash 12) (turn 7) (say 5) (turn_neck 8))";
+  agent.SetTime(11);
+  EXPECT_EQ("", Analyse(body));
+  EXPECT_EQ(std::vector<std::string>{"lost 1 12 7 5 8"}, agent.calls);
+  EXPECT_EQ(12, agent.GetNewTime());
+  EXPECT_EQ(1, agent.changed);
+  EXPECT_EQ(12, agent.GetSB().dash);
+
+  // Of the current time: stored, but no check.
+  agent.Clear();
+  agent.SetTime(12);
+  EXPECT_EQ("", Analyse(body));
+  EXPECT_TRUE(agent.calls.empty());
+  EXPECT_EQ(1, agent.changed);
+
+  // Cut short: reported; the counters, which may not have been read, are
+  // neither checked nor stored.
+  agent.Clear();
+  agent.SetTime(12);
+  EXPECT_EQ("12 ERROR: CSensors: ParseSenseBody: Incomplete sense_body message...\n",
+            Analyse("(sense_body 13 (view_mode high normal) (stamina 8000 1) (speed 0 0) (head_angle 0) (kick 9)"));
+  EXPECT_TRUE(agent.calls.empty());
+  EXPECT_EQ(13, agent.GetNewTime());
+  EXPECT_EQ(12, agent.GetSB().time);
+  EXPECT_EQ(1, agent.GetSB().kick);
+}
+
+TEST_F(SensorsTest, SenseBodyReconcilesTheVelocity)
+{
+  struct Case
+  {
+    float sensedSpeed;
+    int sensedDirection;
+    float facing;
+    float modelSpeed;
+    float modelDirection;
+    float wantModelSpeed;
+    float wantModelDirection;
+    float wantRecordSpeed;
+    int wantRecordDirection;
+  } cases[] = {
+      // Amounts 0.15 apart: the sensed one wins.
+      {0.65f, 0, 0, 0.5f, 0, 0.65f, 0, 0.65f, 0},
+      // 0.05 apart: the model's is kept and written back.
+      {0.55f, 0, 0, 0.5f, 0, 0.5f, 0, 0.5f, 0},
+      // Sensed 30 from a neck facing 170 is -160 on the field; the model's
+      // -165 is close enough and gives 25 back to the record.
+      {0.5f, 30, 170, 0.5f, -165, 0.5f, -165, 0.5f, 25},
+      // 20 degrees off: the sensed direction wins.
+      {0.5f, 30, 170, 0.5f, -140, 0.5f, -160, 0.5f, 30},
+      // 179 and -179 are 2 degrees apart, not 358.
+      {0.5f, 179, 0, 0.5f, -179, 0.5f, -179, 0.5f, -179},
+  };
+  for (const Case &c : cases)
+  {
+    agent.SetTime(100);
+    agent.SetFacing(c.facing);
+    agent.SetVelocity(Polar2CVector(c.modelSpeed, c.modelDirection));
+    std::string text = "(sense_body 101 (view_mode high normal) (stamina 8000 1) (speed " +
+                       std::to_string(c.sensedSpeed) + " " + std::to_string(c.sensedDirection) +
+                       ") (head_angle 0) (kick 0) (dash 0) (turn 0) (say 0) (turn_neck 0))";
+    EXPECT_EQ("", Analyse(text));
+    CVector v = agent.GetVelocity();
+    EXPECT_NEAR(c.wantModelSpeed, v.GetMag(), 1e-4) << text;
+    EXPECT_NEAR(c.wantModelDirection, v.GetDir(), 1e-3) << text;
+    sensebody sb = agent.GetSB();
+    EXPECT_NEAR(c.wantRecordSpeed, sb.speed, 1e-4) << text;
+    EXPECT_EQ(c.wantRecordDirection, sb.speed_dir) << text;
+  }
+}
+
+TEST_F(SensorsTest, NormaliseAngle)
+{
+  CSensors *sensors = agent.Sensors();
+  EXPECT_FLOAT_EQ(180.0f, sensors->NormaliseAngle(540.0f));
+  EXPECT_FLOAT_EQ(170.0f, sensors->NormaliseAngle(-190.0f));
+  EXPECT_FLOAT_EQ(-180.0f, sensors->NormaliseAngle(-180.0f));
+  agent.SetTime(3);
+  CaptureStderr();
+  EXPECT_FLOAT_EQ(0.0f, sensors->NormaliseAngle(10000.0f));
+  EXPECT_EQ("3 ERROR: CSensors: NormaliseAngle: CRITICAL ERROR - Angle = 10000\n", GetCapturedStderr());
+}
+
+TEST_F(SensorsTest, Flag2IDRejectsUnknownLetters)
+{
+  agent.SetTime(2);
+  CaptureStderr();
+  EXPECT_EQ(29, agent.Sensors()->Flag2ID('u', 'l', 't', 10));
+  EXPECT_EQ(0, agent.Sensors()->Flag2ID('u', 'u', 'u', -999));
+  int id = agent.Sensors()->Flag2ID('h', 'c', 'b', 10);
+  EXPECT_EQ("2 ERROR: CSensors: Flag2ID: No match found for h c b 10\n", GetCapturedStderr());
+  EXPECT_TRUE(id < -53 || id > 53) << id;
+}
+
+// The thread as the main loop starts it: a visual wakes the brain, and a
+// server that goes away ends the loop for every thread.
+TEST_F(SensorsTest, ThreadAnalysesUntilTheServerGoes)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init l 1 before_kick_off)")
+      .Send("(sense_body 5 (view_mode high normal) (stamina 8000 1) (speed 0 0) (head_angle 0) (kick 0) "
+            "(dash 0) (turn 0) (say 0) (turn_neck 0))",
+            10)
+      .Send("(see 5 ((b) 1 2))", 10)
+      .AwaitCommand("(turn")
+      .GoAway();
+  server.Start();
+  agent.Connect(server.RequestPort());
+  ASSERT_EQ(0, agent.SendMessage("(init TestTeam (version 6.00))\n"));
+  char reply[64];
+  ASSERT_EQ(1, agent.ReceiveMessage(reply, sizeof reply));
+  struct socket link = agent.GetSSocket();
+  ASSERT_EQ(0, LockOnServer(link));
+  agent.SetTime(4);
+
+  CaptureStderr();
+  std::thread sensors([this] { agent.Sensors()->SensorThread(); });
+  // Once the visual is in, the server is told to go; the next datagram to
+  // its closed port makes the receive fail.
+  for (int i = 0; i < 200 && agent.GetIsNewVisual() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  SendText(link, "(turn 0)\n");
+  ASSERT_TRUE(server.WaitDone(2000));
+  SendText(link, "");
+  sensors.join();
+  const std::string err = GetCapturedStderr();
+
+  EXPECT_EQ(0, agent.GetStatus());
+  EXPECT_NE(std::string::npos,
+            err.find("ERROR: CSensors: SensorThread: Problem while receiving data...Has server died?\n"))
+      << err;
+  EXPECT_EQ((std::vector<std::string>{"lost 0 0 0 0 0", "ball 4 1 2 -999 -999 0", "updates"}), agent.calls);
+  EXPECT_EQ(1, agent.GetIsNewVisual());
+  // A stale buffer is never taken for a new message.
+  EXPECT_EQ('\0', agent.Sensors()->GetBuffer()[1]);
+}
