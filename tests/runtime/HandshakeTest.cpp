@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <functional>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -34,23 +35,33 @@ std::string RecordedReply(const std::string &file, const std::string &request)
   return "";
 }
 
-// Runs the first-half handshake against the server in a child; the child then
-// sends one command and reports what the agent learnt.
-ChildResult InitInChild(ScriptedServer &server, const char *kind)
+// Runs the first-half handshake against the server in a child, then the
+// rest of the child's body.
+ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::function<int(TestAgent &)> &then,
+                        int timeoutMs = 10000)
 {
   return RunInChild(
-      [&server, kind] {
+      [&server, kind, &then] {
         MCDictIniSafe config;
         TestAgent agent(config);
         agent.Connect(server.RequestPort());
         agent.Init(kind, config);
-        agent.SendMessage("(move -10 0)\n");
-        std::cout << "learnt: side=" << agent.GetSide() << " unum=" << agent.GetUNum()
-                  << " mode=" << agent.PlayMode()->GetPlayMode(true)
-                  << " port=" << ntohs(agent.GetASocket().serv_addr.sin_port) << std::endl;
-        return 0;
+        return then(agent);
       },
-      &server);
+      &server, timeoutMs);
+}
+
+// The same, the child then sending one command and reporting what the agent
+// learnt.
+ChildResult InitInChild(ScriptedServer &server, const char *kind)
+{
+  return InitInChild(server, kind, [](TestAgent &agent) {
+    agent.SendMessage("(move -10 0)\n");
+    std::cout << "learnt: side=" << agent.GetSide() << " unum=" << agent.GetUNum()
+              << " mode=" << agent.PlayMode()->GetPlayMode(true)
+              << " port=" << ntohs(agent.GetASocket().serv_addr.sin_port) << std::endl;
+    return 0;
+  });
 }
 
 std::string Learnt(const ChildResult &child)
@@ -246,16 +257,13 @@ TEST(HandshakeTest, AServerAnsweringFromAnotherAddressIsStillHeard)
 {
   ScriptedServer server("127.0.0.2");
   server.AwaitRequest("(init l 1 before_kick_off)").Send("(see 0)", 20);
-  ChildResult child = RunInChild(
-      [&server] {
-        MCDictIniSafe config;
-        TestAgent agent(config);
-        agent.Connect(server.RequestPort());
-        agent.Init("p", config);
+  ChildResult child = InitInChild(
+      server, "p",
+      [](TestAgent &agent) {
         char buffer[CSensors::BUFFER_LENGTH];
         return agent.ReceiveMessage(buffer, sizeof buffer) == 1 && std::string(buffer) == "(see 0)" ? 0 : 1;
       },
-      &server, 5000);
+      5000);
   EXPECT_FALSE(child.timedOut);
   EXPECT_EQ(0, child.exitCode) << child.err;
 }
@@ -264,12 +272,9 @@ TEST(HandshakeTest, AServerThatGoesAwayIsNoticed)
 {
   ScriptedServer server;
   server.AwaitRequest("(init l 1 before_kick_off)").Wait(100).GoAway();
-  ChildResult child = RunInChild(
-      [&server] {
-        MCDictIniSafe config;
-        TestAgent agent(config);
-        agent.Connect(server.RequestPort());
-        agent.Init("p", config);
+  ChildResult child = InitInChild(
+      server, "p",
+      [](TestAgent &agent) {
         agent.Actuators()->SetMaxSimStepWait(50);
         agent.StartActuators();
         // As the sensors' thread does: receive until the link fails.
@@ -278,7 +283,7 @@ TEST(HandshakeTest, AServerThatGoesAwayIsNoticed)
           ;
         return 0;
       },
-      &server, 5000);
+      5000);
   EXPECT_FALSE(child.timedOut) << child.out << child.err;
   EXPECT_EQ(0, child.exitCode) << child.err;
 }
