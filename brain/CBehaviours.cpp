@@ -49,7 +49,14 @@ CBehaviours::~CBehaviours()
 
 void CBehaviours::Init(MCDictIniSafe &config)
 {
+  const char *const done = "[--------------------- Done! ----------------------]";
+  std::cout << std::endl
+            << "[---- MCIni Behavioural Params from conf files ----]" << std::endl
+            << std::endl;
+  m_MaxSimPolWait = config.getsafe("Timing", "max_sim_pol_wait", 30, 0);
+  m_MaxSimVisualWait = config.getsafe("Timing", "max_sim_visual_wait", 450, 0);
   m_HaveVisualForThisAngle = false;
+  m_ScoreDiff = config.getsafe("Formations", "score_diff", 0, 0);
   m_LastCollisionTime = -999;
   m_KickPowerRate = static_cast<float>(config.getsafe("Server", "kick_power_rate", 0.016, 0));
   m_MaxMoment = config.getsafe("Server", "maxmoment", 180, 0);
@@ -65,6 +72,9 @@ void CBehaviours::Init(MCDictIniSafe &config)
   m_TiredBuffer = static_cast<float>(config.getsafe("Movement", "tired_buffer", 20.0, 0));
   m_MinDistToPoint =
     static_cast<float>(config.getsafe("Movement", "min_dist_to_point", 1.0, 0));
+  std::cout << std::endl << done << std::endl;
+  std::cout << std::endl << "[------ MCIni Goalie Params from conf files -------]" << std::endl;
+  std::cout << std::endl << done << std::endl;
 }
 
 void CBehaviours::Display() const
@@ -122,62 +132,59 @@ float CBehaviours::GetPrevKickPowerRate() const
   return m_PrevKickPowerRate;
 }
 
-namespace
-{
 // Mutex and condition calls report a failure with the cycle and go on.
-void Report(int status, int time, const char *text)
+void CBehaviours::Report(int status, const char *text) const
 {
   if (status != 0)
-    std::cerr << time << " ERROR: CBehaviours: " << text << std::endl;
-}
+    std::cerr << GetTime() << " ERROR: CBehaviours: " << text << std::endl;
 }
 
 void CBehaviours::Lock()
 {
-  Report(pthread_mutex_lock(&m_Mutex), GetTime(), "Lock: Locking error...");
+  Report(pthread_mutex_lock(&m_Mutex), "Lock: Locking error...");
 }
 
 void CBehaviours::Unlock()
 {
-  Report(pthread_mutex_unlock(&m_Mutex), GetTime(), "Unlock: Unlocking error...");
+  Report(pthread_mutex_unlock(&m_Mutex), "Unlock: Unlocking error...");
 }
 
 void CBehaviours::Signal()
 {
-  Report(pthread_cond_signal(&m_Cond), GetTime(), "Signal: Signaling error...");
+  Report(pthread_cond_signal(&m_Cond), "Signal: Signaling error...");
 }
 
 void CBehaviours::NewVisualLock() const
 {
-  Report(pthread_mutex_lock(&m_NewVisualMutex), GetTime(), "NewVisualLock: Locking error...");
+  Report(pthread_mutex_lock(&m_NewVisualMutex), "NewVisualLock: Locking error...");
 }
 
 void CBehaviours::NewVisualUnlock() const
 {
-  Report(pthread_mutex_unlock(&m_NewVisualMutex), GetTime(),
+  Report(pthread_mutex_unlock(&m_NewVisualMutex),
          "NewVisualUnlock: Unlocking error...");
 }
 
 void CBehaviours::NewVisualSignal() const
 {
-  Report(pthread_cond_signal(&m_NewVisualCond), GetTime(),
+  Report(pthread_cond_signal(&m_NewVisualCond),
          "NewVisualSignal: Signaling error...");
 }
 
 void CBehaviours::NewActionLock() const
 {
-  Report(pthread_mutex_lock(&m_NewActionMutex), GetTime(), "NewActionLock: Locking error...");
+  Report(pthread_mutex_lock(&m_NewActionMutex), "NewActionLock: Locking error...");
 }
 
 void CBehaviours::NewActionUnlock() const
 {
-  Report(pthread_mutex_unlock(&m_NewActionMutex), GetTime(),
+  Report(pthread_mutex_unlock(&m_NewActionMutex),
          "NewActionUnlock: Unlocking error...");
 }
 
 void CBehaviours::NewActionSignal() const
 {
-  Report(pthread_cond_signal(&m_NewActionCond), GetTime(),
+  Report(pthread_cond_signal(&m_NewActionCond),
          "NewActionSignal: Signaling error...");
 }
 

@@ -39,11 +39,13 @@ class CBehaviours : public CModule
 public:
   static const int ACTION_BUFFER_LENGTH = 640;
 
+  // The operations the agent calls by their own names are virtual so that a
+  // stand-in can watch what reaches the brain.
   explicit CBehaviours(CMediator *mediator);
   ~CBehaviours() override;
 
   void Init(MCDictIniSafe &config);
-  void Display() const;
+  virtual void Display() const;
   void Abort(const char *text, int code);
 
   // The module operations the brain answers itself.
@@ -68,36 +70,36 @@ public:
   void Lock();
   void Unlock();
   void Signal();
-  void NewVisualSignal() const;
-  void NewActionLock() const;
-  void NewActionUnlock() const;
-  void NewActionSignal() const;
+  virtual void NewVisualSignal() const;
+  virtual void NewActionLock() const;
+  virtual void NewActionUnlock() const;
+  virtual void NewActionSignal() const;
   int Wait4NewVisual();
   int Wait4NewAction2Exec();
 
   // The command being handed to the actuators.
-  char *GetActionBuffer();
-  void SetActionBuffer(const char *text);
+  virtual char *GetActionBuffer();
+  virtual void SetActionBuffer(const char *text);
 
   bool GetHaveVisualForThisAngle() const;
   Role GetRole() const;
   bool GetThinkingInProgress() const;
   void SetThinkingInProgress(bool thinking);
-  int GetScoreDiff() const;
-  void SetScoreDiff(int diff);
+  virtual int GetScoreDiff() const;
+  virtual void SetScoreDiff(int diff);
   void StorePMFromAudio(PlayMode heard);
 
   // Commands of each kind sent so far; the lost-command check corrects them.
-  int GetKickSent() const;
-  void SetKickSent(int count);
-  int GetDashSent() const;
-  void SetDashSent(int count);
-  int GetTurnSent() const;
-  void SetTurnSent(int count);
-  int GetSaySent() const;
-  void SetSaySent(int count);
-  int GetTurnNeckSent() const;
-  void SetTurnNeckSent(int count);
+  virtual int GetKickSent() const;
+  virtual void SetKickSent(int count);
+  virtual int GetDashSent() const;
+  virtual void SetDashSent(int count);
+  virtual int GetTurnSent() const;
+  virtual void SetTurnSent(int count);
+  virtual int GetSaySent() const;
+  virtual void SetSaySent(int count);
+  virtual int GetTurnNeckSent() const;
+  virtual void SetTurnNeckSent(int count);
 
   // The basic commands, one datagram each.
   int BasicSayBye();
@@ -161,10 +163,10 @@ public:
   void SetActionState(ActionState state);
 
   // Self-localisation from the flags and lines of the current visual.
-  void Localise();
+  virtual void Localise();
 
   // Numeric helpers.
-  float NormaliseAngle(float angle) const;
+  virtual float NormaliseAngle(float angle) const;
   float Exp(float x, int n) const;
   float int_pow(float x, int n) const;
   float Round(float x, int n) const;
@@ -236,6 +238,7 @@ private:
   void StandAndLook(PlayMode previous, PlayMode current);
   void QueueLock() const;
   void QueueUnlock() const;
+  void Report(int status, const char *text) const;
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                 int waitWhile, int milliseconds, const char *clockName,
                 const char *waitName) const;

@@ -16,6 +16,7 @@
 #include "CPlayMode.h"
 #include "CPlayer.h"
 #include "CSensors.h"
+#include "MCDictIniSafe.h"
 
 CAgent::CAgent(MCDictIniSafe &config) : CAgent(config, nullptr)
 {
@@ -44,6 +45,10 @@ void CAgent::Construct(MCDictIniSafe &config)
   std::cout << std::endl
             << "[------- MCIni Agent Params from conf files -------]" << std::endl
             << std::endl;
+  m_MaxSimStepWait = config.getsafe("Timing", "max_sim_step_wait", 300, 0);
+  m_Actuators->SetMaxSimStepWait(config.getsafe("Timing", "max_sim_step_wait", 300, 0));
+  m_Actuators->SetMaxSimPolWait(config.getsafe("Timing", "max_sim_pol_wait", 30, 0));
+  m_Actuators->SetSimPol(config.getsafe("Timing", "sim_pol", 0, 0));
 
   m_Status = 1;
   for (int i = 0; i < MAX_ACTIONS; i++)
@@ -146,39 +151,36 @@ void CAgent::DoExit(int code)
   _exit(code);
 }
 
-namespace
-{
-void ReportStatus(int status, int time, const char *text)
+void CAgent::ReportStatus(int status, const char *text) const
 {
   if (status != 0)
-    std::cerr << time << " ERROR: CAgent: " << text << std::endl;
-}
+    std::cerr << GetTime() << " ERROR: CAgent: " << text << std::endl;
 }
 
 void CAgent::Lock()
 {
-  ReportStatus(pthread_mutex_lock(&m_Mutex), GetTime(), "Lock: Locking error...");
+  ReportStatus(pthread_mutex_lock(&m_Mutex), "Lock: Locking error...");
 }
 
 void CAgent::Unlock()
 {
-  ReportStatus(pthread_mutex_unlock(&m_Mutex), GetTime(), "Unlock: Unlocking error...");
+  ReportStatus(pthread_mutex_unlock(&m_Mutex), "Unlock: Unlocking error...");
 }
 
 void CAgent::NewCycleLock()
 {
-  ReportStatus(pthread_mutex_lock(&m_NewCycleMutex), GetTime(), "NewCycleLock: Locking error...");
+  ReportStatus(pthread_mutex_lock(&m_NewCycleMutex), "NewCycleLock: Locking error...");
 }
 
 void CAgent::NewCycleUnlock()
 {
-  ReportStatus(pthread_mutex_unlock(&m_NewCycleMutex), GetTime(),
+  ReportStatus(pthread_mutex_unlock(&m_NewCycleMutex),
                "NewCycleUnlock: Unlocking error...");
 }
 
 void CAgent::NewCycleSignal()
 {
-  ReportStatus(pthread_cond_signal(&m_NewCycleCond), GetTime(),
+  ReportStatus(pthread_cond_signal(&m_NewCycleCond),
                "NewCycleSignal: Signaling error...");
 }
 

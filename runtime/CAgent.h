@@ -197,6 +197,7 @@ protected:
   CAgent(MCDictIniSafe &config, CModuleMaker maker);
 
 private:
+  void ReportStatus(int status, const char *text) const;
   void Construct(MCDictIniSafe &config);
   void StartNewCycle();
   void PostCommand();

@@ -1,11 +1,13 @@
 #include "CMemory.h"
 
+#include <cmath>
 #include <cstring>
 #include <iostream>
 #include <new>
 
 #include "CBall.h"
 #include "CPlayer.h"
+#include "MCDictIniSafe.h"
 
 CMemory::CMemory(CMediator *mediator)
   : CModule(mediator), m_Time(0), m_NewTime(0), m_LastVisualInterval(0),
@@ -21,7 +23,7 @@ CMemory::CMemory(CMediator *mediator)
     m_StatConfThr(0.5f), m_MobConfDrop(0.962f), m_MobConfThr(0.4f), m_MatchDistThr(35),
     m_MatchTimeThr(25), m_MaxStayTiredPeriod(10), m_AudioConfBuffer(0.1f),
     m_StayPassReceiverPeriod(7), m_StoppedSpeed(0.2f), m_CatchableAreaW(1.0f),
-    m_CatchableAreaL(2.0f), m_CatchBanCycle(5), m_Kickable(1.0512711f), m_OffsideLine(0),
+    m_CatchableAreaL(2.0f), m_CatchBanCycle(5), m_QuantizeFactor(0.1000417f), m_Kickable(1.0512711f), m_OffsideLine(0),
     m_OffsideLineTime(0), m_OurOffsideLine(0), m_OurOffsideLineTime(0), m_NextSpeaker(0),
     m_NextSpeakerTime(0), m_FixPlan(0), m_FixPlanTime(0), m_StaminaMax(3500),
     m_StaminaIncMax(35), m_CollisionDistance(0.385f), m_RemoveGhostsBuf(5.0f),
@@ -40,11 +42,61 @@ CMemory::~CMemory()
     std::cerr << "ERROR: CMemory: ~CMemory: Problem while destroying mutex..." << std::endl;
 }
 
-void CMemory::Init(MCDictIniSafe &)
+void CMemory::Init(MCDictIniSafe &config)
 {
   std::cout << std::endl
             << "[------- MCIni Memory Params from conf files ------]" << std::endl
             << std::endl;
+  const auto real = [&config](const char *section, const char *key, double def) {
+    return static_cast<float>(config.getsafe(section, key, def, 0));
+  };
+  const auto whole = [&config](const char *section, const char *key, int def) {
+    return config.getsafe(section, key, def, 0);
+  };
+  m_FeelDistance = real("NotInServer", "feel_distance", 3.0);
+  m_PitchLength = real("NotInServer", "pitch_length", 105);
+  m_PitchWidth = real("NotInServer", "pitch_width", 68);
+  m_PenaltyAreaLength = real("NotInServer", "penalty_area_length", 16.5);
+  m_PenaltyAreaWidth = real("NotInServer", "penalty_area_width", 40.32);
+  m_PitchMargin = real("NotInServer", "pitch_margin", 5);
+  m_GoalWidth = real("Server", "goal_width", 14.02);
+  m_BallRand = real("Server", "ball_rand", 0.05);
+  m_PlayerSize = real("Server", "player_size", 0.3);
+  m_BallSize = real("Server", "ball_size", 0.085);
+  m_PlayerDecay = real("Server", "player_decay", 0.4);
+  m_BallDecay = real("Server", "ball_decay", 0.94);
+  m_PlayerSpeedMax = real("Server", "player_speed_max", 1.0);
+  m_BallSpeedMax = real("Server", "ball_speed_max", 2.7);
+  m_KickableMargin = real("Server", "kickable_margin", 0.7);
+  m_MaxNeckAng = whole("Server", "maxneckang", 90);
+  m_MinNeckAng = whole("Server", "minneckang", -90);
+  m_InertiaMoment = real("Server", "inertia_moment", 5.0);
+  m_KickPowerRate = real("Server", "kick_power_rate", 0.016);
+  m_DashPowerRate = real("Server", "dash_power_rate", 0.006);
+  m_QuantizeStep = real("Server", "quantize_step", 0.1);
+  // The relative error of a distance the server quantised with this step.
+  const float step = real("Server", "quantize_step", 0.1);
+  m_QuantizeFactor = static_cast<float>(std::exp(step / 2.0) - std::exp(-step / 2.0));
+  m_StaminaMax = real("Server", "stamina_max", 3500);
+  m_StaminaIncMax = real("Server", "stamina_inc_max", 35);
+  m_BallVelInvalidationFactor = real("Memory", "ball_vel_invalidation_factor", 2.0);
+  m_Epsilon = real("Memory", "epsilon", 0.001);
+  m_StatConfDrop = real("Memory", "stat_conf_drop", 0.95);
+  m_StatConfThr = real("Memory", "stat_conf_thr", 0.5);
+  m_MobConfDrop = real("Memory", "mob_conf_drop", 0.962);
+  m_MobConfThr = real("Memory", "mob_conf_thr", 0.4);
+  m_MatchDistThr = real("Memory", "match_dist_thr", 35);
+  m_MatchTimeThr = static_cast<float>(whole("Memory", "match_time_thr", 25));
+  m_MaxStayTiredPeriod = whole("Memory", "max_stay_tired_period", 10);
+  m_AudioConfBuffer = real("Memory", "audio_conf_buffer", 0.1);
+  m_StayPassReceiverPeriod = whole("Memory", "stay_pass_receiver_period", 7);
+  m_RemoveGhostsBuf = real("Memory", "remove_ghosts_buf", 5.0);
+  m_StoppedSpeed = real("NotInServer", "stopped_speed", 0.2);
+  m_CatchableAreaW = real("Server", "catchable_area_w", 1.0);
+  m_CatchableAreaL = real("Server", "catchable_area_l", 2.0);
+  m_CatchBanCycle = whole("Server", "catch_ban_cycle", 5);
+  m_CollisionDistance = m_PlayerSize + m_BallSize;
+
   std::memset(&m_SB, 0, sizeof m_SB);
   std::strcpy(m_SB.view_quality, "high");
   std::strcpy(m_SB.view_width, "normal");
@@ -378,4 +430,14 @@ const CFlag *CMemory::GetFlag(int) const
 const CLine *CMemory::GetLine(char) const
 {
   return nullptr;
+}
+
+float CMemory::GetQuantizeFactor() const
+{
+  return m_QuantizeFactor;
+}
+
+float CMemory::GetCollisionDistance() const
+{
+  return m_CollisionDistance;
 }

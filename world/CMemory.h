@@ -21,18 +21,20 @@ public:
   static const int MAX_PLAYERS = 11;
   static const int MAX_UNKNOWN = 22;
 
+  // The operations the agent calls by their own names are virtual so that a
+  // stand-in can watch what reaches the world model.
   explicit CMemory(CMediator *mediator);
   ~CMemory() override;
 
   void Init(MCDictIniSafe &config);
   void InitPlayerArrays(char side, MCDictIniSafe &config);
-  void DeletePlayerArrays();
+  virtual void DeletePlayerArrays();
   void RevertSigns();
 
-  void Lock();
-  void Unlock();
+  virtual void Lock();
+  virtual void Unlock();
 
-  void Display(std::ostream &out) const;
+  virtual void Display(std::ostream &out) const;
 
   // The module operations the world model answers itself.
   void StorePlayers() override;
@@ -101,35 +103,38 @@ public:
   void StorePassFromAudio(int from, int to, CVector target) const override;
 
   // What the sensors write from a visual message.
-  void SetPlayer(int time, int number, char team, float distance, float direction,
+  virtual void SetPlayer(int time, int number, char team, float distance, float direction,
                  float distChange, float dirChange, float bodyFacing, float headFacing,
                  bool goalie);
-  void SetGoal(int time, char side, float distance, float direction);
-  void SetBall(int time, float distance, float direction, float distChange,
+  virtual void SetGoal(int time, char side, float distance, float direction);
+  virtual void SetBall(int time, float distance, float direction, float distChange,
                float dirChange, int unidentified);
-  void SetFlag(int time, int number, float distance, float direction, float distChange,
+  virtual void SetFlag(int time, int number, float distance, float direction, float distChange,
                float dirChange);
-  void SetLine(int time, char side, float distance, float direction);
+  virtual void SetLine(int time, char side, float distance, float direction);
 
-  const CGoal *GetGoal(char side) const;
-  CGoal *GetNonConstGoal(char side);
-  const CBall *GetBall() const;
-  CBall *GetNonConstBall();
-  const CFlag *GetFlag(int number) const;
-  const CLine *GetLine(char side) const;
+  virtual const CGoal *GetGoal(char side) const;
+  virtual CGoal *GetNonConstGoal(char side);
+  virtual const CBall *GetBall() const;
+  virtual CBall *GetNonConstBall();
+  virtual const CFlag *GetFlag(int number) const;
+  virtual const CLine *GetLine(char side) const;
 
   // Keeping the model current.
-  void Update4Action(const char *command);
-  void Update4NewCycle();
-  void UpdateRelatives();
-  void UpdateGlobals();
-  void PositionBasedVelocityEstimation4Ball();
-  void ForgetPastKick(int time);
+  virtual void Update4Action(const char *command);
+  virtual void Update4NewCycle();
+  virtual void UpdateRelatives();
+  virtual void UpdateGlobals();
+  virtual void PositionBasedVelocityEstimation4Ball();
+  virtual void ForgetPastKick(int time);
 
   void SetFixPlan(int plan);
   int GetFixPlan() const;
   void SetFixPlanTime(int time);
   int GetFixPlanTime() const;
+
+  float GetQuantizeFactor() const;
+  float GetCollisionDistance() const;
 
 private:
   pthread_mutex_t m_Mutex;
@@ -186,6 +191,7 @@ private:
   float m_CatchableAreaW;
   float m_CatchableAreaL;
   int m_CatchBanCycle;
+  float m_QuantizeFactor;
   float m_Kickable;
 
   float m_OffsideLine;
