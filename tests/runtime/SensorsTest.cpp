@@ -241,7 +241,14 @@ TEST_F(SensorsTest, ThreadAnalysesUntilTheServerGoes)
   std::thread sensors([this] { agent.Sensors()->SensorThread(); });
   // Once the visual is in, the server is told to go; the next datagram to
   // its closed port makes the receive fail.
-  for (int i = 0; i < 200 && agent.GetIsNewVisual() == 0; ++i)
+  // The flag is the sensors thread's to write; read it under its lock.
+  const auto haveVisual = [this] {
+    agent.NewVisualLock();
+    const int flag = agent.GetIsNewVisual();
+    agent.NewVisualUnlock();
+    return flag != 0;
+  };
+  for (int i = 0; i < 200 && !haveVisual(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   SendText(link, "(turn 0)\n");
   ASSERT_TRUE(server.WaitDone(2000));
