@@ -1,0 +1,93 @@
+#include "MCMem.h"
+#include "MCMIniMem.h"
+#include "MCSCircle.h"
+#include "MCSPoint.h"
+#include "PositioningTestSupport.h"
+
+#include <gtest/gtest.h>
+
+TEST(MemoryTest, WithoutAMemoryTheFacadeAnswersNeutrally)
+{
+    ASSERT_EQ(MCMAbstractMem::_instance, nullptr);
+    LogCapture log;
+    MCMem mem;
+    EXPECT_TRUE(log.Has("MCMAbstractMem::RealMemory : No implementation present."));
+    EXPECT_EQ(mem.Time(), 0);
+    EXPECT_TRUE(mem.ChangedSince(0));
+    EXPECT_TRUE(mem.ChangedSince(1000));
+    EXPECT_FALSE(mem.Offensive());
+    EXPECT_FALSE(mem.Unit().valid());
+    EXPECT_EQ(mem.Unit().Role(), MCMR_Unset);
+    EXPECT_FALSE(mem.Home().valid());
+    EXPECT_FALSE(mem.World().valid());
+    EXPECT_FALSE(mem.ProtectCore().valid());
+    EXPECT_FALSE(mem.AttackCore().valid());
+    mem.ResetTeam(MCM_CALL);
+    EXPECT_FALSE(mem.GetTeamMember(MCM_CALL).valid());
+    MCMUnit unit;
+    EXPECT_FALSE(mem.GetOpponent(MCM_CTG, 0, unit));
+    mem.SetScanner(MCMRegion(new MCSPoint(1, 1)));
+}
+
+TEST(MemoryTest, TheFirstMemoryStaysInstalledUntilItGoes)
+{
+    LogCapture log;
+    {
+        MCMIniMem first;
+        EXPECT_EQ(MCMAbstractMem::RealMemory(), &first);
+        MCMIniMem second;
+        EXPECT_TRUE(log.Has("MCMAbstractMem::SetMem : Memory already configured. Ignoring new request."));
+        EXPECT_EQ(MCMAbstractMem::RealMemory(), &first);
+        MCMem mem;
+        EXPECT_EQ(MCMem::memory, &first);
+    }
+    // A destroyed memory is no longer read, so the facade falls back.
+    EXPECT_EQ(MCMAbstractMem::_instance, nullptr);
+    EXPECT_EQ(MCMem::memory, nullptr);
+    MCMIniMem again;
+    EXPECT_EQ(MCMAbstractMem::RealMemory(), &again);
+}
+
+TEST(MemoryTest, ShapeHandlesShareAndCopyOnWrite)
+{
+    MCSPoint *p = new MCSPoint(1, 2);
+    MCMRegion a(p);
+    MCMRegion b(a);
+    MCMRegion c;
+    c = b;
+    c = c;
+    EXPECT_EQ(p->CurRef(), 3);
+
+    MCMRegion lone(new MCSPoint(5, 5));
+    MCShape *before = lone.at();
+    lone.unique();
+    EXPECT_EQ(lone.at(), before);
+
+    b.unique();
+    EXPECT_NE(b.at(), a.at());
+    EXPECT_EQ(p->CurRef(), 2);
+    b.at()->moveto(9, 9);
+    EXPECT_EQ(a.at()->CentreX(), 1);
+    EXPECT_EQ(b.at()->CentreX(), 9);
+
+    c.DeRef();
+    EXPECT_FALSE(c.valid());
+    EXPECT_EQ(p->CurRef(), 1);
+
+    MCMMyUnit me(new MCSCircle(0, 0, 0.3), MCMR_OutsideForward);
+    MCMMyUnit copy;
+    copy = me;
+    EXPECT_EQ(copy.Role(), MCMR_OutsideForward);
+    EXPECT_EQ(copy.at(), me.at());
+}
+
+TEST(MemoryTest, EmptyShapeHandleComplainsOnAccess)
+{
+    LogCapture log;
+    MCMBase empty;
+    EXPECT_EQ(empty.at(), nullptr);
+    EXPECT_TRUE(log.Has("MCMObject : access to null pointer."));
+    EXPECT_TRUE(log.Has("MCMObject : segfault follows shortly..."));
+    empty.unique();
+    EXPECT_FALSE(empty.valid());
+}

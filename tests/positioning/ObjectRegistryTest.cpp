@@ -1,0 +1,218 @@
+#include "MCDictIniSafe.h"
+#include "MObjectRegistry.h"
+#include "PositioningTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+// A kind with a text parameter and an optional link to another object by
+// name, enough to exercise building, cloning and nested registration.
+class Tagged : public MObjectBase
+{
+public:
+    Tagged() { m_Name = "TAGGED"; }
+    MCString Representation() const override { return "(TAGGED:(TAG:" + tag + ",LINK:" + link + "))"; }
+    void DecodeRepresentation(const MCObjectDescription &d, MObjectRegistry &registry) override
+    {
+        MCDictionaryRV v = d.attributes.__get("TAG");
+        if (v.code == 0)
+            tag = v.value;
+        v = d.attributes.__get("LINK");
+        if (v.code == 0) {
+            link = v.value;
+            MOR_ORV found = registry.FindObject(link);
+            linked = found.object;
+            linkError = found.error;
+        }
+    }
+    MObjectBase *Clone() const override
+    {
+        Tagged *t = new Tagged();
+        t->tag = tag;
+        t->link = link;
+        t->linked = linked;
+        return t;
+    }
+
+    MCString tag;
+    MCString link;
+    MObject linked;
+    int linkError = 0;
+};
+
+class Broken : public MObjectBase
+{
+public:
+    MObjectBase *Clone() const override { return nullptr; }
+};
+
+class TaggedRegistry : public MObjectRegistry
+{
+public:
+    void LibraryObjects() override
+    {
+        Register("TAGGED", MObject(new Tagged()));
+        Register("BROKEN", MObject(new Broken()));
+        Register("VOID", MObject());
+    }
+};
+
+class ObjectRegistryTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dict.parse("[Objects]\n"
+                   "Red = (TAGGED:(TAG:red))\n"
+                   "Dark = (Red:(TAG:dark))\n"
+                   "Linked = (TAGGED:(TAG:outer,LINK:Red))\n"
+                   "Shadow = (Red)\n"
+                   "Both = (TAGGED:(TAG:first))\n"
+                   "Blank =\n"
+                   "Bare = TAGGED\n"
+                   "Unclosed = (TAGGED:(TAG:x\n"
+                   "Spaced = (TAGGED:( TAG : wide ))\n"
+                   "Unknown = (NOSUCH:(TAG:x))\n"
+                   "Self = (Self:(TAG:x))\n"
+                   "PingA = (PingB)\n"
+                   "PingB = (PingA)\n"
+                   "Loop = (TAGGED:(LINK:Loop))\n"
+                   "Hollow = (VOID)\n"
+                   "Cracked = (BROKEN)\n"
+                   "[More]\n"
+                   "Both = (TAGGED:(TAG:second))\n"
+                   "Blank = (TAGGED:(TAG:fallback))\n"
+                   "Extra = (TAGGED:(TAG:extra))\n");
+        registry.LibraryObjects();
+        registry.RegisterDescriptions(&dict, "Objects");
+        registry.RegisterDescriptions(nullptr, ",More");
+    }
+
+    Tagged *Built(const char *name)
+    {
+        MOR_ORV r = registry.FindObject(name);
+        EXPECT_EQ(r.error, 0) << name;
+        return static_cast<Tagged *>(r.object.get());
+    }
+
+    MCDictIniSafe dict;
+    TaggedRegistry registry;
+};
+
+} // namespace
+
+TEST_F(ObjectRegistryTest, PrototypesAreFoundThemselves)
+{
+    MOR_ORV a = registry.FindObject("TAGGED");
+    MOR_ORV b = registry.FindObject("TAGGED");
+    EXPECT_EQ(a.error, 0);
+    EXPECT_EQ(a.object.get(), b.object.get());
+    // The registry and the two results.
+    EXPECT_EQ(a.object->CurRef(), 3);
+}
+
+TEST_F(ObjectRegistryTest, ANameIsBuiltOnceAndSharedAfterwards)
+{
+    Tagged *red = Built("Red");
+    ASSERT_NE(red, nullptr);
+    EXPECT_EQ(Text(red->tag), "red");
+    EXPECT_NE(red, registry.FindObject("TAGGED").object.get());
+    MOR_ORV again = registry.FindObject("Red");
+    EXPECT_EQ(again.object.get(), red);
+    EXPECT_EQ(red->CurRef(), 2);
+    MObject extra(again.object);
+    EXPECT_EQ(red->CurRef(), 3);
+}
+
+TEST_F(ObjectRegistryTest, ADefinitionOverAnotherKeepsItsKeysAndRegistersIt)
+{
+    Tagged *dark = Built("Dark");
+    ASSERT_NE(dark, nullptr);
+    EXPECT_EQ(Text(dark->tag), "dark");
+    // Red was built on the way and is untouched by Dark's keys.
+    EXPECT_EQ(Text(Built("Red")->tag), "red");
+    Tagged *shadow = Built("Shadow");
+    EXPECT_EQ(Text(shadow->tag), "red");
+    EXPECT_NE(shadow, Built("Red"));
+}
+
+TEST_F(ObjectRegistryTest, NamedLinksAreBuiltAndRegisteredFirst)
+{
+    Tagged *linked = Built("Linked");
+    ASSERT_NE(linked, nullptr);
+    EXPECT_EQ(linked->linkError, 0);
+    EXPECT_EQ(linked->linked.get(), Built("Red"));
+    std::ostringstream out;
+    out << registry;
+    EXPECT_EQ(out.str(), "BROKEN\t<MOBJECTBASE>\n"
+                         "Linked\t(TAGGED:(TAG:outer,LINK:Red))\n"
+                         "Red\t(TAGGED:(TAG:red,LINK:))\n"
+                         "TAGGED\t(TAGGED:(TAG:,LINK:))\n"
+                         "VOID\t<None>\n");
+}
+
+TEST_F(ObjectRegistryTest, SectionsAreSearchedInOrderAndEmptyTextsSkipped)
+{
+    EXPECT_EQ(Text(Built("Both")->tag), "first");
+    EXPECT_EQ(Text(Built("Blank")->tag), "fallback");
+    EXPECT_EQ(Text(Built("Extra")->tag), "extra");
+    EXPECT_EQ(Text(registry.FindDescription("Nowhere")), "");
+}
+
+TEST_F(ObjectRegistryTest, WhiteSpaceAroundKeysAndValuesIsDropped)
+{
+    EXPECT_EQ(Text(Built("Spaced")->tag), "wide");
+}
+
+TEST_F(ObjectRegistryTest, MissingOrKeywordlessDescriptionsFailWithoutRegistering)
+{
+    std::string before = Text(registry.Display());
+    for (const char *name : {"", "Nowhere", "Bare", "Unclosed"}) {
+        MOR_ORV r = registry.FindObject(name);
+        EXPECT_EQ(r.error, MOR_ORV::NoDescription) << name;
+        EXPECT_TRUE(r.object.null());
+    }
+    // A keyword that names nothing passes the nested failure up unchanged.
+    EXPECT_EQ(registry.FindObject("Unknown").error, MOR_ORV::NoDescription);
+    EXPECT_EQ(Text(registry.Display()), before);
+}
+
+TEST_F(ObjectRegistryTest, KeywordsThatGiveNoObjectFailWithFour)
+{
+    EXPECT_EQ(registry.FindObject("Hollow").error, MOR_ORV::EmptyKeyword);
+    EXPECT_EQ(registry.FindObject("Cracked").error, MOR_ORV::EmptyKeyword);
+}
+
+TEST_F(ObjectRegistryTest, DefinitionsThatLeadBackToThemselvesFail)
+{
+    LogCapture log;
+    EXPECT_EQ(registry.FindObject("Self").error, MOR_ORV::Circular);
+    EXPECT_TRUE(log.Has("MObjectRegistry::FindObject : \"Self\" is defined through itself."));
+    EXPECT_EQ(registry.FindObject("PingA").error, MOR_ORV::Circular);
+    EXPECT_EQ(registry.FindObject("PingB").error, MOR_ORV::Circular);
+
+    // An object that links to its own name is built, with the link failed.
+    Tagged *loop = Built("Loop");
+    ASSERT_NE(loop, nullptr);
+    EXPECT_EQ(loop->linkError, MOR_ORV::Circular);
+    EXPECT_TRUE(loop->linked.null());
+}
+
+TEST_F(ObjectRegistryTest, ANameIsNeverBoundTwice)
+{
+    MObject other(new Tagged());
+    EXPECT_EQ(registry.Register("Fresh", other), 0);
+    EXPECT_EQ(registry.Register("Fresh", MObject(new Tagged())), 1);
+    EXPECT_EQ(registry.FindObject("Fresh").object.get(), other.get());
+}
+
+TEST(ObjectRegistryBareTest, WithoutDictionaryNothingIsDescribed)
+{
+    BareRegistry registry;
+    registry.RegisterDescriptions(nullptr, "Objects");
+    EXPECT_EQ(registry.FindObject("Red").error, MOR_ORV::NoDescription);
+    EXPECT_EQ(Text(registry.Display()), "");
+}
