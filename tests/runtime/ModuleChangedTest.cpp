@@ -239,3 +239,19 @@ TEST_F(TransmissionTest, TheActuatorsReportWakesTheBrainsWait)
   actuators.join();
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
 }
+
+// After a goal for either side both teams replace their players, so a full
+// log is expected then.
+TEST_F(ModuleChangedTest, ManyCommandsAfterAGoalAreNotAMalfunction)
+{
+  agent->SetSide('l');
+  for (const char *call : {"goal_l_1", "goal_r_1"})
+  {
+    agent->playmode->SetPlayMode(call);
+    agent->SetActionCount(0);
+    EXPECT_EQ(SendTen(77), "") << call;
+  }
+  agent->playmode->SetPlayMode("play_on");
+  agent->SetActionCount(0);
+  EXPECT_EQ(SendTen(77), "77" + kMalfunction);
+}

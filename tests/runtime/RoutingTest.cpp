@@ -334,6 +334,20 @@ TEST_F(RoutingTest, ScoreDifferenceTravelsBetweenPlayModeAndBrain)
   EXPECT_EQ(agent->playmode->P2BReadScoreDiff(), -2);
 }
 
+TEST_F(RoutingTest, TheRefereesCallsTravelBetweenSensorsPlayModeAndBrain)
+{
+  agent->memory->SetTime(30);
+  char kickOff[] = "kick_off_l";
+  agent->sensors->S2PWritePlayMode(kickOff);
+  agent->memory->SetTime(31);
+  char playOn[] = "play_on";
+  agent->sensors->S2PWritePlayMode(playOn);
+  EXPECT_EQ(agent->brain->P2BReadPlayMode(true), PM_PLAY_ON);
+  EXPECT_EQ(agent->brain->P2BReadPlayModeTime(true), 31);
+  EXPECT_EQ(agent->brain->P2BReadPlayModeTime(false), 30);
+  EXPECT_EQ(agent->playmode->GetPlayMode(false), agent->brain->P2BReadPlayMode(false));
+}
+
 TEST_F(RoutingTest, LocksTakenThroughTheAgentHoldTheOwnersMutex)
 {
   CModule &m = *agent->sensors;

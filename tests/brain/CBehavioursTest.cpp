@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <thread>
+
+#include "AgentHarness.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+using BrainTest = AgentFixture;
+
+// Waits short enough for a test to see them end.
+class ShortWaitTest : public AgentFixture
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    config.insert("Timing", "max_sim_pol_wait", 20);
+    config.insert("Timing", "max_sim_visual_wait", 20);
+  }
+};
+
+// Waits long enough that only a signal can end them in time.
+class LongWaitTest : public AgentFixture
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    config.insert("Timing", "max_sim_visual_wait", 5000);
+  }
+};
+
+double Seconds(std::chrono::steady_clock::time_point since)
+{
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+}
+
+TEST_F(BrainTest, RoundingKeepsTheAskedDecimalsAndRoundsHalvesAwayFromZero)
+{
+  const CBehaviours &brain = *agent->brain;
+  EXPECT_FLOAT_EQ(brain.Round(12.345f, -2), 12.35f);
+  EXPECT_FLOAT_EQ(brain.Round(12.344f, -2), 12.34f);
+  EXPECT_FLOAT_EQ(brain.Round(2.346f, -2), 2.35f);
+  EXPECT_FLOAT_EQ(brain.Round(100, -2), 100);
+  EXPECT_FLOAT_EQ(brain.Round(1260, 2), 1300);
+  // A negative value rounds like its mirror, not always down.
+  EXPECT_FLOAT_EQ(brain.Round(-45.678f, -2), -45.68f);
+  EXPECT_FLOAT_EQ(brain.Round(-1.234f, -2), -1.23f);
+  EXPECT_FLOAT_EQ(brain.Round(-1.2f, 0), -1);
+  EXPECT_FLOAT_EQ(brain.Round(-2.5f, 0), -3);
+}
+
+TEST_F(BrainTest, PowersMultiplyOutAndNoneGivesOne)
+{
+  const CBehaviours &brain = *agent->brain;
+  EXPECT_EQ(brain.Exp(2, 10), 1024);
+  EXPECT_EQ(brain.Exp(0.5f, 2), 0.25f);
+  EXPECT_EQ(brain.Exp(7, 0), 1);
+  EXPECT_EQ(brain.Exp(7, -3), 1);
+  EXPECT_EQ(brain.int_pow(2, -2), 0.25f);
+}
+
+TEST_F(BrainTest, AnglesAreBroughtIntoTheHalfTurnsEitherSide)
+{
+  const CBehaviours &brain = *agent->brain;
+  EXPECT_EQ(brain.NormaliseAngle(540), 180);
+  EXPECT_EQ(brain.NormaliseAngle(-190), 170);
+  EXPECT_EQ(brain.NormaliseAngle(180), 180);
+  EXPECT_EQ(brain.NormaliseAngle(-180), -180);
+  EXPECT_EQ(brain.NormaliseAngle(725), 5);
+  // An absurd angle still ends, inside the range.
+  const float huge = brain.NormaliseAngle(1.0e30f);
+  EXPECT_LE(std::fabs(huge), 180);
+  EXPECT_EQ(agent->NormaliseAngle(-540), -180);
+}
+
+TEST_F(BrainTest, TheCommandBufferIsBoundedAndEnds)
+{
+  CBehaviours &brain = *agent->brain;
+  EXPECT_STREQ(brain.GetActionBuffer(), "NULL");
+  const std::string longSay = "(say " + std::string(700, 'x') + ")\n";
+  brain.SetActionBuffer(longSay.c_str());
+  EXPECT_EQ(std::string(brain.GetActionBuffer()), longSay.substr(0, 639));
+}
+
+TEST_F(BrainTest, TheKickPowerRateIsStoredAsAFloat)
+{
+  agent->sensors->SetPrevKickPowerRate(3);
+  EXPECT_EQ(agent->brain->GetPrevKickPowerRate(), 3.0f);
+}
+
+TEST_F(ShortWaitTest, WaitsEndAtOnceWhenNothingIsOutstanding)
+{
+  CBehaviours &brain = *agent->brain;
+  brain.SetIsNewVisual(1);
+  EXPECT_EQ(brain.Wait4NewVisual(), 1);
+  brain.SetIsNewAction(0);
+  EXPECT_EQ(brain.Wait4NewAction2Exec(), 1);
+}
+
+TEST_F(ShortWaitTest, WaitsThatTimeOutReturnZeroSilently)
+{
+  CBehaviours &brain = *agent->brain;
+  CaptureStderr();
+  brain.SetIsNewVisual(0);
+  EXPECT_EQ(brain.Wait4NewVisual(), 0);
+  brain.SetIsNewAction(1);
+  EXPECT_EQ(brain.Wait4NewAction2Exec(), 0);
+  EXPECT_EQ(GetCapturedStderr(), "");
+}
+
+// A decision pass holds the world-model lock; the sensors thread needs it
+// to store the visual the brain waits for.
+TEST_F(ShortWaitTest, AWaitForAVisualWhileThinkingLetsTheWorldModelGo)
+{
+  CBehaviours &brain = *agent->brain;
+  agent->memory->Lock();
+  brain.SetThinkingInProgress(true);
+  brain.SetIsNewVisual(1);
+  Calls().Clear();
+  EXPECT_EQ(brain.Wait4NewVisual(), 1);
+  EXPECT_EQ(Calls().Matching("memory.Unlock").size(), 1u);
+  EXPECT_EQ(Calls().Matching("memory.Lock").size(), 1u);
+  brain.SetThinkingInProgress(false);
+  Calls().Clear();
+  brain.Wait4NewVisual();
+  EXPECT_TRUE(Calls().Matching("memory.Unlock").empty());
+  EXPECT_TRUE(Calls().Matching("memory.Lock").empty());
+  agent->memory->Unlock();
+}
+
+TEST_F(LongWaitTest, ANewVisualFromTheSensorsEndsTheWait)
+{
+  CBehaviours &brain = *agent->brain;
+  agent->memory->Lock();
+  brain.SetThinkingInProgress(true);
+  // The sensors thread, as it stores a visual.
+  std::thread sensors([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    agent->sensors->LockMemory();
+    agent->sensors->UnlockMemory();
+    agent->sensors->NewVisualLock();
+    agent->sensors->SetIsNewVisual(1);
+    agent->sensors->S2BNewVisualSignal();
+    agent->sensors->NewVisualUnlock();
+  });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(brain.Wait4NewVisual(), 1);
+  EXPECT_LT(Seconds(start), 3.0);
+  sensors.join();
+  brain.SetThinkingInProgress(false);
+  agent->memory->Unlock();
+}
+
+// A team-mate's word ends a set play only once the referee's call is three
+// cycles old.
+TEST_F(BrainTest, AHeardPlayOnReplacesOnlyAnOldSetPlay)
+{
+  agent->SetSide('l');
+  agent->memory->SetTime(10);
+  agent->playmode->SetPlayMode("free_kick_l");
+  agent->memory->SetTime(12);
+  agent->brain->StorePMFromAudio(PM_PLAY_ON);
+  EXPECT_EQ(agent->playmode->GetPlayMode(true), PM_FREE_KICK);
+  agent->brain->StorePMFromAudio(PM_KICK_IN);
+  agent->memory->SetTime(13);
+  agent->brain->StorePMFromAudio(PM_PLAY_ON);
+  EXPECT_EQ(agent->playmode->GetPlayMode(true), PM_PLAY_ON);
+  EXPECT_EQ(agent->playmode->GetPlayModeTime(true), 13);
+}

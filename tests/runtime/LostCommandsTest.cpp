@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "AgentHarness.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+const char *const kDash = "(dash 80.00)\n";
+const char *const kTurn = "(turn 30.00)\n";
+const char *const kNeck = "(turn_neck 10.00)\n";
+const char *const kKick = "(kick 50.00 0.00)\n";
+const char *const kSay = "(say hello)\n";
+
+std::string Missed(const char *kind)
+{
+  return std::string("ERROR: CAgent: Check4LostActions: Server has missed a ") + kind +
+         " on cycle 5\n";
+}
+
+// The server's counters arrive for cycle 5, whose commands are still logged.
+class LostCommandsTest : public AgentFixture
+{
+protected:
+  void Log(const std::vector<const char *> &commands)
+  {
+    agent->memory->SetTime(5);
+    for (size_t i = 0; i < commands.size(); i++)
+      agent->SetLastAction(static_cast<int>(i), commands[i]);
+    agent->SetActionCount(static_cast<int>(commands.size()));
+  }
+
+  void Sent(int kicks, int dashes, int turns, int says, int necks)
+  {
+    agent->brain->SetKickSent(kicks);
+    agent->brain->SetDashSent(dashes);
+    agent->brain->SetTurnSent(turns);
+    agent->brain->SetSaySent(says);
+    agent->brain->SetTurnNeckSent(necks);
+    Calls().Clear();
+  }
+
+  // Runs the check through a module, as the body-sense parser does.
+  std::string Check(int kicks, int dashes, int turns, int says, int necks)
+  {
+    CaptureStderr();
+    agent->sensors->Check4LostActions(kicks, dashes, turns, says, necks);
+    return GetCapturedStderr();
+  }
+
+  std::vector<std::string> Entries() const
+  {
+    std::vector<std::string> entries;
+    for (int i = 0; i < agent->GetActionCount(); i++)
+      entries.push_back(agent->GetLastAction(i));
+    return entries;
+  }
+
+  std::vector<int> Counts() const
+  {
+    return {agent->brain->GetKickSent(), agent->brain->GetDashSent(),
+            agent->brain->GetTurnSent(), agent->brain->GetSaySent(),
+            agent->brain->GetTurnNeckSent()};
+  }
+};
+}
+
+TEST_F(LostCommandsTest, MatchingCountsLeaveEverythingAlone)
+{
+  Log({kDash, kNeck});
+  Sent(2, 7, 3, 1, 4);
+  EXPECT_EQ(Check(2, 7, 3, 1, 4), "");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{kDash, kNeck}));
+  EXPECT_EQ(Counts(), (std::vector<int>{2, 7, 3, 1, 4}));
+}
+
+TEST_F(LostCommandsTest, AMissedDashStrikesEveryDashOfTheCycle)
+{
+  Log({kDash, kNeck, kDash, kKick});
+  Sent(4, 10, 0, 0, 3);
+  EXPECT_EQ(Check(4, 9, 0, 0, 3), Missed("DASH"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kNeck, "", kKick}));
+  EXPECT_EQ(agent->brain->GetDashSent(), 9);
+}
+
+TEST_F(LostCommandsTest, AMissedTurnStrikesTurnsButNotNeckTurns)
+{
+  Log({kTurn, kNeck});
+  Sent(0, 0, 1, 0, 1);
+  EXPECT_EQ(Check(0, 0, 0, 0, 1), Missed("TURN"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kNeck}));
+  EXPECT_EQ(agent->brain->GetTurnSent(), 0);
+
+  // The neck turn still moves the model on at the next cycle; the struck
+  // entry keeps its place, empty.
+  agent->memory->SetNewTime(6);
+  Calls().Clear();
+  agent->sensors->Changed();
+  EXPECT_EQ(Calls().Matching("memory.Update4Action"),
+            (std::vector<std::string>{"memory.Update4Action ",
+                                      std::string("memory.Update4Action ") + kNeck}));
+}
+
+TEST_F(LostCommandsTest, AMissedNeckTurnStrikesNeckTurnsButNotTurns)
+{
+  Log({kTurn, kNeck, kNeck});
+  Sent(0, 0, 1, 0, 2);
+  EXPECT_EQ(Check(0, 0, 1, 0, 1), Missed("TURNNECK"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{kTurn, "", ""}));
+  EXPECT_EQ(agent->brain->GetTurnNeckSent(), 1);
+}
+
+TEST_F(LostCommandsTest, AMissedKickIsStruckAndForgottenByTheWorldModel)
+{
+  Log({kKick, kDash, kKick});
+  Sent(5, 1, 0, 0, 0);
+  EXPECT_EQ(Check(3, 1, 0, 0, 0), Missed("KICK"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kDash, ""}));
+  EXPECT_EQ(agent->brain->GetKickSent(), 3);
+  EXPECT_EQ(Calls().Matching("memory.ForgetPastKick"),
+            (std::vector<std::string>{"memory.ForgetPastKick 5", "memory.ForgetPastKick 5"}));
+}
+
+TEST_F(LostCommandsTest, AMissedSayIsStruck)
+{
+  Log({kSay, kDash});
+  Sent(0, 1, 0, 2, 0);
+  EXPECT_EQ(Check(0, 1, 0, 1, 0), Missed("SAY"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kDash}));
+  EXPECT_EQ(agent->brain->GetSaySent(), 1);
+}
+
+// The server counted more than we sent: reported, nothing is struck, and
+// our count follows the server's.
+TEST_F(LostCommandsTest, ServerCountsAboveOursAreReportedAndAdopted)
+{
+  Log({kKick, kDash, kTurn, kSay, kNeck});
+  Sent(0, 0, 0, 0, 0);
+  EXPECT_EQ(Check(1, 2, 3, 4, 5),
+            Missed("KICK") + Missed("DASH") + Missed("TURN") + Missed("SAY") +
+                Missed("TURNNECK"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{kKick, kDash, kTurn, kSay, kNeck}));
+  EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 3, 4, 5}));
+  EXPECT_TRUE(Calls().Matching("memory.ForgetPastKick").empty());
+}
+
+TEST_F(LostCommandsTest, EveryKindIsCheckedInTheFixedOrder)
+{
+  Log({kKick, kDash, kTurn, kSay, kNeck});
+  Sent(2, 2, 2, 2, 2);
+  EXPECT_EQ(Check(1, 1, 1, 1, 1), Missed("KICK") + Missed("DASH") + Missed("TURN") +
+                                      Missed("SAY") + Missed("TURNNECK"));
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"", "", "", "", ""}));
+  EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 1, 1, 1}));
+}

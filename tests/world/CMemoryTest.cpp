@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "AgentHarness.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+using MemoryTest = AgentFixture;
+
+class ConfiguredMemoryTest : public AgentFixture
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    config.insert("Server", "quantize_step", 0.2);
+    config.insert("Server", "stamina_max", 4000.0);
+    config.insert("Server", "player_size", 0.5);
+    config.insert("Memory", "stay_pass_receiver_period", 2);
+  }
+};
+}
+
+TEST_F(MemoryTest, OwnStateStartsUnknownWithTheBodyOfAFreshPlayer)
+{
+  CMemory &memory = *agent->memory;
+  EXPECT_EQ(memory.GetGPos().GetX(), 999);
+  EXPECT_EQ(memory.GetGPos().GetY(), 999);
+  EXPECT_EQ(memory.GetTime(), 0);
+  EXPECT_EQ(memory.GetPassReceiver(), -999);
+  const sensebody sb = memory.GetSB();
+  EXPECT_EQ(sb.time, 0);
+  EXPECT_STREQ(sb.view_quality, "high");
+  EXPECT_STREQ(sb.view_width, "normal");
+  EXPECT_EQ(sb.stamina, 3500);
+  EXPECT_EQ(sb.effort, 1);
+  EXPECT_EQ(sb.kick + sb.dash + sb.turn + sb.say + sb.turn_neck, 0);
+  EXPECT_FLOAT_EQ(memory.GetQuantizeFactor(), 0.1000417f);
+  EXPECT_FLOAT_EQ(memory.GetCollisionDistance(), 0.385f);
+}
+
+TEST_F(ConfiguredMemoryTest, ParametersComeFromTheConfiguration)
+{
+  CMemory &memory = *agent->memory;
+  EXPECT_FLOAT_EQ(memory.GetQuantizeFactor(), 0.2003335f);
+  EXPECT_EQ(memory.GetSB().stamina, 4000);
+  EXPECT_FLOAT_EQ(memory.GetCollisionDistance(), 0.585f);
+}
+
+// Localisation marks a position it could not find with magnitude -1.
+TEST_F(MemoryTest, AnUnfoundPositionKeepsTheLastKnownOne)
+{
+  CMemory &memory = *agent->memory;
+  memory.SetGPos(CVector(3, 4));
+  CVector missing(1, 0);
+  missing.SetMag(-1);
+  memory.SetGPos(missing);
+  EXPECT_EQ(memory.GetGPos().GetX(), 3);
+  EXPECT_EQ(memory.GetGPos().GetY(), 4);
+  memory.SetGPos(CVector(0, 0));
+  EXPECT_EQ(memory.GetGPos().GetMag(), 0);
+}
+
+TEST_F(MemoryTest, TheViewAngleIsHalfTheViewWidth)
+{
+  CMemory &memory = *agent->memory;
+  sensebody sb = memory.GetSB();
+  const struct
+  {
+    const char *width;
+    float angle;
+  } widths[] = {{"wide", 90}, {"normal", 45}, {"narrow", 22.5f}};
+  for (const auto &w : widths)
+  {
+    std::strcpy(sb.view_width, w.width);
+    memory.SetSB(sb);
+    EXPECT_EQ(memory.GetViewAngle(), w.angle) << w.width;
+  }
+  memory.SetTime(3);
+  std::strcpy(sb.view_width, "huge");
+  memory.SetSB(sb);
+  CaptureStderr();
+  EXPECT_EQ(memory.GetViewAngle(), 0);
+  EXPECT_EQ(GetCapturedStderr(),
+            "3 ERROR: CMemory: GetViewAngle: What field of view is that -huge- ?\n");
+}
+
+TEST_F(MemoryTest, AnAnnouncedPassIsOursForSevenCyclesAfterIt)
+{
+  CMemory &memory = *agent->memory;
+  agent->SetUNum(9);
+  memory.SetPassReceiver(9);
+  memory.SetPassReceiverTime(100);
+  for (int t = 100; t <= 107; t++)
+  {
+    memory.SetTime(t);
+    EXPECT_TRUE(memory.AmIThePassReceiver()) << t;
+  }
+  memory.SetTime(108);
+  EXPECT_FALSE(memory.AmIThePassReceiver());
+  memory.SetTime(101);
+  memory.SetPassReceiver(8);
+  EXPECT_FALSE(memory.AmIThePassReceiver());
+}
+
+TEST_F(ConfiguredMemoryTest, ThePassWindowComesFromTheConfiguration)
+{
+  CMemory &memory = *agent->memory;
+  agent->SetUNum(9);
+  memory.SetPassReceiver(9);
+  memory.SetPassReceiverTime(100);
+  memory.SetTime(102);
+  EXPECT_TRUE(memory.AmIThePassReceiver());
+  memory.SetTime(103);
+  EXPECT_FALSE(memory.AmIThePassReceiver());
+}
+
+TEST_F(MemoryTest, ThePreviousVisualLiesOneIntervalBeforeTheLast)
+{
+  CMemory &memory = *agent->memory;
+  memory.SetLastVisualTime(40);
+  memory.SetLastVisualInterval(3);
+  EXPECT_EQ(memory.GetPreviousVisualTime(), 37);
+  EXPECT_EQ(agent->sensors->GetLastVisualTime(), 40);
+}
+
+TEST_F(MemoryTest, PlayerArraysForAnUnknownSideAreReportedForEveryIndex)
+{
+  CMemory &memory = *agent->memory;
+  memory.SetTime(2);
+  CaptureStderr();
+  memory.InitPlayerArrays('x', config);
+  std::string expected;
+  for (int i = 0; i < CMemory::MAX_PLAYERS; i++)
+    expected += "2 ERROR: CMemory: InitPlayerArrays: What side is that -x-?\n";
+  EXPECT_EQ(GetCapturedStderr(), expected);
+  memory.DeletePlayerArrays();
+  CaptureStderr();
+  memory.InitPlayerArrays('r', config);
+  EXPECT_EQ(GetCapturedStderr(), "");
+  // The agent deletes them before the world model, which must not free
+  // them twice.
+  memory.DeletePlayerArrays();
+}
