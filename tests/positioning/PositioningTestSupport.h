@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MCAutoLogger.h"
+#include "MCMIniMem.h"
 #include "MCNestedLogger.h"
 #include "MCString.h"
 #include "MObjectRegistry.h"
@@ -42,6 +43,16 @@ class BareRegistry : public MObjectRegistry
 {
 public:
     void LibraryObjects() override {}
+};
+
+// An INI memory whose clock the test sets; installed while it lives.
+class ClockMem : public MCMIniMem
+{
+public:
+    int Time() override { return now; }
+    bool ChangedSince(int t) override { return t < now; }
+
+    int now = 0;
 };
 
 inline std::string Text(const MCString &s)

@@ -1,0 +1,155 @@
+#include "MCDictIniSafe.h"
+#include "MCSPoint.h"
+#include "PositioningTestSupport.h"
+#include "ZPLELog.h"
+#include "ZPPositioner.h"
+#include "ZPPositionerID.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class Ticker : public ZPPositioner
+{
+public:
+    Ticker() { m_Name = "TICKER"; }
+    MObjectBase *Clone() const override { return new Ticker(*this); }
+    MOPosition __Position() override { return MOPosition(MCSPoint(++computed, -2.5)); }
+
+    int computed = 0;
+};
+
+class Missing : public ZPPositioner
+{
+public:
+    Missing() { m_Name = "MISSING"; }
+    MObjectBase *Clone() const override { return new Missing(*this); }
+    MOPosition __Position() override { return MOPosition(-1); }
+};
+
+// The program's registry is set up once per process; every test here
+// shares this configuration and picks names of its own.
+void SetUpOnce()
+{
+    static MCDictIniSafe dict;
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    dict.parse("[Positioners]\n"
+                "Plain = (BASE)\n"
+                "Alias = (Plain)\n"
+                "Tick = (TICKER)\n"
+                "TickToo = (TICKER)\n"
+                "Gone = (MISSING)\n");
+    ZPPositionerID::PosReg.Register("TICKER", MObject(new Ticker()));
+    ZPPositionerID::PosReg.Register("MISSING", MObject(new Missing()));
+    ZPPositionerID::SetUpRegistry(dict);
+}
+
+class PositionerIDTest : public testing::Test
+{
+protected:
+    void SetUp() override { SetUpOnce(); }
+    LogCapture log;
+};
+
+} // namespace
+
+TEST_F(PositionerIDTest, SettingUpTwiceChangesNothing)
+{
+    MCDictIniSafe other;
+    EXPECT_EQ(ZPPositionerID::SetUpRegistry(other), 0);
+    EXPECT_TRUE(log.Has("ZPPositionerID::SetUpRegistry : Already setup."));
+    EXPECT_TRUE(ZPPositionerID("Plain").valid());
+}
+
+TEST_F(PositionerIDTest, NamesResolveThroughTheConfiguration)
+{
+    ZPPositionerID plain("Plain");
+    ASSERT_TRUE(plain.valid());
+    EXPECT_EQ(Text(plain.Display()), "(BASE)");
+    ZPPositionerID alias("Alias");
+    ASSERT_TRUE(alias.valid());
+    EXPECT_NE(alias.get(), plain.get());
+    EXPECT_EQ(ZPPositionerID("Alias").get(), alias.get());
+    ZPPositionerID base("BASE");
+    EXPECT_NE(base.get(), plain.get());
+    EXPECT_TRUE(log.lines.empty());
+}
+
+TEST_F(PositionerIDTest, HandlesToOneNameShareOneCache)
+{
+    ClockMem mem;
+    ZPPositionerID a("Tick");
+    ZPPositionerID b("Tick");
+    ZPPositionerID c(b);
+    ZPPositionerID other("TickToo");
+    mem.now = 100;
+    CVector first = a.GetPosition();
+    EXPECT_EQ(b.GetPosition().GetX(), first.GetX());
+    EXPECT_EQ(c.GetPosition().GetY(), -2.5f);
+    EXPECT_EQ(static_cast<Ticker *>(a.get())->computed, 1);
+    other.GetPosition();
+    EXPECT_EQ(static_cast<Ticker *>(other.get())->computed, 1);
+    mem.now = 101;
+    EXPECT_EQ(b.GetPosition().GetX(), first.GetX() + 1);
+}
+
+TEST_F(PositionerIDTest, UnknownNamesGiveAnEmptyHandleThatAnswersTheOrigin)
+{
+    ZPPositionerID none("NoSuchPositioner");
+    EXPECT_FALSE(none.valid());
+    EXPECT_TRUE(log.Has("ZPPositionerID::ZPPositionerID : Failed to find object \"NoSuchPositioner\", "
+                        "returned error code : 2"));
+    log.lines.clear();
+    CVector p = none.GetPosition();
+    EXPECT_EQ(p.GetX(), 0);
+    EXPECT_EQ(p.GetY(), 0);
+    EXPECT_TRUE(log.lines.empty());
+    EXPECT_EQ(ZPPositionerID().GetPosition().GetX(), 0);
+}
+
+TEST_F(PositionerIDTest, ErrorsAreReportedAndGiveTheOrigin)
+{
+    ZPPositionerID gone("Gone");
+    ASSERT_TRUE(gone.valid());
+    CVector p = gone.GetPosition();
+    EXPECT_EQ(p.GetX(), 0);
+    EXPECT_EQ(p.GetY(), 0);
+    EXPECT_TRUE(log.Has("X ZPPositioner::GetPosition : Positioner returned error : -1"));
+}
+
+TEST_F(PositionerIDTest, TheTestConstructorIgnoresItsVector)
+{
+    ZPPositionerID p(MCString("Plain"), CVector(5, 5));
+    EXPECT_TRUE(p.valid());
+    EXPECT_TRUE(log.Has("ZPPositionerID: Bad constructor, use for testing only."));
+    EXPECT_TRUE(log.Has("ZPPositionerID: Vector ignored."));
+    EXPECT_EQ(p.GetPosition().GetX(), 0);
+}
+
+TEST_F(PositionerIDTest, LookupsBeforeSetUpAreWarnedAbout)
+{
+    ZPPositionerID::SetUpComplete = 0;
+    ZPPositionerID p("Plain");
+    ZPPositionerID::SetUpComplete = 1;
+    EXPECT_TRUE(log.Has("ZPPositionerID: Attempt to initialise positioner before registry setup. Expect BAD "
+                        "THINGS(tm) to happen."));
+}
+
+TEST(ZPLELogTest, LinkedItSwallowsAllButTheConsoleEcho)
+{
+    ZPLELog logger;
+    logger.Link();
+    EXPECT_EQ(MCLog::LogObject, &logger);
+    testing::internal::CaptureStdout();
+    // Longer than the logger's own line buffer.
+    MCLog::Log(50, MCString(std::string(3000, 'x').c_str()));
+    MCLog::Log(5, "shown");
+    std::string out = testing::internal::GetCapturedStdout();
+    MCLog::LogTo(nullptr);
+    EXPECT_EQ(out, "shown\n");
+}

@@ -1,0 +1,223 @@
+#include "MCSPoint.h"
+#include "Positioning.h"
+#include "PositioningTestSupport.h"
+#include "ZPPositioner.h"
+#include "ZPRegistry.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts its computations and answers with the count as x, so a test can
+// tell a cached answer from a fresh one.
+class Counting : public ZPPositioner
+{
+public:
+    Counting() { m_Name = "COUNTING"; }
+    MObjectBase *Clone() const override { return new Counting(*this); }
+    MOPosition __Position() override
+    {
+        ++computed;
+        return MOPosition(MCSPoint(computed, 0));
+    }
+
+    int computed = 0;
+};
+
+// A kind with one key of each sort, written the way every kind is.
+class Sample : public ZPPositioner
+{
+public:
+    Sample() { m_Name = "SAMPLE"; }
+    MCString Representation() const override
+    {
+        std::vector<MCString> flags;
+        if (flag)
+            flags.push_back("F");
+        return Describe(m_Name, {{"FROM", fromName}, {"X", MCString(x)}, {"N", MCString(n)}}, flags);
+    }
+    void DecodeRepresentation(const MCObjectDescription &d, MObjectRegistry &registry) override
+    {
+        Key(d, "FROM", fromName);
+        Key(d, "X", x);
+        Key(d, "N", n);
+        MCString f;
+        if (Key(d, "F", f))
+            flag = f.empty() ? 1 : f.operator int();
+        from = Resolve(fromName, "COUNTING", registry);
+    }
+    MObjectBase *Clone() const override { return new Sample(*this); }
+    MOPosition __Position() override
+    {
+        MOPosition p = from.valid() ? from->Position() : MOPosition(-1);
+        p.point.move(x, 0);
+        return p;
+    }
+
+    MCString fromName;
+    MObject from;
+    double x = 0;
+    int n = 0;
+    int flag = 0;
+};
+
+class Nameless : public MObjectBase
+{
+public:
+    MCString Representation() const override { return "no brackets"; }
+};
+
+class SampleRegistry : public ZPRegistry
+{
+public:
+    void LibraryObjects() override
+    {
+        ZPRegistry::LibraryObjects();
+        AutoRegister(MObject(new Counting()));
+        AutoRegister(MObject(new Sample()));
+    }
+};
+
+class PositionerTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dict.parse("[Positioners]\n"
+                   "Count = (COUNTING)\n"
+                   "Near = (SAMPLE:(FROM:Count,X:2.5,N:3))\n"
+                   "Far = (Near:(X:-52.5))\n"
+                   "Flagged = (SAMPLE:(F))\n"
+                   "Odd = (SAMPLE:(X:abc,N:7.9,F:2))\n"
+                   "Lost = (SAMPLE:(FROM:Nowhere))\n");
+        registry.LibraryObjects();
+        registry.RegisterDescriptions(&dict, "Positioners");
+    }
+
+    template <typename T> T *Find(const char *name)
+    {
+        MOR_ORV r = registry.FindObject(name);
+        EXPECT_EQ(r.error, 0) << name;
+        return static_cast<T *>(r.object.get());
+    }
+
+    LogCapture log;
+    MCDictIniSafe dict;
+    SampleRegistry registry;
+};
+
+} // namespace
+
+TEST_F(PositionerTest, ComputesOncePerCycle)
+{
+    ClockMem mem;
+    Counting *c = Find<Counting>("Count");
+    mem.now = 5;
+    EXPECT_EQ(c->Position().point.x, 1);
+    EXPECT_EQ(c->Position().point.x, 1);
+    mem.now = 6;
+    EXPECT_EQ(c->Position().point.x, 2);
+    // A clock that goes back keeps the last answer until it passes it.
+    mem.now = 3;
+    EXPECT_EQ(c->Position().point.x, 2);
+    mem.now = 6;
+    EXPECT_EQ(c->Position().point.x, 2);
+    mem.now = 7;
+    EXPECT_EQ(c->Position().point.x, 3);
+}
+
+TEST_F(PositionerTest, WithoutAMemoryTheFirstAnswerStands)
+{
+    Counting *c = Find<Counting>("Count");
+    EXPECT_EQ(c->Position().point.x, 1);
+    EXPECT_EQ(c->Position().point.x, 1);
+    EXPECT_EQ(c->computed, 1);
+}
+
+TEST_F(PositionerTest, SharedSubPositionersAreComputedOncePerCycle)
+{
+    ClockMem mem;
+    Sample *near = Find<Sample>("Near");
+    Sample *far = Find<Sample>("Far");
+    Counting *count = Find<Counting>("Count");
+    // Far is a copy of Near and shares its source.
+    EXPECT_EQ(far->from.get(), count);
+    EXPECT_EQ(near->from.get(), count);
+    mem.now = 1;
+    EXPECT_EQ(near->Position().point.x, 3.5);
+    EXPECT_EQ(far->Position().point.x, -51.5);
+    EXPECT_EQ(count->computed, 1);
+}
+
+TEST_F(PositionerTest, ACopyComputesAfreshButKeepsItsParameters)
+{
+    ClockMem mem;
+    Sample *near = Find<Sample>("Near");
+    mem.now = 1;
+    near->Position();
+    MObject copy(near->Clone());
+    Sample *s = static_cast<Sample *>(copy.get());
+    EXPECT_EQ(Text(s->Name()), "SAMPLE");
+    EXPECT_EQ(s->x, 2.5);
+    EXPECT_EQ(s->from.get(), near->from.get());
+    // Its own cache is empty, so it asks its source, which answers from its.
+    EXPECT_EQ(s->Position().point.x, 3.5);
+}
+
+TEST_F(PositionerTest, DescriptionsAreReadAndWrittenBack)
+{
+    EXPECT_EQ(Text(Find<Sample>("Near")->Representation()), "(SAMPLE:(FROM:Count,X:2.5,N:3))");
+    // Only the keys given change; the definition built on keeps its own.
+    EXPECT_EQ(Text(Find<Sample>("Far")->Representation()), "(SAMPLE:(FROM:Count,X:-52.5,N:3))");
+    EXPECT_EQ(Text(Find<Sample>("Near")->Representation()), "(SAMPLE:(FROM:Count,X:2.5,N:3))");
+    // A key without value is a flag; numbers that are no numbers read as 0.
+    EXPECT_EQ(Text(Find<Sample>("Flagged")->Representation()), "(SAMPLE:(FROM:COUNTING,X:0,N:0,F))");
+    Sample *odd = Find<Sample>("Odd");
+    EXPECT_EQ(odd->x, 0);
+    EXPECT_EQ(odd->n, 7);
+    EXPECT_EQ(odd->flag, 2);
+    EXPECT_EQ(Text(ZPPositioner().Representation()), "(BASE)");
+}
+
+TEST_F(PositionerTest, AnUnknownSubPositionerIsReportedAndLeftEmpty)
+{
+    Sample *lost = Find<Sample>("Lost");
+    EXPECT_TRUE(lost->from.null());
+    EXPECT_TRUE(log.Has("Unable to establish sub positioner object (Nowhere)"));
+    EXPECT_EQ(lost->Position().error, -1);
+}
+
+TEST_F(PositionerTest, TheBaseAnswersTheOrigin)
+{
+    ZPPositioner *base = Find<ZPPositioner>("BASE");
+    MOPosition p = base->Position();
+    EXPECT_EQ(p.error, 0);
+    EXPECT_EQ(Text(p.Display()), "(Point:(X:0,Y:0))");
+    EXPECT_EQ(Text(MOPosition(-1).Display()), "ERR(-1),(Point:(X:0,Y:0))");
+    MObject clone(base->Clone());
+    EXPECT_EQ(Text(clone.Display()), "(BASE)");
+}
+
+TEST_F(PositionerTest, PrototypesRegisterOnceUnderTheirKeywords)
+{
+    std::vector<MObjectBase *> prototypes = ZPPrototypes();
+    ASSERT_FALSE(prototypes.empty());
+    for (MObjectBase *p : prototypes) {
+        MObject held(p);
+        MCString keyword = registry.ProcessDescription(p->Representation()).name;
+        MOR_ORV r = registry.FindObject(keyword);
+        EXPECT_EQ(r.error, 0) << keyword;
+        EXPECT_EQ(Text(r.object->Representation()), Text(p->Representation()));
+    }
+    std::string before = Text(registry.Display());
+    registry.LibraryObjects();
+    EXPECT_EQ(log.Count("ZPRegistry::AutoRegister : Failed to register object. Already registered?"),
+              (int)prototypes.size() + 2);
+    EXPECT_EQ(Text(registry.Display()), before);
+
+    registry.AutoRegister(MObject());
+    EXPECT_TRUE(log.Has("ZPRegistery::AutoRegister : No Object to register."));
+    registry.AutoRegister(MObject(new Nameless()));
+    EXPECT_TRUE(log.Has("ZPRegistry::AutoRegister : Unable to find object name. Not registering."));
+    EXPECT_EQ(Text(registry.Display()), before);
+}
