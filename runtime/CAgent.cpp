@@ -142,9 +142,11 @@ void CAgent::Abort(const char *text, int code)
 
 void CAgent::DoExit(int code)
 {
-  m_Status = code;
   // Leave at once: the other threads may still run, so neither the agent's
-  // destructor nor the static destructors may run under them.
+  // destructor nor the static destructors may run under them. The status is
+  // left as it is: a status other than 1 would send the actuators into their
+  // shutdown, closing the socket the sensors are still receiving on, while
+  // the process leaves.
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);

@@ -2,6 +2,8 @@
 // under a time limit: the handshake's exit codes, the start-up transcript,
 // the cycles it plays, its farewell and its end when the server is lost.
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,25 @@ namespace
 using Datagrams = std::vector<ScriptedServer::Datagram>;
 
 const int kLimitMs = 20000;
+
+// The agent reads the server's clock from sense_body; the counters say how
+// many commands of each kind the server executed.
+std::string SenseBody(int time, int kicks = 0, int dashes = 0, int turns = 0, int says = 0,
+                      int necks = 0, int head = 0)
+{
+  std::ostringstream text;
+  text << "(sense_body " << time << " (view_mode high normal) (stamina 8000 1) (speed 0 0)"
+       << " (head_angle " << head << ") (kick " << kicks << ") (dash " << dashes << ") (turn "
+       << turns << ") (say " << says << ") (turn_neck " << necks << "))";
+  return text.str();
+}
+
+std::string See(int time)
+{
+  std::ostringstream text;
+  text << "(see " << time << " ((f c) 10 0 0 0) ((f r t) 70.8 -28) ((g r) 62.8 0) ((b) 5 10))";
+  return text.str();
+}
 
 // The commands that reached the player port, in order.
 std::vector<std::string> Commands(const Datagrams &got)
@@ -88,3 +109,173 @@ TEST(EndToEnd, AHalfOtherThanOneOrTwoEndsWithTheUsageAfterConnecting)
 }
 }
 
+namespace
+{
+// stdout must hold the parts in this order.
+::testing::AssertionResult InOrder(const std::string &text, const std::vector<std::string> &parts)
+{
+  size_t at = 0;
+  for (const std::string &part : parts)
+  {
+    const size_t found = text.find(part, at);
+    if (found == std::string::npos)
+      return ::testing::AssertionFailure() << "missing or out of order: \"" << part << "\" in\n"
+                                           << text;
+    at = found + part.size();
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::vector<std::string> LinesWith(const std::string &text, const std::string &part,
+                                   const std::string &except = "\x01")
+{
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  std::string line;
+  while (std::getline(in, line))
+    if (line.find(part) != std::string::npos && line.find(except) == std::string::npos)
+      lines.push_back(line);
+  return lines;
+}
+
+size_t CountPrefix(const std::vector<std::string> &commands, const std::string &prefix)
+{
+  return static_cast<size_t>(std::count_if(commands.begin(), commands.end(),
+                                           [&](const std::string &c) { return c.rfind(prefix, 0) == 0; }));
+}
+
+TEST(EndToEnd, BeforeKickOffThePlayerTakesItsPlaceAndLeavesAtHalfTime)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init l 9 before_kick_off)").Send(SenseBody(0)).Send(See(0), 10);
+  // The clock stands at 0 until kick-off; the server still reports.
+  for (int i = 0; i < 15; i++)
+    server.Send(SenseBody(0), 100);
+  server.Send("(hear 0 referee half_time)", 20).AwaitCommand("(bye)");
+  AgentProcess agent(AGENT_BINARY);
+  agent.WriteConfig(server.RequestPort());
+  ASSERT_TRUE(agent.Start({"1", "p"}));
+  server.Start();
+  ASSERT_TRUE(agent.Wait(kLimitMs)) << agent.Out() << agent.Err();
+  EXPECT_EQ(0, agent.Code());
+  EXPECT_EQ("", agent.Err());
+
+  const std::string out = agent.Out();
+  EXPECT_TRUE(InOrder(out, {"[------> Dravon Tarroks 2000 v1.1 by <------]\n",
+                            "[--------- Attempting to read server.conf ---------]\n",
+                            "[--------Creating Modules---------]\n",
+                            "[************** AGENT UP AND RUNNING **************]\n\n"}));
+  const size_t running = out.find("AGENT UP AND RUNNING");
+  EXPECT_NE(std::string::npos, out.find("Starting SENSORS thread...\n", running));
+  EXPECT_NE(std::string::npos, out.find("Starting ACTUATORS thread...\n", running));
+  // The farewell ends the process at once: no destructor runs.
+  EXPECT_EQ(std::string::npos, out.find("AGENT KILLED"));
+
+  const std::vector<std::string> commands = Commands(server.Received());
+  ASSERT_GE(commands.size(), 2u);
+  // Number 9 of four-three-three waits at (-1, -25): nobody stands in the
+  // other half at kick-off.
+  EXPECT_EQ("(move -1 -25)\n", commands[0]);
+  EXPECT_EQ("(bye)", commands.back());
+  // One pass per wait for a cycle that does not come: the loop does not
+  // spin while the clock stands.
+  const size_t moves = CountPrefix(commands, "(move -1 -25)\n");
+  EXPECT_EQ(moves, CountPrefix(commands, "(move "));
+  EXPECT_GE(moves, 2u);
+  EXPECT_LE(moves, 12u);
+}
+
+TEST(EndToEnd, OneBundleACycleLostCommandsAndTheEndOfALostServer)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init l 9 before_kick_off)").Send(SenseBody(0)).Send(See(0), 10);
+  server.Send("(hear 0 referee play_on)", 1100);
+  // The server's counts: two kicks from cycle 5 on, a dash and three turns
+  // from 8 on, four says from 10 on; the agent sent none of them.
+  for (int t = 1; t <= 12; t++)
+  {
+    const int kicks = t >= 5 ? 2 : 0;
+    const int dashes = t >= 8 ? 1 : 0;
+    const int turns = t >= 8 ? 3 : 0;
+    const int says = t >= 10 ? 4 : 0;
+    server.Send(SenseBody(t, kicks, dashes, turns, says), 100).Send(See(t), 10);
+  }
+  server.GoAway(100);
+  AgentProcess agent(AGENT_BINARY);
+  agent.WriteConfig(server.RequestPort());
+  ASSERT_TRUE(agent.Start({"1", "p"}));
+  server.Start();
+  ASSERT_TRUE(agent.Wait(kLimitMs)) << agent.Out() << agent.Err();
+  EXPECT_EQ(0, agent.Code());
+
+  const std::string err = agent.Err();
+  const std::vector<std::string> lost = LinesWith(err, "Check4LostActions", "TURNNECK");
+  const std::vector<std::string> expected = {
+    "ERROR: CAgent: Check4LostActions: Server has missed a KICK on cycle 4",
+    "ERROR: CAgent: Check4LostActions: Server has missed a DASH on cycle 7",
+    "ERROR: CAgent: Check4LostActions: Server has missed a TURN on cycle 7",
+    "ERROR: CAgent: Check4LostActions: Server has missed a SAY on cycle 9"};
+  EXPECT_EQ(expected, lost) << err;
+
+  // A neck turn a cycle at most, each its own datagram.
+  const std::vector<std::string> commands = Commands(server.Received());
+  const size_t necks = CountPrefix(commands, "(turn_neck ");
+  EXPECT_GE(necks, 1u);
+  EXPECT_LE(necks, 12u + 6u);
+
+  // The lost server ends all three threads; the summary and the agent's
+  // destructor follow.
+  EXPECT_TRUE(InOrder(err, {"\n### NUMBER OF CYCLES WHERE AGENT DID NOT SEND ALL DESIRED ACTIONS = ",
+                            "\n\nOn cycle 12 agent 9 is SHUTTING DOWN !\n"}));
+  EXPECT_TRUE(InOrder(agent.Out(), {"Actions sent by agent:\n\n # Kicks = 2\n # Dash  = 1\n"
+                                    " # Turn  = 3\n # Say   = 4\n",
+                                    "[--------Deleting Modules---------]\n",
+                                    "++++++++++ AGENT KILLED +++++++++++\n"}));
+}
+
+// A team-mate's message: the team's identifier, then the rest of 511
+// characters in the message alphabet.
+std::string TeamMessage(int time)
+{
+  std::string text = "Tarroks00";
+  while (text.size() < 511)
+    text += static_cast<char>('A' + (text.size() + time) % 26);
+  std::ostringstream hear;
+  hear << "(hear " << time << " 30 " << text << ")";
+  return hear.str();
+}
+
+// Fast cycles for the thread checkers: visuals only every other cycle and a
+// little after the cycle starts, so that neck turns wait for them and go out
+// from the sensors thread, while team-mates talk.
+TEST(EndToEnd, AThousandFastCycles)
+{
+  const int cycles = 1000;
+  ScriptedServer server;
+  server.AwaitRequest("(init l 9 before_kick_off)").Send(SenseBody(0)).Send(See(0), 5);
+  server.Send("(hear 0 referee kick_off_l)", 1100).Send("(hear 0 referee play_on)");
+  for (int t = 1; t <= cycles; t++)
+  {
+    server.Send(SenseBody(t), t % 2 ? 1 : 2);
+    if (t % 2)
+      server.Send(See(t), 1);
+    if (t % 10 == 0)
+      server.Send(TeamMessage(t));
+  }
+  server.GoAway(100);
+  AgentProcess agent(AGENT_BINARY);
+  agent.WriteConfig(server.RequestPort());
+  ASSERT_TRUE(agent.Start({"1", "p"}));
+  server.Start();
+  ASSERT_TRUE(agent.Wait(60000)) << agent.Err();
+  EXPECT_EQ(0, agent.Code());
+  const std::string err = agent.Err();
+  EXPECT_EQ(std::string::npos, err.find("ThreadSanitizer")) << err;
+  EXPECT_EQ(std::string::npos, err.find("Critical Malfunction")) << err;
+  std::ostringstream end;
+  end << "On cycle " << cycles << " agent 9 is SHUTTING DOWN !\n";
+  EXPECT_NE(std::string::npos, err.find(end.str())) << err;
+  EXPECT_NE(std::string::npos, agent.Out().find("++++++++++ AGENT KILLED +++++++++++"));
+  EXPECT_GT(CountPrefix(Commands(server.Received()), "(turn_neck "), 10u);
+}
+}

@@ -10,6 +10,7 @@
 #include "CAgent.h"
 #include "Defaults.h"
 #include "MCDictIniSafe.h"
+#include "Records.h"
 
 namespace
 {
@@ -82,5 +83,32 @@ TEST_F(CycleWaitTest, WithoutANewCycleTheWaitEndsAtItsLimit)
   // max_sim_step_wait: 300 ms by default.
   EXPECT_GE(waited, 290);
   EXPECT_LT(waited, 2000);
+}
+
+// The sensors' first receive fails (there is no socket at all): the three
+// threads end, the loop reports and hands back the status.
+TEST_F(CycleWaitTest, AFailedReceiveEndsTheThreadsAndTheLoopReports)
+{
+  struct socket none = {};
+  none.socketfd = -1;
+  agent->SetSSocket(none);
+  agent->SetASocket(none);
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  const Clock::time_point start = Clock::now();
+  const int status = agent->MainLoop();
+  const long took = MsSince(start);
+  const std::string err = testing::internal::GetCapturedStderr();
+  const std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(0, status);
+  // The one-second pause before the first pass, then at most an actuator
+  // wait for the actuators to notice.
+  EXPECT_LT(took, 5000);
+  EXPECT_NE(std::string::npos, out.find("Starting SENSORS thread...\n"));
+  EXPECT_NE(std::string::npos, out.find("Starting ACTUATORS thread...\n"));
+  EXPECT_NE(std::string::npos,
+            err.find("\n### NUMBER OF CYCLES WHERE AGENT DID NOT SEND ALL DESIRED ACTIONS = 0\n\n"
+                     "On cycle 0 agent ? is SHUTTING DOWN !\n"))
+    << err;
 }
 }

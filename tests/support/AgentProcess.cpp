@@ -82,8 +82,10 @@ bool AgentProcess::Start(const std::vector<std::string> &args)
       _exit(127);
     dup2(out, 1);
     dup2(err, 2);
-    close(out);
-    close(err);
+    // The test's own sockets (a scripted server's ports among them) must
+    // not live on in the agent, or closing them would not close the port.
+    for (int fd = 3; fd < 1024; fd++)
+      close(fd);
     std::vector<char *> argv;
     argv.push_back(const_cast<char *>(m_Binary.c_str()));
     for (const std::string &arg : args)

@@ -1,0 +1,103 @@
+// Sending the cycle's bundle: one datagram a command in the fixed order,
+// only in its own cycle; deferred scans sent once the visual is in.
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "AgentRig.h"
+#include "ScriptedServer.h"
+
+namespace
+{
+using Datagrams = std::vector<ScriptedServer::Datagram>;
+
+class BundleSendTest : public AgentOnServer
+{
+protected:
+  void SetUp() override
+  {
+    agent.Actuators()->SetMaxSimStepWait(50);
+    agent.StartActuators();
+    agent.SetTime(5);
+  }
+
+  // Waits for n commands, then a little longer to see that no more come.
+  std::vector<std::string> Await(size_t n)
+  {
+    server.WaitFor([n](const Datagrams &got) { return Texts(got).size() >= n; }, 3000);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    return Texts(server.Received());
+  }
+};
+
+TEST_F(BundleSendTest, EveryKindGoesOutAsItsOwnDatagramInTheFixedOrder)
+{
+  CBehaviours *brain = agent.Brain();
+  // Queued in the opposite order to the one they leave in.
+  brain->SenseBody();
+  brain->ChangeView("narrow", "low");
+  brain->Say("hello");
+  brain->TurnNeck(40);
+  brain->Kick(50, 30);
+  EXPECT_EQ(1, brain->SendAllActions(5));
+  EXPECT_EQ((std::vector<std::string>{"(kick 50.00 30.00)\n", "(turn_neck 40.00)\n",
+                                      "(say hello)\n", "(change_view narrow low)\n",
+                                      "(sense_body)\n"}),
+            Await(5));
+  EXPECT_EQ(5, brain->GetLastQueue().time);
+  EXPECT_EQ(-999, brain->GetQueue().time);
+}
+
+TEST_F(BundleSendTest, ANeckTurnAloneIsABundleAndAnOldBundleSendsNothing)
+{
+  CBehaviours *brain = agent.Brain();
+  brain->TurnNeck(-30);
+  EXPECT_EQ(1, brain->SendAllActions(5));
+  EXPECT_EQ((std::vector<std::string>{"(turn_neck -30.00)\n"}), Await(1));
+
+  // Filled in cycle 5, offered in cycle 6: dropped whole.
+  brain->Dash(80);
+  brain->TurnNeck(20);
+  agent.SetTime(6);
+  EXPECT_EQ(0, brain->SendAllActions(6));
+  // The pass ran for cycle 6 but the clock moved on before sending.
+  brain->Dash(80);
+  agent.SetTime(7);
+  EXPECT_EQ(0, brain->SendAllActions(6));
+  EXPECT_EQ(1u, Await(1).size());
+  EXPECT_EQ(CMD_DASH, brain->GetLastQueue().command);
+}
+
+TEST_F(BundleSendTest, ADeferredScanGoesOutWithTheVisualOfItsBundlesCycle)
+{
+  CBehaviours *brain = agent.Brain();
+  brain->SenseBody();
+  brain->QueueScan(SCAN_NECK, 25);
+  // A visual of another cycle does not release it.
+  agent.SetLastVisualTime(4);
+  brain->SendQueuedScans();
+  agent.SetLastVisualTime(5);
+  brain->SendQueuedScans();
+  EXPECT_EQ((std::vector<std::string>{"(turn_neck 25.00)\n"}), Await(1));
+
+  // Sent bundles keep their scan for a visual that comes late.
+  EXPECT_EQ(1, brain->SendAllActions(5));
+  brain->QueueScan(SCAN_BODY, 20);
+  brain->SendQueuedScans();
+  EXPECT_EQ((std::vector<std::string>{"(turn_neck 25.00)\n", "(sense_body)\n",
+                                      "(turn_neck 25.00)\n"}),
+            Await(3));
+
+  // A body scan turns by the moment for the present speed.
+  agent.SetTime(6);
+  brain->SenseBody();
+  brain->QueueScan(SCAN_BODY, 20);
+  agent.SetLastVisualTime(6);
+  brain->SendQueuedScans();
+  EXPECT_EQ("(turn 20.00)\n", Await(4).back());
+}
+}
