@@ -23,7 +23,7 @@ class MObjectRegistry;
 // writes them back in Representation, copies its parameters and the
 // handles of its sub-positioners in Clone, and computes in __Position. It
 // asks other positioners only through Position(), so a positioner shared by
-// many is computed once per cycle. A new kind is listed in Positioning.h.
+// many is computed once per cycle. A new kind is listed in Positioning.cpp.
 class ZPPositioner : public MObjectBase
 {
 public:

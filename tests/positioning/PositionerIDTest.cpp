@@ -122,24 +122,6 @@ TEST_F(PositionerIDTest, ErrorsAreReportedAndGiveTheOrigin)
     EXPECT_TRUE(log.Has("X ZPPositioner::GetPosition : Positioner returned error : -1"));
 }
 
-TEST_F(PositionerIDTest, TheTestConstructorIgnoresItsVector)
-{
-    ZPPositionerID p(MCString("Plain"), CVector(5, 5));
-    EXPECT_TRUE(p.valid());
-    EXPECT_TRUE(log.Has("ZPPositionerID: Bad constructor, use for testing only."));
-    EXPECT_TRUE(log.Has("ZPPositionerID: Vector ignored."));
-    EXPECT_EQ(p.GetPosition().GetX(), 0);
-}
-
-TEST_F(PositionerIDTest, LookupsBeforeSetUpAreWarnedAbout)
-{
-    ZPPositionerID::SetUpComplete = 0;
-    ZPPositionerID p("Plain");
-    ZPPositionerID::SetUpComplete = 1;
-    EXPECT_TRUE(log.Has("ZPPositionerID: Attempt to initialise positioner before registry setup. Expect BAD "
-                        "THINGS(tm) to happen."));
-}
-
 TEST(ZPLELogTest, LinkedItSwallowsAllButTheConsoleEcho)
 {
     ZPLELog logger;
