@@ -149,7 +149,7 @@ TEST(EndToEnd, BeforeKickOffThePlayerTakesItsPlaceAndLeavesAtHalfTime)
   ScriptedServer server;
   server.AwaitRequest("(init l 9 before_kick_off)").Send(SenseBody(0)).Send(See(0), 10);
   // The clock stands at 0 until kick-off; the server still reports.
-  for (int i = 0; i < 15; i++)
+  for (int i = 0; i < 25; i++)
     server.Send(SenseBody(0), 100);
   server.Send("(hear 0 referee half_time)", 20).AwaitCommand("(bye)");
   AgentProcess agent(AGENT_BINARY);

@@ -2,12 +2,16 @@
 // sensors lose the server, on an agent in this process.
 
 #include <chrono>
+#include <ctime>
 #include <memory>
 #include <thread>
 
 #include <gtest/gtest.h>
 
+#include "AgentRig.h"
 #include "CAgent.h"
+#include "Comms.h"
+#include "ScriptedServer.h"
 #include "Defaults.h"
 #include "MCDictIniSafe.h"
 #include "Records.h"
@@ -110,5 +114,42 @@ TEST_F(CycleWaitTest, AFailedReceiveEndsTheThreadsAndTheLoopReports)
             err.find("\n### NUMBER OF CYCLES WHERE AGENT DID NOT SEND ALL DESIRED ACTIONS = 0\n\n"
                      "On cycle 0 agent ? is SHUTTING DOWN !\n"))
     << err;
+  testing::internal::CaptureStdout();
+  agent.reset();
+  EXPECT_NE(std::string::npos,
+            testing::internal::GetCapturedStdout().find("++++++++++ AGENT KILLED +++++++++++"));
+}
+
+// A player at its kick-off place with nothing seen yet has nothing to send
+// while the clock stands; the loop must still wait for each cycle rather
+// than decide again at once, and no pass counts as missed.
+TEST(IdleLoop, NothingToSendAndTheLoopStillWaits)
+{
+  ScriptedServer server;
+  server.Wait(2000).GoAway();
+  server.Start();
+  MCDictIniSafe config;
+  testing::internal::CaptureStdout();
+  TestAgent agent(config);
+  testing::internal::GetCapturedStdout();
+  agent.Connect(server.RequestPort());
+  ASSERT_EQ(0, LockOnServer(agent.GetSSocket()));
+  agent.SetUNum(9);
+  agent.SetGPos(CVector(-1, -25));
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  const std::clock_t cpu = std::clock();
+  const int status = agent.MainLoop();
+  const double seconds = static_cast<double>(std::clock() - cpu) / CLOCKS_PER_SEC;
+  const std::string err = testing::internal::GetCapturedStderr();
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(0, status);
+  // A spinning loop would burn the whole second it had.
+  EXPECT_LT(seconds, 0.5);
+  EXPECT_NE(std::string::npos,
+            err.find("### NUMBER OF CYCLES WHERE AGENT DID NOT SEND ALL DESIRED ACTIONS = 0\n"))
+    << err;
+  EXPECT_NE(std::string::npos, err.find("On cycle 0 agent 9 is SHUTTING DOWN !\n")) << err;
+  EXPECT_TRUE(Texts(server.Received()).empty());
 }
 }
