@@ -2,81 +2,15 @@
 // placement, on a brain wired to a real agent and world model.
 
 #include <cstring>
-#include <new>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "CActuators.h"
-#include "CAgent.h"
-#include "CBehaviours.h"
-#include "CMemory.h"
-#include "CPlayMode.h"
-#include "CSensors.h"
-#include "Defaults.h"
-#include "MCDictIniSafe.h"
+#include "AgentHarness.h"
+#include "BundleFixture.h"
 
 namespace
 {
-CModuleSet g_Made;
-
-CModuleSet MakeModules(CMediator *mediator)
-{
-  g_Made.brain = new (std::nothrow) CBehaviours(mediator);
-  g_Made.memory = new (std::nothrow) CMemory(mediator);
-  g_Made.sensors = new (std::nothrow) CSensors(mediator);
-  g_Made.actuators = new (std::nothrow) CActuators(mediator);
-  g_Made.playmode = new (std::nothrow) CPlayMode(mediator);
-  return g_Made;
-}
-
-class BrainAgent : public CAgent
-{
-public:
-  explicit BrainAgent(MCDictIniSafe &config) : CAgent(config, MakeModules) {}
-};
-
-class BundleTest : public ::testing::Test
-{
-protected:
-  void SetUp() override
-  {
-    primeini(config);
-    config.setsafe(0);
-    testing::internal::CaptureStdout();
-    agent.reset(new BrainAgent(config));
-    testing::internal::GetCapturedStdout();
-    brain = g_Made.brain;
-    agent->SetTime(42);
-    agent->SetUNum(9);
-    sensebody sb;
-    std::memset(&sb, 0, sizeof sb);
-    std::strcpy(sb.view_width, "normal");
-    std::strcpy(sb.view_quality, "high");
-    sb.stamina = 3500;
-    agent->SetSB(sb);
-  }
-
-  void TearDown() override
-  {
-    testing::internal::CaptureStdout();
-    agent.reset();
-    testing::internal::GetCapturedStdout();
-  }
-
-  void SetBody(float speed, float head)
-  {
-    sensebody sb = agent->GetSB();
-    sb.speed = speed;
-    sb.head_angle = head;
-    agent->SetSB(sb);
-  }
-
-  MCDictIniSafe config;
-  std::unique_ptr<BrainAgent> agent;
-  CBehaviours *brain = nullptr;
-};
-
 TEST_F(BundleTest, StartsEmptyAndStampsTheCycleOnEveryWrite)
 {
   ACTIONQUEUE q = brain->GetQueue();

@@ -1,0 +1,38 @@
+#ifndef BUNDLEFIXTURE_H
+#define BUNDLEFIXTURE_H
+
+#include <cstring>
+
+#include "AgentHarness.h"
+
+// A recording agent at cycle 42 as number 9, standing still with the neck
+// straight, full stamina and the view normal and high.
+class BundleTest : public AgentFixture
+{
+protected:
+  void SetUp() override
+  {
+    AgentFixture::SetUp();
+    brain = agent->brain;
+    agent->SetTime(42);
+    agent->SetUNum(9);
+    sensebody sb;
+    std::memset(&sb, 0, sizeof sb);
+    std::strcpy(sb.view_width, "normal");
+    std::strcpy(sb.view_quality, "high");
+    sb.stamina = 3500;
+    agent->SetSB(sb);
+  }
+
+  void SetBody(float speed, float head)
+  {
+    sensebody sb = agent->GetSB();
+    sb.speed = speed;
+    sb.head_angle = head;
+    agent->SetSB(sb);
+  }
+
+  CBehaviours *brain = nullptr;
+};
+
+#endif
