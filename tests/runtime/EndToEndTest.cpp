@@ -164,6 +164,7 @@ TEST(EndToEnd, BeforeKickOffThePlayerTakesItsPlaceAndLeavesAtHalfTime)
   EXPECT_TRUE(InOrder(out, {"[------> Dravon Tarroks 2000 v1.1 by <------]\n",
                             "[--------- Attempting to read server.conf ---------]\n",
                             "[--------Creating Modules---------]\n",
+                            "Agent Connected to Server: \nTeam Name   = TestTeam\n",
                             "[************** AGENT UP AND RUNNING **************]\n\n"}));
   const size_t running = out.find("AGENT UP AND RUNNING");
   EXPECT_NE(std::string::npos, out.find("Starting SENSORS thread...\n", running));
