@@ -1,10 +1,118 @@
 #ifndef CPLAYER_H
 #define CPLAYER_H
 
-// A player as the world model knows it. Only the type is needed so far: the
-// world model's own work gives it its fields.
+#include <iosfwd>
+
+#include "CVector.h"
+
+// A player as the world model knows it: a team-mate, an opponent, one whose
+// team is not known, or the agent itself (side 'h'). Facings are degrees;
+// a global body facing of -998 or below means the body was not seen.
 class CPlayer
 {
+public:
+  CPlayer();
+
+  void Init(int unum, char side, float size, float decay, float speedMax, float confThr);
+
+  // As the ball's, but never nearer than the two players' bodies allow.
+  void UpdateRPos(CVector ownPos, float facing, int time);
+  void UpdateRBPos(CVector ownPos, float bodyFacing, int time);
+
+  bool GetPositionValid() const;
+  // A player's motion is as well known as its position.
+  bool GetVelocityValid() const;
+  bool GetBodyAngleValid() const;
+
+  // Where this player's uniform number stands in a formation (-1, 0 or 1);
+  // (999, 999) for anything else.
+  CVector GetHomePos(int formation) const;
+
+  void Display(std::ostream &out) const;
+
+  int GetTime() const { return m_Time; }
+  int GetUNum() const { return m_UNum; }
+  char GetSide() const { return m_Side; }
+  bool GetIsGoalie() const { return m_IsGoalie; }
+  float GetConf() const { return m_Conf; }
+  int GetSource() const { return m_Source; }
+  bool GetIsTired() const { return m_IsTired; }
+  int GetIsTiredTime() const { return m_IsTiredTime; }
+  CVector GetGPos() const { return m_GPos; }
+  float GetGX() const { return m_GPos.GetX(); }
+  float GetGY() const { return m_GPos.GetY(); }
+  float GetGMag() const { return m_GPos.GetMag(); }
+  float GetGDir() const { return m_GPos.GetDir(); }
+  CVector GetRPos() const { return m_RPos; }
+  float GetRX() const { return m_RPos.GetX(); }
+  float GetRY() const { return m_RPos.GetY(); }
+  float GetRMag() const { return m_RPos.GetMag(); }
+  float GetRDir() const { return m_RPos.GetDir(); }
+  CVector GetRBPos() const { return m_RBPos; }
+  float GetRBX() const { return m_RBPos.GetX(); }
+  float GetRBY() const { return m_RBPos.GetY(); }
+  float GetRBMag() const { return m_RBPos.GetMag(); }
+  float GetRBDir() const { return m_RBPos.GetDir(); }
+  float GetRFacing() const { return m_RFacing; }
+  float GetRBFacing() const { return m_RBFacing; }
+  float GetGFacing() const { return m_GFacing; }
+  float GetGBFacing() const { return m_GBFacing; }
+  float GetDistChng() const { return m_DistChng; }
+  float GetDirChng() const { return m_DirChng; }
+  CVector GetVelocity() const { return m_Velocity; }
+  // The speed and heading of the player, not of a position.
+  float GetMag() const { return m_Velocity.GetMag(); }
+  float GetDir() const { return m_Velocity.GetDir(); }
+  float GetSize() const { return m_Size; }
+  float GetDecay() const { return m_Decay; }
+  float GetSpeedMax() const { return m_SpeedMax; }
+  float GetConfThr() const { return m_ConfThr; }
+
+  void SetTime(int time) { m_Time = time; }
+  void SetUNum(int unum) { m_UNum = unum; }
+  void SetSide(char side) { m_Side = side; }
+  void SetIsGoalie(bool goalie) { m_IsGoalie = goalie; }
+  void SetConf(float conf) { m_Conf = conf; }
+  void SetSource(int source) { m_Source = source; }
+  void SetIsTired(bool tired) { m_IsTired = tired; }
+  void SetIsTiredTime(int time) { m_IsTiredTime = time; }
+  void SetRPos(CVector pos) { m_RPos = pos; }
+  void SetRMag(float mag) { m_RPos.SetMag(mag); }
+  void SetRBMag(float mag) { m_RBPos.SetMag(mag); }
+  void SetGPos(CVector pos) { m_GPos = pos; }
+  void SetGFacing(float facing) { m_GFacing = facing; }
+  void SetGBFacing(float facing) { m_GBFacing = facing; }
+  void SetRFacing(float facing) { m_RFacing = facing; }
+  void SetRBFacing(float facing) { m_RBFacing = facing; }
+  void SetDistChng(float change) { m_DistChng = change; }
+  void SetDirChng(float change) { m_DirChng = change; }
+  void SetVelocity(CVector velocity) { m_Velocity = velocity; }
+  void SetMag(float speed) { m_Velocity.SetMag(speed); }
+  void SetDir(float dir) { m_Velocity.SetDir(dir); }
+
+private:
+  float m_Size;
+  float m_Decay;
+  float m_SpeedMax;
+  float m_ConfThr;
+  int m_UNum;
+  char m_Side;
+  int m_Time;
+  CVector m_RPos;
+  CVector m_RBPos;
+  float m_DistChng;
+  float m_DirChng;
+  float m_RBFacing;
+  float m_RFacing;
+  bool m_IsGoalie;
+  float m_Conf;
+  CVector m_GPos;
+  float m_GBFacing;
+  float m_GFacing;
+  CVector m_Velocity;
+  bool m_IsTired;
+  int m_IsTiredTime;
+  int m_Source;
 };
 
 #endif

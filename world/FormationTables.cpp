@@ -46,6 +46,14 @@ const FormationPoint *FormationTable(int formation)
   }
 }
 
+CVector FormationHomePos(int formation, int unum)
+{
+  const FormationPoint *table = FormationTable(formation);
+  if (!table || unum < 1 || unum > 11)
+    return CVector(999, 999);
+  return CVector(static_cast<float>(table[unum - 1].x), static_cast<float>(table[unum - 1].y));
+}
+
 int FormationRole(int formation, int unum)
 {
   if (unum < 1 || unum > 11 || formation < -1 || formation > 1)

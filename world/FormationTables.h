@@ -5,6 +5,8 @@
 // own frame (own goal at negative x, y growing downwards), and the role the
 // formation gives it.
 
+#include "CVector.h"
+
 struct FormationPoint
 {
   int x;
@@ -17,6 +19,10 @@ extern const FormationPoint FiveThreeTwo[11];
 
 // The table of a formation (-1, 0 or 1), or null for any other value.
 const FormationPoint *FormationTable(int formation);
+
+// Where a uniform number stands in a formation; (999, 999) for a number
+// outside 1-11 or an unknown formation.
+CVector FormationHomePos(int formation, int unum);
 
 // The role (1 goalkeeper to 4 forward) of a uniform number in a formation; 0
 // for a number outside 1-11 or an unknown formation.

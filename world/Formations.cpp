@@ -29,10 +29,7 @@ Role CBehaviours::GetRole(int unum) const
 
 CVector CBehaviours::GetHomePos(int unum) const
 {
-  const FormationPoint *table = FormationTable(m_FormationID);
-  if (!table || unum < 1 || unum > 11)
-    return CVector(999, 999);
-  return CVector(static_cast<float>(table[unum - 1].x), static_cast<float>(table[unum - 1].y));
+  return FormationHomePos(m_FormationID, unum);
 }
 
 CVector CBehaviours::GetHomePos() const

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "CBall.h"
+#include "CFlag.h"
+#include "CGoal.h"
+#include "CLine.h"
+#include "CPlayer.h"
+
+namespace
+{
+void ExpectAt(CVector v, float x, float y)
+{
+  EXPECT_NEAR(v.GetX(), x, 1e-4) << "x";
+  EXPECT_NEAR(v.GetY(), y, 1e-4) << "y";
+}
+
+CBall DefaultBall()
+{
+  CBall ball;
+  ball.Init(0.085f, 0.94f, 2.7f, 1.0512711f, 0.4f, 0.962f, 5, 2.0f, 1.0f, 0.2f);
+  return ball;
+}
+
+CPlayer DefaultPlayer(int unum = 7, char side = 'l')
+{
+  CPlayer player;
+  player.Init(unum, side, 0.3f, 0.4f, 1.0f, 0.4f);
+  return player;
+}
+}
+
+TEST(LandmarkTest, ARecordSeenThisCycleKeepsWhatTheServerSaid)
+{
+  CFlag flag;
+  flag.Init(9, -52.5f, 7.01f, 0.5f);
+  flag.SetTime(10);
+  flag.SetRPos(CVector(3, 4));
+  flag.UpdateRPos(CVector(0, 0), 0, 10);
+  ExpectAt(flag.GetRPos(), 3, 4);
+  // Last seen a cycle ago: the global position decides, turned into the
+  // frame of the agent's neck.
+  flag.UpdateRPos(CVector(-42.5f, 7.01f), 90, 11);
+  ExpectAt(flag.GetRPos(), 0, 10);
+  EXPECT_NEAR(flag.GetRDir(), 90, 1e-3);
+  // A flag where the agent stands.
+  flag.UpdateRPos(CVector(-52.5f, 7.01f), 37, 12);
+  EXPECT_EQ(flag.GetRMag(), 0);
+}
+
+TEST(LandmarkTest, InitResetsTheSightingAndRevertingTwiceRestores)
+{
+  CGoal goal;
+  goal.Init('l', -52.5f, 0, 0.5f);
+  goal.SetTime(4);
+  goal.SetConf(1);
+  goal.Init('r', 52.5f, 3, 0.6f);
+  EXPECT_EQ(goal.GetTime(), 0);
+  EXPECT_EQ(goal.GetConf(), 0);
+  EXPECT_EQ(goal.GetID(), 'r');
+  EXPECT_FLOAT_EQ(goal.GetConfThr(), 0.6f);
+  goal.RevertSigns();
+  ExpectAt(goal.GetGPos(), -52.5f, -3);
+  goal.RevertSigns();
+  ExpectAt(goal.GetGPos(), 52.5f, 3);
+
+  CLine line;
+  line.Init('t', 0, -34, 0.5f);
+  EXPECT_FLOAT_EQ(line.GetGDir(), -90);
+  line.RevertSigns();
+  EXPECT_FLOAT_EQ(line.GetGDir(), 90);
+}
+
+TEST(LandmarkTest, DisplayWritesTheDumpLines)
+{
+  CFlag flag;
+  flag.Init(25, -50, -39, 0.5f);
+  flag.SetTime(12);
+  flag.SetConf(1);
+  flag.SetRPos(CVector(0, 10));
+  std::ostringstream flagText;
+  flag.Display(flagText);
+  EXPECT_EQ(flagText.str(),
+            "\tFLAG Time:12\n\tFLAG Conf: 1\n\tFLAG ID: 25\n\tFLAG GX: -50\n\tFLAG GY: -39\n"
+            "\tFLAG RDist: 10\n\tFLAG RDir: 90\n");
+
+  CLine line;
+  line.Init('b', 0, 34, 0.5f);
+  std::ostringstream lineText;
+  line.Display(lineText);
+  EXPECT_EQ(lineText.str(),
+            "\tLINE Time:0\n\tLINE Conf: 0\n\tLINE ID: b\n\tLINE RDist: 0\n\tLINE RDir: 0\n");
+
+  CGoal goal;
+  goal.Init('u', 0, 0, 0.5f);
+  std::ostringstream goalText;
+  goal.Display(goalText);
+  EXPECT_EQ(goalText.str(), "\tGOAL Time:0\n\tGOAL Conf: 0\n\tGOAL ID: u\n\tGOAL GX: 0\n"
+                            "\tGOAL GY: 0\n\tGOAL RDist: 0\n\tGOAL RDir: 0\n");
+}
+
+TEST(BallTest, AFreshBallIsNowhereAndUnknown)
+{
+  const CBall ball = DefaultBall();
+  EXPECT_FALSE(ball.GetPositionValid());
+  EXPECT_FALSE(ball.GetVelocityValid());
+  ExpectAt(ball.GetGPos(), 999, 999);
+  ExpectAt(ball.GetRPos(), 999, 999);
+  EXPECT_TRUE(ball.GetUsePosBasedVelEst());
+  EXPECT_TRUE(ball.IsMoving());
+  for (int i = 0; i < CBall::PAST_KICKS; i++)
+    EXPECT_EQ(ball.GetPastKickTime(i), -999);
+}
+
+TEST(BallTest, RelativePositionsComeFromGlobalOnesWithAFloor)
+{
+  CBall ball = DefaultBall();
+  ball.SetConf(1);
+  ball.SetTime(5);
+  ball.SetGPos(CVector(10.1f, 0));
+  ball.UpdateRPos(CVector(10, 0), 0, 6);
+  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
+  ExpectAt(ball.GetRPos(), 0.4f, 0);
+  ball.SetGPos(CVector(10, 5));
+  ball.UpdateRPos(CVector(10, 0), 90, 5);  // seen in this cycle
+  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
+  ball.UpdateRBPos(CVector(10, 0), 90, 5);  // whatever the cycle
+  ExpectAt(ball.GetRBPos(), 5, 0);
+  // An invalid ball keeps what it had.
+  ball.SetConf(0.4f);
+  ball.UpdateRPos(CVector(0, 0), 0, 9);
+  ball.UpdateRBPos(CVector(0, 0), 0, 9);
+  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
+  ExpectAt(ball.GetRBPos(), 5, 0);
+}
+
+TEST(BallTest, CatchingWaitsForTheBanAndReachesExactlyTheCatchableLength)
+{
+  CBall ball = DefaultBall();
+  ball.SetConf(1);
+  ball.SetRPos(CVector(2, 0));
+  EXPECT_TRUE(ball.IsCatchable(100));
+  ball.SetRPos(CVector(2.01f, 0));
+  EXPECT_FALSE(ball.IsCatchable(100));
+  ball.SetRPos(CVector(0.5f, 0));
+  ball.SetLastCatchCycle(100);
+  EXPECT_FALSE(ball.IsCatchable(101));
+  EXPECT_FALSE(ball.IsCatchable(105));
+  EXPECT_TRUE(ball.IsCatchable(106));
+  ball.SetConf(0.3f);
+  EXPECT_FALSE(ball.IsCatchable(106));
+}
+
+TEST(BallTest, KickableAndMoving)
+{
+  CBall ball = DefaultBall();
+  ball.SetRPos(CVector(1.0512711f, 0));
+  EXPECT_FALSE(ball.IsKickable());
+  ball.SetRPos(CVector(0, 1.05f));
+  EXPECT_TRUE(ball.IsKickable());
+
+  ball.SetVelocity(CVector(0.1f, 0));
+  ball.SetVelConf(0.4f);  // at the threshold: not known, so maybe moving
+  EXPECT_TRUE(ball.IsMoving());
+  ball.SetVelConf(0.9f);
+  EXPECT_FALSE(ball.IsMoving());
+  ball.SetVelocity(CVector(0, 0.2f));
+  EXPECT_TRUE(ball.IsMoving());
+  // Speed and heading act on the velocity.
+  ball.SetDir(180);
+  ExpectAt(ball.GetVelocity(), -0.2f, 0);
+  ExpectAt(ball.GetRelativeVelocity(CVector(5, 5), 90), 0, 0.2f);
+}
+
+TEST(BallTest, TheKickRingWrapsAndForgetsLostKicks)
+{
+  CBall ball = DefaultBall();
+  for (int t = 1; t <= 8; t++)
+    ball.SetPastKick(CVector(static_cast<float>(t), 0), t);
+  EXPECT_EQ(ball.GetPastKickIdx(), 1);
+  EXPECT_EQ(ball.GetPastKickTime(0), 8);
+  EXPECT_EQ(ball.GetPastKickTime(1), 2);
+  EXPECT_EQ(ball.GetPastKickTime(CBall::PastKickDec(0)), 7);
+  EXPECT_EQ(CBall::PastKickInc(6), 0);
+  // Counting back past slot 0 stays in the ring.
+  EXPECT_EQ(ball.GetPastKickTime(-1), 7);
+
+  ball.SetPastKick(CVector(1, 1), 8);
+  ball.ForgetPastKick(8);
+  EXPECT_EQ(ball.GetPastKickEff(0).GetMag(), 0);
+  EXPECT_EQ(ball.GetPastKickEff(1).GetMag(), 0);
+  EXPECT_EQ(ball.GetPastKickTime(1), 8);
+  EXPECT_EQ(ball.GetPastKickEff(2).GetX(), 3);
+}
+
+TEST(BallTest, DisplayWritesTheDumpLines)
+{
+  CBall ball = DefaultBall();
+  ball.SetTime(3);
+  ball.SetConf(1);
+  ball.SetGPos(CVector(0, 2));
+  ball.SetVelocity(CVector(1, 0));
+  ball.SetRPos(CVector(-1, 0));
+  ball.SetDistChng(-999);
+  std::ostringstream text;
+  ball.Display(text);
+  EXPECT_EQ(text.str(), "\tBALL Time: 3\n\tBALL Conf: 1\n"
+                        "\tBALL GPos: X=0 Y=2 M=2 D=90\n"
+                        "\tBALL GVel: X=1 Y=0 M=1 D=0\n"
+                        "\tBALL RPos: X=-1 Y=0 M=1 D=180\n"
+                        "\tBALL RBPos: X=999 Y=999 M=1412.8 D=45\n"
+                        "\tBALL DistCh: -999\n\tBALL DirCh: 0\n\tBALL GX: 0\n\tBALL GY: 2\n");
+}
+
+TEST(PlayerTest, InitClearsTheSightingButKeepsTheSource)
+{
+  CPlayer player;
+  EXPECT_EQ(player.GetUNum(), -999);
+  EXPECT_EQ(player.GetSide(), 'u');
+  EXPECT_EQ(player.GetTime(), -999);
+  player.SetSource(1);
+  player.SetConf(1);
+  player.SetIsTired(true);
+  player.SetGBFacing(45);
+  player.Init(4, 'r', 0.5f, 0.4f, 1.2f, 0.3f);
+  EXPECT_EQ(player.GetSource(), 1);
+  EXPECT_EQ(player.GetConf(), 0);
+  EXPECT_EQ(player.GetTime(), 0);
+  EXPECT_FALSE(player.GetIsTired());
+  EXPECT_EQ(player.GetGBFacing(), 0);
+  EXPECT_EQ(player.GetSide(), 'r');
+  EXPECT_FLOAT_EQ(player.GetSpeedMax(), 1.2f);
+  // Assignment copies everything.
+  CPlayer copy;
+  copy = player;
+  EXPECT_EQ(copy.GetUNum(), 4);
+  EXPECT_EQ(copy.GetSource(), 1);
+  EXPECT_FLOAT_EQ(copy.GetSize(), 0.5f);
+}
+
+TEST(PlayerTest, ValidityOfPositionAndBody)
+{
+  CPlayer player = DefaultPlayer();
+  player.SetConf(0.4f);
+  EXPECT_FALSE(player.GetPositionValid());
+  EXPECT_FALSE(player.GetVelocityValid());
+  player.SetConf(0.41f);
+  EXPECT_TRUE(player.GetVelocityValid());
+  player.SetGBFacing(-999);
+  EXPECT_FALSE(player.GetBodyAngleValid());
+  player.SetGBFacing(-170);
+  EXPECT_TRUE(player.GetBodyAngleValid());
+}
+
+TEST(PlayerTest, RelativePositionsNeverComeNearerThanTwoBodies)
+{
+  CPlayer player = DefaultPlayer();
+  player.SetConf(1);
+  player.SetGPos(CVector(0, 0.2f));
+  player.UpdateRPos(CVector(0, 0), 0, 1);
+  EXPECT_NEAR(player.GetRMag(), 0.6f, 1e-6);
+  EXPECT_NEAR(player.GetRDir(), 90, 1e-3);
+  player.SetGPos(CVector(10, 0));
+  player.UpdateRBPos(CVector(0, 0), -90, 1);
+  ExpectAt(player.GetRBPos(), 0, 10);
+  player.SetTime(2);
+  player.UpdateRPos(CVector(0, 0), 0, 2);  // seen in this cycle
+  EXPECT_NEAR(player.GetRMag(), 0.6f, 1e-6);
+}
+
+TEST(PlayerTest, HomePositionsComeFromTheFormationTables)
+{
+  ExpectAt(DefaultPlayer(1).GetHomePos(0), -50, 0);
+  ExpectAt(DefaultPlayer(11).GetHomePos(1), 20, 10);
+  ExpectAt(DefaultPlayer(12).GetHomePos(0), 999, 999);
+  ExpectAt(DefaultPlayer(5).GetHomePos(2), 999, 999);
+  ExpectAt(DefaultPlayer(-999).GetHomePos(-1), 999, 999);
+}
+
+TEST(PlayerTest, DisplayWritesTheDumpLines)
+{
+  CPlayer player = DefaultPlayer(3, 'r');
+  player.SetTime(9);
+  player.SetConf(0.5f);
+  player.SetIsGoalie(true);
+  player.SetGBFacing(-999);
+  player.SetGPos(CVector(-3, 0));
+  std::ostringstream text;
+  player.Display(text);
+  EXPECT_EQ(text.str(), "\tPLAYER Time: 9\n\tPLAYER Conf: 0.5\n\tPLAYER Side: r\n"
+                        "\tPLAYER UNum: 3\n\tPLAYER GPos: X=-3 Y=0 M=3 D=180\n"
+                        "\tPLAYER GVel: X=0 Y=0 M=0 D=0\n\tPLAYER RPos: X=0 Y=0 M=0 D=0\n"
+                        "\tPLAYER RBPos: X=0 Y=0 M=0 D=0\n\tPLAYER IsGK: 1\n"
+                        "\tPLAYER IsTired: 0\n\tPLAYER Source: 0\n\tPLAYER RFacing: 0\n"
+                        "\tPLAYER GFacing: 0\n\tPLAYER RBFac: 0\n\tPLAYER GBFac: -999\n"
+                        "\tPLAYER GX: -3\n\tPLAYER GY: 0\n");
+}

@@ -1,0 +1,46 @@
+#ifndef CLINE_H
+#define CLINE_H
+
+#include <iosfwd>
+
+#include "CVector.h"
+
+// A side line of the pitch: 'l', 't', 'r', 'b', or 'u' for a line the server
+// reported only as near. Its global position is the line's midpoint, so the
+// direction of that position names the line.
+class CLine
+{
+public:
+  CLine();
+
+  void Init(char id, float x, float y, float confThr);
+  void RevertSigns();
+  // A line seen in this cycle keeps the position the server gave.
+  void UpdateRPos(CVector ownPos, float facing, int time);
+  void Display(std::ostream &out) const;
+
+  char GetID() const { return m_ID; }
+  CVector GetGPos() const { return m_GPos; }
+  float GetGDir() const { return m_GPos.GetDir(); }
+  CVector GetRPos() const { return m_RPos; }
+  float GetRMag() const { return m_RPos.GetMag(); }
+  float GetRDir() const { return m_RPos.GetDir(); }
+  int GetTime() const { return m_Time; }
+  float GetConf() const { return m_Conf; }
+  float GetConfThr() const { return m_ConfThr; }
+  const CLine *GetThis() const { return this; }
+
+  void SetConf(float conf) { m_Conf = conf; }
+  void SetRPos(CVector pos) { m_RPos = pos; }
+  void SetTime(int time) { m_Time = time; }
+
+private:
+  float m_ConfThr;
+  char m_ID;
+  CVector m_GPos;
+  int m_Time;
+  CVector m_RPos;
+  float m_Conf;
+};
+
+#endif

@@ -1,0 +1,82 @@
+#include "CPlayer.h"
+
+#include "FormationTables.h"
+#include "Mobile.h"
+
+CPlayer::CPlayer()
+  : m_Size(0.3f), m_Decay(0.4f), m_SpeedMax(1.0f), m_ConfThr(0.4f), m_UNum(-999), m_Side('u'),
+    m_Time(-999), m_RPos(0, 0), m_RBPos(0, 0), m_DistChng(0), m_DirChng(0), m_RBFacing(0),
+    m_RFacing(0), m_IsGoalie(false), m_Conf(0), m_GPos(0, 0), m_GBFacing(0), m_GFacing(0),
+    m_Velocity(0, 0), m_IsTired(false), m_IsTiredTime(0), m_Source(0)
+{
+}
+
+void CPlayer::Init(int unum, char side, float size, float decay, float speedMax, float confThr)
+{
+  m_UNum = unum;
+  m_Side = side;
+  m_Size = size;
+  m_Decay = decay;
+  m_SpeedMax = speedMax;
+  m_ConfThr = confThr;
+  m_Time = 0;
+  m_RPos = m_RBPos = m_GPos = m_Velocity = CVector(0, 0);
+  m_DistChng = m_DirChng = m_RBFacing = m_RFacing = m_GBFacing = m_GFacing = 0;
+  m_IsGoalie = false;
+  m_Conf = 0;
+  m_IsTired = false;
+  m_IsTiredTime = 0;
+}
+
+void CPlayer::UpdateRPos(CVector ownPos, float facing, int time)
+{
+  if (m_Time < time && GetPositionValid())
+    m_RPos = Mobile::Relative(m_GPos, ownPos, facing, 2 * m_Size);
+}
+
+void CPlayer::UpdateRBPos(CVector ownPos, float bodyFacing, int)
+{
+  if (GetPositionValid())
+    m_RBPos = Mobile::Relative(m_GPos, ownPos, bodyFacing, 2 * m_Size);
+}
+
+bool CPlayer::GetPositionValid() const
+{
+  return m_Conf > m_ConfThr;
+}
+
+bool CPlayer::GetVelocityValid() const
+{
+  return GetPositionValid();
+}
+
+bool CPlayer::GetBodyAngleValid() const
+{
+  return GetPositionValid() && m_GBFacing > -998;
+}
+
+CVector CPlayer::GetHomePos(int formation) const
+{
+  return FormationHomePos(formation, m_UNum);
+}
+
+void CPlayer::Display(std::ostream &out) const
+{
+  out << "\tPLAYER Time: " << m_Time << std::endl;
+  out << "\tPLAYER Conf: " << m_Conf << std::endl;
+  out << "\tPLAYER Side: " << m_Side << std::endl;
+  out << "\tPLAYER UNum: " << m_UNum << std::endl;
+  Mobile::DisplayParts(out, "PLAYER GPos: ", m_GPos);
+  Mobile::DisplayParts(out, "PLAYER GVel: ", m_Velocity);
+  Mobile::DisplayParts(out, "PLAYER RPos: ", m_RPos);
+  Mobile::DisplayParts(out, "PLAYER RBPos: ", m_RBPos);
+  out << "\tPLAYER IsGK: " << static_cast<int>(m_IsGoalie) << std::endl;
+  out << "\tPLAYER IsTired: " << static_cast<int>(m_IsTired) << std::endl;
+  out << "\tPLAYER Source: " << m_Source << std::endl;
+  out << "\tPLAYER RFacing: " << m_RFacing << std::endl;
+  out << "\tPLAYER GFacing: " << m_GFacing << std::endl;
+  out << "\tPLAYER RBFac: " << m_RBFacing << std::endl;
+  out << "\tPLAYER GBFac: " << m_GBFacing << std::endl;
+  out << "\tPLAYER GX: " << m_GPos.GetX() << std::endl;
+  out << "\tPLAYER GY: " << m_GPos.GetY() << std::endl;
+}
