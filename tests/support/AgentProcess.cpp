@@ -16,9 +16,6 @@
 AgentProcess::AgentProcess(const std::string &binary)
   : m_Binary(binary), m_Pid(-1), m_Code(-1), m_TimedOut(false)
 {
-  char pattern[] = "/tmp/agent-run-XXXXXX";
-  const char *dir = mkdtemp(pattern);
-  m_Dir = dir ? dir : "/tmp";
 }
 
 AgentProcess::~AgentProcess()
@@ -28,18 +25,11 @@ AgentProcess::~AgentProcess()
     kill(m_Pid, SIGKILL);
     waitpid(m_Pid, nullptr, 0);
   }
-  if (m_Dir != "/tmp")
-  {
-    const char *names[] = {"agent.conf", "server.conf", "extra.conf", "stdout", "stderr"};
-    for (const char *name : names)
-      unlink((m_Dir + "/" + name).c_str());
-    rmdir(m_Dir.c_str());
-  }
 }
 
 void AgentProcess::WriteFile(const std::string &name, const std::string &text) const
 {
-  std::ofstream out(m_Dir + "/" + name, std::ios::binary | std::ios::trunc);
+  std::ofstream out(m_Dir.file(name), std::ios::binary | std::ios::trunc);
   out << text;
 }
 
@@ -74,7 +64,7 @@ bool AgentProcess::Start(const std::vector<std::string> &args)
     return false;
   if (pid == 0)
   {
-    if (chdir(m_Dir.c_str()) != 0)
+    if (chdir(m_Dir.path().c_str()) != 0)
       _exit(127);
     const int out = open("stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int err = open("stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -130,20 +120,12 @@ bool AgentProcess::Wait(int timeoutMs)
   return !m_TimedOut;
 }
 
-std::string AgentProcess::ReadFile(const std::string &name) const
-{
-  std::ifstream in(m_Dir + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::string AgentProcess::Out() const
 {
-  return ReadFile("stdout");
+  return ReadWholeFile(m_Dir.file("stdout"));
 }
 
 std::string AgentProcess::Err() const
 {
-  return ReadFile("stderr");
+  return ReadWholeFile(m_Dir.file("stderr"));
 }

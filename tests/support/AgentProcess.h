@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ScratchDir.h"
+
 // The built agent run as a child process in a temporary folder of its own,
 // with its standard output and error caught in files there. Only the child
 // started here is ever signalled, by its process id.
@@ -17,7 +19,7 @@ public:
   AgentProcess(const AgentProcess &) = delete;
   AgentProcess &operator=(const AgentProcess &) = delete;
 
-  const std::string &Dir() const { return m_Dir; }
+  const std::string &Dir() const { return m_Dir.path(); }
   void WriteFile(const std::string &name, const std::string &text) const;
   // An "agent.conf" for a server on 127.0.0.1 at the port, with a shipped-
   // style "server.conf" beside it; extra is appended to "agent.conf".
@@ -36,10 +38,8 @@ public:
   std::string Err() const;
 
 private:
-  std::string ReadFile(const std::string &name) const;
-
   std::string m_Binary;
-  std::string m_Dir;
+  ScratchDir m_Dir;
   pid_t m_Pid;
   int m_Code;
   bool m_TimedOut;
