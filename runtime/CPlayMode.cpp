@@ -103,7 +103,8 @@ void CPlayMode::SetPlayMode(const char *text)
     m_ID = id;
     return;
   }
-  std::cerr << "WARNING: CPlayMode: SetPlayMode: What playmode is that - " << m_Text << " -?" << std::endl;
+  std::cerr << "WARNING: CPlayMode: SetPlayMode: What playmode is that - " << (text != nullptr ? text : "")
+            << " -?" << std::endl;
 }
 
 PlayMode CPlayMode::GetPlayMode(bool current) const

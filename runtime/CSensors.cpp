@@ -1,5 +1,7 @@
 #include "CSensors.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <iostream>
@@ -101,9 +103,9 @@ void CSensors::SensorThread()
 
 void CSensors::AnalyseData()
 {
-  // The first character is the opening parenthesis; the buffer is at least
-  // four characters long, so reading the fourth is safe even when the text
-  // is shorter (it then holds a NUL or an older byte).
+  // The first character is the opening parenthesis. A text shorter than
+  // four characters has no fourth: the byte there is an older message's.
+  const char fourth = strnlen(m_RecvBuffer, 4) == 4 ? m_RecvBuffer[3] : '\0';
   switch (m_RecvBuffer[1])
   {
   case 'i':
@@ -122,7 +124,7 @@ void CSensors::AnalyseData()
     Report(" ERROR: CSensors: AnalyseData: Another reconnect command?");
     break;
   case 's':
-    if (m_RecvBuffer[3] == 'e')
+    if (fourth == 'e')
     {
       if (ParseVisual() != 0)
       {
@@ -133,7 +135,7 @@ void CSensors::AnalyseData()
         SetHaveVisualForThisAngle(true);
       }
     }
-    else if (m_RecvBuffer[3] == 'n')
+    else if (fourth == 'n')
       ParseSenseBody();
     else
       Report(" ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor "
@@ -225,7 +227,10 @@ int CSensors::ParseVisual()
   if (time == GetLastVisualTime())
     return 0;
 
-  SetLastVisualInterval(time - GetLastVisualTime());
+  // A mangled time may lie anywhere in the int range: the interval is kept
+  // within it rather than overflowing.
+  const long long interval = static_cast<long long>(time) - GetLastVisualTime();
+  SetLastVisualInterval(static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, interval))));
   SetLastVisualTime(time);
   SetNewTime(time);
   Changed();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <climits>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,6 +42,17 @@ TEST_F(SensorsTest, DispatchReportsWhatItDoesNotParse)
     EXPECT_TRUE(agent.calls.empty()) << c.text;
     EXPECT_EQ(0, agent.changed) << c.text;
   }
+
+  // A datagram too short to have a fourth character is not judged by an
+  // older message's byte left in the buffer.
+  Analyse("(see 5)");
+  agent.Clear();
+  CaptureStderr();
+  agent.Sensors()->Receive("(s", 2);
+  agent.Sensors()->AnalyseData();
+  EXPECT_EQ("7 ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor sense_body...\n",
+            GetCapturedStderr());
+  EXPECT_EQ(0, agent.changed);
 }
 
 TEST_F(SensorsTest, VisualWritesEveryObjectThenUpdates)
@@ -95,6 +107,20 @@ TEST_F(SensorsTest, RepeatedVisualTimeIsIgnored)
   EXPECT_EQ(std::vector<std::string>{"updates"}, agent.calls);
   EXPECT_EQ(3, agent.GetLastVisualTime());
   EXPECT_EQ(3, agent.GetLastVisualInterval());
+}
+
+TEST_F(SensorsTest, VisualTimesAtTheEndsOfTheRangeKeepTheIntervalInIt)
+{
+  agent.SetLastVisualTime(5);
+  Analyse("(see -99999999999)");
+  EXPECT_EQ(INT_MIN, agent.GetLastVisualTime());
+  EXPECT_EQ(INT_MIN, agent.GetLastVisualInterval());
+  // The previous visual time, the last less the interval, stays in range too.
+  EXPECT_EQ(0, agent.GetPreviousVisualTime());
+  Analyse("(see 99999999999)");
+  EXPECT_EQ(INT_MAX, agent.GetLastVisualTime());
+  EXPECT_EQ(INT_MAX, agent.GetLastVisualInterval());
+  EXPECT_EQ(0, agent.GetPreviousVisualTime());
 }
 
 TEST_F(SensorsTest, UnknownObjectsAreReportedAndTheRestStillRead)
