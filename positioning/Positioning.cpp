@@ -4,6 +4,20 @@
 // class, whose source file holds ZP_PROTOTYPE of it.
 #define ZP_KINDS(KIND)                                                                                             \
     KIND(ZPPositioner) /* BASE */                                                                                  \
+    KIND(ZPHome) /* HOME */                                                                                        \
+    KIND(ZPBall) /* BALL */                                                                                        \
+    KIND(ZPMyPos) /* MYPOS */                                                                                      \
+    KIND(ZPOffset) /* OFFSET */                                                                                    \
+    KIND(ZPProtected) /* PROTECTED */                                                                              \
+    KIND(ZPZone) /* ZONE */                                                                                        \
+    KIND(ZPFixed) /* FIXED */                                                                                      \
+    KIND(ZPGoal) /* GOAL */                                                                                        \
+    KIND(ZPInterpolate) /* INTERPOLATE */                                                                          \
+    KIND(ZPCombine) /* COMBINE */                                                                                  \
+    KIND(ZPRole) /* ROLE */                                                                                        \
+    KIND(ZPTrackValid) /* TRACKVALID */                                                                            \
+    KIND(ZPTestPos) /* TESTPOS */                                                                                  \
+    KIND(ZPNear) /* NEAR */                                                                                        \
     /* end of the kinds */
 
 #define ZP_DECLARE_MAKER(cls) MObjectBase *ZPPrototype_##cls();

@@ -86,6 +86,15 @@ MObject ZPPositioner::Resolve(MCString &name, const MCString &defaultName, MObje
     return SubPositioner(name, registry);
 }
 
+bool ZPPositioner::Lookup(const MCString &name, MObject &handle, MObjectRegistry &registry)
+{
+    MOR_ORV found = registry.FindObject(name);
+    if (found.error != MOR_ORV::Found)
+        return false;
+    handle = found.object;
+    return true;
+}
+
 MCString ZPPositioner::Describe(const MCString &keyword, std::initializer_list<Item> items,
                                 const std::vector<MCString> &flags)
 {
@@ -105,4 +114,14 @@ MCString ZPPositioner::Describe(const MCString &keyword, std::initializer_list<I
     if (list.empty())
         return "(" + keyword + ")";
     return "(" + keyword + ":(" + list + "))";
+}
+
+MOPosition ZPPositioner::PositionOf(const MObject &handle)
+{
+    return handle.valid() ? handle->Position() : MOPosition(-1);
+}
+
+MOPosition ZPPositioner::CentreOf(const MCMObject &shape)
+{
+    return shape.valid() ? MOPosition(shape.at()->Centre()) : MOPosition(-1);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "MCMObject.h"
 #include "MCObjectDescription.h"
 #include "MCString.h"
 #include "MOPosition.h"
@@ -52,11 +53,19 @@ protected:
     static bool Key(const MCObjectDescription &description, const MCString &key, int &value);
     // Gives an empty name its default and resolves it through SubPositioner.
     MObject Resolve(MCString &name, const MCString &defaultName, MObjectRegistry &registry);
+    // For kinds that word their own message: the named positioner into the
+    // handle, true when found; the handle is left as it was otherwise.
+    static bool Lookup(const MCString &name, MObject &handle, MObjectRegistry &registry);
     // "(KEYWORD:(K1:v1,K2:v2,FLAG))", or "(KEYWORD)" when there is nothing
     // to write. Flags are written by key alone, after the items.
     typedef std::pair<MCString, MCString> Item;
     static MCString Describe(const MCString &keyword, std::initializer_list<Item> items,
                              const std::vector<MCString> &flags = std::vector<MCString>());
+    // A sub-positioner's answer, or error -1 at (0, 0) for an empty handle.
+    static MOPosition PositionOf(const MObject &handle);
+    // The centre of a memory shape, or error -1 at (0, 0) when the memory
+    // has no such shape.
+    static MOPosition CentreOf(const MCMObject &shape);
 
     int m_LastCycle;
     MOPosition m_Cached;

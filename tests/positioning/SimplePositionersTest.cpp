@@ -1,0 +1,88 @@
+#include "PositioningTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SimplePositionersTest : public KindTest
+{
+protected:
+    SimplePositionersTest()
+    {
+        Define("Own = (GOAL:(AWAY:0))\n"
+               "Away = (GOAL:(AWAY))\n"
+               "AwayOne = (GOAL:(AWAY:1))\n"
+               "StillAway = (Away)\n"
+               "BackHome = (Away:(AWAY:0))\n"
+               "Post = (FIXED:(X:-55.0,Y:-10))\n"
+               "OnlyY = (FIXED:(Y:7))\n"
+               "NotANumber = (FIXED:(X:abc,Y:2))\n"
+               "P = (FIXED:(X:1,Y:2))\n"
+               "Q = (P:(X:3))\n");
+    }
+};
+
+} // namespace
+
+TEST_F(SimplePositionersTest, MemoryShapesGiveTheirCentres)
+{
+    EXPECT_AT(Ask("HOME"), -25, 0);
+    EXPECT_AT(Ask("BALL"), 3, -4);
+    EXPECT_AT(Ask("MYPOS"), -20, 5);
+    // The goal mouths' middles: the own goal's box, the opponents' line.
+    EXPECT_AT(Ask("GOAL"), -53.25, 0);
+    EXPECT_AT(Ask("Own"), -53.25, 0);
+    EXPECT_AT(Ask("Away"), 52.5, 0);
+    EXPECT_AT(Ask("AwayOne"), 52.5, 0);
+    EXPECT_AT(Ask("StillAway"), 52.5, 0);
+    EXPECT_AT(Ask("BackHome"), -53.25, 0);
+}
+
+TEST_F(SimplePositionersTest, FixedPointsTakeTheirKeysOneByOne)
+{
+    EXPECT_AT(Ask("FIXED"), 0, 0);
+    EXPECT_AT(Ask("Post"), -55, -10);
+    EXPECT_AT(Ask("OnlyY"), 0, 7);
+    EXPECT_AT(Ask("NotANumber"), 0, 2);
+    // A definition over another keeps the keys it does not give.
+    EXPECT_AT(Ask("Q"), 3, 2);
+    EXPECT_AT(Ask("P"), 1, 2);
+}
+
+TEST_F(SimplePositionersTest, MissingShapesAreErrorsButFixedPointsStand)
+{
+    Load("positioning-blank.ini");
+    log.lines.clear();
+    for (const char *name : {"HOME", "BALL", "MYPOS", "GOAL", "Away"}) {
+        MOPosition p = Ask(name);
+        EXPECT_EQ(p.error, -1) << name;
+        EXPECT_EQ(p.point.x, 0) << name;
+        EXPECT_EQ(p.point.y, 0) << name;
+    }
+    EXPECT_AT(Ask("Post"), -55, -10);
+    for (const auto &line : log.lines)
+        EXPECT_NE(line.first, 1) << line.second;
+
+    mem.reset();
+    EXPECT_EQ(Ask("HOME").error, -1);
+    EXPECT_AT(Ask("P"), 1, 2);
+}
+
+TEST_F(SimplePositionersTest, DescriptionsAreWrittenBackInTheirShortForm)
+{
+    EXPECT_EQ(Written("HOME"), "(HOME)");
+    EXPECT_EQ(Written("BALL"), "(BALL)");
+    EXPECT_EQ(Written("MYPOS"), "(MYPOS)");
+    EXPECT_EQ(Written("GOAL"), "(GOAL)");
+    EXPECT_EQ(Written("Own"), "(GOAL)");
+    EXPECT_EQ(Written("Away"), "(GOAL:(AWAY))");
+    EXPECT_EQ(Written("AwayOne"), "(GOAL:(AWAY))");
+    EXPECT_EQ(Written("FIXED"), "(FIXED:(X:0,Y:0))");
+    EXPECT_EQ(Written("Post"), "(FIXED:(X:-55,Y:-10))");
+    EXPECT_EQ(Written("Q"), "(FIXED:(X:3,Y:2))");
+
+    // What is written builds the same positioner again.
+    Define("Again = (FIXED:(X:-55,Y:-10))\nAwayAgain = (GOAL:(AWAY))\n");
+    EXPECT_EQ(Written("Again"), Written("Post"));
+    EXPECT_AT(Ask("AwayAgain"), 52.5, 0);
+}
