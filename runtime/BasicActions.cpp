@@ -18,25 +18,38 @@ const int kSayFrame = 7;
 // How long the farewell may wait for the actuators.
 const int kFarewellWaitMs = 1000;
 
-void Issue(CBehaviours &brain, const char *format, ...) __attribute__((format(printf, 2, 3)));
+// The sent counter a command raises, if any.
+struct Counter
+{
+  int (CBehaviours::*get)() const;
+  void (CBehaviours::*set)(int);
+};
+const Counter kUncounted = {nullptr, nullptr};
 
-void Issue(CBehaviours &brain, const char *format, ...)
+int Issue(CBehaviours &brain, Counter counter, const char *format, ...) __attribute__((format(printf, 3, 4)));
+
+int Issue(CBehaviours &brain, Counter counter, const char *format, ...)
 {
   brain.Lock();
+  // Counted under the brain's lock: the main loop and the sensors thread
+  // (deferred scans) may send the same kind at once, and an unguarded
+  // read-and-add would lose one of them.
+  if (counter.get != nullptr)
+    (brain.*counter.set)((brain.*counter.get)() + 1);
   va_list args;
   va_start(args, format);
   std::vsnprintf(brain.GetActionBuffer(), CBehaviours::ACTION_BUFFER_LENGTH, format, args);
   va_end(args);
   brain.Changed();
   brain.Unlock();
-  brain.Wait4NewAction2Exec();
+  return brain.Wait4NewAction2Exec();
 }
 
 }  // namespace
 
 int CBehaviours::BasicSayBye()
 {
-  Issue(*this, "(bye)");
+  Issue(*this, kUncounted, "(bye)");
   // The farewell must reach the server before the process ends, so the wait
   // goes on past the usual one while the actuators still hold it; bounded, in
   // case their thread is stuck.
@@ -57,59 +70,51 @@ int CBehaviours::BasicSayBye()
 
 int CBehaviours::BasicMove(int x, int y)
 {
-  Issue(*this, "(move %d %d)\n", x, y);
-  return 0;
+  return Issue(*this, kUncounted, "(move %d %d)\n", x, y);
 }
 
 int CBehaviours::BasicTurn(float moment)
 {
-  SetTurnSent(GetTurnSent() + 1);
-  Issue(*this, "(turn %.2f)\n", Round(moment, -2));
-  return 0;
+  return Issue(*this, {&CBehaviours::GetTurnSent, &CBehaviours::SetTurnSent}, "(turn %.2f)\n",
+               Round(moment, -2));
 }
 
 int CBehaviours::BasicDash(float power)
 {
-  SetDashSent(GetDashSent() + 1);
-  Issue(*this, "(dash %.2f)\n", Round(power, -2));
-  return 0;
+  return Issue(*this, {&CBehaviours::GetDashSent, &CBehaviours::SetDashSent}, "(dash %.2f)\n",
+               Round(power, -2));
 }
 
 int CBehaviours::BasicKick(float power, float direction)
 {
-  SetKickSent(GetKickSent() + 1);
-  Issue(*this, "(kick %.2f %.2f)\n", Round(power, -2), Round(direction, -2));
-  return 0;
+  return Issue(*this, {&CBehaviours::GetKickSent, &CBehaviours::SetKickSent}, "(kick %.2f %.2f)\n",
+               Round(power, -2), Round(direction, -2));
 }
 
 int CBehaviours::BasicTurnNeck(float angle)
 {
-  SetTurnNeckSent(GetTurnNeckSent() + 1);
-  Issue(*this, "(turn_neck %.2f)\n", Round(angle, -2));
-  return 0;
+  return Issue(*this, {&CBehaviours::GetTurnNeckSent, &CBehaviours::SetTurnNeckSent}, "(turn_neck %.2f)\n",
+               Round(angle, -2));
 }
 
 int CBehaviours::BasicSay(const char *text)
 {
-  SetSaySent(GetSaySent() + 1);
-  Issue(*this, "(say %.*s)\n", ACTION_BUFFER_LENGTH - 1 - kSayFrame, text != nullptr ? text : "");
-  return 0;
+  return Issue(*this, {&CBehaviours::GetSaySent, &CBehaviours::SetSaySent}, "(say %.*s)\n",
+               ACTION_BUFFER_LENGTH - 1 - kSayFrame, text != nullptr ? text : "");
 }
 
 int CBehaviours::BasicChangeView(const char *width, const char *quality)
 {
-  Issue(*this, "(change_view %s %s)\n", width != nullptr ? width : "", quality != nullptr ? quality : "");
-  return 0;
+  return Issue(*this, kUncounted, "(change_view %s %s)\n", width != nullptr ? width : "",
+               quality != nullptr ? quality : "");
 }
 
 int CBehaviours::BasicCatch(float direction)
 {
-  Issue(*this, "(catch %.2f)\n", Round(direction, -2));
-  return 0;
+  return Issue(*this, kUncounted, "(catch %.2f)\n", Round(direction, -2));
 }
 
 int CBehaviours::BasicSenseBody()
 {
-  Issue(*this, "(sense_body)\n");
-  return 0;
+  return Issue(*this, kUncounted, "(sense_body)\n");
 }

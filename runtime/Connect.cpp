@@ -20,6 +20,13 @@ const int kRequestLength = 640;
 const int kReplyLength = 4128;
 const int kModeTextLength = 52;
 
+// The server places a player on the left or the right; any other letter is
+// a reply the agent cannot play with.
+bool IsSide(char side)
+{
+  return side == 'l' || side == 'r';
+}
+
 }  // namespace
 
 // What both handshakes do once the server has answered: the world model
@@ -97,7 +104,7 @@ void CAgent::Init(const char *kind, MCDictIniSafe &config)
     case 'i':
       // The play mode is cut to its store; a reply without side and number
       // is no registration at all.
-      if (std::sscanf(reply + 1, "init %c %d  %51[^)]", &side, &unum, mode) < 2)
+      if (std::sscanf(reply + 1, "init %c %d  %51[^)]", &side, &unum, mode) < 2 || !IsSide(side))
         Abort("ERROR: Connect: Init: Default ???", 39);
       Register(*this, m_Memory, m_PlayMode, m_Behaviours, from, side, unum, mode, "Agent Connected to Server: ",
                config);
@@ -121,7 +128,7 @@ void CAgent::Reconnect(MCDictIniSafe &config)
     case 'e':
       Abort("ERROR: Connect: Reconnect: Error returned from server...", 30);
     case 'r':
-      if (std::sscanf(reply + 1, "reconnect %c", &side) < 1)
+      if (std::sscanf(reply + 1, "reconnect %c", &side) < 1 || !IsSide(side))
         Abort("ERROR: Connect: Reconnect: Default ???", 39);
       Register(*this, m_Memory, m_PlayMode, m_Behaviours, from, side, GetUNum(), "before_kick_off",
                "Agent Reconnected to Server: ", config);

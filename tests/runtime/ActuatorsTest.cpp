@@ -34,21 +34,22 @@ using ActuatorsTest = AgentOnServer;
 TEST_F(ActuatorsTest, IdleThreadSendsAnEmptyDatagramEveryStepWait)
 {
   agent.Actuators()->SetMaxSimStepWait(100);
+  const auto start = std::chrono::steady_clock::now();
   agent.StartActuators();
 
   ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 5; }, 5000));
-  agent.StopActuators();
+  // The n-th idle datagram leaves a full wait after the one before, so n of
+  // them take at least n waits. A loaded machine only delays them; the gaps
+  // seen at the server can shrink when it reads late, so they only bound the
+  // mean from above.
   Datagrams got = server.Received();
-  double total = 0;
-  for (size_t i = 0; i < got.size(); i++) {
-    EXPECT_EQ("", got[i].payload);
-    if (i > 0) {
-      double gap = got[i].ms - got[i - 1].ms;
-      EXPECT_GT(gap, 80.0) << "datagram " << i;
-      total += gap;
-    }
-  }
-  EXPECT_LT(total / (got.size() - 1), 250.0);
+  const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  agent.StopActuators();
+  ASSERT_GE(got.size(), 5u);
+  EXPECT_GE(elapsed, 100.0 * got.size() - 10.0);
+  for (const auto &d : got)
+    EXPECT_EQ("", d.payload);
+  EXPECT_LT((got.back().ms - got.front().ms) / (got.size() - 1), 250.0);
 }
 
 TEST_F(ActuatorsTest, StoppedThreadClosesTheSocket)
@@ -63,7 +64,9 @@ TEST_F(ActuatorsTest, StoppedThreadClosesTheSocket)
 
 TEST_F(ActuatorsTest, ACommandWaitingIsNeverOverwritten)
 {
-  agent.Actuators()->SetMaxSimStepWait(100);
+  // Far longer than the thread's late start, so that the hand-over never
+  // gives up, however loaded the machine.
+  agent.Actuators()->SetMaxSimStepWait(1000);
 
   // The brain's wait for the first command runs out because the thread is
   // not running yet; handing over the second must wait for the first to go
@@ -76,7 +79,7 @@ TEST_F(ActuatorsTest, ACommandWaitingIsNeverOverwritten)
   agent.Brain()->BasicTurn(20);
   late.join();
 
-  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return CountTexts(got) >= 2; }, 3000));
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return CountTexts(got) >= 2; }, 5000));
   std::vector<std::string> texts = Texts(server.Received());
   EXPECT_EQ((std::vector<std::string>{"(dash 10.00)\n", "(turn 20.00)\n"}), texts);
 }
@@ -102,6 +105,8 @@ TEST_F(ActuatorsTest, AFailedSendIsReportedAndTheBrainReleased)
   dead.socketfd = -1;
   agent.Actuators()->SetSocket(dead);
   agent.Actuators()->SetMaxSimStepWait(50);
+  // The brain waits for the thread to have sent, however late it starts.
+  agent.Brain()->SetPolWait(10000);
 
   testing::internal::CaptureStderr();
   agent.StartActuators();
@@ -118,6 +123,9 @@ TEST_F(ActuatorsTest, AFailedSendIsReportedAndTheBrainReleased)
 
 TEST_F(ActuatorsTest, TwoThreadsPostingThousandsOfCommandsLoseNone)
 {
+  // A hand-over gives up only after this long without the thread; a loaded
+  // machine must not make it.
+  agent.Actuators()->SetMaxSimStepWait(1000);
   agent.StartActuators();
 
   // The main loop and the sensors thread (deferred scans) both send.

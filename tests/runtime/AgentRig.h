@@ -3,6 +3,8 @@
 
 // A real agent whose modules a test can reach, linked to a scripted server.
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -19,12 +21,25 @@
 #include "MCDictIniSafe.h"
 #include "ScriptedServer.h"
 
-// The brain, with its wait for each command's transmission adjustable.
+// The brain, with its wait for each command's transmission adjustable, and
+// reads of its neck-turn count that can be slowed down to widen any window
+// between reading and raising it.
 class TestBrain : public CBehaviours
 {
 public:
   using CBehaviours::CBehaviours;
   void SetPolWait(int ms) { m_MaxSimPolWait = ms; }
+  void SlowCountReads(bool slow) { m_SlowCountReads = slow; }
+  int GetTurnNeckSent() const override
+  {
+    const int count = CBehaviours::GetTurnNeckSent();
+    if (m_SlowCountReads)
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return count;
+  }
+
+private:
+  std::atomic<bool> m_SlowCountReads{false};
 };
 
 class TestAgent : public CAgent

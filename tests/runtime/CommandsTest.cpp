@@ -62,7 +62,7 @@ TEST_F(CommandsTest, EachCommandIsOneDatagramWithItsExactBytes)
   for (size_t i = 0; i < cases.size(); i++) {
     Counts before = CountsOf(brain);
     cases[i].issue();
-    ASSERT_TRUE(server.WaitFor([&](const Datagrams &got) { return Texts(got).size() > i; }, 3000))
+    ASSERT_TRUE(server.WaitFor([&](const Datagrams &got) { return Texts(got).size() > i; }, 5000))
         << cases[i].bytes;
     Counts after = CountsOf(brain);
     Counts raised = {after.kick - before.kick, after.dash - before.dash, after.turn - before.turn,
@@ -82,11 +82,31 @@ TEST_F(CommandsTest, ALongSayIsCutButStillACommand)
 {
   agent.StartActuators();
   agent.Brain()->BasicSay(std::string(1000, 'x').c_str());
-  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return !Texts(got).empty(); }, 3000));
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return !Texts(got).empty(); }, 5000));
   std::string said = Texts(server.Received())[0];
   EXPECT_EQ(639u, said.size());
   EXPECT_EQ("(say xxx", said.substr(0, 8));
   EXPECT_EQ("x)\n", said.substr(said.size() - 3));
+}
+
+TEST_F(CommandsTest, TwoThreadsSendingOneKindCountEveryCommand)
+{
+  // The main loop's neck turns and the sensors thread's deferred scans at
+  // once; reading the count is slowed so that the two would overlap.
+  agent.Brain()->SlowCountReads(true);
+  agent.StartActuators();
+  const int kEach = 20;
+  std::thread scans([this] {
+    for (int i = 0; i < kEach; i++)
+      agent.Brain()->BasicTurnNeck(30);
+  });
+  for (int i = 0; i < kEach; i++)
+    agent.Brain()->BasicTurnNeck(-30);
+  scans.join();
+  agent.Brain()->SlowCountReads(false);
+
+  EXPECT_EQ(2 * kEach, agent.Brain()->GetTurnNeckSent());
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return Texts(got).size() >= 2 * kEach; }, 10000));
 }
 
 TEST(FarewellTest, ByeLeavesBeforeTheProcessEnds)
@@ -102,7 +122,7 @@ TEST(FarewellTest, ByeLeavesBeforeTheProcessEnds)
         agent.Brain()->SetPolWait(1);
         // Detached: the process ends with the thread still running.
         std::thread late([&agent] {
-          std::this_thread::sleep_for(std::chrono::milliseconds(200));
+          std::this_thread::sleep_for(std::chrono::milliseconds(100));
           agent.Actuators()->ActuatorThread();
         });
         late.detach();
@@ -112,6 +132,6 @@ TEST(FarewellTest, ByeLeavesBeforeTheProcessEnds)
       &server);
   EXPECT_FALSE(child.timedOut);
   EXPECT_EQ(0, child.exitCode) << child.err;
-  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return !Texts(got).empty(); }, 1000));
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return !Texts(got).empty(); }, 5000));
   EXPECT_EQ((std::vector<std::string>{"(bye)"}), Texts(server.Received()));
 }

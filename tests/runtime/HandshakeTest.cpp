@@ -103,7 +103,7 @@ TEST(HandshakeTest, FieldPlayerInitRegistersAndAimsAtTheReplyPort)
                                               "Play mode ID is: 0\n\n"))
       << child.out;
 
-  ASSERT_TRUE(server.WaitDone(2000));
+  ASSERT_TRUE(server.WaitDone(5000));
   Datagrams got = server.Received();
   ASSERT_EQ(2u, got.size());
   EXPECT_EQ("(init TestTeam (version 6.00))\n", got[0].payload);
@@ -167,7 +167,7 @@ TEST(HandshakeTest, ReconnectKeepsTheNumberAndStartsBeforeKickOff)
                                               "Uniform Num = 7\n"
                                               "Play mode ID is: 0\n\n"))
       << child.out;
-  ASSERT_TRUE(server.WaitDone(2000));
+  ASSERT_TRUE(server.WaitDone(5000));
   Datagrams got = server.Received();
   ASSERT_EQ(2u, got.size());
   EXPECT_EQ("(reconnect TestTeam 7)\n", got[0].payload);
@@ -193,6 +193,9 @@ TEST(HandshakeTest, FailuresEndTheProgramWithTheirCodes)
       {"init answered oddly", "(sense_body 0)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
       {"init reply without a number", "(init l)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
       {"reconnect answered with init", "(init l 1 before_kick_off)", true, 39,
+       "CAgent ABORTING: ERROR: Connect: Reconnect: Default ???"},
+      {"init reply without a side", "(init 3 1 play_on)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
+      {"reconnect reply without a side", "(reconnect)", true, 39,
        "CAgent ABORTING: ERROR: Connect: Reconnect: Default ???"},
   };
   for (const Case &c : cases) {

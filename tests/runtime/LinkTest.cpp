@@ -82,7 +82,7 @@ TEST(LinkTest, SendsTheExactBytesAndAdoptsTheReplyPort)
   // Later datagrams, an empty one too, go to the player port.
   ASSERT_EQ(0, SendText(link, "(turn 30.00)\n"));
   ASSERT_EQ(0, SendText(link, ""));
-  ASSERT_TRUE(server.WaitFor([](auto &got) { return CountIs(got, 3); }, 2000));
+  ASSERT_TRUE(server.WaitFor([](auto &got) { return CountIs(got, 3); }, 5000));
   auto got = server.Received();
   ASSERT_EQ(3u, got.size());
   EXPECT_EQ("(init TestTeam (version 6.00))\n", got[0].payload);
@@ -144,7 +144,7 @@ TEST(LinkTest, ATiedLinkNoticesTheServerGoing)
   ASSERT_EQ(0, LockOnServer(link));
 
   ASSERT_EQ(0, SendText(link, "(move -10 0)\n"));
-  ASSERT_TRUE(server.WaitDone(2000));
+  ASSERT_TRUE(server.WaitDone(5000));
   // The next datagram meets a closed port; the receive reports it.
   SendText(link, "");
   EXPECT_EQ(-1, ReceiveText(link, buffer, sizeof buffer));
