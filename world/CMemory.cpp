@@ -5,8 +5,7 @@
 #include <iostream>
 #include <new>
 
-#include "CBall.h"
-#include "CPlayer.h"
+#include "LandmarkTable.h"
 #include "MCDictIniSafe.h"
 
 CMemory::CMemory(CMediator *mediator)
@@ -102,12 +101,75 @@ void CMemory::Init(MCDictIniSafe &config)
   std::strcpy(m_SB.view_width, "normal");
   m_SB.stamina = m_StaminaMax;
   m_SB.effort = 1.0f;
+
+  m_Me.Init(-1, 'h', m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
+  ResetSortedLists();
+  InitLandmarks();
+  m_Ball.Init(m_BallSize, m_BallDecay, m_BallSpeedMax, m_Kickable, m_MobConfThr, m_MobConfDrop,
+              m_CatchBanCycle, m_CatchableAreaL, m_CatchableAreaW, m_StoppedSpeed);
   std::cout << std::endl << "[--------------------- Done! ----------------------]" << std::endl;
+}
+
+void CMemory::ResetSortedLists()
+{
+  for (sorted_players *list :
+       {&m_SortedFriends2Me, &m_SortedFriends2Ball, &m_SortedFoes2Me, &m_SortedFoes2Ball})
+  {
+    list->time = 0;
+    list->reference = CVector(0, 0);
+    list->count = 0;
+    for (CPlayer *&entry : list->players)
+      entry = &m_Me;
+  }
+}
+
+void CMemory::InitLandmarks()
+{
+  const float halfLength = m_PitchLength / 2;
+  const float halfWidth = m_PitchWidth / 2;
+  const auto measure = [&](PitchMeasure m) -> float {
+    switch (m)
+    {
+      case PitchMeasure::HalfLength:
+        return halfLength;
+      case PitchMeasure::PenaltyLine:
+        return halfLength - m_PenaltyAreaLength;
+      case PitchMeasure::OuterLength:
+        return halfLength + m_PitchMargin;
+      case PitchMeasure::HalfWidth:
+        return halfWidth;
+      case PitchMeasure::PenaltyHalfWidth:
+        return m_PenaltyAreaWidth / 2;
+      case PitchMeasure::GoalHalfWidth:
+        return m_GoalWidth / 2;
+      case PitchMeasure::OuterWidth:
+        return halfWidth + m_PitchMargin;
+      case PitchMeasure::None:
+        break;
+    }
+    return 0;
+  };
+  const float thr = m_StatConfThr;
+  m_GoalClose.Init('u', 0, 0, thr);
+  m_FlagClose.Init(0, 0, 0, thr);
+  m_LineClose.Init('u', 0, 0, thr);
+  m_LineL.Init('l', -halfLength, 0, thr);
+  m_LineT.Init('t', 0, -halfWidth, thr);
+  m_LineR.Init('r', halfLength, 0, thr);
+  m_LineB.Init('b', 0, halfWidth, thr);
+  for (int k = 1; k <= NUM_FLAGS; k++)
+  {
+    const FlagSpot &spot = kFlagSpots[k - 1];
+    m_Flag[k - 1].Init(k, spot.xSign * measure(spot.xMeasure) + spot.xOffset,
+                       spot.ySign * measure(spot.yMeasure) + spot.yOffset, thr);
+  }
+  m_GoalL.Init('l', -halfLength, 0, thr);
+  m_GoalR.Init('r', halfLength, 0, thr);
 }
 
 void CMemory::InitPlayerArrays(char side, MCDictIniSafe &)
 {
-  const auto make = [this]() {
+  const auto make = [this](int unum, char team) {
     CPlayer *player = new (std::nothrow) CPlayer;
     if (!player)
     {
@@ -115,46 +177,50 @@ void CMemory::InitPlayerArrays(char side, MCDictIniSafe &)
                 << "ERROR: CMemory: InitPlayerArrays: Not enough memory to create player arrays..."
                 << std::endl;
       DoExit(500);
+      return player;
     }
+    player->Init(unum, team, m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
     return player;
   };
+  const bool known = side == 'l' || side == 'r';
+  const char theirs = side == 'l' ? 'r' : 'l';
   for (int i = 0; i < MAX_PLAYERS; i++)
   {
-    m_ClosePlayer[i] = make();
-    if (side == 'l' || side == 'r')
-    {
-      m_Friend[i] = make();
-      m_Foe[i] = make();
-    }
-    else
+    m_ClosePlayer[i] = make(-999, 'c');
+    if (!known)
       std::cerr << GetTime() << " ERROR: CMemory: InitPlayerArrays: What side is that -" << side
                 << "-?" << std::endl;
+    // The queries walk every entry of the arrays, so even without a known
+    // side each entry gets a record, one that claims no team.
+    m_Friend[i] = make(-999, known ? side : 'u');
+    m_Foe[i] = make(-999, known ? theirs : 'u');
   }
   for (int i = 0; i < MAX_UNKNOWN; i++)
   {
-    m_UnknownPlayer[i] = make();
-    m_NewVisual[i] = make();
+    m_UnknownPlayer[i] = make(-999, 'u');
+    m_NewVisual[i] = make(-999, 'u');
   }
+  if (m_NewVisual[0])
+    m_NewVisual[0]->SetUNum(0);
 }
 
 void CMemory::DeletePlayerArrays()
 {
-  const auto drop = [](CPlayer **players, int count) {
-    for (int i = 0; i < count; i++)
-    {
-      delete players[i];
-      players[i] = nullptr;
-    }
-  };
-  drop(m_ClosePlayer, MAX_PLAYERS);
-  drop(m_Friend, MAX_PLAYERS);
-  drop(m_Foe, MAX_PLAYERS);
-  drop(m_UnknownPlayer, MAX_UNKNOWN);
-  drop(m_NewVisual, MAX_UNKNOWN);
+  ForEachRecordSlot([](CPlayer *&player) {
+    delete player;
+    player = nullptr;
+  });
 }
 
 void CMemory::RevertSigns()
 {
+  // The close records stand for whatever is near and have no place.
+  for (CLine *line : {&m_LineL, &m_LineT, &m_LineR, &m_LineB})
+    line->RevertSigns();
+  for (CFlag &flag : m_Flag)
+    flag.RevertSigns();
+  m_GoalL.RevertSigns();
+  m_GoalR.RevertSigns();
 }
 
 void CMemory::Lock()
@@ -169,12 +235,72 @@ void CMemory::Unlock()
     std::cerr << GetTime() << " ERROR: CMemory: Unlock: Unlocking error..." << std::endl;
 }
 
-void CMemory::Display(std::ostream &) const
+void CMemory::Display(std::ostream &out) const
 {
+  out << "MEMORY GoalClose: " << std::endl;
+  m_GoalClose.Display(out);
+  out << "MEMORY FlagClose: " << std::endl;
+  m_FlagClose.Display(out);
+  const struct
+  {
+    const char *label;
+    const CLine &line;
+  } lines[] = {{"LineClose", m_LineClose}, {"LineL", m_LineL}, {"LineT", m_LineT},
+               {"LineR", m_LineR}, {"LineB", m_LineB}};
+  for (const auto &l : lines)
+  {
+    out << "MEMORY " << l.label << ": " << std::endl;
+    l.line.Display(out);
+  }
+  for (int k = 1; k <= NUM_FLAGS; k++)
+  {
+    out << "MEMORY Flag" << kFlagSpots[k - 1].name << ": " << std::endl;
+    m_Flag[k - 1].Display(out);
+  }
+  out << "MEMORY GoalL: " << std::endl;
+  m_GoalL.Display(out);
+  out << "MEMORY GoalR: " << std::endl;
+  m_GoalR.Display(out);
+  out << "MEMORY Ball: " << std::endl;
+  m_Ball.Display(out);
+  const auto players = [&out](const char *label, CPlayer *const *array, int count) {
+    for (int i = 0; i < count; i++)
+    {
+      out << "MEMORY " << label << "[" << i << "]:" << std::endl;
+      if (array[i])
+        array[i]->Display(out);
+      else
+        out << "\tNULL" << std::endl;
+    }
+  };
+  players("ClosePlayer", m_ClosePlayer, MAX_PLAYERS);
+  players("Friend", m_Friend, MAX_PLAYERS);
+  players("Foe", m_Foe, MAX_PLAYERS);
+  players("UnknownPlayer", m_UnknownPlayer, MAX_UNKNOWN);
+  const auto offside = [&out](const char *label, float x, int time, const char *colour) {
+    out << "MEMORY " << label << ":" << std::endl;
+    out << "\tDLINE GX : " << x << std::endl;
+    out << "\tDLINE GY : " << -34 << std::endl;
+    out << "\tDLINE DX : " << 0 << std::endl;
+    out << "\tDLINE DY : " << 68 << std::endl;
+    out << "\tDLINE Time : " << time << std::endl;
+    out << "\tDLINE Colour : " << colour << std::endl;
+  };
+  offside("OffsideLine", m_OffsideLine, m_OffsideLineTime, "Red");
+  offside("OurOffsideLine", m_OurOffsideLine, m_OurOffsideLineTime, "Green");
 }
 
 void CMemory::EraseMemory()
 {
+  m_Ball.SetConf(0);
+  m_Ball.SetVelConf(0);
+  ForEachRecordSlot([](CPlayer *player) {
+    if (player)
+    {
+      player->SetTime(0);
+      player->SetConf(0);
+    }
+  });
 }
 
 void CMemory::SetTime(int time)
@@ -372,64 +498,6 @@ void CMemory::SetFixPlanTime(int time)
 int CMemory::GetFixPlanTime() const
 {
   return m_FixPlanTime;
-}
-
-void CMemory::SetPlayer(int, int, char, float, float, float, float, float, float, bool)
-{
-}
-
-void CMemory::SetGoal(int, char, float, float)
-{
-}
-
-void CMemory::SetBall(int, float, float, float, float, int)
-{
-}
-
-void CMemory::SetFlag(int, int, float, float, float, float)
-{
-}
-
-void CMemory::SetLine(int, char, float, float)
-{
-}
-
-void CMemory::SetPastKick(CVector, int)
-{
-}
-
-void CMemory::ForgetPastKick(int)
-{
-}
-
-const CGoal *CMemory::GetGoal(char) const
-{
-  return nullptr;
-}
-
-CGoal *CMemory::GetNonConstGoal(char)
-{
-  return nullptr;
-}
-
-const CBall *CMemory::GetBall() const
-{
-  return nullptr;
-}
-
-CBall *CMemory::GetNonConstBall()
-{
-  return nullptr;
-}
-
-const CFlag *CMemory::GetFlag(int) const
-{
-  return nullptr;
-}
-
-const CLine *CMemory::GetLine(char) const
-{
-  return nullptr;
 }
 
 float CMemory::GetQuantizeFactor() const

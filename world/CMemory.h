@@ -4,10 +4,17 @@
 #include <pthread.h>
 
 #include <atomic>
+#include <initializer_list>
 #include <iosfwd>
 
+#include "CBall.h"
+#include "CFlag.h"
+#include "CGoal.h"
+#include "CLine.h"
 #include "CModule.h"
+#include "CPlayer.h"
 #include "CVector.h"
+#include "PlayerInterface.h"
 #include "Records.h"
 
 class MCDictIniSafe;
@@ -20,6 +27,7 @@ class CMemory : public CModule
 public:
   static const int MAX_PLAYERS = 11;
   static const int MAX_UNKNOWN = 22;
+  static const int NUM_FLAGS = 53;
 
   // The operations the agent calls by their own names are virtual so that a
   // stand-in can watch what reaches the world model.
@@ -113,6 +121,7 @@ public:
                float dirChange);
   virtual void SetLine(int time, char side, float distance, float direction);
 
+  // The single objects; null for an identifier that names none.
   virtual const CGoal *GetGoal(char side) const;
   virtual CGoal *GetNonConstGoal(char side);
   virtual const CBall *GetBall() const;
@@ -135,6 +144,32 @@ public:
 
   float GetQuantizeFactor() const;
   float GetCollisionDistance() const;
+
+  // Element i of the buffer of the players of the current visual (0 is its
+  // header); null outside it or before the player arrays are made.
+  const CPlayer *GetNewVisualPlayer(int i) const;
+
+  // Shortcuts over the player queries: the ball's or the agent's position
+  // as the point, the agent's position as the cone's apex.
+  CPlayer *GetClosestValidTeamless2Ball(int n) const;
+  int NumPlayersInCone(float ratio, CVector point) const;
+  int NumFriendsInCone(float ratio, CVector point) const;
+  int NumFoesInCone(float ratio, CVector point) const;
+
+  // The player queries the shortcuts rest on. With copy false a sort only
+  // refreshes the store's cached list.
+  CPlayer *GetClosestValidTeamless2Point(int n, CVector point) const;
+  void SortValidFriends2Me(sorted_players &list, bool copy);
+  void SortValidFriends2Ball(sorted_players &list, bool copy);
+  void SortValidFoes2Me(sorted_players &list, bool copy);
+  void SortValidFoes2Ball(sorted_players &list, bool copy);
+
+  // Small numeric helpers of the world model.
+  float SumGeomSeries(float first, float ratio, int n) const;
+  float Exp(float x, int n) const;
+  float Sqr(float x) const;
+  int Sqr(int x) const;
+  float NormaliseAngle(float angle) const;
 
 private:
   pthread_mutex_t m_Mutex;
@@ -207,11 +242,52 @@ private:
   float m_CollisionDistance;
   float m_RemoveGhostsBuf;
 
+  CPlayer m_Me;
+  // Per-cycle caches of the player queries.
+  sorted_players m_SortedFriends2Me;
+  sorted_players m_SortedFriends2Ball;
+  sorted_players m_SortedFoes2Me;
+  sorted_players m_SortedFoes2Ball;
+
+  CGoal m_GoalClose;
+  CFlag m_FlagClose;
+  CLine m_LineClose;
+  CLine m_LineL;
+  CLine m_LineT;
+  CLine m_LineR;
+  CLine m_LineB;
+  CFlag m_Flag[NUM_FLAGS];  // flag k is element k - 1
+  CGoal m_GoalL;
+  CGoal m_GoalR;
+  CBall m_Ball;
+
   CPlayer *m_ClosePlayer[MAX_PLAYERS];
   CPlayer *m_Friend[MAX_PLAYERS];
   CPlayer *m_Foe[MAX_PLAYERS];
   CPlayer *m_UnknownPlayer[MAX_UNKNOWN];
+  // Element 0 is the header: its Time is the cycle the players were seen
+  // in and its UNum their number.
   CPlayer *m_NewVisual[MAX_UNKNOWN];
+
+  // Calls f with a reference to each entry of the five player arrays.
+  template <typename F>
+  void ForEachRecordSlot(F f)
+  {
+    for (CPlayer **array : {m_ClosePlayer, m_Friend, m_Foe})
+      for (int i = 0; i < MAX_PLAYERS; i++)
+        f(array[i]);
+    for (CPlayer **array : {m_UnknownPlayer, m_NewVisual})
+      for (int i = 0; i < MAX_UNKNOWN; i++)
+        f(array[i]);
+  }
+  // Writes the store's error line for a request it cannot serve.
+  void Complain(const char *function, const char *text) const;
+  void InitLandmarks();
+  const CLine *GetLineRecord(char side) const;
+  CGoal *GetGoalRecord(char side);
+  void ResetSortedLists();
+  // The velocity of an object seen with these changes, in the global frame.
+  CVector VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const;
 };
 
 #endif

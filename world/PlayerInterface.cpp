@@ -20,48 +20,28 @@ CPlayer *CMemory::GetClosestValidFoe2Point(int, CVector) const
   return nullptr;
 }
 
-CPlayer *CMemory::GetClosestValidFriend2Me(int) const
+CPlayer *CMemory::GetClosestValidTeamless2Point(int, CVector) const
 {
   return nullptr;
 }
 
-CPlayer *CMemory::GetClosestValidFoe2Me(int) const
+void CMemory::SortValidFriends2Me(sorted_players &, bool)
 {
-  return nullptr;
 }
 
-CPlayer *CMemory::GetClosestValidFriend2Ball(int) const
+void CMemory::SortValidFriends2Ball(sorted_players &, bool)
 {
-  return nullptr;
 }
 
-CPlayer *CMemory::GetClosestValidFoe2Ball(int) const
+void CMemory::SortValidFoes2Me(sorted_players &, bool)
 {
-  return nullptr;
 }
 
-CPlayer *CMemory::GetClosestValidTeamless2Me(int) const
+void CMemory::SortValidFoes2Ball(sorted_players &, bool)
 {
-  return nullptr;
 }
 
 void CMemory::DoSortyThing(int, BasePlayerCompare &, sorted_players &)
-{
-}
-
-void CMemory::SortValidFriends2Me(sorted_players &)
-{
-}
-
-void CMemory::SortValidFriends2Ball(sorted_players &)
-{
-}
-
-void CMemory::SortValidFoes2Me(sorted_players &)
-{
-}
-
-void CMemory::SortValidFoes2Ball(sorted_players &)
 {
 }
 
@@ -86,11 +66,6 @@ int CMemory::NumFoesInCone(float, CVector, CVector) const
 }
 
 int CMemory::NumFriendsInCone(float, CVector, CVector, bool) const
-{
-  return 0;
-}
-
-int CMemory::NumPlayersInCone(float, CVector, CVector) const
 {
   return 0;
 }

@@ -1,0 +1,331 @@
+// What the sensors write into the world model from a visual message, the
+// getters of single objects, and the shortcuts and small helpers the rest of
+// the agent reaches the store's objects through.
+//
+// A sample of what arrives here, one object at a time:
+//   (see 207 ((f c) 10.5 -3 0 0) ((b) 5.5 0 -0.11 1.4) ((p "Opp" 3) 20.1 37 0 0 30 12))
+// becomes SetFlag(207, 1, 10.5, -3, 0, 0), SetBall(207, 5.5, 0, -0.11, 1.4, 0) and
+// SetPlayer(207, 3, 'r', 20.1, 37, 0, 0, 30, 12, false).
+
+#include <cmath>
+#include <iostream>
+
+#include "CMemory.h"
+#include "CRay.h"
+#include "Geometry.h"
+
+namespace
+{
+// The server leaves out what it cannot tell; the sensors pass -999 for it.
+bool Present(float value)
+{
+  return value > -998;
+}
+}
+
+void CMemory::Complain(const char *function, const char *text) const
+{
+  std::cerr << GetTime() << " ERROR: CMemory: " << function << ": " << text << std::endl;
+}
+
+CVector CMemory::VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const
+{
+  const CVector e = Polar2CVector(1, dir);
+  // The direction change is in degrees per cycle; across the distance it is
+  // a sideways speed.
+  const float k = static_cast<float>(dirChng * M_PI / 180.0 * dist);
+  const CVector relative(e.GetX() * distChng - e.GetY() * k, e.GetY() * distChng + e.GetX() * k);
+  return relative.Rotate(GetFacing()) + GetVelocity();
+}
+
+void CMemory::SetFlag(int time, int number, float distance, float direction, float distChange,
+                      float dirChange)
+{
+  CFlag *flag = nullptr;
+  if (number == 0)
+    flag = &m_FlagClose;
+  else if (number >= 1 && number <= NUM_FLAGS)
+    flag = &m_Flag[number - 1];
+  if (!flag)
+  {
+    Complain("SetFlag", "What flag is that?");
+    return;
+  }
+  flag->SetTime(time);
+  flag->SetRPos(Polar2CVector(distance, direction));
+  flag->SetDistChng(distChange);
+  flag->SetDirChng(dirChange);
+  flag->SetConf(1);
+}
+
+void CMemory::SetLine(int time, char side, float distance, float direction)
+{
+  CLine *line = const_cast<CLine *>(GetLineRecord(side));
+  if (!line)
+  {
+    Complain("SetLine", "What line is that?");
+    return;
+  }
+  line->SetTime(time);
+  line->SetRPos(Polar2CVector(distance, direction));
+  line->SetConf(1);
+}
+
+void CMemory::SetGoal(int time, char side, float distance, float direction)
+{
+  CGoal *goal = GetGoalRecord(side);
+  if (!goal)
+  {
+    Complain("SetGoal", "What goal is that?");
+    return;
+  }
+  goal->SetTime(time);
+  goal->SetRPos(Polar2CVector(distance, direction));
+  goal->SetConf(1);
+}
+
+void CMemory::SetBall(int time, float distance, float direction, float distChange,
+                      float dirChange, int unidentified)
+{
+  m_Ball.SetTime(time);
+  m_Ball.SetRPos(Polar2CVector(distance, direction));
+  m_Ball.SetDistChng(distChange);
+  m_Ball.SetDirChng(dirChange);
+  m_Ball.SetClose(unidentified);
+  m_Ball.SetConf(1);
+  if (Present(distChange) && Present(dirChange))
+  {
+    m_Ball.SetVelocity(VelocityFromChanges(distance, direction, distChange, dirChange));
+    m_Ball.SetVelConf(1);
+  }
+}
+
+void CMemory::SetPlayer(int time, int number, char team, float distance, float direction,
+                        float distChange, float dirChange, float bodyFacing, float headFacing,
+                        bool goalie)
+{
+  CPlayer *header = m_NewVisual[0];
+  if (!header)
+    return;  // no player arrays yet: nothing to match against either
+  // The buffer holds one visual's players; a new cycle starts it afresh.
+  int slot = 1;
+  if (header->GetTime() == GetTime())
+  {
+    slot = header->GetUNum() + 1;
+    if (slot > MAX_UNKNOWN - 1)
+      slot = 1;
+  }
+  header->SetTime(GetTime());
+  header->SetUNum(slot);
+
+  CPlayer &player = *m_NewVisual[slot];
+  player.SetTime(time);
+  player.SetUNum(number);
+  player.SetSide(team);
+  if (team != GetSide())
+  {
+    // A team-mate's tiredness is kept until matching carries it over.
+    player.SetIsTired(false);
+    player.SetIsTiredTime(0);
+  }
+  player.SetRPos(Polar2CVector(distance, direction));
+  player.SetDistChng(distChange);
+  player.SetDirChng(dirChange);
+  player.SetRBFacing(bodyFacing);
+  player.SetRFacing(headFacing);
+  const float facing = GetFacing();
+  player.SetGBFacing(Present(bodyFacing) ? NormaliseAngle(bodyFacing + facing) : -999);
+  player.SetGFacing(Present(headFacing) ? NormaliseAngle(headFacing + facing) : -999);
+  player.SetConf(1);
+  player.SetVelocity(Present(distChange) && Present(dirChange)
+                         ? VelocityFromChanges(distance, direction, distChange, dirChange)
+                         : CVector(0, 0));
+  player.SetIsGoalie(goalie);
+  player.SetSource(0);
+}
+
+const CPlayer *CMemory::GetNewVisualPlayer(int i) const
+{
+  return i >= 0 && i < MAX_UNKNOWN ? m_NewVisual[i] : nullptr;
+}
+
+const CLine *CMemory::GetLineRecord(char side) const
+{
+  switch (side)
+  {
+    case 'b':
+      return &m_LineB;
+    case 'c':
+      return &m_LineClose;
+    case 'l':
+      return &m_LineL;
+    case 'r':
+      return &m_LineR;
+    case 't':
+      return &m_LineT;
+    default:
+      return nullptr;
+  }
+}
+
+CGoal *CMemory::GetGoalRecord(char side)
+{
+  switch (side)
+  {
+    case 'c':
+      return &m_GoalClose;
+    case 'l':
+      return &m_GoalL;
+    case 'r':
+      return &m_GoalR;
+    default:
+      return nullptr;
+  }
+}
+
+const CGoal *CMemory::GetGoal(char side) const
+{
+  return const_cast<CMemory *>(this)->GetNonConstGoal(side);
+}
+
+CGoal *CMemory::GetNonConstGoal(char side)
+{
+  CGoal *goal = GetGoalRecord(side);
+  if (!goal)
+    Complain("GetGoal", "What goal is that?");
+  return goal;
+}
+
+const CBall *CMemory::GetBall() const
+{
+  return &m_Ball;
+}
+
+CBall *CMemory::GetNonConstBall()
+{
+  return &m_Ball;
+}
+
+const CFlag *CMemory::GetFlag(int number) const
+{
+  // The close-flag record is no landmark one could ask for by name.
+  if (number < 1 || number > NUM_FLAGS)
+  {
+    Complain("GetFlag", "What flag is that?");
+    return nullptr;
+  }
+  return &m_Flag[number - 1];
+}
+
+const CLine *CMemory::GetLine(char side) const
+{
+  const CLine *line = GetLineRecord(side);
+  if (!line)
+    Complain("GetLine", "What line is that?");
+  return line;
+}
+
+void CMemory::SetPastKick(CVector kick, int time)
+{
+  m_Ball.SetPastKick(kick, time);
+}
+
+void CMemory::ForgetPastKick(int time)
+{
+  m_Ball.ForgetPastKick(time);
+}
+
+int CMemory::NumPlayersInCone(float ratio, CVector from, CVector to) const
+{
+  return NumFoesInCone(ratio, from, to) + NumFriendsInCone(ratio, from, to, false);
+}
+
+int CMemory::NumPlayersInCone(float ratio, CVector point) const
+{
+  return NumPlayersInCone(ratio, point, GetGPos());
+}
+
+int CMemory::NumFriendsInCone(float ratio, CVector point) const
+{
+  return NumFriendsInCone(ratio, point, GetGPos(), false);
+}
+
+int CMemory::NumFoesInCone(float ratio, CVector point) const
+{
+  return NumFoesInCone(ratio, point, GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidFriend2Ball(int n) const
+{
+  return GetClosestValidFriend2Point(n, m_Ball.GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidFoe2Ball(int n) const
+{
+  return GetClosestValidFoe2Point(n, m_Ball.GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidTeamless2Ball(int n) const
+{
+  return GetClosestValidTeamless2Point(n, m_Ball.GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidFriend2Me(int n) const
+{
+  return GetClosestValidFriend2Point(n, GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidFoe2Me(int n) const
+{
+  return GetClosestValidFoe2Point(n, GetGPos());
+}
+
+CPlayer *CMemory::GetClosestValidTeamless2Me(int n) const
+{
+  return GetClosestValidTeamless2Point(n, GetGPos());
+}
+
+void CMemory::SortValidFriends2Me(sorted_players &list)
+{
+  SortValidFriends2Me(list, true);
+}
+
+void CMemory::SortValidFriends2Ball(sorted_players &list)
+{
+  SortValidFriends2Ball(list, true);
+}
+
+void CMemory::SortValidFoes2Me(sorted_players &list)
+{
+  SortValidFoes2Me(list, true);
+}
+
+void CMemory::SortValidFoes2Ball(sorted_players &list)
+{
+  SortValidFoes2Ball(list, true);
+}
+
+float CMemory::SumGeomSeries(float first, float ratio, int n) const
+{
+  return ::SumGeomSeries(first, ratio, n);
+}
+
+float CMemory::Exp(float x, int n) const
+{
+  return ::Exp(x, n);
+}
+
+float CMemory::Sqr(float x) const
+{
+  return x * x;
+}
+
+int CMemory::Sqr(int x) const
+{
+  return x * x;
+}
+
+float CMemory::NormaliseAngle(float angle) const
+{
+  return CRay::NormaliseAngle(angle);
+}
