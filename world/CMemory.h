@@ -283,8 +283,12 @@ private:
   // Writes the store's error line for a request it cannot serve.
   void Complain(const char *function, const char *text) const;
   void InitLandmarks();
-  const CLine *GetLineRecord(char side) const;
-  CGoal *GetGoalRecord(char side);
+  // The line or goal of an identifier, null for none.
+  CLine *LineRecord(char side) const;
+  CGoal *GoalRecord(char side) const;
+  // The same for a getter, which reports an identifier that names none.
+  CGoal *AskedGoal(char side) const;
+  void FreePlayerRecords();
   void ResetSortedLists();
   // The velocity of an object seen with these changes, in the global frame.
   CVector VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const;
