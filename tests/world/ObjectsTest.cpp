@@ -100,19 +100,6 @@ TEST(LandmarkTest, DisplayWritesTheDumpLines)
                             "\tGOAL GY: 0\n\tGOAL RDist: 0\n\tGOAL RDir: 0\n");
 }
 
-TEST(BallTest, AFreshBallIsNowhereAndUnknown)
-{
-  const CBall ball = DefaultBall();
-  EXPECT_FALSE(ball.GetPositionValid());
-  EXPECT_FALSE(ball.GetVelocityValid());
-  ExpectAt(ball.GetGPos(), 999, 999);
-  ExpectAt(ball.GetRPos(), 999, 999);
-  EXPECT_TRUE(ball.GetUsePosBasedVelEst());
-  EXPECT_TRUE(ball.IsMoving());
-  for (int i = 0; i < CBall::PAST_KICKS; i++)
-    EXPECT_EQ(ball.GetPastKickTime(i), -999);
-}
-
 TEST(BallTest, RelativePositionsComeFromGlobalOnesWithAFloor)
 {
   CBall ball = DefaultBall();

@@ -313,19 +313,6 @@ TEST_F(StoreTest, ErasingForgetsBallAndPlayersButNotLandmarks)
   EXPECT_EQ(dump.str().find("PLAYER Conf: 1"), std::string::npos);
 }
 
-TEST_F(StoreTest, PastKicksGoIntoTheBallsRing)
-{
-  memory().SetPastKick(CVector(1, 0), 80);
-  memory().SetPastKick(CVector(0, 1), 80);
-  memory().SetPastKick(CVector(2, 0), 81);
-  memory().ForgetPastKick(80);
-  const CBall *ball = memory().GetBall();
-  EXPECT_EQ(ball->GetPastKickIdx(), 3);
-  EXPECT_EQ(ball->GetPastKickEff(0).GetMag(), 0);
-  EXPECT_EQ(ball->GetPastKickEff(1).GetMag(), 0);
-  EXPECT_EQ(ball->GetPastKickEff(2).GetX(), 2);
-}
-
 TEST_F(StoreTest, NumericHelpers)
 {
   CMemory &store = memory();
