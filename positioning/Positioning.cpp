@@ -13,11 +13,18 @@
     KIND(ZPFixed) /* FIXED */                                                                                      \
     KIND(ZPGoal) /* GOAL */                                                                                        \
     KIND(ZPInterpolate) /* INTERPOLATE */                                                                          \
+    KIND(ZPRightAngle) /* RIGHTANGLE */                                                                            \
+    KIND(ZPSupport) /* SUPPORT */                                                                                  \
     KIND(ZPCombine) /* COMBINE */                                                                                  \
     KIND(ZPRole) /* ROLE */                                                                                        \
     KIND(ZPTrackValid) /* TRACKVALID */                                                                            \
     KIND(ZPTestPos) /* TESTPOS */                                                                                  \
+    KIND(ZPCongestion) /* CONGESTION */                                                                            \
+    KIND(ZPConstrainPos) /* CONSTRAIN */                                                                           \
     KIND(ZPNear) /* NEAR */                                                                                        \
+    KIND(ZPOurBall) /* OURBALL */                                                                                  \
+    KIND(ZPBestOpponent) /* BESTOPPONENT */                                                                        \
+    KIND(ZPSelectOpponent) /* SELECTOPPONENT */                                                                    \
     /* end of the kinds */
 
 #define ZP_DECLARE_MAKER(cls) MObjectBase *ZPPrototype_##cls();

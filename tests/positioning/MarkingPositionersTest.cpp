@@ -1,0 +1,177 @@
+#include "MCSPoint.h"
+#include "PositioningTestSupport.h"
+#include "ZPSelectOpponent.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The memory's ball is at (3, -4), home (-25, 0), the agent at (-20, 5);
+// its zone spans x -40..-10, y -20..20.
+class MarkingPositionersTest : public KindTest
+{
+protected:
+    MarkingPositionersTest()
+    {
+        Define("T = (FIXED:(X:1,Y:1))\n"
+               "F = (FIXED:(X:2,Y:2))\n"
+               "About = (FIXED:(X:-30))\n"
+               "Forward = (FIXED:(X:30))\n");
+    }
+
+    ZPSelectOpponent *Select(const char *name) { return static_cast<ZPSelectOpponent *>(Find(name)); }
+};
+
+// Reports its second opponent as present but gives no unit for it.
+class HoleyMem : public ClockMem
+{
+public:
+    using ClockMem::GetOpponent;
+    bool GetOpponent(int reason, int index, MCMUnit &unit) override
+    {
+        if (index == 1)
+            return true;
+        return ClockMem::GetOpponent(reason, index, unit);
+    }
+};
+
+} // namespace
+
+TEST_F(MarkingPositionersTest, OurBallChoosesByPossession)
+{
+    Define("Choice = (OURBALL:(TRUE:T,FALSE:F))\n"
+           "Defaults = (OURBALL)\n"
+           "Fresh = (OURBALL)\n"
+           "NoTrue = (Choice:(TRUE:Nowhere))\n");
+    EXPECT_AT(Ask("Choice"), 2, 2);
+    EXPECT_AT(Ask("NoTrue"), 2, 2);
+    Load("positioning-attacking.ini");
+    EXPECT_AT(Ask("Choice"), 1, 1);
+    EXPECT_AT(Ask("Defaults"), -25, 0);
+    EXPECT_EQ(Ask("NoTrue").error, -1);
+    EXPECT_TRUE(log.Has("ZPOurBall::Position : Is our ball, but unable to determine target."));
+    // Without a memory nobody has the ball: the ball's branch, which fails.
+    mem.reset();
+    EXPECT_EQ(Ask("Fresh").error, -1);
+    EXPECT_FALSE(log.Has("ZPOurBall::Position : Not our ball, but unable to determine target."));
+
+    EXPECT_EQ(Written("Defaults"), "(OURBALL:(FALSE:BALL,TRUE:HOME))");
+    EXPECT_EQ(Written("OURBALL"), "(OURBALL:(FALSE:,TRUE:))");
+}
+
+TEST_F(MarkingPositionersTest, CongestionCountsOpponentsThenTeamMatesInItsBox)
+{
+    Define("Always = (CONGESTION:(TRUE:T,FALSE:F))\n"
+           "Box = (Always:(XH:-20,MOPP:1))\n"
+           "Crowded = (Box:(MTM:1))\n"
+           "Library = (CONGESTION:(TRUE:T,FALSE:F,XH:-20,OPPF:1,MOPP:1,TMMF:-1,BASE:2))\n"
+           "NoTrue = (CONGESTION:(TRUE:Nowhere))\n");
+    EXPECT_AT(Ask("Always"), 1, 1);
+    mem->AddOpponent(MCSPoint(-19.9, 0));
+    mem->AddTeam(MCSPoint(-30, 0));
+    EXPECT_AT(Ask("Box"), 2, 2);
+    // On the bound counts as inside.
+    mem->AddOpponent(MCSPoint(-20, 20));
+    EXPECT_AT(Ask("Box"), 1, 1);
+    EXPECT_AT(Ask("Crowded"), 1, 1);
+    mem->RemTeam(MCSPoint(-30, 0));
+    EXPECT_AT(Ask("Crowded"), 2, 2);
+    EXPECT_EQ(Ask("NoTrue").error, -1);
+    EXPECT_TRUE(log.Has("ZPCongestion::Position : Unable to establish valid position"));
+
+    EXPECT_EQ(Written("Library"),
+              "(CONGESTION:(BASE:2,FALSE:F,MOPP:1,MTM:0,OPPF:1,TMMF:-1,TRUE:T,XH:-20,XL:-1000,YH:1000,YL:-1000))");
+}
+
+TEST_F(MarkingPositionersTest, SelectOpponentSkipsOpponentsAsCoveredAsTheyAreOutnumbered)
+{
+    Define("Pick = (SELECTOPPONENT:(ABOUT:About,WITHIN:6))\n"
+           "Ahead = (Pick:(NEAR:1))\n");
+    // Nearest (-30, 0) first; the second stands 3 m from the first.
+    mem->AddOpponent(MCSPoint(-27, 0));
+    mem->AddOpponent(MCSPoint(-24, 0));
+    mem->AddTeam(MCSPoint(-25, 4));
+    // 1 + 1 opponent - 1 team-mate: still uncovered.
+    EXPECT_AT(Ask("Pick"), -27, 0);
+    mem->AddTeam(MCSPoint(-29, -4));
+    EXPECT_AT(Ask("Pick"), -24, 0);
+    // With NEAR, the team-mate ahead of the first does not count.
+    EXPECT_AT(Ask("Ahead"), -27, 0);
+    // Everyone covered: the ABOUT point.
+    mem->AddTeam(MCSPoint(-26, -4));
+    EXPECT_AT(Ask("Pick"), -30, 0);
+}
+
+TEST_F(MarkingPositionersTest, SelectOpponentChecksTheZoneAndTheDistance)
+{
+    Define("Behind = (SELECTOPPONENT:(ABOUT:About,DISTFROM:Forward,DISTANCE:45,MODE:BEHIND))\n"
+           "Unchecked = (Behind:(DISTANCE:-1))\n"
+           "Range = (Behind:(MODE:RANGE,DISTANCE:49))\n"
+           "Wide = (Behind:(EXTEND:6,MODE:NONE))\n"
+           "Narrow = (Wide:(EXTEND:4))\n"
+           "Odd = (Behind:(MODE:SIDEWAYS))\n");
+    mem->AddOpponent(MCSPoint(-20, 0));
+    // 30 - (-20) = 50 > 45.
+    EXPECT_AT(Ask("Behind"), -30, 0);
+    EXPECT_AT(Ask("Unchecked"), -20, 0);
+    EXPECT_AT(Ask("Range"), -30, 0);
+    mem->AddOpponent(MCSPoint(-15, 0));
+    // 45 is not more than 45.
+    EXPECT_AT(Ask("Behind"), -15, 0);
+    EXPECT_AT(Ask("Range"), -15, 0);
+    // (-5, 0) lies 5 m outside the zone.
+    mem->AddOpponent(MCSPoint(-5, 0));
+    mem->RemOpponent(MCSPoint(-20, 0));
+    mem->RemOpponent(MCSPoint(-15, 0));
+    EXPECT_AT(Ask("Wide"), -5, 0);
+    EXPECT_AT(Ask("Narrow"), -30, 0);
+    EXPECT_EQ(Select("Odd")->m_Mode, ZPSelectOpponent::ModeNone);
+    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : Unknown check mode."));
+    // Without a zone nothing is checked.
+    Load("positioning-blank.ini");
+    EXPECT_AT(Ask("Narrow"), -5, 0);
+}
+
+TEST_F(MarkingPositionersTest, SelectOpponentFallsBackAndReadsItsTextBack)
+{
+    Define("Library = (SELECTOPPONENT:(ABOUT:About,OTHERWISE:F,WITHIN:6,NEAR:1,EXTEND:6,DISTANCE:45,MODE:BEHIND))\n"
+           "Again = (SELECTOPPONENT:(ABOUT:About,DISTANCE:45,DISTFROM:BALL,EXTEND:6,MODE:BEHIND,NEAR:1,OTHERWISE:F,"
+           "WITHIN:6))\n"
+           "Plain = (SELECTOPPONENT:(ABOUT:About,DISTANCE:0,DISTFROM:BALL,EXTEND:0,MODE:BEHIND,NEAR:0,OTHERWISE:,"
+           "WITHIN:10))\n"
+           "Unknown = (Library:(OTHERWISE:Nowhere))\n"
+           "Both = (SELECTOPPONENT:(NEAR:1,ALL))\n"
+           "Flag = (SELECTOPPONENT:(NEAR))\n");
+    EXPECT_EQ(Written("Library"), Written("Again"));
+    EXPECT_EQ(Written("Again"), "(SELECTOPPONENT:(ABOUT:About,DISTANCE:45,DISTFROM:BALL,EXTEND:6,MODE:BEHIND,NEAR:1,"
+                                "OTHERWISE:F,WITHIN:6))");
+    EXPECT_EQ(Written("Plain"), "(SELECTOPPONENT:(ABOUT:About,DISTANCE:0,DISTFROM:BALL,EXTEND:0,MODE:BEHIND,NEAR:0,"
+                                "OTHERWISE:,WITHIN:10))");
+    EXPECT_EQ(Select("Plain")->m_OtherwiseIsAbout, 1);
+    EXPECT_EQ(Select("Plain")->m_Otherwise.get(), Select("Plain")->m_About.get());
+
+    EXPECT_AT(Ask("Library"), 2, 2);
+    EXPECT_AT(Ask("Unknown"), -30, 0);
+    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : Unable to establish otherwise point"));
+
+    EXPECT_EQ(Select("Both")->m_Near, 0);
+    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : ALL usage depreciated use NEAR:0"));
+    EXPECT_EQ(Select("Flag")->m_Near, 1);
+    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : NEAR usage depreciated use NEAR:1"));
+}
+
+TEST_F(MarkingPositionersTest, SelectOpponentPassesOverAnEntryWithoutAUnit)
+{
+    mem.reset();
+    mem.reset(new HoleyMem());
+    Load("positioning-memory.ini");
+    Define("Pick = (SELECTOPPONENT:(ABOUT:About))\n");
+    mem->AddOpponent(MCSPoint(-30, 0));
+    mem->AddOpponent(MCSPoint(-29, 0));
+    mem->AddOpponent(MCSPoint(-20, 0));
+    mem->AddTeam(MCSPoint(-30, 1));
+    mem->AddTeam(MCSPoint(-30, -1));
+    // The first is covered, the second has no unit: the third.
+    EXPECT_AT(Ask("Pick"), -20, 0);
+    EXPECT_TRUE(log.Has("ZPSelectOpponent::Position : How did this happen, no valid opponents"));
+}
