@@ -98,7 +98,7 @@ public:
   void SortValidFriends2Ball(sorted_players &list) override;
   void SortValidFoes2Me(sorted_players &list) override;
   void SortValidFoes2Ball(sorted_players &list) override;
-  CPlayer *GetPlayerWithin(float dist, float distTol, float dir, float dirTol) const override;
+  CPlayer *GetPlayerWithin(float distTol, float dirTol, float dist, float dir) const override;
   float GetOffsideLine() const override;
   float GetOurOffsideLine() const override;
   int NumFoesInCone(float ratio, CVector from, CVector to) const override;
@@ -108,7 +108,7 @@ public:
   CPlayer *TheirGoalie() override;
   void StoreBallFromAudio(CBall ball) const override;
   void StorePlayerFromAudio(CPlayer player) const override;
-  void StorePassFromAudio(int from, int to, CVector target) const override;
+  void StorePassFromAudio(int time, int receiver, CVector target) const override;
 
   // What the sensors write from a visual message.
   virtual void SetPlayer(int time, int number, char team, float distance, float direction,
@@ -157,12 +157,20 @@ public:
   int NumFoesInCone(float ratio, CVector point) const;
 
   // The player queries the shortcuts rest on. With copy false a sort only
-  // refreshes the store's cached list.
+  // refreshes the store's cached list, which the caller then reads itself.
   CPlayer *GetClosestValidTeamless2Point(int n, CVector point) const;
-  void SortValidFriends2Me(sorted_players &list, bool copy);
-  void SortValidFriends2Ball(sorted_players &list, bool copy);
-  void SortValidFoes2Me(sorted_players &list, bool copy);
-  void SortValidFoes2Ball(sorted_players &list, bool copy);
+  void SortValidFriends2Me(sorted_players &list, bool copy) const;
+  void SortValidFriends2Ball(sorted_players &list, bool copy) const;
+  void SortValidFoes2Me(sorted_players &list, bool copy) const;
+  void SortValidFoes2Ball(sorted_players &list, bool copy) const;
+  CPlayer *GetAFriend(int i) const;
+  CPlayer *GetAFoe(int i) const;
+
+  // Player matching: files a seen or heard player into the record it most
+  // likely is.
+  void StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPlayer **third);
+  void MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOldest, float &score,
+                    int &index, bool seenOnly);
 
   // Small numeric helpers of the world model.
   float SumGeomSeries(float first, float ratio, int n) const;
@@ -229,10 +237,11 @@ private:
   float m_QuantizeFactor;
   float m_Kickable;
 
-  float m_OffsideLine;
-  int m_OffsideLineTime;
-  float m_OurOffsideLine;
-  int m_OurOffsideLineTime;
+  // Per-cycle caches of the player queries, which look like reads.
+  mutable float m_OffsideLine;
+  mutable int m_OffsideLineTime;
+  mutable float m_OurOffsideLine;
+  mutable int m_OurOffsideLineTime;
   int m_NextSpeaker;
   int m_NextSpeakerTime;
   int m_FixPlan;
@@ -244,10 +253,10 @@ private:
 
   CPlayer m_Me;
   // Per-cycle caches of the player queries.
-  sorted_players m_SortedFriends2Me;
-  sorted_players m_SortedFriends2Ball;
-  sorted_players m_SortedFoes2Me;
-  sorted_players m_SortedFoes2Ball;
+  mutable sorted_players m_SortedFriends2Me;
+  mutable sorted_players m_SortedFriends2Ball;
+  mutable sorted_players m_SortedFoes2Me;
+  mutable sorted_players m_SortedFoes2Ball;
 
   CGoal m_GoalClose;
   CFlag m_FlagClose;
@@ -290,6 +299,24 @@ private:
   CGoal *AskedGoal(char side) const;
   void FreePlayerRecords();
   void ResetSortedLists();
+  // The player queries' work.
+  struct Group
+  {
+    CPlayer *const *players;
+    int size;
+  };
+  void SortInto(int mask, BasePlayerCompare &compare, sorted_players &list) const;
+  void RefreshSort(sorted_players &cache, int mask, CVector reference, sorted_players &list,
+                   bool copy) const;
+  CPlayer *NthValid(int n, std::initializer_list<Group> groups) const;
+  CPlayer *NthClosest(int n, CVector point, int mask, sorted_players *toMe,
+                      sorted_players *toBall) const;
+  int CountInCone(CPlayer *const *players, float width, CVector end, CVector apex) const;
+  CPlayer *FlaggedGoalie(CPlayer *const *players) const;
+  // The heard objects' work; the mediator's interface declares their entry
+  // points const although they write the store.
+  void HearBall(const CBall &ball);
+  void HearPlayer(CPlayer player);
   // The velocity of an object seen with these changes, in the global frame.
   CVector VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const;
 };

@@ -5,17 +5,64 @@
 
 class CPlayer;
 
+// Player groups of a sort, as bits of its mask. Everyone who may be an
+// opponent is MASK_OPPONENTS: a close player or one of unknown side could be.
+enum : int
+{
+  MASK_TEAMMATES = 1,
+  MASK_FOES = 2,
+  MASK_CLOSE = 4,
+  MASK_UNKNOWN = 8,
+  MASK_OPPONENTS = MASK_FOES | MASK_CLOSE | MASK_UNKNOWN
+};
+
 // Orders two players for a sorted list: negative when the first is to stand
 // before the second, positive when after, 0 when neither. The base keeps any
-// order.
+// order. Every comparator is built from a reference point; only the one by
+// distance uses it.
 class BasePlayerCompare
 {
 public:
+  BasePlayerCompare() {}
+  explicit BasePlayerCompare(CVector reference) : m_Reference(reference) {}
   virtual ~BasePlayerCompare() {}
   virtual int Compare(CPlayer &, CPlayer &) { return 0; }
+
+protected:
+  CVector m_Reference;
 };
 
-// A list of players sorted by a comparator; the caller owns it.
+// Nearest to the reference point first.
+class DistPlayerCompare : public BasePlayerCompare
+{
+public:
+  explicit DistPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
+  int Compare(CPlayer &first, CPlayer &second) override;
+};
+
+class LowestXPlayerCompare : public BasePlayerCompare
+{
+public:
+  explicit LowestXPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
+  int Compare(CPlayer &first, CPlayer &second) override;
+};
+
+class HighestXPlayerCompare : public BasePlayerCompare
+{
+public:
+  explicit HighestXPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
+  int Compare(CPlayer &first, CPlayer &second) override;
+};
+
+class HighestConfPlayerCompare : public BasePlayerCompare
+{
+public:
+  explicit HighestConfPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
+  int Compare(CPlayer &first, CPlayer &second) override;
+};
+
+// A list of players sorted by a comparator; the caller owns it. Entries from
+// count on point at the agent's own record, never at nothing.
 struct sorted_players
 {
   static const int MAX_ENTRIES = 55;  // every player record the store holds

@@ -1,20 +1,283 @@
-#include "CMemory.h"
+#include <cmath>
+#include <cstdlib>
 
 #include "CBall.h"
+#include "CMemory.h"
 #include "CPlayer.h"
 
+namespace
+{
+// A score this high means the record was only the oldest one, not a match.
+const float NO_MATCH = 9999;
+const float FALLBACK_SCORE = 9998;
+
+bool IsUNum(int unum)
+{
+  return unum >= 1 && unum <= 11;
+}
+}
+
+// The sightings of one visual, such as ((p "TestTeam" 3) 11 -2 0 0 0 0) with
+// team and number or ((p) 49.4 0) with neither, filed by the side they had.
 void CMemory::StorePlayers()
 {
+  CPlayer *header = m_NewVisual[0];
+  if (!header)
+    return;
+  const int count = header->GetTime() == GetTime() ? header->GetUNum() : 0;
+  const char ours = GetSide();
+  const char theirs = TheirSide();
+  for (int i = 1; i <= count && i < MAX_UNKNOWN; i++)
+  {
+    CPlayer *seen = m_NewVisual[i];
+    if (!seen)
+      continue;
+    const char side = seen->GetSide();
+    if (side == ours)
+      StorePlayer(seen, m_Friend, nullptr, nullptr);
+    else if (side == theirs)
+      StorePlayer(seen, m_Foe, nullptr, nullptr);
+    else if (side == 'c')
+      StorePlayer(seen, m_Foe, m_Friend, m_ClosePlayer);
+    else if (side == 'u')
+      StorePlayer(seen, m_Foe, m_Friend, m_UnknownPlayer);
+  }
+  // So that a second call in the same cycle files nothing twice.
+  header->SetTime(0);
 }
 
-void CMemory::StoreBallFromAudio(CBall) const
+void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPlayer **third)
 {
+  if (!seen || !first)
+    return;
+  const float facing = GetFacing();
+  const float bodyFacing = GetBFacing();
+  const CVector me = GetGPos();
+  const int now = GetTime();
+  const auto copyInto = [&](CPlayer *record) {
+    *record = *seen;
+    record->UpdateRPos(me, facing, now);
+    record->UpdateRBPos(me, bodyFacing, now);
+  };
+
+  const char side = seen->GetSide();
+  if (side == GetSide() || side == TheirSide())
+  {
+    float score = NO_MATCH;
+    int index = -1;
+    MatchInArray(seen, first, MAX_PLAYERS, true, score, index, true);
+    if (index < 0)
+      return;
+    // Taking over only the oldest record, the sighting keeps its own number.
+    if (score < FALLBACK_SCORE && seen->GetUNum() == -999)
+      seen->SetUNum(first[index]->GetUNum());
+    copyInto(first[index]);
+    return;
+  }
+  if ((side != 'c' && side != 'u') || !second || !third)
+    return;
+
+  float foeScore = NO_MATCH;
+  int foe = -1;
+  MatchInArray(seen, first, MAX_PLAYERS, false, foeScore, foe, true);
+  float friendScore = NO_MATCH;
+  int mate = -1;
+  MatchInArray(seen, second, MAX_PLAYERS, false, friendScore, mate, true);
+  if (foe < 0 && mate < 0)
+  {
+    float score = NO_MATCH;
+    int index = -1;
+    MatchInArray(seen, third, side == 'c' ? MAX_PLAYERS : MAX_UNKNOWN, true, score, index, true);
+    if (index < 0)
+      return;
+    // Nobody we know: most players on the pitch we cannot place are theirs.
+    seen->SetSide(TheirSide());
+    seen->SetUNum(-999);
+    copyInto(third[index]);
+    return;
+  }
+  CPlayer *record = foeScore > friendScore ? second[mate] : first[foe];
+  seen->SetSide(record->GetSide());
+  if (seen->GetUNum() == -999 || seen->GetUNum() == 0)
+    seen->SetUNum(record->GetUNum());
+  copyInto(record);
 }
 
-void CMemory::StorePlayerFromAudio(CPlayer) const
+void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOldest,
+                           float &score, int &index, bool seenOnly)
 {
+  if (!player || !array)
+    return;
+  const int now = GetTime();
+  const int unum = player->GetUNum();
+  float conf = player->GetConf();
+  int time = player->GetTime();
+  // A heard record's confidence has dropped once a cycle since it was seen;
+  // undoing the drops dates the sighting.
+  if (player->GetSource() == 1 && conf > 0 && conf < 1 - m_Epsilon)
+    for (int i = 0; i < 999 && conf < 1 - m_Epsilon; i++)
+    {
+      conf /= m_MobConfDrop;
+      time--;
+    }
+
+  const auto couldBe = [this](const CVector &a, int timeA, const CVector &b, int timeB) {
+    const float d = a.dist(b);
+    const int dt = std::max(std::abs(timeA - timeB), 1);
+    return d < m_MatchDistThr && static_cast<float>(dt) < m_MatchTimeThr &&
+           d <= static_cast<float>(dt) * m_PlayerSpeedMax * 5;
+  };
+
+  bool matched = false;
+  int best = -1;
+  int oldest = -1;
+  int oldestTime = now;
+  for (int i = 0; i < n; i++)
+  {
+    CPlayer *record = array[i];
+    if (!record)
+      continue;
+    // A record written in this cycle already holds another sighting of it
+    // (or another message), which this one must not overwrite.
+    const bool taken = record->GetTime() == now && record->GetSource() != (seenOnly ? 1 : 0);
+    const int recordNum = record->GetUNum();
+    if (!taken && couldBe(record->GetGPos(), record->GetTime(), player->GetGPos(), time) &&
+        !(IsUNum(recordNum) && IsUNum(unum) && recordNum != unum))
+    {
+      matched = true;
+      const float d = record->GetGPos().dist(player->GetGPos());
+      const float value = static_cast<float>(std::max(std::abs(time - record->GetTime()), 1)) * d;
+      if (value < score)
+      {
+        best = i;
+        score = value;
+      }
+    }
+    if (takeOldest && !matched && record->GetTime() < oldestTime)
+    {
+      oldest = i;
+      oldestTime = record->GetTime();
+    }
+  }
+
+  if (IsUNum(unum))
+    for (int j = 0; j < n; j++)
+    {
+      CPlayer *numbered = array[j];
+      if (!numbered || numbered->GetUNum() != unum)
+        continue;
+      if (numbered->GetIsTired() && numbered->GetSide() == GetSide())
+      {
+        player->SetIsTired(numbered->GetIsTired());
+        player->SetIsTiredTime(numbered->GetIsTiredTime());
+      }
+      if (numbered->GetIsGoalie())
+        player->SetIsGoalie(true);
+      // The record nearest by position was this numbered player seen without
+      // his number: it is a ghost now.
+      if (matched && best >= 0 && best != j)
+      {
+        CPlayer *ghost = array[best];
+        if (couldBe(ghost->GetGPos(), ghost->GetTime(), numbered->GetGPos(), numbered->GetTime()) &&
+            !IsUNum(ghost->GetUNum()))
+          ghost->SetConf(0);
+      }
+      index = j;
+      score = 0;
+      return;
+    }
+
+  if (matched)
+  {
+    // A candidate that did not beat the caller's score leaves best at -1 and
+    // the index as it was.
+    if (best >= 0)
+      index = best;
+  }
+  else if (oldest >= 0)
+  {
+    score = NO_MATCH;
+    index = oldest;
+    array[oldest]->SetIsGoalie(false);
+    array[oldest]->SetIsTired(false);
+    array[oldest]->SetIsTiredTime(0);
+  }
 }
 
-void CMemory::StorePassFromAudio(int, int, CVector) const
+void CMemory::StoreBallFromAudio(CBall ball) const
 {
+  const_cast<CMemory *>(this)->HearBall(ball);
+}
+
+void CMemory::HearBall(const CBall &heard)
+{
+  CBall *ball = GetNonConstBall();
+  if (!ball)
+    return;
+  const float difference = ball->GetConf() - heard.GetConf();
+  if (difference > m_AudioConfBuffer)
+    return;
+  // Nearly as sure either way: the nearer view wins.
+  if (std::fabs(difference) < m_AudioConfBuffer && heard.GetRMag() > ball->GetRMag())
+    return;
+  ball->SetTime(heard.GetTime());
+  ball->SetConf(heard.GetConf());
+  ball->SetGPos(heard.GetGPos());
+  ball->SetMag(heard.GetMag());
+  ball->SetDir(heard.GetDir());
+  ball->UpdateRPos(GetGPos(), GetFacing(), GetTime());
+  ball->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+}
+
+void CMemory::StorePlayerFromAudio(CPlayer player) const
+{
+  const_cast<CMemory *>(this)->HearPlayer(player);
+}
+
+void CMemory::HearPlayer(CPlayer heard)
+{
+  const bool mate = heard.GetSide() == GetSide();
+  if (mate && heard.GetUNum() == GetUNum())
+    return;
+  // A nameless team-mate this close is the agent itself as the sender saw it.
+  if (mate && heard.GetUNum() == -999 && heard.GetGPos().dist(GetGPos()) < m_FeelDistance)
+    return;
+  heard.SetSource(1);
+  CPlayer **array = mate ? m_Friend : m_Foe;
+  float score = NO_MATCH;
+  int index = -1;
+  MatchInArray(&heard, array, MAX_PLAYERS, true, score, index, false);
+  if (index < 0 || !array[index])
+    return;
+  CPlayer *record = array[index];
+  const auto take = [&]() {
+    *record = heard;
+    record->UpdateRPos(GetGPos(), GetFacing(), GetTime());
+    record->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+  };
+  if (score >= FALLBACK_SCORE)
+  {
+    if (heard.GetConf() > record->GetConf())
+      take();
+    return;
+  }
+  const float difference = record->GetConf() - heard.GetConf();
+  if (difference > m_AudioConfBuffer)
+    return;
+  if (std::fabs(difference) < m_AudioConfBuffer && record->GetRMag() < heard.GetRMag())
+    return;
+  if (heard.GetUNum() == -999)
+    heard.SetUNum(record->GetUNum());
+  take();
+}
+
+void CMemory::StorePassFromAudio(int time, int receiver, CVector) const
+{
+  if (IsUNum(receiver) && receiver == GetUNum())
+  {
+    // Through the const entry point, like the other heard objects.
+    CMemory *self = const_cast<CMemory *>(this);
+    self->SetPassReceiver(receiver);
+    self->SetPassReceiverTime(time);
+  }
 }

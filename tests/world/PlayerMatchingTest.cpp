@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "PlayerFixture.h"
+
+namespace
+{
+class PlayerMatchingTest : public PlayerFixture
+{
+protected:
+  // A sighting in the current cycle.
+  CPlayer Seen(float x, float y, char side, int unum = -999)
+  {
+    CPlayer seen;
+    Place(&seen, x, y, memory().GetTime(), unum, side);
+    return seen;
+  }
+
+  CPlayer **Mates() { return Records(m_Mates, &CMemory::GetAFriend); }
+  CPlayer **Foes() { return Records(m_Foes, &CMemory::GetAFoe); }
+
+  // Where p is matched among the records, and with what score.
+  int Match(CPlayer &p, CPlayer **records, float &score, bool takeOldest = true,
+            bool seenOnly = true)
+  {
+    score = 9999;
+    int index = -1;
+    memory().MatchInArray(&p, records, 11, takeOldest, score, index, seenOnly);
+    return index;
+  }
+
+private:
+  CPlayer **Records(CPlayer **to, CPlayer *(CMemory::*get)(int) const)
+  {
+    for (int i = 0; i < 11; i++)
+      to[i] = (memory().*get)(i);
+    return to;
+  }
+
+  CPlayer *m_Mates[11];
+  CPlayer *m_Foes[11];
+};
+}
+
+TEST_F(PlayerMatchingTest, NearEnoughForTheTimeGoneByIsAMatch)
+{
+  Place(memory().GetAFriend(0), 10, 0, 7);
+  CPlayer near = Seen(12, 0, 'l');
+  float score;
+  EXPECT_EQ(Match(near, Mates(), score), 0);
+  EXPECT_FLOAT_EQ(score, 6);
+
+  // 30 m in 3 cycles is too far: the oldest record is offered instead, with
+  // what it knew of its player cleared.
+  CPlayer *oldest = memory().GetAFriend(1);
+  oldest->SetIsGoalie(true);
+  CPlayer far = Seen(40, 0, 'l');
+  EXPECT_EQ(Match(far, Mates(), score), 1);
+  EXPECT_EQ(score, 9999);
+  EXPECT_FALSE(oldest->GetIsGoalie());
+  EXPECT_EQ(Match(far, Mates(), score, false), -1);
+}
+
+TEST_F(PlayerMatchingTest, TheUniformNumberDecides)
+{
+  CPlayer *seven = Place(memory().GetAFoe(3), 30, 0, 3, 7, 'r');
+  seven->SetIsGoalie(true);
+  CPlayer *anonymous = Place(memory().GetAFoe(0), 27, 0, 9, -999, 'r');
+  CPlayer seen = Seen(26, 0, 'r', 7);
+  float score;
+  EXPECT_EQ(Match(seen, Foes(), score), 3);
+  EXPECT_EQ(score, 0);
+  EXPECT_TRUE(seen.GetIsGoalie());
+  // The anonymous record was number 7 seen without his number.
+  EXPECT_EQ(anonymous->GetConf(), 0);
+  // However far from where it was, the number matches.
+  CPlayer faraway = Seen(-30, 0, 'r', 7);
+  EXPECT_EQ(Match(faraway, Foes(), score), 3);
+
+  // A different number never does, however near.
+  Place(memory().GetAFriend(0), 10, 0, 9, 6);
+  CPlayer five = Seen(10, 0, 'l', 5);
+  EXPECT_NE(Match(five, Mates(), score), 0);
+}
+
+TEST_F(PlayerMatchingTest, ARecordWrittenThisCycleIsNotMatchedAgain)
+{
+  CMemory &m = memory();
+  for (int i = 0; i < 11; i++)
+    Place(m.GetAFriend(i), 3.0f * i, 0, m.GetTime(), i + 1);
+  m.GetAFriend(0)->SetSource(1);
+
+  // A second sighting can take only the record written from a message, and
+  // a message only the one written from a sighting.
+  float score;
+  CPlayer seen = Seen(1, 0, 'l');
+  EXPECT_EQ(Match(seen, Mates(), score), 0);
+  CPlayer message = Seen(1, 0, 'l');
+  message.SetSource(1);
+  EXPECT_EQ(Match(message, Mates(), score, true, false), 1);
+
+  // With every record taken a sighting is dropped.
+  m.GetAFriend(0)->SetSource(0);
+  m.StorePlayer(&seen, Mates(), nullptr, nullptr);
+  EXPECT_EQ(m.GetAFriend(0)->GetGX(), 0);
+}
+
+TEST_F(PlayerMatchingTest, SightingsAreCopiedIntoTheirRecords)
+{
+  CMemory &m = memory();
+  CPlayer *record = Place(m.GetAFriend(4), 10, 0, 8, 9);
+  CPlayer seen = Seen(11, 0, 'l');
+  m.StorePlayer(&seen, Mates(), nullptr, nullptr);
+  EXPECT_EQ(record->GetUNum(), 9);
+  EXPECT_EQ(record->GetGX(), 11);
+  EXPECT_FLOAT_EQ(record->GetRBMag(), 11);
+
+  // A close player of unknown team takes the side and number of its match.
+  CPlayer close = Seen(11.5f, 0, 'c', 0);
+  std::vector<CPlayer> closeRecords(11);
+  std::vector<CPlayer *> closeArray;
+  for (CPlayer &r : closeRecords)
+    closeArray.push_back(&r);
+  m.SetTime(11);
+  m.StorePlayer(&close, Foes(), Mates(), closeArray.data());
+  EXPECT_EQ(record->GetSide(), 'l');
+  EXPECT_EQ(record->GetUNum(), 9);
+  EXPECT_EQ(record->GetGX(), 11.5f);
+
+  // Matching nobody, a player of unknown side is filed as one of theirs.
+  std::vector<CPlayer> unknownRecords(22);
+  std::vector<CPlayer *> unknownArray;
+  for (CPlayer &r : unknownRecords)
+    unknownArray.push_back(&r);
+  CPlayer lone = Seen(-40, 20, 'u', 3);
+  m.StorePlayer(&lone, Foes(), Mates(), unknownArray.data());
+  EXPECT_EQ(unknownRecords[0].GetGX(), -40);
+  EXPECT_EQ(unknownRecords[0].GetSide(), 'r');
+  EXPECT_EQ(unknownRecords[0].GetUNum(), -999);
+}
+
+TEST_F(PlayerMatchingTest, HeardPlayersAreDatedAndReplaceOnlyWhatIsLessSure)
+{
+  CMemory &m = memory();
+  m.SetTime(100);
+  CPlayer *record = Place(m.GetAFriend(0), 20, 0, 90, 7);
+  record->SetConf(0.9f);
+  record->SetRPos(CVector(20, 0));
+  CPlayer heard;
+  Place(&heard, 25, 0, 100, -999, 'l');
+  heard.SetSource(1);
+  heard.SetConf(0.5f);
+  // Confidence 0.5 dates the sighting 18 cycles back: 8 after the record.
+  float score;
+  EXPECT_EQ(Match(heard, Mates(), score, true, false), 0);
+  EXPECT_FLOAT_EQ(score, 8 * 5);
+
+  m.StorePlayerFromAudio(heard);
+  EXPECT_EQ(record->GetGX(), 20);
+  // Nearly as sure and nearer: taken, with the record's number.
+  heard.SetConf(0.85f);
+  heard.SetRPos(CVector(10, 0));
+  m.StorePlayerFromAudio(heard);
+  EXPECT_EQ(record->GetGX(), 25);
+  EXPECT_EQ(record->GetUNum(), 7);
+  EXPECT_EQ(record->GetSource(), 1);
+
+  // The agent itself, by number or by standing there, is not stored.
+  CPlayer me;
+  Place(&me, 1, 0, 100, 5, 'l');
+  m.StorePlayerFromAudio(me);
+  Place(&me, 1, 0, 100, -999, 'l');
+  m.StorePlayerFromAudio(me);
+  for (int i = 1; i < 11; i++)
+    EXPECT_FALSE(m.GetAFriend(i)->GetPositionValid());
+}
+
+TEST_F(PlayerMatchingTest, AHeardBallIsTakenWhenItIsAsGoodOrBetter)
+{
+  CMemory &m = memory();
+  CBall *ball = m.GetNonConstBall();
+  ball->SetGPos(CVector(10, 0));
+  ball->SetRPos(CVector(10, 0));
+  CBall heard;
+  heard.SetGPos(CVector(20, 0));
+  heard.SetRPos(CVector(20, 0));
+  heard.SetConf(0.8f);
+  heard.SetVelocity(CVector(0, 1));
+
+  ball->SetConf(0.95f);
+  m.StoreBallFromAudio(heard);
+  EXPECT_EQ(ball->GetGX(), 10);
+  // Nearly as sure: the nearer view wins.
+  ball->SetConf(0.85f);
+  m.StoreBallFromAudio(heard);
+  EXPECT_EQ(ball->GetGX(), 10);
+  heard.SetRPos(CVector(5, 0));
+  m.StoreBallFromAudio(heard);
+  EXPECT_EQ(ball->GetGX(), 20);
+  EXPECT_FLOAT_EQ(ball->GetConf(), 0.8f);
+  EXPECT_NEAR(ball->GetVelocity().GetY(), 1, 1e-6);
+}
+
+TEST_F(PlayerMatchingTest, OnlyAPassToTheAgentIsKept)
+{
+  CMemory &m = memory();
+  for (int receiver : {0, 12, 4})
+    m.StorePassFromAudio(9, receiver, CVector());
+  EXPECT_EQ(m.GetPassReceiver(), -999);
+  m.StorePassFromAudio(9, 5, CVector());
+  EXPECT_EQ(m.GetPassReceiver(), 5);
+  EXPECT_EQ(m.GetPassReceiverTime(), 9);
+}
+
+TEST_F(PlayerMatchingTest, TheVisualsPlayersAreFiledOnceBySide)
+{
+  CMemory &m = memory();
+  m.SetPlayer(10, 3, 'l', 5, 0, -999, -999, -999, -999, false);
+  m.SetPlayer(10, -999, 'u', 40, 0, -999, -999, -999, -999, false);
+  m.StorePlayers();
+  ASSERT_NE(m.GetAValidFriend(0), nullptr);
+  EXPECT_EQ(m.GetAValidFriend(0)->GetUNum(), 3);
+  EXPECT_EQ(m.GetAValidFriend(1), nullptr);
+  // The player of unknown side is taken for one of theirs.
+  ASSERT_NE(m.GetAValidFoe(0), nullptr);
+  EXPECT_EQ(m.GetAValidFoe(0)->GetSide(), 'r');
+  EXPECT_EQ(m.GetAValidFoe(0)->GetUNum(), -999);
+  EXPECT_EQ(m.GetAValidFoe(1), nullptr);
+
+  // Filed once: a second call in the cycle finds the buffer spent.
+  m.GetAValidFriend(0)->SetConf(0);
+  m.StorePlayers();
+  EXPECT_EQ(m.GetAValidFriend(0), nullptr);
+}
