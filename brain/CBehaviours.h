@@ -164,6 +164,9 @@ public:
 
   // Self-localisation from the flags and lines of the current visual.
   virtual void Localise();
+  const CLine *InsideLine();
+  const CFlag *ClosestFlag();
+  float GFaceDir(const CLine *line);
 
   // Numeric helpers.
   virtual float NormaliseAngle(float angle) const;

@@ -129,7 +129,7 @@ void CActuators::Abort(const char *text, int code)
 
 void CActuators::ActuatorThread()
 {
-  std::cout << "ACTUATORS thread started!\n" << std::flush;
+  std::cout << "ACTUATORS thread started!" << std::endl;
   while (GetStatus() == 1) {
     Lock();
     bool clockFailed;

@@ -69,7 +69,7 @@ bool CSensors::GetNewVisual() const
 
 void CSensors::SensorThread()
 {
-  std::cout << "SENSORS thread started!\n" << std::flush;
+  std::cout << "SENSORS thread started!" << std::endl;
   while (GetStatus() == 1)
   {
     m_NewVisual = false;

@@ -15,18 +15,16 @@
 #include "CPlayMode.h"
 #include "CSensors.h"
 
-// Each start line goes out in one write: the two threads start together, and
-// a line written in pieces (text, then end of line) can be split by the other.
 void *StartSensors(void *sensors)
 {
-  std::cout << "Starting SENSORS thread...\n" << std::flush;
+  std::cout << "Starting SENSORS thread..." << std::endl;
   static_cast<CSensors *>(sensors)->SensorThread();
   return nullptr;
 }
 
 void *StartActuators(void *actuators)
 {
-  std::cout << "Starting ACTUATORS thread...\n" << std::flush;
+  std::cout << "Starting ACTUATORS thread..." << std::endl;
   static_cast<CActuators *>(actuators)->ActuatorThread();
   return nullptr;
 }

@@ -131,6 +131,11 @@ public:
 
   // Keeping the model current.
   virtual void Update4Action(const char *command);
+  void Update4Turn(float angle);
+  void Update4Dash(float power);
+  void Update4Kick(float power, float direction);
+  void Update4TurnNeck(float angle);
+  void Update4ChangeView(char *width, char *quality);
   virtual void Update4NewCycle();
   virtual void UpdateRelatives();
   virtual void UpdateGlobals();
@@ -292,12 +297,8 @@ private:
   // Writes the store's error line for a request it cannot serve.
   void Complain(const char *function, const char *text) const;
   void InitLandmarks();
-  // The line or goal of an identifier, null for none.
-  CLine *LineRecord(char side) const;
-  CGoal *GoalRecord(char side) const;
-  // The same for a getter, which reports an identifier that names none.
-  CGoal *AskedGoal(char side) const;
-  void FreePlayerRecords();
+  const CLine *GetLineRecord(char side) const;
+  CGoal *GetGoalRecord(char side);
   void ResetSortedLists();
   // The player queries' work.
   struct Group

@@ -21,14 +21,6 @@ bool Present(float value)
 {
   return value > -998;
 }
-
-// Where an object lies needs both its distance and its direction; without
-// one of them (a cut message, or a low-quality view that gives only the
-// direction) a sighting would put it somewhere it is not, with full trust.
-bool Placed(float distance, float direction)
-{
-  return Present(distance) && Present(direction);
-}
 }
 
 void CMemory::Complain(const char *function, const char *text) const
@@ -49,8 +41,6 @@ CVector CMemory::VelocityFromChanges(float dist, float dir, float distChng, floa
 void CMemory::SetFlag(int time, int number, float distance, float direction, float distChange,
                       float dirChange)
 {
-  if (!Placed(distance, direction))
-    return;
   CFlag *flag = nullptr;
   if (number == 0)
     flag = &m_FlagClose;
@@ -70,14 +60,12 @@ void CMemory::SetFlag(int time, int number, float distance, float direction, flo
 
 void CMemory::SetLine(int time, char side, float distance, float direction)
 {
-  CLine *line = LineRecord(side);
+  CLine *line = const_cast<CLine *>(GetLineRecord(side));
   if (!line)
   {
     Complain("SetLine", "What line is that?");
     return;
   }
-  if (!Placed(distance, direction))
-    return;
   line->SetTime(time);
   line->SetRPos(Polar2CVector(distance, direction));
   line->SetConf(1);
@@ -85,14 +73,12 @@ void CMemory::SetLine(int time, char side, float distance, float direction)
 
 void CMemory::SetGoal(int time, char side, float distance, float direction)
 {
-  CGoal *goal = GoalRecord(side);
+  CGoal *goal = GetGoalRecord(side);
   if (!goal)
   {
     Complain("SetGoal", "What goal is that?");
     return;
   }
-  if (!Placed(distance, direction))
-    return;
   goal->SetTime(time);
   goal->SetRPos(Polar2CVector(distance, direction));
   goal->SetConf(1);
@@ -101,8 +87,6 @@ void CMemory::SetGoal(int time, char side, float distance, float direction)
 void CMemory::SetBall(int time, float distance, float direction, float distChange,
                       float dirChange, int unidentified)
 {
-  if (!Placed(distance, direction))
-    return;
   m_Ball.SetTime(time);
   m_Ball.SetRPos(Polar2CVector(distance, direction));
   m_Ball.SetDistChng(distChange);
@@ -121,7 +105,7 @@ void CMemory::SetPlayer(int time, int number, char team, float distance, float d
                         bool goalie)
 {
   CPlayer *header = m_NewVisual[0];
-  if (!header || !Placed(distance, direction))
+  if (!header)
     return;  // no player arrays yet: nothing to match against either
   // The buffer holds one visual's players; a new cycle starts it afresh.
   int slot = 1;
@@ -165,59 +149,51 @@ const CPlayer *CMemory::GetNewVisualPlayer(int i) const
   return i >= 0 && i < MAX_UNKNOWN ? m_NewVisual[i] : nullptr;
 }
 
-// The store's const getters and its setters share one lookup.
-CLine *CMemory::LineRecord(char side) const
+const CLine *CMemory::GetLineRecord(char side) const
 {
-  CMemory *self = const_cast<CMemory *>(this);
   switch (side)
   {
     case 'b':
-      return &self->m_LineB;
+      return &m_LineB;
     case 'c':
-      return &self->m_LineClose;
+      return &m_LineClose;
     case 'l':
-      return &self->m_LineL;
+      return &m_LineL;
     case 'r':
-      return &self->m_LineR;
+      return &m_LineR;
     case 't':
-      return &self->m_LineT;
+      return &m_LineT;
     default:
       return nullptr;
   }
 }
 
-CGoal *CMemory::GoalRecord(char side) const
+CGoal *CMemory::GetGoalRecord(char side)
 {
-  CMemory *self = const_cast<CMemory *>(this);
   switch (side)
   {
     case 'c':
-      return &self->m_GoalClose;
+      return &m_GoalClose;
     case 'l':
-      return &self->m_GoalL;
+      return &m_GoalL;
     case 'r':
-      return &self->m_GoalR;
+      return &m_GoalR;
     default:
       return nullptr;
   }
-}
-
-CGoal *CMemory::AskedGoal(char side) const
-{
-  CGoal *goal = GoalRecord(side);
-  if (!goal)
-    Complain("GetGoal", "What goal is that?");
-  return goal;
 }
 
 const CGoal *CMemory::GetGoal(char side) const
 {
-  return AskedGoal(side);
+  return const_cast<CMemory *>(this)->GetNonConstGoal(side);
 }
 
 CGoal *CMemory::GetNonConstGoal(char side)
 {
-  return AskedGoal(side);
+  CGoal *goal = GetGoalRecord(side);
+  if (!goal)
+    Complain("GetGoal", "What goal is that?");
+  return goal;
 }
 
 const CBall *CMemory::GetBall() const
@@ -243,7 +219,7 @@ const CFlag *CMemory::GetFlag(int number) const
 
 const CLine *CMemory::GetLine(char side) const
 {
-  const CLine *line = LineRecord(side);
+  const CLine *line = GetLineRecord(side);
   if (!line)
     Complain("GetLine", "What line is that?");
   return line;

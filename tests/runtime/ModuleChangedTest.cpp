@@ -146,8 +146,12 @@ TEST_F(ModuleChangedTest, ANewerTimeStartsACycleThatReplaysTheLogInOrder)
             (std::vector<std::string>{
                 "memory.SetTime 6",
                 "brain.NewVisualLock", "brain.SetIsNewVisual 0", "brain.NewVisualUnlock",
-                "memory.Update4Action (turn 30.00)\n", "memory.Update4Action (dash 80.00)\n",
-                "memory.Update4Action (turn_neck 10.00)\n", "memory.Update4NewCycle",
+                // A turn of body or neck makes the last visual one of
+                // another direction.
+                "memory.Update4Action (turn 30.00)\n", "brain.SetHaveVisualForThisAngle false",
+                "memory.Update4Action (dash 80.00)\n",
+                "memory.Update4Action (turn_neck 10.00)\n", "brain.SetHaveVisualForThisAngle false",
+                "memory.Update4NewCycle",
                 "memory.UpdateRelatives"}));
   EXPECT_EQ(agent->GetActionCount(), 0);
   for (int i = 0; i < CAgent::MAX_ACTIONS; i++)

@@ -313,7 +313,13 @@ TEST_F(RoutingTest, TeamNameKeepsAtMostTwentyNineCharactersAndItsEnd)
 TEST_F(RoutingTest, APositionUpdateLocalisesThenRecomputesInOrder)
 {
   agent->sensors->UpdateGPos();
-  EXPECT_EQ(Calls().Calls(),
+  // The four steps, without the reads and writes of the store they make.
+  std::vector<std::string> steps;
+  for (const std::string &call : Calls().Calls())
+    if (call == "brain.Localise" || call.rfind("memory.Update", 0) == 0 ||
+        call.rfind("memory.PositionBased", 0) == 0)
+      steps.push_back(call);
+  EXPECT_EQ(steps,
             (std::vector<std::string>{"brain.Localise", "memory.UpdateGlobals",
                                       "memory.UpdateRelatives",
                                       "memory.PositionBasedVelocityEstimation4Ball"}));

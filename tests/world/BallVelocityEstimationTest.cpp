@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "WorldFixture.h"
+
+namespace
+{
+// We stand at (0, -2) looking along x; the ball is seen without the server's
+// change information unless a test says otherwise.
+class BallVelocityTest : public WorldFixture
+{
+protected:
+  void SetUp() override
+  {
+    WorldFixture::SetUp();
+    M().SetGPos(CVector(0, -2));
+  }
+
+  // A visual in cycle t, opening the cycle when it is a new one.
+  void Open(int t)
+  {
+    while (M().GetTime() < t)
+      NewCycles(1);
+    M().SetLastVisualInterval(t - M().GetLastVisualTime());
+    M().SetLastVisualTime(t);
+  }
+
+  void Visual(int t, CVector ball)
+  {
+    Open(t);
+    SeeBall(ball);
+    M().PositionBasedVelocityEstimation4Ball();
+  }
+
+  // A visual in cycle 50 from (0, 0), with a known velocity, our position
+  // corrected by it and the ball seen in the previous one.
+  void CorrectedVisual(CVector ball, CVector correction)
+  {
+    M().SetTime(50);
+    M().SetGPos(CVector(0, 0));
+    M().SetLastVisualInterval(1);
+    M().SetLastVisualTime(50);
+    M().SetGPosCorr(correction);
+    M().SetGPosCorrTime(50);
+    SeeBall(ball, CVector(0, 0));
+    Ball().SetPrevSeenTime(49);
+  }
+
+  void ExpectVelocity(float x, float y)
+  {
+    EXPECT_NEAR(Ball().GetVelocity().GetX(), x, 1e-4);
+    EXPECT_NEAR(Ball().GetVelocity().GetY(), y, 1e-4);
+  }
+};
+}
+
+TEST_F(BallVelocityTest, TwoNearSightingsInSuccessiveVisualsGiveTheVelocity)
+{
+  Visual(10, CVector(0, 0));
+  EXPECT_EQ(Ball().GetPrevSeenTime(), 10);
+  Visual(11, CVector(1, 0));
+  ExpectVelocity(0.94f, 0);
+  EXPECT_EQ(Ball().GetVelConf(), 1);
+  EXPECT_FLOAT_EQ(Ball().GetPrevGPos().GetX(), 1);
+}
+
+TEST_F(BallVelocityTest, ACycleWithoutAVisualIsBridged)
+{
+  Visual(10, CVector(0, 0));
+  Visual(12, CVector(1.94f, 0));
+  ExpectVelocity(0.8836f, 0);
+}
+
+TEST_F(BallVelocityTest, OurOwnKickBetweenTheSightingsIsAllowedFor)
+{
+  Visual(10, CVector(0, 0));
+  M().SetPastKick(CVector(1, 0), 10);
+  Visual(11, CVector(1, 0));
+  ExpectVelocity(0.94f, 0);
+}
+
+// The first visual has no previous sighting; one at cycle 0 would be taken
+// for a ball that stood at the centre spot.
+TEST_F(BallVelocityTest, NoEstimateWithoutAnEarlierSighting)
+{
+  Visual(3, CVector(1, 0));
+  EXPECT_EQ(Ball().GetVelConf(), 0);
+  // A second call in one cycle has no interval to divide by.
+  M().PositionBasedVelocityEstimation4Ball();
+  EXPECT_EQ(Ball().GetVelConf(), 0);
+  ExpectVelocity(0, 0);
+}
+
+TEST_F(BallVelocityTest, NoEstimateForAFarBallOrAnOldSighting)
+{
+  Visual(10, CVector(0, 3));  // 5 m away
+  Visual(11, CVector(1, 3));
+  EXPECT_EQ(Ball().GetVelConf(), 0);
+
+  Visual(20, CVector(0, 0));
+  Ball().SetVelConf(0);
+  Open(21);  // the ball not in it
+  M().PositionBasedVelocityEstimation4Ball();
+  Visual(22, CVector(1, 0));
+  EXPECT_EQ(Ball().GetVelConf(), 0);
+}
+
+TEST_F(BallVelocityTest, ChangeInformationLeavesOnlyTheRecord)
+{
+  M().SetTime(20);
+  M().SetGPos(CVector(0, 0));
+  M().SetBall(20, 2, 0, 0.5f, 0, 0);
+  Ball().SetGPos(CVector(2, 0));
+  const CVector v = Ball().GetVelocity();
+  M().PositionBasedVelocityEstimation4Ball();
+  ExpectVelocity(v.GetX(), v.GetY());
+  EXPECT_EQ(Ball().GetPrevSeenTime(), 20);
+  EXPECT_FLOAT_EQ(Ball().GetPrevGPos().GetX(), 2);
+
+  // A ball not in this visual changes nothing at all.
+  M().SetTime(21);
+  Ball().SetVelocity(CVector(3, 3));
+  M().PositionBasedVelocityEstimation4Ball();
+  ExpectVelocity(3, 3);
+  EXPECT_EQ(Ball().GetPrevSeenTime(), 20);
+}
+
+// A ball 10 m away whose dead-reckoned position, our position corrected in
+// this visual, lies 2.0 or 2.1 m from the sighting: the bound is 2 x 1.0156.
+TEST_F(BallVelocityTest, ASightingFarFromTheReckonedBallInvalidatesTheVelocity)
+{
+  for (const float miss : {2.0f, 2.1f})
+  {
+    CorrectedVisual(CVector(10, 0), CVector(0, 0));
+    Ball().SetEGPos(CVector(10, miss));
+    M().PositionBasedVelocityEstimation4Ball();
+    EXPECT_EQ(Ball().GetVelocityValid(), miss < 2.05f) << miss;
+  }
+  EXPECT_TRUE(Ball().GetUsePosBasedVelEst());
+  EXPECT_EQ(Ball().GetUsePosBasedVelEstTime(), 50);
+}
+
+TEST_F(BallVelocityTest, AReckonedBallInsideUsIsACollision)
+{
+  CorrectedVisual(CVector(1, 0), CVector(0.1f, 0));
+  Ball().SetEGPos(CVector(0.2f, 0));
+  Ball().SetEVelocity(CVector(0.5f, 0));
+  M().PositionBasedVelocityEstimation4Ball();
+  // Near, with its previous sighting in the previous visual, yet not
+  // estimated from positions in this cycle.
+  ExpectVelocity(-0.05f, 0);
+  EXPECT_NEAR(Ball().GetVelConf(), 0.4503f, 1e-4);
+  EXPECT_FALSE(Ball().GetUsePosBasedVelEst());
+  EXPECT_EQ(Calls().Matching("brain.SetLastCollisionTime"),
+            std::vector<std::string>{"brain.SetLastCollisionTime 50"});
+}

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "CFlag.h"
+#include "CGoal.h"
+#include "WorldFixture.h"
+
+namespace
+{
+class UpdateTest : public WorldFixture
+{
+protected:
+  void SetSpeedAndHead(float speed, float head)
+  {
+    sensebody sb = M().GetSB();
+    sb.speed = speed;
+    sb.head_angle = head;
+    M().SetSB(sb);
+  }
+};
+}
+
+TEST_F(UpdateTest, TurnsAreSlowedByTheSpeedAndForgetTheViewOfTheOldDirection)
+{
+  agent->brain->SetHaveVisualForThisAngle(true);
+  M().Update4Action("(turn 60.00)");
+  EXPECT_FLOAT_EQ(M().GetFacing(), 60);
+  EXPECT_FLOAT_EQ(M().GetBFacing(), 60);
+  EXPECT_FALSE(agent->brain->GetHaveVisualForThisAngle());
+
+  SetSpeedAndHead(0.2f, 0);
+  M().Update4Action("(turn 60.00)");
+  EXPECT_FLOAT_EQ(M().GetFacing(), 90);
+  M().Update4Action("(turn 100)");
+  EXPECT_FLOAT_EQ(M().GetBFacing(), 140);
+}
+
+TEST_F(UpdateTest, NeckTurnsStopADegreeShortOfTheLimit)
+{
+  SetSpeedAndHead(0, 80);
+  M().Update4Action("(turn_neck 30.00)");
+  EXPECT_FLOAT_EQ(M().GetSB().head_angle, 89);
+  EXPECT_FLOAT_EQ(M().GetFacing(), 30);
+  EXPECT_FLOAT_EQ(M().GetBFacing(), 0);
+  M().Update4Action("(turn_neck -200)");
+  EXPECT_FLOAT_EQ(M().GetSB().head_angle, -89);
+  EXPECT_FLOAT_EQ(M().GetFacing(), -170);
+}
+
+TEST_F(UpdateTest, DashesCostStaminaAndAreCappedAtTheTopSpeed)
+{
+  M().Update4Action("(dash 100.00)");
+  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), 0.6f);
+  EXPECT_FLOAT_EQ(M().GetSB().speed, 0.6f);
+  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3400);
+
+  M().SetVelocity(CVector(0, 0));
+  M().Update4Action("(dash -50)");
+  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), -0.3f);
+  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3300);
+  EXPECT_EQ(M().GetSB().speed_dir, 180);
+
+  M().SetVelocity(CVector(0, 0.7f));
+  M().SetBFacing(90);
+  M().Update4Action("(dash 100)");
+  EXPECT_FLOAT_EQ(M().GetVelocity().GetMag(), 1.0f);
+  EXPECT_NEAR(M().GetVelocity().GetDir(), 90, 1e-4);
+}
+
+TEST_F(UpdateTest, KicksCatchesAndOtherCommands)
+{
+  agent->brain->SetPrevKickPowerRate(1);
+  M().SetBFacing(90);
+  M().Update4Action("(kick 2.00 0.00)");
+  EXPECT_NEAR(Ball().GetVelocity().GetY(), 2, 1e-5);
+  M().Update4Action("(kick 2.00 0.00)");
+  EXPECT_FLOAT_EQ(Ball().GetVelocity().GetMag(), 2.7f);
+
+  M().SetTime(20);
+  M().SetGPos(CVector(0, 0));
+  SeeBall(CVector(1, 0), CVector(0, 0));
+  ASSERT_TRUE(Ball().IsCatchable(20));
+  M().Update4Action("(catch 0.00)");
+  EXPECT_FALSE(Ball().IsCatchable(20));
+
+  // Nothing else moves the model; neither does a text whose number is lost.
+  const CVector before = M().GetVelocity();
+  for (const char *text : {"(change_view wide high)", "(move -10 0)", "(say hello)",
+                           "(sense_body)", "(bye)", "(dash abc)", "(turn )", ""})
+    M().Update4Action(text);
+  M().Update4Action(nullptr);
+  EXPECT_FLOAT_EQ(M().GetFacing(), 0);
+  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), before.GetX());
+  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3500);
+}
+
+TEST_F(UpdateTest, ANewCycleMovesUsAndRecoversStamina)
+{
+  M().SetGPos(CVector(0, 0));
+  M().SetVelocity(CVector(1, 0));
+  sensebody sb = M().GetSB();
+  sb.stamina = 3480;
+  M().SetSB(sb);
+  NewCycles(1);
+  EXPECT_FLOAT_EQ(M().GetGPos().GetX(), 1);
+  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), 0.4f);
+  EXPECT_FLOAT_EQ(M().GetSB().speed, 0.4f);
+  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3500);
+
+  sb = M().GetSB();
+  sb.stamina = -20;
+  M().SetSB(sb);
+  NewCycles(1);
+  EXPECT_FLOAT_EQ(M().GetSB().stamina, 35);
+}
+
+TEST_F(UpdateTest, ConfidenceFadesAndThePassReceiverIsForgotten)
+{
+  M().SetTime(100);
+  M().SetGPos(CVector(0, 0));
+  SeeBall(CVector(10, 0), CVector(0, 0));
+  M().SetGoal(100, 'l', 50, 180);
+  M().SetFlag(100, 3, 36, 180, -999, -999);
+  M().SetPassReceiver(4);
+  M().SetPassReceiverTime(100);
+
+  NewCycles(7);
+  EXPECT_TRUE(Ball().GetPositionValid());
+  EXPECT_EQ(M().GetPassReceiver(), 4);
+  NewCycles(1);
+  EXPECT_FALSE(Ball().GetPositionValid());
+  EXPECT_FALSE(Ball().GetVelocityValid());
+  EXPECT_EQ(M().GetPassReceiver(), -999);
+
+  NewCycles(5);
+  EXPECT_NEAR(M().GetGoal('l')->GetConf(), 0.513f, 1e-3);
+  NewCycles(1);
+  EXPECT_NEAR(M().GetGoal('l')->GetConf(), 0.488f, 1e-3);
+  EXPECT_EQ(M().GetFlag(3)->GetConf(), 1);
+}
+
+// The ball runs into an agent standing at the centre facing along x.
+TEST_F(UpdateTest, ABallThatRunsIntoUsIsPutBackAndReversed)
+{
+  M().SetTime(30);
+  M().SetGPos(CVector(0, 0));
+  SeeBall(CVector(1, 0), CVector(-0.9f, 0));
+  NewCycles(1);
+  EXPECT_NEAR(Ball().GetGX(), 0.585f, 1e-4);
+  EXPECT_NEAR(Ball().GetVelocity().GetX(), 0.0846f, 1e-5);
+  EXPECT_NEAR(Ball().GetEGPos().GetX(), 0.1f, 1e-5);
+  EXPECT_FALSE(Ball().GetUsePosBasedVelEst());
+  EXPECT_EQ(Ball().GetUsePosBasedVelEstTime(), 31);
+  EXPECT_EQ(Calls().Matching("brain.SetLastCollisionTime"),
+            std::vector<std::string>{"brain.SetLastCollisionTime 31"});
+}
+
+TEST_F(UpdateTest, AfterAVisualSeenThingsGetGlobalAndUnseenRelativePositions)
+{
+  M().SetTime(5);
+  M().SetGPos(CVector(10, 10));
+  M().SetFacing(90);
+  M().SetBall(5, 2, 0, -999, -999, 0);
+  M().SetFlag(4, 3, 1, 0, -999, -999);  // PLC at (-36, 0), last seen before
+  M().SetFlag(5, 6, 1, 0, -999, -999);  // PRC, seen now
+  M().UpdateGlobals();
+  EXPECT_NEAR(Ball().GetGX(), 10, 1e-4);
+  EXPECT_NEAR(Ball().GetGY(), 12, 1e-4);
+
+  M().UpdateRelatives();
+  // (-46, -10) from us, looking along y: (-10, 46) relative to the neck.
+  EXPECT_NEAR(M().GetFlag(3)->GetRMag(), std::hypot(46.0f, 10.0f), 1e-3);
+  EXPECT_NEAR(M().GetFlag(3)->GetRDir(), std::atan2(46.0f, -10.0f) * 180 / M_PI, 1e-3);
+  EXPECT_FLOAT_EQ(M().GetFlag(6)->GetRMag(), 1);
+}
+
+TEST_F(UpdateTest, AnUnseenBallWhereItWouldBeSeenOrFeltIsAGhost)
+{
+  M().SetGPos(CVector(0, 0));
+  const struct
+  {
+    CVector pos;
+    bool removed;
+  } cases[] = {{CVector(0, -2), true}, {CVector(10, 0), true}, {Polar2CVector(10, 42), false}};
+  for (const auto &c : cases)
+  {
+    M().SetTime(40);
+    SeeBall(c.pos, CVector(0, 0));
+    M().SetTime(41);
+    M().UpdateRelatives();
+    M().RemoveGhosts();
+    EXPECT_EQ(Ball().GetPositionValid(), !c.removed) << c.pos.GetX() << "," << c.pos.GetY();
+    EXPECT_EQ(Ball().GetVelocityValid(), !c.removed);
+  }
+}

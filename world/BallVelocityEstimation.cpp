@@ -1,0 +1,155 @@
+#include "CMemory.h"
+
+#include <cmath>
+
+#include "CBall.h"
+
+namespace
+{
+// The entries of the agent's kick ring sent in cycle `since` or later, newest
+// first. The walk ends at the first older entry, and never reaches the
+// write slot: that slot holds the oldest kick, and leaving it out keeps the
+// walks back and forth over the same entries when all seven are recent.
+// Returns the slot where the walk stopped; the replay forward starts after it.
+template <typename Visit>
+int WalkBackKicks(const CBall &ball, int since, Visit visit)
+{
+  const int write = ball.GetPastKickIdx();
+  int slot = CBall::PastKickDec(write);
+  while (slot != write && ball.GetPastKickTime(slot) >= since)
+  {
+    visit(slot);
+    slot = CBall::PastKickDec(slot);
+  }
+  return slot;
+}
+}
+
+void CMemory::PositionBasedVelocityEstimation4Ball()
+{
+  CBall &ball = m_Ball;
+  const int t = GetTime();
+  if (ball.GetTime() != t)
+    return;
+
+  const CVector me = m_GPos;
+  const bool velocityValidAtEntry = ball.GetPositionValid() && ball.GetVelocityValid();
+  const CVector expectedPos = ball.GetEGPos();
+  const CVector expectedVel = ball.GetEVelocity();
+  const bool corrected = m_GPosCorrTime == t;
+  // The server sends the ball's change only when it sees it well enough.
+  const bool changeSeen = ball.GetDistChng() > -998;
+  bool pending = false;
+  bool kickRemoved = false;
+  CVector removedKick;
+
+  if (!changeSeen)
+  {
+    // Back to the velocity of the previous cycle, before our own kick of it.
+    if (m_BallDecay > 0)
+      ball.SetVelocity(ball.GetVelocity() / m_BallDecay);
+    WalkBackKicks(ball, ball.GetPrevSeenTime(), [&](int slot) {
+      if (ball.GetPastKickTime(slot) == t - 1)
+      {
+        removedKick = ball.GetPastKickEff(slot);
+        ball.SetVelocity(ball.GetVelocity() - removedKick);
+        kickRemoved = true;
+      }
+    });
+    pending = true;
+  }
+
+  if (!changeSeen && velocityValidAtEntry && corrected)
+  {
+    // Ball positions of earlier cycles were computed from our uncorrected
+    // position.
+    const CVector reckoned = expectedPos + m_GPosCorr;
+    if (reckoned.dist(me) < m_PlayerSize + m_BallSize)
+    {
+      ball.SetVelocity(expectedVel * -0.1f);
+      // Still valid after one more cycle's decay, invalid after two.
+      ball.SetVelConf(m_MobConfThr / (m_MobConfDrop * m_MobConfDrop * m_MobConfDrop) + m_Epsilon);
+      ball.SetUsePosBasedVelEst(false);
+      ball.SetUsePosBasedVelEstTime(t);
+      SetLastCollisionTime(t);
+      pending = false;
+      kickRemoved = false;
+    }
+    else
+    {
+      // How far the sighting may lie from the reckoned position: the
+      // server's quantisation of distance and of direction (half a degree),
+      // and the noise added to the ball's motion since the last visual.
+      const float r = ball.GetRMag();
+      const float q = r * m_QuantizeFactor / 2.0f;
+      const float tanHalfDegree = std::tan(0.5f * static_cast<float>(M_PI) / 180.0f);
+      const float a = tanHalfDegree * (r - q);
+      const float b = tanHalfDegree * (r + q);
+      const float error = std::sqrt(a * a + q * q) + std::sqrt(b * b + q * q) +
+                          static_cast<float>(m_LastVisualInterval) * std::sqrt(2.0f) *
+                              m_BallRand * ball.GetVelocity().GetMag();
+      const CVector miss = ball.GetGPos() - reckoned;
+      if (m_BallVelInvalidationFactor * error < miss.GetMag())
+      {
+        ball.SetVelConf(0);
+        if (ball.GetUsePosBasedVelEst() || ball.GetUsePosBasedVelEstTime() != t)
+        {
+          ball.SetUsePosBasedVelEst(t - ball.GetPrevSeenTime() == 1);
+          ball.SetUsePosBasedVelEstTime(t);
+        }
+      }
+    }
+  }
+
+  const float observedBound = Exp(m_MobConfDrop, 6);
+  const int since = ball.GetPrevSeenTime();
+  const int interval = t - since;
+  // A previous sighting at cycle 0 is none: visuals of cycle 0 never reach
+  // the model, so the first visual would otherwise take the ball to have
+  // stood at the centre spot. interval is at least 1 when a single visual a
+  // cycle reaches us; a repeat within one cycle has nothing to divide by.
+  if (ball.GetPositionValid() && ball.GetVelConf() < observedBound &&
+      ball.GetRMag() <= m_FeelDistance && since > 0 && since >= GetPreviousVisualTime() &&
+      interval >= 1 &&
+      (ball.GetUsePosBasedVelEst() || ball.GetUsePosBasedVelEstTime() != t))
+  {
+    const float decay = m_BallDecay;
+    CVector kicks(0, 0);
+    const int stop = WalkBackKicks(ball, since, [&](int slot) {
+      kicks += ball.GetPastKickEff(slot) * SumGeomSeries(1, decay, t - ball.GetPastKickTime(slot));
+    });
+    const CVector previous = corrected ? ball.GetPrevGPos() + m_GPosCorr : ball.GetPrevGPos();
+    CVector v = (ball.GetGPos() - previous - kicks) / SumGeomSeries(1, decay, interval);
+
+    // Forward again from the previous sighting, one kick a cycle at most.
+    const int write = ball.GetPastKickIdx();
+    int slot = CBall::PastKickInc(stop);
+    for (int k = since; k <= t - 1; k++)
+    {
+      if (slot != write && ball.GetPastKickTime(slot) == k)
+      {
+        v += ball.GetPastKickEff(slot);
+        slot = CBall::PastKickInc(slot);
+      }
+      v *= decay;
+    }
+    ball.SetVelocity(v);
+    ball.SetVelConf(1);
+    pending = false;
+    kickRemoved = false;
+  }
+
+  if (pending)
+  {
+    CVector v = ball.GetVelocity();
+    if (kickRemoved)
+      v += removedKick;
+    ball.SetVelocity(v * m_BallDecay);
+  }
+
+  if (ball.GetTime() > ball.GetPrevSeenTime())
+  {
+    ball.SetPrevSeenTime(t);
+    ball.SetPrevGPos(ball.GetGPos());
+  }
+}
