@@ -3,9 +3,12 @@
 #include <sys/time.h>
 
 #include <cerrno>
+#include <cfloat>
 #include <cmath>
 #include <ctime>
 #include <iostream>
+
+#include "Geometry.h"
 
 int CBehaviours::TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                            int waitWhile, int milliseconds, const char *clockName,
@@ -67,23 +70,71 @@ int CBehaviours::Wait4NewAction2Exec()
 
 float CBehaviours::NormaliseAngle(float angle) const
 {
-  // Stepping by 360 would never end for huge angles (the step vanishes in
-  // the float's precision); bring those near the range first.
-  if (std::fabs(angle) > 1.0e6f)
-    angle = std::fmod(angle, 360.0f);
-  while (angle > 180)
-    angle -= 360;
-  while (angle < -180)
-    angle += 360;
-  return angle;
+  bool tooLarge = false;
+  const float normalised = ::NormaliseAngle(angle, tooLarge);
+  if (tooLarge)
+    std::cerr << GetTime() << " ERROR: CBehaviours: NormaliseAngle: CRITICAL ERROR - Angle = "
+              << angle << std::endl;
+  return normalised;
+}
+
+float CBehaviours::ATan(float x) const
+{
+  return static_cast<float>(std::atan(x) * 57.29577951308232);
+}
+
+float CBehaviours::ASin(float x) const
+{
+  if (x >= 1)
+    return 90;
+  if (x <= -1)
+    return -90;
+  return static_cast<float>(std::asin(x) * 57.29577951308232);
+}
+
+float CBehaviours::Sin(float angle) const
+{
+  return static_cast<float>(std::sin(angle * 0.017453292519943295));
+}
+
+float CBehaviours::AngleToFromBody(CVector point) const
+{
+  return NormaliseAngle((point - GetGPos()).GetDir() - GetBFacing());
+}
+
+CVector CBehaviours::BodyPolar2Gpos(float dist, float angle) const
+{
+  return GetGPos() + Polar2CVector(dist, angle).Rotate(GetBFacing());
+}
+
+float CBehaviours::GoAngle(float x) const
+{
+  return x > 1 ? 10 / x + 5 : 15;
+}
+
+float CBehaviours::SignF(float x) const
+{
+  return x > 0 ? 1.0f : -1.0f;
+}
+
+int CBehaviours::Sign(int x) const
+{
+  return x < 0 ? -1 : 1;
+}
+
+float CBehaviours::Sqr(float x) const
+{
+  return x * x;
+}
+
+int CBehaviours::Sqr(int x) const
+{
+  return x * x;
 }
 
 float CBehaviours::Exp(float x, int n) const
 {
-  float result = 1.0f;
-  for (int i = 0; i < n; i++)
-    result *= x;
-  return result;
+  return ::Exp(x, n);
 }
 
 float CBehaviours::int_pow(float x, int n) const
@@ -106,4 +157,104 @@ float CBehaviours::Round(float x, int n) const
   else
     r = fraction <= -0.5 ? std::floor(y) : std::ceil(y);
   return static_cast<float>(r / p);
+}
+
+double CBehaviours::SumInfGeomSeries(float first, float r) const
+{
+  // A ratio of 1 never converges: the series of zeros sums to 0, any other
+  // goes on for ever, given as the largest float rather than infinity.
+  if (r == 1.0f)
+    return first == 0 ? 0.0 : (first > 0 ? FLT_MAX : -FLT_MAX);
+  return first / (1.0 - r);
+}
+
+double CBehaviours::SolveForSumInfGeomSeries(float r, float sum) const
+{
+  return (1.0 - r) * sum;
+}
+
+double CBehaviours::SolveForFirstTermGeomSeries(float r, int n, float sum) const
+{
+  if (n <= 0)
+    return 0;
+  // With a ratio of 1 the n terms are equal (the formula's limit).
+  if (r == 1.0f)
+    return static_cast<double>(sum) / n;
+  return (r - 1.0) * sum / (Exp(r, n) - 1.0);
+}
+
+float CBehaviours::SumGeomSeries(float first, float r, int n) const
+{
+  return ::SumGeomSeries(first, r, n);
+}
+
+float CBehaviours::SolveForLengthGeomSeries(float first, float r, float sum) const
+{
+  return ::SolveForLengthGeomSeries(first, r, sum, GetTime());
+}
+
+CVector CBehaviours::PointInBetween(CVector a, CVector b, float dist) const
+{
+  return ::PointInBetween(a, b, dist);
+}
+
+bool CBehaviours::IsPointInCone(CVector point, float ratio, CVector from, CVector to) const
+{
+  return ::IsPointInCone(point, ratio, to, from);
+}
+
+float CBehaviours::EffectiveTurn(float moment, float speed) const
+{
+  return moment / (speed * m_InertiaMoment + 1.0f);
+}
+
+float CBehaviours::MaxEffectiveTurn() const
+{
+  return EffectiveTurn(static_cast<float>(m_MaxMoment), GetSB().speed);
+}
+
+int CBehaviours::NumTurns2Angle(float target, float facing, float speed) const
+{
+  // Exactly 180 would flip to -180 and back while the facing closes in.
+  if (target == 180.0f)
+    target = 179.9f;
+  target = NormaliseAngle(target);
+  facing = NormaliseAngle(facing);
+  const float maxMoment = static_cast<float>(m_MaxMoment);
+  int n = 0;
+  while (std::fabs(target - facing) > m_MaxGoToPointAngleErr)
+  {
+    const float d = NormaliseAngle(target - facing);
+    const float e = EffectiveTurn(maxMoment, speed);
+    const float turn = e > std::fabs(d) ? SignF(d) * std::fabs(d) : SignF(d) * e;
+    facing = NormaliseAngle(facing + turn);
+    speed *= m_PlayerDecay;
+    if (n > 20)
+      break;
+    n++;
+  }
+  return n;
+}
+
+int CBehaviours::NumTurns2Angle(float target) const
+{
+  return NumTurns2Angle(target, GetBFacing(), GetSB().speed);
+}
+
+bool CBehaviours::IsPointInBounds(float x, float y, float buffer) const
+{
+  const float halfLength = m_PitchLength / 2;
+  const float halfWidth = m_PitchWidth / 2;
+  return -halfLength + buffer < x && x < halfLength - buffer && -halfWidth + buffer < y &&
+         y < halfWidth - buffer;
+}
+
+bool CBehaviours::IsPointInBounds(CVector point, float buffer) const
+{
+  return IsPointInBounds(point.GetX(), point.GetY(), buffer);
+}
+
+void CBehaviours::ResetInterceptionMinCyc()
+{
+  m_IntMinCycTime--;
 }

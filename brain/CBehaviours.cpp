@@ -3,18 +3,16 @@
 #include <cstring>
 #include <iostream>
 
+#include "MCAutoLogger.h"
 #include "MCDictIniSafe.h"
+#include "MCNestedLogger.h"
 
 CBehaviours::CBehaviours(CMediator *mediator)
-  : CModule(mediator), m_MaxSimPolWait(30), m_MaxSimVisualWait(450),
-    m_ThinkingInProgress(false), m_Role(ROLE_NONE), m_IsNewVisual(0), m_IsNewAction(0),
-    m_HaveVisualForThisAngle(false), m_ActionBuffer(), m_ScoreDiff(0), m_KickSent(0),
+  : CModule(mediator), m_ThinkingInProgress(false), m_Role(ROLE_NONE), m_IsNewVisual(0),
+    m_IsNewAction(0), m_HaveVisualForThisAngle(false), m_ActionBuffer(), m_KickSent(0),
     m_DashSent(0), m_TurnSent(0), m_SaySent(0), m_TurnNeckSent(0), m_PrevKickPowerRate(0),
     m_LastCollisionTime(-999), m_LastActionsSentTime(-999), m_FormationID(0), m_EnvState(0),
-    m_ActionState(0), m_KickPowerRate(0.016f), m_MaxMoment(180), m_MinMoment(-180),
-    m_MaxNeckMoment(180), m_MinNeckMoment(-180), m_MaxNeckAng(90), m_MinNeckAng(-90),
-    m_InertiaMoment(5), m_StaminaMax(3500), m_EffortDecThr(1050), m_TiredBuffer(20),
-    m_MinDistToPoint(1)
+    m_ActionState(0)
 {
   std::cout << "[Creating Brain                   ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
@@ -49,36 +47,103 @@ CBehaviours::~CBehaviours()
 
 void CBehaviours::Init(MCDictIniSafe &config)
 {
+  static const int MessagePartSizes[MESSAGE_PARTS] = {30, 16, 4,  14, 13, 10, 10, 6, 4,
+                                                      14, 13, 14, 7,  20, 16, 16, 4};
   const char *const done = "[--------------------- Done! ----------------------]";
   std::cout << std::endl
             << "[---- MCIni Behavioural Params from conf files ----]" << std::endl
             << std::endl;
-  m_MaxSimPolWait = config.getsafe("Timing", "max_sim_pol_wait", 30, 0);
-  m_MaxSimVisualWait = config.getsafe("Timing", "max_sim_visual_wait", 450, 0);
+  ReadParameters(&config, BP_STEP_START);
   m_HaveVisualForThisAngle = false;
-  m_ScoreDiff = config.getsafe("Formations", "score_diff", 0, 0);
+  ReadParameters(&config, BP_STEP_MEMORY);
+  ReadParameters(&config, BP_STEP_BREAKAWAY);
+  ReadParameters(&config, BP_STEP_SHOT);
+  ReadParameters(&config, BP_STEP_MOVEMENT);
+  ReadParameters(&config, BP_STEP_PLAYER);
+
+  // What the positioning framework reports while it is set up goes to the
+  // console through a logger of its own.
+  MCAutoLogger startup;
+  startup.Limit(220);
+  startup.StdLimit(200);
+  startup.LevelShift(0);
+  MCLog::LogTo(&startup);
+  ReadParameters(&config, BP_STEP_CLEARSEND);
+  // The brain-backed positioning memory (ZPBeMem::Register(this, config))
+  // registers here, before the registry is set up.
+  if (ZPPositionerID::SetUpComplete)
+    // Another brain of this process set the registry up; its configuration
+    // may be gone, so descriptions are read from this one.
+    ZPPositionerID::PosReg.RegisterDescriptions(&config, "");
+  else
+    ZPPositionerID::SetUpRegistry(config);
+  m_Positioner = FindPositioner("BEST");
+  MCLog::LogTo(nullptr);
+
+  ReadParameters(&config, BP_STEP_KICKING);
   m_LastCollisionTime = -999;
-  m_KickPowerRate = static_cast<float>(config.getsafe("Server", "kick_power_rate", 0.016, 0));
-  m_MaxMoment = config.getsafe("Server", "maxmoment", 180, 0);
-  m_MinMoment = config.getsafe("Server", "minmoment", -180, 0);
-  m_MaxNeckMoment = config.getsafe("Server", "maxneckmoment", 180, 0);
-  m_MinNeckMoment = config.getsafe("Server", "minneckmoment", -180, 0);
-  m_MaxNeckAng = config.getsafe("Server", "maxneckang", 90, 0);
-  m_MinNeckAng = config.getsafe("Server", "minneckang", -90, 0);
-  m_InertiaMoment = static_cast<float>(config.getsafe("Server", "inertia_moment", 5.0, 0));
-  m_StaminaMax = static_cast<float>(config.getsafe("Server", "stamina_max", 3500.0, 0));
-  m_EffortDecThr =
-    static_cast<float>(config.getsafe("Server", "effort_dec_thr", 0.3, 0)) * m_StaminaMax;
-  m_TiredBuffer = static_cast<float>(config.getsafe("Movement", "tired_buffer", 20.0, 0));
-  m_MinDistToPoint =
-    static_cast<float>(config.getsafe("Movement", "min_dist_to_point", 1.0, 0));
+  ReadParameters(&config, BP_STEP_DRIBBLING);
+  ReadParameters(&config, BP_STEP_PASSING);
+  ReadParameters(&config, BP_STEP_INTERCEPT);
+  for (int i = 0; i < MESSAGE_PARTS; i++)
+    m_MessageParts[i].assign(static_cast<std::size_t>(MessagePartSizes[i]), 0);
+  ReadParameters(&config, BP_STEP_COMMUNICATION);
+  m_SpeakerCount = m_NumOfSpeakers;
+  m_SpeakerTurn = 3;
+  ReadParameters(&config, BP_STEP_FIXPLANS);
+  m_CurrentFixPlan = -1;
+  m_FixPlanProgress = 0;
+  ReadFixPlans(config);
   std::cout << std::endl << done << std::endl;
+
   std::cout << std::endl << "[------ MCIni Goalie Params from conf files -------]" << std::endl;
+  ReadParameters(&config, BP_STEP_GOALIE_AREA);
+  ReadParameters(&config, BP_STEP_GOALIE);
   std::cout << std::endl << done << std::endl;
 }
 
 void CBehaviours::Display() const
 {
+  std::cout << "m_MaxSimPolWait = " << m_MaxSimPolWait << std::endl
+            << "m_MaxSimVisualWait = " << m_MaxSimVisualWait << std::endl
+            << "m_ScoreDiff = " << m_ScoreDiff << std::endl
+            << "m_FormationID = " << m_FormationID << std::endl
+            << "m_PitchLength = " << m_PitchLength << std::endl
+            << "m_PitchWidth = " << m_PitchWidth << std::endl
+            << "m_PlayerSize = " << m_PlayerSize << std::endl
+            << "m_BallSize = " << m_BallSize << std::endl
+            << "m_PlayerDecay = " << m_PlayerDecay << std::endl
+            << "m_BallDecay = " << m_BallDecay << std::endl
+            << "m_PlayerSpeedMax = " << m_PlayerSpeedMax << std::endl
+            << "m_BallSpeedMax = " << m_BallSpeedMax << std::endl
+            << "m_KickableMargin = " << m_KickableMargin << std::endl
+            << "m_Kickable = " << m_Kickable << std::endl
+            << "m_FreeKickBuffer = " << m_FreeKickBuffer << std::endl
+            << "m_MaxPower = " << m_MaxPower << std::endl
+            << "m_MinPower = " << m_MinPower << std::endl
+            << "m_MaxMoment = " << m_MaxMoment << std::endl
+            << "m_MinMoment = " << m_MinMoment << std::endl
+            << "m_MaxNeckMoment = " << m_MaxNeckMoment << std::endl
+            << "m_MinNeckMoment = " << m_MinNeckMoment << std::endl
+            << "m_MaxNeckAng = " << m_MaxNeckAng << std::endl
+            << "m_MinNeckAng = " << m_MinNeckAng << std::endl
+            << "m_InertiaMoment = " << m_InertiaMoment << std::endl
+            << "m_KickPowerRate = " << m_KickPowerRate << std::endl
+            << "m_DashPowerRate = " << m_DashPowerRate << std::endl
+            << "m_FeelDistance = " << m_FeelDistance << std::endl
+            << "m_DodgeDistBuf = " << m_DodgeDistBuf << std::endl
+            << "m_DodgeAngleBuffer = " << m_DodgeAngleBuffer << std::endl
+            << "m_DodgeAngle = " << m_DodgeAngle << std::endl
+            << "m_DodgePower = " << m_DodgePower << std::endl
+            << "m_MinDistToPoint = " << m_MinDistToPoint << std::endl
+            << "m_MaxGoToPointAngleErr = " << m_MaxGoToPointAngleErr << std::endl
+            << "m_Epsilon = " << m_Epsilon << std::endl
+            << "m_StatConfDrop = " << m_StatConfDrop << std::endl
+            << "m_StatConfThr = " << m_StatConfThr << std::endl
+            << "m_MobConfDrop = " << m_MobConfDrop << std::endl
+            << "m_MobConfThr = " << m_MobConfThr << std::endl
+            << "m_FieldCRectangle = " << m_FieldCRectangle << std::endl
+            << "m_TheirPenaltyArea = " << m_TheirPenaltyArea << std::endl;
 }
 
 void CBehaviours::Abort(const char *text, int code)

@@ -5,11 +5,17 @@
 
 #include <atomic>
 #include <cstddef>
+#include <vector>
 
 #include "ActionQueue.h"
+#include "BrainParameters.h"
 #include "CModule.h"
+#include "CPlayer.h"
 #include "CVector.h"
+#include "FixPlans.h"
 #include "Records.h"
+#include "ZPPositionerID.h"
+#include "ZPRegistry.h"
 
 class MCDictIniSafe;
 
@@ -34,7 +40,7 @@ enum : int
 // The brain: decides what the player does and formats the commands. It has
 // no thread of its own; the main loop runs its decisions and the sensors
 // thread reaches it for visuals and deferred scans.
-class CBehaviours : public CModule
+class CBehaviours : public CModule, protected CBrainParameters
 {
 public:
   static const int ACTION_BUFFER_LENGTH = 640;
@@ -168,16 +174,43 @@ public:
   const CFlag *ClosestFlag();
   float GFaceDir(const CLine *line);
 
-  // Numeric helpers.
+  // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
+  float ATan(float x) const;
+  float ASin(float x) const;
+  float Sin(float angle) const;
+  float AngleToFromBody(CVector point) const;
+  CVector BodyPolar2Gpos(float dist, float angle) const;
+  float GoAngle(float x) const;
+  float SignF(float x) const;
+  int Sign(int x) const;
+  float Sqr(float x) const;
+  int Sqr(int x) const;
   float Exp(float x, int n) const;
   float int_pow(float x, int n) const;
   float Round(float x, int n) const;
+  // Geometric series of ratio r, as of speeds that decay by r each cycle.
+  double SumInfGeomSeries(float first, float r) const;
+  double SolveForSumInfGeomSeries(float r, float sum) const;
+  double SolveForFirstTermGeomSeries(float r, int n, float sum) const;
+  float SumGeomSeries(float first, float r, int n) const;
+  float SolveForLengthGeomSeries(float first, float r, float sum) const;
+  CVector PointInBetween(CVector a, CVector b, float dist) const;
+  bool IsPointInCone(CVector point, float ratio, CVector from, CVector to) const;
+  // The server's turn model.
+  float EffectiveTurn(float moment, float speed) const;
+  float MaxEffectiveTurn() const;
+  int NumTurns2Angle(float target, float facing, float speed) const;
+  int NumTurns2Angle(float target) const;
+  bool IsPointInBounds(float x, float y, float buffer) const;
+  bool IsPointInBounds(CVector point, float buffer) const;
+  void ResetInterceptionMinCyc();
+
+  // Set plays.
+  void InitialiseFixPlans();
+  void ReadFixPlans(const MCDictIniSafe &config);
 
 protected:
-  int m_MaxSimPolWait;
-  int m_MaxSimVisualWait;
-
   mutable pthread_mutex_t m_Mutex;
   mutable pthread_cond_t m_Cond;
   mutable pthread_mutex_t m_NewVisualMutex;
@@ -190,7 +223,6 @@ protected:
   int m_IsNewAction;
   bool m_HaveVisualForThisAngle;
   char m_ActionBuffer[ACTION_BUFFER_LENGTH];
-  int m_ScoreDiff;
   // Counted by the main thread's commands, read and corrected by the
   // sensors thread's lost-command check.
   std::atomic<int> m_KickSent;
@@ -201,13 +233,10 @@ protected:
   float m_PrevKickPowerRate;
   int m_LastCollisionTime;
 
-  // Team messages (section Communication; the defaults hold until the
-  // brain's parameters are read). The buffer is written by ParseMessage,
-  // which the mediator's interface makes const.
+  // Team messages. The buffer is written by ParseMessage, which the
+  // mediator's interface makes const.
   static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
   static const std::size_t MESSAGE_MIN_LENGTH = 510;
-  bool m_UseCommunication = true;
-  char m_CommId[10] = {'T', 'a', 'r', 'r', 'o', 'k', 's', '0', '0', '\0'};
   mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};
 
   // The bundles. The main thread fills and sends them; the sensors thread
@@ -221,19 +250,24 @@ protected:
   EnvState m_EnvState;
   ActionState m_ActionState;
 
-  // Parameters of the bundle, the formations and the stamina budget.
-  float m_KickPowerRate;
-  int m_MaxMoment;
-  int m_MinMoment;
-  int m_MaxNeckMoment;
-  int m_MinNeckMoment;
-  int m_MaxNeckAng;
-  int m_MinNeckAng;
-  float m_InertiaMoment;
-  float m_StaminaMax;
-  float m_EffortDecThr;  // in stamina units
-  float m_TiredBuffer;
-  float m_MinDistToPoint;
+  // The positioning framework: lookups go to the program's registry, and
+  // m_Positioner answers Position().
+  ZPRegistry m_Registry;
+  ZPPositionerID m_Positioner;
+  // The receivers a pass may go to.
+  CPlayer m_Receivers[11];
+  // Working storage of the team-message coder, allocated by Init.
+  static const int MESSAGE_PARTS = 17;
+  std::vector<unsigned char> m_MessageParts[MESSAGE_PARTS];
+  // Who speaks next among the team's speakers.
+  int m_SpeakerCount = 0;
+  int m_SpeakerTurn = 0;
+
+  // Set plays: m_FixPlans[1 .. m_NumFixPlans], slot 0 empty.
+  std::vector<FIXPLAN> m_FixPlans;
+  int m_NumFixPlans = 0;
+  int m_CurrentFixPlan = -1;
+  int m_FixPlanProgress = 0;
 
 private:
   // The play of every role until team play is built: farewell, kick-off

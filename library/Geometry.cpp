@@ -20,6 +20,18 @@ float Exp(float x, int n)
   return result;
 }
 
+float NormaliseAngle(float angle, bool &tooLarge)
+{
+  tooLarge = std::fabs(angle) > 9999.0f;
+  if (tooLarge)
+    angle = 0.0f;
+  while (angle > 180.0f)
+    angle -= 360.0f;
+  while (angle < -180.0f)
+    angle += 360.0f;
+  return angle;
+}
+
 CVector PointInBetween(CVector a, CVector b, float d)
 {
   CVector step = b - a;

@@ -9,6 +9,11 @@
 // differs); 1 when n is 0 or less.
 float Exp(float x, int n);
 
+// The same direction in [-180, 180]; 180 and -180 stay as they are. An
+// angle beyond 9999 either way is a fault upstream (and would take long to
+// step in): it gives 0, and tooLarge tells the caller to report it.
+float NormaliseAngle(float angle, bool &tooLarge);
+
 // The point d metres from a towards b; d is not limited, so it may lie beyond
 // b or behind a. When a and b coincide there is no direction and a is the
 // answer.

@@ -9,6 +9,7 @@
 #include "AudioScan.h"
 #include "CVector.h"
 #include "FlagTable.h"
+#include "Geometry.h"
 #include "SenseBodyScan.h"
 #include "VisualScan.h"
 
@@ -195,19 +196,12 @@ void CSensors::ParseSenseBody()
 
 float CSensors::NormaliseAngle(float angle)
 {
-  // Beyond this the loops below would run for long; such an angle is a
-  // fault upstream.
-  if (std::fabs(angle) > 9999.0f)
-  {
+  bool tooLarge = false;
+  const float normalised = ::NormaliseAngle(angle, tooLarge);
+  if (tooLarge)
     std::cerr << GetTime() << " ERROR: CSensors: NormaliseAngle: CRITICAL ERROR - Angle = " << angle
               << std::endl;
-    angle = 0.0f;
-  }
-  while (angle > 180.0f)
-    angle -= 360.0f;
-  while (angle < -180.0f)
-    angle += 360.0f;
-  return angle;
+  return normalised;
 }
 
 // (see 217 ((f c) 10 0 0 0) ((g r) 62.8 0) ((b) 2.7 -32 0 0) ((p "OtherTeam" 1 goalie) 3 0 -0 0 -176 -176)

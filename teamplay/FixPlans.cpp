@@ -1,0 +1,104 @@
+#include "FixPlans.h"
+
+#include <cstdio>
+
+#include "CBehaviours.h"
+#include "MCDictIniSafe.h"
+
+// [CrossStage1Down]
+// action_1_trigger_1_area = 50 25 5 5
+FIXPLANAREA ParseFixPlanArea(const MCString &text)
+{
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  std::sscanf(text, "%f %f %f %f", &x1, &y1, &x2, &y2);
+  FIXPLANAREA area;
+  area.corner1 = CVector(x1, y1);
+  area.corner2 = CVector(x2, y2);
+  return area;
+}
+
+// action_1_MCarea = OCKP2D 4 4
+FIXPLANMCAREA ParseFixPlanMCArea(const MCString &text)
+{
+  // The name is bounded by the buffer; a longer one is cut, never overruns.
+  char name[64] = "";
+  FIXPLANMCAREA area;
+  std::sscanf(text, "%63s %f %f", name, &area.a, &area.b);
+  area.name = MCString(name);
+  area.positioner = FindPositioner(area.name);
+  return area;
+}
+
+// action_1_pos = 43.5 -4
+CVector ParseFixPlanPoint(const MCString &text, float fallback)
+{
+  float x = fallback, y = fallback;
+  std::sscanf(text, "%f %f", &x, &y);
+  return CVector(x, y);
+}
+
+ZPPositionerID FindPositioner(const MCString &name)
+{
+  if (name.empty() || ZPPositionerID::SetUpComplete == 0)
+    return ZPPositionerID();
+  if (ZPPositionerID::PosReg.FindObject(name).error != MOR_ORV::Found)
+    return ZPPositionerID();
+  return ZPPositionerID(name);
+}
+
+void CBehaviours::InitialiseFixPlans()
+{
+  m_FixPlans.assign(static_cast<std::size_t>(m_NumFixPlans) + 1, FIXPLAN());
+}
+
+void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
+{
+  const MCString list("InitialiseFixPlans");
+  m_NumFixPlans = config.get(list, "number", 1);
+  // A negative count reads no plan, like 0.
+  if (m_NumFixPlans < 0)
+    m_NumFixPlans = 0;
+  InitialiseFixPlans();
+  for (int i = 1; i <= m_NumFixPlans; i++)
+  {
+    FIXPLAN &plan = m_FixPlans[i];
+    plan.name = config.get(list, "fp_" + MCString(i), MCString("empty"));
+    const MCString &s = plan.name;
+    plan.player = config.get(s, "player", 0);
+    for (int j = 1; j <= FP_MAX_ACTIONS; j++)
+    {
+      FIXPLANACTION &action = plan.actions[j];
+      const MCString a = "action_" + MCString(j);
+      action.type = config.get(s, a, 0);
+      action.area = ParseFixPlanArea(config.get(s, a + "_area", MCString("0 0 0 0")));
+      action.mcarea = ParseFixPlanMCArea(config.get(s, a + "_MCarea", MCString("HOME 0 0")));
+      action.pos = ParseFixPlanPoint(config.get(s, a + "_pos", MCString("-999.0 -999.0")), -999);
+      action.mcpos = FindPositioner(config.get(s, a + "_mcpos", MCString("HOME")));
+      if (!action.mcpos.valid())
+        action.mcpos = FindPositioner("HOME");
+      action.player = config.get(s, a + "_player", 0);
+      action.coord_type = config.get(s, a + "_coord_type", 0);
+      action.wait_time = config.get(s, a + "_wait_time", 1);
+      action.kick_power = static_cast<float>(config.get(s, a + "_kick_power", 1.0));
+      action.kick_type = config.get(s, a + "_kick_type", 0);
+      action.dash_power = config.get(s, a + "_dash_power", 100);
+      for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+      {
+        FIXPLANTRIGGER &trigger = action.triggers[k];
+        const MCString t = a + "_trigger_" + MCString(k);
+        trigger.type = config.get(s, t, 0);
+        trigger.area = ParseFixPlanArea(config.get(s, t + "_area", MCString("0 0 0 0")));
+        trigger.mcarea = ParseFixPlanMCArea(config.get(s, t + "_MCarea", MCString("HOME 0 0")));
+        trigger.pos = ParseFixPlanPoint(config.get(s, t + "_pos", MCString("0 0")), 0);
+        trigger.player = config.get(s, t + "_player", 0);
+        trigger.coord_type = config.get(s, t + "_coord_type", 0);
+      }
+      for (int k = 1; k <= FP_MAX_ABORTS; k++)
+        action.aborts[k] = config.get(s, a + "_abort_" + MCString(k), 0);
+    }
+    plan.time_limit = config.get(s, "time_limit", 500);
+    plan.repeat = config.get(s, "repeat", 1) != 0;
+    for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
+      plan.exclude_next[k] = config.get(s, "exclude_next_" + MCString(k), MCString("empty"));
+  }
+}

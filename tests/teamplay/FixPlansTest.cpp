@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "CBehaviours.h"
+#include "Defaults.h"
+#include "FixPlans.h"
+#include "MCDictIniSafe.h"
+
+namespace
+{
+// A brain alone, whose plans the test can look at.
+class PlanBrain : public CBehaviours
+{
+public:
+  PlanBrain() : CBehaviours(nullptr) {}
+  using CBehaviours::m_FixPlans;
+  using CBehaviours::m_NumFixPlans;
+};
+
+void ExpectPoint(CVector v, float x, float y)
+{
+  EXPECT_FLOAT_EQ(v.GetX(), x);
+  EXPECT_FLOAT_EQ(v.GetY(), y);
+}
+}
+
+TEST(FixPlans, TheBuiltInPlansAreReadWithTheirActionsAndTriggers)
+{
+  MCDictIniSafe config;
+  config.setsafe(0);
+  primeini(config);
+  PlanBrain brain;
+  brain.ReadFixPlans(config);
+  ASSERT_EQ(brain.m_NumFixPlans, 85);
+  ASSERT_EQ(brain.m_FixPlans.size(), 86u);
+
+  const FIXPLAN *cross = nullptr;
+  for (int i = 1; i <= brain.m_NumFixPlans; i++)
+    if (brain.m_FixPlans[i].name == "CrossStage1Down")
+      cross = &brain.m_FixPlans[i];
+  ASSERT_NE(cross, nullptr);
+  EXPECT_EQ(cross->player, 11);
+  const FIXPLANACTION &action = cross->actions[1];
+  EXPECT_EQ(action.type, 2);
+  EXPECT_EQ(std::string(action.mcarea.name), "OCKP2D");
+  EXPECT_FLOAT_EQ(action.mcarea.a, 4);
+  EXPECT_FLOAT_EQ(action.mcarea.b, 4);
+  EXPECT_FLOAT_EQ(action.kick_power, 0.7f);
+  EXPECT_EQ(action.kick_type, 2);
+  ExpectPoint(action.pos, -999, -999);
+  EXPECT_EQ(action.wait_time, 1);
+  EXPECT_EQ(action.dash_power, 100);
+  EXPECT_EQ(action.triggers[1].type, 5);
+  ExpectPoint(action.triggers[1].area.corner1, 50, 25);
+  ExpectPoint(action.triggers[1].area.corner2, 5, 5);
+  EXPECT_EQ(std::string(action.triggers[3].mcarea.name), "OCKP3D");
+  EXPECT_EQ(action.triggers[4].type, 12);
+  EXPECT_EQ(action.triggers[5].type, 0);
+  EXPECT_EQ(std::string(action.triggers[5].mcarea.name), "HOME");
+  EXPECT_EQ(action.aborts[2], 0);
+  EXPECT_EQ(cross->actions[2].type, 0);
+  EXPECT_EQ(cross->time_limit, 500);
+  EXPECT_TRUE(cross->repeat);
+  EXPECT_EQ(std::string(cross->exclude_next[14]), "empty");
+}
+
+TEST(FixPlans, ACountOfNoneReadsNoPlanAndAMissingNameReadsSectionEmpty)
+{
+  MCDictIniSafe config;
+  config.setsafe(0);
+  PlanBrain brain;
+  config.insert("InitialiseFixPlans", "number", 0);
+  brain.ReadFixPlans(config);
+  EXPECT_EQ(brain.m_FixPlans.size(), 1u);
+
+  config.insert("InitialiseFixPlans", "number", -4);
+  brain.ReadFixPlans(config);
+  EXPECT_EQ(brain.m_NumFixPlans, 0);
+
+  config.insert("InitialiseFixPlans", "number", 2);
+  config.insert("InitialiseFixPlans", "fp_1", "Mine");
+  config.insert("Mine", "action_3_pos", "1.5 -2");
+  config.insert("Mine", "action_3_trigger_8_pos", "7");
+  config.insert("Mine", "repeat", 0);
+  brain.ReadFixPlans(config);
+  ASSERT_EQ(brain.m_NumFixPlans, 2);
+  EXPECT_EQ(std::string(brain.m_FixPlans[2].name), "empty");
+  ExpectPoint(brain.m_FixPlans[1].actions[3].pos, 1.5f, -2);
+  // A point with a number missing keeps the fallback for it.
+  ExpectPoint(brain.m_FixPlans[1].actions[3].triggers[8].pos, 7, 0);
+  EXPECT_FALSE(brain.m_FixPlans[1].repeat);
+}
+
+TEST(FixPlans, AnOverlongPositionerNameIsCutNotOverrun)
+{
+  const std::string name(200, 'N');
+  const FIXPLANMCAREA area = ParseFixPlanMCArea((name + " 3 4").c_str());
+  EXPECT_EQ(std::string(area.name), std::string(63, 'N'));
+  EXPECT_FALSE(area.positioner.valid());
+}
