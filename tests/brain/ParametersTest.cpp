@@ -6,12 +6,15 @@
 #include <string>
 
 #include "BrainParameters.h"
+#include "CBehaviours.h"
 #include "Defaults.h"
 #include "MCDictIniSafe.h"
 #include "ScratchDir.h"
 
 using testing::internal::CaptureStderr;
+using testing::internal::CaptureStdout;
 using testing::internal::GetCapturedStderr;
+using testing::internal::GetCapturedStdout;
 
 namespace
 {
@@ -174,4 +177,40 @@ TEST(BrainParameters, TheTeamIdentifierKeepsAtMostTenCharacters)
   config.insert("Communication", "comm_id", "ABCDEFGHIJKLMNOP");
   p = Read(config);
   EXPECT_EQ(std::memcmp(p.m_CommId, "ABCDEFGHIJ", 10), 0);
+}
+
+namespace
+{
+// A brain on its own, whose positioner handle the test can look at.
+class StartedBrain : public CBehaviours
+{
+public:
+  explicit StartedBrain(MCDictIniSafe &config) : CBehaviours(nullptr)
+  {
+    CaptureStdout();
+    Init(config);
+    GetCapturedStdout();
+  }
+  using CBehaviours::m_Positioner;
+};
+}
+
+// The positioner registry is the program's own and is set up once; a later
+// brain in the same process must not read descriptions through the first
+// one's configuration, which may be gone.
+TEST(BrainStartUp, EachBrainFindsPositionersInItsOwnConfiguration)
+{
+  {
+    MCDictIniSafe first;
+    first.setsafe(0);
+    StartedBrain brain(first);
+  }
+  MCDictIniSafe second;
+  second.setsafe(0);
+  second.insert("Positioners", "BEST", "(FIXED:(X:3,Y:4))");
+  second.insert("Positioners", "OnlyInSecond", "(FIXED:(X:1,Y:2))");
+  StartedBrain brain(second);
+  EXPECT_TRUE(brain.m_Positioner.valid());
+  EXPECT_TRUE(FindPositioner("OnlyInSecond").valid());
+  EXPECT_FALSE(FindPositioner("NoSuchPositioner").valid());
 }

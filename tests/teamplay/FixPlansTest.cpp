@@ -9,11 +9,18 @@
 
 namespace
 {
-// A brain alone, whose plans the test can look at.
+// A brain alone, whose plans the test can look at. Its start-up reads the
+// plans, with the positioner registry bound to the same configuration.
 class PlanBrain : public CBehaviours
 {
 public:
   PlanBrain() : CBehaviours(nullptr) {}
+  void Start(MCDictIniSafe &config)
+  {
+    testing::internal::CaptureStdout();
+    Init(config);
+    testing::internal::GetCapturedStdout();
+  }
   using CBehaviours::m_FixPlans;
   using CBehaviours::m_NumFixPlans;
 };
@@ -31,7 +38,7 @@ TEST(FixPlans, TheBuiltInPlansAreReadWithTheirActionsAndTriggers)
   config.setsafe(0);
   primeini(config);
   PlanBrain brain;
-  brain.ReadFixPlans(config);
+  brain.Start(config);
   ASSERT_EQ(brain.m_NumFixPlans, 85);
   ASSERT_EQ(brain.m_FixPlans.size(), 86u);
 
@@ -71,11 +78,11 @@ TEST(FixPlans, ACountOfNoneReadsNoPlanAndAMissingNameReadsSectionEmpty)
   config.setsafe(0);
   PlanBrain brain;
   config.insert("InitialiseFixPlans", "number", 0);
-  brain.ReadFixPlans(config);
+  brain.Start(config);
   EXPECT_EQ(brain.m_FixPlans.size(), 1u);
 
   config.insert("InitialiseFixPlans", "number", -4);
-  brain.ReadFixPlans(config);
+  brain.Start(config);
   EXPECT_EQ(brain.m_NumFixPlans, 0);
 
   config.insert("InitialiseFixPlans", "number", 2);
@@ -83,7 +90,7 @@ TEST(FixPlans, ACountOfNoneReadsNoPlanAndAMissingNameReadsSectionEmpty)
   config.insert("Mine", "action_3_pos", "1.5 -2");
   config.insert("Mine", "action_3_trigger_8_pos", "7");
   config.insert("Mine", "repeat", 0);
-  brain.ReadFixPlans(config);
+  brain.Start(config);
   ASSERT_EQ(brain.m_NumFixPlans, 2);
   EXPECT_EQ(std::string(brain.m_FixPlans[2].name), "empty");
   ExpectPoint(brain.m_FixPlans[1].actions[3].pos, 1.5f, -2);
@@ -94,6 +101,10 @@ TEST(FixPlans, ACountOfNoneReadsNoPlanAndAMissingNameReadsSectionEmpty)
 
 TEST(FixPlans, AnOverlongPositionerNameIsCutNotOverrun)
 {
+  MCDictIniSafe config;
+  config.setsafe(0);
+  PlanBrain brain;
+  brain.Start(config);
   const std::string name(200, 'N');
   const FIXPLANMCAREA area = ParseFixPlanMCArea((name + " 3 4").c_str());
   EXPECT_EQ(std::string(area.name), std::string(63, 'N'));
