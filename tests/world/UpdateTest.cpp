@@ -4,6 +4,7 @@
 
 #include "CFlag.h"
 #include "CGoal.h"
+#include "CPlayer.h"
 #include "WorldFixture.h"
 
 namespace
@@ -193,4 +194,75 @@ TEST_F(UpdateTest, AnUnseenBallWhereItWouldBeSeenOrFeltIsAGhost)
     EXPECT_EQ(Ball().GetPositionValid(), !c.removed) << c.pos.GetX() << "," << c.pos.GetY();
     EXPECT_EQ(Ball().GetVelocityValid(), !c.removed);
   }
+}
+
+namespace
+{
+// Agent of the left side at the centre, looking along x, with its arrays.
+class UpdatePlayersTest : public WorldFixture
+{
+protected:
+  void SetUp() override
+  {
+    WorldFixture::SetUp();
+    agent->SetSide('l');
+    M().InitPlayerArrays('l', config);
+    M().SetGPos(CVector(0, 0));
+    M().SetTime(100);
+  }
+
+  CPlayer &Known(CPlayer *player, CVector pos, float conf = 1)
+  {
+    player->SetGPos(pos);
+    player->SetTime(M().GetTime() - 1);
+    player->SetConf(conf);
+    return *player;
+  }
+};
+}
+
+TEST_F(UpdatePlayersTest, KnownPlayersMoveFadeAndRest)
+{
+  CPlayer &mate = Known(M().GetAFriend(0), CVector(0, 5));
+  mate.SetVelocity(CVector(1, 0));
+  mate.SetIsTired(true);
+  mate.SetIsTiredTime(100);
+  CPlayer &lost = Known(M().GetAFoe(0), CVector(5, 5), 0.3f);
+  lost.SetVelocity(CVector(1, 0));
+
+  NewCycles(1);
+  EXPECT_FLOAT_EQ(mate.GetGX(), 1);
+  EXPECT_FLOAT_EQ(mate.GetMag(), 0.4f);
+  EXPECT_FLOAT_EQ(lost.GetGX(), 5);
+  EXPECT_FLOAT_EQ(lost.GetMag(), 0);
+
+  NewCycles(9);
+  EXPECT_TRUE(mate.GetIsTired());
+  NewCycles(1);
+  EXPECT_FALSE(mate.GetIsTired());
+  NewCycles(12);
+  EXPECT_TRUE(mate.GetPositionValid());
+  NewCycles(1);
+  EXPECT_FALSE(mate.GetPositionValid());
+}
+
+TEST_F(UpdatePlayersTest, UnseenPlayersWhereTheyWouldBeSeenAreGhosts)
+{
+  // A player felt beside us, filed as a close player.
+  M().SetTime(99);
+  M().SetPlayer(99, 0, 'c', 1, 90, -999, -999, -999, -999, false);
+  M().UpdateGlobals();
+  M().StorePlayers();
+  ASSERT_NE(M().GetAValidFoe(0), nullptr);
+
+  M().SetTime(100);
+  CPlayer &near = Known(M().GetAFriend(0), CVector(2, 0));
+  CPlayer &ahead = Known(M().GetAFriend(1), CVector(10, 0));
+  CPlayer &aside = Known(M().GetAFriend(2), Polar2CVector(10, 42));
+  M().UpdateRelatives();
+  M().RemoveGhosts();
+  EXPECT_TRUE(near.GetPositionValid());
+  EXPECT_FALSE(ahead.GetPositionValid());
+  EXPECT_TRUE(aside.GetPositionValid());
+  EXPECT_EQ(M().GetAValidFoe(0), nullptr);
 }
