@@ -96,7 +96,9 @@ void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPla
     copyInto(third[index]);
     return;
   }
-  CPlayer *record = foeScore > friendScore ? second[mate] : first[foe];
+  // Equal scores go to the opponents.
+  const bool mateWins = foe < 0 || (mate >= 0 && foeScore > friendScore);
+  CPlayer *record = mateWins ? second[mate] : first[foe];
   seen->SetSide(record->GetSide());
   if (seen->GetUNum() == -999 || seen->GetUNum() == 0)
     seen->SetUNum(record->GetUNum());
