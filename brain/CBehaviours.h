@@ -18,6 +18,10 @@
 #include "ZPRegistry.h"
 
 class MCDictIniSafe;
+namespace Predict
+{
+struct Body;
+}
 
 // The agent's role in its formation.
 typedef int Role;
@@ -174,6 +178,37 @@ public:
   const CFlag *ClosestFlag();
   float GFaceDir(const CLine *line);
 
+  // Prediction of motion: the server's model run forward on copies of the
+  // world, cycle by cycle. An unknown position has magnitude -1, cycle
+  // counts stop at 999.
+  CVector BallPredPosAfterKick(int n, float power, float dir);
+  CVector BallPredPos(int n);
+  CVector BallPredPos();
+  CVector BallPredPosWithQueuedActions(int n = 1);
+  bool BallWillBeKickable(int n, float dashPower, float buffer);
+  CVector PredPosAfterDashing(int n, float power) const;
+  CVector PredPosAfterDash(float power) const;
+  CVector PredPosAfterTurn(int n, float angle, float power, bool turnFirst,
+                           int waitCycles = 0) const;
+  CVector PredPos() const;
+  CVector PredPosWithQueuedActions() const;
+  float PredBodyAngleWithQueuedActions() const;
+  float PredRelAngle2PointFromBodyWithQueuedAction(CVector point) const;
+  int PredictedCycles2Point(CVector point, float power, float dist) const;
+  int PredictedCycles2Point(CVector point) const;
+  CVector PPredPosAfterDashing(int n, float power, const CPlayer *pl);
+  CVector PPredPosAfterDash(float power, const CPlayer *pl);
+  CVector PPredPosAfterTurn(int n, float angle, float power, bool turnFirst, const CPlayer *pl);
+  CVector PPredPos(const CPlayer *pl);
+  CVector PPredPos(int n, CVector accel, const CPlayer *pl) const;
+  int PlayerPredictedCycles2Point(const CPlayer *pl, CVector point, float power,
+                                  float dist) const;
+  int PlayerPredictedCycles2Point(const CPlayer *pl, CVector point) const;
+  int EstimateCycles2Steal(const CPlayer *opp);
+  // Whether the ball is within the kickable distance less buffer of the
+  // player (null: the agent itself).
+  bool BallKickableForPlayer(const CPlayer *p, float buffer) const;
+
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
   float ATan(float x) const;
@@ -273,6 +308,14 @@ private:
   // The play of every role until team play is built: farewell, kick-off
   // placement, and a look about with the neck.
   void StandAndLook(PlayMode previous, PlayMode current);
+  // The predictions' bodies: the agent's own, and another player's (facing
+  // toward the point when his body was not seen; false when his position is
+  // not known). A body turns toward a point off its heading instead of
+  // dashing, by what its speed allows.
+  Predict::Body OwnBody() const;
+  bool PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const;
+  bool TurnTowards(CVector point, Predict::Body &body) const;
+  float Affordable(float power, float stamina) const;
   void QueueLock() const;
   void QueueUnlock() const;
   void Report(int status, const char *text) const;

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "PlayerFixture.h"
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+namespace
+{
+class PredictTest : public PlayerFixture
+{
+protected:
+  void SetUp() override
+  {
+    PlayerFixture::SetUp();
+    memory().SetBFacing(0);
+    memory().SetVelocity(CVector(0, 0));
+  }
+
+  CBehaviours &brain() { return *agent->brain; }
+
+  CBall *Ball(float x, float y, CVector velocity, bool velocityKnown = true)
+  {
+    PlaceBall(x, y);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetVelocity(velocity);
+    ball->SetVelConf(velocityKnown ? 1.0f : 0.0f);
+    return ball;
+  }
+};
+
+void ExpectAt(CVector v, float x, float y)
+{
+  EXPECT_NEAR(v.GetX(), x, 1e-4) << "y " << v.GetY();
+  EXPECT_NEAR(v.GetY(), y, 1e-4) << "x " << v.GetX();
+}
+}
+
+TEST_F(PredictTest, TheBallRollsOnAndSlowsDown)
+{
+  Ball(10, 5, CVector(1, 0));
+  ExpectAt(brain().BallPredPos(0), 10, 5);
+  ExpectAt(brain().BallPredPos(), 11, 5);
+  ExpectAt(brain().BallPredPos(2), 11.94f, 5);
+
+  // Without a trusted velocity the ball stays, kicked or not.
+  Ball(10, 5, CVector(1, 0), false);
+  ExpectAt(brain().BallPredPos(3), 10, 5);
+  ExpectAt(brain().BallPredPosAfterKick(3, 100, 0), 10, 5);
+}
+
+TEST_F(PredictTest, AKickNeverMakesTheBallFasterThanItsLimit)
+{
+  Ball(0, 0, CVector(2, 0));
+  memory().SetBFacing(90);
+  // 100 x 0.016 across the body's heading: (2, 1.6), slower than 2.7.
+  ExpectAt(brain().BallPredPosAfterKick(1, 100, 0), 2, 1.6f);
+  // Straight on: 3.6 capped at 2.7, in the kick's resulting direction.
+  ExpectAt(brain().BallPredPosAfterKick(1, 100, -90), 2.7f, 0);
+  brain().Kick(100, -90);
+  ExpectAt(brain().BallPredPosWithQueuedActions(1), 2.7f, 0);
+  // A kick of an earlier cycle is not this cycle's.
+  memory().SetTime(11);
+  ExpectAt(brain().BallPredPosWithQueuedActions(1), 2, 0);
+}
+
+TEST_F(PredictTest, TheAgentDashesTurnsAndWaits)
+{
+  // Backwards at full power: -0.6, then -0.24 - 0.6.
+  ExpectAt(brain().PredPosAfterDashing(2, -100), -1.44f, 0);
+  ExpectAt(brain().PredPosAfterDash(100), 0.6f, 0);
+  // At rest the whole 90 degrees are turned in the first cycle.
+  ExpectAt(brain().PredPosAfterTurn(3, 90, 100, true, 0), 0, 1.44f);
+  // One cycle spent on something else, then a dash.
+  ExpectAt(brain().PredPosAfterTurn(2, 0, 100, false, 1), 0.6f, 0);
+  memory().SetVelocity(CVector(0.5f, 0));
+  ExpectAt(brain().PredPos(), 0.5f, 0);
+
+  brain().Dash(100);
+  ExpectAt(brain().PredPosWithQueuedActions(), 1.0f, 0);
+  EXPECT_NEAR(brain().PredRelAngle2PointFromBodyWithQueuedAction(CVector(1, 5)), 90, 1e-3);
+}
+
+TEST_F(PredictTest, AQueuedTurnMovesTheBodyByWhatTheServerAllows)
+{
+  EXPECT_EQ(brain().PredBodyAngleWithQueuedActions(), 0);
+  brain().Turn(60);
+  EXPECT_NEAR(brain().PredBodyAngleWithQueuedActions(), 60, 1e-3);
+}
+
+TEST_F(PredictTest, CyclesToAPointCountTurnsAndDashes)
+{
+  EXPECT_EQ(brain().PredictedCycles2Point(CVector(0.5f, 0)), 0);
+  // 0.6, 1.44, 2.376: within a metre of 3 after three dashes.
+  EXPECT_EQ(brain().PredictedCycles2Point(CVector(3, 0)), 3);
+  // Behind: one turn first.
+  EXPECT_EQ(brain().PredictedCycles2Point(CVector(-3, 0)), 4);
+  EXPECT_EQ(brain().PredictedCycles2Point(CVector(3, 0), 0, 1), 999);
+}
+
+TEST_F(PredictTest, OtherPlayersMoveByWhatIsKnownOfThem)
+{
+  Ball(10, 10, CVector(0, 0));
+  CPlayer *foe = Foe(0, 10, 0);
+  foe->SetVelocity(CVector(0.5f, 0));
+  foe->SetGBFacing(-999);
+  // Its body unseen, it is taken to face the ball.
+  ExpectAt(brain().PPredPosAfterDash(100, foe), 10.5f, 0.6f);
+  ExpectAt(brain().PPredPos(foe), 10.5f, 0);
+  // Turned away from the ball in the first cycle, it dashes back.
+  ExpectAt(brain().PPredPosAfterTurn(2, 90, 100, true, foe), 10.1f, 0);
+  ExpectAt(brain().PPredPos(1, CVector(0, 2), foe), 10 + 0.5f / 2.06155f, 2 / 2.06155f);
+
+  foe->SetConf(0);
+  EXPECT_LT(brain().PPredPosAfterDash(100, foe).GetMag(), 0);
+  EXPECT_LT(brain().PPredPos(1, CVector(), nullptr).GetMag(), 0);
+}
+
+TEST_F(PredictTest, CyclesOfAnUnknownPlayerCannotBeTold)
+{
+  CPlayer *foe = Foe(0, 3, 0);
+  foe->SetGBFacing(180);
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(foe, CVector(0, 0)), 3);
+  CaptureStderr();
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(nullptr, CVector(0, 0)), 999);
+  foe->SetConf(0);
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(foe, CVector(0, 0)), 999);
+  EXPECT_EQ(GetCapturedStderr(),
+            "10 WARNING: Predict: PlayerPredictedCycles2Point: Cannot predict cycles to point\n");
+}
+
+TEST_F(PredictTest, StandingInTheWayDelaysASteal)
+{
+  Ball(0, 0, CVector(0, 0));
+  CPlayer *foe = Foe(0, 10, 0);
+  foe->SetGBFacing(180);
+  const CVector target(1.0512711f, 0);
+  memory().SetGPos(CVector(3, 20));
+  const int free = brain().EstimateCycles2Steal(foe);
+  EXPECT_EQ(free, brain().PlayerPredictedCycles2Point(foe, target));
+  memory().SetGPos(CVector(3, 0.1f));
+  EXPECT_EQ(brain().EstimateCycles2Steal(foe), free + 3);
+
+  foe->SetGPos(CVector(1, 0));
+  EXPECT_EQ(brain().EstimateCycles2Steal(foe), 0);
+  EXPECT_EQ(brain().EstimateCycles2Steal(nullptr), 999);
+}

@@ -1,0 +1,336 @@
+#include "Predict.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+#include "CGLine.h"
+#include "CPlayer.h"
+#include "Geometry.h"
+
+using Predict::MAX_CYCLES;
+using Predict::Step;
+using Predict::Unknown;
+
+namespace
+{
+float Clamp(float value, float limit)
+{
+  return std::max(-limit, std::min(limit, value));
+}
+
+// Stamina spent by a dash of this power (or by this acceleration): a dash
+// backwards costs twice its size.
+float Cost(float power)
+{
+  return power >= 0 ? power : -2 * power;
+}
+}
+
+CVector CBehaviours::BallPredPosAfterKick(int n, float power, float dir)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball)
+    return Unknown();
+  CVector pos = ball->GetGPos();
+  CVector vel(0, 0);
+  // Without a trusted velocity a kick is not applied either: where the ball
+  // would go is not known.
+  if (ball->GetVelocityValid())
+  {
+    vel = ball->GetVelocity();
+    // No kick, no need for the rate (whose computation records itself).
+    if (power != 0)
+      vel += Polar2CVector(CalcKickPowerRate() * power, dir + GetBFacing());
+    if (vel.GetMag() > m_BallSpeedMax)
+      vel = vel.SetLength(m_BallSpeedMax);
+  }
+  for (int i = 0; i < n; i++)
+  {
+    pos += vel;
+    vel *= m_BallDecay;
+  }
+  return pos;
+}
+
+CVector CBehaviours::BallPredPos(int n)
+{
+  return BallPredPosAfterKick(n, 0, 0);
+}
+
+CVector CBehaviours::BallPredPos()
+{
+  return BallPredPos(1);
+}
+
+CVector CBehaviours::BallPredPosWithQueuedActions(int n)
+{
+  if (m_Queue.time == GetTime() && m_Queue.command == CMD_KICK)
+    return BallPredPosAfterKick(n, m_Queue.power, m_Queue.angle);
+  return BallPredPos(n);
+}
+
+bool CBehaviours::BallWillBeKickable(int n, float dashPower, float buffer)
+{
+  return BallPredPos(n).dist(PredPosAfterDashing(n, dashPower)) <= m_Kickable - buffer;
+}
+
+Predict::Body CBehaviours::OwnBody() const
+{
+  Predict::Body body;
+  body.pos = GetGPos();
+  body.vel = GetVelocity();
+  body.facing = GetBFacing();
+  const sensebody sb = GetSB();
+  body.stamina = sb.stamina;
+  body.effort = sb.effort;
+  return body;
+}
+
+CVector CBehaviours::PredPosAfterDashing(int n, float power) const
+{
+  Predict::Body me = OwnBody();
+  for (int i = 0; i < n; i++)
+  {
+    const float p = CorrectDashPower4Stamina(power, me.stamina);
+    // Unlike a turn's prediction, neither the effort scales the dash nor
+    // the stamina's cap holds here.
+    me.stamina = std::max(0.0f, me.stamina - Cost(p)) + m_StaminaIncMax * me.effort;
+    me.vel += Polar2CVector(p * m_DashPowerRate, me.facing);
+    Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+  return me.pos;
+}
+
+CVector CBehaviours::PredPosAfterDash(float power) const
+{
+  return PredPosAfterDashing(1, power);
+}
+
+CVector CBehaviours::PredPosAfterTurn(int n, float angle, float power, bool turnFirst,
+                                      int waitCycles) const
+{
+  float remaining = NormaliseAngle(angle);
+  Predict::Body me = OwnBody();
+  for (int i = 0; i < n; i++)
+  {
+    const float p = CorrectDashPower4Stamina(power, me.stamina);
+    float used = 0;
+    if (i < waitCycles)
+      used = 0;
+    else if (!turnFirst || (i > 0 && remaining == 0))
+      used = Affordable(p, me.stamina);
+    else
+    {
+      const float turn = Clamp(remaining, EffectiveTurn(m_MaxMoment, me.vel.GetMag()));
+      me.facing += turn;
+      remaining -= turn;
+    }
+    me.vel += Polar2CVector(used * me.effort * m_DashPowerRate, me.facing);
+    Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
+    // Waiting and turning cycles are charged as if they dashed.
+    me.stamina = std::max(0.0f, me.stamina - Cost(p)) + m_StaminaIncMax * me.effort;
+    me.stamina = std::min(me.stamina, m_StaminaMax);
+  }
+  return me.pos;
+}
+
+CVector CBehaviours::PredPos() const
+{
+  return PredPosAfterTurn(1, 0, 0, false, 0);
+}
+
+CVector CBehaviours::PredPosWithQueuedActions() const
+{
+  if (m_Queue.time == GetTime() && m_Queue.command == CMD_DASH)
+    return PredPosAfterDash(m_Queue.power);
+  return PredPos();
+}
+
+float CBehaviours::PredBodyAngleWithQueuedActions() const
+{
+  if (m_Queue.time == GetTime() && m_Queue.command == CMD_TURN)
+    return NormaliseAngle(GetBFacing() + EffectiveTurn(m_Queue.angle, GetSB().speed));
+  return GetBFacing();
+}
+
+float CBehaviours::PredRelAngle2PointFromBodyWithQueuedAction(CVector point) const
+{
+  return NormaliseAngle((point - PredPosWithQueuedActions()).GetDir() -
+                        PredBodyAngleWithQueuedActions());
+}
+
+int CBehaviours::PredictedCycles2Point(CVector point, float power, float dist) const
+{
+  Predict::Body me = OwnBody();
+  float acc = 0;
+  for (int k = 0; k < MAX_CYCLES; k++)
+  {
+    if (me.pos.dist(point) <= dist)
+      return k;
+    if (!TurnTowards(point, me))
+    {
+      acc = Affordable(CorrectDashPower4Stamina(power, me.stamina), me.stamina) * me.effort *
+            m_DashPowerRate;
+      me.vel += Polar2CVector(acc, me.facing);
+    }
+    Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
+    // The charge is the last dash's acceleration, turning cycles included.
+    me.stamina -= Cost(acc);
+    me.stamina += me.effort * m_StaminaIncMax;
+    me.stamina = std::min(me.stamina, m_StaminaMax);
+    me.stamina = std::max(me.stamina, me.effort * m_StaminaIncMax);
+  }
+  return MAX_CYCLES;
+}
+
+int CBehaviours::PredictedCycles2Point(CVector point) const
+{
+  return PredictedCycles2Point(point, static_cast<float>(m_MaxPower), m_MinDistToPoint);
+}
+
+bool CBehaviours::PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const
+{
+  if (!pl || !pl->GetPositionValid())
+    return false;
+  body.pos = pl->GetGPos();
+  body.vel = pl->GetVelocityValid() ? pl->GetVelocity() : CVector(0, 0);
+  body.facing = pl->GetBodyAngleValid() ? pl->GetGBFacing()
+                                        : NormaliseAngle((toward - body.pos).GetDir());
+  return true;
+}
+
+bool CBehaviours::TurnTowards(CVector point, Predict::Body &body) const
+{
+  const float a = NormaliseAngle((point - body.pos).GetDir() - body.facing);
+  if (std::fabs(a) <= m_MaxGoToPointAngleErr)
+    return false;
+  body.facing += Clamp(a, EffectiveTurn(m_MaxMoment, body.vel.GetMag()));
+  return true;
+}
+
+float CBehaviours::Affordable(float power, float stamina) const
+{
+  // Short of stamina, the dash spends what is left; its sign is that of the
+  // power cut to a whole number, so a backward dash weaker than 1 counts as
+  // a forward one.
+  return stamina < std::fabs(power) ? Sign(static_cast<int>(power)) * stamina : power;
+}
+
+CVector CBehaviours::PPredPosAfterTurn(int n, float angle, float power, bool turnFirst,
+                                       const CPlayer *pl)
+{
+  const CBall *ball = M2BReadBall();
+  Predict::Body body;
+  // Whose body was not seen is taken to face the ball.
+  if (!ball || !PlayerMotion(pl, ball->GetGPos(), body))
+    return Unknown();
+  for (int i = 0; i < n; i++)
+  {
+    if (i == 0 && turnFirst)
+      // Another player's turn is not limited by his speed: we do not know it
+      // well enough.
+      body.facing += angle;
+    else
+      body.vel += Polar2CVector(power * m_DashPowerRate, body.facing);
+    Step(body.pos, body.vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+  return body.pos;
+}
+
+CVector CBehaviours::PPredPosAfterDashing(int n, float power, const CPlayer *pl)
+{
+  return PPredPosAfterTurn(n, 0, power, false, pl);
+}
+
+CVector CBehaviours::PPredPosAfterDash(float power, const CPlayer *pl)
+{
+  return PPredPosAfterDashing(1, power, pl);
+}
+
+CVector CBehaviours::PPredPos(const CPlayer *pl)
+{
+  return PPredPosAfterTurn(1, 0, 0, false, pl);
+}
+
+CVector CBehaviours::PPredPos(int n, CVector accel, const CPlayer *pl) const
+{
+  if (!pl || !pl->GetPositionValid())
+    return Unknown();
+  CVector pos = pl->GetGPos();
+  CVector vel = pl->GetVelocityValid() ? pl->GetVelocity() : CVector(0, 0);
+  for (int i = 0; i < n; i++)
+  {
+    vel += accel;
+    Step(pos, vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+  return pos;
+}
+
+int CBehaviours::PlayerPredictedCycles2Point(const CPlayer *pl, CVector point, float power,
+                                             float dist) const
+{
+  if (!pl)
+    return MAX_CYCLES;
+  Predict::Body body;
+  if (!PlayerMotion(pl, point, body))
+  {
+    std::cerr << GetTime()
+              << " WARNING: Predict: PlayerPredictedCycles2Point: Cannot predict cycles to point"
+              << std::endl;
+    return MAX_CYCLES;
+  }
+  for (int k = 0; k < MAX_CYCLES; k++)
+  {
+    if (body.pos.dist(point) <= dist)
+      return k;
+    if (!TurnTowards(point, body))
+      body.vel += Polar2CVector(power * m_DashPowerRate, body.facing);
+    Step(body.pos, body.vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+  return MAX_CYCLES;
+}
+
+int CBehaviours::PlayerPredictedCycles2Point(const CPlayer *pl, CVector point) const
+{
+  return PlayerPredictedCycles2Point(pl, point, static_cast<float>(m_MaxPower), m_MinDistToPoint);
+}
+
+int CBehaviours::EstimateCycles2Steal(const CPlayer *opp)
+{
+  if (!opp)
+    return MAX_CYCLES;
+  if (BallKickableForPlayer(opp, 0))
+    return 0;
+  const CBall *ball = M2BReadBall();
+  if (!opp->GetPositionValid() || !ball)
+    return MAX_CYCLES;
+  const CVector b = ball->GetGPos();
+  const CVector o = opp->GetGPos();
+  const CVector me = GetGPos();
+  // Where the opponent first has the ball within reach on his way to it.
+  const CVector target = b - (b - o).SetLength(m_Kickable);
+  int cycles = PlayerPredictedCycles2Point(opp, target);
+  if (o.dist(target) > m_Epsilon)
+  {
+    CGLine line(0, 0, 0);
+    line.CGLineFromTwoPoints(target, o);
+    const float block = 2 * m_PlayerSize;
+    const CVector foot = PointInBetween(line.ProjectPoint(me), o, block);
+    const float d = line.dist(me);
+    // The agent stands in the opponent's way and makes him go round.
+    if (d < block && line.InBetween(foot, o, target))
+      cycles += d <= block - m_PlayerSpeedMax ? 4 : 3;
+  }
+  // A way round an agent does not make an unreachable ball reachable later.
+  return std::min(cycles, MAX_CYCLES);
+}
+
+bool CBehaviours::BallKickableForPlayer(const CPlayer *p, float buffer) const
+{
+  const CBall *ball = M2BReadBall();
+  const CVector pos = p ? p->GetGPos() : GetGPos();
+  return ball && pos.dist(ball->GetGPos()) < m_Kickable - buffer;
+}
