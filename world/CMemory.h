@@ -101,9 +101,10 @@ public:
   CPlayer *GetPlayerWithin(float distTol, float dirTol, float dist, float dir) const override;
   float GetOffsideLine() const override;
   float GetOurOffsideLine() const override;
-  int NumFoesInCone(float ratio, CVector from, CVector to) const override;
-  int NumFriendsInCone(float ratio, CVector from, CVector to, bool includeMe) const override;
-  int NumPlayersInCone(float ratio, CVector from, CVector to) const override;
+  // Cones with their tip at apex and their axis towards end.
+  int NumFoesInCone(float width, CVector end, CVector apex) const override;
+  int NumFriendsInCone(float width, CVector end, CVector apex, bool withMe) const override;
+  int NumPlayersInCone(float width, CVector end, CVector apex) const override;
   CPlayer *OurGoalie() override;
   CPlayer *TheirGoalie() override;
   void StoreBallFromAudio(CBall ball) const override;

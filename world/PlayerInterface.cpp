@@ -81,8 +81,7 @@ void CMemory::SortInto(int mask, BasePlayerCompare &compare, sorted_players &lis
     for (int i = 0; i < group.size && list.count < sorted_players::MAX_ENTRIES; i++)
     {
       CPlayer *player = group.players[i];
-      // Before the arrays are made (or for a side the server never named)
-      // an entry can be null; it is simply not there.
+      // Before the arrays are made an entry is null: nobody is there.
       if (player && player->GetPositionValid())
         list.players[list.count++] = player;
     }
