@@ -196,15 +196,16 @@ public:
   float PredRelAngle2PointFromBodyWithQueuedAction(CVector point) const;
   int PredictedCycles2Point(CVector point, float power, float dist) const;
   int PredictedCycles2Point(CVector point) const;
-  CVector PPredPosAfterDashing(int n, float power, const CPlayer *pl);
-  CVector PPredPosAfterDash(float power, const CPlayer *pl);
-  CVector PPredPosAfterTurn(int n, float angle, float power, bool turnFirst, const CPlayer *pl);
-  CVector PPredPos(const CPlayer *pl);
+  CVector PPredPosAfterDashing(int n, float power, const CPlayer *pl) const;
+  CVector PPredPosAfterDash(float power, const CPlayer *pl) const;
+  CVector PPredPosAfterTurn(int n, float angle, float power, bool turnFirst,
+                            const CPlayer *pl) const;
+  CVector PPredPos(const CPlayer *pl) const;
   CVector PPredPos(int n, CVector accel, const CPlayer *pl) const;
   int PlayerPredictedCycles2Point(const CPlayer *pl, CVector point, float power,
                                   float dist) const;
   int PlayerPredictedCycles2Point(const CPlayer *pl, CVector point) const;
-  int EstimateCycles2Steal(const CPlayer *opp);
+  int EstimateCycles2Steal(const CPlayer *opp) const;
   // Whether the ball is within the kickable distance less buffer of the
   // player (null: the agent itself).
   bool BallKickableForPlayer(const CPlayer *p, float buffer) const;

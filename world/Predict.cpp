@@ -220,7 +220,7 @@ float CBehaviours::Affordable(float power, float stamina) const
 }
 
 CVector CBehaviours::PPredPosAfterTurn(int n, float angle, float power, bool turnFirst,
-                                       const CPlayer *pl)
+                                       const CPlayer *pl) const
 {
   const CBall *ball = M2BReadBall();
   Predict::Body body;
@@ -240,17 +240,17 @@ CVector CBehaviours::PPredPosAfterTurn(int n, float angle, float power, bool tur
   return body.pos;
 }
 
-CVector CBehaviours::PPredPosAfterDashing(int n, float power, const CPlayer *pl)
+CVector CBehaviours::PPredPosAfterDashing(int n, float power, const CPlayer *pl) const
 {
   return PPredPosAfterTurn(n, 0, power, false, pl);
 }
 
-CVector CBehaviours::PPredPosAfterDash(float power, const CPlayer *pl)
+CVector CBehaviours::PPredPosAfterDash(float power, const CPlayer *pl) const
 {
   return PPredPosAfterDashing(1, power, pl);
 }
 
-CVector CBehaviours::PPredPos(const CPlayer *pl)
+CVector CBehaviours::PPredPos(const CPlayer *pl) const
 {
   return PPredPosAfterTurn(1, 0, 0, false, pl);
 }
@@ -298,7 +298,7 @@ int CBehaviours::PlayerPredictedCycles2Point(const CPlayer *pl, CVector point) c
   return PlayerPredictedCycles2Point(pl, point, static_cast<float>(m_MaxPower), m_MinDistToPoint);
 }
 
-int CBehaviours::EstimateCycles2Steal(const CPlayer *opp)
+int CBehaviours::EstimateCycles2Steal(const CPlayer *opp) const
 {
   if (!opp)
     return MAX_CYCLES;
