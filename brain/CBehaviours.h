@@ -283,6 +283,9 @@ protected:
   ACTIONQUEUE m_Queue;
   int m_LastActionsSentTime;
   Formation m_FormationID;
+  // Cycles after a set play during which a tired player positions slowly;
+  // team play's strategy step sets it from the score.
+  int m_RechargeCycles = 0;
   EnvState m_EnvState;
   ActionState m_ActionState;
 
