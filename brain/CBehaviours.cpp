@@ -60,6 +60,8 @@ void CBehaviours::Init(MCDictIniSafe &config)
   ReadParameters(&config, BP_STEP_SHOT);
   ReadParameters(&config, BP_STEP_MOVEMENT);
   ReadParameters(&config, BP_STEP_PLAYER);
+  m_BlockFoeTime = -999;
+  m_OverrunBlocking = false;
 
   // What the positioning framework reports while it is set up goes to the
   // console through a logger of its own.
@@ -68,6 +70,8 @@ void CBehaviours::Init(MCDictIniSafe &config)
   startup.StdLimit(200);
   startup.LevelShift(0);
   MCLog::LogTo(&startup);
+  m_Target.ImportConfig(config, "ClearSend");
+  m_OffensiveTarget.ImportConfig(config, "OffensiveClearSend");
   ReadParameters(&config, BP_STEP_CLEARSEND);
   // The brain-backed positioning memory (ZPBeMem::Register(this, config))
   // registers here, before the registry is set up.

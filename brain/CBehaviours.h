@@ -13,7 +13,10 @@
 #include "CPlayer.h"
 #include "CVector.h"
 #include "FixPlans.h"
+#include "MCCSOffensiveTarget.h"
+#include "MCCSTarget.h"
 #include "Records.h"
+#include "SkillTypes.h"
 #include "ZPPositionerID.h"
 #include "ZPRegistry.h"
 
@@ -22,6 +25,23 @@ namespace Predict
 {
 struct Body;
 }
+class CGLine;
+
+// Which players in the way make the agent sidestep while it moves.
+enum DodgeType : int
+{
+  DODGE_NONE = 0,
+  DODGE_ALL = 1,
+  DODGE_WITHOUT_BALL = 2,  // only players who cannot kick the ball
+  DODGE_WITH_BALL = 3      // only players who can kick the ball
+};
+
+// A plain pair of coordinates.
+struct point
+{
+  float x;
+  float y;
+};
 
 // The agent's role in its formation.
 typedef int Role;
@@ -326,6 +346,104 @@ private:
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                 int waitWhile, int milliseconds, const char *clockName,
                 const char *waitName) const;
+
+  // ---- Moving with dodging (brain/Moving.cpp), the ball behaviours and
+  // shooting, crossing and sending (brain/AdvancedActions.cpp), and the ball
+  // skills they use (skills/). ----
+public:
+  // Moving: 1 when a command was queued (or handed on), 0 when none.
+  int MoveToPos(CVector target, float tolerance, float power, DodgeType dodge);
+  int MoveToPos(CVector target, float power);
+  int MoveToPos(float x, float y, float power);
+  int MoveToPos(point p, float power);
+  bool AtPos(CVector p, float tolerance) const;
+  bool AtPos(CVector p) const;
+  int MoveToHomePos(float power);
+  int MoveInBetween(CVector a, CVector b, float power);
+  int MoveInBetween(CVector a, float dir, float power);
+  int MoveToPointInBetween(CVector a, CVector b, float f, float power);
+  int MoveToPointInBetween(CVector a, float dir, float f, float power);
+
+  // Holding, blocking and possession.
+  void StopBall();
+  void HoldBall();
+  CVector OverrunBlockPos(CVector point, const CPlayer *foe, CGLine line) const;
+  int BlockFoe(CVector point, const CPlayer *foe, float power);
+  bool IsOurPossession(bool &near);
+  bool IsOurPossession();
+  bool CanIRecharge() const;
+  int CanKeepBallCyclesForThisZone() const;
+  bool CanKeepBall(int cycles);
+
+  // Shooting, crossing and sending.
+  CVector ShootPoint(const CPlayer *player);
+  CVector ShootTarget(float first, float second);
+  int ShootToGoal();
+  int ClearBall();
+  bool NeedToClear();
+  int SendBall();
+  int OffensiveSendBall();
+  int CrossBall();
+  bool ShouldISendInwards();
+  bool ShouldICross() const;
+  bool ShouldIMoveToCross() const;
+
+  // Ball skills: kicking.
+  float CalcKickPowerRate(float dist, float dir);
+  int KickBall(CVector target, float speed);
+  float Point2KickVelocity(CVector target, float endSpeed) const;
+  ACTIONQUEUE KickStraight(float speed, float dir, float factor, bool *possible);
+  int DoKCommand(ACTIONQUEUE queue);
+  int SpinTo(float dir, ROTDIR rot);
+  int SpinKick(float radius, float dir, ROTDIR rot, bool execute, float factor, float straight,
+               ACTIONQUEUE *queue);
+  KICKMODE BestModeAbs(float dir);
+  int SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot);
+  // Ball skills: where the agent meets the ball, and the ball's path.
+  CVector InterceptionPoint(const CPlayer *p, float power);
+  float DashPowerToIntercept(const CPlayer *p, float power);
+  void VerifyBPIInfo();
+  int BallPathInterceptAmIThere(float tolerance);
+  // Ball skills: passing, dribbling, breakaways and targets.
+  int PassBall(const CPlayer *p, float speedAtTarget);
+  int CleverDribbleTo(CVector target, float speed, float tolerance);
+  float TheirBreakawayConeRatio(const CPlayer *p) const;
+  CVector ShootTarget(CVector from, float first, float second);
+  CVector ClearTarget();
+  CVector SendTarget();
+  CVector OffensiveSendTarget();
+
+protected:
+  // The foe-blocking state: the cycle of the last decision and whether it
+  // was to overrun the opponent.
+  int m_BlockFoeTime = -999;
+  bool m_OverrunBlocking = false;
+  // The keep-ball answer of one cycle.
+  int m_CanKeepBallTime = 0;
+  bool m_CanKeepBallResult = false;
+  // From when on the agent may rest again; team play's resting sets it.
+  int m_RechargeAllowedTime = -999;
+
+  // The target scanners for clearing, sending and shooting.
+  MCCSTarget m_Target;
+  MCCSOffensiveTarget m_OffensiveTarget;
+  // The point of the ball's path nearest to the agent.
+  CVector m_BPIPoint;
+  // What the last smart kick and the last dribble were asked.
+  float m_SmartKickDir = 0;
+  KICKMODE m_SmartKickMode = KICKMODE_STRAIGHT;
+  float m_SmartKickSpeed = 0;
+  ROTDIR m_SmartKickRot = ROTDIR_AWAY;
+  CVector m_DribbleTarget;
+  float m_DribbleSpeed = 0;
+  float m_DribbleTolerance = 0;
+
+private:
+  // The kick that turns the ball about the body towards a body-relative
+  // direction; an empty bundle when the ball is not kickable.
+  ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, int *code);
+  // The valid opponents' positions, nearest to the agent first.
+  std::vector<CVector> FoePositions();
 };
 
 #endif

@@ -1,0 +1,21 @@
+#ifndef MCCSOFFENSIVETARGET_H
+#define MCCSOFFENSIVETARGET_H
+
+#include "MCCSTarget.h"
+
+// The scanner for sending the ball upfield: its targets stop short of the
+// opponents' goal line by the end offset.
+class MCCSOffensiveTarget : public MCCSTarget
+{
+public:
+  MCCSOffensiveTarget();
+
+  void ImportConfig(MCDictIniSafe &config, MCString section) override;
+  CVector SendPoint(CVector from, float dir) const override;
+
+protected:
+  float m_XEndOffset = -5;
+  float m_PitchLength = 105;
+};
+
+#endif
