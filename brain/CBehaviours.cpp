@@ -91,6 +91,7 @@ void CBehaviours::Init(MCDictIniSafe &config)
   for (CPlayer &receiver : m_Receivers)
     receiver.Init(-999, 'u', m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
   ReadParameters(&config, BP_STEP_INTERCEPT);
+  InitialiseInterception();
   for (int i = 0; i < MESSAGE_PARTS; i++)
     m_MessageParts[i].assign(static_cast<std::size_t>(MessagePartSizes[i]), 0);
   ReadParameters(&config, BP_STEP_COMMUNICATION);

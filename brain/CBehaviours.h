@@ -198,6 +198,71 @@ public:
   const CFlag *ClosestFlag();
   float GFaceDir(const CLine *line);
 
+  // Situation queries (AdvancedBehaviours): who is near, who reaches or
+  // holds the ball, who is furthest up or back, who is behind, and the play
+  // mode's classes. A null player stands for the agent where noted.
+  int NumFriendsWithin(float radius, CVector centre);
+  int NumFoesWithin(float radius, CVector centre);
+  int NumFriendsWithin(float radius);
+  int NumFoesWithin(float radius);
+  int NumFriendsWithin(float distTol, float dirTol, float dist, float dir);
+  int NumFoesWithin(float distTol, float dirTol, float dist, float dir);
+  const CPlayer *FastestFriend2Ball(bool withMe);
+  const CPlayer *FastestFoe2Ball();
+  const CPlayer *PlayerWithBall(float buffer);
+  const CPlayer *FoeWithBall(float buffer);
+  const CPlayer *FriendWithBall(float buffer);
+  const CPlayer *HighestXPlayer(bool withMe);
+  const CPlayer *LowestXPlayer(bool withMe);
+  const CPlayer *HighestXFriend(bool withMe);
+  const CPlayer *LowestXFriend(bool withMe);
+  const CPlayer *HighestXFoe();
+  const CPlayer *LowestXFoe();
+  bool IsPlayerBehind(const CPlayer *p, float dir) const;
+  bool IsPlayerBehind(const CPlayer *p, CVector point) const;
+  bool InOurPenaltyArea(CVector point) const;
+  bool InOurPenaltyArea() const;
+  bool CheckOffsideLine();
+  bool IsOurMode(PlayMode mode) const;
+  bool IsTheirMode(PlayMode mode) const;
+  bool IsSpecialMode(PlayMode mode) const;
+
+  // Interception (Intercept): how soon a player (null: the agent) reaches
+  // the ball dashing with a power, and the forms that choose the power.
+  void InitialiseInterception();
+  void SetInterceptionLookahead(int cycles);
+  int AbleToIntercept(const CPlayer *p, float power);
+  int NumOfCyclesToIntercept(const CPlayer *p, float power);
+  int AbleToIntercept(const CPlayer *p);
+  int NumOfCyclesToIntercept(const CPlayer *p);
+  int AmIAbleToIntercept(float power);
+  int AmIAbleToIntercept();
+  int MyNumOfCyclesToIntercept(float power);
+  int MyNumOfCyclesToIntercept();
+
+  // Looking and scanning (Looking): the neck's reach, sweeps of the field,
+  // and facing points, players and the ball with the body, the neck or both.
+  float TurnNeckLimit(float angle) const;
+  bool CanFaceAngleFromBodyWithNeck(float angle) const;
+  bool CanFaceAngleFromNeckWithNeck(float angle) const;
+  bool CanSeeAngleFromBodyWithNeck(float angle) const;
+  bool CanSeeAngleFromNeckWithNeck(float angle) const;
+  bool CanSeePointWithNeck(CVector point) const;
+  void TurnNeck2RelativeAngle(float angle);
+  void ScanFieldWithNeck();
+  bool ScanFieldWithBody();
+  bool FaceOnlyBody2Point(CVector point);
+  void FaceOnlyNeck2Point(CVector point);
+  bool FaceNeck2Point(CVector point);
+  bool FaceNeckAndBody2Point(CVector point);
+  bool FaceOnlyBody2Player(const CPlayer *player);
+  void FaceOnlyNeck2Player(const CPlayer *player);
+  bool FaceNeck2Player(const CPlayer *player);
+  bool FaceNeckAndBody2Player(const CPlayer *player);
+  bool FaceOnlyBody2Ball();
+  void FaceOnlyNeck2Ball();
+  bool FaceNeck2Ball();
+  bool FaceNeckAndBody2Ball();
   // Prediction of motion: the server's model run forward on copies of the
   // world, cycle by cycle. An unknown position has magnitude -1, cycle
   // counts stop at 999.
@@ -328,10 +393,31 @@ protected:
   int m_CurrentFixPlan = -1;
   int m_FixPlanProgress = 0;
 
+  // Interception (Intercept): cycles looked ahead; 0 or less means
+  // max_int_lookahead.
+  int m_InterceptionLookahead = -1;
+
+  // Situation queries (AdvancedBehaviours): the fastest players to a
+  // moving ball, worked out once a cycle (null: the agent or nobody).
+  int m_FastestFriendTime = 0;
+  const CPlayer *m_FastestFriend = nullptr;
+  int m_FastestFoeTime = 0;
+  const CPlayer *m_FastestFoe = nullptr;
+
 private:
   // The play of every role until team play is built: farewell, kick-off
   // placement, and a look about with the neck.
   void StandAndLook(PlayMode previous, PlayMode current);
+  // Situation queries' shared walks: the players of a sorted list inside a
+  // window of distance and body direction, and the first of a group sorted
+  // along the pitch (optionally past the goalkeeper, optionally null when
+  // the agent is further).
+  int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
+                    float dir) const;
+  const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
+  const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
+  // Looking's test before it looks for the ball.
+  bool BallPositionValid() const;
   // The predictions' bodies: the agent's own, and another player's (facing
   // toward the point when his body was not seen; false when his position is
   // not known). A body turns toward a point off its heading instead of

@@ -1,0 +1,254 @@
+// The brain's questions about the situation, asked of a real world model
+// holding placed team-mates, opponents and ball.
+
+#include <gtest/gtest.h>
+
+#include "BrainWorldFixture.h"
+
+namespace
+{
+class SituationTest : public BrainWorldTest
+{
+protected:
+  // A rolling ball: its velocity is trusted.
+  void RollBall(float x, float y, CVector velocity)
+  {
+    PlaceBall(x, y);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetVelocity(velocity);
+    ball->SetVelConf(1);
+  }
+
+  void StillBall(float x, float y) { RollBall(x, y, CVector(0, 0)); }
+
+  // Relative positions as the agent at its place sees them (a record seen
+  // this cycle keeps the visual's, so they are worked out as for the next).
+  void Relate(CPlayer *p)
+  {
+    p->UpdateRPos(memory().GetGPos(), memory().GetFacing(), memory().GetTime() + 1);
+    p->UpdateRBPos(memory().GetGPos(), memory().GetBFacing(), memory().GetTime());
+  }
+};
+}
+
+TEST_F(SituationTest, CountsPlayersWithinARadiusIncludingTheEdge)
+{
+  Mate(0, 3, 0);
+  Mate(1, 0, -3.01f);
+  Foe(0, 1, 1);
+  Foe(1, -2, 0);
+  Foe(2, 10, 10);
+  EXPECT_EQ(1, brain().NumFriendsWithin(3));
+  EXPECT_EQ(2, brain().NumFriendsWithin(3.01f));
+  EXPECT_EQ(2, brain().NumFoesWithin(2.5f));
+  // About another point, and the mates are not counted among the foes.
+  EXPECT_EQ(1, brain().NumFoesWithin(1, CVector(10, 9)));
+  EXPECT_EQ(0, brain().NumFriendsWithin(1, CVector(10, 9)));
+}
+
+TEST_F(SituationTest, CountsPlayersInsideAWindowOfDistanceAndBodyDirection)
+{
+  memory().SetBFacing(90);
+  // 10 m away at 30 degrees from the body; 5 m away at 170 and at -175,
+  // either side of straight back.
+  Relate(Mate(0, -5, 8.660254f));
+  Relate(Mate(1, -0.8682409f, -4.924039f));
+  Relate(Foe(0, 0.4357787f, -4.980973f));
+  EXPECT_EQ(1, brain().NumFriendsWithin(0.5f, 5, 10, 30));
+  EXPECT_EQ(0, brain().NumFriendsWithin(0.5f, 5, 12, 30));
+  EXPECT_EQ(0, brain().NumFoesWithin(0.5f, 5, 10, 30));
+  EXPECT_EQ(1, brain().NumFriendsWithin(0.5f, 10, 5, 180));
+  EXPECT_EQ(1, brain().NumFoesWithin(0.5f, 10, 5, 180));
+}
+
+TEST_F(SituationTest, StillBallGoesToTheNearestMateWhoMayRunForIt)
+{
+  StillBall(10, 0);
+  memory().SetGPos(CVector(0, 0));
+  // Nearest the goalkeeper, then a tired mate, then another goalkeeper
+  // record: the third is not examined.
+  Mate(0, 10, 1, 1);
+  CPlayer *tired = Mate(1, 10, 2, 7);
+  tired->SetIsTired(true);
+  const CPlayer *third = Mate(2, 10, 3, 1);
+  EXPECT_EQ(third, brain().FastestFriend2Ball(false));
+
+  // A mate exactly as far from the ball as the agent still goes.
+  tired->SetIsTired(false);
+  memory().SetGPos(CVector(10, -2));
+  EXPECT_EQ(tired, brain().FastestFriend2Ball(true));
+  memory().SetGPos(CVector(10, -1.9f));
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
+
+  // Without a trusted ball nobody is fastest.
+  PlaceBall(10, 0, 0.1f);
+  memory().SetGPos(CVector(50, 30));
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
+  EXPECT_EQ(nullptr, brain().FastestFoe2Ball());
+}
+
+TEST_F(SituationTest, MovingBallAnswerIsKeptForTheCycle)
+{
+  RollBall(10, 0, CVector(1, 0));
+  memory().SetGPos(CVector(12, 3));
+  CPlayer *mate = Mate(0, 5, -6, 7);
+  // The agent is nearer, but the first answer of the cycle holds.
+  EXPECT_EQ(mate, brain().FastestFriend2Ball(false));
+  EXPECT_EQ(mate, brain().FastestFriend2Ball(true));
+  memory().SetTime(11);
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
+
+  // A goalkeeper never runs out for it.
+  memory().SetTime(12);
+  Place(mate, 14, 1, 12, 1);
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(false));
+}
+
+TEST_F(SituationTest, MovingBallTiesGoToTheAgentThenToTheNearerMate)
+{
+  // Agent and mate mirrored about the ball's path, both facing it.
+  RollBall(10, 0, CVector(0.5f, 0));
+  memory().SetGPos(CVector(10, -5));
+  memory().SetBFacing(90);
+  CPlayer *mirror = Mate(0, 10, 5, 7);
+  mirror->SetGBFacing(-90);
+  mirror->SetVelocity(CVector(0, 0));
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
+
+  memory().SetTime(11);
+  Place(mirror, 10, 5, 11, 7);
+  CPlayer *far = Mate(1, 10, 5, 8);
+  far->SetGBFacing(-90);
+  far->SetVelocity(CVector(0, 0));
+  memory().SetGPos(CVector(-30, -30));
+  // Same place, same cycles: the one first in the list nearer the agent.
+  EXPECT_EQ(brain().NumOfCyclesToIntercept(mirror), brain().NumOfCyclesToIntercept(far));
+  const CPlayer *first = brain().FastestFriend2Ball(true);
+  ASSERT_NE(nullptr, first);
+  sorted_players list;
+  memory().SortValidFriends2Me(list);
+  EXPECT_EQ(list.players[0], first);
+}
+
+TEST_F(SituationTest, NobodyReachesABallRunningAwayWithinTheLookahead)
+{
+  RollBall(40, 0, CVector(2.5f, 0));
+  memory().SetGPos(CVector(-40, 30));
+  Mate(0, -45, -30, 7);
+  Foe(0, -50, 30, 9);
+  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
+  EXPECT_EQ(nullptr, brain().FastestFoe2Ball());
+  // A foe beside its path meets it.
+  memory().SetTime(11);
+  CPlayer *near = Foe(1, 45, 2, 4);
+  EXPECT_EQ(near, brain().FastestFoe2Ball());
+}
+
+TEST_F(SituationTest, TheBallBelongsToTheStrictlyNearerPlayerWhoCanKickIt)
+{
+  StillBall(0, 0);
+  memory().SetGPos(CVector(-20, 0));
+  CPlayer *mate = Mate(0, 0.5f, 0, 7);
+  CPlayer *foe = Foe(0, -0.5f, 0, 3);
+  EXPECT_EQ(nullptr, brain().PlayerWithBall(0));
+
+  Place(foe, -0.8f, 0, 10, 3, 'r');
+  EXPECT_EQ(mate, brain().PlayerWithBall(0));
+  EXPECT_EQ(mate, brain().FriendWithBall(0));
+  EXPECT_EQ(nullptr, brain().FoeWithBall(0));
+  // The buffer narrows the reach below the half metre.
+  EXPECT_EQ(nullptr, brain().PlayerWithBall(0.6f));
+
+  Place(mate, 3, 0, 10, 7);
+  EXPECT_EQ(foe, brain().FoeWithBall(0));
+  EXPECT_EQ(nullptr, brain().FriendWithBall(0));
+}
+
+TEST_F(SituationTest, ExtremesAlongThePitchAndTheAgentItself)
+{
+  EXPECT_EQ(nullptr, brain().HighestXFoe());
+  EXPECT_EQ(nullptr, brain().LowestXFriend(false));
+
+  CPlayer *keeper = Mate(0, -50, 0, 1);
+  EXPECT_EQ(nullptr, brain().LowestXFriend(false));
+  CPlayer *back = Mate(1, -30, 5, 2);
+  CPlayer *front = Mate(2, 10, 5, 9);
+  CPlayer *foeFront = Foe(0, 30, 0, 9);
+  CPlayer *foeBack = Foe(1, -40, 0, 2);
+  EXPECT_EQ(back, brain().LowestXFriend(false));
+  EXPECT_EQ(keeper, brain().LowestXPlayer(false));
+  EXPECT_EQ(front, brain().HighestXFriend(false));
+  EXPECT_EQ(foeFront, brain().HighestXPlayer(false));
+  EXPECT_EQ(foeFront, brain().HighestXFoe());
+  EXPECT_EQ(foeBack, brain().LowestXFoe());
+
+  // The agent beyond is the answer (null); level with it, the player.
+  memory().SetGPos(CVector(10.5f, 0));
+  EXPECT_EQ(nullptr, brain().HighestXFriend(true));
+  memory().SetGPos(CVector(10, 0));
+  EXPECT_EQ(front, brain().HighestXFriend(true));
+  memory().SetGPos(CVector(-30.5f, 0));
+  EXPECT_EQ(nullptr, brain().LowestXFriend(true));
+  memory().SetGPos(CVector(-30, 0));
+  EXPECT_EQ(back, brain().LowestXFriend(true));
+}
+
+TEST_F(SituationTest, BehindIsMeasuredAsATurnFromTheDirection)
+{
+  EXPECT_FALSE(brain().IsPlayerBehind(nullptr, 0.0f));
+  memory().SetBFacing(90);
+  CPlayer *p = Mate(0, -0.8682409f, -4.924039f);  // global direction -100
+  Relate(p);
+  EXPECT_TRUE(brain().IsPlayerBehind(p, 0.0f));
+  EXPECT_FALSE(brain().IsPlayerBehind(p, -30.0f));
+  EXPECT_TRUE(brain().IsPlayerBehind(p, 170.0f));
+  EXPECT_FALSE(brain().IsPlayerBehind(p, 180.0f));
+  // -100 and -170 are 70 degrees apart, not 430.
+  EXPECT_FALSE(brain().IsPlayerBehind(p, -170.0f));
+  // Towards a point: the point straight along -100 puts it ahead.
+  EXPECT_FALSE(brain().IsPlayerBehind(p, CVector(-1.736482f, -9.848078f)));
+  EXPECT_TRUE(brain().IsPlayerBehind(p, CVector(0, 10)));
+}
+
+TEST_F(SituationTest, PenaltyAreaAndPlayModeClasses)
+{
+  EXPECT_TRUE(brain().InOurPenaltyArea(CVector(-45, 10)));
+  EXPECT_FALSE(brain().InOurPenaltyArea(CVector(45, 10)));
+  memory().SetGPos(CVector(-50, -5));
+  EXPECT_TRUE(brain().InOurPenaltyArea());
+
+  for (int mode = -30; mode <= 30; ++mode)
+  {
+    const bool setPiece = (mode >= 1 && mode <= 9 && mode != 8);
+    EXPECT_EQ(setPiece, brain().IsOurMode(mode)) << mode;
+    EXPECT_EQ(setPiece, brain().IsTheirMode(-mode)) << mode;
+    EXPECT_EQ(mode >= 20 && mode <= 25, brain().IsSpecialMode(mode)) << mode;
+  }
+}
+
+TEST_F(SituationTest, OffsideLookOnlyNearTheLineAndForAnUnseenDefender)
+{
+  agent->brain->SetFormationID(0);
+  Foe(0, 30, 10, 2)->SetConf(0.9f);
+  Foe(1, 20, 0, 3);
+  const float line = memory().GetOffsideLine();
+
+  memory().SetGPos(CVector(line + 4, 0));
+  EXPECT_FALSE(brain().CheckOffsideLine());
+  EXPECT_EQ(-999, brain().GetQueue().time);
+
+  memory().SetGPos(CVector(line + 3.9f, 0));
+  agent->SetUNum(1);
+  brain().SetRole();
+  EXPECT_FALSE(brain().CheckOffsideLine());
+
+  agent->SetUNum(5);
+  brain().SetRole();
+  EXPECT_TRUE(brain().CheckOffsideLine());
+  EXPECT_TRUE(brain().GetQueue().turn_neck);
+
+  // Seen this cycle, the defender needs no look.
+  memory().SetTime(11);
+  Foe(0, 30, 10, 2);
+  EXPECT_FALSE(brain().CheckOffsideLine());
+}
