@@ -17,8 +17,8 @@ namespace
 const CVector kTheirEnd(52.5f, 0);
 const CVector kOurEnd(-52.5f, 0);
 
-// How far a group must come to reach past the offside line to be worth a
-// look at the last defender.
+// Nearer the offside line than this, where the last defender stands
+// decides whether the agent is offside, so he is worth a look.
 const float kOffsideLookDistance = 4.0f;
 
 float DistanceSq(CVector a, CVector b)
