@@ -35,22 +35,6 @@ TEST_F(KickTest, PowerRateFallsWithTheBallsDistanceAndAngleAndIsNeverNegative)
   EXPECT_NEAR(0.016f * (1 - 0.125f), brain->GetPrevKickPowerRate(), 1e-6);
 }
 
-TEST_F(KickTest, StraightKickOfNoSpeedCancelsTheBallsVelocity)
-{
-  Ball(CVector(0.5f, 0), CVector(0.4f, 0.3f));
-  bool possible = false;
-  const ACTIONQUEUE q = brain->KickStraight(0, 0, 1.0f, &possible);
-  EXPECT_TRUE(possible);
-  EXPECT_EQ(1, brain->DoKCommand(q));
-  ASSERT_EQ(CMD_KICK, Queue().command);
-  const CVector after = BallAfterKick(*brain, Queue(), CVector(0.5f, 0), CVector(0.4f, 0.3f), 0);
-  EXPECT_NEAR(0.5f, after.GetX(), 1e-3);
-  EXPECT_NEAR(0, after.GetY(), 1e-3);
-  // A bundle of another cycle is not carried out.
-  agent->SetTime(43);
-  EXPECT_EQ(0, brain->DoKCommand(q));
-}
-
 TEST_F(KickTest, KickBallAimsAtThePointWithTheSpeedCappedAtTheMaximum)
 {
   Ball(CVector(0.5f, 0));
@@ -91,16 +75,6 @@ TEST_F(KickTest, SpinToTurnsTheBallAQuarterAtMostAndAwayFromTheOpponent)
   EXPECT_EQ(SPIN_KICKED, brain->SpinTo(180, ROTDIR_AWAY));
   after = BallAfterKick(*brain, Queue(), CVector(0.7f, 0), CVector(), 0);
   EXPECT_NEAR(90, after.GetDir(), 0.1);
-}
-
-TEST_F(KickTest, PassGoesToTheTeamMateArrivingWithTheWantedSpeed)
-{
-  Ball(CVector(0.5f, 0));
-  EXPECT_EQ(0, brain->PassBall(nullptr, 0.8f));
-  CPlayer *mate = Mate(CVector(0.5f, -10));
-  EXPECT_EQ(1, brain->PassBall(mate, 0.8f));
-  EXPECT_NEAR(-90, Queue().angle, 1e-3);
-  EXPECT_NEAR((10 * 0.06f + 0.8f) / brain->CalcKickPowerRate(), Queue().power, 1e-2);
 }
 
 TEST_F(KickTest, BreakawayConeNeverWidensBeyondItsLeastDistance)

@@ -6,6 +6,8 @@
 // from the test's own lists, so the brain's decisions can be checked on
 // exact situations.
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <vector>

@@ -1,0 +1,146 @@
+// The ball behaviours: holding the ball away from the nearest opponent,
+// blocking an opponent's way to our goal, possession, resting and keeping
+// the ball.
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "BrainRig.h"
+#include "CGLine.h"
+
+namespace
+{
+using BallBehavioursTest = BrainRig;
+
+// Where the ball is one cycle after the queued kick.
+CVector BallAfterKick(CBehaviours &brain, const ACTIONQUEUE &q, CVector ball, CVector velocity)
+{
+  return ball + velocity + Polar2CVector(q.power * brain.CalcKickPowerRate(), q.angle);
+}
+
+TEST_F(BallBehavioursTest, StopBallPushesBlindlyBackWithoutItsVelocity)
+{
+  Ball(CVector(0, 0.5f), CVector(), false);
+  brain->StopBall();
+  EXPECT_FLOAT_EQ(30, Queue().power);
+  EXPECT_NEAR(-90, Queue().angle, 1e-3);
+  // With its velocity known the ball is left still where it is.
+  Ball(CVector(0.5f, 0), CVector(0.4f, 0.3f));
+  brain->StopBall();
+  const CVector after = BallAfterKick(*brain, Queue(), CVector(0.5f, 0), CVector(0.4f, 0.3f));
+  EXPECT_NEAR(0.5f, after.GetX(), 1e-3);
+  EXPECT_NEAR(0, after.GetY(), 1e-3);
+}
+
+TEST_F(BallBehavioursTest, HoldBallKeepsTheBallOnThePitchAwayFromTheOpponent)
+{
+  // 0.3 m inside the touch-line with the opponent on the pitch side: the
+  // point straight away from him lies off the pitch, so the ball goes where
+  // the touch-line cuts the hold circle, on the side nearer that point.
+  Place(CVector(0, 33.7f), 0);
+  Ball(CVector(0.5f, 33.7f), CVector(1.0f, 0));
+  Foe(CVector(-2, 30));
+  brain->HoldBall();
+  ACTIONQUEUE q = Queue();
+  ASSERT_EQ(CMD_KICK, q.command);
+  const CVector after = BallAfterKick(*brain, q, CVector(0.5f, 33.7f), CVector(1.0f, 0));
+  const float cut = std::sqrt(0.7f * 0.7f - 0.3f * 0.3f);
+  EXPECT_NEAR(cut, after.GetX(), 0.01);
+  EXPECT_NEAR(34, after.GetY(), 0.01);
+}
+
+TEST_F(BallBehavioursTest, HoldBallLooksAtAnUnseenOpponentWhileItSpins)
+{
+  // Outside the normal view cone and not in the last visual, but within
+  // the neck's reach.
+  Ball(Polar2CVector(0.6f, 30));
+  CPlayer *foe = Foe(Polar2CVector(3, 70), 0.9f);
+  foe->SetRPos(Polar2CVector(3, 70));
+  brain->HoldBall();
+  ACTIONQUEUE q = Queue();
+  EXPECT_TRUE(q.turn_neck);
+  ASSERT_EQ(CMD_KICK, q.command);
+  // Away from him, round his other side, a quarter turn this cycle.
+  const CVector after = BallAfterKick(*brain, q, Polar2CVector(0.6f, 30), CVector());
+  EXPECT_NEAR(-60, after.GetDir(), 0.5);
+  EXPECT_NEAR(0.7f, after.GetMag(), 0.01);
+}
+
+TEST_F(BallBehavioursTest, OverrunPositionLiesTwiceItsLengthBeyondTheOpponent)
+{
+  // The agent 4 m off the line from the opponent to our goal.
+  const CVector goal(-52.5f, 0);
+  CPlayer *foe = Foe(CVector(-20, 0));
+  Place(CVector(-25, 4), 0);
+  CGLine line(0, 0, 0);
+  line.CGLineFromTwoPoints(goal, foe->GetGPos());
+  const CVector spot = brain->OverrunBlockPos(goal, foe, line);
+  EXPECT_NEAR(-28, spot.GetX(), 1e-3);
+  EXPECT_NEAR(2.5f, std::fabs(spot.GetY()), 1e-3);
+  EXPECT_EQ(goal.GetX(), brain->OverrunBlockPos(goal, nullptr, line).GetX());
+  // An opponent standing on the point leaves the point.
+  CPlayer *onGoal = Foe(goal);
+  EXPECT_EQ(goal.GetX(), brain->OverrunBlockPos(goal, onGoal, line).GetX());
+}
+
+TEST_F(BallBehavioursTest, BlockFoeOverrunsFromOutsideTheConeUntilItGetsThere)
+{
+  const CVector goal(-52.5f, 0);
+  EXPECT_EQ(0, brain->BlockFoe(goal, nullptr, 80));
+  CPlayer *foe = Foe(CVector(-20, 0));
+  EXPECT_EQ(0, brain->BlockFoe(goal, foe, 80));  // the ball is not known
+  EXPECT_EQ(-999, Queue().time);
+
+  Ball(CVector(-19.5f, 0));
+  // Well outside his cone towards the goal: overrun.
+  Place(CVector(-20, 15), 0);
+  EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
+  EXPECT_TRUE(brain->m_OverrunBlocking);
+  EXPECT_EQ(42, brain->m_BlockFoeTime);
+  // A second call in the cycle keeps the decision.
+  EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
+
+  // Next cycle, now inside the cone, the overrun goes on untested.
+  agent->SetTime(43);
+  Place(CVector(-30, 1), 0);
+  EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
+  EXPECT_TRUE(brain->m_OverrunBlocking);
+
+  // A skipped cycle ends it: inside the cone the agent blocks.
+  agent->SetTime(45);
+  EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
+  EXPECT_FALSE(brain->m_OverrunBlocking);
+  EXPECT_EQ(45, brain->m_BlockFoeTime);
+}
+
+TEST_F(BallBehavioursTest, KeepBallCyclesByZoneWithTheBordersInMidfield)
+{
+  Ball(CVector(-25, 0));
+  EXPECT_EQ(3, brain->CanKeepBallCyclesForThisZone());
+  Ball(CVector(-25.1f, 0));
+  EXPECT_EQ(4, brain->CanKeepBallCyclesForThisZone());
+  Ball(CVector(25, 0));
+  EXPECT_EQ(3, brain->CanKeepBallCyclesForThisZone());
+  Ball(CVector(25.1f, 0));
+  EXPECT_EQ(-1, brain->CanKeepBallCyclesForThisZone());
+}
+
+TEST_F(BallBehavioursTest, CanKeepBallDecidesOncePerCycle)
+{
+  // The first cycle's answer stands from the start.
+  agent->SetTime(0);
+  EXPECT_FALSE(brain->CanKeepBall(3));
+
+  agent->SetTime(42);
+  Ball(CVector(0.5f, 0));
+  Foe(CVector(30, 0));
+  EXPECT_TRUE(brain->CanKeepBall(1));
+  // An opponent who turns up later in the cycle does not change it.
+  Foe(CVector(1.5f, 0));
+  EXPECT_TRUE(brain->CanKeepBall(10));
+  // Next cycle he reaches the ball with his reach taken a third larger.
+  agent->SetTime(43);
+  EXPECT_FALSE(brain->CanKeepBall(1));
+}
+}  // namespace
