@@ -133,6 +133,15 @@ TEST_F(MovingTest, HomePositionOfTheFormationOrTheCentre)
   EXPECT_EQ("42 ERROR: Moving: MoveToHomePos: What formation ID is that -7- ?\n",
             testing::internal::GetCapturedStderr());
   ExpectTurn(Queue(), (CVector(0, 0) - CVector(-30, 10)).GetDir());
+
+  // A number the table has no entry for reads nothing beyond it.
+  brain->SetFormationID(0);
+  agent->SetUNum(12);
+  testing::internal::CaptureStderr();
+  brain->MoveToHomePos(100);
+  EXPECT_EQ("42 ERROR: Moving: MoveToHomePos: What uniform number is that -12- ?\n",
+            testing::internal::GetCapturedStderr());
+  ExpectTurn(Queue(), (CVector(0, 0) - CVector(-30, 10)).GetDir());
 }
 
 TEST_F(MovingTest, MoveInBetweenGoesOntoTheSegmentWithinThePitch)
