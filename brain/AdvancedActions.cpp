@@ -116,7 +116,8 @@ int CBehaviours::BlockFoe(CVector point, const CPlayer *foe, float power)
     line.CGLineFromTwoPoints(point, from);
 
   bool overrun = m_BlockFoeTime == now - 1 && m_OverrunBlocking;
-  if (!overrun)
+  // An opponent already on the point has no cone towards it.
+  if (!overrun && point.dist(from) > m_Epsilon)
     overrun = !IsPointInCone(GetGPos(), TheirBreakawayConeRatio(foe), point, from);
   if (overrun)
   {

@@ -112,6 +112,14 @@ TEST_F(BallBehavioursTest, BlockFoeOverrunsFromOutsideTheConeUntilItGetsThere)
   EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
   EXPECT_FALSE(brain->m_OverrunBlocking);
   EXPECT_EQ(45, brain->m_BlockFoeTime);
+
+  // An opponent on the point itself is simply gone for, without a word.
+  agent->SetTime(46);
+  foe->SetGPos(goal);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
+  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+  EXPECT_FALSE(brain->m_OverrunBlocking);
 }
 
 TEST_F(BallBehavioursTest, KeepBallCyclesByZoneWithTheBordersInMidfield)
