@@ -37,8 +37,7 @@ std::string RecordedReply(const std::string &file, const std::string &request)
 
 // Runs the first-half handshake against the server in a child, then the
 // rest of the child's body.
-ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::function<int(TestAgent &)> &then,
-                        int timeoutMs = 10000)
+ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::function<int(TestAgent &)> &then)
 {
   return RunInChild(
       [&server, kind, &then] {
@@ -48,7 +47,7 @@ ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::fun
         agent.Init(kind, config);
         return then(agent);
       },
-      &server, timeoutMs);
+      &server);
 }
 
 // The same, the child then sending one command and reporting what the agent
@@ -260,8 +259,7 @@ TEST(HandshakeTest, AServerAnsweringFromAnotherAddressIsStillHeard)
       [](TestAgent &agent) {
         char buffer[CSensors::BUFFER_LENGTH];
         return agent.ReceiveMessage(buffer, sizeof buffer) == 1 && std::string(buffer) == "(see 0)" ? 0 : 1;
-      },
-      5000);
+      });
   EXPECT_FALSE(child.timedOut);
   EXPECT_EQ(0, child.exitCode) << child.err;
 }
@@ -280,8 +278,7 @@ TEST(HandshakeTest, AServerThatGoesAwayIsNoticed)
         while (agent.ReceiveMessage(buffer, sizeof buffer) != -1)
           ;
         return 0;
-      },
-      5000);
+      });
   EXPECT_FALSE(child.timedOut) << child.out << child.err;
   EXPECT_EQ(0, child.exitCode) << child.err;
 }

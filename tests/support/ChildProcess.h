@@ -30,6 +30,6 @@ struct ChildResult
 // and exits with its result (streams flushed, no destructors). The parent starts server (if given), then waits at most
 // timeoutMs for the child.
 ChildResult RunInChild(const std::function<int()> &body, ScriptedServer *server = nullptr,
-                       int timeoutMs = 10000);
+                       int timeoutMs = 20000);
 
 #endif
