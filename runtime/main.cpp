@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "CAgent.h"
+#include "CLineBuffer.h"
 #include "Defaults.h"
 #include "MCDictIniSafe.h"
 #include "MCString.h"
@@ -112,6 +113,8 @@ void DoneLine()
 
 int main(int argc, char *argv[])
 {
+  // The three threads write their lines at once; none may split another's.
+  CLineBuffer::Install();
   Banner();
 
   const int words = argc - 1;
