@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GeometryTestSupport.h"
+#include "LibraryTestSupport.h"
 
 namespace
 {
@@ -26,21 +26,18 @@ CGLine Through(CVector p1, CVector p2)
 
 TEST(CGLine, TwoPointsGiveTheNormalForms)
 {
-  testing::internal::CaptureStderr();
-  ExpectLine(Through(CVector(0, 0), CVector(2, 4)), -2, 1, 0);
-  ExpectLine(Through(CVector(3, 1), CVector(3.00005f, 7)), 1, 0, -3.00005f);
-  // The float nearest to 0.0001 lies below it, so this is vertical too.
-  ExpectLine(Through(CVector(0, 0), CVector(0.0001f, 1)), 1, 0, -0.0001f);
-  ExpectLine(Through(CVector(-1, 5), CVector(3, 5)), 0, 1, -5);
-  EXPECT_EQ("", testing::internal::GetCapturedStderr());
-
-  testing::internal::CaptureStderr();
-  ExpectLine(Through(CVector(2, 2), CVector(2.00001f, 2)), 1, 0, -2.00001f);
+  EXPECT_EQ("", Err([] {
+              ExpectLine(Through(CVector(0, 0), CVector(2, 4)), -2, 1, 0);
+              ExpectLine(Through(CVector(3, 1), CVector(3.00005f, 7)), 1, 0, -3.00005f);
+              // The float nearest to 0.0001 lies below it, so this is vertical too.
+              ExpectLine(Through(CVector(0, 0), CVector(0.0001f, 1)), 1, 0, -0.0001f);
+              ExpectLine(Through(CVector(-1, 5), CVector(3, 5)), 0, 1, -5);
+            }));
   EXPECT_EQ(" ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n",
-            testing::internal::GetCapturedStderr());
+            Err([] { ExpectLine(Through(CVector(2, 2), CVector(2.00001f, 2)), 1, 0, -2.00001f); }));
 }
 
-TEST(CGLine, DistancesAndMembership)
+TEST(CGLine, DistancesMembershipAndHalfPlanes)
 {
   const CGLine line(3, 4, -10); // not normalised: distances divide by 5
   EXPECT_FLOAT_EQ(2, line.dist(CVector(0.8f, -0.6f)));
@@ -49,6 +46,15 @@ TEST(CGLine, DistancesAndMembership)
   EXPECT_FALSE(line.PointOnCGLine(2, 1.001f));
   EXPECT_TRUE(line.OnCGLine(CVector(3.2f, 2.6f), 2.01f));
   EXPECT_FALSE(line.OnCGLine(CVector(3.2f, 2.6f), 2.0f));
+
+  // The half-plane test is strict.
+  const CGLine flat(0, 1, -2), vertical(1, 0, -2);
+  EXPECT_TRUE(flat.HalfPlaneTest(CVector(0, 3)));
+  EXPECT_FALSE(flat.HalfPlaneTest(CVector(0, 1)));
+  EXPECT_FALSE(flat.HalfPlaneTest(CVector(7, 2)));
+  EXPECT_TRUE(vertical.HalfPlaneTest(CVector(1, 0)));
+  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(3, 0)));
+  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(2, 9)));
 }
 
 TEST(CGLine, CoordinatesAndAngleOnDegenerateLines)
@@ -59,14 +65,14 @@ TEST(CGLine, CoordinatesAndAngleOnDegenerateLines)
   // The arc tangent is taken in double: in float this reads -26.5650501.
   EXPECT_EQ(-26.565052f, CGLine(1, 2, 0).angle());
 
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(0, CGLine(1, 0, -3).get_y(7));
-  EXPECT_EQ(0, CGLine(0, 1, -3).get_x(7));
-  EXPECT_EQ(-90, CGLine(1, 0, -3).angle());
   EXPECT_EQ(" ERROR: CGLine: get_y: cannot get y\n"
             " ERROR: CGLine: get_x: cannot get x\n"
             "ERROR: CGLine: angle: Division by 0\n",
-            testing::internal::GetCapturedStderr());
+            Err([] {
+              EXPECT_EQ(0, CGLine(1, 0, -3).get_y(7));
+              EXPECT_EQ(0, CGLine(0, 1, -3).get_x(7));
+              EXPECT_EQ(-90, CGLine(1, 0, -3).angle());
+            }));
 }
 
 TEST(CGLine, SameSlopeIsExactOnQuotients)
@@ -84,9 +90,9 @@ TEST(CGLine, IntersectionOfLinesAndTheParallelSentinel)
   ExpectAt(CGLine(1, 0, -2).intersection(CGLine(1, -1, 0)), 2, 2);
   ExpectAt(Through(CVector(0, 0), CVector(4, 4)).intersection(Through(CVector(0, 4), CVector(4, 0))), 2, 2);
 
-  testing::internal::CaptureStderr();
-  const CVector none = CGLine(0, 1, 0).intersection(CGLine(0, 1, -5));
-  EXPECT_EQ(" ERROR: CGLine: intersection: have same slope\n", testing::internal::GetCapturedStderr());
+  CVector none;
+  EXPECT_EQ(" ERROR: CGLine: intersection: have same slope\n",
+            Err([&] { none = CGLine(0, 1, 0).intersection(CGLine(0, 1, -5)); }));
   EXPECT_EQ(-1, none.GetX());
   EXPECT_EQ(0, none.GetY());
   EXPECT_EQ(-1, none.GetMag());
@@ -98,128 +104,96 @@ TEST(CGLine, SegmentTests)
 {
   const CGLine line(0, 1, 0); // the x axis
   const CVector end1(0, 0), end2(10, 0);
-  testing::internal::CaptureStderr();
-  EXPECT_TRUE(line.InBetween(CVector(0, 5), end1, end2));
-  EXPECT_TRUE(line.InBetween(CVector(10, -5), end1, end2));
-  EXPECT_FALSE(line.InBetween(CVector(10.01f, 0), end1, end2));
-  ExpectAt(line.GetClosestPtInBetween(CVector(4, 3), end1, end2), 4, 0);
-  ExpectAt(line.GetClosestPtInBetween(CVector(12, 0), end1, end2), 10, 0);
-  ExpectAt(line.GetClosestPtInBetween(CVector(-2, 9), end1, end2), 0, 0);
-  EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 4), CVector(3, -4), end1));
-  EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(3, 4), CVector(1, -4), end1));
-  EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(2, 4), CVector(2, -4), end1));
-  // Distances, not their squares, decide: these two are equally far as
-  // floats although their squares differ in the last bit.
-  EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(1.00000036f, 3), CVector(1.00000048f, -3), CVector(0, 0.5f)));
-  EXPECT_EQ("", testing::internal::GetCapturedStderr());
+  EXPECT_EQ("", Err([&] {
+              EXPECT_TRUE(line.InBetween(CVector(0, 5), end1, end2));
+              EXPECT_TRUE(line.InBetween(CVector(10, -5), end1, end2));
+              EXPECT_FALSE(line.InBetween(CVector(10.01f, 0), end1, end2));
+              ExpectAt(line.GetClosestPtInBetween(CVector(4, 3), end1, end2), 4, 0);
+              ExpectAt(line.GetClosestPtInBetween(CVector(12, 0), end1, end2), 10, 0);
+              ExpectAt(line.GetClosestPtInBetween(CVector(-2, 9), end1, end2), 0, 0);
+              EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 4), CVector(3, -4), end1));
+              EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(3, 4), CVector(1, -4), end1));
+              EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(2, 4), CVector(2, -4), end1));
+              // Distances, not their squares, decide: these two are equally far
+              // as floats although their squares differ in the last bit.
+              EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(1.00000036f, 3), CVector(1.00000048f, -3),
+                                                       CVector(0, 0.5f)));
+            }));
 }
 
 TEST(CGLine, SegmentTestsComplainAboutEndsOffTheLine)
 {
   const CGLine line(0, 1, 0);
   const CVector off1(0, 1.5f), off2(10, 1.5f);
-  testing::internal::CaptureStderr();
-  EXPECT_TRUE(line.InBetween(CVector(5, 0), off1, off2));
   EXPECT_EQ(" ERROR: CGLine: InBetween: passed in points that were not on CGLine\n",
-            testing::internal::GetCapturedStderr());
-
+            Err([&] { EXPECT_TRUE(line.InBetween(CVector(5, 0), off1, off2)); }));
   // Its own complaint, then the one of the betweenness test it asks.
-  testing::internal::CaptureStderr();
-  ExpectAt(line.GetClosestPtInBetween(CVector(20, 0), off1, off2), 10, 1.5f);
   EXPECT_EQ(" ERROR CGLine: GetClosestPtInBetween: passed in points that were not on CGLine\n"
             " ERROR: CGLine: InBetween: passed in points that were not on CGLine\n",
-            testing::internal::GetCapturedStderr());
-
-  testing::internal::CaptureStderr();
-  EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 0), CVector(5, 0), CVector(0, 2)));
+            Err([&] { ExpectAt(line.GetClosestPtInBetween(CVector(20, 0), off1, off2), 10, 1.5f); }));
   EXPECT_EQ(" ERROR: CGLine: IsPtCloserToPtOnCGLine: targ_pt not on CGLine\n",
-            testing::internal::GetCapturedStderr());
-}
-
-TEST(CGLine, HalfPlaneTestIsStrict)
-{
-  const CGLine flat(0, 1, -2);
-  EXPECT_TRUE(flat.HalfPlaneTest(CVector(0, 3)));
-  EXPECT_FALSE(flat.HalfPlaneTest(CVector(0, 1)));
-  EXPECT_FALSE(flat.HalfPlaneTest(CVector(7, 2)));
-  const CGLine vertical(1, 0, -2);
-  EXPECT_TRUE(vertical.HalfPlaneTest(CVector(1, 0)));
-  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(3, 0)));
-  EXPECT_FALSE(vertical.HalfPlaneTest(CVector(2, 9)));
+            Err([&] { EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 0), CVector(5, 0), CVector(0, 2))); }));
 }
 
 TEST(CGLine, QuadraticFormulaWritesOnlyTheRootsFound)
 {
   const float marker = 789;
-  float root1 = marker, root2 = marker;
-  EXPECT_EQ(2, CGLine::QuadraticFormula(1, -3, 2, &root1, &root2));
-  EXPECT_FLOAT_EQ(2, root1);
-  EXPECT_FLOAT_EQ(1, root2);
-
-  root1 = root2 = marker;
-  EXPECT_EQ(1, CGLine::QuadraticFormula(1, 2, 1, &root1, &root2));
-  EXPECT_FLOAT_EQ(-1, root1);
-  EXPECT_EQ(marker, root2);
-
-  root1 = marker;
-  EXPECT_EQ(0, CGLine::QuadraticFormula(1, 0, 1, &root1, &root2));
-  EXPECT_EQ(marker, root1);
-  EXPECT_EQ(marker, root2);
+  struct { float b, c; int count; float root1, root2; } cases[] = {
+      {-3, 2, 2, 2, 1}, {2, 1, 1, -1, marker}, {0, 1, 0, marker, marker}};
+  for (const auto &q : cases)
+  {
+    float root1 = marker, root2 = marker;
+    EXPECT_EQ(q.count, CGLine::QuadraticFormula(1, q.b, q.c, &root1, &root2));
+    EXPECT_FLOAT_EQ(q.root1, root1);
+    EXPECT_FLOAT_EQ(q.root2, root2);
+  }
 }
 
 TEST(CGLine, CircleCrossings)
 {
+  // Line, radius, centre, count and the two points; a missing root leaves the
+  // solved coordinate at 0.
+  struct { CGLine line; float r; CVector centre; int count; CVector first, second; } cases[] = {
+      {CGLine(0.00001f, 1, 0), 2, CVector(0, 0), 2, CVector(2, 0), CVector(-2, 0)},
+      {CGLine(1, 0, -3), 2, CVector(3, 0), 2, CVector(3, 2), CVector(3, -2)},
+      {CGLine(1, 0, -3), 1, CVector(0, 0), 0, CVector(3, 0), CVector(3, 0)},
+      {CGLine(0, 1, -5), 1, CVector(0, 0), 0, CVector(0, 5), CVector(0, 5)},
+      {CGLine(0, 1, -1), 1, CVector(4, 0), 1, CVector(4, 1), CVector(0, 1)},
+      // y = x through the circle of radius sqrt(2) at the origin.
+      {CGLine(-1, 1, 0), std::sqrt(2.0f), CVector(0, 0), 2, CVector(1, 1), CVector(-1, -1)},
+  };
   CVector first = kMarker, second = kMarker;
-  EXPECT_EQ(2, CGLine(0.00001f, 1, 0).CGLineCircleIntersect(2, CVector(0, 0), &first, &second));
-  ExpectAt(first, 2, 0);
-  ExpectAt(second, -2, 0);
-
-  EXPECT_EQ(2, CGLine(1, 0, -3).CGLineCircleIntersect(2, CVector(3, 0), &first, &second));
-  ExpectAt(first, 3, 2);
-  ExpectAt(second, 3, -2);
-
-  // A missing root leaves the solved coordinate at 0.
-  first = kMarker, second = kMarker;
-  EXPECT_EQ(0, CGLine(1, 0, -3).CGLineCircleIntersect(1, CVector(0, 0), &first, &second));
-  ExpectAt(first, 3, 0);
-  ExpectAt(second, 3, 0);
-  EXPECT_EQ(0, CGLine(0, 1, -5).CGLineCircleIntersect(1, CVector(0, 0), &first, &second));
-  ExpectAt(first, 0, 5);
-  ExpectAt(second, 0, 5);
-
-  EXPECT_EQ(1, CGLine(0, 1, -1).CGLineCircleIntersect(1, CVector(4, 0), &first, &second));
-  ExpectAt(first, 4, 1);
-  ExpectAt(second, 0, 1);
-
-  // A slanted line: y = x through the circle of radius sqrt(2) at the origin.
-  EXPECT_EQ(2, CGLine(-1, 1, 0).CGLineCircleIntersect(std::sqrt(2.0f), CVector(0, 0), &first, &second));
-  ExpectAt(first, 1, 1);
-  ExpectAt(second, -1, -1);
+  for (const auto &c : cases)
+  {
+    EXPECT_EQ(c.count, c.line.CGLineCircleIntersect(c.r, c.centre, &first, &second));
+    ExpectAt(first, c.first.GetX(), c.first.GetY());
+    ExpectAt(second, c.second.GetX(), c.second.GetY());
+  }
 }
 
 TEST(CGLine, ProjectionByTouchingCircle)
 {
-  testing::internal::CaptureStderr();
-  ExpectAt(CGLine(-1, 1, 0).ProjectPointUsingCircle(CVector(4, 0)), 2, 2);
-  ExpectAt(CGLine(0, 1, -3).ProjectPointUsingCircle(CVector(-1, 7)), -1, 3);
-  ExpectAt(CGLine(-2, 1, 1).ProjectPointUsingCircle(CVector(1, 1)), 1, 1);
-  EXPECT_EQ("", testing::internal::GetCapturedStderr());
-
+  EXPECT_EQ("", Err([] {
+              ExpectAt(CGLine(-1, 1, 0).ProjectPointUsingCircle(CVector(4, 0)), 2, 2);
+              ExpectAt(CGLine(0, 1, -3).ProjectPointUsingCircle(CVector(-1, 7)), -1, 3);
+              ExpectAt(CGLine(-2, 1, 1).ProjectPointUsingCircle(CVector(1, 1)), 1, 1);
+            }));
   // Written for b = 1 only: y = 3 given with b = 2 upsets the discriminant,
   // which is reported with its unsubstituted format on a line of its own.
-  testing::internal::CaptureStderr();
-  CGLine(0, 2, -6).ProjectPointUsingCircle(CVector(0, 0));
   EXPECT_EQ(" ERROR: CGLine: ProjectPointUsingCircle: discriminant is bad! %f\n-108\n",
-            testing::internal::GetCapturedStderr());
+            Err([] { CGLine(0, 2, -6).ProjectPointUsingCircle(CVector(0, 0)); }));
 }
 
 TEST(CGLine, DisplayPicksTwoFarPoints)
 {
-  std::ostringstream vertical, steep, shallow;
-  CGLine(1, 0, -3).Display(vertical);
-  EXPECT_EQ("\tDLINE GX: 3\n\tDLINE GY: -1000\n\tDLINE EX: 3\n\tDLINE EY: 1000\n", vertical.str());
-  CGLine(2, 1, 0).Display(steep);
-  EXPECT_EQ("\tDLINE GX: 500\n\tDLINE GY: -1000\n\tDLINE EX: -500\n\tDLINE EY: 1000\n", steep.str());
-  CGLine(-0.5f, 1, -1).Display(shallow);
-  EXPECT_EQ("\tDLINE GX: -1000\n\tDLINE GY: -499\n\tDLINE EX: 1000\n\tDLINE EY: 501\n", shallow.str());
+  struct { CGLine line; const char *text; } cases[] = {
+      {CGLine(1, 0, -3), "\tDLINE GX: 3\n\tDLINE GY: -1000\n\tDLINE EX: 3\n\tDLINE EY: 1000\n"},
+      {CGLine(2, 1, 0), "\tDLINE GX: 500\n\tDLINE GY: -1000\n\tDLINE EX: -500\n\tDLINE EY: 1000\n"},
+      {CGLine(-0.5f, 1, -1), "\tDLINE GX: -1000\n\tDLINE GY: -499\n\tDLINE EX: 1000\n\tDLINE EY: 501\n"}};
+  for (const auto &c : cases)
+  {
+    std::ostringstream out;
+    c.line.Display(out);
+    EXPECT_EQ(c.text, out.str());
+  }
 }

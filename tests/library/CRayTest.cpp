@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "CGLine.h"
-#include "GeometryTestSupport.h"
+#include "LibraryTestSupport.h"
 
 TEST(CRay, DirectionIsAUnitVector)
 {
@@ -89,33 +89,23 @@ TEST(CRay, NormaliseAngleKeepsBothEndsAndEnds)
 
 TEST(CRay, CircleCrossingsAheadOfTheOrigin)
 {
-  const CVector centre(5, 0);
-  CVector first = kMarker, second = kMarker;
-  EXPECT_EQ(2, CRay(CVector(0, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
-  ExpectAt(first, 4, 0);
-  ExpectAt(second, 6, 0);
-
-  // From the centre only the exit lies ahead.
-  first = kMarker, second = kMarker;
-  EXPECT_EQ(1, CRay(CVector(5, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
-  ExpectAt(first, 6, 0);
-  ExpectUntouched(second);
-
-  // A crossing exactly at the origin does not count.
-  first = kMarker;
-  EXPECT_EQ(1, CRay(CVector(4, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
-  ExpectAt(first, 6, 0);
-  ExpectUntouched(second);
-
-  first = kMarker;
-  EXPECT_EQ(0, CRay(CVector(10, 0), 0.0f).CircleIntersect(1, centre, &first, &second));
-  EXPECT_EQ(0, CRay(CVector(0, 3), 0.0f).CircleIntersect(1, centre, &first, &second));
-  ExpectUntouched(first);
-  ExpectUntouched(second);
-
-  EXPECT_EQ(2, CRay(CVector(0, 1), 0.0f).CircleIntersect(1, centre, &first, &second));
-  ExpectAt(first, 5, 1);
-  ExpectAt(second, 5, 1);
+  // Origin of a ray along +x, count, and the points written (kMarker: left
+  // untouched) for the circle of radius 1 at (5, 0).
+  struct { CVector origin; int count; CVector first, second; } cases[] = {
+      {CVector(0, 0), 2, CVector(4, 0), CVector(6, 0)},
+      {CVector(5, 0), 1, CVector(6, 0), kMarker}, // from the centre only the exit lies ahead
+      {CVector(4, 0), 1, CVector(6, 0), kMarker}, // a crossing exactly at the origin does not count
+      {CVector(10, 0), 0, kMarker, kMarker},
+      {CVector(0, 3), 0, kMarker, kMarker},
+      {CVector(0, 1), 2, CVector(5, 1), CVector(5, 1)},
+  };
+  for (const auto &c : cases)
+  {
+    CVector first = kMarker, second = kMarker;
+    EXPECT_EQ(c.count, CRay(c.origin, 0.0f).CircleIntersect(1, CVector(5, 0), &first, &second));
+    ExpectAt(first, c.first.GetX(), c.first.GetY());
+    ExpectAt(second, c.second.GetX(), c.second.GetY());
+  }
 }
 
 TEST(CRay, DisplayDrawsAThousandMetres)

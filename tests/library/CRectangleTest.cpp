@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "CRay.h"
-#include "GeometryTestSupport.h"
+#include "LibraryTestSupport.h"
 
 namespace
 {
@@ -29,28 +29,16 @@ const CRectangle kBox(0, 10, 0, 4);
 
 TEST(CRectangle, ConstructorsReportButKeepBadSizes)
 {
-  testing::internal::CaptureStderr();
-  const CRectangle thin(5, 5, 0, 1);
-  EXPECT_EQ(" ERROR: CRectangle: CRectangle: width must be positive\n", testing::internal::GetCapturedStderr());
-  EXPECT_EQ(5, thin.RightX());
-
-  testing::internal::CaptureStderr();
-  const CRectangle inverted(1, 0, 1, 0);
-  EXPECT_EQ(" ERROR: CRectangle: CRectangle: width must be positive\n"
-            " ERROR: CRectangle: CRectangle: height must be positive\n",
-            testing::internal::GetCapturedStderr());
-  EXPECT_EQ(1, inverted.LeftX());
-  EXPECT_EQ(0, inverted.BottomY());
-
-  testing::internal::CaptureStderr();
-  const CRectangle point(CVector(3, 4), CVector(0, 0));
-  EXPECT_EQ("", testing::internal::GetCapturedStderr());
-  EXPECT_EQ(3, point.RightX());
-
-  testing::internal::CaptureStderr();
-  const CRectangle negative(CVector(0, 0), CVector(-2, -2));
-  EXPECT_EQ("ERROR: CRectangle: size must be positive\n", testing::internal::GetCapturedStderr());
-  EXPECT_EQ(1, negative.LeftX());
+  const std::string width = " ERROR: CRectangle: CRectangle: width must be positive\n";
+  EXPECT_EQ(width, Err([] { EXPECT_EQ(5, CRectangle(5, 5, 0, 1).RightX()); }));
+  EXPECT_EQ(width + " ERROR: CRectangle: CRectangle: height must be positive\n", Err([] {
+              const CRectangle inverted(1, 0, 1, 0);
+              EXPECT_EQ(1, inverted.LeftX());
+              EXPECT_EQ(0, inverted.BottomY());
+            }));
+  EXPECT_EQ("", Err([] { EXPECT_EQ(3, CRectangle(CVector(3, 4), CVector(0, 0)).RightX()); }));
+  EXPECT_EQ("ERROR: CRectangle: size must be positive\n",
+            Err([] { EXPECT_EQ(1, CRectangle(CVector(0, 0), CVector(-2, -2)).LeftX()); }));
 
   const CRectangle sized(CVector(1, 2), CVector(4, 6));
   EXPECT_EQ(-1, sized.LeftX());
@@ -74,12 +62,12 @@ TEST(CRectangle, CornersAndEdgesWalkClockwise)
   EXPECT_TRUE(kBox.RightEdge().PointOnCGLine(10, 77));
   EXPECT_TRUE(kBox.BottomEdge().PointOnCGLine(-5, 4));
 
-  testing::internal::CaptureStderr();
-  ExpectAt(kBox.GetPoint(-1), 0, 0);
-  ExpectSameLine(CGLine(0, 0, 0), kBox.GetEdge(-1));
   EXPECT_EQ(" ERROR: CRectangle: GetPoint: how did I get here\n"
             " ERROR: CRectangle: GetEdge: how did I get here\n",
-            testing::internal::GetCapturedStderr());
+            Err([] {
+              ExpectAt(kBox.GetPoint(-1), 0, 0);
+              ExpectSameLine(CGLine(0, 0, 0), kBox.GetEdge(-1));
+            }));
 }
 
 TEST(CRectangle, ExpandAndShrink)
@@ -91,9 +79,7 @@ TEST(CRectangle, ExpandAndShrink)
   EXPECT_EQ(1, inner.TopY());
   EXPECT_EQ(3, inner.BottomY());
 
-  testing::internal::CaptureStderr();
-  kBox.shrink(2);
-  EXPECT_EQ(" ERROR: CRectangle: CRectangle: height must be positive\n", testing::internal::GetCapturedStderr());
+  EXPECT_EQ(" ERROR: CRectangle: CRectangle: height must be positive\n", Err([] { kBox.shrink(2); }));
 }
 
 TEST(CRectangle, ContainmentAndClamping)
@@ -111,10 +97,7 @@ TEST(CRectangle, ContainmentAndClamping)
   ExpectAt(kBox.AdjustToWithin(CVector(-5, 2)), 0, 2);
 
   // Inverted: the later tests win.
-  testing::internal::CaptureStderr();
-  const CRectangle inverted(10, 0, 4, 0);
-  testing::internal::GetCapturedStderr();
-  ExpectAt(inverted.AdjustToWithin(CVector(5, 2)), 10, 0);
+  Err([] { ExpectAt(CRectangle(10, 0, 4, 0).AdjustToWithin(CVector(5, 2)), 10, 0); });
 }
 
 TEST(CRectangle, NearestEdgesWithTieBreaks)
@@ -158,26 +141,19 @@ TEST(CRectangle, RayLeavesThroughTheBorder)
 
 TEST(CRectangle, RayIntersectionFailures)
 {
-  testing::internal::CaptureStderr();
-  ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(13, 2), 180.0f)));
   EXPECT_EQ(" ERROR: CRectangle: CRayIntersection: CRectangle/CRay intersection only handles CRays inside the "
             "CRectangle!\n",
-            testing::internal::GetCapturedStderr());
-
+            Err([] { ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(13, 2), 180.0f))); }));
   // From the left edge nearly along +x the origin itself reads as a crossing
   // ahead, making three.
-  testing::internal::CaptureStderr();
-  ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(0, 2), 5.0f)));
   EXPECT_EQ(" ERROR: CRectangle: CRayIntersection: how did num_int get so big: 3\n",
-            testing::internal::GetCapturedStderr());
-
+            Err([] { ExpectNoPoint(kBox.CRayIntersection(CRay(CVector(0, 2), 5.0f))); }));
   // A rectangle of no size: every edge is the vertical line through its one
   // point, met only at the origin, which lies too far off the ray's angle.
-  testing::internal::CaptureStderr();
-  ExpectNoPoint(CRectangle(CVector(5, 5), CVector(0, 0)).CRayIntersection(CRay(CVector(5, 5), 45.0f)));
   const std::string same = " ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n";
-  EXPECT_EQ(same + same + same + same + " ERROR: CRectangle: CRayIntersection: no edge intersection?\n",
-            testing::internal::GetCapturedStderr());
+  EXPECT_EQ(same + same + same + same + " ERROR: CRectangle: CRayIntersection: no edge intersection?\n", Err([] {
+              ExpectNoPoint(CRectangle(CVector(5, 5), CVector(0, 0)).CRayIntersection(CRay(CVector(5, 5), 45.0f)));
+            }));
 }
 
 TEST(CRectangle, SlidesAPointOntoTheBorderAlongALine)
@@ -202,13 +178,8 @@ TEST(CRectangle, SlidesAPointOntoTheBorderAlongALine)
 TEST(CRectangle, TextForms)
 {
   const CRectangle box(-52.5f, 52.5f, -34, 34);
-  testing::internal::CaptureStdout();
-  box.Print();
-  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34.0 to 34.0\n", testing::internal::GetCapturedStdout());
-
-  std::ostringstream line;
-  line << box;
-  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34 to 34", line.str());
+  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34.0 to 34.0\n", Out([&] { box.Print(); }));
+  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34 to 34", Shown(box));
 
   std::ostringstream dump;
   box.Display(dump);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GeometryTestSupport.h"
+#include "LibraryTestSupport.h"
 
 namespace
 {
@@ -24,9 +24,7 @@ void ExpectVector(const CVector &v, float x, float y)
 TEST(CVector, ConstructionFillsTheCacheAndDisplaysIt)
 {
   EXPECT_EQ(0, CVector().GetMag2());
-  testing::internal::CaptureStdout();
-  CVector(3, 4).Display();
-  EXPECT_EQ("VECTOR with X, Y, Mag, Mag2, Dir: 3, 4, 5, 25, 53.1301\n", testing::internal::GetCapturedStdout());
+  EXPECT_EQ("VECTOR with X, Y, Mag, Mag2, Dir: 3, 4, 5, 25, 53.1301\n", Out([] { CVector(3, 4).Display(); }));
 }
 
 TEST(CVector, SignOfZeroDecidesPlusOrMinus180)

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "GeometryTestSupport.h"
+#include "LibraryTestSupport.h"
 
 TEST(Geometry, ExpMultipliesInSinglePrecision)
 {
@@ -48,10 +48,7 @@ TEST(Geometry, SolveForLengthInvertsTheSum)
   // The series 1, 0.5, ... never passes 2.
   EXPECT_EQ(-1, SolveForLengthGeomSeries(1, 0.5f, 3, 0));
   EXPECT_EQ(-1, SolveForLengthGeomSeries(1, 0.5f, 2, 0));
-}
-
-TEST(Geometry, SolveForLengthLimitsWhereTheFormulaDividesByZero)
-{
+  // Limit values where the formula would divide by zero.
   EXPECT_FLOAT_EQ(4, SolveForLengthGeomSeries(2.5f, 1, 10, 0));
   EXPECT_EQ(0, SolveForLengthGeomSeries(2, 0, 1, 0));
   EXPECT_EQ(1, SolveForLengthGeomSeries(2, 0, 2, 0));
@@ -62,15 +59,8 @@ TEST(Geometry, SolveForLengthLimitsWhereTheFormulaDividesByZero)
   // Near the limits the answer runs towards the value given there.
   EXPECT_NEAR(4, SolveForLengthGeomSeries(2.5f, 0.9999f, 10, 0), 1e-2);
   EXPECT_NEAR(0, SolveForLengthGeomSeries(2, 1e-6f, 1, 0), 1e-1);
-}
-
-TEST(Geometry, SolveForLengthRejectsANegativeRatio)
-{
-  testing::internal::CaptureStderr();
-  const float terms = SolveForLengthGeomSeries(1, -0.5f, 0.5f, 1234);
   EXPECT_EQ("1234 ERROR: Geometry: SolveForLengthGeomSeries: Cannot have -ve R...\n",
-            testing::internal::GetCapturedStderr());
-  EXPECT_EQ(-1, terms);
+            Err([] { EXPECT_EQ(-1, SolveForLengthGeomSeries(1, -0.5f, 0.5f, 1234)); }));
 }
 
 TEST(Geometry, PointInCone)
@@ -88,10 +78,10 @@ TEST(Geometry, PointInCone)
   EXPECT_FALSE(IsPointInCone(CVector(8, 3.9f), 0.5f, tip, end));
 
   // A cone of no length holds nothing, not even its tip.
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(IsPointInCone(CVector(0, 0), 1, CVector(3, 3), CVector(3, 3)));
-  EXPECT_FALSE(IsPointInCone(CVector(3, 3), 1, CVector(3, 3), CVector(3, 3)));
   EXPECT_EQ(" ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n"
             " ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n",
-            testing::internal::GetCapturedStderr());
+            Err([] {
+              EXPECT_FALSE(IsPointInCone(CVector(0, 0), 1, CVector(3, 3), CVector(3, 3)));
+              EXPECT_FALSE(IsPointInCone(CVector(3, 3), 1, CVector(3, 3), CVector(3, 3)));
+            }));
 }

@@ -1,75 +1,26 @@
 #include "MCString.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-namespace
-{
-std::string Of(const MCString &s)
-{
-  const char *text = s;
-  return text ? std::string(text) : std::string("<null>");
-}
+#include "LibraryTestSupport.h"
+#include "ScratchDir.h"
 
-// A scratch directory removed with everything in it.
-class ScratchDirectory
+TEST(MCStringSearch, OffsetsAndCharacters)
 {
-public:
-  ScratchDirectory()
-  {
-    char pattern[] = "/tmp/mcstring-XXXXXX";
-    const char *made = mkdtemp(pattern);
-    path = made ? made : "";
-  }
-  ~ScratchDirectory()
-  {
-    for (const std::string &file : files)
-      unlink(file.c_str());
-    rmdir(path.c_str());
-  }
-  std::string Write(const char *name, const std::string &contents)
-  {
-    std::string file = Add(name);
-    FILE *out = std::fopen(file.c_str(), "wb");
-    if (out)
-    {
-      std::fwrite(contents.data(), 1, contents.size(), out);
-      std::fclose(out);
-    }
-    return file;
-  }
-  std::string Add(const char *name)
-  {
-    files.push_back(path + "/" + name);
-    return files.back();
-  }
-  std::string path;
-
-private:
-  std::vector<std::string> files;
-};
-}
-
-TEST(MCStringOffsets, StartAndEndOffsets)
-{
-  MCString s("abcde");
-  EXPECT_EQ(s.normaloffset(-2), 3);
-  EXPECT_EQ(s.normaloffset(9), 5);
-  EXPECT_EQ(s.normaloffset(-9), 0);
-  EXPECT_EQ(s.endoffset(0), 5);
-  EXPECT_EQ(s.endoffset(-1), 4);
+  MCString five("abcde");
+  EXPECT_EQ(five.normaloffset(-2), 3);
+  EXPECT_EQ(five.normaloffset(9), 5);
+  EXPECT_EQ(five.normaloffset(-9), 0);
+  EXPECT_EQ(five.endoffset(0), 5);
+  EXPECT_EQ(five.endoffset(-1), 4);
   EXPECT_EQ(MCString().endoffset(0), 0);
-}
 
-TEST(MCStringSearch, CharactersForwardAndBackward)
-{
+  // Characters forward and backward.
   MCString s("a:b:c");
   EXPECT_EQ(s.index(':', 0, 0), 1);
   EXPECT_EQ(s.rindex(':', 0, 0), 3);
@@ -117,17 +68,15 @@ TEST(MCStringSearch, WhitespaceScans)
   EXPECT_EQ(s.firstnonspace(5, 2), -1);
   EXPECT_EQ(s.lastnonspace(3, 6), 3);
   EXPECT_EQ(s.lastnonspace(5, 4), -1);
-}
 
-TEST(MCStringSearch, HashWinsOverAnEarlierDoubleSlash)
-{
+  // '#' wins over an earlier "//".
   EXPECT_EQ(MCString("x // y # z").findcomment(0, 0), 7);
   EXPECT_EQ(MCString("x // y").findcomment(0, 0), 2);
   EXPECT_EQ(MCString("x / y").findcomment(0, 0), -1);
   EXPECT_EQ(MCString("http://h").findcomment(0, 0), 5);
 }
 
-TEST(MCStringComments, StrippingAndCuttingComments)
+TEST(MCStringComments, FindingStrippingAndCuttingComments)
 {
   MCString line("key = 1   # note");
   EXPECT_EQ(Of(line.stripcomments()), "key = 1");
@@ -228,7 +177,7 @@ TEST(MCStringInPlace, HeadTailAndShift)
   EXPECT_EQ(Of(u), "cd");
 }
 
-TEST(MCStringTokens, FromTheFront)
+TEST(MCStringTokens, FromTheFrontTheBackAndAsLists)
 {
   MCString s("x:y:z");
   EXPECT_EQ(Of(s.tokenise(':')), "x");
@@ -249,27 +198,21 @@ TEST(MCStringTokens, FromTheFront)
   MCString last("ab:");
   EXPECT_EQ(Of(last.tokenise(':')), "ab");
   EXPECT_TRUE(last.empty());
-}
 
-TEST(MCStringTokens, FromTheBack)
-{
-  MCString s("x:y:z");
-  EXPECT_EQ(Of(s.tailtokenise(':')), "z");
-  EXPECT_EQ(Of(s), "x:y");
-  EXPECT_EQ(Of(s.tailtokenise(';')), "x:y");
-  EXPECT_TRUE(s.empty());
+  // From the back.
+  MCString back("x:y:z");
+  EXPECT_EQ(Of(back.tailtokenise(':')), "z");
+  EXPECT_EQ(Of(back), "x:y");
+  EXPECT_EQ(Of(back.tailtokenise(';')), "x:y");
+  EXPECT_TRUE(back.empty());
+  MCString classed("Class:key");
+  EXPECT_EQ(Of(classed.tailtoken(5)), "key");
+  EXPECT_EQ(Of(classed), "Class");
+  MCString backLeading(":a");
+  EXPECT_EQ(Of(backLeading.tailtokenise(':')), "a");
+  EXPECT_TRUE(backLeading.empty());
 
-  MCString t("Class:key");
-  EXPECT_EQ(Of(t.tailtoken(5)), "key");
-  EXPECT_EQ(Of(t), "Class");
-
-  MCString leading(":a");
-  EXPECT_EQ(Of(leading.tailtokenise(':')), "a");
-  EXPECT_TRUE(leading.empty());
-}
-
-TEST(MCStringTokens, Lists)
-{
+  // Lists.
   std::vector<MCString> three = MCString("a,,b").TokenList(',');
   ASSERT_EQ(three.size(), 3u);
   EXPECT_EQ(Of(three[0]), "a");
@@ -277,9 +220,9 @@ TEST(MCStringTokens, Lists)
   EXPECT_EQ(Of(three[2]), "b");
 
   EXPECT_EQ(MCString("a,").TokenList(',').size(), 1u);
-  std::vector<MCString> leading = MCString(",a").TokenList(',');
-  ASSERT_EQ(leading.size(), 2u);
-  EXPECT_EQ(Of(leading[0]), "");
+  std::vector<MCString> listLeading = MCString(",a").TokenList(',');
+  ASSERT_EQ(listLeading.size(), 2u);
+  EXPECT_EQ(Of(listLeading[0]), "");
   EXPECT_TRUE(MCString().TokenList(',').empty());
 
   MCString kept("p,q");
@@ -304,37 +247,29 @@ TEST(MCStringInPlace, DespaceTrimsWithoutCopying)
   EXPECT_EQ(Of(tidy), "ab");
 }
 
-TEST(MCStringFiles, ReadsWholeRegularFiles)
+TEST(MCStringFiles, ReadsWholeRegularFilesAndAnythingElseAsEmpty)
 {
-  ScratchDirectory scratch;
-  ASSERT_FALSE(scratch.path.empty());
+  ScratchDir scratch;
+  auto read = [&](const char *name, const std::string &contents) {
+    WriteFile(scratch.file(name), contents);
+    return MCString(scratch.file(name).c_str()).readFile();
+  };
   std::string text(200, 'r');
   text[0] = '[';
-  MCString contents = MCString(scratch.Write("two-hundred", text).c_str()).readFile();
+  MCString contents = read("two-hundred", text);
   EXPECT_EQ(Of(contents), text);
   EXPECT_EQ(contents.sharedbuffer()->Chunk(), 256);
-
-  MCString small = MCString(scratch.Write("small", "a=1\r\nb=2\n").c_str()).readFile();
+  MCString small = read("small", "a=1\r\nb=2\n");
   EXPECT_EQ(Of(small), "a=1\r\nb=2\n");
   EXPECT_EQ(small.sharedbuffer()->Chunk(), 32);
+  EXPECT_EQ(Of(read("nul", std::string("ab\0cd", 5))), "ab");
 
-  std::string withNul("ab");
-  withNul.push_back('\0');
-  withNul += "cd";
-  EXPECT_EQ(Of(MCString(scratch.Write("nul", withNul).c_str()).readFile()), "ab");
-}
-
-TEST(MCStringFiles, AnythingButARegularFileReadsAsEmpty)
-{
-  ScratchDirectory scratch;
-  ASSERT_FALSE(scratch.path.empty());
-  EXPECT_TRUE(MCString(scratch.Write("empty", "").c_str()).readFile().empty());
-  EXPECT_TRUE(MCString((scratch.path + "/missing").c_str()).readFile().empty());
+  EXPECT_TRUE(read("empty", "").empty());
+  EXPECT_TRUE(MCString(scratch.file("missing").c_str()).readFile().empty());
   EXPECT_TRUE(MCString().readFile().empty());
-  EXPECT_TRUE(MCString(scratch.path.c_str()).readFile().empty());
+  EXPECT_TRUE(MCString(scratch.path().c_str()).readFile().empty());
   EXPECT_TRUE(MCString("/dev/null").readFile().empty());
   // Opening a pipe with no writer would block for ever.
-  std::string fifo = scratch.Add("fifo");
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_TRUE(MCString(fifo.c_str()).readFile().empty());
+  ASSERT_EQ(mkfifo(scratch.file("fifo").c_str(), 0600), 0);
+  EXPECT_TRUE(MCString(scratch.file("fifo").c_str()).readFile().empty());
 }

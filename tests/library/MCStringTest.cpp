@@ -9,43 +9,23 @@
 
 #include <gtest/gtest.h>
 
-using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
+#include "LibraryTestSupport.h"
 
-namespace
+TEST(MCStringNumbers, DoublesLoseTrailingZerosAndGivenFormatsStandAsTheyAre)
 {
-std::string Of(const MCString &s)
-{
-  const char *text = s;
-  return text ? std::string(text) : std::string("<null>");
-}
-}
-
-TEST(MCStringNumbers, DoublesLoseTrailingZerosAndABarePoint)
-{
-  struct Case
-  {
-    double value;
-    const char *text;
-  } cases[] = {
+  struct { double value; const char *text; } cases[] = {
     {0.0, "0"},  {-0.0, "-0"},       {5.0, "5"},          {10.0, "10"},      {100.0, "100"}, {0.5, "0.5"},
     {0.25, "0.25"}, {-2.25, "-2.25"}, {0.000001, "0.000001"}, {0.0000001, "0"},
   };
-  for (const Case &c : cases)
+  for (const auto &c : cases)
     EXPECT_EQ(Of(MCString(c.value)), c.text) << c.value;
-}
-
-TEST(MCStringNumbers, IntegersAndGivenFormats)
-{
   EXPECT_EQ(Of(MCString(42)), "42");
   EXPECT_EQ(Of(MCString(-7)), "-7");
   EXPECT_EQ(Of(MCString(7, MCString("%03d"))), "007");
   // A given format is applied as it stands: no trimming.
   EXPECT_EQ(Of(MCString(2.5, MCString("%.3f"))), "2.500");
-}
 
-TEST(MCStringNumbers, TextsTooLongForTheAreaAreWholeAndNeverOverrun)
-{
+  // Texts too long for the formatting area are whole and never overrun it.
   char expected[64];
   std::snprintf(expected, sizeof expected, "%f", 1e30);
   std::string trimmed(expected);
@@ -64,16 +44,20 @@ TEST(MCStringConstruction, CharactersAndNullText)
   EXPECT_TRUE(fromNull.empty());
   EXPECT_EQ(Of(fromNull), "");
   EXPECT_TRUE(MCString().empty());
+
+  char *block = new char[4];
+  std::snprintf(block, 4, "abc");
+  MCString adopted(&block);
+  EXPECT_EQ(block, nullptr);
+  EXPECT_EQ(Of(adopted), "abc");
+  adopted += "d";
+  EXPECT_EQ(Of(adopted), "abcd");
 }
 
 TEST(MCStringConstruction, ChunkFollowsTheTextLengthAndTheFirstBlockIsExact)
 {
-  struct Case
-  {
-    size_t length;
-    int chunk;
-  } cases[] = {{0, 32}, {127, 32}, {128, 256}, {2047, 256}, {2048, 4096}};
-  for (const Case &c : cases)
+  struct { size_t length; int chunk; } cases[] = {{0, 32}, {127, 32}, {128, 256}, {2047, 256}, {2048, 4096}};
+  for (const auto &c : cases)
   {
     MCString s(std::string(c.length, 'k').c_str());
     ASSERT_NE(s.sharedbuffer(), nullptr);
@@ -81,17 +65,6 @@ TEST(MCStringConstruction, ChunkFollowsTheTextLengthAndTheFirstBlockIsExact)
     EXPECT_EQ(s.sharedbuffer()->Allocated(), static_cast<int>(c.length) + 1) << c.length;
     EXPECT_EQ(s.sharedbuffer()->CurRef(), 1);
   }
-}
-
-TEST(MCStringConstruction, AdoptsAHeapText)
-{
-  char *block = new char[4];
-  std::snprintf(block, 4, "abc");
-  MCString s(&block);
-  EXPECT_EQ(block, nullptr);
-  EXPECT_EQ(Of(s), "abc");
-  s += "d";
-  EXPECT_EQ(Of(s), "abcd");
 }
 
 TEST(MCStringSharing, CopiesAndAssignmentsShareOneCountedBuffer)
@@ -110,18 +83,16 @@ TEST(MCStringSharing, CopiesAndAssignmentsShareOneCountedBuffer)
     EXPECT_EQ(a.sharedbuffer()->CurRef(), 4);
   }
   EXPECT_EQ(a.sharedbuffer()->CurRef(), 3);
-}
 
-TEST(MCStringSharing, SelfAssignmentKeepsTheBufferAlive)
-{
-  MCString a("self");
-  MCString &same = a;
-  a = same;
-  EXPECT_EQ(Of(a), "self");
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 1);
-  MCString b(a);
-  b = same;
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
+  // Self-assignment keeps the buffer alive.
+  MCString self("self");
+  MCString &same = self;
+  self = same;
+  EXPECT_EQ(Of(self), "self");
+  EXPECT_EQ(self.sharedbuffer()->CurRef(), 1);
+  MCString other(self);
+  other = same;
+  EXPECT_EQ(self.sharedbuffer()->CurRef(), 2);
 }
 
 // Every in-place change works on a private buffer: the string it was copied
@@ -186,18 +157,15 @@ TEST(MCStringJoining, EmptyOperandsShareTheOtherBuffer)
   EXPECT_EQ(Of(both), "leftright");
   EXPECT_NE(both.sharedbuffer(), a.sharedbuffer());
   EXPECT_EQ(Of(a), "left");
-}
 
-TEST(MCStringJoining, PlainTextsOnEitherSide)
-{
-  MCString a("mid");
-  EXPECT_EQ(Of(a + "dle"), "middle");
-  EXPECT_EQ(Of("a" + a), "amid");
+  // Plain texts on either side.
+  EXPECT_EQ(Of(a + "dle"), "leftdle");
+  EXPECT_EQ(Of("a" + a), "aleft");
   EXPECT_EQ(Of(MCString() + "only"), "only");
   EXPECT_EQ(Of("only" + MCString()), "only");
   const char *none = nullptr;
-  EXPECT_EQ(Of(a + none), "mid");
-  EXPECT_EQ(Of(a), "mid");
+  EXPECT_EQ(Of(a + none), "left");
+  EXPECT_EQ(Of(a), "left");
 }
 
 TEST(MCStringJoining, AppendingInPlace)
@@ -244,10 +212,8 @@ TEST(MCStringComparison, ByteWiseOrder)
   std::map<MCString, int> keys = {{"b", 2}, {"B", 1}, {"a", 3}};
   EXPECT_EQ(Of(keys.begin()->first), "B");
   EXPECT_EQ(keys["a"], 3);
-}
 
-TEST(MCStringComparison, PrefixComparison)
-{
+  // Prefix comparison, and plain texts on either side.
   EXPECT_EQ(MCString("abX").compare(MCString("abY"), 2), 0);
   EXPECT_LT(MCString("aaX").compare(MCString("abY"), 2), 0);
   EXPECT_GT(MCString("ac").compare(MCString("ab"), 2), 0);
@@ -255,15 +221,11 @@ TEST(MCStringComparison, PrefixComparison)
   MCString s("same");
   MCString t(s);
   EXPECT_EQ(s.compare(t, 0), 0);
-}
-
-TEST(MCStringComparison, PlainTextsOnEitherSide)
-{
-  MCString s("x");
-  EXPECT_TRUE(s == "x");
-  EXPECT_TRUE("x" == s);
-  EXPECT_TRUE("w" < s);
-  EXPECT_TRUE(s < "y");
+  MCString x("x");
+  EXPECT_TRUE(x == "x");
+  EXPECT_TRUE("x" == x);
+  EXPECT_TRUE("w" < x);
+  EXPECT_TRUE(x < "y");
   EXPECT_TRUE(MCString() == "");
 }
 
@@ -282,10 +244,8 @@ TEST(MCStringIndexing, NegativeAndOutOfRangeIndices)
   exact[0] = 'x';
   EXPECT_EQ(Of(exact), "x");
   EXPECT_EQ(exact.length(), 1);
-}
 
-TEST(MCStringConversion, NumbersFromText)
-{
+  // Numbers from text.
   EXPECT_EQ(static_cast<int>(MCString("12abc")), 12);
   EXPECT_EQ(static_cast<int>(MCString("")), 0);
   EXPECT_DOUBLE_EQ(static_cast<double>(MCString("abc")), 0.0);

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
+#include "LibraryTestSupport.h"
 
 namespace
 {
@@ -39,21 +38,17 @@ TEST(MCVCArraySizing, ConstructorsGiveOneChunkOrTheRoundedSize)
   EXPECT_STREQ(automatic.ReadOnly(), "");
 
   // A negative size never leaves the start beyond the block.
-  CaptureStderr();
-  MCVCArray negative(-5, MCVCChunkAuto);
-  EXPECT_EQ(negative.Allocated(), 32);
-  EXPECT_EQ(negative.Length(), 0);
-  EXPECT_EQ(GetCapturedStderr(), "");
+  EXPECT_EQ("", Err([] {
+              MCVCArray negative(-5, MCVCChunkAuto);
+              EXPECT_EQ(negative.Allocated(), 32);
+              EXPECT_EQ(negative.Length(), 0);
+            }));
 }
 
 TEST(MCVCArraySizing, AutomaticChunkIsFixedFromTheFirstSize)
 {
-  struct Case
-  {
-    int bytes;
-    int chunk;
-  } cases[] = {{1, 32}, {128, 32}, {129, 256}, {2048, 256}, {2049, 4096}};
-  for (const Case &c : cases)
+  struct { int bytes, chunk; } cases[] = {{1, 32}, {128, 32}, {129, 256}, {2048, 256}, {2049, 4096}};
+  for (const auto &c : cases)
   {
     MCVCArray buffer(c.bytes, MCVCChunkAuto);
     EXPECT_EQ(buffer.Chunk(), c.chunk) << c.bytes;
@@ -67,9 +62,8 @@ TEST(MCVCArraySizing, AutomaticChunkIsFixedFromTheFirstSize)
 TEST(MCVCArraySizing, BadChunkCodeFallsBackTo32)
 {
   MCVCArray buffer;
-  CaptureStderr();
-  buffer.SetChunkSize(static_cast<MCVCChunkSize>(7));
-  EXPECT_EQ(GetCapturedStderr(), "MCVCArray::SetChunkSize : Bad chunk size, how did this happen?\n");
+  EXPECT_EQ(Err([&] { buffer.SetChunkSize(static_cast<MCVCChunkSize>(7)); }),
+            "MCVCArray::SetChunkSize : Bad chunk size, how did this happen?\n");
   EXPECT_EQ(buffer.calcsizeinchunks(33), 64);
   EXPECT_EQ(buffer.calcsizeinchunks(0), 32);
 }
@@ -104,13 +98,11 @@ TEST(MCVCArrayGrowth, RequireMovesOrGrowsOnlyWhenTheTextDoesNotFit)
   full.Require(25);
   EXPECT_EQ(full.Allocated(), 64);
   EXPECT_STREQ(full.ReadOnly(), "23456789");
-}
 
-TEST(MCVCArrayGrowth, AppendingItsOwnTextDoublesIt)
-{
-  MCVCArray buffer("abc", MCVCChunkAuto);
-  buffer.AppendString(buffer.ReadOnly());
-  EXPECT_STREQ(buffer.ReadOnly(), "abcabc");
+  // Its own text is copied out before the block moves.
+  MCVCArray own("abc", MCVCChunkAuto);
+  own.AppendString(own.ReadOnly());
+  EXPECT_STREQ(own.ReadOnly(), "abcabc");
 }
 
 TEST(MCVCArrayBounds, CopiesStayTerminatedInsideTheBlock)
@@ -170,14 +162,10 @@ TEST(MCVCArrayEnds, MoveToAndEndAt)
   EXPECT_STREQ(cut.ReadOnly(), "he");
   cut.EndAt(0);
   EXPECT_STREQ(cut.ReadOnly(), "");
-}
 
-TEST(MCVCArrayEnds, OutOfRangeRequestsAreReportedAndIgnored)
-{
-  MCVCArray buffer("hello", MCVCChunkAuto);
-  CaptureStderr();
-  buffer.EndAt(9);
-  std::string report = GetCapturedStderr();
+  // Out of range: reported and ignored.
+  buffer.SetText("hello");
+  std::string report = Err([&] { buffer.EndAt(9); });
   EXPECT_EQ(report.rfind("MCVCArray::EndAt : Ignoring new end beyond current.\n"
                          "MCVCArray::EndAt : Requested offset was 9\n"
                          "MCVCArray object at : ",
@@ -187,9 +175,7 @@ TEST(MCVCArrayEnds, OutOfRangeRequestsAreReportedAndIgnored)
   EXPECT_NE(report.find("Contents are        :\nhello\n"), std::string::npos);
   EXPECT_STREQ(buffer.ReadOnly(), "hello");
 
-  CaptureStderr();
-  buffer.MoveTo(-1);
-  report = GetCapturedStderr();
+  report = Err([&] { buffer.MoveTo(-1); });
   EXPECT_EQ(report.rfind("MCVCArray::MoveTo : Ignoring negative offset\n"
                          "MCVCArray::MoveTo : Requested offset was -1\n",
                          0),
@@ -204,9 +190,7 @@ TEST(MCVCArrayReferences, CountsAndOverRelease)
   EXPECT_EQ(buffer.CurRef(), 0);
   EXPECT_EQ(buffer.IncRef(), 1);
   EXPECT_EQ(buffer.DecRef(), 0);
-  CaptureStderr();
-  EXPECT_EQ(buffer.DecRef(), 0);
-  std::string report = GetCapturedStderr();
+  std::string report = Err([&] { EXPECT_EQ(buffer.DecRef(), 0); });
   EXPECT_EQ(report.rfind("MCVCArray::DecRef : Released more often than registered.\n"
                          "MCVCArray::DecRef : Object display follows:\n",
                          0),
@@ -231,15 +215,14 @@ TEST(MCVCArrayDiagnostics, DisplayLayoutAndAMissingBlock)
                          "Contents are        :\nabc\n");
 
   buffer.HardReset();
-  CaptureStderr();
-  EXPECT_EQ(buffer.ReadOnly(), nullptr);
-  EXPECT_EQ(buffer.Length(), 0);
-  EXPECT_EQ(GetCapturedStderr(), "MCVCArray::operator const char * : Oi! Who nicked me memory?\n"
+  EXPECT_EQ(Err([&] {
+              EXPECT_EQ(buffer.ReadOnly(), nullptr);
+              EXPECT_EQ(buffer.Length(), 0);
+            }),
+            "MCVCArray::operator const char * : Oi! Who nicked me memory?\n"
                                  "MCVCArray::operator const char * : SIGSEGV follows shortly\n"
                                  "MCVCArray::Length : Oi! Who nicked me memory?\n");
   // Writing into a buffer without a block recovers by making one.
-  CaptureStderr();
-  buffer.AppendText("xyz");
-  EXPECT_EQ(GetCapturedStderr(), "MCVCArray::AppendText : Oi! Who nicked me memory?\n");
+  EXPECT_EQ(Err([&] { buffer.AppendText("xyz"); }), "MCVCArray::AppendText : Oi! Who nicked me memory?\n");
   EXPECT_STREQ(buffer.ReadOnly(), "xyz");
 }

@@ -2,22 +2,19 @@
 #include "MCSCircle.h"
 #include "MCSLine.h"
 #include "MCSRectangle.h"
-#include "ShapeTestSupport.h"
+#include "LibraryTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
 
-using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
-
 namespace {
 
 std::string Made(const char *text)
 {
     std::unique_ptr<MCShape> shape(MCShape::make(text));
-    return shape ? Text(shape->Display()) : "null";
+    return shape ? Of(shape->Display()) : "null";
 }
 
 } // namespace
@@ -39,14 +36,14 @@ TEST(ShapeMake, TextFormsAndDumpLinesReadBackIntoEqualShapes)
         {circle, "(Circle:(X:1,Y:-2,R:0.5))", "RING GX: 1\nRING GY: -2\nRING Size: 0.5\n"},
     };
     for (auto &c : cases) {
-        EXPECT_EQ(Text(c.shape.Display()), c.text);
-        EXPECT_EQ(Text(c.shape.MemDump()), c.dump);
+        EXPECT_EQ(Of(c.shape.Display()), c.text);
+        EXPECT_EQ(Of(c.shape.MemDump()), c.dump);
         std::ostringstream os;
         os << c.shape;
         EXPECT_EQ(os.str(), c.text);
         std::unique_ptr<MCShape> back(MCShape::make(c.text));
         ASSERT_NE(back, nullptr) << c.text;
-        EXPECT_EQ(Text(back->MemDump()), c.dump);
+        EXPECT_EQ(Of(back->MemDump()), c.dump);
         EXPECT_EQ(back->CurRef(), 0);
     }
 }
@@ -64,9 +61,7 @@ TEST(ShapeMake, UnknownNamesAreLoggedAndGiveNothing)
 {
     MCLog::LogTo(nullptr);
     for (const char *text : {"(point:(X:1,Y:1))", "(Square:(X:1))", "Point:(X:1)"}) {
-        CaptureStderr();
-        EXPECT_EQ(MCShape::make(text), nullptr);
-        EXPECT_EQ(GetCapturedStderr(), std::string("MCLog::Log(1,\"MCShape::make(") + text +
+        EXPECT_EQ(Err([&] { EXPECT_EQ(MCShape::make(text), nullptr); }), std::string("MCLog::Log(1,\"MCShape::make(") + text +
                                            ") : unknown shape.\"); // No log\n");
     }
 }
@@ -79,7 +74,7 @@ TEST(ShapeReferences, CopiesAndClonesStartUncountedAndAssignmentKeepsTheCount)
     EXPECT_EQ(MCSCircle(c).CurRef(), 0);
     std::unique_ptr<MCShape> clone(c.clone());
     EXPECT_EQ(clone->CurRef(), 0);
-    EXPECT_EQ(Text(clone->Display()), "(Circle:(X:1,Y:2,R:3))");
+    EXPECT_EQ(Of(clone->Display()), "(Circle:(X:1,Y:2,R:3))");
 
     MCSCircle target(0, 0, 1);
     target.IncRef();
