@@ -5,19 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
-using testing::internal::CaptureStderr;
-using testing::internal::CaptureStdout;
-using testing::internal::GetCapturedStderr;
-using testing::internal::GetCapturedStdout;
+#include "LibraryTestSupport.h"
+#include "ScratchDir.h"
 
 namespace {
 
@@ -62,12 +57,12 @@ TEST_F(LogTest, LevelsAboveTheLimitNeverReachWritelogAndShiftSparesErrors)
     log.Limit(40);
     log.LevelShift(5);
     log.StdLimit(-100);
-    CaptureStderr();
-    log.Log(40, "forty");
-    log.Log(41, "forty-one");
-    log.Log(1, "error");
-    log.Log(-3, "negative");
-    GetCapturedStderr();
+    Err([&] {
+        log.Log(40, "forty");
+        log.Log(41, "forty-one");
+        log.Log(1, "error");
+        log.Log(-3, "negative");
+    });
     std::vector<std::pair<int, std::string>> expected{{45, "forty"}, {1, "error"}, {1, "negative"}};
     EXPECT_EQ(log.written, expected);
 }
@@ -75,19 +70,21 @@ TEST_F(LogTest, LevelsAboveTheLimitNeverReachWritelogAndShiftSparesErrors)
 TEST_F(LogTest, ConsoleEchoIsIndentedByTenthsOfTheLevelAndErrorsGoToStderr)
 {
     MCAutoLogger log;
-    CaptureStdout();
-    CaptureStderr();
-    log.Log(25, "a");
-    log.Log(9, "b");
-    log.Log(30, "c");
-    log.Log(1, "d");
-    log.Log(0, "e");
-    log.Log(50, "dropped");
-    log.StdLimit(0);
-    log.Log(1, "err");
-    log.Log(20, "info");
-    std::string err = GetCapturedStderr();
-    EXPECT_EQ(GetCapturedStdout(), "  a\nb\n   c\nd\ne\n");
+    std::string err;
+    EXPECT_EQ(Out([&] {
+                  err = Err([&] {
+                      log.Log(25, "a");
+                      log.Log(9, "b");
+                      log.Log(30, "c");
+                      log.Log(1, "d");
+                      log.Log(0, "e");
+                      log.Log(50, "dropped");
+                      log.StdLimit(0);
+                      log.Log(1, "err");
+                      log.Log(20, "info");
+                  });
+              }),
+              "  a\nb\n   c\nd\ne\n");
     EXPECT_EQ(err, "d\ne\nerr\n");
 }
 
@@ -98,11 +95,8 @@ TEST_F(LogTest, MessagesGoToTheRegisteredLoggerElseToOneNoLogLine)
     MCLog::LogTo(&log);
     MCLog().Log(20, "first");
     MCLog::LogTo(nullptr);
-    CaptureStdout();
-    CaptureStderr();
-    MCLog::Log(30, "lost message");
-    std::string err = GetCapturedStderr();
-    EXPECT_EQ(GetCapturedStdout(), "");
+    std::string err;
+    EXPECT_EQ(Out([&] { err = Err([] { MCLog::Log(30, "lost message"); }); }), "");
     EXPECT_EQ(err, "MCLog::Log(30,\"lost message\"); // No log\n");
     ASSERT_EQ(log.written.size(), 1u);
     EXPECT_EQ(log.written[0].second, "first");
@@ -158,40 +152,33 @@ TEST_F(LogTest, MovingTheBaseOrTheStepKeepsTheDepth)
 
 TEST_F(LogTest, FileLoggerWritesIndentedShiftedLinesToANewFile)
 {
-    char dir[] = "/tmp/logtestXXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    std::string path = std::string(dir) + "/agent.log";
-    std::ofstream(path) << "old contents\n";
+    ScratchDir dir;
+    const std::string path = dir.file("agent.log"), fresh = dir.file("fresh.log");
+    WriteFile(path, "old contents\n");
     MCFileLog log;
     log.LevelShift(10);
     log.StdLimit(-100);
-    CaptureStderr();
-    MCFileLog::LogTo(path.c_str());
-    log.Log(1, "error");
-    log.Log(20, "detail");
-    log.Log(45, "dropped");
-    MCFileLog::logfile.close();
-    std::stringstream text;
-    text << std::ifstream(path).rdbuf();
-    EXPECT_EQ(text.str(), "error\n   detail\n");
+    Err([&] {
+        MCFileLog::LogTo(path.c_str());
+        log.Log(1, "error");
+        log.Log(20, "detail");
+        log.Log(45, "dropped");
+        MCFileLog::logfile.close();
+        EXPECT_EQ(ReadWholeFile(path), "error\n   detail\n");
 
-    // A file the logger creates gets the permission bits of log files.
-    std::string fresh = std::string(dir) + "/fresh.log";
-    mode_t mask = umask(0);
-    MCFileLog::LogTo(fresh.c_str());
-    umask(mask);
-    struct stat st;
-    ASSERT_EQ(stat(fresh.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0664u);
+        // A file the logger creates gets the permission bits of log files.
+        mode_t mask = umask(0);
+        MCFileLog::LogTo(fresh.c_str());
+        umask(mask);
+        struct stat st;
+        ASSERT_EQ(stat(fresh.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0664u);
 
-    // A file that cannot be opened loses the messages quietly.
-    MCFileLog::LogTo("/nonexistent-dir/agent.log");
-    log.Log(20, "lost");
-    EXPECT_FALSE(MCFileLog::logfile.good());
-    GetCapturedStderr();
+        // A file that cannot be opened loses the messages quietly.
+        MCFileLog::LogTo(dir.file("no/such/agent.log").c_str());
+        log.Log(20, "lost");
+        EXPECT_FALSE(MCFileLog::logfile.good());
+    });
     MCFileLog::logfile.close();
     MCFileLog::logfile.clear();
-    unlink(path.c_str());
-    unlink(fresh.c_str());
-    rmdir(dir);
 }

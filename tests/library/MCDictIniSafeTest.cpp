@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "LibraryTestSupport.h"
 #include "MCDictIniSafe.h"
 
 namespace
@@ -108,13 +109,13 @@ TEST_F(MCDictIniSafeTest, MaskSelectsTheReports)
 
   for (int mask : {0, 32, -1})
   {
-    testing::internal::CaptureStdout();
     dict.setsafe(mask);
-    EXPECT_EQ(1, dict.getsafe("ClearSend", "Force", 0, 0));
-    EXPECT_DOUBLE_EQ(1.0, dict.getclassedsafe("ClearSend", "Send:Force", 2.0, 0));
-    dict.getsafe("Nope", "x", 1, 0);
-    dict.getsafe("ClearSend", "x", 1, 0);
-    EXPECT_EQ("", testing::internal::GetCapturedStdout()) << "mask " << mask;
+    EXPECT_EQ("", Out([&] {
+                EXPECT_EQ(1, dict.getsafe("ClearSend", "Force", 0, 0));
+                EXPECT_DOUBLE_EQ(1.0, dict.getclassedsafe("ClearSend", "Send:Force", 2.0, 0));
+                dict.getsafe("Nope", "x", 1, 0);
+                dict.getsafe("ClearSend", "x", 1, 0);
+              })) << "mask " << mask;
   }
 }
 

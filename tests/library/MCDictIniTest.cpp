@@ -3,12 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
-#include <vector>
-
+#include "LibraryTestSupport.h"
 #include "MCDictIni.h"
+#include "ScratchDir.h"
 
 namespace
 {
@@ -20,23 +17,6 @@ MCDictIni fixture()
   ini.import(Fixture);
   return ini;
 }
-
-// A scratch file that disappears with the test.
-class TempFile
-{
-public:
-  explicit TempFile(const char *contents)
-  {
-    char name[] = "/tmp/dictXXXXXX";
-    const int fd = mkstemp(name);
-    path = name;
-    FILE *f = fdopen(fd, "w");
-    fputs(contents, f);
-    fclose(f);
-  }
-  ~TempFile() { unlink(path.c_str()); }
-  std::string path;
-};
 } // namespace
 
 TEST(MCDictIniParse, CommentsAndSectionsOfTheFixture)
@@ -105,20 +85,17 @@ TEST(MCDictIniWrite, RepresentationFormat)
   ini.insert("S", "b", 2);
   ini.insert("S", "a", 1);
   EXPECT_EQ(MCString("[S]\na=1\nb=2\n\n[T]\nc=3\n\n"), ini.Representation());
-  std::ostringstream out;
-  out << ini;
-  EXPECT_EQ("[S]\na=1\nb=2\n\n[T]\nc=3\n\n", out.str());
+  EXPECT_EQ("[S]\na=1\nb=2\n\n[T]\nc=3\n\n", Shown(ini));
 }
 
 TEST(MCDictIniWrite, ExportedFixtureReadsBackUnchanged)
 {
+  ScratchDir dir;
+  const MCString name = dir.file("fixture.ini").c_str();
   MCDictIni ini = fixture();
-  char name[] = "/tmp/dictexportXXXXXX";
-  close(mkstemp(name));
   ini.exportfile(name);
   MCDictIni back;
   back.importordie(name);
-  unlink(name);
   // A value holding "//" loses it on the way back; everything else survives.
   EXPECT_EQ(MCString("b"), back.get("Timing", "hashwins", ""));
   ini.insert("Timing", "hashwins", "b");
@@ -134,9 +111,8 @@ TEST(MCDictIniWrite, ExportCreatesTheFileReadableByGroup)
 {
   MCDictIni ini;
   ini.insert("S", "a", "1");
-  char dir[] = "/tmp/dictdirXXXXXX";
-  ASSERT_NE(nullptr, mkdtemp(dir));
-  const std::string name = std::string(dir) + "/out.ini";
+  ScratchDir dir;
+  const std::string name = dir.file("out.ini");
   const mode_t old = umask(0);
   ini.exportfile(name.c_str());
   umask(old);
@@ -145,9 +121,7 @@ TEST(MCDictIniWrite, ExportCreatesTheFileReadableByGroup)
   EXPECT_EQ(0664u, st.st_mode & 0777u);
   EXPECT_EQ(MCString("[S]\na=1\n\n"), MCString(name.c_str()).readFile());
   // An unwritable target is silently skipped.
-  ini.exportfile((std::string(dir) + "/no/such/dir.ini").c_str());
-  unlink(name.c_str());
-  rmdir(dir);
+  ini.exportfile(dir.file("no/such/dir.ini").c_str());
 }
 
 TEST(MCDictIniFlat, KeyColonValueLinesIntoOneSection)
@@ -168,23 +142,14 @@ TEST(MCDictIniFlat, KeyColonValueLinesIntoOneSection)
 TEST(MCDictIniImport, SilentImportOfNothingAddsNothing)
 {
   MCDictIni ini;
-  TempFile empty("");
+  ScratchDir dir;
+  WriteFile(dir.file("empty.conf"), "");
   ini.import("/nonexistent/agent.conf");
-  ini.import(empty.path.c_str());
+  ini.import(dir.file("empty.conf").c_str());
   ini.import(TEST_DATA_DIR);
   ini.importflat("/nonexistent/server.conf", "Server", ':');
   EXPECT_TRUE(ini.getSectionList().empty());
 }
-
-// The message goes to standard output; the child sends it to standard error
-// where the death test can see it.
-#define EXPECT_NO_DATA_EXIT(call, name)                                                            \
-  EXPECT_EXIT(                                                                                     \
-      {                                                                                            \
-        dup2(2, 1);                                                                                \
-        call;                                                                                      \
-      },                                                                                           \
-      testing::ExitedWithCode(12), "^No data read from config file \\(" name "\\)\\.\n$")
 
 TEST(MCDictIniImportDeathTest, NoDataEndsTheProgramWithTwelve)
 {
@@ -194,7 +159,8 @@ TEST(MCDictIniImportDeathTest, NoDataEndsTheProgramWithTwelve)
   EXPECT_NO_DATA_EXIT(ini.importordie("/tmp"), "/tmp");
   EXPECT_NO_DATA_EXIT(ini.importflatordie("/nonexistent/server.conf", "Server", ':'),
                       "/nonexistent/server.conf");
-  TempFile empty("");
-  const MCString emptyname = empty.path.c_str();
-  EXPECT_NO_DATA_EXIT(ini.importordie(emptyname), "/tmp/dict.*");
+  ScratchDir dir;
+  WriteFile(dir.file("empty.conf"), "");
+  const MCString emptyname = dir.file("empty.conf").c_str();
+  EXPECT_NO_DATA_EXIT(ini.importordie(emptyname), ".*/empty.conf");
 }

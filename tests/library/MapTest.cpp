@@ -7,35 +7,22 @@
 #include "MCMap.h"
 #include "ScratchDir.h"
 
-namespace
-{
-std::string picture(const MCMap &map)
-{
-  std::ostringstream os;
-  os << map;
-  return os.str();
-}
-} // namespace
+#include "LibraryTestSupport.h"
 
 TEST(MapPicture, GreyLevelsSpanTheRangeOfTheCells)
 {
   MCMap map(2, 1);
   map.set(0, 0, 1.0).set(1, 0, 3.0);
-  EXPECT_EQ("P3\n2 1\n255\n0 0 0\n255 255 255\n", picture(map));
+  EXPECT_EQ("P3\n2 1\n255\n0 0 0\n255 255 255\n", Shown(map));
 
   MCMap rows(2, 2);
   rows.set(0, 0, -1.0).set(1, 0, 0.0).set(0, 1, 0.5).set(1, 1, 1.0);
   // (v + 1) * 127.5, truncated.
-  EXPECT_EQ("P3\n2 2\n255\n0 0 0\n127 127 127\n191 191 191\n255 255 255\n", picture(rows));
+  EXPECT_EQ("P3\n2 2\n255\n0 0 0\n127 127 127\n191 191 191\n255 255 255\n", Shown(rows));
 
-  EXPECT_EQ("P3\n0 0\n255\n", picture(MCMap()));
-}
-
-// All cells equal leave no range to divide by.
-TEST(MapPicture, AFlatMapIsGrey)
-{
-  MCMap map(3, 1);
-  EXPECT_EQ("P3\n3 1\n255\n127 127 127\n127 127 127\n127 127 127\n", picture(map));
+  EXPECT_EQ("P3\n0 0\n255\n", Shown(MCMap()));
+  // All cells equal leave no range to divide by.
+  EXPECT_EQ("P3\n3 1\n255\n127 127 127\n127 127 127\n127 127 127\n", Shown(MCMap(3, 1)));
 }
 
 TEST(MapCells, OutsideTheGridNothingIsStoredAndZeroIsRead)
@@ -55,8 +42,8 @@ TEST(MapCells, ANegativeSizeGivesTheEmptyMap)
   MCMap tall(3, -2);
   wide.set(0, 0, 1.0);
   EXPECT_EQ(0.0, wide.get(0, 0));
-  EXPECT_EQ("P3\n0 0\n255\n", picture(wide));
-  EXPECT_EQ("P3\n0 0\n255\n", picture(tall));
+  EXPECT_EQ("P3\n0 0\n255\n", Shown(wide));
+  EXPECT_EQ("P3\n0 0\n255\n", Shown(tall));
 }
 
 TEST(MapCells, CopiesAreDeepAndSelfAssignmentKeepsTheCells)
@@ -88,10 +75,9 @@ TEST(MapCells, OnlyMapsOfOneSizeAdd)
   EXPECT_EQ(3.0, sum.get(0, 1));
   EXPECT_EQ(2.0, sum.get(1, 1));
 
-  testing::internal::CaptureStdout();
-  const MCMap none = a + MCMap(2, 3);
-  EXPECT_EQ("Maps must have same size to add.\n", testing::internal::GetCapturedStdout());
-  EXPECT_EQ("P3\n0 0\n255\n", picture(none));
+  MCMap none;
+  EXPECT_EQ("Maps must have same size to add.\n", Out([&] { none = a + MCMap(2, 3); }));
+  EXPECT_EQ("P3\n0 0\n255\n", Shown(none));
 }
 
 TEST(MapFiles, PictureAndRawFormsByteForByte)
@@ -126,10 +112,8 @@ TEST(Exemplar, CountsLiveInstances)
       c = b;
       EXPECT_EQ(before + 3, MCExemplar::count);
     }
-    std::ostringstream os;
-    os << a;
     // Passing by value would count one more while the line is written.
-    EXPECT_EQ("<MCExemplar> count = " + std::to_string(before + 2), os.str());
+    EXPECT_EQ("<MCExemplar> count = " + std::to_string(before + 2), Shown(a));
   }
   EXPECT_EQ(before, MCExemplar::count);
 }

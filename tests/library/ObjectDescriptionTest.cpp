@@ -6,8 +6,7 @@
 
 #include <string>
 
-using testing::internal::CaptureStderr;
-using testing::internal::GetCapturedStderr;
+#include "LibraryTestSupport.h"
 
 namespace {
 
@@ -94,9 +93,7 @@ TEST(ReferenceCounter, CountsAttachmentsAndRefusesToGoBelowZero)
 {
     MCLog::LogTo(nullptr);
     MCReferenceCounter counter;
-    CaptureStderr();
-    EXPECT_EQ(counter.detach(), 0);
-    EXPECT_EQ(GetCapturedStderr(),
+    EXPECT_EQ(Err([&] { EXPECT_EQ(counter.detach(), 0); }),
               "MCLog::Log(1,\"MCValueBase::detach : object already detatched\"); // No log\n");
     EXPECT_EQ(counter.attach(), 1);
     EXPECT_EQ(counter.attach(), 2);

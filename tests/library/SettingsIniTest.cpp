@@ -9,15 +9,10 @@
 #include "MCIniCore.h"
 #include "ScratchDir.h"
 
+#include "LibraryTestSupport.h"
+
 namespace
 {
-std::string text(const MCIniCore &ini)
-{
-  std::ostringstream os;
-  os << ini;
-  return os.str();
-}
-
 MCIniCore parsed(const char *source)
 {
   MCIniCore ini;
@@ -27,15 +22,7 @@ MCIniCore parsed(const char *source)
 
 std::string failure(const MCIniCore &ini, const char *section, const char *name)
 {
-  try
-  {
-    ini.__get(section, name);
-  }
-  catch (const mclib_error &error)
-  {
-    return std::string(error.message);
-  }
-  return "none";
+  return Thrown<mclib_error>([&] { ini.__get(section, name); });
 }
 } // namespace
 
@@ -77,23 +64,9 @@ TEST(SettingsIni, MissingSectionsAndNamesThrowWithTheOperation)
   EXPECT_EQ(" in MCSettingList::__get", failure(ini, "s", "b"));
   EXPECT_THROW(ini.__get("r", "a"), mcini_unknown_section);
   EXPECT_THROW(ini.__getclassed("r", "a"), mcini_unknown_section);
-  try
-  {
-    ini.getVariableList("r", ',');
-    ADD_FAILURE() << "no exception";
-  }
-  catch (const mcini_unknown_section &error)
-  {
-    EXPECT_EQ(MCString("MCIniCore::getVariableList : Unknown section"), error.message);
-  }
-  try
-  {
-    ini.__getclassed("r", "a");
-  }
-  catch (const mcsetting_error &error)
-  {
-    EXPECT_EQ(MCString(" in MCIniCore::__getclassed()"), error.message);
-  }
+  EXPECT_EQ("MCIniCore::getVariableList : Unknown section",
+            Thrown<mcini_unknown_section>([&] { ini.getVariableList("r", ','); }));
+  EXPECT_EQ(" in MCIniCore::__getclassed()", Thrown<mcsetting_error>([&] { ini.__getclassed("r", "a"); }));
 }
 
 TEST(SettingsIni, TypedReadsGoThroughTheDefaultsText)
@@ -128,7 +101,7 @@ TEST(SettingsIni, TheEmptySectionNameIsWrittenButNeverRead)
   EXPECT_EQ(MCString(",,b"), ini.getSectionList(','));
   EXPECT_EQ(nullptr, ini.find(""));
   EXPECT_EQ(" in MCIniCore::__get()", failure(ini, "", "k"));
-  EXPECT_EQ("[]\nj=3\n\n[]\nk=2\n\n[b]\nk=1\n\n", text(ini));
+  EXPECT_EQ("[]\nj=3\n\n[]\nk=2\n\n[b]\nk=1\n\n", Shown(ini));
 }
 
 TEST(SettingsIni, FlatTextHasNoSectionLines)
@@ -150,7 +123,7 @@ TEST(SettingsIni, ExportsAndImportsThroughFiles)
 
   MCIniCore again;
   again.import(name.c_str());
-  EXPECT_EQ(text(ini), text(again));
+  EXPECT_EQ(Shown(ini), Shown(again));
 
   MCIniCore flat;
   flat.importflat(name.c_str(), "F", '=');
@@ -160,26 +133,14 @@ TEST(SettingsIni, ExportsAndImportsThroughFiles)
   ini.exportfile(dir.file("no/such/dir.ini").c_str());
   MCIniCore none;
   none.import(dir.file("missing.ini").c_str());
-  EXPECT_EQ("", text(none));
+  EXPECT_EQ("", Shown(none));
 }
 
-// The message goes to standard output; the child sends it to standard error
-// where the death test can see it.
 TEST(SettingsIniDeathTest, ImportOrDieNamesTheFileAndEndsWithTwelve)
 {
   MCIniCore ini;
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        ini.importordie("/nonexistent/old.ini");
-      },
-      testing::ExitedWithCode(12), "^No data read from config file \\(/nonexistent/old.ini\\)\\.\n$");
-  EXPECT_EXIT(
-      {
-        dup2(2, 1);
-        ini.importflatordie("/nonexistent/server.conf", "Server", ':');
-      },
-      testing::ExitedWithCode(12), "^No data read from config file \\(/nonexistent/server.conf\\)\\.\n$");
+  EXPECT_NO_DATA_EXIT(ini.importordie("/nonexistent/old.ini"), "/nonexistent/old.ini");
+  EXPECT_NO_DATA_EXIT(ini.importflatordie("/nonexistent/server.conf", "Server", ':'), "/nonexistent/server.conf");
 }
 
 TEST(SettingsIni, CopiesAreDeepAndSelfAssignmentKeepsTheReader)
@@ -195,10 +156,10 @@ TEST(SettingsIni, CopiesAreDeepAndSelfAssignmentKeepsTheReader)
   MCIniCore assigned = parsed("[u]\nc = 3\n");
   assigned.__getclassed("u", "c");
   assigned = ini;
-  EXPECT_EQ(text(ini), text(assigned));
+  EXPECT_EQ(Shown(ini), Shown(assigned));
   EXPECT_EQ(MCString("c"), assigned.getlastclass());
 
   MCIniCore &same = ini;
   ini = same;
-  EXPECT_EQ("[s]\na=1\n\n[t]\nb=2\n\n", text(ini));
+  EXPECT_EQ("[s]\na=1\n\n[t]\nb=2\n\n", Shown(ini));
 }

@@ -6,31 +6,7 @@
 #include "MCExceptions.h"
 #include "MCSettingList.h"
 
-namespace
-{
-std::string text(const MCSettingList &list)
-{
-  std::ostringstream os;
-  os << list;
-  return os.str();
-}
-
-// The message of the exception a call throws, or "none".
-template <typename Error, typename Call> std::string thrown(Call call)
-{
-  try
-  {
-    call();
-  }
-  catch (const Error &error)
-  {
-    std::ostringstream os;
-    os << error;
-    return os.str();
-  }
-  return "none";
-}
-} // namespace
+#include "LibraryTestSupport.h"
 
 TEST(SettingsList, KeepsNamesInOrderAndReplacesInPlace)
 {
@@ -43,7 +19,7 @@ TEST(SettingsList, KeepsNamesInOrderAndReplacesInPlace)
   list.insert("b", "two");
   EXPECT_EQ(MCString("a,b,c"), list.getVariableList(','));
   EXPECT_EQ(MCString("two"), list.__get("b"));
-  EXPECT_EQ("[Unknown]\na=1\nb=two\nc=3\n", text(list));
+  EXPECT_EQ("[Unknown]\na=1\nb=two\nc=3\n", Shown(list));
 
   // find gives the last name not above the one asked for.
   EXPECT_EQ(MCString("b"), list.find("bz")->name);
@@ -55,16 +31,13 @@ TEST(SettingsList, MissingNamesThrowWithTheOperationInTheMessage)
 {
   MCSettingList list;
   EXPECT_EQ(" in MCSettingList::__get",
-            thrown<mcsetting_unknown_variable>([&] { list.__get("x"); }));
+            Thrown<mcsetting_unknown_variable>([&] { list.__get("x"); }));
   EXPECT_EQ(" in MCSettingList::__getclassed",
-            thrown<mcsetting_unknown_variable>([&] { list.__getclassed("A:x"); }));
+            Thrown<mcsetting_unknown_variable>([&] { list.__getclassed("A:x"); }));
   // The whole family is caught through its roots.
-  EXPECT_EQ(" in MCSettingList::__get", thrown<mcsetting_error>([&] { list.__get("x"); }));
-  EXPECT_EQ(" in MCSettingList::__get", thrown<mclib_error>([&] { list.__get("x"); }));
-  EXPECT_EQ(MCString("a"), MCSetting("a", "1").name);
-  std::ostringstream os;
-  os << MCSetting("key", "value");
-  EXPECT_EQ("key=value", os.str());
+  EXPECT_EQ(" in MCSettingList::__get", Thrown<mcsetting_error>([&] { list.__get("x"); }));
+  EXPECT_EQ(" in MCSettingList::__get", Thrown<mclib_error>([&] { list.__get("x"); }));
+  EXPECT_EQ("key=value", Shown(MCSetting("key", "value")));
 }
 
 TEST(SettingsList, ClassedLookupFallsBackFromTheInnermostClass)
@@ -119,10 +92,10 @@ TEST(SettingsList, CopiesAreDeepAndSelfAssignmentKeepsTheList)
   MCSettingList assigned;
   assigned.insert("z", "9");
   assigned = list;
-  EXPECT_EQ("[S]\na=1\nb=2\n", text(assigned));
+  EXPECT_EQ("[S]\na=1\nb=2\n", Shown(assigned));
   EXPECT_EQ(MCString("a"), assigned.getlastclass());
 
   MCSettingList &same = list;
   list = same;
-  EXPECT_EQ("[S]\na=1\nb=2\n", text(list));
+  EXPECT_EQ("[S]\na=1\nb=2\n", Shown(list));
 }
