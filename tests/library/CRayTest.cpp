@@ -11,7 +11,6 @@
 
 TEST(CRay, DirectionIsAUnitVector)
 {
-  ExpectAt(CRay(CVector(5, 5), CVector(0.00005f, -0.00005f)).GetDirection(), 1, 0);
   // The float nearest to 0.0001 lies below it: still too short to point.
   ExpectAt(CRay(CVector(0, 0), CVector(0.0001f, -0.0001f)).GetDirection(), 1, 0);
   ExpectAt(CRay(CVector(0, 0), CVector(3, 4)).GetDirection(), 0.6f, 0.8f);
