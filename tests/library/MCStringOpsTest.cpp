@@ -150,31 +150,36 @@ TEST(MCStringSubstrings, LeftRightAndMid)
   EXPECT_EQ(piece.sharedbuffer()->Allocated(), 2) << "an exactly sized block";
 }
 
-TEST(MCStringInPlace, HeadTailAndShift)
+TEST(MCStringInPlace, HeadTailShiftAndDespace)
 {
-  MCString s("a,b,");
-  s.head(-1);
-  EXPECT_EQ(Of(s), "a,b");
-  s.head(9);
-  EXPECT_EQ(Of(s), "a,b");
-  s.head(0);
-  EXPECT_TRUE(s.empty());
-
-  MCString t("abcd");
-  t.tail(2);
-  EXPECT_EQ(Of(t), "cd");
-  t.tail(0);
-  EXPECT_EQ(Of(t), "cd");
-  t.tail(-1);
-  EXPECT_EQ(Of(t), "d");
-  t.tail(5);
-  EXPECT_TRUE(t.empty());
+  // Text, head (true) or tail, count, what is left.
+  struct { const char *text; bool head; int n; const char *left; } cases[] = {
+      {"a,b,", true, -1, "a,b"}, {"a,b", true, 9, "a,b"}, {"a,b", true, 0, ""},   {"abcd", false, 2, "cd"},
+      {"cd", false, 0, "cd"},    {"cd", false, -1, "d"},  {"d", false, 5, ""}};
+  for (const auto &c : cases)
+  {
+    MCString s(c.text);
+    c.head ? s.head(c.n) : s.tail(c.n);
+    EXPECT_EQ(Of(s), c.left) << c.text << (c.head ? " head " : " tail ") << c.n;
+  }
 
   MCString u("abcd");
   EXPECT_EQ(Of(u.shift(2)), "ab");
   EXPECT_EQ(Of(u), "cd");
   EXPECT_EQ(Of(u.shift(0)), "");
   EXPECT_EQ(Of(u), "cd");
+
+  // Despace trims by moving the start, without copying.
+  MCString d("  a b  ");
+  d.despace();
+  EXPECT_EQ(Of(d), "a b");
+  EXPECT_EQ(d.length(), 3);
+  EXPECT_EQ(d.sharedbuffer()->Start(), 2);
+  MCString blanks(" \t "), tidy("ab");
+  blanks.despace();
+  tidy.despace();
+  EXPECT_EQ(Of(blanks), "");
+  EXPECT_EQ(Of(tidy), "ab");
 }
 
 TEST(MCStringTokens, FromTheFrontTheBackAndAsLists)
@@ -228,23 +233,6 @@ TEST(MCStringTokens, FromTheFrontTheBackAndAsLists)
   MCString kept("p,q");
   kept.TokenList(',');
   EXPECT_EQ(Of(kept), "p,q");
-}
-
-TEST(MCStringInPlace, DespaceTrimsWithoutCopying)
-{
-  MCString s("  a b  ");
-  s.despace();
-  EXPECT_EQ(Of(s), "a b");
-  EXPECT_EQ(s.length(), 3);
-  EXPECT_EQ(s.sharedbuffer()->Start(), 2);
-
-  MCString blanks(" \t ");
-  blanks.despace();
-  EXPECT_TRUE(blanks.empty());
-
-  MCString tidy("ab");
-  tidy.despace();
-  EXPECT_EQ(Of(tidy), "ab");
 }
 
 TEST(MCStringFiles, ReadsWholeRegularFilesAndAnythingElseAsEmpty)
