@@ -52,7 +52,7 @@ TEST(MCStringSearch, PatternsMustFitWhollyInTheRange)
   EXPECT_EQ(MCString("aXaY").index(MCString("aY"), 0, 0), 2);
 }
 
-TEST(MCStringSearch, WhitespaceScans)
+TEST(MCStringSearch, WhitespaceAndCommentScans)
 {
   MCString blanks("   ");
   EXPECT_EQ(blanks.firstnonspace(0, 0), 3);
@@ -76,7 +76,7 @@ TEST(MCStringSearch, WhitespaceScans)
   EXPECT_EQ(MCString("http://h").findcomment(0, 0), 5);
 }
 
-TEST(MCStringComments, FindingStrippingAndCuttingComments)
+TEST(MCStringComments, StrippingAndCuttingComments)
 {
   MCString line("key = 1   # note");
   EXPECT_EQ(Of(line.stripcomments()), "key = 1");
