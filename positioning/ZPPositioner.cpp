@@ -1,5 +1,7 @@
 #include "ZPPositioner.h"
 
+#include <cmath>
+
 #include "MCMem.h"
 #include "MCNestedLogger.h"
 #include "MObjectRegistry.h"
@@ -67,6 +69,10 @@ bool ZPPositioner::Key(const MCObjectDescription &description, const MCString &k
     if (!Key(description, key, text))
         return false;
     value = text.operator double();
+    // "nan" and "inf" read as numbers, but no point or distance can be
+    // built on them: like any other text that is no number, they give 0.
+    if (!std::isfinite(value))
+        value = 0;
     return true;
 }
 

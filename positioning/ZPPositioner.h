@@ -47,7 +47,7 @@ public:
 protected:
     // Description helpers for the kinds: each sets its value and answers
     // true when the key is present, and leaves it otherwise. Numbers are
-    // read as MCString reads them: text that is not a number gives 0.
+    // read as MCString reads them: text that is not a finite number gives 0.
     static bool Key(const MCObjectDescription &description, const MCString &key, MCString &value);
     static bool Key(const MCObjectDescription &description, const MCString &key, double &value);
     static bool Key(const MCObjectDescription &description, const MCString &key, int &value);

@@ -32,8 +32,10 @@ const double MaxDirections = 3600;
 template <typename Get>
 void Score(double &score, Get get, double direction, const MCSPoint &from, double reach)
 {
+    // Emptied before each entry, so that an entry the memory holds without
+    // a unit ends the list instead of scoring the player before it again.
     MCMUnit u;
-    for (int i = 0; get(i, u) && u.valid(); ++i) {
+    for (int i = 0; get(i, u) && u.valid(); u = MCMUnit(), ++i) {
         MCSPoint seen = (u.at()->Centre() - from).polar();
         // Measured the short way round, so that a fan about the -x
         // direction sees the players on both sides of it.

@@ -125,6 +125,18 @@ TEST_F(GeometricPositionersTest, SupportRefusesAStepThatWouldNotAdvance)
     EXPECT_NEAR(p.point.distance(MCSPoint()), 25, 1e-9);
 }
 
+TEST_F(GeometricPositionersTest, SupportScoresEachPlayerOnceWhenAnEntryHasNoUnit)
+{
+    mem.reset();
+    mem.reset(new HoleyMem());
+    Load("positioning-memory.ini");
+    Define("Narrow = (SUPPORT:(SUPPORT:Origin,FROM:Ten,RANGE:15,WIDTH:0))\n");
+    // tan 16.7 degrees = 0.3 clears the threshold of 0.2; scored twice it
+    // would not.
+    mem->AddOpponent(MCSPoint(10, 3));
+    EXPECT_AT(Ask("Narrow"), 15, 0);
+}
+
 TEST_F(GeometricPositionersTest, BestOpponentTakesTheFirstUncoveredOpponentInTheZone)
 {
     Define("Best = (BESTOPPONENT:(ABOUT:About))\n"

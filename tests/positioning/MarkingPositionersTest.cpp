@@ -22,19 +22,6 @@ protected:
     ZPSelectOpponent *Select(const char *name) { return static_cast<ZPSelectOpponent *>(Find(name)); }
 };
 
-// Reports its second opponent as present but gives no unit for it.
-class HoleyMem : public ClockMem
-{
-public:
-    using ClockMem::GetOpponent;
-    bool GetOpponent(int reason, int index, MCMUnit &unit) override
-    {
-        if (index == 1)
-            return true;
-        return ClockMem::GetOpponent(reason, index, unit);
-    }
-};
-
 } // namespace
 
 TEST_F(MarkingPositionersTest, OurBallChoosesByPossession)

@@ -197,14 +197,19 @@ TEST_F(PositionerTest, TheBaseAnswersTheOrigin)
 TEST_F(PositionerTest, PrototypesRegisterOnceUnderTheirKeywords)
 {
     std::vector<MObjectBase *> prototypes = ZPPrototypes();
-    ASSERT_FALSE(prototypes.empty());
+    std::vector<std::string> keywords;
     for (MObjectBase *p : prototypes) {
         MObject held(p);
         MCString keyword = registry.ProcessDescription(p->Representation()).name;
+        keywords.push_back(Text(keyword));
         MOR_ORV r = registry.FindObject(keyword);
         EXPECT_EQ(r.error, 0) << keyword;
         EXPECT_EQ(Text(r.object->Representation()), Text(p->Representation()));
     }
+    EXPECT_EQ(keywords, (std::vector<std::string>{"BASE", "HOME", "BALL", "MYPOS", "OFFSET", "PROTECTED", "ZONE",
+                                                  "FIXED", "MEMDUMP", "GOAL", "INTERPOLATE", "RIGHTANGLE", "SUPPORT",
+                                                  "COMBINE", "ROLE", "TRACKVALID", "TESTPOS", "CONGESTION",
+                                                  "CONSTRAIN", "NEAR", "OURBALL", "BESTOPPONENT", "SELECTOPPONENT"}));
     std::string before = Text(registry.Display());
     registry.LibraryObjects();
     EXPECT_EQ(log.Count("ZPRegistry::AutoRegister : Failed to register object. Already registered?"),

@@ -67,6 +67,19 @@ public:
     MCMRoles role = MCMR_Unset;
 };
 
+// Reports its second opponent as present but gives no unit for it.
+class HoleyMem : public ClockMem
+{
+public:
+    using ClockMem::GetOpponent;
+    bool GetOpponent(int reason, int index, MCMUnit &unit) override
+    {
+        if (index == 1)
+            return true;
+        return ClockMem::GetOpponent(reason, index, unit);
+    }
+};
+
 inline std::string Text(const MCString &s)
 {
     return std::string(static_cast<const char *>(s));

@@ -17,6 +17,7 @@ protected:
                "Post = (FIXED:(X:-55.0,Y:-10))\n"
                "OnlyY = (FIXED:(Y:7))\n"
                "NotANumber = (FIXED:(X:abc,Y:2))\n"
+               "Endless = (FIXED:(X:inf,Y:nan))\n"
                "P = (FIXED:(X:1,Y:2))\n"
                "Q = (P:(X:3))\n");
     }
@@ -44,6 +45,7 @@ TEST_F(SimplePositionersTest, FixedPointsTakeTheirKeysOneByOne)
     EXPECT_AT(Ask("Post"), -55, -10);
     EXPECT_AT(Ask("OnlyY"), 0, 7);
     EXPECT_AT(Ask("NotANumber"), 0, 2);
+    EXPECT_AT(Ask("Endless"), 0, 0);
     // A definition over another keeps the keys it does not give.
     EXPECT_AT(Ask("Q"), 3, 2);
     EXPECT_AT(Ask("P"), 1, 2);
