@@ -43,7 +43,6 @@ TEST_F(MarkingPositionersTest, OurBallChoosesByPossession)
     EXPECT_FALSE(log.Has("ZPOurBall::Position : Not our ball, but unable to determine target."));
 
     EXPECT_EQ(Written("Defaults"), "(OURBALL:(FALSE:BALL,TRUE:HOME))");
-    EXPECT_EQ(Written("OURBALL"), "(OURBALL:(FALSE:,TRUE:))");
 }
 
 TEST_F(MarkingPositionersTest, CongestionCountsOpponentsThenTeamMatesInItsBox)
