@@ -66,6 +66,19 @@ TEST_F(PositionerIDTest, SettingUpTwiceChangesNothing)
     EXPECT_TRUE(ZPPositionerID("Plain").valid());
 }
 
+TEST_F(PositionerIDTest, HandlesMadeBeforeTheSetUpOrWithAVectorAreWarnedAbout)
+{
+    ZPPositionerID::SetUpComplete = 0;
+    ZPPositionerID early("Plain");
+    ZPPositionerID::SetUpComplete = 1;
+    EXPECT_TRUE(log.Has("ZPPositionerID: Attempt to initialise positioner before registry setup. Expect BAD "
+                        "THINGS(tm) to happen."));
+    ZPPositionerID tested("Plain", CVector(1, 2));
+    EXPECT_EQ(tested.get(), early.get());
+    EXPECT_TRUE(log.Has("ZPPositionerID: Bad constructor, use for testing only."));
+    EXPECT_TRUE(log.Has("ZPPositionerID: Vector ignored."));
+}
+
 TEST_F(PositionerIDTest, NamesResolveThroughTheConfiguration)
 {
     ZPPositionerID plain("Plain");
