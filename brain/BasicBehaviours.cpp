@@ -258,3 +258,74 @@ void CBehaviours::ResetInterceptionMinCyc()
 {
   m_IntMinCycTime--;
 }
+
+// ------------------------------------------------ the shorter forms
+
+int CBehaviours::BallPathInterceptValid()
+{
+  VerifyBPIInfo();
+  return m_Bpivalid;
+}
+
+int CBehaviours::BallPathInterceptAmIThere()
+{
+  return BallPathInterceptAmIThere(m_MinDistToPoint);
+}
+
+bool CBehaviours::IsSuccessRes(INTERCEPTRES result) const
+{
+  return result == INTERCEPT_RUNNING || result == INTERCEPT_DONE;
+}
+
+CVector CBehaviours::MyInterceptionPoint(float power)
+{
+  return InterceptionPoint(nullptr, power);
+}
+
+CVector CBehaviours::MyInterceptionPoint()
+{
+  return MyInterceptionPoint(CorrectDashPower4Stamina(static_cast<float>(m_MaxPower)));
+}
+
+float CBehaviours::MyDashPowerToIntercept(float power)
+{
+  return DashPowerToIntercept(nullptr, power);
+}
+
+float CBehaviours::MyDashPowerToIntercept()
+{
+  return MyDashPowerToIntercept(CorrectDashPower4Stamina(static_cast<float>(m_MaxPower)));
+}
+
+int CBehaviours::PassBall(const CPlayer *p)
+{
+  return PassBall(p, m_MaxPassSpeedAtTarget);
+}
+
+int CBehaviours::CleverDribbleTo()
+{
+  // Carries on with the dribble asked last.
+  return CleverDribbleTo(m_DribbleTarget, m_DribbleSpeed, m_DribbleTolerance);
+}
+
+int CBehaviours::CleverDribbleTo(CVector target, float speed)
+{
+  return CleverDribbleTo(target, speed, m_MinDistToPoint);
+}
+
+KICKMODE CBehaviours::BestMode(float relDir)
+{
+  return BestModeAbs(NormaliseAngle(GetBFacing() + relDir));
+}
+
+int CBehaviours::SmartKickAbs()
+{
+  // Carries on with the smart kick asked last.
+  return SmartKickAbs(m_SmartKickDir, m_SmartKickMode, m_SmartKickSpeed, m_SmartKickRot);
+}
+
+int CBehaviours::SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue)
+{
+  return SpinKick(m_SpinKickFactor1, dir, rot, execute, m_SpinKickFactor2, m_KickStraightFactor,
+                  queue);
+}

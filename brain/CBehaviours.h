@@ -498,6 +498,22 @@ public:
   CVector ClearTarget();
   CVector SendTarget();
   CVector OffensiveSendTarget();
+  // The shorter forms: the missing arguments come from the configuration
+  // or from what the last dribble and smart kick were asked; a null player
+  // is the agent.
+  int BallPathInterceptValid();
+  int BallPathInterceptAmIThere();
+  bool IsSuccessRes(INTERCEPTRES result) const;
+  CVector MyInterceptionPoint(float power);
+  CVector MyInterceptionPoint();
+  float MyDashPowerToIntercept(float power);
+  float MyDashPowerToIntercept();
+  int PassBall(const CPlayer *p);
+  int CleverDribbleTo();
+  int CleverDribbleTo(CVector target, float speed);
+  KICKMODE BestMode(float relDir);
+  int SmartKickAbs();
+  int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
 
 protected:
   // The foe-blocking state: the cycle of the last decision and whether it

@@ -105,4 +105,49 @@ TEST_F(KickTest, ScannersChooseTheFreestDirectionAndKeepTargetsOnThePitch)
   // The offensive target stops five metres short of their goal line.
   EXPECT_NEAR(47.5f, brain->OffensiveSendTarget().GetX(), 1e-3);
 }
+
+TEST_F(KickTest, ShorterFormsTakeTheConfiguredDefaultsAndTheLastRequest)
+{
+  EXPECT_TRUE(brain->IsSuccessRes(INTERCEPT_RUNNING) && brain->IsSuccessRes(INTERCEPT_DONE));
+  EXPECT_FALSE(brain->IsSuccessRes(INTERCEPT_TOO_LATE) || brain->IsSuccessRes(5));
+
+  // The hold radius is the spin kick's own: a ball near it needs no kick.
+  Ball(CVector(0.85f, 0));
+  EXPECT_EQ(SPIN_THERE, brain->SpinKick(0, ROTDIR_AWAY, true, nullptr));
+  // The mode is chosen for the direction relative to the body.
+  Place(CVector(0, 0), 90);
+  EXPECT_EQ(KICKMODE_STRAIGHT, brain->BestMode(0));
+  EXPECT_EQ(KICKMODE_SPIN, brain->BestMode(120));
+  Place(CVector(0, 0), 0);
+
+  // A pass arrives with the configured speed.
+  Ball(CVector(0.5f, 0));
+  CPlayer *mate = Mate(CVector(10.5f, 0));
+  brain->PassBall(mate, 0.8f);
+  const float wanted = Queue().power;
+  brain->PassBall(mate, 0.5f);
+  brain->PassBall(mate);
+  EXPECT_FLOAT_EQ(wanted, Queue().power);
+
+  // The last smart kick and the last dribble are carried on.
+  brain->SmartKickAbs(-90, KICKMODE_STRAIGHT, 1, ROTDIR_AWAY);
+  brain->Dash(50);
+  EXPECT_EQ(1, brain->SmartKickAbs());
+  EXPECT_EQ(CMD_KICK, Queue().command);
+  EXPECT_NEAR(-90, Queue().angle, 1e-3);
+  brain->CleverDribbleTo(CVector(0.5f, 20), 2, 1);
+  brain->Dash(50);
+  EXPECT_EQ(1, brain->CleverDribbleTo());
+  EXPECT_NEAR(90, Queue().angle, 0.01);
+  // Within min_dist_to_point of the target the dribble has arrived.
+  EXPECT_EQ(0, brain->CleverDribbleTo(CVector(0.9f, 0), 2));
+  EXPECT_EQ(1, brain->CleverDribbleTo(CVector(0.9f, 0), 2, 0.5f));
+
+  // The ball's path counts as reached within min_dist_to_point.
+  Ball(CVector(-10, 0.8f), CVector(2, 0));
+  EXPECT_EQ(1, brain->BallPathInterceptValid());
+  EXPECT_EQ(1, brain->BallPathInterceptAmIThere());
+  Place(CVector(0, -0.5f), 0);
+  EXPECT_EQ(0, brain->BallPathInterceptAmIThere());
+}
 }  // namespace
