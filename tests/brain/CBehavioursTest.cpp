@@ -67,17 +67,6 @@ TEST_F(BrainTest, PowersMultiplyOutAndNoneGivesOne)
   EXPECT_EQ(brain.int_pow(2, -2), 0.25f);
 }
 
-TEST_F(BrainTest, AnglesAreBroughtIntoTheHalfTurnsEitherSide)
-{
-  const CBehaviours &brain = *agent->brain;
-  EXPECT_EQ(brain.NormaliseAngle(540), 180);
-  EXPECT_EQ(brain.NormaliseAngle(-190), 170);
-  EXPECT_EQ(brain.NormaliseAngle(180), 180);
-  EXPECT_EQ(brain.NormaliseAngle(-180), -180);
-  EXPECT_EQ(brain.NormaliseAngle(725), 5);
-  EXPECT_EQ(agent->NormaliseAngle(-540), -180);
-}
-
 TEST_F(BrainTest, TheCommandBufferIsBoundedAndEnds)
 {
   CBehaviours &brain = *agent->brain;
