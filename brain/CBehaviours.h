@@ -186,6 +186,11 @@ public:
   void InitialMove();
   float CorrectDashPower4Stamina(float power, float stamina) const;
   float CorrectDashPower4Stamina(float power) const;
+  // How hard to dash when walking to a place, by play mode, stamina and role.
+  float DashPower4Positioning() const;
+  // Walks towards the point of the brain's own positioner, or of another.
+  int Position();
+  int Position(ZPPositionerID positioner);
 
   EnvState GetEnvState() const;
   void SetEnvState(EnvState state);

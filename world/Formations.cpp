@@ -4,8 +4,10 @@
 #include <cmath>
 #include <iostream>
 
+#include "CBall.h"
 #include "CBehaviours.h"
 #include "FormationTables.h"
+#include "ZPPositionerID.h"
 
 Formation CBehaviours::GetFormationID() const
 {
@@ -85,4 +87,88 @@ float CBehaviours::CorrectDashPower4Stamina(float power, float stamina) const
 float CBehaviours::CorrectDashPower4Stamina(float power) const
 {
   return CorrectDashPower4Stamina(power, GetSB().stamina);
+}
+
+float CBehaviours::DashPower4Positioning() const
+{
+  const int time = GetTime();
+  const float stamina = GetSB().stamina;
+  LockPlayMode();
+  const PlayMode mode = P2BReadPlayMode(true);
+  const int modeTime = P2BReadPlayModeTime(true);
+  UnlockPlayMode();
+  const CVector own = GetGPos();
+  const CBall *ball = M2BReadBall();
+  // A ball we have lost is taken to be deep in our own half, where every
+  // role but the forwards hurries back.
+  const float ballX = ball && ball->GetPositionValid() ? ball->GetGX() : -53;
+
+  const int elapsed = time - modeTime;
+  const float slow = m_PosSlowPower;
+  const float normal = m_PosNormalPower;
+  const float fast = m_PosFastPower;
+  const float low = m_LowStamina;
+  const float high = m_HighStamina;
+  const float full = static_cast<float>(m_MaxPower);
+
+  float power = normal;
+  if (IsOurMode(mode) || IsTheirMode(mode))
+  {
+    // After a set play a tired player recovers on the way; while our own
+    // set play is fresh nobody needs to sprint to his place.
+    if (elapsed < m_RechargeCycles && stamina < low)
+      power = slow;
+    else if ((IsOurMode(mode) && elapsed <= m_RechargeCycles) || stamina <= high)
+      power = normal;
+    else
+      power = fast;
+  }
+  else if (IsSpecialMode(mode))
+  {
+    if (ballX < -m_DefenseZone)
+    {
+      // The ball deep in our half: the forwards wait up front, the rest run.
+      if (m_Role == ROLE_FORWARD)
+        power = stamina <= high ? slow : normal;
+      else
+        power = full;
+    }
+    else if (ballX > m_DefenseZone)
+    {
+      if (m_Role == ROLE_DEFENDER)
+        power = stamina <= high ? slow : normal;
+      else if (stamina <= high)
+        power = stamina < low ? normal : fast;
+      else
+        power = full;
+    }
+    else
+    {
+      // In midfield, hurry when the ball is behind us and walk when it is
+      // ahead and we are tired.
+      const float ahead = ballX - own.GetX();
+      if (ahead < 0 && stamina > low)
+        power = fast;
+      else if (ahead > 0 && stamina < low)
+        power = slow;
+      else if (stamina <= high)
+        power = normal;
+      else
+        power = full;
+    }
+  }
+  return CorrectDashPower4Stamina(power);
+}
+
+int CBehaviours::Position()
+{
+  // The copy shares the positioner, and with it the cycle's answer.
+  return Position(m_Positioner);
+}
+
+int CBehaviours::Position(ZPPositionerID positioner)
+{
+  const CVector target = positioner.GetPosition();
+  const float power = DashPower4Positioning();
+  return MoveToPos(target, power);
 }
