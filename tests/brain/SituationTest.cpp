@@ -252,3 +252,56 @@ TEST_F(SituationTest, OffsideLookOnlyNearTheLineAndForAnUnseenDefender)
   Foe(0, 30, 10, 2);
   EXPECT_FALSE(brain().CheckOffsideLine());
 }
+
+TEST_F(SituationTest, PossessionIsOursByTheBallOrByTheCyclesWithAMarginByZone)
+{
+  bool near = false;
+  PlaceBall(10, 0, 0.1f);
+  EXPECT_FALSE(brain().IsOurPossession(near));
+  EXPECT_TRUE(near);
+
+  // Nobody else about: a loose ball is ours (no opponent counts 9999).
+  StillBall(10, 0);
+  EXPECT_TRUE(brain().IsOurPossession(near));
+
+  // A loose ball three cycles nearer to the agent than to the opponent.
+  memory().SetGPos(CVector(7, 0));
+  CPlayer *foe = Foe(0, 15, 0, 4);
+  const int mine = brain().NumOfCyclesToIntercept(nullptr);
+  ASSERT_EQ(mine + 3, brain().NumOfCyclesToIntercept(foe)) << mine;
+  EXPECT_TRUE(brain().IsOurPossession(near));
+  EXPECT_TRUE(near);
+  // Deep in our half the margin is four cycles.
+  memory().SetTime(11);
+  StillBall(-40, 0);
+  memory().SetGPos(CVector(-43, 0));
+  Place(foe, -35, 0, 11, 4, 'r');
+  ASSERT_EQ(mine + 3, brain().NumOfCyclesToIntercept(foe));
+  EXPECT_FALSE(brain().IsOurPossession(near));
+
+  // A team-mate at the ball: ours, but not near the agent. (The store
+  // sorts its players once a cycle.)
+  memory().SetTime(12);
+  Place(foe, -35, 0, 12, 4, 'r');
+  CPlayer *mate = Mate(0, -40.5f, 0, 7);
+  EXPECT_TRUE(brain().IsOurPossession(near));
+  EXPECT_FALSE(near);
+  // The opponent at the ball: theirs.
+  memory().SetTime(13);
+  Place(mate, -45, 10, 13, 7);
+  Place(foe, -39.5f, 0, 13, 4, 'r');
+  EXPECT_FALSE(brain().IsOurPossession(near));
+  // The agent at the ball: ours and near, whoever else is close.
+  memory().SetGPos(CVector(-40.2f, 0.4f));
+  EXPECT_TRUE(brain().IsOurPossession(near));
+  EXPECT_TRUE(near);
+
+  // A loose ball a team-mate reaches first, away from the agent: ours, not
+  // near.
+  memory().SetTime(14);
+  Place(mate, -42, 0, 14, 7);
+  Place(foe, -30, 0, 14, 4, 'r');
+  memory().SetGPos(CVector(-43.5f, 0));
+  EXPECT_TRUE(brain().IsOurPossession(near));
+  EXPECT_FALSE(near);
+}
