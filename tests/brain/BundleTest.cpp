@@ -149,4 +149,30 @@ TEST_F(BundleTest, ABundleOfAnotherCycleIsDroppedIntoTheLastBundle)
   EXPECT_EQ(-999, brain->GetQueue().time);
   EXPECT_EQ(0, agent->GetActionCount());
 }
+
+// Waits for a visual short enough for a test.
+class WaitingBundleTest : public BundleTest
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    config.insert("Timing", "max_sim_visual_wait", 30);
+  }
+};
+
+TEST_F(WaitingBundleTest, OnlyAVisualAfterTheMainCommandEndsTheWaitAfterSending)
+{
+  // Nothing but a neck turn: the visual already in counts.
+  brain->SetIsNewVisual(1);
+  brain->TurnNeck(40);
+  brain->QueueWait4Visual(true);
+  EXPECT_EQ(1, brain->SendAllActions(42));
+  EXPECT_EQ(1, brain->GetIsNewVisual());
+
+  // After a dash only a later visual shows its effect.
+  brain->Dash(50);
+  brain->QueueWait4Visual(true);
+  EXPECT_EQ(1, brain->SendAllActions(42));
+  EXPECT_EQ(0, brain->GetIsNewVisual());
+}
 }
