@@ -172,6 +172,9 @@ TEST(EndToEnd, BeforeKickOffThePlayerTakesItsPlaceAndLeavesAtHalfTime)
   // The farewell ends the process at once: no destructor runs.
   EXPECT_EQ(std::string::npos, out.find("AGENT KILLED"));
 
+  // The farewell was out before the agent ended, but the server's thread may
+  // not have read it yet: its script ends with the "(bye)".
+  ASSERT_TRUE(server.WaitDone(kLimitMs)) << "no (bye) reached the server";
   const std::vector<std::string> commands = Commands(server.Received());
   ASSERT_GE(commands.size(), 2u);
   // Number 9 of four-three-three waits at (-1, -25): nobody stands in the
