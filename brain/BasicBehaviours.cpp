@@ -198,9 +198,9 @@ CVector CBehaviours::PointInBetween(CVector a, CVector b, float dist) const
   return ::PointInBetween(a, b, dist);
 }
 
-bool CBehaviours::IsPointInCone(CVector point, float ratio, CVector from, CVector to) const
+bool CBehaviours::IsPointInCone(CVector point, float ratio, CVector end, CVector apex) const
 {
-  return ::IsPointInCone(point, ratio, to, from);
+  return ::IsPointInCone(point, ratio, end, apex);
 }
 
 float CBehaviours::EffectiveTurn(float moment, float speed) const

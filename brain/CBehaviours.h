@@ -322,7 +322,8 @@ public:
   float SumGeomSeries(float first, float r, int n) const;
   float SolveForLengthGeomSeries(float first, float r, float sum) const;
   CVector PointInBetween(CVector a, CVector b, float dist) const;
-  bool IsPointInCone(CVector point, float ratio, CVector from, CVector to) const;
+  // The cone's tip is the last argument, its axis runs towards end.
+  bool IsPointInCone(CVector point, float ratio, CVector end, CVector apex) const;
   // The server's turn model.
   float EffectiveTurn(float moment, float speed) const;
   float MaxEffectiveTurn() const;

@@ -113,8 +113,19 @@ TEST_F(BallBehavioursTest, BlockFoeOverrunsFromOutsideTheConeUntilItGetsThere)
   EXPECT_FALSE(brain->m_OverrunBlocking);
   EXPECT_EQ(45, brain->m_BlockFoeTime);
 
+  // His cone starts at him and widens towards the goal: beside him the agent
+  // is outside it and overruns, near the goal the same offset is inside.
+  agent->SetTime(47);
+  Place(CVector(-22, 2), 0);
+  brain->BlockFoe(goal, foe, 80);
+  EXPECT_TRUE(brain->m_OverrunBlocking);
+  agent->SetTime(49);
+  Place(CVector(-50, 8), 0);
+  brain->BlockFoe(goal, foe, 80);
+  EXPECT_FALSE(brain->m_OverrunBlocking);
+
   // An opponent on the point itself is simply gone for, without a word.
-  agent->SetTime(46);
+  agent->SetTime(51);
   foe->SetGPos(goal);
   testing::internal::CaptureStderr();
   EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));

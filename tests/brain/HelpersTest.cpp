@@ -92,9 +92,9 @@ TEST_F(HelpersTest, PointsBetweenAndInConesGoFromTheFirstPointTowardsTheSecond)
 {
   const CBehaviours &brain = *agent->brain;
   ExpectVector(brain.PointInBetween(CVector(0, 0), CVector(10, 0), 4), 4, 0);
-  // The cone widens away from its tip at 'from'.
-  EXPECT_TRUE(brain.IsPointInCone(CVector(9, 2), 0.5f, CVector(0, 0), CVector(10, 0)));
-  EXPECT_FALSE(brain.IsPointInCone(CVector(1, 2), 0.5f, CVector(0, 0), CVector(10, 0)));
+  // The cone widens away from its tip, the last point, towards the end.
+  EXPECT_TRUE(brain.IsPointInCone(CVector(9, 2), 0.5f, CVector(10, 0), CVector(0, 0)));
+  EXPECT_FALSE(brain.IsPointInCone(CVector(1, 2), 0.5f, CVector(10, 0), CVector(0, 0)));
 }
 
 TEST_F(HelpersTest, BodyRelativeAnglesAndPointsUseTheOwnPositionAndFacing)
