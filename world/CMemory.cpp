@@ -182,6 +182,8 @@ void CMemory::InitPlayerArrays(char side, MCDictIniSafe &)
     player->Init(unum, team, m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
     return player;
   };
+  // Made once a connection; a second call must not lose the first records.
+  FreePlayerRecords();
   const bool known = side == 'l' || side == 'r';
   const char theirs = side == 'l' ? 'r' : 'l';
   for (int i = 0; i < MAX_PLAYERS; i++)
@@ -205,6 +207,11 @@ void CMemory::InitPlayerArrays(char side, MCDictIniSafe &)
 }
 
 void CMemory::DeletePlayerArrays()
+{
+  FreePlayerRecords();
+}
+
+void CMemory::FreePlayerRecords()
 {
   ForEachRecordSlot([](CPlayer *&player) {
     delete player;

@@ -298,8 +298,12 @@ private:
   // Writes the store's error line for a request it cannot serve.
   void Complain(const char *function, const char *text) const;
   void InitLandmarks();
-  const CLine *GetLineRecord(char side) const;
-  CGoal *GetGoalRecord(char side);
+  // The line or goal of an identifier, null for none.
+  CLine *LineRecord(char side) const;
+  CGoal *GoalRecord(char side) const;
+  // The same for a getter, which reports an identifier that names none.
+  CGoal *AskedGoal(char side) const;
+  void FreePlayerRecords();
   void ResetSortedLists();
   // The player queries' work.
   struct Group

@@ -21,6 +21,14 @@ bool Present(float value)
 {
   return value > -998;
 }
+
+// Where an object lies needs both its distance and its direction; without
+// one of them (a cut message, or a low-quality view that gives only the
+// direction) a sighting would put it somewhere it is not, with full trust.
+bool Placed(float distance, float direction)
+{
+  return Present(distance) && Present(direction);
+}
 }
 
 void CMemory::Complain(const char *function, const char *text) const
@@ -51,6 +59,8 @@ void CMemory::SetFlag(int time, int number, float distance, float direction, flo
     Complain("SetFlag", "What flag is that?");
     return;
   }
+  if (!Placed(distance, direction))
+    return;
   flag->SetTime(time);
   flag->SetRPos(Polar2CVector(distance, direction));
   flag->SetDistChng(distChange);
@@ -60,12 +70,14 @@ void CMemory::SetFlag(int time, int number, float distance, float direction, flo
 
 void CMemory::SetLine(int time, char side, float distance, float direction)
 {
-  CLine *line = const_cast<CLine *>(GetLineRecord(side));
+  CLine *line = LineRecord(side);
   if (!line)
   {
     Complain("SetLine", "What line is that?");
     return;
   }
+  if (!Placed(distance, direction))
+    return;
   line->SetTime(time);
   line->SetRPos(Polar2CVector(distance, direction));
   line->SetConf(1);
@@ -73,12 +85,14 @@ void CMemory::SetLine(int time, char side, float distance, float direction)
 
 void CMemory::SetGoal(int time, char side, float distance, float direction)
 {
-  CGoal *goal = GetGoalRecord(side);
+  CGoal *goal = GoalRecord(side);
   if (!goal)
   {
     Complain("SetGoal", "What goal is that?");
     return;
   }
+  if (!Placed(distance, direction))
+    return;
   goal->SetTime(time);
   goal->SetRPos(Polar2CVector(distance, direction));
   goal->SetConf(1);
@@ -87,6 +101,8 @@ void CMemory::SetGoal(int time, char side, float distance, float direction)
 void CMemory::SetBall(int time, float distance, float direction, float distChange,
                       float dirChange, int unidentified)
 {
+  if (!Placed(distance, direction))
+    return;
   m_Ball.SetTime(time);
   m_Ball.SetRPos(Polar2CVector(distance, direction));
   m_Ball.SetDistChng(distChange);
@@ -105,7 +121,7 @@ void CMemory::SetPlayer(int time, int number, char team, float distance, float d
                         bool goalie)
 {
   CPlayer *header = m_NewVisual[0];
-  if (!header)
+  if (!header || !Placed(distance, direction))
     return;  // no player arrays yet: nothing to match against either
   // The buffer holds one visual's players; a new cycle starts it afresh.
   int slot = 1;
@@ -149,51 +165,59 @@ const CPlayer *CMemory::GetNewVisualPlayer(int i) const
   return i >= 0 && i < MAX_UNKNOWN ? m_NewVisual[i] : nullptr;
 }
 
-const CLine *CMemory::GetLineRecord(char side) const
+// The store's const getters and its setters share one lookup.
+CLine *CMemory::LineRecord(char side) const
 {
+  CMemory *self = const_cast<CMemory *>(this);
   switch (side)
   {
     case 'b':
-      return &m_LineB;
+      return &self->m_LineB;
     case 'c':
-      return &m_LineClose;
+      return &self->m_LineClose;
     case 'l':
-      return &m_LineL;
+      return &self->m_LineL;
     case 'r':
-      return &m_LineR;
+      return &self->m_LineR;
     case 't':
-      return &m_LineT;
+      return &self->m_LineT;
     default:
       return nullptr;
   }
 }
 
-CGoal *CMemory::GetGoalRecord(char side)
+CGoal *CMemory::GoalRecord(char side) const
 {
+  CMemory *self = const_cast<CMemory *>(this);
   switch (side)
   {
     case 'c':
-      return &m_GoalClose;
+      return &self->m_GoalClose;
     case 'l':
-      return &m_GoalL;
+      return &self->m_GoalL;
     case 'r':
-      return &m_GoalR;
+      return &self->m_GoalR;
     default:
       return nullptr;
   }
+}
+
+CGoal *CMemory::AskedGoal(char side) const
+{
+  CGoal *goal = GoalRecord(side);
+  if (!goal)
+    Complain("GetGoal", "What goal is that?");
+  return goal;
 }
 
 const CGoal *CMemory::GetGoal(char side) const
 {
-  return const_cast<CMemory *>(this)->GetNonConstGoal(side);
+  return AskedGoal(side);
 }
 
 CGoal *CMemory::GetNonConstGoal(char side)
 {
-  CGoal *goal = GetGoalRecord(side);
-  if (!goal)
-    Complain("GetGoal", "What goal is that?");
-  return goal;
+  return AskedGoal(side);
 }
 
 const CBall *CMemory::GetBall() const
@@ -219,7 +243,7 @@ const CFlag *CMemory::GetFlag(int number) const
 
 const CLine *CMemory::GetLine(char side) const
 {
-  const CLine *line = GetLineRecord(side);
+  const CLine *line = LineRecord(side);
   if (!line)
     Complain("GetLine", "What line is that?");
   return line;

@@ -376,3 +376,40 @@ TEST_F(StoreTest, AReplayedVisualFillsTheStore)
   EXPECT_EQ(far->GetUNum(), -999);
   EXPECT_FLOAT_EQ(far->GetRMag(), 60.3f);
 }
+
+// A low-quality view gives objects only a direction, which the sensors pass
+// as the first number with -999 after it; a cut message may give nothing.
+TEST_F(StoreTest, ASightingWithoutDistanceOrDirectionPlacesNothing)
+{
+  memory().SetTime(90);
+  CaptureStderr();
+  memory().SetFlag(90, 1, -30, -999, -999, -999);
+  memory().SetLine(90, 'l', -999, -999);
+  memory().SetGoal(90, 'r', -999, 12);
+  memory().SetBall(90, -999, -999, -999, -999, 0);
+  memory().SetPlayer(90, 3, 'l', 12, -999, -999, -999, -999, -999, false);
+  EXPECT_EQ(GetCapturedStderr(), "");
+  EXPECT_EQ(memory().GetFlag(1)->GetConf(), 0);
+  EXPECT_EQ(memory().GetLine('l')->GetConf(), 0);
+  EXPECT_EQ(memory().GetGoal('r')->GetConf(), 0);
+  EXPECT_EQ(memory().GetBall()->GetConf(), 0);
+  EXPECT_EQ(memory().GetNewVisualPlayer(0)->GetUNum(), 0);
+  // The identifier is still checked first.
+  CaptureStderr();
+  memory().SetGoal(90, 'x', -999, -999);
+  EXPECT_EQ(GetCapturedStderr(), "90 ERROR: CMemory: SetGoal: What goal is that?\n");
+}
+
+TEST_F(StoreTest, MakingThePlayerArraysAgainStartsThemAfresh)
+{
+  memory().SetTime(95);
+  memory().SetPlayer(95, 3, 'l', 12, 0, -999, -999, -999, -999, false);
+  memory().InitPlayerArrays('r', config);
+  EXPECT_EQ(memory().GetNewVisualPlayer(0)->GetUNum(), 0);
+  EXPECT_EQ(memory().GetNewVisualPlayer(1)->GetConf(), 0);
+  std::ostringstream dump;
+  memory().Display(dump);
+  EXPECT_NE(dump.str().find("MEMORY Friend[0]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
+                            "\tPLAYER Side: r\n"),
+            std::string::npos);
+}
