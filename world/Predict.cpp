@@ -207,7 +207,10 @@ bool CBehaviours::TurnTowards(CVector point, Predict::Body &body) const
   const float a = NormaliseAngle((point - body.pos).GetDir() - body.facing);
   if (std::fabs(a) <= m_MaxGoToPointAngleErr)
     return false;
-  body.facing += Clamp(a, EffectiveTurn(m_MaxMoment, body.vel.GetMag()));
+  // Kept an angle: circling a point it never quite reaches, a body would
+  // otherwise wind its heading up over the whole horizon.
+  const float turn = Clamp(a, EffectiveTurn(m_MaxMoment, body.vel.GetMag()));
+  body.facing = NormaliseAngle(body.facing + turn);
   return true;
 }
 

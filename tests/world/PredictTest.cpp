@@ -145,3 +145,15 @@ TEST_F(PredictTest, StandingInTheWayDelaysASteal)
   EXPECT_EQ(brain().EstimateCycles2Steal(foe), 0);
   EXPECT_EQ(brain().EstimateCycles2Steal(nullptr), 999);
 }
+
+// A point that is never reached exactly keeps the simulated player circling
+// it for the whole horizon; its heading must stay an angle all the while.
+TEST_F(PredictTest, CirclingAPointNeverReachedKeepsTheHeadingAnAngle)
+{
+  Foe(0, 0, 3)->SetGBFacing(0);
+  CaptureStderr();
+  EXPECT_EQ(brain().PredictedCycles2Point(CVector(3, 0.3f), 100, 0), 999);
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(memory().GetAFoe(0), CVector(3, 3.3f), 100, 0),
+            999);
+  EXPECT_EQ(GetCapturedStderr(), "");
+}
