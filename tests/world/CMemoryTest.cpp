@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include "AgentHarness.h"
@@ -49,6 +50,14 @@ TEST_F(ConfiguredMemoryTest, ParametersComeFromTheConfiguration)
   EXPECT_FLOAT_EQ(memory.GetQuantizeFactor(), 0.2003335f);
   EXPECT_EQ(memory.GetSB().stamina, 4000);
   EXPECT_FLOAT_EQ(memory.GetCollisionDistance(), 0.585f);
+  // The pass window of two cycles.
+  agent->SetUNum(9);
+  memory.SetPassReceiver(9);
+  memory.SetPassReceiverTime(100);
+  memory.SetTime(102);
+  EXPECT_TRUE(memory.AmIThePassReceiver());
+  memory.SetTime(103);
+  EXPECT_FALSE(memory.AmIThePassReceiver());
 }
 
 // Localisation marks a position it could not find with magnitude -1.
@@ -107,18 +116,6 @@ TEST_F(MemoryTest, AnAnnouncedPassIsOursForSevenCyclesAfterIt)
   EXPECT_FALSE(memory.AmIThePassReceiver());
 }
 
-TEST_F(ConfiguredMemoryTest, ThePassWindowComesFromTheConfiguration)
-{
-  CMemory &memory = *agent->memory;
-  agent->SetUNum(9);
-  memory.SetPassReceiver(9);
-  memory.SetPassReceiverTime(100);
-  memory.SetTime(102);
-  EXPECT_TRUE(memory.AmIThePassReceiver());
-  memory.SetTime(103);
-  EXPECT_FALSE(memory.AmIThePassReceiver());
-}
-
 TEST_F(MemoryTest, ThePreviousVisualLiesOneIntervalBeforeTheLast)
 {
   CMemory &memory = *agent->memory;
@@ -138,6 +135,13 @@ TEST_F(MemoryTest, PlayerArraysForAnUnknownSideAreReportedForEveryIndex)
   for (int i = 0; i < CMemory::MAX_PLAYERS; i++)
     expected += "2 ERROR: CMemory: InitPlayerArrays: What side is that -x-?\n";
   EXPECT_EQ(GetCapturedStderr(), expected);
+  // Still no empty entry: every query walks the arrays.
+  std::ostringstream dump;
+  memory.Display(dump);
+  EXPECT_EQ(dump.str().find("NULL"), std::string::npos);
+  EXPECT_NE(dump.str().find("MEMORY Foe[4]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
+                            "\tPLAYER Side: u\n"),
+            std::string::npos);
   memory.DeletePlayerArrays();
   CaptureStderr();
   memory.InitPlayerArrays('r', config);

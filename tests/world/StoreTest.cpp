@@ -106,20 +106,6 @@ TEST_F(StoreTest, PlayerArraysHoldRecordsOfTheirSides)
             std::string::npos);
 }
 
-TEST_F(FreshStoreTest, AnUnknownSideStillLeavesNoEmptyEntry)
-{
-  CMemory &memory = *agent->memory;
-  CaptureStderr();
-  memory.InitPlayerArrays('x', config);
-  GetCapturedStderr();
-  std::ostringstream dump;
-  memory.Display(dump);
-  EXPECT_EQ(dump.str().find("NULL"), std::string::npos);
-  EXPECT_NE(dump.str().find("MEMORY Foe[4]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
-                            "\tPLAYER Side: u\n"),
-            std::string::npos);
-}
-
 TEST_F(FreshStoreTest, TheDumpListsEveryRecordInOrder)
 {
   CMemory &memory = *agent->memory;
