@@ -73,8 +73,7 @@ void CBehaviours::Init(MCDictIniSafe &config)
   m_Target.ImportConfig(config, "ClearSend");
   m_OffensiveTarget.ImportConfig(config, "OffensiveClearSend");
   ReadParameters(&config, BP_STEP_CLEARSEND);
-  // The brain-backed positioning memory (ZPBeMem::Register(this, config))
-  // registers here, before the registry is set up.
+  m_BeMem.Register(this, config);
   if (ZPPositionerID::SetUpComplete)
     // Another brain of this process set the registry up; its configuration
     // may be gone, so descriptions are read from this one.

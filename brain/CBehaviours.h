@@ -17,10 +17,14 @@
 #include "MCCSTarget.h"
 #include "Records.h"
 #include "SkillTypes.h"
+#include "ZPBeMem.h"
 #include "ZPPositionerID.h"
 #include "ZPRegistry.h"
 
 class MCDictIniSafe;
+class MCSLine;
+class MCSPoint;
+class MCSRectangle;
 namespace Predict
 {
 struct Body;
@@ -183,6 +187,14 @@ public:
   Role GetRole(int unum) const;
   CVector GetHomePos(int unum) const;
   CVector GetHomePos() const;
+
+  // The positioners' memory reads the world through these: the goal mouths
+  // as lines across the goals, the pitch, the ball's point ((0, 0) without
+  // a ball).
+  MCSLine MCMGetGoal();
+  MCSLine MCMGetTheirGoal();
+  MCSRectangle MCMGetField();
+  MCSPoint MCMGetBall();
   void InitialMove();
   float CorrectDashPower4Stamina(float power, float stamina) const;
   float CorrectDashPower4Stamina(float power) const;
@@ -382,6 +394,7 @@ protected:
 
   // The positioning framework: lookups go to the program's registry, and
   // m_Positioner answers Position().
+  ZPBeMem m_BeMem;
   ZPRegistry m_Registry;
   ZPPositionerID m_Positioner;
   // The receivers a pass may go to.
@@ -438,6 +451,8 @@ private:
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                 int waitWhile, int milliseconds, const char *clockName,
                 const char *waitName) const;
+  // The mouth of the goal of that side.
+  MCSLine GoalMouth(char side);
 
   // ---- Moving with dodging (brain/Moving.cpp), the ball behaviours and
   // shooting, crossing and sending (brain/AdvancedActions.cpp), and the ball

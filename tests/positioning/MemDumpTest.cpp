@@ -10,6 +10,7 @@
 #include "Positioning.h"
 #include "PositioningTestSupport.h"
 #include "ScratchDir.h"
+#include "ZPMemDump.h"
 
 namespace {
 
@@ -89,9 +90,15 @@ TEST_F(MemDumpTest, DumpsEveryStepFromTheFirstCycleAndPassesThePointOn)
     EXPECT_TRUE(Exists("Temp.-10.50.3.20.mem.dump.0027"));
     EXPECT_FALSE(Exists("Temp.-10.50.3.20.mem.dump.0028"));
 
-    // All digits of a large cycle.
+    // All digits of a large cycle; a step past the last cycle there is
+    // stops dumping rather than wrapping round.
     At("D", 12345);
     EXPECT_TRUE(Exists("Temp.-10.50.3.20.mem.dump.12345"));
+    Define("Huge = (D:(STEP:2147483647))\n");
+    At("Huge", 0);
+    At("Huge", 2147483647);
+    EXPECT_TRUE(Exists("Temp.-10.50.3.20.mem.dump.2147483647"));
+    EXPECT_EQ(static_cast<ZPMemDump *>(Find("Huge"))->m_NextDump, 2147483647);
 }
 
 TEST_F(MemDumpTest, DumpBlocksFollowTheMemory)

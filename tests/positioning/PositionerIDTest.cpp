@@ -35,6 +35,9 @@ void SetUpOnce()
 {
     static MCDictIniSafe dict;
     static bool done = false;
+    // A brain started by another test binds the registry to its own
+    // configuration, which has gone with it.
+    ZPPositionerID::PosReg.RegisterDescriptions(&dict, "");
     if (done)
         return;
     done = true;

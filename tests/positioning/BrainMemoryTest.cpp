@@ -1,0 +1,246 @@
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "../world/PlayerFixture.h"
+#include "MCMem.h"
+#include "MCSCircle.h"
+#include "PositioningTestSupport.h"
+#include "ZPBeMem.h"
+
+namespace {
+
+// The positioners' memory of a started brain: agent 5 of the left side at
+// (0, 0), playing the formation with three defenders, three midfielders and
+// four forwards.
+class BrainMemoryTest : public PlayerFixture
+{
+protected:
+    void SetUp() override
+    {
+        PlayerFixture::SetUp();
+        agent->brain->SetFormationID(-1);
+        // After the brain's start-up, which links a logger of its own.
+        log.reset(new LogCapture());
+    }
+
+    void TearDown() override
+    {
+        log.reset();
+        PlayerFixture::TearDown();
+    }
+
+    // Agent number unum, a new cycle.
+    void Be(int unum)
+    {
+        agent->SetUNum(unum);
+        memory().SetTime(memory().GetTime() + 1);
+    }
+
+    // Opponents that put the offside line at x, one metre before the
+    // second highest, in a cycle long after the line was last worked out,
+    // so that it may fall there at once.
+    void OffsideAt(float x)
+    {
+        Foe(0, 50, 0);
+        Foe(1, x + 1, 10);
+        memory().SetTime(memory().GetTime() + 100);
+    }
+
+    // The facade over the brain's memory, installed by the agent's start.
+    static MCMem mem() { return MCMem(); }
+
+    std::unique_ptr<LogCapture> log;
+};
+
+void ExpectBox(const MCMObject &shape, double left, double bottom, double right, double top)
+{
+    ASSERT_TRUE(shape.valid());
+    EXPECT_NEAR(shape.at()->Left(), left, 1e-4);
+    EXPECT_NEAR(shape.at()->Bottom(), bottom, 1e-4);
+    EXPECT_NEAR(shape.at()->Right(), right, 1e-4);
+    EXPECT_NEAR(shape.at()->Top(), top, 1e-4);
+}
+
+void ExpectCentre(const MCMObject &shape, double x, double y)
+{
+    ASSERT_TRUE(shape.valid());
+    EXPECT_NEAR(shape.at()->CentreX(), x, 1e-4);
+    EXPECT_NEAR(shape.at()->CentreY(), y, 1e-4);
+}
+
+} // namespace
+
+TEST_F(BrainMemoryTest, TheRoleFollowsTheHomeAndTheAgentIsWhereItStands)
+{
+    memory().SetGPos(CVector(3, 4));
+    const struct
+    {
+        int unum;
+        MCMRoles role;
+    } homes[] = {{3, MCMR_CentralDefender},    // (-30, 0)
+                 {6, MCMR_CentralMidfielder},  // (0, 0)
+                 {7, MCMR_OutsideMidfielder},  // (0, 17)
+                 {9, MCMR_CentralForward},     // (27, -7)
+                 {11, MCMR_OutsideForward}};   // (17, 25)
+    for (const auto &h : homes) {
+        Be(h.unum);
+        MCMMyUnit me = mem().Unit();
+        EXPECT_EQ(me.Role(), h.role) << h.unum;
+        ExpectCentre(me, 3, 4);
+        EXPECT_NEAR(static_cast<MCSCircle *>(me.at())->r, 0.3, 1e-9);
+    }
+    ExpectCentre(mem().Home(), 17, 25);
+
+    // The brain's own role counts before the home's x: a defender's role at
+    // a midfield home, and the goalkeeper, which has no positioning role.
+    Be(6);
+    agent->brain->SetFormationID(1);  // number 6 is a defender at (-30, 20)
+    agent->brain->SetRole();
+    EXPECT_EQ(mem().Unit().Role(), MCMR_CentralDefender);
+    Be(1);
+    agent->brain->SetRole();
+    EXPECT_EQ(mem().Unit().Role(), MCMR_CentralDefender);
+    EXPECT_TRUE(log->Has("ZPBeMem::Unit : Unable to establish role, why not?"));
+}
+
+TEST_F(BrainMemoryTest, ZonesAreCutFromTheProtectedAreaByBandAndWing)
+{
+    OffsideAt(30);
+    ExpectBox(mem().Attack(), 30, -34, 52.5, 34);
+    ExpectBox(mem().Protect(), -52.5, -34, 30, 34);
+    ExpectBox(mem().World(), -52.5, -34, 52.5, 34);
+
+    Be(6);  // (0, 0)
+    ExpectBox(mem().Zone(), -30, -20, 20, 20);
+    Be(3);  // (-30, 0): the defenders' wing spans the pitch
+    ExpectBox(mem().Zone(), -52.5, -34, -10, 34);
+    Be(7);  // (0, 17): the outside of the midfield
+    ExpectBox(mem().Zone(), -30, 10, 20, 34);
+    Be(8);  // (17, -25)
+    ExpectBox(mem().Zone(), 10, -34, 30, -10);
+
+    // A forward's zone ends at the offside line, and keeps its least width.
+    OffsideAt(12);
+    Be(9);
+    ExpectBox(mem().Zone(), 7, -20, 12, 20);
+}
+
+TEST_F(BrainMemoryTest, GoalsBallTimeAndPossession)
+{
+    ExpectBox(mem().ProtectCore(), -52.5, -7.01, -52.5, 7.01);
+    ExpectBox(mem().AttackCore(), 52.5, -7.01, 52.5, 7.01);
+    PlaceBall(-12, 6);
+    MCMRegion ball = mem().Target();
+    ExpectCentre(ball, -12, 6);
+    EXPECT_NEAR(static_cast<MCSCircle *>(ball.at())->r, 0.085, 1e-9);
+
+    memory().SetTime(42);
+    EXPECT_EQ(mem().Time(), 42);
+    EXPECT_FALSE(mem().ChangedSince(42));
+    EXPECT_TRUE(mem().ChangedSince(41));
+    EXPECT_TRUE(log->lines.empty());
+}
+
+TEST_F(BrainMemoryTest, PlayerListsByReasonWithTheirOwnCursors)
+{
+    Mate(0, 20, 0);
+    Mate(1, -40, 0);
+    Mate(2, 5, 5);
+    Foe(0, 30, 0);
+    Foe(1, -45, 3);
+    PlaceBall(0, 0);
+    memory().SetTime(11);
+
+    // Nearest to the agent first, one entry per get.
+    mem().ResetTeam(MCM_CTM);
+    ExpectCentre(mem().GetTeamMember(MCM_CALL), 5, 5);
+    MCMUnit unit;
+    ASSERT_TRUE(mem().GetTeamMember(MCM_CTM, 2, unit));
+    ExpectCentre(unit, -40, 0);
+    EXPECT_FALSE(mem().GetTeamMember(MCM_CTM, 3, unit));
+    EXPECT_FALSE(mem().GetTeamMember(MCM_CTM, -1, unit));
+    ExpectCentre(unit, -40, 0);
+    ExpectCentre(mem().GetTeamMember(MCM_CTM), 20, 0);
+    ExpectCentre(mem().GetTeamMember(MCM_CTM), -40, 0);
+    EXPECT_FALSE(mem().GetTeamMember(MCM_CTM).valid());
+    EXPECT_FALSE(mem().GetTeamMember(MCM_CTM).valid());
+
+    // Opponents by the own goal, whichever side's list it is.
+    mem().ResetOpponents(MCM_CTG);
+    ExpectCentre(mem().GetOpponent(MCM_CTG), -45, 3);
+    ExpectCentre(mem().GetOpponent(MCM_CTG), 30, 0);
+    mem().ResetTeam(MCM_CTG);
+    ExpectCentre(mem().GetTeamMember(MCM_CTG), -40, 0);
+
+    // About the scanner's centre, which keeps its own copy.
+    mem().ResetTeam(MCM_CTP);
+    EXPECT_TRUE(log->Has("ZPBeMem::ResetTeam : unable to locate scan"));
+    EXPECT_FALSE(mem().GetTeamMember(MCM_CTP).valid());
+    MCMRegion scan(new MCSCircle(22, 1, 1));
+    mem().SetScanner(scan);
+    scan.at()->moveto(-40, 0);
+    mem().ResetTeam(MCM_CTP);
+    mem().ResetOpponents(MCM_CTP);
+    ExpectCentre(mem().GetTeamMember(MCM_CTP), 20, 0);
+    ExpectCentre(mem().GetOpponent(MCM_CTP), 30, 0);
+
+    // A list holds the players; their places are read when taken.
+    memory().GetAFriend(0)->SetGPos(CVector(21, 2));
+    ASSERT_TRUE(mem().GetTeamMember(MCM_CTP, 0, unit));
+    ExpectCentre(unit, 21, 2);
+
+    mem().ResetTeam(7);
+    EXPECT_FALSE(mem().GetTeamMember(7).valid());
+    EXPECT_FALSE(mem().GetOpponent(-1, 0, unit));
+}
+
+TEST(BrainMemoryAloneTest, WithoutABrainEveryAnswerIsNeutral)
+{
+    LogCapture log;
+    ZPBeMem mem;
+    MCMMyUnit me = mem.Unit();
+    EXPECT_EQ(me.Role(), MCMR_CentralDefender);
+    ExpectCentre(me, 0, 0);
+    EXPECT_TRUE(log.Has("ZPBeMem::Unit : no boss, forgot to register?"));
+    EXPECT_TRUE(log.Has("ZPBeMem::Unit : Got invalid home location."));
+
+    ExpectBox(mem.Zone(), -20, -15, 15, 15);
+    EXPECT_TRUE(log.Has("ZPBeMem::Zone : unable to establish protection zone"));
+    ExpectBox(mem.Protect(), -52.5, -34, 0, 34);
+    ExpectBox(mem.ProtectCore(), -52.5, -7.14, -52.5, 7.14);
+    ExpectCentre(mem.Target(), 0, 0);
+    EXPECT_TRUE(mem.Offensive());
+    EXPECT_TRUE(log.Has("ZPBeMem::Offensive : assume we are attacking"));
+    EXPECT_EQ(mem.Time(), 0);
+    mem.ResetOpponents(MCM_CALL);
+    EXPECT_TRUE(log.Has("ZPBeMem::ResetOpponents : no boss, forgot to register?"));
+    EXPECT_FALSE(mem.GetOpponent(MCM_CALL).valid());
+}
+
+TEST(BrainMemoryAloneTest, ABrainRegistersOnceAndALaterBrainAfterItHasGone)
+{
+    MCDictIniSafe config;
+    config.insert("Positioning", "DefMidOverlap", 30);
+    testing::internal::CaptureStdout();
+    {
+        RecordingAgent first(config);
+        EXPECT_DOUBLE_EQ(ZPBeMem::def_mid_overlap, 15);
+        LogCapture log;
+        ZPBeMem other;
+        EXPECT_EQ(other.Register(first.brain, config), 1);
+        EXPECT_TRUE(log.Has("ZPBeMem::Register : Already registered."));
+        first.memory->SetTime(7);
+        EXPECT_EQ(MCMem().Time(), 7);
+    }
+    MCDictIniSafe plain;
+    {
+        RecordingAgent second(plain);
+        second.memory->SetTime(9);
+        EXPECT_EQ(MCMem().Time(), 9);
+        EXPECT_DOUBLE_EQ(ZPBeMem::def_mid_overlap, 10);
+    }
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(ZPBeMem::bigbosslivehere, nullptr);
+}
