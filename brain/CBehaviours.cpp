@@ -11,8 +11,8 @@ CBehaviours::CBehaviours(CMediator *mediator)
   : CModule(mediator), m_ThinkingInProgress(false), m_Role(ROLE_NONE), m_IsNewVisual(0),
     m_IsNewAction(0), m_HaveVisualForThisAngle(false), m_ActionBuffer(), m_KickSent(0),
     m_DashSent(0), m_TurnSent(0), m_SaySent(0), m_TurnNeckSent(0), m_PrevKickPowerRate(0),
-    m_LastCollisionTime(-999), m_LastActionsSentTime(-999), m_FormationID(0), m_EnvState(0),
-    m_ActionState(0)
+    m_LastCollisionTime(-999), m_LastActionsSentTime(-999), m_FormationID(0), m_EnvState(ENV_NONE),
+    m_ActionState(AS_NONE)
 {
   std::cout << "[Creating Brain                   ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);

@@ -17,6 +17,7 @@
 #include "MCCSTarget.h"
 #include "Records.h"
 #include "SkillTypes.h"
+#include "States.h"
 #include "ZPBeMem.h"
 #include "ZPPositionerID.h"
 #include "ZPRegistry.h"
@@ -52,9 +53,6 @@ typedef int Role;
 // The formation our side plays: -1 three defenders, three midfielders and
 // four forwards; 0 four, three, three; 1 five, three, two.
 typedef int Formation;
-// Team play's per-cycle classification of the game and of the agent.
-typedef int EnvState;
-typedef int ActionState;
 
 enum : int
 {
@@ -535,6 +533,30 @@ public:
   KICKMODE BestMode(float relDir);
   int SmartKickAbs();
   int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
+
+  // ---- Ball skills: kicking, dribbling and breakaways (skills/Kick,
+  // Dribble, BreakAway). ----
+
+  // ---- Ball skills: interception, passing and the target scanners
+  // (skills/Intercept, PassiveIntercept, Passing, ClearSend). ----
+
+  // ---- Team play: strategy, states and the field players
+  // (teamplay/Player, DEFPlayStyles, MIDPlayStyles, FWPlayStyles). ----
+  // The half is over for this process: the referee ended it, or play went
+  // back to before kick-off.
+  bool IsHalfOver(PlayMode previous, PlayMode current) const;
+
+  // ---- Team play: the goalkeeper (teamplay/GK, GKPlayStyles). ----
+
+  // ---- Team play: set plays (teamplay/FixPlans). ----
+  // Whether a plan of the configuration is this agent's to run now, and
+  // running its next step; the action state hands the pass over to it.
+  bool AmIInThePlan();
+  int ExecuteFixPlan();
+
+  // ---- Team play: team messages (teamplay/Communication). ----
+  // Adds the cycle's team message to the bundle when it is ours to speak.
+  void Communicate();
 
 protected:
   // The foe-blocking state: the cycle of the last decision and whether it

@@ -27,3 +27,8 @@ void CBehaviours::ParseMessage(char *text) const
 void CBehaviours::DeconstructMessage() const
 {
 }
+
+// Saying the team's messages is not built yet.
+void CBehaviours::Communicate()
+{
+}

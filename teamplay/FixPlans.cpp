@@ -102,3 +102,14 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
       plan.exclude_next[k] = config.get(s, "exclude_next_" + MCString(k), MCString("empty"));
   }
 }
+
+// Running the plans is not built yet: no plan is ever this agent's.
+bool CBehaviours::AmIInThePlan()
+{
+  return false;
+}
+
+int CBehaviours::ExecuteFixPlan()
+{
+  return 0;
+}

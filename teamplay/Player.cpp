@@ -8,9 +8,14 @@
 
 namespace
 {
+// Where the neck looks, cycle after cycle.
+const float kNeckSweep[4] = {-60, 0, 60, 0};
+const float kNeckStep = 60;
+}
+
 // The referee's calls after which a player has nothing more to do in this
 // process: it is started again for the next half.
-bool HalfIsOver(PlayMode previous, PlayMode current)
+bool CBehaviours::IsHalfOver(PlayMode previous, PlayMode current) const
 {
   switch (current)
   {
@@ -26,11 +31,6 @@ bool HalfIsOver(PlayMode previous, PlayMode current)
   }
 }
 
-// Where the neck looks, cycle after cycle.
-const float kNeckSweep[4] = {-60, 0, 60, 0};
-const float kNeckStep = 60;
-}
-
 void CBehaviours::AdjustStrategy()
 {
   SetFormationID(0);
@@ -39,17 +39,12 @@ void CBehaviours::AdjustStrategy()
 
 void CBehaviours::DetermineEnvState(PlayMode, PlayMode)
 {
-  SetEnvState(0);
+  SetEnvState(ENV_NONE);
 }
 
 void CBehaviours::DetermineActionState()
 {
-  SetActionState(0);
-}
-
-void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
-{
-  StandAndLook(previous, current);
+  SetActionState(AS_NONE);
 }
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
@@ -70,7 +65,7 @@ void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 void CBehaviours::StandAndLook(PlayMode previous, PlayMode current)
 {
   const int now = GetTime();
-  if (HalfIsOver(previous, current))
+  if (IsHalfOver(previous, current))
   {
     SayBye();
     return;

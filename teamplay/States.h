@@ -1,0 +1,35 @@
+#ifndef STATES_H
+#define STATES_H
+
+// Team play's reading of the game, worked out once at the start of every
+// decision pass and then only read: the rules of the play functions ask
+// these instead of looking at the world again.
+
+// What the game around the agent is doing.
+enum EnvState : int
+{
+  ENV_NONE = 0,
+  ENV_BEFORE_KICK_OFF,   // placing for a kick-off
+  ENV_OUR_SET_PLAY,      // a kick of ours is to be taken
+  ENV_THEIR_SET_PLAY,    // a kick of theirs: keep the distance
+  ENV_OUR_BALL,          // play on, the ball is ours
+  ENV_THEIR_BALL,        // play on, the ball is theirs or loose
+  ENV_HALF_OVER          // nothing more to play in this process
+};
+
+// What the agent itself is about this cycle.
+enum ActionState : int
+{
+  AS_NONE = 0,
+  AS_FIX_PLAN,           // a set play of the configuration runs the pass
+  AS_WITH_BALL,          // the ball is kickable: the zone's play with it
+  AS_CHASE_BALL,         // the fastest of us to the ball
+  AS_DEFENSE_ACTIVE,     // press the opponent with the ball
+  AS_DEFENSE_POSITION,   // take the defensive place
+  AS_DEFENSE_SUPPORT,    // cover near the ball
+  AS_OFFENSE_POSITION,   // take the attacking place
+  AS_OFFENSE_SUPPORT,    // offer a pass near the ball
+  AS_RECHARGE            // rest to win stamina back
+};
+
+#endif
