@@ -11,15 +11,10 @@
 
 namespace
 {
-TEST_F(BundleTest, StartsEmptyAndStampsTheCycleOnEveryWrite)
+TEST_F(BundleTest, EveryWriteStampsTheCycle)
 {
-  ACTIONQUEUE q = brain->GetQueue();
-  EXPECT_EQ(-999, q.time);
-  EXPECT_EQ(CMD_NONE, q.command);
-  EXPECT_FALSE(q.turn_neck || q.say || q.change_view || q.sense_body || q.wait_for_visual);
-
   EXPECT_EQ(42, brain->SenseBody());
-  q = brain->GetQueue();
+  ACTIONQUEUE q = brain->GetQueue();
   EXPECT_EQ(42, q.time);
   EXPECT_TRUE(q.sense_body);
 

@@ -34,7 +34,6 @@ TEST_F(LookingTest, TheNeckTurnIsKeptWithinItsLimits)
   EXPECT_FLOAT_EQ(60, brain().TurnNeckLimit(120));
   EXPECT_FLOAT_EQ(60, brain().TurnNeckLimit(-200));  // 160 once normalised
   EXPECT_FLOAT_EQ(-120, brain().TurnNeckLimit(-150));
-  EXPECT_FLOAT_EQ(-20, brain().TurnNeckLimit(-20));
 
   // The limits themselves cannot be faced; their view reaches past them.
   EXPECT_FALSE(brain().CanFaceAngleFromBodyWithNeck(90));
@@ -42,7 +41,6 @@ TEST_F(LookingTest, TheNeckTurnIsKeptWithinItsLimits)
   EXPECT_TRUE(brain().CanFaceAngleFromNeckWithNeck(59));
   EXPECT_FALSE(brain().CanFaceAngleFromNeckWithNeck(60));
   EXPECT_TRUE(brain().CanSeeAngleFromBodyWithNeck(130));
-  EXPECT_TRUE(brain().CanSeeAngleFromBodyWithNeck(-490));  // -130
   EXPECT_FALSE(brain().CanSeeAngleFromBodyWithNeck(135));
   EXPECT_TRUE(brain().CanSeeAngleFromNeckWithNeck(104));
   EXPECT_FALSE(brain().CanSeeAngleFromNeckWithNeck(105));
@@ -144,26 +142,9 @@ TEST_F(LookingTest, NeckFirstThenTheBodyAsFarAsItTurnsThisCycle)
   EXPECT_NEAR(-89, brain().GetQueue().neck_angle, 1e-3);
 }
 
-TEST_F(LookingTest, NeckAndBodyTogether)
-{
-  // Already facing it with both: nothing.
-  EXPECT_FALSE(brain().FaceNeckAndBody2Point(At(0.5f)));
-  EXPECT_EQ(-999, brain().GetQueue().time);
-
-  // A turn the body makes at once: the neck straightens, the body turns.
-  Body(0, 40, "normal");
-  EXPECT_TRUE(brain().FaceNeckAndBody2Point(At(60)));
-  ACTIONQUEUE q = brain().GetQueue();
-  EXPECT_EQ(CMD_TURN, q.command);
-  EXPECT_NEAR(60, q.angle, 1e-3);
-  EXPECT_NEAR(-40, q.neck_angle, 1e-3);
-}
-
 TEST_F(LookingTest, PlayersAndTheBallUnknownAreLookedFor)
 {
   EXPECT_FALSE(brain().FaceOnlyBody2Player(nullptr));
-  EXPECT_FALSE(brain().FaceNeck2Player(nullptr));
-  EXPECT_FALSE(brain().FaceNeckAndBody2Player(nullptr));
   brain().FaceOnlyNeck2Player(nullptr);
   EXPECT_EQ(-999, brain().GetQueue().time);
 

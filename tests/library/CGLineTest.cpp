@@ -74,15 +74,6 @@ TEST(CGLine, CoordinatesAndAngleOnDegenerateLines)
             }));
 }
 
-TEST(CGLine, SameSlopeIsExactOnQuotients)
-{
-  EXPECT_TRUE(CGLine(1, 0, 3).SameSlope(CGLine(2, 0, -1)));
-  EXPECT_FALSE(CGLine(1, 0, 3).SameSlope(CGLine(0, 1, -1)));
-  EXPECT_FALSE(CGLine(0, 1, -1).SameSlope(CGLine(1, 0, 3)));
-  EXPECT_TRUE(CGLine(0.5f, 1, 0).SameSlope(CGLine(1, 2, 3)));
-  EXPECT_FALSE(CGLine(0.5f, 1, 0).SameSlope(CGLine(0.5001f, 1, 0)));
-}
-
 TEST(CGLine, IntersectionOfLinesAndTheParallelSentinel)
 {
   ExpectAt(CGLine(1, -1, 0).intersection(CGLine(1, 0, -2)), 2, 2);
@@ -118,20 +109,6 @@ TEST(CGLine, SegmentTests)
               EXPECT_FALSE(line.IsPtCloserToPtOnCGLine(CVector(1.00000036f, 3), CVector(1.00000048f, -3),
                                                        CVector(0, 0.5f)));
             }));
-}
-
-TEST(CGLine, SegmentTestsComplainAboutEndsOffTheLine)
-{
-  const CGLine line(0, 1, 0);
-  const CVector off1(0, 1.5f), off2(10, 1.5f);
-  EXPECT_EQ(" ERROR: CGLine: InBetween: passed in points that were not on CGLine\n",
-            Err([&] { EXPECT_TRUE(line.InBetween(CVector(5, 0), off1, off2)); }));
-  // Its own complaint, then the one of the betweenness test it asks.
-  EXPECT_EQ(" ERROR CGLine: GetClosestPtInBetween: passed in points that were not on CGLine\n"
-            " ERROR: CGLine: InBetween: passed in points that were not on CGLine\n",
-            Err([&] { ExpectAt(line.GetClosestPtInBetween(CVector(20, 0), off1, off2), 10, 1.5f); }));
-  EXPECT_EQ(" ERROR: CGLine: IsPtCloserToPtOnCGLine: targ_pt not on CGLine\n",
-            Err([&] { EXPECT_TRUE(line.IsPtCloserToPtOnCGLine(CVector(1, 0), CVector(5, 0), CVector(0, 2))); }));
 }
 
 TEST(CGLine, QuadraticFormulaWritesOnlyTheRootsFound)
@@ -181,18 +158,4 @@ TEST(CGLine, ProjectionByTouchingCircle)
   // which is reported with its unsubstituted format on a line of its own.
   EXPECT_EQ(" ERROR: CGLine: ProjectPointUsingCircle: discriminant is bad! %f\n-108\n",
             Err([] { CGLine(0, 2, -6).ProjectPointUsingCircle(CVector(0, 0)); }));
-}
-
-TEST(CGLine, DisplayPicksTwoFarPoints)
-{
-  struct { CGLine line; const char *text; } cases[] = {
-      {CGLine(1, 0, -3), "\tDLINE GX: 3\n\tDLINE GY: -1000\n\tDLINE EX: 3\n\tDLINE EY: 1000\n"},
-      {CGLine(2, 1, 0), "\tDLINE GX: 500\n\tDLINE GY: -1000\n\tDLINE EX: -500\n\tDLINE EY: 1000\n"},
-      {CGLine(-0.5f, 1, -1), "\tDLINE GX: -1000\n\tDLINE GY: -499\n\tDLINE EX: 1000\n\tDLINE EY: 501\n"}};
-  for (const auto &c : cases)
-  {
-    std::ostringstream out;
-    c.line.Display(out);
-    EXPECT_EQ(c.text, out.str());
-  }
 }

@@ -9,14 +9,6 @@
 #include "CGLine.h"
 #include "LibraryTestSupport.h"
 
-TEST(CRay, DirectionIsAUnitVector)
-{
-  // The float nearest to 0.0001 lies below it: still too short to point.
-  ExpectAt(CRay(CVector(0, 0), CVector(0.0001f, -0.0001f)).GetDirection(), 1, 0);
-  ExpectAt(CRay(CVector(0, 0), CVector(3, 4)).GetDirection(), 0.6f, 0.8f);
-  ExpectAt(CRay(CVector(1, 2), -90.0f).GetDirection(), 0, -1);
-}
-
 TEST(CRay, OnCRayIgnoresTheSideButInRightDirDoesNot)
 {
   const CRay ray(CVector(0, 0), 0.0f);
@@ -74,18 +66,6 @@ TEST(CRay, ClosestPointIsTheProjectionOnTheSupportingLine)
   ExpectAt(ray.GetClosestPoint(CVector(-3, 1)), -1, -1);
 }
 
-TEST(CRay, NormaliseAngleKeepsBothEndsAndEnds)
-{
-  EXPECT_EQ(180, CRay::NormaliseAngle(540));
-  EXPECT_EQ(-180, CRay::NormaliseAngle(-540));
-  EXPECT_EQ(-179, CRay::NormaliseAngle(181));
-  EXPECT_EQ(-180, CRay::NormaliseAngle(-180));
-
-  EXPECT_EQ(10, CRay::NormaliseAngle(3600 * 100 + 10));
-  EXPECT_LE(std::fabs(CRay::NormaliseAngle(1e20f)), 180);
-  EXPECT_TRUE(std::isinf(CRay::NormaliseAngle(std::numeric_limits<float>::infinity())));
-}
-
 TEST(CRay, CircleCrossingsAheadOfTheOrigin)
 {
   // Origin of a ray along +x, count, and the points written (kMarker: left
@@ -105,11 +85,4 @@ TEST(CRay, CircleCrossingsAheadOfTheOrigin)
     ExpectAt(first, c.first.GetX(), c.first.GetY());
     ExpectAt(second, c.second.GetX(), c.second.GetY());
   }
-}
-
-TEST(CRay, DisplayDrawsAThousandMetres)
-{
-  std::ostringstream out;
-  CRay(CVector(1, 2), 0.0f).Display(out);
-  EXPECT_EQ("\tDLINE GX: 1\n\tDLINE GY: 2\n\tDLINE EX: 1001\n\tDLINE EY: 2\n", out.str());
 }

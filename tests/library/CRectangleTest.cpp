@@ -27,27 +27,6 @@ void ExpectNoPoint(const CVector &v)
 const CRectangle kBox(0, 10, 0, 4);
 } // namespace
 
-TEST(CRectangle, ConstructorsReportButKeepBadSizes)
-{
-  const std::string width = " ERROR: CRectangle: CRectangle: width must be positive\n";
-  EXPECT_EQ(width, Err([] { EXPECT_EQ(5, CRectangle(5, 5, 0, 1).RightX()); }));
-  EXPECT_EQ(width + " ERROR: CRectangle: CRectangle: height must be positive\n", Err([] {
-              const CRectangle inverted(1, 0, 1, 0);
-              EXPECT_EQ(1, inverted.LeftX());
-              EXPECT_EQ(0, inverted.BottomY());
-            }));
-  EXPECT_EQ("", Err([] { EXPECT_EQ(3, CRectangle(CVector(3, 4), CVector(0, 0)).RightX()); }));
-  EXPECT_EQ("ERROR: CRectangle: size must be positive\n",
-            Err([] { EXPECT_EQ(1, CRectangle(CVector(0, 0), CVector(-2, -2)).LeftX()); }));
-
-  const CRectangle sized(CVector(1, 2), CVector(4, 6));
-  EXPECT_EQ(-1, sized.LeftX());
-  EXPECT_EQ(3, sized.RightX());
-  EXPECT_EQ(-1, sized.TopY());
-  EXPECT_EQ(5, sized.BottomY());
-  ExpectAt(sized.Center(), 1, 2);
-}
-
 TEST(CRectangle, CornersAndEdgesWalkClockwise)
 {
   ExpectAt(kBox.GetPoint(1), 10, 0);
@@ -68,18 +47,6 @@ TEST(CRectangle, CornersAndEdgesWalkClockwise)
               ExpectAt(kBox.GetPoint(-1), 0, 0);
               ExpectSameLine(CGLine(0, 0, 0), kBox.GetEdge(-1));
             }));
-}
-
-TEST(CRectangle, ExpandAndShrink)
-{
-  EXPECT_EQ(kBox.BottomY(), kBox.expand(0).BottomY());
-  const CRectangle inner = kBox.shrink(1);
-  EXPECT_EQ(1, inner.LeftX());
-  EXPECT_EQ(9, inner.RightX());
-  EXPECT_EQ(1, inner.TopY());
-  EXPECT_EQ(3, inner.BottomY());
-
-  EXPECT_EQ(" ERROR: CRectangle: CRectangle: height must be positive\n", Err([] { kBox.shrink(2); }));
 }
 
 TEST(CRectangle, ContainmentAndClamping)
@@ -173,15 +140,4 @@ TEST(CRectangle, SlidesAPointOntoTheBorderAlongALine)
   // On the top edge counts as outside: replaced by the crossing of the line
   // with that edge.
   ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(4, 0), diagonal), 0, 0);
-}
-
-TEST(CRectangle, TextForms)
-{
-  const CRectangle box(-52.5f, 52.5f, -34, 34);
-  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34.0 to 34.0\n", Out([&] { box.Print(); }));
-  EXPECT_EQ("CRectangle:  x = -52.5 to 52.5   y = -34 to 34", Shown(box));
-
-  std::ostringstream dump;
-  box.Display(dump);
-  EXPECT_EQ("\tBOX GX: -52.5\n\tBOX GY: 34\n\tBOX EX: 52.5\n\tBOX EY: -34\n", dump.str());
 }

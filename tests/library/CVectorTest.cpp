@@ -21,12 +21,6 @@ void ExpectVector(const CVector &v, float x, float y)
 }
 } // namespace
 
-TEST(CVector, ConstructionFillsTheCacheAndDisplaysIt)
-{
-  EXPECT_EQ(0, CVector().GetMag2());
-  EXPECT_EQ("VECTOR with X, Y, Mag, Mag2, Dir: 3, 4, 5, 25, 53.1301\n", Out([] { CVector(3, 4).Display(); }));
-}
-
 TEST(CVector, SignOfZeroDecidesPlusOrMinus180)
 {
   EXPECT_EQ(180.0f, CVector(-1, 0).GetDir());
@@ -75,41 +69,6 @@ TEST(CVector, NewVectorsComeWithACompleteCacheAndLeaveTheOperands)
   const CVector unit = CVector(3, 4).Normalise();
   ExpectVector(unit, 0.6f, 0.8f);
   ExpectVector(CVector(0.3f, 0.4f).SetLength(5), 3, 4);
-}
-
-TEST(CVector, SetMagAndSetDirKeepTheValuesGiven)
-{
-  CVector v(0, 0);
-  v.SetMag(-1);
-  EXPECT_EQ(-1, v.GetX());
-  EXPECT_TRUE(std::signbit(v.GetY()));
-  EXPECT_EQ(-1, v.GetMag());
-  EXPECT_EQ(1, v.GetMag2());
-  EXPECT_EQ(0, v.GetDir());
-
-  CVector w(2, 0);
-  w.SetDir(270);
-  ExpectAt(w, 0, -2);
-  EXPECT_EQ(270, w.GetDir());
-  w.SetMag(3);
-  EXPECT_EQ(9, w.GetMag2());
-  EXPECT_FLOAT_EQ(-3, w.GetY());
-  EXPECT_EQ(270, w.GetDir());
-
-  // Rotation works from the polar cache that SetDir left at 270.
-  ExpectAt(w.Rotate(90), 3, 0);
-}
-
-TEST(CVector, Polar2CVectorNormalisesTheCache)
-{
-  const CVector v = Polar2CVector(2, 270);
-  ExpectAt(v, 0, -2);
-  EXPECT_FLOAT_EQ(-90, v.GetDir());
-
-  const CVector n = Polar2CVector(-2, 90);
-  ExpectAt(n, 0, -2);
-  EXPECT_FLOAT_EQ(2, n.GetMag());
-  EXPECT_FLOAT_EQ(-90, n.GetDir());
 }
 
 TEST(CVector, ZeroVectorScalesToZeroNotNaN)

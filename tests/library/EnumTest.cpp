@@ -29,32 +29,6 @@ TEST(EnumNumbering, TextsAreNumberedInOrderOfFirstLookUp)
   EXPECT_EQ("    0\t\n", Shown(MCStrEnum()));
 }
 
-TEST(EnumNumbering, CopiesAreDeepAndSelfAssignmentKeepsTheChain)
-{
-  MCStringEnumeration e;
-  e["a"];
-  e["b"];
-  MCStringEnumeration copy(e);
-  EXPECT_EQ(2, copy["c"]);
-  EXPECT_EQ(2, e["d"]);
-
-  MCStringEnumeration &same = e;
-  e = same;
-  EXPECT_EQ("    0\ta\n    1\tb\n    2\td\n", Shown(e));
-  copy = e;
-  EXPECT_EQ(Shown(e), Shown(copy));
-
-  MCStrEnum node("x");
-  node["y"];
-  node["z"];
-  MCStrEnum &itself = node;
-  node = itself;
-  EXPECT_EQ("    0\tx\n    1\ty\n    2\tz\n", Shown(node));
-  // From a node of its own chain: the copy is taken before the chain goes.
-  node = *node.next;
-  EXPECT_EQ("    0\ty\n    1\tz\n", Shown(node));
-}
-
 // Constants share one enumeration for the whole program, so the numbers
 // are compared with each other rather than with fixed values.
 TEST(EnumConstant, EqualNamesHoldEqualNumbers)

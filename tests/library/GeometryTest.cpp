@@ -4,17 +4,6 @@
 
 #include "LibraryTestSupport.h"
 
-TEST(Geometry, ExpMultipliesInSinglePrecision)
-{
-  EXPECT_EQ(1, Exp(3, -2));
-  float product = 1;
-  for (int i = 0; i < 7; ++i)
-    product *= 0.94f;
-  EXPECT_EQ(product, Exp(0.94f, 7));
-  EXPECT_EQ(0, Exp(0, 1000000000));
-  EXPECT_EQ(1, Exp(1, 1000000000));
-}
-
 TEST(Geometry, PointInBetweenIsNotLimitedToTheSegment)
 {
   const CVector a(1, 1), b(4, 5);
@@ -29,15 +18,6 @@ TEST(Geometry, PointInBetweenIsNotLimitedToTheSegment)
     EXPECT_EQ(2, p.GetX());
     EXPECT_EQ(-7, p.GetY());
   }
-}
-
-TEST(Geometry, SumGeomSeries)
-{
-  EXPECT_EQ(0, SumGeomSeries(3, 0.5f, 0));
-  EXPECT_FLOAT_EQ(5.25f, SumGeomSeries(3, 0.5f, 3));
-  // Ratio one: the limit, first times n.
-  EXPECT_FLOAT_EQ(12, SumGeomSeries(3, 1, 4));
-  EXPECT_EQ(0, SumGeomSeries(3, 1, -2));
 }
 
 TEST(Geometry, SolveForLengthInvertsTheSum)

@@ -135,21 +135,6 @@ TEST_F(LogTest, NestingRaisesTheLevelOfNLogAndUnwindsToTheBase)
     EXPECT_EQ(MCNestLog::current_level, 10);
 }
 
-TEST_F(LogTest, MovingTheBaseOrTheStepKeepsTheDepth)
-{
-    MCNestLog::current_level = 30;
-    MCNestLog::SetBase(100);
-    EXPECT_EQ(MCNestLog::current_level, 120);
-    EXPECT_EQ(MCNestLog::base_level, 100);
-    MCNestLog::SetStep(5);
-    EXPECT_EQ(MCNestLog::current_level, 110);
-    MCNestLog::SetStep(0);
-    MCNestLog::SetBase(-3);
-    EXPECT_EQ(MCNestLog::current_level, 110);
-    EXPECT_EQ(MCNestLog::base_level, 100);
-    EXPECT_EQ(MCNestLog::level_step, 5);
-}
-
 TEST_F(LogTest, FileLoggerWritesIndentedShiftedLinesToANewFile)
 {
     ScratchDir dir;

@@ -68,16 +68,6 @@ TEST_F(MCDictIniSafeTest, ClassedReadsNameTheKeyThatSatisfiedThem)
             said());
 }
 
-TEST_F(MCDictIniSafeTest, QuietSilencesOnlyTheValueReports)
-{
-  EXPECT_EQ(MCString("47.5"), dict.getsafe("ClearSend", "PitchEnd", "0", 1));
-  EXPECT_EQ(MCString("47.5"), dict.getclassedsafe("ClearSend", "Send:PitchEnd", "0", 1));
-  EXPECT_EQ(MCString("d"), dict.getsafe("ClearSend", "Gone", "d", 1));
-  EXPECT_EQ(std::string(SendPitchEndMatch) +
-                "X No match for variable \"Gone\" in section \"ClearSend\"\n",
-            said());
-}
-
 TEST_F(MCDictIniSafeTest, MissingSectionIsNotRepeatedWhileItStaysTheSame)
 {
   // The default comes back exactly, not rounded through text.
@@ -89,15 +79,6 @@ TEST_F(MCDictIniSafeTest, MissingSectionIsNotRepeatedWhileItStaysTheSame)
             "X Section \"U\" does not exist.\n"
             "X Section \"T\" does not exist.\n",
             said());
-}
-
-TEST_F(MCDictIniSafeTest, WithoutTheOnceBitEveryMissingSectionIsReported)
-{
-  dict.setsafe(1);
-  dict.getsafe("T", "a", 1, 0);
-  dict.getsafe("T", "b", 1, 0);
-  dict.getsafe("ClearSend", "PitchEnd", 1, 0);
-  EXPECT_EQ("X Section \"T\" does not exist.\nX Section \"T\" does not exist.\n", said());
 }
 
 TEST_F(MCDictIniSafeTest, MaskSelectsTheReports)
@@ -117,11 +98,4 @@ TEST_F(MCDictIniSafeTest, MaskSelectsTheReports)
                 dict.getsafe("ClearSend", "x", 1, 0);
               })) << "mask " << mask;
   }
-}
-
-TEST_F(MCDictIniSafeTest, UnexpectedCodeIsAlwaysReported)
-{
-  dict.setsafe(0);
-  dict.msgBadError(MCDictionaryRV("odd", 64));
-  EXPECT_EQ("X Unidentified error (64) : odd\n", said());
 }

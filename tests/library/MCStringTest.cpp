@@ -35,61 +35,12 @@ TEST(MCStringNumbers, DoublesLoseTrailingZerosAndGivenFormatsStandAsTheyAre)
   EXPECT_EQ(MCString(3, MCString("%40d")).length(), 40);
 }
 
-TEST(MCStringConstruction, CharactersAndNullText)
+TEST(MCStringSharing, SelfAssignmentKeepsTheBuffer)
 {
-  EXPECT_EQ(Of(MCString('x')), "x");
-  EXPECT_TRUE(MCString('\0').empty());
-  const char *none = nullptr;
-  MCString fromNull(none);
-  EXPECT_TRUE(fromNull.empty());
-  EXPECT_EQ(Of(fromNull), "");
-  EXPECT_TRUE(MCString().empty());
-
-  char *block = new char[4];
-  std::snprintf(block, 4, "abc");
-  MCString adopted(&block);
-  EXPECT_EQ(block, nullptr);
-  EXPECT_EQ(Of(adopted), "abc");
-  adopted += "d";
-  EXPECT_EQ(Of(adopted), "abcd");
-}
-
-TEST(MCStringConstruction, ChunkFollowsTheTextLengthAndTheFirstBlockIsExact)
-{
-  struct { size_t length; int chunk; } cases[] = {{0, 32}, {127, 32}, {128, 256}, {2047, 256}, {2048, 4096}};
-  for (const auto &c : cases)
-  {
-    MCString s(std::string(c.length, 'k').c_str());
-    ASSERT_NE(s.sharedbuffer(), nullptr);
-    EXPECT_EQ(s.sharedbuffer()->Chunk(), c.chunk) << c.length;
-    EXPECT_EQ(s.sharedbuffer()->Allocated(), static_cast<int>(c.length) + 1) << c.length;
-    EXPECT_EQ(s.sharedbuffer()->CurRef(), 1);
-  }
-}
-
-TEST(MCStringSharing, CopiesAndAssignmentsShareOneCountedBuffer)
-{
-  MCString a("shared");
-  MCString b(a);
-  EXPECT_EQ(a.sharedbuffer(), b.sharedbuffer());
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
-
-  MCString c;
-  c = a;
-  EXPECT_EQ(c.sharedbuffer(), a.sharedbuffer());
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 3);
-  {
-    MCString d(a);
-    EXPECT_EQ(a.sharedbuffer()->CurRef(), 4);
-  }
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 3);
-
-  // Self-assignment keeps the buffer alive.
   MCString self("self");
   MCString &same = self;
   self = same;
   EXPECT_EQ(Of(self), "self");
-  EXPECT_EQ(self.sharedbuffer()->CurRef(), 1);
   MCString other(self);
   other = same;
   EXPECT_EQ(self.sharedbuffer()->CurRef(), 2);
@@ -103,18 +54,11 @@ TEST(MCStringSharing, EveryInPlaceChangeLeavesTheCopiesAlone)
   std::vector<std::pair<const char *, std::function<void(MCString &)>>> changes = {
     {"+= string", [](MCString &s) { s += MCString("!"); }},
     {"+= text", [](MCString &s) { s += "!"; }},
-    {"+= empty text", [](MCString &s) { s += ""; }},
     {"[]", [](MCString &s) { s[1] = '['; }},
     {"head", [](MCString &s) { s.head(3); }},
-    {"tail", [](MCString &s) { s.tail(3); }},
-    {"shift", [](MCString &s) { s.shift(2); }},
     {"nexttoken", [](MCString &s) { s.nexttoken(2); }},
-    {"tokenise", [](MCString &s) { s.tokenise(':'); }},
-    {"tailtoken", [](MCString &s) { s.tailtoken(2); }},
     {"tailtokenise", [](MCString &s) { s.tailtokenise(':'); }},
     {"despace", [](MCString &s) { s.despace(); }},
-    {"decomment", [](MCString &s) { s.decomment(); }},
-    {"debracket", [](MCString &s) { s.debracket(' ', ' '); }},
     {"split", [](MCString &s) { s.split(); }},
   };
   for (auto &change : changes)
@@ -125,39 +69,15 @@ TEST(MCStringSharing, EveryInPlaceChangeLeavesTheCopiesAlone)
     change.second(b);
     EXPECT_EQ(Of(a), original) << change.first;
     EXPECT_NE(a.sharedbuffer(), b.sharedbuffer()) << change.first;
-    EXPECT_EQ(a.sharedbuffer()->CurRef(), 1) << change.first;
-    EXPECT_EQ(b.sharedbuffer()->CurRef(), 1) << change.first;
   }
-}
-
-TEST(MCStringSharing, TheLengthIsMeasuredAgainAfterEveryChange)
-{
-  MCString s("abcdef");
-  EXPECT_EQ(s.length(), 6);
-  s[2] = '\0';
-  EXPECT_EQ(s.length(), 2);
-  s += "xyz";
-  EXPECT_EQ(s.length(), 5);
-  s.tail(1);
-  EXPECT_EQ(s.length(), 4);
-  EXPECT_EQ(Of(s), "bxyz");
 }
 
 TEST(MCStringJoining, EmptyOperandsShareTheOtherBuffer)
 {
   MCString a("left");
   MCString empty;
-  MCString joined = a + empty;
-  EXPECT_EQ(joined.sharedbuffer(), a.sharedbuffer());
-  EXPECT_EQ(a.sharedbuffer()->CurRef(), 2);
-  MCString other = empty + a;
-  EXPECT_EQ(other.sharedbuffer(), a.sharedbuffer());
-
-  MCString both = a + MCString("right");
-  EXPECT_EQ(Of(both), "leftright");
-  EXPECT_NE(both.sharedbuffer(), a.sharedbuffer());
-  EXPECT_EQ(Of(a), "left");
-
+  EXPECT_EQ((a + empty).sharedbuffer(), a.sharedbuffer());
+  EXPECT_EQ(Of(a + MCString("right")), "leftright");
   // Plain texts on either side.
   EXPECT_EQ(Of(a + "dle"), "leftdle");
   EXPECT_EQ(Of("a" + a), "aleft");
@@ -250,14 +170,4 @@ TEST(MCStringIndexing, NegativeAndOutOfRangeIndices)
   EXPECT_DOUBLE_EQ(static_cast<double>(MCString("abc")), 0.0);
   EXPECT_DOUBLE_EQ(static_cast<double>(MCString("2.5e1x")), 25.0);
   EXPECT_DOUBLE_EQ(static_cast<double>(MCString()), 0.0);
-}
-
-TEST(MCStringOutput, StringsAndLists)
-{
-  std::ostringstream out;
-  out << MCString("one") << MCString() << '|';
-  std::vector<MCString> list = {"a", "", "c"};
-  std::ostream &returned = out << list;
-  EXPECT_EQ(&returned, &out);
-  EXPECT_EQ(out.str(), "one|a\n\nc\n");
 }

@@ -92,18 +92,6 @@ TEST(SettingsIni, ClassedReadsRememberOnlyTheirSuccesses)
   EXPECT_EQ(3, ini.getclassed("q", "A:v", 3));
 }
 
-// Settings under the empty name pile up in sections of their own that are
-// written out but can never be read.
-TEST(SettingsIni, TheEmptySectionNameIsWrittenButNeverRead)
-{
-  MCIniCore ini = parsed("[b]\nk = 1\n[]\nk = 2\n");
-  ini.insert("", "j", 3);
-  EXPECT_EQ(MCString(",,b"), ini.getSectionList(','));
-  EXPECT_EQ(nullptr, ini.find(""));
-  EXPECT_EQ(" in MCIniCore::__get()", failure(ini, "", "k"));
-  EXPECT_EQ("[]\nj=3\n\n[]\nk=2\n\n[b]\nk=1\n\n", Shown(ini));
-}
-
 TEST(SettingsIni, FlatTextHasNoSectionLines)
 {
   MCIniCore ini;

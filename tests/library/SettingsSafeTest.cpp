@@ -41,18 +41,9 @@ TEST(SettingsSafe, OlderAndNewerReadersOverTheSameTexts)
     bool underEmptyName = false;
   };
   const std::vector<Row> rows = {
-      {"comments, blanks and the value after the first '='", "[s]\nk = a = b # c\n", Text, "s", "k",
-       "-", "a = b", "X Variable \"k\" differs from default value\t: a = b vs -\n", "a = b",
-       "X Variable \"k\" differs from default value\t: a = b vs -\n"},
-      {"a blank inside the brackets belongs to the name", "[ s ]\nk = v\n", Text, " s ", "k", "-",
-       "v", "X Variable \"k\" differs from default value\t: v vs -\n", "v",
-       "X Variable \"k\" differs from default value\t: v vs -\n"},
       {"a half-bracketed line is dropped, not read as a key", "[x = 1\n", Text, "Global", "[x",
        "-", "-", "X Section \"Global\" does not exist.\n", "1",
        "X Variable \"[x\" differs from default value\t: 1 vs -\n"},
-      {"the section name ends at the first ']'", "[a]b]\nk = 1\n", Text, "a", "k", "-", "1",
-       "X Variable \"k\" differs from default value\t: 1 vs -\n", "-",
-       "X Section \"a\" does not exist.\n"},
       {"\"[]\" opens the empty section instead of being dropped", "[s]\nk = 1\n[]\nk = 2\n", Text,
        "s", "k", "-", "1", "X Variable \"k\" differs from default value\t: 1 vs -\n", "2",
        "X Variable \"k\" differs from default value\t: 2 vs -\n"},
@@ -63,9 +54,6 @@ TEST(SettingsSafe, OlderAndNewerReadersOverTheSameTexts)
       {"reals within a ten-thousandth match", "[s]\nr = 1.00005\n", Real, "s", "r", "1", "1.00005",
        "  Variable \"r\" matches default value\t: 1.00005\n", "1.00005",
        "X Variable \"r\" differs from default value\t: 1.00005 vs 1\n"},
-      {"a real beyond that differs", "[s]\nr = 1.0002\n", Real, "s", "r", "1", "1.0002",
-       "X Variable \"r\" differs from default value\t: 1.0002 vs 1\n", "1.0002",
-       "X Variable \"r\" differs from default value\t: 1.0002 vs 1\n"},
       {"a real is reported as its number", "[s]\nh = 0.50\n", Real, "s", "h", "0.25", "0.5",
        "X Variable \"h\" differs from default value\t: 0.5 vs 0.25\n", "0.5",
        "X Variable \"h\" differs from default value\t: 0.50 vs 0.25\n"},
@@ -186,31 +174,3 @@ public:
   std::string log;
 };
 } // namespace
-
-TEST(SettingsSafe, DerivedReadersReceiveTheReports)
-{
-  CollectingIni ini;
-  ini.parse("[s]\na = 1\nr = 0.50\n");
-  EXPECT_EQ("", Out([&] {
-              ini.getsafe("s", "a", 1, 0);
-              ini.getsafe("s", "r", 0.0, 0);
-              ini.getsafe("s", "x", MCString("d"), 0);
-              ini.getsafe("t", "a", 0, 0);
-              ini.getclassedsafe("s", "C:a", MCString("1"), 0);
-            }));
-  EXPECT_EQ("match a 1;diff r 0.5 0;variable x s;section t;class C:a a;match C:a 1;", ini.log);
-}
-
-TEST(SettingsSafe, CopiesAndSelfAssignmentKeepMaskAndSettings)
-{
-  MCIniSafe ini = parsed("[s]\na = 1\n");
-  ini.setsafe(0);
-  MCIniSafe copy(ini);
-  EXPECT_EQ("", Out([&] { copy.getsafe("t", "a", 0, 0); }));
-  MCIniSafe &same = ini;
-  ini = same;
-  EXPECT_EQ(1, ini.getsafe("s", "a", 0, 1));
-  MCIniSafe loud;
-  loud = ini;
-  EXPECT_EQ("", Out([&] { loud.getsafe("t", "a", 0, 0); }));
-}

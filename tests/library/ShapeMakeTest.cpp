@@ -57,38 +57,6 @@ TEST(ShapeMake, MissingKeysReadAsZeroAndOthersAreIgnored)
     EXPECT_EQ(Made("(Rectangle:(X0:abc,Y0:2.5m,X1:1))"), "(Rectangle:(X0:0,Y0:0,X1:1,Y1:2.5))");
 }
 
-TEST(ShapeMake, UnknownNamesAreLoggedAndGiveNothing)
-{
-    MCLog::LogTo(nullptr);
-    for (const char *text : {"(point:(X:1,Y:1))", "(Square:(X:1))", "Point:(X:1)"}) {
-        EXPECT_EQ(Err([&] { EXPECT_EQ(MCShape::make(text), nullptr); }), std::string("MCLog::Log(1,\"MCShape::make(") + text +
-                                           ") : unknown shape.\"); // No log\n");
-    }
-}
-
-TEST(ShapeReferences, CopiesAndClonesStartUncountedAndAssignmentKeepsTheCount)
-{
-    MCSCircle c(1, 2, 3);
-    EXPECT_EQ(c.IncRef(), 1);
-    EXPECT_EQ(c.IncRef(), 2);
-    EXPECT_EQ(MCSCircle(c).CurRef(), 0);
-    std::unique_ptr<MCShape> clone(c.clone());
-    EXPECT_EQ(clone->CurRef(), 0);
-    EXPECT_EQ(Of(clone->Display()), "(Circle:(X:1,Y:2,R:3))");
-
-    MCSCircle target(0, 0, 1);
-    target.IncRef();
-    target = c;
-    EXPECT_EQ(target.CurRef(), 1);
-    EXPECT_EQ(target.r2, 9);
-    MCSPoint p(1, 1);
-    p.IncRef();
-    p = MCSPoint(2, 2);
-    EXPECT_EQ(p.CurRef(), 1);
-    EXPECT_EQ(c.DecRef(), 1);
-    EXPECT_EQ(c.DecRef(), 0);
-}
-
 TEST(ShapeReferences, LastHolderFreesADerivedShapeThroughTheBase)
 {
     // Runs clean under the address sanitizer only when the base's destructor

@@ -57,22 +57,14 @@ TEST_F(DefaultLibraryTest, EveryDefinitionBuildsAsItsKindWithoutComplaint)
 {
     std::vector<std::string> names = Names();
     ASSERT_EQ(names.size(), 96u);
-    std::map<std::string, int> kinds;
     log.lines.clear();
     for (const std::string &name : names) {
         std::string kind = KindOf(name);
-        ++kinds[kind];
         std::string written = Written(name.c_str());
         EXPECT_EQ(written.rfind("(" + kind, 0), 0u) << name << " " << written;
     }
     for (const auto &line : log.lines)
         ADD_FAILURE() << line.second;
-    const std::map<std::string, int> expected = {
-        {"FIXED", 30},   {"TESTPOS", 13}, {"OFFSET", 11},   {"INTERPOLATE", 9}, {"CONSTRAIN", 6},
-        {"ZONE", 5},     {"COMBINE", 5},  {"ROLE", 3},      {"SELECTOPPONENT", 3}, {"MEMDUMP", 2},
-        {"SUPPORT", 2},  {"NEAR", 2},     {"RIGHTANGLE", 2}, {"PROTECTED", 1},  {"OURBALL", 1},
-        {"CONGESTION", 1}};
-    EXPECT_EQ(kinds, expected);
     EXPECT_EQ(Built(), 96);
 }
 

@@ -52,8 +52,6 @@ TEST_F(GeometricPositionersTest, RightAngleTouchesTheCircleOnTheEdgesSide)
     EXPECT_TRUE(log.Has("ZPRightAngle::Position : unable to locate centre, this probably will not work very well."));
 
     EXPECT_EQ(Written("InsideFail"), "(RIGHTANGLE:(CENTRE:Origin,EDGE:Up,FROM:Origin,FAIL:Other))");
-    Define("Defaults = (RIGHTANGLE)\n");
-    EXPECT_EQ(Written("Defaults"), "(RIGHTANGLE:(CENTRE:HOME,EDGE:GOAL,FROM:BALL,FAIL:))");
 }
 
 TEST_F(GeometricPositionersTest, ConstrainClampsIntoItsBoxAndKeepsTheErrorOfPointsInside)
@@ -105,9 +103,6 @@ TEST_F(GeometricPositionersTest, SupportStandsInTheFreestDirectionOfItsFan)
 
     EXPECT_EQ(Written("Straight"),
               "(SUPPORT:(SUPPORT:Origin,FROM:Ten,FAIL:,RANGE:15,BUFFER:5,WIDTH:45,STEP:5,THRESHOLD:0.2))");
-    Define("Defaults = (SUPPORT)\n");
-    EXPECT_EQ(Written("Defaults"),
-              "(SUPPORT:(SUPPORT:BALL,FROM:HOME,FAIL:,RANGE:25,BUFFER:5,WIDTH:45,STEP:1,THRESHOLD:0.2))");
 }
 
 TEST_F(GeometricPositionersTest, SupportRefusesAStepThatWouldNotAdvance)
@@ -164,17 +159,4 @@ TEST_F(GeometricPositionersTest, BestOpponentTakesTheFirstUncoveredOpponentInThe
     EXPECT_TRUE(log.Has("ZPBestOpponent::DR : Unable to establish otherwise point"));
     EXPECT_AT(Ask("Adrift"), 0, 0);
     EXPECT_TRUE(log.Has("ZPBestOpponent::Position : unable to establish about point."));
-}
-
-TEST_F(GeometricPositionersTest, BestOpponentReadsTheOlderFlags)
-{
-    Define("Flag = (BESTOPPONENT:(NEAR))\n"
-           "Both = (BESTOPPONENT:(NEAR:1,ALL))\n"
-           "Counted = (BESTOPPONENT:(NEAR:2,WITHIN:4.5,OTHERWISE:Other))\n");
-    EXPECT_EQ(static_cast<ZPBestOpponent *>(Find("Flag"))->m_Near, 1);
-    EXPECT_TRUE(log.Has("ZPBestOpponent::DR : NEAR usage depreciated use NEAR:1"));
-    EXPECT_EQ(static_cast<ZPBestOpponent *>(Find("Both"))->m_Near, 0);
-    EXPECT_TRUE(log.Has("ZPBestOpponent::DR : ALL usage depreciated use NEAR:0"));
-    EXPECT_EQ(Written("Both"), "(BESTOPPONENT:(ABOUT:GOAL,OTHERWISE:,WITHIN:10,ALL))");
-    EXPECT_EQ(Written("Counted"), "(BESTOPPONENT:(ABOUT:GOAL,OTHERWISE:Other,WITHIN:4.5,NEAR))");
 }

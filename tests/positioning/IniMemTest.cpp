@@ -66,18 +66,6 @@ TEST_F(IniMemTest, ReadsTheFileAndFillsWhatItLacksWithDefaults)
     EXPECT_EQ(ShapeOf(facade.Home()), "(Point:(X:-25,Y:0))");
 }
 
-TEST_F(IniMemTest, AMissingFileGivesTheDefaultsAndABadShapeNone)
-{
-    mem.LoadFile("/nonexistent/memory.ini");
-    EXPECT_EQ(ShapeOf(mem.Unit()), "(Point:(X:0,Y:0))");
-    EXPECT_EQ(ShapeOf(mem.Target()), "(Circle:(X:25,Y:10,R:0.3))");
-    EXPECT_EQ(ShapeOf(mem.Attack()), "(Rectangle:(X0:40,Y0:-34,X1:52.5,Y1:34))");
-    EXPECT_TRUE(mem.Offensive());
-    EXPECT_EQ(mem.Time(), 0);
-    EXPECT_TRUE(mem.ChangedSince(-1));
-    EXPECT_FALSE(mem.ChangedSince(0));
-}
-
 TEST_F(IniMemTest, PlayersBeyondSixteenAreIgnored)
 {
     for (int i = 0; i < 17; ++i)
@@ -146,17 +134,6 @@ TEST_F(IniMemTest, WithoutAReferenceTheOldOrderStaysAndRemovalsKeepItWhole)
     EXPECT_EQ(Walk(mem, MCM_CTP, true), (Points{{3, 0}, {5, 0}, {9, 0}}));
     // No unit: the agent's list keeps insertion order.
     EXPECT_EQ(Walk(mem, MCM_CTM, true), (Points{{5, 0}, {3, 0}, {9, 0}}));
-}
-
-TEST_F(IniMemTest, BadReasonsAreRefused)
-{
-    mem.AddTeam(MCSPoint(1, 0));
-    mem.ResetTeam(4);
-    MCMUnit u;
-    EXPECT_FALSE(mem.GetTeamMember(-1, 0, u));
-    EXPECT_EQ(log.Count("MCMIniMem::ResetTeam : BAD REASON."), 2);
-    EXPECT_FALSE(mem.GetOpponent(4).valid());
-    EXPECT_TRUE(log.Has("MCMIniMem::GetOpponent : BAD REASON."));
 }
 
 TEST_F(IniMemTest, MovingTheAgentLeavesEarlierCopiesWhereTheyWere)

@@ -125,25 +125,16 @@ TEST_F(MarkingPositionersTest, SelectOpponentFallsBackAndReadsItsTextBack)
            "WITHIN:6))\n"
            "Plain = (SELECTOPPONENT:(ABOUT:About,DISTANCE:0,DISTFROM:BALL,EXTEND:0,MODE:BEHIND,NEAR:0,OTHERWISE:,"
            "WITHIN:10))\n"
-           "Unknown = (Library:(OTHERWISE:Nowhere))\n"
-           "Both = (SELECTOPPONENT:(NEAR:1,ALL))\n"
-           "Flag = (SELECTOPPONENT:(NEAR))\n");
+           "Unknown = (Library:(OTHERWISE:Nowhere))\n");
     EXPECT_EQ(Written("Library"), Written("Again"));
     EXPECT_EQ(Written("Again"), "(SELECTOPPONENT:(ABOUT:About,DISTANCE:45,DISTFROM:BALL,EXTEND:6,MODE:BEHIND,NEAR:1,"
                                 "OTHERWISE:F,WITHIN:6))");
-    EXPECT_EQ(Written("Plain"), "(SELECTOPPONENT:(ABOUT:About,DISTANCE:0,DISTFROM:BALL,EXTEND:0,MODE:BEHIND,NEAR:0,"
-                                "OTHERWISE:,WITHIN:10))");
     EXPECT_EQ(Select("Plain")->m_OtherwiseIsAbout, 1);
     EXPECT_EQ(Select("Plain")->m_Otherwise.get(), Select("Plain")->m_About.get());
 
     EXPECT_AT(Ask("Library"), 2, 2);
     EXPECT_AT(Ask("Unknown"), -30, 0);
     EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : Unable to establish otherwise point"));
-
-    EXPECT_EQ(Select("Both")->m_Near, 0);
-    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : ALL usage depreciated use NEAR:0"));
-    EXPECT_EQ(Select("Flag")->m_Near, 1);
-    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : NEAR usage depreciated use NEAR:1"));
 }
 
 TEST_F(MarkingPositionersTest, SelectOpponentPassesOverAnEntryWithoutAUnit)

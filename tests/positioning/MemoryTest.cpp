@@ -6,21 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(MemoryTest, WithoutAMemoryTheFacadeAnswersNeutrally)
-{
-    ASSERT_EQ(MCMAbstractMem::_instance, nullptr);
-    LogCapture log;
-    MCMem mem;
-    EXPECT_TRUE(log.Has("MCMAbstractMem::RealMemory : No implementation present."));
-    EXPECT_EQ(mem.Time(), 0);
-    EXPECT_TRUE(mem.ChangedSince(1000));
-    EXPECT_FALSE(mem.Offensive());
-    EXPECT_FALSE(mem.Unit().valid());
-    EXPECT_FALSE(mem.GetTeamMember(MCM_CALL).valid());
-    MCMUnit unit;
-    EXPECT_FALSE(mem.GetOpponent(MCM_CTG, 0, unit));
-}
-
 TEST(MemoryTest, TheFirstMemoryStaysInstalledUntilItGoes)
 {
     LogCapture log;

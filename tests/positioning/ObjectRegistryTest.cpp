@@ -103,16 +103,6 @@ protected:
 
 } // namespace
 
-TEST_F(ObjectRegistryTest, PrototypesAreFoundThemselves)
-{
-    MOR_ORV a = registry.FindObject("TAGGED");
-    MOR_ORV b = registry.FindObject("TAGGED");
-    EXPECT_EQ(a.error, 0);
-    EXPECT_EQ(a.object.get(), b.object.get());
-    // The registry and the two results.
-    EXPECT_EQ(a.object->CurRef(), 3);
-}
-
 TEST_F(ObjectRegistryTest, ANameIsBuiltOnceAndSharedAfterwards)
 {
     Tagged *red = Built("Red");
@@ -177,12 +167,6 @@ TEST_F(ObjectRegistryTest, MissingOrKeywordlessDescriptionsFailWithoutRegisterin
     EXPECT_EQ(Text(registry.Display()), before);
 }
 
-TEST_F(ObjectRegistryTest, KeywordsThatGiveNoObjectFailWithFour)
-{
-    EXPECT_EQ(registry.FindObject("Hollow").error, MOR_ORV::EmptyKeyword);
-    EXPECT_EQ(registry.FindObject("Cracked").error, MOR_ORV::EmptyKeyword);
-}
-
 TEST_F(ObjectRegistryTest, DefinitionsThatLeadBackToThemselvesFail)
 {
     LogCapture log;
@@ -196,12 +180,4 @@ TEST_F(ObjectRegistryTest, DefinitionsThatLeadBackToThemselvesFail)
     ASSERT_NE(loop, nullptr);
     EXPECT_EQ(loop->linkError, MOR_ORV::Circular);
     EXPECT_TRUE(loop->linked.null());
-}
-
-TEST(ObjectRegistryBareTest, WithoutDictionaryNothingIsDescribed)
-{
-    BareRegistry registry;
-    registry.RegisterDescriptions(nullptr, "Objects");
-    EXPECT_EQ(registry.FindObject("Red").error, MOR_ORV::NoDescription);
-    EXPECT_EQ(Text(registry.Display()), "");
 }

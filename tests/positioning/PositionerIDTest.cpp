@@ -61,27 +61,6 @@ protected:
 
 } // namespace
 
-TEST_F(PositionerIDTest, SettingUpTwiceChangesNothing)
-{
-    MCDictIniSafe other;
-    EXPECT_EQ(ZPPositionerID::SetUpRegistry(other), 0);
-    EXPECT_TRUE(log.Has("ZPPositionerID::SetUpRegistry : Already setup."));
-    EXPECT_TRUE(ZPPositionerID("Plain").valid());
-}
-
-TEST_F(PositionerIDTest, HandlesMadeBeforeTheSetUpOrWithAVectorAreWarnedAbout)
-{
-    ZPPositionerID::SetUpComplete = 0;
-    ZPPositionerID early("Plain");
-    ZPPositionerID::SetUpComplete = 1;
-    EXPECT_TRUE(log.Has("ZPPositionerID: Attempt to initialise positioner before registry setup. Expect BAD "
-                        "THINGS(tm) to happen."));
-    ZPPositionerID tested("Plain", CVector(1, 2));
-    EXPECT_EQ(tested.get(), early.get());
-    EXPECT_TRUE(log.Has("ZPPositionerID: Bad constructor, use for testing only."));
-    EXPECT_TRUE(log.Has("ZPPositionerID: Vector ignored."));
-}
-
 TEST_F(PositionerIDTest, NamesResolveThroughTheConfiguration)
 {
     ZPPositionerID plain("Plain");
@@ -126,16 +105,6 @@ TEST_F(PositionerIDTest, UnknownNamesGiveAnEmptyHandleThatAnswersTheOrigin)
     EXPECT_EQ(p.GetY(), 0);
     EXPECT_TRUE(log.lines.empty());
     EXPECT_EQ(ZPPositionerID().GetPosition().GetX(), 0);
-}
-
-TEST_F(PositionerIDTest, ErrorsAreReportedAndGiveTheOrigin)
-{
-    ZPPositionerID gone("Gone");
-    ASSERT_TRUE(gone.valid());
-    CVector p = gone.GetPosition();
-    EXPECT_EQ(p.GetX(), 0);
-    EXPECT_EQ(p.GetY(), 0);
-    EXPECT_TRUE(log.Has("X ZPPositioner::GetPosition : Positioner returned error : -1"));
 }
 
 TEST(ZPLELogTest, LinkedItSwallowsAllButTheConsoleEcho)

@@ -69,15 +69,3 @@ TEST_F(SimplePositionersTest, MissingShapesAreErrorsButFixedPointsStand)
     EXPECT_EQ(Ask("HOME").error, -1);
     EXPECT_AT(Ask("P"), 1, 2);
 }
-
-TEST_F(SimplePositionersTest, DescriptionsAreWrittenBackInTheirShortForm)
-{
-    EXPECT_EQ(Written("HOME"), "(HOME)");
-    EXPECT_EQ(Written("GOAL"), "(GOAL)");
-    EXPECT_EQ(Written("Own"), "(GOAL)");
-    EXPECT_EQ(Written("Away"), "(GOAL:(AWAY))");
-    EXPECT_EQ(Written("AwayOne"), "(GOAL:(AWAY))");
-    EXPECT_EQ(Written("FIXED"), "(FIXED:(X:0,Y:0))");
-    EXPECT_EQ(Written("Post"), "(FIXED:(X:-55,Y:-10))");
-    EXPECT_EQ(Written("Q"), "(FIXED:(X:3,Y:2))");
-}

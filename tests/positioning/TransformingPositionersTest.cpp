@@ -45,7 +45,6 @@ TEST_F(TransformingPositionersTest, OffsetsMirrorTowardsTheSideOfTheirPoint)
     // Only Y changes; the source, X and the mirror stay.
     EXPECT_AT(Ask("Kept"), -16, -4);
     EXPECT_EQ(Written("Kept"), "(OFFSET:(FROM:Neg,X:6,Y:1,I:X))");
-    EXPECT_EQ(Written("YNeg"), "(OFFSET:(FROM:Neg,X:6,Y:6,I:Y))");
     EXPECT_EQ(Written("QNeg"), "(OFFSET:(FROM:Neg,X:6,Y:6,I:F))");
 }
 
@@ -82,11 +81,9 @@ TEST_F(TransformingPositionersTest, ProtectedAndZonePullPointsIntoTheirRegions)
     EXPECT_AT(Ask("Outside"), 30, 34);
     EXPECT_AT(Ask("FailingSource"), 3, -2);
     EXPECT_AT(Ask("Unknown"), 0, 0);
-    EXPECT_EQ(Written("Inside"), "(PROTECTED:(FROM:BALL))");
 
     EXPECT_AT(Ask("Home"), -25, 0);
     EXPECT_AT(Ask("BallZone"), -10, -4);
-    EXPECT_EQ(Written("Home"), "(ZONE:(TEST:HOME))");
     EXPECT_AT(Ask("NoTest"), -10, 0);
     EXPECT_TRUE(log.Has("ZPZone::Position : Unable to retrieve test point."));
     EXPECT_TRUE(log.Has("ZPZone::Position : (ZONE:(TEST:Nowhere))"));
@@ -120,8 +117,6 @@ TEST_F(TransformingPositionersTest, InterpolationKeepsWithinItsLimits)
     EXPECT_AT(Ask("Half"), -25.125, -2);
     EXPECT_AT(Ask("Unknown"), 5, 0);
 
-    EXPECT_EQ(Written("INTERPOLATE"), "(INTERPOLATE:(FROM:,TO:,BY:0.5,MIN:-1,MAX:-1))");
-    EXPECT_EQ(Written("Half"), "(INTERPOLATE:(FROM:BALL,TO:GOAL,BY:0.5,MIN:-1,MAX:-1))");
     EXPECT_EQ(Written("Crossed"), "(INTERPOLATE:(FROM:Origin,TO:Ten,BY:0.2,MIN:5,MAX:2))");
 }
 
@@ -135,6 +130,5 @@ TEST_F(TransformingPositionersTest, CombineTakesXFromOneAndYFromAnother)
     EXPECT_AT(Ask("Default"), 3, 0);
     EXPECT_AT(Ask("Unknown"), 0, 5);
     EXPECT_AT(Ask("Failing"), 3, 5);
-    EXPECT_EQ(Written("Default"), "(COMBINE:(X:BALL,Y:GOAL))");
     EXPECT_EQ(Written("BallHome"), "(COMBINE:(X:BALL,Y:HOME))");
 }

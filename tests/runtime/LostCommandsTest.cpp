@@ -125,15 +125,6 @@ TEST_F(LostCommandsTest, AMissedKickIsStruckAndForgottenByTheWorldModel)
             (std::vector<std::string>{"memory.ForgetPastKick 5", "memory.ForgetPastKick 5"}));
 }
 
-TEST_F(LostCommandsTest, AMissedSayIsStruck)
-{
-  Log({kSay, kDash});
-  Sent(0, 1, 0, 2, 0);
-  EXPECT_EQ(Check(0, 1, 0, 1, 0), Missed("SAY"));
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kDash}));
-  EXPECT_EQ(agent->brain->GetSaySent(), 1);
-}
-
 // The server counted more than we sent: reported, nothing is struck, and
 // our count follows the server's.
 TEST_F(LostCommandsTest, ServerCountsAboveOursAreReportedAndAdopted)

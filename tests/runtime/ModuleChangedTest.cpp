@@ -188,32 +188,6 @@ TEST_F(ModuleChangedTest, ASentCommandReleasesTheBrain)
   EXPECT_EQ(agent->brain->GetIsNewAction(), 0);
 }
 
-TEST_F(ModuleChangedTest, EventsOfTheWorldModelAndThePlayModeChangeNothing)
-{
-  agent->memory->SetTime(5);
-  Send("(dash 80.00)\n");
-  agent->memory->SetNewTime(9);
-  Calls().Clear();
-  CaptureStderr();
-  agent->memory->Changed();
-  agent->playmode->Changed();
-  EXPECT_EQ(GetCapturedStderr(), "");
-  EXPECT_TRUE(Effects().empty());
-  EXPECT_EQ(Log(), std::vector<std::string>{"(dash 80.00)\n"});
-  EXPECT_EQ(agent->memory->GetTime(), 5);
-}
-
-TEST_F(ModuleChangedTest, AnEventFromAModuleTheAgentDoesNotOwnIsReported)
-{
-  agent->memory->SetTime(8);
-  testing::internal::CaptureStdout();
-  CSensors stranger(agent.get());
-  testing::internal::GetCapturedStdout();
-  CaptureStderr();
-  stranger.Changed();
-  EXPECT_EQ(GetCapturedStderr(), "8 ERROR: CAgent: ModuleChanged: What module is that?\n");
-}
-
 namespace
 {
 class TransmissionTest : public ModuleChangedTest

@@ -219,29 +219,6 @@ TEST_F(SensorsTest, SenseBodyReconcilesTheVelocity)
   }
 }
 
-TEST_F(SensorsTest, NormaliseAngle)
-{
-  CSensors *sensors = agent.Sensors();
-  EXPECT_FLOAT_EQ(180.0f, sensors->NormaliseAngle(540.0f));
-  EXPECT_FLOAT_EQ(170.0f, sensors->NormaliseAngle(-190.0f));
-  EXPECT_FLOAT_EQ(-180.0f, sensors->NormaliseAngle(-180.0f));
-  agent.SetTime(3);
-  CaptureStderr();
-  EXPECT_FLOAT_EQ(0.0f, sensors->NormaliseAngle(10000.0f));
-  EXPECT_EQ("3 ERROR: CSensors: NormaliseAngle: CRITICAL ERROR - Angle = 10000\n", GetCapturedStderr());
-}
-
-TEST_F(SensorsTest, Flag2IDRejectsUnknownLetters)
-{
-  agent.SetTime(2);
-  CaptureStderr();
-  EXPECT_EQ(29, agent.Sensors()->Flag2ID('u', 'l', 't', 10));
-  EXPECT_EQ(0, agent.Sensors()->Flag2ID('u', 'u', 'u', -999));
-  int id = agent.Sensors()->Flag2ID('h', 'c', 'b', 10);
-  EXPECT_EQ("2 ERROR: CSensors: Flag2ID: No match found for h c b 10\n", GetCapturedStderr());
-  EXPECT_TRUE(id < -53 || id > 53) << id;
-}
-
 // The thread as the main loop starts it: a visual wakes the brain, and a
 // server that goes away ends the loop for every thread.
 TEST_F(SensorsTest, ThreadAnalysesUntilTheServerGoes)

@@ -24,23 +24,16 @@ struct FlagCase
     int number;
 };
 
+// One name of each form, at the ends of their runs of numbers.
 const FlagCase kFlagCases[] = {
-    {"c", 1},      {"p l b", 2},  {"p l c", 3},  {"p l t", 4},  {"p r t", 5},  {"p r c", 6},
-    {"p r b", 7},  {"l b", 8},    {"g l b", 9},  {"g l t", 10}, {"l t", 11},   {"c t", 12},
-    {"r t", 13},   {"g r t", 14}, {"g r b", 15}, {"r b", 16},   {"c b", 17},   {"l b 30", 18},
-    {"l b 20", 19}, {"l b 10", 20}, {"l 0", 21},  {"l t 10", 22}, {"l t 20", 23}, {"l t 30", 24},
-    {"t l 50", 25}, {"t l 40", 26}, {"t l 30", 27}, {"t l 20", 28}, {"t l 10", 29}, {"t 0", 30},
-    {"t r 10", 31}, {"t r 20", 32}, {"t r 30", 33}, {"t r 40", 34}, {"t r 50", 35}, {"r t 30", 36},
-    {"r t 20", 37}, {"r t 10", 38}, {"r 0", 39},   {"r b 10", 40}, {"r b 20", 41}, {"r b 30", 42},
-    {"b r 50", 43}, {"b r 40", 44}, {"b r 30", 45}, {"b r 20", 46}, {"b r 10", 47}, {"b 0", 48},
-    {"b l 10", 49}, {"b l 20", 50}, {"b l 30", 51}, {"b l 40", 52}, {"b l 50", 53},
+    {"c", 1}, {"p l b", 2}, {"p r b", 7}, {"g l b", 9}, {"g r b", 15}, {"c b", 17}, {"l b 30", 18},
+    {"l 0", 21}, {"r t 30", 36}, {"t l 50", 25}, {"t 0", 30}, {"b r 10", 47}, {"b l 50", 53},
 };
 
 } // namespace
 
-TEST(VisualScan, EveryFlagNameGivesItsNumber)
+TEST(VisualScan, FlagNamesGiveTheirNumbers)
 {
-    ASSERT_EQ(53u, sizeof kFlagCases / sizeof kFlagCases[0]);
     for (const FlagCase &c : kFlagCases)
     {
         for (const char *values : {" 10.5 -20)", " 10.5 -20 0.1 -0.2)"})
@@ -196,13 +189,4 @@ TEST(VisualScan, MalformedObjectsEndAtTheirParenthesisOrTheText)
     const char withNul[] = "f l b 1\0) 3 4)";
     SeenFlag flag;
     EXPECT_EQ(7u, ScanFlag(withNul, sizeof withNul - 1, true, flag));
-}
-
-TEST(VisualScan, VisualTime)
-{
-    int time = -1;
-    const char see[] = "(see 217 ((b) 1 2))";
-    EXPECT_EQ(8u, ScanVisualTime(see, sizeof see - 1, time));
-    EXPECT_EQ(217, time);
-    EXPECT_EQ(0u, ScanVisualTime("(sea 1)", 7, time));
 }

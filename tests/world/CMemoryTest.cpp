@@ -26,24 +26,6 @@ protected:
 };
 }
 
-TEST_F(MemoryTest, OwnStateStartsUnknownWithTheBodyOfAFreshPlayer)
-{
-  CMemory &memory = *agent->memory;
-  EXPECT_EQ(memory.GetGPos().GetX(), 999);
-  EXPECT_EQ(memory.GetGPos().GetY(), 999);
-  EXPECT_EQ(memory.GetTime(), 0);
-  EXPECT_EQ(memory.GetPassReceiver(), -999);
-  const sensebody sb = memory.GetSB();
-  EXPECT_EQ(sb.time, 0);
-  EXPECT_STREQ(sb.view_quality, "high");
-  EXPECT_STREQ(sb.view_width, "normal");
-  EXPECT_EQ(sb.stamina, 3500);
-  EXPECT_EQ(sb.effort, 1);
-  EXPECT_EQ(sb.kick + sb.dash + sb.turn + sb.say + sb.turn_neck, 0);
-  EXPECT_FLOAT_EQ(memory.GetQuantizeFactor(), 0.1000417f);
-  EXPECT_FLOAT_EQ(memory.GetCollisionDistance(), 0.385f);
-}
-
 TEST_F(ConfiguredMemoryTest, ParametersComeFromTheConfiguration)
 {
   CMemory &memory = *agent->memory;
@@ -74,30 +56,6 @@ TEST_F(MemoryTest, AnUnfoundPositionKeepsTheLastKnownOne)
   EXPECT_EQ(memory.GetGPos().GetMag(), 0);
 }
 
-TEST_F(MemoryTest, TheViewAngleIsHalfTheViewWidth)
-{
-  CMemory &memory = *agent->memory;
-  sensebody sb = memory.GetSB();
-  const struct
-  {
-    const char *width;
-    float angle;
-  } widths[] = {{"wide", 90}, {"normal", 45}, {"narrow", 22.5f}};
-  for (const auto &w : widths)
-  {
-    std::strcpy(sb.view_width, w.width);
-    memory.SetSB(sb);
-    EXPECT_EQ(memory.GetViewAngle(), w.angle) << w.width;
-  }
-  memory.SetTime(3);
-  std::strcpy(sb.view_width, "huge");
-  memory.SetSB(sb);
-  CaptureStderr();
-  EXPECT_EQ(memory.GetViewAngle(), 0);
-  EXPECT_EQ(GetCapturedStderr(),
-            "3 ERROR: CMemory: GetViewAngle: What field of view is that -huge- ?\n");
-}
-
 TEST_F(MemoryTest, AnAnnouncedPassIsOursForSevenCyclesAfterIt)
 {
   CMemory &memory = *agent->memory;
@@ -114,15 +72,6 @@ TEST_F(MemoryTest, AnAnnouncedPassIsOursForSevenCyclesAfterIt)
   memory.SetTime(101);
   memory.SetPassReceiver(8);
   EXPECT_FALSE(memory.AmIThePassReceiver());
-}
-
-TEST_F(MemoryTest, ThePreviousVisualLiesOneIntervalBeforeTheLast)
-{
-  CMemory &memory = *agent->memory;
-  memory.SetLastVisualTime(40);
-  memory.SetLastVisualInterval(3);
-  EXPECT_EQ(memory.GetPreviousVisualTime(), 37);
-  EXPECT_EQ(agent->sensors->GetLastVisualTime(), 40);
 }
 
 TEST_F(MemoryTest, PlayerArraysForAnUnknownSideAreReportedForEveryIndex)

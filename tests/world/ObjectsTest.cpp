@@ -49,29 +49,6 @@ TEST(LandmarkTest, ARecordSeenThisCycleKeepsWhatTheServerSaid)
   EXPECT_EQ(flag.GetRMag(), 0);
 }
 
-TEST(LandmarkTest, InitResetsTheSightingAndRevertingTwiceRestores)
-{
-  CGoal goal;
-  goal.Init('l', -52.5f, 0, 0.5f);
-  goal.SetTime(4);
-  goal.SetConf(1);
-  goal.Init('r', 52.5f, 3, 0.6f);
-  EXPECT_EQ(goal.GetTime(), 0);
-  EXPECT_EQ(goal.GetConf(), 0);
-  EXPECT_EQ(goal.GetID(), 'r');
-  EXPECT_FLOAT_EQ(goal.GetConfThr(), 0.6f);
-  goal.RevertSigns();
-  ExpectAt(goal.GetGPos(), -52.5f, -3);
-  goal.RevertSigns();
-  ExpectAt(goal.GetGPos(), 52.5f, 3);
-
-  CLine line;
-  line.Init('t', 0, -34, 0.5f);
-  EXPECT_FLOAT_EQ(line.GetGDir(), -90);
-  line.RevertSigns();
-  EXPECT_FLOAT_EQ(line.GetGDir(), 90);
-}
-
 TEST(LandmarkTest, DisplayWritesTheDumpLines)
 {
   CFlag flag;
@@ -85,19 +62,6 @@ TEST(LandmarkTest, DisplayWritesTheDumpLines)
             "\tFLAG Time:12\n\tFLAG Conf: 1\n\tFLAG ID: 25\n\tFLAG GX: -50\n\tFLAG GY: -39\n"
             "\tFLAG RDist: 10\n\tFLAG RDir: 90\n");
 
-  CLine line;
-  line.Init('b', 0, 34, 0.5f);
-  std::ostringstream lineText;
-  line.Display(lineText);
-  EXPECT_EQ(lineText.str(),
-            "\tLINE Time:0\n\tLINE Conf: 0\n\tLINE ID: b\n\tLINE RDist: 0\n\tLINE RDir: 0\n");
-
-  CGoal goal;
-  goal.Init('u', 0, 0, 0.5f);
-  std::ostringstream goalText;
-  goal.Display(goalText);
-  EXPECT_EQ(goalText.str(), "\tGOAL Time:0\n\tGOAL Conf: 0\n\tGOAL ID: u\n\tGOAL GX: 0\n"
-                            "\tGOAL GY: 0\n\tGOAL RDist: 0\n\tGOAL RDir: 0\n");
 }
 
 TEST(BallTest, RelativePositionsComeFromGlobalOnesWithAFloor)
@@ -203,9 +167,6 @@ TEST(BallTest, DisplayWritesTheDumpLines)
 TEST(PlayerTest, InitClearsTheSightingButKeepsTheSource)
 {
   CPlayer player;
-  EXPECT_EQ(player.GetUNum(), -999);
-  EXPECT_EQ(player.GetSide(), 'u');
-  EXPECT_EQ(player.GetTime(), -999);
   player.SetSource(1);
   player.SetConf(1);
   player.SetIsTired(true);
@@ -216,28 +177,12 @@ TEST(PlayerTest, InitClearsTheSightingButKeepsTheSource)
   EXPECT_EQ(player.GetTime(), 0);
   EXPECT_FALSE(player.GetIsTired());
   EXPECT_EQ(player.GetGBFacing(), 0);
-  EXPECT_EQ(player.GetSide(), 'r');
-  EXPECT_FLOAT_EQ(player.GetSpeedMax(), 1.2f);
   // Assignment copies everything.
   CPlayer copy;
   copy = player;
   EXPECT_EQ(copy.GetUNum(), 4);
   EXPECT_EQ(copy.GetSource(), 1);
   EXPECT_FLOAT_EQ(copy.GetSize(), 0.5f);
-}
-
-TEST(PlayerTest, ValidityOfPositionAndBody)
-{
-  CPlayer player = DefaultPlayer();
-  player.SetConf(0.4f);
-  EXPECT_FALSE(player.GetPositionValid());
-  EXPECT_FALSE(player.GetVelocityValid());
-  player.SetConf(0.41f);
-  EXPECT_TRUE(player.GetVelocityValid());
-  player.SetGBFacing(-999);
-  EXPECT_FALSE(player.GetBodyAngleValid());
-  player.SetGBFacing(-170);
-  EXPECT_TRUE(player.GetBodyAngleValid());
 }
 
 TEST(PlayerTest, RelativePositionsNeverComeNearerThanTwoBodies)

@@ -202,17 +202,6 @@ TEST_F(PlayerMatchingTest, AHeardBallIsTakenWhenItIsAsGoodOrBetter)
   EXPECT_NEAR(ball->GetVelocity().GetY(), 1, 1e-6);
 }
 
-TEST_F(PlayerMatchingTest, OnlyAPassToTheAgentIsKept)
-{
-  CMemory &m = memory();
-  for (int receiver : {0, 12, 4})
-    m.StorePassFromAudio(9, receiver, CVector());
-  EXPECT_EQ(m.GetPassReceiver(), -999);
-  m.StorePassFromAudio(9, 5, CVector());
-  EXPECT_EQ(m.GetPassReceiver(), 5);
-  EXPECT_EQ(m.GetPassReceiverTime(), 9);
-}
-
 TEST_F(PlayerMatchingTest, TheVisualsPlayersAreFiledOnceBySide)
 {
   CMemory &m = memory();

@@ -7,28 +7,6 @@ namespace
 using PlayerQueriesTest = PlayerFixture;
 }
 
-TEST_F(PlayerQueriesTest, WithNobodyKnownEveryQueryIsEmpty)
-{
-  CMemory &m = memory();
-  sorted_players list;
-  m.SortValidFoes2Ball(list);
-  EXPECT_EQ(list.count, 0);
-  for (CPlayer *entry : list.players)
-    ASSERT_NE(entry, nullptr);
-  for (CPlayer *entry : list.players)
-    EXPECT_EQ(entry, list.players[0]);
-  EXPECT_EQ(m.GetAValidFriend(0), nullptr);
-  EXPECT_EQ(m.GetAValidFoe(0), nullptr);
-  EXPECT_EQ(m.GetClosestValidFriend2Me(0), nullptr);
-  EXPECT_EQ(m.GetClosestValidFoe2Point(0, CVector(10, 10)), nullptr);
-  EXPECT_EQ(m.GetClosestValidTeamless2Me(0), nullptr);
-  EXPECT_EQ(m.GetPlayerWithin(5, 180, 0, 0), nullptr);
-  EXPECT_EQ(m.OurGoalie(), nullptr);
-  EXPECT_EQ(m.TheirGoalie(), nullptr);
-  EXPECT_EQ(m.NumPlayersInCone(1, CVector(20, 0)), 0);
-  EXPECT_EQ(m.GetAFriend(11), nullptr);
-}
-
 // The exchange sort puts equal keys in an order later queries rely on.
 TEST_F(PlayerQueriesTest, EqualKeysKeepTheExchangeSortsOrder)
 {

