@@ -553,6 +553,11 @@ public:
   // running its next step; the action state hands the pass over to it.
   bool AmIInThePlan();
   int ExecuteFixPlan();
+  // Whether a plan runs for this agent (never with use_fix_plans off).
+  bool InFixPlan() const;
+  // Refuses, with a line each, the plans that cannot run: no action, or a
+  // code no table knows.
+  void CheckFixPlans();
 
   // ---- Team play: team messages (teamplay/Communication). ----
   // Adds the cycle's team message to the bundle when it is ours to speak.
@@ -589,6 +594,35 @@ private:
   ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, int *code);
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
+
+  // ---- Team play: set plays' running state (teamplay/FixPlanRun). ----
+protected:
+  FIXPLANRUN m_FixPlanRun;
+
+private:
+  void NoteFixPlanCall();
+  void ChooseFixPlan();
+  bool MayChooseFixPlan(int plan);
+  int FixPlanPlayer(int plan);
+  void AssignFixPlanPoints();
+  void StartFixPlan(int plan);
+  void AdvanceFixPlan();
+  void EndFixPlan(const char *how);
+  bool FixPlanTriggerHolds(const FIXPLANTRIGGER &trigger);
+  bool FixPlanTriggersHold(const FIXPLANACTION &action);
+  bool FixPlanAborts(const FIXPLANACTION &action);
+  int FixPlanOutcome(const FIXPLANACTION &action, bool holds);
+  int WaitInFixPlan(const FIXPLANACTION &action);
+  int RunFixPlanAction(const FIXPLANACTION &action);
+  int KickInFixPlan(const FIXPLANACTION &action);
+  FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);
+  CVector FixPlanPoint(CVector pos, int coord) const;
+  const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
+  bool AmINearestToBall();
+  int TakerUNum();
+  bool IsSetPlayOurs() const;
+  int KeepFixPlanCycle();
+  bool MainCommandQueued();
 };
 
 #endif

@@ -10,10 +10,12 @@
 FIXPLANAREA ParseFixPlanArea(const MCString &text)
 {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  // The plans' own boxes show what the numbers are: "-47 9 7 7" must hold
+  // the goal-kick spot (-47, 9.16), which it does as centre and size only.
   std::sscanf(text, "%f %f %f %f", &x1, &y1, &x2, &y2);
   FIXPLANAREA area;
-  area.corner1 = CVector(x1, y1);
-  area.corner2 = CVector(x2, y2);
+  area.centre = CVector(x1, y1);
+  area.size = CVector(x2, y2);
   return area;
 }
 
@@ -101,15 +103,5 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
     for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
       plan.exclude_next[k] = config.get(s, "exclude_next_" + MCString(k), MCString("empty"));
   }
-}
-
-// Running the plans is not built yet: no plan is ever this agent's.
-bool CBehaviours::AmIInThePlan()
-{
-  return false;
-}
-
-int CBehaviours::ExecuteFixPlan()
-{
-  return 0;
+  CheckFixPlans();
 }

@@ -17,15 +17,15 @@ const int FP_MAX_ACTIONS = 4;   // per plan
 const int FP_MAX_ABORTS = 2;    // per action
 const int FP_MAX_EXCLUDES = 14; // plans that may not follow this one
 
-// A rectangle of the pitch given by two corners, as the configuration
-// writes it: "x1 y1 x2 y2".
+// A box of the pitch as the configuration writes it, "x y w h": centred on
+// (x, y), w wide along the pitch and h across it. A box of no size is none.
 struct FIXPLANAREA
 {
-  CVector corner1;
-  CVector corner2;
+  CVector centre;
+  CVector size;
 };
 
-// An area around what a positioner answers: "NAME a b".
+// A box around what a positioner answers: "NAME w h", a wide and b across.
 struct FIXPLANMCAREA
 {
   MCString name;
@@ -72,11 +72,46 @@ struct FIXPLAN
   MCString exclude_next[FP_MAX_EXCLUDES + 1];
 };
 
-// "x1 y1 x2 y2"; numbers the text lacks stay 0.
+// "x y w h"; numbers the text lacks stay 0.
 FIXPLANAREA ParseFixPlanArea(const MCString &text);
 // "NAME a b"; the name becomes a positioner handle, empty when no positioner
 // has that name.
 FIXPLANMCAREA ParseFixPlanMCArea(const MCString &text);
+// A box the running plan measures: where it lies now, and whether the
+// configuration gave one at all.
+struct FIXPLANREGION
+{
+  bool given = false;
+  CVector centre;
+  CVector size;
+  bool Contains(CVector p) const;
+};
+
+// How the running set play stands, and which plans may run.
+enum : int
+{
+  FP_FREE = 0,              // the plan may be chosen
+  FP_BARRED_UNTIL_CALL = 1, // it ran: not again before the referee's next call
+  FP_BARRED_FOR_HALF = 2    // it ran and does not repeat
+};
+
+struct FIXPLANRUN
+{
+  int checked = -999;          // the cycle the plans were last looked at
+  int plan_start = -999;       // when the current plan was chosen
+  int action_since = -999;     // when the current action started, or began to wait
+  bool action_started = false; // its triggers held (or its wait ran out into a kick)
+  bool kicked = false;         // a kick of the current action has gone out
+  int action_mode = 0;         // the referee's call when the action started
+  int mode = -999;             // the referee's call last seen, and its cycle
+  int mode_time = -999;
+  int excluding = -1;          // the plan whose exclude_next names may not run next
+  std::vector<int> barred;     // per plan: FP_FREE or a bar
+  std::vector<bool> usable;    // per plan: it has an action and every code is known
+  int assigned_time = -999;    // the cycle of the assignment below
+  std::vector<int> assigned;   // per plan naming no player: who goes to its point
+};
+
 // "x y"; numbers the text lacks stay at the given fallback.
 CVector ParseFixPlanPoint(const MCString &text, float fallback);
 // A handle to the named positioner, made only when the registry can build

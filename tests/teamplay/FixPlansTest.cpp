@@ -59,8 +59,8 @@ TEST(FixPlans, TheBuiltInPlansAreReadWithTheirActionsAndTriggers)
   EXPECT_EQ(action.wait_time, 1);
   EXPECT_EQ(action.dash_power, 100);
   EXPECT_EQ(action.triggers[1].type, 5);
-  ExpectPoint(action.triggers[1].area.corner1, 50, 25);
-  ExpectPoint(action.triggers[1].area.corner2, 5, 5);
+  ExpectPoint(action.triggers[1].area.centre, 50, 25);
+  ExpectPoint(action.triggers[1].area.size, 5, 5);
   EXPECT_EQ(std::string(action.triggers[3].mcarea.name), "OCKP3D");
   EXPECT_EQ(action.triggers[4].type, 12);
   EXPECT_EQ(action.triggers[5].type, 0);
