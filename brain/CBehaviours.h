@@ -16,6 +16,7 @@
 #include "MCCSOffensiveTarget.h"
 #include "MCCSTarget.h"
 #include "Records.h"
+#include "SkillRecords.h"
 #include "SkillTypes.h"
 #include "States.h"
 #include "ZPBeMem.h"
@@ -410,10 +411,6 @@ protected:
   int m_CurrentFixPlan = -1;
   int m_FixPlanProgress = 0;
 
-  // Interception (Intercept): cycles looked ahead; 0 or less means
-  // max_int_lookahead.
-  int m_InterceptionLookahead = -1;
-
   // Situation queries (AdvancedBehaviours): the fastest players to a
   // moving ball, worked out once a cycle (null: the agent or nobody).
   int m_FastestFriendTime = 0;
@@ -539,6 +536,38 @@ public:
 
   // ---- Ball skills: interception, passing and the target scanners
   // (skills/Intercept, PassiveIntercept, Passing, ClearSend). ----
+  // Active interception: the record of a player (null: the agent) brought
+  // up to date for this cycle and power, and the fewest cycles anyone was
+  // found to need this cycle.
+  const PLAYERINTERCEPTINFO &VerifyIntInfo(const CPlayer *p, float power);
+  INTERCEPTRES InterceptionResult(const CPlayer *p, float power);
+  void SetIntMinCyc(int cycles);
+  // Passive interception: the point of the ball's path to wait at, and what
+  // the agent and the ball need to get there.
+  CVector GetClosestPointToBallPath(CVector from, const CVector &ballPos, const CVector &ballVel,
+                                    float facing, int *ballCycles);
+  CVector BallPathInterceptPoint();
+  int BallPathInterceptCanIGetThere();
+  float BallPathInterceptCyclesForBall();
+  float BallPathInterceptDistance();
+  // Passing: the team-mates as receivers, worked out once a cycle (records
+  // by uniform number, m_Receivers[unum - 1]); the risk that opponents get
+  // at a ball sent from a point at a speed to a target; the receiver a pass
+  // should go to (null: none safe enough). A back pass is taken only when
+  // allowBackPass is set or the attack stands at their last line.
+  void AssessReceivers();
+  float PassRisk(CVector from, CVector target, float speed);
+  const CPlayer *PassTarget(int allowBackPass);
+  const RECEIVERINFO &ReceiverInfo(int unum) const;
+  // Shots: the agent's own (have), a team-mate's (has, null: the agent),
+  // and whether the moving ball is a shot at our goal.
+  bool HaveAShot();
+  bool HaveAGoodShot();
+  bool HaveAGreatShot();
+  bool HasAShot(const CPlayer *p);
+  bool HasAGoodShot(const CPlayer *p);
+  bool HasABetterShot(const CPlayer *p);
+  bool IsShot();
 
   // ---- Team play: strategy, states and the field players
   // (teamplay/Player, DEFPlayStyles, MIDPlayStyles, FWPlayStyles). ----
@@ -588,7 +617,43 @@ protected:
   float m_DribbleSpeed = 0;
   float m_DribbleTolerance = 0;
 
+  // ---- Ball skills: interception, passing and the target scanners:
+  // state. ----
+  // The look-ahead now in force: n > 0 cycles; otherwise max_int_lookahead,
+  // and with -2 or less every cycle is searched up to the fewest cycles
+  // found this cycle, beyond that in steps.
+  int m_IntLookahead = -2;
+  // Records: slot 0 the agent, then team-mates and opponents by uniform
+  // number; a player without a known number is searched each time.
+  std::vector<PLAYERINTERCEPTINFO> m_IntInfo;
+  PLAYERINTERCEPTINFO m_IntScratch;
+  // The ball's places cycle by cycle, rolled on once per cycle and ball.
+  std::vector<CVector> m_IntBallPath;
+  int m_IntBallPathTime = -999;
+  CVector m_IntBallPathPos;
+  CVector m_IntBallPathVel;
+  RECEIVERINFO m_ReceiverInfo[11];
+  int m_ReceiversTime = -999;
+  // The last pass: when, and the receiver's uniform number (0: none).
+  int m_PassTime = -999;
+  int m_PassReceiver = 0;
+
 private:
+  // Interception's search: whether a body (the agent's when mine) dashing
+  // with power is within reach of the ball's place of cycle k by then; and
+  // the first cycle a body reaches the ball running on without turning.
+  bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int k);
+  int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
+  int InterceptHorizon() const;
+  const std::vector<CVector> &IntBallPath();
+  CVector IntBallPos(int k);
+  // The first cycle at which an opponent can be at a ball rolling from a
+  // point at a speed towards a target, less the ball's own cycles there:
+  // how many cycles the ball is ahead of the quickest of them.
+  float SpareCycles(CVector from, CVector target, float speed, int delay);
+  // Whether a shot from a point would beat the opponents, kicked at speed
+  // and needing endSpeed on the goal line.
+  bool ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare);
   // The kick that turns the ball about the body towards a body-relative
   // direction; an empty bundle when the ball is not kickable.
   ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, int *code);

@@ -1,21 +1,58 @@
-// Interception: the cycle in which a player can first be at the ball. The
-// ball is rolled on a cycle at a time and the player's run to each of its
-// places is simulated; the first place the player reaches in time is where
-// he meets it.
+// Active interception: the first cycle in which a player can be within
+// reach of the ball. The ball is rolled on once a cycle; each player's run to
+// its place of cycle k is simulated with the server's model, the agent's own
+// cycle by cycle and the others' in coarser steps, refined back to the first
+// cycle once a step succeeds. What was found is kept per player for the
+// cycle: the fastest-player queries ask for 22 players and the play asks
+// again for the same ones.
+
+#include <algorithm>
+#include <cmath>
 
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "CPlayer.h"
+#include "Predict.h"
+
+using Predict::Step;
 
 namespace
 {
-// "Cannot be told" for a cycle count.
-const int kNever = 999;
+const int NEVER = Predict::MAX_CYCLES;
+
+// A tired team-mate is reckoned to run only as fast as he recovers.
+float RunPower(const CPlayer *p, char ownSide, float tiredPower, int maxPower)
+{
+  const bool tiredMate = p && p->GetIsTired() && p->GetSide() == ownSide;
+  return tiredMate ? tiredPower : static_cast<float>(maxPower);
 }
+
+bool Same(const CVector &a, const CVector &b)
+{
+  return a.GetX() == b.GetX() && a.GetY() == b.GetY();
+}
+
+bool SameInputs(const PLAYERINTERCEPTINFO &r, int now, float power, const CVector &ballPos,
+                const CVector &ballVel, const Predict::Body &b)
+{
+  return r.time == now && r.power == power && Same(r.ballPos, ballPos) &&
+         Same(r.ballVel, ballVel) && Same(r.playerPos, b.pos) && Same(r.playerVel, b.vel) &&
+         r.playerFacing == b.facing;
+}
+}  // namespace
 
 void CBehaviours::InitialiseInterception()
 {
-  m_InterceptionLookahead = -1;
+  m_IntLookahead = m_InterceptLookahead;
+  // A team of no players would leave the agent's slot only.
+  const int size = std::max(m_TeamSize, 0);
+  m_IntInfo.assign(static_cast<size_t>(2 * size + 1), PLAYERINTERCEPTINFO());
+  m_IntScratch = PLAYERINTERCEPTINFO();
+  m_IntBallPath.clear();
+  m_IntBallPathTime = -999;
+  // A configured minimum below zero is no minimum at all.
+  if (m_IntMinCyc < 0)
+    m_IntMinCycTime = std::min(m_IntMinCycTime, -1);
   m_FastestFriendTime = 0;
   m_FastestFriend = nullptr;
   m_FastestFoeTime = 0;
@@ -24,39 +61,258 @@ void CBehaviours::InitialiseInterception()
 
 void CBehaviours::SetInterceptionLookahead(int cycles)
 {
-  m_InterceptionLookahead = cycles;
+  // 0 goes back to the configured look-ahead.
+  m_IntLookahead = cycles == 0 ? m_InterceptLookahead : cycles;
+}
+
+void CBehaviours::SetIntMinCyc(int cycles)
+{
+  const int now = GetTime();
+  if (cycles < 0)
+    return;
+  if (m_IntMinCycTime != now || cycles < m_IntMinCyc)
+  {
+    m_IntMinCyc = cycles;
+    m_IntMinCycTime = now;
+  }
+}
+
+int CBehaviours::InterceptHorizon() const
+{
+  const int horizon = m_IntLookahead > 0 ? m_IntLookahead : m_MaxIntLookahead;
+  return std::max(0, std::min(horizon, NEVER - 1));
+}
+
+const std::vector<CVector> &CBehaviours::IntBallPath()
+{
+  const CBall *ball = M2BReadBall();
+  const CVector pos = ball ? ball->GetGPos() : CVector();
+  const CVector vel = ball && ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  if (m_IntBallPathTime != GetTime() || !Same(pos, m_IntBallPathPos) ||
+      !Same(vel, m_IntBallPathVel))
+  {
+    m_IntBallPathTime = GetTime();
+    m_IntBallPathPos = pos;
+    m_IntBallPathVel = vel;
+    m_IntBallPath.assign(1, pos);
+  }
+  return m_IntBallPath;
+}
+
+CVector CBehaviours::IntBallPos(int k)
+{
+  IntBallPath();
+  // Rolled on only as far as somebody asks.
+  while (static_cast<int>(m_IntBallPath.size()) <= k)
+  {
+    const size_t n = m_IntBallPath.size();
+    const float decay = static_cast<float>(std::pow(m_BallDecay, static_cast<double>(n - 1)));
+    m_IntBallPath.push_back(m_IntBallPath.back() + m_IntBallPathVel * decay);
+  }
+  return m_IntBallPath[static_cast<size_t>(k)];
+}
+
+bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int k)
+{
+  const CVector target = IntBallPos(k);
+  const float reach = m_Kickable + m_Epsilon;
+  Predict::Body b = start;
+  for (int j = 0;; j++)
+  {
+    if (b.pos.dist(target) <= reach)
+      return true;
+    if (j >= k)
+      return false;
+    if (!TurnTowards(target, b))
+    {
+      float acc = std::min(power, static_cast<float>(m_MaxPower)) * m_DashPowerRate;
+      if (mine)
+      {
+        // The agent runs on what stamina it has, and is slowed by its effort.
+        const float p = Affordable(CorrectDashPower4Stamina(power, b.stamina), b.stamina);
+        acc = p * b.effort * m_DashPowerRate;
+        b.stamina = std::max(0.0f, b.stamina - (p >= 0 ? p : -2 * p));
+        b.stamina = std::min(b.stamina + b.effort * m_StaminaIncMax, m_StaminaMax);
+      }
+      b.vel += Polar2CVector(acc, b.facing);
+    }
+    Step(b.pos, b.vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+}
+
+int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
+{
+  const float reach = m_Kickable + m_Epsilon;
+  Predict::Body b = start;
+  for (int j = 0; j <= horizon; j++)
+  {
+    if (b.pos.dist(IntBallPos(j)) <= reach)
+      return j;
+    float p = std::min(power, static_cast<float>(m_MaxPower));
+    if (mine)
+    {
+      p = Affordable(CorrectDashPower4Stamina(power, b.stamina), b.stamina) * b.effort;
+      b.stamina = std::max(0.0f, b.stamina - std::fabs(p));
+      b.stamina = std::min(b.stamina + b.effort * m_StaminaIncMax, m_StaminaMax);
+    }
+    b.vel += Polar2CVector(p * m_DashPowerRate, b.facing);
+    Step(b.pos, b.vel, m_PlayerSpeedMax, m_PlayerDecay);
+  }
+  return -1;
+}
+
+const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float power)
+{
+  const int now = GetTime();
+  const bool mine = p == nullptr;
+  int slot = 0;
+  if (p)
+  {
+    const int unum = p->GetUNum();
+    const int size = (static_cast<int>(m_IntInfo.size()) - 1) / 2;
+    const char side = p->GetSide();
+    const bool numbered = unum >= 1 && unum <= size && (side == 'l' || side == 'r');
+    slot = !numbered ? -1 : side == GetSide() ? unum : size + unum;
+  }
+  if (m_IntInfo.empty())
+    slot = -1;
+  PLAYERINTERCEPTINFO &rec = slot >= 0 ? m_IntInfo[static_cast<size_t>(slot)] : m_IntScratch;
+
+  const CBall *ball = M2BReadBall();
+  Predict::Body start;
+  if (mine)
+    start = OwnBody();
+  const bool known = ball && ball->GetPositionValid() &&
+                     (mine || PlayerMotion(p, ball->GetGPos(), start));
+  const int horizon = InterceptHorizon();
+  if (!known)
+  {
+    rec = PLAYERINTERCEPTINFO();
+    rec.res = INTERCEPT_FAILED;
+    rec.point = ball ? ball->GetGPos() : start.pos;
+    return rec;
+  }
+  const CVector ballVel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  if (SameInputs(rec, now, power, ball->GetGPos(), ballVel, start) &&
+      (IsSuccessRes(rec.res) || rec.horizon >= horizon))
+    return rec;
+
+  rec = PLAYERINTERCEPTINFO();
+  rec.time = now;
+  rec.power = power;
+  rec.horizon = horizon;
+  rec.ballPos = ball->GetGPos();
+  rec.ballVel = ballVel;
+  rec.playerPos = start.pos;
+  rec.playerVel = start.vel;
+  rec.playerFacing = start.facing;
+
+  // Coarse steps first; a success is walked back to its first cycle. A
+  // ball passing a player by may be in his reach for a cycle or two only,
+  // which a step can miss: up to the fewest cycles anyone was found to need
+  // in this cycle, where it decides who goes, every cycle is tried.
+  const int step = std::max(1, mine ? m_MyInterceptStep : m_InterceptStep);
+  const bool minKnown = m_IntLookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
+  const int fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
+  int found = -1;
+  int tried = -1;
+  for (int k = 0;; k = std::min(k <= fine ? k + 1 : k + step, horizon))
+  {
+    if (ActiveCanGetThere(start, mine, power, k))
+    {
+      found = k;
+      for (int j = tried + 1; j < k; j++)
+        if (ActiveCanGetThere(start, mine, power, j))
+        {
+          found = j;
+          break;
+        }
+      break;
+    }
+    tried = k;
+    if (k >= horizon)
+      break;
+  }
+  // Running on without turning is taken when it comes at most a few cycles
+  // later: the turn it saves is a cycle the ball is not watched from the
+  // body's side, and the run keeps its speed.
+  const int straight = NoTurnCycles(start, mine, power, found >= 0 ? found + m_NoTurnMaxCycDiff
+                                                                    : horizon);
+  const bool noTurn = straight >= 0 && (found < 0 || straight <= found + m_NoTurnMaxCycDiff);
+  if (noTurn)
+    found = straight;
+
+  if (found < 0)
+  {
+    // Searched short of the full look-ahead, he may yet get there later.
+    const bool cut = horizon < m_MaxIntLookahead;
+    rec.res = cut ? INTERCEPT_TOO_LATE : INTERCEPT_FAILED;
+    rec.numCycles = NEVER;
+    rec.point = IntBallPos(horizon);
+    return rec;
+  }
+  rec.res = found == 0 ? INTERCEPT_DONE : INTERCEPT_RUNNING;
+  rec.numCycles = found;
+  rec.point = IntBallPos(found);
+  // Aiming a little along the ball's path makes the player meet it running
+  // rather than stop short of it; only where he gets to that place in time.
+  const int ahead = found + std::max(0, m_InterceptAimAhead);
+  if (!noTurn && found > 0 && ahead > found && ActiveCanGetThere(start, mine, power, ahead))
+    rec.point = IntBallPos(ahead);
+  SetIntMinCyc(found);
+  return rec;
+}
+
+INTERCEPTRES CBehaviours::InterceptionResult(const CPlayer *p, float power)
+{
+  return VerifyIntInfo(p, power).res;
 }
 
 int CBehaviours::NumOfCyclesToIntercept(const CPlayer *p, float power)
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || (p && !p->GetPositionValid()))
-    return kNever;
-  const int horizon = m_InterceptionLookahead > 0 ? m_InterceptionLookahead : m_MaxIntLookahead;
-  for (int k = 0; k <= horizon; ++k)
-  {
-    const CVector at = BallPredPos(k);
-    const int run = p ? PlayerPredictedCycles2Point(p, at, power, m_Kickable)
-                      : PredictedCycles2Point(at, power, m_Kickable);
-    if (run <= k)
-      return k;
-  }
-  return kNever;
+  return VerifyIntInfo(p, power).numCycles;
 }
 
 int CBehaviours::AbleToIntercept(const CPlayer *p, float power)
 {
-  return NumOfCyclesToIntercept(p, power) < kNever ? 1 : 0;
+  return IsSuccessRes(VerifyIntInfo(p, power).res) ? 1 : 0;
 }
 
-namespace
+CVector CBehaviours::InterceptionPoint(const CPlayer *p, float power)
 {
-// A tired team-mate is reckoned to run only as fast as he recovers.
-float RunPower(const CPlayer *p, char ownSide, float tiredPower, int maxPower)
-{
-  const bool tiredMate = p && p->GetIsTired() && p->GetSide() == ownSide;
-  return tiredMate ? tiredPower : static_cast<float>(maxPower);
+  return VerifyIntInfo(p, power).point;
 }
+
+float CBehaviours::DashPowerToIntercept(const CPlayer *p, float power)
+{
+  const PLAYERINTERCEPTINFO &found = VerifyIntInfo(p, power);
+  if (found.res == INTERCEPT_DONE)
+    return 0;
+  if (found.res != INTERCEPT_RUNNING)
+    return power;
+  if (found.dashPower >= 0)
+    return found.dashPower;
+  const PLAYERINTERCEPTINFO &rec = found;
+  const bool mine = p == nullptr;
+  Predict::Body start;
+  if (mine)
+    start = OwnBody();
+  else if (!PlayerMotion(p, rec.ballPos, start))
+    return power;
+  // The least power that still meets the ball in the same cycle spares
+  // stamina for the play after; a tenth of the power on top covers what the
+  // model does not know of the ball.
+  float lo = 0;
+  float hi = power;
+  for (int i = 0; i < 7; i++)
+  {
+    const float mid = (lo + hi) / 2;
+    const bool meets = ActiveCanGetThere(start, mine, mid, rec.numCycles) ||
+                       NoTurnCycles(start, mine, mid, rec.numCycles) >= 0;
+    (meets ? hi : lo) = mid;
+  }
+  rec.dashPower = std::min(power, hi + 0.1f * power);
+  return rec.dashPower;
 }
 
 int CBehaviours::NumOfCyclesToIntercept(const CPlayer *p)

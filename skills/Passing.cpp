@@ -1,12 +1,341 @@
-// Passing: the ball kicked to a team-mate so that it reaches him with the
-// wanted speed.
+// Passing and shot assessment. Both ask one question of the opponents: how
+// many cycles ahead of the quickest of them is a ball rolling from here to
+// there. A pass is risky when that margin is small; a shot gets through
+// when it is positive.
 
+#include <algorithm>
+#include <cmath>
+
+#include "CBall.h"
 #include "CBehaviours.h"
+#include "CPlayer.h"
+#include "PlayerInterface.h"
+#include "Predict.h"
+
+namespace
+{
+const int NEVER = Predict::MAX_CYCLES;
+// A rolling ball is followed no longer than this: past it a pass or shot is
+// dead anyway.
+const int MAX_ROLL = 100;
+
+// The cycles a rolling ball of start speed v needs to cover dist under
+// decay; MAX_ROLL when it stops short.
+int RollCycles(float v, float decay, float dist)
+{
+  float covered = 0;
+  for (int t = 0; t < MAX_ROLL; t++)
+  {
+    if (covered >= dist)
+      return t;
+    covered += v;
+    v *= decay;
+  }
+  return MAX_ROLL;
+}
+}  // namespace
+
+// ------------------------------------------------------------- the margin
+
+float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int delay)
+{
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  const CPlayer *goalie = TheirGoalie();
+  const float dist = from.dist(target);
+  const int cycles = RollCycles(speed, m_BallDecay, dist);
+  const CVector dir = dist > m_Epsilon ? (target - from) / dist : CVector(1, 0);
+  float spare = static_cast<float>(NEVER);
+  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    const CPlayer *o = foes.players[i];
+    // The goalkeeper may take it with his hands.
+    const float reach = o == goalie || o->GetIsGoalie() ? std::max(m_Kickable, m_CatchRadius)
+                                                        : m_Kickable;
+    float v = speed;
+    float covered = 0;
+    for (int t = 1; t <= cycles; t++)
+    {
+      covered = std::min(dist, covered + v);
+      v *= m_BallDecay;
+      const float run = std::max(0.0f, o->GetGPos().dist(from + dir * covered) - reach);
+      // Flat out on a straight line, after a cycle to turn and get going:
+      // what an opponent can do at best.
+      const float theirs = run > 0 ? run / m_PlayerSpeedMax + 1 : 0;
+      spare = std::min(spare, theirs - static_cast<float>(t + delay));
+    }
+  }
+  return spare;
+}
+
+// ---------------------------------------------------------------- passing
 
 int CBehaviours::PassBall(const CPlayer *p, float speedAtTarget)
 {
   if (!p || !p->GetPositionValid())
     return 0;
   const CVector target = p->GetGPos();
+  // Who the ball went to, for the team's messages.
+  m_PassTime = GetTime();
+  m_PassReceiver = p->GetUNum();
   return KickBall(target, Point2KickVelocity(target, speedAtTarget));
+}
+
+float CBehaviours::PassRisk(CVector from, CVector target, float speed)
+{
+  // A ball that dies before it reaches him is the opponents' ball.
+  const float left = speed - from.dist(target) * (1 - m_BallDecay);
+  if (left < m_MinPassSpeedAtTarget - m_Epsilon)
+    return 1;
+  // Faster than one kick from where the ball lies can make it, the kick
+  // takes its several cycles, which the opponents have too.
+  const float oneKick = std::max(0.0f, CalcKickPowerRate()) * static_cast<float>(m_MaxPower);
+  const int delay = speed > oneKick ? std::max(1, m_CyclesToKick) : 1;
+  const float spare = SpareCycles(from, target, speed, delay);
+  if (spare >= static_cast<float>(NEVER))
+    return 0;
+  // Each cycle the ball is ahead cuts the risk by the ratio.
+  return spare <= 0 ? 1.0f : static_cast<float>(std::pow(m_PassRiskRatio, spare));
+}
+
+void CBehaviours::AssessReceivers()
+{
+  const int now = GetTime();
+  if (m_ReceiversTime == now)
+    return;
+  m_ReceiversTime = now;
+  for (int i = 0; i < 11; i++)
+  {
+    m_ReceiverInfo[i] = RECEIVERINFO();
+    m_ReceiverInfo[i].time = now;
+  }
+  const CBall *ball = M2BReadBall();
+  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  sorted_players mates;
+  SortValidFriends2Me(mates);
+  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    const CPlayer *mate = mates.players[i];
+    const int unum = mate->GetUNum();
+    if (unum < 1 || unum > 11 || unum == GetUNum() || mate->GetConf() <= m_MobConfThr)
+      continue;
+    if (from.dist(mate->GetGPos()) > m_MaxPassDist)
+      continue;
+    // He drifts on while the ball travels: aim where he will be, worked
+    // out twice so the travel time fits the place.
+    CVector target = mate->GetGPos();
+    float speed = 0;
+    int cycles = 0;
+    for (int pass = 0; pass < 2; pass++)
+    {
+      speed = std::min(from.dist(target) * (1 - m_BallDecay) + m_MinPassSpeedAtTarget,
+                       m_BallSpeedMax);
+      cycles = RollCycles(speed, m_BallDecay, from.dist(target));
+      CVector pos = mate->GetGPos();
+      CVector vel = mate->GetVelocityValid() ? mate->GetVelocity() : CVector();
+      for (int t = 0; t < cycles; t++)
+        Predict::Step(pos, vel, m_PlayerSpeedMax, m_PlayerDecay);
+      target = pos;
+    }
+    // The ball is to stop at his feet, not run through him.
+    if (from.dist(target) > m_PlayerSize)
+      target = target - (target - from).SetLength(m_PlayerSize);
+    RECEIVERINFO &info = m_ReceiverInfo[unum - 1];
+    info.valid = true;
+    info.target = target;
+    info.speed = speed;
+    info.cycles = cycles;
+    info.risk = PassRisk(from, target, speed);
+    // The record holds him where the pass meets him.
+    m_Receivers[unum - 1] = *mate;
+    m_Receivers[unum - 1].SetGPos(target);
+  }
+}
+
+const RECEIVERINFO &CBehaviours::ReceiverInfo(int unum) const
+{
+  static const RECEIVERINFO none;
+  return unum >= 1 && unum <= 11 ? m_ReceiverInfo[unum - 1] : none;
+}
+
+const CPlayer *CBehaviours::PassTarget(int allowBackPass)
+{
+  AssessReceivers();
+  const CBall *ball = M2BReadBall();
+  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  // Deep in our half a lost pass costs a goal: ask for more safety there.
+  const float threshold =
+      from.GetX() < -m_DefenseZone ? m_DefPassRiskThreshold : m_PassRiskThreshold;
+  const float offside = GetOffsideLine();
+  // Stuck at their last line, the attack may go back to build again.
+  const bool back = allowBackPass || from.GetX() > offside - m_BackPassOffsideBuffer;
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  const CPlayer *best = nullptr;
+  float bestValue = 0;
+  for (int i = 0; i < 11; i++)
+  {
+    const RECEIVERINFO &info = m_ReceiverInfo[i];
+    const CPlayer &r = m_Receivers[i];
+    if (!info.valid || r.GetConf() <= m_MobConfThr || info.risk >= threshold)
+      continue;
+    const float dist = from.dist(info.target);
+    if (dist < m_MinPassDist || dist > m_MaxPassDist)
+      continue;
+    const float gain = info.target.GetX() - from.GetX();
+    if (info.target.GetX() > offside + m_Epsilon && gain > 0)
+      continue;
+    if (gain < 0 && !back)
+      continue;
+    // Crowding: an opponent at his side counts fully, one at the buffer's
+    // edge hardly; the epsilon keeps one standing on him finite.
+    float crowd = 0;
+    for (int j = 0; j < foes.count && j < sorted_players::MAX_ENTRIES; j++)
+    {
+      const float d = foes.players[j]->GetGPos().dist(info.target);
+      if (d < m_PassOpponentBuffer)
+        crowd += 1 / (d * d + m_CongestionEpsilon);
+    }
+    m_ReceiverInfo[i].congestion = crowd;
+    // Ground gained, less a buffer's worth for a crowded receiver.
+    const float value = gain - m_PassOpponentBuffer * std::min(1.0f, crowd);
+    if (!best || value > bestValue)
+    {
+      best = &r;
+      bestValue = value;
+    }
+  }
+  return best;
+}
+
+// ------------------------------------------------------------------ shots
+
+namespace
+{
+// The goal mouth stays open to a shot from in front of the posts and up to
+// 45 degrees beside them; from farther round it closes.
+bool MouthOpen(CVector pos, float goalLine, float goalWidth)
+{
+  const float before = goalLine - pos.GetX();
+  return before > 0 && std::fabs(pos.GetY()) < goalWidth / 2 + before;
+}
+}  // namespace
+
+bool CBehaviours::ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare)
+{
+  const CVector target = ShootPoint(nullptr);
+  const float dist = from.dist(target);
+  if (spare)
+    *spare = -static_cast<float>(NEVER);
+  // Too slow on the line, the goalkeeper gathers it.
+  if (speed - dist * (1 - m_BallDecay) < endSpeed)
+    return false;
+  const float margin = SpareCycles(from, target, speed, 1);
+  if (spare)
+    *spare = margin;
+  return margin > 0;
+}
+
+bool CBehaviours::HaveAShot()
+{
+  const CVector me = GetGPos();
+  const float goalLine = m_PitchLength / 2;
+  if (me.dist(ShootPoint(nullptr)) > m_ShotDistance || !MouthOpen(me, goalLine, m_GoalWidth))
+    return false;
+  // Beside the goal area the angle is too fine for a shot.
+  if (me.GetX() > goalLine - m_GoalAreaLength && std::fabs(me.GetY()) > m_GoalWidth / 2)
+    return false;
+  if (me.dist(ShootPoint(nullptr)) <= m_GreatShotDistance)
+    return m_BallSpeedMax - me.dist(ShootPoint(nullptr)) * (1 - m_BallDecay) >= m_ShotVelAtGoal;
+  return ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+}
+
+bool CBehaviours::HaveAGoodShot()
+{
+  const CVector me = GetGPos();
+  const float dist = me.dist(ShootPoint(nullptr));
+  if (dist > std::min(m_GoodShotDistance, m_ShotDistance) ||
+      !MouthOpen(me, m_PitchLength / 2, m_GoalWidth))
+    return false;
+  if (dist <= m_GreatShotDistance)
+    return m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
+  // Farther out it must also come from in front of the mouth.
+  float spare = 0;
+  return std::fabs(me.GetY()) <= m_GoalWidth &&
+         ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, &spare) && spare >= 1;
+}
+
+bool CBehaviours::HaveAGreatShot()
+{
+  const CVector me = GetGPos();
+  return me.dist(ShootPoint(nullptr)) <= std::min(m_GreatShotDistance, m_ShotDistance) &&
+         ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+}
+
+namespace
+{
+// What a player's shot is worth when he has none.
+const float NO_SHOT = -1e6f;
+
+bool InRange(CVector pos, CVector target, float shotDistance, float goalLine, float goalWidth)
+{
+  return pos.dist(target) <= shotDistance && MouthOpen(pos, goalLine, goalWidth);
+}
+}  // namespace
+
+bool CBehaviours::HasAShot(const CPlayer *p)
+{
+  if (p && !p->GetPositionValid())
+    return false;
+  const CVector pos = p ? p->GetGPos() : GetGPos();
+  const CVector target = ShootPoint(p);
+  return InRange(pos, target, m_ShotDistance, m_PitchLength / 2, m_GoalWidth) &&
+         SpareCycles(pos, target, m_ShotSpeed, 1) > 0;
+}
+
+bool CBehaviours::HasAGoodShot(const CPlayer *p)
+{
+  const CVector pos = p ? p->GetGPos() : GetGPos();
+  return HasAShot(p) && pos.dist(ShootPoint(p)) <= m_GoodShotDistance;
+}
+
+bool CBehaviours::HasABetterShot(const CPlayer *p)
+{
+  if (!p || !p->GetPositionValid())
+    return false;
+  const float goalLine = m_PitchLength / 2;
+  const CVector his = p->GetGPos();
+  const CVector hisTarget = ShootPoint(p);
+  if (!InRange(his, hisTarget, m_ShotDistance, goalLine, m_GoalWidth))
+    return false;
+  const float hisMargin = SpareCycles(his, hisTarget, m_ShotSpeed, 1);
+  if (hisMargin <= 0)
+    return false;
+  const CVector me = GetGPos();
+  const CVector myTarget = ShootPoint(nullptr);
+  const float myMargin = InRange(me, myTarget, m_ShotDistance, goalLine, m_GoalWidth)
+                             ? SpareCycles(me, myTarget, m_ShotSpeed, 1)
+                             : NO_SHOT;
+  return hisMargin >= myMargin + static_cast<float>(m_BetterShotDiff);
+}
+
+bool CBehaviours::IsShot()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+    return false;
+  const CVector pos = ball->GetGPos();
+  const CVector vel = ball->GetVelocity();
+  const float ownLine = -m_PitchLength / 2;
+  if (!(vel.GetX() < 0) || pos.GetX() < ownLine)
+    return false;
+  // Where it crosses our goal line: within the goal area's width counts,
+  // a near miss included.
+  const float y = pos.GetY() + vel.GetY() * (ownLine - pos.GetX()) / vel.GetX();
+  if (std::fabs(y) > m_GoalAreaWidth / 2)
+    return false;
+  // And it must roll at least into the goal area to be a danger.
+  const float roll = vel.GetMag() / (1 - m_BallDecay);
+  const float toArea = (pos.GetX() - (ownLine + m_GoalAreaLength)) * vel.GetMag() / -vel.GetX();
+  return roll >= toArea;
 }

@@ -1,0 +1,48 @@
+#ifndef SKILLRECORDS_H
+#define SKILLRECORDS_H
+
+#include "CVector.h"
+#include "SkillTypes.h"
+
+// What the interception search found for one player in one cycle, with the
+// inputs it was worked out from: a record whose inputs still hold is
+// answered without searching again.
+struct PLAYERINTERCEPTINFO
+{
+  int time = -999;
+  float power = 0;
+  // The last cycle searched; a record that found nothing is searched again
+  // when a longer look-ahead is asked.
+  int horizon = 0;
+  CVector ballPos;
+  CVector ballVel;
+  CVector playerPos;
+  CVector playerVel;
+  float playerFacing = 0;
+  INTERCEPTRES res = INTERCEPT_NONE;
+  int numCycles = 999;
+  // Where to run: the meeting point, led on along the ball's path.
+  CVector point;
+  // The least power that still meets the ball in as many cycles; negative
+  // until first asked, then kept with the rest.
+  mutable float dashPower = -1;
+};
+
+// A team-mate as a pass to him looks in this cycle.
+struct RECEIVERINFO
+{
+  int time = -999;
+  bool valid = false;
+  // Where the ball is sent: where he will be when it arrives, stopped a
+  // body short of him.
+  CVector target;
+  // The ball's speed off the foot, and the cycles it travels.
+  float speed = 0;
+  int cycles = 0;
+  // 0 no opponent can get at the ball on its way, 1 one surely does.
+  float risk = 1;
+  // How crowded by opponents he stands.
+  float congestion = 0;
+};
+
+#endif
