@@ -11,23 +11,6 @@
 
 namespace
 {
-TEST_F(BundleTest, EveryWriteStampsTheCycle)
-{
-  EXPECT_EQ(42, brain->SenseBody());
-  ACTIONQUEUE q = brain->GetQueue();
-  EXPECT_EQ(42, q.time);
-  EXPECT_TRUE(q.sense_body);
-
-  // The deferred scan and the wait flag leave the cycle alone.
-  agent->SetTime(43);
-  brain->QueueScan(SCAN_NECK, 30);
-  brain->QueueWait4Visual(true);
-  q = brain->GetQueue();
-  EXPECT_EQ(42, q.time);
-  EXPECT_EQ(SCAN_NECK, q.scan_type);
-  EXPECT_FLOAT_EQ(30, q.scan_angle);
-  EXPECT_TRUE(q.wait_for_visual);
-}
 
 TEST_F(BundleTest, LaterMainCommandReplacesEarlierOnlyInTheFieldsItWrites)
 {

@@ -54,16 +54,6 @@ TEST_F(BrainTest, RoundingKeepsTheAskedDecimalsAndRoundsHalvesAwayFromZero)
   EXPECT_FLOAT_EQ(brain.Round(-2.5f, 0), -3);
 }
 
-TEST_F(BrainTest, PowersMultiplyOutAndNoneGivesOne)
-{
-  const CBehaviours &brain = *agent->brain;
-  EXPECT_EQ(brain.Exp(2, 10), 1024);
-  EXPECT_EQ(brain.Exp(0.5f, 2), 0.25f);
-  EXPECT_EQ(brain.Exp(7, 0), 1);
-  EXPECT_EQ(brain.Exp(7, -3), 1);
-  EXPECT_EQ(brain.int_pow(2, -2), 0.25f);
-}
-
 TEST_F(BrainTest, TheCommandBufferIsBoundedAndEnds)
 {
   CBehaviours &brain = *agent->brain;

@@ -22,11 +22,6 @@ protected:
   }
 };
 
-void ExpectVector(CVector v, float x, float y)
-{
-  EXPECT_NEAR(v.GetX(), x, 1e-4);
-  EXPECT_NEAR(v.GetY(), y, 1e-4);
-}
 }
 
 TEST_F(HelpersTest, AnglesWrapIntoTheHalfTurnsAndAbsurdOnesAreReported)
@@ -50,19 +45,6 @@ TEST_F(HelpersTest, AnglesWrapIntoTheHalfTurnsAndAbsurdOnesAreReported)
             "17 ERROR: CBehaviours: NormaliseAngle: CRITICAL ERROR - Angle = -inf\n");
 }
 
-TEST_F(HelpersTest, TrigonometryIsInDegreesAndSignsTreatZeroApart)
-{
-  const CBehaviours &brain = *agent->brain;
-  EXPECT_FLOAT_EQ(brain.ATan(1), 45);
-  EXPECT_FLOAT_EQ(brain.ASin(0.5f), 30);
-  EXPECT_EQ(brain.ASin(-1.5f), -90);
-  EXPECT_EQ(brain.SignF(0), -1);
-  EXPECT_EQ(brain.SignF(0.1f), 1);
-  EXPECT_EQ(brain.Sign(0), 1);
-  EXPECT_EQ(brain.GoAngle(1), 15);
-  EXPECT_EQ(brain.GoAngle(2), 10);
-}
-
 TEST_F(HelpersTest, GeometricSeriesSolveEachWayAndARatioOfOneStaysFinite)
 {
   const CBehaviours &brain = *agent->brain;
@@ -75,17 +57,6 @@ TEST_F(HelpersTest, GeometricSeriesSolveEachWayAndARatioOfOneStaysFinite)
   EXPECT_DOUBLE_EQ(brain.SolveForFirstTermGeomSeries(1, 4, 10), 2.5);
   EXPECT_TRUE(std::isfinite(brain.SumInfGeomSeries(2, 1)));
   EXPECT_GT(brain.SumInfGeomSeries(2, 1), 1e30);
-}
-
-TEST_F(HelpersTest, BodyRelativeAnglesAndPointsUseTheOwnPositionAndFacing)
-{
-  const CBehaviours &brain = *agent->brain;
-  agent->memory->SetGPos(CVector(10, 0));
-  agent->memory->SetBFacing(90);
-  EXPECT_NEAR(brain.AngleToFromBody(CVector(10, 10)), 0, 1e-4);
-  EXPECT_NEAR(brain.AngleToFromBody(CVector(0, 0)), 90, 1e-4);
-  ExpectVector(brain.BodyPolar2Gpos(5, 0), 10, 5);
-  ExpectVector(brain.BodyPolar2Gpos(5, 90), 5, 0);
 }
 
 TEST_F(HelpersTest, ThePitchEdgeIsOutOfBounds)

@@ -146,16 +146,3 @@ TEST(CGLine, CircleCrossings)
     ExpectAt(second, c.second.GetX(), c.second.GetY());
   }
 }
-
-TEST(CGLine, ProjectionByTouchingCircle)
-{
-  EXPECT_EQ("", Err([] {
-              ExpectAt(CGLine(-1, 1, 0).ProjectPointUsingCircle(CVector(4, 0)), 2, 2);
-              ExpectAt(CGLine(0, 1, -3).ProjectPointUsingCircle(CVector(-1, 7)), -1, 3);
-              ExpectAt(CGLine(-2, 1, 1).ProjectPointUsingCircle(CVector(1, 1)), 1, 1);
-            }));
-  // Written for b = 1 only: y = 3 given with b = 2 upsets the discriminant,
-  // which is reported with its unsubstituted format on a line of its own.
-  EXPECT_EQ(" ERROR: CGLine: ProjectPointUsingCircle: discriminant is bad! %f\n-108\n",
-            Err([] { CGLine(0, 2, -6).ProjectPointUsingCircle(CVector(0, 0)); }));
-}

@@ -59,13 +59,6 @@ TEST(CRay, RayMeetsLine)
   ExpectUntouched(point);
 }
 
-TEST(CRay, ClosestPointIsTheProjectionOnTheSupportingLine)
-{
-  const CRay ray(CVector(1, 1), 45.0f);
-  ExpectAt(ray.GetClosestPoint(CVector(5, 1)), 3, 3);
-  ExpectAt(ray.GetClosestPoint(CVector(-3, 1)), -1, -1);
-}
-
 TEST(CRay, CircleCrossingsAheadOfTheOrigin)
 {
   // Origin of a ray along +x, count, and the points written (kMarker: left

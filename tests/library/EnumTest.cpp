@@ -44,25 +44,3 @@ TEST(EnumConstant, EqualNamesHoldEqualNumbers)
   EXPECT_EQ(-1, static_cast<int>(unset));
   EXPECT_EQ("<NULL>", Shown(unset));
 }
-
-TEST(EnumConstant, ANamedConstantRefusesEveryAssignment)
-{
-  MCConstant x("enum-test-x");
-  const int number = x;
-  const MCConstant y("enum-test-y");
-  EXPECT_EQ("MCConstant::operator= : attempt to change a constant (enum-test-x=enum-test-y)",
-            Thrown<MCConstantChange>([&] { x = y; }));
-  EXPECT_EQ(number, static_cast<int>(x));
-  EXPECT_EQ("enum-test-x", Shown(x));
-  EXPECT_THROW(x = MCConstant("enum-test-x"), mclib_error);
-
-  // An unset constant takes a name once; from another unset one it stays
-  // open.
-  MCConstant later;
-  later = MCConstant();
-  EXPECT_EQ(-1, static_cast<int>(later));
-  later = y;
-  EXPECT_EQ(static_cast<int>(y), static_cast<int>(later));
-  EXPECT_EQ("enum-test-y", Shown(later));
-  EXPECT_THROW(later = x, MCConstantChange);
-}

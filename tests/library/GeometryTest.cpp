@@ -4,22 +4,6 @@
 
 #include "LibraryTestSupport.h"
 
-TEST(Geometry, PointInBetweenIsNotLimitedToTheSegment)
-{
-  const CVector a(1, 1), b(4, 5);
-  ExpectAt(PointInBetween(a, b, 0), 1, 1);
-  ExpectAt(PointInBetween(a, b, 5), 4, 5);
-  ExpectAt(PointInBetween(a, b, 10), 7, 9);
-  ExpectAt(PointInBetween(a, b, -5), -2, -3);
-  // Coincident points give no direction: the start.
-  for (float d : {0.0f, 3.0f})
-  {
-    const CVector p = PointInBetween(CVector(2, -7), CVector(2, -7), d);
-    EXPECT_EQ(2, p.GetX());
-    EXPECT_EQ(-7, p.GetY());
-  }
-}
-
 TEST(Geometry, SolveForLengthInvertsTheSum)
 {
   for (int n : {1, 3, 10, 25})

@@ -80,22 +80,3 @@ TEST_F(MCDictIniSafeTest, MissingSectionIsNotRepeatedWhileItStaysTheSame)
             "X Section \"T\" does not exist.\n",
             said());
 }
-
-TEST_F(MCDictIniSafeTest, MaskSelectsTheReports)
-{
-  dict.setsafe(16);
-  dict.getclassedsafe("ClearSend", "Send:PitchEnd", 1.0, 0);
-  dict.getsafe("Nope", "x", 1, 0);
-  EXPECT_EQ(SendPitchEndMatch, said());
-
-  for (int mask : {0, 32, -1})
-  {
-    dict.setsafe(mask);
-    EXPECT_EQ("", Out([&] {
-                EXPECT_EQ(1, dict.getsafe("ClearSend", "Force", 0, 0));
-                EXPECT_DOUBLE_EQ(1.0, dict.getclassedsafe("ClearSend", "Send:Force", 2.0, 0));
-                dict.getsafe("Nope", "x", 1, 0);
-                dict.getsafe("ClearSend", "x", 1, 0);
-              })) << "mask " << mask;
-  }
-}

@@ -45,31 +45,6 @@ TEST(MCDictIniParse, CommentsAndSectionsOfTheFixture)
   EXPECT_TRUE(ini.getVariableList("Empty", ',').empty());
 }
 
-TEST(MCDictIniParse, LaterSourcesReplaceEarlierKeyByKey)
-{
-  MCDictIni ini;
-  ini.insert("Timing", "max_wait", 100);
-  ini.insert("Timing", "kept", 1.5);
-  ini.parse("[Timing]\nmax_wait = 300\n");
-  EXPECT_EQ(MCString("300"), ini.get("Timing", "max_wait", ""));
-  EXPECT_EQ(MCString("1.5"), ini.get("Timing", "kept", ""));
-  ini.insert("Timing", "max_wait", "5");
-  EXPECT_EQ(5, ini.get("Timing", "max_wait", 0));
-}
-
-TEST(MCDictIniRead, NumericDefaultsTravelAsText)
-{
-  MCDictIni ini;
-  ini.insert("S", "n", "12abc");
-  EXPECT_EQ(12, ini.get("S", "n", 0));
-  EXPECT_DOUBLE_EQ(12.0, ini.get("S", "n", 0.0));
-  EXPECT_EQ(0.0, ini.get("S", "missing", 0.0000001));
-  EXPECT_EQ(0.0, ini.getclassed("S", "A:missing", 0.0000001));
-  EXPECT_DOUBLE_EQ(2.25, ini.get("T", "missing", 2.25));
-  EXPECT_EQ(-3, ini.get("T", "missing", -3));
-  EXPECT_EQ(MCString("d"), ini.get("T", "missing", "d"));
-}
-
 TEST(MCDictIniWrite, ExportedFixtureReadsBackUnchanged)
 {
   ScratchDir dir;

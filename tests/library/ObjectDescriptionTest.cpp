@@ -27,12 +27,6 @@ std::string Flat(const MCObjectDescription &d)
 
 } // namespace
 
-TEST(ObjectDescriptionDecode, BlanksAroundItemsAndTheirOrderDoNotMatter)
-{
-    for (const char *text : {"(Point:(X:1,Y:2))", "  (Point:( X : 1 ,  Y:2 ))  ", "(Point:(Y:2,X:1))"})
-        EXPECT_EQ(Flat(Read(text)), "Point X=1 Y=2") << text;
-}
-
 TEST(ObjectDescriptionDecode, ItemsSplitAtTheFirstSeparatorsOnly)
 {
     // A later key wins, a bare key gets the empty value, empty items and

@@ -7,6 +7,7 @@
 
 #include "MCExceptions.h"
 #include "MCIniCore.h"
+#include "MCIniSafe.h"
 #include "ScratchDir.h"
 
 #include "LibraryTestSupport.h"
@@ -92,15 +93,6 @@ TEST(SettingsIni, ClassedReadsRememberOnlyTheirSuccesses)
   EXPECT_EQ(3, ini.getclassed("q", "A:v", 3));
 }
 
-TEST(SettingsIni, FlatTextHasNoSectionLines)
-{
-  MCIniCore ini;
-  ini.parseflat("goal_width : 14.02\n[x] : 1\nnothing :\n  : 3\n", "Server", ':');
-  EXPECT_EQ(MCString("Server"), ini.getSectionList(','));
-  EXPECT_EQ(MCString("[x],goal_width"), ini.getVariableList("Server", ','));
-  EXPECT_DOUBLE_EQ(14.02, ini.get("Server", "goal_width", 0.0));
-}
-
 TEST(SettingsIni, ExportsAndImportsThroughFiles)
 {
   ScratchDir dir;
@@ -150,4 +142,20 @@ TEST(SettingsIni, CopiesAreDeepAndSelfAssignmentKeepsTheReader)
   MCIniCore &same = ini;
   ini = same;
   EXPECT_EQ("[s]\na=1\n\n[t]\nb=2\n\n", Shown(ini));
+}
+
+// The sections a reader held before an assignment are freed, not kept or
+// lost: the value only they shared is held once again afterwards.
+TEST(SettingsIni, AssignmentOntoAFilledReaderLetsItsOldSectionsGo)
+{
+  const MCString value("only in the old reader");
+  MCIniSafe target;
+  target.parse("[u]\nc = 3\n");
+  target.insert("old", "k", value);
+  ASSERT_EQ(value.sharedbuffer()->CurRef(), 2);
+  MCIniSafe source;
+  source.parse("[s]\na = 1\n");
+  target = source;
+  EXPECT_EQ(MCString("s"), target.getSectionList(','));
+  EXPECT_EQ(value.sharedbuffer()->CurRef(), 1);
 }

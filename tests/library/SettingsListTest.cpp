@@ -59,22 +59,6 @@ TEST(SettingsList, ClassedLookupFallsBackFromTheInnermostClass)
   EXPECT_EQ(MCString(""), list.getlastclass());
 }
 
-// An empty value stands for "not found yet" in the lookup; one met on the
-// way must neither end it as found nor keep it from shortening the path.
-TEST(SettingsList, ClassedLookupPassesOverEmptyValuesAndEnds)
-{
-  MCSettingList list;
-  list.insert("A:B:v", "");
-  list.insert("A:v", "");
-  list.insert("v", "bare");
-  EXPECT_EQ(MCString("bare"), list.__getclassed("A:B:v"));
-  EXPECT_EQ(MCString("v"), list.getlastclass());
-
-  list.insert("v", "");
-  EXPECT_THROW(list.__getclassed("A:B:v"), mcsetting_unknown_variable);
-  EXPECT_EQ(MCString(""), list.getlastclass());
-}
-
 TEST(SettingsList, CopiesAreDeepAndSelfAssignmentKeepsTheList)
 {
   MCSettingList list("S");

@@ -12,17 +12,6 @@
 
 #include "LibraryTestSupport.h"
 
-TEST(ShapeNumeric, AngleConversionAndNormalisationIntoHalfOpenRange)
-{
-    EXPECT_DOUBLE_EQ(MCSMath::fradians(180), M_PI);
-    EXPECT_DOUBLE_EQ(MCSMath::fdegrees(M_PI / 2), 90);
-    EXPECT_DOUBLE_EQ(MCSMath::frnormalise(M_PI), -M_PI);
-    EXPECT_DOUBLE_EQ(MCSMath::frnormalise(-M_PI), -M_PI);
-    EXPECT_DOUBLE_EQ(MCSMath::frnormalise(3 * M_PI), -M_PI);
-    EXPECT_DOUBLE_EQ(MCSMath::frnormalise(0.5), 0.5);
-    EXPECT_NEAR(MCSMath::frnormalise(-7.0), -7.0 + 2 * M_PI, 1e-12);
-}
-
 TEST(ShapeNumeric, DegreeIndexRoundsHalvesToEvenAndWraps)
 {
     EXPECT_EQ(MCSMath::aindex(359.6), 0);
@@ -36,18 +25,6 @@ TEST(ShapeNumeric, DegreeIndexRoundsHalvesToEvenAndWraps)
     EXPECT_GE(far, 0);
     EXPECT_LT(far, 360);
     EXPECT_EQ(MCSMath::aindex(std::nan("")), 0);
-}
-
-TEST(ShapePoint, PolarFormAndComplexProducts)
-{
-    EXPECT_TRUE(Near(MCSPoint(0, 0).polar(), 0, 0));
-    EXPECT_TRUE(Near(MCSPoint(0, 2).polar(), 2, M_PI / 2));
-    EXPECT_TRUE(Near(MCSPoint(1, 0) * MCSPoint(0, 1), 0, 1, 1e-12));
-    EXPECT_TRUE(Near(MCSPoint(0, 2) / MCSPoint(0, 1), 2, 0, 1e-12));
-    MCSPoint q(1, 1);
-    EXPECT_TRUE(Near(q *= MCSPoint(1, 1), 0, 2, 1e-12));
-    EXPECT_TRUE(Near(q /= MCSPoint(0, 2), 1, 0, 1e-12));
-    EXPECT_TRUE(Near(q, 1, 0, 1e-12));
 }
 
 TEST(ShapePoint, EqualityIsExactButPointsMeetWithinTheTolerance)
@@ -173,26 +150,4 @@ TEST(ShapeLine, ClosestPointIsTheFootKeptWithinTheSegment)
     // A segment of no length has only its start to offer.
     EXPECT_TRUE(Near(MCSLine(1, 1, 1, 1).closestpoint(MCSPoint(5, 5)), 1, 1));
     EXPECT_TRUE(Near(l.perpendicular(MCSPoint(3, 3)).End(), 3, 13, 1e-9));
-}
-
-TEST(ShapeLine, ResizeMovesTheOuterEnds)
-{
-    MCSLine l(5, 5, 0, 0);
-    l.resize(1, 2, 3, 4);
-    EXPECT_TRUE(Near(l.Start(), 8, 7));
-    EXPECT_TRUE(Near(l.End(), -1, -4));
-    MCSLine up(0, 0, 5, 5);
-    up.resize(1, 2, 3, 4);
-    EXPECT_TRUE(Near(up.Start(), -1, -4));
-    EXPECT_TRUE(Near(up.End(), 8, 7));
-}
-
-TEST(ShapeRectangle, BoxAroundTwoShapesAndTheCircleInscribed)
-{
-    MCSRectangle fromPoints(MCSPoint(3, -1), MCSPoint(-1, 4));
-    EXPECT_EQ(Of(fromPoints.Display()), "(Rectangle:(X0:-1,Y0:-1,X1:3,Y1:4))");
-    MCSCircle c(10, 10, 1);
-    MCSLine l(-2, 0, 0, -3);
-    EXPECT_EQ(Of(MCSRectangle(c, l).Display()), "(Rectangle:(X0:-2,Y0:-3,X1:11,Y1:11))");
-    EXPECT_EQ(Of(MCSCircle(MCSRectangle(0, 0, 10, 4)).Display()), "(Circle:(X:5,Y:2,R:2))");
 }

@@ -59,3 +59,21 @@ TEST(AudioScan, LongTextIsCutAndTerminated)
     EXPECT_EQ(HearSender::Player, heard.sender);
     EXPECT_EQ(639u, std::strlen(heard.text));
 }
+
+// The length given ends the message, terminator or not: the text of a
+// datagram cut short stops there, whatever bytes follow in the buffer.
+TEST(AudioScan, TheTextEndsAtTheLengthGiven)
+{
+    const struct
+    {
+        const char *message;
+        std::size_t length;
+        const char *text;
+    } cases[] = {{"(hear 5 referee play_on)", 19, "pla"}, {"(hear 6 -30 hello)", 14, "he"}};
+    for (const auto &c : cases)
+    {
+        HeardMessage heard;
+        ASSERT_TRUE(ScanHear(c.message, c.length, heard));
+        EXPECT_STREQ(c.text, heard.text) << c.message;
+    }
+}

@@ -174,12 +174,9 @@ TEST(HandshakeTest, FailuresEndTheProgramWithTheirCodes)
       {"reconnect refused", noReconnect, true, 30,
        "CAgent ABORTING: ERROR: Connect: Reconnect: Error returned from server..."},
       {"init answered oddly", "(sense_body 0)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
-      {"init reply without a number", "(init l)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
       {"reconnect answered with init", "(init l 1 before_kick_off)", true, 39,
        "CAgent ABORTING: ERROR: Connect: Reconnect: Default ???"},
       {"init reply without a side", "(init 3 1 play_on)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
-      {"reconnect reply without a side", "(reconnect)", true, 39,
-       "CAgent ABORTING: ERROR: Connect: Reconnect: Default ???"},
   };
   for (const Case &c : cases) {
     ScriptedServer server;

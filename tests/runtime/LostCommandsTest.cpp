@@ -138,13 +138,3 @@ TEST_F(LostCommandsTest, ServerCountsAboveOursAreReportedAndAdopted)
   EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_TRUE(Calls().Matching("memory.ForgetPastKick").empty());
 }
-
-TEST_F(LostCommandsTest, EveryKindIsCheckedInTheFixedOrder)
-{
-  Log({kKick, kDash, kTurn, kSay, kNeck});
-  Sent(2, 2, 2, 2, 2);
-  EXPECT_EQ(Check(1, 1, 1, 1, 1), Missed("KICK") + Missed("DASH") + Missed("TURN") +
-                                      Missed("SAY") + Missed("TURNNECK"));
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"", "", "", "", ""}));
-  EXPECT_EQ(Counts(), (std::vector<int>{1, 1, 1, 1, 1}));
-}

@@ -62,6 +62,26 @@ TEST_F(PlayerMatchingTest, NearEnoughForTheTimeGoneByIsAMatch)
   EXPECT_EQ(Match(far, Mates(), score, false), -1);
 }
 
+namespace
+{
+class ShortMatchTimeTest : public PlayerMatchingTest
+{
+protected:
+  void Configure(MCDictIniSafe &config) override { config.insert("Memory", "match_time_thr", 3); }
+};
+}
+
+TEST_F(ShortMatchTimeTest, ARecordAsOldAsTheConfiguredLimitIsNoMatch)
+{
+  Place(memory().GetAFriend(0), 10, 0, 8);
+  CPlayer near = Seen(11, 0, 'l');
+  float score;
+  EXPECT_EQ(Match(near, Mates(), score, false), 0);
+  memory().SetTime(11);
+  CPlayer later = Seen(11, 0, 'l');
+  EXPECT_EQ(Match(later, Mates(), score, false), -1);
+}
+
 TEST_F(PlayerMatchingTest, TheUniformNumberDecides)
 {
   CPlayer *seven = Place(memory().GetAFoe(3), 30, 0, 3, 7, 'r');
@@ -109,14 +129,16 @@ TEST_F(PlayerMatchingTest, ARecordWrittenThisCycleIsNotMatchedAgain)
 TEST_F(PlayerMatchingTest, SightingsAreCopiedIntoTheirRecords)
 {
   CMemory &m = memory();
-  CPlayer *record = Place(m.GetAFriend(4), 10, 0, 8, 9);
+  CPlayer *record = Place(m.GetAFriend(0), 10, 0, 8, 9);
   CPlayer seen = Seen(11, 0, 'l');
   m.StorePlayer(&seen, Mates(), nullptr, nullptr);
   EXPECT_EQ(record->GetUNum(), 9);
   EXPECT_EQ(record->GetGX(), 11);
   EXPECT_FLOAT_EQ(record->GetRBMag(), 11);
 
-  // A close player of unknown team takes the side and number of its match.
+  // A close player of unknown team takes the side and number of its match,
+  // here team-mate record 0, though an opponent matches too, less well.
+  CPlayer *foe = Place(m.GetAFoe(2), 13, 0, 10, -999, 'r');
   CPlayer close = Seen(11.5f, 0, 'c', 0);
   std::vector<CPlayer> closeRecords(11);
   std::vector<CPlayer *> closeArray;
@@ -127,6 +149,7 @@ TEST_F(PlayerMatchingTest, SightingsAreCopiedIntoTheirRecords)
   EXPECT_EQ(record->GetSide(), 'l');
   EXPECT_EQ(record->GetUNum(), 9);
   EXPECT_EQ(record->GetGX(), 11.5f);
+  EXPECT_EQ(foe->GetGX(), 13);
 
   // Matching nobody, a player of unknown side is filed as one of theirs.
   std::vector<CPlayer> unknownRecords(22);

@@ -259,10 +259,12 @@ TEST_F(UpdatePlayersTest, UnseenPlayersWhereTheyWouldBeSeenAreGhosts)
   CPlayer &near = Known(M().GetAFriend(0), CVector(2, 0));
   CPlayer &ahead = Known(M().GetAFriend(1), CVector(10, 0));
   CPlayer &aside = Known(M().GetAFriend(2), Polar2CVector(10, 42));
+  CPlayer &foeAhead = Known(M().GetAFoe(1), CVector(12, 1));
   M().UpdateRelatives();
   M().RemoveGhosts();
   EXPECT_TRUE(near.GetPositionValid());
   EXPECT_FALSE(ahead.GetPositionValid());
   EXPECT_TRUE(aside.GetPositionValid());
+  EXPECT_FALSE(foeAhead.GetPositionValid());
   EXPECT_EQ(M().GetAValidFoe(0), nullptr);
 }
