@@ -18,7 +18,8 @@ public:
   MCIniCore();
   MCIniCore(const MCIniCore &other);
   MCIniCore &operator=(const MCIniCore &other);
-  ~MCIniCore();
+  // The safe reader derives from this one and may be freed through it.
+  virtual ~MCIniCore();
 
   void parse(MCString text);
   void parseflat(MCString text, MCString section, char separator);

@@ -30,19 +30,21 @@ bool IsSide(char side)
 }  // namespace
 
 // What both handshakes do once the server has answered: the world model
-// learns the side (its landmarks mirrored for the right side), the play mode
-// starts, the agent reports, and the actuators aim at the port the answer
-// came from.
+// learns the side (its landmarks mirrored for the right side), the agent
+// takes side and number, the play mode starts, the agent reports, and the
+// actuators aim at the port the answer came from.
 static void Register(CAgent &agent, CMemory *memory, CPlayMode *playMode, CBehaviours *brain, in_addr from,
                      char side, int unum, const char *mode, const char *title, MCDictIniSafe &config)
 {
   if (side == 'r')
     memory->RevertSigns();
   memory->InitPlayerArrays(side, config);
-  // The other threads do not exist yet: no lock needed.
-  playMode->SetPlayMode(mode);
+  // The side comes first: a set play's sign is worked out against it, and a
+  // player joining during one of ours must not take it for theirs.
   brain->SetSide(side);
   brain->SetUNum(unum);
+  // The other threads do not exist yet: no lock needed.
+  playMode->SetPlayMode(mode);
   std::cout << std::endl
             << title << std::endl
             << "Team Name   = " << agent.GetTName() << std::endl

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "MCDictIniSafe.h"
@@ -174,3 +175,20 @@ public:
   std::string log;
 };
 } // namespace
+
+// A reader handed round as the older base must still be freed whole.
+TEST(SettingsSafe, AReaderFreedThroughTheOlderBaseIsFreedWhole)
+{
+  ASSERT_TRUE(std::has_virtual_destructor<MCIniCore>::value);
+  struct Watched : MCIniSafe
+  {
+    explicit Watched(bool &gone) : gone(gone) {}
+    ~Watched() override { gone = true; }
+    bool &gone;
+  };
+  bool gone = false;
+  MCIniCore *core = new Watched(gone);
+  core->parse("[s]\na = 1\n");
+  delete core;
+  EXPECT_TRUE(gone);
+}

@@ -50,17 +50,34 @@ ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::fun
       &server);
 }
 
-// The same, the child then sending one command and reporting what the agent
-// learnt.
+// The child sends one command and reports what the agent learnt.
+int ReportLearnt(TestAgent &agent)
+{
+  agent.SendMessage("(move -10 0)\n");
+  std::cout << "learnt: side=" << agent.GetSide() << " unum=" << agent.GetUNum()
+            << " mode=" << agent.PlayMode()->GetPlayMode(true)
+            << " port=" << ntohs(agent.GetASocket().serv_addr.sin_port) << std::endl;
+  return 0;
+}
+
 ChildResult InitInChild(ScriptedServer &server, const char *kind)
 {
-  return InitInChild(server, kind, [](TestAgent &agent) {
-    agent.SendMessage("(move -10 0)\n");
-    std::cout << "learnt: side=" << agent.GetSide() << " unum=" << agent.GetUNum()
-              << " mode=" << agent.PlayMode()->GetPlayMode(true)
-              << " port=" << ntohs(agent.GetASocket().serv_addr.sin_port) << std::endl;
-    return 0;
-  });
+  return InitInChild(server, kind, ReportLearnt);
+}
+
+// The second-half handshake for that number, then the report.
+ChildResult ReconnectInChild(ScriptedServer &server, int unum)
+{
+  return RunInChild(
+      [&server, unum] {
+        MCDictIniSafe config;
+        TestAgent agent(config);
+        agent.Connect(server.RequestPort());
+        agent.SetUNum(unum);
+        agent.Reconnect(config);
+        return ReportLearnt(agent);
+      },
+      &server);
 }
 
 std::string Learnt(const ChildResult &child)
@@ -134,27 +151,48 @@ TEST(HandshakeTest, EmptyDatagramsAreNoAnswer)
   EXPECT_EQ("side=l unum=4 mode=0 port=" + std::to_string(server.PlayerPort()), Learnt(child));
 }
 
-TEST(HandshakeTest, ReconnectKeepsTheNumberAndStartsBeforeKickOff)
+// A set play's sign is worked out against the side the same reply names;
+// the second half always starts before kick-off, whatever the reply says.
+TEST(HandshakeTest, TheFirstPlayModeIsSignedForTheSideTheServerGave)
 {
-  ScriptedServer server;
-  server.AwaitRequest("(reconnect r play_on)").AwaitCommand("(move");
-  ChildResult child = RunInChild(
-      [&server] {
-        MCDictIniSafe config;
-        TestAgent agent(config);
-        agent.Connect(server.RequestPort());
-        agent.SetUNum(7);
-        agent.Reconnect(config);
-        agent.SendMessage("(move -20 0)\n");
-        return agent.GetSide() == 'r' && agent.GetUNum() == 7 && agent.PlayMode()->GetPlayMode(true) == 0 ? 0 : 1;
-      },
-      &server);
-  EXPECT_EQ(0, child.exitCode) << child.out << child.err;
-  ASSERT_TRUE(server.WaitDone(5000));
-  Datagrams got = server.Received();
-  ASSERT_EQ(2u, got.size());
-  EXPECT_EQ("(reconnect TestTeam 7)\n", got[0].payload);
-  EXPECT_FALSE(got[1].atRequestPort);
+  struct Case
+  {
+    const char *reply;
+    int reconnectUnum;  // 0: the first half's init
+    char side;
+    int unum;
+    int mode;
+  };
+  const Case cases[] = {
+      {"(init l 3 offside_l)", 0, 'l', 3, -6},
+      {"(init r 1 free_kick_r)", 0, 'r', 1, 5},
+      {"(init r 7 play_on)", 0, 'r', 7, 20},
+      {"(init l 2 corner_kick_r)", 0, 'l', 2, -3},
+      {"(reconnect l free_kick_l)", 4, 'l', 4, 0},
+      {"(reconnect r play_on)", 7, 'r', 7, 0},
+  };
+  for (const Case &c : cases) {
+    ScriptedServer server;
+    server.AwaitRequest(c.reply).AwaitCommand("(move");
+    ChildResult child = c.reconnectUnum != 0 ? ReconnectInChild(server, c.reconnectUnum) : InitInChild(server, "p");
+    EXPECT_EQ(0, child.exitCode) << c.reply << child.err;
+    const std::string block = std::string("\n\nAgent ") + (c.reconnectUnum != 0 ? "Reconnected" : "Connected") +
+                              " to Server: \nTeam Name   = TestTeam\nSide        = " + c.side +
+                              "\nUniform Num = " + std::to_string(c.unum) +
+                              "\nPlay mode ID is: " + std::to_string(c.mode) + "\n\n";
+    EXPECT_NE(std::string::npos, child.out.find(block)) << c.reply << ":\n" << child.out;
+    EXPECT_EQ(std::string("side=") + c.side + " unum=" + std::to_string(c.unum) + " mode=" + std::to_string(c.mode) +
+                  " port=" + std::to_string(server.PlayerPort()),
+              Learnt(child))
+        << c.reply;
+    ASSERT_TRUE(server.WaitDone(5000)) << c.reply;
+    Datagrams got = server.Received();
+    ASSERT_EQ(2u, got.size()) << c.reply;
+    EXPECT_EQ(c.reconnectUnum != 0 ? "(reconnect TestTeam " + std::to_string(c.unum) + ")\n"
+                                   : std::string("(init TestTeam (version 6.00))\n"),
+              got[0].payload);
+    EXPECT_FALSE(got[1].atRequestPort) << c.reply;
+  }
 }
 
 TEST(HandshakeTest, FailuresEndTheProgramWithTheirCodes)
