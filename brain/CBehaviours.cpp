@@ -99,7 +99,10 @@ void CBehaviours::Init(MCDictIniSafe &config)
   ReadParameters(&config, BP_STEP_FIXPLANS);
   m_CurrentFixPlan = -1;
   m_FixPlanProgress = 0;
+  // The plans name positioners: a name that finds none is told the same way.
+  MCLog::LogTo(&startup);
   ReadFixPlans(config);
+  MCLog::LogTo(nullptr);
   std::cout << std::endl << done << std::endl;
 
   std::cout << std::endl << "[------ MCIni Goalie Params from conf files -------]" << std::endl;

@@ -1,6 +1,7 @@
 #include "FixPlans.h"
 
 #include <cstdio>
+#include <iostream>
 
 #include "CBehaviours.h"
 #include "MCDictIniSafe.h"
@@ -43,8 +44,8 @@ ZPPositionerID FindPositioner(const MCString &name)
 {
   if (name.empty() || ZPPositionerID::SetUpComplete == 0)
     return ZPPositionerID();
-  if (ZPPositionerID::PosReg.FindObject(name).error != MOR_ORV::Found)
-    return ZPPositionerID();
+  // The handle says which name it failed to find: a mistyped name would
+  // otherwise send the player to (0, 0) with nobody told why.
   return ZPPositionerID(name);
 }
 
@@ -57,9 +58,16 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
 {
   const MCString list("InitialiseFixPlans");
   m_NumFixPlans = config.get(list, "number", 1);
-  // A negative count reads no plan, like 0.
+  // A negative count reads no plan, like 0; a huge one would take the memory
+  // of a plan record each before a single plan is read.
   if (m_NumFixPlans < 0)
     m_NumFixPlans = 0;
+  if (m_NumFixPlans > FP_MAX_PLANS)
+  {
+    std::cerr << "WARNING: FixPlans: ReadFixPlans: " << m_NumFixPlans << " set plays are too many, reading the first "
+              << FP_MAX_PLANS << "..." << std::endl;
+    m_NumFixPlans = FP_MAX_PLANS;
+  }
   InitialiseFixPlans();
   for (int i = 1; i <= m_NumFixPlans; i++)
   {

@@ -16,6 +16,7 @@ const int FP_MAX_TRIGGERS = 8;  // per action
 const int FP_MAX_ACTIONS = 4;   // per plan
 const int FP_MAX_ABORTS = 2;    // per action
 const int FP_MAX_EXCLUDES = 14; // plans that may not follow this one
+const int FP_MAX_PLANS = 1000;  // far above any team's set plays
 
 // A box of the pitch as the configuration writes it, "x y w h": centred on
 // (x, y), w wide along the pitch and h across it. A box of no size is none.
@@ -114,8 +115,8 @@ struct FIXPLANRUN
 
 // "x y"; numbers the text lacks stay at the given fallback.
 CVector ParseFixPlanPoint(const MCString &text, float fallback);
-// A handle to the named positioner, made only when the registry can build
-// it, so that names it lacks cost no log line each.
+// A handle to the named positioner; a name the registry cannot build is
+// logged and gives an empty handle.
 ZPPositionerID FindPositioner(const MCString &name);
 
 #endif

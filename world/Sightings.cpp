@@ -138,12 +138,10 @@ void CMemory::SetPlayer(int time, int number, char team, float distance, float d
   player.SetTime(time);
   player.SetUNum(number);
   player.SetSide(team);
-  if (team != GetSide())
-  {
-    // A team-mate's tiredness is kept until matching carries it over.
-    player.SetIsTired(false);
-    player.SetIsTiredTime(0);
-  }
+  // The slot last held someone else: tiredness comes only from matching this
+  // sighting, never from the previous visual's player.
+  player.SetIsTired(false);
+  player.SetIsTiredTime(0);
   player.SetRPos(Polar2CVector(distance, direction));
   player.SetDistChng(distChange);
   player.SetDirChng(dirChange);

@@ -15,6 +15,10 @@ using testing::internal::GetCapturedStdout;
 namespace
 {
 const char *const kDone = "[--------------------- Done! ----------------------]\n";
+// An empty configuration describes no positioner, so the brain's BEST is
+// missing and says so, once, on both streams.
+const std::string kNoBest =
+    "ZPPositionerID::ZPPositionerID : Failed to find object \"BEST\", returned error code : 2\n";
 
 const std::string kCreation = std::string("[--------Creating Modules---------]\n"
                                           "[Creating Brain                   ]\n"
@@ -48,7 +52,7 @@ TEST(AgentLifecycle, ConstructionPrintsTheModulesAndTheConfigurationBlocksInOrde
     CAgent agent(config);
     EXPECT_EQ(GetCapturedStdout(),
               kCreation + "\n[------- MCIni Memory Params from conf files ------]\n\n\n" + kDone +
-                  "\n[---- MCIni Behavioural Params from conf files ----]\n\n\n" + kDone +
+                  "\n[---- MCIni Behavioural Params from conf files ----]\n\n" + kNoBest + "\n" + kDone +
                   "\n[------ MCIni Goalie Params from conf files -------]\n\n" + kDone +
                   "\n[------- MCIni Agent Params from conf files -------]\n\n");
     EXPECT_EQ(agent.GetStatus(), 1);
@@ -92,7 +96,7 @@ TEST(AgentLifecycle, AbortWritesTheCycleAndTheTextThenExitsWithTheCode)
     return 0;
   });
   EXPECT_EQ(result.exitCode, 39);
-  EXPECT_EQ(result.err, "\n42 CAgent ABORTING: ERROR: Connect: Init: Default ???\n");
+  EXPECT_EQ(result.err, kNoBest + "\n42 CAgent ABORTING: ERROR: Connect: Init: Default ???\n");
 }
 
 // Without a world model there is no cycle to print; 0 stands in for it.
@@ -133,8 +137,8 @@ TEST(AgentLifecycle, TheMemoryDumpGoesToItsNamedFileOrIsReported)
     return 0;
   });
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.err, "WARNING: CAgent: DisplayMemory: Cannot create mem.dump.xxxx file...\n"
-                        "Check ./RURera directory exists, and write permissions are ok.\n");
+  EXPECT_EQ(result.err, kNoBest + "WARNING: CAgent: DisplayMemory: Cannot create mem.dump.xxxx file...\n"
+                                  "Check ./RURera directory exists, and write permissions are ok.\n");
   const std::string dump = dir.file("RURera/A_r_07.mem.dump.0042");
   struct stat info;
   ASSERT_EQ(stat(dump.c_str(), &info), 0);

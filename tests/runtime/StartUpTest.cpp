@@ -106,4 +106,40 @@ TEST(StartUp, EachConfigurationFileThatYieldsNoDataEndsWithTwelve)
     EXPECT_EQ(std::string::npos, out.find("Creating Modules")) << c.what;
   }
 }
+
+// Faults in the set plays and positioner names are told on the error stream,
+// each once, and start-up goes on as it would without them.
+TEST(StartUp, BadSetPlayCountsAndPositionerNamesAreToldNotFatal)
+{
+  const std::string huge = "[InitialiseFixPlans]\nnumber = 1000000000\n";
+  const std::string tooMany =
+    "WARNING: FixPlans: ReadFixPlans: 1000000000 set plays are too many, reading the first 1000...\n";
+  const std::string missing = "ZPPositionerID::ZPPositionerID : Failed to find object \"";
+  struct Case
+  {
+    std::string extra;
+    std::vector<std::string> args;
+    int code;
+    std::string err;
+  } cases[] = {
+    {huge, {"x"}, 0, tooMany},
+    {huge, {"3", "p"}, 1, tooMany + "ERROR: Half must be either 1 or 2...\n"},
+    {"[InitialiseFixPlans]\nnumber = -4\n", {"x"}, 0, ""},
+    {"[Positioners]\nBEST = NOWHERE\n[InitialiseFixPlans]\nnumber = 1\nfp_1 = Mine\n[Mine]\n"
+     "action_1_mcpos = NoSuchPlace\naction_1_trigger_1_MCarea = NoSuchArea 4 4\n",
+     {"x"}, 0,
+     missing + "BEST\", returned error code : 2\n" + missing + "NoSuchPlace\", returned error code : 2\n" +
+       missing + "NoSuchArea\", returned error code : 2\n"},
+  };
+  for (const Case &c : cases)
+  {
+    AgentProcess agent(AGENT_BINARY);
+    agent.WriteConfig(6000, c.extra);
+    ASSERT_TRUE(agent.Start(c.args));
+    ASSERT_TRUE(agent.Wait(kLimitMs));
+    EXPECT_EQ(c.code, agent.Code()) << c.extra;
+    // After a wrong half the usage text follows.
+    EXPECT_EQ(c.err, c.args.size() == 1 ? agent.Err() : agent.Err().substr(0, c.err.size())) << c.extra;
+  }
+}
 }

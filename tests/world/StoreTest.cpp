@@ -227,26 +227,28 @@ TEST_F(StoreTest, TheBufferHoldsOneVisualAndWrapsAfterTwentyOne)
   EXPECT_FLOAT_EQ(memory().GetNewVisualPlayer(1)->GetRMag(), 4);
 }
 
-TEST_F(StoreTest, ATeamMatesTirednessSurvivesUntilMatching)
+// A slot's tiredness, left by matching, must not pass to whoever the next
+// visual writes there, on either side.
+TEST_F(StoreTest, TirednessNeverOutlivesTheVisualThatMatchedIt)
 {
-  memory().SetTime(60);
-  memory().SetPlayer(60, 5, 'l', 10, 0, -999, -999, -999, -999, false);
-  memory().SetPlayer(60, 5, 'r', 10, 0, -999, -999, -999, -999, false);
   CMemory &store = memory();
-  // Mark both records tired as matching would have left them.
+  store.SetTime(60);
+  store.SetPlayer(60, 5, 'l', 10, 0, -999, -999, -999, -999, false);
+  store.SetPlayer(60, 5, 'r', 10, 0, -999, -999, -999, -999, false);
   for (int i = 1; i <= 2; i++)
   {
     CPlayer *record = const_cast<CPlayer *>(store.GetNewVisualPlayer(i));
     record->SetIsTired(true);
     record->SetIsTiredTime(55);
   }
-  memory().SetTime(61);
-  memory().SetPlayer(61, 5, 'l', 10, 0, -999, -999, -999, -999, false);
-  memory().SetPlayer(61, 5, 'r', 10, 0, -999, -999, -999, -999, false);
-  EXPECT_TRUE(store.GetNewVisualPlayer(1)->GetIsTired());
-  EXPECT_EQ(store.GetNewVisualPlayer(1)->GetIsTiredTime(), 55);
-  EXPECT_FALSE(store.GetNewVisualPlayer(2)->GetIsTired());
-  EXPECT_EQ(store.GetNewVisualPlayer(2)->GetIsTiredTime(), 0);
+  store.SetTime(61);
+  store.SetPlayer(61, -999, 'l', 10, 0, -999, -999, -999, -999, false);
+  store.SetPlayer(61, 5, 'r', 10, 0, -999, -999, -999, -999, false);
+  for (int i = 1; i <= 2; i++)
+  {
+    EXPECT_FALSE(store.GetNewVisualPlayer(i)->GetIsTired()) << i;
+    EXPECT_EQ(store.GetNewVisualPlayer(i)->GetIsTiredTime(), 0) << i;
+  }
 }
 
 TEST_F(StoreTest, ErasingForgetsBallAndPlayersButNotLandmarks)
