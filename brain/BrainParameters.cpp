@@ -339,9 +339,10 @@ void CBrainParameters::ReadParameters(const MCDictIniSafe *config, BrainParamSte
         const MCString text =
           config != nullptr ? config->getsafe(section, key, MCString(p.textDef), 0)
                             : MCString(p.textDef);
-        // A shorter text is padded with terminators; a longer one fills the
-        // field and loses the rest.
-        std::strncpy(this->*p.textField, text, COMM_ID_LENGTH);
+        // A longer text loses the rest; the field always ends with a
+        // terminator, so that its readers may take it as a text.
+        std::strncpy(this->*p.textField, text, COMM_ID_LENGTH - 1);
+        (this->*p.textField)[COMM_ID_LENGTH - 1] = '\0';
         break;
       }
     }

@@ -33,7 +33,8 @@ enum BrainParamStep : int
 class CBrainParameters
 {
 public:
-  static const int COMM_ID_LENGTH = 10;
+  // Ten characters and the terminator.
+  static const int COMM_ID_LENGTH = 11;
 
   // Every parameter at its default, with the values derived from them.
   CBrainParameters();
@@ -252,8 +253,8 @@ public:
 
   // Section Communication.
   bool m_UseCommunication;
-  // The team's identifier at the head of team messages; ten characters
-  // fill it with no terminator.
+  // The team's identifier at the head of team messages: at most ten
+  // characters, always terminated.
   char m_CommId[COMM_ID_LENGTH];
   int m_EncryptKey;
   int m_NumOfSpeakers;

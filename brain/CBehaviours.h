@@ -591,6 +591,20 @@ public:
   // ---- Team play: team messages (teamplay/Communication). ----
   // Adds the cycle's team message to the bundle when it is ours to speak.
   void Communicate();
+  // Whether this agent is the one team-mate that speaks in this cycle.
+  bool ShouldICommunicate() const;
+  // The uniform number whose turn it is to speak in a cycle, 0 for nobody.
+  int SpeakerOf(int time) const;
+  // Writes this cycle's message into text (at least 512 bytes); false,
+  // with text empty, when there is nothing that can be said.
+  bool ConstructOriginalMessage(char *text, std::size_t size) const;
+  // Reads the accepted message in the message buffer and hands what it
+  // carries to the world model, if it was said in this very cycle.
+  void DeConstructOriginalMessage();
+  int EncryptTimeStamp(int time) const;
+  int DecryptTimeStamp(int stamp) const;
+  // Team messages accepted from team-mates so far (any thread may read).
+  int GetTeamMessagesHeard() const;
 
 protected:
   // The foe-blocking state: the cycle of the last decision and whether it
@@ -637,6 +651,13 @@ protected:
   // The last pass: when, and the receiver's uniform number (0: none).
   int m_PassTime = -999;
   int m_PassReceiver = 0;
+  // Where the last pass was aimed, announced with it.
+  CVector m_PassTarget;
+
+  // ---- Team play: team messages' state. ----
+  // Said once when the identifier cannot head a say.
+  bool m_CommIdReported = false;
+  std::atomic<int> m_TeamMessagesHeard{0};
 
 private:
   // Interception's search: whether a body (the agent's when mine) dashing

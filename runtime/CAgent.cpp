@@ -75,6 +75,7 @@ CAgent::~CAgent()
             << std::endl
             << " # Total = " << kicks + dashes + turns + says + necks << std::endl
             << std::endl;
+  ReportTeamMessages();
 
   std::cout << "[--------Deleting Modules---------]" << std::endl;
   std::cout << "[Brain                            ]" << std::endl;
@@ -147,10 +148,23 @@ void CAgent::DoExit(int code)
   // left as it is: a status other than 1 would send the actuators into their
   // shutdown, closing the socket the sensors are still receiving on, while
   // the process leaves.
+  if (code == 0)
+    // The farewell ends the run without the destructor's summary.
+    ReportTeamMessages();
   std::cout.flush();
   std::cerr.flush();
   std::fflush(nullptr);
   _exit(code);
+}
+
+void CAgent::ReportTeamMessages() const
+{
+  if (!m_Behaviours || !m_Memory)
+    return;
+  std::cout << " # Team messages: said = " << m_Behaviours->GetSaySent()
+            << ", heard = " << m_Behaviours->GetTeamMessagesHeard()
+            << ", heard objects kept = " << m_Memory->GetHeardKept() << std::endl
+            << std::endl;
 }
 
 void CAgent::ReportStatus(int status, const char *text) const

@@ -198,6 +198,8 @@ protected:
 
 private:
   void ReportStatus(int status, const char *text) const;
+  // The team messages said and heard, and what the world model kept of them.
+  void ReportTeamMessages() const;
   void Construct(MCDictIniSafe &config);
   void StartNewCycle();
   void PostCommand();

@@ -78,6 +78,7 @@ int CBehaviours::PassBall(const CPlayer *p, float speedAtTarget)
   // Who the ball went to, for the team's messages.
   m_PassTime = GetTime();
   m_PassReceiver = p->GetUNum();
+  m_PassTarget = target;
   return KickBall(target, Point2KickVelocity(target, speedAtTarget));
 }
 

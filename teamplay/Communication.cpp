@@ -1,6 +1,31 @@
+// Team messages: one team-mate a cycle says its world model to the others,
+// who take what it knows better than they do.
+
 #include "CBehaviours.h"
 
 #include <cstring>
+#include <iostream>
+
+#include "CBall.h"
+#include "MessageCoder.h"
+#include "Mobile.h"
+
+namespace
+{
+// The coder for this brain's settings; both ends of a message build it from
+// the same configuration.
+CMessageCoder CoderOf(const CBrainParameters &p, char side)
+{
+  TeamMessageSettings settings;
+  settings.identifier = p.m_CommId;
+  settings.side = side;
+  settings.encryptKey = p.m_EncryptKey;
+  settings.confDrop = p.m_MobConfDrop;
+  settings.ballSpeedMax = p.m_BallSpeedMax * p.m_BallDecay;
+  settings.playerSpeedMax = p.m_PlayerSpeedMax * p.m_PlayerDecay;
+  return CMessageCoder(settings);
+}
+}  // namespace
 
 // A team-mate's message is a 511-character text that begins with the team's
 // identifier. Shorter texts, or texts with another identifier, are other
@@ -12,9 +37,8 @@ void CBehaviours::ParseMessage(char *text) const
     return;
   if (strnlen(text, MESSAGE_MIN_LENGTH) < MESSAGE_MIN_LENGTH)
     return;
-  // The identifier field may fill all its characters without a terminator;
-  // only the first nine count.
-  if (std::strncmp(text, m_CommId, 9) != 0)
+  const std::size_t idLength = std::strlen(m_CommId);
+  if (idLength == 0 || std::strncmp(text, m_CommId, idLength) != 0)
     return;
   std::size_t length = strnlen(text, MESSAGE_BUFFER_LENGTH - 1);
   std::memcpy(m_MessageBuffer, text, length);
@@ -22,13 +46,179 @@ void CBehaviours::ParseMessage(char *text) const
   DeconstructMessage();
 }
 
-// Decoding the message's contents belongs to team play, which is not built
-// yet: the accepted message waits in the buffer.
+// Reached from the mediator's const entry point, like the world model's
+// heard objects; what it changes is the world model's and the play mode's.
 void CBehaviours::DeconstructMessage() const
 {
+  const_cast<CBehaviours *>(this)->DeConstructOriginalMessage();
 }
 
-// Saying the team's messages is not built yet.
+void CBehaviours::DeConstructOriginalMessage()
+{
+  TeamMessage m;
+  if (!CoderOf(*this, GetSide()).Decode(m_MessageBuffer, m))
+    return;
+  const int now = GetTime();
+  // Only what holds in this cycle is worth taking: an older message would
+  // place the ball and the players where they were, and a replay of one
+  // by anybody else must change nothing.
+  if (m.time != now || m.sender == GetUNum())
+    return;
+  m_TeamMessagesHeard++;
+  StorePMFromAudio(m.playMode);
+
+  const CVector me = GetGPos();
+  const float neck = GetFacing();
+  const float body = GetBFacing();
+  if (m.ball.known)
+  {
+    CBall ball;
+    ball.Init(m_BallSize, m_BallDecay, m_BallSpeedMax, m_Kickable, m_MobConfThr, m_MobConfDrop,
+              m_CatchBanCycle, m_CatchableAreaL, m_CatchableAreaW, m_StoppedSpeed);
+    ball.SetTime(now);
+    ball.SetConf(m.ball.conf);
+    ball.SetGPos(m.ball.pos);
+    ball.SetVelocity(m.ball.vel);
+    // The world model keeps the nearer of two equally sure views, so the
+    // heard ball must be placed relative to this agent, not the sender.
+    ball.SetRPos(Mobile::Relative(m.ball.pos, me, neck, 0));
+    ball.UpdateRBPos(me, body, now);
+    if (ball.GetPositionValid())
+      StoreBallFromAudio(ball);
+  }
+  for (int i = 0; i < m.playerCount; i++)
+  {
+    const TeamMessagePlayer &heard = m.players[i];
+    CPlayer player;
+    player.Init(heard.unum != 0 ? heard.unum : -999, heard.ours ? GetSide() : TheirSide(),
+                m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
+    player.SetTime(now);
+    player.SetConf(heard.conf);
+    player.SetIsGoalie(heard.goalie);
+    player.SetGPos(heard.pos);
+    player.SetVelocity(heard.vel);
+    player.SetGFacing(-999);
+    player.SetGBFacing(-999);
+    player.SetSource(1);
+    player.SetRPos(Mobile::Relative(heard.pos, me, neck, 0));
+    player.UpdateRBPos(me, body, now);
+    if (player.GetPositionValid())
+      StorePlayerFromAudio(player);
+  }
+  if (m.pass.announced)
+    StorePassFromAudio(m.pass.time, m.pass.receiver, m.pass.target);
+}
+
+int CBehaviours::SpeakerOf(int time) const
+{
+  // Uniform numbers are unique in a team, so one number a cycle means at
+  // most one speaker; a count past eleven would only repeat them.
+  const int count = m_SpeakerCount > 11 ? 11 : m_SpeakerCount;
+  if (count <= 0)
+    return 0;
+  const int turn = ((time % count) + count) % count;
+  return ((m_SpeakerTurn - 1 + turn) % 11 + 11) % 11 + 1;
+}
+
+bool CBehaviours::ShouldICommunicate() const
+{
+  return m_UseCommunication && CMessageCoder::UsableIdentifier(m_CommId) &&
+         SpeakerOf(GetTime()) == GetUNum();
+}
+
+int CBehaviours::EncryptTimeStamp(int time) const
+{
+  return CMessageCoder::EncryptTimeStamp(time, m_EncryptKey);
+}
+
+int CBehaviours::DecryptTimeStamp(int stamp) const
+{
+  return CMessageCoder::DecryptTimeStamp(stamp, m_EncryptKey);
+}
+
+int CBehaviours::GetTeamMessagesHeard() const
+{
+  return m_TeamMessagesHeard;
+}
+
+bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
+{
+  TeamMessage m;
+  m.time = GetTime();
+  m.sender = GetUNum();
+  LockPlayMode();
+  m.playMode = P2BReadPlayMode(true);
+  UnlockPlayMode();
+
+  const CBall *ball = M2BReadBall();
+  if (ball != nullptr && ball->GetPositionValid())
+  {
+    m.ball.known = true;
+    m.ball.pos = ball->GetGPos();
+    m.ball.vel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector(0, 0);
+    m.ball.conf = ball->GetConf();
+  }
+
+  // The sender first: nobody knows its place better.
+  TeamMessagePlayer &self = m.players[m.playerCount++];
+  self.ours = true;
+  self.unum = GetUNum();
+  self.goalie = m_Role == ROLE_GOALKEEPER;
+  self.pos = GetGPos();
+  self.vel = GetVelocity();
+  self.conf = 1;
+  const auto add = [&](const CPlayer *p, bool ours) {
+    TeamMessagePlayer &entry = m.players[m.playerCount++];
+    entry.ours = ours;
+    entry.unum = p->GetUNum();
+    entry.goalie = p->GetIsGoalie();
+    entry.pos = p->GetGPos();
+    entry.vel = p->GetVelocity();
+    entry.conf = p->GetConf();
+  };
+  for (int n = 0; m.playerCount < TeamMessage::MAX_PLAYERS; n++)
+  {
+    const CPlayer *p = GetAValidFriend(n);
+    if (p == nullptr)
+      break;
+    add(p, true);
+  }
+  for (int n = 0; m.playerCount < TeamMessage::MAX_PLAYERS; n++)
+  {
+    const CPlayer *p = GetAValidFoe(n);
+    if (p == nullptr)
+      break;
+    add(p, false);
+  }
+
+  // A pass stays news until the passer's next turn to speak.
+  const int fresh = m_SpeakerCount > 1 ? m_SpeakerCount : 1;
+  if (m_PassReceiver != 0 && m.time - m_PassTime < fresh)
+  {
+    m.pass.announced = true;
+    m.pass.time = m_PassTime;
+    m.pass.receiver = m_PassReceiver;
+    m.pass.target = m_PassTarget;
+  }
+  return CoderOf(*this, GetSide()).Encode(m, text, size);
+}
+
 void CBehaviours::Communicate()
 {
+  if (m_UseCommunication && !CMessageCoder::UsableIdentifier(m_CommId) && !m_CommIdReported)
+  {
+    m_CommIdReported = true;
+    std::cerr << GetTime() << " WARNING: CBehaviours: Communicate: the team identifier \""
+              << m_CommId << "\" cannot head a say; no team messages are said..." << std::endl;
+  }
+  if (!ShouldICommunicate())
+    return;
+  QueueLock();
+  const bool leaving = m_Queue.command == CMD_BYE;
+  QueueUnlock();
+  if (leaving)
+    return;
+  char text[CMessageCoder::MESSAGE_LENGTH + 1];
+  if (ConstructOriginalMessage(text, sizeof text))
+    Say(text);
 }

@@ -103,6 +103,7 @@ void CBehaviours::StandAndLook(PlayMode previous, PlayMode current)
   QueueLock();
   m_Queue.time = now;
   QueueUnlock();
+  Communicate();
 }
 
 EnvState CBehaviours::GetEnvState() const

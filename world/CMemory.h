@@ -110,6 +110,8 @@ public:
   void StoreBallFromAudio(CBall ball) const override;
   void StorePlayerFromAudio(CPlayer player) const override;
   void StorePassFromAudio(int time, int receiver, CVector target) const override;
+  // How many heard balls, players and passes the store has taken so far.
+  int GetHeardKept() const { return m_HeardKept; }
 
   // What the sensors write from a visual message.
   virtual void SetPlayer(int time, int number, char team, float distance, float direction,
@@ -323,6 +325,8 @@ private:
   // points const although they write the store.
   void HearBall(const CBall &ball);
   void HearPlayer(CPlayer player);
+  // Written by the sensors thread, read at the end of the run.
+  std::atomic<int> m_HeardKept{0};
   // The velocity of an object seen with these changes, in the global frame.
   CVector VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const;
 };

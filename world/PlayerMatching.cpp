@@ -227,8 +227,14 @@ void CMemory::HearBall(const CBall &heard)
   ball->SetGPos(heard.GetGPos());
   ball->SetMag(heard.GetMag());
   ball->SetDir(heard.GetDir());
+  // The heard ball is of this cycle, which UpdateRPos leaves as it is: the
+  // agent's ball would keep its old relative place beside the new global
+  // one. The heard relative place, the one the nearer-view rule above
+  // judged, goes with it.
+  ball->SetRPos(heard.GetRPos());
   ball->UpdateRPos(GetGPos(), GetFacing(), GetTime());
   ball->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+  m_HeardKept++;
 }
 
 void CMemory::StorePlayerFromAudio(CPlayer player) const
@@ -256,6 +262,7 @@ void CMemory::HearPlayer(CPlayer heard)
     *record = heard;
     record->UpdateRPos(GetGPos(), GetFacing(), GetTime());
     record->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+    m_HeardKept++;
   };
   if (score >= FALLBACK_SCORE)
   {
@@ -281,5 +288,6 @@ void CMemory::StorePassFromAudio(int time, int receiver, CVector) const
     CMemory *self = const_cast<CMemory *>(this);
     self->SetPassReceiver(receiver);
     self->SetPassReceiverTime(time);
+    self->m_HeardKept++;
   }
 }

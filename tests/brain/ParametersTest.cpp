@@ -87,11 +87,10 @@ TEST(BrainParameters, TheTeamIdentifierKeepsAtMostTenCharacters)
   config.insert("Communication", "comm_id", "Abc");
   P p = Read(config);
   EXPECT_EQ(std::string(p.m_CommId), "Abc");
-  EXPECT_EQ(p.m_CommId[9], '\0');
 
   config.insert("Communication", "comm_id", "ABCDEFGHIJKLMNOP");
   p = Read(config);
-  EXPECT_EQ(std::memcmp(p.m_CommId, "ABCDEFGHIJ", 10), 0);
+  EXPECT_EQ(std::string(p.m_CommId), "ABCDEFGHIJ");
 }
 
 namespace

@@ -81,6 +81,8 @@ TEST(AgentLifecycle, DestructionPrintsTheCommandCountsThenDeletesTheModulesInOrd
   const std::string out = GetCapturedStdout();
   EXPECT_NE(out.find(" # Total = 78\n"), std::string::npos) << out;
   EXPECT_LT(out.find("[Brain "), out.find("[Play Mode "));
+  EXPECT_NE(out.find(" # Team messages: said = 4, heard = 0, heard objects kept = 0\n"),
+            std::string::npos) << out;
   // The player arrays go before the world model itself.
   EXPECT_EQ(Calls().Matching("memory.DeletePlayerArrays").size(), 1u);
 }

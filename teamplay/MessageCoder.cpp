@@ -1,0 +1,425 @@
+#include "MessageCoder.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace
+{
+// The bit layout of a team message, in the order the fields follow each
+// other after the identifier. A number field of n bits holds codes 0 to
+// 2^n - 2 spread evenly over [low, high] (so 0 of a symmetric range is
+// exact); its resolution is half a step. Six bits make one symbol.
+enum Field
+{
+  F_TIME,           // 16 bits: encrypted time stamp (cycle 0 to 65535)
+  F_SENDER,         //  4 bits: sender's uniform number, 1 to 11
+  F_SIDE,           //  1 bit : sender's side, 0 left, 1 right (the other team may share the identifier)
+  F_PLAY_MODE,      //  6 bits: play mode + 16, so -16 to 47
+  F_BALL_KNOWN,     //  1 bit : the ball follows
+  F_BALL_X,         // 12 bits: ball x, -60 to 60 m, step 0.029 m
+  F_BALL_Y,         // 11 bits: ball y, -40 to 40 m, step 0.039 m
+  F_BALL_VX,        //  9 bits: ball vx, +-ball speed max x decay (2.538: step 0.0100)
+  F_BALL_VY,        //  9 bits: ball vy, likewise
+  F_BALL_AGE,       //  7 bits: ball confidence as cycles of decay, 0 to 127
+  F_PLAYER_COUNT,   //  5 bits: players that follow, 0 to 23 (the sender first)
+  F_PLAYER_OURS,    //  1 bit : a player of the sender's team
+  F_PLAYER_UNUM,    //  4 bits: uniform number 1 to 11, 0 when unknown
+  F_PLAYER_GOALIE,  //  1 bit : a goalkeeper
+  F_PLAYER_X,       // 12 bits: x as the ball's
+  F_PLAYER_Y,       // 11 bits: y as the ball's
+  F_PLAYER_VX,      //  8 bits: vx, +-player speed max x decay (0.4: step 0.0031)
+  F_PLAYER_VY,      //  8 bits: vy, likewise
+  F_PLAYER_AGE,     //  7 bits: confidence as the ball's
+  F_PASS_KNOWN,     //  1 bit : a pass announcement follows
+  F_PASS_TIME,      // 16 bits: the cycle of the pass, 0 to 65535
+  F_PASS_RECEIVER,  //  4 bits: the receiver's uniform number, 1 to 11
+  F_PASS_X,         // 12 bits: pass target x as the ball's
+  F_PASS_Y,         // 11 bits: pass target y as the ball's
+  // Zero bits fill the rest up to the check.
+  F_CHECK,          // 30 bits: CRC-32 (low 30 bits) of every character before it
+  FIELD_COUNT
+};
+
+const int kFieldBits[FIELD_COUNT] = {16, 4, 1, 6,  1, 12, 11, 9, 9, 7,  5, 1,
+                                     4,  1, 12, 11, 8, 8, 7,  1, 16, 4, 12, 11, 30};
+
+// The ranges of the position fields: the pitch with its surroundings.
+const float kHalfSpanX = 60;
+const float kHalfSpanY = 40;
+const int kPlayModeOffset = 16;
+const int kMaxAge = 127;
+const int kCheckSymbols = 5;
+const int kSymbolBits = 6;
+
+// Letters, digits, '+' and '/': the server relays all of them in a say, and
+// none ends the heard text or splits it.
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+int SymbolValue(char c)
+{
+  const char *at = c != '\0' ? std::strchr(kAlphabet, c) : nullptr;
+  return at != nullptr ? static_cast<int>(at - kAlphabet) : -1;
+}
+
+// Characters the server passes unchanged in a say besides the alphabet;
+// parentheses pass too but would end the heard text.
+bool RelayedCharacter(char c)
+{
+  return SymbolValue(c) >= 0 || std::strchr("*-.<>?_", c) != nullptr;
+}
+
+std::uint32_t Crc32(const char *text, std::size_t length)
+{
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (std::size_t i = 0; i < length; i++)
+  {
+    crc ^= static_cast<unsigned char>(text[i]);
+    for (int k = 0; k < 8; k++)
+      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+std::uint32_t CheckValue(const char *text, std::size_t length)
+{
+  return Crc32(text, length) & ((1u << 30) - 1);
+}
+
+std::uint32_t MaxCode(Field f)
+{
+  return (1u << kFieldBits[f]) - 2;
+}
+
+std::uint32_t Quantise(float value, float low, float high, Field f)
+{
+  const std::uint32_t top = MaxCode(f);
+  if (!(high > low) || !std::isfinite(value))
+    return top / 2;
+  const double code = std::round((value - low) / (high - low) * top);
+  if (code <= 0)
+    return 0;
+  return code >= top ? top : static_cast<std::uint32_t>(code);
+}
+
+float Dequantise(std::uint32_t code, float low, float high, Field f)
+{
+  return static_cast<float>(low + (high - low) * static_cast<double>(code) / MaxCode(f));
+}
+
+// A velocity is cut to the fastest the range allows, keeping its heading.
+CVector Capped(CVector v, float max)
+{
+  if (max <= 0)
+    return CVector(0, 0);
+  if (v.GetMag() > max)
+    v.SetMag(max);
+  return v;
+}
+
+float SafeDrop(float drop)
+{
+  return drop > 0 && drop < 1 ? drop : 0.962f;
+}
+
+int AgeOf(float conf, float drop)
+{
+  if (!(conf > 0))
+    return kMaxAge;
+  if (conf >= 1)
+    return 0;
+  const double age = std::round(std::log(conf) / std::log(SafeDrop(drop)));
+  return age >= kMaxAge ? kMaxAge : static_cast<int>(age);
+}
+
+float ConfOf(std::uint32_t age, float drop)
+{
+  return static_cast<float>(std::pow(SafeDrop(drop), static_cast<double>(age)));
+}
+
+// The message's bits, six to a symbol, most significant first.
+class BitStream
+{
+public:
+  BitStream(char *symbols, int count) : m_Symbols(symbols), m_Count(count) {}
+
+  bool Put(Field f, std::uint32_t value)
+  {
+    for (int i = kFieldBits[f] - 1; i >= 0; i--)
+    {
+      if (m_Pos >= m_Count * kSymbolBits)
+        return false;
+      const int symbol = m_Pos / kSymbolBits;
+      const int shift = kSymbolBits - 1 - m_Pos % kSymbolBits;
+      if ((value >> i) & 1u)
+        m_Symbols[symbol] = static_cast<char>(m_Symbols[symbol] | (1 << shift));
+      m_Pos++;
+    }
+    return true;
+  }
+
+  bool Get(Field f, std::uint32_t &value)
+  {
+    value = 0;
+    for (int i = 0; i < kFieldBits[f]; i++)
+    {
+      if (m_Pos >= m_Count * kSymbolBits)
+        return false;
+      const int symbol = m_Pos / kSymbolBits;
+      const int shift = kSymbolBits - 1 - m_Pos % kSymbolBits;
+      value = (value << 1) | ((static_cast<unsigned>(m_Symbols[symbol]) >> shift) & 1u);
+      m_Pos++;
+    }
+    return true;
+  }
+
+  // A quantised field whose code lies outside its range marks a garbled text.
+  bool GetNumber(Field f, float low, float high, float &value)
+  {
+    std::uint32_t code;
+    if (!Get(f, code) || code > MaxCode(f))
+      return false;
+    value = Dequantise(code, low, high, f);
+    return true;
+  }
+
+  bool PutPoint(Field fx, Field fy, CVector p)
+  {
+    return Put(fx, Quantise(p.GetX(), -kHalfSpanX, kHalfSpanX, fx)) &&
+           Put(fy, Quantise(p.GetY(), -kHalfSpanY, kHalfSpanY, fy));
+  }
+
+  bool GetPoint(Field fx, Field fy, CVector &p)
+  {
+    float x, y;
+    if (!GetNumber(fx, -kHalfSpanX, kHalfSpanX, x) || !GetNumber(fy, -kHalfSpanY, kHalfSpanY, y))
+      return false;
+    p = CVector(x, y);
+    return true;
+  }
+
+  bool PutVelocity(Field fx, Field fy, CVector v, float max)
+  {
+    v = Capped(v, max);
+    return Put(fx, Quantise(v.GetX(), -max, max, fx)) && Put(fy, Quantise(v.GetY(), -max, max, fy));
+  }
+
+  bool GetVelocity(Field fx, Field fy, float max, CVector &v)
+  {
+    float x, y;
+    if (!GetNumber(fx, -max, max, x) || !GetNumber(fy, -max, max, y))
+      return false;
+    v = Capped(CVector(x, y), max);
+    return true;
+  }
+
+  bool RestIsZero() const
+  {
+    for (int i = m_Pos; i < m_Count * kSymbolBits; i++)
+      if ((static_cast<unsigned>(m_Symbols[i / kSymbolBits]) >> (kSymbolBits - 1 - i % kSymbolBits)) & 1u)
+        return false;
+    return true;
+  }
+
+private:
+  char *m_Symbols;
+  int m_Count;
+  int m_Pos = 0;
+};
+
+bool IsUNum(int n)
+{
+  return n >= 1 && n <= 11;
+}
+}  // namespace
+
+CMessageCoder::CMessageCoder(const TeamMessageSettings &settings) : m_Settings(settings)
+{
+  if (m_Settings.identifier == nullptr)
+    m_Settings.identifier = "";
+}
+
+bool CMessageCoder::UsableIdentifier(const char *identifier)
+{
+  if (identifier == nullptr)
+    return false;
+  const std::size_t length = strnlen(identifier, MAX_IDENTIFIER_LENGTH + 1);
+  if (length < 1 || length > static_cast<std::size_t>(MAX_IDENTIFIER_LENGTH))
+    return false;
+  for (std::size_t i = 0; i < length; i++)
+    if (!RelayedCharacter(identifier[i]))
+      return false;
+  return true;
+}
+
+int CMessageCoder::EncryptTimeStamp(int time, int key)
+{
+  const unsigned mask = (static_cast<unsigned>(key) * 0x9E37u + 0x5A3Cu) & 0xFFFFu;
+  const unsigned turn = static_cast<unsigned>(key) & 15u;
+  const unsigned x = (static_cast<unsigned>(time) & 0xFFFFu) ^ mask;
+  return static_cast<int>(((x << turn) | (x >> ((16u - turn) & 15u))) & 0xFFFFu);
+}
+
+int CMessageCoder::DecryptTimeStamp(int stamp, int key)
+{
+  const unsigned mask = (static_cast<unsigned>(key) * 0x9E37u + 0x5A3Cu) & 0xFFFFu;
+  const unsigned turn = static_cast<unsigned>(key) & 15u;
+  const unsigned x = static_cast<unsigned>(stamp) & 0xFFFFu;
+  return static_cast<int>((((x >> turn) | (x << ((16u - turn) & 15u))) & 0xFFFFu) ^ mask);
+}
+
+bool CMessageCoder::Encode(const TeamMessage &m, char *out, std::size_t size) const
+{
+  if (out == nullptr || size == 0)
+    return false;
+  out[0] = '\0';
+  if (size < static_cast<std::size_t>(MESSAGE_LENGTH) + 1 || !UsableIdentifier(m_Settings.identifier))
+    return false;
+  if (m.time < 0 || m.time > 0xFFFF || !IsUNum(m.sender) || m.playerCount < 0 ||
+      m.playerCount > TeamMessage::MAX_PLAYERS)
+    return false;
+  const std::size_t idLength = std::strlen(m_Settings.identifier);
+  const int symbols = MESSAGE_LENGTH - static_cast<int>(idLength);
+  char values[MESSAGE_LENGTH] = {};
+  BitStream bits(values, symbols - kCheckSymbols);
+  const float drop = m_Settings.confDrop;
+  bool fits = bits.Put(F_TIME, static_cast<std::uint32_t>(EncryptTimeStamp(m.time, m_Settings.encryptKey))) &&
+              bits.Put(F_SENDER, static_cast<std::uint32_t>(m.sender)) &&
+              bits.Put(F_SIDE, m_Settings.side == 'r' ? 1 : 0);
+  const int mode = m.playMode + kPlayModeOffset;
+  fits = fits && mode >= 0 && mode < 64 && bits.Put(F_PLAY_MODE, static_cast<std::uint32_t>(mode));
+  fits = fits && bits.Put(F_BALL_KNOWN, m.ball.known ? 1 : 0);
+  if (m.ball.known)
+    fits = fits && bits.PutPoint(F_BALL_X, F_BALL_Y, m.ball.pos) &&
+           bits.PutVelocity(F_BALL_VX, F_BALL_VY, m.ball.vel, m_Settings.ballSpeedMax) &&
+           bits.Put(F_BALL_AGE, static_cast<std::uint32_t>(AgeOf(m.ball.conf, drop)));
+  fits = fits && bits.Put(F_PLAYER_COUNT, static_cast<std::uint32_t>(m.playerCount));
+  for (int i = 0; fits && i < m.playerCount; i++)
+  {
+    const TeamMessagePlayer &p = m.players[i];
+    fits = bits.Put(F_PLAYER_OURS, p.ours ? 1 : 0) &&
+           bits.Put(F_PLAYER_UNUM, IsUNum(p.unum) ? static_cast<std::uint32_t>(p.unum) : 0) &&
+           bits.Put(F_PLAYER_GOALIE, p.goalie ? 1 : 0) && bits.PutPoint(F_PLAYER_X, F_PLAYER_Y, p.pos) &&
+           bits.PutVelocity(F_PLAYER_VX, F_PLAYER_VY, p.vel, m_Settings.playerSpeedMax) &&
+           bits.Put(F_PLAYER_AGE, static_cast<std::uint32_t>(AgeOf(p.conf, drop)));
+  }
+  const bool pass = m.pass.announced && IsUNum(m.pass.receiver) && m.pass.time >= 0 && m.pass.time <= 0xFFFF;
+  fits = fits && bits.Put(F_PASS_KNOWN, pass ? 1 : 0);
+  if (pass)
+    fits = fits && bits.Put(F_PASS_TIME, static_cast<std::uint32_t>(m.pass.time)) &&
+           bits.Put(F_PASS_RECEIVER, static_cast<std::uint32_t>(m.pass.receiver)) &&
+           bits.PutPoint(F_PASS_X, F_PASS_Y, m.pass.target);
+  if (!fits)
+    return false;
+
+  std::memcpy(out, m_Settings.identifier, idLength);
+  char *text = out + idLength;
+  for (int i = 0; i < symbols - kCheckSymbols; i++)
+    text[i] = kAlphabet[static_cast<unsigned char>(values[i])];
+  char check[kCheckSymbols] = {};
+  BitStream checkBits(check, kCheckSymbols);
+  checkBits.Put(F_CHECK, CheckValue(out, MESSAGE_LENGTH - kCheckSymbols));
+  for (int i = 0; i < kCheckSymbols; i++)
+    text[symbols - kCheckSymbols + i] = kAlphabet[static_cast<unsigned char>(check[i])];
+  out[MESSAGE_LENGTH] = '\0';
+  return true;
+}
+
+bool CMessageCoder::Decode(const char *text, TeamMessage &out) const
+{
+  // Nothing of a refused text is handed out.
+  out = TeamMessage();
+  TeamMessage m;
+  if (!DecodeInto(text, m))
+    return false;
+  out = m;
+  return true;
+}
+
+bool CMessageCoder::DecodeInto(const char *text, TeamMessage &m) const
+{
+  if (text == nullptr || strnlen(text, MESSAGE_LENGTH + 1) != static_cast<std::size_t>(MESSAGE_LENGTH))
+    return false;
+  const std::size_t idLength = std::strlen(m_Settings.identifier);
+  if (idLength == 0 || idLength > static_cast<std::size_t>(MAX_IDENTIFIER_LENGTH) ||
+      std::strncmp(text, m_Settings.identifier, idLength) != 0)
+    return false;
+  const int symbols = MESSAGE_LENGTH - static_cast<int>(idLength);
+  char values[MESSAGE_LENGTH] = {};
+  for (int i = 0; i < symbols; i++)
+  {
+    const int v = SymbolValue(text[idLength + static_cast<std::size_t>(i)]);
+    if (v < 0)
+      return false;
+    values[i] = static_cast<char>(v);
+  }
+  std::uint32_t check;
+  BitStream checkBits(values + symbols - kCheckSymbols, kCheckSymbols);
+  if (!checkBits.Get(F_CHECK, check) || check != CheckValue(text, MESSAGE_LENGTH - kCheckSymbols))
+    return false;
+
+  BitStream bits(values, symbols - kCheckSymbols);
+  std::uint32_t v;
+  if (!bits.Get(F_TIME, v))
+    return false;
+  m.time = DecryptTimeStamp(static_cast<int>(v), m_Settings.encryptKey);
+  if (!bits.Get(F_SENDER, v) || !IsUNum(static_cast<int>(v)))
+    return false;
+  m.sender = static_cast<int>(v);
+  // The opponents hear our says, and a team playing our own program says
+  // texts with our identifier: only the sender's side tells them apart.
+  if (!bits.Get(F_SIDE, v) || (v != 0) != (m_Settings.side == 'r'))
+    return false;
+  if (!bits.Get(F_PLAY_MODE, v))
+    return false;
+  m.playMode = static_cast<int>(v) - kPlayModeOffset;
+  if (!bits.Get(F_BALL_KNOWN, v))
+    return false;
+  m.ball.known = v != 0;
+  if (m.ball.known)
+  {
+    if (!bits.GetPoint(F_BALL_X, F_BALL_Y, m.ball.pos) ||
+        !bits.GetVelocity(F_BALL_VX, F_BALL_VY, m_Settings.ballSpeedMax, m.ball.vel) ||
+        !bits.Get(F_BALL_AGE, v))
+      return false;
+    m.ball.conf = ConfOf(v, m_Settings.confDrop);
+  }
+  if (!bits.Get(F_PLAYER_COUNT, v) || v > static_cast<std::uint32_t>(TeamMessage::MAX_PLAYERS))
+    return false;
+  m.playerCount = static_cast<int>(v);
+  for (int i = 0; i < m.playerCount; i++)
+  {
+    TeamMessagePlayer &p = m.players[i];
+    if (!bits.Get(F_PLAYER_OURS, v))
+      return false;
+    p.ours = v != 0;
+    if (!bits.Get(F_PLAYER_UNUM, v) || v > 11)
+      return false;
+    p.unum = static_cast<int>(v);
+    if (!bits.Get(F_PLAYER_GOALIE, v))
+      return false;
+    p.goalie = v != 0;
+    if (!bits.GetPoint(F_PLAYER_X, F_PLAYER_Y, p.pos) ||
+        !bits.GetVelocity(F_PLAYER_VX, F_PLAYER_VY, m_Settings.playerSpeedMax, p.vel) ||
+        !bits.Get(F_PLAYER_AGE, v))
+      return false;
+    p.conf = ConfOf(v, m_Settings.confDrop);
+  }
+  if (!bits.Get(F_PASS_KNOWN, v))
+    return false;
+  m.pass.announced = v != 0;
+  if (m.pass.announced)
+  {
+    if (!bits.Get(F_PASS_TIME, v))
+      return false;
+    m.pass.time = static_cast<int>(v);
+    if (!bits.Get(F_PASS_RECEIVER, v) || !IsUNum(static_cast<int>(v)))
+      return false;
+    m.pass.receiver = static_cast<int>(v);
+    if (!bits.GetPoint(F_PASS_X, F_PASS_Y, m.pass.target))
+      return false;
+  }
+  // The filling is zero as written; anything else is a garbled text that
+  // happened to pass the check.
+  return bits.RestIsZero();
+}

@@ -1,0 +1,197 @@
+// Team messages through the brain: what a heard text hands the world model,
+// and who speaks when.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "BrainRig.h"
+#include "MessageCoder.h"
+
+namespace
+{
+// Notes what the brain hands the world model, then hands it on.
+class ListeningBrain : public RigBrain
+{
+public:
+  using RigBrain::RigBrain;
+  void StoreBallFromAudio(CBall ball) const override
+  {
+    stored.push_back("ball");
+    RigBrain::StoreBallFromAudio(ball);
+  }
+  void StorePlayerFromAudio(CPlayer player) const override
+  {
+    stored.push_back("player");
+    RigBrain::StorePlayerFromAudio(player);
+  }
+  void StorePassFromAudio(int time, int receiver, CVector target) const override
+  {
+    stored.push_back("pass " + std::to_string(time) + " " + std::to_string(receiver) + " " +
+                     std::to_string(static_cast<int>(std::lround(target.GetX()))));
+    RigBrain::StorePassFromAudio(time, receiver, target);
+  }
+  mutable std::vector<std::string> stored;
+};
+
+class CommunicationTest : public BrainRig
+{
+protected:
+  void SetUp() override
+  {
+    BrainRig::SetUp();
+    NewBrain();
+  }
+
+  void NewBrain()
+  {
+    testing::internal::CaptureStdout();
+    listener = new ListeningBrain(agent.get());
+    brain.reset(listener);
+    brain->Init(config);
+    testing::internal::GetCapturedStdout();
+  }
+
+  // What team-mate 4 says in a cycle: the ball rolling at (10, 5), itself,
+  // an opponent, and a pass to this agent (number 9).
+  std::string Said(int time, char side = 'l')
+  {
+    TeamMessage m;
+    m.time = time;
+    m.sender = 4;
+    m.playMode = PM_PLAY_ON;
+    m.ball.known = true;
+    m.ball.pos = CVector(10, 5);
+    m.ball.vel = CVector(1, 0);
+    m.ball.conf = 1;
+    m.players[m.playerCount++] = {true, 4, false, CVector(-5, 3), CVector(0.2f, 0), 1};
+    m.players[m.playerCount++] = {false, 0, false, CVector(20, -8), CVector(), 0.9f};
+    m.pass = {true, time, 9, CVector(12, 6)};
+    TeamMessageSettings settings;
+    settings.identifier = "Tarroks00";
+    settings.side = side;
+    settings.encryptKey = 61;
+    char text[CMessageCoder::MESSAGE_LENGTH + 1];
+    EXPECT_TRUE(CMessageCoder(settings).Encode(m, text, sizeof text));
+    return text;
+  }
+
+  void Hear(std::string text)
+  {
+    listener->stored.clear();
+    brain->ParseMessage(&text[0]);
+  }
+
+  ListeningBrain *listener = nullptr;
+};
+
+TEST_F(CommunicationTest, AMessageOfThisCycleReachesTheWorldModel)
+{
+  Referee("free_kick_l");
+  agent->SetTime(45);
+  Hear(Said(45));
+  EXPECT_EQ(listener->stored, (std::vector<std::string>{"ball", "player", "player", "pass 45 9 12"}));
+  EXPECT_EQ(agent->GetPassReceiver(), 9);
+  EXPECT_EQ(brain->GetTeamMessagesHeard(), 1);
+  // The heard play_on ends a set play called three cycles before.
+  EXPECT_EQ(agent->P2BReadPlayMode(true), PM_PLAY_ON);
+
+  // The agent's ball is where the team-mate saw it, relative to the agent.
+  const CBall *ball = agent->M2BReadBall();
+  EXPECT_NEAR(ball->GetGX(), 10, 0.02);
+  EXPECT_NEAR(ball->GetRMag(), CVector(10, 5).GetMag(), 0.05);
+  EXPECT_NEAR(ball->GetRDir(), CVector(10, 5).GetDir(), 0.5);
+}
+
+TEST_F(CommunicationTest, AnyOtherTextChangesNothing)
+{
+  const std::string said = Said(42);
+  std::string garbled = said, renamed = "Tarroks01" + said.substr(9);
+  garbled[100] = garbled[100] == 'x' ? 'y' : 'x';
+  const struct
+  {
+    const char *what;
+    std::string text;
+  } rows[] = {
+    {"one character short", said.substr(0, 510)},
+    {"a wrong identifier", renamed},
+    {"garbled", garbled},
+    {"replayed from the cycle before", Said(41)},
+    {"the opponents' own", Said(42, 'r')},
+  };
+  Referee("free_kick_l");
+  for (const auto &row : rows)
+  {
+    Hear(row.text);
+    EXPECT_TRUE(listener->stored.empty()) << row.what;
+  }
+  EXPECT_EQ(brain->GetTeamMessagesHeard(), 0);
+  EXPECT_EQ(agent->P2BReadPlayMode(true), PM_FREE_KICK);
+}
+
+TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
+{
+  const struct
+  {
+    const char *speakers;
+    const char *use;
+    std::set<int> expected;
+  } rows[] = {
+    {"5", "1", {3, 4, 5, 6, 7}},
+    {"1", "1", {3}},
+    {"11", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+    {"30", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+    {"0", "1", {}},
+    {"5", "0", {}},
+  };
+  for (const auto &row : rows)
+  {
+    config.insert("Communication", "num_of_speakers", row.speakers);
+    config.insert("Communication", "use_communication", row.use);
+    NewBrain();
+    std::set<int> spoke;
+    for (int time = 0; time < 40; time++)
+    {
+      agent->SetTime(time);
+      int speakers = 0;
+      for (int unum = 1; unum <= 11; unum++)
+      {
+        agent->SetUNum(unum);
+        if (brain->ShouldICommunicate())
+        {
+          speakers++;
+          spoke.insert(unum);
+        }
+      }
+      EXPECT_LE(speakers, 1) << row.speakers << " at " << time;
+    }
+    EXPECT_EQ(spoke, row.expected) << row.speakers;
+  }
+}
+
+TEST_F(CommunicationTest, TheSpeakerSaysItsWorldAndNobodyElseSpeaks)
+{
+  Ball(CVector(-30, 20), CVector(0.5f, 0));
+  agent->SetUNum(5);
+  agent->SetTime(2);  // number 5's turn among 3 to 7
+  brain->Communicate();
+  const ACTIONQUEUE q = Queue();
+  ASSERT_TRUE(q.say);
+  TeamMessageSettings settings;
+  settings.identifier = "Tarroks00";
+  settings.encryptKey = 61;
+  TeamMessage heard;
+  ASSERT_TRUE(CMessageCoder(settings).Decode(q.say_text, heard));
+  EXPECT_EQ(heard.time, 2);
+  EXPECT_EQ(heard.sender, 5);
+  EXPECT_NEAR(heard.ball.pos.GetX(), -30, 0.02);
+  EXPECT_EQ(heard.players[0].unum, 5);
+
+  agent->SetTime(3);
+  NewBrain();
+  brain->Communicate();
+  EXPECT_FALSE(Queue().say);
+}
+}  // namespace
