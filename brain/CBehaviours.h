@@ -508,7 +508,7 @@ public:
   int BallPathInterceptAmIThere(float tolerance);
   // Ball skills: passing, dribbling, breakaways and targets.
   int PassBall(const CPlayer *p, float speedAtTarget);
-  int CleverDribbleTo(CVector target, float speed, float tolerance);
+  int CleverDribbleTo(CVector target, float power, float buffer);
   float TheirBreakawayConeRatio(const CPlayer *p) const;
   CVector ShootTarget(CVector from, float first, float second);
   CVector ClearTarget();
@@ -526,13 +526,76 @@ public:
   float MyDashPowerToIntercept();
   int PassBall(const CPlayer *p);
   int CleverDribbleTo();
-  int CleverDribbleTo(CVector target, float speed);
+  int CleverDribbleTo(CVector target, float power);
   KICKMODE BestMode(float relDir);
   int SmartKickAbs();
   int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
 
   // ---- Ball skills: kicking, dribbling and breakaways (skills/Kick,
-  // Dribble, BreakAway). ----
+  // Spin, Dribble, BreakAway). ----
+  // Whether the ball, after this kick or dash, ends the cycle on the
+  // agent's body; whether its way to a point passes within reach of the
+  // body's edge plus hard_kick_min_dist.
+  bool IsKickCollision(float power, float dir);
+  bool IsDashCollision(float power);
+  bool HardKickCollision(CVector from, CVector to) const;
+  // Whether a dash now, with the ball ahead, lets the next kick in that
+  // direction give more speed than a kick now.
+  bool WillDashHelpKick(float dir, float speed);
+  // The steps of a kick over several cycles: the hard kick lays the ball
+  // where the next kick adds most; the hard spin kick brings it round the
+  // body to a direction (on the pitch) first. A plan is under way when
+  // this cycle's kick is not the last.
+  int HardKick(float dir, float speed, KICKMODE mode);
+  int HardSpinKick(float dir, ROTDIR rot);
+  bool KickPlanRunning() const;
+  // The way to spin the ball from one direction to another (both on the
+  // pitch): away from the nearest opponent when he is within
+  // min_rotate_opp_worry_dist, the shorter way otherwise.
+  ROTDIR CalcOppAvoidSpinDirection(float from, float to);
+
+  // Dribbling: one step towards a direction at a dash power (a dash when
+  // the ball lies as meant and stays in reach, a dribble kick otherwise);
+  // the dribble kick that lays the ball dribble_ball_dist ahead of the
+  // agent after this cycle's kick and cycles - 1 dashes; a dash that
+  // keeps the ball in reach and off the body (0: none queued); a
+  // direction close to the body's counted as the body's.
+  int DribbleTo(float dir, float power);
+  int DribKick(float dir, float power);
+  int DribDash(float power);
+  ACTIONQUEUE GetDribbleKick(float dir, float power, int cycles, bool *possible);
+  float NormaliseDribAngleWithBuffer(float dir) const;
+  // Whether to dribble here at all, and whether the way to a point (or
+  // dribble_length towards a direction) is free of opponents; in a
+  // breakaway the goalkeeper does not block the way.
+  bool CanDribble();
+  bool CanDribbleTo(CVector point);
+  bool CanDribbleToBreakaway(CVector point);
+  bool CanDribbleTowards(float dir);
+  bool CanDribbleTowardsBreakaway(float dir);
+
+  // Breakaways: whether the agent with the ball has one (through the
+  // middle or down a wing), whether an opponent with the ball has one on
+  // our goal; the point to head for, the cycles the ball runs alone after
+  // a kick-and-run, the value of a kick-and-run direction (-999: unsafe),
+  // the target (chosen once a cycle and kept with its cycle), whether to
+  // shoot now, and one cycle of the play.
+  bool MyBreakaway();
+  bool MySideBreakaway();
+  bool TheirBreakaway(const CPlayer *opp);
+  CVector BreakawayApproachPoint();
+  CVector SideBreakawayApproachPoint();
+  int BreakawayKickRunCycles();
+  int SideBreakawayKickRunCycles();
+  float BreakawayEvaluateKickRunAngle(float dir, int cycles);
+  float SideBreakawayEvaluateKickRunAngle(float dir, int cycles);
+  CVector BreakawayPickTarget();
+  CVector SideBreakawayPickTarget();
+  BREAKAWAYTARGET GetBreakawayTarget(bool side) const;
+  bool BreakawayLook4Shot();
+  int PlayBreakaway();
+  int PlaySideBreakaway();
+
 
   // ---- Ball skills: interception, passing and the target scanners
   // (skills/Intercept, PassiveIntercept, Passing, ClearSend). ----
@@ -628,8 +691,47 @@ protected:
   float m_SmartKickSpeed = 0;
   ROTDIR m_SmartKickRot = ROTDIR_AWAY;
   CVector m_DribbleTarget;
-  float m_DribbleSpeed = 0;
-  float m_DribbleTolerance = 0;
+  float m_DribblePower = 0;
+  float m_DribbleBuffer = 0;
+
+  // ---- Ball skills: kicking, dribbling and breakaways: state. ----
+  // The kick over several cycles under way, and as it stood when the
+  // cycle began.
+  KICKPLAN m_KickPlan;
+  KICKPLAN m_KickPlanBefore;
+  // Where the last spin kick puts the ball.
+  CVector m_SpinSpot;
+  // The breakaway targets, through the middle and down a wing.
+  BREAKAWAYTARGET m_BreakawayTarget;
+  BREAKAWAYTARGET m_SideBreakawayTarget;
+
+private:
+  float KickRate(float dist, float dir) const;
+  // The most one kick can add to the ball's velocity with the ball and the
+  // agent at these points, the body as it faces now.
+  float KickAccelAt(CVector ball, CVector me) const;
+  // The kick that adds this to the ball's velocity, as hard as allowed.
+  ACTIONQUEUE KickForPush(CVector push);
+  bool PathCrossesBody(CVector from, CVector to, float radius) const;
+  float DashHelpReach(float dir, float power);
+  // The most speed towards dir that a kick now, or one after a laying
+  // kick or a dash, can give; and what to do this cycle for it (no spot
+  // and no dash: kick now).
+  float HardKickReach(float dir, CVector *spot, float *dashPower);
+  bool CarryKickPlan(float dir);
+  void PlanKick(KICKMODE mode, float dir, float speed, CVector ball);
+  int FinalKick(float dir, float speed);
+  bool ShotNeedsHaste(float dir);
+  ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, float inner, float straight,
+                            int *code);
+  CVector DribbleBallSpot(float dir, float power, int cycles) const;
+  bool DribbleWayFree(CVector point, bool breakaway);
+  bool OurBreakawayFrom(CVector goal);
+  float ApproachCongestion(CVector point);
+  CVector ApproachSide(float x, float y);
+  int KickRunCycles(CVector target);
+  float EvaluateKickRunAngle(float dir, int cycles, CVector target);
+  int KickAndRun(CVector target, int cycles, bool side);
 
   // ---- Ball skills: interception, passing and the target scanners:
   // state. ----
@@ -675,9 +777,6 @@ private:
   // Whether a shot from a point would beat the opponents, kicked at speed
   // and needing endSpeed on the goal line.
   bool ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare);
-  // The kick that turns the ball about the body towards a body-relative
-  // direction; an empty bundle when the ball is not kickable.
-  ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, int *code);
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

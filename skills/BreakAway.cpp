@@ -1,8 +1,21 @@
-// Breakaways: how wide an opponent's run on our goal threatens it.
+// Breakaways: a run on a goal with nobody but the goalkeeper in the way.
+// Ours through the middle or down a wing (where to head for, how far to
+// kick the ball ahead and at what angle, when to shoot), and theirs on our
+// goal.
 
 #include <cmath>
 
+#include "CBall.h"
 #include "CBehaviours.h"
+#include "CGLine.h"
+#include "PlayerInterface.h"
+
+namespace
+{
+// The kick-and-run angles tried about the way to the target.
+const float kKickRunAngleSpan = 30;
+const float kKickRunAngleStep = 10;
+}  // namespace
 
 float CBehaviours::TheirBreakawayConeRatio(const CPlayer *p) const
 {
@@ -16,4 +29,301 @@ float CBehaviours::TheirBreakawayConeRatio(const CPlayer *p) const
   if (!(dist > 0))
     return 0;
   return (m_GoalAreaWidth / 2) / dist;
+}
+
+bool CBehaviours::TheirBreakaway(const CPlayer *opp)
+{
+  const CBall *ball = M2BReadBall();
+  if (!opp || !opp->GetPositionValid() || !ball || !ball->GetPositionValid() ||
+      !BallKickableForPlayer(opp, 0))
+    return false;
+  const CVector goal(-m_PitchLength / 2, 0);
+  const CVector from = opp->GetGPos();
+  const float ratio = TheirBreakawayConeRatio(opp);
+  // Any of us (the agent too) in his way to our goal, or near enough the
+  // ball to fight for it, ends the breakaway; one behind him must be
+  // nearer the ball than one in front, as he runs away from him.
+  sorted_players mates;
+  DistPlayerCompare byDist(GetGPos());
+  DoSortyThing(1, byDist, mates);
+  std::vector<CVector> ours{GetGPos()};
+  for (int i = 0; i < mates.count; i++)
+    if (mates.players[i] != OurGoalie() && !mates.players[i]->GetIsGoalie())
+      ours.push_back(mates.players[i]->GetGPos());
+  for (const CVector &at : ours)
+  {
+    const bool ahead = at.dist(goal) < from.dist(goal);
+    const float reach =
+        m_Kickable + (ahead ? m_TheirBreakawayFrontKickableBuffer : m_TheirBreakawayBackKickableBuffer);
+    if (at.dist(ball->GetGPos()) <= reach || (ahead && IsPointInCone(at, ratio, goal, from)))
+      return false;
+  }
+  return true;
+}
+
+bool CBehaviours::OurBreakawayFrom(CVector goal)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+    return false;
+  const CVector me = GetGPos();
+  float dist = me.dist(goal);
+  if (dist < m_OurBreakawayMinConeDistWid)
+    dist = m_OurBreakawayMinConeDistWid;
+  const float ratio = (m_GoalAreaWidth / 2) / dist;
+  const CPlayer *keeper = TheirGoalie();
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  for (int i = 0; i < foes.count; i++)
+  {
+    const CPlayer *foe = foes.players[i];
+    // Near enough the ball to fight for it, or in the way (the goalkeeper
+    // is always in the way: he is the one a breakaway beats).
+    if (BallKickableForPlayer(foe, -m_OurBreakawayKickableBuffer))
+      return false;
+    if (foe != keeper && !foe->GetIsGoalie() && IsPointInCone(foe->GetGPos(), ratio, goal, me))
+      return false;
+  }
+  return true;
+}
+
+bool CBehaviours::MyBreakaway()
+{
+  return OurBreakawayFrom(CVector(m_PitchLength / 2, 0));
+}
+
+bool CBehaviours::MySideBreakaway()
+{
+  // Down a wing, short of their penalty area: the run goes for the side
+  // of the area first.
+  const CVector me = GetGPos();
+  if (std::fabs(me.GetY()) <= m_GoalAreaWidth / 2 ||
+      me.GetX() > m_PitchLength / 2 - m_PenaltyAreaLength)
+    return false;
+  return OurBreakawayFrom(SideBreakawayApproachPoint());
+}
+
+float CBehaviours::ApproachCongestion(CVector point)
+{
+  float sum = 0;
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  for (int i = 0; i < foes.count; i++)
+    sum += 1 / std::fmax(foes.players[i]->GetGPos().dist2(point), m_Epsilon);
+  return sum;
+}
+
+CVector CBehaviours::ApproachSide(float x, float y)
+{
+  const CVector me = GetGPos();
+  // Off the middle the run keeps to its own side; in the middle it takes
+  // the emptier one, the goalkeeper's other side on a tie.
+  if (std::fabs(me.GetY()) > m_BreakawayMiddleBuffer)
+    return CVector(x, SignF(me.GetY()) * y);
+  const CVector plus(x, y);
+  const CVector minus(x, -y);
+  const float diff = ApproachCongestion(plus) - ApproachCongestion(minus);
+  if (std::fabs(diff) > m_CongestionEpsilon)
+    return diff < 0 ? plus : minus;
+  const CPlayer *keeper = TheirGoalie();
+  if (keeper && keeper->GetPositionValid())
+    return keeper->GetGPos().GetY() > 0 ? minus : plus;
+  return me.GetY() >= 0 ? plus : minus;
+}
+
+CVector CBehaviours::BreakawayApproachPoint()
+{
+  return ApproachSide(m_BreakawayApproachX, m_BreakawayApproachY);
+}
+
+CVector CBehaviours::SideBreakawayApproachPoint()
+{
+  return ApproachSide(m_SideBreakawayApproachX, m_SideBreakawayApproachY);
+}
+
+int CBehaviours::KickRunCycles(CVector target)
+{
+  // The further the nearest opponent, the longer the ball may run alone;
+  // never past the target.
+  const CVector me = GetGPos();
+  const CPlayer *foe = GetClosestValidFoe2Me(0);
+  float share = 1;
+  if (foe && m_BreakawayKickRunWorryDist > m_Epsilon)
+    share = std::fmin(1.0f, foe->GetGPos().dist(me) / m_BreakawayKickRunWorryDist);
+  int cycles = m_BreakawayKickRunMinCycles +
+               static_cast<int>(share * (m_BreakawayKickRunMaxCycles - m_BreakawayKickRunMinCycles));
+  const int there = PredictedCycles2Point(target, static_cast<float>(m_MaxPower), m_Kickable);
+  if (there < cycles)
+    cycles = there;
+  // Nor past their goal line, where the ball would be lost.
+  while (cycles > 1 && PredPosAfterTurn(cycles, 0, static_cast<float>(m_MaxPower), false, 1).GetX() >
+                           m_PitchLength / 2 - m_DribbleBallDist - m_Epsilon)
+    cycles--;
+  return cycles < 1 ? 1 : cycles;
+}
+
+int CBehaviours::BreakawayKickRunCycles()
+{
+  return KickRunCycles(BreakawayPickTarget());
+}
+
+int CBehaviours::SideBreakawayKickRunCycles()
+{
+  return KickRunCycles(SideBreakawayPickTarget());
+}
+
+float CBehaviours::EvaluateKickRunAngle(float dir, int cycles, CVector target)
+{
+  // Where the ball is laid for the agent, kicking this cycle and running
+  // after it for the rest, at full power and in that direction.
+  const float power = static_cast<float>(m_MaxPower);
+  const int turns = std::fabs(NormaliseAngle(dir - GetBFacing())) > m_MaxGoToPointAngleErr ? 1 : 0;
+  const CVector spot = PredPosAfterTurn(cycles, 0, power, false, 1) +
+                       Polar2CVector(m_DribbleBallDist + turns * m_PlayerSpeedMax, dir);
+  if (!IsPointInBounds(spot, 0))
+    return -999;
+  // No opponent may get there first, with the time a kick of his takes.
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  for (int i = 0; i < foes.count; i++)
+    if (PlayerPredictedCycles2Point(foes.players[i], spot, power, m_Kickable) <=
+        cycles + turns + m_CyclesToKick)
+      return -999;
+  // The nearer the target it leaves the agent, the better.
+  return -spot.dist(target);
+}
+
+float CBehaviours::BreakawayEvaluateKickRunAngle(float dir, int cycles)
+{
+  return EvaluateKickRunAngle(dir, cycles, BreakawayPickTarget());
+}
+
+float CBehaviours::SideBreakawayEvaluateKickRunAngle(float dir, int cycles)
+{
+  return EvaluateKickRunAngle(dir, cycles, SideBreakawayPickTarget());
+}
+
+CVector CBehaviours::BreakawayPickTarget()
+{
+  const int now = GetTime();
+  if (m_BreakawayTarget.time == now && m_BreakawayTarget.valid)
+    return m_BreakawayTarget.target;
+  const CVector me = GetGPos();
+  // Head for the approach point; once past it, or closer to the goal than
+  // a short kick-and-run, for the goal area's corner on the open side,
+  // never wider than the penalty area.
+  CVector target = BreakawayApproachPoint();
+  const CVector goal(m_PitchLength / 2, 0);
+  const float shortRun = m_BreakawayKickRunMinCycles * m_PlayerSpeedMax;
+  if (me.GetX() >= target.GetX() - m_MinDistToPoint || me.dist(goal) < shortRun)
+    target = CVector(m_PitchLength / 2 - m_PenaltyAreaLength / 3,
+                     SignF(target.GetY()) * m_GoalAreaWidth / 2);
+  if (std::fabs(target.GetY()) > m_PenaltyAreaWidth / 2)
+    target.SetY(SignF(target.GetY()) * m_PenaltyAreaWidth / 2);
+  m_BreakawayTarget.time = now;
+  m_BreakawayTarget.valid = true;
+  m_BreakawayTarget.target = target;
+  return target;
+}
+
+CVector CBehaviours::SideBreakawayPickTarget()
+{
+  const int now = GetTime();
+  if (m_SideBreakawayTarget.time == now && m_SideBreakawayTarget.valid)
+    return m_SideBreakawayTarget.target;
+  // Down the wing to the approach point; once a short run from it, cut in
+  // to the corner of their goal area on that side.
+  const CVector me = GetGPos();
+  CVector target = SideBreakawayApproachPoint();
+  const float shortRun = m_BreakawayKickRunMinCycles * m_PlayerSpeedMax;
+  if (me.GetX() >= target.GetX() - shortRun)
+    target = CVector(m_PitchLength / 2 - m_GoalAreaLength, SignF(target.GetY()) * m_GoalAreaWidth / 2);
+  m_SideBreakawayTarget.time = now;
+  m_SideBreakawayTarget.valid = true;
+  m_SideBreakawayTarget.target = target;
+  return target;
+}
+
+BREAKAWAYTARGET CBehaviours::GetBreakawayTarget(bool side) const
+{
+  return side ? m_SideBreakawayTarget : m_BreakawayTarget;
+}
+
+bool CBehaviours::BreakawayLook4Shot()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+    return false;
+  const CVector goal(m_PitchLength / 2, 0);
+  if (ball->GetGPos().dist(goal) > m_ShotDistance)
+    return false;
+  // Shoot once the goalkeeper could take the ball before another
+  // kick-and-run is over, or once a hard shot cannot be stopped anyway.
+  const CPlayer *keeper = TheirGoalie();
+  if (!keeper || !keeper->GetPositionValid())
+    return true;
+  if (EstimateCycles2Steal(keeper) < m_BreakawayMinGoalieStealTime)
+    return true;
+  // From here the hardest shot reaches the line in time for a keeper
+  // who is farther from the shot's way than he can run meanwhile.
+  const CVector shot = ShootPoint(nullptr);
+  const float dist = ball->GetGPos().dist(shot);
+  const float cycles = SolveForLengthGeomSeries(m_BallSpeedMax, m_BallDecay, dist);
+  CGLine way(0, 0, 0);
+  way.CGLineFromTwoPoints(ball->GetGPos(), shot);
+  return cycles > 0 && way.dist(keeper->GetGPos()) > (cycles + 1) * m_PlayerSpeedMax + m_CatchRadius;
+}
+
+int CBehaviours::KickAndRun(CVector target, int cycles, bool side)
+{
+  // The best angle about the way to the target; none safe: dribble on.
+  const CVector me = GetGPos();
+  const float straight = (target - me).GetDir();
+  float best = -999;
+  float bestDir = straight;
+  for (float off = -kKickRunAngleSpan; off <= kKickRunAngleSpan; off += kKickRunAngleStep)
+  {
+    const float dir = NormaliseAngle(straight + off);
+    const float value = side ? SideBreakawayEvaluateKickRunAngle(dir, cycles)
+                             : BreakawayEvaluateKickRunAngle(dir, cycles);
+    if (value > best)
+    {
+      best = value;
+      bestDir = dir;
+    }
+  }
+  if (best <= -999)
+    return CleverDribbleTo(target, static_cast<float>(m_MaxPower), m_MinDistToPoint);
+  const CVector spot = PredPosAfterTurn(cycles, 0, static_cast<float>(m_MaxPower), false, 1) +
+                       Polar2CVector(m_DribbleBallDist, bestDir);
+  const CBall *ball = M2BReadBall();
+  const float speed = static_cast<float>(
+      SolveForFirstTermGeomSeries(m_BallDecay, cycles, ball->GetGPos().dist(spot)));
+  return KickBall(spot, speed);
+}
+
+int CBehaviours::PlayBreakaway()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return 0;
+  if (!BallKickableForPlayer(nullptr, 0))
+    return MoveToPos(BallPredPos(1), m_Kickable - m_KickableBuffer,
+                     static_cast<float>(m_MaxPower), DODGE_NONE);
+  if (BreakawayLook4Shot())
+    return ShootToGoal();
+  return KickAndRun(BreakawayPickTarget(), BreakawayKickRunCycles(), false);
+}
+
+int CBehaviours::PlaySideBreakaway()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return 0;
+  if (!BallKickableForPlayer(nullptr, 0))
+    return MoveToPos(BallPredPos(1), m_Kickable - m_KickableBuffer,
+                     static_cast<float>(m_MaxPower), DODGE_NONE);
+  if (BreakawayLook4Shot())
+    return ShootToGoal();
+  return KickAndRun(SideBreakawayPickTarget(), SideBreakawayKickRunCycles(), true);
 }

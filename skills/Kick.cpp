@@ -1,11 +1,42 @@
 // Kicking: the kick power rate, straight kicks that give the ball a wanted
-// velocity, kicks towards a point, and spin kicks that turn the ball about
-// the body.
+// velocity, the choice of kick mode by the nearest opponent's threat, and
+// the hard kick, laid over several cycles when one kick cannot give the
+// speed asked for.
 
 #include <cmath>
 
 #include "CBall.h"
 #include "CBehaviours.h"
+
+namespace
+{
+// A preparing cycle must buy at least this much final speed (m/cycle).
+const float kMinKickGain = 0.05f;
+// Where the preparing kick may lay the ball: rings about the body and
+// steps of angle about the kick's direction.
+const int kHardKickRings = 4;
+const float kHardKickAngleStep = 10;
+
+float Dot(CVector a, CVector b)
+{
+  return a.GetX() * b.GetX() + a.GetY() * b.GetY();
+}
+
+float Cross(CVector a, CVector b)
+{
+  return a.GetX() * b.GetY() - a.GetY() * b.GetX();
+}
+
+// The largest speed along the unit vector u that one push of at most accel
+// leaves a ball moving with `have`; -1 when no push leaves it moving along u.
+float ReachAlong(CVector have, float accel, CVector u)
+{
+  const float across = Cross(have, u);
+  if (std::fabs(across) > accel)
+    return -1;
+  return Dot(have, u) + std::sqrt(accel * accel - across * across);
+}
+}  // namespace
 
 float CBehaviours::CalcKickPowerRate()
 {
@@ -21,6 +52,12 @@ float CBehaviours::CalcKickPowerRate()
 
 float CBehaviours::CalcKickPowerRate(float dist, float dir)
 {
+  m_PrevKickPowerRate = KickRate(dist, dir);
+  return m_PrevKickPowerRate;
+}
+
+float CBehaviours::KickRate(float dist, float dir) const
+{
   // The server measures the distance from the body's edge: a ball touching
   // the body is kicked as well as one can be, never better; one beyond the
   // margin is not kicked at all.
@@ -28,16 +65,34 @@ float CBehaviours::CalcKickPowerRate(float dist, float dir)
   if (gap < 0)
     gap = 0;
   if (gap > m_KickableMargin)
-  {
-    m_PrevKickPowerRate = 0;
     return 0;
-  }
-  float rate =
+  const float rate =
       m_KickPowerRate * (1 - 0.25f * std::fabs(dir) / 180 - 0.25f * gap / m_KickableMargin);
-  if (!(rate > 0))
-    rate = 0;
-  m_PrevKickPowerRate = rate;
-  return rate;
+  return rate > 0 ? rate : 0;
+}
+
+float CBehaviours::KickAccelAt(CVector ball, CVector me) const
+{
+  const CVector rel = ball - me;
+  const float dir = rel.GetMag() < m_Epsilon ? 0 : NormaliseAngle(rel.GetDir() - GetBFacing());
+  return KickRate(rel.GetMag(), dir) * static_cast<float>(m_MaxPower);
+}
+
+ACTIONQUEUE CBehaviours::KickForPush(CVector push)
+{
+  ACTIONQUEUE queue;
+  EmptyActionQueue(queue);
+  const float rate = CalcKickPowerRate();
+  if (rate <= 0)
+    return queue;
+  float power = push.GetMag() / rate;
+  if (power > static_cast<float>(m_MaxPower))
+    power = static_cast<float>(m_MaxPower);
+  queue.time = GetTime();
+  queue.command = CMD_KICK;
+  queue.power = power;
+  queue.angle = power > 0 ? NormaliseAngle(push.GetDir() - GetBFacing()) : 0;
+  return queue;
 }
 
 ACTIONQUEUE CBehaviours::KickStraight(float speed, float dir, float factor, bool *possible)
@@ -49,23 +104,28 @@ ACTIONQUEUE CBehaviours::KickStraight(float speed, float dir, float factor, bool
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
     return queue;
-  const float rate = CalcKickPowerRate();
-  if (rate <= 0)
+  const float accel = KickAccelAt(ball->GetGPos(), GetGPos());
+  if (accel <= 0)
     return queue;
-  const CVector wanted = Polar2CVector(speed * factor, dir);
-  const CVector present = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
-  const CVector push = wanted - present;
-  float power = push.GetMag() / rate;
-  const bool enough = power <= static_cast<float>(m_MaxPower);
+  // The server caps the ball's speed after the kick, keeping its
+  // direction: asking for more than the cap is asking for the cap.
+  float wanted = speed * factor;
+  if (wanted > m_BallSpeedMax)
+    wanted = m_BallSpeedMax;
+  const CVector unit = Polar2CVector(1, dir);
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  CVector push = unit * wanted - have;
+  bool enough = push.GetMag() <= accel * (1 + m_Epsilon);
   if (!enough)
-    power = static_cast<float>(m_MaxPower);
-  queue.time = GetTime();
-  queue.command = CMD_KICK;
-  queue.power = power;
-  queue.angle = NormaliseAngle(push.GetDir() - GetBFacing());
+  {
+    // Too much asked: the fastest ball that still goes the wanted way, or,
+    // when even that cannot be had, the push that turns it most that way.
+    const float reach = ReachAlong(have, accel, unit);
+    push = reach > 0 ? unit * reach - have : push.SetLength(accel);
+  }
   if (possible)
     *possible = enough;
-  return queue;
+  return KickForPush(push);
 }
 
 int CBehaviours::DoKCommand(ACTIONQUEUE queue)
@@ -95,101 +155,175 @@ float CBehaviours::Point2KickVelocity(CVector target, float endSpeed) const
   return from.dist(target) * (1 - m_BallDecay) + endSpeed;
 }
 
-int CBehaviours::KickBall(CVector target, float speed)
+// ------------------------------------------------ collisions
+
+bool CBehaviours::IsKickCollision(float power, float dir)
+{
+  // The server pushes apart a ball and a player that end a cycle
+  // overlapping, and the ball loses its speed.
+  const CVector ball = BallPredPosAfterKick(1, power, dir);
+  if (ball.GetMag() < 0)
+    return false;
+  return ball.dist(PredPos()) < m_PlayerSize + m_BallSize;
+}
+
+bool CBehaviours::IsDashCollision(float power)
 {
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
+    return false;
+  return BallPredPos(1).dist(PredPosAfterDash(power)) < m_PlayerSize + m_BallSize;
+}
+
+bool CBehaviours::PathCrossesBody(CVector from, CVector to, float radius) const
+{
+  // The ball's way relative to the agent, who moves on meanwhile: from
+  // where it lies now to where it ends next cycle. Its start does not
+  // count: a ball already close may be moved away.
+  const CVector a = from - GetGPos();
+  const CVector b = to - PredPos();
+  const CVector ab = b - a;
+  if (ab.GetMag2() < m_Epsilon * m_Epsilon)
+    return false;
+  const float t = -Dot(a, ab) / ab.GetMag2();
+  if (t <= 0)
+    return false;
+  const CVector nearest = t >= 1 ? b : a + ab * t;
+  return nearest.GetMag() < radius;
+}
+
+bool CBehaviours::HardKickCollision(CVector from, CVector to) const
+{
+  return PathCrossesBody(from, to, m_PlayerSize + m_BallSize + m_HardKickMinDist);
+}
+
+float CBehaviours::DashHelpReach(float dir, float power)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+    return -1;
+  // Only a ball ahead, kicked on roughly the way the body runs, is brought
+  // nearer the foot by a dash.
+  const float body = GetBFacing();
+  if (std::fabs(AngleToFromBody(ball->GetGPos())) > m_MaxDashHelpKickAngle ||
+      std::fabs(NormaliseAngle(dir - body)) > m_MaxDashHelpKickAngle)
+    return -1;
+  const CVector next = ball->GetGPos() + ball->GetVelocity();
+  const CVector me = PredPosAfterDash(power);
+  const float dist = next.dist(me);
+  if (dist < m_PlayerSize + m_BallSize + m_CollisionBuffer || dist > m_Kickable - m_KickableBuffer)
+    return -1;
+  const float accel = KickAccelAt(next, me);
+  const float reach = ReachAlong(ball->GetVelocity() * m_BallDecay, accel, Polar2CVector(1, dir));
+  return reach > m_BallSpeedMax ? m_BallSpeedMax : reach;
+}
+
+bool CBehaviours::WillDashHelpKick(float dir, float speed)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  const float now = ReachAlong(have, KickAccelAt(ball->GetGPos(), GetGPos()), Polar2CVector(1, dir));
+  if (now >= speed)
+    return false;
+  return DashHelpReach(dir, CorrectDashPower4Stamina(static_cast<float>(m_MaxPower))) >
+         now + kMinKickGain;
+}
+
+// ------------------------------------------------ kick modes
+
+KICKMODE CBehaviours::BestModeAbs(float dir)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return KICKMODE_STRAIGHT;
+  const CPlayer *foe = GetClosestValidFoe2Me(0);
+  const int steal = foe ? EstimateCycles2Steal(foe) : 999;
+  // The hardest kick starts with the ball round the body at
+  // hardest_kick_ball_ang from the kick's direction; bringing it there
+  // takes its share of a full rotation.
+  const float off = std::fabs(NormaliseAngle((ball->GetGPos() - GetGPos()).GetDir() - dir -
+                                             m_HardestKickBallAng));
+  const int spin = off <= m_MaxHardKickAngleErr
+                       ? 0
+                       : static_cast<int>(std::ceil(off / 360 * m_TimeForFullRotation));
+  if (steal > m_CyclesToKick + spin)
+    return spin == 0 ? KICKMODE_HARD : KICKMODE_HARDSPIN;
+  if (steal > m_CyclesToKick)
+    return KICKMODE_HARD;
+  return KICKMODE_STRAIGHT;
+}
+
+bool CBehaviours::KickPlanRunning() const
+{
+  return m_KickPlan.time == GetTime() && m_KickPlan.kicks > 0;
+}
+
+bool CBehaviours::CarryKickPlan(float dir)
+{
+  const int now = GetTime();
+  // Asked twice in one cycle, the plan is judged as it stood before.
+  if (m_KickPlan.time == now)
+    m_KickPlan = m_KickPlanBefore;
+  else
+    m_KickPlanBefore = m_KickPlan;
+  const CBall *ball = M2BReadBall();
+  const bool holds = m_KickPlan.time == now - 1 && m_KickPlan.kicks > 0 && ball &&
+                     ball->GetPositionValid() &&
+                     std::fabs(NormaliseAngle(dir - m_KickPlan.dir)) <= m_MaxHardKickAngleErr &&
+                     ball->GetGPos().dist(m_KickPlan.ball) <= m_KickableBuffer;
+  if (!holds)
+    m_KickPlan = KICKPLAN();
+  return holds;
+}
+
+void CBehaviours::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
+{
+  if (m_KickPlan.kicks == 0)
+    m_KickPlan.started = GetTime();
+  m_KickPlan.time = GetTime();
+  m_KickPlan.mode = mode;
+  m_KickPlan.dir = dir;
+  m_KickPlan.speed = speed;
+  m_KickPlan.ball = ball;
+  m_KickPlan.kicks++;
+}
+
+int CBehaviours::FinalKick(float dir, float speed)
+{
+  // The ball leaves: nothing is carried into the next cycle.
+  m_KickPlan = KICKPLAN();
+  m_KickPlan.time = GetTime();
+  return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr));
+}
+
+int CBehaviours::KickBall(CVector target, float speed)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
     return 0;
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
   const float dir = (target - ball->GetGPos()).GetDir();
-  return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr));
+  const KICKMODE mode = CarryKickPlan(dir) ? m_KickPlan.mode : BestModeAbs(dir);
+  return SmartKickAbs(dir, mode, speed, ROTDIR_AWAY);
 }
 
-ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, int *code)
+bool CBehaviours::ShotNeedsHaste(float dir)
 {
-  ACTIONQUEUE queue;
-  EmptyActionQueue(queue);
-  *code = SPIN_NONE;
+  // Close to their goal a shot now beats a harder one later when their
+  // goalkeeper is near enough to take the ball meanwhile.
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
-    return queue;
-  const CVector me = GetGPos();
-  const float body = GetBFacing();
-  const CVector rel = ball->GetGPos() - me;
-  if (rel.GetMag() >= m_Kickable)
-    return queue;
-  const float now = NormaliseAngle(rel.GetDir() - body);
-  float turn = NormaliseAngle(dir - now);
-  const bool inPlace =
-      std::fabs(turn) <= m_KickAngErr && std::fabs(rel.GetMag() - radius) <= m_KickableBuffer;
-  if (inPlace)
-  {
-    if (!ball->IsMoving())
-    {
-      *code = SPIN_THERE;
-      return queue;
-    }
-    *code = SPIN_STOPPED;
-    return KickStraight(0, 0, 1.0f, nullptr);
-  }
-  const float positive = turn >= 0 ? turn : turn + 360;
-  if (rot == ROTDIR_POSITIVE)
-    turn = positive;
-  else if (rot == ROTDIR_NEGATIVE)
-    turn = positive - 360;
-  else if (rot == ROTDIR_AWAY)
-  {
-    // Round the side on which the nearest opponent does not stand.
-    const CPlayer *foe = GetClosestValidFoe2Me(0);
-    if (foe)
-    {
-      float at = NormaliseAngle((foe->GetGPos() - me).GetDir() - body - now);
-      if (at < 0)
-        at += 360;
-      turn = at < positive ? positive - 360 : positive;
-    }
-  }
-  // More than a quarter turn in one kick would send the ball through the
-  // body.
-  if (turn > 90)
-    turn = 90;
-  else if (turn < -90)
-    turn = -90;
-  const CVector spot = me + GetVelocity() + Polar2CVector(radius, body + now + turn);
-  const CVector move = spot - ball->GetGPos();
-  *code = SPIN_KICKED;
-  return KickStraight(move.GetMag(), move.GetDir(), 1.0f, nullptr);
-}
-
-int CBehaviours::SpinTo(float dir, ROTDIR rot)
-{
-  int code = SPIN_NONE;
-  const ACTIONQUEUE queue = SpinKickQueue(m_SpinKickFactor1, dir, rot, &code);
-  if (code == SPIN_KICKED || code == SPIN_STOPPED)
-    DoKCommand(queue);
-  return code;
-}
-
-int CBehaviours::SpinKick(float radius, float dir, ROTDIR rot, bool now, float, float,
-                          ACTIONQUEUE *queue)
-{
-  int code = SPIN_NONE;
-  const ACTIONQUEUE kick = SpinKickQueue(radius, dir, rot, &code);
-  if (queue)
-    CopyActionQueue(*queue, kick);
-  if (now || !queue)
-    DoKCommand(kick);
-  return code;
-}
-
-KICKMODE CBehaviours::BestModeAbs(float dir)
-{
-  // A ball kicked backwards over the body goes nowhere: it is turned
-  // about the body first.
-  return std::fabs(NormaliseAngle(dir - GetBFacing())) <= m_HardestKickBallAng / 2
-             ? KICKMODE_STRAIGHT
-             : KICKMODE_SPIN;
+  const CPlayer *keeper = TheirGoalie();
+  if (!ball || !keeper || !keeper->GetPositionValid())
+    return false;
+  const CVector goal(m_PitchLength / 2, 0);
+  if (ball->GetGPos().dist(goal) > m_GreatShotDistance)
+    return false;
+  if (std::fabs(NormaliseAngle(dir - (goal - ball->GetGPos()).GetDir())) > 90)
+    return false;
+  return EstimateCycles2Steal(keeper) < m_BreakawayMinGoalieStealTime;
 }
 
 int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
@@ -198,13 +332,157 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   m_SmartKickMode = mode;
   m_SmartKickSpeed = speed;
   m_SmartKickRot = rot;
-  if (mode == KICKMODE_SPIN)
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
+    return 0;
+  if (speed > m_BallSpeedMax)
+    speed = m_BallSpeedMax;
+  if (!CarryKickPlan(dir) && (mode == KICKMODE_HARD || mode == KICKMODE_HARDSPIN) &&
+      ShotNeedsHaste(dir))
+    mode = KICKMODE_STRAIGHT;
+  if (mode != KICKMODE_STRAIGHT && !ball->GetVelocityValid())
   {
-    // The ball is first turned to the side it is kicked towards, so that
-    // it does not pass through the body.
-    const int code = SpinTo(NormaliseAngle(dir - GetBFacing()), rot);
-    if (code != SPIN_THERE)
-      return code == SPIN_NONE ? 0 : 1;
+    // A kick over several cycles cannot be laid without knowing how the
+    // ball moves: it is stopped blind, and the plan starts next cycle.
+    Kick(m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
+    return 1;
   }
-  return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr));
+
+  const float rel = NormaliseAngle(dir - GetBFacing());
+  const float about = (ball->GetGPos() - GetGPos()).GetDir();
+  switch (mode)
+  {
+    case KICKMODE_SPIN:
+      // Turned to the kick's side of the body first.
+      if (std::fabs(NormaliseAngle(about - dir)) > 90 + m_KickAngErr)
+      {
+        int code = SPIN_NONE;
+        const ACTIONQUEUE turn = SpinKickQueue(m_SpinKickFactor1, rel, rot, m_SpinKickFactor2,
+                                               m_KickStraightFactor, &code);
+        if (code == SPIN_KICKED || code == SPIN_STOPPED)
+        {
+          PlanKick(mode, dir, speed, m_SpinSpot);
+          return DoKCommand(turn);
+        }
+      }
+      return FinalKick(dir, speed);
+    case KICKMODE_HARDSPIN:
+    {
+      // Round the body first, unless a hard kick from where the ball lies
+      // gives the speed anyway.
+      const float start = NormaliseAngle(dir + m_HardestKickBallAng);
+      const bool there = std::fabs(NormaliseAngle(about - start)) <= m_MaxHardKickAngleErr;
+      if (there)
+        m_KickPlan.spun = true;
+      if (!m_KickPlan.spun && m_KickPlan.kicks < m_TimeForFullRotation / 2 &&
+          HardKickReach(dir, nullptr, nullptr) < speed - m_Epsilon)
+      {
+        const int code = HardSpinKick(start, rot);
+        if (code == SPIN_KICKED || code == SPIN_STOPPED)
+        {
+          PlanKick(mode, dir, speed, m_SpinSpot);
+          return 1;
+        }
+      }
+      m_KickPlan.spun = true;
+      return HardKick(dir, speed, mode);
+    }
+    case KICKMODE_HARD:
+      return HardKick(dir, speed, mode);
+    default:
+      break;
+  }
+  // One kick now: a kick that would end on the body is turned round it
+  // instead.
+  bool enough = false;
+  const ACTIONQUEUE kick = KickStraight(speed, dir, 1.0f, &enough);
+  if (kick.command == CMD_KICK && IsKickCollision(kick.power, kick.angle))
+  {
+    int code = SPIN_NONE;
+    const ACTIONQUEUE turn = SpinKickQueue(m_SpinKickFactor1, rel, rot, m_SpinKickFactor2,
+                                           m_KickStraightFactor, &code);
+    if (code == SPIN_KICKED)
+    {
+      PlanKick(KICKMODE_SPIN, dir, speed, m_SpinSpot);
+      return DoKCommand(turn);
+    }
+  }
+  return FinalKick(dir, speed);
+}
+
+float CBehaviours::HardKickReach(float dir, CVector *spot, float *dashPower)
+{
+  const CBall *ball = M2BReadBall();
+  const CVector from = ball->GetGPos();
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  const CVector unit = Polar2CVector(1, dir);
+  const float accel = KickAccelAt(from, GetGPos());
+  float best = std::fmin(ReachAlong(have, accel, unit), m_BallSpeedMax);
+  if (spot)
+    *spot = CVector(-999, -999);
+  if (dashPower)
+    *dashPower = -1;
+  const float now = best;
+  // Where one kick lays the ball for the next to add most: on the kick's
+  // side of the body, clear of it by hard_kick_min_dist, still in reach.
+  const CVector me = PredPos();
+  const float inner = m_PlayerSize + m_BallSize + m_HardKickMinDist;
+  const float outer = m_Kickable - m_KickableBuffer;
+  for (int ring = 0; ring <= kHardKickRings; ring++)
+  {
+    const float radius = inner + (outer - inner) * static_cast<float>(ring) / kHardKickRings;
+    for (float off = -90; off <= 90 + m_Epsilon; off += kHardKickAngleStep)
+    {
+      const CVector at = me + Polar2CVector(radius, dir + off);
+      if ((at - from - have).GetMag() > accel || HardKickCollision(from, at))
+        continue;
+      const float reach = std::fmin(
+          ReachAlong((at - from) * m_BallDecay, KickAccelAt(at, me), unit), m_BallSpeedMax);
+      if (reach > best && reach > now + kMinKickGain)
+      {
+        best = reach;
+        if (spot)
+          *spot = at;
+      }
+    }
+  }
+  // Or a dash that brings the foot nearer a ball ahead.
+  const float most = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  for (float power = most; power > 0; power -= most / kHardKickRings)
+  {
+    const float reach = DashHelpReach(dir, power);
+    if (reach > best && reach > now + kMinKickGain)
+    {
+      best = reach;
+      if (spot)
+        *spot = CVector(-999, -999);
+      if (dashPower)
+        *dashPower = power;
+    }
+  }
+  return best;
+}
+
+int CBehaviours::HardKick(float dir, float speed, KICKMODE mode)
+{
+  const CBall *ball = M2BReadBall();
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  const float accel = KickAccelAt(ball->GetGPos(), GetGPos());
+  const float now = std::fmin(ReachAlong(have, accel, Polar2CVector(1, dir)), m_BallSpeedMax);
+  // Enough at once, or the plan has used its cycles: the final kick.
+  const int allowed = m_CyclesToKick - 1 + (mode == KICKMODE_HARDSPIN ? m_TimeForFullRotation / 2 : 0);
+  if (now >= speed - m_Epsilon || m_KickPlan.kicks >= allowed)
+    return FinalKick(dir, speed);
+  CVector spot;
+  float dash = -1;
+  HardKickReach(dir, &spot, &dash);
+  if (dash > 0)
+  {
+    PlanKick(mode, dir, speed, ball->GetGPos() + have);
+    return Dash(dash);
+  }
+  if (spot.GetX() < -998)
+    return FinalKick(dir, speed);
+  PlanKick(mode, dir, speed, spot);
+  return DoKCommand(KickForPush(spot - ball->GetGPos() - have));
 }

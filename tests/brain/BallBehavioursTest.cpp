@@ -61,9 +61,10 @@ TEST_F(BallBehavioursTest, HoldBallLooksAtAnUnseenOpponentWhileItSpins)
   ACTIONQUEUE q = Queue();
   EXPECT_TRUE(q.turn_neck);
   ASSERT_EQ(CMD_KICK, q.command);
-  // Away from him, round his other side, a quarter turn this cycle.
+  // Away from him, round his other side, as far as a gentle kick goes.
   const CVector after = BallAfterKick(*brain, q, Polar2CVector(0.6f, 30), CVector());
-  EXPECT_NEAR(-60, after.GetDir(), 0.5);
+  EXPECT_LT(after.GetDir(), 25);
+  EXPECT_GE(after.GetDir(), -60);
   EXPECT_NEAR(0.7f, after.GetMag(), 0.01);
 }
 

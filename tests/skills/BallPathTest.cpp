@@ -3,27 +3,52 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BrainRig.h"
+#include "ServerModel.h"
 
 namespace
 {
 using BallPathTest = BrainRig;
+using DribbleTest = ServerModelRig;
 
-TEST_F(BallPathTest, DribbleRunsToALooseBallAndPushesAKickableOneOn)
+TEST_F(DribbleTest, TheDribbledBallStaysWithinReachAllTheWay)
 {
-  // Arrived: nothing.
-  Ball(CVector(0.5f, 0));
-  EXPECT_EQ(0, brain->CleverDribbleTo(CVector(0.5f, 0), 1, 1));
-  EXPECT_EQ(-999, Queue().time);
-  // At the feet: a push of three metres towards the target, no farther.
-  EXPECT_EQ(1, brain->CleverDribbleTo(CVector(0.5f, 20), 2, 1));
-  ASSERT_EQ(CMD_KICK, Queue().command);
-  EXPECT_NEAR(90, Queue().angle, 0.01);
-  EXPECT_NEAR(3 * 0.06f, Queue().power * brain->CalcKickPowerRate(), 1e-3);
-  // Out of reach: after the ball.
-  Ball(CVector(5, 0));
-  EXPECT_EQ(1, brain->CleverDribbleTo(CVector(20, 0), 2, 1));
-  EXPECT_EQ(CMD_DASH, Queue().command);
+  struct Case
+  {
+    CVector target, foe;
+    float least;  // the least the agent gains on the target in 30 cycles
+  } cases[] = {
+      {CVector(30, 0), CVector(), 15},
+      {CVector(0, 30), CVector(), 12},
+      {CVector(-30, 0), CVector(), 12},
+      // Round an opponent standing in the way.
+      {CVector(30, 0), CVector(6, 0.5f), 10},
+  };
+  for (const Case &c : cases)
+  {
+    brain->foes.clear();
+    if (c.foe.GetMag() > 0)
+      Foe(c.foe);
+    Place(CVector(0, 0), 0);
+    Ball(CVector(0.6f, 0));
+    int loose = 0, longest = 0;
+    for (int cycle = 0; cycle < 30; cycle++)
+    {
+      ASSERT_EQ(1, brain->CleverDribbleTo(c.target, 100)) << c.target.GetX() << " " << cycle;
+      Step();
+      EXPECT_GT(BallDist(), 0.385f) << c.target.GetX() << " " << cycle;
+      if (c.foe.GetMag() > 0)
+      {
+        EXPECT_GT(agent->M2BReadBall()->GetGPos().dist(c.foe), 1.1f) << cycle;
+      }
+      loose = BallDist() < 1.085f ? 0 : loose + 1;
+      longest = std::max(longest, loose);
+    }
+    EXPECT_LE(longest, 2) << c.target.GetX();
+    EXPECT_GT(c.target.GetMag() - agent->GetGPos().dist(c.target), c.least) << c.target.GetX();
+  }
 }
 
 TEST_F(BallPathTest, BallPathPointIsWhereTheRollingBallPassesNearest)

@@ -7,18 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "BrainRig.h"
+#include "ServerModel.h"
 
 namespace
 {
 using KickTest = BrainRig;
-
-// Where the ball is one cycle after the queued kick.
-CVector BallAfterKick(CBehaviours &brain, const ACTIONQUEUE &q, CVector ball, CVector velocity,
-                      float facing)
-{
-  const float rate = brain.CalcKickPowerRate();
-  return ball + velocity + Polar2CVector(q.power * rate, q.angle + facing);
-}
 
 TEST_F(KickTest, PowerRateFallsWithTheBallsDistanceAndAngleAndIsNeverNegative)
 {
@@ -35,46 +28,149 @@ TEST_F(KickTest, PowerRateFallsWithTheBallsDistanceAndAngleAndIsNeverNegative)
   EXPECT_NEAR(0.016f * (1 - 0.125f), brain->GetPrevKickPowerRate(), 1e-6);
 }
 
-TEST_F(KickTest, KickBallAimsAtThePointWithTheSpeedCappedAtTheMaximum)
+using ShippedKickTest = ServerModelRig;
+
+TEST_F(ShippedKickTest, OneKickGivesTheBallTheVelocityAsked)
 {
-  Ball(CVector(0.5f, 0));
-  EXPECT_FLOAT_EQ(10 * (1 - 0.94f) + 0.5f, brain->Point2KickVelocity(CVector(10.5f, 0), 0.5f));
-  EXPECT_EQ(1, brain->KickBall(CVector(0.5f, 10), 1.0f));
-  ACTIONQUEUE q = Queue();
-  EXPECT_NEAR(90, q.angle, 1e-3);
-  EXPECT_NEAR(1.0f / brain->CalcKickPowerRate(), q.power, 1e-2);
-  // Five metres a cycle asks too much: the kick is the hardest there is.
-  EXPECT_EQ(1, brain->KickBall(CVector(0.5f, 10), 5.0f));
-  EXPECT_FLOAT_EQ(100, Queue().power);
-  // Out of reach nothing is queued.
-  Ball(CVector(3, 0));
-  const int before = Queue().command;
-  EXPECT_EQ(0, brain->KickBall(CVector(10, 0), 1.0f));
-  EXPECT_EQ(before, Queue().command);
+  struct Case
+  {
+    CVector ball, velocity;
+    float dir, speed, expected;
+  } cases[] = {
+      {CVector(0.6f, 0), CVector(), 0, 2.0f, 2.0f},
+      {CVector(0.5f, 0.3f), CVector(0.3f, -0.2f), 45, 1.5f, 1.5f},
+      {CVector(0, -0.6f), CVector(), -90, 1.0f, 1.0f},
+      {CVector(-0.5f, 0), CVector(), 180, 1.0f, 1.0f},
+      // More than the server allows is the most it allows.
+      {CVector(0.6f, 0), CVector(1.5f, 0), 0, 5.0f, 3.0f},
+  };
+  for (const Case &c : cases)
+  {
+    Ball(c.ball, c.velocity);
+    ASSERT_EQ(1, brain->KickBall(c.ball + Polar2CVector(20, c.dir), c.speed));
+    EXPECT_FALSE(brain->KickPlanRunning());
+    Step();
+    const CVector wanted = Polar2CVector(c.expected, c.dir);
+    EXPECT_NEAR(wanted.GetX(), kicked.GetX(), 0.01) << c.dir;
+    EXPECT_NEAR(wanted.GetY(), kicked.GetY(), 0.01) << c.dir;
+    Place(CVector(0, 0), 0);
+  }
 }
 
-TEST_F(KickTest, SpinToTurnsTheBallAQuarterAtMostAndAwayFromTheOpponent)
+TEST_F(ShippedKickTest, AKickTooHardForOneCycleIsLaidOverThePlannedOnes)
 {
-  Ball(CVector(0.7f, 0));
-  EXPECT_EQ(SPIN_THERE, brain->SpinTo(0, ROTDIR_AWAY));
-  EXPECT_EQ(-999, Queue().time);
+  struct Case
+  {
+    CVector ball, velocity;
+    float dir;
+  } cases[] = {
+      {CVector(0.7f, 0), CVector(), 0},
+      {CVector(0, 0.6f), CVector(), 0},
+      {CVector(0.5f, 0.2f), CVector(0.2f, 0.1f), -60},
+      // The ball on the far side of the body is brought round it first.
+      {CVector(-0.6f, 0), CVector(), 0},
+      {CVector(0.6f, 0), CVector(), 150},
+  };
+  for (const Case &c : cases)
+  {
+    Ball(c.ball, c.velocity);
+    const CVector target = c.ball + Polar2CVector(1000, c.dir);
+    int cycles = 0;
+    bool running = true;
+    for (; running && cycles < 12; cycles++)
+    {
+      ASSERT_EQ(1, brain->KickBall(target, 3.0f)) << c.dir << " " << cycles;
+      running = brain->KickPlanRunning();
+      EXPECT_TRUE(running || cycles > 0) << "one kick was not enough";
+      Step();
+      if (running)
+      {
+        EXPECT_GT(BallDist(), 0.385f) << c.dir << " " << cycles;
+        EXPECT_LT(BallDist(), 1.05f) << c.dir << " " << cycles;
+      }
+    }
+    EXPECT_FALSE(running);
+    EXPECT_NEAR(c.dir, kicked.GetDir(), 1.0) << c.dir;
+    EXPECT_GT(kicked.GetMag(), 2.9f) << c.dir;
+    Place(CVector(0, 0), 0);
+  }
 
-  EXPECT_EQ(SPIN_KICKED, brain->SpinTo(60, ROTDIR_SHORTEST));
-  CVector after = BallAfterKick(*brain, Queue(), CVector(0.7f, 0), CVector(), 0);
-  EXPECT_NEAR(0.7f, after.GetMag(), 1e-3);
-  EXPECT_NEAR(60, after.GetDir(), 0.1);
+  // A ball that is not where the plan laid it starts another plan.
+  Ball(CVector(0, 0.6f));
+  brain->KickBall(CVector(1000, 0), 3.0f);
+  const int started = brain->m_KickPlan.started;
+  ASSERT_TRUE(brain->KickPlanRunning());
+  Step();
+  Ball(agent->M2BReadBall()->GetGPos() * 0.6f, agent->M2BReadBall()->GetVelocity());
+  brain->KickBall(CVector(1000, 0), 3.0f);
+  EXPECT_NE(started, brain->m_KickPlan.started);
+}
 
-  // Behind the body with an opponent on the positive side: round the
-  // negative side, a quarter turn this cycle.
-  Foe(CVector(0, 5));
-  EXPECT_EQ(SPIN_KICKED, brain->SpinTo(180, ROTDIR_AWAY));
-  after = BallAfterKick(*brain, Queue(), CVector(0.7f, 0), CVector(), 0);
-  EXPECT_NEAR(-90, after.GetDir(), 0.1);
+TEST_F(ShippedKickTest, TheNearerTheThreatTheQuickerTheKick)
+{
+  struct Case
+  {
+    CVector foe;
+    KICKMODE mode;
+  } cases[] = {
+      {CVector(30, 0), KICKMODE_HARDSPIN},
+      {CVector(4, 3), KICKMODE_HARD},
+      {CVector(1.5f, 0.5f), KICKMODE_STRAIGHT},
+  };
+  Ball(CVector(0.6f, 0));
+  for (const Case &c : cases)
+  {
+    brain->foes.clear();
+    Foe(c.foe);
+    EXPECT_EQ(c.mode, brain->BestModeAbs(0)) << c.foe.GetX();
+  }
+  // The ball already where the hardest kick starts needs no turning.
+  Ball(CVector(-0.6f, 0));
   brain->foes.clear();
-  Foe(CVector(0, -5));
-  EXPECT_EQ(SPIN_KICKED, brain->SpinTo(180, ROTDIR_AWAY));
-  after = BallAfterKick(*brain, Queue(), CVector(0.7f, 0), CVector(), 0);
-  EXPECT_NEAR(90, after.GetDir(), 0.1);
+  EXPECT_EQ(KICKMODE_HARD, brain->BestModeAbs(0));
+}
+
+TEST_F(ShippedKickTest, SpinKicksKeepTheBallKickableAndOffTheBody)
+{
+  struct Case
+  {
+    CVector ball, velocity;
+    float dir;
+    ROTDIR rot;
+    CVector foe;
+    float firstTurn;  // the sign of the ball's first move about the body
+  } cases[] = {
+      // Round the side the opponent does not stand on.
+      {CVector(0.7f, 0), CVector(), 180, ROTDIR_AWAY, CVector(0, 3), -1},
+      {CVector(0.7f, 0), CVector(), 180, ROTDIR_AWAY, CVector(0, -3), 1},
+      {CVector(0.5f, 0.5f), CVector(), -90, ROTDIR_SHORTEST, CVector(), -1},
+      {CVector(0.6f, 0), CVector(0.3f, 0.2f), 90, ROTDIR_POSITIVE, CVector(), 1},
+      {CVector(0.6f, 0), CVector(), 20, ROTDIR_NEGATIVE, CVector(), -1},
+  };
+  for (const Case &c : cases)
+  {
+    brain->foes.clear();
+    if (c.foe.GetMag() > 0)
+      Foe(c.foe);
+    Ball(c.ball, c.velocity);
+    int code = SPIN_KICKED;
+    int cycles = 0;
+    for (; code != SPIN_THERE && cycles < 16; cycles++)
+    {
+      const float before = agent->M2BReadBall()->GetGPos().GetDir();
+      code = brain->SpinTo(c.dir, c.rot);
+      ASSERT_NE(SPIN_NONE, code);
+      Step();
+      if (cycles == 0)
+      {
+        EXPECT_GT(c.firstTurn * Norm(agent->M2BReadBall()->GetGPos().GetDir() - before), 0) << c.dir;
+      }
+      EXPECT_GT(BallDist(), 0.385f) << c.dir << " " << cycles;
+      EXPECT_LT(BallDist(), 1.05f) << c.dir << " " << cycles;
+    }
+    EXPECT_EQ(SPIN_THERE, code) << c.dir;
+    EXPECT_NEAR(0, Norm(agent->M2BReadBall()->GetGPos().GetDir() - c.dir), 3.0) << c.dir;
+  }
 }
 
 TEST_F(KickTest, BreakawayConeNeverWidensBeyondItsLeastDistance)
@@ -116,8 +212,8 @@ TEST_F(KickTest, ShorterFormsTakeTheConfiguredDefaultsAndTheLastRequest)
   EXPECT_EQ(SPIN_THERE, brain->SpinKick(0, ROTDIR_AWAY, true, nullptr));
   // The mode is chosen for the direction relative to the body.
   Place(CVector(0, 0), 90);
-  EXPECT_EQ(KICKMODE_STRAIGHT, brain->BestMode(0));
-  EXPECT_EQ(KICKMODE_SPIN, brain->BestMode(120));
+  EXPECT_EQ(brain->BestModeAbs(90), brain->BestMode(0));
+  EXPECT_EQ(brain->BestModeAbs(-150), brain->BestMode(120));
   Place(CVector(0, 0), 0);
 
   // A pass arrives with the configured speed.
@@ -136,9 +232,11 @@ TEST_F(KickTest, ShorterFormsTakeTheConfiguredDefaultsAndTheLastRequest)
   EXPECT_EQ(CMD_KICK, Queue().command);
   EXPECT_NEAR(-90, Queue().angle, 1e-3);
   brain->CleverDribbleTo(CVector(0.5f, 20), 2, 1);
+  const ACTIONQUEUE dribble = Queue();
   brain->Dash(50);
   EXPECT_EQ(1, brain->CleverDribbleTo());
-  EXPECT_NEAR(90, Queue().angle, 0.01);
+  EXPECT_EQ(dribble.command, Queue().command);
+  EXPECT_NEAR(dribble.angle, Queue().angle, 0.01);
   // Within min_dist_to_point of the target the dribble has arrived.
   EXPECT_EQ(0, brain->CleverDribbleTo(CVector(0.9f, 0), 2));
   EXPECT_EQ(1, brain->CleverDribbleTo(CVector(0.9f, 0), 2, 0.5f));

@@ -70,6 +70,7 @@ public:
   using CBehaviours::m_BlockFoeTime;
   using CBehaviours::m_CanKeepBallResult;
   using CBehaviours::m_CanKeepBallTime;
+  using CBehaviours::m_KickPlan;
   using CBehaviours::m_OverrunBlocking;
   using CBehaviours::m_OffensiveTarget;
   using CBehaviours::m_RechargeAllowedTime;
