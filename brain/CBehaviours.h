@@ -807,6 +807,7 @@ private:
   int TakerUNum();
   bool IsSetPlayOurs() const;
   int KeepFixPlanCycle();
+  void WatchBall();
   bool MainCommandQueued();
 };
 

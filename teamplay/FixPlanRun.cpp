@@ -582,10 +582,24 @@ int CBehaviours::WaitInFixPlan(const FIXPLANACTION &)
   const CBall *ball = M2BReadBall();
   // The taker looks about for the team-mates the kick waits for.
   if (ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0))
-    ScanFieldWithBody();
+  {
+    if (GetHaveVisualForThisAngle())
+      ScanFieldWithBody();
+  }
   else
-    FaceNeckAndBody2Ball();
+    WatchBall();
   return KeepFixPlanCycle();
+}
+
+// Faces the ball, or looks for it once the last turn has been seen; never
+// defers a turn, which would come on top of the cycle's main command.
+void CBehaviours::WatchBall()
+{
+  const CBall *ball = M2BReadBall();
+  if (ball && ball->GetPositionValid())
+    FaceNeckAndBody2Ball();
+  else if (GetHaveVisualForThisAngle())
+    ScanFieldWithBody();
 }
 
 int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
@@ -600,12 +614,12 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
     case FPA_GO_TO_BALL:
       if (!ballKnown)
       {
-        ScanFieldWithBody();
+        WatchBall();
         return KeepFixPlanCycle();
       }
       // Close enough that the last step leaves the ball at the feet.
       if (MoveToPos(ball->GetGPos(), m_Kickable / 2, power, DODGE_ALL) == 0)
-        FaceNeckAndBody2Ball();
+        WatchBall();
       return KeepFixPlanCycle();
     case FPA_GO_TO_POINT:
     case FPA_GO_TO_POSITIONER:
@@ -614,11 +628,11 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
                                 ? FixPlanPoint(action.pos, action.coord_type)
                                 : PositionerPoint(action.mcpos);
       if (MoveToPos(point, m_MinDistToPoint, power, DODGE_ALL) == 0)
-        FaceNeckAndBody2Ball();
+        WatchBall();
       return KeepFixPlanCycle();
     }
     case FPA_WAIT:
-      FaceNeckAndBody2Ball();
+      WatchBall();
       return KeepFixPlanCycle();
     case FPA_HOLD_BALL:
       HoldBall();
@@ -670,11 +684,12 @@ int CBehaviours::KickInFixPlan(const FIXPLANACTION &action)
 }
 
 // A plan that holds the agent where it is still sends a main command, so
-// that the caller does not take the cycle over with its own rules.
+// that the caller does not take the cycle over with its own rules: a dash
+// of nothing keeps the place.
 int CBehaviours::KeepFixPlanCycle()
 {
   if (!MainCommandQueued())
-    Turn(0);
+    Dash(0);
   return 1;
 }
 

@@ -75,6 +75,10 @@ public:
   using CBehaviours::m_OffensiveTarget;
   using CBehaviours::m_RechargeAllowedTime;
   using CBehaviours::m_Target;
+  using CBehaviours::m_CurrentFixPlan;
+  using CBehaviours::m_FixPlanProgress;
+  using CBehaviours::m_FixPlans;
+  using CBehaviours::m_NumFixPlans;
 
 private:
   static std::vector<CPlayer *> ByDistance(std::vector<CPlayer *> group, CVector from)

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "BrainRig.h"
+#include "Defaults.h"
+#include "FixPlanCodes.h"
+
+namespace
+{
+// The built-in plans on a scripted world: each Step is one decision pass.
+class FixPlanRun : public BrainRig
+{
+protected:
+  void Configure(MCDictIniSafe &config) override { primeini(config); }
+  void SetUp() override
+  {
+    BrainRig::SetUp();
+    brain->SetFormationID(0);
+  }
+
+  // The plan running after the pass at cycle t ("" for none); the plans'
+  // start and end lines are kept in `said`.
+  std::string Step(int t)
+  {
+    agent->SetTime(t);
+    testing::internal::CaptureStdout();
+    brain->ExecuteFixPlan();
+    said += testing::internal::GetCapturedStdout();
+    return Running();
+  }
+  std::string Running()
+  {
+    return brain->InFixPlan() ? std::string(brain->m_FixPlans[brain->m_CurrentFixPlan].name) : "";
+  }
+  void Call(int t, const char *call)
+  {
+    agent->SetTime(t);
+    Referee(call);
+  }
+  // A fresh look by player unum, as if it were its own process.
+  std::string FreshLook(int unum, int t)
+  {
+    agent->SetUNum(unum);
+    brain->CheckFixPlans();
+    brain->m_CurrentFixPlan = -1;
+    return Step(t);
+  }
+  CPlayer *MateNo(int unum, CVector pos)
+  {
+    CPlayer *p = Mate(pos);
+    p->Init(unum, 'l', 0.3f, 0.4f, 1.0f, 0.4f);
+    p->SetGPos(pos);
+    p->SetConf(1);
+    p->SetTime(42);
+    return p;
+  }
+  int Command() { return Queue().time == agent->GetTime() ? Queue().command : CMD_NONE; }
+
+  std::string said;
+};
+}
+
+TEST_F(FixPlanRun, EveryBuiltInPlanUsesKnownCodesAndTheTwoWithoutSectionNeverRun)
+{
+  std::vector<std::string> empty;
+  for (int i = 1; i <= brain->m_NumFixPlans; i++)
+  {
+    const FIXPLAN &plan = brain->m_FixPlans[i];
+    if (plan.actions[1].type == FPA_NONE)
+      empty.push_back(std::string(plan.name));
+    for (int j = 1; j <= FP_MAX_ACTIONS && plan.actions[j].type != FPA_NONE; j++)
+    {
+      const FIXPLANACTION &a = plan.actions[j];
+      EXPECT_TRUE(IsFixPlanAction(a.type) && IsFixPlanKickType(a.kick_type) &&
+                  IsFixPlanCoordType(a.coord_type))
+          << plan.name << " action " << j;
+      for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+        EXPECT_TRUE(IsFixPlanTrigger(a.triggers[k].type) &&
+                    IsFixPlanCoordType(a.triggers[k].coord_type))
+            << plan.name << " action " << j << " trigger " << k;
+      for (int k = 1; k <= FP_MAX_ABORTS; k++)
+        EXPECT_TRUE(IsFixPlanAbort(a.aborts[k])) << plan.name;
+    }
+  }
+  EXPECT_EQ(empty, (std::vector<std::string>{"GoToATGCPos9", "GoToATGCPos11"}));
+
+  // A code no table knows keeps its plan from running, with one line.
+  brain->m_FixPlans[1].actions[2].triggers[1].type = 99;
+  testing::internal::CaptureStderr();
+  brain->CheckFixPlans();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("TakeGoalKickUp has the unknown trigger 99"),
+            std::string::npos);
+}
+
+TEST_F(FixPlanRun, OurGoalKickGoesToTheBallWaitsForTheReceiversAndPasses)
+{
+  Ball(CVector(-47, -9.16f));
+  Place(CVector(-40, -9), 180);
+  agent->SetUNum(1);
+  Call(100, "goal_kick_l");
+  EXPECT_EQ(Step(100), "TakeGoalKickUp");
+  EXPECT_EQ(Command(), CMD_DASH);
+
+  Place(CVector(-46.4f, -9.16f), 180);
+  EXPECT_EQ(Step(101), "TakeGoalKickUp");
+  EXPECT_EQ(brain->m_FixPlanProgress, 2);
+  EXPECT_NE(Command(), CMD_KICK) << "waiting for the receivers";
+  EXPECT_NE(Command(), CMD_NONE);
+
+  MateNo(2, CVector(-45, -25));
+  MateNo(3, CVector(-30, -30));
+  Step(102);
+  ASSERT_EQ(Command(), CMD_KICK);
+
+  Ball(CVector(-46.5f, -11), CVector(0, -2));
+  EXPECT_EQ(Step(103), "");
+  EXPECT_NE(said.find("Set play TakeGoalKickUp ends: done"), std::string::npos);
+  EXPECT_EQ(Step(104), "") << "not again before the next call";
+}
+
+TEST_F(FixPlanRun, AKickOfOursGoesWhenTheWaitRunsOutAndAWaitWithoutTheBallEnds)
+{
+  Ball(CVector(-47, 9.16f));
+  agent->SetUNum(1);
+  Place(CVector(-46.4f, 9.16f), 0);
+  Call(100, "goal_kick_l");
+  EXPECT_EQ(Step(100), "TakeGoalKickDown");
+  int t = 101;
+  for (; t < 200 && Command() != CMD_KICK; t++)
+    Step(t);
+  EXPECT_EQ(t - 1, 150) << "kicked fixed_plan_max_wait_time cycles after the call";
+
+  // Away from the ball the wait for the kick's triggers just ends.
+  Call(300, "goal_kick_l");
+  Place(CVector(-46.4f, 9.16f), 0);
+  EXPECT_EQ(FreshLook(1, 300), "TakeGoalKickDown");
+  Place(CVector(-30, 9.16f), 0);
+  MateNo(5, CVector(-47.5f, 9.16f));
+  for (t = 301; t < 400 && Running() != ""; t++)
+    Step(t);
+  EXPECT_EQ(t - 1, 350);
+  EXPECT_NE(said.find("TakeGoalKickDown ends: waited too long"), std::string::npos);
+}
+
+// The plans that name no player share their points out by home position:
+// every field player works out the same sharing, so no point gets two.
+TEST_F(FixPlanRun, TheFieldPlayersShareTheSetPlayPointsOut)
+{
+  struct Row
+  {
+    const char *calls[2];
+    CVector ball;
+    const char *prefix;
+    std::size_t points;
+  } rows[] = {{{"goal_kick_r", nullptr}, CVector(47, 9.16f), "GoToDGKPos", 6},
+              {{"goalie_catch_ball_l", "free_kick_l"}, CVector(-48, 0), "GoToOAGCPos", 9},
+              {{"goalie_catch_ball_r", "free_kick_r"}, CVector(48, 0), "GoToATGCPos", 6}};
+  int t = 100;
+  for (const Row &row : rows)
+  {
+    Ball(row.ball);
+    t += 100;
+    for (const char *call : row.calls)
+      if (call)
+        Call(t, call);
+    std::set<std::string> plans;
+    for (int unum = 1; unum <= 11; unum++)
+    {
+      const std::string plan = FreshLook(unum, t);
+      if (unum == 1)
+      {
+        EXPECT_EQ(plan, "") << "the goalkeeper keeps his goal";
+      }
+      if (!plan.empty())
+      {
+        EXPECT_EQ(plan.rfind(row.prefix, 0), 0u) << plan;
+        EXPECT_TRUE(plans.insert(plan).second) << plan << " twice";
+      }
+    }
+    EXPECT_EQ(plans.size(), row.points) << row.prefix;
+  }
+}
+
+TEST_F(FixPlanRun, AfterOurGoalkeepersCatchTheRunnerWaitsOutThePlanThenEnds)
+{
+  Ball(CVector(-48, 0));
+  Call(100, "goalie_catch_ball_l");
+  Call(100, "free_kick_l");
+  int unum = 2;
+  while (unum <= 11 && FreshLook(unum, 100) != "GoToOAGCPos5")
+    unum++;
+  ASSERT_LE(unum, 11);
+  EXPECT_NE(Command(), CMD_NONE);
+
+  Place(CVector(-30, -30), 0);
+  Call(110, "play_on");
+  Ball(CVector(-40, -10), CVector(1, -1));
+  EXPECT_EQ(Step(110), "GoToOAGCPos5");
+  EXPECT_EQ(brain->m_FixPlanProgress, 2);
+  int t = 111;
+  for (; t < 200 && Running() != ""; t++)
+    Step(t);
+  EXPECT_EQ(t - 1, 135) << "action 2 waits its 25 cycles";
+}
+
+TEST_F(FixPlanRun, OurCornerOnBothSidesIsTakenToTheNearPostRunner)
+{
+  struct Row
+  {
+    float side;
+    int taker;
+    const char *take;
+    std::map<int, std::string> runners;
+  } rows[] = {{-1, 6, "TakeCornerKickUP",
+               {{9, "GoToOCKPos1UP"}, {10, "GoToOCKPos2UP"}, {11, "GoToOCKPos3UP"}}},
+              {1, 8, "TakeCornerKickDOWN",
+               {{11, "GoToOCKPos1DOWN"}, {10, "GoToOCKPos2DOWN"}, {9, "GoToOCKPos3DOWN"}}}};
+  int t = 100;
+  for (const Row &row : rows)
+  {
+    t += 100;
+    Ball(CVector(51.5f, 33 * row.side));
+    Call(t, "corner_kick_l");
+    for (const auto &runner : row.runners)
+      EXPECT_EQ(FreshLook(runner.first, t), runner.second);
+
+    Place(CVector(51, 33 * row.side), 0);
+    EXPECT_EQ(FreshLook(row.taker, t), row.take);
+    EXPECT_NE(Command(), CMD_KICK) << "waiting for the runners";
+    MateNo(9, CVector(43.5f, 30 * row.side));
+    MateNo(10, CVector(39.5f, 14 * row.side));
+    MateNo(11, CVector(39.5f, -9 * row.side));
+    Step(t + 1);
+    EXPECT_EQ(Command(), CMD_KICK);
+    brain->mates.clear();
+  }
+}
+
+TEST_F(FixPlanRun, AWingerDribblesToTheCrossSpotHoldsTheBallAndCrosses)
+{
+  agent->SetUNum(9);
+  Call(100, "play_on");
+  Place(CVector(44, -22), 0);
+  Ball(CVector(44.5f, -22));
+  CPlayer *near = MateNo(10, CVector(38, -5));
+  EXPECT_EQ(Step(101), "DribbleToCrossUp");
+
+  Place(CVector(50, -25), 0);
+  Ball(CVector(50.5f, -25));
+  EXPECT_EQ(Step(102), "HoldBallUp");
+
+  near->SetGPos(CVector(39.5f, -14));
+  MateNo(11, CVector(39.5f, 9));
+  EXPECT_EQ(Step(103), "CrossStage1Up");
+  EXPECT_EQ(Command(), CMD_KICK);
+  Ball(CVector(49, -23), CVector(-1.5f, 1.5f));
+  EXPECT_EQ(Step(104), "");
+  EXPECT_NE(said.find("CrossStage1Up ends: done"), std::string::npos);
+}
