@@ -6,21 +6,24 @@
 // An area "x y w h" is the w by h box centred on (x, y); an MCarea "NAME w h"
 // the w by h box centred on what the positioner NAME answers.
 
-// action_<j>: what the agent does.
+// action_<j>: what the agent does. Going to a point, waiting, holding and
+// dribbling last while the action's triggers hold; going to the ball and
+// kicking end when done, and end the plan when they can no longer be done.
 enum FixPlanAction : int
 {
   FPA_NONE = 0,              // no action: the plan ends before this one
-  FPA_KICK = 2,              // kick to the mate in area/MCarea (else its centre) or to pos, kick_power m/cycle on arrival
-  FPA_GO_TO_POINT = 4,       // go to pos at dash_power and watch the ball there, while the triggers hold
-  FPA_WAIT = 7,              // stay and watch the ball for wait_time cycles, less when the triggers fail
+  FPA_KICK = 2,              // kick to the mate in area/MCarea, else its centre, else pos
+  FPA_GO_TO_POINT = 4,       // go to pos at dash_power, then watch the ball there
+  FPA_WAIT = 7,              // stay and watch the ball for wait_time cycles
   FPA_GO_TO_BALL = 13,       // go to the ball to take the kick; done once it is kickable
-  FPA_GO_TO_POSITIONER = 14, // go to the point of mcpos at dash_power and watch the ball, while the triggers hold
-  FPA_HOLD_BALL = 16,        // keep the ball at the feet, away from opponents, while the triggers hold
-  FPA_DRIBBLE = 17           // dribble to pos, the ball at most kick_power fast, while the triggers hold
+  FPA_GO_TO_POSITIONER = 14, // go to the point of mcpos at dash_power, then watch the ball
+  FPA_HOLD_BALL = 16,        // keep the ball at the feet, away from the opponents
+  FPA_DRIBBLE = 17           // dribble to pos, the ball at most kick_power fast
 };
 
 // action_<j>_trigger_<k>: all of an action's triggers must hold for it to
-// start; the first action's are the plan's own.
+// start; the first action's are the plan's own. "After" a kick of ours is
+// play on since that call, for at most fixed_plan_max_wait_time cycles.
 enum FixPlanTrigger : int
 {
   FPT_NONE = 0,                   // no trigger
@@ -35,15 +38,15 @@ enum FixPlanTrigger : int
   FPT_BALL_KICKABLE = 12,         // the ball is at the agent's feet
   FPT_OUR_GOALIE_CATCH = 13,      // our goalkeeper caught the ball and holds it for his free kick
   FPT_THEIR_GOALIE_CATCH = 14,    // their goalkeeper caught the ball and holds it for his free kick
-  FPT_AFTER_OUR_CORNER_KICK = 15, // play on since our corner kick, for at most fixed_plan_max_wait_time cycles
-  FPT_AFTER_OUR_GOAL_KICK = 16,   // play on since our goal kick, for at most fixed_plan_max_wait_time cycles
-  FPT_AFTER_OUR_KICK_IN = 17,     // play on since our kick-in, for at most fixed_plan_max_wait_time cycles
+  FPT_AFTER_OUR_CORNER_KICK = 15, // after our corner kick
+  FPT_AFTER_OUR_GOAL_KICK = 16,   // after our goal kick
+  FPT_AFTER_OUR_KICK_IN = 17,     // after our kick-in
   FPT_NO_MATE_IN_AREA = 20,       // no team-mate (player: not that one) is in area/MCarea
-  FPT_CAN_KEEP_BALL = 21,         // no opponent can take the ball from the agent in the zone's cycles
+  FPT_CAN_KEEP_BALL = 21,         // no opponent can take the ball within the zone's cycles
   FPT_NOT_AT_POINT = 22,          // the agent is farther than min_dist_to_point from pos
   FPT_ME_NOT_IN_AREA = 23,        // the agent is outside area/MCarea
   FPT_NO_FOE_HAS_BALL = 24,       // no opponent has the ball at his feet
-  FPT_AFTER_OUR_FREE_KICK = 25,   // play on since our free kick, for at most fixed_plan_max_wait_time cycles
+  FPT_AFTER_OUR_FREE_KICK = 25,   // after our free kick (the goalkeeper's, after his catch)
   FPT_OUR_BALL = 26,              // the ball is ours: we reach it first or have it
   FPT_BALL_NOT_KICKABLE = 27      // the ball is not at the agent's feet
 };
@@ -67,12 +70,13 @@ enum FixPlanCoordType : int
   FPC_BALL = 1                   // offsets from the ball
 };
 
-// action_<j>_kick_type: how a kick is made.
+// action_<j>_kick_type: how a kick is made; kick_power is the speed the
+// ball should still have at the target (ball_speed_max: as hard as can be).
 enum FixPlanKickType : int
 {
   FPK_STRAIGHT = 0,              // one straight kick from where the ball lies
   FPK_SMART = 1,                 // the ball turned about the body first when the target lies behind
-  FPK_PASS = 2                   // a pass to the receiver's feet; a straight kick when nobody is there
+  FPK_PASS = 2                   // a pass to the receiver's feet; straight when nobody is there
 };
 
 bool IsFixPlanAction(int code);

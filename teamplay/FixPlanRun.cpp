@@ -310,19 +310,22 @@ void CBehaviours::AdvanceFixPlan()
     {
       if (!holds)
       {
-        if (now - run.action_since < m_FixedPlanMaxWaitTime)
-          return;
-        // The kick of a set play of ours goes anyway once the wait runs
-        // out: the referee would drop the ball otherwise.
+        // The kick of a set play of ours goes anyway once the referee's
+        // call is fixed_plan_max_wait_time old, or as soon as the taker is
+        // at the ball after that: he would drop the ball otherwise.
+        const bool waitedOut = now - run.action_since >= m_FixedPlanMaxWaitTime;
+        const bool ours = IsSetPlayOurs();
         const CBall *ball = M2BReadBall();
-        if (action.type == FPA_KICK && IsSetPlayOurs() && ball && ball->GetPositionValid() &&
-            BallKickableForPlayer(nullptr, 0))
+        const bool callOld = now - run.mode_time >= m_FixedPlanMaxWaitTime;
+        if (action.type == FPA_KICK && ours && (waitedOut || callOld) && ball &&
+            ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0))
         {
           run.action_started = true;
           run.kicked = false;
           return;
         }
-        EndFixPlan("waited too long");
+        if (waitedOut)
+          EndFixPlan("waited too long");
         return;
       }
       LockPlayMode();
