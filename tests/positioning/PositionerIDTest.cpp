@@ -55,7 +55,11 @@ void SetUpOnce()
 class PositionerIDTest : public testing::Test
 {
 protected:
-    void SetUp() override { SetUpOnce(); }
+    void SetUp() override
+    {
+        SetUpOnce();
+        log.lines.clear();
+    }
     LogCapture log;
 };
 
