@@ -770,10 +770,11 @@ private:
   int InterceptHorizon() const;
   const std::vector<CVector> &IntBallPath();
   CVector IntBallPos(int k);
-  // The first cycle at which an opponent can be at a ball rolling from a
-  // point at a speed towards a target, less the ball's own cycles there:
-  // how many cycles the ball is ahead of the quickest of them.
-  float SpareCycles(CVector from, CVector target, float speed, int delay);
+  // How many cycles a ball rolling from a point at a speed towards a target,
+  // after a delay, is ahead of the quickest opponent along its way, up to
+  // where the receiver (if any) can meet it.
+  float SpareCycles(CVector from, CVector target, float speed, int delay,
+                    const CVector *receiver = nullptr);
   // Whether a shot from a point would beat the opponents, kicked at speed
   // and needing endSpeed on the goal line.
   bool ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare);

@@ -25,15 +25,26 @@ CVector CBehaviours::ClearTarget()
   return Polar2CVector(1, m_Target.ClearAngle(GetGPos(), FoePositions()));
 }
 
+namespace
+{
+// A send target no farther from the sender than the far distance.
+CVector NoFarther(CVector from, CVector target, float far)
+{
+  return far > 0 && from.dist(target) > far ? from + (target - from).SetLength(far) : target;
+}
+}  // namespace
+
 CVector CBehaviours::SendTarget()
 {
   const CVector me = GetGPos();
   const CVector target = m_Target.SendPoint(me, m_Target.SendAngle(me, FoePositions()));
-  return m_FieldCRectangle.AdjustToWithin(target);
+  return m_FieldCRectangle.AdjustToWithin(NoFarther(me, target, m_SendFarDistance));
 }
 
 CVector CBehaviours::OffensiveSendTarget()
 {
   const CVector me = GetGPos();
-  return m_OffensiveTarget.SendPoint(me, m_OffensiveTarget.SendAngle(me, FoePositions()));
+  const CVector target =
+      m_OffensiveTarget.SendPoint(me, m_OffensiveTarget.SendAngle(me, FoePositions()));
+  return NoFarther(me, target, m_SendFarDistance);
 }

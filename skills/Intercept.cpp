@@ -300,18 +300,17 @@ float CBehaviours::DashPowerToIntercept(const CPlayer *p, float power)
   else if (!PlayerMotion(p, rec.ballPos, start))
     return power;
   // The least power that still meets the ball in the same cycle spares
-  // stamina for the play after; a tenth of the power on top covers what the
-  // model does not know of the ball.
+  // stamina for the play after; the search closes in to a whole unit.
   float lo = 0;
   float hi = power;
-  for (int i = 0; i < 7; i++)
+  while (hi - lo > 1)
   {
     const float mid = (lo + hi) / 2;
     const bool meets = ActiveCanGetThere(start, mine, mid, rec.numCycles) ||
                        NoTurnCycles(start, mine, mid, rec.numCycles) >= 0;
     (meets ? hi : lo) = mid;
   }
-  rec.dashPower = std::min(power, hi + 0.1f * power);
+  rec.dashPower = std::min(power, std::ceil(hi));
   return rec.dashPower;
 }
 

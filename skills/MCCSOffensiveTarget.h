@@ -3,7 +3,8 @@
 
 #include "MCCSTarget.h"
 
-// The scanner for sending the ball upfield: its targets stop short of the
+// The scanner for sending the ball upfield: its targets reach farther the
+// farther the goal line is, by the scale factor, and stop short of the
 // opponents' goal line by the end offset.
 class MCCSOffensiveTarget : public MCCSTarget
 {
@@ -15,7 +16,7 @@ public:
 
 protected:
   float m_XEndOffset = -5;
-  float m_PitchLength = 105;
+  float m_ScaleFactor = 0;
 };
 
 #endif

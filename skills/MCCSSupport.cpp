@@ -1,6 +1,32 @@
 #include "MCCSSupport.h"
 
+#include <algorithm>
 #include <cmath>
+
+namespace
+{
+const float PI = 3.14159265f;
+
+// How a direction fares.
+struct Score
+{
+  bool allowed;
+  float blocked;
+  float clearance;
+  float offPreferred;
+};
+
+bool Better(const Score &a, const Score &b)
+{
+  if (a.allowed != b.allowed)
+    return a.allowed;
+  if (a.blocked != b.blocked)
+    return a.blocked < b.blocked;
+  if (a.clearance != b.clearance)
+    return a.clearance > b.clearance;
+  return a.offPreferred < b.offPreferred;
+}
+}  // namespace
 
 float MCCSAngleDiff(float a, float b)
 {
@@ -12,38 +38,54 @@ float MCCSAngleDiff(float a, float b)
   return d;
 }
 
-float MCCSBestAngle(CVector from, const std::vector<CVector> &obstacles, float lo, float hi,
-                    float step, float reach)
+float MCCSBestAngle(CVector from, const std::vector<CVector> &obstacles, const MCCSScan &scan,
+                    bool *blocked)
 {
-  if (hi < lo)
+  float lo = std::min(scan.lo, scan.hi);
+  float hi = std::max(scan.lo, scan.hi);
+  const float step = scan.step > 0 ? scan.step : 1;
+  const float cone = std::atan(std::max(0.0f, scan.ratio)) * 180 / PI;
+  // Only the opponents within reach, as direction and distance.
+  std::vector<std::pair<float, float>> near;
+  for (const CVector &o : obstacles)
   {
-    const float swap = lo;
-    lo = hi;
-    hi = swap;
+    const float d = from.dist(o);
+    if (d <= scan.reach)
+      near.emplace_back((o - from).GetDir(), d);
   }
-  if (!(step > 0))
-    step = 1;
-  const float middle = (lo + hi) / 2;
   // A bounded count of steps: a tiny step over a wide window would
   // otherwise take longer than a cycle.
   const int steps = static_cast<int>(std::fmin(std::floor((hi - lo) / step), 3600.0f));
-  float best = middle;
-  float bestClearance = -1;
+  float best = lo;
+  Score bestScore{false, 0, 0, 0};
+  bool any = false;
   for (int i = 0; i <= steps + 1; i++)
   {
     const float a = i > steps ? hi : lo + static_cast<float>(i) * step;
-    float clearance = 180;
-    for (const CVector &o : obstacles)
-      if (from.dist(o) <= reach)
-        clearance = std::fmin(clearance, std::fabs(MCCSAngleDiff(a, (o - from).GetDir())));
-    const bool better = clearance > bestClearance ||
-                        (clearance == bestClearance &&
-                         std::fabs(a - middle) < std::fabs(best - middle));
-    if (better)
+    Score s{!scan.allowed || scan.allowed(MCCSAngleDiff(0, a)), 0, 2 * cone,
+            std::fabs(MCCSAngleDiff(scan.prefer, a))};
+    for (const auto &o : near)
+    {
+      const float off = std::fabs(MCCSAngleDiff(a, o.first));
+      if (off <= cone)
+        // One at the origin weighs 1, one at the edge of reach hardly.
+        s.blocked += 1 - o.second / (scan.reach + 1);
+      s.clearance = std::min(s.clearance, off);
+    }
+    if (!any || Better(s, bestScore))
     {
       best = a;
-      bestClearance = clearance;
+      bestScore = s;
+      any = true;
     }
+  }
+  if (blocked)
+    *blocked = bestScore.blocked > 0;
+  if (bestScore.blocked > 0 && !scan.force)
+  {
+    // Not forced through opponents: the preferred direction, in the window.
+    const float middle = (lo + hi) / 2;
+    best = std::max(lo, std::min(hi, middle + MCCSAngleDiff(middle, scan.prefer)));
   }
   return MCCSAngleDiff(0, best);
 }

@@ -37,7 +37,8 @@ int RollCycles(float v, float decay, float dist)
 
 // ------------------------------------------------------------- the margin
 
-float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int delay)
+float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int delay,
+                               const CVector *receiver)
 {
   sorted_players foes;
   SortValidFoes2Me(foes);
@@ -45,6 +46,29 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
   const float dist = from.dist(target);
   const int cycles = RollCycles(speed, m_BallDecay, dist);
   const CVector dir = dist > m_Epsilon ? (target - from) / dist : CVector(1, 0);
+  // Flat out on a straight line, after a cycle to turn and get going: what
+  // a player can do at best.
+  const float speedMax = m_PlayerSpeedMax;
+  const auto runCycles = [speedMax](float run) { return run > 0 ? run / speedMax + 1 : 0; };
+  // A receiver comes out to meet the ball: from the first cycle he can be
+  // at it, it is his.
+  int last = cycles;
+  if (receiver)
+  {
+    float v = speed;
+    float covered = 0;
+    for (int t = 1; t <= cycles; t++)
+    {
+      covered = std::min(dist, covered + v);
+      v *= m_BallDecay;
+      const float run = receiver->dist(from + dir * covered) - m_Kickable;
+      if (runCycles(run) <= static_cast<float>(t + delay))
+      {
+        last = t;
+        break;
+      }
+    }
+  }
   float spare = static_cast<float>(NEVER);
   for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
   {
@@ -54,15 +78,12 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
                                                         : m_Kickable;
     float v = speed;
     float covered = 0;
-    for (int t = 1; t <= cycles; t++)
+    for (int t = 1; t <= last; t++)
     {
       covered = std::min(dist, covered + v);
       v *= m_BallDecay;
-      const float run = std::max(0.0f, o->GetGPos().dist(from + dir * covered) - reach);
-      // Flat out on a straight line, after a cycle to turn and get going:
-      // what an opponent can do at best.
-      const float theirs = run > 0 ? run / m_PlayerSpeedMax + 1 : 0;
-      spare = std::min(spare, theirs - static_cast<float>(t + delay));
+      const float run = o->GetGPos().dist(from + dir * covered) - reach;
+      spare = std::min(spare, runCycles(run) - static_cast<float>(t + delay));
     }
   }
   return spare;
@@ -85,14 +106,18 @@ int CBehaviours::PassBall(const CPlayer *p, float speedAtTarget)
 float CBehaviours::PassRisk(CVector from, CVector target, float speed)
 {
   // A ball that dies before it reaches him is the opponents' ball.
-  const float left = speed - from.dist(target) * (1 - m_BallDecay);
+  const float dist = from.dist(target);
+  const float left = speed - dist * (1 - m_BallDecay);
   if (left < m_MinPassSpeedAtTarget - m_Epsilon)
     return 1;
   // Faster than one kick from where the ball lies can make it, the kick
   // takes its several cycles, which the opponents have too.
   const float oneKick = std::max(0.0f, CalcKickPowerRate()) * static_cast<float>(m_MaxPower);
   const int delay = speed > oneKick ? std::max(1, m_CyclesToKick) : 1;
-  const float spare = SpareCycles(from, target, speed, delay);
+  // He waits for it a body beyond the target.
+  const CVector receiver = dist > m_Epsilon ? target + (target - from).SetLength(m_PlayerSize)
+                                            : target;
+  const float spare = SpareCycles(from, target, speed, delay, &receiver);
   if (spare >= static_cast<float>(NEVER))
     return 0;
   // Each cycle the ball is ahead cuts the risk by the ratio.

@@ -57,7 +57,11 @@ CVector CBehaviours::GetClosestPointToBallPath(CVector from, const CVector &ball
   }
   if (ballCycles)
   {
-    const float terms = SolveForLengthGeomSeries(speed, m_BallDecay, best);
+    // Where the ball comes to rest it never quite arrives: there it counts
+    // as come once within reach.
+    float terms = SolveForLengthGeomSeries(speed, m_BallDecay, best);
+    if (terms < 0)
+      terms = SolveForLengthGeomSeries(speed, m_BallDecay, std::max(0.0f, best - m_Kickable));
     *ballCycles = terms < 0 ? NEVER : static_cast<int>(std::ceil(terms - m_Epsilon));
   }
   return ballPos + dir * best;

@@ -183,25 +183,6 @@ TEST_F(KickTest, BreakawayConeNeverWidensBeyondItsLeastDistance)
   EXPECT_NEAR(9.16f / 12, brain->TheirBreakawayConeRatio(onGoal), 1e-5);
 }
 
-TEST_F(KickTest, ScannersChooseTheFreestDirectionAndKeepTargetsOnThePitch)
-{
-  // Nobody about: straight ahead.
-  EXPECT_NEAR(0, brain->ClearTarget().GetDir(), 1e-3);
-  EXPECT_NEAR(1, brain->ClearTarget().GetMag(), 1e-5);
-  // An opponent straight ahead: to one side, as far from him as the window
-  // allows.
-  Foe(CVector(10, 0));
-  EXPECT_NEAR(90, std::fabs(brain->ClearTarget().GetDir()), 1e-3);
-  brain->foes.clear();
-
-  // The send target twenty metres ahead, but on the pitch.
-  EXPECT_NEAR(20, brain->SendTarget().GetX(), 1e-3);
-  Place(CVector(45, 0), 0);
-  EXPECT_NEAR(52.5f, brain->SendTarget().GetX(), 1e-3);
-  // The offensive target stops five metres short of their goal line.
-  EXPECT_NEAR(47.5f, brain->OffensiveSendTarget().GetX(), 1e-3);
-}
-
 TEST_F(KickTest, ShorterFormsTakeTheConfiguredDefaultsAndTheLastRequest)
 {
   EXPECT_TRUE(brain->IsSuccessRes(INTERCEPT_RUNNING) && brain->IsSuccessRes(INTERCEPT_DONE));

@@ -30,6 +30,16 @@ public:
   }
 
   void SortValidFoes2Me(sorted_players &list) override { Fill(ByDistance(foes, GetGPos()), list); }
+  void SortValidFriends2Me(sorted_players &list) override
+  {
+    Fill(ByDistance(mates, GetGPos()), list);
+  }
+
+  // Their offside line as a test sets it; unset, the world model's.
+  float GetOffsideLine() const override
+  {
+    return std::isnan(offsideLine) ? CBehaviours::GetOffsideLine() : offsideLine;
+  }
 
   // The first opponent, then team-mate, nearest first, inside the window of
   // distance and body-relative direction.
@@ -66,6 +76,7 @@ public:
   std::vector<CPlayer *> foes;
   std::vector<CPlayer *> mates;
   CPlayer *goalie = nullptr;
+  float offsideLine = NAN;
 
   using CBehaviours::m_BlockFoeTime;
   using CBehaviours::m_CanKeepBallResult;
