@@ -14,8 +14,6 @@
 #include "CPlayer.h"
 #include "Predict.h"
 
-using Predict::Step;
-
 namespace
 {
 const int NEVER = Predict::MAX_CYCLES;
@@ -112,51 +110,119 @@ CVector CBehaviours::IntBallPos(int k)
   return m_IntBallPath[static_cast<size_t>(k)];
 }
 
+namespace
+{
+const float DEG = 57.29577951f;
+
+// A body in plain numbers: the search steps thousands of them a cycle, and
+// a vector works out its length and direction at every step.
+struct Runner
+{
+  float x, y, vx, vy, facing, cosF, sinF, stamina, effort;
+
+  explicit Runner(const Predict::Body &b)
+      : x(b.pos.GetX()), y(b.pos.GetY()), vx(b.vel.GetX()), vy(b.vel.GetY()), facing(b.facing),
+        cosF(std::cos(b.facing / DEG)), sinF(std::sin(b.facing / DEG)), stamina(b.stamina),
+        effort(b.effort)
+  {
+  }
+
+  float Dist2(const CVector &p) const
+  {
+    const float dx = p.GetX() - x;
+    const float dy = p.GetY() - y;
+    return dx * dx + dy * dy;
+  }
+
+  void Face(float dir)
+  {
+    facing = std::remainder(dir, 360.0f);
+    cosF = std::cos(facing / DEG);
+    sinF = std::sin(facing / DEG);
+  }
+
+  void Accelerate(float acc)
+  {
+    vx += acc * cosF;
+    vy += acc * sinF;
+  }
+
+  // The server's step: the speed capped, the move, the decay.
+  void Move(float speedMax, float decay)
+  {
+    const float speed2 = vx * vx + vy * vy;
+    if (speed2 > speedMax * speedMax)
+    {
+      const float f = speedMax / std::sqrt(speed2);
+      vx *= f;
+      vy *= f;
+    }
+    x += vx;
+    y += vy;
+    vx *= decay;
+    vy *= decay;
+  }
+};
+}  // namespace
+
 bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int k)
 {
   const CVector target = IntBallPos(k);
   const float reach = m_Kickable + m_Epsilon;
-  Predict::Body b = start;
+  // Farther than running flat out the whole time covers: no need to try.
+  const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
+  if (start.pos.dist2(target) > most * most)
+    return false;
+  Runner r(start);
+  const float dash = std::min(power, static_cast<float>(m_MaxPower));
   for (int j = 0;; j++)
   {
-    if (b.pos.dist(target) <= reach)
+    if (r.Dist2(target) <= reach * reach)
       return true;
     if (j >= k)
       return false;
-    if (!TurnTowards(target, b))
+    const float to = std::atan2(target.GetY() - r.y, target.GetX() - r.x) * DEG;
+    const float off = std::remainder(to - r.facing, 360.0f);
+    if (std::fabs(off) > m_MaxGoToPointAngleErr)
     {
-      float acc = std::min(power, static_cast<float>(m_MaxPower)) * m_DashPowerRate;
-      if (mine)
-      {
-        // The agent runs on what stamina it has, and is slowed by its effort.
-        const float p = Affordable(CorrectDashPower4Stamina(power, b.stamina), b.stamina);
-        acc = p * b.effort * m_DashPowerRate;
-        b.stamina = std::max(0.0f, b.stamina - (p >= 0 ? p : -2 * p));
-        b.stamina = std::min(b.stamina + b.effort * m_StaminaIncMax, m_StaminaMax);
-      }
-      b.vel += Polar2CVector(acc, b.facing);
+      // Turning: as far as the body's speed lets it.
+      const float turn = EffectiveTurn(static_cast<float>(m_MaxMoment),
+                                       std::sqrt(r.vx * r.vx + r.vy * r.vy));
+      r.Face(r.facing + std::max(-turn, std::min(turn, off)));
     }
-    Step(b.pos, b.vel, m_PlayerSpeedMax, m_PlayerDecay);
+    else if (mine)
+    {
+      // The agent runs on what stamina it has, and is slowed by its effort.
+      const float p = Affordable(CorrectDashPower4Stamina(power, r.stamina), r.stamina);
+      r.Accelerate(p * r.effort * m_DashPowerRate);
+      r.stamina = std::max(0.0f, r.stamina - (p >= 0 ? p : -2 * p));
+      r.stamina = std::min(r.stamina + r.effort * m_StaminaIncMax, m_StaminaMax);
+    }
+    else
+      r.Accelerate(dash * m_DashPowerRate);
+    r.Move(m_PlayerSpeedMax, m_PlayerDecay);
   }
 }
 
 int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
 {
   const float reach = m_Kickable + m_Epsilon;
-  Predict::Body b = start;
+  Runner r(start);
+  const float dash = std::min(power, static_cast<float>(m_MaxPower));
   for (int j = 0; j <= horizon; j++)
   {
-    if (b.pos.dist(IntBallPos(j)) <= reach)
+    if (r.Dist2(IntBallPos(j)) <= reach * reach)
       return j;
-    float p = std::min(power, static_cast<float>(m_MaxPower));
     if (mine)
     {
-      p = Affordable(CorrectDashPower4Stamina(power, b.stamina), b.stamina) * b.effort;
-      b.stamina = std::max(0.0f, b.stamina - std::fabs(p));
-      b.stamina = std::min(b.stamina + b.effort * m_StaminaIncMax, m_StaminaMax);
+      const float p = Affordable(CorrectDashPower4Stamina(power, r.stamina), r.stamina);
+      r.Accelerate(p * r.effort * m_DashPowerRate);
+      r.stamina = std::max(0.0f, r.stamina - (p >= 0 ? p : -2 * p));
+      r.stamina = std::min(r.stamina + r.effort * m_StaminaIncMax, m_StaminaMax);
     }
-    b.vel += Polar2CVector(p * m_DashPowerRate, b.facing);
-    Step(b.pos, b.vel, m_PlayerSpeedMax, m_PlayerDecay);
+    else
+      r.Accelerate(dash * m_DashPowerRate);
+    r.Move(m_PlayerSpeedMax, m_PlayerDecay);
   }
   return -1;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "CBall.h"
 #include "CBehaviours.h"
@@ -45,30 +46,36 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
   const CPlayer *goalie = TheirGoalie();
   const float dist = from.dist(target);
   const int cycles = RollCycles(speed, m_BallDecay, dist);
-  const CVector dir = dist > m_Epsilon ? (target - from) / dist : CVector(1, 0);
+  const float ux = dist > m_Epsilon ? (target.GetX() - from.GetX()) / dist : 1;
+  const float uy = dist > m_Epsilon ? (target.GetY() - from.GetY()) / dist : 0;
+  // The ball's places along its way, in plain numbers: every opponent is
+  // measured against each.
+  std::vector<float> along(static_cast<size_t>(cycles) + 1, 0);
+  float v = speed;
+  for (int t = 1; t <= cycles; t++)
+  {
+    along[static_cast<size_t>(t)] = std::min(dist, along[static_cast<size_t>(t) - 1] + v);
+    v *= m_BallDecay;
+  }
   // Flat out on a straight line, after a cycle to turn and get going: what
   // a player can do at best.
   const float speedMax = m_PlayerSpeedMax;
-  const auto runCycles = [speedMax](float run) { return run > 0 ? run / speedMax + 1 : 0; };
+  const auto cyclesFrom = [&](CVector p, float reach, int t) {
+    const float dx = from.GetX() + ux * along[static_cast<size_t>(t)] - p.GetX();
+    const float dy = from.GetY() + uy * along[static_cast<size_t>(t)] - p.GetY();
+    const float run = std::sqrt(dx * dx + dy * dy) - reach;
+    return run > 0 ? run / speedMax + 1 : 0;
+  };
   // A receiver comes out to meet the ball: from the first cycle he can be
   // at it, it is his.
   int last = cycles;
   if (receiver)
-  {
-    float v = speed;
-    float covered = 0;
     for (int t = 1; t <= cycles; t++)
-    {
-      covered = std::min(dist, covered + v);
-      v *= m_BallDecay;
-      const float run = receiver->dist(from + dir * covered) - m_Kickable;
-      if (runCycles(run) <= static_cast<float>(t + delay))
+      if (cyclesFrom(*receiver, m_Kickable, t) <= static_cast<float>(t + delay))
       {
         last = t;
         break;
       }
-    }
-  }
   float spare = static_cast<float>(NEVER);
   for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
   {
@@ -76,15 +83,9 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
     // The goalkeeper may take it with his hands.
     const float reach = o == goalie || o->GetIsGoalie() ? std::max(m_Kickable, m_CatchRadius)
                                                         : m_Kickable;
-    float v = speed;
-    float covered = 0;
+    const CVector at = o->GetGPos();
     for (int t = 1; t <= last; t++)
-    {
-      covered = std::min(dist, covered + v);
-      v *= m_BallDecay;
-      const float run = o->GetGPos().dist(from + dir * covered) - reach;
-      spare = std::min(spare, runCycles(run) - static_cast<float>(t + delay));
-    }
+      spare = std::min(spare, cyclesFrom(at, reach, t) - static_cast<float>(t + delay));
   }
   return spare;
 }
