@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "BrainRig.h"
 #include "MessageCoder.h"
@@ -17,21 +18,11 @@ class ListeningBrain : public RigBrain
 {
 public:
   using RigBrain::RigBrain;
-  void StoreBallFromAudio(CBall ball) const override
+  void StoreBallFromAudio(CBall b) const override { stored.push_back("ball"), RigBrain::StoreBallFromAudio(b); }
+  void StorePlayerFromAudio(CPlayer p) const override { stored.push_back("player"), RigBrain::StorePlayerFromAudio(p); }
+  void StorePassFromAudio(int time, int receiver, CVector) const override
   {
-    stored.push_back("ball");
-    RigBrain::StoreBallFromAudio(ball);
-  }
-  void StorePlayerFromAudio(CPlayer player) const override
-  {
-    stored.push_back("player");
-    RigBrain::StorePlayerFromAudio(player);
-  }
-  void StorePassFromAudio(int time, int receiver, CVector target) const override
-  {
-    stored.push_back("pass " + std::to_string(time) + " " + std::to_string(receiver) + " " +
-                     std::to_string(static_cast<int>(std::lround(target.GetX()))));
-    RigBrain::StorePassFromAudio(time, receiver, target);
+    stored.push_back("pass " + std::to_string(time) + " " + std::to_string(receiver));
   }
   mutable std::vector<std::string> stored;
 };
@@ -54,27 +45,20 @@ protected:
     testing::internal::GetCapturedStdout();
   }
 
-  // What team-mate 4 says in a cycle: the ball rolling at (10, 5), itself,
-  // an opponent, and a pass to this agent (number 9).
-  std::string Said(int time, char side = 'l')
+  // What team-mate 4 of a side says in a cycle: the ball rolling at
+  // (10, 5), itself, an opponent, and a pass to this agent (number 9).
+  static std::string Said(int time, char side = 'l', int key = 61)
   {
     TeamMessage m;
     m.time = time;
     m.sender = 4;
     m.playMode = PM_PLAY_ON;
-    m.ball.known = true;
-    m.ball.pos = CVector(10, 5);
-    m.ball.vel = CVector(1, 0);
-    m.ball.conf = 1;
+    m.ball = {true, CVector(10, 5), CVector(1, 0), 1};
     m.players[m.playerCount++] = {true, 4, false, CVector(-5, 3), CVector(0.2f, 0), 1};
     m.players[m.playerCount++] = {false, 0, false, CVector(20, -8), CVector(), 0.9f};
     m.pass = {true, time, 9, CVector(12, 6)};
-    TeamMessageSettings settings;
-    settings.identifier = "Tarroks00";
-    settings.side = side;
-    settings.encryptKey = 61;
     char text[CMessageCoder::MESSAGE_LENGTH + 1];
-    EXPECT_TRUE(CMessageCoder(settings).Encode(m, text, sizeof text));
+    CMessageCoder(TeamMessageSettings{"Tarroks00", side, key}).Encode(m, text, sizeof text);
     return text;
   }
 
@@ -92,12 +76,10 @@ TEST_F(CommunicationTest, AMessageOfThisCycleReachesTheWorldModel)
   Referee("free_kick_l");
   agent->SetTime(45);
   Hear(Said(45));
-  EXPECT_EQ(listener->stored, (std::vector<std::string>{"ball", "player", "player", "pass 45 9 12"}));
-  EXPECT_EQ(agent->GetPassReceiver(), 9);
+  EXPECT_EQ(listener->stored, (std::vector<std::string>{"ball", "player", "player", "pass 45 9"}));
   EXPECT_EQ(brain->GetTeamMessagesHeard(), 1);
   // The heard play_on ends a set play called three cycles before.
   EXPECT_EQ(agent->P2BReadPlayMode(true), PM_PLAY_ON);
-
   // The agent's ball is where the team-mate saw it, relative to the agent.
   const CBall *ball = agent->M2BReadBall();
   EXPECT_NEAR(ball->GetGX(), 10, 0.02);
@@ -108,18 +90,18 @@ TEST_F(CommunicationTest, AMessageOfThisCycleReachesTheWorldModel)
 TEST_F(CommunicationTest, AnyOtherTextChangesNothing)
 {
   const std::string said = Said(42);
-  std::string garbled = said, renamed = "Tarroks01" + said.substr(9);
+  std::string garbled = said, alien = said;
   garbled[100] = garbled[100] == 'x' ? 'y' : 'x';
+  alien[300] = '*';
   const struct
   {
     const char *what;
     std::string text;
   } rows[] = {
-    {"one character short", said.substr(0, 510)},
-    {"a wrong identifier", renamed},
-    {"garbled", garbled},
-    {"replayed from the cycle before", Said(41)},
-    {"the opponents' own", Said(42, 'r')},
+    {"one character short", said.substr(0, 510)}, {"one character long", said + "A"},
+    {"a wrong identifier", "Tarroks01" + said.substr(9)}, {"garbled", garbled},
+    {"a symbol outside the alphabet", alien}, {"replayed from the cycle before", Said(41)},
+    {"the opponents' own", Said(42, 'r')}, {"under another key", Said(42, 'l', 62)},
   };
   Referee("free_kick_l");
   for (const auto &row : rows)
@@ -135,16 +117,11 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
 {
   const struct
   {
-    const char *speakers;
-    const char *use;
+    const char *speakers, *use;
     std::set<int> expected;
   } rows[] = {
-    {"5", "1", {3, 4, 5, 6, 7}},
-    {"1", "1", {3}},
-    {"11", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-    {"30", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-    {"0", "1", {}},
-    {"5", "0", {}},
+    {"5", "1", {3, 4, 5, 6, 7}}, {"1", "1", {3}}, {"30", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+    {"0", "1", {}},              {"5", "0", {}},
   };
   for (const auto &row : rows)
   {
@@ -159,39 +136,26 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
       for (int unum = 1; unum <= 11; unum++)
       {
         agent->SetUNum(unum);
-        if (brain->ShouldICommunicate())
-        {
-          speakers++;
+        if (brain->ShouldICommunicate() && ++speakers)
           spoke.insert(unum);
-        }
       }
       EXPECT_LE(speakers, 1) << row.speakers << " at " << time;
     }
     EXPECT_EQ(spoke, row.expected) << row.speakers;
   }
+  // The speaker's say is its message of the cycle; anybody else says nothing.
+  config.insert("Communication", "use_communication", "1");
+  for (int unum : {5, 6})
+  {
+    NewBrain();
+    agent->SetTime(2);
+    agent->SetUNum(unum);
+    brain->Communicate();
+    TeamMessage heard;
+    EXPECT_EQ(CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', 61}).Decode(Queue().say_text, heard) &&
+                heard.time == 2 && heard.sender == 5 && heard.players[0].unum == 5,
+              unum == 5);
+  }
 }
 
-TEST_F(CommunicationTest, TheSpeakerSaysItsWorldAndNobodyElseSpeaks)
-{
-  Ball(CVector(-30, 20), CVector(0.5f, 0));
-  agent->SetUNum(5);
-  agent->SetTime(2);  // number 5's turn among 3 to 7
-  brain->Communicate();
-  const ACTIONQUEUE q = Queue();
-  ASSERT_TRUE(q.say);
-  TeamMessageSettings settings;
-  settings.identifier = "Tarroks00";
-  settings.encryptKey = 61;
-  TeamMessage heard;
-  ASSERT_TRUE(CMessageCoder(settings).Decode(q.say_text, heard));
-  EXPECT_EQ(heard.time, 2);
-  EXPECT_EQ(heard.sender, 5);
-  EXPECT_NEAR(heard.ball.pos.GetX(), -30, 0.02);
-  EXPECT_EQ(heard.players[0].unum, 5);
-
-  agent->SetTime(3);
-  NewBrain();
-  brain->Communicate();
-  EXPECT_FALSE(Queue().say);
-}
 }  // namespace
