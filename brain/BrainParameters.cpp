@@ -265,6 +265,7 @@ const BRAINPARAM Parameters[] = {
     Int(BP_STEP_GOALIE_AREA, "NotInServer", "catch_ban_cycle", 5, &P::m_CatchBanCycle),
     Float(BP_STEP_GOALIE_AREA, "Server", "catchable_area_l", 2, &P::m_CatchableAreaL),
     Float(BP_STEP_GOALIE_AREA, "Server", "catchable_area_w", 1, &P::m_CatchableAreaW),
+    Int(BP_STEP_GOALIE_AREA, "Server", "drop_ball_time", 100, &P::m_DropBallTime),
     Int(BP_STEP_GOALIE, "Goalie", "goalie_catch_wait_time", 2, &P::m_GoalieCatchWaitTime),
     Int(BP_STEP_GOALIE, "Goalie", "goalie_after_catch_min_wait_time", 60, &P::m_GoalieAfterCatchMinWaitTime),
     Int(BP_STEP_GOALIE, "Goalie", "goalie_after_catch_max_wait_time", 200, &P::m_GoalieAfterCatchMaxWaitTime),

@@ -96,6 +96,9 @@ public:
   int m_HalfTimeCycles;    // read as seconds, kept as cycles
   float m_CatchableAreaL;
   float m_CatchableAreaW;
+  // The referee drops the ball of a free kick not taken in this many
+  // cycles; the goalkeeper's wait with a caught ball ends before.
+  int m_DropBallTime;
 
   // Section Memory.
   float m_Epsilon;

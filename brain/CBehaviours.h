@@ -13,6 +13,7 @@
 #include "CPlayer.h"
 #include "CVector.h"
 #include "FixPlans.h"
+#include "GK.h"
 #include "MCCSOffensiveTarget.h"
 #include "MCCSTarget.h"
 #include "Records.h"
@@ -639,6 +640,37 @@ public:
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
 
   // ---- Team play: the goalkeeper (teamplay/GK, GKPlayStyles). ----
+  // How many cycles sooner than a ball kicked from a point a goalkeeper
+  // (null: the agent) can be within catching reach of its path, negative
+  // when the ball gets everywhere first; and whether that lead is enough.
+  virtual int NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
+                                       const CPlayer *goalie) const;
+  int NumCyclesGoalieBeatsBall(CVector from, CVector to, float speed, const CPlayer *goalie) const;
+  bool CouldGoalieBlockShotFromSpot(CVector from, float dir, float speed, int cycles,
+                                    const CPlayer *goalie) const;
+  bool CouldGoalieBlockShotFromSpot(CVector from, CVector to, float speed, int cycles,
+                                    const CPlayer *goalie) const;
+  // The goalkeeper's own moves and looks: 1 when a main command was queued.
+  virtual int GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s);
+  int GoalieGoToPoint(CVector p, SightVSpeed s);
+  CVector GoalieDesiredPosition();
+  int GoalieGoToPosition();
+  bool GoalieFaceBall();
+  void GoalieWatchBall();
+  void GoalieScanField();
+  void GoalieShrinkViewCone();
+  // The narrowest half view angle that keeps the ball in sight with the
+  // body facing that way and the neck free to turn.
+  float MinViewAngForBodyAngle(float body);
+  // The goalkeeper's rules.
+  bool InDefensiveDanger();
+  bool ShouldIGoToBall();
+  int GoalieIntercept();
+  bool ShouldIComeOutToOpponent();
+  int GoalieBlockOpponent();
+  bool ShouldICatch();
+  int GoalieCatchBall();
+  int GoalieAfterCatch();
 
   // ---- Team play: set plays (teamplay/FixPlans). ----
   // Whether a plan of the configuration is this agent's to run now, and
@@ -704,6 +736,23 @@ protected:
   // The breakaway targets, through the middle and down a wing.
   BREAKAWAYTARGET m_BreakawayTarget;
   BREAKAWAYTARGET m_SideBreakawayTarget;
+
+  // ---- Team play: the goalkeeper's state (teamplay/GK, GKPlayStyles). ----
+  // Holding the ball after a catch: since when, for how many cycles, and
+  // whether the one move with it has been made.
+  bool m_GoalieHasBall = false;
+  bool m_GoalieMovedWithBall = false;
+  int m_GoalieCatchTime = -999;
+  int m_GoalieWaitCounter = 1;
+  // The cycle of the agent's own last catch; the server bans the next.
+  int m_GoalieLastCatchCycle = -999;
+  // Which side last had the ball at its feet (a team-mate's kick to the
+  // goalkeeper may not be caught), and the cycle's interception.
+  int m_GoalieLastTouch = 0;
+  int m_GoalieIntTime = -999;
+  int m_GoalieIntCycles = 0;
+  CVector m_GoalieIntPoint;
+  CVector m_GoalieLastDesired;
 
 private:
   float KickRate(float dist, float dir) const;
@@ -778,6 +827,24 @@ private:
   // Whether a shot from a point would beat the opponents, kicked at speed
   // and needing endSpeed on the goal line.
   bool ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare);
+
+  // The goalkeeper's helpers.
+  int GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
+                      CVector *where) const;
+  void GoalieNoteTouches(PlayMode current);
+  void GoalieNoteCatch(PlayMode previous, PlayMode current);
+  bool GoaliePlay(PlayMode current);
+  bool GoalieMainCommandQueued();
+  float GoalieDashPower(bool urgent) const;
+  int GoalieHoldSpot(CVector p);
+  int GoalieInterception(CVector &point);
+  bool GoalieCatchDirection(CVector ball, float reach, float &dir) const;
+  bool BallHeadsIntoOurGoal(float margin);
+  int GoalieBlockShot();
+  int GoalieClearBall();
+  int GoalieTakeKick();
+  const CPlayer *GoalieOpenMate();
+  PlayMode GoaliePlayMode() const;
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

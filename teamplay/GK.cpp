@@ -1,8 +1,580 @@
-// The goalkeeper's play.
+// The goalkeeper's play: one ordered list of rules a pass, the first that
+// fills the cycle's main command ending it, then the looks and the team
+// message. The goalkeeper catches only what it may (in its own area, in
+// reach, out of the ban, not a team-mate's kick), and puts a caught ball
+// back in play before the referee would drop it.
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "CBall.h"
 #include "CBehaviours.h"
+#include "CPlayer.h"
+#include "Predict.h"
+
+namespace
+{
+// "Cannot be told" for a cycle count.
+const int kNever = 999;
+// Who last had the ball at the feet.
+const int kTouchNobody = 0;
+const int kTouchOurs = 1;
+const int kTouchTheirs = 2;
+const int kTouchMine = 3;
+// A catch on a ball seen at this distance or more inside the reach's edge
+// survives the server's rounding of distances.
+const float kCatchMargin = 0.1f;
+// The penalty area shrunk by this much for the ball: a catch just outside
+// is a free kick for them.
+const float kAreaMargin = 0.5f;
+// After a catch the referee's call and the cycle's visual come close
+// together; a moment's pause lets both be stored before the first plan.
+const useconds_t kAfterCatchPause = 5000;
+// Cycles a team-mate needs to take up a place for a pass from the
+// goalkeeper; before this the long clearance would find nobody either.
+const int kDropBallMargin = 10;
+// The ball of a set play the goalkeeper takes is kicked at once, but not
+// before the team had a moment to spread out.
+const int kSetPlayWait = 5;
+}
+
+// ------------------------------------------------- beating the ball
+
+int CBehaviours::NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
+                                          const CPlayer *goalie) const
+{
+  return GoalieBeatsBall(from, dir, speed, goalie, nullptr);
+}
+
+int CBehaviours::NumCyclesGoalieBeatsBall(CVector from, CVector to, float speed,
+                                          const CPlayer *goalie) const
+{
+  return NumCyclesGoalieBeatsBall(from, (to - from).GetDir(), speed, goalie);
+}
+
+bool CBehaviours::CouldGoalieBlockShotFromSpot(CVector from, float dir, float speed, int cycles,
+                                               const CPlayer *goalie) const
+{
+  return NumCyclesGoalieBeatsBall(from, dir, speed, goalie) >= cycles;
+}
+
+bool CBehaviours::CouldGoalieBlockShotFromSpot(CVector from, CVector to, float speed, int cycles,
+                                               const CPlayer *goalie) const
+{
+  return CouldGoalieBlockShotFromSpot(from, (to - from).GetDir(), speed, cycles, goalie);
+}
+
+// The ball rolls from the spot with the server's decay; the shooter needs
+// cycles_to_kick to get it going. The goalkeeper's lead on a point of the
+// path is the ball's cycles there less its own run to within catching
+// length; the best lead before the ball leaves the pitch or stops counts.
+int CBehaviours::GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
+                                 CVector *where) const
+{
+  if (goalie && !goalie->GetPositionValid())
+    return -kNever;
+  const CVector step = Polar2CVector(1, dir);
+  CVector ball = from;
+  float v = speed;
+  int best = -kNever;
+  for (int t = 1; t <= m_MaxIntLookahead; t++)
+  {
+    ball += step * v;
+    v *= m_BallDecay;
+    if (std::fabs(ball.GetX()) > m_PitchLength / 2 || std::fabs(ball.GetY()) > m_PitchWidth / 2)
+      break;
+    const float power = static_cast<float>(m_MaxPower);
+    const int run = goalie ? PlayerPredictedCycles2Point(goalie, ball, power, m_CatchableAreaL)
+                           : PredictedCycles2Point(ball, power, m_CatchableAreaL);
+    const int lead = t + m_CyclesToKick - run;
+    if (lead > best)
+    {
+      best = lead;
+      if (where)
+        *where = ball;
+    }
+    if (v < m_Epsilon)
+      break;
+  }
+  return best;
+}
+
+// ---------------------------------------------------------- the pass
 
 void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
 {
-  StandAndLook(previous, current);
+  const int now = GetTime();
+  if (IsHalfOver(previous, current))
+  {
+    SayBye();
+    return;
+  }
+  GoalieNoteTouches(current);
+  GoalieNoteCatch(previous, current);
+  GoaliePlay(current);
+  if (current != PM_BEFORE_KICK_OFF)
+  {
+    GoalieShrinkViewCone();
+    GoalieWatchBall();
+  }
+  Communicate();
+  // The bundle belongs to this cycle even when it holds nothing to send, so
+  // that the main loop waits for the next cycle instead of deciding again.
+  QueueLock();
+  m_Queue.time = now;
+  QueueUnlock();
+}
+
+// The rules in the order a goalkeeper weighs them; true once one of them
+// queued the cycle's main command.
+bool CBehaviours::GoaliePlay(PlayMode current)
+{
+  // Before kick-off and after a goal: take my place.
+  if (current == PM_BEFORE_KICK_OFF || std::abs(current) == PM_GOAL)
+  {
+    InitialMove();
+    return GoalieMainCommandQueued() || GoalieFaceBall();
+  }
+  // A set play of the configuration runs the pass while it queues a move.
+  if (GetActionState() == AS_FIX_PLAN)
+  {
+    ExecuteFixPlan();
+    if (GoalieMainCommandQueued())
+      return true;
+  }
+  // I hold the ball: put it back in play.
+  if (m_GoalieHasBall)
+    return GoalieAfterCatch() > 0;
+  // A kick of ours in my area, and I am the nearest: take it.
+  if (IsOurMode(current) && current != PM_KICK_OFF && GoalieTakeKick() > 0)
+    return true;
+  if (current == PM_PLAY_ON)
+  {
+    // The ball is in my hands' reach: catch it.
+    if (ShouldICatch())
+      return GoalieCatchBall() > 0;
+    // The ball is at my feet and may not be caught: clear it.
+    if (BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
+      return true;
+    // A shot on my goal: get in its way.
+    if (BallHeadsIntoOurGoal(m_PlayerSize) && GoalieBlockShot() > 0)
+      return true;
+    // I am the one to fetch the ball.
+    if (ShouldIGoToBall() && GoalieIntercept() > 0)
+      return true;
+    // An attacker runs at my goal alone: come out and narrow his angle.
+    if (ShouldIComeOutToOpponent() && GoalieBlockOpponent() > 0)
+      return true;
+  }
+  // Otherwise: my place between the ball and the goal.
+  return GoalieGoToPosition() > 0;
+}
+
+bool CBehaviours::GoalieMainCommandQueued()
+{
+  // Only this thread writes the bundle.
+  return m_Queue.time == GetTime() && m_Queue.command != CMD_NONE;
+}
+
+PlayMode CBehaviours::GoaliePlayMode() const
+{
+  LockPlayMode();
+  const PlayMode mode = P2BReadPlayMode(true);
+  UnlockPlayMode();
+  return mode;
+}
+
+// The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
+// its stamina above the levels where the server lowers effort and recovery
+// for good, at the pace of what it recovers.
+float CBehaviours::GoalieDashPower(bool urgent) const
+{
+  const float max = static_cast<float>(m_MaxPower);
+  if (urgent)
+    return max;
+  const float floor = std::max(m_EffortDecThr, m_RecoverDecThr);
+  return GetSB().stamina - max > floor ? max : m_StaminaIncMax;
+}
+
+// ------------------------------------------------------------ touches
+
+// A team-mate's kick that the goalkeeper catches is a back pass, a free
+// kick for them in our area: who last had the ball at the feet is kept.
+void CBehaviours::GoalieNoteTouches(PlayMode current)
+{
+  if (current != PM_PLAY_ON)
+  {
+    // A set play is taken by the side it is given to.
+    if (IsOurMode(current))
+      m_GoalieLastTouch = kTouchOurs;
+    else if (IsTheirMode(current))
+      m_GoalieLastTouch = kTouchTheirs;
+    return;
+  }
+  if (m_Queue.time == GetTime() - 1 && m_Queue.command == CMD_KICK)
+    m_GoalieLastTouch = kTouchMine;
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return;
+  const CVector b = ball->GetGPos();
+  const CPlayer *mate = GetClosestValidFriend2Ball(0);
+  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  const float reach = m_Kickable + m_PlayerSize;
+  const float dm = mate ? mate->GetGPos().dist(b) : 999.0f;
+  const float df = foe ? foe->GetGPos().dist(b) : 999.0f;
+  const float dme = GetGPos().dist(b);
+  if (dme < m_Kickable && dme <= dm && dme <= df)
+    return;
+  // Both near: the opponent's touch is the one that counts for us only
+  // when he is the nearer.
+  if (df < reach && df <= dm)
+    m_GoalieLastTouch = kTouchTheirs;
+  else if (dm < reach)
+    m_GoalieLastTouch = kTouchOurs;
+}
+
+// ---------------------------------------------------------- catching
+
+bool CBehaviours::ShouldICatch()
+{
+  const int now = GetTime();
+  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || GoaliePlayMode() != PM_PLAY_ON)
+    return false;
+  const CBall *ball = M2BReadBall();
+  // A catch on an old sighting misses more often than not, and a miss bans
+  // the next catch: wait for the ball to be seen again.
+  if (!ball || !ball->GetPositionValid() || now - ball->GetTime() > m_GoalieCatchWaitTime)
+    return false;
+  const CVector b = ball->GetGPos();
+  const CRectangle area = m_OurPenaltyArea.shrink(kAreaMargin);
+  if (!InOurPenaltyArea() || !area.IsWithin(b))
+    return false;
+  float dir = 0;
+  if (!GoalieCatchDirection(b, m_CatchRadius - kCatchMargin, dir))
+    return false;
+  // A team-mate's kick may be played only with the feet, unless it is
+  // going in.
+  if (m_GoalieLastTouch == kTouchOurs && !BallHeadsIntoOurGoal(m_PlayerSize))
+    return false;
+  return true;
+}
+
+int CBehaviours::GoalieCatchBall()
+{
+  const int now = GetTime();
+  const CBall *ball = M2BReadBall();
+  float dir = 0;
+  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || !ball ||
+      !GoalieCatchDirection(ball->GetGPos(), m_CatchRadius, dir))
+    return 0;
+  m_GoalieLastCatchCycle = now;
+  return Catch(dir);
+}
+
+// The hands reach a rectangle catchable_area_l long and catchable_area_w
+// wide, turned by the catch direction about the body, which may point at
+// most a quarter turn to either side. A ball within that length is caught
+// straight at it; up to the rectangle's corner the direction is turned so
+// that the ball lies on the far edge.
+bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) const
+{
+  const CVector rel = ball - GetGPos();
+  const float d = rel.GetMag();
+  if (d > reach)
+    return false;
+  const float a = d < m_Epsilon ? 0 : NormaliseAngle(rel.GetDir() - GetBFacing());
+  float offset = 0;
+  if (d > m_CatchableAreaL)
+    offset = std::acos(m_CatchableAreaL / d) * 57.29577951308232f;
+  const float limit = 90;
+  // Turn the rectangle towards the front: its edge then still holds a
+  // ball just behind the quarter turn.
+  dir = a > 0 ? a - offset : a + offset;
+  if (std::fabs(dir) <= limit)
+    return true;
+  dir = a > 0 ? limit : -limit;
+  const float off = std::fabs(NormaliseAngle(a - dir));
+  return d * std::cos(off / 57.29577951308232f) <= m_CatchableAreaL &&
+         d * std::sin(off / 57.29577951308232f) <= m_CatchableAreaW / 2;
+}
+
+// ------------------------------------------------------- after a catch
+
+void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
+{
+  const int now = GetTime();
+  if (current == PM_GOALIE_CATCH_BALL && !m_GoalieHasBall)
+  {
+    m_GoalieHasBall = true;
+    m_GoalieMovedWithBall = false;
+    m_GoalieCatchTime = now;
+    m_GoalieWaitCounter = 1;
+    // The world-model lock is held for the pass; the sensors need it to
+    // store what arrives meanwhile.
+    const bool thinking = GetThinkingInProgress();
+    if (thinking)
+      UnlockMemory();
+    usleep(kAfterCatchPause);
+    if (thinking)
+      LockMemory();
+    return;
+  }
+  // The ball is held through the referee's catch call and our free kick
+  // that follows it; anything else means it is no longer ours to hold.
+  if (m_GoalieHasBall && current != PM_GOALIE_CATCH_BALL &&
+      !(current == PM_FREE_KICK && (previous == PM_GOALIE_CATCH_BALL || previous == PM_FREE_KICK)))
+    m_GoalieHasBall = false;
+  if (m_GoalieHasBall)
+    m_GoalieWaitCounter = now - m_GoalieCatchTime + 1;
+}
+
+// With the ball in hand: one move to the side of the area with fewer
+// opponents, then wait at least the minimum for the team to spread out,
+// then pass to a free team-mate, or at the latest clear it long.
+int CBehaviours::GoalieAfterCatch()
+{
+  const CVector me = GetGPos();
+  const float goalX = -m_PitchLength / 2;
+  if (!m_GoalieMovedWithBall)
+  {
+    m_GoalieMovedWithBall = true;
+    const float side = NumFoesWithin(15, CVector(goalX + m_PenaltyAreaLength, 10)) <=
+                               NumFoesWithin(15, CVector(goalX + m_PenaltyAreaLength, -10))
+                           ? 1.0f
+                           : -1.0f;
+    const float x = goalX + m_PenaltyAreaLength - 2;
+    const float y = side * (m_PenaltyAreaWidth / 2 - 4);
+    Move(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+    return 1;
+  }
+  // The referee drops a ball that is not played in time.
+  const int latest = std::min(m_GoalieAfterCatchMaxWaitTime, m_DropBallTime - kDropBallMargin);
+  const int earliest = std::min(m_GoalieAfterCatchMinWaitTime, latest);
+  const CBall *ball = M2BReadBall();
+  const bool kickable = ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0);
+  if (m_GoalieWaitCounter >= earliest && kickable)
+  {
+    const CPlayer *mate = GoalieOpenMate();
+    if (mate && PassBall(mate) > 0)
+      return 1;
+    if (m_GoalieWaitCounter >= latest)
+    {
+      const CVector target = me + ClearTarget() * 40.0f;
+      return KickBall(target, 2 * m_BallSpeedMax);
+    }
+  }
+  // Meanwhile face up the field, where the kick will go.
+  if (FaceOnlyBody2Point(CVector(me.GetX() + 30, 0)))
+    return 1;
+  return Dash(0);
+}
+
+// A team-mate up the field whom no opponent is near, and none stands on
+// the way to him.
+const CPlayer *CBehaviours::GoalieOpenMate()
+{
+  const CVector me = GetGPos();
+  const CPlayer *best = nullptr;
+  float bestX = -999;
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *p = GetAValidFriend(i);
+    if (!p || p->GetUNum() == GetUNum())
+      continue;
+    const CVector at = p->GetGPos();
+    const float d = me.dist(at);
+    if (at.GetX() < me.GetX() + 10 || d > 40 || NumFoesWithin(6, at) > 0 ||
+        NumFoesInCone(0.3f, at, me) > 0)
+      continue;
+    if (at.GetX() > bestX)
+    {
+      bestX = at.GetX();
+      best = p;
+    }
+  }
+  return best;
+}
+
+// A set play of ours with the ball in my area, and no team-mate nearer:
+// I take it, with a single kick (a second touch before anyone else's is a
+// fault).
+int CBehaviours::GoalieTakeKick()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !InOurPenaltyArea(ball->GetGPos()))
+    return 0;
+  if (FastestFriend2Ball(true) != nullptr)
+    return 0;
+  if (!BallKickableForPlayer(nullptr, m_PlayerSize))
+    return MoveToPos(ball->GetGPos(), m_Kickable / 2, GoalieDashPower(false), DODGE_NONE);
+  const int waited = GetTime() - P2BReadPlayModeTime(true);
+  if (waited < kSetPlayWait)
+    return Dash(0);
+  const CPlayer *mate = GoalieOpenMate();
+  if (mate && PassBall(mate) > 0)
+    return 1;
+  const CVector target = GetGPos() + ClearTarget() * 40.0f;
+  return KickBall(target, 2 * m_BallSpeedMax);
+}
+
+// The ball at my feet in play: pass it to a free team-mate, or clear it.
+int CBehaviours::GoalieClearBall()
+{
+  const CPlayer *mate = GoalieOpenMate();
+  if (mate && NumFoesWithin(5) == 0 && PassBall(mate) > 0)
+    return 1;
+  return ClearBall();
+}
+
+// ------------------------------------------------ going for the ball
+
+int CBehaviours::GoalieInterception(CVector &point)
+{
+  const int now = GetTime();
+  if (m_GoalieIntTime != now)
+  {
+    m_GoalieIntTime = now;
+    m_GoalieIntCycles = MyNumOfCyclesToIntercept(static_cast<float>(m_MaxPower));
+    m_GoalieIntPoint = m_GoalieIntCycles < kNever ? BallPredPos(m_GoalieIntCycles) : CVector();
+  }
+  point = m_GoalieIntPoint;
+  return m_GoalieIntCycles;
+}
+
+bool CBehaviours::BallHeadsIntoOurGoal(float margin)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+    return false;
+  const CVector b = ball->GetGPos();
+  const CVector v = ball->GetVelocity();
+  const float goalX = -m_PitchLength / 2;
+  if (v.GetX() >= -m_Epsilon || b.GetX() <= goalX)
+    return false;
+  // Where the ball crosses the goal line, and whether it still gets there.
+  const float travel = (b.GetX() - goalX) / -v.GetX() * v.GetMag();
+  if (travel >= v.GetMag() / (1 - m_BallDecay))
+    return false;
+  const float y = b.GetY() + v.GetY() * (b.GetX() - goalX) / -v.GetX();
+  return std::fabs(y) <= m_GoalWidth / 2 + margin;
+}
+
+// A shot on goal: to the point of its path I reach with the most time in
+// hand; the catch rule takes over once it is in reach.
+int CBehaviours::GoalieBlockShot()
+{
+  const CBall *ball = M2BReadBall();
+  CVector where;
+  const int lead = GoalieBeatsBall(ball->GetGPos(), ball->GetVelocity().GetDir(),
+                                   ball->GetVelocity().GetMag(), nullptr, &where);
+  if (lead <= -kNever)
+    return 0;
+  return GoalieGoToPoint(where, m_GoalieAtPointBuffer, SVS_SPEED);
+}
+
+bool CBehaviours::ShouldIGoToBall()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || FriendWithBall(0))
+    return false;
+  CVector point;
+  const int mine = GoalieInterception(point);
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (mine >= kNever || point.dist(goal) > m_GoalieMaxComeOutDist)
+    return false;
+  // Without coming out, only a ball that comes into the goal area.
+  if (!m_GoalieComesOut && !m_OurGoalArea.IsWithin(point))
+    return false;
+  const CPlayer *foe = FastestFoe2Ball();
+  const int theirs = foe ? NumOfCyclesToIntercept(foe) : 9999;
+  if (mine >= theirs)
+    return false;
+  // Out of my area my hands are no use: only with a clear lead.
+  if (!InOurPenaltyArea(point) && mine + m_GoalieCycleIntBuffer > theirs)
+    return false;
+  // A team-mate who is quicker takes it, unless it comes straight to me.
+  const bool toMe = IsPointInCone(point, m_GoalieGoToBallConeRatio, ball->GetGPos(), GetGPos());
+  return FastestFriend2Ball(true) == nullptr || toMe;
+}
+
+int CBehaviours::GoalieIntercept()
+{
+  CVector point;
+  if (GoalieInterception(point) >= kNever)
+    return 0;
+  if (!m_GoalieComesOut)
+    point = m_OurGoalArea.AdjustToWithin(point);
+  // Never into the goal after it.
+  point.SetX(std::max(point.GetX(), -m_PitchLength / 2 + m_PlayerSize));
+  // An attacker near the goal may get there too: keep him and the ball in
+  // sight rather than run blind.
+  const CPlayer *foe = GetClosestValidFoe2Point(0, CVector(-m_PitchLength / 2, 0));
+  const bool near = foe && foe->GetGPos().dist(CVector(-m_PitchLength / 2, 0)) <
+                               m_GoalieOpponentDistToBlock;
+  if (AtPos(point, m_GoalieAtPointBuffer))
+    return GoalieFaceBall() ? 1 : GoalieHoldSpot(point);
+  return GoalieGoToPoint(point, m_GoalieAtPointBuffer, near ? SVS_SIGHT : SVS_SPEED);
+}
+
+// ----------------------------------------------------- their attacker
+
+bool CBehaviours::ShouldIComeOutToOpponent()
+{
+  const CVector goal(-m_PitchLength / 2, 0);
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  if (!foe)
+    return false;
+  const float toGoal = foe->GetGPos().dist(goal);
+  if (toGoal > m_GoalieOpponentDistToBlock)
+    return false;
+  // Running with the ball a little ahead still counts as having it, but
+  // close to the goal only a ball at his feet does.
+  const float buffer = toGoal > m_GoalieNoBufferDist ? m_GoalieBreakawayKickableBuffer : 0;
+  if (!BallKickableForPlayer(foe, -buffer))
+    return false;
+  const CPlayer *mate = GetClosestValidFriend2Ball(0);
+  if (mate && mate->GetGPos().dist(ball->GetGPos()) < foe->GetGPos().dist(ball->GetGPos()))
+    return false;
+  // Alone: no team-mate of mine in his way to the goal.
+  return NumFriendsInCone(TheirBreakawayConeRatio(foe), goal, foe->GetGPos(), false) == 0;
+}
+
+// Out to the point on his line to the goal from where the goalkeeper's
+// reach covers the whole goal, but not out of the area; a ball he lets run
+// too far ahead is taken.
+int CBehaviours::GoalieBlockOpponent()
+{
+  const CBall *ball = M2BReadBall();
+  const CVector b = ball->GetGPos();
+  const CVector goal(-m_PitchLength / 2, 0);
+  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  if (foe && !BallKickableForPlayer(foe, 0) &&
+      GetGPos().dist(b) < foe->GetGPos().dist(b) - m_GoalieBreakawayKickableBuffer)
+    return GoalieGoToPoint(b, m_GoalieAtPointBuffer, SVS_SPEED);
+  const float half = std::atan2(m_GoalWidth / 2, std::max(b.dist(goal), m_Epsilon));
+  float out = m_CatchRadius / std::max(std::tan(half), m_Epsilon);
+  out = std::min(out, b.dist(goal) - m_CatchRadius);
+  CVector p = b + (goal - b).SetLength(std::max(out, 0.0f));
+  p = m_OurPenaltyArea.AdjustToWithin(p);
+  p.SetX(std::max(p.GetX(), goal.GetX() + m_GoalieBaselineBuffer));
+  return GoalieGoToPoint(p, m_GoalieAtPointBuffer, SVS_SIGHT);
+}
+
+bool CBehaviours::InDefensiveDanger()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
+    return false;
+  if (BallHeadsIntoOurGoal(m_GoalWidth / 2))
+    return true;
+  return FoeWithBall(-m_GoalieBreakawayKickableBuffer) != nullptr ||
+         FastestFriend2Ball(false) == nullptr || FastestFoe2Ball() != nullptr;
 }

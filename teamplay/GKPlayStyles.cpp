@@ -1,0 +1,276 @@
+// The goalkeeper's place and how it gets there and looks: its point on the
+// line from the goal to the ball, moving with the ball in sight or at full
+// speed, facing and watching the ball, and the view narrowed while the
+// ball stays in it, so that a shot is seen every cycle.
+
+#include <algorithm>
+#include <cmath>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+
+namespace
+{
+const float kDegrees = 57.29577951308232f;
+
+float Clamp(float value, float low, float high)
+{
+  return std::max(low, std::min(high, value));
+}
+
+// The angle in degrees between two directions given as vectors.
+float AngleBetween(CVector a, CVector b)
+{
+  const float cosine = (a.GetX() * b.GetX() + a.GetY() * b.GetY()) /
+                       std::max(a.GetMag() * b.GetMag(), 1e-6f);
+  return std::acos(Clamp(cosine, -1, 1)) * kDegrees;
+}
+}
+
+// ------------------------------------------------------- the place
+
+// On the line from the goal to the ball, further out the further the ball
+// is (from goalie_min_pos_dist to goalie_max_pos_dist the point moves from
+// the baseline buffer out to the forward limit, a share of the penalty
+// area). Close in, the line aims at where the bisector of the ball's angle
+// on the goal meets the goal line, so both posts are equally covered; far
+// out, at the goal's centre, and beyond the centre distance the point
+// stays in the middle. A ball wide of a post and near it (the corner rule)
+// has the goalkeeper guard that post. For their set plays it keeps the
+// free-kick distance off its line. The point always lies in front of the
+// line and between the posts, and in the goal area while the ball is in
+// the penalty area.
+CVector CBehaviours::GoalieDesiredPosition()
+{
+  const float goalX = -m_PitchLength / 2;
+  const CVector goal(goalX, 0);
+  const float post = m_GoalWidth / 2;
+  const float deepest = goalX + m_GoalieBaselineBuffer;
+  const float wide = std::min(post, m_GoalAreaWidth / 2) - m_GoalieBaselineBuffer;
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+  {
+    if (m_GoalieLastDesired.GetX() < goalX || m_GoalieLastDesired.GetX() > 0)
+      m_GoalieLastDesired = CVector(deepest, 0);
+    return m_GoalieLastDesired;
+  }
+  CVector b = ball->GetGPos();
+  if (b.GetX() < goalX)
+    b.SetX(goalX);
+  const float side = SignF(b.GetY());
+  const CVector nearPost(goalX, side * post);
+  const CVector farPost(goalX, -side * post);
+
+  CVector p;
+  if (b.dist(nearPost) <= m_GoalieBallDistForCorner &&
+      AngleBetween(farPost - nearPost, b - nearPost) >= m_GoalieBallAngForCorner)
+    p = CVector(deepest, side * wide);
+  else
+  {
+    const float dball = b.dist(goal);
+    // Where the bisector of the angle the goal makes at the ball meets the
+    // goal line; on the line itself, the near post.
+    CVector aim = nearPost;
+    if (b.GetX() - goalX > m_Epsilon)
+    {
+      const CVector toPos = (CVector(goalX, post) - b).SetLength(1);
+      const CVector toNeg = (CVector(goalX, -post) - b).SetLength(1);
+      const CVector bisector = toPos + toNeg;
+      if (bisector.GetX() < -m_Epsilon)
+        aim = b + bisector * ((goalX - b.GetX()) / bisector.GetX());
+    }
+    const float weight = std::min(1.0f, m_GoaliePositionWeightDist / std::max(dball, m_Epsilon));
+    aim = goal + (aim - goal) * weight;
+
+    float out = 0;
+    if (IsTheirMode(GoaliePlayMode()))
+      out = m_GoalieFreeKickDist;
+    else
+    {
+      const float forward = m_GoalieMaxForwardPercent * m_PenaltyAreaLength;
+      const float span = std::max(m_GoalieMaxPosDist - m_GoalieMinPosDist, m_Epsilon);
+      const float share = Clamp((dball - m_GoalieMinPosDist) / span, 0, 1);
+      out = m_GoalieBaselineBuffer + share * (forward - m_GoalieBaselineBuffer);
+    }
+    if (dball >= m_GoalieBallDistForCenter)
+      p = goal + CVector(out, 0);
+    else
+    {
+      CVector line = b - aim;
+      if (line.GetMag() < m_Epsilon)
+        line = CVector(1, 0);
+      p = aim + line.SetLength(out);
+    }
+  }
+  p.SetX(std::max(p.GetX(), deepest));
+  p.SetY(Clamp(p.GetY(), -wide, wide));
+  if (InOurPenaltyArea(b))
+    p.SetX(std::min(p.GetX(), goalX + m_GoalAreaLength));
+  m_GoalieLastDesired = p;
+  return p;
+}
+
+// ------------------------------------------------------ getting there
+
+int CBehaviours::GoalieGoToPoint(CVector p, SightVSpeed s)
+{
+  return GoalieGoToPoint(p, m_MinDistToPoint, s);
+}
+
+// Turn to the line of the move, then dash along it with the power that
+// stops the goalkeeper on the point rather than beyond it. For sight the
+// body takes whichever of the two ways along the line keeps the ball
+// nearer its front, and dashes backwards if that is the way; a ball far
+// from the goal needs no watching and the move is made for speed.
+int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
+{
+  const CVector me = GetGPos();
+  const float d = me.dist(p);
+  if (d < tolerance)
+    return 0;
+  const CBall *ball = M2BReadBall();
+  const bool ballKnown = ball && ball->GetPositionValid();
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (!ballKnown || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
+    s = SVS_SPEED;
+  const float way = (p - me).GetDir();
+  bool backwards = false;
+  if (s == SVS_SIGHT)
+  {
+    const float ballDir = (ball->GetGPos() - me).GetDir();
+    backwards = std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));
+  }
+  const float heading = backwards ? NormaliseAngle(way + 180) : way;
+  const float error = NormaliseAngle(heading - GetBFacing());
+  // Near the point a rough heading still gets within the tolerance.
+  const float allowed = std::max(m_MaxGoToPointAngleErr, ATan(tolerance / d));
+  if (std::fabs(error) > allowed && Turn(error))
+    return 1;
+  // The speed that, decaying, carries the goalkeeper just to the point.
+  const CVector unit = Polar2CVector(1, way);
+  const float along = GetVelocity().GetX() * unit.GetX() + GetVelocity().GetY() * unit.GetY();
+  const float effort = std::max(GetSB().effort, 0.1f);
+  float power = (d * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
+  const bool urgent = s == SVS_SPEED || InDefensiveDanger();
+  power = Clamp(power, 0, GoalieDashPower(urgent));
+  if (backwards)
+    power = std::max(-power, static_cast<float>(m_MinPower));
+  return Dash(power);
+}
+
+int CBehaviours::GoalieGoToPosition()
+{
+  const CVector p = GoalieDesiredPosition();
+  const CBall *ball = M2BReadBall();
+  const CVector goal(-m_PitchLength / 2, 0);
+  const bool near = ball && ball->GetPositionValid() &&
+                    ball->GetGPos().dist(goal) <= m_GoalieMaxShotDistance;
+  const SightVSpeed s = near || InDefensiveDanger() ? SVS_SIGHT : SVS_SPEED;
+  if (GoalieGoToPoint(p, m_MinDistToPoint / 2, s))
+    return 1;
+  if (GoalieFaceBall())
+    return 1;
+  if ((!ball || !ball->GetPositionValid()) && GetHaveVisualForThisAngle() && ScanFieldWithBody())
+    return 1;
+  return GoalieHoldSpot(p);
+}
+
+// At the point: a step along the body's line, forwards or backwards, keeps
+// it there against drift without turning from the ball; so every cycle
+// still has its command.
+int CBehaviours::GoalieHoldSpot(CVector p)
+{
+  const CVector off = p - GetGPos();
+  const CVector unit = Polar2CVector(1, GetBFacing());
+  const float ahead = off.GetX() * unit.GetX() + off.GetY() * unit.GetY();
+  const float along = GetVelocity().GetX() * unit.GetX() + GetVelocity().GetY() * unit.GetY();
+  const float effort = std::max(GetSB().effort, 0.1f);
+  const float power = (ahead * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
+  return Dash(Clamp(power, static_cast<float>(m_MinPower), static_cast<float>(m_MaxPower)));
+}
+
+// ------------------------------------------------------------ looking
+
+// The body to the ball, where it will be after this cycle, once it is
+// more than the scan error off.
+bool CBehaviours::GoalieFaceBall()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const float a = PredRelAngle2PointFromBodyWithQueuedAction(BallPredPosWithQueuedActions());
+  return std::fabs(a) > m_GoalieScanAngleErr && Turn(a);
+}
+
+// The neck on the ball; a ball lost is searched for.
+void CBehaviours::GoalieWatchBall()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+  {
+    GoalieScanField();
+    return;
+  }
+  const float a = PredRelAngle2PointFromBodyWithQueuedAction(BallPredPosWithQueuedActions());
+  const float head = GetSB().head_angle;
+  // The narrower the view, the nearer the middle the ball is kept.
+  const float slack = std::min(m_GoalieScanAngleErr, GetViewAngle() / 2);
+  if (std::fabs(NormaliseAngle(a - head)) > slack)
+    TurnNeck(TurnNeckLimit(a - head));
+}
+
+// A neck sweep from one limit to the other, one view less the scan error
+// at a time, each step once the visual of the present one is in.
+void CBehaviours::GoalieScanField()
+{
+  const float head = GetSB().head_angle;
+  const float step = std::max(2 * GetViewAngle() - m_GoalieScanAngleErr, m_GoalieScanAngleErr);
+  const bool onward = head < m_MaxNeckAng - m_GoalieScanAngleErr;
+  const float turn = onward ? TurnNeckLimit(step) : NormaliseAngle(m_MinNeckAng - head);
+  if (GetHaveVisualForThisAngle())
+    TurnNeck(turn);
+  else if (!TurnNeckThisCycle())
+    QueueScan(SCAN_NECK, turn);
+}
+
+// Narrow when the ball stays within the narrow view for the next cycles
+// (visuals come twice as often), or is so near it is felt anyway; wide
+// when it is lost, to find it in two looks; normal otherwise.
+void CBehaviours::GoalieShrinkViewCone()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+  {
+    ChangeView("wide", "high");
+    return;
+  }
+  const CVector me = PredPosWithQueuedActions();
+  const float body = PredBodyAngleWithQueuedActions();
+  const CVector goal(-m_PitchLength / 2, 0);
+  // Seen from here, the ball must stay inside the narrow view with the
+  // neck still free to follow it.
+  const float narrowest = m_VisibleAngle / 4;
+  bool narrow = ball->GetGPos().dist(goal) <= m_GoalieMaxShotDistance &&
+                MinViewAngForBodyAngle(body) <= narrowest;
+  CVector b = ball->GetGPos();
+  CVector v = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  for (int i = 0; narrow && i < m_GoalieNarrowSidelineCyc; i++)
+  {
+    b += v;
+    v *= m_BallDecay;
+    const float a = NormaliseAngle((b - me).GetDir() - body);
+    narrow = b.dist(me) <= m_FeelDistance ||
+             std::max(std::fabs(a) - m_MaxNeckAng, 0.0f) + m_GoalieVisAngleErr <= narrowest;
+  }
+  ChangeView(narrow ? "narrow" : "normal", "high");
+}
+
+float CBehaviours::MinViewAngForBodyAngle(float body)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return m_VisibleAngle;
+  const float a = NormaliseAngle((ball->GetGPos() - GetGPos()).GetDir() - body);
+  const float beyondNeck = std::max(std::fabs(a) - m_MaxNeckAng, 0.0f);
+  return std::min(beyondNeck + m_GoalieVisAngleErr, m_VisibleAngle);
+}

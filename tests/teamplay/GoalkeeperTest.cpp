@@ -1,0 +1,259 @@
+// The goalkeeper on scripted worlds: where it stands for the ball, when it
+// catches, how far it beats a ball to its path, and what its short forms
+// hand on.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "BrainRig.h"
+
+namespace
+{
+// The shipped server's values, so that the stepped model below is the
+// server's and not the brain's own reading.
+const float kBallDecay = 0.94f;
+const float kPlayerDecay = 0.4f;
+const float kPlayerSpeedMax = 1.05f;
+const float kDashPowerRate = 0.006f;
+const float kCatchLength = 1.2f;
+const int kCyclesToKick = 3;
+
+class GoalkeeperTest : public BrainRig
+{
+protected:
+  void Configure(MCDictIniSafe &c) override
+  {
+    c.insert("Server", "ball_decay", kBallDecay);
+    c.insert("Server", "player_decay", kPlayerDecay);
+    c.insert("Server", "player_speed_max", kPlayerSpeedMax);
+    c.insert("Server", "dash_power_rate", kDashPowerRate);
+    c.insert("Server", "catchable_area_l", kCatchLength);
+    c.insert("Server", "catchable_area_w", 1.0);
+    c.insert("Kicking", "cycles_to_kick", kCyclesToKick);
+  }
+
+  void SetUp() override
+  {
+    BrainRig::SetUp();
+    agent->SetUNum(1);
+  }
+
+  void Pass() { brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON); }
+
+  // A brain of the kind given, built quietly on the same agent.
+  template <typename B>
+  std::unique_ptr<B> Quietly()
+  {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    std::unique_ptr<B> b(new B(agent.get()));
+    b->Init(config);
+    testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    return b;
+  }
+};
+
+TEST_F(GoalkeeperTest, DesiredPositionBetweenBallAndGoal)
+{
+  const struct
+  {
+    const char *what;
+    CVector ball;
+    CVector expected;
+  } rows[] = {
+      // Far out: in the middle, 1 + 11.375 * (52.5 - 15) / 63.75 m out.
+      {"centre spot", CVector(0, 0), CVector(-52.5f + 7.691f, 0)},
+      {"their goal", CVector(52.5f, 10), CVector(-52.5f + 12.375f, 0)},
+      // On the line to the near post, kept between the posts.
+      {"our corner flag", CVector(-52.5f, 34), CVector(-51.5f, 6.01f)},
+      {"our other corner flag", CVector(-52.5f, -34), CVector(-51.5f, -6.01f)},
+      // Wide of a post and near it: the post is guarded.
+      {"beside the left post", CVector(-49, 8), CVector(-51.5f, 6.01f)},
+      {"beside the right post", CVector(-49, -8), CVector(-51.5f, -6.01f)},
+      // In front of a post: on the bisector of the goal's angle, 1 m out.
+      {"before the left post", CVector(-45, 5), CVector(-51.5f, 2.41f)},
+      {"before the right post", CVector(-45, -5), CVector(-51.5f, -2.41f)},
+  };
+  for (const auto &row : rows)
+  {
+    Ball(row.ball);
+    const CVector p = brain->GoalieDesiredPosition();
+    EXPECT_NEAR(row.expected.GetX(), p.GetX(), 0.05) << row.what;
+    EXPECT_NEAR(row.expected.GetY(), p.GetY(), 0.05) << row.what;
+  }
+  // Their free kick: the free-kick distance off the line, whatever the ball.
+  Referee("free_kick_r");
+  Ball(CVector(-30, 0));
+  EXPECT_NEAR(-49.5f, brain->GoalieDesiredPosition().GetX(), 0.05);
+}
+
+TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
+{
+  const struct
+  {
+    const char *what;
+    CVector me;
+    CVector ball;
+    int seenAgo;
+    int lastCatchAgo;
+    bool catches;
+  } rows[] = {
+      {"straight ahead in reach", CVector(-48, 0), CVector(-47, 0), 0, 99, true},
+      {"beside the body", CVector(-48, 0), CVector(-48, 1.1f), 0, 99, true},
+      // Past the length the reach's corner is too near the edge to trust.
+      {"beyond the reach", CVector(-48, 0), CVector(-46.75f, 0), 0, 99, false},
+      {"behind the back out of the turned reach", CVector(-48, 0), CVector(-49.1f, 0), 0, 99, false},
+      {"ball outside the area", CVector(-36.8f, 0), CVector(-35.8f, 0), 0, 99, false},
+      {"keeper outside the area", CVector(-35.8f, 0), CVector(-37, 0), 0, 99, false},
+      {"seen too long ago", CVector(-48, 0), CVector(-47, 0), 3, 99, false},
+      {"within the ban", CVector(-48, 0), CVector(-47, 0), 0, 5, false},
+      {"just after the ban", CVector(-48, 0), CVector(-47, 0), 0, 6, true},
+  };
+  for (const auto &row : rows)
+  {
+    brain.reset();
+    brain = Quietly<RigBrain>();
+    Place(row.me, 0);
+    Ball(row.ball);
+    agent->M2BReadNonConstBall()->SetTime(42 - row.seenAgo);
+    if (row.lastCatchAgo < 99)
+    {
+      // The ban counts from the goalkeeper's own catch.
+      agent->SetTime(42 - row.lastCatchAgo);
+      EXPECT_EQ(1, brain->GoalieCatchBall());
+      agent->SetTime(42);
+      brain->SendAllActions(-1);
+    }
+    Pass();
+    const ACTIONQUEUE q = Queue();
+    EXPECT_EQ(row.catches, q.command == CMD_CATCH) << row.what;
+    if (row.catches)
+    {
+      // The hands' rectangle, turned by the direction, holds the ball.
+      const CVector rel = row.ball - row.me;
+      const float off = (rel.GetDir() - q.angle) / 57.2957795f;
+      EXPECT_LE(std::fabs(q.angle), 90.01f) << row.what;
+      EXPECT_LE(rel.GetMag() * std::cos(off), kCatchLength + 0.01f) << row.what;
+      EXPECT_LE(std::fabs(rel.GetMag() * std::sin(off)), 0.51f) << row.what;
+    }
+  }
+}
+
+// The goalkeeper's run to one point, dashing flat out towards it from rest.
+int RunCycles(CVector from, CVector to)
+{
+  const CVector way = (to - from).SetLength(1);
+  CVector pos = from;
+  CVector vel;
+  for (int k = 0; k < 999; k++)
+  {
+    if (pos.dist(to) <= kCatchLength)
+      return k;
+    vel += way * (100 * kDashPowerRate);
+    if (vel.GetMag() > kPlayerSpeedMax)
+      vel = vel.SetLength(kPlayerSpeedMax);
+    pos += vel;
+    vel *= kPlayerDecay;
+  }
+  return 999;
+}
+
+TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
+{
+  const struct
+  {
+    CVector from;
+    float dir;
+    float speed;
+    CVector keeper;
+  } rows[] = {
+      {CVector(-30, 0), 180, 2.5f, CVector(-50, 0)},
+      {CVector(-30, 10), 200, 2.7f, CVector(-50, -3)},
+      {CVector(-20, -15), 150, 1.5f, CVector(-45, 5)},
+      {CVector(-40, 0), 90, 2.0f, CVector(-50, 0)},
+  };
+  for (const auto &row : rows)
+  {
+    CPlayer *keeper = Foe(row.keeper);
+    // His body unseen, he is taken to face where he runs.
+    keeper->SetGBFacing(-999);
+    int best = -999;
+    CVector ball = row.from;
+    float v = row.speed;
+    for (int t = 1; t <= 50; t++)
+    {
+      ball += Polar2CVector(v, row.dir);
+      v *= kBallDecay;
+      if (std::fabs(ball.GetX()) > 52.5f || std::fabs(ball.GetY()) > 34)
+        break;
+      best = std::max(best, t + kCyclesToKick - RunCycles(row.keeper, ball));
+    }
+    EXPECT_EQ(best, brain->NumCyclesGoalieBeatsBall(row.from, row.dir, row.speed, keeper))
+        << row.from.GetX() << " " << row.dir;
+  }
+}
+
+// Records what reaches the long forms.
+class ForwardingBrain : public RigBrain
+{
+public:
+  using RigBrain::RigBrain;
+  using CBehaviours::GoalieGoToPoint;
+  using CBehaviours::NumCyclesGoalieBeatsBall;
+
+  int NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
+                               const CPlayer *goalie) const override
+  {
+    from_ = from;
+    dir_ = dir;
+    speed_ = speed;
+    goalie_ = goalie;
+    return result;
+  }
+
+  int GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s) override
+  {
+    from_ = p;
+    speed_ = tolerance;
+    sight_ = s;
+    return 7;
+  }
+
+  int result = 0;
+  mutable CVector from_;
+  mutable float dir_ = 0;
+  mutable float speed_ = 0;
+  mutable const CPlayer *goalie_ = nullptr;
+  SightVSpeed sight_ = SVS_SPEED;
+};
+
+TEST_F(GoalkeeperTest, ShortFormsHandOnTheirArguments)
+{
+  brain.reset();
+  std::unique_ptr<ForwardingBrain> owner = Quietly<ForwardingBrain>();
+  ForwardingBrain &b = *owner;
+  const CPlayer *keeper = Player(CVector(50, 0), 'r');
+  const CVector from(30, 5);
+  const CVector to(52.5f, 10);
+  const float dir = (to - from).GetDir();
+
+  b.result = 4;
+  EXPECT_EQ(4, b.NumCyclesGoalieBeatsBall(from, to, 2.5f, keeper));
+  EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 4, keeper));
+  EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 5, keeper));
+  EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, 12.0f, 2.5f, 5, keeper));
+  EXPECT_NEAR(12.0f, b.dir_, 1e-4);
+  EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.0f, 3, nullptr));
+  EXPECT_EQ(from.GetX(), b.from_.GetX());
+  EXPECT_NEAR(dir, b.dir_, 1e-4);
+  EXPECT_EQ(2.0f, b.speed_);
+  EXPECT_EQ(nullptr, b.goalie_);
+
+  EXPECT_EQ(7, b.GoalieGoToPoint(CVector(-50, 3), SVS_SIGHT));
+  EXPECT_EQ(-50, b.from_.GetX());
+  EXPECT_EQ(1.0f, b.speed_);  // min_dist_to_point
+  EXPECT_EQ(SVS_SIGHT, b.sight_);
+}
+}
