@@ -305,12 +305,12 @@ int CBehaviours::PassBall(const CPlayer *p)
 int CBehaviours::CleverDribbleTo()
 {
   // Carries on with the dribble asked last.
-  return CleverDribbleTo(m_DribbleTarget, m_DribblePower, m_DribbleBuffer);
+  return CleverDribbleTo(m_DribbleTarget, m_DribbleSpeed, m_DribbleBuffer);
 }
 
-int CBehaviours::CleverDribbleTo(CVector target, float power)
+int CBehaviours::CleverDribbleTo(CVector target, float speed)
 {
-  return CleverDribbleTo(target, power, m_MinDistToPoint);
+  return CleverDribbleTo(target, speed, m_MinDistToPoint);
 }
 
 KICKMODE CBehaviours::BestMode(float relDir)

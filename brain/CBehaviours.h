@@ -509,7 +509,7 @@ public:
   int BallPathInterceptAmIThere(float tolerance);
   // Ball skills: passing, dribbling, breakaways and targets.
   int PassBall(const CPlayer *p, float speedAtTarget);
-  int CleverDribbleTo(CVector target, float power, float buffer);
+  int CleverDribbleTo(CVector target, float speed, float buffer);
   float TheirBreakawayConeRatio(const CPlayer *p) const;
   CVector ShootTarget(CVector from, float first, float second);
   CVector ClearTarget();
@@ -527,7 +527,7 @@ public:
   float MyDashPowerToIntercept();
   int PassBall(const CPlayer *p);
   int CleverDribbleTo();
-  int CleverDribbleTo(CVector target, float power);
+  int CleverDribbleTo(CVector target, float speed);
   KICKMODE BestMode(float relDir);
   int SmartKickAbs();
   int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
@@ -723,7 +723,7 @@ protected:
   float m_SmartKickSpeed = 0;
   ROTDIR m_SmartKickRot = ROTDIR_AWAY;
   CVector m_DribbleTarget;
-  float m_DribblePower = 0;
+  float m_DribbleSpeed = 0;
   float m_DribbleBuffer = 0;
 
   // ---- Ball skills: kicking, dribbling and breakaways: state. ----

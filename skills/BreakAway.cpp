@@ -293,7 +293,7 @@ int CBehaviours::KickAndRun(CVector target, int cycles, bool side)
     }
   }
   if (best <= -999)
-    return CleverDribbleTo(target, static_cast<float>(m_MaxPower), m_MinDistToPoint);
+    return CleverDribbleTo(target, m_PlayerSpeedMax, m_MinDistToPoint);
   const CVector spot = PredPosAfterTurn(cycles, 0, static_cast<float>(m_MaxPower), false, 1) +
                        Polar2CVector(m_DribbleBallDist, bestDir);
   const CBall *ball = M2BReadBall();

@@ -112,11 +112,17 @@ int CBehaviours::DribbleTo(float dir, float power)
   return DribKick(kickDir, power);
 }
 
-int CBehaviours::CleverDribbleTo(CVector target, float power, float buffer)
+int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
 {
   m_DribbleTarget = target;
-  m_DribblePower = power;
+  m_DribbleSpeed = speed;
   m_DribbleBuffer = buffer;
+  // The pace asked is a running speed: the dash power whose speed the
+  // body settles at, as far as the agent's stamina allows.
+  float power = speed * (1 - m_PlayerDecay) / m_DashPowerRate;
+  if (power > static_cast<float>(m_MaxPower))
+    power = static_cast<float>(m_MaxPower);
+  power = CorrectDashPower4Stamina(power > 0 ? power : 0);
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid() || AtPos(target, buffer))
     return 0;

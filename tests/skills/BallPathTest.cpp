@@ -36,7 +36,7 @@ TEST_F(DribbleTest, TheDribbledBallStaysWithinReachAllTheWay)
     int loose = 0, longest = 0;
     for (int cycle = 0; cycle < 30; cycle++)
     {
-      ASSERT_EQ(1, brain->CleverDribbleTo(c.target, 100)) << c.target.GetX() << " " << cycle;
+      ASSERT_EQ(1, brain->CleverDribbleTo(c.target, 1.0f)) << c.target.GetX() << " " << cycle;
       Step();
       EXPECT_GT(BallDist(), 0.385f) << c.target.GetX() << " " << cycle;
       if (c.foe.GetMag() > 0)

@@ -183,6 +183,48 @@ TEST_F(KickTest, BreakawayConeNeverWidensBeyondItsLeastDistance)
   EXPECT_NEAR(9.16f / 12, brain->TheirBreakawayConeRatio(onGoal), 1e-5);
 }
 
+TEST_F(KickTest, BreakawaysAreOursPastAllButTheGoalkeeperAndTheirsPastAllOfUs)
+{
+  struct Case
+  {
+    CVector foe;
+    bool ours;
+  } cases[] = {
+      {CVector(-20, 0), true},   // behind, far from the ball
+      {CVector(40, 1), false},   // in the way to their goal
+      {CVector(31, 1.5f), false},  // near enough the ball to fight for it
+  };
+  Place(CVector(30, 0), 0);
+  Ball(CVector(30.6f, 0));
+  brain->goalie = Foe(CVector(50, 2));
+  for (const Case &c : cases)
+  {
+    Foe(c.foe);
+    EXPECT_EQ(c.ours, brain->MyBreakaway()) << c.foe.GetX();
+    brain->foes.pop_back();
+  }
+  // Heading for the emptier side, or the side the run is on.
+  EXPECT_NEAR(-8, brain->BreakawayApproachPoint().GetY(), 1e-4);
+  Place(CVector(20, 4), 0);
+  EXPECT_NEAR(8, brain->BreakawayApproachPoint().GetY(), 1e-4);
+  // The ball runs alone the longer the farther the nearest opponent.
+  brain->foes.clear();
+  Place(CVector(0, 0), 0);
+  EXPECT_EQ(14, brain->BreakawayKickRunCycles());
+  Foe(CVector(-5, 0));
+  EXPECT_EQ(10, brain->BreakawayKickRunCycles());
+
+  // Theirs: an opponent with the ball and none of us near it or ahead.
+  brain->foes.clear();
+  CPlayer *opp = Foe(CVector(-30, 0));
+  Ball(CVector(-30.6f, 0));
+  EXPECT_TRUE(brain->TheirBreakaway(opp));
+  CPlayer *mate = Mate(CVector(-28.5f, 0));
+  EXPECT_FALSE(brain->TheirBreakaway(opp));
+  mate->SetGPos(CVector(-45, 1));
+  EXPECT_FALSE(brain->TheirBreakaway(opp));
+}
+
 TEST_F(KickTest, ShorterFormsTakeTheConfiguredDefaultsAndTheLastRequest)
 {
   EXPECT_TRUE(brain->IsSuccessRes(INTERCEPT_RUNNING) && brain->IsSuccessRes(INTERCEPT_DONE));
