@@ -811,10 +811,14 @@ private:
   std::atomic<int> m_TeamMessagesHeard{0};
 
 private:
-  // Interception's search: whether a body (the agent's when mine) dashing
-  // with power is within reach of the ball's place of cycle k by then; and
-  // the first cycle a body reaches the ball running on without turning.
-  bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int k);
+  // Interception's search for a body (the agent's when mine) dashing with
+  // power: the first cycle it meets the ball within the record's horizon,
+  // every cycle tried up to fine, into the record (false: none); whether it
+  // is within reach of the ball's place of cycle k by then; and the first
+  // cycle it reaches the ball running on without turning.
+  bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int fine,
+                         PLAYERINTERCEPTINFO &rec);
+  bool MeetsBallBy(const Predict::Body &start, bool mine, float power, int k);
   int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
   int InterceptHorizon() const;
   const std::vector<CVector> &IntBallPath();

@@ -165,7 +165,7 @@ struct Runner
 };
 }  // namespace
 
-bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int k)
+bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k)
 {
   const CVector target = IntBallPos(k);
   const float reach = m_Kickable + m_Epsilon;
@@ -227,6 +227,63 @@ int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power
   return -1;
 }
 
+bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int fine,
+                                    PLAYERINTERCEPTINFO &rec)
+{
+  const int horizon = rec.horizon;
+  // Coarse steps first; a success is walked back to its first cycle. A
+  // ball passing a player by may be in his reach for a cycle or two only,
+  // which a step can miss: up to fine, where it decides who goes, every
+  // cycle is tried.
+  const int step = std::max(1, mine ? m_MyInterceptStep : m_InterceptStep);
+  int found = -1;
+  int tried = -1;
+  for (int k = 0;; k = std::min(k <= fine ? k + 1 : k + step, horizon))
+  {
+    if (MeetsBallBy(start, mine, power, k))
+    {
+      found = k;
+      for (int j = tried + 1; j < k; j++)
+        if (MeetsBallBy(start, mine, power, j))
+        {
+          found = j;
+          break;
+        }
+      break;
+    }
+    tried = k;
+    if (k >= horizon)
+      break;
+  }
+  // Running on without turning is taken when it comes at most a few cycles
+  // later: the turn it saves is a cycle the ball is not watched from the
+  // body's side, and the run keeps its speed.
+  const int straight = NoTurnCycles(start, mine, power, found >= 0 ? found + m_NoTurnMaxCycDiff
+                                                                    : horizon);
+  const bool noTurn = straight >= 0 && (found < 0 || straight <= found + m_NoTurnMaxCycDiff);
+  if (noTurn)
+    found = straight;
+
+  if (found < 0)
+  {
+    // Searched short of the full look-ahead, he may yet get there later.
+    const bool cut = horizon < m_MaxIntLookahead;
+    rec.res = cut ? INTERCEPT_TOO_LATE : INTERCEPT_FAILED;
+    rec.numCycles = NEVER;
+    rec.point = IntBallPos(horizon);
+    return false;
+  }
+  rec.res = found == 0 ? INTERCEPT_DONE : INTERCEPT_RUNNING;
+  rec.numCycles = found;
+  rec.point = IntBallPos(found);
+  // Aiming a little along the ball's path makes the player meet it running
+  // rather than stop short of it; only where he gets to that place in time.
+  const int ahead = found + std::max(0, m_InterceptAimAhead);
+  if (!noTurn && found > 0 && ahead > found && MeetsBallBy(start, mine, power, ahead))
+    rec.point = IntBallPos(ahead);
+  return true;
+}
+
 const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float power)
 {
   const int now = GetTime();
@@ -273,61 +330,13 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
   rec.playerVel = start.vel;
   rec.playerFacing = start.facing;
 
-  // Coarse steps first; a success is walked back to its first cycle. A
-  // ball passing a player by may be in his reach for a cycle or two only,
-  // which a step can miss: up to the fewest cycles anyone was found to need
-  // in this cycle, where it decides who goes, every cycle is tried.
-  const int step = std::max(1, mine ? m_MyInterceptStep : m_InterceptStep);
   const bool minKnown = m_IntLookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
   const int fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
-  int found = -1;
-  int tried = -1;
-  for (int k = 0;; k = std::min(k <= fine ? k + 1 : k + step, horizon))
-  {
-    if (ActiveCanGetThere(start, mine, power, k))
-    {
-      found = k;
-      for (int j = tried + 1; j < k; j++)
-        if (ActiveCanGetThere(start, mine, power, j))
-        {
-          found = j;
-          break;
-        }
-      break;
-    }
-    tried = k;
-    if (k >= horizon)
-      break;
-  }
-  // Running on without turning is taken when it comes at most a few cycles
-  // later: the turn it saves is a cycle the ball is not watched from the
-  // body's side, and the run keeps its speed.
-  const int straight = NoTurnCycles(start, mine, power, found >= 0 ? found + m_NoTurnMaxCycDiff
-                                                                    : horizon);
-  const bool noTurn = straight >= 0 && (found < 0 || straight <= found + m_NoTurnMaxCycDiff);
-  if (noTurn)
-    found = straight;
-
-  if (found < 0)
-  {
-    // Searched short of the full look-ahead, he may yet get there later.
-    const bool cut = horizon < m_MaxIntLookahead;
-    rec.res = cut ? INTERCEPT_TOO_LATE : INTERCEPT_FAILED;
-    rec.numCycles = NEVER;
-    rec.point = IntBallPos(horizon);
-    return rec;
-  }
-  rec.res = found == 0 ? INTERCEPT_DONE : INTERCEPT_RUNNING;
-  rec.numCycles = found;
-  rec.point = IntBallPos(found);
-  // Aiming a little along the ball's path makes the player meet it running
-  // rather than stop short of it; only where he gets to that place in time.
-  const int ahead = found + std::max(0, m_InterceptAimAhead);
-  if (!noTurn && found > 0 && ahead > found && ActiveCanGetThere(start, mine, power, ahead))
-    rec.point = IntBallPos(ahead);
-  SetIntMinCyc(found);
+  if (ActiveCanGetThere(start, mine, power, fine, rec))
+    SetIntMinCyc(rec.numCycles);
   return rec;
 }
+
 
 INTERCEPTRES CBehaviours::InterceptionResult(const CPlayer *p, float power)
 {
@@ -372,7 +381,7 @@ float CBehaviours::DashPowerToIntercept(const CPlayer *p, float power)
   while (hi - lo > 1)
   {
     const float mid = (lo + hi) / 2;
-    const bool meets = ActiveCanGetThere(start, mine, mid, rec.numCycles) ||
+    const bool meets = MeetsBallBy(start, mine, mid, rec.numCycles) ||
                        NoTurnCycles(start, mine, mid, rec.numCycles) >= 0;
     (meets ? hi : lo) = mid;
   }
