@@ -405,7 +405,10 @@ bool CBehaviours::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
   const int now = GetTime();
   const int window = m_FixedPlanMaxWaitTime;
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetPositionValid();
+  // Where the ball was last seen counts even once its confidence fell below
+  // the threshold: looking away for a moment must not end a set play.
+  const bool ballKnown = ball && ball->GetConf() > 0;
+  const bool kickable = ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0);
   switch (t.type)
   {
     case FPT_OUR_GOAL_KICK:
@@ -429,9 +432,9 @@ bool CBehaviours::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
     case FPT_OUR_CORNER_KICK:
       return mode == PM_CORNER_KICK;
     case FPT_BALL_KICKABLE:
-      return ballKnown && BallKickableForPlayer(nullptr, 0);
+      return kickable;
     case FPT_BALL_NOT_KICKABLE:
-      return !(ballKnown && BallKickableForPlayer(nullptr, 0));
+      return !kickable;
     // The catch is followed at once by the goalkeeper's free kick.
     case FPT_OUR_GOALIE_CATCH:
       return mode == PM_GOALIE_CATCH_BALL ||
@@ -514,7 +517,7 @@ CVector CBehaviours::FixPlanPoint(CVector pos, int coord) const
   if (coord != FPC_BALL)
     return pos;
   const CBall *ball = M2BReadBall();
-  return ball && ball->GetPositionValid() ? ball->GetGPos() + pos : pos;
+  return ball && ball->GetConf() > 0 ? ball->GetGPos() + pos : pos;
 }
 
 // The team-mate in the box nearest its centre (only the given one, when
@@ -545,7 +548,7 @@ bool CBehaviours::AmINearestToBall()
 int CBehaviours::TakerUNum()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!ball || ball->GetConf() <= 0)
     return 0;
   const CVector at = ball->GetGPos();
   DistPlayerCompare nearBall(at);
@@ -609,7 +612,7 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
 {
   const float power = CorrectDashPower4Stamina(static_cast<float>(action.dash_power));
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetPositionValid();
+  const bool ballKnown = ball && ball->GetConf() > 0;
   switch (action.type)
   {
     case FPA_KICK:

@@ -104,22 +104,26 @@ TEST_F(FixPlanRun, OurGoalKickGoesToTheBallWaitsForTheReceiversAndPasses)
   Call(100, "goal_kick_l");
   EXPECT_EQ(Step(100), "TakeGoalKickUp");
   EXPECT_EQ(Command(), CMD_DASH);
+  // Out of sight for a moment, the ball is where it was last seen.
+  agent->M2BReadNonConstBall()->SetConf(0.01f);
+  EXPECT_EQ(Step(101), "TakeGoalKickUp");
+  Ball(CVector(-47, -9.16f));
 
   Place(CVector(-46.4f, -9.16f), 180);
-  EXPECT_EQ(Step(101), "TakeGoalKickUp");
+  EXPECT_EQ(Step(102), "TakeGoalKickUp");
   EXPECT_EQ(brain->m_FixPlanProgress, 2);
   EXPECT_NE(Command(), CMD_KICK) << "waiting for the receivers";
   EXPECT_NE(Command(), CMD_NONE);
 
   MateNo(2, CVector(-45, -25));
   MateNo(3, CVector(-30, -30));
-  Step(102);
+  Step(103);
   ASSERT_EQ(Command(), CMD_KICK);
 
   Ball(CVector(-46.5f, -11), CVector(0, -2));
-  EXPECT_EQ(Step(103), "");
+  EXPECT_EQ(Step(104), "");
   EXPECT_NE(said.find("Set play TakeGoalKickUp ends: done"), std::string::npos);
-  EXPECT_EQ(Step(104), "") << "not again before the next call";
+  EXPECT_EQ(Step(105), "") << "not again before the next call";
 }
 
 TEST_F(FixPlanRun, AKickOfOursGoesWhenTheWaitRunsOutAndAWaitWithoutTheBallEnds)
