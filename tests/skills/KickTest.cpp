@@ -43,11 +43,16 @@ TEST_F(ShippedKickTest, OneKickGivesTheBallTheVelocityAsked)
       {CVector(-0.5f, 0), CVector(), 180, 1.0f, 1.0f},
       // More than the server allows is the most it allows.
       {CVector(0.6f, 0), CVector(1.5f, 0), 0, 5.0f, 3.0f},
+      // More than one kick gives: still the way asked, as fast as it goes.
+      {CVector(0.6f, 0), CVector(0, 0.8f), 0, 3.0f, 2.36f},
   };
   for (const Case &c : cases)
   {
     Ball(c.ball, c.velocity);
-    ASSERT_EQ(1, brain->KickBall(c.ball + Polar2CVector(20, c.dir), c.speed));
+    if (c.expected < c.speed)
+      ASSERT_EQ(1, brain->DoKCommand(brain->KickStraight(c.speed, c.dir, 1, nullptr)));
+    else
+      ASSERT_EQ(1, brain->KickBall(c.ball + Polar2CVector(20, c.dir), c.speed));
     EXPECT_FALSE(brain->KickPlanRunning());
     Step();
     const CVector wanted = Polar2CVector(c.expected, c.dir);
