@@ -146,3 +146,11 @@ TEST(CGLine, CircleCrossings)
     ExpectAt(second, c.second.GetX(), c.second.GetY());
   }
 }
+
+// A line is drawn between two points a kilometre out.
+TEST(CGLine, DisplayPicksTwoFarPoints)
+{
+  std::ostringstream out;
+  CGLine(2, 1, 0).Display(out);
+  EXPECT_EQ("\tDLINE GX: 500\n\tDLINE GY: -1000\n\tDLINE EX: -500\n\tDLINE EY: 1000\n", out.str());
+}

@@ -118,3 +118,10 @@ TEST(CRectangle, SlidesAPointOntoTheBorderAlongALine)
   // with that edge.
   ExpectAt(kBox.AdjustPtToCRectOnCGLine(CVector(4, 0), diagonal), 0, 0);
 }
+
+TEST(CRectangle, ASizeOfNothingIsAcceptedAndANegativeOneReported)
+{
+  EXPECT_EQ("", Err([] { EXPECT_EQ(3, CRectangle(CVector(3, 4), CVector(0, 0)).RightX()); }));
+  EXPECT_EQ("ERROR: CRectangle: size must be positive\n",
+            Err([] { EXPECT_EQ(1, CRectangle(CVector(0, 0), CVector(-2, -2)).LeftX()); }));
+}

@@ -167,3 +167,12 @@ TEST_F(LogTest, FileLoggerWritesIndentedShiftedLinesToANewFile)
     MCFileLog::logfile.close();
     MCFileLog::logfile.clear();
 }
+
+TEST_F(LogTest, MovingTheBaseOrTheStepKeepsTheDepth)
+{
+    MCNestLog::current_level = 30;
+    MCNestLog::SetBase(100);
+    EXPECT_EQ(MCNestLog::current_level, 120);
+    MCNestLog::SetStep(5);
+    EXPECT_EQ(MCNestLog::current_level, 110);
+}

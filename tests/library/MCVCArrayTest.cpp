@@ -18,6 +18,14 @@ char *HeapText(const std::string &text)
 }
 }
 
+// The chunk a growing buffer rounds to follows its first size.
+TEST(MCVCArraySizing, AutomaticChunkIsFixedFromTheFirstSize)
+{
+  struct { int bytes, chunk; } cases[] = {{128, 32}, {129, 256}, {2048, 256}, {2049, 4096}};
+  for (const auto &c : cases)
+    EXPECT_EQ(MCVCArray(c.bytes, MCVCChunkAuto).Chunk(), c.chunk) << c.bytes;
+}
+
 TEST(MCVCArrayGrowth, RequireMovesOrGrowsOnlyWhenTheTextDoesNotFit)
 {
   MCVCArray exact("abc", MCVCChunkAuto);

@@ -82,3 +82,12 @@ TEST(ObjectDescriptionCompare, NameFirstThenAttributes)
     EXPECT_TRUE(a1 < a);
     EXPECT_FALSE(a == a1);
 }
+
+TEST(ReferenceCounter, ReleasingMoreThanAttachedIsReportedAndStopsAtZero)
+{
+    MCLog::LogTo(nullptr);
+    MCReferenceCounter counter;
+    EXPECT_EQ(Err([&] { EXPECT_EQ(counter.detach(), 0); }),
+              "MCLog::Log(1,\"MCValueBase::detach : object already detatched\"); // No log\n");
+    EXPECT_EQ(counter.attach(), 1);
+}

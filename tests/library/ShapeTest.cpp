@@ -12,6 +12,13 @@
 
 #include "LibraryTestSupport.h"
 
+TEST(ShapeNumeric, SignCountsZeroAndNaNAsNegative)
+{
+    EXPECT_EQ(MCSMath::fsign(0.0), -1.0);
+    EXPECT_EQ(MCSMath::fsign(std::numeric_limits<double>::denorm_min()), 1.0);
+    EXPECT_EQ(MCSMath::fsign(std::nan("")), -1.0);
+}
+
 TEST(ShapeNumeric, DegreeIndexRoundsHalvesToEvenAndWraps)
 {
     EXPECT_EQ(MCSMath::aindex(359.6), 0);
