@@ -138,15 +138,4 @@ TEST_F(BallSendTest, CrossingNearTheCornersAndToTheLastTeamMateInTheArea)
   EXPECT_NEAR((CVector(40, -5) - CVector(45.5f, 0)).GetDir(), KickDir(), 1e-2);
 }
 
-TEST_F(BallSendTest, ClearOnlyWithAnOpponentNearAndOurGoalClose)
-{
-  Place(CVector(-45, 0), 0);
-  EXPECT_FALSE(brain->NeedToClear());
-  Foe(CVector(-40, 0));
-  EXPECT_TRUE(brain->NeedToClear());
-  Place(CVector(-30, 25), 0);
-  brain->foes.clear();
-  Foe(CVector(-25, 25));
-  EXPECT_FALSE(brain->NeedToClear());
-}
 }  // namespace

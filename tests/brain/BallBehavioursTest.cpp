@@ -19,20 +19,6 @@ CVector BallAfterKick(CBehaviours &brain, const ACTIONQUEUE &q, CVector ball, CV
   return ball + velocity + Polar2CVector(q.power * brain.CalcKickPowerRate(), q.angle);
 }
 
-TEST_F(BallBehavioursTest, StopBallPushesBlindlyBackWithoutItsVelocity)
-{
-  Ball(CVector(0, 0.5f), CVector(), false);
-  brain->StopBall();
-  EXPECT_FLOAT_EQ(30, Queue().power);
-  EXPECT_NEAR(-90, Queue().angle, 1e-3);
-  // With its velocity known the ball is left still where it is.
-  Ball(CVector(0.5f, 0), CVector(0.4f, 0.3f));
-  brain->StopBall();
-  const CVector after = BallAfterKick(*brain, Queue(), CVector(0.5f, 0), CVector(0.4f, 0.3f));
-  EXPECT_NEAR(0.5f, after.GetX(), 1e-3);
-  EXPECT_NEAR(0, after.GetY(), 1e-3);
-}
-
 TEST_F(BallBehavioursTest, HoldBallKeepsTheBallOnThePitchAwayFromTheOpponent)
 {
   // 0.3 m inside the touch-line with the opponent on the pitch side: the
@@ -132,18 +118,6 @@ TEST_F(BallBehavioursTest, BlockFoeOverrunsFromOutsideTheConeUntilItGetsThere)
   EXPECT_EQ(1, brain->BlockFoe(goal, foe, 80));
   EXPECT_EQ("", testing::internal::GetCapturedStderr());
   EXPECT_FALSE(brain->m_OverrunBlocking);
-}
-
-TEST_F(BallBehavioursTest, KeepBallCyclesByZoneWithTheBordersInMidfield)
-{
-  Ball(CVector(-25, 0));
-  EXPECT_EQ(3, brain->CanKeepBallCyclesForThisZone());
-  Ball(CVector(-25.1f, 0));
-  EXPECT_EQ(4, brain->CanKeepBallCyclesForThisZone());
-  Ball(CVector(25, 0));
-  EXPECT_EQ(3, brain->CanKeepBallCyclesForThisZone());
-  Ball(CVector(25.1f, 0));
-  EXPECT_EQ(-1, brain->CanKeepBallCyclesForThisZone());
 }
 
 TEST_F(BallBehavioursTest, CanKeepBallDecidesOncePerCycle)

@@ -42,18 +42,6 @@ double Seconds(std::chrono::steady_clock::time_point since)
 }
 }
 
-TEST_F(BrainTest, RoundingKeepsTheAskedDecimalsAndRoundsHalvesAwayFromZero)
-{
-  const CBehaviours &brain = *agent->brain;
-  EXPECT_FLOAT_EQ(brain.Round(12.345f, -2), 12.35f);
-  EXPECT_FLOAT_EQ(brain.Round(100, -2), 100);
-  EXPECT_FLOAT_EQ(brain.Round(1260, 2), 1300);
-  // A negative value rounds like its mirror, not always down.
-  EXPECT_FLOAT_EQ(brain.Round(-45.678f, -2), -45.68f);
-  EXPECT_FLOAT_EQ(brain.Round(-1.2f, 0), -1);
-  EXPECT_FLOAT_EQ(brain.Round(-2.5f, 0), -3);
-}
-
 TEST_F(BrainTest, TheCommandBufferIsBoundedAndEnds)
 {
   CBehaviours &brain = *agent->brain;
@@ -61,17 +49,6 @@ TEST_F(BrainTest, TheCommandBufferIsBoundedAndEnds)
   const std::string longSay = "(say " + std::string(700, 'x') + ")\n";
   brain.SetActionBuffer(longSay.c_str());
   EXPECT_EQ(std::string(brain.GetActionBuffer()), longSay.substr(0, 639));
-}
-
-TEST_F(ShortWaitTest, WaitsThatTimeOutReturnZeroSilently)
-{
-  CBehaviours &brain = *agent->brain;
-  CaptureStderr();
-  brain.SetIsNewVisual(0);
-  EXPECT_EQ(brain.Wait4NewVisual(), 0);
-  brain.SetIsNewAction(1);
-  EXPECT_EQ(brain.Wait4NewAction2Exec(), 0);
-  EXPECT_EQ(GetCapturedStderr(), "");
 }
 
 // A decision pass holds the world-model lock; the sensors thread needs it

@@ -59,27 +59,6 @@ protected:
   }
 };
 
-TEST_F(FormationsTest, RolesAndHomesFollowTheFormationAndTheNumber)
-{
-  brain->SetFormationID(0);
-  EXPECT_EQ(ROLE_FORWARD, brain->GetRole(9));
-  EXPECT_EQ(0, brain->GetRole(12));
-  brain->SetFormationID(1);
-  EXPECT_EQ(ROLE_DEFENDER, brain->GetRole(6));
-  EXPECT_EQ(ROLE_MIDFIELDER, brain->GetRole(7));
-  brain->SetRole();
-  EXPECT_EQ(ROLE_MIDFIELDER, brain->GetRole());
-  brain->SetFormationID(2);
-  brain->SetRole();
-  EXPECT_EQ(ROLE_NONE, brain->GetRole());
-
-  brain->SetFormationID(0);
-  EXPECT_FLOAT_EQ(-25, brain->GetHomePos().GetY());
-  brain->SetFormationID(-1);
-  EXPECT_FLOAT_EQ(17, brain->GetHomePos(11).GetX());
-  EXPECT_FLOAT_EQ(999, brain->GetHomePos(12).GetX());
-}
-
 TEST_F(FormationsTest, InitialMoveGoesToTheKickOffPointInOurHalf)
 {
   struct Case
@@ -97,48 +76,6 @@ TEST_F(FormationsTest, InitialMoveGoesToTheKickOffPointInOurHalf)
     EXPECT_EQ(c.y, q.move_y) << c.formation << "/" << c.unum;
     brain->SendAllActions(0);
   }
-}
-
-TEST_F(FormationsTest, InitialMoveStaysWhenCloseAndReportsWhatItCannotPlace)
-{
-  brain->SetFormationID(1);
-  agent->SetUNum(10);
-  agent->SetGPos(CVector(-0.6f, 0.8f));
-  brain->InitialMove();
-  EXPECT_EQ(-999, brain->GetQueue().time);
-
-  agent->SetUNum(12);
-  testing::internal::CaptureStderr();
-  brain->InitialMove();
-  EXPECT_EQ("42 ERROR: BasicBehaviours: InitialMove: I should know my own UNum !!! (12)\n",
-            testing::internal::GetCapturedStderr());
-  EXPECT_EQ(-999, brain->GetQueue().time);
-
-  agent->SetUNum(4);
-  agent->SetGPos(CVector(20, 20));
-  brain->SetFormationID(3);
-  testing::internal::CaptureStderr();
-  brain->InitialMove();
-  EXPECT_EQ("42 ERROR: BasicBehaviours: InitialMove: What formation ID is that -3- ?\n",
-            testing::internal::GetCapturedStderr());
-  ACTIONQUEUE q = brain->GetQueue();
-  EXPECT_EQ(CMD_MOVE, q.command);
-  EXPECT_EQ(0, q.move_x);
-  EXPECT_EQ(0, q.move_y);
-}
-
-TEST_F(FormationsTest, DashPowerKeepsTheStaminaReserve)
-{
-  // Reserve: effort threshold 0.3 of 3500 plus a buffer of 20.
-  EXPECT_FLOAT_EQ(30, brain->CorrectDashPower4Stamina(100, 1100));
-  EXPECT_FLOAT_EQ(0, brain->CorrectDashPower4Stamina(100, 1000));
-  EXPECT_FLOAT_EQ(100, brain->CorrectDashPower4Stamina(100, 3000));
-  // Backward dashes may spend down to half the reserve.
-  EXPECT_FLOAT_EQ(-100, brain->CorrectDashPower4Stamina(-100, 1100));
-  EXPECT_FLOAT_EQ(-15, brain->CorrectDashPower4Stamina(-100, 550));
-  EXPECT_FLOAT_EQ(0, brain->CorrectDashPower4Stamina(-100, 500));
-  SetBody(0, 0);
-  EXPECT_FLOAT_EQ(100, brain->CorrectDashPower4Stamina(100));
 }
 
 TEST_F(FormationsTest, PositioningPowerInPlayFollowsTheBallsThirdAndTheRole)

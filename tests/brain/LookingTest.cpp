@@ -28,48 +28,6 @@ protected:
 };
 }
 
-TEST_F(LookingTest, TheNeckTurnIsKeptWithinItsLimits)
-{
-  Body(0, 30, "normal");
-  EXPECT_FLOAT_EQ(60, brain().TurnNeckLimit(120));
-  EXPECT_FLOAT_EQ(60, brain().TurnNeckLimit(-200));  // 160 once normalised
-  EXPECT_FLOAT_EQ(-120, brain().TurnNeckLimit(-150));
-
-  // The limits themselves cannot be faced; their view reaches past them.
-  EXPECT_FALSE(brain().CanFaceAngleFromBodyWithNeck(90));
-  EXPECT_TRUE(brain().CanFaceAngleFromBodyWithNeck(-89));
-  EXPECT_TRUE(brain().CanFaceAngleFromNeckWithNeck(59));
-  EXPECT_FALSE(brain().CanFaceAngleFromNeckWithNeck(60));
-  EXPECT_TRUE(brain().CanSeeAngleFromBodyWithNeck(130));
-  EXPECT_FALSE(brain().CanSeeAngleFromBodyWithNeck(135));
-  EXPECT_TRUE(brain().CanSeeAngleFromNeckWithNeck(104));
-  EXPECT_FALSE(brain().CanSeeAngleFromNeckWithNeck(105));
-  EXPECT_TRUE(brain().CanSeePointWithNeck(At(-130)));
-  Body(0, 30, "narrow");
-  EXPECT_FALSE(brain().CanSeeAngleFromBodyWithNeck(130));
-  EXPECT_FALSE(brain().CanSeePointWithNeck(At(-130)));
-}
-
-TEST_F(LookingTest, NeckSweepStepsAViewAtATimeAndStartsAgainAtTheFarSide)
-{
-  Body(0, -90, "normal");
-  brain().ScanFieldWithNeck();
-  ACTIONQUEUE q = brain().GetQueue();
-  EXPECT_TRUE(q.turn_neck);
-  EXPECT_FLOAT_EQ(85, q.neck_angle);
-  EXPECT_EQ(CMD_NONE, q.command);
-
-  // Near the upper limit it goes back to the lowest angle (a degree short).
-  Body(0, 85, "normal");
-  brain().ScanFieldWithNeck();
-  EXPECT_FLOAT_EQ(-174, brain().GetQueue().neck_angle);
-
-  // Wide, the step is clamped at the limit.
-  Body(0, 0, "wide");
-  brain().ScanFieldWithNeck();
-  EXPECT_FLOAT_EQ(89, brain().GetQueue().neck_angle);
-}
-
 TEST_F(LookingTest, WithoutAVisualForThisAngleScansAreDeferred)
 {
   brain().SetHaveVisualForThisAngle(false);
@@ -99,22 +57,6 @@ TEST_F(LookingTest, WithoutAVisualForThisAngleScansAreDeferred)
   EXPECT_FLOAT_EQ(85, brain().GetQueue().angle);
 }
 
-TEST_F(LookingTest, FacingAPointWithTheBodyOrTheNeckAlone)
-{
-  EXPECT_FALSE(brain().FaceOnlyBody2Point(At(0.9f)));
-  EXPECT_EQ(-999, brain().GetQueue().time);
-  EXPECT_TRUE(brain().FaceOnlyBody2Point(At(40)));
-  EXPECT_FLOAT_EQ(40, brain().GetQueue().angle);
-  // The queued turn is taken into account: the body will face the point.
-  EXPECT_FALSE(brain().FaceOnlyBody2Point(At(40)));
-
-  // The neck reaches a point the body's turn leaves at 30 degrees.
-  Body(0, 0, "normal");
-  brain().FaceOnlyNeck2Point(At(70));
-  EXPECT_TRUE(brain().GetQueue().turn_neck);
-  EXPECT_NEAR(30, brain().GetQueue().neck_angle, 1e-3);
-}
-
 TEST_F(LookingTest, NeckFirstThenTheBodyAsFarAsItTurnsThisCycle)
 {
   // Within the neck's reach only the neck turns.
@@ -140,43 +82,4 @@ TEST_F(LookingTest, NeckFirstThenTheBodyAsFarAsItTurnsThisCycle)
   Clear();
   EXPECT_TRUE(brain().FaceNeck2Point(At(-160)));
   EXPECT_NEAR(-89, brain().GetQueue().neck_angle, 1e-3);
-}
-
-TEST_F(LookingTest, PlayersAndTheBallUnknownAreLookedFor)
-{
-  EXPECT_FALSE(brain().FaceOnlyBody2Player(nullptr));
-  brain().FaceOnlyNeck2Player(nullptr);
-  EXPECT_EQ(-999, brain().GetQueue().time);
-
-  CPlayer *p = Mate(0, 10, 10);
-  EXPECT_FALSE(brain().FaceNeck2Player(p));
-  EXPECT_NEAR(45, brain().GetQueue().neck_angle, 1e-3);
-
-  p->SetConf(0.1f);
-  brain().SetHaveVisualForThisAngle(false);
-  EXPECT_FALSE(brain().FaceNeckAndBody2Player(p));
-  EXPECT_EQ(SCAN_BODY, brain().GetQueue().scan_type);
-  brain().FaceOnlyNeck2Player(p);
-  EXPECT_EQ(SCAN_NECK, brain().GetQueue().scan_type);
-
-  PlaceBall(10, 0, 0.1f);
-  brain().SetHaveVisualForThisAngle(true);
-  EXPECT_TRUE(brain().FaceNeck2Ball());
-  EXPECT_EQ(CMD_TURN, brain().GetQueue().command);
-  EXPECT_FLOAT_EQ(85, brain().GetQueue().angle);
-}
-
-TEST_F(LookingTest, TheBallIsFacedWhereItWillBe)
-{
-  PlaceBall(10, -2);
-  CBall *ball = memory().GetNonConstBall();
-  ball->SetVelocity(CVector(0, 2));
-  ball->SetVelConf(1);
-  // Next cycle it lies straight ahead, though it is now 11 degrees off.
-  EXPECT_FALSE(brain().FaceOnlyBody2Ball());
-  brain().FaceOnlyNeck2Ball();
-  EXPECT_EQ(-999, brain().GetQueue().time);
-  ball->SetVelocity(CVector(0, 0));
-  EXPECT_TRUE(brain().FaceNeckAndBody2Ball());
-  EXPECT_NEAR(-11.30993f, brain().GetQueue().angle, 1e-3);
 }

@@ -18,19 +18,6 @@ void ExpectTurn(const ACTIONQUEUE &q, float angle)
   EXPECT_NEAR(angle, q.angle, 0.05);
 }
 
-TEST_F(MovingTest, ArrivalIsStrictForMovingAndInclusiveForAtPos)
-{
-  EXPECT_EQ(0, brain->MoveToPos(CVector(0.5f, 0), 1, 100, DODGE_ALL));
-  EXPECT_EQ(-999, Queue().time);
-  EXPECT_TRUE(brain->AtPos(CVector(1, 0)));
-  EXPECT_FALSE(brain->AtPos(CVector(1.01f, 0)));
-  // At exactly the tolerance the agent still goes.
-  EXPECT_EQ(1, brain->MoveToPos(CVector(1, 0), 1, 100, DODGE_ALL));
-  EXPECT_EQ(CMD_DASH, Queue().command);
-  // Standing on the point there is nothing to do, even with no tolerance.
-  EXPECT_EQ(0, brain->MoveToPos(CVector(0, 0), 0, 100, DODGE_NONE));
-}
-
 TEST_F(MovingTest, DashesWithinTheAngleErrorAndTurnsBeyondIt)
 {
   EXPECT_EQ(1, brain->MoveToPos(Polar2CVector(10, 6.95f), 60));
@@ -38,21 +25,6 @@ TEST_F(MovingTest, DashesWithinTheAngleErrorAndTurnsBeyondIt)
   EXPECT_FLOAT_EQ(60, Queue().power);
   EXPECT_EQ(1, brain->MoveToPos(Polar2CVector(10, -7.05f), 60));
   ExpectTurn(Queue(), -7.05f);
-}
-
-TEST_F(MovingTest, GoalkeeperDashesTiredWhileAFieldPlayerSaves)
-{
-  sensebody sb = agent->GetSB();
-  sb.stamina = 1000;  // below the effort threshold and its buffer
-  agent->SetSB(sb);
-  EXPECT_EQ(0, brain->MoveToPos(CVector(10, 0), 80));
-  EXPECT_EQ(-999, Queue().time);
-
-  agent->SetUNum(1);
-  brain->SetRole();
-  EXPECT_EQ(1, brain->MoveToPos(CVector(10, 0), 80));
-  EXPECT_EQ(CMD_DASH, Queue().command);
-  EXPECT_FLOAT_EQ(80, Queue().power);
 }
 
 TEST_F(MovingTest, SidestepsAPlayerInTheWayByTheDodgeType)

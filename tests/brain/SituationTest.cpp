@@ -31,18 +31,6 @@ protected:
 };
 }
 
-TEST_F(SituationTest, CountsPlayersWithinARadiusIncludingTheEdge)
-{
-  Mate(0, 3, 0);
-  Mate(1, 0, -3.01f);
-  Foe(0, 1, 1);
-  Foe(1, -2, 0);
-  Foe(2, 10, 10);
-  EXPECT_EQ(1, brain().NumFriendsWithin(3));
-  EXPECT_EQ(2, brain().NumFriendsWithin(3.01f));
-  EXPECT_EQ(2, brain().NumFoesWithin(2.5f));
-}
-
 TEST_F(SituationTest, CountsPlayersInsideAWindowOfDistanceAndBodyDirection)
 {
   memory().SetBFacing(90);
@@ -159,57 +147,6 @@ TEST_F(SituationTest, TheBallBelongsToTheStrictlyNearerPlayerWhoCanKickIt)
   Place(mate, 3, 0, 10, 7);
   EXPECT_EQ(foe, brain().FoeWithBall(0));
   EXPECT_EQ(nullptr, brain().FriendWithBall(0));
-}
-
-TEST_F(SituationTest, ExtremesAlongThePitchAndTheAgentItself)
-{
-  Mate(0, -50, 0, 1);
-  EXPECT_EQ(nullptr, brain().LowestXFriend(false));
-  CPlayer *back = Mate(1, -30, 5, 2);
-  CPlayer *front = Mate(2, 10, 5, 9);
-  CPlayer *foeFront = Foe(0, 30, 0, 9);
-  CPlayer *foeBack = Foe(1, -40, 0, 2);
-  EXPECT_EQ(back, brain().LowestXFriend(false));
-  EXPECT_EQ(front, brain().HighestXFriend(false));
-  EXPECT_EQ(foeFront, brain().HighestXFoe());
-  EXPECT_EQ(foeBack, brain().LowestXFoe());
-
-  // The agent beyond is the answer (null); level with it, the player.
-  memory().SetGPos(CVector(10.5f, 0));
-  EXPECT_EQ(nullptr, brain().HighestXFriend(true));
-  memory().SetGPos(CVector(10, 0));
-  EXPECT_EQ(front, brain().HighestXFriend(true));
-}
-
-TEST_F(SituationTest, BehindIsMeasuredAsATurnFromTheDirection)
-{
-  memory().SetBFacing(90);
-  CPlayer *p = Mate(0, -0.8682409f, -4.924039f);  // global direction -100
-  Relate(p);
-  EXPECT_TRUE(brain().IsPlayerBehind(p, 0.0f));
-  EXPECT_FALSE(brain().IsPlayerBehind(p, -30.0f));
-  EXPECT_TRUE(brain().IsPlayerBehind(p, 170.0f));
-  EXPECT_FALSE(brain().IsPlayerBehind(p, 180.0f));
-  // -100 and -170 are 70 degrees apart, not 430.
-  EXPECT_FALSE(brain().IsPlayerBehind(p, -170.0f));
-  // Towards a point: the point straight along -100 puts it ahead.
-  EXPECT_FALSE(brain().IsPlayerBehind(p, CVector(-1.736482f, -9.848078f)));
-  EXPECT_TRUE(brain().IsPlayerBehind(p, CVector(0, 10)));
-}
-
-TEST_F(SituationTest, PenaltyAreaAndPlayModeClasses)
-{
-  EXPECT_TRUE(brain().InOurPenaltyArea(CVector(-45, 10)));
-  memory().SetGPos(CVector(-50, -5));
-  EXPECT_TRUE(brain().InOurPenaltyArea());
-
-  for (int mode = -30; mode <= 30; ++mode)
-  {
-    const bool setPiece = (mode >= 1 && mode <= 9 && mode != 8);
-    EXPECT_EQ(setPiece, brain().IsOurMode(mode)) << mode;
-    EXPECT_EQ(setPiece, brain().IsTheirMode(-mode)) << mode;
-    EXPECT_EQ(mode >= 20 && mode <= 25, brain().IsSpecialMode(mode)) << mode;
-  }
 }
 
 TEST_F(SituationTest, OffsideLookOnlyNearTheLineAndForAnUnseenDefender)

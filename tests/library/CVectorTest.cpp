@@ -21,16 +21,6 @@ void ExpectVector(const CVector &v, float x, float y)
 }
 } // namespace
 
-TEST(CVector, SignOfZeroDecidesPlusOrMinus180)
-{
-  EXPECT_EQ(180.0f, CVector(-1, 0).GetDir());
-  EXPECT_EQ(-180.0f, CVector(-1, -0.0f).GetDir());
-  CVector v(-1, 2);
-  v.SetY(-0.0f);
-  EXPECT_EQ(-180.0f, v.GetDir());
-  EXPECT_EQ(0, CVector(0, -0.0f).GetDir());
-}
-
 TEST(CVector, EveryMutatorRefreshesTheCache)
 {
   CVector v(3, 4);
@@ -79,20 +69,5 @@ TEST(CVector, ZeroVectorScalesToZeroNotNaN)
     EXPECT_EQ(0, v.GetX());
     EXPECT_EQ(0, v.GetY());
     EXPECT_EQ(0, v.GetMag());
-  }
-}
-
-TEST(CVector, FrameChangesRoundTrip)
-{
-  const CVector rel = CVector(10, 0).Global2Relative(CVector(0, 0), 90);
-  ExpectAt(rel, 0, -10);
-  ExpectAt(rel.Relative2Global(CVector(0, 0), 90), 10, 0);
-
-  const CVector origin(-12.5f, 7), point(30, -20);
-  for (float heading : {-180.0f, -135.0f, 0.0f, 37.5f, 179.0f, 300.0f})
-  {
-    const CVector r = Global2Relative2Me(point, origin, heading);
-    ExpectAt(r.Relative2Global(origin, heading), 30, -20);
-    EXPECT_NEAR(point.dist(origin), r.GetMag(), 1e-4);
   }
 }

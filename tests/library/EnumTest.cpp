@@ -28,19 +28,3 @@ TEST(EnumNumbering, TextsAreNumberedInOrderOfFirstLookUp)
   EXPECT_EQ("    0\tx\n    1\ty\n    2\tz\n", Shown(node));
   EXPECT_EQ("    0\t\n", Shown(MCStrEnum()));
 }
-
-// Constants share one enumeration for the whole program, so the numbers
-// are compared with each other rather than with fixed values.
-TEST(EnumConstant, EqualNamesHoldEqualNumbers)
-{
-  const MCConstant x1("enum-test-x");
-  const MCConstant x2("enum-test-x");
-  const MCConstant y("enum-test-y");
-  EXPECT_EQ(static_cast<int>(x1), static_cast<int>(x2));
-  EXPECT_EQ(static_cast<int>(x1) + 1, static_cast<int>(y));
-  EXPECT_EQ("enum-test-y", Shown(y));
-
-  const MCConstant unset;
-  EXPECT_EQ(-1, static_cast<int>(unset));
-  EXPECT_EQ("<NULL>", Shown(unset));
-}

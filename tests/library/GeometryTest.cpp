@@ -26,26 +26,3 @@ TEST(Geometry, SolveForLengthInvertsTheSum)
   EXPECT_EQ("1234 ERROR: Geometry: SolveForLengthGeomSeries: Cannot have -ve R...\n",
             Err([] { EXPECT_EQ(-1, SolveForLengthGeomSeries(1, -0.5f, 0.5f, 1234)); }));
 }
-
-TEST(Geometry, PointInCone)
-{
-  const CVector tip(0, 0), end(10, 0);
-  EXPECT_FALSE(IsPointInCone(tip, 0.5f, end, tip));
-  EXPECT_FALSE(IsPointInCone(CVector(12, 0), 0.5f, end, tip));
-  EXPECT_FALSE(IsPointInCone(CVector(-2, 0), 0.5f, end, tip));
-  EXPECT_TRUE(IsPointInCone(CVector(5, 0), 0.5f, end, tip));
-  EXPECT_TRUE(IsPointInCone(CVector(8, 3.9f), 0.5f, end, tip));
-  EXPECT_FALSE(IsPointInCone(CVector(8, 4.1f), 0.5f, end, tip));
-  EXPECT_FALSE(IsPointInCone(CVector(5, 0), 0, end, tip));
-  // The tip is the fourth argument: swapped, the cone opens the other way.
-  EXPECT_TRUE(IsPointInCone(CVector(2, 3.9f), 0.5f, tip, end));
-  EXPECT_FALSE(IsPointInCone(CVector(8, 3.9f), 0.5f, tip, end));
-
-  // A cone of no length holds nothing, not even its tip.
-  EXPECT_EQ(" ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n"
-            " ERROR: CGLine: CGLineFromTwoPoints: points cannot be the same!\n",
-            Err([] {
-              EXPECT_FALSE(IsPointInCone(CVector(0, 0), 1, CVector(3, 3), CVector(3, 3)));
-              EXPECT_FALSE(IsPointInCone(CVector(3, 3), 1, CVector(3, 3), CVector(3, 3)));
-            }));
-}

@@ -67,27 +67,6 @@ TEST_F(LogTest, LevelsAboveTheLimitNeverReachWritelogAndShiftSparesErrors)
     EXPECT_EQ(log.written, expected);
 }
 
-TEST_F(LogTest, ConsoleEchoIsIndentedByTenthsOfTheLevelAndErrorsGoToStderr)
-{
-    MCAutoLogger log;
-    std::string err;
-    EXPECT_EQ(Out([&] {
-                  err = Err([&] {
-                      log.Log(25, "a");
-                      log.Log(9, "b");
-                      log.Log(30, "c");
-                      log.Log(1, "d");
-                      log.Log(0, "e");
-                      log.Log(50, "dropped");
-                      log.StdLimit(0);
-                      log.Log(1, "err");
-                      log.Log(20, "info");
-                  });
-              }),
-              "  a\nb\n   c\nd\ne\n");
-    EXPECT_EQ(err, "d\ne\nerr\n");
-}
-
 TEST_F(LogTest, MessagesGoToTheRegisteredLoggerElseToOneNoLogLine)
 {
     RecordingLogger log;

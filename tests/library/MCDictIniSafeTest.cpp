@@ -67,16 +67,3 @@ TEST_F(MCDictIniSafeTest, ClassedReadsNameTheKeyThatSatisfiedThem)
                 "X No match for variable \"Send:Range\" in section \"ClearSend\"\n",
             said());
 }
-
-TEST_F(MCDictIniSafeTest, MissingSectionIsNotRepeatedWhileItStaysTheSame)
-{
-  // The default comes back exactly, not rounded through text.
-  EXPECT_EQ(0.0000001, dict.getsafe("T", "a", 0.0000001, 0));
-  EXPECT_EQ(7, dict.getclassedsafe("T", "A:b", 7, 0));
-  EXPECT_EQ(MCString("x"), dict.getsafe("U", "c", "x", 0));
-  dict.getsafe("T", "d", 1, 0);
-  EXPECT_EQ("X Section \"T\" does not exist.\n"
-            "X Section \"U\" does not exist.\n"
-            "X Section \"T\" does not exist.\n",
-            said());
-}

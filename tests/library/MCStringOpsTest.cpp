@@ -10,67 +10,6 @@
 #include "LibraryTestSupport.h"
 #include "ScratchDir.h"
 
-TEST(MCStringSearch, OffsetsAndCharacters)
-{
-  MCString five("abcde");
-  EXPECT_EQ(five.normaloffset(-2), 3);
-  EXPECT_EQ(five.normaloffset(9), 5);
-  EXPECT_EQ(five.endoffset(0), 5);
-  EXPECT_EQ(five.endoffset(-1), 4);
-
-  // Characters forward and backward.
-  MCString s("a:b:c");
-  EXPECT_EQ(s.index(':', 0, 0), 1);
-  EXPECT_EQ(s.rindex(':', 0, 0), 3);
-  EXPECT_EQ(s.index(':', 3, 1), -1);
-  EXPECT_EQ(s.index(':', 2, 0), 3);
-  EXPECT_EQ(s.index('x', 0, 0), -1);
-  // With a nonzero end the backward search examines the end position itself,
-  // where the forward search stops before it.
-  EXPECT_EQ(s.index(':', 0, 3), 1);
-  EXPECT_EQ(s.rindex(':', 0, 3), 3);
-  EXPECT_EQ(s.rindex(':', 0, 2), 1);
-  EXPECT_EQ(s.rindex(':', -2, 0), 3);
-  EXPECT_EQ(s.rindex(':', -1, 0), -1);
-}
-
-TEST(MCStringSearch, PatternsMustFitWhollyInTheRange)
-{
-  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, 0), 2);
-  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, -1), -1);
-  EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 0), 2);
-  EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 3), 0);
-  EXPECT_EQ(MCString("ababaa").index(MCString("ab"), 1, 0), 2);
-  EXPECT_EQ(MCString("ab").index(MCString("abc"), 0, 0), -1);
-  EXPECT_EQ(MCString("abab").index(MCString("ab"), 3, 1), -1);
-  EXPECT_EQ(MCString("abc").index(MCString(""), 0, 0), -1);
-  // A candidate's first character alone is not a match.
-  EXPECT_EQ(MCString("aXaY").index(MCString("aY"), 0, 0), 2);
-}
-
-TEST(MCStringSearch, WhitespaceAndCommentScans)
-{
-  MCString blanks("   ");
-  EXPECT_EQ(blanks.firstnonspace(0, 0), 3);
-  EXPECT_EQ(blanks.lastnonspace(0, 0), -1);
-  EXPECT_EQ(Of(blanks.strip()), "");
-  EXPECT_EQ(Of(MCString("  a b  ").strip()), "a b");
-  EXPECT_EQ(Of(MCString("\t\r\n\v\fx\r\n").strip()), "x");
-
-  MCString s("  ab  cd");
-  // The end only gates the forward scan, and the start the backward one.
-  EXPECT_EQ(s.firstnonspace(4, 5), 6);
-  EXPECT_EQ(s.firstnonspace(5, 2), -1);
-  EXPECT_EQ(s.lastnonspace(3, 6), 3);
-  EXPECT_EQ(s.lastnonspace(5, 4), -1);
-
-  // '#' wins over an earlier "//".
-  EXPECT_EQ(MCString("x // y # z").findcomment(0, 0), 7);
-  EXPECT_EQ(MCString("x // y").findcomment(0, 0), 2);
-  EXPECT_EQ(MCString("x / y").findcomment(0, 0), -1);
-  EXPECT_EQ(MCString("http://h").findcomment(0, 0), 5);
-}
-
 TEST(MCStringComments, StrippingAndCuttingComments)
 {
   MCString line("key = 1   # note");
@@ -86,54 +25,6 @@ TEST(MCStringComments, StrippingAndCuttingComments)
   MCString whole("// all");
   whole.decomment();
   EXPECT_TRUE(whole.empty());
-}
-
-TEST(MCStringBrackets, OnlyTheTwoEndsAreLookedAt)
-{
-  struct Case
-  {
-    const char *text;
-    char open;
-    char close;
-    const char *result;
-  } cases[] = {
-    {"(Point:(X:1))", '\0', '\0', "Point:(X:1)"},
-    {"{x}", '\0', '\0', "x"},
-    {"x)", '\0', '\0', ""},
-    {"(x]", '\0', '\0', ""},
-    {"(a)(b)", '\0', '\0', "a)(b"},
-    {"\"quoted\"", '"', '\0', "quoted"},
-    {"[Sect]", '[', '\0', "Sect"},
-    {"Sect", '[', '\0', ""},
-    {"[Sect)", '[', ')', "Sect"},
-  };
-  for (const Case &c : cases)
-  {
-    MCString original(c.text);
-    MCString stripped = original.stripbrackets(c.open, c.close);
-    EXPECT_EQ(Of(stripped), c.result) << c.text;
-    EXPECT_EQ(Of(original), c.text);
-    original.debracket(c.open, c.close);
-    EXPECT_EQ(Of(original), c.result) << c.text;
-    // The length is measured again after the change, or a join would copy the
-    // removed characters' places.
-    EXPECT_EQ(original.length(), static_cast<int>(std::strlen(c.result))) << c.text;
-    EXPECT_EQ(Of(stripped + "!"), std::string(c.result) + "!") << c.text;
-  }
-}
-
-TEST(MCStringSubstrings, LeftRightAndMid)
-{
-  MCString s("abcd");
-  EXPECT_EQ(Of(s.left(0)), "") << "0 is a count here, not an end";
-  EXPECT_EQ(Of(s.left(2)), "ab");
-  EXPECT_EQ(Of(s.left(-1)), "abc");
-  EXPECT_EQ(Of(s.mid(2, 0)), "cd");
-  EXPECT_EQ(Of(s.mid(1, -1)), "bc");
-  EXPECT_EQ(Of(s.mid(3, 1)), "");
-  EXPECT_EQ(Of(s.right(-1)), "d");
-  EXPECT_EQ(Of(s.right(9)), "");
-  EXPECT_EQ(Of(s.right(0)), "abcd");
 }
 
 TEST(MCStringInPlace, HeadTailShiftAndDespace)

@@ -71,38 +71,6 @@ TEST(MCStringSharing, EveryInPlaceChangeLeavesTheCopiesAlone)
   }
 }
 
-TEST(MCStringJoining, EmptyOperandsShareTheOtherBuffer)
-{
-  MCString a("left");
-  MCString empty;
-  EXPECT_EQ((a + empty).sharedbuffer(), a.sharedbuffer());
-  EXPECT_EQ(Of(a + MCString("right")), "leftright");
-  // Plain texts on either side.
-  EXPECT_EQ(Of(a + "dle"), "leftdle");
-  EXPECT_EQ(Of("a" + a), "aleft");
-  EXPECT_EQ(Of(MCString() + "only"), "only");
-  EXPECT_EQ(Of("only" + MCString()), "only");
-  const char *none = nullptr;
-  EXPECT_EQ(Of(a + none), "left");
-  EXPECT_EQ(Of(a), "left");
-}
-
-TEST(MCStringJoining, AppendingInPlace)
-{
-  MCString s("ab");
-  s += s;
-  EXPECT_EQ(Of(s), "abab");
-  MCString copy(s);
-  s += copy;
-  EXPECT_EQ(Of(s), "abababab");
-  EXPECT_EQ(Of(copy), "abab");
-  std::string longer(300, 'z');
-  s += longer.c_str();
-  EXPECT_EQ(s.length(), 308);
-  MCString &same = (s += "");
-  EXPECT_EQ(&same, &s);
-}
-
 TEST(MCStringJoining, AppendingAPointerToTheOwnTerminator)
 {
   // Substrings adopt blocks whose terminator lies beyond the counted size;
@@ -140,26 +108,4 @@ TEST(MCStringComparison, ByteWiseOrder)
   EXPECT_TRUE("x" == x);
   EXPECT_TRUE(x < "y");
   EXPECT_TRUE(MCString() == "");
-}
-
-TEST(MCStringIndexing, NegativeAndOutOfRangeIndices)
-{
-  MCString s("abc");
-  EXPECT_EQ(s[-1], 'c');
-  EXPECT_EQ(s[0], 'a');
-  EXPECT_EQ(s[3], 'a');
-  s[-1] = 'z';
-  EXPECT_EQ(Of(s), "abz");
-
-  // Writing over the terminator of an empty text keeps the text terminated.
-  MCString exact("");
-  exact[0] = 'x';
-  EXPECT_EQ(Of(exact), "x");
-  EXPECT_EQ(exact.length(), 1);
-
-  // Numbers from text.
-  EXPECT_EQ(static_cast<int>(MCString("12abc")), 12);
-  EXPECT_EQ(static_cast<int>(MCString("")), 0);
-  EXPECT_DOUBLE_EQ(static_cast<double>(MCString("abc")), 0.0);
-  EXPECT_DOUBLE_EQ(static_cast<double>(MCString("2.5e1x")), 25.0);
 }

@@ -92,26 +92,3 @@ TEST(MCVCArrayAdoption, ACopyOfAnAdoptedBlockKeepsTheLastCharacter)
   MCVCArray fromPointer(&adopted);
   EXPECT_EQ(std::string(fromPointer.ReadOnly()), original);
 }
-
-TEST(MCVCArrayEnds, MoveToAndEndAt)
-{
-  MCVCArray buffer("hello", MCVCChunkAuto);
-  buffer.MoveTo(2);
-  EXPECT_STREQ(buffer.ReadOnly(), "llo");
-  buffer.MoveTo(3);
-  EXPECT_STREQ(buffer.ReadOnly(), "");
-  EXPECT_EQ(buffer.Start(), 0);
-
-  MCVCArray cut("hello", MCVCChunkAuto);
-  cut.EndAt(2);
-  EXPECT_STREQ(cut.ReadOnly(), "he");
-  cut.EndAt(0);
-  EXPECT_STREQ(cut.ReadOnly(), "");
-
-  // Out of range: reported and ignored.
-  buffer.SetText("hello");
-  EXPECT_NE(Err([&] { buffer.EndAt(9); }), "");
-  EXPECT_STREQ(buffer.ReadOnly(), "hello");
-  EXPECT_NE(Err([&] { buffer.MoveTo(-1); }), "");
-  EXPECT_STREQ(buffer.ReadOnly(), "hello");
-}

@@ -63,24 +63,3 @@ TEST(MapCells, OnlyMapsOfOneSizeAdd)
   EXPECT_EQ("Maps must have same size to add.\n", Out([&] { none = a + MCMap(2, 3); }));
   EXPECT_EQ("P3\n0 0\n255\n", Shown(none));
 }
-
-TEST(MapFiles, PictureAndRawFormsByteForByte)
-{
-  ScratchDir dir;
-  MCMap map(2, 2);
-  map.set(0, 0, 0.5).set(1, 0, 1.0).set(0, 1, 2.25).set(1, 1, -1.0);
-  const std::string ppm = dir.file("map.ppm");
-  const std::string raw = dir.file("map.txt");
-  map.exportfile(ppm.c_str());
-  map.exportraw(raw.c_str());
-  EXPECT_EQ("P3\n2 2\n255\n117 117 117\n156 156 156\n255 255 255\n0 0 0\n", ReadWholeFile(ppm));
-  EXPECT_EQ("0\t0\t0.5\n1\t0\t1\n0\t1\t2.25\n1\t1\t-1\n", ReadWholeFile(raw));
-
-  // Written again over the old contents, not appended.
-  MCMap small(1, 1);
-  small.exportfile(ppm.c_str());
-  EXPECT_EQ("P3\n1 1\n255\n127 127 127\n", ReadWholeFile(ppm));
-
-  map.exportfile(dir.file("no/such/map.ppm").c_str());
-  map.exportraw(dir.file("no/such/map.txt").c_str());
-}

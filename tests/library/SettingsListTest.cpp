@@ -27,19 +27,6 @@ TEST(SettingsList, KeepsNamesInOrderAndReplacesInPlace)
   EXPECT_EQ(MCString("d"), list.get("z", "d"));
 }
 
-TEST(SettingsList, MissingNamesThrowWithTheOperationInTheMessage)
-{
-  MCSettingList list;
-  EXPECT_EQ(" in MCSettingList::__get",
-            Thrown<mcsetting_unknown_variable>([&] { list.__get("x"); }));
-  EXPECT_EQ(" in MCSettingList::__getclassed",
-            Thrown<mcsetting_unknown_variable>([&] { list.__getclassed("A:x"); }));
-  // The whole family is caught through its roots.
-  EXPECT_EQ(" in MCSettingList::__get", Thrown<mcsetting_error>([&] { list.__get("x"); }));
-  EXPECT_EQ(" in MCSettingList::__get", Thrown<mclib_error>([&] { list.__get("x"); }));
-  EXPECT_EQ("key=value", Shown(MCSetting("key", "value")));
-}
-
 TEST(SettingsList, ClassedLookupFallsBackFromTheInnermostClass)
 {
   MCSettingList list;

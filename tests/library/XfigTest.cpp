@@ -30,17 +30,6 @@ std::string drawn(const std::function<void(MCXfig &)> &draw)
 }
 } // namespace
 
-TEST(XfigWriter, OpeningWritesTheHeaderAlone)
-{
-  ScratchDir dir;
-  const std::string name = dir.file("empty.fig");
-  MCXfig fig(name.c_str());
-  fig.closefile();
-  EXPECT_EQ(Header, ReadWholeFile(name));
-  fig.drawLine(0, 0, 1, 1);
-  EXPECT_EQ(Header, ReadWholeFile(name));
-}
-
 TEST(XfigWriter, OneObjectOfEachKind)
 {
   EXPECT_EQ("#note\n", drawn([](MCXfig &f) { f.comment("note"); }));

@@ -86,18 +86,6 @@ TEST_F(IniMemTest, PlayersBeyondSixteenAreIgnored)
     EXPECT_EQ(mem.GetTeamMember(MCM_CALL).at()->CentreX(), 1);
 }
 
-TEST_F(IniMemTest, RemovalTakesTheLatestPlayerStrictlyWithinTwo)
-{
-    mem.AddOpponent(MCSPoint(0, 0));
-    mem.AddOpponent(MCSPoint(10, 0));
-    mem.AddOpponent(MCSPoint(1, 0));
-    mem.RemOpponent(MCSPoint(12.5, 0));
-    mem.RemOpponent(MCSPoint(12, 0));
-    EXPECT_EQ(Walk(mem, MCM_CALL, false).size(), 3u);
-    mem.RemOpponent(MCSPoint(0.5, 0));
-    EXPECT_EQ(Walk(mem, MCM_CALL, false), (Points{{0, 0}, {10, 0}}));
-}
-
 TEST_F(IniMemTest, ListsFollowTheirReasonsOrder)
 {
     mem.LoadFile(Fixture.c_str());

@@ -154,19 +154,6 @@ TEST_F(ObjectRegistryTest, SectionsAreSearchedInOrderAndEmptyTextsSkipped)
     EXPECT_EQ(Text(registry.FindDescription("Nowhere")), "");
 }
 
-TEST_F(ObjectRegistryTest, MissingOrKeywordlessDescriptionsFailWithoutRegistering)
-{
-    std::string before = Text(registry.Display());
-    for (const char *name : {"", "Nowhere", "Bare", "Unclosed"}) {
-        MOR_ORV r = registry.FindObject(name);
-        EXPECT_EQ(r.error, MOR_ORV::NoDescription) << name;
-        EXPECT_TRUE(r.object.null());
-    }
-    // A keyword that names nothing passes the nested failure up unchanged.
-    EXPECT_EQ(registry.FindObject("Unknown").error, MOR_ORV::NoDescription);
-    EXPECT_EQ(Text(registry.Display()), before);
-}
-
 TEST_F(ObjectRegistryTest, DefinitionsThatLeadBackToThemselvesFail)
 {
     LogCapture log;

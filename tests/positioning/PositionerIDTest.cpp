@@ -97,20 +97,6 @@ TEST_F(PositionerIDTest, HandlesToOneNameShareOneCache)
     EXPECT_EQ(b.GetPosition().GetX(), first.GetX() + 1);
 }
 
-TEST_F(PositionerIDTest, UnknownNamesGiveAnEmptyHandleThatAnswersTheOrigin)
-{
-    ZPPositionerID none("NoSuchPositioner");
-    EXPECT_FALSE(none.valid());
-    EXPECT_TRUE(log.Has("ZPPositionerID::ZPPositionerID : Failed to find object \"NoSuchPositioner\", "
-                        "returned error code : 2"));
-    log.lines.clear();
-    CVector p = none.GetPosition();
-    EXPECT_EQ(p.GetX(), 0);
-    EXPECT_EQ(p.GetY(), 0);
-    EXPECT_TRUE(log.lines.empty());
-    EXPECT_EQ(ZPPositionerID().GetPosition().GetX(), 0);
-}
-
 TEST(ZPLELogTest, LinkedItSwallowsAllButTheConsoleEcho)
 {
     ZPLELog logger;

@@ -52,26 +52,6 @@ TEST_F(BundleSendTest, EveryKindGoesOutAsItsOwnDatagramInTheFixedOrder)
   EXPECT_EQ(-999, brain->GetQueue().time);
 }
 
-TEST_F(BundleSendTest, ANeckTurnAloneIsABundleAndAnOldBundleSendsNothing)
-{
-  CBehaviours *brain = agent.Brain();
-  brain->TurnNeck(-30);
-  EXPECT_EQ(1, brain->SendAllActions(5));
-  EXPECT_EQ((std::vector<std::string>{"(turn_neck -30.00)\n"}), Await(1));
-
-  // Filled in cycle 5, offered in cycle 6: dropped whole.
-  brain->Dash(80);
-  brain->TurnNeck(20);
-  agent.SetTime(6);
-  EXPECT_EQ(0, brain->SendAllActions(6));
-  // The pass ran for cycle 6 but the clock moved on before sending.
-  brain->Dash(80);
-  agent.SetTime(7);
-  EXPECT_EQ(0, brain->SendAllActions(6));
-  EXPECT_EQ(1u, Await(1).size());
-  EXPECT_EQ(CMD_DASH, brain->GetLastQueue().command);
-}
-
 TEST_F(BundleSendTest, ADeferredScanGoesOutWithTheVisualOfItsBundlesCycle)
 {
   CBehaviours *brain = agent.Brain();

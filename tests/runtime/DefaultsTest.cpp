@@ -65,18 +65,6 @@ TEST_F(DefaultsTest, EveryRowReadsBackAsStored)
                 << table.rows[i].section << "/" << table.rows[i].key;
 }
 
-TEST_F(DefaultsTest, EveryListedFixedPlanHasItsSection)
-{
-    EXPECT_EQ(85, ini.getsafe(MCString("InitialiseFixPlans"), MCString("number"), 0, 0));
-    // Every listed plan has its section, except the two a file must supply.
-    for (int n = 1; n <= 85; ++n) {
-        std::string key = "fp_" + std::to_string(n);
-        std::string plan = Read("InitialiseFixPlans", key.c_str());
-        bool present = !ini.getVariableList(MCString(plan.c_str())).empty();
-        EXPECT_EQ(plan != "GoToATGCPos9" && plan != "GoToATGCPos11", present) << key << " " << plan;
-    }
-}
-
 // A configuration file read after the defaults changes only what it names;
 // priming again puts every default back.
 TEST_F(DefaultsTest, FilesOverrideKeyByKeyAndPrimingRestores)

@@ -128,20 +128,6 @@ TEST(HandshakeTest, FieldPlayerInitRegistersAndAimsAtTheReplyPort)
   EXPECT_FALSE(got[1].atRequestPort);
 }
 
-TEST(HandshakeTest, GoalieInitAsksForTheGoalie)
-{
-  for (const char *kind : {"g", "goalie"}) {
-    ScriptedServer server;
-    server.AwaitRequest(RecordedReply("goalie-init.trace", "(init TestTeam (version 6.00) (goalie))\n"));
-    ChildResult child = InitInChild(server, kind);
-    EXPECT_EQ(0, child.exitCode) << child.err;
-    EXPECT_EQ("side=l unum=2 mode=0 port=" + std::to_string(server.PlayerPort()), Learnt(child));
-    Datagrams got = server.Received();
-    ASSERT_FALSE(got.empty());
-    EXPECT_EQ("(init TestTeam (version 6.00) (goalie))\n", got[0].payload);
-  }
-}
-
 TEST(HandshakeTest, EmptyDatagramsAreNoAnswer)
 {
   ScriptedServer server;

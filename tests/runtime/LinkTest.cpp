@@ -28,26 +28,6 @@ bool CountIs(const std::vector<ScriptedServer::Datagram> &got, size_t n) { retur
 
 }  // namespace
 
-TEST(LinkTest, OpensToADottedAddressOrAName)
-{
-  struct socket dotted = OpenLink("127.0.0.1", 6000);
-  ASSERT_GE(dotted.socketfd, 0);
-  EXPECT_EQ(htons(6000), dotted.serv_addr.sin_port);
-  EXPECT_EQ(htonl(INADDR_LOOPBACK), dotted.serv_addr.sin_addr.s_addr);
-
-  struct socket named = OpenLink("localhost", 6001);
-  ASSERT_GE(named.socketfd, 0);
-  EXPECT_EQ(htonl(INADDR_LOOPBACK), named.serv_addr.sin_addr.s_addr);
-
-  // Bound to a port the system chose.
-  sockaddr_in local;
-  socklen_t len = sizeof local;
-  ASSERT_EQ(0, getsockname(dotted.socketfd, reinterpret_cast<sockaddr *>(&local), &len));
-  EXPECT_NE(0, local.sin_port);
-  CloseLink(dotted);
-  CloseLink(named);
-}
-
 TEST(LinkTest, SendsTheExactBytesAndAdoptsTheReplyPort)
 {
   ScriptedServer server;

@@ -159,24 +159,6 @@ TEST_F(ModuleChangedTest, ANewerTimeStartsACycleThatReplaysTheLogInOrder)
   EXPECT_EQ(agent->GetIsNewCycle(), 1);
 }
 
-TEST_F(ModuleChangedTest, ATimeThatIsNotNewerChangesNothing)
-{
-  agent->memory->SetTime(5);
-  agent->brain->SetIsNewVisual(1);
-  Send("(dash 80.00)\n");
-  for (int stamp : {5, 4})
-  {
-    agent->memory->SetNewTime(stamp);
-    Calls().Clear();
-    agent->sensors->Changed();
-    EXPECT_EQ(agent->memory->GetTime(), 5);
-    EXPECT_TRUE(Calls().Matching("memory.Update").empty());
-    EXPECT_EQ(Log(), std::vector<std::string>{"(dash 80.00)\n"});
-    EXPECT_EQ(agent->brain->GetIsNewVisual(), 1);
-    EXPECT_EQ(agent->GetIsNewCycle(), 0);
-  }
-}
-
 TEST_F(ModuleChangedTest, ASentCommandReleasesTheBrain)
 {
   agent->brain->SetIsNewAction(1);

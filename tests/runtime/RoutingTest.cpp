@@ -65,28 +65,6 @@ TEST_F(RoutingTest, WritesThroughAnotherModuleReachTheirOwner)
   EXPECT_EQ(m.M2BReadBall()->GetTime(), 6);
 }
 
-TEST_F(RoutingTest, OperationsOfTheAgentItselfAreAnsweredByIt)
-{
-  CModule &m = *agent->sensors;
-  m.SetUNum(7);
-  m.SetSide('r');
-  m.SetStatus(1);
-  EXPECT_EQ(agent->memory->GetUNum(), 7);
-  EXPECT_EQ(agent->brain->GetSide(), 'r');
-  EXPECT_EQ(m.GetStatus(), 1);
-  EXPECT_EQ(m.TheirSide(), 'l');
-  m.SetSide('l');
-  EXPECT_EQ(m.TheirSide(), 'r');
-  m.SetSide('x');
-  EXPECT_EQ(m.TheirSide(), 'l');
-
-  m.SetLastAction(2, "(turn 30.00)\n");
-  m.SetActionCount(3);
-  EXPECT_STREQ(agent->playmode->GetLastAction(2), "(turn 30.00)\n");
-  EXPECT_EQ(agent->actuators->GetActionCount(), 3);
-  EXPECT_TRUE(Calls().Calls().empty());
-}
-
 TEST_F(RoutingTest, TeamNameKeepsAtMostTwentyNineCharactersAndItsEnd)
 {
   agent->SetTName("Dravon_Tarroks");
@@ -94,43 +72,6 @@ TEST_F(RoutingTest, TeamNameKeepsAtMostTwentyNineCharactersAndItsEnd)
   const std::string longName(40, 'x');
   agent->SetTName(longName.c_str());
   EXPECT_EQ(std::string(agent->GetTName()), std::string(29, 'x'));
-}
-
-TEST_F(RoutingTest, APositionUpdateLocalisesThenRecomputesInOrder)
-{
-  agent->sensors->UpdateGPos();
-  // The four steps, without the reads and writes of the store they make.
-  std::vector<std::string> steps;
-  for (const std::string &call : Calls().Calls())
-    if (call == "brain.Localise" || call.rfind("memory.Update", 0) == 0 ||
-        call.rfind("memory.PositionBased", 0) == 0)
-      steps.push_back(call);
-  EXPECT_EQ(steps,
-            (std::vector<std::string>{"brain.Localise", "memory.UpdateGlobals",
-                                      "memory.UpdateRelatives",
-                                      "memory.PositionBasedVelocityEstimation4Ball"}));
-}
-
-TEST_F(RoutingTest, PlayersInAConeAreFoesPlusFriendsWithoutTheAgent)
-{
-  agent->sensors->NumPlayersInCone(0.5f, CVector(1, 2), CVector(3, 4));
-  EXPECT_EQ(Calls().Calls(),
-            (std::vector<std::string>{"memory.NumFoesInCone 0.5 (1,2) (3,4)",
-                                      "memory.NumFriendsInCone 0.5 (1,2) (3,4) false"}));
-}
-
-TEST_F(RoutingTest, TheRefereesCallsTravelBetweenSensorsPlayModeAndBrain)
-{
-  agent->memory->SetTime(30);
-  char kickOff[] = "kick_off_l";
-  agent->sensors->S2PWritePlayMode(kickOff);
-  agent->memory->SetTime(31);
-  char playOn[] = "play_on";
-  agent->sensors->S2PWritePlayMode(playOn);
-  EXPECT_EQ(agent->brain->P2BReadPlayMode(true), PM_PLAY_ON);
-  EXPECT_EQ(agent->brain->P2BReadPlayModeTime(true), 31);
-  EXPECT_EQ(agent->brain->P2BReadPlayModeTime(false), 30);
-  EXPECT_EQ(agent->playmode->GetPlayMode(false), agent->brain->P2BReadPlayMode(false));
 }
 
 TEST_F(RoutingTest, LocksTakenThroughTheAgentHoldTheOwnersMutex)

@@ -90,23 +90,6 @@ TEST_F(SensorsTest, VisualWritesEveryObjectThenUpdates)
   EXPECT_TRUE(agent.haveVisualForThisAngle);
 }
 
-TEST_F(SensorsTest, RepeatedVisualTimeIsIgnored)
-{
-  agent.SetLastVisualTime(0);
-  // Before kick-off every visual is stamped 0, like the last one.
-  EXPECT_EQ("", Analyse("(see 0 ((f c) 10 0 0 0) ((b) 1 2))"));
-  EXPECT_TRUE(agent.calls.empty());
-  EXPECT_EQ(0, agent.changed);
-  EXPECT_FALSE(agent.Sensors()->GetNewVisual());
-  EXPECT_FALSE(agent.haveVisualForThisAngle);
-
-  // A visual without objects still moves the visual time.
-  EXPECT_EQ("", Analyse("(see 3)"));
-  EXPECT_EQ(std::vector<std::string>{"updates"}, agent.calls);
-  EXPECT_EQ(3, agent.GetLastVisualTime());
-  EXPECT_EQ(3, agent.GetLastVisualInterval());
-}
-
 TEST_F(SensorsTest, VisualTimesAtTheEndsOfTheRangeKeepTheIntervalInIt)
 {
   agent.SetLastVisualTime(5);
@@ -171,46 +154,6 @@ TEST_F(SensorsTest, SenseBodyChecksLostCommandsOnlyWhenNewer)
   EXPECT_EQ(13, agent.GetNewTime());
   EXPECT_EQ(12, agent.GetSB().time);
   EXPECT_EQ(1, agent.GetSB().kick);
-}
-
-TEST_F(SensorsTest, SenseBodyReconcilesTheVelocity)
-{
-  struct Case
-  {
-    float sensedSpeed;
-    int sensedDirection;
-    float facing;
-    float modelSpeed;
-    float modelDirection;
-    float wantModelSpeed;
-    float wantModelDirection;
-    float wantRecordSpeed;
-    int wantRecordDirection;
-  } cases[] = {
-      // Amounts 0.15 apart: the sensed one wins.
-      {0.65f, 0, 0, 0.5f, 0, 0.65f, 0, 0.65f, 0},
-      // Sensed 30 from a neck facing 170 is -160 on the field; the model's
-      // -165 is close enough and gives 25 back to the record.
-      {0.5f, 30, 170, 0.5f, -165, 0.5f, -165, 0.5f, 25},
-      // 179 and -179 are 2 degrees apart, not 358.
-      {0.5f, 179, 0, 0.5f, -179, 0.5f, -179, 0.5f, -179},
-  };
-  for (const Case &c : cases)
-  {
-    agent.SetTime(100);
-    agent.SetFacing(c.facing);
-    agent.SetVelocity(Polar2CVector(c.modelSpeed, c.modelDirection));
-    std::string text = "(sense_body 101 (view_mode high normal) (stamina 8000 1) (speed " +
-                       std::to_string(c.sensedSpeed) + " " + std::to_string(c.sensedDirection) +
-                       ") (head_angle 0) (kick 0) (dash 0) (turn 0) (say 0) (turn_neck 0))";
-    EXPECT_EQ("", Analyse(text));
-    CVector v = agent.GetVelocity();
-    EXPECT_NEAR(c.wantModelSpeed, v.GetMag(), 1e-4) << text;
-    EXPECT_NEAR(c.wantModelDirection, v.GetDir(), 1e-3) << text;
-    sensebody sb = agent.GetSB();
-    EXPECT_NEAR(c.wantRecordSpeed, sb.speed, 1e-4) << text;
-    EXPECT_EQ(c.wantRecordDirection, sb.speed_dir) << text;
-  }
 }
 
 // The thread as the main loop starts it: a visual wakes the brain, and a

@@ -50,28 +50,6 @@ TEST(VisualScan, FlagNamesGiveTheirNumbers)
     }
 }
 
-TEST(VisualScan, UnnamedAndUnknownFlags)
-{
-    std::string text = "F) 2.1 170)" + kRest;
-    SeenFlag flag;
-    EXPECT_EQ(11u, ScanFlag(text.c_str(), text.size(), false, flag));
-    EXPECT_EQ(0, FlagNumber(flag.kind, flag.across, flag.along, flag.number));
-    EXPECT_FLOAT_EQ(2.1f, flag.distance);
-    EXPECT_FLOAT_EQ(-999.0f, flag.distanceChange);
-
-    // A letter that names no flag: reported by the caller, the whole object
-    // skipped, nothing measured.
-    text = "f x y) 3 4)" + kRest;
-    EXPECT_EQ(11u, ScanFlag(text.c_str(), text.size(), true, flag));
-    EXPECT_FALSE(flag.knownName);
-    EXPECT_FLOAT_EQ(-999.0f, flag.distance);
-
-    // Letters that fit no row are rejected outside the store's range.
-    EXPECT_EQ(kNoSuchFlag, FlagNumber('u', 'c', 'c', -999));
-    EXPECT_EQ(kNoSuchFlag, FlagNumber('h', 'l', 'b', 40));
-    EXPECT_GT(kNoSuchFlag, 53);
-}
-
 TEST(VisualScan, PlayerForms)
 {
     struct Case
@@ -119,39 +97,6 @@ TEST(VisualScan, LongTeamNameIsCutAndSkipped)
     EXPECT_EQ(std::string(31, 'N'), player.teamName);
     EXPECT_EQ(4, player.number);
     EXPECT_FLOAT_EQ(6.0f, player.direction);
-}
-
-TEST(VisualScan, BallGoalAndLineForms)
-{
-    SeenBall ball;
-    std::string text = "b) 2.7 -32 0.5 -1)" + kRest;
-    EXPECT_EQ(18u, ScanBall(text.c_str(), text.size(), true, ball));
-    EXPECT_FLOAT_EQ(2.7f, ball.distance);
-    EXPECT_FLOAT_EQ(-1.0f, ball.directionChange);
-    EXPECT_EQ(0, ball.close);
-    text = "B) 1.2 180)" + kRest;
-    EXPECT_EQ(11u, ScanBall(text.c_str(), text.size(), false, ball));
-    EXPECT_EQ(1, ball.close);
-    EXPECT_FLOAT_EQ(180.0f, ball.direction);
-
-    SeenGoal goal;
-    // A goal with changes, as a real server sends when it is close.
-    text = "g l) 12.3 -5 0.1 0.2)" + kRest;
-    EXPECT_EQ(21u, ScanGoal(text.c_str(), text.size(), true, goal));
-    EXPECT_EQ('l', goal.side);
-    EXPECT_FLOAT_EQ(-5.0f, goal.direction);
-    text = "G) 1.5 -179)" + kRest;
-    EXPECT_EQ(12u, ScanGoal(text.c_str(), text.size(), false, goal));
-    EXPECT_EQ('c', goal.side);
-
-    SeenLine line;
-    text = "l b) 52.6 -39)" + kRest;
-    EXPECT_EQ(14u, ScanLine(text.c_str(), text.size(), true, line));
-    EXPECT_EQ('b', line.side);
-    EXPECT_FLOAT_EQ(-39.0f, line.direction);
-    text = "L) 3 4)" + kRest;
-    EXPECT_EQ(7u, ScanLine(text.c_str(), text.size(), false, line));
-    EXPECT_EQ('c', line.side);
 }
 
 TEST(VisualScan, MalformedObjectsEndAtTheirParenthesisOrTheText)

@@ -63,13 +63,6 @@ TEST_F(BallVelocityTest, TwoNearSightingsInSuccessiveVisualsGiveTheVelocity)
   EXPECT_FLOAT_EQ(Ball().GetPrevGPos().GetX(), 1);
 }
 
-TEST_F(BallVelocityTest, ACycleWithoutAVisualIsBridged)
-{
-  Visual(10, CVector(0, 0));
-  Visual(12, CVector(1.94f, 0));
-  ExpectVelocity(0.8836f, 0);
-}
-
 TEST_F(BallVelocityTest, OurOwnKickBetweenTheSightingsIsAllowedFor)
 {
   Visual(10, CVector(0, 0));
@@ -88,40 +81,6 @@ TEST_F(BallVelocityTest, NoEstimateWithoutAnEarlierSighting)
   M().PositionBasedVelocityEstimation4Ball();
   EXPECT_EQ(Ball().GetVelConf(), 0);
   ExpectVelocity(0, 0);
-}
-
-TEST_F(BallVelocityTest, NoEstimateForAFarBallOrAnOldSighting)
-{
-  Visual(10, CVector(0, 3));  // 5 m away
-  Visual(11, CVector(1, 3));
-  EXPECT_EQ(Ball().GetVelConf(), 0);
-
-  Visual(20, CVector(0, 0));
-  Ball().SetVelConf(0);
-  Open(21);  // the ball not in it
-  M().PositionBasedVelocityEstimation4Ball();
-  Visual(22, CVector(1, 0));
-  EXPECT_EQ(Ball().GetVelConf(), 0);
-}
-
-TEST_F(BallVelocityTest, ChangeInformationLeavesOnlyTheRecord)
-{
-  M().SetTime(20);
-  M().SetGPos(CVector(0, 0));
-  M().SetBall(20, 2, 0, 0.5f, 0, 0);
-  Ball().SetGPos(CVector(2, 0));
-  const CVector v = Ball().GetVelocity();
-  M().PositionBasedVelocityEstimation4Ball();
-  ExpectVelocity(v.GetX(), v.GetY());
-  EXPECT_EQ(Ball().GetPrevSeenTime(), 20);
-  EXPECT_FLOAT_EQ(Ball().GetPrevGPos().GetX(), 2);
-
-  // A ball not in this visual changes nothing at all.
-  M().SetTime(21);
-  Ball().SetVelocity(CVector(3, 3));
-  M().PositionBasedVelocityEstimation4Ball();
-  ExpectVelocity(3, 3);
-  EXPECT_EQ(Ball().GetPrevSeenTime(), 20);
 }
 
 // A ball 10 m away whose dead-reckoned position, our position corrected in

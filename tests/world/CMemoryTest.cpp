@@ -56,24 +56,6 @@ TEST_F(MemoryTest, AnUnfoundPositionKeepsTheLastKnownOne)
   EXPECT_EQ(memory.GetGPos().GetMag(), 0);
 }
 
-TEST_F(MemoryTest, AnAnnouncedPassIsOursForSevenCyclesAfterIt)
-{
-  CMemory &memory = *agent->memory;
-  agent->SetUNum(9);
-  memory.SetPassReceiver(9);
-  memory.SetPassReceiverTime(100);
-  for (int t = 100; t <= 107; t++)
-  {
-    memory.SetTime(t);
-    EXPECT_TRUE(memory.AmIThePassReceiver()) << t;
-  }
-  memory.SetTime(108);
-  EXPECT_FALSE(memory.AmIThePassReceiver());
-  memory.SetTime(101);
-  memory.SetPassReceiver(8);
-  EXPECT_FALSE(memory.AmIThePassReceiver());
-}
-
 TEST_F(MemoryTest, PlayerArraysForAnUnknownSideAreReportedForEveryIndex)
 {
   CMemory &memory = *agent->memory;

@@ -31,21 +31,6 @@ CPlayer DefaultPlayer(int unum = 7, char side = 'l')
 }
 }
 
-TEST(LandmarkTest, ARecordSeenThisCycleKeepsWhatTheServerSaid)
-{
-  CFlag flag;
-  flag.Init(9, -52.5f, 7.01f, 0.5f);
-  flag.SetTime(10);
-  flag.SetRPos(CVector(3, 4));
-  flag.UpdateRPos(CVector(0, 0), 0, 10);
-  ExpectAt(flag.GetRPos(), 3, 4);
-  // Last seen a cycle ago: the global position decides, turned into the
-  // frame of the agent's neck.
-  flag.UpdateRPos(CVector(-42.5f, 7.01f), 90, 11);
-  ExpectAt(flag.GetRPos(), 0, 10);
-  EXPECT_NEAR(flag.GetRDir(), 90, 1e-3);
-}
-
 TEST(LandmarkTest, DisplayWritesTheDumpLines)
 {
   CFlag flag;
@@ -59,61 +44,6 @@ TEST(LandmarkTest, DisplayWritesTheDumpLines)
             "\tFLAG Time:12\n\tFLAG Conf: 1\n\tFLAG ID: 25\n\tFLAG GX: -50\n\tFLAG GY: -39\n"
             "\tFLAG RDist: 10\n\tFLAG RDir: 90\n");
 
-}
-
-TEST(BallTest, RelativePositionsComeFromGlobalOnesWithAFloor)
-{
-  CBall ball = DefaultBall();
-  ball.SetConf(1);
-  ball.SetTime(5);
-  ball.SetGPos(CVector(10.1f, 0));
-  ball.UpdateRPos(CVector(10, 0), 0, 6);
-  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
-  ExpectAt(ball.GetRPos(), 0.4f, 0);
-  ball.SetGPos(CVector(10, 5));
-  ball.UpdateRPos(CVector(10, 0), 90, 5);  // seen in this cycle
-  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
-  ball.UpdateRBPos(CVector(10, 0), 90, 5);  // whatever the cycle
-  ExpectAt(ball.GetRBPos(), 5, 0);
-  // An invalid ball keeps what it had.
-  ball.SetConf(0.4f);
-  ball.UpdateRPos(CVector(0, 0), 0, 9);
-  ball.UpdateRBPos(CVector(0, 0), 0, 9);
-  EXPECT_NEAR(ball.GetRMag(), 0.4f, 1e-6);
-  ExpectAt(ball.GetRBPos(), 5, 0);
-}
-
-TEST(BallTest, CatchingWaitsForTheBanAndReachesExactlyTheCatchableLength)
-{
-  CBall ball = DefaultBall();
-  ball.SetConf(1);
-  ball.SetRPos(CVector(2, 0));
-  EXPECT_TRUE(ball.IsCatchable(100));
-  ball.SetRPos(CVector(2.01f, 0));
-  EXPECT_FALSE(ball.IsCatchable(100));
-  ball.SetRPos(CVector(0.5f, 0));
-  ball.SetLastCatchCycle(100);
-  EXPECT_FALSE(ball.IsCatchable(105));
-  EXPECT_TRUE(ball.IsCatchable(106));
-  ball.SetConf(0.3f);
-  EXPECT_FALSE(ball.IsCatchable(106));
-}
-
-TEST(BallTest, KickableAndMoving)
-{
-  CBall ball = DefaultBall();
-  ball.SetRPos(CVector(1.0512711f, 0));
-  EXPECT_FALSE(ball.IsKickable());
-  ball.SetRPos(CVector(0, 1.05f));
-  EXPECT_TRUE(ball.IsKickable());
-
-  ball.SetVelocity(CVector(0.1f, 0));
-  ball.SetVelConf(0.4f);  // at the threshold: not known, so maybe moving
-  EXPECT_TRUE(ball.IsMoving());
-  ball.SetVelConf(0.9f);
-  EXPECT_FALSE(ball.IsMoving());
-  ball.SetVelocity(CVector(0, 0.2f));
-  EXPECT_TRUE(ball.IsMoving());
 }
 
 TEST(BallTest, TheKickRingWrapsAndForgetsLostKicks)
@@ -152,37 +82,6 @@ TEST(BallTest, DisplayWritesTheDumpLines)
                         "\tBALL RPos: X=-1 Y=0 M=1 D=180\n"
                         "\tBALL RBPos: X=999 Y=999 M=1412.8 D=45\n"
                         "\tBALL DistCh: -999\n\tBALL DirCh: 0\n\tBALL GX: 0\n\tBALL GY: 2\n");
-}
-
-TEST(PlayerTest, InitClearsTheSightingButKeepsTheSource)
-{
-  CPlayer player;
-  player.SetSource(1);
-  player.SetConf(1);
-  player.SetIsTired(true);
-  player.SetGBFacing(45);
-  player.Init(4, 'r', 0.5f, 0.4f, 1.2f, 0.3f);
-  EXPECT_EQ(player.GetSource(), 1);
-  EXPECT_EQ(player.GetConf(), 0);
-  EXPECT_EQ(player.GetTime(), 0);
-  EXPECT_FALSE(player.GetIsTired());
-  EXPECT_EQ(player.GetGBFacing(), 0);
-}
-
-TEST(PlayerTest, RelativePositionsNeverComeNearerThanTwoBodies)
-{
-  CPlayer player = DefaultPlayer();
-  player.SetConf(1);
-  player.SetGPos(CVector(0, 0.2f));
-  player.UpdateRPos(CVector(0, 0), 0, 1);
-  EXPECT_NEAR(player.GetRMag(), 0.6f, 1e-6);
-  EXPECT_NEAR(player.GetRDir(), 90, 1e-3);
-  player.SetGPos(CVector(10, 0));
-  player.UpdateRBPos(CVector(0, 0), -90, 1);
-  ExpectAt(player.GetRBPos(), 0, 10);
-  player.SetTime(2);
-  player.UpdateRPos(CVector(0, 0), 0, 2);  // seen in this cycle
-  EXPECT_NEAR(player.GetRMag(), 0.6f, 1e-6);
 }
 
 TEST(PlayerTest, HomePositionsComeFromTheFormationTables)

@@ -82,28 +82,6 @@ TEST_F(ShortMatchTimeTest, ARecordAsOldAsTheConfiguredLimitIsNoMatch)
   EXPECT_EQ(Match(later, Mates(), score, false), -1);
 }
 
-TEST_F(PlayerMatchingTest, TheUniformNumberDecides)
-{
-  CPlayer *seven = Place(memory().GetAFoe(3), 30, 0, 3, 7, 'r');
-  seven->SetIsGoalie(true);
-  CPlayer *anonymous = Place(memory().GetAFoe(0), 27, 0, 9, -999, 'r');
-  CPlayer seen = Seen(26, 0, 'r', 7);
-  float score;
-  EXPECT_EQ(Match(seen, Foes(), score), 3);
-  EXPECT_EQ(score, 0);
-  EXPECT_TRUE(seen.GetIsGoalie());
-  // The anonymous record was number 7 seen without his number.
-  EXPECT_EQ(anonymous->GetConf(), 0);
-  // However far from where it was, the number matches.
-  CPlayer faraway = Seen(-30, 0, 'r', 7);
-  EXPECT_EQ(Match(faraway, Foes(), score), 3);
-
-  // A different number never does, however near.
-  Place(memory().GetAFriend(0), 10, 0, 9, 6);
-  CPlayer five = Seen(10, 0, 'l', 5);
-  EXPECT_NE(Match(five, Mates(), score), 0);
-}
-
 TEST_F(PlayerMatchingTest, ARecordWrittenThisCycleIsNotMatchedAgain)
 {
   CMemory &m = memory();
@@ -197,32 +175,6 @@ TEST_F(PlayerMatchingTest, HeardPlayersAreDatedAndReplaceOnlyWhatIsLessSure)
   m.StorePlayerFromAudio(me);
   for (int i = 1; i < 11; i++)
     EXPECT_FALSE(m.GetAFriend(i)->GetPositionValid());
-}
-
-TEST_F(PlayerMatchingTest, AHeardBallIsTakenWhenItIsAsGoodOrBetter)
-{
-  CMemory &m = memory();
-  CBall *ball = m.GetNonConstBall();
-  ball->SetGPos(CVector(10, 0));
-  ball->SetRPos(CVector(10, 0));
-  CBall heard;
-  heard.SetGPos(CVector(20, 0));
-  heard.SetRPos(CVector(20, 0));
-  heard.SetConf(0.8f);
-  heard.SetVelocity(CVector(0, 1));
-
-  ball->SetConf(0.95f);
-  m.StoreBallFromAudio(heard);
-  EXPECT_EQ(ball->GetGX(), 10);
-  // Nearly as sure: the nearer view wins.
-  ball->SetConf(0.85f);
-  m.StoreBallFromAudio(heard);
-  EXPECT_EQ(ball->GetGX(), 10);
-  heard.SetRPos(CVector(5, 0));
-  m.StoreBallFromAudio(heard);
-  EXPECT_EQ(ball->GetGX(), 20);
-  EXPECT_FLOAT_EQ(ball->GetConf(), 0.8f);
-  EXPECT_NEAR(ball->GetVelocity().GetY(), 1, 1e-6);
 }
 
 TEST_F(PlayerMatchingTest, TheVisualsPlayersAreFiledOnceBySide)

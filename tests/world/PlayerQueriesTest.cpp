@@ -100,55 +100,6 @@ TEST_F(PlayerQueriesTest, TheOffsideLineIsTheSecondForemostOpponentLessAMetre)
   EXPECT_FLOAT_EQ(m.GetOffsideLine(), 29.0f - 2.7f - 1.0f);
 }
 
-TEST_F(PlayerQueriesTest, OurOffsideLineIsTheSecondHindmostOfUs)
-{
-  CMemory &m = memory();
-  m.SetGPos(CVector(-40, 0));
-  Mate(0, -45, 0);
-  Mate(1, -30, 0);
-  EXPECT_FLOAT_EQ(m.GetOurOffsideLine(), -40);
-
-  // Long enough after that the line may rise the whole way.
-  m.SetTime(30);
-  m.SetGPos(CVector(-45, 0));
-  EXPECT_FLOAT_EQ(m.GetOurOffsideLine(), -30);
-
-  m.SetTime(31);
-  m.SetGPos(CVector(-40, 0));
-  PlaceBall(-42, 0);
-  EXPECT_FLOAT_EQ(m.GetOurOffsideLine(), -42);
-
-  // With nobody else known the line rises from the ball no faster than the
-  // ball can travel.
-  m.GetAFriend(0)->SetConf(0);
-  m.GetAFriend(1)->SetConf(0);
-  PlaceBall(10, 0);
-  m.SetTime(32);
-  EXPECT_FLOAT_EQ(m.GetOurOffsideLine(), -42 + 2.7f);
-}
-
-TEST_F(PlayerQueriesTest, ConesHaveTheirTipAtTheSecondPoint)
-{
-  CMemory &m = memory();
-  Foe(0, 10, 1);   // inside: half-width 5 at 10 m
-  Foe(1, 10, 6);   // outside
-  Foe(2, -5, 0);   // behind the tip
-  Foe(3, 25, 0);   // beyond the end
-  Mate(0, 15, -2);
-  const CVector end(20, 0);
-  const CVector tip(0, 0);
-  EXPECT_EQ(m.NumFoesInCone(0.5f, end, tip), 1);
-  EXPECT_EQ(m.NumFriendsInCone(0.5f, end, tip, false), 1);
-  EXPECT_EQ(m.NumPlayersInCone(0.5f, end, tip), 2);
-
-  // The agent itself counts only when asked and when it is inside.
-  m.SetGPos(CVector(5, 0.5f));
-  EXPECT_EQ(m.NumFriendsInCone(0.5f, end, tip, true), 2);
-  EXPECT_EQ(m.NumFriendsInCone(0.5f, end, tip, false), 1);
-  m.SetGPos(CVector(5, 4));
-  EXPECT_EQ(m.NumFriendsInCone(0.5f, end, tip, true), 1);
-}
-
 TEST_F(PlayerQueriesTest, TheGoalieIsTheFlaggedPlayerOrTheOneNearestTheGoal)
 {
   CMemory &m = memory();

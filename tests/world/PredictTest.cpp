@@ -36,18 +36,6 @@ void ExpectAt(CVector v, float x, float y)
 }
 }
 
-TEST_F(PredictTest, TheBallRollsOnAndSlowsDown)
-{
-  Ball(10, 5, CVector(1, 0));
-  ExpectAt(brain().BallPredPos(), 11, 5);
-  ExpectAt(brain().BallPredPos(2), 11.94f, 5);
-
-  // Without a trusted velocity the ball stays, kicked or not.
-  Ball(10, 5, CVector(1, 0), false);
-  ExpectAt(brain().BallPredPos(3), 10, 5);
-  ExpectAt(brain().BallPredPosAfterKick(3, 100, 0), 10, 5);
-}
-
 TEST_F(PredictTest, AKickNeverMakesTheBallFasterThanItsLimit)
 {
   Ball(0, 0, CVector(2, 0));
@@ -77,13 +65,6 @@ TEST_F(PredictTest, TheAgentDashesTurnsAndWaits)
   EXPECT_NEAR(brain().PredRelAngle2PointFromBodyWithQueuedAction(CVector(1, 5)), 90, 1e-3);
 }
 
-TEST_F(PredictTest, AQueuedTurnMovesTheBodyByWhatTheServerAllows)
-{
-  EXPECT_EQ(brain().PredBodyAngleWithQueuedActions(), 0);
-  brain().Turn(60);
-  EXPECT_NEAR(brain().PredBodyAngleWithQueuedActions(), 60, 1e-3);
-}
-
 TEST_F(PredictTest, CyclesToAPointCountTurnsAndDashes)
 {
   EXPECT_EQ(brain().PredictedCycles2Point(CVector(0.5f, 0)), 0);
@@ -109,19 +90,6 @@ TEST_F(PredictTest, OtherPlayersMoveByWhatIsKnownOfThem)
 
   foe->SetConf(0);
   EXPECT_LT(brain().PPredPosAfterDash(100, foe).GetMag(), 0);
-}
-
-TEST_F(PredictTest, CyclesOfAnUnknownPlayerCannotBeTold)
-{
-  CPlayer *foe = Foe(0, 3, 0);
-  foe->SetGBFacing(180);
-  EXPECT_EQ(brain().PlayerPredictedCycles2Point(foe, CVector(0, 0)), 3);
-  CaptureStderr();
-  EXPECT_EQ(brain().PlayerPredictedCycles2Point(nullptr, CVector(0, 0)), 999);
-  foe->SetConf(0);
-  EXPECT_EQ(brain().PlayerPredictedCycles2Point(foe, CVector(0, 0)), 999);
-  EXPECT_EQ(GetCapturedStderr(),
-            "10 WARNING: Predict: PlayerPredictedCycles2Point: Cannot predict cycles to point\n");
 }
 
 TEST_F(PredictTest, StandingInTheWayDelaysASteal)

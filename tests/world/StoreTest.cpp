@@ -110,97 +110,6 @@ TEST_F(FreshStoreTest, TheDumpListsEveryRecordInOrder)
             "\tDLINE DY : 68\n\tDLINE Time : 0\n\tDLINE Colour : Green\n");
 }
 
-TEST_F(StoreTest, SeenLandmarksAreStoredRelativeToTheNeck)
-{
-  memory().SetFlag(12, 40, 10, 90, -999, -999);
-  const CFlag *flag = memory().GetFlag(40);
-  ExpectAt(flag->GetRPos(), 0, 10);
-  EXPECT_EQ(flag->GetConf(), 1);
-  EXPECT_EQ(flag->GetTime(), 12);
-  memory().SetLine(12, 'c', 3, 0);
-  ExpectAt(memory().GetLine('c')->GetRPos(), 3, 0);
-  memory().SetGoal(12, 'c', 4, 180);
-  ExpectAt(memory().GetGoal('c')->GetRPos(), -4, 0);
-  EXPECT_EQ(memory().GetGoal('c')->GetConf(), 1);
-}
-
-TEST_F(StoreTest, IdentifiersThatNameNothingAreReported)
-{
-  memory().SetTime(30);
-  CaptureStderr();
-  memory().SetFlag(30, 54, 1, 1, 0, 0);
-  memory().SetFlag(30, 99, 1, 1, 0, 0);
-  memory().SetFlag(30, -1, 1, 1, 0, 0);
-  memory().SetLine(30, 'x', 1, 1);
-  memory().SetGoal(30, 'u', 1, 1);
-  EXPECT_EQ(memory().GetFlag(0), nullptr);
-  EXPECT_EQ(memory().GetLine('u'), nullptr);
-  EXPECT_EQ(memory().GetGoal('t'), nullptr);
-  EXPECT_EQ(memory().GetNonConstGoal('b'), nullptr);
-  const std::string err = GetCapturedStderr();
-  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 9) << err;
-  EXPECT_NE(err.find("30 ERROR: CMemory: SetFlag: What flag is that?\n"), std::string::npos);
-  // Flag 0 is the close flag: written, though no one can ask for it.
-  CaptureStderr();
-  memory().SetFlag(30, 0, 2, 0, 0, 0);
-  EXPECT_EQ(GetCapturedStderr(), "");
-  std::ostringstream dump;
-  memory().Display(dump);
-  EXPECT_NE(dump.str().find("MEMORY FlagClose: \n\tFLAG Time:30\n\tFLAG Conf: 1\n"),
-            std::string::npos);
-}
-
-TEST_F(StoreTest, TheBallsVelocityComesFromTheChangesWhenBothWereSent)
-{
-  memory().SetBall(5, 5, 0, 1, 0, 0);
-  const CBall *ball = memory().GetBall();
-  ExpectAt(ball->GetVelocity(), 1, 0);
-  EXPECT_EQ(ball->GetVelConf(), 1);
-  EXPECT_EQ(ball->GetConf(), 1);
-  memory().GetNonConstBall()->SetVelConf(0.5f);
-  memory().SetBall(6, 5, 0, 1, -999, 1);
-  ExpectAt(ball->GetVelocity(), 1, 0);
-  EXPECT_EQ(ball->GetVelConf(), 0.5f);
-  EXPECT_EQ(ball->GetClose(), 1);
-  EXPECT_EQ(ball->GetTime(), 6);
-
-  // The direction change turns into a sideways speed, then into the global
-  // frame of an agent facing down the pitch and moving itself.
-  memory().SetFacing(90);
-  memory().SetVelocity(CVector(0.5f, 0));
-  memory().SetBall(7, 10, 0, 0, 5.7295779f, 0);
-  ExpectAt(ball->GetVelocity(), -0.5f, 0);
-}
-
-TEST_F(StoreTest, SeenPlayersWaitInTheBufferWithGlobalFacings)
-{
-  EXPECT_EQ(memory().GetNewVisualPlayer(0)->GetUNum(), 0);
-  memory().SetTime(40);
-  memory().SetFacing(170);
-  memory().SetVelocity(CVector(0.2f, 0));
-  memory().SetPlayer(40, 3, 'r', 10, 90, -999, -999, 30, -999, true);
-  memory().SetPlayer(40, -999, 'u', 20, 0, 0.5f, 0, -999, 60, false);
-  const CPlayer *header = memory().GetNewVisualPlayer(0);
-  EXPECT_EQ(header->GetTime(), 40);
-  EXPECT_EQ(header->GetUNum(), 2);
-
-  const CPlayer *first = memory().GetNewVisualPlayer(1);
-  EXPECT_EQ(first->GetUNum(), 3);
-  EXPECT_EQ(first->GetSide(), 'r');
-  EXPECT_TRUE(first->GetIsGoalie());
-  ExpectAt(first->GetRPos(), 0, 10);
-  EXPECT_FLOAT_EQ(first->GetGBFacing(), -160);
-  ExpectAt(first->GetVelocity(), 0, 0);
-
-  const CPlayer *second = memory().GetNewVisualPlayer(2);
-  EXPECT_EQ(second->GetGBFacing(), -999);
-  EXPECT_FALSE(second->GetBodyAngleValid());
-  EXPECT_FLOAT_EQ(second->GetGFacing(), -130);
-  // 0.5 m a cycle away, seen by an agent facing 170 and moving itself.
-  ExpectAt(second->GetVelocity(), 0.2f - 0.4924039f, 0.0868241f);
-
-}
-
 TEST_F(StoreTest, TheBufferHoldsOneVisualAndWrapsAfterTwentyOne)
 {
   memory().SetTime(50);
@@ -241,23 +150,6 @@ TEST_F(StoreTest, TirednessNeverOutlivesTheVisualThatMatchedIt)
     EXPECT_FALSE(store.GetNewVisualPlayer(i)->GetIsTired()) << i;
     EXPECT_EQ(store.GetNewVisualPlayer(i)->GetIsTiredTime(), 0) << i;
   }
-}
-
-TEST_F(StoreTest, ErasingForgetsBallAndPlayersButNotLandmarks)
-{
-  memory().SetTime(70);
-  memory().SetFlag(70, 1, 10, 0, 0, 0);
-  memory().SetBall(70, 5, 0, 1, 0, 0);
-  memory().SetPlayer(70, 4, 'l', 10, 0, -999, -999, -999, -999, false);
-  memory().EraseMemory();
-  EXPECT_FALSE(memory().GetBall()->GetPositionValid());
-  EXPECT_FALSE(memory().GetBall()->GetVelocityValid());
-  EXPECT_EQ(memory().GetNewVisualPlayer(1)->GetConf(), 0);
-  EXPECT_EQ(memory().GetNewVisualPlayer(1)->GetTime(), 0);
-  EXPECT_EQ(memory().GetFlag(1)->GetConf(), 1);
-  std::ostringstream dump;
-  memory().Display(dump);
-  EXPECT_EQ(dump.str().find("PLAYER Conf: 1"), std::string::npos);
 }
 
 // A visual the server sent to a player of team TestTeam on the left: the

@@ -22,31 +22,6 @@ protected:
 };
 }
 
-TEST_F(UpdateTest, TurnsAreSlowedByTheSpeedAndForgetTheViewOfTheOldDirection)
-{
-  agent->brain->SetHaveVisualForThisAngle(true);
-  M().Update4Action("(turn 60.00)");
-  EXPECT_FLOAT_EQ(M().GetFacing(), 60);
-  EXPECT_FLOAT_EQ(M().GetBFacing(), 60);
-  EXPECT_FALSE(agent->brain->GetHaveVisualForThisAngle());
-
-  SetSpeedAndHead(0.2f, 0);
-  M().Update4Action("(turn 60.00)");
-  EXPECT_FLOAT_EQ(M().GetFacing(), 90);
-}
-
-TEST_F(UpdateTest, NeckTurnsStopADegreeShortOfTheLimit)
-{
-  SetSpeedAndHead(0, 80);
-  M().Update4Action("(turn_neck 30.00)");
-  EXPECT_FLOAT_EQ(M().GetSB().head_angle, 89);
-  EXPECT_FLOAT_EQ(M().GetFacing(), 30);
-  EXPECT_FLOAT_EQ(M().GetBFacing(), 0);
-  M().Update4Action("(turn_neck -200)");
-  EXPECT_FLOAT_EQ(M().GetSB().head_angle, -89);
-  EXPECT_FLOAT_EQ(M().GetFacing(), -170);
-}
-
 TEST_F(UpdateTest, DashesCostStaminaAndAreCappedAtTheTopSpeed)
 {
   M().Update4Action("(dash 100.00)");
@@ -93,50 +68,6 @@ TEST_F(UpdateTest, KicksCatchesAndOtherCommands)
   EXPECT_FLOAT_EQ(M().GetSB().stamina, 3500);
 }
 
-TEST_F(UpdateTest, ANewCycleMovesUsAndRecoversStamina)
-{
-  M().SetGPos(CVector(0, 0));
-  M().SetVelocity(CVector(1, 0));
-  sensebody sb = M().GetSB();
-  sb.stamina = 3480;
-  M().SetSB(sb);
-  NewCycles(1);
-  EXPECT_FLOAT_EQ(M().GetGPos().GetX(), 1);
-  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), 0.4f);
-  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3500);
-
-  sb = M().GetSB();
-  sb.stamina = -20;
-  M().SetSB(sb);
-  NewCycles(1);
-  EXPECT_FLOAT_EQ(M().GetSB().stamina, 35);
-}
-
-TEST_F(UpdateTest, ConfidenceFadesAndThePassReceiverIsForgotten)
-{
-  M().SetTime(100);
-  M().SetGPos(CVector(0, 0));
-  SeeBall(CVector(10, 0), CVector(0, 0));
-  M().SetGoal(100, 'l', 50, 180);
-  M().SetFlag(100, 3, 36, 180, -999, -999);
-  M().SetPassReceiver(4);
-  M().SetPassReceiverTime(100);
-
-  NewCycles(7);
-  EXPECT_TRUE(Ball().GetPositionValid());
-  EXPECT_EQ(M().GetPassReceiver(), 4);
-  NewCycles(1);
-  EXPECT_FALSE(Ball().GetPositionValid());
-  EXPECT_FALSE(Ball().GetVelocityValid());
-  EXPECT_EQ(M().GetPassReceiver(), -999);
-
-  NewCycles(5);
-  EXPECT_NEAR(M().GetGoal('l')->GetConf(), 0.513f, 1e-3);
-  NewCycles(1);
-  EXPECT_NEAR(M().GetGoal('l')->GetConf(), 0.488f, 1e-3);
-  EXPECT_EQ(M().GetFlag(3)->GetConf(), 1);
-}
-
 // The ball runs into an agent standing at the centre facing along x.
 TEST_F(UpdateTest, ABallThatRunsIntoUsIsPutBackAndReversed)
 {
@@ -151,25 +82,6 @@ TEST_F(UpdateTest, ABallThatRunsIntoUsIsPutBackAndReversed)
   EXPECT_EQ(Ball().GetUsePosBasedVelEstTime(), 31);
   EXPECT_EQ(Calls().Matching("brain.SetLastCollisionTime"),
             std::vector<std::string>{"brain.SetLastCollisionTime 31"});
-}
-
-TEST_F(UpdateTest, AfterAVisualSeenThingsGetGlobalAndUnseenRelativePositions)
-{
-  M().SetTime(5);
-  M().SetGPos(CVector(10, 10));
-  M().SetFacing(90);
-  M().SetBall(5, 2, 0, -999, -999, 0);
-  M().SetFlag(4, 3, 1, 0, -999, -999);  // PLC at (-36, 0), last seen before
-  M().SetFlag(5, 6, 1, 0, -999, -999);  // PRC, seen now
-  M().UpdateGlobals();
-  EXPECT_NEAR(Ball().GetGX(), 10, 1e-4);
-  EXPECT_NEAR(Ball().GetGY(), 12, 1e-4);
-
-  M().UpdateRelatives();
-  // (-46, -10) from us, looking along y: (-10, 46) relative to the neck.
-  EXPECT_NEAR(M().GetFlag(3)->GetRMag(), std::hypot(46.0f, 10.0f), 1e-3);
-  EXPECT_NEAR(M().GetFlag(3)->GetRDir(), std::atan2(46.0f, -10.0f) * 180 / M_PI, 1e-3);
-  EXPECT_FLOAT_EQ(M().GetFlag(6)->GetRMag(), 1);
 }
 
 TEST_F(UpdateTest, AnUnseenBallWhereItWouldBeSeenOrFeltIsAGhost)
@@ -215,31 +127,6 @@ protected:
     return *player;
   }
 };
-}
-
-TEST_F(UpdatePlayersTest, KnownPlayersMoveFadeAndRest)
-{
-  CPlayer &mate = Known(M().GetAFriend(0), CVector(0, 5));
-  mate.SetVelocity(CVector(1, 0));
-  mate.SetIsTired(true);
-  mate.SetIsTiredTime(100);
-  CPlayer &lost = Known(M().GetAFoe(0), CVector(5, 5), 0.3f);
-  lost.SetVelocity(CVector(1, 0));
-
-  NewCycles(1);
-  EXPECT_FLOAT_EQ(mate.GetGX(), 1);
-  EXPECT_FLOAT_EQ(mate.GetMag(), 0.4f);
-  EXPECT_FLOAT_EQ(lost.GetGX(), 5);
-  EXPECT_FLOAT_EQ(lost.GetMag(), 0);
-
-  NewCycles(9);
-  EXPECT_TRUE(mate.GetIsTired());
-  NewCycles(1);
-  EXPECT_FALSE(mate.GetIsTired());
-  NewCycles(12);
-  EXPECT_TRUE(mate.GetPositionValid());
-  NewCycles(1);
-  EXPECT_FALSE(mate.GetPositionValid());
 }
 
 TEST_F(UpdatePlayersTest, UnseenPlayersWhereTheyWouldBeSeenAreGhosts)
