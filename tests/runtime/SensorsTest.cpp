@@ -29,7 +29,6 @@ TEST_F(SensorsTest, DispatchReportsWhatItDoesNotParse)
     const char *line;
   } cases[] = {
       {"(init l 1 before_kick_off)", "7 ERROR: CSensors: AnalyseData: Another init command?\n"},
-      {"(error illegal_command_form)", "7 ERROR: CSensors: AnalyseData: Received error command...\n"},
       {"(warning moving_to_opponent_field)", "7 ERROR: CSensors: AnalyseData: Default?\n"},
       {"(score 102 0 0)",
        "7 ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor sense_body...\n"},
