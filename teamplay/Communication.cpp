@@ -216,7 +216,15 @@ void CBehaviours::Communicate()
   QueueLock();
   const bool leaving = m_Queue.command == CMD_BYE;
   QueueUnlock();
-  if (leaving)
+  // The play mode as it is now, not as the pass began: the referee's call
+  // that ends the half may have come while the pass waited for a visual.
+  // Once it has, the players leave, and the server can crash relaying a
+  // say to a player that left in the same cycle.
+  LockPlayMode();
+  const PlayMode previous = P2BReadPlayMode(false);
+  const PlayMode current = P2BReadPlayMode(true);
+  UnlockPlayMode();
+  if (leaving || IsHalfOver(previous, current))
     return;
   char text[CMessageCoder::MESSAGE_LENGTH + 1];
   if (ConstructOriginalMessage(text, sizeof text))

@@ -143,13 +143,16 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
     }
     EXPECT_EQ(spoke, row.expected) << row.speakers;
   }
-  // The speaker's say is its message of the cycle; anybody else says nothing.
+  // The speaker's say is its message of the cycle; anybody else, and the
+  // speaker once the half is over, says nothing.
   config.insert("Communication", "use_communication", "1");
-  for (int unum : {5, 6})
+  for (int unum : {5, 6, 0})
   {
+    if (unum == 0)
+      Referee("half_time");
     NewBrain();
     agent->SetTime(2);
-    agent->SetUNum(unum);
+    agent->SetUNum(unum != 0 ? unum : 5);
     brain->Communicate();
     TeamMessage heard;
     EXPECT_EQ(CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', 61}).Decode(Queue().say_text, heard) &&
