@@ -24,6 +24,19 @@ protected:
 
 }
 
+// An angle too far out to be one is reported and taken as 0, not wrapped
+// for ever.
+TEST_F(HelpersTest, AbsurdAnglesAreReportedAndGiveZero)
+{
+  agent->memory->SetTime(17);
+  CaptureStderr();
+  EXPECT_EQ(agent->brain->NormaliseAngle(-541), 179);
+  EXPECT_EQ(agent->brain->NormaliseAngle(10000), 0);
+  EXPECT_EQ(agent->brain->NormaliseAngle(-INFINITY), 0);
+  const std::string err = GetCapturedStderr();
+  EXPECT_NE(err.find("CRITICAL ERROR - Angle = -inf"), std::string::npos) << err;
+}
+
 TEST_F(HelpersTest, GeometricSeriesSolveEachWayAndARatioOfOneStaysFinite)
 {
   const CBehaviours &brain = *agent->brain;

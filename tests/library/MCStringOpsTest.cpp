@@ -129,3 +129,16 @@ TEST(MCStringFiles, ReadsWholeRegularFilesAndAnythingElseAsEmpty)
   ASSERT_EQ(mkfifo(scratch.file("fifo").c_str(), 0600), 0);
   EXPECT_TRUE(MCString(scratch.file("fifo").c_str()).readFile().empty());
 }
+
+// A stripped text's length is measured again: a join after it would
+// otherwise copy the removed characters' places.
+TEST(MCStringBrackets, StrippingMeasuresTheLengthAgain)
+{
+  for (const char *text : {"(a)(b)", "[Sect]", "x)"})
+  {
+    MCString s(text);
+    s.debracket('\0', '\0');
+    EXPECT_EQ(s.length(), static_cast<int>(std::strlen(static_cast<const char *>(s)))) << text;
+    EXPECT_EQ(Of(s + "!"), Of(s) + "!") << text;
+  }
+}

@@ -109,3 +109,13 @@ TEST(MCStringComparison, ByteWiseOrder)
   EXPECT_TRUE(x < "y");
   EXPECT_TRUE(MCString() == "");
 }
+
+TEST(MCStringIndexing, WritingOverTheTerminatorOfAnEmptyTextKeepsItTerminated)
+{
+  MCString exact("");
+  exact[0] = 'x';
+  EXPECT_EQ(Of(exact), "x");
+  EXPECT_EQ(exact.length(), 1);
+  const char *none = nullptr;
+  EXPECT_EQ(Of(exact + none), "x");
+}

@@ -33,3 +33,11 @@ TEST(ShapeNumeric, DegreeIndexRoundsHalvesToEvenAndWraps)
     EXPECT_LT(far, 360);
     EXPECT_EQ(MCSMath::aindex(std::nan("")), 0);
 }
+
+TEST(ShapeCircle, CoincidentAndUndefinedCirclesGiveNoPoints)
+{
+    EXPECT_EQ(Err([] { EXPECT_TRUE(PointsAre(MCSCircle(1, 1, 2).intersect(MCSCircle(1, 1, 2)), {})); }),
+              "circle circle intersect, this shouldn't happen\n");
+    EXPECT_EQ(Err([] { EXPECT_TRUE(PointsAre(MCSCircle(std::nan(""), 1, 2).intersect(MCSCircle(1, 1, 1)), {})); }),
+              "circle circle intersect, DELETED FOR SECURITY\n");
+}

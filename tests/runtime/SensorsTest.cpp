@@ -155,6 +155,16 @@ TEST_F(SensorsTest, SenseBodyChecksLostCommandsOnlyWhenNewer)
   EXPECT_EQ(1, agent.GetSB().kick);
 }
 
+// An unknown flag's number lies outside the store's range of flags.
+TEST_F(SensorsTest, Flag2IDRejectsUnknownLetters)
+{
+  agent.SetTime(2);
+  CaptureStderr();
+  const int id = agent.Sensors()->Flag2ID('h', 'c', 'b', 10);
+  EXPECT_EQ("2 ERROR: CSensors: Flag2ID: No match found for h c b 10\n", GetCapturedStderr());
+  EXPECT_TRUE(id < -53 || id > 53) << id;
+}
+
 // The thread as the main loop starts it: a visual wakes the brain, and a
 // server that goes away ends the loop for every thread.
 TEST_F(SensorsTest, ThreadAnalysesUntilTheServerGoes)

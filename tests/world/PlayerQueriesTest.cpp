@@ -114,3 +114,14 @@ TEST_F(PlayerQueriesTest, TheGoalieIsTheFlaggedPlayerOrTheOneNearestTheGoal)
   keeper->SetConf(0);
   EXPECT_EQ(m.TheirGoalie(), nearTheirGoal);
 }
+
+// An empty sorted list still points every entry at a record.
+TEST_F(PlayerQueriesTest, WithNobodyKnownTheListsAreEmptyButNeverNull)
+{
+  sorted_players list;
+  memory().SortValidFoes2Ball(list);
+  EXPECT_EQ(list.count, 0);
+  for (CPlayer *entry : list.players)
+    ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(memory().OurGoalie(), nullptr);
+}

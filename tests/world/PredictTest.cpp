@@ -120,3 +120,13 @@ TEST_F(PredictTest, CirclingAPointNeverReachedKeepsTheHeadingAnAngle)
             999);
   EXPECT_EQ(GetCapturedStderr(), "");
 }
+
+TEST_F(PredictTest, CyclesOfAnUnknownPlayerCannotBeTold)
+{
+  CaptureStderr();
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(nullptr, CVector(0, 0)), 999);
+  CPlayer *foe = Foe(0, 3, 0);
+  foe->SetConf(0);
+  EXPECT_EQ(brain().PlayerPredictedCycles2Point(foe, CVector(0, 0)), 999);
+  GetCapturedStderr();
+}

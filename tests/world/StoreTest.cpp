@@ -152,6 +152,22 @@ TEST_F(StoreTest, TirednessNeverOutlivesTheVisualThatMatchedIt)
   }
 }
 
+// Identifiers outside the store's tables are reported and store nothing.
+TEST_F(StoreTest, IdentifiersThatNameNothingAreReported)
+{
+  memory().SetTime(30);
+  CaptureStderr();
+  memory().SetFlag(30, 54, 1, 1, 0, 0);
+  memory().SetFlag(30, -1, 1, 1, 0, 0);
+  memory().SetLine(30, 'x', 1, 1);
+  EXPECT_EQ(memory().GetFlag(0), nullptr);
+  EXPECT_EQ(memory().GetGoal('t'), nullptr);
+  const std::string err = GetCapturedStderr();
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 5) << err;
+  EXPECT_EQ(memory().GetNewVisualPlayer(22), nullptr);
+  EXPECT_EQ(memory().GetNewVisualPlayer(-1), nullptr);
+}
+
 // A visual the server sent to a player of team TestTeam on the left: the
 // sensors write what it holds into the store through the mediator.
 TEST_F(StoreTest, AReplayedVisualFillsTheStore)
