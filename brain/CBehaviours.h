@@ -535,10 +535,10 @@ public:
   // ---- Ball skills: kicking, dribbling and breakaways (skills/Kick,
   // Spin, Dribble, BreakAway). ----
   // Whether the ball, after this kick or dash, ends the cycle on the
-  // agent's body; whether its way to a point passes within reach of the
-  // body's edge plus hard_kick_min_dist.
+  // agent's body (or within buffer of it); whether its way to a point
+  // passes within hard_kick_min_dist of the body's edge.
   bool IsKickCollision(float power, float dir);
-  bool IsDashCollision(float power);
+  bool IsDashCollision(float power, float buffer = 0);
   bool HardKickCollision(CVector from, CVector to) const;
   // Whether a dash now, with the ball ahead, lets the next kick in that
   // direction give more speed than a kick now.

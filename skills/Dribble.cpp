@@ -82,8 +82,8 @@ int CBehaviours::DribDash(float power)
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
     return 0;
-  const float dist = BallPredPos(1).dist(PredPosAfterDash(power));
-  if (dist < m_PlayerSize + m_BallSize + m_CollisionBuffer || dist > m_Kickable - m_KickableBuffer)
+  if (IsDashCollision(power, m_CollisionBuffer) ||
+      BallPredPos(1).dist(PredPosAfterDash(power)) > m_Kickable - m_KickableBuffer)
     return 0;
   return Dash(power);
 }

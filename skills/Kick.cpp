@@ -167,12 +167,12 @@ bool CBehaviours::IsKickCollision(float power, float dir)
   return ball.dist(PredPos()) < m_PlayerSize + m_BallSize;
 }
 
-bool CBehaviours::IsDashCollision(float power)
+bool CBehaviours::IsDashCollision(float power, float buffer)
 {
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
     return false;
-  return BallPredPos(1).dist(PredPosAfterDash(power)) < m_PlayerSize + m_BallSize;
+  return BallPredPos(1).dist(PredPosAfterDash(power)) < m_PlayerSize + m_BallSize + buffer;
 }
 
 bool CBehaviours::PathCrossesBody(CVector from, CVector to, float radius) const
@@ -210,8 +210,7 @@ float CBehaviours::DashHelpReach(float dir, float power)
     return -1;
   const CVector next = ball->GetGPos() + ball->GetVelocity();
   const CVector me = PredPosAfterDash(power);
-  const float dist = next.dist(me);
-  if (dist < m_PlayerSize + m_BallSize + m_CollisionBuffer || dist > m_Kickable - m_KickableBuffer)
+  if (IsDashCollision(power, m_CollisionBuffer) || next.dist(me) > m_Kickable - m_KickableBuffer)
     return -1;
   const float accel = KickAccelAt(next, me);
   const float reach = ReachAlong(ball->GetVelocity() * m_BallDecay, accel, Polar2CVector(1, dir));

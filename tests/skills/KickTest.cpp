@@ -111,6 +111,29 @@ TEST_F(ShippedKickTest, AKickTooHardForOneCycleIsLaidOverThePlannedOnes)
   EXPECT_NE(started, brain->m_KickPlan.started);
 }
 
+TEST_F(ShippedKickTest, CollisionsAreWhereTheBallEndsTheCycleOnTheBody)
+{
+  struct Case
+  {
+    CVector ball, velocity;
+    float kickPower, kickDir, dashPower;
+    bool kickHits, dashHits;
+  } cases[] = {
+      // Kicked hard back through the body it passes; gently, it stays on it.
+      {CVector(0.5f, 0), CVector(), 100, 180, 0, false, false},
+      {CVector(0.5f, 0), CVector(), 20, 180, 0, true, false},
+      // Run into, or running clear of a ball rolling on ahead.
+      {CVector(0.6f, 0), CVector(), 0, 0, 100, false, true},
+      {CVector(0.6f, 0), CVector(0.8f, 0), 0, 0, 100, false, false},
+  };
+  for (const Case &c : cases)
+  {
+    Ball(c.ball, c.velocity);
+    EXPECT_EQ(c.kickHits, brain->IsKickCollision(c.kickPower, c.kickDir)) << c.kickPower;
+    EXPECT_EQ(c.dashHits, brain->IsDashCollision(c.dashPower)) << c.velocity.GetX();
+  }
+}
+
 TEST_F(ShippedKickTest, TheNearerTheThreatTheQuickerTheKick)
 {
   struct Case
