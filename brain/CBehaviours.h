@@ -828,9 +828,9 @@ private:
   // where the receiver (if any) can meet it.
   float SpareCycles(CVector from, CVector target, float speed, int delay,
                     const CVector *receiver = nullptr);
-  // Whether a shot from a point would beat the opponents, kicked at speed
-  // and needing endSpeed on the goal line.
-  bool ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare);
+  // Whether a shot from a point to a target would beat the opponents,
+  // kicked at speed and needing endSpeed on the goal line.
+  bool ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed, float *spare);
 
   // The goalkeeper's helpers.
   int GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,

@@ -248,9 +248,9 @@ bool MouthOpen(CVector pos, float goalLine, float goalWidth)
 }
 }  // namespace
 
-bool CBehaviours::ShotGetsThrough(CVector from, float speed, float endSpeed, float *spare)
+bool CBehaviours::ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed,
+                                  float *spare)
 {
-  const CVector target = ShootPoint(nullptr);
   const float dist = from.dist(target);
   if (spare)
     *spare = -static_cast<float>(NEVER);
@@ -266,37 +266,43 @@ bool CBehaviours::ShotGetsThrough(CVector from, float speed, float endSpeed, flo
 bool CBehaviours::HaveAShot()
 {
   const CVector me = GetGPos();
+  const CVector target = ShootPoint(nullptr);
+  const float dist = me.dist(target);
   const float goalLine = m_PitchLength / 2;
-  if (me.dist(ShootPoint(nullptr)) > m_ShotDistance || !MouthOpen(me, goalLine, m_GoalWidth))
+  if (dist > m_ShotDistance || !MouthOpen(me, goalLine, m_GoalWidth))
     return false;
   // Beside the goal area the angle is too fine for a shot.
   if (me.GetX() > goalLine - m_GoalAreaLength && std::fabs(me.GetY()) > m_GoalWidth / 2)
     return false;
-  if (me.dist(ShootPoint(nullptr)) <= m_GreatShotDistance)
-    return m_BallSpeedMax - me.dist(ShootPoint(nullptr)) * (1 - m_BallDecay) >= m_ShotVelAtGoal;
-  return ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+  // So close that nobody gets across in time: only the ball's pace counts.
+  if (dist <= m_GreatShotDistance)
+    return m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
+  return ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
 }
 
 bool CBehaviours::HaveAGoodShot()
 {
   const CVector me = GetGPos();
-  const float dist = me.dist(ShootPoint(nullptr));
+  const CVector target = ShootPoint(nullptr);
+  const float dist = me.dist(target);
   if (dist > std::min(m_GoodShotDistance, m_ShotDistance) ||
       !MouthOpen(me, m_PitchLength / 2, m_GoalWidth))
     return false;
   if (dist <= m_GreatShotDistance)
     return m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
-  // Farther out it must also come from in front of the mouth.
+  // Farther out it must come from in front of the mouth and beat everyone
+  // by a cycle.
   float spare = 0;
   return std::fabs(me.GetY()) <= m_GoalWidth &&
-         ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, &spare) && spare >= 1;
+         ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, &spare) && spare >= 1;
 }
 
 bool CBehaviours::HaveAGreatShot()
 {
   const CVector me = GetGPos();
-  return me.dist(ShootPoint(nullptr)) <= std::min(m_GreatShotDistance, m_ShotDistance) &&
-         ShotGetsThrough(me, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+  const CVector target = ShootPoint(nullptr);
+  return me.dist(target) <= std::min(m_GreatShotDistance, m_ShotDistance) &&
+         ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
 }
 
 namespace

@@ -109,4 +109,14 @@ TEST_F(PassTest, ShotsByDistanceAngleAndWhoIsInTheWay)
     EXPECT_EQ(s.second, brain->IsShot()) << s.first.GetY();
   }
 }
+TEST_F(PassTest, SendTargetsNoFartherThanTheFarDistance)
+{
+  config.insert("ClearSend", "Send:FarDistance", "12");
+  testing::internal::CaptureStdout();
+  brain->Init(config);
+  testing::internal::GetCapturedStdout();
+  config.insert("ClearSend", "Xoffset", "30");
+  brain->m_Target.ImportConfig(config, "ClearSend");
+  EXPECT_NEAR(12, brain->SendTarget().GetMag(), 1e-3);
+}
 }  // namespace
