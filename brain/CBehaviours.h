@@ -847,6 +847,8 @@ private:
   int GoalieBlockShot();
   int GoalieClearBall();
   int GoalieTakeKick();
+  int GoalieKickOnce(CVector target, float speed);
+  CVector GoalieKickTarget();
   const CPlayer *GoalieOpenMate();
   PlayMode GoaliePlayMode() const;
   // The valid opponents' positions, nearest to the agent first.

@@ -12,14 +12,14 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "CPlayer.h"
+#include "CRay.h"
 #include "Predict.h"
 
 namespace
 {
 // "Cannot be told" for a cycle count.
 const int kNever = 999;
-// Who last had the ball at the feet.
-const int kTouchNobody = 0;
+// Who last had the ball at the feet (nobody: 0).
 const int kTouchOurs = 1;
 const int kTouchTheirs = 2;
 const int kTouchMine = 3;
@@ -32,8 +32,8 @@ const float kAreaMargin = 0.5f;
 // After a catch the referee's call and the cycle's visual come close
 // together; a moment's pause lets both be stored before the first plan.
 const useconds_t kAfterCatchPause = 5000;
-// Cycles a team-mate needs to take up a place for a pass from the
-// goalkeeper; before this the long clearance would find nobody either.
+// A caught ball is played this many cycles before the referee would drop
+// it, so a late sighting or a lost cycle still leaves time for the kick.
 const int kDropBallMargin = 10;
 // The ball of a set play the goalkeeper takes is kicked at once, but not
 // before the team had a moment to spread out.
@@ -213,7 +213,8 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
       m_GoalieLastTouch = kTouchTheirs;
     return;
   }
-  if (m_Queue.time == GetTime() - 1 && m_Queue.command == CMD_KICK)
+  // Only this thread writes the last bundle.
+  if (m_LastQueue.time == GetTime() - 1 && m_LastQueue.command == CMD_KICK)
     m_GoalieLastTouch = kTouchMine;
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
@@ -305,7 +306,13 @@ bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) co
 void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
 {
   const int now = GetTime();
-  if (current == PM_GOALIE_CATCH_BALL && !m_GoalieHasBall)
+  // The referee may call our free kick in the same cycle as the catch: a
+  // free kick straight after our own catch is the catch too.
+  const bool caught =
+      current == PM_GOALIE_CATCH_BALL ||
+      (current == PM_FREE_KICK &&
+       (previous == PM_GOALIE_CATCH_BALL || now - m_GoalieLastCatchCycle <= 2));
+  if (caught && !m_GoalieHasBall)
   {
     m_GoalieHasBall = true;
     m_GoalieMovedWithBall = false;
@@ -335,7 +342,6 @@ void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
 // then pass to a free team-mate, or at the latest clear it long.
 int CBehaviours::GoalieAfterCatch()
 {
-  const CVector me = GetGPos();
   const float goalX = -m_PitchLength / 2;
   if (!m_GoalieMovedWithBall)
   {
@@ -352,23 +358,43 @@ int CBehaviours::GoalieAfterCatch()
   // The referee drops a ball that is not played in time.
   const int latest = std::min(m_GoalieAfterCatchMaxWaitTime, m_DropBallTime - kDropBallMargin);
   const int earliest = std::min(m_GoalieAfterCatchMinWaitTime, latest);
-  const CBall *ball = M2BReadBall();
-  const bool kickable = ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0);
-  if (m_GoalieWaitCounter >= earliest && kickable)
+  const CVector target = GoalieKickTarget();
+  if (m_GoalieWaitCounter >= earliest && BallKickableForPlayer(nullptr, 0))
   {
     const CPlayer *mate = GoalieOpenMate();
-    if (mate && PassBall(mate) > 0)
-      return 1;
+    if (mate)
+      return GoalieKickOnce(mate->GetGPos(),
+                            Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget));
     if (m_GoalieWaitCounter >= latest)
-    {
-      const CVector target = me + ClearTarget() * 40.0f;
-      return KickBall(target, 2 * m_BallSpeedMax);
-    }
+      return GoalieKickOnce(target, m_BallSpeedMax);
   }
-  // Meanwhile face up the field, where the kick will go.
-  if (FaceOnlyBody2Point(CVector(me.GetX() + 30, 0)))
+  // Meanwhile face where the clearance would go: the kick is then a full
+  // one.
+  if (FaceOnlyBody2Point(target))
     return 1;
   return Dash(0);
+}
+
+// The free kick after a catch or of a set play is one kick: a second touch
+// of the taker before anyone else's is a fault, so no kick over several
+// cycles here.
+int CBehaviours::GoalieKickOnce(CVector target, float speed)
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return 0;
+  const float dir = (target - ball->GetGPos()).GetDir();
+  return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
+}
+
+// Up the field where the scanner finds most room, never back across the
+// goal: a clearance is aimed at most this far off straight ahead.
+CVector CBehaviours::GoalieKickTarget()
+{
+  const float widest = 60;
+  float dir = ClearTarget().GetDir();
+  dir = std::max(-widest, std::min(widest, NormaliseAngle(dir)));
+  return GetGPos() + Polar2CVector(40, dir);
 }
 
 // A team-mate up the field whom no opponent is near, and none stands on
@@ -413,10 +439,10 @@ int CBehaviours::GoalieTakeKick()
   if (waited < kSetPlayWait)
     return Dash(0);
   const CPlayer *mate = GoalieOpenMate();
-  if (mate && PassBall(mate) > 0)
-    return 1;
-  const CVector target = GetGPos() + ClearTarget() * 40.0f;
-  return KickBall(target, 2 * m_BallSpeedMax);
+  if (mate)
+    return GoalieKickOnce(mate->GetGPos(),
+                          Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget));
+  return GoalieKickOnce(GoalieKickTarget(), m_BallSpeedMax);
 }
 
 // The ball at my feet in play: pass it to a free team-mate, or clear it.
@@ -425,7 +451,8 @@ int CBehaviours::GoalieClearBall()
   const CPlayer *mate = GoalieOpenMate();
   if (mate && NumFoesWithin(5) == 0 && PassBall(mate) > 0)
     return 1;
-  return ClearBall();
+  // Away up the field, as hard as the kicks can make it.
+  return KickBall(GoalieKickTarget(), 2 * m_BallSpeedMax);
 }
 
 // ------------------------------------------------ going for the ball
@@ -461,17 +488,15 @@ bool CBehaviours::BallHeadsIntoOurGoal(float margin)
   return std::fabs(y) <= m_GoalWidth / 2 + margin;
 }
 
-// A shot on goal: to the point of its path I reach with the most time in
-// hand; the catch rule takes over once it is in reach.
+// A shot on goal: onto its path at the point nearest to me, in front of
+// the line, facing the ball; the catch rule takes over once it is in
+// reach.
 int CBehaviours::GoalieBlockShot()
 {
   const CBall *ball = M2BReadBall();
-  CVector where;
-  const int lead = GoalieBeatsBall(ball->GetGPos(), ball->GetVelocity().GetDir(),
-                                   ball->GetVelocity().GetMag(), nullptr, &where);
-  if (lead <= -kNever)
-    return 0;
-  return GoalieGoToPoint(where, m_GoalieAtPointBuffer, SVS_SPEED);
+  CVector where = CRay(ball->GetGPos(), ball->GetVelocity()).GetClosestPoint(GetGPos());
+  where.SetX(std::max(where.GetX(), -m_PitchLength / 2 + m_PlayerSize));
+  return GoalieGoToPoint(where, m_GoalieAtPointBuffer, SVS_SIGHT);
 }
 
 bool CBehaviours::ShouldIGoToBall()
@@ -556,10 +581,15 @@ int CBehaviours::GoalieBlockOpponent()
   if (foe && !BallKickableForPlayer(foe, 0) &&
       GetGPos().dist(b) < foe->GetGPos().dist(b) - m_GoalieBreakawayKickableBuffer)
     return GoalieGoToPoint(b, m_GoalieAtPointBuffer, SVS_SPEED);
-  const float half = std::atan2(m_GoalWidth / 2, std::max(b.dist(goal), m_Epsilon));
-  float out = m_CatchRadius / std::max(std::tan(half), m_Epsilon);
-  out = std::min(out, b.dist(goal) - m_CatchRadius);
-  CVector p = b + (goal - b).SetLength(std::max(out, 0.0f));
+  // From the point this far from him, the reach covers the whole mouth;
+  // only when he is close is it worth running at him, otherwise the
+  // goalkeeper stays near its goal area's edge.
+  const float dist = b.dist(goal);
+  const float cover = m_CatchRadius * dist / (m_GoalWidth / 2);
+  float out = std::max(dist - cover, m_GoalieBaselineBuffer);
+  if (dist > m_GoalieNoBufferDist)
+    out = std::min(out, m_GoalAreaLength + m_GoalieBaselineBuffer);
+  CVector p = goal + (b - goal).SetLength(out);
   p = m_OurPenaltyArea.AdjustToWithin(p);
   p.SetX(std::max(p.GetX(), goal.GetX() + m_GoalieBaselineBuffer));
   return GoalieGoToPoint(p, m_GoalieAtPointBuffer, SVS_SIGHT);

@@ -12,6 +12,8 @@
 namespace
 {
 const float kDegrees = 57.29577951308232f;
+// The longest move the goalkeeper makes backwards to keep the ball ahead.
+const float kBackwardsReach = 5;
 
 float Clamp(float value, float low, float high)
 {
@@ -135,7 +137,9 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
     s = SVS_SPEED;
   const float way = (p - me).GetDir();
   bool backwards = false;
-  if (s == SVS_SIGHT)
+  // Backwards only for a few steps: it is slower and costs twice the
+  // stamina.
+  if (s == SVS_SIGHT && d <= kBackwardsReach)
   {
     const float ballDir = (ball->GetGPos() - me).GetDir();
     backwards = std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));

@@ -141,6 +141,35 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
   }
 }
 
+TEST_F(GoalkeeperTest, ACaughtBallIsMovedOnceAndKickedBeforeTheRefereeWouldDropIt)
+{
+  // With nobody to pass to it waits out the longest wait, which the
+  // referee's drop ball time (100) cuts short of the configured 200.
+  Place(CVector(-48, 0), 0);
+  Ball(CVector(-47.5f, 0));
+  Referee("goalie_catch_ball_l");
+  Referee("free_kick_l");
+  int moves = 0;
+  int kickedAfter = 0;
+  for (int t = 42; t < 142 && !kickedAfter; t++)
+  {
+    agent->SetTime(t);
+    agent->M2BReadNonConstBall()->SetTime(t);
+    brain->PlayAsGoalKeeper(t == 42 ? PM_GOALIE_CATCH_BALL : PM_FREE_KICK, PM_FREE_KICK);
+    const ACTIONQUEUE q = Queue();
+    if (q.command == CMD_MOVE)
+    {
+      moves++;
+      EXPECT_TRUE(brain->InOurPenaltyArea(CVector(q.move_x, q.move_y)));
+    }
+    if (q.command == CMD_KICK)
+      kickedAfter = t - 42 + 1;
+    brain->SendAllActions(-1);
+  }
+  EXPECT_EQ(1, moves);
+  EXPECT_EQ(90, kickedAfter);
+}
+
 // The goalkeeper's run to one point, dashing flat out towards it from rest.
 int RunCycles(CVector from, CVector to)
 {
