@@ -420,9 +420,6 @@ protected:
   const CPlayer *m_FastestFoe = nullptr;
 
 private:
-  // The play of every role until team play is built: farewell, kick-off
-  // placement, and a look about with the neck.
-  void StandAndLook(PlayMode previous, PlayMode current);
   // Situation queries' shared walks: the players of a sorted list inside a
   // window of distance and body direction, and the first of a group sorted
   // along the pitch (optionally past the goalkeeper, optionally null when
@@ -638,6 +635,65 @@ public:
   // The half is over for this process: the referee ended it, or play went
   // back to before kick-off.
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
+  // The cycles after a set play in which a tired player walks to his place.
+  int GetRechargeCycles() const;
+  // Resting: walk slowly to the place until stamina is high again; the end
+  // of a rest bars the next one for no_recharge_period cycles.
+  int Recharge();
+  // Too little stamina left for a full dash above the effort threshold.
+  bool AmITired() const;
+  // The rules every field player's pass is made of. Each fills the cycle's
+  // main command and answers 1, or leaves it to the next rule with 0.
+  int SayByeAtHalfEnd(PlayMode previous, PlayMode current);
+  int TakeKickOffPlace(PlayMode current);
+  int RunMyFixPlan();
+  int TakeOurSetPlay();
+  int KeepClearOfTheirKick();
+  int PlayTheBall();
+  int ChaseBall();
+  int RechargeIfTired();
+  int DefenseActive();
+  int DefenseSupport();
+  int DefensePosition();
+  int OffenseSupport();
+  int OffensePosition();
+  int StandReady();
+  // The zone behaviours with the ball: our third, the middle, their third.
+  int DEFZWithBall();
+  int MIDZWithBall();
+  int FWZWithBall();
+  // After the main command: the neck, the view width and the team message.
+  void LookAbout();
+  // Marks the bundle as this cycle's, whatever it holds.
+  void ClaimCycle();
+  // Who takes our set play: the nearest of us to the ball, and after a
+  // while also the second nearest, so that a player who misjudges his
+  // distance cannot stall the set play.
+  bool AmISetPlayTaker();
+  // Whether the agent is the one of us who gets to the ball first.
+  bool AmIFastestToBall();
+  // An opponent has the ball near the agent, and no one of us is nearer.
+  bool AmIPressingTheirBall();
+  // The agent took the last set play and nobody else may have played the
+  // ball since: touching it again would be a fault.
+  bool TouchedLastInSetPlay() const;
+  // The x of their offside line (their second last player, or the ball when
+  // further).
+  float TheirOffsideX();
+  // A team-mate to pass to who is free and not behind the agent by more
+  // than the allowance, or null.
+  const CPlayer *ChooseReceiver(float backAllowance);
+  // One kick, at once, that sends the ball towards the target to arrive
+  // with the end speed (as hard as the kick allows when it cannot): set
+  // plays are taken in one touch, and a last resort needs no preparation.
+  int KickOnceTowards(CVector target, float endSpeed);
+  // Walks to a place, as exactly as the ball's distance asks; backs into a
+  // place just behind.
+  int GoToPlace(CVector target, float power);
+  // A ball played behind their offside line for a team-mate level with it.
+  int BeatTheOffsideLine();
+  // Dribbling towards a point, when the ball skills can.
+  int RunWithBall(CVector target);
 
   // ---- Team play: the goalkeeper (teamplay/GK, GKPlayStyles). ----
   // How many cycles sooner than a ball kicked from a point a goalkeeper
@@ -702,6 +758,22 @@ public:
   int GetTeamMessagesHeard() const;
 
 protected:
+  // Team play: strategy, states and the field players.
+  PlayMode m_PreviousMode = PM_BEFORE_KICK_OFF;
+  PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
+  int m_ModeStartTime = 0;
+  bool m_Recharging = false;
+  // Whether the agent is the one of us near the ball, as the possession
+  // reading found this pass.
+  bool m_PossessionNear = false;
+  // The cycle of the agent's last set-play kick: the kicker may not touch
+  // the ball again before another player has.
+  int m_SetPlayKickTime = -999;
+  int m_SetPlayKickModeTime = -999;
+  // Positioners for offering a pass near the ball, looked up on first use.
+  bool m_SupportLookedUp = false;
+  ZPPositionerID m_SupportPositioner;
+
   // The foe-blocking state: the cycle of the last decision and whether it
   // was to overrun the opponent.
   int m_BlockFoeTime = -999;

@@ -1,16 +1,30 @@
-// A first team play: each pass says goodbye when the half is over, places
-// the player before kick-off, and otherwise stands and looks about with its
-// neck, so that every cycle sends a command.
+// Team play of the field players: the situation read once at the start of
+// every pass (strategy, the game's state, the agent's own state), and the
+// three play functions as ordered lists of rules. The first rule that fills
+// the cycle's main command ends the list; the last always fills it.
 
 #include <cmath>
 
+#include "CBall.h"
 #include "CBehaviours.h"
 
 namespace
 {
-// Where the neck looks, cycle after cycle.
-const float kNeckSweep[4] = {-60, 0, 60, 0};
-const float kNeckStep = 60;
+// The formations by how the match stands: attacking with three at the
+// back, the usual four-three-three, defending with five at the back.
+const Formation kAttacking = -1;
+const Formation kUsual = 0;
+const Formation kDefending = 1;
+// The share of the half that must be left for the score to change the
+// formation.
+const float kLateInHalf = 1.0f / 3;
+// Facing the ball this nearly is facing it: what is seen of the body's
+// direction wavers by a few degrees.
+const float kFacingSlack = 20;
+// A player who supports or covers near the ball keeps at it until the
+// ball is this much further than the support distance, so that he does
+// not switch between two places at its edge.
+const float kSupportHysteresis = 4;
 }
 
 // The referee's calls after which a player has nothing more to do in this
@@ -31,80 +45,244 @@ bool CBehaviours::IsHalfOver(PlayMode previous, PlayMode current) const
   }
 }
 
+// ------------------------------------------------------------- strategy
+
 void CBehaviours::AdjustStrategy()
 {
-  SetFormationID(0);
+  const int now = GetTime();
+  const int diff = GetScoreDiff();
+
+  // Late in the half a trailing side throws a defender forward and a
+  // leading one pulls a forward back.
+  Formation formation = kUsual;
+  if (m_HalfTimeCycles > 0)
+  {
+    const int intoHalf = now % m_HalfTimeCycles;
+    const bool late = m_HalfTimeCycles - intoHalf < m_HalfTimeCycles * kLateInHalf;
+    if (late && diff < 0)
+      formation = kAttacking;
+    else if (late && diff > 0)
+      formation = kDefending;
+  }
+  SetFormationID(formation);
+
+  // After a set play a tired player may walk for these cycles: not at all
+  // when we trail, longer when we lead.
+  if (diff < 0)
+    m_RechargeCycles = 0;
+  else if (diff == 0)
+    m_RechargeCycles = m_MinRechargeCycles;
+  else
+    m_RechargeCycles = m_MaxRechargeCycles;
   SetRole();
+
+  // Waiting for a visual at every pass would cost the cycles that have
+  // none (at normal view one in three): the pass waits only when what it
+  // knows is older than the last cycle, as when the visuals have stopped.
+  if (m_Wait4VisualBeforeActing && GetLastVisualTime() < now - 1)
+    Wait4NewVisual();
 }
 
-void CBehaviours::DetermineEnvState(PlayMode, PlayMode)
+// --------------------------------------------------------------- states
+
+void CBehaviours::DetermineEnvState(PlayMode previous, PlayMode current)
 {
-  SetEnvState(ENV_NONE);
+  m_PreviousMode = previous;
+  m_CurrentMode = current;
+  LockPlayMode();
+  m_ModeStartTime = P2BReadPlayModeTime(true);
+  UnlockPlayMode();
+
+  EnvState state;
+  if (IsHalfOver(previous, current))
+    state = ENV_HALF_OVER;
+  else if (current == PM_BEFORE_KICK_OFF || current == PM_GOAL || current == -PM_GOAL)
+    state = ENV_BEFORE_KICK_OFF;
+  else if (IsOurMode(current))
+    state = ENV_OUR_SET_PLAY;
+  else if (IsTheirMode(current))
+    state = ENV_THEIR_SET_PLAY;
+  else
+  {
+    bool near = false;
+    state = IsOurPossession(near) ? ENV_OUR_BALL : ENV_THEIR_BALL;
+    m_PossessionNear = near;
+  }
+  SetEnvState(state);
 }
 
 void CBehaviours::DetermineActionState()
 {
-  SetActionState(AS_NONE);
+  const int now = GetTime();
+  const EnvState env = GetEnvState();
+  const CBall *ball = M2BReadBall();
+  const bool ballKnown = ball && ball->GetPositionValid();
+  const float stamina = GetSB().stamina;
+
+  // A rest runs until stamina is high again; its end bars the next rest
+  // for a while, so that a player is not always resting.
+  if (m_Recharging && (stamina >= m_HighStamina || env == ENV_BEFORE_KICK_OFF))
+  {
+    m_Recharging = false;
+    m_RechargeAllowedTime = now + m_NoRechargePeriod;
+  }
+
+  ActionState state = AS_NONE;
+  if (env == ENV_HALF_OVER || env == ENV_BEFORE_KICK_OFF || GetRole() == ROLE_GOALKEEPER)
+    state = AS_NONE;
+  // A plan that has not got the ball moving after this long is given up,
+  // and the set play goes to its nearest taker.
+  else if (!(env == ENV_OUR_SET_PLAY && now - m_ModeStartTime > m_FixedPlanMaxWaitTime) &&
+           AmIInThePlan())
+    state = AS_FIX_PLAN;
+  else if (env == ENV_OUR_SET_PLAY)
+    state = AmISetPlayTaker() ? AS_TAKE_SET_PLAY : AS_OFFENSE_POSITION;
+  else if (env == ENV_THEIR_SET_PLAY)
+    state = ballKnown && GetGPos().dist(ball->GetGPos()) < m_FreeKickBuffer + 1 ? AS_KEEP_CLEAR
+                                                                                : AS_DEFENSE_POSITION;
+  else if (BallKickableForPlayer(nullptr, 0) && !TouchedLastInSetPlay())
+    state = AS_WITH_BALL;
+  else if (AmIPressingTheirBall())
+    state = AS_DEFENSE_ACTIVE;
+  else if (AmIFastestToBall())
+    state = AS_CHASE_BALL;
+  else if ((m_Recharging || ((stamina < m_LowStamina || AmITired()) && CanIRecharge())))
+  {
+    m_Recharging = true;
+    state = AS_RECHARGE;
+  }
+  else if (env == ENV_OUR_BALL)
+  {
+    const float reach = m_MaxSupportDist + (m_ActionState == AS_OFFENSE_SUPPORT ? kSupportHysteresis : 0);
+    const bool close = ballKnown && GetGPos().dist(ball->GetGPos()) < reach;
+    state = close ? AS_OFFENSE_SUPPORT : AS_OFFENSE_POSITION;
+  }
+  else
+  {
+    // With all out on the flanks the forwards never come back to defend.
+    const bool forwardStaysUp = m_AllOutFlank && GetRole() == ROLE_FORWARD;
+    const float dist = ballKnown ? GetGPos().dist(ball->GetGPos()) : 999.0f;
+    if (forwardStaysUp)
+      state = AS_OFFENSE_POSITION;
+    else if (dist < m_MaxSupportDist + (m_ActionState == AS_DEFENSE_SUPPORT ? kSupportHysteresis : 0) &&
+             GetRole() != ROLE_FORWARD)
+      state = AS_DEFENSE_SUPPORT;
+    else
+      state = AS_DEFENSE_POSITION;
+  }
+  SetActionState(state);
 }
+
+bool CBehaviours::AmITired() const
+{
+  return GetSB().stamina - m_MaxPower < m_EffortDecThr + m_TiredBuffer;
+}
+
+// ------------------------------------------------------ play functions
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 {
-  StandAndLook(previous, current);
+  if (SayByeAtHalfEnd(previous, current))
+    return;
+  TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
+      PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
+      DefenseSupport() || DefensePosition() || OffenseSupport() || OffensePosition() ||
+      StandReady();
+  LookAbout();
+  Communicate();
+  ClaimCycle();
 }
 
 void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 {
-  StandAndLook(previous, current);
+  if (SayByeAtHalfEnd(previous, current))
+    return;
+  TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
+      PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
+      OffenseSupport() || DefenseSupport() || OffensePosition() || DefensePosition() ||
+      StandReady();
+  LookAbout();
+  Communicate();
+  ClaimCycle();
 }
 
 void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 {
-  StandAndLook(previous, current);
-}
-
-void CBehaviours::StandAndLook(PlayMode previous, PlayMode current)
-{
-  const int now = GetTime();
-  if (IsHalfOver(previous, current))
-  {
-    SayBye();
+  if (SayByeAtHalfEnd(previous, current))
     return;
-  }
-  if (current == PM_BEFORE_KICK_OFF)
-    InitialMove();
-
-  const float head = GetSB().head_angle;
-  const float target = kNeckSweep[((now % 4) + 4) % 4];
-  float angle = target - head;
-  // A neck already where the sweep wants it (the body state lags a cycle)
-  // still turns, so that the cycle has a command the server counts.
-  if (std::fabs(angle) <= 1)
-    angle = target > 0 ? -kNeckStep : kNeckStep;
-  if (GetHaveVisualForThisAngle())
-  {
-    TurnNeck(angle);
-    // What the next visual shows is the new direction; until it comes,
-    // further looking waits for it.
-    if (TurnNeckThisCycle())
-      SetHaveVisualForThisAngle(false);
-  }
-  else
-  {
-    // Nothing has been seen this way yet: turn once the visual is in.
-    if (head + angle > m_MaxNeckAng - 1)
-      angle = (m_MaxNeckAng - 1) - head;
-    else if (head + angle < m_MinNeckAng + 1)
-      angle = (m_MinNeckAng + 1) - head;
-    QueueScan(SCAN_NECK, angle);
-  }
-
-  // The bundle belongs to this cycle even when it holds nothing to send, so
-  // that the main loop waits for the next cycle instead of deciding again.
-  QueueLock();
-  m_Queue.time = now;
-  QueueUnlock();
+  TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
+      PlayTheBall() || ChaseBall() || RechargeIfTired() || OffenseSupport() ||
+      OffensePosition() || DefenseActive() || DefensePosition() || StandReady();
+  LookAbout();
   Communicate();
+  ClaimCycle();
 }
+
+// ------------------------------------------------------ the shared rules
+
+int CBehaviours::SayByeAtHalfEnd(PlayMode previous, PlayMode current)
+{
+  if (!IsHalfOver(previous, current))
+    return 0;
+  SayBye();
+  return 1;
+}
+
+int CBehaviours::RunMyFixPlan()
+{
+  if (GetActionState() != AS_FIX_PLAN)
+    return 0;
+  ExecuteFixPlan();
+  const ACTIONQUEUE q = GetQueue();
+  return q.time == GetTime() && q.command != CMD_NONE ? 1 : 0;
+}
+
+int CBehaviours::PlayTheBall()
+{
+  if (GetActionState() != AS_WITH_BALL)
+    return 0;
+  const float x = GetGPos().GetX();
+  int done = 0;
+  if (x < -m_DefenseZone)
+    done = DEFZWithBall();
+  else if (x > m_DefenseZone)
+    done = FWZWithBall();
+  else
+    done = MIDZWithBall();
+  if (done)
+    return 1;
+  // Whatever the skills could not do, the ball goes towards their goal.
+  return KickOnceTowards(CVector(m_PitchLength / 2, 0), 2 * m_BallSpeedMax);
+}
+
+int CBehaviours::RechargeIfTired()
+{
+  if (GetActionState() != AS_RECHARGE)
+    return 0;
+  return Recharge();
+}
+
+int CBehaviours::Recharge()
+{
+  // Stamina comes back fastest standing; the walk to the place is slow.
+  if (GoToPlace(m_Positioner.GetPosition(), CorrectDashPower4Stamina(m_PosSlowPower)))
+    return 1;
+  return StandReady();
+}
+
+int CBehaviours::StandReady()
+{
+  // Face the ball where it will be, ready for it; a player already facing
+  // it sends a dash without power, which keeps its place and stamina.
+  const CBall *ball = M2BReadBall();
+  if (ball && ball->GetPositionValid() &&
+      std::fabs(AngleToFromBody(BallPredPos(1))) > kFacingSlack && FaceOnlyBody2Point(BallPredPos(1)))
+    return 1;
+  Dash(0);
+  return 1;
+}
+
+// --------------------------------------------------------- the states' get and set
 
 EnvState CBehaviours::GetEnvState() const
 {
@@ -124,4 +302,20 @@ ActionState CBehaviours::GetActionState() const
 void CBehaviours::SetActionState(ActionState state)
 {
   m_ActionState = state;
+}
+
+void CBehaviours::ClaimCycle()
+{
+  // The bundle belongs to this cycle even when it holds nothing to send,
+  // so that the main loop waits for the next cycle instead of deciding
+  // again at once.
+  const int now = GetTime();
+  QueueLock();
+  m_Queue.time = now;
+  QueueUnlock();
+}
+
+int CBehaviours::GetRechargeCycles() const
+{
+  return m_RechargeCycles;
 }

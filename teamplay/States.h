@@ -9,7 +9,7 @@
 enum EnvState : int
 {
   ENV_NONE = 0,
-  ENV_BEFORE_KICK_OFF,   // placing for a kick-off
+  ENV_BEFORE_KICK_OFF,   // placing for a kick-off, before the first or after a goal
   ENV_OUR_SET_PLAY,      // a kick of ours is to be taken
   ENV_THEIR_SET_PLAY,    // a kick of theirs: keep the distance
   ENV_OUR_BALL,          // play on, the ball is ours
@@ -29,7 +29,9 @@ enum ActionState : int
   AS_DEFENSE_SUPPORT,    // cover near the ball
   AS_OFFENSE_POSITION,   // take the attacking place
   AS_OFFENSE_SUPPORT,    // offer a pass near the ball
-  AS_RECHARGE            // rest to win stamina back
+  AS_RECHARGE,           // rest to win stamina back
+  AS_TAKE_SET_PLAY,      // our set play that no plan covers, and ours to take
+  AS_KEEP_CLEAR          // their set play, and the agent stands too near the ball
 };
 
 #endif

@@ -1,0 +1,351 @@
+// The field players' rules away from the ball: the kick-off place, the set
+// plays no plan covers, chasing the ball, pressing and covering, taking a
+// place to defend or to attack from; and who of us takes a set play or
+// runs for the ball.
+
+#include <cmath>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+#include "FormationTables.h"
+
+namespace
+{
+// A set play nobody has taken after these cycles goes to the second
+// nearest as well; after twice as many, to the third.
+const int kSetPlayPatience = 15;
+// A set-play taker does not touch the ball again for these cycles, so that
+// another player plays it first.
+const int kSetPlayNoSecondTouch = 10;
+// The free kick that follows the goalkeeper's catch is his for this long.
+const int kGoalieFreeKickCycles = 250;
+// Walking up to a ball that lies still, the last metres are slower so that
+// the agent stops beside it instead of running into it.
+const float kSlowApproachDist = 3;
+const float kSlowApproachPower = 40;
+// The slack of a place per metre from the ball.
+const float kPlaceSlackPerMetre = 0.08f;
+// Places nearer than this and further round than the angle are backed into.
+const float kBackUpDist = 4;
+const float kBackUpAngle = 135;
+}
+
+// ------------------------------------------------------- kick-off place
+
+int CBehaviours::TakeKickOffPlace(PlayMode current)
+{
+  if (GetEnvState() != ENV_BEFORE_KICK_OFF)
+    return 0;
+  const int unum = GetUNum();
+  const FormationPoint *table = FormationTable(GetFormationID());
+  if (!table || unum < 1 || unum > 11)
+  {
+    InitialMove();
+    return 1;
+  }
+  FormationPoint p = table[unum - 1];
+  if (!KickOffException(GetFormationID(), unum, p) && p.x >= 0)
+    p.x = -1;
+  // Whose kick-off: the side that conceded, or the left side at the start
+  // of the first half and the right at the start of the second.
+  const bool secondHalf = m_HalfTimeCycles > 0 && GetTime() >= m_HalfTimeCycles;
+  bool ours = (GetSide() == 'l') != secondHalf;
+  if (current == PM_GOAL)
+    ours = false;
+  else if (current == -PM_GOAL)
+    ours = true;
+  CVector place(static_cast<float>(p.x), static_cast<float>(p.y));
+  // At their kick-off the centre circle is theirs.
+  if (!ours && place.GetMag() < m_FreeKickBuffer + 1)
+  {
+    place = place.GetMag() > m_Epsilon ? place.SetLength(m_FreeKickBuffer + 1)
+                                       : CVector(-(m_FreeKickBuffer + 1), 0);
+    if (place.GetX() > -1)
+      place = CVector(-1, place.GetY());
+  }
+  // Once in place the player only looks about: nothing moves before the
+  // kick-off.
+  if (GetGPos().dist(place) > m_MinDistToPoint)
+    Move(static_cast<int>(std::lround(place.GetX())), static_cast<int>(std::lround(place.GetY())));
+  return 1;
+}
+
+// ----------------------------------------------------------- set plays
+
+bool CBehaviours::AmISetPlayTaker()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const int elapsed = GetTime() - m_ModeStartTime;
+  // After his catch the ball is in the goalkeeper's hands.
+  if (m_CurrentMode == PM_FREE_KICK && m_PreviousMode == PM_GOALIE_CATCH_BALL &&
+      elapsed < kGoalieFreeKickCycles)
+    return false;
+  const CVector at = ball->GetGPos();
+  const float mine = GetGPos().dist(at);
+  int nearer = 0;
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *mate = GetClosestValidFriend2Ball(i);
+    // A metre's doubt either way: two who think themselves nearest both
+    // go, rather than none.
+    if (!mate || mate->GetGPos().dist(at) >= mine - 1)
+      break;
+    nearer++;
+  }
+  return nearer <= elapsed / kSetPlayPatience;
+}
+
+int CBehaviours::TakeOurSetPlay()
+{
+  if (GetActionState() != AS_TAKE_SET_PLAY)
+    return 0;
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return FaceNeckAndBody2Ball() ? 1 : 0;
+  const CVector me = GetGPos();
+  const CVector at = ball->GetGPos();
+
+  if (!BallKickableForPlayer(nullptr, 0))
+  {
+    const float dist = me.dist(at);
+    float power = dist < kSlowApproachDist ? kSlowApproachPower : static_cast<float>(m_MaxPower);
+    power = CorrectDashPower4Stamina(power);
+    if (power <= 0)
+      power = m_StaminaIncMax;
+    if (MoveToPos(at, m_Kickable / 2, power, DODGE_ALL))
+      return 1;
+    return FaceOnlyBody2Point(at) ? 1 : 0;
+  }
+
+  const PlayMode mode = m_CurrentMode;
+  const CVector theirGoal(m_PitchLength / 2, 0);
+  int done = 0;
+  if (mode == PM_KICK_OFF)
+  {
+    // Everyone stands in our half: the ball goes back or across to a
+    // team-mate, who plays on.
+    if (const CPlayer *mate = ChooseReceiver(m_PitchLength))
+      done = KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget);
+    else
+      done = KickOnceTowards(CVector(-12, 0), m_MaxPassSpeedAtTarget);
+  }
+  else if (mode == PM_CORNER_KICK)
+    done = KickOnceTowards(CVector(m_CrossPointX, -SignF(at.GetY()) * m_CrossPointY),
+                           m_CrossPointTargetVel);
+  else if (me.dist(theirGoal) < m_ShotDistance)
+    done = KickOnceTowards(ShootPoint(nullptr), 2 * m_BallSpeedMax);
+  else if (const CPlayer *mate = ChooseReceiver(m_PassOpponentBuffer))
+    done = KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget);
+  else
+  {
+    // Nobody free: long up the pitch, towards the middle of their half.
+    const CVector up(std::fmin(at.GetX() + 35, m_PitchLength / 2 - m_PenaltyAreaLength),
+                     at.GetY() / 2);
+    done = KickOnceTowards(up, m_SendPointTargetVel);
+  }
+  if (done)
+    m_SetPlayKickTime = GetTime();
+  return done;
+}
+
+int CBehaviours::KeepClearOfTheirKick()
+{
+  if (GetActionState() != AS_KEEP_CLEAR)
+    return 0;
+  const CVector at = M2BReadBall()->GetGPos();
+  CVector away = GetGPos() - at;
+  if (away.GetMag() < m_Epsilon)
+    away = CVector(-1, 0);
+  const CVector spot = at + away.SetLength(m_FreeKickBuffer + 2);
+  return MoveToPos(spot, m_MinDistToPoint / 2, static_cast<float>(m_MaxPower), DODGE_ALL);
+}
+
+// -------------------------------------------------------- the ball's run
+
+bool CBehaviours::TouchedLastInSetPlay() const
+{
+  return m_SetPlayKickTime >= 0 && GetTime() - m_SetPlayKickTime < kSetPlayNoSecondTouch;
+}
+
+bool CBehaviours::AmIPressingTheirBall()
+{
+  if (m_AllOutFlank && GetRole() == ROLE_FORWARD)
+    return false;
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || !FoeWithBall(0))
+    return false;
+  const float mine = GetGPos().dist(ball->GetGPos());
+  const CPlayer *nearest = GetClosestValidFriend2Ball(0);
+  return mine < m_MaxSupportDist &&
+         (!nearest || nearest->GetGPos().dist(ball->GetGPos()) >= mine - m_Epsilon);
+}
+
+bool CBehaviours::AmIFastestToBall()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid() || TouchedLastInSetPlay())
+    return false;
+  if (FriendWithBall(0))
+    return false;
+  if (FastestFriend2Ball(true))
+    return false;
+  // Nobody reaches a ball that runs away: the one of us nearest to it
+  // follows it alone.
+  if (ball->IsMoving() && !AmIAbleToIntercept())
+  {
+    const CPlayer *nearest = GetClosestValidFriend2Ball(0);
+    return !nearest ||
+           nearest->GetGPos().dist(ball->GetGPos()) >= GetGPos().dist(ball->GetGPos());
+  }
+  return true;
+}
+
+int CBehaviours::ChaseBall()
+{
+  if (GetActionState() != AS_CHASE_BALL)
+    return 0;
+  const CBall *ball = M2BReadBall();
+  const int cycles = MyNumOfCyclesToIntercept();
+  // Only about to reach the ball does the agent need to see it every
+  // cycle; the narrow view comes twice as often.
+  if (cycles <= m_ChangeViewForBallCycles)
+    ChangeView("narrow", "high");
+  else
+    ChangeView("normal", "high");
+
+  const bool reachable = cycles < 999;
+  const CVector point = reachable ? MyInterceptionPoint() : ball->GetGPos();
+  float power = reachable ? MyDashPowerToIntercept() : static_cast<float>(m_MaxPower);
+  if (power <= 0)
+    power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  // With no stamina left to spare the agent still goes, at what it wins
+  // back each cycle.
+  if (power <= 0)
+    power = m_StaminaIncMax;
+  // Near the ball the agent goes straight to it; further off it may step
+  // round the players in the way.
+  const DodgeType dodge =
+      GetGPos().dist(ball->GetGPos()) < m_FeelDistance ? DODGE_NONE : DODGE_WITHOUT_BALL;
+  if (MoveToPos(point, m_Kickable / 2, power, dodge))
+    return 1;
+  return FaceOnlyBody2Point(BallPredPos(1)) ? 1 : 0;
+}
+
+// ------------------------------------------------------------ defending
+
+int CBehaviours::DefenseActive()
+{
+  if (GetActionState() != AS_DEFENSE_ACTIVE)
+    return 0;
+  const CPlayer *foe = FoeWithBall(0);
+  if (!foe)
+    foe = FastestFoe2Ball();
+  if (!foe || !foe->GetPositionValid())
+    return 0;
+  const CVector ourGoal(-m_PitchLength / 2, 0);
+  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  if (power <= 0)
+    power = m_StaminaIncMax;
+  // An opponent who has the ball well under control is blocked on his way
+  // to our goal; one who has not yet is attacked at the ball.
+  if (BallKickableForPlayer(foe, -m_TheirBreakawayFrontKickableBuffer))
+    return BlockFoe(ourGoal, foe, power);
+  return MoveToPos(M2BReadBall()->GetGPos(), m_Kickable / 2, power, DODGE_NONE);
+}
+
+int CBehaviours::DefenseSupport()
+{
+  if (GetActionState() != AS_DEFENSE_SUPPORT)
+    return 0;
+  // Cover the opponent nearest to the agent who could receive the ball,
+  // between him and our goal; the one with the ball is pressed by another.
+  const CBall *ball = M2BReadBall();
+  const CPlayer *carrier = FoeWithBall(0);
+  const CVector ourGoal(-m_PitchLength / 2, 0);
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *foe = GetClosestValidFoe2Me(i);
+    if (!foe || foe->GetGPos().dist(GetGPos()) > m_MaxSupportDist)
+      break;
+    if (foe == carrier || BallKickableForPlayer(foe, m_PlayerSize))
+      continue;
+    if (foe->GetGPos().dist(ball->GetGPos()) > m_MaxSupportDist * 2)
+      continue;
+    const CVector spot = PointInBetween(foe->GetGPos(), ourGoal, m_BlockFoeDist);
+    return GoToPlace(spot, DashPower4Positioning());
+  }
+  return DefensePosition();
+}
+
+int CBehaviours::DefensePosition()
+{
+  const ActionState state = GetActionState();
+  if (state != AS_DEFENSE_POSITION && state != AS_DEFENSE_SUPPORT)
+    return 0;
+  return GoToPlace(m_Positioner.GetPosition(), DashPower4Positioning());
+}
+
+// ------------------------------------------------------------ attacking
+
+int CBehaviours::OffenseSupport()
+{
+  if (GetActionState() != AS_OFFENSE_SUPPORT)
+    return 0;
+  if (!m_SupportLookedUp)
+  {
+    m_SupportPositioner = FindPositioner("MCSBall");
+    m_SupportLookedUp = true;
+  }
+  CVector target = m_SupportPositioner.valid() ? m_SupportPositioner.GetPosition()
+                                                : m_Positioner.GetPosition();
+  // Within support distance of the ball, and never offside.
+  const CVector ball = M2BReadBall()->GetGPos();
+  if (target.dist(ball) > m_MaxSupportDist)
+    target = ball + (target - ball).SetLength(m_MaxSupportDist);
+  const float offside = TheirOffsideX();
+  if (target.GetX() > offside)
+    target = CVector(offside, target.GetY());
+  return GoToPlace(target, DashPower4Positioning());
+}
+
+int CBehaviours::OffensePosition()
+{
+  const ActionState state = GetActionState();
+  if (state != AS_OFFENSE_POSITION && state != AS_OFFENSE_SUPPORT)
+    return 0;
+  CVector target = m_Positioner.GetPosition();
+  const float offside = TheirOffsideX();
+  if (target.GetX() > offside)
+    target = CVector(offside, target.GetY());
+  return GoToPlace(target, DashPower4Positioning());
+}
+
+int CBehaviours::GoToPlace(CVector target, float power)
+{
+  const CBall *ball = M2BReadBall();
+  const CVector me = GetGPos();
+  // A place matters to within a metre near the ball and less far from it;
+  // chasing it more closely only turns the player about as it moves.
+  float tolerance = m_MinDistToPoint;
+  if (ball && ball->GetPositionValid())
+    tolerance += kPlaceSlackPerMetre * me.dist(ball->GetGPos());
+  const float dist = me.dist(target);
+  if (dist < tolerance)
+    return 0;
+  // A place a few steps behind is backed into rather than turned to and
+  // then turned from again.
+  if (dist < kBackUpDist && std::fabs(AngleToFromBody(target)) > kBackUpAngle && power > 0)
+  {
+    const float back = CorrectDashPower4Stamina(-power);
+    if (back < 0)
+      return Dash(back);
+  }
+  return MoveToPos(target, tolerance, power, DODGE_ALL);
+}
+
+float CBehaviours::TheirOffsideX()
+{
+  return GetOffsideLine();
+}

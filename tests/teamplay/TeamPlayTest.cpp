@@ -1,0 +1,327 @@
+// The field players' decision pass on scripted worlds: the strategy, the
+// action states, who runs for the ball, which play with the ball fires,
+// who takes a set play, and that every pass in play fills its main command.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "../brain/BrainWorldFixture.h"
+
+namespace
+{
+struct Placed
+{
+  float x, y;
+};
+
+class TeamPlayTest : public BrainWorldTest
+{
+protected:
+  void SetUp() override
+  {
+    BrainWorldTest::SetUp();
+    Referee("play_on");
+  }
+
+  // The referee's call, heard at the present cycle.
+  void Referee(const char *call)
+  {
+    std::string text(call);
+    agent->playmode->SetPlayMode(&text[0]);
+  }
+
+  void At(float x, float y, float facing = 0)
+  {
+    memory().SetGPos(CVector(x, y));
+    memory().SetBFacing(facing);
+    memory().SetFacing(facing);
+  }
+
+  void Ball(float x, float y, CVector velocity = CVector(0, 0))
+  {
+    PlaceBall(x, y);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetVelocity(velocity);
+    ball->SetVelConf(1);
+  }
+
+  void Stamina(float stamina)
+  {
+    sensebody sb = memory().GetSB();
+    sb.stamina = stamina;
+    memory().SetSB(sb);
+  }
+
+  // One decision pass as the main loop runs it, the visual of this cycle in.
+  ACTIONQUEUE Pass()
+  {
+    memory().SetLastVisualTime(memory().GetTime());
+    const PlayMode previous = agent->playmode->GetPlayMode(false);
+    const PlayMode current = agent->playmode->GetPlayMode(true);
+    CBehaviours &b = brain();
+    b.AdjustStrategy();
+    b.DetermineEnvState(previous, current);
+    b.DetermineActionState();
+    switch (b.GetRole())
+    {
+      case ROLE_DEFENDER:
+        b.PlayAsDefender(previous, current);
+        break;
+      case ROLE_MIDFIELDER:
+        b.PlayAsMidfielder(previous, current);
+        break;
+      default:
+        b.PlayAsForward(previous, current);
+    }
+    return b.GetQueue();
+  }
+
+  // A world of its own for each row of a table.
+  void Fresh()
+  {
+    TearDown();
+    SetUp();
+  }
+
+  // The kick's direction on the pitch.
+  float KickDir(const ACTIONQUEUE &q) { return memory().GetBFacing() + q.angle; }
+};
+
+TEST_F(TeamPlayTest, TheRestAfterASetPlayFollowsTheScore)
+{
+  const struct
+  {
+    int diff;
+    int cycles;
+  } rows[] = {{-2, 0}, {-1, 0}, {0, 60}, {1, 80}, {3, 80}};
+  memory().SetLastVisualTime(10);
+  for (const auto &row : rows)
+  {
+    brain().SetScoreDiff(row.diff);
+    brain().AdjustStrategy();
+    EXPECT_EQ(row.cycles, brain().GetRechargeCycles()) << row.diff;
+    EXPECT_EQ(0, brain().GetFormationID()) << "early in the half";
+  }
+  // Late in the half the score changes the formation too.
+  memory().SetTime(2900);
+  memory().SetLastVisualTime(2900);
+  brain().SetScoreDiff(-1);
+  brain().AdjustStrategy();
+  EXPECT_EQ(-1, brain().GetFormationID());
+  brain().SetScoreDiff(1);
+  brain().AdjustStrategy();
+  EXPECT_EQ(1, brain().GetFormationID());
+}
+
+TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
+{
+  const struct
+  {
+    const char *name;
+    const char *call;
+    Placed ball;
+    Placed mate;  // x 999: none
+    Placed foe;
+    float stamina;
+    ActionState expected;
+  } rows[] = {
+      {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, 3500, AS_WITH_BALL},
+      {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, 3500, AS_CHASE_BALL},
+      {"a mate at the ball", "play_on", {8, 3}, {8.5f, 3}, {999, 0}, 3500, AS_OFFENSE_SUPPORT},
+      {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, 3500, AS_OFFENSE_POSITION},
+      {"their ball, mine to press", "play_on", {6, 0}, {30, 20}, {6.6f, 0}, 3500,
+       AS_DEFENSE_ACTIVE},
+      {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 3500, AS_DEFENSE_POSITION},
+      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 1500, AS_RECHARGE},
+      {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, 3500, AS_KEEP_CLEAR},
+      {"their kick-in far off", "kick_in_r", {30, 34}, {999, 0}, {30, 33}, 3500,
+       AS_DEFENSE_POSITION},
+      {"our kick-in, I am nearest", "kick_in_l", {10, 34}, {-30, -20}, {999, 0}, 3500,
+       AS_TAKE_SET_PLAY},
+      {"our kick-in, a mate is nearer", "kick_in_l", {10, 34}, {12, 30}, {999, 0}, 3500,
+       AS_OFFENSE_POSITION},
+      {"before kick-off", "before_kick_off", {0, 0}, {999, 0}, {999, 0}, 3500, AS_NONE},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee(row.call);
+    Ball(row.ball.x, row.ball.y);
+    if (row.mate.x < 999)
+      Mate(0, row.mate.x, row.mate.y, 7);
+    if (row.foe.x < 999)
+      Foe(0, row.foe.x, row.foe.y, 7);
+    Stamina(row.stamina);
+    Pass();
+    EXPECT_EQ(row.expected, brain().GetActionState()) << row.name;
+  }
+}
+
+TEST_F(TeamPlayTest, ARestEndsWhenStaminaIsBackAndBarsTheNextForAWhile)
+{
+  Ball(40, 0);
+  Foe(0, 40.6f, 0);
+  Mate(0, 30, 0);
+  Stamina(1500);
+  Pass();
+  EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
+  Stamina(2500);
+  Pass();
+  EXPECT_EQ(AS_RECHARGE, brain().GetActionState()) << "resting until stamina is high";
+  Stamina(3100);
+  Pass();
+  EXPECT_NE(AS_RECHARGE, brain().GetActionState());
+  Stamina(1500);
+  memory().SetTime(100);
+  Pass();
+  EXPECT_NE(AS_RECHARGE, brain().GetActionState()) << "no second rest within the period";
+  memory().SetTime(200);
+  Pass();
+  EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
+}
+
+TEST_F(TeamPlayTest, TheFastestOfUsChasesAMovingBallAndOnlyHe)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate;
+    CVector velocity;
+    bool chase;
+  } rows[] = {
+      {"rolling to me", {20, 10}, CVector(-1, 0), true},
+      {"rolling to the mate", {20, 0}, CVector(1.5f, 0), false},
+      {"still, the mate nearer", {12, 0}, CVector(0, 0), false},
+      {"still, I am nearer", {20, 0}, CVector(0, 0), true},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Ball(8, 0, row.velocity);
+    Mate(0, row.mate.x, row.mate.y, 7);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.chase, brain().GetActionState() == AS_CHASE_BALL) << row.name;
+    if (row.chase)
+    {
+      EXPECT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    }
+  }
+}
+
+TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
+{
+  const struct
+  {
+    const char *name;
+    Placed me;
+    Placed mate;
+    Placed foe;
+    float lowDir, highDir;  // where the kick goes on the pitch
+  } rows[] = {
+      {"shot from close in", {42, 0}, {999, 0}, {999, 0}, -40, 40},
+      {"cross from by their line", {48, 25}, {40, -5}, {999, 0}, -180, -90},
+      {"pass to a free mate ahead", {0, 0}, {15, 8}, {5, -10}, 10, 50},
+      {"cleared from our area under pressure", {-45, 5}, {999, 0}, {-43, 4}, -100, 100},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    At(row.me.x, row.me.y);
+    Ball(row.me.x + 0.5f, row.me.y);
+    if (row.mate.x < 999)
+      Mate(0, row.mate.x, row.mate.y, 7);
+    if (row.foe.x < 999)
+      Foe(0, row.foe.x, row.foe.y, 7);
+    // Their goalkeeper and last defender make the offside line.
+    Foe(1, 50, 0, 1);
+    Foe(2, 35, -20, 2);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const float dir = KickDir(q);
+    EXPECT_GE(dir, row.lowDir) << row.name;
+    EXPECT_LE(dir, row.highDir) << row.name;
+  }
+}
+
+TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
+{
+  const struct
+  {
+    const char *name;
+    const char *call;
+    Placed ball;
+    Placed mate;
+    float lowDir, highDir;
+  } rows[] = {
+      {"kick-off to a mate", "kick_off_l", {0.5f, 0}, {-9, -5}, -180, -90},
+      {"corner into the middle", "corner_kick_l", {0.5f, 0}, {999, 0}, -180, 180},
+      {"free kick up the pitch", "free_kick_l", {0.5f, 0}, {999, 0}, -45, 45},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee(row.call);
+    Ball(row.ball.x, row.ball.y);
+    if (row.mate.x < 999)
+      Mate(0, row.mate.x, row.mate.y, 7);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(AS_TAKE_SET_PLAY, brain().GetActionState()) << row.name;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_GE(KickDir(q), row.lowDir) << row.name;
+    EXPECT_LE(KickDir(q), row.highDir) << row.name;
+  }
+  // Nobody took it: after a while the second nearest goes as well.
+  Referee("kick_in_l");
+  Ball(10, 34);
+  Mate(0, 12, 30, 7);
+  Pass();
+  EXPECT_EQ(AS_OFFENSE_POSITION, brain().GetActionState());
+  memory().SetTime(40);
+  Pass();
+  EXPECT_EQ(AS_TAKE_SET_PLAY, brain().GetActionState());
+}
+
+TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
+{
+  // Roles by number: 3 defends, 7 is in midfield, 10 up front.
+  const int numbers[] = {3, 7, 10};
+  const Placed balls[] = {{0.5f, 0}, {5, 5}, {30, -20}, {-40, 10}, {0, 0}};
+  for (int unum : numbers)
+    for (const Placed &b : balls)
+      for (float stamina : {3500.0f, 1200.0f})
+      {
+        Fresh();
+        agent->SetUNum(unum);
+        Ball(b.x, b.y);
+        Mate(0, b.x + 3, b.y + 1, 2);
+        Foe(0, b.x - 2, b.y, 4);
+        Stamina(stamina);
+        const ACTIONQUEUE q = Pass();
+        EXPECT_EQ(10, q.time);
+        EXPECT_NE(CMD_NONE, q.command) << unum << " ball " << b.x << "," << b.y << " stamina "
+                                       << stamina << " state " << brain().GetActionState();
+      }
+  Referee("half_time");
+  EXPECT_EQ(CMD_BYE, Pass().command);
+}
+
+TEST_F(TeamPlayTest, BeforeKickOffThePlaceIsTakenOutsideTheirCentreCircle)
+{
+  // Number 10 kicks off from beside the ball, but not at their kick-off.
+  TearDown();
+  BrainWorldTest::SetUp();
+  agent->SetUNum(10);
+  ACTIONQUEUE q = Pass();
+  ASSERT_EQ(CMD_MOVE, q.command);
+  EXPECT_EQ(-1, q.move_x);
+  EXPECT_EQ(1, q.move_y);
+  agent->SetSide('r');
+  brain().SendAllActions(0);
+  q = Pass();
+  ASSERT_EQ(CMD_MOVE, q.command);
+  EXPECT_GE(std::hypot(q.move_x, q.move_y), 9.15);
+}
+}
