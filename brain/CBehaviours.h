@@ -694,6 +694,11 @@ public:
   int BeatTheOffsideLine();
   // Dribbling towards a point, when the ball skills can.
   int RunWithBall(CVector target);
+  // What the last pass did with the ball.
+  BallPlay GetBallPlay() const;
+  // Records the play when it queued its command: a zone behaviour's step
+  // reads "if (Chose(BP_SHOOT, ShootToGoal())) return 1".
+  int Chose(BallPlay play, int done);
 
   // ---- Team play: the goalkeeper (teamplay/GK, GKPlayStyles). ----
   // How many cycles sooner than a ball kicked from a point a goalkeeper
@@ -769,7 +774,10 @@ protected:
   // The cycle of the agent's last set-play kick: the kicker may not touch
   // the ball again before another player has.
   int m_SetPlayKickTime = -999;
-  int m_SetPlayKickModeTime = -999;
+  // The last pass's play with the ball, and the cycle in which a kick laid
+  // over several cycles was last under way.
+  BallPlay m_BallPlay = BP_NONE;
+  int m_KickUnderWayTime = -999;
   // Positioners for offering a pass near the ball, looked up on first use.
   bool m_SupportLookedUp = false;
   ZPPositionerID m_SupportPositioner;

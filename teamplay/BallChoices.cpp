@@ -116,5 +116,8 @@ int CBehaviours::RunWithBall(CVector target)
   const float yMax = m_PitchWidth / 2 - 2;
   target = CVector(std::fmax(-xMax, std::fmin(xMax, target.GetX())),
                    std::fmax(-yMax, std::fmin(yMax, target.GetY())));
-  return CleverDribbleTo(target, m_PlayerSpeedMax, m_MinDistToPoint);
+  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  if (power <= 0)
+    power = m_StaminaIncMax;
+  return CleverDribbleTo(target, power, m_MinDistToPoint);
 }

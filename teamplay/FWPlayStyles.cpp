@@ -1,39 +1,37 @@
-// With the ball in their third: score. A shot from close in, a cross from
-// the wing by their goal line, a ball behind their line, a run at goal, a
-// pass to a team-mate better placed, and a shot when nothing else is on.
-
-#include <cmath>
+// With the ball in their third: score. A good shot, a breakaway, a cross
+// from by their goal line, a pass to a team-mate with a better shot, a ball
+// behind their line, a run at goal, and a shot when nothing else is on.
 
 #include "CBehaviours.h"
 
 int CBehaviours::FWZWithBall()
 {
   const CVector me = GetGPos();
-  const CVector goal(m_PitchLength / 2, 0);
-  const float toGoal = me.dist(goal);
-  if (toGoal < m_GoodShotDistance && ShootToGoal())
+  if ((HaveAGreatShot() || HaveAGoodShot()) && Chose(BP_SHOOT, ShootToGoal()))
     return 1;
-  if (ShouldICross() && CrossBall())
+  if (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway()))
+    return 1;
+  if (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()))
+    return 1;
+  if (ShouldICross() && Chose(BP_CROSS, CrossBall()))
+    return 1;
+  const CPlayer *mate = PassTarget(1);
+  if (mate && HasABetterShot(mate) && Chose(BP_PASS, PassBall(mate)))
+    return 1;
+  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
+    return 1;
+  if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
-  // In range with the way to goal clear enough.
-  if (toGoal < m_ShotDistance && NumFoesWithin(toGoal / 2, PointInBetween(me, goal, toGoal / 2)) <= 1 &&
-      ShootToGoal())
+  // Out wide near their line the run goes to where a cross is made from;
+  // otherwise at goal.
+  const CVector target = ShouldIMoveToCross()
+                             ? CVector(m_PitchLength / 2 - m_ShouldCrossBaselineBuffer, me.GetY())
+                             : CVector(m_PitchLength / 2 - m_GoalAreaLength, me.GetY() * 0.5f);
+  if ((!pressed || CanKeepBall(CanKeepBallCyclesForThisZone())) && CanDribbleTo(target) &&
+      Chose(BP_DRIBBLE, RunWithBall(target)))
     return 1;
-  if (BeatTheOffsideLine())
+  if (mate && Chose(BP_PASS, PassBall(mate)))
     return 1;
-  if (!pressed || CanKeepBall(CanKeepBallCyclesForThisZone()))
-  {
-    // Out wide near their line the run goes to where a cross is made from;
-    // otherwise at goal.
-    const CVector target = ShouldIMoveToCross()
-                               ? CVector(m_PitchLength / 2 - m_ShouldCrossBaselineBuffer, me.GetY())
-                               : CVector(m_PitchLength / 2 - m_GoalAreaLength, me.GetY() * 0.5f);
-    if (RunWithBall(target))
-      return 1;
-  }
-  if (const CPlayer *mate = ChooseReceiver(m_FeelDistance))
-    if (mate->GetGPos().dist(goal) < toGoal && PassBall(mate))
-      return 1;
-  return ShootToGoal();
+  return Chose(BP_SHOOT, ShootToGoal());
 }

@@ -241,18 +241,37 @@ int CBehaviours::PlayTheBall()
 {
   if (GetActionState() != AS_WITH_BALL)
     return 0;
-  const float x = GetGPos().GetX();
+  const int now = GetTime();
+  m_BallPlay = BP_NONE;
   int done = 0;
-  if (x < -m_DefenseZone)
-    done = DEFZWithBall();
-  else if (x > m_DefenseZone)
-    done = FWZWithBall();
-  else
-    done = MIDZWithBall();
-  if (done)
-    return 1;
+  // A kick laid over several cycles is finished before anything else is
+  // thought of: choosing again would waste the kicks made.
+  if (m_KickUnderWayTime == now - 1)
+    done = Chose(BP_CARRY_ON, SmartKickAbs());
+  const float x = GetGPos().GetX();
+  if (!done)
+    done = x < -m_DefenseZone ? DEFZWithBall() : x > m_DefenseZone ? FWZWithBall() : MIDZWithBall();
   // Whatever the skills could not do, the ball goes towards their goal.
-  return KickOnceTowards(CVector(m_PitchLength / 2, 0), 2 * m_BallSpeedMax);
+  if (!done)
+    done = Chose(BP_KICK_AHEAD, KickOnceTowards(CVector(m_PitchLength / 2, 0), 2 * m_BallSpeedMax));
+  m_KickUnderWayTime = KickPlanRunning() ? now : -999;
+  return done;
+}
+
+int CBehaviours::Chose(BallPlay play, int done)
+{
+  // A play that queued no main command (a hold that only looks) is no
+  // play: the next one is tried.
+  const ACTIONQUEUE q = GetQueue();
+  if (!done || q.time != GetTime() || q.command == CMD_NONE)
+    return 0;
+  m_BallPlay = play;
+  return 1;
+}
+
+BallPlay CBehaviours::GetBallPlay() const
+{
+  return m_BallPlay;
 }
 
 int CBehaviours::RechargeIfTired()

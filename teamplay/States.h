@@ -34,4 +34,21 @@ enum ActionState : int
   AS_KEEP_CLEAR          // their set play, and the agent stands too near the ball
 };
 
+// What the agent did with the ball, as the zone behaviours chose it.
+enum BallPlay : int
+{
+  BP_NONE = 0,
+  BP_CARRY_ON,     // a kick laid over several cycles goes on
+  BP_SHOOT,
+  BP_CROSS,
+  BP_BREAKAWAY,    // alone at their goal: the breakaway play
+  BP_THROUGH,      // behind their offside line for a team-mate
+  BP_PASS,
+  BP_DRIBBLE,
+  BP_HOLD,         // kept from the opponents while nothing better is on
+  BP_SEND,         // up the pitch to where team-mates will be
+  BP_CLEAR,        // away from our goal
+  BP_KICK_AHEAD    // the last resort: one kick towards their goal
+};
+
 #endif

@@ -218,12 +218,14 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     Placed me;
     Placed mate;
     Placed foe;
-    float lowDir, highDir;  // where the kick goes on the pitch
+    BallPlay play;
   } rows[] = {
-      {"shot from close in", {42, 0}, {999, 0}, {999, 0}, -40, 40},
-      {"cross from by their line", {48, 25}, {40, -5}, {999, 0}, -180, -90},
-      {"pass to a free mate ahead", {0, 0}, {15, 8}, {5, -10}, 10, 50},
-      {"cleared from our area under pressure", {-45, 5}, {999, 0}, {-43, 4}, -100, 100},
+      {"alone before their goal", {38, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
+      {"shot from close in", {40, 0}, {999, 0}, {43, 1}, BP_SHOOT},
+      {"cross from by their line", {48, 25}, {40, -5}, {50, 20}, BP_CROSS},
+      {"pass to a free mate ahead", {0, 0}, {15, 8}, {8, -10}, BP_PASS},
+      {"cleared from our area under pressure", {-45, 5}, {999, 0}, {-43, 4}, BP_CLEAR},
+      {"room to run in midfield", {5, 0}, {999, 0}, {999, 0}, BP_DRIBBLE},
   };
   for (const auto &row : rows)
   {
@@ -235,14 +237,12 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     if (row.foe.x < 999)
       Foe(0, row.foe.x, row.foe.y, 7);
     // Their goalkeeper and last defender make the offside line.
-    Foe(1, 50, 0, 1);
+    Foe(1, 51, 0, 1);
     Foe(2, 35, -20, 2);
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
-    ASSERT_EQ(CMD_KICK, q.command) << row.name;
-    const float dir = KickDir(q);
-    EXPECT_GE(dir, row.lowDir) << row.name;
-    EXPECT_LE(dir, row.highDir) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    EXPECT_TRUE(q.command == CMD_KICK || q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
   }
 }
 
