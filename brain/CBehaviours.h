@@ -957,7 +957,7 @@ private:
   FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);
   CVector FixPlanPoint(CVector pos, int coord) const;
   const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
-  bool AmINearestToBall();
+  bool AmITheTaker();
   int TakerUNum();
   bool IsSetPlayOurs() const;
   int KeepFixPlanCycle();

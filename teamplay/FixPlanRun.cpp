@@ -177,13 +177,15 @@ bool CBehaviours::MayChooseFixPlan(int i)
   const FIXPLANACTION &first = plan.actions[1];
   if (!FixPlanTriggersHold(first) || FixPlanAborts(first))
     return false;
-  return FixPlanPlayer(i) == GetUNum();
+  // Before the server gave a number, no plan is ours: 0 is nobody's.
+  const int me = GetUNum();
+  return me >= 1 && FixPlanPlayer(i) == me;
 }
 
-// Who carries the plan out: the player it names; without one, the one of us
-// nearest the ball for a plan that starts at the ball, the one whose home
-// lies nearest for a plan that starts by walking to a point, and anyone the
-// triggers hold for otherwise. 0 when nobody.
+// Who carries the plan out: the player it names; without one, the taker for
+// a plan that starts at the ball, the one whose home lies nearest for a
+// plan that starts by walking to a point, and anyone the triggers hold for
+// otherwise. 0 when nobody.
 int CBehaviours::FixPlanPlayer(int i)
 {
   const FIXPLAN &plan = m_FixPlans[i];
@@ -191,7 +193,7 @@ int CBehaviours::FixPlanPlayer(int i)
     return plan.player;
   const int type = plan.actions[1].type;
   if (type == FPA_GO_TO_BALL)
-    return AmINearestToBall() ? GetUNum() : 0;
+    return AmITheTaker() ? GetUNum() : 0;
   if (GoesToAPoint(type))
   {
     AssignFixPlanPoints();
@@ -366,7 +368,9 @@ int CBehaviours::FixPlanOutcome(const FIXPLANACTION &action, bool holds)
   switch (action.type)
   {
     case FPA_GO_TO_BALL:
-      if (kickable)
+      // Well inside the reach, so that the ball stays kickable while the
+      // kick waits for its receivers.
+      if (kickable && BallKickableForPlayer(nullptr, m_KickableBuffer))
         return OUTCOME_DONE;
       return holds ? OUTCOME_RUNNING : OUTCOME_FAILED;
     case FPA_KICK:
@@ -538,25 +542,33 @@ const CPlayer *CBehaviours::FixPlanMate(const FIXPLANREGION &region, int unum)
   return nullptr;
 }
 
-bool CBehaviours::AmINearestToBall()
+bool CBehaviours::AmITheTaker()
 {
   return TakerUNum() == GetUNum();
 }
 
-// The one of us nearest the ball, the goalkeeper too; the agent when a
-// team-mate is only as near. 0 when the ball is not known.
+// The taker of a plan that names nobody is the one of us whose formation
+// home lies nearest the ball, the goalkeeper only inside our penalty area:
+// everyone names the same one, where the nearest as each sees it differ
+// and would leave a point of the set play empty or taken twice. 0 when the
+// ball is not known.
 int CBehaviours::TakerUNum()
 {
   const CBall *ball = M2BReadBall();
   if (!ball || ball->GetConf() <= 0)
     return 0;
   const CVector at = ball->GetGPos();
-  DistPlayerCompare nearBall(at);
-  sorted_players mates;
-  DoSortyThing(MASK_TEAMMATES, nearBall, mates);
-  if (mates.count == 0 || mates.players[0]->GetGPos().dist(at) >= GetGPos().dist(at))
-    return GetUNum();
-  return mates.players[0]->GetUNum();
+  int taker = 0;
+  float nearest = 0;
+  for (int unum = 1; unum <= 11; unum++)
+  {
+    if (GetRole(unum) == ROLE_GOALKEEPER && !InOurPenaltyArea(at))
+      continue;
+    const float d = GetHomePos(unum).dist(at);
+    if (taker == 0 || d < nearest)
+      taker = unum, nearest = d;
+  }
+  return taker;
 }
 
 bool CBehaviours::IsSetPlayOurs() const
@@ -580,14 +592,22 @@ int CBehaviours::ExecuteFixPlan()
 }
 
 // Waiting for an action's triggers: at a set play of ours the agent keeps
-// its place watching the ball; in play the cycle is left to its own rules.
-int CBehaviours::WaitInFixPlan(const FIXPLANACTION &)
+// its place watching the ball, a taker at the ball; in play the cycle is
+// left to its own rules.
+int CBehaviours::WaitInFixPlan(const FIXPLANACTION &action)
 {
   if (!IsSetPlayOurs())
     return 0;
   const CBall *ball = M2BReadBall();
+  const bool known = ball && ball->GetConf() > 0;
+  if (action.type == FPA_KICK && known && !BallKickableForPlayer(nullptr, m_KickableBuffer))
+  {
+    const float power = CorrectDashPower4Stamina(static_cast<float>(action.dash_power));
+    if (MoveToPos(ball->GetGPos(), m_Kickable / 2, power, DODGE_ALL) == 0)
+      WatchBall();
+  }
   // The taker looks about for the team-mates the kick waits for.
-  if (ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0))
+  else if (action.type == FPA_KICK && known)
   {
     if (GetHaveVisualForThisAngle())
       ScanFieldWithBody();

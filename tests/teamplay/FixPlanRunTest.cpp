@@ -138,20 +138,19 @@ TEST_F(FixPlanRun, AKickOfOursGoesWhenTheWaitRunsOutAndAWaitWithoutTheBallEnds)
     Step(t);
   EXPECT_EQ(t - 1, 150) << "kicked fixed_plan_max_wait_time cycles after the call";
 
-  // Away from the ball the wait for the kick's triggers just ends.
+  // A taker kept from the ball: the wait for the kick's triggers just ends.
   Call(300, "goal_kick_l");
   Place(CVector(-46.4f, 9.16f), 0);
   EXPECT_EQ(FreshLook(1, 300), "TakeGoalKickDown");
   Place(CVector(-30, 9.16f), 0);
-  MateNo(5, CVector(-47.5f, 9.16f));
   for (t = 301; t < 400 && Running() != ""; t++)
     Step(t);
   EXPECT_EQ(t - 1, 350);
   EXPECT_NE(said.find("TakeGoalKickDown ends: waited too long"), std::string::npos);
 }
 
-// The plans that name no player share their points out by home position:
-// every field player works out the same sharing, so no point gets two.
+// The plans that name no player share their points and the kick out by home
+// position: every player works out the same sharing, so none gets two.
 TEST_F(FixPlanRun, TheFieldPlayersShareTheSetPlayPointsOut)
 {
   struct Row
@@ -162,7 +161,9 @@ TEST_F(FixPlanRun, TheFieldPlayersShareTheSetPlayPointsOut)
     std::size_t points;
   } rows[] = {{{"goal_kick_r", nullptr}, CVector(47, 9.16f), "GoToDGKPos", 6},
               {{"goalie_catch_ball_l", "free_kick_l"}, CVector(-48, 0), "GoToOAGCPos", 9},
-              {{"goalie_catch_ball_r", "free_kick_r"}, CVector(48, 0), "GoToATGCPos", 6}};
+              {{"goalie_catch_ball_r", "free_kick_r"}, CVector(48, 0), "GoToATGCPos", 6},
+              // The taker and the three runners.
+              {{"kick_in_l", nullptr}, CVector(20, -34), "", 4}};
   int t = 100;
   for (const Row &row : rows)
   {
