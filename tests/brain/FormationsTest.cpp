@@ -78,44 +78,6 @@ TEST_F(FormationsTest, InitialMoveGoesToTheKickOffPointInOurHalf)
   }
 }
 
-TEST_F(FormationsTest, PositioningPowerInPlayFollowsTheBallsThirdAndTheRole)
-{
-  // Formation 0: 3 is a defender, 7 a midfielder, 9 a forward.
-  struct Case
-  {
-    int unum;
-    float ballX;
-    bool ballKnown;
-    float ownX, stamina, power;
-  } cases[] = {
-    // The ball deep in our half, or lost: forwards hold back, everyone else
-    // runs.
-    {7, -30, true, 0, 2500, 100},  {3, -30, true, 0, 2500, 100},
-    {7, 30, false, 0, 2500, 100},  {9, 30, false, 0, 2500, 15},
-    // The ball deep in theirs: a midfielder by his stamina.
-    {7, 30, true, 0, 1500, 40},    {7, 30, true, 0, 2500, 70},
-    {7, 30, true, 0, 3200, 100},
-    // Midfield, borders included: by where the ball is from the player.
-    {9, -25, true, -30, 2500, 40}, {7, 0, true, 10, 2500, 70},
-    {7, 0, true, -10, 2500, 40},   {7, 0, true, -10, 3200, 100},
-    {7, 0, true, 0, 1500, 40},
-    // Never into the stamina reserve (1050 + 20).
-    {7, -30, true, 0, 1100, 30},   {7, -30, true, 0, 1000, 0}};
-  Call("play_on", 10, 42);
-  brain->SetFormationID(0);
-  for (const Case &c : cases)
-  {
-    agent->SetUNum(c.unum);
-    brain->SetRole();
-    agent->SetGPos(CVector(c.ownX, 0));
-    PlaceBall(c.ballX, c.ballKnown);
-    SetStamina(c.stamina);
-    EXPECT_FLOAT_EQ(c.power, brain->DashPower4Positioning())
-      << "unum " << c.unum << " ball " << c.ballX << (c.ballKnown ? "" : " (lost)") << " own "
-      << c.ownX << " stamina " << c.stamina;
-  }
-}
-
 TEST_F(FormationsTest, PositioningPowerAfterASetPlayLetsTiredPlayersRecover)
 {
   struct Case

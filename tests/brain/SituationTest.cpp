@@ -219,12 +219,4 @@ TEST_F(SituationTest, PossessionIsOursByTheBallOrByTheCyclesWithAMarginByZone)
   EXPECT_TRUE(brain().IsOurPossession(near));
   EXPECT_TRUE(near);
 
-  // A loose ball a team-mate reaches first, away from the agent: ours, not
-  // near.
-  memory().SetTime(14);
-  Place(mate, -42, 0, 14, 7);
-  Place(foe, -30, 0, 14, 4, 'r');
-  memory().SetGPos(CVector(-43.5f, 0));
-  EXPECT_TRUE(brain().IsOurPossession(near));
-  EXPECT_FALSE(near);
 }

@@ -20,11 +20,6 @@ MCIniCore parsed(const char *source)
   ini.parse(source);
   return ini;
 }
-
-std::string failure(const MCIniCore &ini, const char *section, const char *name)
-{
-  return Thrown<mclib_error>([&] { ini.__get(section, name); });
-}
 } // namespace
 
 TEST(SettingsIni, SectionLinesAndDroppedLines)
@@ -52,33 +47,6 @@ TEST(SettingsIni, SectionLinesAndDroppedLines)
   EXPECT_EQ(MCString("a"), ini.getVariableList("s", ','));
   EXPECT_EQ(MCString("later"), ini.get("s", "a", "-"));
   EXPECT_EQ(MCString("4"), ini.get("t", "d", "-"));
-}
-
-TEST(SettingsIni, MissingSectionsAndNamesThrowWithTheOperation)
-{
-  MCIniCore empty;
-  EXPECT_EQ(MCString(""), empty.getSectionList(','));
-  EXPECT_EQ(" in MCIniCore::__get()", failure(empty, "Global", "x"));
-
-  MCIniCore ini = parsed("[s]\na = 1\n");
-  EXPECT_EQ(" in MCIniCore::__get()", failure(ini, "r", "a"));
-  EXPECT_EQ(" in MCSettingList::__get", failure(ini, "s", "b"));
-  EXPECT_THROW(ini.__get("r", "a"), mcini_unknown_section);
-  EXPECT_THROW(ini.__getclassed("r", "a"), mcini_unknown_section);
-  EXPECT_EQ("MCIniCore::getVariableList : Unknown section",
-            Thrown<mcini_unknown_section>([&] { ini.getVariableList("r", ','); }));
-  EXPECT_EQ(" in MCIniCore::__getclassed()", Thrown<mcsetting_error>([&] { ini.__getclassed("r", "a"); }));
-}
-
-TEST(SettingsIni, TypedReadsGoThroughTheDefaultsText)
-{
-  MCIniCore ini = parsed("[n]\ni = 42\nr = 2.5\nw = word\n");
-  EXPECT_EQ(42, ini.get("n", "i", 0));
-  EXPECT_DOUBLE_EQ(2.5, ini.get("n", "r", 0.0));
-  EXPECT_EQ(7, ini.get("n", "none", 7));
-  EXPECT_DOUBLE_EQ(0.123457, ini.get("n", "none", 0.1234567));
-  EXPECT_DOUBLE_EQ(0.123457, ini.getclassed("n", "C:none", 0.1234567));
-  EXPECT_EQ(0, ini.get("n", "w", 5));
 }
 
 TEST(SettingsIni, ClassedReadsRememberOnlyTheirSuccesses)

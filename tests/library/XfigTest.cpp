@@ -53,26 +53,6 @@ TEST(XfigWriter, OneObjectOfEachKind)
             drawn([](MCXfig &f) { f.drawText("Hello", 1, 2, 3, 0.5f); }));
 }
 
-TEST(XfigWriter, ArrowsFollowTheirObjects)
-{
-  const std::string arrow = "0 1 1.000000 60.000000 120.000000 ";
-  EXPECT_EQ("2 1 " + Plain + "0.000 0 0 7 1 1 2 \n\t" + arrow + "\n\t" + arrow +
-                "\n\t0 0 450 0 \n",
-            drawn([](MCXfig &f) { f.setArrowHeadOn().setArrowTailOn().drawLine(0, 0, 1, 0); }));
-  // The last arrow line of an arc is closed, so the next object keeps a
-  // line of its own.
-  EXPECT_EQ("5 1 " + Plain + "0.000 0 1 1 0 0 0 450 0 318 318 0 450\n\n\t" + arrow + "\n#next\n",
-            drawn([](MCXfig &f) {
-              f.setArrowHeadOn().drawArc(0, 0, 1, 0, 90);
-              f.comment("next");
-            }));
-  EXPECT_EQ("2 1 " + Plain + "0.000 0 0 7 0 1 2 \n\t4 0 2.000000 60.000000 90.000000 \n\t0 0 450 0 \n",
-            drawn([](MCXfig &f) {
-              f.setArrowTailOn().setOutdentArrow().setOutlineArrow().setArrowThickness(2);
-              f.setArrowWidth(0).setArrowHeight(90).drawLine(0, 0, 1, 0);
-            }));
-}
-
 TEST(XfigWriter, StyleSettersClampAndShowInTheFields)
 {
   EXPECT_EQ("2 1 1 1 20 20 999 0 20 0.000 2 1 7 0 0 2 \n\t0 0 900 0 \n", drawn([](MCXfig &f) {
@@ -85,38 +65,6 @@ TEST(XfigWriter, StyleSettersClampAndShowInTheFields)
             }));
   EXPECT_EQ("2 1 -1 1 31 31 100 0 20 0.000 0 0 7 0 0 2 \n\t0 0 450 0 \n",
             drawn([](MCXfig &f) { f.setGold().setFill().drawLine(0, 0, 1, 0); }));
-}
-
-TEST(XfigWriter, FontNumbersAndText)
-{
-  EXPECT_EQ("4 1 4 100 0 19 8.000000 30.000000 4 0.000000 0.000000 0 0 A\\001\n",
-            drawn([](MCXfig &f) {
-              f.setFontHelvetica().setBoldOn().setItalicOn().setCentreJustify().setRed();
-              f.setFontSize(8).setFontAngle(30).drawText("A", 0, 0, 0, 0);
-            }));
-  EXPECT_EQ("4 2 -1 100 0 33 16.000000 0.000000 4 0.000000 0.000000 0 0 B\\001\n",
-            drawn([](MCXfig &f) {
-              f.setFontZapfChancery().setBoldOn().setItalicOn().setRightJustify();
-              f.drawText("B", 0, 0, 0, 0);
-            }));
-  EXPECT_EQ("4 0 -1 100 0 -1 16.000000 0.000000 4 225.000000 1800.000000 0 450 a\\001\n"
-            "4 0 -1 100 0 -1 16.000000 0.000000 4 225.000000 1800.000000 0 675 b\\001\n",
-            drawn([](MCXfig &f) {
-              f.setTextOrigin(0, 1).setLineSpacing(0.5f, 4);
-              f.insertText("a");
-              f.insertText("b");
-            }));
-}
-
-TEST(XfigWriter, PointMarksByStyle)
-{
-  EXPECT_EQ("2 1 " + Plain + "0.000 0 0 7 0 0 2 \n\t225 225 675 675 \n" + "2 1 " + Plain +
-                "0.000 0 0 7 0 0 2 \n\t225 675 675 225 \n",
-            drawn([](MCXfig &f) { f.plotPoint(1, 1); }));
-  EXPECT_EQ("2 2 " + Plain + "0.000 0 0 7 0 0 5 \n\t0 0 900 0 900 900 0 900 0 0 \n",
-            drawn([](MCXfig &f) { f.setSquarePoint().setPointSize(1).setPointSize(-1).plotPoint(1, 1); }));
-  EXPECT_EQ("1 3 " + Plain + "0.000 1 0.0000 450 450 225 225 450 450 675 675\n",
-            drawn([](MCXfig &f) { f.setCirclePoint().plotPoint(1, 1); }));
 }
 
 // One file, one writer: a writer that takes another file or another's

@@ -72,6 +72,16 @@ void ExpectCentre(const MCMObject &shape, double x, double y)
 
 } // namespace
 
+// The goalkeeper has no positioning role: a defender's stands in, and the
+// gap is reported.
+TEST_F(BrainMemoryTest, TheGoalkeeperPositionsAsACentralDefender)
+{
+    Be(1);
+    agent->brain->SetRole();
+    EXPECT_EQ(mem().Unit().Role(), MCMR_CentralDefender);
+    EXPECT_TRUE(log->Has("ZPBeMem::Unit : Unable to establish role, why not?"));
+}
+
 TEST_F(BrainMemoryTest, PlayerListsByReasonWithTheirOwnCursors)
 {
     Mate(0, 20, 0);

@@ -118,25 +118,6 @@ TEST_F(MarkingPositionersTest, SelectOpponentChecksTheZoneAndTheDistance)
     EXPECT_AT(Ask("Narrow"), -5, 0);
 }
 
-TEST_F(MarkingPositionersTest, SelectOpponentFallsBackAndReadsItsTextBack)
-{
-    Define("Library = (SELECTOPPONENT:(ABOUT:About,OTHERWISE:F,WITHIN:6,NEAR:1,EXTEND:6,DISTANCE:45,MODE:BEHIND))\n"
-           "Again = (SELECTOPPONENT:(ABOUT:About,DISTANCE:45,DISTFROM:BALL,EXTEND:6,MODE:BEHIND,NEAR:1,OTHERWISE:F,"
-           "WITHIN:6))\n"
-           "Plain = (SELECTOPPONENT:(ABOUT:About,DISTANCE:0,DISTFROM:BALL,EXTEND:0,MODE:BEHIND,NEAR:0,OTHERWISE:,"
-           "WITHIN:10))\n"
-           "Unknown = (Library:(OTHERWISE:Nowhere))\n");
-    EXPECT_EQ(Written("Library"), Written("Again"));
-    EXPECT_EQ(Written("Again"), "(SELECTOPPONENT:(ABOUT:About,DISTANCE:45,DISTFROM:BALL,EXTEND:6,MODE:BEHIND,NEAR:1,"
-                                "OTHERWISE:F,WITHIN:6))");
-    EXPECT_EQ(Select("Plain")->m_OtherwiseIsAbout, 1);
-    EXPECT_EQ(Select("Plain")->m_Otherwise.get(), Select("Plain")->m_About.get());
-
-    EXPECT_AT(Ask("Library"), 2, 2);
-    EXPECT_AT(Ask("Unknown"), -30, 0);
-    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : Unable to establish otherwise point"));
-}
-
 TEST_F(MarkingPositionersTest, SelectOpponentPassesOverAnEntryWithoutAUnit)
 {
     mem.reset();

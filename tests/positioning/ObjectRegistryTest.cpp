@@ -119,33 +119,6 @@ TEST_F(ObjectRegistryTest, ANameIsBuiltOnceAndSharedAfterwards)
     EXPECT_EQ(registry.FindObject("Red").object.get(), red);
 }
 
-TEST_F(ObjectRegistryTest, ADefinitionOverAnotherKeepsItsKeysAndRegistersIt)
-{
-    Tagged *dark = Built("Dark");
-    ASSERT_NE(dark, nullptr);
-    EXPECT_EQ(Text(dark->tag), "dark");
-    // Red was built on the way and is untouched by Dark's keys.
-    EXPECT_EQ(Text(Built("Red")->tag), "red");
-    Tagged *shadow = Built("Shadow");
-    EXPECT_EQ(Text(shadow->tag), "red");
-    EXPECT_NE(shadow, Built("Red"));
-}
-
-TEST_F(ObjectRegistryTest, NamedLinksAreBuiltAndRegisteredFirst)
-{
-    Tagged *linked = Built("Linked");
-    ASSERT_NE(linked, nullptr);
-    EXPECT_EQ(linked->linkError, 0);
-    EXPECT_EQ(linked->linked.get(), Built("Red"));
-    std::ostringstream out;
-    out << registry;
-    EXPECT_EQ(out.str(), "BROKEN\t<MOBJECTBASE>\n"
-                         "Linked\t(TAGGED:(TAG:outer,LINK:Red))\n"
-                         "Red\t(TAGGED:(TAG:red,LINK:))\n"
-                         "TAGGED\t(TAGGED:(TAG:,LINK:))\n"
-                         "VOID\t<None>\n");
-}
-
 TEST_F(ObjectRegistryTest, SectionsAreSearchedInOrderAndEmptyTextsSkipped)
 {
     EXPECT_EQ(Text(Built("Both")->tag), "first");

@@ -141,36 +141,6 @@ TEST_F(PositionerTest, SharedSubPositionersAreComputedOncePerCycle)
     EXPECT_EQ(count->computed, 1);
 }
 
-TEST_F(PositionerTest, ACopyComputesAfreshButKeepsItsParameters)
-{
-    ClockMem mem;
-    Sample *near = Find<Sample>("Near");
-    mem.now = 1;
-    near->Position();
-    MObject copy(near->Clone());
-    Sample *s = static_cast<Sample *>(copy.get());
-    EXPECT_EQ(Text(s->Name()), "SAMPLE");
-    EXPECT_EQ(s->x, 2.5);
-    EXPECT_EQ(s->from.get(), near->from.get());
-    // Its own cache is empty, so it asks its source, which answers from its.
-    EXPECT_EQ(s->Position().point.x, 3.5);
-}
-
-TEST_F(PositionerTest, DescriptionsAreReadAndWrittenBack)
-{
-    EXPECT_EQ(Text(Find<Sample>("Near")->Representation()), "(SAMPLE:(FROM:Count,X:2.5,N:3))");
-    // Only the keys given change; the definition built on keeps its own.
-    EXPECT_EQ(Text(Find<Sample>("Far")->Representation()), "(SAMPLE:(FROM:Count,X:-52.5,N:3))");
-    EXPECT_EQ(Text(Find<Sample>("Near")->Representation()), "(SAMPLE:(FROM:Count,X:2.5,N:3))");
-    // A key without value is a flag; numbers that are no numbers read as 0.
-    EXPECT_EQ(Text(Find<Sample>("Flagged")->Representation()), "(SAMPLE:(FROM:COUNTING,X:0,N:0,F))");
-    Sample *odd = Find<Sample>("Odd");
-    EXPECT_EQ(odd->x, 0);
-    EXPECT_EQ(odd->n, 7);
-    EXPECT_EQ(odd->flag, 2);
-    EXPECT_EQ(Text(ZPPositioner().Representation()), "(BASE)");
-}
-
 TEST_F(PositionerTest, PrototypesRegisterOnceUnderTheirKeywords)
 {
     std::vector<MObjectBase *> prototypes = ZPPrototypes();

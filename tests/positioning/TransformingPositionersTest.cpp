@@ -48,26 +48,6 @@ TEST_F(TransformingPositionersTest, OffsetsMirrorTowardsTheSideOfTheirPoint)
     EXPECT_EQ(Written("QNeg"), "(OFFSET:(FROM:Neg,X:6,Y:6,I:F))");
 }
 
-TEST_F(TransformingPositionersTest, AnOffsetPassesItsSourcesErrorOn)
-{
-    Define("Ball = (OFFSET:(X:1))\n"
-           "Good = (OFFSET:(FROM:Pos,X:1))\n"
-           "Keeps = (Good:(FROM:Nowhere))\n");
-    EXPECT_AT(Ask("Ball"), 4, -4);
-    EXPECT_EQ(Written("Ball"), "(OFFSET:(FROM:BALL,X:1,Y:0,I:F))");
-
-    MOPosition lost = Ask("Lost");
-    EXPECT_TRUE(log.Has("Unable to find Positioner (Nowhere)"));
-    EXPECT_EQ(lost.error, -1);
-    EXPECT_EQ(lost.point.x, 3);
-    EXPECT_EQ(lost.point.y, -2);
-    // An unknown source leaves the one of the definition built upon.
-    EXPECT_AT(Ask("Keeps"), 11, 5);
-
-    Load("positioning-blank.ini");
-    EXPECT_EQ(Ask("Ball").error, -1);
-}
-
 TEST_F(TransformingPositionersTest, ProtectedAndZonePullPointsIntoTheirRegions)
 {
     Define("Inside = (PROTECTED)\n"
@@ -118,17 +98,4 @@ TEST_F(TransformingPositionersTest, InterpolationKeepsWithinItsLimits)
     EXPECT_AT(Ask("Unknown"), 5, 0);
 
     EXPECT_EQ(Written("Crossed"), "(INTERPOLATE:(FROM:Origin,TO:Ten,BY:0.2,MIN:5,MAX:2))");
-}
-
-TEST_F(TransformingPositionersTest, CombineTakesXFromOneAndYFromAnother)
-{
-    Define("BallHome = (COMBINE:(X:BALL,Y:HOME))\n"
-           "Default = (COMBINE)\n"
-           "Unknown = (COMBINE:(X:Nowhere,Y:Pos))\n"
-           "Failing = (COMBINE:(X:Lost,Y:Pos))\n");
-    EXPECT_AT(Ask("BallHome"), 3, 0);
-    EXPECT_AT(Ask("Default"), 3, 0);
-    EXPECT_AT(Ask("Unknown"), 0, 5);
-    EXPECT_AT(Ask("Failing"), 3, 5);
-    EXPECT_EQ(Written("BallHome"), "(COMBINE:(X:BALL,Y:HOME))");
 }

@@ -78,15 +78,6 @@ TEST_F(LostCommandsTest, MatchingCountsLeaveEverythingAlone)
   EXPECT_EQ(Counts(), (std::vector<int>{2, 7, 3, 1, 4}));
 }
 
-TEST_F(LostCommandsTest, AMissedDashStrikesEveryDashOfTheCycle)
-{
-  Log({kDash, kNeck, kDash, kKick});
-  Sent(4, 10, 0, 0, 3);
-  EXPECT_EQ(Check(4, 9, 0, 0, 3), Missed("DASH"));
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"", kNeck, "", kKick}));
-  EXPECT_EQ(agent->brain->GetDashSent(), 9);
-}
-
 TEST_F(LostCommandsTest, AMissedTurnStrikesTurnsButNotNeckTurns)
 {
   Log({kTurn, kNeck});
@@ -103,15 +94,6 @@ TEST_F(LostCommandsTest, AMissedTurnStrikesTurnsButNotNeckTurns)
   EXPECT_EQ(Calls().Matching("memory.Update4Action"),
             (std::vector<std::string>{"memory.Update4Action ",
                                       std::string("memory.Update4Action ") + kNeck}));
-}
-
-TEST_F(LostCommandsTest, AMissedNeckTurnStrikesNeckTurnsButNotTurns)
-{
-  Log({kTurn, kNeck, kNeck});
-  Sent(0, 0, 1, 0, 2);
-  EXPECT_EQ(Check(0, 0, 1, 0, 1), Missed("TURNNECK"));
-  EXPECT_EQ(Entries(), (std::vector<std::string>{kTurn, "", ""}));
-  EXPECT_EQ(agent->brain->GetTurnNeckSent(), 1);
 }
 
 TEST_F(LostCommandsTest, AMissedKickIsStruckAndForgottenByTheWorldModel)
