@@ -336,9 +336,14 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
     return 0;
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
-  if (!CarryKickPlan(dir) && (mode == KICKMODE_HARD || mode == KICKMODE_HARDSPIN) &&
-      ShotNeedsHaste(dir))
-    mode = KICKMODE_STRAIGHT;
+  if (!CarryKickPlan(dir) && (mode == KICKMODE_HARD || mode == KICKMODE_HARDSPIN))
+  {
+    // A plan starts (again) only as long as the threat allows: carried on
+    // blindly, a plan the ball keeps leaving would never end.
+    const KICKMODE allowed = ShotNeedsHaste(dir) ? KICKMODE_STRAIGHT : BestModeAbs(dir);
+    if (allowed < mode)
+      mode = allowed;
+  }
   if (mode != KICKMODE_STRAIGHT && !ball->GetVelocityValid())
   {
     // A kick over several cycles cannot be laid without knowing how the
