@@ -102,40 +102,4 @@ TEST_F(BallSendTest, OffensiveSendNoHarderThanComesToRestOnTheGoalLine)
   EXPECT_NEAR(12 * 0.06f, KickSpeed(), 1e-3);
 }
 
-TEST_F(BallSendTest, SendInwardsNearTheirGoalOrWhenTheSendTargetIsCrowded)
-{
-  Place(CVector(33, 11.0f), 0);
-  EXPECT_TRUE(brain->ShouldISendInwards());
-  Place(CVector(33, 11.2f), 0);
-  EXPECT_TRUE(brain->ShouldISendInwards());
-
-  // Two opponents beyond the scanners' notice but near the send target.
-  Place(CVector(0, 0), 0);
-  Reach(30, 5);
-  Foe(CVector(31, 3));
-  Foe(CVector(31, -3));
-  EXPECT_FALSE(brain->ShouldISendInwards());
-}
-
-TEST_F(BallSendTest, CrossingNearTheCornersAndToTheLastTeamMateInTheArea)
-{
-  Place(CVector(44.5f, 0), 0);
-  EXPECT_TRUE(brain->ShouldICross());
-  Place(CVector(43.5f, 29.5f), 0);
-  EXPECT_FALSE(brain->ShouldICross());
-  EXPECT_TRUE(brain->ShouldIMoveToCross());
-  Place(CVector(30, 0), 0);
-  EXPECT_FALSE(brain->ShouldIMoveToCross());
-
-  Place(CVector(45, 0), 0);
-  Ball(CVector(45.5f, 0));
-  EXPECT_EQ(1, brain->CrossBall());
-  EXPECT_NEAR((CVector(38, 8) - CVector(45.5f, 0)).GetDir(), KickDir(), 1e-2);
-  Mate(CVector(45, 3));
-  Mate(CVector(40, -5));
-  Mate(CVector(20, 0));
-  EXPECT_EQ(1, brain->CrossBall());
-  EXPECT_NEAR((CVector(40, -5) - CVector(45.5f, 0)).GetDir(), KickDir(), 1e-2);
-}
-
 }  // namespace

@@ -54,23 +54,6 @@ TEST_F(BallBehavioursTest, HoldBallLooksAtAnUnseenOpponentWhileItSpins)
   EXPECT_NEAR(0.7f, after.GetMag(), 0.01);
 }
 
-TEST_F(BallBehavioursTest, OverrunPositionLiesTwiceItsLengthBeyondTheOpponent)
-{
-  // The agent 4 m off the line from the opponent to our goal.
-  const CVector goal(-52.5f, 0);
-  CPlayer *foe = Foe(CVector(-20, 0));
-  Place(CVector(-25, 4), 0);
-  CGLine line(0, 0, 0);
-  line.CGLineFromTwoPoints(goal, foe->GetGPos());
-  const CVector spot = brain->OverrunBlockPos(goal, foe, line);
-  EXPECT_NEAR(-28, spot.GetX(), 1e-3);
-  EXPECT_NEAR(2.5f, std::fabs(spot.GetY()), 1e-3);
-  EXPECT_EQ(goal.GetX(), brain->OverrunBlockPos(goal, nullptr, line).GetX());
-  // An opponent standing on the point leaves the point.
-  CPlayer *onGoal = Foe(goal);
-  EXPECT_EQ(goal.GetX(), brain->OverrunBlockPos(goal, onGoal, line).GetX());
-}
-
 TEST_F(BallBehavioursTest, BlockFoeOverrunsFromOutsideTheConeUntilItGetsThere)
 {
   const CVector goal(-52.5f, 0);

@@ -18,15 +18,6 @@ void ExpectTurn(const ACTIONQUEUE &q, float angle)
   EXPECT_NEAR(angle, q.angle, 0.05);
 }
 
-TEST_F(MovingTest, DashesWithinTheAngleErrorAndTurnsBeyondIt)
-{
-  EXPECT_EQ(1, brain->MoveToPos(Polar2CVector(10, 6.95f), 60));
-  EXPECT_EQ(CMD_DASH, Queue().command);
-  EXPECT_FLOAT_EQ(60, Queue().power);
-  EXPECT_EQ(1, brain->MoveToPos(Polar2CVector(10, -7.05f), 60));
-  ExpectTurn(Queue(), -7.05f);
-}
-
 TEST_F(MovingTest, SidestepsAPlayerInTheWayByTheDodgeType)
 {
   Ball(CVector(30, 30));

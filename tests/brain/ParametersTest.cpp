@@ -42,25 +42,6 @@ TEST(BrainParameters, WithNoConfigurationTheDerivedValuesFollowTheDefaults)
   EXPECT_FLOAT_EQ(p.m_OurGoalArea.RightX(), -47);
 }
 
-TEST(BrainParameters, TheGoalieDefaultsAndTheAreasFollowTheConfiguredPitch)
-{
-  MCDictIniSafe config;
-  config.setsafe(0);
-  config.insert("NotInServer", "pitch_length", 100);
-  config.insert("NotInServer", "penalty_area_length", 20);
-  config.insert("Server", "catchable_area_l", 3);
-  config.insert("Server", "catchable_area_w", 8);
-  const P p = Read(config);
-  EXPECT_FLOAT_EQ(p.m_GoalieMaxPosDist, 75);
-  EXPECT_FLOAT_EQ(p.m_GoalieBallDistForCenter, 50);
-  EXPECT_FLOAT_EQ(p.m_GoalieBallDistForCorner, 20);
-  EXPECT_FLOAT_EQ(p.m_GoalieMaxComeOutDist, 24);
-  EXPECT_FLOAT_EQ(p.m_CatchRadius, 5);
-  EXPECT_FLOAT_EQ(p.m_FieldCRectangle.RightX(), 50);
-  EXPECT_FLOAT_EQ(p.m_TheirPenaltyArea.LeftX(), 30);
-  EXPECT_FLOAT_EQ(p.m_OurPenaltyArea.RightX(), -30);
-}
-
 TEST(BrainParameters, TheHalfIsCountedInCyclesOfTheConfiguredStep)
 {
   MCDictIniSafe config;

@@ -31,21 +31,6 @@ protected:
 };
 }
 
-TEST_F(SituationTest, CountsPlayersInsideAWindowOfDistanceAndBodyDirection)
-{
-  memory().SetBFacing(90);
-  // 10 m away at 30 degrees from the body; 5 m away at 170 and at -175,
-  // either side of straight back.
-  Relate(Mate(0, -5, 8.660254f));
-  Relate(Mate(1, -0.8682409f, -4.924039f));
-  Relate(Foe(0, 0.4357787f, -4.980973f));
-  EXPECT_EQ(1, brain().NumFriendsWithin(0.5f, 5, 10, 30));
-  EXPECT_EQ(0, brain().NumFriendsWithin(0.5f, 5, 12, 30));
-  EXPECT_EQ(0, brain().NumFoesWithin(0.5f, 5, 10, 30));
-  EXPECT_EQ(1, brain().NumFriendsWithin(0.5f, 10, 5, 180));
-  EXPECT_EQ(1, brain().NumFoesWithin(0.5f, 10, 5, 180));
-}
-
 TEST_F(SituationTest, StillBallGoesToTheNearestMateWhoMayRunForIt)
 {
   StillBall(10, 0);
@@ -87,46 +72,6 @@ TEST_F(SituationTest, MovingBallAnswerIsKeptForTheCycle)
   memory().SetTime(12);
   Place(mate, 14, 1, 12, 1);
   EXPECT_EQ(nullptr, brain().FastestFriend2Ball(false));
-}
-
-TEST_F(SituationTest, MovingBallTiesGoToTheAgentThenToTheNearerMate)
-{
-  // Agent and mate mirrored about the ball's path, both facing it.
-  RollBall(10, 0, CVector(0.5f, 0));
-  memory().SetGPos(CVector(10, -5));
-  memory().SetBFacing(90);
-  CPlayer *mirror = Mate(0, 10, 5, 7);
-  mirror->SetGBFacing(-90);
-  mirror->SetVelocity(CVector(0, 0));
-  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
-
-  memory().SetTime(11);
-  Place(mirror, 10, 5, 11, 7);
-  CPlayer *far = Mate(1, 10, 5, 8);
-  far->SetGBFacing(-90);
-  far->SetVelocity(CVector(0, 0));
-  memory().SetGPos(CVector(-30, -30));
-  // Same place, same cycles: the one first in the list nearer the agent.
-  EXPECT_EQ(brain().NumOfCyclesToIntercept(mirror), brain().NumOfCyclesToIntercept(far));
-  const CPlayer *first = brain().FastestFriend2Ball(true);
-  ASSERT_NE(nullptr, first);
-  sorted_players list;
-  memory().SortValidFriends2Me(list);
-  EXPECT_EQ(list.players[0], first);
-}
-
-TEST_F(SituationTest, NobodyReachesABallRunningAwayWithinTheLookahead)
-{
-  RollBall(40, 0, CVector(2.5f, 0));
-  memory().SetGPos(CVector(-40, 30));
-  Mate(0, -45, -30, 7);
-  Foe(0, -50, 30, 9);
-  EXPECT_EQ(nullptr, brain().FastestFriend2Ball(true));
-  EXPECT_EQ(nullptr, brain().FastestFoe2Ball());
-  // A foe beside its path meets it.
-  memory().SetTime(11);
-  CPlayer *near = Foe(1, 45, 2, 4);
-  EXPECT_EQ(near, brain().FastestFoe2Ball());
 }
 
 TEST_F(SituationTest, TheBallBelongsToTheStrictlyNearerPlayerWhoCanKickIt)

@@ -43,24 +43,6 @@ TEST(CVector, EveryMutatorRefreshesTheCache)
   EXPECT_NEAR(-90, v.GetDir(), 1e-4);
 }
 
-TEST(CVector, NewVectorsComeWithACompleteCacheAndLeaveTheOperands)
-{
-  const CVector a(1, 2), b(-4, 6);
-  ExpectVector(a + b, -3, 8);
-  ExpectVector(a - b, 5, -4);
-  ExpectVector(a * 3, 3, 6);
-  ExpectVector(a / 2, 0.5f, 1);
-  ExpectVector(a.Rotate(90), -2, 1);
-  // The weight belongs to the argument.
-  ExpectVector(a.WeightedAverage(b, 0.25f), -0.25f, 3);
-  ExpectVector(a, 1, 2);
-  ExpectVector(b, -4, 6);
-
-  const CVector unit = CVector(3, 4).Normalise();
-  ExpectVector(unit, 0.6f, 0.8f);
-  ExpectVector(CVector(0.3f, 0.4f).SetLength(5), 3, 4);
-}
-
 TEST(CVector, ZeroVectorScalesToZeroNotNaN)
 {
   const CVector zero(0, 0);

@@ -45,37 +45,6 @@ TEST(MCDictIniParse, CommentsAndSectionsOfTheFixture)
   EXPECT_TRUE(ini.getVariableList("Empty", ',').empty());
 }
 
-TEST(MCDictIniWrite, ExportedFixtureReadsBackUnchanged)
-{
-  ScratchDir dir;
-  const MCString name = dir.file("fixture.ini").c_str();
-  MCDictIni ini = fixture();
-  ini.exportfile(name);
-  MCDictIni back;
-  back.importordie(name);
-  // A value holding "//" loses it on the way back; everything else survives.
-  EXPECT_EQ(MCString("b"), back.get("Timing", "hashwins", ""));
-  ini.insert("Timing", "hashwins", "b");
-  EXPECT_EQ(ini.Representation(), back.Representation());
-  EXPECT_EQ(ini.getSectionList(','), back.getSectionList(','));
-
-}
-
-TEST(MCDictIniFlat, KeyColonValueLinesIntoOneSection)
-{
-  MCDictIni ini;
-  ini.parseflat("# head\ngoal_width : 14.02\r\n[x]: 1\nnovalue :\nball_size:0.085 // c\nbare\n",
-                "Server", ':');
-  EXPECT_EQ(MCString("[x],ball_size,goal_width"), ini.getVariableList("Server", ','));
-  EXPECT_DOUBLE_EQ(14.02, ini.get("Server", "goal_width", 0.0));
-  EXPECT_EQ(MCString("1"), ini.get("Server", "[x]", ""));
-
-  MCDictIni conf;
-  conf.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
-  EXPECT_EQ(5, conf.get("Server", "catch_ban_cycle", 0));
-  EXPECT_EQ(MCString("Server"), conf.getSectionList(','));
-}
-
 TEST(MCDictIniImportDeathTest, NoDataEndsTheProgramWithTwelve)
 {
   MCDictIni ini;

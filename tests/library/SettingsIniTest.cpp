@@ -61,29 +61,6 @@ TEST(SettingsIni, ClassedReadsRememberOnlyTheirSuccesses)
   EXPECT_EQ(3, ini.getclassed("q", "A:v", 3));
 }
 
-TEST(SettingsIni, ExportsAndImportsThroughFiles)
-{
-  ScratchDir dir;
-  MCIniCore ini = parsed("[s]\nb = 2\na = 1\n[r]\nx = y\n");
-  const std::string name = dir.file("out.ini");
-  ini.exportfile(name.c_str());
-  EXPECT_EQ("[r]\nx=y\n\n[s]\na=1\nb=2\n\n", ReadWholeFile(name));
-
-  MCIniCore again;
-  again.import(name.c_str());
-  EXPECT_EQ(Shown(ini), Shown(again));
-
-  MCIniCore flat;
-  flat.importflat(name.c_str(), "F", '=');
-  EXPECT_EQ(MCString("a,b,x"), flat.getVariableList("F", ','));
-
-  // Neither an unwritable nor an unreadable file says anything.
-  ini.exportfile(dir.file("no/such/dir.ini").c_str());
-  MCIniCore none;
-  none.import(dir.file("missing.ini").c_str());
-  EXPECT_EQ("", Shown(none));
-}
-
 TEST(SettingsIniDeathTest, ImportOrDieNamesTheFileAndEndsWithTwelve)
 {
   MCIniCore ini;

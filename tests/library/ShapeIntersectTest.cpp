@@ -48,28 +48,3 @@ TEST(ShapeExclude, ClipsTheFacingEdgeBackToTheOtherBox)
     }
     EXPECT_EQ(Excluded(MCSPoint(5, 5), MCSRectangle(0, 0, 10, 10)), "(Point:(X:5,Y:5))");
 }
-
-TEST(ShapePlacement, ContainmentClosestPointsDistancesAndMoveto)
-{
-    MCSRectangle r(0, 0, 10, 10);
-    EXPECT_TRUE(r.contains(MCSRectangle(0, 0, 10, 10)));
-    EXPECT_TRUE(r.contains(MCSCircle(5, 5, 5)));
-    EXPECT_FALSE(r.contains(MCSCircle(5, 5, 5.01)));
-    EXPECT_FALSE(r.contains(MCSLine(1, 1, 11, 1)));
-
-    EXPECT_TRUE(Near(r.closestpoint(MCSPoint(15, -3)), 10, 0));
-    EXPECT_TRUE(Near(r.closestpoint(MCSCircle(4, 20, 1)), 4, 10));
-    EXPECT_TRUE(Near(MCSPoint(15, 5).closestpoint(r), 15, 5));
-    EXPECT_DOUBLE_EQ(r.distance(MCSRectangle(13, 14, 20, 20)), 5);
-    EXPECT_DOUBLE_EQ(r.distance(MCSCircle(20, 5, 4)), 6);
-    EXPECT_DOUBLE_EQ(MCSCircle(20, 5, 4).distance(r), 6);
-    EXPECT_DOUBLE_EQ(MCSLine(0, 20, 10, 20).distance(MCSPoint(5, 23)), 3);
-    EXPECT_DOUBLE_EQ(MCSPoint(5, 23).distance(static_cast<const MCShape &>(MCSLine(0, 20, 10, 20))), 3);
-
-    MCSLine l(0, 0, 4, 2);
-    l.moveto(5, 5);
-    EXPECT_TRUE(Near(l.Start(), 3, 4));
-    MCSPoint p(3, -1);
-    p.moveto(5, 5);
-    EXPECT_TRUE(Near(p, 5, 5));
-}

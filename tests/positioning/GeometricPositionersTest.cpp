@@ -30,30 +30,6 @@ protected:
 
 } // namespace
 
-TEST_F(GeometricPositionersTest, RightAngleTouchesTheCircleOnTheEdgesSide)
-{
-    Define("MarkUp = (RIGHTANGLE:(CENTRE:Origin,EDGE:Up,FROM:Ten))\n"
-           "MarkDown = (MarkUp:(EDGE:Down))\n"
-           "Inside = (MarkUp:(FROM:Origin))\n"
-           "InsideFail = (Inside:(FAIL:Other))\n"
-           "OnCircle = (RIGHTANGLE:(CENTRE:Origin,EDGE:Ten,FROM:Ten))\n"
-           "Lost = (RIGHTANGLE:(CENTRE:Nowhere,EDGE:Up,FROM:Ten))\n");
-    // Circle of radius 5 about the origin, tangents from (10, 0).
-    double y = std::sqrt(25 - 6.25);
-    EXPECT_AT(Ask("MarkUp"), 2.5, y);
-    EXPECT_AT(Ask("MarkDown"), 2.5, -y);
-    // No tangent from inside the circle.
-    EXPECT_AT(Ask("Inside"), 3, 4);
-    EXPECT_AT(Ask("InsideFail"), 7, 7);
-    // From on the circle, the touching point is FROM itself.
-    EXPECT_AT(Ask("OnCircle"), 10, 0);
-    // A missing centre is logged and taken as the origin.
-    EXPECT_AT(Ask("Lost"), 2.5, y);
-    EXPECT_TRUE(log.Has("ZPRightAngle::Position : unable to locate centre, this probably will not work very well."));
-
-    EXPECT_EQ(Written("InsideFail"), "(RIGHTANGLE:(CENTRE:Origin,EDGE:Up,FROM:Origin,FAIL:Other))");
-}
-
 TEST_F(GeometricPositionersTest, ConstrainClampsIntoItsBoxAndKeepsTheErrorOfPointsInside)
 {
     Define("Far = (FIXED:(X:60,Y:40))\n"

@@ -69,55 +69,6 @@ TEST_F(MarkingPositionersTest, CongestionCountsOpponentsThenTeamMatesInItsBox)
               "(CONGESTION:(BASE:2,FALSE:F,MOPP:1,MTM:0,OPPF:1,TMMF:-1,TRUE:T,XH:-20,XL:-1000,YH:1000,YL:-1000))");
 }
 
-TEST_F(MarkingPositionersTest, SelectOpponentSkipsOpponentsAsCoveredAsTheyAreOutnumbered)
-{
-    Define("Pick = (SELECTOPPONENT:(ABOUT:About,WITHIN:6))\n"
-           "Ahead = (Pick:(NEAR:1))\n");
-    // Nearest (-30, 0) first; the second stands 3 m from the first.
-    mem->AddOpponent(MCSPoint(-27, 0));
-    mem->AddOpponent(MCSPoint(-24, 0));
-    mem->AddTeam(MCSPoint(-25, 4));
-    // 1 + 1 opponent - 1 team-mate: still uncovered.
-    EXPECT_AT(Ask("Pick"), -27, 0);
-    mem->AddTeam(MCSPoint(-29, -4));
-    EXPECT_AT(Ask("Pick"), -24, 0);
-    // With NEAR, the team-mate ahead of the first does not count.
-    EXPECT_AT(Ask("Ahead"), -27, 0);
-    // Everyone covered: the ABOUT point.
-    mem->AddTeam(MCSPoint(-26, -4));
-    EXPECT_AT(Ask("Pick"), -30, 0);
-}
-
-TEST_F(MarkingPositionersTest, SelectOpponentChecksTheZoneAndTheDistance)
-{
-    Define("Behind = (SELECTOPPONENT:(ABOUT:About,DISTFROM:Forward,DISTANCE:45,MODE:BEHIND))\n"
-           "Unchecked = (Behind:(DISTANCE:-1))\n"
-           "Range = (Behind:(MODE:RANGE,DISTANCE:49))\n"
-           "Wide = (Behind:(EXTEND:6,MODE:NONE))\n"
-           "Narrow = (Wide:(EXTEND:4))\n"
-           "Odd = (Behind:(MODE:SIDEWAYS))\n");
-    mem->AddOpponent(MCSPoint(-20, 0));
-    // 30 - (-20) = 50 > 45.
-    EXPECT_AT(Ask("Behind"), -30, 0);
-    EXPECT_AT(Ask("Unchecked"), -20, 0);
-    EXPECT_AT(Ask("Range"), -30, 0);
-    mem->AddOpponent(MCSPoint(-15, 0));
-    // 45 is not more than 45.
-    EXPECT_AT(Ask("Behind"), -15, 0);
-    EXPECT_AT(Ask("Range"), -15, 0);
-    // (-5, 0) lies 5 m outside the zone.
-    mem->AddOpponent(MCSPoint(-5, 0));
-    mem->RemOpponent(MCSPoint(-20, 0));
-    mem->RemOpponent(MCSPoint(-15, 0));
-    EXPECT_AT(Ask("Wide"), -5, 0);
-    EXPECT_AT(Ask("Narrow"), -30, 0);
-    EXPECT_EQ(Select("Odd")->m_Mode, ZPSelectOpponent::ModeNone);
-    EXPECT_TRUE(log.Has("ZPSelectOpponent::DR : Unknown check mode."));
-    // Without a zone nothing is checked.
-    Load("positioning-blank.ini");
-    EXPECT_AT(Ask("Narrow"), -5, 0);
-}
-
 TEST_F(MarkingPositionersTest, SelectOpponentPassesOverAnEntryWithoutAUnit)
 {
     mem.reset();

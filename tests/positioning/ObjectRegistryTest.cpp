@@ -103,30 +103,6 @@ protected:
 
 } // namespace
 
-TEST_F(ObjectRegistryTest, ANameIsBuiltOnceAndSharedAfterwards)
-{
-    Tagged *red = Built("Red");
-    ASSERT_NE(red, nullptr);
-    EXPECT_EQ(Text(red->tag), "red");
-    EXPECT_NE(red, registry.FindObject("TAGGED").object.get());
-    MOR_ORV again = registry.FindObject("Red");
-    EXPECT_EQ(again.object.get(), red);
-    EXPECT_EQ(red->CurRef(), 2);
-    MObject extra(again.object);
-    EXPECT_EQ(red->CurRef(), 3);
-    // A name is never bound again.
-    EXPECT_EQ(registry.Register("Red", MObject(new Tagged())), 1);
-    EXPECT_EQ(registry.FindObject("Red").object.get(), red);
-}
-
-TEST_F(ObjectRegistryTest, SectionsAreSearchedInOrderAndEmptyTextsSkipped)
-{
-    EXPECT_EQ(Text(Built("Both")->tag), "first");
-    EXPECT_EQ(Text(Built("Blank")->tag), "fallback");
-    EXPECT_EQ(Text(Built("Extra")->tag), "extra");
-    EXPECT_EQ(Text(registry.FindDescription("Nowhere")), "");
-}
-
 TEST_F(ObjectRegistryTest, DefinitionsThatLeadBackToThemselvesFail)
 {
     LogCapture log;

@@ -46,21 +46,3 @@ TEST(ObjectTest, HandlesCountSharersAndTheLastOneDeletes)
     EXPECT_EQ(last->CurRef(), 1);
     EXPECT_EQ(deaths, 1);
 }
-
-TEST(ObjectTest, IsolateCopiesOnlyASharedObject)
-{
-    int deaths = 0;
-    MObject only(new Watched(&deaths, 1));
-    MObjectBase *before = only.get();
-    only.Isolate();
-    EXPECT_EQ(only.get(), before);
-
-    MObject shared(only);
-    shared.Isolate();
-    ASSERT_NE(shared.get(), before);
-    EXPECT_EQ(only.get(), before);
-    EXPECT_EQ(before->CurRef(), 1);
-    EXPECT_EQ(shared->CurRef(), 1);
-    static_cast<Watched *>(shared.get())->value = 2;
-    EXPECT_EQ(static_cast<Watched *>(only.get())->value, 1);
-}

@@ -65,38 +65,6 @@ protected:
 
 } // namespace
 
-TEST_F(PositionerIDTest, NamesResolveThroughTheConfiguration)
-{
-    ZPPositionerID plain("Plain");
-    ASSERT_TRUE(plain.valid());
-    EXPECT_EQ(Text(plain.Display()), "(BASE)");
-    ZPPositionerID alias("Alias");
-    ASSERT_TRUE(alias.valid());
-    EXPECT_NE(alias.get(), plain.get());
-    EXPECT_EQ(ZPPositionerID("Alias").get(), alias.get());
-    ZPPositionerID base("BASE");
-    EXPECT_NE(base.get(), plain.get());
-    EXPECT_TRUE(log.lines.empty());
-}
-
-TEST_F(PositionerIDTest, HandlesToOneNameShareOneCache)
-{
-    ClockMem mem;
-    ZPPositionerID a("Tick");
-    ZPPositionerID b("Tick");
-    ZPPositionerID c(b);
-    ZPPositionerID other("TickToo");
-    mem.now = 100;
-    CVector first = a.GetPosition();
-    EXPECT_EQ(b.GetPosition().GetX(), first.GetX());
-    EXPECT_EQ(c.GetPosition().GetY(), -2.5f);
-    EXPECT_EQ(static_cast<Ticker *>(a.get())->computed, 1);
-    other.GetPosition();
-    EXPECT_EQ(static_cast<Ticker *>(other.get())->computed, 1);
-    mem.now = 101;
-    EXPECT_EQ(b.GetPosition().GetX(), first.GetX() + 1);
-}
-
 TEST(ZPLELogTest, LinkedItSwallowsAllButTheConsoleEcho)
 {
     ZPLELog logger;

@@ -25,32 +25,6 @@ protected:
 
 } // namespace
 
-TEST_F(SimplePositionersTest, MemoryShapesGiveTheirCentres)
-{
-    EXPECT_AT(Ask("HOME"), -25, 0);
-    EXPECT_AT(Ask("BALL"), 3, -4);
-    EXPECT_AT(Ask("MYPOS"), -20, 5);
-    // The goal mouths' middles: the own goal's box, the opponents' line.
-    EXPECT_AT(Ask("GOAL"), -53.25, 0);
-    EXPECT_AT(Ask("Own"), -53.25, 0);
-    EXPECT_AT(Ask("Away"), 52.5, 0);
-    EXPECT_AT(Ask("AwayOne"), 52.5, 0);
-    EXPECT_AT(Ask("StillAway"), 52.5, 0);
-    EXPECT_AT(Ask("BackHome"), -53.25, 0);
-}
-
-TEST_F(SimplePositionersTest, FixedPointsTakeTheirKeysOneByOne)
-{
-    EXPECT_AT(Ask("FIXED"), 0, 0);
-    EXPECT_AT(Ask("Post"), -55, -10);
-    EXPECT_AT(Ask("OnlyY"), 0, 7);
-    EXPECT_AT(Ask("NotANumber"), 0, 2);
-    EXPECT_AT(Ask("Endless"), 0, 0);
-    // A definition over another keeps the keys it does not give.
-    EXPECT_AT(Ask("Q"), 3, 2);
-    EXPECT_AT(Ask("P"), 1, 2);
-}
-
 TEST_F(SimplePositionersTest, MissingShapesAreErrorsButFixedPointsStand)
 {
     Load("positioning-blank.ini");

@@ -23,31 +23,6 @@ protected:
 
 } // namespace
 
-TEST_F(TransformingPositionersTest, OffsetsMirrorTowardsTheSideOfTheirPoint)
-{
-    Define("BothNeg = (OFFSET:(FROM:Neg,X:6,Y:6,I:XY))\n"
-           "BothPos = (BothNeg:(FROM:Pos))\n"
-           "BothZero = (BothNeg:(FROM:Origin))\n"
-           "XNeg = (BothNeg:(I:X))\n"
-           "YNeg = (BothNeg:(I:Y))\n"
-           "FNeg = (BothNeg:(I:F))\n"
-           "QNeg = (BothNeg:(I:Q))\n"
-           "BareNeg = (BothNeg:(I))\n"
-           "LowerNeg = (BothNeg:(I:xy))\n"
-           "Kept = (XNeg:(Y:1))\n");
-    EXPECT_AT(Ask("BothNeg"), -16, -11);
-    EXPECT_AT(Ask("BothPos"), 16, 11);
-    EXPECT_AT(Ask("BothZero"), 6, 6);
-    EXPECT_AT(Ask("XNeg"), -16, 1);
-    EXPECT_AT(Ask("YNeg"), -4, -11);
-    for (const char *name : {"FNeg", "QNeg", "BareNeg", "LowerNeg"})
-        EXPECT_AT(Ask(name), -4, 1);
-    // Only Y changes; the source, X and the mirror stay.
-    EXPECT_AT(Ask("Kept"), -16, -4);
-    EXPECT_EQ(Written("Kept"), "(OFFSET:(FROM:Neg,X:6,Y:1,I:X))");
-    EXPECT_EQ(Written("QNeg"), "(OFFSET:(FROM:Neg,X:6,Y:6,I:F))");
-}
-
 TEST_F(TransformingPositionersTest, ProtectedAndZonePullPointsIntoTheirRegions)
 {
     Define("Inside = (PROTECTED)\n"

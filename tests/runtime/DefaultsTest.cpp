@@ -65,18 +65,4 @@ TEST_F(DefaultsTest, EveryRowReadsBackAsStored)
                 << table.rows[i].section << "/" << table.rows[i].key;
 }
 
-// A configuration file read after the defaults changes only what it names;
-// priming again puts every default back.
-TEST_F(DefaultsTest, FilesOverrideKeyByKeyAndPrimingRestores)
-{
-    ini.parse(MCString("[NotInServer]\npitch_length = 100\n"));
-    EXPECT_EQ("100", Read("NotInServer", "pitch_length"));
-    EXPECT_EQ("68.0", Read("NotInServer", "pitch_width"));
-    EXPECT_EQ(12u, ini.getVariableList(MCString("NotInServer")).size());
-
-    primeini(ini);
-    EXPECT_EQ("105.0", Read("NotInServer", "pitch_length"));
-    EXPECT_EQ(104u, ini.getSectionList().size());
-}
-
 } // namespace

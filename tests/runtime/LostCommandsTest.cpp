@@ -69,15 +69,6 @@ protected:
 };
 }
 
-TEST_F(LostCommandsTest, MatchingCountsLeaveEverythingAlone)
-{
-  Log({kDash, kNeck});
-  Sent(2, 7, 3, 1, 4);
-  EXPECT_EQ(Check(2, 7, 3, 1, 4), "");
-  EXPECT_EQ(Entries(), (std::vector<std::string>{kDash, kNeck}));
-  EXPECT_EQ(Counts(), (std::vector<int>{2, 7, 3, 1, 4}));
-}
-
 TEST_F(LostCommandsTest, AMissedTurnStrikesTurnsButNotNeckTurns)
 {
   Log({kTurn, kNeck});

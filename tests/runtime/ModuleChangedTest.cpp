@@ -120,17 +120,6 @@ TEST_F(ModuleChangedTest, TheTenthCommandOfACycleOverwritesTheLastEntryAndIsRepo
   EXPECT_EQ(replayed.back(), "memory.Update4Action (dash 8)\n");
 }
 
-TEST_F(ModuleChangedTest, ManyCommandsAtKickOffAndAtHalfTimeAreNotAMalfunction)
-{
-  EXPECT_EQ(SendTen(0), "");
-  agent->SetActionCount(0);
-  EXPECT_EQ(SendTen(3000), "");
-  agent->SetActionCount(0);
-  EXPECT_EQ(SendTen(6000), "");
-  agent->SetActionCount(0);
-  EXPECT_EQ(SendTen(2999), "2999" + kMalfunction);
-}
-
 TEST_F(ModuleChangedTest, ANewerTimeStartsACycleThatReplaysTheLogInOrder)
 {
   agent->memory->SetTime(5);

@@ -56,27 +56,6 @@ TEST_F(HearingTest, RefereeCallsForBothSides)
   }
 }
 
-TEST_F(HearingTest, PlayModeKeepsThePreviousCall)
-{
-  agent.SetTime(29);
-  Hear("(hear 29 referee goalie_catch_ball_r)");
-  agent.SetTime(30);
-  Hear("(hear 30 referee free_kick_r)");
-  EXPECT_EQ(-9, agent.PlayMode()->GetPlayMode(false));
-  EXPECT_EQ(29, agent.PlayMode()->GetPlayModeTime(false));
-  EXPECT_EQ(-5, Current());
-  EXPECT_EQ(30, agent.PlayMode()->GetPlayModeTime(true));
-
-  // An unknown call is reported; the mode stays, the time is the new one.
-  agent.SetTime(31);
-  EXPECT_EQ("WARNING: CPlayMode: SetPlayMode: What playmode is that - trainer_words -?\n",
-            Hear("(hear 31 referee trainer_words)"));
-  EXPECT_EQ(-5, agent.PlayMode()->GetPlayMode(false));
-  EXPECT_EQ(-5, Current());
-  EXPECT_EQ(31, agent.PlayMode()->GetPlayModeTime(true));
-
-}
-
 TEST_F(HearingTest, GoalsMoveTheScore)
 {
   agent.SetSide('l');

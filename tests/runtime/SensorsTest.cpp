@@ -20,38 +20,6 @@ using SensorsTest = SensorsFixture;
 
 }  // namespace
 
-TEST_F(SensorsTest, DispatchReportsWhatItDoesNotParse)
-{
-  agent.SetTime(7);
-  struct Case
-  {
-    const char *text;
-    const char *line;
-  } cases[] = {
-      {"(init l 1 before_kick_off)", "7 ERROR: CSensors: AnalyseData: Another init command?\n"},
-      {"(warning moving_to_opponent_field)", "7 ERROR: CSensors: AnalyseData: Default?\n"},
-      {"(score 102 0 0)",
-       "7 ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor sense_body...\n"},
-  };
-  for (const Case &c : cases)
-  {
-    EXPECT_EQ(c.line, Analyse(c.text)) << c.text;
-    EXPECT_TRUE(agent.calls.empty()) << c.text;
-    EXPECT_EQ(0, agent.changed) << c.text;
-  }
-
-  // A datagram too short to have a fourth character is not judged by an
-  // older message's byte left in the buffer.
-  Analyse("(see 5)");
-  agent.Clear();
-  CaptureStderr();
-  agent.Sensors()->Receive("(s", 2);
-  agent.Sensors()->AnalyseData();
-  EXPECT_EQ("7 ERROR: CSensors: AnalyseData: Sensory data starting with -s- was neither visual nor sense_body...\n",
-            GetCapturedStderr());
-  EXPECT_EQ(0, agent.changed);
-}
-
 TEST_F(SensorsTest, VisualWritesEveryObjectThenUpdates)
 {
   agent.SetLastVisualTime(210);

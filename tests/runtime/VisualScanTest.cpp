@@ -13,42 +13,7 @@ namespace
 // of a message, so that the consumed count can be checked against it.
 const std::string kRest = " ((b) 1 2))";
 
-std::size_t Consumed(const std::string &object)
-{
-    return object.size();
-}
-
-struct FlagCase
-{
-    const char *name;
-    int number;
-};
-
-// One name of each form, at the ends of their runs of numbers.
-const FlagCase kFlagCases[] = {
-    {"c", 1}, {"p l b", 2}, {"p r b", 7}, {"g l b", 9}, {"g r b", 15}, {"c b", 17}, {"l b 30", 18},
-    {"l 0", 21}, {"r t 30", 36}, {"t l 50", 25}, {"t 0", 30}, {"b r 10", 47}, {"b l 50", 53},
-};
-
 } // namespace
-
-TEST(VisualScan, FlagNamesGiveTheirNumbers)
-{
-    for (const FlagCase &c : kFlagCases)
-    {
-        for (const char *values : {" 10.5 -20)", " 10.5 -20 0.1 -0.2)"})
-        {
-            std::string object = std::string("f ") + c.name + ")" + values;
-            std::string text = object + kRest;
-            SeenFlag flag;
-            EXPECT_EQ(Consumed(object), ScanFlag(text.c_str(), text.size(), true, flag)) << object;
-            EXPECT_TRUE(flag.knownName) << object;
-            EXPECT_EQ(c.number, FlagNumber(flag.kind, flag.across, flag.along, flag.number)) << object;
-            EXPECT_FLOAT_EQ(10.5f, flag.distance) << object;
-            EXPECT_FLOAT_EQ(-20.0f, flag.direction) << object;
-        }
-    }
-}
 
 TEST(VisualScan, PlayerForms)
 {

@@ -55,22 +55,6 @@ TEST_F(LocalisationTest, TheLineGivesTheFacingAndTheFlagThePosition)
   }
 }
 
-TEST_F(LocalisationTest, TheFarthestLineAndTheNearestFlagAreUsed)
-{
-  M().SetLine(7, 'b', 20, 90);
-  M().SetLine(7, 'l', 20, 90);
-  M().SetLine(6, 'r', 60, 90);  // not in this visual
-  ASSERT_NE(B().InsideLine(), nullptr);
-  EXPECT_FLOAT_EQ(B().InsideLine()->GetGDir(), 180);
-
-  M().SetFlag(7, 5, 10, 0, -999, -999);
-  M().SetFlag(7, 4, 10, 0, -999, -999);  // PLT at (-36, -20.16)
-  M().SetFlag(7, 0, 1, 0, -999, -999);   // a flag only felt
-  B().Localise();
-  EXPECT_FLOAT_EQ(M().GetFacing(), 180);
-  ExpectAt(-26, -20.16f);
-}
-
 TEST_F(LocalisationTest, WithoutALineOrAFlagThePoseStays)
 {
   M().SetGPos(CVector(3, 4));

@@ -43,25 +43,6 @@ private:
 };
 }
 
-TEST_F(PlayerMatchingTest, NearEnoughForTheTimeGoneByIsAMatch)
-{
-  Place(memory().GetAFriend(0), 10, 0, 7);
-  CPlayer near = Seen(12, 0, 'l');
-  float score;
-  EXPECT_EQ(Match(near, Mates(), score), 0);
-  EXPECT_FLOAT_EQ(score, 6);
-
-  // 30 m in 3 cycles is too far: the oldest record is offered instead, with
-  // what it knew of its player cleared.
-  CPlayer *oldest = memory().GetAFriend(1);
-  oldest->SetIsGoalie(true);
-  CPlayer far = Seen(40, 0, 'l');
-  EXPECT_EQ(Match(far, Mates(), score), 1);
-  EXPECT_EQ(score, 9999);
-  EXPECT_FALSE(oldest->GetIsGoalie());
-  EXPECT_EQ(Match(far, Mates(), score, false), -1);
-}
-
 namespace
 {
 class ShortMatchTimeTest : public PlayerMatchingTest

@@ -7,30 +7,6 @@ namespace
 using PlayerQueriesTest = PlayerFixture;
 }
 
-// The exchange sort puts equal keys in an order later queries rely on.
-TEST_F(PlayerQueriesTest, EqualKeysKeepTheExchangeSortsOrder)
-{
-  CMemory &m = memory();
-  CPlayer *b1 = Mate(0, 2, 0);
-  CPlayer *b2 = Mate(1, 0, 2);
-  CPlayer *a = Mate(2, 1, 0);
-  DistPlayerCompare byDistance(CVector(0, 0));
-  sorted_players list;
-  m.DoSortyThing(MASK_TEAMMATES, byDistance, list);
-  ASSERT_EQ(list.count, 3);
-  EXPECT_EQ(list.players[0], a);
-  EXPECT_EQ(list.players[1], b2);
-  EXPECT_EQ(list.players[2], b1);
-
-  a->SetConf(0.4f);  // at the threshold: no longer valid
-  m.DoSortyThing(MASK_TEAMMATES, byDistance, list);
-  ASSERT_EQ(list.count, 2);
-  EXPECT_EQ(list.players[0], b1);
-  EXPECT_EQ(list.players[1], b2);
-  EXPECT_EQ(m.GetAValidFriend(1), b2);
-  EXPECT_EQ(m.GetAValidFriend(2), nullptr);
-}
-
 TEST_F(PlayerQueriesTest, SortedListsAreKeptForTheCycleAndTheirPoint)
 {
   CMemory &m = memory();
@@ -63,22 +39,6 @@ TEST_F(PlayerQueriesTest, SortedListsAreKeptForTheCycleAndTheirPoint)
   EXPECT_EQ(list.players[0], near);
   EXPECT_EQ(list.reference.GetX(), 21);
   EXPECT_EQ(m.GetClosestValidFriend2Ball(0), near);
-}
-
-TEST_F(PlayerQueriesTest, PlayerWithinAWindowPrefersOpponents)
-{
-  CMemory &m = memory();
-  CPlayer *mate = Mate(0, 10, 0);
-  CPlayer *foe = Foe(0, 0, 10);
-  for (CPlayer *p : {mate, foe})
-  {
-    p->UpdateRPos(m.GetGPos(), 0, 11);
-    p->UpdateRBPos(m.GetGPos(), 0, 11);
-  }
-  EXPECT_EQ(m.GetPlayerWithin(1, 10, 10, 90), foe);
-  EXPECT_EQ(m.GetPlayerWithin(1, 10, 10, 0), mate);
-  EXPECT_EQ(m.GetPlayerWithin(1, 10, 10, 45), nullptr);
-  EXPECT_EQ(m.GetPlayerWithin(1, 50, 10, 45), foe);
 }
 
 TEST_F(PlayerQueriesTest, TheOffsideLineIsTheSecondForemostOpponentLessAMetre)

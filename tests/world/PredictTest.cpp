@@ -36,21 +36,6 @@ void ExpectAt(CVector v, float x, float y)
 }
 }
 
-TEST_F(PredictTest, AKickNeverMakesTheBallFasterThanItsLimit)
-{
-  Ball(0, 0, CVector(2, 0));
-  memory().SetBFacing(90);
-  // 100 x 0.016 across the body's heading: (2, 1.6), slower than 2.7.
-  ExpectAt(brain().BallPredPosAfterKick(1, 100, 0), 2, 1.6f);
-  // Straight on: 3.6 capped at 2.7, in the kick's resulting direction.
-  ExpectAt(brain().BallPredPosAfterKick(1, 100, -90), 2.7f, 0);
-  brain().Kick(100, -90);
-  ExpectAt(brain().BallPredPosWithQueuedActions(1), 2.7f, 0);
-  // A kick of an earlier cycle is not this cycle's.
-  memory().SetTime(11);
-  ExpectAt(brain().BallPredPosWithQueuedActions(1), 2, 0);
-}
-
 TEST_F(PredictTest, TheAgentDashesTurnsAndWaits)
 {
   // Backwards at full power: -0.6, then -0.24 - 0.6.
@@ -73,40 +58,6 @@ TEST_F(PredictTest, CyclesToAPointCountTurnsAndDashes)
   // Behind: one turn first.
   EXPECT_EQ(brain().PredictedCycles2Point(CVector(-3, 0)), 4);
   EXPECT_EQ(brain().PredictedCycles2Point(CVector(3, 0), 0, 1), 999);
-}
-
-TEST_F(PredictTest, OtherPlayersMoveByWhatIsKnownOfThem)
-{
-  Ball(10, 10, CVector(0, 0));
-  CPlayer *foe = Foe(0, 10, 0);
-  foe->SetVelocity(CVector(0.5f, 0));
-  foe->SetGBFacing(-999);
-  // Its body unseen, it is taken to face the ball.
-  ExpectAt(brain().PPredPosAfterDash(100, foe), 10.5f, 0.6f);
-  ExpectAt(brain().PPredPos(foe), 10.5f, 0);
-  // Turned away from the ball in the first cycle, it dashes back.
-  ExpectAt(brain().PPredPosAfterTurn(2, 90, 100, true, foe), 10.1f, 0);
-  ExpectAt(brain().PPredPos(1, CVector(0, 2), foe), 10 + 0.5f / 2.06155f, 2 / 2.06155f);
-
-  foe->SetConf(0);
-  EXPECT_LT(brain().PPredPosAfterDash(100, foe).GetMag(), 0);
-}
-
-TEST_F(PredictTest, StandingInTheWayDelaysASteal)
-{
-  Ball(0, 0, CVector(0, 0));
-  CPlayer *foe = Foe(0, 10, 0);
-  foe->SetGBFacing(180);
-  const CVector target(1.0512711f, 0);
-  memory().SetGPos(CVector(3, 20));
-  const int free = brain().EstimateCycles2Steal(foe);
-  EXPECT_EQ(free, brain().PlayerPredictedCycles2Point(foe, target));
-  memory().SetGPos(CVector(3, 0.1f));
-  EXPECT_EQ(brain().EstimateCycles2Steal(foe), free + 3);
-
-  foe->SetGPos(CVector(1, 0));
-  EXPECT_EQ(brain().EstimateCycles2Steal(foe), 0);
-  EXPECT_EQ(brain().EstimateCycles2Steal(nullptr), 999);
 }
 
 // A point that is never reached exactly keeps the simulated player circling

@@ -22,25 +22,6 @@ protected:
 };
 }
 
-TEST_F(UpdateTest, DashesCostStaminaAndAreCappedAtTheTopSpeed)
-{
-  M().Update4Action("(dash 100.00)");
-  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), 0.6f);
-  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3400);
-
-  M().SetVelocity(CVector(0, 0));
-  M().Update4Action("(dash -50)");
-  EXPECT_FLOAT_EQ(M().GetVelocity().GetX(), -0.3f);
-  EXPECT_FLOAT_EQ(M().GetSB().stamina, 3300);
-  EXPECT_EQ(M().GetSB().speed_dir, 180);
-
-  M().SetVelocity(CVector(0, 0.7f));
-  M().SetBFacing(90);
-  M().Update4Action("(dash 100)");
-  EXPECT_FLOAT_EQ(M().GetVelocity().GetMag(), 1.0f);
-  EXPECT_NEAR(M().GetVelocity().GetDir(), 90, 1e-4);
-}
-
 TEST_F(UpdateTest, KicksCatchesAndOtherCommands)
 {
   agent->brain->SetPrevKickPowerRate(1);
