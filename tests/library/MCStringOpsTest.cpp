@@ -62,3 +62,12 @@ TEST(MCStringBrackets, StrippingMeasuresTheLengthAgain)
     EXPECT_EQ(Of(s + "!"), Of(s) + "!") << text;
   }
 }
+
+TEST(MCStringSearch, PatternsMustFitWhollyInTheRange)
+{
+  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, 0), 2);
+  EXPECT_EQ(MCString("xxab").index(MCString("ab"), 0, -1), -1);
+  EXPECT_EQ(MCString("ababaa").rindex(MCString("ab"), 0, 0), 2);
+  // A candidate's first character alone is not a match.
+  EXPECT_EQ(MCString("aXaY").index(MCString("aY"), 0, 0), 2);
+}

@@ -107,6 +107,8 @@ TEST_F(BrainMemoryTest, PlayerListsByReasonWithTheirOwnCursors)
     mem().ResetOpponents(MCM_CTG);
     ExpectCentre(mem().GetOpponent(MCM_CTG), -45, 3);
     ExpectCentre(mem().GetOpponent(MCM_CTG), 30, 0);
+    mem().ResetTeam(MCM_CTG);
+    ExpectCentre(mem().GetTeamMember(MCM_CTG), -40, 0);
 
     // About the scanner's centre, which keeps its own copy.
     mem().ResetTeam(MCM_CTP);
