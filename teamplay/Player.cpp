@@ -128,8 +128,12 @@ void CBehaviours::DetermineActionState()
   }
 
   ActionState state = AS_NONE;
-  if (env == ENV_HALF_OVER || env == ENV_BEFORE_KICK_OFF || GetRole() == ROLE_GOALKEEPER)
+  if (env == ENV_HALF_OVER || env == ENV_BEFORE_KICK_OFF)
     state = AS_NONE;
+  // The goalkeeper's own rules decide the rest; a plan of his (our goal
+  // kick) gets the ball moving on time by itself.
+  else if (GetRole() == ROLE_GOALKEEPER)
+    state = AmIInThePlan() ? AS_FIX_PLAN : AS_NONE;
   // A plan that has not got the ball moving after this long is given up,
   // and the set play goes to its nearest taker.
   else if (!(env == ENV_OUR_SET_PLAY && now - m_ModeStartTime > m_FixedPlanMaxWaitTime) &&

@@ -102,6 +102,11 @@ TEST_F(FixPlanRun, OurGoalKickGoesToTheBallWaitsForTheReceiversAndPasses)
   Place(CVector(-40, -9), 180);
   agent->SetUNum(1);
   Call(100, "goal_kick_l");
+  // The goalkeeper's action state hands the pass to the plan.
+  brain->SetRole();
+  brain->DetermineEnvState(PM_PLAY_ON, PM_GOAL_KICK);
+  brain->DetermineActionState();
+  EXPECT_EQ(brain->GetActionState(), AS_FIX_PLAN);
   EXPECT_EQ(Step(100), "TakeGoalKickUp");
   EXPECT_EQ(Command(), CMD_DASH);
   // Out of sight for a moment, the ball is where it was last seen.
