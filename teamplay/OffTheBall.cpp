@@ -224,12 +224,21 @@ int CBehaviours::ChaseBall()
   // back each cycle.
   if (power <= 0)
     power = m_StaminaIncMax;
-  // Near the ball the agent goes straight to it; further off it may step
-  // round the players in the way.
-  const DodgeType dodge =
-      GetGPos().dist(ball->GetGPos()) < m_FeelDistance ? DODGE_NONE : DODGE_WITHOUT_BALL;
-  if (MoveToPos(point, m_Kickable / 2, power, dodge))
-    return 1;
+  // The run ends within reach of the ball, so the heading need only be as
+  // good as that: close to the point a finer aim only turns the agent
+  // about while the ball comes.
+  const CVector next = PredPos();
+  const float dist = next.dist(point);
+  if (dist > m_Kickable / 2)
+  {
+    const float angle = NormaliseAngle((point - next).GetDir() - GetBFacing());
+    float slack = ASin(m_Kickable / 2 / dist);
+    if (slack < m_MaxGoToPointAngleErr)
+      slack = m_MaxGoToPointAngleErr;
+    if (std::fabs(angle) > slack && Turn(angle))
+      return 1;
+    return Dash(power);
+  }
   return FaceOnlyBody2Point(BallPredPos(1)) ? 1 : 0;
 }
 
