@@ -12,6 +12,9 @@ namespace
 {
 // A preparing cycle must buy at least this much final speed (m/cycle).
 const float kMinKickGain = 0.05f;
+// A ball this far from where a kick of the plan laid it has been played by
+// someone else; the kick's and the sight's own errors stay well under it.
+const float kPlanTolerance = 0.5f;
 // Where the preparing kick may lay the ball: rings about the body and
 // steps of angle about the kick's direction.
 const int kHardKickRings = 4;
@@ -271,7 +274,7 @@ bool CBehaviours::CarryKickPlan(float dir)
   const bool holds = m_KickPlan.time == now - 1 && m_KickPlan.kicks > 0 && ball &&
                      ball->GetPositionValid() &&
                      std::fabs(NormaliseAngle(dir - m_KickPlan.dir)) <= m_MaxHardKickAngleErr &&
-                     ball->GetGPos().dist(m_KickPlan.ball) <= m_KickableBuffer;
+                     ball->GetGPos().dist(m_KickPlan.ball) <= kPlanTolerance;
   if (!holds)
     m_KickPlan = KICKPLAN();
   return holds;

@@ -106,7 +106,8 @@ TEST_F(ShippedKickTest, AKickTooHardForOneCycleIsLaidOverThePlannedOnes)
   const int started = brain->m_KickPlan.started;
   ASSERT_TRUE(brain->KickPlanRunning());
   Step();
-  Ball(agent->M2BReadBall()->GetGPos() * 0.6f, agent->M2BReadBall()->GetVelocity());
+  const CVector at = agent->M2BReadBall()->GetGPos() - agent->GetGPos();
+  Ball(agent->GetGPos() - at * 0.6f, agent->M2BReadBall()->GetVelocity());
   brain->KickBall(CVector(1000, 0), 3.0f);
   EXPECT_NE(started, brain->m_KickPlan.started);
 }
