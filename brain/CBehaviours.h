@@ -833,6 +833,8 @@ protected:
   int m_GoalieIntCycles = 0;
   CVector m_GoalieIntPoint;
   CVector m_GoalieLastDesired;
+  int m_GoalieDangerTime = -999;
+  bool m_GoalieDanger = false;
 
 private:
   float KickRate(float dist, float dir) const;

@@ -595,16 +595,27 @@ int CBehaviours::GoalieBlockOpponent()
   return GoalieGoToPoint(p, m_GoalieAtPointBuffer, SVS_SIGHT);
 }
 
+// The ball within shooting distance of our goal, and on its way in, at an
+// opponent's feet, or sooner his than ours. Asked several times a pass,
+// worked out once.
 bool CBehaviours::InDefensiveDanger()
 {
+  const int now = GetTime();
+  if (m_GoalieDangerTime == now)
+    return m_GoalieDanger;
+  m_GoalieDangerTime = now;
+  m_GoalieDanger = false;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
-    return false;
   const CVector goal(-m_PitchLength / 2, 0);
-  if (ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
+  if (!ball || !ball->GetPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     return false;
-  if (BallHeadsIntoOurGoal(m_GoalWidth / 2))
-    return true;
-  return FoeWithBall(-m_GoalieBreakawayKickableBuffer) != nullptr ||
-         FastestFriend2Ball(false) == nullptr || FastestFoe2Ball() != nullptr;
+  if (BallHeadsIntoOurGoal(m_GoalWidth / 2) || FoeWithBall(-m_GoalieBreakawayKickableBuffer))
+    return m_GoalieDanger = true;
+  const CPlayer *foe = FastestFoe2Ball();
+  if (!foe)
+    return false;
+  const CPlayer *mate = FastestFriend2Ball(true);
+  const int ours = mate ? NumOfCyclesToIntercept(mate) : MyNumOfCyclesToIntercept();
+  m_GoalieDanger = NumOfCyclesToIntercept(foe) <= ours;
+  return m_GoalieDanger;
 }
