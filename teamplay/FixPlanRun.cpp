@@ -326,7 +326,11 @@ void CBehaviours::AdvanceFixPlan()
           run.kicked = false;
           return;
         }
-        if (waitedOut)
+        // In play a wait only keeps the agent from the game: an action
+        // whose moment has passed ends the plan.
+        if (!ours)
+          EndFixPlan("passed by");
+        else if (waitedOut)
           EndFixPlan("waited too long");
         return;
       }
@@ -591,9 +595,8 @@ int CBehaviours::ExecuteFixPlan()
   return RunFixPlanAction(action);
 }
 
-// Waiting for an action's triggers: at a set play of ours the agent keeps
-// its place watching the ball, a taker at the ball; in play the cycle is
-// left to its own rules.
+// Waiting for an action's triggers, at a set play of ours: the agent keeps
+// its place watching the ball, a taker at the ball.
 int CBehaviours::WaitInFixPlan(const FIXPLANACTION &action)
 {
   if (!IsSetPlayOurs())

@@ -215,6 +215,16 @@ TEST_F(FixPlanRun, AfterOurGoalkeepersCatchTheRunnerWaitsOutThePlanThenEnds)
   for (; t < 200 && Running() != ""; t++)
     Step(t);
   EXPECT_EQ(t - 1, 135) << "action 2 waits its 25 cycles";
+
+  // With the ball already out of our end, action 2's moment has passed.
+  Ball(CVector(-48, 0));
+  Call(300, "goalie_catch_ball_l");
+  Call(300, "free_kick_l");
+  EXPECT_EQ(FreshLook(unum, 300), "GoToOAGCPos5");
+  Call(310, "play_on");
+  Ball(CVector(-10, -10), CVector(1, -1));
+  EXPECT_EQ(Step(310), "");
+  EXPECT_NE(said.find("GoToOAGCPos5 ends: passed by"), std::string::npos);
 }
 
 TEST_F(FixPlanRun, OurCornerOnBothSidesIsTakenToTheNearPostRunner)
