@@ -506,6 +506,8 @@ public:
   int BallPathInterceptAmIThere(float tolerance);
   // Ball skills: passing, dribbling, breakaways and targets.
   int PassBall(const CPlayer *p, float speedAtTarget);
+  // The pace of a dribble is a running speed: asking more than the body
+  // runs is full pace, as far as stamina allows.
   int CleverDribbleTo(CVector target, float speed, float buffer);
   float TheirBreakawayConeRatio(const CPlayer *p) const;
   CVector ShootTarget(CVector from, float first, float second);
@@ -593,7 +595,6 @@ public:
   bool BreakawayLook4Shot();
   int PlayBreakaway();
   int PlaySideBreakaway();
-
 
   // ---- Ball skills: interception, passing and the target scanners
   // (skills/Intercept, PassiveIntercept, Passing, ClearSend). ----
