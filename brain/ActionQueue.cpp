@@ -363,15 +363,22 @@ void CBehaviours::SendQueuedScans()
   int type = SCAN_NONE;
   float angle = 0;
   QueueLock();
+  ACTIONQUEUE *q = nullptr;
   if (visual == m_LastQueue.time)
-  {
-    type = m_LastQueue.scan_type;
-    angle = m_LastQueue.scan_angle;
-  }
+    q = &m_LastQueue;
   else if (visual == m_Queue.time)
+    q = &m_Queue;
+  // A scan goes once, in its bundle's own cycle (a visual that comes late
+  // would put it beside the next cycle's commands), and never beside a
+  // turn of the same kind in the bundle: the server takes one of each a
+  // cycle and reports the other as missed.
+  if (q && q->time == GetTime())
   {
-    type = m_Queue.scan_type;
-    angle = m_Queue.scan_angle;
+    type = q->scan_type;
+    angle = q->scan_angle;
+    if ((type == SCAN_NECK && q->turn_neck) || (type == SCAN_BODY && q->command != CMD_NONE))
+      type = SCAN_NONE;
+    q->scan_type = SCAN_NONE;
   }
   QueueUnlock();
 

@@ -144,7 +144,10 @@ void CBehaviours::DetermineActionState()
   else if (env == ENV_THEIR_SET_PLAY)
     state = ballKnown && GetGPos().dist(ball->GetGPos()) < m_FreeKickBuffer + 1 ? AS_KEEP_CLEAR
                                                                                 : AS_DEFENSE_POSITION;
-  else if (BallKickableForPlayer(nullptr, 0) && !TouchedLastInSetPlay())
+  // A ball not seen this cycle is only where it was reckoned to go: at the
+  // edge of reach it may be out of it, and the server drops the kick.
+  else if (BallKickableForPlayer(nullptr, ball && ball->GetConf() < 1 - m_Epsilon ? 2 * m_KickableBuffer : m_KickableBuffer / 2) &&
+           !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
     state = AS_DEFENSE_ACTIVE;
