@@ -73,7 +73,12 @@ int CBehaviours::DribKick(float dir, float power)
     if (clean)
       return DoKCommand(kick);
   }
-  // No way to lay it ahead: it is kept still at the foot.
+  // No way to lay it ahead without running into it (it lies behind or
+  // beside the body): it is turned round to the front, or kept still at
+  // the foot once there.
+  const int spin = SpinTo(NormaliseAngle(dir - GetBFacing()), ROTDIR_AWAY);
+  if (spin == SPIN_KICKED || spin == SPIN_STOPPED)
+    return 1;
   return DoKCommand(KickStraight(0, 0, 1.0f, nullptr));
 }
 

@@ -17,22 +17,25 @@ TEST_F(DribbleTest, TheDribbledBallStaysWithinReachAllTheWay)
 {
   struct Case
   {
-    CVector target, foe;
+    CVector target, foe, ball;
+    float facing;
     float least;  // the least the agent gains on the target in 30 cycles
   } cases[] = {
-      {CVector(30, 0), CVector(), 15},
-      {CVector(0, 30), CVector(), 12},
-      {CVector(-30, 0), CVector(), 12},
+      {CVector(30, 0), CVector(), CVector(0.6f, 0), 0, 15},
+      {CVector(0, 30), CVector(), CVector(0.6f, 0), 0, 12},
+      {CVector(-30, 0), CVector(), CVector(0.6f, 0), 0, 12},
       // Round an opponent standing in the way.
-      {CVector(30, 0), CVector(6, 0.5f), 10},
+      {CVector(30, 0), CVector(6, 0.5f), CVector(0.6f, 0), 0, 10},
+      // Behind the agent, who must turn: brought round to the front first.
+      {CVector(30, 0), CVector(), CVector(-0.85f, 0.35f), -20, 10},
   };
   for (const Case &c : cases)
   {
     brain->foes.clear();
     if (c.foe.GetMag() > 0)
       Foe(c.foe);
-    Place(CVector(0, 0), 0);
-    Ball(CVector(0.6f, 0));
+    Place(CVector(0, 0), c.facing);
+    Ball(c.ball);
     int loose = 0, longest = 0;
     for (int cycle = 0; cycle < 30; cycle++)
     {
