@@ -25,7 +25,14 @@ const RefereeCall kCalls[] = {
   {"kick_in_", 8, PM_KICK_IN, true, false},
   {"corner_kick_", 12, PM_CORNER_KICK, true, false},
   {"goal_kick_", 10, PM_GOAL_KICK, true, false},
+  // The server's later calls: a fault gives the other side a free kick,
+  // and the free kick it then calls may be indirect; a free kick either way
+  // (the fault tested before the free kick, whose prefix it shares).
+  {"free_kick_fault_", 16, PM_FREE_KICK, true, true},
   {"free_kick_", 10, PM_FREE_KICK, true, false},
+  {"indirect_free_kick_", 19, PM_FREE_KICK, true, false},
+  {"back_pass_", 10, PM_FREE_KICK, true, true},
+  {"catch_fault_", 12, PM_FREE_KICK, true, true},
   {"offside_", 8, PM_OFFSIDE, true, true},
   {"foul_", 5, PM_FOUL, true, false},
   {"goal_", 5, PM_GOAL, true, false},

@@ -41,6 +41,9 @@ TEST_F(HearingTest, RefereeCallsForBothSides)
       {"goal_kick_l", 4}, {"free_kick_r", -5}, {"offside_l", -6}, {"foul_r", -7},
       {"goal_l_1", 8}, {"goalie_catch_ball_r", -9}, {"play_on", 20}, {"time_up", 22},
       {"time_up_without_a_team", 23}, {"drop_ball", 25},
+      // The later calls: faults give the other side a free kick.
+      {"indirect_free_kick_l", 5}, {"back_pass_l", -5}, {"free_kick_fault_r", 5},
+      {"catch_fault_l", -5},
   };
   for (char side : {'l', 'r'})
   {
