@@ -181,7 +181,7 @@ int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
   {
     // Turning first; a ball that would escape meanwhile is laid where the
     // agent will face.
-    if (BallWillBeKickable(1, 0, m_KickableBuffer))
+    if (BallWillBeKickable(1, 0, 0))
       return Turn(turn);
     return DribKick(dir, 0);
   }
