@@ -231,31 +231,30 @@ public:
   using RigBrain::RigBrain;
   using CBehaviours::GoalieGoToPoint;
   using CBehaviours::NumCyclesGoalieBeatsBall;
+  struct Args
+  {
+    CVector at;
+    float dir;
+    float speed;  // or the tolerance
+    const CPlayer *goalie;
+    SightVSpeed sight;
+  };
 
   int NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
                                const CPlayer *goalie) const override
   {
-    from_ = from;
-    dir_ = dir;
-    speed_ = speed;
-    goalie_ = goalie;
+    seen = {from, dir, speed, goalie, SVS_SPEED};
     return result;
   }
 
   int GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s) override
   {
-    from_ = p;
-    speed_ = tolerance;
-    sight_ = s;
+    seen = {p, 0, tolerance, nullptr, s};
     return 7;
   }
 
+  mutable Args seen{};
   int result = 0;
-  mutable CVector from_;
-  mutable float dir_ = 0;
-  mutable float speed_ = 0;
-  mutable const CPlayer *goalie_ = nullptr;
-  SightVSpeed sight_ = SVS_SPEED;
 };
 
 TEST_F(GoalkeeperTest, ShortFormsHandOnTheirArguments)
@@ -273,16 +272,16 @@ TEST_F(GoalkeeperTest, ShortFormsHandOnTheirArguments)
   EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 4, keeper));
   EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 5, keeper));
   EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, 12.0f, 2.5f, 5, keeper));
-  EXPECT_NEAR(12.0f, b.dir_, 1e-4);
+  EXPECT_NEAR(12.0f, b.seen.dir, 1e-4);
   EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.0f, 3, nullptr));
-  EXPECT_EQ(from.GetX(), b.from_.GetX());
-  EXPECT_NEAR(dir, b.dir_, 1e-4);
-  EXPECT_EQ(2.0f, b.speed_);
-  EXPECT_EQ(nullptr, b.goalie_);
+  EXPECT_EQ(from.GetX(), b.seen.at.GetX());
+  EXPECT_NEAR(dir, b.seen.dir, 1e-4);
+  EXPECT_EQ(2.0f, b.seen.speed);
+  EXPECT_EQ(nullptr, b.seen.goalie);
 
   EXPECT_EQ(7, b.GoalieGoToPoint(CVector(-50, 3), SVS_SIGHT));
-  EXPECT_EQ(-50, b.from_.GetX());
-  EXPECT_EQ(1.0f, b.speed_);  // min_dist_to_point
-  EXPECT_EQ(SVS_SIGHT, b.sight_);
+  EXPECT_EQ(-50, b.seen.at.GetX());
+  EXPECT_EQ(1.0f, b.seen.speed);  // min_dist_to_point
+  EXPECT_EQ(SVS_SIGHT, b.seen.sight);
 }
 }
