@@ -830,6 +830,8 @@ protected:
   // Which side last had the ball at its feet (a team-mate's kick to the
   // goalkeeper may not be caught), and the cycle's interception.
   int m_GoalieLastTouch = 0;
+  // A set play the goalkeeper kicked: no touch again before another's.
+  bool m_GoalieTookSetPlay = false;
   int m_GoalieIntTime = -999;
   int m_GoalieIntCycles = 0;
   CVector m_GoalieIntPoint;

@@ -152,12 +152,17 @@ bool CBehaviours::GoaliePlay(PlayMode current)
     return true;
   if (current == PM_PLAY_ON)
   {
-    // The ball is in my hands' reach: catch it.
-    if (ShouldICatch())
-      return GoalieCatchBall() > 0;
-    // The ball is at my feet and may not be caught: clear it.
-    if (BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
-      return true;
+    // Having taken a set play, I may not touch the ball again before
+    // someone else has.
+    if (!m_GoalieTookSetPlay)
+    {
+      // The ball is in my hands' reach: catch it.
+      if (ShouldICatch())
+        return GoalieCatchBall() > 0;
+      // The ball is at my feet and may not be caught: clear it.
+      if (BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
+        return true;
+    }
     // A shot on my goal: get in its way.
     if (BallHeadsIntoOurGoal(m_PlayerSize) && GoalieBlockShot() > 0)
       return true;
@@ -206,6 +211,7 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
 {
   if (current != PM_PLAY_ON)
   {
+    m_GoalieTookSetPlay = false;
     // A set play is taken by the side it is given to.
     if (IsOurMode(current))
       m_GoalieLastTouch = kTouchOurs;
@@ -234,6 +240,9 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
     m_GoalieLastTouch = kTouchTheirs;
   else if (dm < reach)
     m_GoalieLastTouch = kTouchOurs;
+  else
+    return;
+  m_GoalieTookSetPlay = false;
 }
 
 // ---------------------------------------------------------- catching
@@ -384,6 +393,7 @@ int CBehaviours::GoalieKickOnce(CVector target, float speed)
   if (!ball || !ball->GetPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
+  m_GoalieTookSetPlay = GoaliePlayMode() != PM_PLAY_ON;
   return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
 }
 

@@ -168,6 +168,14 @@ TEST_F(GoalkeeperTest, ACaughtBallIsMovedOnceAndKickedBeforeTheRefereeWouldDropI
   }
   EXPECT_EQ(1, moves);
   EXPECT_EQ(90, kickedAfter);
+  // The kick put the ball in play; should it stay at the taker's feet, he
+  // may neither kick nor catch it again before someone else touched it.
+  Referee("play_on");
+  agent->SetTime(42 + kickedAfter);
+  agent->M2BReadNonConstBall()->SetTime(42 + kickedAfter);
+  Pass();
+  EXPECT_NE(CMD_KICK, Queue().command);
+  EXPECT_NE(CMD_CATCH, Queue().command);
 }
 
 // The goalkeeper's run to one point, dashing flat out towards it from rest.
