@@ -59,6 +59,26 @@ protected:
   }
 };
 
+// Numbers 1 and 11 are the ends of the table.
+TEST_F(FormationsTest, InitialMoveGoesToTheKickOffPointInOurHalf)
+{
+  struct Case
+  {
+    int formation, unum, x, y;
+  } cases[] = {{0, 9, -1, -25}, {0, 1, -50, 0}, {-1, 11, -1, 25}, {1, 3, -40, -10}};
+  for (const Case &c : cases)
+  {
+    brain->SetFormationID(c.formation);
+    agent->SetUNum(c.unum);
+    brain->InitialMove();
+    ACTIONQUEUE q = brain->GetQueue();
+    EXPECT_EQ(CMD_MOVE, q.command) << c.formation << "/" << c.unum;
+    EXPECT_EQ(c.x, q.move_x) << c.formation << "/" << c.unum;
+    EXPECT_EQ(c.y, q.move_y) << c.formation << "/" << c.unum;
+    brain->SendAllActions(0);
+  }
+}
+
 TEST_F(FormationsTest, PositioningPowerAfterASetPlayLetsTiredPlayersRecover)
 {
   struct Case
