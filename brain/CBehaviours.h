@@ -646,6 +646,9 @@ public:
   // The rules every field player's pass is made of. Each fills the cycle's
   // main command and answers 1, or leaves it to the next rule with 0.
   int SayByeAtHalfEnd(PlayMode previous, PlayMode current);
+  // The cycle's bundle went and the clock stands (the referee's stoppage):
+  // nothing more is sent until the next cycle.
+  int WaitOutAStoppage();
   int TakeKickOffPlace(PlayMode current);
   int RunMyFixPlan();
   int TakeOurSetPlay();

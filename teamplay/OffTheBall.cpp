@@ -23,6 +23,8 @@ const int kGoalieFreeKickCycles = 250;
 // the agent stops beside it instead of running into it.
 const float kSlowApproachDist = 3;
 const float kSlowApproachPower = 40;
+// A step towards a ball that is nearly within reach.
+const float kStepToBallPower = 20;
 // The slack of a place per metre from the ball.
 const float kPlaceSlackPerMetre = 0.08f;
 // Places nearer than this and further round than the angle are backed into.
@@ -207,6 +209,15 @@ int CBehaviours::ChaseBall()
   if (GetActionState() != AS_CHASE_BALL)
     return 0;
   const CBall *ball = M2BReadBall();
+  // Within reach as reckoned, but not surely: a dash would run into the
+  // ball, so the agent turns to it (or steps up) and sees it next cycle.
+  if (BallKickableForPlayer(nullptr, 0))
+  {
+    ChangeView("narrow", "high");
+    if (FaceOnlyBody2Point(BallPredPos(1)))
+      return 1;
+    return Dash(kStepToBallPower);
+  }
   const int cycles = MyNumOfCyclesToIntercept();
   // Only about to reach the ball does the agent need to see it every
   // cycle; the narrow view comes twice as often.
@@ -217,9 +228,9 @@ int CBehaviours::ChaseBall()
 
   const bool reachable = cycles < 999;
   const CVector point = reachable ? MyInterceptionPoint() : ball->GetGPos();
-  float power = reachable ? MyDashPowerToIntercept() : static_cast<float>(m_MaxPower);
-  if (power <= 0)
-    power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  // Flat out: the least power that arrives in time leaves no margin for a
+  // ball that runs on further than foreseen.
+  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
   // With no stamina left to spare the agent still goes, at what it wins
   // back each cycle.
   if (power <= 0)

@@ -144,9 +144,12 @@ void CBehaviours::DetermineActionState()
   else if (env == ENV_THEIR_SET_PLAY)
     state = ballKnown && GetGPos().dist(ball->GetGPos()) < m_FreeKickBuffer + 1 ? AS_KEEP_CLEAR
                                                                                 : AS_DEFENSE_POSITION;
-  // A ball not seen this cycle is only where it was reckoned to go: at the
-  // edge of reach it may be out of it, and the server drops the kick.
-  else if (BallKickableForPlayer(nullptr, ball && ball->GetConf() < 1 - m_Epsilon ? 2 * m_KickableBuffer : m_KickableBuffer / 2) &&
+  // A ball seen in the last cycle or this one is where it was reckoned to
+  // go, one seen before only roughly: at the edge of reach either may be
+  // out of it, and the server drops the kick.
+  else if (BallKickableForPlayer(nullptr, ball && ball->GetTime() >= now - 1
+                                               ? m_KickableBuffer / 2
+                                               : 2 * m_KickableBuffer) &&
            !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
@@ -189,7 +192,7 @@ bool CBehaviours::AmITired() const
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current))
+  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
@@ -202,7 +205,7 @@ void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 
 void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current))
+  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
@@ -215,7 +218,7 @@ void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 
 void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current))
+  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || RechargeIfTired() || OffenseSupport() ||
@@ -232,6 +235,18 @@ int CBehaviours::SayByeAtHalfEnd(PlayMode previous, PlayMode current)
   if (!IsHalfOver(previous, current))
     return 0;
   SayBye();
+  return 1;
+}
+
+int CBehaviours::WaitOutAStoppage()
+{
+  // While the referee stops the clock the server's cycle does not change,
+  // and a bundle for it has gone already: another would pile the cycle's
+  // commands up past what the agent may send. Before kick-off the player
+  // may still be placed.
+  if (m_LastActionsSentTime != GetTime() || GetEnvState() == ENV_BEFORE_KICK_OFF)
+    return 0;
+  ClaimCycle();
   return 1;
 }
 

@@ -304,6 +304,13 @@ TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
         EXPECT_NE(CMD_NONE, q.command) << unum << " ball " << b.x << "," << b.y << " stamina "
                                        << stamina << " state " << brain().GetActionState();
       }
+  // The referee stops the clock: the cycle's bundle went, and another pass
+  // in the same cycle sends nothing more.
+  Fresh();
+  Ball(5, 5);
+  EXPECT_NE(CMD_NONE, Pass().command);
+  brain().SendAllActions(10);
+  EXPECT_EQ(CMD_NONE, Pass().command);
   Referee("half_time");
   EXPECT_EQ(CMD_BYE, Pass().command);
 }
