@@ -212,7 +212,10 @@ void CBehaviours::GoalieWatchBall()
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
   {
-    GoalieScanField();
+    // A body turning to search already brings a new view; a neck sweep
+    // on top of it may turn the view straight back.
+    if (!(m_Queue.time == GetTime() && m_Queue.command == CMD_TURN))
+      GoalieScanField();
     return;
   }
   const float a = PredRelAngle2PointFromBodyWithQueuedAction(BallPredPosWithQueuedActions());
@@ -238,14 +241,15 @@ void CBehaviours::GoalieScanField()
 }
 
 // Narrow when the ball stays within the narrow view for the next cycles
-// (visuals come twice as often), or is so near it is felt anyway; wide
-// when it is lost, to find it in two looks; normal otherwise.
+// (visuals come twice as often), or is so near it is felt anyway; normal
+// otherwise. Never wide: its visuals come only every third cycle, and a
+// pass that waits for one loses the cycle.
 void CBehaviours::GoalieShrinkViewCone()
 {
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
   {
-    ChangeView("wide", "high");
+    ChangeView("normal", "high");
     return;
   }
   const CVector me = PredPosWithQueuedActions();
