@@ -23,6 +23,8 @@ const int kGoalieFreeKickCycles = 250;
 // the agent stops beside it instead of running into it.
 const float kSlowApproachDist = 3;
 const float kSlowApproachPower = 40;
+// How often the last step to the ball is halved to stop short of it.
+const int kShorterSteps = 3;
 // A step towards a ball that is nearly within reach.
 const float kStepToBallPower = 20;
 // The slack of a place per metre from the ball.
@@ -248,6 +250,10 @@ int CBehaviours::ChaseBall()
       slack = m_MaxGoToPointAngleErr;
     if (std::fabs(angle) > slack && Turn(angle))
       return 1;
+    // A dash that ends on the ball knocks it away: the last step is
+    // shortened until it stops beside the ball.
+    for (int i = 0; i < kShorterSteps && IsDashCollision(power, m_CollisionBuffer); i++)
+      power /= 2;
     return Dash(power);
   }
   return FaceOnlyBody2Point(BallPredPos(1)) ? 1 : 0;

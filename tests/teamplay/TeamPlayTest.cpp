@@ -126,29 +126,34 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
     Placed foe;
     float stamina;
     ActionState expected;
+    CVector velocity;
   } rows[] = {
-      {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, 3500, AS_WITH_BALL},
-      {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, 3500, AS_CHASE_BALL},
-      {"a mate at the ball", "play_on", {8, 3}, {8.5f, 3}, {999, 0}, 3500, AS_OFFENSE_SUPPORT},
-      {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, 3500, AS_OFFENSE_POSITION},
+      {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, 3500, AS_WITH_BALL, CVector()},
+      {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, 3500, AS_CHASE_BALL, CVector()},
+      {"a mate at the ball", "play_on", {8, 3}, {8.5f, 3}, {999, 0}, 3500, AS_OFFENSE_SUPPORT, CVector()},
+      {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, 3500, AS_OFFENSE_POSITION, CVector()},
       {"their ball, mine to press", "play_on", {6, 0}, {30, 20}, {6.6f, 0}, 3500,
-       AS_DEFENSE_ACTIVE},
-      {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 3500, AS_DEFENSE_POSITION},
-      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 1500, AS_RECHARGE},
-      {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, 3500, AS_KEEP_CLEAR},
+       AS_DEFENSE_ACTIVE, CVector()},
+      {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 3500, AS_DEFENSE_POSITION, CVector()},
+      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 1500, AS_RECHARGE, CVector()},
+      {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, 3500, AS_KEEP_CLEAR, CVector()},
       {"their kick-in far off", "kick_in_r", {30, 34}, {999, 0}, {30, 33}, 3500,
-       AS_DEFENSE_POSITION},
+       AS_DEFENSE_POSITION, CVector()},
       {"our kick-in, I am nearest", "kick_in_l", {10, 34}, {-30, -20}, {999, 0}, 3500,
-       AS_TAKE_SET_PLAY},
+       AS_TAKE_SET_PLAY, CVector()},
       {"our kick-in, a mate is nearer", "kick_in_l", {10, 34}, {12, 30}, {999, 0}, 3500,
-       AS_OFFENSE_POSITION},
-      {"before kick-off", "before_kick_off", {0, 0}, {999, 0}, {999, 0}, 3500, AS_NONE},
+       AS_OFFENSE_POSITION, CVector()},
+      {"before kick-off", "before_kick_off", {0, 0}, {999, 0}, {999, 0}, 3500, AS_NONE, CVector()},
+      // Who runs for a rolling ball: the fastest of us, not the nearest.
+      {"rolling to me", "play_on", {8, 0}, {20, 10}, {999, 0}, 3500, AS_CHASE_BALL, CVector(-1, 0)},
+      {"rolling to the mate", "play_on", {8, 0}, {20, 0}, {999, 0}, 3500, AS_OFFENSE_SUPPORT,
+       CVector(1.5f, 0)},
   };
   for (const auto &row : rows)
   {
     Fresh();
     Referee(row.call);
-    Ball(row.ball.x, row.ball.y);
+    Ball(row.ball.x, row.ball.y, row.velocity);
     if (row.mate.x < 999)
       Mate(0, row.mate.x, row.mate.y, 7);
     if (row.foe.x < 999)
@@ -164,49 +169,20 @@ TEST_F(TeamPlayTest, ARestEndsWhenStaminaIsBackAndBarsTheNextForAWhile)
   Ball(40, 0);
   Foe(0, 40.6f, 0);
   Mate(0, 30, 0);
-  Stamina(1500);
-  Pass();
-  EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
-  Stamina(2500);
-  Pass();
-  EXPECT_EQ(AS_RECHARGE, brain().GetActionState()) << "resting until stamina is high";
-  Stamina(3100);
-  Pass();
-  EXPECT_NE(AS_RECHARGE, brain().GetActionState());
-  Stamina(1500);
-  memory().SetTime(100);
-  Pass();
-  EXPECT_NE(AS_RECHARGE, brain().GetActionState()) << "no second rest within the period";
-  memory().SetTime(200);
-  Pass();
-  EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
-}
-
-TEST_F(TeamPlayTest, TheFastestOfUsChasesAMovingBallAndOnlyHe)
-{
+  // Stamina, cycle, resting afterwards.
   const struct
   {
-    const char *name;
-    Placed mate;
-    CVector velocity;
-    bool chase;
-  } rows[] = {
-      {"rolling to me", {20, 10}, CVector(-1, 0), true},
-      {"rolling to the mate", {20, 0}, CVector(1.5f, 0), false},
-      {"still, the mate nearer", {12, 0}, CVector(0, 0), false},
-      {"still, I am nearer", {20, 0}, CVector(0, 0), true},
-  };
-  for (const auto &row : rows)
+    float stamina;
+    int time;
+    bool resting;
+  } steps[] = {{1500, 10, true}, {2500, 11, true}, {3100, 12, false}, {1500, 100, false},
+               {1500, 200, true}};
+  for (const auto &step : steps)
   {
-    Fresh();
-    Ball(8, 0, row.velocity);
-    Mate(0, row.mate.x, row.mate.y, 7);
-    const ACTIONQUEUE q = Pass();
-    EXPECT_EQ(row.chase, brain().GetActionState() == AS_CHASE_BALL) << row.name;
-    if (row.chase)
-    {
-      EXPECT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
-    }
+    Stamina(step.stamina);
+    memory().SetTime(step.time);
+    Pass();
+    EXPECT_EQ(step.resting, brain().GetActionState() == AS_RECHARGE) << step.time;
   }
 }
 
