@@ -643,12 +643,13 @@ public:
   int Recharge();
   // Too little stamina left for a full dash above the effort threshold.
   bool AmITired() const;
+  // How far inside the kickable distance the ball must be reckoned for the
+  // agent to be sure of it: more for a ball not seen lately, more after a
+  // hard dash.
+  float ReachDoubt();
   // The rules every field player's pass is made of. Each fills the cycle's
   // main command and answers 1, or leaves it to the next rule with 0.
   int SayByeAtHalfEnd(PlayMode previous, PlayMode current);
-  // The cycle's bundle went and the clock stands (the referee's stoppage):
-  // nothing more is sent until the next cycle.
-  int WaitOutAStoppage();
   int TakeKickOffPlace(PlayMode current);
   int RunMyFixPlan();
   int TakeOurSetPlay();
@@ -670,6 +671,9 @@ public:
   void LookAbout();
   // Marks the bundle as this cycle's, whatever it holds.
   void ClaimCycle();
+  // The cycle's bundle went and the clock stands (the referee's stoppage):
+  // the main loop decides nothing more until the next cycle.
+  bool ClockStandsAfterBundle(PlayMode previous, PlayMode current) const;
   // Who takes our set play: the nearest of us to the ball, and after a
   // while also the second nearest, so that a player who misjudges his
   // distance cannot stall the set play.

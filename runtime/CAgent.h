@@ -184,6 +184,8 @@ public:
   // The threads and the cycle.
   int MainLoop();
   int Wait4NewCycle();
+  // One decision pass: the situation, then the play of the agent's role.
+  void Decide(PlayMode previous, PlayMode current);
 
   void DisplayPlayMode() const;
   void DisplayActuators() const;

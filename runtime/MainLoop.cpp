@@ -61,27 +61,11 @@ int CAgent::MainLoop()
     m_Memory->Lock();
     const int time = GetTime();
     m_Behaviours->SetThinkingInProgress(true);
-    m_Behaviours->AdjustStrategy();
-    m_Behaviours->DetermineEnvState(previous, current);
-    m_Behaviours->DetermineActionState();
-    switch (m_Behaviours->GetRole())
-    {
-      case ROLE_GOALKEEPER:
-        m_Behaviours->PlayAsGoalKeeper(previous, current);
-        break;
-      case ROLE_DEFENDER:
-        m_Behaviours->PlayAsDefender(previous, current);
-        break;
-      case ROLE_MIDFIELDER:
-        m_Behaviours->PlayAsMidfielder(previous, current);
-        break;
-      case ROLE_FORWARD:
-        m_Behaviours->PlayAsForward(previous, current);
-        break;
-      default:
-        std::cerr << time << " ERROR: CAgent: MainLoop: What role is that?" << std::endl;
-        break;
-    }
+    if (m_Behaviours->ClockStandsAfterBundle(previous, current))
+      // An empty bundle for the cycle, so that the loop waits for the next.
+      m_Behaviours->ClaimCycle();
+    else
+      Decide(previous, current);
     // A cycle that began during the pass is the one this pass decided for,
     // so the wait below is for the cycle after it.
     NewCycleLock();
@@ -112,6 +96,32 @@ int CAgent::MainLoop()
   else
     std::cerr << "On cycle " << GetTime() << " agent ? is SHUTTING DOWN !" << std::endl;
   return GetStatus();
+}
+
+void CAgent::Decide(PlayMode previous, PlayMode current)
+{
+  const int time = GetTime();
+  m_Behaviours->AdjustStrategy();
+  m_Behaviours->DetermineEnvState(previous, current);
+  m_Behaviours->DetermineActionState();
+  switch (m_Behaviours->GetRole())
+  {
+    case ROLE_GOALKEEPER:
+      m_Behaviours->PlayAsGoalKeeper(previous, current);
+      break;
+    case ROLE_DEFENDER:
+      m_Behaviours->PlayAsDefender(previous, current);
+      break;
+    case ROLE_MIDFIELDER:
+      m_Behaviours->PlayAsMidfielder(previous, current);
+      break;
+    case ROLE_FORWARD:
+      m_Behaviours->PlayAsForward(previous, current);
+      break;
+    default:
+      std::cerr << time << " ERROR: CAgent: MainLoop: What role is that?" << std::endl;
+      break;
+  }
 }
 
 int CAgent::Wait4NewCycle()

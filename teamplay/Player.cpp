@@ -25,6 +25,9 @@ const float kFacingSlack = 20;
 // ball is this much further than the support distance, so that he does
 // not switch between two places at its edge.
 const float kSupportHysteresis = 4;
+// A dash above this power leaves the agent's place in doubt by more than
+// the ball's.
+const float kHardDash = 30;
 }
 
 // The referee's calls after which a player has nothing more to do in this
@@ -147,10 +150,7 @@ void CBehaviours::DetermineActionState()
   // A ball seen in the last cycle or this one is where it was reckoned to
   // go, one seen before only roughly: at the edge of reach either may be
   // out of it, and the server drops the kick.
-  else if (BallKickableForPlayer(nullptr, ball && ball->GetTime() >= now - 1
-                                               ? m_KickableBuffer / 2
-                                               : 2 * m_KickableBuffer) &&
-           !TouchedLastInSetPlay())
+  else if (BallKickableForPlayer(nullptr, ReachDoubt()) && !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
     state = AS_DEFENSE_ACTIVE;
@@ -183,6 +183,18 @@ void CBehaviours::DetermineActionState()
   SetActionState(state);
 }
 
+float CBehaviours::ReachDoubt()
+{
+  const CBall *ball = M2BReadBall();
+  float doubt = ball && ball->GetTime() >= GetTime() - 1 ? m_KickableBuffer / 2 : 2 * m_KickableBuffer;
+  // The server's dash carries noise, and the last one is only reckoned:
+  // after a hard dash the agent may stand short of where it thinks.
+  const ACTIONQUEUE last = GetLastQueue();
+  if (last.command == CMD_DASH && last.time == GetTime() - 1 && last.power > kHardDash)
+    doubt += m_KickableBuffer;
+  return doubt;
+}
+
 bool CBehaviours::AmITired() const
 {
   return GetSB().stamina - m_MaxPower < m_EffortDecThr + m_TiredBuffer;
@@ -192,7 +204,7 @@ bool CBehaviours::AmITired() const
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
+  if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
@@ -205,7 +217,7 @@ void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 
 void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
+  if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
@@ -218,7 +230,7 @@ void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 
 void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current) || WaitOutAStoppage())
+  if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || ChaseBall() || RechargeIfTired() || OffenseSupport() ||
@@ -238,16 +250,14 @@ int CBehaviours::SayByeAtHalfEnd(PlayMode previous, PlayMode current)
   return 1;
 }
 
-int CBehaviours::WaitOutAStoppage()
+bool CBehaviours::ClockStandsAfterBundle(PlayMode previous, PlayMode current) const
 {
   // While the referee stops the clock the server's cycle does not change,
   // and a bundle for it has gone already: another would pile the cycle's
   // commands up past what the agent may send. Before kick-off the player
-  // may still be placed.
-  if (m_LastActionsSentTime != GetTime() || GetEnvState() == ENV_BEFORE_KICK_OFF)
-    return 0;
-  ClaimCycle();
-  return 1;
+  // may still be placed, and the half's end is always answered.
+  return m_LastActionsSentTime == GetTime() && current != PM_BEFORE_KICK_OFF &&
+         !IsHalfOver(previous, current);
 }
 
 int CBehaviours::RunMyFixPlan()

@@ -285,8 +285,10 @@ TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
   Fresh();
   Ball(5, 5);
   EXPECT_NE(CMD_NONE, Pass().command);
+  EXPECT_FALSE(brain().ClockStandsAfterBundle(PM_PLAY_ON, PM_PLAY_ON));
   brain().SendAllActions(10);
-  EXPECT_EQ(CMD_NONE, Pass().command);
+  EXPECT_TRUE(brain().ClockStandsAfterBundle(PM_PLAY_ON, PM_PLAY_ON));
+  EXPECT_FALSE(brain().ClockStandsAfterBundle(PM_PLAY_ON, PM_HALF_TIME));
   Referee("half_time");
   EXPECT_EQ(CMD_BYE, Pass().command);
 }
