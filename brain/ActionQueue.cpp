@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "CBall.h"
 #include "CBehaviours.h"
 #include "CVector.h"
 
@@ -90,6 +91,17 @@ int CBehaviours::Turn(float angle)
 
 int CBehaviours::Kick(float power, float direction)
 {
+  // The server takes a kick only for a ball within reach by its own truth,
+  // and a refused one is a cycle lost: a ball only reckoned near is gone
+  // for instead, and kicked once sight confirms it.
+  if (!BallSurelyInReach())
+  {
+    const CBall *ball = M2BReadBall();
+    if (!ball || !ball->GetPositionValid())
+      return 0;
+    return MoveToPos(ball->GetGPos(), m_Kickable - m_KickableBuffer,
+                     static_cast<float>(m_MaxPower), DODGE_NONE);
+  }
   const int now = GetTime();
   QueueLock();
   m_Queue.time = now;

@@ -311,6 +311,10 @@ public:
   // Whether the ball is within the kickable distance less buffer of the
   // player (null: the agent itself).
   bool BallKickableForPlayer(const CPlayer *p, float buffer) const;
+  // Whether the server, by its own truth, surely has the ball in the agent's
+  // reach: the model's distance less what the last sight and the cycles since
+  // may have got wrong.
+  bool BallSurelyInReach();
 
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;

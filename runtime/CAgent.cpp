@@ -335,6 +335,8 @@ void CAgent::StrikeLost(const char *kind, const char *prefix, int server,
         if (kick)
           m_Memory->ForgetPastKick(time);
       }
+    if (kick)
+      m_Memory->PutBallBeyondReach();
   }
   (m_Behaviours->*set)(server);
 }

@@ -178,7 +178,12 @@ void CSensors::ParseSenseBody()
   CVector velocity = GetVelocity();
   const float facing = GetFacing();
   if (std::fabs(velocity.GetMag() - sb.speed) > 0.1f)
+  {
+    // Moving other than planned (a collision, most often): where the model
+    // put us, and so what it reckons near us, is not to be trusted.
     velocity.SetMag(sb.speed);
+    SetLastCollisionTime(sb.time);
+  }
   else
     sb.speed = velocity.GetMag();
 

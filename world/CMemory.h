@@ -144,6 +144,8 @@ public:
   virtual void UpdateGlobals();
   virtual void PositionBasedVelocityEstimation4Ball();
   virtual void ForgetPastKick(int time);
+  // The server refused a kick: by its truth the ball lay beyond reach.
+  void PutBallBeyondReach();
 
   void SetFixPlan(int plan);
   int GetFixPlan() const;

@@ -1,5 +1,7 @@
 #include "Predict.h"
 
+#include "PlayerInterface.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -16,6 +18,11 @@ using Predict::Unknown;
 
 namespace
 {
+// How far an unseen ball may drift from where the model reckons it, each
+// cycle since it was last seen (the kick's, the ball's and our own motion's
+// noise together, as matches measured it).
+const float kUnseenBallDrift = 0.12f;
+
 float Clamp(float value, float limit)
 {
   return std::max(-limit, std::min(limit, value));
@@ -329,6 +336,37 @@ int CBehaviours::EstimateCycles2Steal(const CPlayer *opp) const
   }
   // A way round an agent does not make an unreachable ball reachable later.
   return std::min(cycles, MAX_CYCLES);
+}
+
+bool CBehaviours::BallSurelyInReach()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const float d = GetGPos().dist(ball->GetGPos());
+  // Seen now (full trust, which every cycle unseen wears down), the
+  // distance is the server's, rounded in steps of a twentieth of itself:
+  // m_Kickable is the bound under which every true distance still lies
+  // within the reach.
+  if (ball->GetConf() >= 1 - m_Epsilon)
+    return d < m_Kickable;
+  const int unseen = std::max(1, GetTime() - ball->GetTime());
+  // Reckoned on from an older sight, the ball drifts from the model by each
+  // cycle's noise, and by much more when our own motion went other than
+  // planned (a collision).
+  if (m_LastCollisionTime == GetTime())
+    return false;
+  const float drift = static_cast<float>(unseen) * kUnseenBallDrift;
+  // Another player who had it in reach may have played it meanwhile; only
+  // the players nearest to us can be near a ball at our feet.
+  sorted_players foes, mates;
+  SortValidFoes2Me(foes);
+  SortValidFriends2Me(mates);
+  for (const sorted_players *list : {&foes, &mates})
+    for (int i = 0; i < list->count && i < 3; i++)
+      if (BallKickableForPlayer(list->players[i], -drift))
+        return false;
+  return d < m_Kickable - drift;
 }
 
 bool CBehaviours::BallKickableForPlayer(const CPlayer *p, float buffer) const

@@ -257,6 +257,21 @@ void CMemory::ForgetPastKick(int time)
   m_Ball.ForgetPastKick(time);
 }
 
+void CMemory::PutBallBeyondReach()
+{
+  // The bearing of a reckoned ball is far better than its distance, so it
+  // keeps the bearing and goes out just past the reach, where the next
+  // decision chases it rather than kicking at it again.
+  const float reach = m_PlayerSize + m_BallSize + m_KickableMargin + 0.01f;
+  CVector rel = m_Ball.GetGPos() - m_GPos;
+  if (!m_Ball.GetPositionValid() || rel.GetMag() >= reach)
+    return;
+  rel = rel.GetMag() > 0.01f ? rel.SetLength(reach) : Polar2CVector(reach, m_BFacing);
+  m_Ball.SetGPos(m_GPos + rel);
+  m_Ball.SetRPos((m_GPos + rel).Global2Relative(m_GPos, m_Facing));
+  m_Ball.UpdateRBPos(m_GPos, m_BFacing, GetTime());
+}
+
 int CMemory::NumPlayersInCone(float ratio, CVector from, CVector to) const
 {
   return NumFoesInCone(ratio, from, to) + NumFriendsInCone(ratio, from, to, false);

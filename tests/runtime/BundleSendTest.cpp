@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "AgentRig.h"
+#include "CBall.h"
 #include "ScriptedServer.h"
 
 namespace
@@ -42,6 +43,10 @@ TEST_F(BundleSendTest, EveryKindGoesOutAsItsOwnDatagramInTheFixedOrder)
   brain->ChangeView("narrow", "low");
   brain->Say("hello");
   brain->TurnNeck(40);
+  // A kick is queued only for a ball seen in reach.
+  CBall *ball = agent.M2BReadNonConstBall();
+  ball->SetGPos(agent.GetGPos() + CVector(0.7f, 0));
+  ball->SetConf(1);
   brain->Kick(50, 30);
   EXPECT_EQ(1, brain->SendAllActions(5));
   EXPECT_EQ((std::vector<std::string>{"(kick 50.00 30.00)\n", "(turn_neck 40.00)\n",

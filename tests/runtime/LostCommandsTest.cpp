@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "AgentHarness.h"
+#include "CBall.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
@@ -91,7 +92,15 @@ TEST_F(LostCommandsTest, AMissedKickIsStruckAndForgottenByTheWorldModel)
 {
   Log({kKick, kDash, kKick});
   Sent(5, 1, 0, 0, 0);
+  // The server's refusal says the ball lay beyond reach, whatever the model
+  // reckoned: it goes out there, on its bearing.
+  CBall *ball = agent->memory->GetNonConstBall();
+  const CVector me = agent->memory->GetGPos();
+  ball->SetGPos(me + CVector(0.6f, 0.6f));
+  ball->SetConf(0.9f);
   EXPECT_EQ(Check(3, 1, 0, 0, 0), Missed("KICK"));
+  EXPECT_NEAR(ball->GetGPos().dist(me), 1.095f, 1e-3);
+  EXPECT_NEAR((ball->GetGPos() - me).GetDir(), 45, 1e-3);
   EXPECT_EQ(Entries(), (std::vector<std::string>{"", kDash, ""}));
   EXPECT_EQ(agent->brain->GetKickSent(), 3);
   EXPECT_EQ(Calls().Matching("memory.ForgetPastKick"),

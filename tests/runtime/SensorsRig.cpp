@@ -105,6 +105,11 @@ void SensorsAgent::RemoveGhosts()
 {
 }
 
+void SensorsAgent::SetLastCollisionTime(int time)
+{
+  Record("collision " + std::to_string(time));
+}
+
 void SensorsAgent::SetHaveVisualForThisAngle(bool have)
 {
   haveVisualForThisAngle = have;

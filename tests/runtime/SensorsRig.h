@@ -21,7 +21,7 @@ public:
 
   // What the sensors handed on, one line a call ("flag 11 10.5 -20 -999 -999",
   // "player 3 l ...", "ball ...", "goal r ...", "line b ...", "message <text>",
-  // "lost 0 12 7 5 8", "updates"); cleared by Clear.
+  // "lost 0 12 7 5 8", "updates", "collision 13"); cleared by Clear.
   std::vector<std::string> calls;
   // Record calls only when true: the robustness test skips the formatting.
   bool recording = true;
@@ -40,6 +40,7 @@ public:
   void UpdateGPos() override;
   void StorePlayers() override;
   void RemoveGhosts() override;
+  void SetLastCollisionTime(int) override;
   void SetHaveVisualForThisAngle(bool) override;
   void ModuleChanged(CModule *) override;
 

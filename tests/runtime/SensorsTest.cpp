@@ -121,6 +121,14 @@ TEST_F(SensorsTest, SenseBodyChecksLostCommandsOnlyWhenNewer)
   EXPECT_EQ(13, agent.GetNewTime());
   EXPECT_EQ(12, agent.GetSB().time);
   EXPECT_EQ(1, agent.GetSB().kick);
+
+  // Sensed slower than the model had us: a collision, so what the model
+  // reckons near us is not trusted this cycle.
+  agent.Clear();
+  agent.SetVelocity(CVector(0.5f, 0));
+  Analyse("(sense_body 14 (view_mode high normal) (stamina 8000 1) (speed 0.05 180) "
+          "(head_angle 0) (kick 1) (dash 12) (turn 7) (say 5) (turn_neck 8))");
+  EXPECT_EQ((std::vector<std::string>{"lost 1 12 7 5 8", "collision 14"}), agent.calls);
 }
 
 // An unknown flag's number lies outside the store's range of flags.

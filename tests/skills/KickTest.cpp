@@ -28,6 +28,40 @@ TEST_F(KickTest, PowerRateFallsWithTheBallsDistanceAndAngleAndIsNeverNegative)
   EXPECT_NEAR(0.016f * (1 - 0.125f), brain->GetPrevKickPowerRate(), 1e-6);
 }
 
+// A kick goes only for a ball the server surely has in reach; a ball only
+// reckoned near is gone for instead.
+TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
+{
+  struct Case
+  {
+    float dist;
+    int unseen;      // cycles since the ball was seen
+    bool collided;   // our motion went other than planned this cycle
+    bool kicks;
+    float foe = 0;   // an opponent this far beyond the ball, if any
+  } cases[] = {
+      {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
+      {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
+      {0.3f, 1, false, true},   {0.7f, 1, true, false},   {0.7f, 0, true, true},
+      {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
+  };
+  for (const Case &c : cases)
+  {
+    brain->foes.clear();
+    if (c.foe > 0)
+      Foe(CVector(0, c.dist + c.foe));
+    agent->SetTime(50);
+    brain->SetLastCollisionTime(c.collided ? 50 : -999);
+    Ball(CVector(0, c.dist));
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetTime(50 - c.unseen);
+    ball->SetConf(c.unseen == 0 ? 1.0f : 0.89f);
+    brain->Kick(50, 0);
+    EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
+    brain->SendAllActions(-1);
+  }
+}
+
 using ShippedKickTest = ServerModelRig;
 
 TEST_F(ShippedKickTest, OneKickGivesTheBallTheVelocityAsked)
