@@ -136,18 +136,23 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   if (!ballKnown || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     s = SVS_SPEED;
   const float way = (p - me).GetDir();
-  bool backwards = false;
-  // Backwards only for a few steps: it is slower and costs twice the
-  // stamina.
-  if (s == SVS_SIGHT && d <= kBackwardsReach)
-  {
-    const float ballDir = (ball->GetGPos() - me).GetDir();
-    backwards = std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));
-  }
-  const float heading = backwards ? NormaliseAngle(way + 180) : way;
-  const float error = NormaliseAngle(heading - GetBFacing());
   // Near the point a rough heading still gets within the tolerance.
   const float allowed = std::max(m_MaxGoToPointAngleErr, ATan(tolerance / d));
+  const float body = GetBFacing();
+  bool backwards = false;
+  // Backwards only for a few steps: it is slower and costs twice the
+  // stamina. A body already along the line, either way, stays so: choosing
+  // afresh each cycle would turn it to and fro.
+  if (s == SVS_SIGHT && d <= kBackwardsReach)
+  {
+    const bool alongFwd = std::fabs(NormaliseAngle(way - body)) <= allowed;
+    const bool alongBack = std::fabs(NormaliseAngle(way + 180 - body)) <= allowed;
+    const float ballDir = (ball->GetGPos() - me).GetDir();
+    backwards = alongBack || (!alongFwd && std::fabs(NormaliseAngle(ballDir - way - 180)) <
+                                               std::fabs(NormaliseAngle(ballDir - way)));
+  }
+  const float heading = backwards ? NormaliseAngle(way + 180) : way;
+  const float error = NormaliseAngle(heading - body);
   if (std::fabs(error) > allowed && Turn(error))
     return 1;
   // The speed that, decaying, carries the goalkeeper just to the point.
@@ -170,7 +175,12 @@ int CBehaviours::GoalieGoToPosition()
   const bool near = ball && ball->GetPositionValid() &&
                     ball->GetGPos().dist(goal) <= m_GoalieMaxShotDistance;
   const SightVSpeed s = near || InDefensiveDanger() ? SVS_SIGHT : SVS_SPEED;
-  if (GoalieGoToPoint(p, m_MinDistToPoint / 2, s))
+  // Facing the ball, the goalkeeper lets its steps along the body's line
+  // take up a small error rather than turn away and back again.
+  bool facing = false;
+  if (ball && ball->GetPositionValid())
+    facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr;
+  if (GoalieGoToPoint(p, facing ? m_MinDistToPoint : m_MinDistToPoint / 2, s))
     return 1;
   if (GoalieFaceBall())
     return 1;
