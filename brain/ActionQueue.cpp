@@ -296,8 +296,17 @@ int CBehaviours::SendActionQueue(int time)
   const ACTIONQUEUE &q = m_Queue;
   if (q.time != time || time != GetTime() || static_cast<unsigned>(q.command) > CMD_BYE)
     return 0;
+  // A deferred scan whose visual came while the pass still ran has gone
+  // already; the server takes one turn of each kind a cycle and reports
+  // the other as missed, so the bundle's own of that kind stays back.
+  QueueLock();
+  const int scanSent = m_ScanSentTime == time ? m_ScanSentType : SCAN_NONE;
+  QueueUnlock();
 
-  switch (q.command)
+  const bool bodyTaken = scanSent == SCAN_BODY && (q.command == CMD_DASH || q.command == CMD_TURN ||
+                                                   q.command == CMD_KICK || q.command == CMD_CATCH);
+
+  switch (bodyTaken ? CMD_NONE : q.command)
   {
     case CMD_DASH:
       BasicDash(q.power);
@@ -331,7 +340,7 @@ int CBehaviours::SendActionQueue(int time)
   if (GetTime() != time)
     return 0;
 
-  if (q.turn_neck)
+  if (q.turn_neck && scanSent != SCAN_NECK)
   {
     BasicTurnNeck(NormaliseAngle(q.neck_angle));
     if (GetTime() != time)
@@ -391,6 +400,11 @@ void CBehaviours::SendQueuedScans()
     if ((type == SCAN_NECK && q->turn_neck) || (type == SCAN_BODY && q->command != CMD_NONE))
       type = SCAN_NONE;
     q->scan_type = SCAN_NONE;
+    if (type != SCAN_NONE)
+    {
+      m_ScanSentTime = q->time;
+      m_ScanSentType = type;
+    }
   }
   QueueUnlock();
 

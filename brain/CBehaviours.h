@@ -979,6 +979,12 @@ private:
   int KeepFixPlanCycle();
   void WatchBall();
   bool MainCommandQueued();
+
+protected:
+  // ---- Sending: the deferred scan that went (brain/ActionQueue), under
+  // the queue's lock. ----
+  int m_ScanSentTime = -999;
+  int m_ScanSentType = SCAN_NONE;
 };
 
 #endif

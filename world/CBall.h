@@ -52,6 +52,10 @@ public:
   void Display(std::ostream &out) const;
 
   int GetTime() const { return m_Time; }
+  // The cycle a team-mate's word last placed the ball: a record of that
+  // time rests on his reckoning of where he stands, not on our sight.
+  int GetHeardTime() const { return m_HeardTime; }
+  void SetHeardTime(int time) { m_HeardTime = time; }
   float GetConf() const { return m_Conf; }
   float GetVelConf() const { return m_VelConf; }
   float GetDistChng() const { return m_DistChng; }
@@ -122,6 +126,7 @@ private:
   float m_CatchableWidth;
   float m_StoppedSpeed;
   int m_Time;
+  int m_HeardTime = -999;
   CVector m_RPos;
   CVector m_RBPos;
   float m_DistChng;

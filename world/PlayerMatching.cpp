@@ -223,6 +223,7 @@ void CMemory::HearBall(const CBall &heard)
   if (std::fabs(difference) < m_AudioConfBuffer && heard.GetRMag() > ball->GetRMag())
     return;
   ball->SetTime(heard.GetTime());
+  ball->SetHeardTime(heard.GetTime());
   ball->SetConf(heard.GetConf());
   ball->SetGPos(heard.GetGPos());
   ball->SetMag(heard.GetMag());

@@ -343,6 +343,10 @@ bool CBehaviours::BallSurelyInReach()
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
     return false;
+  // A ball placed by a team-mate's word is where his own place, as he
+  // reckons it, puts it: a metre off or more.
+  if (ball->GetTime() == ball->GetHeardTime())
+    return false;
   const float d = GetGPos().dist(ball->GetGPos());
   // Seen now (full trust, which every cycle unseen wears down), the
   // distance is the server's, rounded in steps of a twentieth of itself:

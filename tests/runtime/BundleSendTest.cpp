@@ -84,5 +84,22 @@ TEST_F(BundleSendTest, ADeferredScanGoesOutWithTheVisualOfItsBundlesCycle)
   EXPECT_EQ((std::vector<std::string>{"(turn_neck 25.00)\n", "(sense_body)\n",
                                       "(turn 20.00)\n"}),
             Await(3));
+
+  // The pass queued its own turns after the scan went: they stay back.
+  brain->Turn(30);
+  brain->TurnNeck(10);
+  EXPECT_EQ(1, brain->SendAllActions(6));
+  agent.SetTime(7);
+  brain->Say("hi");
+  brain->QueueScan(SCAN_NECK, 25);
+  agent.SetLastVisualTime(7);
+  brain->SendQueuedScans();
+  brain->TurnNeck(10);
+  brain->Turn(30);
+  EXPECT_EQ(1, brain->SendAllActions(7));
+  EXPECT_EQ((std::vector<std::string>{"(turn_neck 25.00)\n", "(sense_body)\n", "(turn 20.00)\n",
+                                      "(turn_neck 10.00)\n", "(sense_body)\n",
+                                      "(turn_neck 25.00)\n", "(turn 30.00)\n", "(say hi)\n"}),
+            Await(8));
 }
 }

@@ -39,11 +39,13 @@ TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
     bool collided;   // our motion went other than planned this cycle
     bool kicks;
     float foe = 0;   // an opponent this far beyond the ball, if any
+    bool heard = false;  // placed by a team-mate's word
   } cases[] = {
       {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
       {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
       {0.3f, 1, false, true},   {0.7f, 1, true, false},   {0.7f, 0, true, true},
       {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
+      {0.7f, 0, false, false, 0, true},
   };
   for (const Case &c : cases)
   {
@@ -55,6 +57,7 @@ TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
     Ball(CVector(0, c.dist));
     CBall *ball = agent->M2BReadNonConstBall();
     ball->SetTime(50 - c.unseen);
+    ball->SetHeardTime(c.heard ? 50 - c.unseen : -999);
     ball->SetConf(c.unseen == 0 ? 1.0f : 0.89f);
     brain->Kick(50, 0);
     EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
