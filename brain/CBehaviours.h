@@ -877,6 +877,7 @@ private:
   int KickRunCycles(CVector target);
   float EvaluateKickRunAngle(float dir, int cycles, CVector target);
   int KickAndRun(CVector target, int cycles, bool side);
+  int PlayBreakawayDown(bool side);
 
   // ---- Ball skills: interception, passing and the target scanners:
   // state. ----
@@ -916,6 +917,7 @@ private:
                          PLAYERINTERCEPTINFO &rec);
   bool MeetsBallBy(const Predict::Body &start, bool mine, float power, int k);
   int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
+  float RunnerDash(bool mine, float power, float effort, float &stamina) const;
   int InterceptHorizon() const;
   const std::vector<CVector> &IntBallPath();
   CVector IntBallPos(int k);

@@ -304,18 +304,17 @@ int CBehaviours::KickAndRun(CVector target, int cycles, bool side)
 
 int CBehaviours::PlayBreakaway()
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
-    return 0;
-  if (!BallKickableForPlayer(nullptr, 0))
-    return MoveToPos(BallPredPos(1), m_Kickable - m_KickableBuffer,
-                     static_cast<float>(m_MaxPower), DODGE_NONE);
-  if (BreakawayLook4Shot())
-    return ShootToGoal();
-  return KickAndRun(BreakawayPickTarget(), BreakawayKickRunCycles(), false);
+  return PlayBreakawayDown(false);
 }
 
 int CBehaviours::PlaySideBreakaway()
+{
+  return PlayBreakawayDown(true);
+}
+
+// The target and the cycles are asked for only with the ball at the feet:
+// the target is kept for the cycle once chosen.
+int CBehaviours::PlayBreakawayDown(bool side)
 {
   const CBall *ball = M2BReadBall();
   if (!ball || !ball->GetPositionValid())
@@ -325,5 +324,6 @@ int CBehaviours::PlaySideBreakaway()
                      static_cast<float>(m_MaxPower), DODGE_NONE);
   if (BreakawayLook4Shot())
     return ShootToGoal();
-  return KickAndRun(SideBreakawayPickTarget(), SideBreakawayKickRunCycles(), true);
+  return side ? KickAndRun(SideBreakawayPickTarget(), SideBreakawayKickRunCycles(), true)
+              : KickAndRun(BreakawayPickTarget(), BreakawayKickRunCycles(), false);
 }

@@ -165,6 +165,18 @@ struct Runner
 };
 }  // namespace
 
+// A dash's push on a simulated run. The agent runs on what stamina it has,
+// and is slowed by its effort; the others dash as asked, up to the most.
+float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stamina) const
+{
+  if (!mine)
+    return std::min(power, static_cast<float>(m_MaxPower)) * m_DashPowerRate;
+  const float p = Affordable(CorrectDashPower4Stamina(power, stamina), stamina);
+  stamina = std::max(0.0f, stamina - (p >= 0 ? p : -2 * p));
+  stamina = std::min(stamina + effort * m_StaminaIncMax, m_StaminaMax);
+  return p * effort * m_DashPowerRate;
+}
+
 bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k)
 {
   const CVector target = IntBallPos(k);
@@ -174,7 +186,6 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
   if (start.pos.dist2(target) > most * most)
     return false;
   Runner r(start);
-  const float dash = std::min(power, static_cast<float>(m_MaxPower));
   for (int j = 0;; j++)
   {
     if (r.Dist2(target) <= reach * reach)
@@ -190,16 +201,8 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
                                        std::sqrt(r.vx * r.vx + r.vy * r.vy));
       r.Face(r.facing + std::max(-turn, std::min(turn, off)));
     }
-    else if (mine)
-    {
-      // The agent runs on what stamina it has, and is slowed by its effort.
-      const float p = Affordable(CorrectDashPower4Stamina(power, r.stamina), r.stamina);
-      r.Accelerate(p * r.effort * m_DashPowerRate);
-      r.stamina = std::max(0.0f, r.stamina - (p >= 0 ? p : -2 * p));
-      r.stamina = std::min(r.stamina + r.effort * m_StaminaIncMax, m_StaminaMax);
-    }
     else
-      r.Accelerate(dash * m_DashPowerRate);
+      r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
     r.Move(m_PlayerSpeedMax, m_PlayerDecay);
   }
 }
@@ -208,20 +211,11 @@ int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power
 {
   const float reach = m_Kickable + m_Epsilon;
   Runner r(start);
-  const float dash = std::min(power, static_cast<float>(m_MaxPower));
   for (int j = 0; j <= horizon; j++)
   {
     if (r.Dist2(IntBallPos(j)) <= reach * reach)
       return j;
-    if (mine)
-    {
-      const float p = Affordable(CorrectDashPower4Stamina(power, r.stamina), r.stamina);
-      r.Accelerate(p * r.effort * m_DashPowerRate);
-      r.stamina = std::max(0.0f, r.stamina - (p >= 0 ? p : -2 * p));
-      r.stamina = std::min(r.stamina + r.effort * m_StaminaIncMax, m_StaminaMax);
-    }
-    else
-      r.Accelerate(dash * m_DashPowerRate);
+    r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
     r.Move(m_PlayerSpeedMax, m_PlayerDecay);
   }
   return -1;
