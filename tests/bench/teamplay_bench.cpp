@@ -3,64 +3,21 @@
 // looking that follows. Each iteration is a new cycle, so no answer comes
 // from the cycle's caches.
 
-#include <cstring>
-#include <iostream>
-#include <sstream>
+#include <string>
 
 #include <benchmark/benchmark.h>
 
-#include "AgentHarness.h"
+#include "BenchPitch.h"
 #include "CBall.h"
-#include "CPlayer.h"
-#include "Defaults.h"
 
 namespace
 {
-struct Match
+struct Match : BenchPitch
 {
-  MCDictIniSafe config;
-  std::unique_ptr<RecordingAgent> agent;
-  int time = 100;
-
-  Match()
+  Match() : BenchPitch(7)
   {
-    config.setsafe(0);
-    primeini(config);
-    config.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
-    std::ostringstream quiet;
-    std::streambuf *out = std::cout.rdbuf(quiet.rdbuf());
-    agent.reset(new RecordingAgent(config));
-    agent->SetSide('l');
-    agent->SetUNum(7);
-    agent->memory->InitPlayerArrays('l', config);
-    agent->brain->Init(config);
     std::string call("play_on");
     agent->playmode->SetPlayMode(&call[0]);
-    std::cout.rdbuf(out);
-    sensebody sb;
-    std::memset(&sb, 0, sizeof sb);
-    std::strcpy(sb.view_width, "normal");
-    std::strcpy(sb.view_quality, "high");
-    sb.stamina = 3500;
-    sb.effort = 1;
-    agent->memory->SetSB(sb);
-    // Ten team-mates and eleven opponents spread over the pitch.
-    for (int i = 0; i < 11; i++)
-    {
-      const CVector at(-40.0f + 8.0f * static_cast<float>(i),
-                       static_cast<float>((i * 13) % 50) - 25);
-      if (i < 10)
-        Place(agent->memory->GetAFriend(i), at, i < 6 ? i + 1 : i + 2, 'l');
-      Place(agent->memory->GetAFoe(i), CVector(3 - at.GetX(), at.GetY() + 4), i + 1, 'r');
-    }
-  }
-
-  static void Place(CPlayer *p, CVector pos, int unum, char side)
-  {
-    p->SetGPos(pos);
-    p->SetConf(1);
-    p->SetUNum(unum);
-    p->SetSide(side);
   }
 
   // A new cycle with the agent and the ball where the case has them.

@@ -1,5 +1,7 @@
 #include "AgentHarness.h"
 
+#include <cstring>
+
 void CallLog::Add(const std::string &call)
 {
   std::lock_guard<std::mutex> lock(m_Mutex);
@@ -36,6 +38,17 @@ CallLog &Calls()
 void Describe(std::ostream &out, const CVector &value)
 {
   out << '(' << value.GetX() << ',' << value.GetY() << ')';
+}
+
+sensebody RestedBody()
+{
+  sensebody sb;
+  std::memset(&sb, 0, sizeof sb);
+  std::strcpy(sb.view_width, "normal");
+  std::strcpy(sb.view_quality, "high");
+  sb.stamina = 3500;
+  sb.effort = 1;
+  return sb;
 }
 
 RecMemory::RecMemory(CMediator *mediator) : CMemory(mediator)

@@ -92,6 +92,9 @@ public:
   void SetLastCollisionTime(int a) override;
 };
 
+// A sense_body at rest: full stamina and effort, the view normal and high.
+sensebody RestedBody();
+
 // An agent built around the recording world model and brain and the real
 // sensors, actuators and play mode.
 class RecordingAgent : public CAgent

@@ -124,13 +124,7 @@ protected:
     agent->SetTime(42);
     agent->SetSide('l');
     agent->SetUNum(9);
-    sensebody sb;
-    std::memset(&sb, 0, sizeof sb);
-    std::strcpy(sb.view_width, "normal");
-    std::strcpy(sb.view_quality, "high");
-    sb.stamina = 3500;
-    sb.effort = 1;
-    agent->SetSB(sb);
+    agent->SetSB(RestedBody());
     testing::internal::CaptureStdout();
     brain.reset(new RigBrain(agent.get()));
     brain->Init(config);
