@@ -142,11 +142,12 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   bool backwards = false;
   // Backwards only for a few steps: it is slower and costs twice the
   // stamina. A body already along the line, either way, stays so: choosing
-  // afresh each cycle would turn it to and fro.
-  if (s == SVS_SIGHT && d <= kBackwardsReach)
+  // afresh each cycle would turn it to and fro, and a turn about at speed
+  // takes cycles.
+  const bool alongFwd = std::fabs(NormaliseAngle(way - body)) <= allowed;
+  const bool alongBack = std::fabs(NormaliseAngle(way + 180 - body)) <= allowed;
+  if (s == SVS_SIGHT && (d <= kBackwardsReach || (alongBack && d <= 2 * kBackwardsReach)))
   {
-    const bool alongFwd = std::fabs(NormaliseAngle(way - body)) <= allowed;
-    const bool alongBack = std::fabs(NormaliseAngle(way + 180 - body)) <= allowed;
     const float ballDir = (ball->GetGPos() - me).GetDir();
     backwards = alongBack || (!alongFwd && std::fabs(NormaliseAngle(ballDir - way - 180)) <
                                                std::fabs(NormaliseAngle(ballDir - way)));
