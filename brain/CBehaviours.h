@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "ActionQueue.h"
@@ -651,6 +652,8 @@ public:
   // agent to be sure of it: more for a ball not seen lately, more after a
   // hard dash.
   float ReachDoubt();
+  // A field player's pass, the role's own rules in their order.
+  void PlayInRole(PlayMode previous, PlayMode current, const std::function<bool()> &roleRules);
   // The rules every field player's pass is made of. Each fills the cycle's
   // main command and answers 1, or leaves it to the next rule with 0.
   int SayByeAtHalfEnd(PlayMode previous, PlayMode current);

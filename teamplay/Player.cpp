@@ -204,37 +204,37 @@ bool CBehaviours::AmITired() const
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current))
-    return;
-  TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
-      DefenseSupport() || DefensePosition() || OffenseSupport() || OffensePosition() ||
-      StandReady();
-  LookAbout();
-  Communicate();
-  ClaimCycle();
+  PlayInRole(previous, current, [this] {
+    return DefenseActive() || RechargeIfTired() || DefenseSupport() || DefensePosition() ||
+           OffenseSupport() || OffensePosition();
+  });
 }
 
 void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 {
-  if (SayByeAtHalfEnd(previous, current))
-    return;
-  TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || ChaseBall() || DefenseActive() || RechargeIfTired() ||
-      OffenseSupport() || DefenseSupport() || OffensePosition() || DefensePosition() ||
-      StandReady();
-  LookAbout();
-  Communicate();
-  ClaimCycle();
+  PlayInRole(previous, current, [this] {
+    return DefenseActive() || RechargeIfTired() || OffenseSupport() || DefenseSupport() ||
+           OffensePosition() || DefensePosition();
+  });
 }
 
 void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 {
+  PlayInRole(previous, current, [this] {
+    return RechargeIfTired() || OffenseSupport() || OffensePosition() || DefenseActive() ||
+           DefensePosition();
+  });
+}
+
+// The roles differ only in the order of the rules after the ones everyone
+// takes first.
+void CBehaviours::PlayInRole(PlayMode previous, PlayMode current,
+                             const std::function<bool()> &roleRules)
+{
   if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || ChaseBall() || RechargeIfTired() || OffenseSupport() ||
-      OffensePosition() || DefenseActive() || DefensePosition() || StandReady();
+      PlayTheBall() || ChaseBall() || roleRules() || StandReady();
   LookAbout();
   Communicate();
   ClaimCycle();
