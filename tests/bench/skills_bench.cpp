@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchPitch.h"
-#include "CBall.h"
 
 namespace
 {
@@ -16,12 +15,7 @@ struct Pitch : BenchPitch
 
   CBehaviours &Cycle(CVector ball, CVector vel)
   {
-    agent->memory->SetTime(++time);
-    CBall *b = agent->memory->GetNonConstBall();
-    b->SetGPos(ball);
-    b->SetConf(1);
-    b->SetVelocity(vel);
-    b->SetVelConf(1);
+    NewCycle(ball, vel);
     return *agent->brain;
   }
 

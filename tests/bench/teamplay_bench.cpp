@@ -8,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchPitch.h"
-#include "CBall.h"
 
 namespace
 {
@@ -23,15 +22,9 @@ struct Match : BenchPitch
   // A new cycle with the agent and the ball where the case has them.
   void Pass(CVector me, CVector ball, CVector vel)
   {
-    RecMemory &m = *agent->memory;
-    m.SetTime(++time);
-    m.SetLastVisualTime(time);
-    m.SetGPos(me);
-    CBall *b = m.GetNonConstBall();
-    b->SetGPos(ball);
-    b->SetConf(1);
-    b->SetVelocity(vel);
-    b->SetVelConf(1);
+    NewCycle(ball, vel);
+    agent->memory->SetLastVisualTime(time);
+    agent->memory->SetGPos(me);
     CBehaviours &brain = *agent->brain;
     brain.AdjustStrategy();
     brain.DetermineEnvState(PM_PLAY_ON, PM_PLAY_ON);

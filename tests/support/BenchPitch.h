@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "AgentHarness.h"
+#include "CBall.h"
 #include "CPlayer.h"
 #include "Defaults.h"
 
@@ -41,6 +42,17 @@ struct BenchPitch
         Place(agent->memory->GetAFriend(i), at, i + 1 < unum ? i + 1 : i + 2, 'l');
       Place(agent->memory->GetAFoe(i), CVector(3 - at.GetX(), at.GetY() + 4), i + 1, 'r');
     }
+  }
+
+  // A new cycle, the ball where the case has it.
+  void NewCycle(CVector ball, CVector vel)
+  {
+    agent->memory->SetTime(++time);
+    CBall *b = agent->memory->GetNonConstBall();
+    b->SetGPos(ball);
+    b->SetConf(1);
+    b->SetVelocity(vel);
+    b->SetVelConf(1);
   }
 
   static void Place(CPlayer *p, CVector pos, int unum, char side)
