@@ -707,6 +707,8 @@ public:
   int GoToPlace(CVector target, float power);
   // A ball played behind their offside line for a team-mate level with it.
   int BeatTheOffsideLine();
+  // A breakaway through the middle, else down a wing, when there is one.
+  int TakeABreakaway();
   // Dribbling towards a point, when the ball skills can.
   int RunWithBall(CVector target);
   // What the last pass did with the ball.

@@ -1,6 +1,6 @@
 // What the zone behaviours share: a free team-mate to pass to, one kick
-// that sends the ball on its way, a ball behind their offside line, and a
-// run with the ball.
+// that sends the ball on its way, a ball behind their offside line, a
+// breakaway, and a run with the ball.
 
 #include <cmath>
 
@@ -107,6 +107,12 @@ int CBehaviours::BeatTheOffsideLine()
     return KickOnceTowards(target, m_MinPassSpeedAtTarget);
   }
   return 0;
+}
+
+int CBehaviours::TakeABreakaway()
+{
+  return (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway())) ||
+         (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()));
 }
 
 int CBehaviours::RunWithBall(CVector target)

@@ -9,9 +9,7 @@ int CBehaviours::FWZWithBall()
   const CVector me = GetGPos();
   if ((HaveAGreatShot() || HaveAGoodShot()) && Chose(BP_SHOOT, ShootToGoal()))
     return 1;
-  if (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway()))
-    return 1;
-  if (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()))
+  if (TakeABreakaway())
     return 1;
   if (ShouldICross() && Chose(BP_CROSS, CrossBall()))
     return 1;

@@ -13,9 +13,7 @@ int CBehaviours::MIDZWithBall()
       (m_MidzOurHalfDefMode && me.GetX() < m_MidzDefModeMaxX))
     return DEFZWithBall();
 
-  if (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway()))
-    return 1;
-  if (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()))
+  if (TakeABreakaway())
     return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
