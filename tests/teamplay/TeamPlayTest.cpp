@@ -47,6 +47,15 @@ protected:
     ball->SetVelConf(1);
   }
 
+  // A row's team-mate and opponent, each left out with x 999.
+  void Others(Placed mate, Placed foe = {999, 0})
+  {
+    if (mate.x < 999)
+      Mate(0, mate.x, mate.y, 7);
+    if (foe.x < 999)
+      Foe(0, foe.x, foe.y, 7);
+  }
+
   void Stamina(float stamina)
   {
     sensebody sb = memory().GetSB();
@@ -154,10 +163,7 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
     Fresh();
     Referee(row.call);
     Ball(row.ball.x, row.ball.y, row.velocity);
-    if (row.mate.x < 999)
-      Mate(0, row.mate.x, row.mate.y, 7);
-    if (row.foe.x < 999)
-      Foe(0, row.foe.x, row.foe.y, 7);
+    Others(row.mate, row.foe);
     Stamina(row.stamina);
     Pass();
     EXPECT_EQ(row.expected, brain().GetActionState()) << row.name;
@@ -208,10 +214,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     Fresh();
     At(row.me.x, row.me.y);
     Ball(row.me.x + 0.5f, row.me.y);
-    if (row.mate.x < 999)
-      Mate(0, row.mate.x, row.mate.y, 7);
-    if (row.foe.x < 999)
-      Foe(0, row.foe.x, row.foe.y, 7);
+    Others(row.mate, row.foe);
     // Their goalkeeper and last defender make the offside line.
     Foe(1, 51, 0, 1);
     Foe(2, 35, -20, 2);
@@ -241,8 +244,7 @@ TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
     Fresh();
     Referee(row.call);
     Ball(row.ball.x, row.ball.y);
-    if (row.mate.x < 999)
-      Mate(0, row.mate.x, row.mate.y, 7);
+    Others(row.mate);
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(AS_TAKE_SET_PLAY, brain().GetActionState()) << row.name;
     ASSERT_EQ(CMD_KICK, q.command) << row.name;
