@@ -692,6 +692,9 @@ public:
   // The agent took the last set play and nobody else may have played the
   // ball since: touching it again would be a fault.
   bool TouchedLastInSetPlay() const;
+  // Once a cycle, before the states: whether the agent's last kick took a
+  // set play of ours, and whether another has played the ball since.
+  void NoteSetPlayTouches();
   // The x of their offside line (their second last player, or the ball when
   // further).
   float TheirOffsideX();
@@ -788,9 +791,14 @@ protected:
   // Whether the agent is the one of us near the ball, as the possession
   // reading found this pass.
   bool m_PossessionNear = false;
-  // The cycle of the agent's last set-play kick: the kicker may not touch
-  // the ball again before another player has.
-  int m_SetPlayKickTime = -999;
+  // The agent kicked the ball of a set play of ours and nobody else has
+  // touched it since: the kicker may not touch it again before another has.
+  // The mode, the ball's velocity and their cycles are last cycle's.
+  bool m_TookSetPlayKick = false;
+  PlayMode m_TouchNoteMode = PM_BEFORE_KICK_OFF;
+  int m_TouchNoteTime = -999;
+  CVector m_TouchNoteVel;
+  int m_TouchNoteVelTime = -999;
   // The last pass's play with the ball, and the cycle in which a kick laid
   // over several cycles was last under way.
   BallPlay m_BallPlay = BP_NONE;

@@ -378,7 +378,9 @@ int CBehaviours::FixPlanOutcome(const FIXPLANACTION &action, bool holds)
         return OUTCOME_DONE;
       return holds ? OUTCOME_RUNNING : OUTCOME_FAILED;
     case FPA_KICK:
-      if (kickable)
+      // The set play's kick is one touch: the ball still at the feet after
+      // it is for another to play.
+      if (kickable && !TouchedLastInSetPlay())
         return OUTCOME_RUNNING;
       return run.kicked ? OUTCOME_DONE : OUTCOME_FAILED;
     case FPA_WAIT:
@@ -636,6 +638,14 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
   const float power = CorrectDashPower4Stamina(static_cast<float>(action.dash_power));
   const CBall *ball = M2BReadBall();
   const bool ballKnown = ball && ball->GetConf() > 0;
+  // Having taken the set play, the kicker leaves the ball to another.
+  const bool touches = action.type == FPA_KICK || action.type == FPA_HOLD_BALL ||
+                       action.type == FPA_DRIBBLE;
+  if (touches && TouchedLastInSetPlay())
+  {
+    WatchBall();
+    return KeepFixPlanCycle();
+  }
   switch (action.type)
   {
     case FPA_KICK:

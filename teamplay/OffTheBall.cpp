@@ -14,9 +14,9 @@ namespace
 // A set play nobody has taken after these cycles goes to the second
 // nearest as well; after twice as many, to the third.
 const int kSetPlayPatience = 15;
-// A set-play taker does not touch the ball again for these cycles, so that
-// another player plays it first.
-const int kSetPlayNoSecondTouch = 10;
+// A change of the ball's velocity that its decay and the noise of seeing
+// it do not explain: somebody played it.
+const float kTouchVelChange = 0.6f;
 // The free kick that follows the goalkeeper's catch is his for this long.
 const int kGoalieFreeKickCycles = 250;
 // Walking up to a ball that lies still, the last metres are slower so that
@@ -149,8 +149,6 @@ int CBehaviours::TakeOurSetPlay()
                      at.GetY() / 2);
     done = KickOnceTowards(up, m_SendPointTargetVel);
   }
-  if (done)
-    m_SetPlayKickTime = GetTime();
   return done;
 }
 
@@ -170,7 +168,60 @@ int CBehaviours::KeepClearOfTheirKick()
 
 bool CBehaviours::TouchedLastInSetPlay() const
 {
-  return m_SetPlayKickTime >= 0 && GetTime() - m_SetPlayKickTime < kSetPlayNoSecondTouch;
+  return m_TookSetPlayKick;
+}
+
+// However the kick of a set play of ours was made (a plan, the taker's rule),
+// the kicker is known by the kick he sent in it and the play going on after
+// it; a new call of the referee or another player's touch frees him again.
+void CBehaviours::NoteSetPlayTouches()
+{
+  const int now = GetTime();
+  const PlayMode current = m_CurrentMode;
+  const CBall *ball = M2BReadBall();
+  const bool seen = ball && ball->GetPositionValid() && ball->GetTime() == now &&
+                    ball->GetVelocityValid();
+  const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
+  const bool velBefore = seen && m_TouchNoteVelTime == now - 1;
+  const CVector before = m_TouchNoteVel;
+  m_TouchNoteVelTime = seen ? now : -999;
+  m_TouchNoteVel = vel;
+  const bool kickedInSetPlay = m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK &&
+                               m_TouchNoteTime == now - 1 && IsOurMode(m_TouchNoteMode) &&
+                               m_TouchNoteMode != PM_PLAY_ON;
+  m_TouchNoteTime = now;
+  m_TouchNoteMode = current;
+  if (current != PM_PLAY_ON)
+  {
+    m_TookSetPlayKick = false;
+    return;
+  }
+  if (kickedInSetPlay)
+  {
+    m_TookSetPlayKick = true;
+    // A kick laid over several cycles would touch the ball again.
+    m_KickPlan = KICKPLAN();
+    m_KickUnderWayTime = -999;
+    return;
+  }
+  if (!m_TookSetPlayKick || !ball || !ball->GetPositionValid())
+    return;
+  const CVector at = ball->GetGPos();
+  const float reach = m_Kickable + m_PlayerSize;
+  const float mine = GetGPos().dist(at);
+  const CPlayer *mate = GetClosestValidFriend2Ball(0);
+  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  const float other = std::fmin(mate ? mate->GetGPos().dist(at) : 999.0f,
+                                foe ? foe->GetGPos().dist(at) : 999.0f);
+  // Another at the ball plays it, unless it is still at my feet and he
+  // only stands near.
+  const bool otherAtBall = other < reach && !(mine < m_Kickable && mine <= other);
+  // A ball bouncing off me changes its run as well, and that is no one
+  // else's touch.
+  const bool turned = velBefore && mine > reach &&
+                      (vel - before * m_BallDecay).GetMag() > kTouchVelChange;
+  if (otherAtBall || turned)
+    m_TookSetPlayKick = false;
 }
 
 bool CBehaviours::AmIPressingTheirBall()

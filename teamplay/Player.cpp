@@ -121,6 +121,7 @@ void CBehaviours::DetermineActionState()
   const CBall *ball = M2BReadBall();
   const bool ballKnown = ball && ball->GetPositionValid();
   const float stamina = GetSB().stamina;
+  NoteSetPlayTouches();
 
   // A rest runs until stamina is high again; its end bars the next rest
   // for a while, so that a player is not always resting.

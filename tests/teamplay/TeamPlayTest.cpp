@@ -312,3 +312,48 @@ TEST_F(TeamPlayTest, BeforeKickOffThePlaceIsTakenOutsideTheirCentreCircle)
   EXPECT_GE(std::hypot(q.move_x, q.move_y), 9.15);
 }
 }
+
+TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
+{
+  const struct
+  {
+    const char *name;
+    const char *call;  // heard two cycles after the kick
+    Placed ball;
+    CVector before, after;  // the ball's velocity a cycle after the kick, and then
+    Placed foe;
+    bool barred;
+  } rows[] = {
+      {"still at my feet", "play_on", {0.5f, 0}, CVector(), CVector(), {999, 0}, true},
+      {"rolling on", "play_on", {3, 0}, CVector(1, 0), CVector(0.94f, 0), {999, 0}, true},
+      {"an opponent at it", "play_on", {3, 0}, CVector(), CVector(), {3.5f, 0}, false},
+      {"turned by somebody", "play_on", {3, 0}, CVector(1, 0), CVector(-1, 0), {999, 0}, false},
+      {"a new call", "kick_in_l", {0.5f, 0}, CVector(), CVector(), {999, 0}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee("kick_off_l");
+    Ball(0.5f, 0);
+    Mate(0, -9, -5, 7);
+    ASSERT_EQ(CMD_KICK, Pass().command) << row.name;
+    brain().SendAllActions(-1);
+    memory().SetTime(11);
+    Referee("play_on");
+    Ball(row.ball.x, row.ball.y, row.before);
+    memory().GetNonConstBall()->SetTime(11);
+    Mate(0, -9, -5, 7);
+    EXPECT_NE(CMD_KICK, Pass().command) << row.name;
+    brain().SendAllActions(-1);
+    memory().SetTime(12);
+    Referee(row.call);
+    Ball(row.ball.x, row.ball.y, row.after);
+    memory().GetNonConstBall()->SetTime(12);
+    Mate(0, -9, -5, 7);
+    if (row.foe.x < 999)
+      Foe(0, row.foe.x, row.foe.y, 7);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.barred, brain().TouchedLastInSetPlay()) << row.name;
+    EXPECT_TRUE(!row.barred || q.command != CMD_KICK) << row.name;
+  }
+}
