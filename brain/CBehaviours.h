@@ -795,6 +795,7 @@ protected:
   // touched it since: the kicker may not touch it again before another has.
   // The mode, the ball's velocity and their cycles are last cycle's.
   bool m_TookSetPlayKick = false;
+  int m_SetPlayKickSent = -999;
   PlayMode m_TouchNoteMode = PM_BEFORE_KICK_OFF;
   int m_TouchNoteTime = -999;
   CVector m_TouchNoteVel;

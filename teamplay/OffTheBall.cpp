@@ -17,6 +17,8 @@ const int kSetPlayPatience = 15;
 // A change of the ball's velocity that its decay and the noise of seeing
 // it do not explain: somebody played it.
 const float kTouchVelChange = 0.6f;
+// The cycles by which the referee's end of our set play may trail the kick.
+const int kSetPlayCallLag = 3;
 // The free kick that follows the goalkeeper's catch is his for this long.
 const int kGoalieFreeKickCycles = 250;
 // Walking up to a ball that lies still, the last metres are slower so that
@@ -183,12 +185,13 @@ void CBehaviours::NoteSetPlayTouches()
                     ball->GetVelocityValid();
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
   const bool velBefore = seen && m_TouchNoteVelTime == now - 1;
-  const CVector before = m_TouchNoteVel;
+  const CVector velWas = m_TouchNoteVel;
   m_TouchNoteVelTime = seen ? now : -999;
   m_TouchNoteVel = vel;
-  const bool kickedInSetPlay = m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK &&
-                               m_TouchNoteTime == now - 1 && IsOurMode(m_TouchNoteMode) &&
-                               m_TouchNoteMode != PM_PLAY_ON;
+  if (m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK && m_TouchNoteTime == now - 1 &&
+      IsOurMode(m_TouchNoteMode) && m_TouchNoteMode != PM_PLAY_ON)
+    m_SetPlayKickSent = now - 1;
+  const PlayMode before = m_TouchNoteMode;
   m_TouchNoteTime = now;
   m_TouchNoteMode = current;
   if (current != PM_PLAY_ON)
@@ -196,7 +199,9 @@ void CBehaviours::NoteSetPlayTouches()
     m_TookSetPlayKick = false;
     return;
   }
-  if (kickedInSetPlay)
+  // The call that ends our set play may be heard a cycle or two after the
+  // kick, and meanwhile the taker may have stepped after the ball.
+  if (IsOurMode(before) && before != PM_PLAY_ON && now - m_SetPlayKickSent <= kSetPlayCallLag)
   {
     m_TookSetPlayKick = true;
     // A kick laid over several cycles would touch the ball again.
@@ -219,7 +224,7 @@ void CBehaviours::NoteSetPlayTouches()
   // A ball bouncing off me changes its run as well, and that is no one
   // else's touch.
   const bool turned = velBefore && mine > reach &&
-                      (vel - before * m_BallDecay).GetMag() > kTouchVelChange;
+                      (vel - velWas * m_BallDecay).GetMag() > kTouchVelChange;
   if (otherAtBall || turned)
     m_TookSetPlayKick = false;
 }
