@@ -349,9 +349,7 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
     Referee(row.call);
     Ball(row.ball.x, row.ball.y, row.after);
     memory().GetNonConstBall()->SetTime(12);
-    Mate(0, -9, -5, 7);
-    if (row.foe.x < 999)
-      Foe(0, row.foe.x, row.foe.y, 7);
+    Others({-9, -5}, row.foe);
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(row.barred, brain().TouchedLastInSetPlay()) << row.name;
     EXPECT_TRUE(!row.barred || q.command != CMD_KICK) << row.name;
