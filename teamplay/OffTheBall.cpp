@@ -19,6 +19,9 @@ const int kSetPlayPatience = 15;
 const float kTouchVelChange = 0.6f;
 // The cycles by which the referee's end of our set play may trail the kick.
 const int kSetPlayCallLag = 3;
+// A touch the agent did not see (the ball behind him) would bar him for
+// good: a ball nobody came near for this long is free again.
+const int kSetPlayBarLapse = 100;
 // The free kick that follows the goalkeeper's catch is his for this long.
 const int kGoalieFreeKickCycles = 250;
 // Walking up to a ball that lies still, the last metres are slower so that
@@ -170,7 +173,7 @@ int CBehaviours::KeepClearOfTheirKick()
 
 bool CBehaviours::TouchedLastInSetPlay() const
 {
-  return m_TookSetPlayKick;
+  return m_TookSetPlayKick && GetTime() - m_SetPlayKickSent < kSetPlayBarLapse;
 }
 
 // However the kick of a set play of ours was made (a plan, the taker's rule),
