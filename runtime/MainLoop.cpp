@@ -17,14 +17,16 @@
 
 void *StartSensors(void *sensors)
 {
-  std::cout << "Starting SENSORS thread..." << std::endl;
+  // One insertion with its newline: the two threads start together, and a
+  // line written in two pieces could be split by the other's.
+  std::cout << "Starting SENSORS thread...\n" << std::flush;
   static_cast<CSensors *>(sensors)->SensorThread();
   return nullptr;
 }
 
 void *StartActuators(void *actuators)
 {
-  std::cout << "Starting ACTUATORS thread..." << std::endl;
+  std::cout << "Starting ACTUATORS thread...\n" << std::flush;
   static_cast<CActuators *>(actuators)->ActuatorThread();
   return nullptr;
 }
