@@ -315,42 +315,40 @@ TEST_F(TeamPlayTest, BeforeKickOffThePlaceIsTakenOutsideTheirCentreCircle)
 
 TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
 {
+  // The ball's velocity one and two cycles after the kick; the call and the
+  // opponent (x 999: none) come with the second.
   const struct
   {
-    const char *name;
-    const char *call;  // heard two cycles after the kick
-    Placed ball;
-    CVector before, after;  // the ball's velocity a cycle after the kick, and then
+    const char *name, *call;
+    float x;
+    CVector vel[2];
     Placed foe;
     bool barred;
   } rows[] = {
-      {"still at my feet", "play_on", {0.5f, 0}, CVector(), CVector(), {999, 0}, true},
-      {"rolling on", "play_on", {3, 0}, CVector(1, 0), CVector(0.94f, 0), {999, 0}, true},
-      {"an opponent at it", "play_on", {3, 0}, CVector(), CVector(), {3.5f, 0}, false},
-      {"turned by somebody", "play_on", {3, 0}, CVector(1, 0), CVector(-1, 0), {999, 0}, false},
-      {"a new call", "kick_in_l", {0.5f, 0}, CVector(), CVector(), {999, 0}, false},
+      {"still at my feet", "play_on", 0.5f, {}, {999, 0}, true},
+      {"rolling on", "play_on", 3, {CVector(1, 0), CVector(0.94f, 0)}, {999, 0}, true},
+      {"an opponent at it", "play_on", 3, {}, {3.5f, 0}, false},
+      {"turned by somebody", "play_on", 3, {CVector(1, 0), CVector(-1, 0)}, {999, 0}, false},
+      {"a new call", "kick_in_l", 0.5f, {}, {999, 0}, false},
   };
   for (const auto &row : rows)
   {
     Fresh();
     Referee("kick_off_l");
     Ball(0.5f, 0);
-    Mate(0, -9, -5, 7);
-    ASSERT_EQ(CMD_KICK, Pass().command) << row.name;
-    brain().SendAllActions(-1);
-    memory().SetTime(11);
-    Referee("play_on");
-    Ball(row.ball.x, row.ball.y, row.before);
-    memory().GetNonConstBall()->SetTime(11);
-    Mate(0, -9, -5, 7);
-    EXPECT_NE(CMD_KICK, Pass().command) << row.name;
-    brain().SendAllActions(-1);
-    memory().SetTime(12);
-    Referee(row.call);
-    Ball(row.ball.x, row.ball.y, row.after);
-    memory().GetNonConstBall()->SetTime(12);
-    Others({-9, -5}, row.foe);
-    const ACTIONQUEUE q = Pass();
+    Others({-9, -5});
+    ACTIONQUEUE q = Pass();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    for (int t = 11; t <= 12; t++)
+    {
+      brain().SendAllActions(-1);
+      memory().SetTime(t);
+      Referee(t == 11 ? "play_on" : row.call);
+      Ball(row.x, 0, row.vel[t - 11]);
+      memory().GetNonConstBall()->SetTime(t);
+      Others({-9, -5}, t == 12 ? row.foe : Placed{999, 0});
+      q = Pass();
+    }
     EXPECT_EQ(row.barred, brain().TouchedLastInSetPlay()) << row.name;
     EXPECT_TRUE(!row.barred || q.command != CMD_KICK) << row.name;
   }
