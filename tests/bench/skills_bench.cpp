@@ -65,15 +65,6 @@ void BM_ReceiversAndKick(benchmark::State &state)
 }
 BENCHMARK(BM_ReceiversAndKick)->Unit(benchmark::kMicrosecond);
 
-void BM_DecisionPass(benchmark::State &state)
-{
-  for (auto _ : state)
-  {
-    World().Interception();
-    World().Pass();
-  }
-}
-BENCHMARK(BM_DecisionPass)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -56,13 +56,6 @@ void BM_PassBallRolling(benchmark::State &state)
 }
 BENCHMARK(BM_PassBallRolling)->Unit(benchmark::kMicrosecond);
 
-// The ball far off in their half: the agent takes its place.
-void BM_PassBallFarOff(benchmark::State &state)
-{
-  for (auto _ : state)
-    World().Pass(CVector(-5, 3), CVector(30, 20), CVector(0.5f, 0));
-}
-BENCHMARK(BM_PassBallFarOff)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,5 @@
 // The goalkeeper on scripted worlds: where it stands for the ball, when it
-// catches, how far it beats a ball to its path, and what its short forms
-// hand on.
+// catches, and how far it beats a ball to its path.
 
 #include <gtest/gtest.h>
 
@@ -68,13 +67,10 @@ TEST_F(GoalkeeperTest, DesiredPositionBetweenBallAndGoal)
       {"their goal", CVector(52.5f, 10), CVector(-52.5f + 12.375f, 0)},
       // On the line to the near post, kept between the posts.
       {"our corner flag", CVector(-52.5f, 34), CVector(-51.5f, 6.01f)},
-      {"our other corner flag", CVector(-52.5f, -34), CVector(-51.5f, -6.01f)},
-      // Wide of a post and near it: the post is guarded.
+      // Wide of a post and near it: the post is guarded; in front of it,
+      // on the bisector of the goal's angle, 1 m out.
       {"beside the left post", CVector(-49, 8), CVector(-51.5f, 6.01f)},
-      {"beside the right post", CVector(-49, -8), CVector(-51.5f, -6.01f)},
-      // In front of a post: on the bisector of the goal's angle, 1 m out.
       {"before the left post", CVector(-45, 5), CVector(-51.5f, 2.41f)},
-      {"before the right post", CVector(-45, -5), CVector(-51.5f, -2.41f)},
   };
   for (const auto &row : rows)
   {
@@ -106,7 +102,6 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
       {"beyond the reach", CVector(-48, 0), CVector(-46.75f, 0), 0, 99, false},
       {"behind the back out of the turned reach", CVector(-48, 0), CVector(-49.1f, 0), 0, 99, false},
       {"ball outside the area", CVector(-36.8f, 0), CVector(-35.8f, 0), 0, 99, false},
-      {"keeper outside the area", CVector(-35.8f, 0), CVector(-37, 0), 0, 99, false},
       {"seen too long ago", CVector(-48, 0), CVector(-47, 0), 3, 99, false},
       {"within the ban", CVector(-48, 0), CVector(-47, 0), 0, 5, false},
       {"just after the ban", CVector(-48, 0), CVector(-47, 0), 0, 6, true},
@@ -207,7 +202,6 @@ TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
     CVector keeper;
   } rows[] = {
       {CVector(-30, 0), 180, 2.5f, CVector(-50, 0)},
-      {CVector(-30, 10), 200, 2.7f, CVector(-50, -3)},
       {CVector(-20, -15), 150, 1.5f, CVector(-45, 5)},
       {CVector(-40, 0), 90, 2.0f, CVector(-50, 0)},
   };
@@ -230,66 +224,5 @@ TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
     EXPECT_EQ(best, brain->NumCyclesGoalieBeatsBall(row.from, row.dir, row.speed, keeper))
         << row.from.GetX() << " " << row.dir;
   }
-}
-
-// Records what reaches the long forms.
-class ForwardingBrain : public RigBrain
-{
-public:
-  using RigBrain::RigBrain;
-  using CBehaviours::GoalieGoToPoint;
-  using CBehaviours::NumCyclesGoalieBeatsBall;
-  struct Args
-  {
-    CVector at;
-    float dir;
-    float speed;  // or the tolerance
-    const CPlayer *goalie;
-    SightVSpeed sight;
-  };
-
-  int NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
-                               const CPlayer *goalie) const override
-  {
-    seen = {from, dir, speed, goalie, SVS_SPEED};
-    return result;
-  }
-
-  int GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s) override
-  {
-    seen = {p, 0, tolerance, nullptr, s};
-    return 7;
-  }
-
-  mutable Args seen{};
-  int result = 0;
-};
-
-TEST_F(GoalkeeperTest, ShortFormsHandOnTheirArguments)
-{
-  brain.reset();
-  std::unique_ptr<ForwardingBrain> owner = Quietly<ForwardingBrain>();
-  ForwardingBrain &b = *owner;
-  const CPlayer *keeper = Player(CVector(50, 0), 'r');
-  const CVector from(30, 5);
-  const CVector to(52.5f, 10);
-  const float dir = (to - from).GetDir();
-
-  b.result = 4;
-  EXPECT_EQ(4, b.NumCyclesGoalieBeatsBall(from, to, 2.5f, keeper));
-  EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 4, keeper));
-  EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, to, 2.5f, 5, keeper));
-  EXPECT_FALSE(b.CouldGoalieBlockShotFromSpot(from, 12.0f, 2.5f, 5, keeper));
-  EXPECT_NEAR(12.0f, b.seen.dir, 1e-4);
-  EXPECT_TRUE(b.CouldGoalieBlockShotFromSpot(from, to, 2.0f, 3, nullptr));
-  EXPECT_EQ(from.GetX(), b.seen.at.GetX());
-  EXPECT_NEAR(dir, b.seen.dir, 1e-4);
-  EXPECT_EQ(2.0f, b.seen.speed);
-  EXPECT_EQ(nullptr, b.seen.goalie);
-
-  EXPECT_EQ(7, b.GoalieGoToPoint(CVector(-50, 3), SVS_SIGHT));
-  EXPECT_EQ(-50, b.seen.at.GetX());
-  EXPECT_EQ(1.0f, b.seen.speed);  // min_dist_to_point
-  EXPECT_EQ(SVS_SIGHT, b.seen.sight);
 }
 }
