@@ -74,7 +74,6 @@ TEST_F(ShippedKickTest, OneKickGivesTheBallTheVelocityAsked)
   } cases[] = {
       {CVector(0.6f, 0), CVector(), 0, 2.0f, 2.0f},
       {CVector(0.5f, 0.3f), CVector(0.3f, -0.2f), 45, 1.5f, 1.5f},
-      {CVector(0, -0.6f), CVector(), -90, 1.0f, 1.0f},
       {CVector(-0.5f, 0), CVector(), 180, 1.0f, 1.0f},
       // More than the server allows is the most it allows.
       {CVector(0.6f, 0), CVector(1.5f, 0), 0, 5.0f, 3.0f},
@@ -105,7 +104,6 @@ TEST_F(ShippedKickTest, AKickTooHardForOneCycleIsLaidOverThePlannedOnes)
     float dir;
   } cases[] = {
       {CVector(0.7f, 0), CVector(), 0},
-      {CVector(0, 0.6f), CVector(), 0},
       {CVector(0.5f, 0.2f), CVector(0.2f, 0.1f), -60},
       // The ball on the far side of the body is brought round it first.
       {CVector(-0.6f, 0), CVector(), 0},
@@ -202,7 +200,6 @@ TEST_F(ShippedKickTest, SpinKicksKeepTheBallKickableAndOffTheBody)
   } cases[] = {
       // Round the side the opponent does not stand on.
       {CVector(0.7f, 0), CVector(), 180, ROTDIR_AWAY, CVector(0, 3), -1},
-      {CVector(0.7f, 0), CVector(), 180, ROTDIR_AWAY, CVector(0, -3), 1},
       {CVector(0.5f, 0.5f), CVector(), -90, ROTDIR_SHORTEST, CVector(), -1},
       {CVector(0.6f, 0), CVector(0.3f, 0.2f), 90, ROTDIR_POSITIVE, CVector(), 1},
       {CVector(0.6f, 0), CVector(), 20, ROTDIR_NEGATIVE, CVector(), -1},

@@ -40,7 +40,6 @@ TEST_F(PassTest, TheReceiverIsSafeInRangeOnsideAndForwardUnlessBackIsAllowed)
   } cases[] = {
       {"free, ahead", {CVector(15, 0)}, {}, 0, 2},
       {"an opponent on the way", {CVector(15, 0)}, {CVector(7, 0.5f)}, 0, 0},
-      {"an opponent far off the way", {CVector(15, 0)}, {CVector(8, 14)}, 0, 2},
       {"beyond what a pass can reach", {CVector(-45, 30)}, {}, 1, 0},
       {"too near to pass to", {CVector(3, 0)}, {}, 0, 0},
       {"offside", {CVector(35, 0)}, {}, 0, 0},
@@ -98,8 +97,7 @@ TEST_F(PassTest, ShotsByDistanceAngleAndWhoIsInTheWay)
   EXPECT_FALSE(brain->HasABetterShot(brain->mates[0]));
   // A ball at our goal: crossing the line within the goal area's width and
   // rolling that far.
-  const std::pair<CVector, bool> shots[] = {{CVector(-2, 0), true},
-                                            {CVector(-2, 1.4f), true},
+  const std::pair<CVector, bool> shots[] = {{CVector(-2, 1.4f), true},
                                             {CVector(-2, 1.6f), false},
                                             {CVector(-0.3f, 0), false},
                                             {CVector(2, 0), false}};

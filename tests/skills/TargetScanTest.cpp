@@ -14,8 +14,6 @@
 namespace
 {
 const float CONE = std::atan(0.5f) * 180 / 3.14159265f;
-const std::vector<CVector> RING = {CVector(3, -3), CVector(3, 0), CVector(3, 3), CVector(0, 3),
-                                   CVector(0, -3)};
 const std::vector<CVector> WALL = {CVector(10, -10), CVector(10, -4), CVector(10, 2),
                                    CVector(10, 8), CVector(10, 15)};
 
@@ -36,9 +34,7 @@ TEST(TargetScanTest, EachSettingMovesTheChosenDirection)
       {"a tighter cone", "Tightness", "4", 'c', CVector(0, 0), {CVector(10, 0)}, 7, 16, true},
       {"not over the touch line", nullptr, nullptr, 'c', CVector(-40, 25),
        {CVector(-30, 17), CVector(-30, 25), CVector(-30, 10)}, -90, 15.6f, false},
-      {"not forced: the preferred", "Force", "0", 'c', CVector(0, 0), RING, 0, 0, false},
       {"a blocked send widens", nullptr, nullptr, 's', CVector(0, 0), WALL, 60, 90, true},
-      {"or not", "Send:AutoAngle", "0", 's', CVector(0, 0), WALL, -60, 60, false},
       {"outside the send's box", "Send:MinYDist", "1", 's', CVector(0, 0), {CVector(10, 3)}, 0, 0, false},
       {"a shallow shot: the far half", nullptr, nullptr, 'h', CVector(50, 20), {}, -90,
        (CVector(52.5f, 0) - CVector(50, 20)).GetDir(), false},

@@ -121,7 +121,7 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
     std::set<int> expected;
   } rows[] = {
     {"5", "1", {3, 4, 5, 6, 7}}, {"1", "1", {3}}, {"30", "1", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
-    {"0", "1", {}},              {"5", "0", {}},
+    {"5", "0", {}},
   };
   for (const auto &row : rows)
   {
