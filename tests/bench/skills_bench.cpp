@@ -13,17 +13,11 @@ struct Pitch : BenchPitch
 {
   Pitch() : BenchPitch(6) { agent->memory->SetGPos(CVector(-5, 3)); }
 
-  CBehaviours &Cycle(CVector ball, CVector vel)
-  {
-    NewCycle(ball, vel);
-    return *agent->brain;
-  }
-
   // A ball rolling across midfield: the fastest of each side, every
   // player's cycles, the agent's point and power.
   void Interception()
   {
-    CBehaviours &b = Cycle(CVector(4, -6), CVector(-1.6f, 0.9f));
+    CBehaviours &b = NewCycle(CVector(4, -6), CVector(-1.6f, 0.9f));
     benchmark::DoNotOptimize(b.FastestFriend2Ball(true));
     benchmark::DoNotOptimize(b.FastestFoe2Ball());
     for (int i = 0; i < 11; i++)
@@ -39,7 +33,7 @@ struct Pitch : BenchPitch
   // The ball at the agent's feet: the receivers, the one to pass to, the kick.
   void Pass()
   {
-    CBehaviours &b = Cycle(CVector(-4.4f, 3), CVector(0.1f, 0));
+    CBehaviours &b = NewCycle(CVector(-4.4f, 3), CVector(0.1f, 0));
     const CPlayer *to = b.PassTarget(1);
     benchmark::DoNotOptimize(b.KickBall(to ? to->GetGPos() : CVector(52.5f, 0), 2.5f));
   }

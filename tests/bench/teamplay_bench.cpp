@@ -3,8 +3,6 @@
 // looking that follows. Each iteration is a new cycle, so no answer comes
 // from the cycle's caches.
 
-#include <string>
-
 #include <benchmark/benchmark.h>
 
 #include "BenchPitch.h"
@@ -13,19 +11,14 @@ namespace
 {
 struct Match : BenchPitch
 {
-  Match() : BenchPitch(7)
-  {
-    std::string call("play_on");
-    agent->playmode->SetPlayMode(&call[0]);
-  }
+  Match() : BenchPitch(7) {}
 
   // A new cycle with the agent and the ball where the case has them.
   void Pass(CVector me, CVector ball, CVector vel)
   {
-    NewCycle(ball, vel);
+    CBehaviours &brain = NewCycle(ball, vel);
     agent->memory->SetLastVisualTime(time);
     agent->memory->SetGPos(me);
-    CBehaviours &brain = *agent->brain;
     brain.AdjustStrategy();
     brain.DetermineEnvState(PM_PLAY_ON, PM_PLAY_ON);
     brain.DetermineActionState();

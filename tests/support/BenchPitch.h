@@ -4,6 +4,7 @@
 #include <iostream>
 #include <memory>
 #include <sstream>
+#include <string>
 
 #include "AgentHarness.h"
 #include "CBall.h"
@@ -11,7 +12,7 @@
 #include "Defaults.h"
 
 // A full pitch for the benchmarks: the agent of the given number on the
-// left, rested, with ten team-mates and eleven opponents spread over the
+// left, rested, in play, with ten team-mates and eleven opponents spread over the
 // pitch; the console lines of its construction kept out of the figures.
 struct BenchPitch
 {
@@ -33,6 +34,8 @@ struct BenchPitch
     agent->brain->Init(config);
     std::cout.rdbuf(out);
     agent->memory->SetSB(RestedBody());
+    std::string call("play_on");
+    agent->playmode->SetPlayMode(&call[0]);
     for (int i = 0; i < 11; i++)
     {
       const CVector at(-40.0f + 8.0f * static_cast<float>(i),
@@ -45,7 +48,7 @@ struct BenchPitch
   }
 
   // A new cycle, the ball where the case has it.
-  void NewCycle(CVector ball, CVector vel)
+  CBehaviours &NewCycle(CVector ball, CVector vel)
   {
     agent->memory->SetTime(++time);
     CBall *b = agent->memory->GetNonConstBall();
@@ -53,6 +56,7 @@ struct BenchPitch
     b->SetConf(1);
     b->SetVelocity(vel);
     b->SetVelConf(1);
+    return *agent->brain;
   }
 
   static void Place(CPlayer *p, CVector pos, int unum, char side)

@@ -98,30 +98,22 @@ protected:
   float KickDir(const ACTIONQUEUE &q) { return memory().GetBFacing() + q.angle; }
 };
 
-TEST_F(TeamPlayTest, TheRestAfterASetPlayFollowsTheScore)
+TEST_F(TeamPlayTest, TheRestAfterASetPlayFollowsTheScoreAndLateInTheHalfTheFormationToo)
 {
   const struct
   {
-    int diff;
-    int cycles;
-  } rows[] = {{-2, 0}, {-1, 0}, {0, 60}, {1, 80}, {3, 80}};
-  memory().SetLastVisualTime(10);
+    int diff, cycles, lateFormation;
+  } rows[] = {{-1, 0, -1}, {0, 60, 0}, {1, 80, 1}};
   for (const auto &row : rows)
-  {
-    brain().SetScoreDiff(row.diff);
-    brain().AdjustStrategy();
-    EXPECT_EQ(row.cycles, brain().GetRechargeCycles()) << row.diff;
-    EXPECT_EQ(0, brain().GetFormationID()) << "early in the half";
-  }
-  // Late in the half the score changes the formation too.
-  memory().SetTime(2900);
-  memory().SetLastVisualTime(2900);
-  brain().SetScoreDiff(-1);
-  brain().AdjustStrategy();
-  EXPECT_EQ(-1, brain().GetFormationID());
-  brain().SetScoreDiff(1);
-  brain().AdjustStrategy();
-  EXPECT_EQ(1, brain().GetFormationID());
+    for (int time : {10, 2900})
+    {
+      memory().SetTime(time);
+      memory().SetLastVisualTime(time);
+      brain().SetScoreDiff(row.diff);
+      brain().AdjustStrategy();
+      EXPECT_EQ(row.cycles, brain().GetRechargeCycles()) << row.diff;
+      EXPECT_EQ(time < 2900 ? 0 : row.lateFormation, brain().GetFormationID()) << row.diff;
+    }
 }
 
 TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
@@ -133,30 +125,24 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
     Placed ball;
     Placed mate;  // x 999: none
     Placed foe;
-    float stamina;
     ActionState expected;
-    CVector velocity;
+    CVector velocity = CVector();
+    float stamina = 3500;
   } rows[] = {
-      {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, 3500, AS_WITH_BALL, CVector()},
-      {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, 3500, AS_CHASE_BALL, CVector()},
-      {"a mate at the ball", "play_on", {8, 3}, {8.5f, 3}, {999, 0}, 3500, AS_OFFENSE_SUPPORT, CVector()},
-      {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, 3500, AS_OFFENSE_POSITION, CVector()},
-      {"their ball, mine to press", "play_on", {6, 0}, {30, 20}, {6.6f, 0}, 3500,
-       AS_DEFENSE_ACTIVE, CVector()},
-      {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 3500, AS_DEFENSE_POSITION, CVector()},
-      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, 1500, AS_RECHARGE, CVector()},
-      {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, 3500, AS_KEEP_CLEAR, CVector()},
-      {"their kick-in far off", "kick_in_r", {30, 34}, {999, 0}, {30, 33}, 3500,
-       AS_DEFENSE_POSITION, CVector()},
-      {"our kick-in, I am nearest", "kick_in_l", {10, 34}, {-30, -20}, {999, 0}, 3500,
-       AS_TAKE_SET_PLAY, CVector()},
-      {"our kick-in, a mate is nearer", "kick_in_l", {10, 34}, {12, 30}, {999, 0}, 3500,
-       AS_OFFENSE_POSITION, CVector()},
-      {"before kick-off", "before_kick_off", {0, 0}, {999, 0}, {999, 0}, 3500, AS_NONE, CVector()},
+      {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, AS_WITH_BALL},
+      {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, AS_CHASE_BALL},
+      {"a mate at the ball", "play_on", {8, 3}, {8.5f, 3}, {999, 0}, AS_OFFENSE_SUPPORT},
+      {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, AS_OFFENSE_POSITION},
+      {"their ball, mine to press", "play_on", {6, 0}, {30, 20}, {6.6f, 0}, AS_DEFENSE_ACTIVE},
+      {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, AS_DEFENSE_POSITION},
+      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, AS_RECHARGE, CVector(), 1500},
+      {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, AS_KEEP_CLEAR},
+      {"our kick-in, I am nearest", "kick_in_l", {10, 34}, {-30, -20}, {999, 0}, AS_TAKE_SET_PLAY},
+      {"our kick-in, a mate is nearer", "kick_in_l", {10, 34}, {12, 30}, {999, 0}, AS_OFFENSE_POSITION},
+      {"before kick-off", "before_kick_off", {0, 0}, {999, 0}, {999, 0}, AS_NONE},
       // Who runs for a rolling ball: the fastest of us, not the nearest.
-      {"rolling to me", "play_on", {8, 0}, {20, 10}, {999, 0}, 3500, AS_CHASE_BALL, CVector(-1, 0)},
-      {"rolling to the mate", "play_on", {8, 0}, {20, 0}, {999, 0}, 3500, AS_OFFENSE_SUPPORT,
-       CVector(1.5f, 0)},
+      {"rolling to me", "play_on", {8, 0}, {20, 10}, {999, 0}, AS_CHASE_BALL, CVector(-1, 0)},
+      {"rolling to the mate", "play_on", {8, 0}, {20, 0}, {999, 0}, AS_OFFENSE_SUPPORT, CVector(1.5f, 0)},
   };
   for (const auto &row : rows)
   {
