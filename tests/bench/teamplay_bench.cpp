@@ -19,10 +19,7 @@ struct Match : BenchPitch
     CBehaviours &brain = NewCycle(ball, vel);
     agent->memory->SetLastVisualTime(time);
     agent->memory->SetGPos(me);
-    brain.AdjustStrategy();
-    brain.DetermineEnvState(PM_PLAY_ON, PM_PLAY_ON);
-    brain.DetermineActionState();
-    brain.PlayAsMidfielder(PM_PLAY_ON, PM_PLAY_ON);
+    agent->Decide(PM_PLAY_ON, PM_PLAY_ON);
     benchmark::DoNotOptimize(brain.GetQueue());
   }
 };

@@ -59,8 +59,7 @@ TEST_F(GoalkeeperTest, DesiredPositionBetweenBallAndGoal)
   const struct
   {
     const char *what;
-    CVector ball;
-    CVector expected;
+    CVector ball, expected;
   } rows[] = {
       // Far out: in the middle, 1 + 11.375 * (52.5 - 15) / 63.75 m out.
       {"centre spot", CVector(0, 0), CVector(-52.5f + 7.691f, 0)},
@@ -90,10 +89,8 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
   const struct
   {
     const char *what;
-    CVector me;
-    CVector ball;
-    int seenAgo;
-    int lastCatchAgo;
+    CVector me, ball;
+    int seenAgo, lastCatchAgo;
     bool catches;
   } rows[] = {
       {"straight ahead in reach", CVector(-48, 0), CVector(-47, 0), 0, 99, true},
@@ -197,8 +194,7 @@ TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
   const struct
   {
     CVector from;
-    float dir;
-    float speed;
+    float dir, speed;
     CVector keeper;
   } rows[] = {
       {CVector(-30, 0), 180, 2.5f, CVector(-50, 0)},

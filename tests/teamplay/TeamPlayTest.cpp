@@ -69,22 +69,8 @@ protected:
     memory().SetLastVisualTime(memory().GetTime());
     const PlayMode previous = agent->playmode->GetPlayMode(false);
     const PlayMode current = agent->playmode->GetPlayMode(true);
-    CBehaviours &b = brain();
-    b.AdjustStrategy();
-    b.DetermineEnvState(previous, current);
-    b.DetermineActionState();
-    switch (b.GetRole())
-    {
-      case ROLE_DEFENDER:
-        b.PlayAsDefender(previous, current);
-        break;
-      case ROLE_MIDFIELDER:
-        b.PlayAsMidfielder(previous, current);
-        break;
-      default:
-        b.PlayAsForward(previous, current);
-    }
-    return b.GetQueue();
+    agent->Decide(previous, current);
+    return brain().GetQueue();
   }
 
   // A world of its own for each row of a table.
@@ -120,8 +106,7 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
 {
   const struct
   {
-    const char *name;
-    const char *call;
+    const char *name, *call;
     Placed ball;
     Placed mate;  // x 999: none
     Placed foe;
@@ -183,9 +168,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
   const struct
   {
     const char *name;
-    Placed me;
-    Placed mate;
-    Placed foe;
+    Placed me, mate, foe;
     BallPlay play;
   } rows[] = {
       {"alone before their goal", {38, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
@@ -215,10 +198,8 @@ TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
   {
-    const char *name;
-    const char *call;
-    Placed ball;
-    Placed mate;
+    const char *name, *call;
+    Placed ball, mate;
     float lowDir, highDir;
   } rows[] = {
       {"kick-off to a mate", "kick_off_l", {0.5f, 0}, {-9, -5}, -180, -90},
