@@ -22,6 +22,8 @@ namespace
 // cycle since it was last seen (the kick's, the ball's and our own motion's
 // noise together, as matches measured it).
 const float kUnseenBallDrift = 0.12f;
+// How many of the players nearest to us may have played a ball near us.
+const int kOthersNearBall = 5;
 
 float Clamp(float value, float limit)
 {
@@ -361,14 +363,17 @@ bool CBehaviours::BallSurelyInReach()
   if (m_LastCollisionTime == GetTime())
     return false;
   const float drift = static_cast<float>(unseen) * kUnseenBallDrift;
-  // Another player who had it in reach may have played it meanwhile; only
-  // the players nearest to us can be near a ball at our feet.
+  // Another player who had it in reach, where it is reckoned now or where
+  // it was a cycle ago, may have played it meanwhile; only the players
+  // nearest to us can be near a ball at or just past our feet.
+  const CVector before = ball->GetGPos() - ball->GetVelocity() / m_BallDecay;
   sorted_players foes, mates;
   SortValidFoes2Me(foes);
   SortValidFriends2Me(mates);
   for (const sorted_players *list : {&foes, &mates})
-    for (int i = 0; i < list->count && i < 3; i++)
-      if (BallKickableForPlayer(list->players[i], -drift))
+    for (int i = 0; i < list->count && i < kOthersNearBall; i++)
+      if (BallKickableForPlayer(list->players[i], -drift) ||
+          list->players[i]->GetGPos().dist(before) < m_Kickable + drift)
         return false;
   return d < m_Kickable - drift;
 }

@@ -43,15 +43,17 @@ TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
       {0.3f, 1, false, true},   {0.7f, 1, true, false},   {0.7f, 0, true, true},
       {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
       {0.7f, 0, false, false, 0, true},
+      // One that ran past an opponent a cycle ago, who may have stopped it.
+      {0.7f, 1, false, false, -2.5f},
   };
   for (const Case &c : cases)
   {
     brain->foes.clear();
-    if (c.foe > 0)
+    if (c.foe != 0)
       Foe(CVector(0, c.dist + c.foe));
     agent->SetTime(50);
     brain->SetLastCollisionTime(c.collided ? 50 : -999);
-    Ball(CVector(0, c.dist));
+    Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0));
     CBall *ball = agent->M2BReadNonConstBall();
     ball->SetTime(50 - c.unseen);
     ball->SetHeardTime(c.heard ? 50 - c.unseen : -999);
