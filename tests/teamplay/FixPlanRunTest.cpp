@@ -51,10 +51,7 @@ protected:
   CPlayer *MateNo(int unum, CVector pos)
   {
     CPlayer *p = Mate(pos);
-    p->Init(unum, 'l', 0.3f, 0.4f, 1.0f, 0.4f);
-    p->SetGPos(pos);
-    p->SetConf(1);
-    p->SetTime(42);
+    p->SetUNum(unum);
     return p;
   }
   int Command() { return Queue().time == agent->GetTime() ? Queue().command : CMD_NONE; }

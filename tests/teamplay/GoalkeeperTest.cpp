@@ -5,12 +5,12 @@
 
 #include <cmath>
 
-#include "BrainRig.h"
+#include "../skills/ServerModel.h"
 
 namespace
 {
-// The shipped server's values, so that the stepped model below is the
-// server's and not the brain's own reading.
+// The shipped server's values (the rig's configuration), so that the
+// stepped model below is the server's and not the brain's own reading.
 const float kBallDecay = 0.94f;
 const float kPlayerDecay = 0.4f;
 const float kPlayerSpeedMax = 1.05f;
@@ -18,39 +18,27 @@ const float kDashPowerRate = 0.006f;
 const float kCatchLength = 1.2f;
 const int kCyclesToKick = 3;
 
-class GoalkeeperTest : public BrainRig
+class GoalkeeperTest : public ServerModelRig
 {
 protected:
-  void Configure(MCDictIniSafe &c) override
-  {
-    c.insert("Server", "ball_decay", kBallDecay);
-    c.insert("Server", "player_decay", kPlayerDecay);
-    c.insert("Server", "player_speed_max", kPlayerSpeedMax);
-    c.insert("Server", "dash_power_rate", kDashPowerRate);
-    c.insert("Server", "catchable_area_l", kCatchLength);
-    c.insert("Server", "catchable_area_w", 1.0);
-    c.insert("Kicking", "cycles_to_kick", kCyclesToKick);
-  }
-
   void SetUp() override
   {
-    BrainRig::SetUp();
+    ServerModelRig::SetUp();
     agent->SetUNum(1);
   }
 
   void Pass() { brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON); }
 
-  // A brain of the kind given, built quietly on the same agent.
-  template <typename B>
-  std::unique_ptr<B> Quietly()
+  // A new brain on the same agent, built quietly.
+  void Rebuild()
   {
+    brain.reset();
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    std::unique_ptr<B> b(new B(agent.get()));
-    b->Init(config);
+    brain.reset(new RigBrain(agent.get()));
+    brain->Init(config);
     testing::internal::GetCapturedStderr();
     testing::internal::GetCapturedStdout();
-    return b;
   }
 };
 
@@ -105,8 +93,7 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
   };
   for (const auto &row : rows)
   {
-    brain.reset();
-    brain = Quietly<RigBrain>();
+    Rebuild();
     Place(row.me, 0);
     Ball(row.ball);
     agent->M2BReadNonConstBall()->SetTime(42 - row.seenAgo);

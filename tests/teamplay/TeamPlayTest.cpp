@@ -32,13 +32,6 @@ protected:
     agent->playmode->SetPlayMode(&text[0]);
   }
 
-  void At(float x, float y, float facing = 0)
-  {
-    memory().SetGPos(CVector(x, y));
-    memory().SetBFacing(facing);
-    memory().SetFacing(facing);
-  }
-
   void Ball(float x, float y, CVector velocity = CVector(0, 0))
   {
     PlaceBall(x, y);
@@ -181,7 +174,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
   for (const auto &row : rows)
   {
     Fresh();
-    At(row.me.x, row.me.y);
+    memory().SetGPos(CVector(row.me.x, row.me.y));
     Ball(row.me.x + 0.5f, row.me.y);
     Others(row.mate, row.foe);
     // Their goalkeeper and last defender make the offside line.
