@@ -1,23 +1,17 @@
 #ifndef SERVERMODEL_H
 #define SERVERMODEL_H
 
-// The rig on the shipped server configuration, with one cycle of the
-// server's motion model run on its world: the queued kick, dash or turn,
-// then the ball and the agent move and slow down.
+// The skills' rig with one cycle of the server's motion model run on its
+// world: the queued kick, dash or turn, then the ball and the agent move
+// and slow down.
 
 #include <cmath>
 
-#include "BrainRig.h"
-#include "MCDictIniSafe.h"
+#include "SkillRig.h"
 
-class ServerModelRig : public BrainRig
+class ServerModelRig : public SkillRig
 {
 protected:
-  void Configure(MCDictIniSafe &dict) override
-  {
-    dict.importflat(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
-  }
-
   float Param(const char *key) { return static_cast<float>(config.getsafe("Server", key, 0.0, 1)); }
 
   static float Norm(float a) { return std::remainder(a, 360.0f); }
