@@ -11,7 +11,6 @@ namespace
 {
 // The shipped server's values (the rig's configuration), so that the
 // stepped model below is the server's and not the brain's own reading.
-const float kBallDecay = 0.94f;
 const float kPlayerDecay = 0.4f;
 const float kPlayerSpeedMax = 1.05f;
 const float kDashPowerRate = 0.006f;
@@ -194,12 +193,9 @@ TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
     // His body unseen, he is taken to face where he runs.
     keeper->SetGBFacing(-999);
     int best = -999;
-    CVector ball = row.from;
-    float v = row.speed;
     for (int t = 1; t <= 50; t++)
     {
-      ball += Polar2CVector(v, row.dir);
-      v *= kBallDecay;
+      const CVector ball = BallAt(row.from, Polar2CVector(row.speed, row.dir), t);
       if (std::fabs(ball.GetX()) > 52.5f || std::fabs(ball.GetY()) > 34)
         break;
       best = std::max(best, t + kCyclesToKick - RunCycles(row.keeper, ball));
