@@ -105,7 +105,6 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
     Placed foe;
     ActionState expected;
     CVector velocity = CVector();
-    float stamina = 3500;
   } rows[] = {
       {"ball at my feet", "play_on", {0.5f, 0}, {999, 0}, {999, 0}, AS_WITH_BALL},
       {"loose ball, nobody nearer", "play_on", {8, 3}, {20, 20}, {999, 0}, AS_CHASE_BALL},
@@ -113,7 +112,6 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
       {"our ball far away", "play_on", {40, 3}, {40.5f, 3}, {999, 0}, AS_OFFENSE_POSITION},
       {"their ball, mine to press", "play_on", {6, 0}, {30, 20}, {6.6f, 0}, AS_DEFENSE_ACTIVE},
       {"their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, AS_DEFENSE_POSITION},
-      {"tired, their ball far away", "play_on", {40, 0}, {30, 0}, {40.6f, 0}, AS_RECHARGE, CVector(), 1500},
       {"their kick-in next to me", "kick_in_r", {3, 0}, {999, 0}, {3, 1}, AS_KEEP_CLEAR},
       {"our kick-in, I am nearest", "kick_in_l", {10, 34}, {-30, -20}, {999, 0}, AS_TAKE_SET_PLAY},
       {"our kick-in, a mate is nearer", "kick_in_l", {10, 34}, {12, 30}, {999, 0}, AS_OFFENSE_POSITION},
@@ -128,7 +126,6 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
     Referee(row.call);
     Ball(row.ball.x, row.ball.y, row.velocity);
     Others(row.mate, row.foe);
-    Stamina(row.stamina);
     Pass();
     EXPECT_EQ(row.expected, brain().GetActionState()) << row.name;
   }
