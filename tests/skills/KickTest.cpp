@@ -276,7 +276,7 @@ TEST_F(KickTest, BreakawaysAreOursPastAllButTheGoalkeeperAndTheirsPastAllOfUs)
   EXPECT_NEAR(9.16f / 12, brain->TheirBreakawayConeRatio(Foe(CVector(-52.5f, 0))), 1e-5);
 }
 
-TEST_F(KickTest, HoldDribbleAndBallPathCountAsThereWithinTheirRadius)
+TEST_F(KickTest, HoldAndDribbleCountAsThereWithinTheirRadius)
 {
   // The hold radius is the spin kick's own: a ball near it needs no kick.
   Ball(CVector(0.85f, 0));
@@ -285,10 +285,5 @@ TEST_F(KickTest, HoldDribbleAndBallPathCountAsThereWithinTheirRadius)
   Ball(CVector(0.5f, 0));
   EXPECT_EQ(0, brain->CleverDribbleTo(CVector(0.9f, 0), 2));
   EXPECT_EQ(1, brain->CleverDribbleTo(CVector(0.9f, 0), 2, 0.5f));
-  // The ball's path counts as reached within min_dist_to_point.
-  Ball(CVector(-10, 0.8f), CVector(2, 0));
-  EXPECT_EQ(1, brain->BallPathInterceptAmIThere());
-  Place(CVector(0, -0.5f), 0);
-  EXPECT_EQ(0, brain->BallPathInterceptAmIThere());
 }
 }  // namespace
