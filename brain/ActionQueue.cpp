@@ -65,6 +65,11 @@ void CBehaviours::QueueUnlock() const
 
 int CBehaviours::Dash(float power)
 {
+  // Running into the ball touches it as a kick does, and the kicker of our
+  // set play may not touch it again before another player has: his dash
+  // stops short of it, whatever rule asked for it.
+  if (TouchedLastInSetPlay() && IsDashCollision(power, kSetPlayTouchBuffer))
+    power = 0;
   const int now = GetTime();
   QueueLock();
   m_Queue.time = now;

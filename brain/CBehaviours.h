@@ -692,6 +692,9 @@ public:
   // The agent took the last set play and nobody else may have played the
   // ball since: touching it again would be a fault.
   bool TouchedLastInSetPlay() const;
+  // How far short of the ball the set-play kicker's dashes stop, beyond the
+  // bodies' sizes, for the dash's noise.
+  static constexpr float kSetPlayTouchBuffer = 0.2f;
   // Once a cycle, before the states: whether the agent's last kick took a
   // set play of ours, and whether another has played the ball since.
   void NoteSetPlayTouches();
