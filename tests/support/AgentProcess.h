@@ -19,7 +19,6 @@ public:
   AgentProcess(const AgentProcess &) = delete;
   AgentProcess &operator=(const AgentProcess &) = delete;
 
-  const std::string &Dir() const { return m_Dir.path(); }
   void WriteFile(const std::string &name, const std::string &text) const;
   // An "agent.conf" for a server on 127.0.0.1 at the port, with a shipped-
   // style "server.conf" beside it; extra is appended to "agent.conf".
@@ -33,7 +32,6 @@ public:
   bool Running() const { return m_Pid > 0; }
 
   int Code() const { return m_Code; }  // exit code, or 128 + signal
-  bool TimedOut() const { return m_TimedOut; }
   std::string Out() const;
   std::string Err() const;
 

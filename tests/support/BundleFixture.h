@@ -24,14 +24,6 @@ protected:
     agent->SetSB(sb);
   }
 
-  void SetBody(float speed, float head)
-  {
-    sensebody sb = agent->GetSB();
-    sb.speed = speed;
-    sb.head_angle = head;
-    agent->SetSB(sb);
-  }
-
   CBehaviours *brain = nullptr;
 };
 

@@ -21,7 +21,8 @@ int HexDigit(char c)
 
 } // namespace
 
-std::string UnescapeTracePayload(const std::string &escaped)
+// The bytes of an escaped payload: \\ \0 \n \r \t and \xHH.
+static std::string UnescapeTracePayload(const std::string &escaped)
 {
     std::string bytes;
     bytes.reserve(escaped.size());

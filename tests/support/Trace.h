@@ -21,9 +21,6 @@ struct TraceRecord
 // or a line is malformed.
 std::vector<TraceRecord> ReadTrace(const std::string &path);
 
-// The bytes of an escaped payload: \\ \0 \n \r \t and \xHH.
-std::string UnescapeTracePayload(const std::string &escaped);
-
 // The paths of the *.trace files in a directory, sorted.
 std::vector<std::string> TraceFiles(const std::string &directory);
 
