@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "Defaults.h"
-#include "MCCSOffensiveTarget.h"
 #include "MCCSTarget.h"
 #include "MCDictIniSafe.h"
 
@@ -56,21 +55,5 @@ TEST(TargetScanTest, EachSettingMovesTheChosenDirection)
     EXPECT_GE(seen, c.lo - 1e-3f) << dir;
     EXPECT_LE(seen, c.hi + 1e-3f) << dir;
   }
-}
-
-TEST(TargetScanTest, OffensiveSendsKeepOffTheLinesAndReachByTheScaleFactor)
-{
-  MCDictIniSafe dict;
-  dict.setsafe(0);
-  primeini(dict);
-  MCCSOffensiveTarget scanner;
-  scanner.ImportConfig(dict, "OffensiveClearSend");
-  // Send:Yoffset 25: within 9 m of the middle; never past 5 m short of
-  // their goal line.
-  EXPECT_NEAR(9, scanner.SendPoint(CVector(0, 0), 80).GetY(), 1e-3);
-  EXPECT_NEAR(47.5f, scanner.SendPoint(CVector(40, 0), 0).GetX(), 1e-3);
-  dict.insert("OffensiveClearSend", "OffSend:ScaleFactor", "0.5");
-  scanner.ImportConfig(dict, "OffensiveClearSend");
-  EXPECT_NEAR(20 + 0.5f * 47.5f, scanner.SendPoint(CVector(0, 0), 0).GetX(), 1e-3);
 }
 }  // namespace
