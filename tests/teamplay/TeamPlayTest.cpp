@@ -130,26 +130,14 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
   }
 }
 
-TEST_F(TeamPlayTest, ARestEndsWhenStaminaIsBackAndBarsTheNextForAWhile)
+TEST_F(TeamPlayTest, ATiredPlayerOffTheBallRests)
 {
   Ball(40, 0);
   Foe(0, 40.6f, 0);
   Mate(0, 30, 0);
-  // Stamina, cycle, resting afterwards.
-  const struct
-  {
-    float stamina;
-    int time;
-    bool resting;
-  } steps[] = {{1500, 10, true}, {2500, 11, true}, {3100, 12, false}, {1500, 100, false},
-               {1500, 200, true}};
-  for (const auto &step : steps)
-  {
-    Stamina(step.stamina);
-    memory().SetTime(step.time);
-    Pass();
-    EXPECT_EQ(step.resting, brain().GetActionState() == AS_RECHARGE) << step.time;
-  }
+  Stamina(1500);
+  Pass();
+  EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
 }
 
 TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
