@@ -35,11 +35,6 @@ CallLog &Calls()
   return log;
 }
 
-void Describe(std::ostream &out, const CVector &value)
-{
-  out << '(' << value.GetX() << ',' << value.GetY() << ')';
-}
-
 sensebody RestedBody()
 {
   sensebody sb;
@@ -117,18 +112,6 @@ void RecMemory::ForgetPastKick(int a)
 {
   Record("memory", "ForgetPastKick", a);
   CMemory::ForgetPastKick(a);
-}
-
-int RecMemory::NumFoesInCone(float a, CVector b, CVector c) const
-{
-  Record("memory", "NumFoesInCone", a, b, c);
-  return CMemory::NumFoesInCone(a, b, c);
-}
-
-int RecMemory::NumFriendsInCone(float a, CVector b, CVector c, bool d) const
-{
-  Record("memory", "NumFriendsInCone", a, b, c, d);
-  return CMemory::NumFriendsInCone(a, b, c, d);
 }
 
 void RecBrain::SetHaveVisualForThisAngle(bool a)

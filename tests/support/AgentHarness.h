@@ -35,20 +35,13 @@ private:
 
 CallLog &Calls();
 
-template <typename T>
-void Describe(std::ostream &out, const T &value)
-{
-  out << std::boolalpha << value;
-}
-void Describe(std::ostream &out, const CVector &value);
-
 // Logs "who.name arg arg ...".
 template <typename... T>
 void Record(const char *who, const char *name, const T &...args)
 {
   std::ostringstream out;
   out << who << '.' << name;
-  ((out << ' ', Describe(out, args)), ...);
+  ((out << ' ' << std::boolalpha << args), ...);
   Calls().Add(out.str());
 }
 
@@ -69,8 +62,6 @@ public:
   void UpdateGlobals() override;
   void PositionBasedVelocityEstimation4Ball() override;
   void ForgetPastKick(int a) override;
-  int NumFoesInCone(float a, CVector b, CVector c) const override;
-  int NumFriendsInCone(float a, CVector b, CVector c, bool d) const override;
 };
 
 // A brain that logs the operations whose order the tests check, then does

@@ -79,12 +79,9 @@ public:
   float offsideLine = NAN;
 
   using CBehaviours::m_BlockFoeTime;
-  using CBehaviours::m_CanKeepBallResult;
-  using CBehaviours::m_CanKeepBallTime;
   using CBehaviours::m_KickPlan;
   using CBehaviours::m_OverrunBlocking;
   using CBehaviours::m_OffensiveTarget;
-  using CBehaviours::m_RechargeAllowedTime;
   using CBehaviours::m_Target;
   using CBehaviours::m_CurrentFixPlan;
   using CBehaviours::m_FixPlanProgress;
