@@ -20,14 +20,6 @@ protected:
   }
 
   void StillBall(float x, float y) { RollBall(x, y, CVector(0, 0)); }
-
-  // Relative positions as the agent at its place sees them (a record seen
-  // this cycle keeps the visual's, so they are worked out as for the next).
-  void Relate(CPlayer *p)
-  {
-    p->UpdateRPos(memory().GetGPos(), memory().GetFacing(), memory().GetTime() + 1);
-    p->UpdateRBPos(memory().GetGPos(), memory().GetBFacing(), memory().GetTime());
-  }
 };
 }
 

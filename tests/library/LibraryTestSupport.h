@@ -48,20 +48,6 @@ template <typename T> std::string Shown(const T &item)
   return os.str();
 }
 
-// What operator<< writes of the exception of type Error a call throws, or "none".
-template <typename Error, typename Call> std::string Thrown(Call call)
-{
-  try
-  {
-    call();
-  }
-  catch (const Error &error)
-  {
-    return Shown(error);
-  }
-  return "none";
-}
-
 inline void WriteFile(const std::string &path, const std::string &contents)
 {
   if (FILE *out = std::fopen(path.c_str(), "wb"))
@@ -90,12 +76,6 @@ inline void ExpectAt(const CVector &v, float x, float y)
 {
   EXPECT_NEAR(x, v.GetX(), 1e-4);
   EXPECT_NEAR(y, v.GetY(), 1e-4);
-}
-
-inline void ExpectUntouched(const CVector &v)
-{
-  EXPECT_EQ(kMarker.GetX(), v.GetX());
-  EXPECT_EQ(kMarker.GetY(), v.GetY());
 }
 
 // Shapes: an intersection set against the expected points, in order, each

@@ -38,16 +38,6 @@ protected:
         memory().SetTime(memory().GetTime() + 1);
     }
 
-    // Opponents that put the offside line at x, one metre before the
-    // second highest, in a cycle long after the line was last worked out,
-    // so that it may fall there at once.
-    void OffsideAt(float x)
-    {
-        Foe(0, 50, 0);
-        Foe(1, x + 1, 10);
-        memory().SetTime(memory().GetTime() + 100);
-    }
-
     // The facade over the brain's memory, installed by the agent's start.
     static MCMem mem() { return MCMem(); }
 

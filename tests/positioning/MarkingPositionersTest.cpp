@@ -18,8 +18,6 @@ protected:
                "About = (FIXED:(X:-30))\n"
                "Forward = (FIXED:(X:30))\n");
     }
-
-    ZPSelectOpponent *Select(const char *name) { return static_cast<ZPSelectOpponent *>(Find(name)); }
 };
 
 } // namespace

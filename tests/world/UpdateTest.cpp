@@ -9,17 +9,7 @@
 
 namespace
 {
-class UpdateTest : public WorldFixture
-{
-protected:
-  void SetSpeedAndHead(float speed, float head)
-  {
-    sensebody sb = M().GetSB();
-    sb.speed = speed;
-    sb.head_angle = head;
-    M().SetSB(sb);
-  }
-};
+using UpdateTest = WorldFixture;
 }
 
 TEST_F(UpdateTest, KicksCatchesAndOtherCommands)
