@@ -1,7 +1,5 @@
 #include "SensorsRig.h"
 
-#include <sstream>
-
 SensorsAgent::SensorsAgent(MCDictIniSafe &config) : TestAgent(config)
 {
   SetSide('l');
@@ -31,52 +29,30 @@ void SensorsAgent::S2MWritePlayer(int time, int number, char team, float distanc
                                   float distanceChange, float directionChange, float body, float head,
                                   bool goalie) const
 {
-  if (!recording)
-    return;
-  std::ostringstream out;
-  out << "player " << time << ' ' << number << ' ' << team << ' ' << distance << ' ' << direction << ' '
-      << distanceChange << ' ' << directionChange << ' ' << body << ' ' << head << (goalie ? " goalie" : "");
-  Record(out.str());
+  Record(Line("player", time, number, team, distance, direction, distanceChange, directionChange, body, head) +
+         (goalie ? " goalie" : ""));
 }
 
 void SensorsAgent::S2MWriteGoal(int time, char side, float distance, float direction) const
 {
-  if (!recording)
-    return;
-  std::ostringstream out;
-  out << "goal " << time << ' ' << side << ' ' << distance << ' ' << direction;
-  Record(out.str());
+  Record(Line("goal", time, side, distance, direction));
 }
 
 void SensorsAgent::S2MWriteBall(int time, float distance, float direction, float distanceChange,
                                 float directionChange, int close) const
 {
-  if (!recording)
-    return;
-  std::ostringstream out;
-  out << "ball " << time << ' ' << distance << ' ' << direction << ' ' << distanceChange << ' '
-      << directionChange << ' ' << close;
-  Record(out.str());
+  Record(Line("ball", time, distance, direction, distanceChange, directionChange, close));
 }
 
 void SensorsAgent::S2MWriteFlag(int time, int number, float distance, float direction, float distanceChange,
                                 float directionChange) const
 {
-  if (!recording)
-    return;
-  std::ostringstream out;
-  out << "flag " << time << ' ' << number << ' ' << distance << ' ' << direction << ' ' << distanceChange
-      << ' ' << directionChange;
-  Record(out.str());
+  Record(Line("flag", time, number, distance, direction, distanceChange, directionChange));
 }
 
 void SensorsAgent::S2MWriteLine(int time, char side, float distance, float direction) const
 {
-  if (!recording)
-    return;
-  std::ostringstream out;
-  out << "line " << time << ' ' << side << ' ' << distance << ' ' << direction;
-  Record(out.str());
+  Record(Line("line", time, side, distance, direction));
 }
 
 void SensorsAgent::ParseMessage(char *text) const
@@ -87,9 +63,7 @@ void SensorsAgent::ParseMessage(char *text) const
 
 void SensorsAgent::Check4LostActions(int kick, int dash, int turn, int say, int neck)
 {
-  std::ostringstream out;
-  out << "lost " << kick << ' ' << dash << ' ' << turn << ' ' << say << ' ' << neck;
-  Record(out.str());
+  Record(Line("lost", kick, dash, turn, say, neck));
 }
 
 void SensorsAgent::UpdateGPos()

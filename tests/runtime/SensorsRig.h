@@ -5,6 +5,7 @@
 // writes, brain signals and cycle events are recorded instead of carried out,
 // so that a test sees exactly what the parsers hand on.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,16 @@ public:
 
 private:
   void Record(const std::string &call) const;
-  mutable std::vector<std::string> m_Calls;
+  // "what arg arg ...", formatted only while recording.
+  template <typename... T> std::string Line(const char *what, const T &...args) const
+  {
+    if (!recording)
+      return "";
+    std::ostringstream out;
+    out << what;
+    ((out << ' ' << args), ...);
+    return out.str();
+  }
 };
 
 // A test with such an agent.
