@@ -35,19 +35,26 @@ std::string RecordedReply(const std::string &file, const std::string &request)
   return "";
 }
 
-// Runs the first-half handshake against the server in a child, then the
-// rest of the child's body.
-ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::function<int(TestAgent &)> &then)
+// Runs body in a child on an agent aimed at the server.
+ChildResult WithAgentInChild(ScriptedServer &server, const std::function<int(TestAgent &, MCDictIniSafe &)> &body)
 {
   return RunInChild(
-      [&server, kind, &then] {
+      [&server, &body] {
         MCDictIniSafe config;
         TestAgent agent(config);
         agent.Connect(server.RequestPort());
-        agent.Init(kind, config);
-        return then(agent);
+        return body(agent, config);
       },
       &server);
+}
+
+// The first-half handshake, then the rest of the child's body.
+ChildResult InitInChild(ScriptedServer &server, const char *kind, const std::function<int(TestAgent &)> &then)
+{
+  return WithAgentInChild(server, [kind, &then](TestAgent &agent, MCDictIniSafe &config) {
+    agent.Init(kind, config);
+    return then(agent);
+  });
 }
 
 // The child sends one command and reports what the agent learnt.
@@ -68,16 +75,11 @@ ChildResult InitInChild(ScriptedServer &server, const char *kind)
 // The second-half handshake for that number, then the report.
 ChildResult ReconnectInChild(ScriptedServer &server, int unum)
 {
-  return RunInChild(
-      [&server, unum] {
-        MCDictIniSafe config;
-        TestAgent agent(config);
-        agent.Connect(server.RequestPort());
-        agent.SetUNum(unum);
-        agent.Reconnect(config);
-        return ReportLearnt(agent);
-      },
-      &server);
+  return WithAgentInChild(server, [unum](TestAgent &agent, MCDictIniSafe &config) {
+    agent.SetUNum(unum);
+    agent.Reconnect(config);
+    return ReportLearnt(agent);
+  });
 }
 
 std::string Learnt(const ChildResult &child)
@@ -205,18 +207,13 @@ TEST(HandshakeTest, FailuresEndTheProgramWithTheirCodes)
   for (const Case &c : cases) {
     ScriptedServer server;
     server.AwaitRequest(c.reply);
-    ChildResult child = RunInChild(
-        [&server, &c] {
-          MCDictIniSafe config;
-          TestAgent agent(config);
-          agent.Connect(server.RequestPort());
-          if (c.reconnect)
-            agent.Reconnect(config);
-          else
-            agent.Init("g", config);
-          return 0;
-        },
-        &server);
+    ChildResult child = WithAgentInChild(server, [&c](TestAgent &agent, MCDictIniSafe &config) {
+      if (c.reconnect)
+        agent.Reconnect(config);
+      else
+        agent.Init("g", config);
+      return 0;
+    });
     EXPECT_EQ(c.code, child.exitCode) << c.what;
     EXPECT_NE(std::string::npos, child.err.find(c.line)) << c.what << ": " << child.err;
   }
