@@ -122,10 +122,7 @@ protected:
     agent->SetSide('l');
     agent->SetUNum(9);
     agent->SetSB(RestedBody());
-    testing::internal::CaptureStdout();
-    brain.reset(new RigBrain(agent.get()));
-    brain->Init(config);
-    testing::internal::GetCapturedStdout();
+    NewBrain();
     Referee("play_on");
     Place(CVector(0, 0), 0);
   }
@@ -134,6 +131,18 @@ protected:
   {
     brain.reset();
     AgentFixture::TearDown();
+  }
+
+  // A new brain on the agent, its start-up lines kept quiet.
+  template <typename B = RigBrain> B *NewBrain()
+  {
+    brain.reset();
+    testing::internal::CaptureStdout();
+    B *fresh = new B(agent.get());
+    brain.reset(fresh);
+    brain->Init(config);
+    testing::internal::GetCapturedStdout();
+    return fresh;
   }
 
   void Referee(const char *call)

@@ -33,16 +33,7 @@ protected:
   void SetUp() override
   {
     BrainRig::SetUp();
-    NewBrain();
-  }
-
-  void NewBrain()
-  {
-    testing::internal::CaptureStdout();
-    listener = new ListeningBrain(agent.get());
-    brain.reset(listener);
-    brain->Init(config);
-    testing::internal::GetCapturedStdout();
+    listener = NewBrain<ListeningBrain>();
   }
 
   // What team-mate 4 of a side says in a cycle: the ball rolling at
@@ -127,7 +118,7 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
   {
     config.insert("Communication", "num_of_speakers", row.speakers);
     config.insert("Communication", "use_communication", row.use);
-    NewBrain();
+    listener = NewBrain<ListeningBrain>();
     std::set<int> spoke;
     for (int time = 0; time < 40; time++)
     {
@@ -150,7 +141,7 @@ TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
   {
     if (unum == 0)
       Referee("half_time");
-    NewBrain();
+    listener = NewBrain<ListeningBrain>();
     agent->SetTime(2);
     agent->SetUNum(unum != 0 ? unum : 5);
     brain->Communicate();

@@ -27,18 +27,6 @@ protected:
   }
 
   void Pass() { brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON); }
-
-  // A new brain on the same agent, built quietly.
-  void Rebuild()
-  {
-    brain.reset();
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    brain.reset(new RigBrain(agent.get()));
-    brain->Init(config);
-    testing::internal::GetCapturedStderr();
-    testing::internal::GetCapturedStdout();
-  }
 };
 
 TEST_F(GoalkeeperTest, DesiredPositionBetweenBallAndGoal)
@@ -92,7 +80,7 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
   };
   for (const auto &row : rows)
   {
-    Rebuild();
+    NewBrain();
     Place(row.me, 0);
     Ball(row.ball);
     agent->M2BReadNonConstBall()->SetTime(42 - row.seenAgo);
