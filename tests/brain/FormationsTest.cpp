@@ -1,7 +1,5 @@
 // Where the formation puts each player, and how hard the player walks there.
 
-#include <string>
-
 #include <gtest/gtest.h>
 
 #include "AgentHarness.h"

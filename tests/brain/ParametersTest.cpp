@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <functional>
 #include <string>
 
 #include "BrainParameters.h"

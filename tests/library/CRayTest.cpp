@@ -1,8 +1,6 @@
 #include "CRay.h"
 
-#include <cmath>
 #include <limits>
-#include <sstream>
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,5 @@
 #include "CRectangle.h"
 
-#include <sstream>
-#include <string>
-
 #include <gtest/gtest.h>
 
 #include "CRay.h"

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
-
 #include "MCConstant.h"
 #include "MCStrEnum.h"
 #include "MCStringEnumeration.h"

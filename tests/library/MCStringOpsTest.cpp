@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
-#include <vector>
 
 #include <gtest/gtest.h>
 

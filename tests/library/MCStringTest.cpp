@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 

@@ -1,7 +1,6 @@
 #include "MCVCArray.h"
 
 #include <cstring>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>

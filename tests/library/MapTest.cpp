@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
-
 #include "MCExemplar.h"
 #include "MCMap.h"
 #include "ScratchDir.h"

@@ -2,9 +2,6 @@
 
 #include <unistd.h>
 
-#include <sstream>
-#include <string>
-
 #include "MCExceptions.h"
 #include "MCIniCore.h"
 #include "MCIniSafe.h"

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-#include <string>
-
 #include "MCExceptions.h"
 #include "MCSettingList.h"
 

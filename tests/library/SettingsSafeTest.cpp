@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 #include "MCDictIniSafe.h"
 #include "MCIniSafe.h"

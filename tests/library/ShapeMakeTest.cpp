@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
-
 TEST(ShapeReferences, LastHolderFreesADerivedShapeThroughTheBase)
 {
     // Runs clean under the address sanitizer only when the base's destructor

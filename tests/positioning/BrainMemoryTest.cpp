@@ -1,5 +1,4 @@
 #include <memory>
-#include <string>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,6 @@
 // under a time limit: the handshake's exit codes, the start-up transcript,
 // the cycles it plays, its farewell and its end when the server is lost.
 
-#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -11,7 +11,6 @@
 #include <functional>
 #include <iostream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "AgentRig.h"

@@ -2,11 +2,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "AgentHarness.h"
 #include "CBall.h"

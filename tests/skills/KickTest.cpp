@@ -2,8 +2,6 @@
 // straight kicks and kicks to a point, spin kicks about the body, passes,
 // the breakaway cone and the target scanners.
 
-#include <cmath>
-
 #include <gtest/gtest.h>
 
 #include "BrainRig.h"

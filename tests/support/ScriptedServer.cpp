@@ -1,7 +1,6 @@
 #include "ScriptedServer.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include <arpa/inet.h>

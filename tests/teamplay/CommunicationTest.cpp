@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include "BrainRig.h"
 #include "MessageCoder.h"

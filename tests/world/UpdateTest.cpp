@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "CFlag.h"
 #include "CGoal.h"
 #include "CPlayer.h"
