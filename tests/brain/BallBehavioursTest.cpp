@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "BrainRig.h"
-#include "CGLine.h"
 
 namespace
 {

@@ -4,5 +4,3 @@
 
 #include <gtest/gtest.h>
 
-#include "CGLine.h"
-#include "LibraryTestSupport.h"

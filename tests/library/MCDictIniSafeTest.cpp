@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "LibraryTestSupport.h"
 #include "MCDictIniSafe.h"
 
 namespace

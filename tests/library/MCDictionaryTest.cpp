@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "MCDictIni.h"
 #include "MCDictionary.h"
 
 namespace

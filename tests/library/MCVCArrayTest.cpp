@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "LibraryTestSupport.h"
-
 namespace
 {
 char *HeapText(const std::string &text)

@@ -1,6 +1,5 @@
 #include "MObject.h"
 #include "MObjectBase.h"
-#include "PositioningTestSupport.h"
 
 #include <gtest/gtest.h>
 

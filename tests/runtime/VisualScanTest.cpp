@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "FlagTable.h"
 #include "VisualScan.h"
 
 namespace

@@ -4,8 +4,6 @@
 
 #include "CBall.h"
 #include "CFlag.h"
-#include "CGoal.h"
-#include "CLine.h"
 #include "CPlayer.h"
 
 namespace

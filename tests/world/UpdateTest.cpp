@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "CFlag.h"
-#include "CGoal.h"
 #include "CPlayer.h"
 #include "WorldFixture.h"
 
