@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "MCConstant.h"
 #include "MCStrEnum.h"
 #include "MCStringEnumeration.h"
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "MCExemplar.h"
 #include "MCMap.h"
 #include "ScratchDir.h"
 

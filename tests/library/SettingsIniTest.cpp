@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include "MCExceptions.h"
 #include "MCIniCore.h"
 #include "MCIniSafe.h"
 #include "ScratchDir.h"

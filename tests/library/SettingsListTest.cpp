@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "MCExceptions.h"
 #include "MCSettingList.h"
 
 #include "LibraryTestSupport.h"

@@ -3,7 +3,6 @@
 #include <string>
 #include <type_traits>
 
-#include "MCDictIniSafe.h"
 #include "MCIniSafe.h"
 
 #include "LibraryTestSupport.h"

@@ -1,6 +1,3 @@
-#include "MCSCircle.h"
-#include "MCSIntersections.h"
-#include "MCSLine.h"
 #include "MCSRectangle.h"
 
 #include <gtest/gtest.h>

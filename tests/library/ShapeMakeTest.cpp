@@ -1,7 +1,3 @@
-#include "MCNestedLogger.h"
-#include "MCSCircle.h"
-#include "MCSLine.h"
-#include "MCSRectangle.h"
 #include "LibraryTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,4 @@
 #include "MCSCircle.h"
-#include "MCSIntersections.h"
-#include "MCSLine.h"
-#include "MCSQuadSolution.h"
-#include "MCSRectangle.h"
-#include "MCShape.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
 #include "MCMIniMem.h"
-#include "MCMem.h"
 #include "MCSPoint.h"
 #include "PositioningTestSupport.h"
 

@@ -1,7 +1,5 @@
 #include "MCMem.h"
 #include "MCMIniMem.h"
-#include "MCSCircle.h"
-#include "MCSPoint.h"
 #include "PositioningTestSupport.h"
 
 #include <gtest/gtest.h>

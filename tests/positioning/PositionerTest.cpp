@@ -1,5 +1,4 @@
 #include "MCSPoint.h"
-#include "Positioning.h"
 #include "PositioningTestSupport.h"
 #include "ZPPositioner.h"
 #include "ZPRegistry.h"

@@ -1,4 +1,3 @@
-#include "MCSPoint.h"
 #include "PositioningTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -7,10 +7,7 @@
 #include <thread>
 
 #include "AgentHarness.h"
-#include "CBall.h"
-#include "CPlayer.h"
 #include "ChildProcess.h"
-#include "PlayerInterface.h"
 
 namespace
 {

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "CLine.h"
 #include "Trace.h"
 #include "WorldFixture.h"
 
