@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "AgentHarness.h"
 #include "BundleFixture.h"
 
 namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "AgentHarness.h"
 #include "BundleFixture.h"
 #include "CBall.h"
 #include "MCString.h"

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "MCMap.h"
-#include "ScratchDir.h"
 
 #include "LibraryTestSupport.h"
 

@@ -4,7 +4,6 @@
 
 #include "MCIniCore.h"
 #include "MCIniSafe.h"
-#include "ScratchDir.h"
 
 #include "LibraryTestSupport.h"
 

@@ -14,7 +14,6 @@
 #include "ScriptedServer.h"
 #include "Defaults.h"
 #include "MCDictIniSafe.h"
-#include "Records.h"
 
 namespace
 {
