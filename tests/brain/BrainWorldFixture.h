@@ -21,14 +21,19 @@ protected:
 
   CBehaviours &brain() { return *agent->brain; }
 
+  // A rolling ball: its velocity is trusted.
+  void RollBall(float x, float y, CVector velocity = CVector(0, 0))
+  {
+    PlaceBall(x, y);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetVelocity(velocity);
+    ball->SetVelConf(1);
+  }
+
   void Body(float speed, float head, const char *width)
   {
-    sensebody sb;
-    std::memset(&sb, 0, sizeof sb);
+    sensebody sb = RestedBody();
     std::strncpy(sb.view_width, width, sizeof sb.view_width - 1);
-    std::strcpy(sb.view_quality, "high");
-    sb.stamina = 3500;
-    sb.effort = 1;
     sb.speed = speed;
     sb.head_angle = head;
     memory().SetSB(sb);

@@ -7,25 +7,12 @@
 
 namespace
 {
-class SituationTest : public BrainWorldTest
-{
-protected:
-  // A rolling ball: its velocity is trusted.
-  void RollBall(float x, float y, CVector velocity)
-  {
-    PlaceBall(x, y);
-    CBall *ball = memory().GetNonConstBall();
-    ball->SetVelocity(velocity);
-    ball->SetVelConf(1);
-  }
-
-  void StillBall(float x, float y) { RollBall(x, y, CVector(0, 0)); }
-};
+using SituationTest = BrainWorldTest;
 }
 
 TEST_F(SituationTest, StillBallGoesToTheNearestMateWhoMayRunForIt)
 {
-  StillBall(10, 0);
+  RollBall(10, 0);
   memory().SetGPos(CVector(0, 0));
   // Nearest the goalkeeper, then a tired mate, then another goalkeeper
   // record: the third is not examined.
@@ -68,7 +55,7 @@ TEST_F(SituationTest, MovingBallAnswerIsKeptForTheCycle)
 
 TEST_F(SituationTest, TheBallBelongsToTheStrictlyNearerPlayerWhoCanKickIt)
 {
-  StillBall(0, 0);
+  RollBall(0, 0);
   memory().SetGPos(CVector(-20, 0));
   CPlayer *mate = Mate(0, 0.5f, 0, 7);
   CPlayer *foe = Foe(0, -0.5f, 0, 3);
@@ -121,7 +108,7 @@ TEST_F(SituationTest, PossessionIsOursByTheBallOrByTheCyclesWithAMarginByZone)
   EXPECT_TRUE(near);
 
   // Nobody else about: a loose ball is ours (no opponent counts 9999).
-  StillBall(10, 0);
+  RollBall(10, 0);
   EXPECT_TRUE(brain().IsOurPossession(near));
 
   // A loose ball three cycles nearer to the agent than to the opponent.
@@ -133,7 +120,7 @@ TEST_F(SituationTest, PossessionIsOursByTheBallOrByTheCyclesWithAMarginByZone)
   EXPECT_TRUE(near);
   // Deep in our half the margin is four cycles.
   memory().SetTime(11);
-  StillBall(-40, 0);
+  RollBall(-40, 0);
   memory().SetGPos(CVector(-43, 0));
   Place(foe, -35, 0, 11, 4, 'r');
   ASSERT_EQ(mine + 3, brain().NumOfCyclesToIntercept(foe));

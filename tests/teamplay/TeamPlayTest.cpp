@@ -31,14 +31,6 @@ protected:
     agent->playmode->SetPlayMode(&text[0]);
   }
 
-  void Ball(float x, float y, CVector velocity = CVector(0, 0))
-  {
-    PlaceBall(x, y);
-    CBall *ball = memory().GetNonConstBall();
-    ball->SetVelocity(velocity);
-    ball->SetVelConf(1);
-  }
-
   // A row's team-mate and opponent, each left out with x 999.
   void Others(Placed mate, Placed foe = {999, 0})
   {
@@ -123,7 +115,7 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
   {
     Fresh();
     Referee(row.call);
-    Ball(row.ball.x, row.ball.y, row.velocity);
+    RollBall(row.ball.x, row.ball.y, row.velocity);
     Others(row.mate, row.foe);
     Pass();
     EXPECT_EQ(row.expected, brain().GetActionState()) << row.name;
@@ -132,7 +124,7 @@ TEST_F(TeamPlayTest, TheActionStateReadsTheSituation)
 
 TEST_F(TeamPlayTest, ATiredPlayerOffTheBallRests)
 {
-  Ball(40, 0);
+  RollBall(40, 0);
   Foe(0, 40.6f, 0);
   Mate(0, 30, 0);
   Stamina(1500);
@@ -159,7 +151,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
   {
     Fresh();
     memory().SetGPos(CVector(row.me.x, row.me.y));
-    Ball(row.me.x + 0.5f, row.me.y);
+    RollBall(row.me.x + 0.5f, row.me.y);
     Others(row.mate, row.foe);
     // Their goalkeeper and last defender make the offside line.
     Foe(1, 51, 0, 1);
@@ -187,7 +179,7 @@ TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
   {
     Fresh();
     Referee(row.call);
-    Ball(row.ball.x, row.ball.y);
+    RollBall(row.ball.x, row.ball.y);
     Others(row.mate);
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(AS_TAKE_SET_PLAY, brain().GetActionState()) << row.name;
@@ -197,7 +189,7 @@ TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
   }
   // Nobody took it: after a while the second nearest goes as well.
   Referee("kick_in_l");
-  Ball(10, 34);
+  RollBall(10, 34);
   Mate(0, 12, 30, 7);
   Pass();
   EXPECT_EQ(AS_OFFENSE_POSITION, brain().GetActionState());
@@ -217,7 +209,7 @@ TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
       {
         Fresh();
         agent->SetUNum(unum);
-        Ball(b.x, b.y);
+        RollBall(b.x, b.y);
         Mate(0, b.x + 3, b.y + 1, 2);
         Foe(0, b.x - 2, b.y, 4);
         Stamina(stamina);
@@ -229,7 +221,7 @@ TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
   // The referee stops the clock: the cycle's bundle went, and another pass
   // in the same cycle sends nothing more.
   Fresh();
-  Ball(5, 5);
+  RollBall(5, 5);
   EXPECT_NE(CMD_NONE, Pass().command);
   EXPECT_FALSE(brain().ClockStandsAfterBundle(PM_PLAY_ON, PM_PLAY_ON));
   brain().SendAllActions(10);
@@ -274,7 +266,7 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
   {
     Fresh();
     Referee("kick_off_l");
-    Ball(0.5f, 0);
+    RollBall(0.5f, 0);
     Others({-9, -5});
     ACTIONQUEUE q = Pass();
     ASSERT_EQ(CMD_KICK, q.command) << row.name;
@@ -283,7 +275,7 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
       brain().SendAllActions(-1);
       memory().SetTime(t);
       Referee(t == 11 ? "play_on" : row.call);
-      Ball(row.x, 0, row.vel[t - 11]);
+      RollBall(row.x, 0, row.vel[t - 11]);
       memory().GetNonConstBall()->SetTime(t);
       Others({-9, -5}, t == 12 ? row.foe : Placed{999, 0});
       q = Pass();
