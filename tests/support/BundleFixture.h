@@ -1,8 +1,6 @@
 #ifndef BUNDLEFIXTURE_H
 #define BUNDLEFIXTURE_H
 
-#include <cstring>
-
 #include "AgentHarness.h"
 
 // A recording agent at cycle 42 as number 9, standing still with the neck
@@ -16,12 +14,7 @@ protected:
     brain = agent->brain;
     agent->SetTime(42);
     agent->SetUNum(9);
-    sensebody sb;
-    std::memset(&sb, 0, sizeof sb);
-    std::strcpy(sb.view_width, "normal");
-    std::strcpy(sb.view_quality, "high");
-    sb.stamina = 3500;
-    agent->SetSB(sb);
+    agent->SetSB(RestedBody());
   }
 
   CBehaviours *brain = nullptr;
