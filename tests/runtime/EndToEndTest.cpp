@@ -46,6 +46,17 @@ std::vector<std::string> Commands(const Datagrams &got)
   return commands;
 }
 
+// Starts the agent on the server's port as a player of the first half, then
+// the server, and waits for the agent to end.
+bool RunPlayer(AgentProcess &agent, ScriptedServer &server, int limitMs = kLimitMs)
+{
+  agent.WriteConfig(server.RequestPort());
+  if (!agent.Start({"1", "p"}))
+    return false;
+  server.Start();
+  return agent.Wait(limitMs);
+}
+
 // ------------------------------------------------------- the handshake
 
 TEST(EndToEnd, TheHandshakesExitCodes)
@@ -152,10 +163,7 @@ TEST(EndToEnd, BeforeKickOffThePlayerTakesItsPlaceAndLeavesAtHalfTime)
     server.Send(SenseBody(0), 100);
   server.Send("(hear 0 referee half_time)", 20).AwaitCommand("(bye)");
   AgentProcess agent(AGENT_BINARY);
-  agent.WriteConfig(server.RequestPort());
-  ASSERT_TRUE(agent.Start({"1", "p"}));
-  server.Start();
-  ASSERT_TRUE(agent.Wait(kLimitMs)) << agent.Out() << agent.Err();
+  ASSERT_TRUE(RunPlayer(agent, server)) << agent.Out() << agent.Err();
   EXPECT_EQ(0, agent.Code());
   EXPECT_EQ("", agent.Err());
 
@@ -207,10 +215,7 @@ TEST(EndToEnd, OneBundleACycleLostCommandsAndTheEndOfALostServer)
   }
   server.GoAway(100);
   AgentProcess agent(AGENT_BINARY);
-  agent.WriteConfig(server.RequestPort());
-  ASSERT_TRUE(agent.Start({"1", "p"}));
-  server.Start();
-  ASSERT_TRUE(agent.Wait(kLimitMs)) << agent.Out() << agent.Err();
+  ASSERT_TRUE(RunPlayer(agent, server)) << agent.Out() << agent.Err();
   EXPECT_EQ(0, agent.Code());
 
   const std::string err = agent.Err();
@@ -269,10 +274,7 @@ TEST(EndToEnd, AThousandFastCycles)
   }
   server.GoAway(100);
   AgentProcess agent(AGENT_BINARY);
-  agent.WriteConfig(server.RequestPort());
-  ASSERT_TRUE(agent.Start({"1", "p"}));
-  server.Start();
-  ASSERT_TRUE(agent.Wait(60000)) << agent.Err();
+  ASSERT_TRUE(RunPlayer(agent, server, 60000)) << agent.Err();
   EXPECT_EQ(0, agent.Code());
   const std::string err = agent.Err();
   EXPECT_EQ(std::string::npos, err.find("ThreadSanitizer")) << err;
