@@ -20,6 +20,10 @@ void CopyText(char *to, const char *from, int length)
   std::memmove(to, from, n);
   to[n] = '\0';
 }
+
+// Cycles a kick is held back for another player at a still ball before it
+// goes all the same.
+const int kStandOffPatience = 3;
 }
 
 void EmptyActionQueue(ACTIONQUEUE &queue)
@@ -104,8 +108,20 @@ int CBehaviours::Kick(float power, float direction)
     const CBall *ball = M2BReadBall();
     if (!ball || !ball->GetPositionValid())
       return 0;
-    return MoveToPos(ball->GetGPos(), m_Kickable - m_KickableBuffer,
-                     static_cast<float>(m_MaxPower), DODGE_NONE);
+    if (MoveToPos(ball->GetGPos(), m_Kickable - m_KickableBuffer,
+                  static_cast<float>(m_MaxPower), DODGE_NONE))
+      return 1;
+    // Nothing to step to, a still ball seen a cycle ago, and another player
+    // at it: he and the agent would each wait for the other's touch until
+    // the referee drops the ball. After a few cycles of it nobody has
+    // played it, and the kick goes.
+    const int now = GetTime();
+    if (m_StandOffLast < now - 1)
+      m_StandOffSince = now;
+    m_StandOffLast = now;
+    if (ball->GetTime() < now - 1 || ball->GetTime() == ball->GetHeardTime() || ball->IsMoving() ||
+        now - m_StandOffSince < kStandOffPatience)
+      return 0;
   }
   const int now = GetTime();
   QueueLock();

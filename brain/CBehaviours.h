@@ -1000,6 +1000,12 @@ private:
   bool MainCommandQueued();
 
 protected:
+  // ---- Kicking: the cycles of a kick held back for another player at the
+  // ball (brain/ActionQueue). ----
+  int m_StandOffSince = -999;
+  int m_StandOffLast = -999;
+
+protected:
   // ---- Sending: the deferred scan that went (brain/ActionQueue), under
   // the queue's lock. ----
   int m_ScanSentTime = -999;

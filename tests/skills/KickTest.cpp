@@ -54,6 +54,20 @@ TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
     EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
     brain->SendAllActions(-1);
   }
+  // An opponent at a still ball who does not play it either: after a few
+  // cycles the kick goes, or both wait till the referee drops the ball.
+  brain->foes.clear();
+  Foe(CVector(0, 1.8f));
+  for (int t = 60; t < 64; t++)
+  {
+    agent->SetTime(t);
+    Ball(CVector(0, 0.7f));
+    agent->M2BReadNonConstBall()->SetTime(t - 1);
+    agent->M2BReadNonConstBall()->SetConf(0.89f);
+    brain->Kick(50, 0);
+    EXPECT_EQ(t >= 60 + 3, brain->GetQueue().command == CMD_KICK) << t;
+    brain->SendAllActions(-1);
+  }
 }
 
 using ShippedKickTest = ServerModelRig;
