@@ -32,9 +32,8 @@ TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
   } cases[] = {
       {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
       {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
-      {0.3f, 1, false, true},   {0.7f, 1, true, false},   {0.7f, 0, true, true},
+      {0.7f, 1, true, false},   {0.7f, 0, true, true},    {0.7f, 0, false, false, 0, true},
       {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
-      {0.7f, 0, false, false, 0, true},
       // One that ran past an opponent a cycle ago, who may have stopped it.
       {0.7f, 1, false, false, -2.5f},
   };
