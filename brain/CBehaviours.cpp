@@ -299,6 +299,14 @@ void CBehaviours::SetScoreDiff(int diff)
   m_ScoreDiff = diff;
 }
 
+PlayMode CBehaviours::CurrentPlayMode() const
+{
+  LockPlayMode();
+  const PlayMode mode = P2BReadPlayMode(true);
+  UnlockPlayMode();
+  return mode;
+}
+
 void CBehaviours::StorePMFromAudio(PlayMode heard)
 {
   LockPlayMode();

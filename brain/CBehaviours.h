@@ -123,6 +123,9 @@ public:
   virtual int GetScoreDiff() const;
   virtual void SetScoreDiff(int diff);
   void StorePMFromAudio(PlayMode heard);
+  // The referee's latest call, read under the play-mode lock: it may be
+  // newer than the one the decision pass began with.
+  PlayMode CurrentPlayMode() const;
 
   // Commands of each kind sent so far; the lost-command check corrects them.
   virtual int GetKickSent() const;
@@ -965,7 +968,6 @@ private:
   int GoalieKickOnce(CVector target, float speed);
   CVector GoalieKickTarget();
   const CPlayer *GoalieOpenMate();
-  PlayMode GoaliePlayMode() const;
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

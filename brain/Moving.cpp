@@ -49,9 +49,7 @@ int CBehaviours::MoveToPos(point p, float power)
 int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeType dodge)
 {
   const CBall *ball = M2BReadBall();
-  LockPlayMode();
-  const PlayMode pm = P2BReadPlayMode(true);
-  UnlockPlayMode();
+  const PlayMode pm = CurrentPlayMode();
   const CVector me = GetGPos();
 
   // Standing on the point there is no way to go, whatever the tolerance.

@@ -146,9 +146,7 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
   TeamMessage m;
   m.time = GetTime();
   m.sender = GetUNum();
-  LockPlayMode();
-  m.playMode = P2BReadPlayMode(true);
-  UnlockPlayMode();
+  m.playMode = CurrentPlayMode();
 
   const CBall *ball = M2BReadBall();
   if (ball != nullptr && ball->GetPositionValid())

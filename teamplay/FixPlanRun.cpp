@@ -334,9 +334,7 @@ void CBehaviours::AdvanceFixPlan()
           EndFixPlan("waited too long");
         return;
       }
-      LockPlayMode();
-      run.action_mode = P2BReadPlayMode(true);
-      UnlockPlayMode();
+      run.action_mode = CurrentPlayMode();
       run.action_started = true;
       run.action_since = now;
       run.kicked = false;
@@ -475,11 +473,9 @@ bool CBehaviours::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
 
 bool CBehaviours::FixPlanAborts(const FIXPLANACTION &action)
 {
+  const PlayMode mode = CurrentPlayMode();
   for (int k = 1; k <= FP_MAX_ABORTS; k++)
   {
-    LockPlayMode();
-    const PlayMode mode = P2BReadPlayMode(true);
-    UnlockPlayMode();
     switch (action.aborts[k])
     {
       case FPX_FOE_HAS_BALL:
@@ -579,10 +575,7 @@ int CBehaviours::TakerUNum()
 
 bool CBehaviours::IsSetPlayOurs() const
 {
-  LockPlayMode();
-  const PlayMode mode = P2BReadPlayMode(true);
-  UnlockPlayMode();
-  return IsOurMode(mode);
+  return IsOurMode(CurrentPlayMode());
 }
 
 // ------------------------------------------------------ acting

@@ -183,14 +183,6 @@ bool CBehaviours::GoalieMainCommandQueued()
   return m_Queue.time == GetTime() && m_Queue.command != CMD_NONE;
 }
 
-PlayMode CBehaviours::GoaliePlayMode() const
-{
-  LockPlayMode();
-  const PlayMode mode = P2BReadPlayMode(true);
-  UnlockPlayMode();
-  return mode;
-}
-
 // The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
 // its stamina above the levels where the server lowers effort and recovery
 // for good, at the pace of what it recovers.
@@ -250,7 +242,7 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
 bool CBehaviours::ShouldICatch()
 {
   const int now = GetTime();
-  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || GoaliePlayMode() != PM_PLAY_ON)
+  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || CurrentPlayMode() != PM_PLAY_ON)
     return false;
   const CBall *ball = M2BReadBall();
   // A catch on an old sighting misses more often than not, and a miss bans
@@ -393,7 +385,7 @@ int CBehaviours::GoalieKickOnce(CVector target, float speed)
   if (!ball || !ball->GetPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
-  m_GoalieTookSetPlay = GoaliePlayMode() != PM_PLAY_ON;
+  m_GoalieTookSetPlay = CurrentPlayMode() != PM_PLAY_ON;
   return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
 }
 

@@ -85,7 +85,7 @@ CVector CBehaviours::GoalieDesiredPosition()
     aim = goal + (aim - goal) * weight;
 
     float out = 0;
-    if (IsTheirMode(GoaliePlayMode()))
+    if (IsTheirMode(CurrentPlayMode()))
       out = m_GoalieFreeKickDist;
     else
     {
