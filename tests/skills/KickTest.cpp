@@ -265,15 +265,4 @@ TEST_F(KickTest, BreakawaysAreOursPastAllButTheGoalkeeperAndTheirsPastAllOfUs)
   EXPECT_NEAR(9.16f / 40, brain->TheirBreakawayConeRatio(Foe(CVector(-12.5f, 0))), 1e-5);
   EXPECT_NEAR(9.16f / 12, brain->TheirBreakawayConeRatio(Foe(CVector(-52.5f, 0))), 1e-5);
 }
-
-TEST_F(KickTest, HoldAndDribbleCountAsThereWithinTheirRadius)
-{
-  // The hold radius is the spin kick's own: a ball near it needs no kick.
-  Ball(CVector(0.85f, 0));
-  EXPECT_EQ(SPIN_THERE, brain->SpinKick(0, ROTDIR_AWAY, true, nullptr));
-  // Within min_dist_to_point of the target the dribble has arrived.
-  Ball(CVector(0.5f, 0));
-  EXPECT_EQ(0, brain->CleverDribbleTo(CVector(0.9f, 0), 2));
-  EXPECT_EQ(1, brain->CleverDribbleTo(CVector(0.9f, 0), 2, 0.5f));
-}
 }  // namespace

@@ -233,7 +233,7 @@ TEST_F(TeamPlayTest, EveryPassInPlayFillsTheMainCommandAndTheHalfsEndSaysBye)
 
 TEST_F(TeamPlayTest, BeforeKickOffThePlaceIsTakenOutsideTheirCentreCircle)
 {
-  // Number 10 kicks off from beside the ball.
+  // Number 10 kicks off from beside the ball, but not at their kick-off.
   TearDown();
   BrainWorldTest::SetUp();
   agent->SetUNum(10);
@@ -241,6 +241,11 @@ TEST_F(TeamPlayTest, BeforeKickOffThePlaceIsTakenOutsideTheirCentreCircle)
   ASSERT_EQ(CMD_MOVE, q.command);
   EXPECT_EQ(-1, q.move_x);
   EXPECT_EQ(1, q.move_y);
+  agent->SetSide('r');
+  brain().SendAllActions(0);
+  q = Pass();
+  ASSERT_EQ(CMD_MOVE, q.command);
+  EXPECT_GE(q.move_x * q.move_x + q.move_y * q.move_y, 9.15 * 9.15);
 }
 }
 
