@@ -307,6 +307,14 @@ PlayMode CBehaviours::CurrentPlayMode() const
   return mode;
 }
 
+namespace
+{
+// How old the referee's call must be before a team-mate's word that play
+// is on counts: a call this fresh is the referee's latest word, and a heard
+// play mode may have been said before it.
+const int kHeardModeMinCallAge = 3;
+}  // namespace
+
 void CBehaviours::StorePMFromAudio(PlayMode heard)
 {
   LockPlayMode();
@@ -314,7 +322,7 @@ void CBehaviours::StorePMFromAudio(PlayMode heard)
   const int since = P2BReadPlayModeTime(true);
   // A team-mate's word ends a set play only once the referee's own call is
   // a few cycles old, so that a stale message cannot undo a fresh call.
-  if (stored != PM_PLAY_ON && heard == PM_PLAY_ON && GetTime() - since >= 3)
+  if (stored != PM_PLAY_ON && heard == PM_PLAY_ON && GetTime() - since >= kHeardModeMinCallAge)
   {
     char text[] = "play_on";
     S2PWritePlayMode(text);

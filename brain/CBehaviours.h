@@ -783,6 +783,9 @@ public:
   // Reads the accepted message in the message buffer and hands what it
   // carries to the world model, if it was said in this very cycle.
   void DeConstructOriginalMessage();
+  // Whether a heard ball or player lies where a team-mate can have seen
+  // it: on the pitch or a little beyond its lines.
+  bool IsHeardPlaceOnPitch(const CVector &p) const;
   int EncryptTimeStamp(int time) const;
   int DecryptTimeStamp(int stamp) const;
   // Team messages accepted from team-mates so far (any thread may read).

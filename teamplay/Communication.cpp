@@ -3,6 +3,7 @@
 
 #include "CBehaviours.h"
 
+#include <cmath>
 #include <cstring>
 #include <iostream>
 
@@ -12,6 +13,12 @@
 
 namespace
 {
+// How far beyond the pitch's lines a heard ball or player may be: the ball
+// rolls out a little before the referee stops play, and players run round
+// the outside. Anything farther is no place a team-mate saw something, and
+// is refused rather than believed.
+const float kHeardOffPitchMargin = 5.0f;
+
 // The coder for this brain's settings; both ends of a message build it from
 // the same configuration.
 CMessageCoder CoderOf(const CBrainParameters &p, char side)
@@ -26,6 +33,12 @@ CMessageCoder CoderOf(const CBrainParameters &p, char side)
   return CMessageCoder(settings);
 }
 }  // namespace
+
+bool CBehaviours::IsHeardPlaceOnPitch(const CVector &p) const
+{
+  return std::fabs(p.GetX()) <= m_PitchLength / 2 + kHeardOffPitchMargin &&
+         std::fabs(p.GetY()) <= m_PitchWidth / 2 + kHeardOffPitchMargin;
+}
 
 // A team-mate's message is a 511-character text that begins with the team's
 // identifier. Shorter texts, or texts with another identifier, are other
@@ -70,7 +83,7 @@ void CBehaviours::DeConstructOriginalMessage()
   const CVector me = GetGPos();
   const float neck = GetFacing();
   const float body = GetBFacing();
-  if (m.ball.known)
+  if (m.ball.known && IsHeardPlaceOnPitch(m.ball.pos))
   {
     CBall ball;
     ball.Init(m_BallSize, m_BallDecay, m_BallSpeedMax, m_Kickable, m_MobConfThr, m_MobConfDrop,
@@ -89,6 +102,8 @@ void CBehaviours::DeConstructOriginalMessage()
   for (int i = 0; i < m.playerCount; i++)
   {
     const TeamMessagePlayer &heard = m.players[i];
+    if (!IsHeardPlaceOnPitch(heard.pos))
+      continue;
     CPlayer player;
     player.Init(heard.unum != 0 ? heard.unum : -999, heard.ours ? GetSide() : TheirSide(),
                 m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "SipHash.h"
+
 namespace
 {
 // The bit layout of a team message, in the order the fields follow each
@@ -37,19 +39,21 @@ enum Field
   F_PASS_X,         // 12 bits: pass target x as the ball's
   F_PASS_Y,         // 11 bits: pass target y as the ball's
   // Zero bits fill the rest up to the check.
-  F_CHECK,          // 30 bits: CRC-32 (low 30 bits) of every character before it
+  F_CHECK_HIGH,     // 32 bits: the team's keyed code of every character before
+  F_CHECK_LOW,      // 32 bits: it, high half first; two zero bits end the text
   FIELD_COUNT
 };
 
-const int kFieldBits[FIELD_COUNT] = {16, 4, 1, 6,  1, 12, 11, 9, 9, 7,  5, 1,
-                                     4,  1, 12, 11, 8, 8, 7,  1, 16, 4, 12, 11, 30};
+const int kFieldBits[FIELD_COUNT] = {16, 4, 1, 6,  1, 12, 11, 9, 9, 7,  5, 1, 4,
+                                     1,  12, 11, 8, 8, 7,  1, 16, 4, 12, 11, 32, 32};
 
 // The ranges of the position fields: the pitch with its surroundings.
 const float kHalfSpanX = 60;
 const float kHalfSpanY = 40;
 const int kPlayModeOffset = 16;
 const int kMaxAge = 127;
-const int kCheckSymbols = 5;
+// 64 bits of code in eleven symbols.
+const int kCheckSymbols = 11;
 const int kSymbolBits = 6;
 
 // Letters, digits, '+' and '/': the server relays all of them in a say, and
@@ -69,21 +73,24 @@ bool RelayedCharacter(char c)
   return SymbolValue(c) >= 0 || std::strchr("*-.<>?_", c) != nullptr;
 }
 
-std::uint32_t Crc32(const char *text, std::size_t length)
+// The code's key: only who knows the team's key and identifier can make a
+// text the team takes. The identifier alone is no secret (every say starts
+// with it); the key is.
+void CheckKey(int encryptKey, const char *identifier, unsigned char key[SIPHASH_KEY_LENGTH])
 {
-  std::uint32_t crc = 0xFFFFFFFFu;
-  for (std::size_t i = 0; i < length; i++)
-  {
-    crc ^= static_cast<unsigned char>(text[i]);
-    for (int k = 0; k < 8; k++)
-      crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-  }
-  return ~crc;
+  std::memset(key, 0, SIPHASH_KEY_LENGTH);
+  const std::uint32_t k = static_cast<std::uint32_t>(encryptKey);
+  for (int i = 0; i < 4; i++)
+    key[i] = static_cast<unsigned char>(k >> (8 * i));
+  for (std::size_t i = 0; identifier != nullptr && identifier[i] != '\0' && 4 + i < SIPHASH_KEY_LENGTH; i++)
+    key[4 + i] = static_cast<unsigned char>(identifier[i]);
 }
 
-std::uint32_t CheckValue(const char *text, std::size_t length)
+std::uint64_t CheckValue(const char *text, std::size_t length, int encryptKey, const char *identifier)
 {
-  return Crc32(text, length) & ((1u << 30) - 1);
+  unsigned char key[SIPHASH_KEY_LENGTH];
+  CheckKey(encryptKey, identifier, key);
+  return siphash24(key, text, length);
 }
 
 std::uint32_t MaxCode(Field f)
@@ -318,7 +325,10 @@ bool CMessageCoder::Encode(const TeamMessage &m, char *out, std::size_t size) co
     text[i] = kAlphabet[static_cast<unsigned char>(values[i])];
   char check[kCheckSymbols] = {};
   BitStream checkBits(check, kCheckSymbols);
-  checkBits.Put(F_CHECK, CheckValue(out, MESSAGE_LENGTH - kCheckSymbols));
+  const std::uint64_t code =
+    CheckValue(out, MESSAGE_LENGTH - kCheckSymbols, m_Settings.encryptKey, m_Settings.identifier);
+  checkBits.Put(F_CHECK_HIGH, static_cast<std::uint32_t>(code >> 32));
+  checkBits.Put(F_CHECK_LOW, static_cast<std::uint32_t>(code));
   for (int i = 0; i < kCheckSymbols; i++)
     text[symbols - kCheckSymbols + i] = kAlphabet[static_cast<unsigned char>(check[i])];
   out[MESSAGE_LENGTH] = '\0';
@@ -353,9 +363,12 @@ bool CMessageCoder::DecodeInto(const char *text, TeamMessage &m) const
       return false;
     values[i] = static_cast<char>(v);
   }
-  std::uint32_t check;
+  std::uint32_t high, low;
   BitStream checkBits(values + symbols - kCheckSymbols, kCheckSymbols);
-  if (!checkBits.Get(F_CHECK, check) || check != CheckValue(text, MESSAGE_LENGTH - kCheckSymbols))
+  if (!checkBits.Get(F_CHECK_HIGH, high) || !checkBits.Get(F_CHECK_LOW, low) || !checkBits.RestIsZero())
+    return false;
+  const std::uint64_t code = (static_cast<std::uint64_t>(high) << 32) | low;
+  if (code != CheckValue(text, MESSAGE_LENGTH - kCheckSymbols, m_Settings.encryptKey, m_Settings.identifier))
     return false;
 
   BitStream bits(values, symbols - kCheckSymbols);

@@ -69,7 +69,9 @@ struct TeamMessageSettings
 // Turns a team message into the text said to the team and back. The text
 // is the identifier followed by symbols of a 64-character alphabet that the
 // server relays unchanged inside a say, 511 characters in all; its last
-// symbols check the rest, so that a garbled or foreign text is refused.
+// symbols are a code of the rest keyed by the team's key and identifier, so
+// that a garbled text, or one made by anybody who lacks the key (every
+// player on the pitch hears every say), is refused.
 class CMessageCoder
 {
 public:

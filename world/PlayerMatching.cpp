@@ -216,6 +216,10 @@ void CMemory::HearBall(const CBall &heard)
   CBall *ball = GetNonConstBall();
   if (!ball)
     return;
+  // What the agent saw itself in this cycle is as fresh as news gets; a
+  // heard ball is at best as old, and told by somebody farther off.
+  if (ball->GetTime() == GetTime() && ball->GetHeardTime() != GetTime() && ball->GetConf() > 0)
+    return;
   const float difference = ball->GetConf() - heard.GetConf();
   if (difference > m_AudioConfBuffer)
     return;
@@ -259,6 +263,9 @@ void CMemory::HearPlayer(CPlayer heard)
   if (index < 0 || !array[index])
     return;
   CPlayer *record = array[index];
+  // A player seen in this cycle keeps what the agent saw.
+  if (record->GetTime() == GetTime() && record->GetSource() == 0 && record->GetConf() > 0)
+    return;
   const auto take = [&]() {
     *record = heard;
     record->UpdateRPos(GetGPos(), GetFacing(), GetTime());

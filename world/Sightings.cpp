@@ -104,6 +104,8 @@ void CMemory::SetBall(int time, float distance, float direction, float distChang
   if (!Placed(distance, direction))
     return;
   m_Ball.SetTime(time);
+  // Seen now, whatever was heard earlier in the cycle.
+  m_Ball.SetHeardTime(-999);
   m_Ball.SetRPos(Polar2CVector(distance, direction));
   m_Ball.SetDistChng(distChange);
   m_Ball.SetDirChng(dirChange);

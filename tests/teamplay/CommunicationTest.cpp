@@ -102,6 +102,67 @@ TEST_F(CommunicationTest, AnyOtherTextChangesNothing)
   EXPECT_EQ(agent->P2BReadPlayMode(true), PM_FREE_KICK);
 }
 
+// What an opponent can make of our says: the time stamp's cipher gives its
+// key up from two of them, and a key that differs by 65536 stamps every
+// cycle alike, so a forger's time is right. Only the keyed code tells the
+// forger's texts from ours: a ball planted where nobody stands, sure, and
+// their free kick called off for good.
+TEST_F(CommunicationTest, AForgerWithoutTheKeyChangesNothing)
+{
+  const int forgedKey = 61 + 65536;
+  ASSERT_EQ(CMessageCoder::EncryptTimeStamp(60, forgedKey), CMessageCoder::EncryptTimeStamp(60, 61));
+  const auto said = [](int key, CVector ball) {
+    TeamMessage m;
+    m.time = 60;
+    m.sender = 4;
+    m.playMode = PM_PLAY_ON;
+    m.ball = {true, ball, CVector(), 1};
+    m.players[m.playerCount++] = {true, 4, false, CVector(-5, 3), CVector(), 1};
+    char text[CMessageCoder::MESSAGE_LENGTH + 1];
+    CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', key}).Encode(m, text, sizeof text);
+    return std::string(text);
+  };
+  const struct
+  {
+    const char *what;
+    int key;
+    CVector ball;
+    std::vector<std::string> stored;
+    PlayMode mode;
+  } rows[] = {
+    {"forged ball off the pitch", forgedKey, CVector(60, 40), {}, -PM_FREE_KICK},
+    {"forged ball on the pitch", forgedKey, CVector(10, 5), {}, -PM_FREE_KICK},
+    // Our own team-mate, at a ball out of play far off: the place is refused,
+    // the rest taken.
+    {"team-mate, ball off the pitch", 61, CVector(60, 40), {"player"}, PM_PLAY_ON},
+    {"team-mate", 61, CVector(10, 5), {"ball", "player"}, PM_PLAY_ON},
+  };
+  for (const auto &row : rows)
+  {
+    agent->SetTime(50);
+    Referee("free_kick_r");
+    agent->SetTime(60);
+    Hear(said(row.key, row.ball));
+    EXPECT_EQ(listener->stored, row.stored) << row.what;
+    EXPECT_EQ(agent->P2BReadPlayMode(true), row.mode) << row.what;
+  }
+  EXPECT_EQ(brain->GetTeamMessagesHeard(), 2);
+}
+
+// A heard play_on ends a set play only once the referee's call is three
+// cycles old.
+TEST_F(CommunicationTest, AFreshCallOfTheRefereeOutranksATeamMatesWord)
+{
+  for (int age : {0, 2, 3})
+  {
+    agent->SetTime(100);
+    Referee("free_kick_l");
+    agent->SetTime(100 + age);
+    Hear(Said(100 + age));
+    EXPECT_EQ(agent->P2BReadPlayMode(true), age >= 3 ? PM_PLAY_ON : PM_FREE_KICK) << age;
+  }
+}
+
 TEST_F(CommunicationTest, EachCycleHasAtMostOneSpeakerAndAllTakeTheirTurn)
 {
   const struct

@@ -178,3 +178,44 @@ TEST_F(PlayerMatchingTest, TheVisualsPlayersAreFiledOnceBySide)
   m.StorePlayers();
   EXPECT_EQ(m.GetAValidFriend(0), nullptr);
 }
+
+// What the agent saw in this cycle stays: a heard ball or player, however
+// sure, replaces it only in a later cycle; a record heard in this cycle
+// may still be bettered by another message.
+TEST_F(PlayerMatchingTest, WhatWasSeenThisCycleOutranksWhatIsHeard)
+{
+  CMemory &m = memory();
+  m.SetTime(100);
+  CBall *ball = m.GetNonConstBall();
+  ball->SetTime(100);
+  ball->SetConf(1);
+  ball->SetGPos(CVector(10, 0));
+  ball->SetRPos(CVector(10, 0));
+  CPlayer *record = Place(m.GetAFriend(0), 20, 0, 100, 7);
+  record->SetRPos(CVector(20, 0));
+
+  CBall heardBall;
+  heardBall.SetTime(100);
+  heardBall.SetConf(1);
+  heardBall.SetGPos(CVector(11, 0));
+  heardBall.SetRPos(CVector(1, 0));
+  CPlayer heard;
+  Place(&heard, 20.5f, 0, 100, 7, 'l');
+  heard.SetRPos(CVector(1, 0));
+  for (int time : {100, 101})
+  {
+    m.SetTime(time);
+    heardBall.SetTime(time);
+    heard.SetTime(time);
+    m.StoreBallFromAudio(heardBall);
+    m.StorePlayerFromAudio(heard);
+    const bool later = time == 101;
+    EXPECT_EQ(ball->GetGX(), later ? 11 : 10) << time;
+    EXPECT_EQ(record->GetGX(), later ? 20.5f : 20) << time;
+  }
+  // Heard in this cycle, then heard nearer: the second word wins.
+  heardBall.SetGPos(CVector(12, 0));
+  heardBall.SetRPos(CVector(0.5f, 0));
+  m.StoreBallFromAudio(heardBall);
+  EXPECT_EQ(ball->GetGX(), 12);
+}
