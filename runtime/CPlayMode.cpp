@@ -48,6 +48,19 @@ const RefereeCall kCalls[] = {
   {"drop_ball", 9, PM_DROP_BALL, false, false},
 };
 
+// The referee's calls that name no play mode: a card shown to a player
+// leaves the game as it was, and the play mode, its time and its text
+// stay as they are.
+const char *const kNoModeCalls[] = {"yellow_card_", "red_card_"};
+
+bool NamesNoPlayMode(const char *text)
+{
+  for (const char *prefix : kNoModeCalls)
+    if (std::strncmp(text, prefix, std::strlen(prefix)) == 0)
+      return true;
+  return false;
+}
+
 // Copies a text into a field of `size` characters, cut and terminated.
 void CopyText(char *field, std::size_t size, const char *text)
 {
@@ -85,6 +98,8 @@ void CPlayMode::Unlock()
 
 void CPlayMode::SetPlayMode(const char *text)
 {
+  if (text != nullptr && NamesNoPlayMode(text))
+    return;
   const char side = GetSide();
   m_PrevID = m_ID;
   m_PrevTime = m_Time;

@@ -136,3 +136,24 @@ TEST_F(HearingTest, TeamMateTextReachesTheBrainExactly)
   EXPECT_EQ("", Hear("(hear 55 -30 " + said + ")"));
   EXPECT_EQ(std::vector<std::string>{"message " + said}, agent.calls);
 }
+
+TEST_F(HearingTest, ACardLeavesThePlayModeAsItWasAndSaysNothing)
+{
+  agent.SetSide('l');
+  agent.SetTime(30);
+  Hear("(hear 30 referee kick_in_r)");
+  agent.SetTime(40);
+  Hear("(hear 40 referee free_kick_l)");
+  agent.SetTime(44);
+  for (const char *card : {"yellow_card_l_9", "red_card_r_4", "yellow_card_r_11", "red_card_l_1"})
+  {
+    EXPECT_EQ("", Hear(std::string("(hear 44 referee ") + card + ")")) << card;
+    EXPECT_EQ(PM_FREE_KICK, Current()) << card;
+    // The set play keeps its start and the call before it.
+    EXPECT_EQ(40, agent.PlayMode()->GetPlayModeTime(true)) << card;
+    EXPECT_EQ(-PM_KICK_IN, agent.PlayMode()->GetPlayMode(false)) << card;
+    EXPECT_EQ(30, agent.PlayMode()->GetPlayModeTime(false)) << card;
+  }
+  // A call nobody knows is still reported.
+  EXPECT_NE("", Hear("(hear 45 referee green_card_l_9)"));
+}
