@@ -355,6 +355,8 @@ public:
 
   // Set plays.
   void InitialiseFixPlans();
+  // The decimal text of a number, as the plans' keys number their parts.
+  MCString IntToString(int number) const;
   void ReadFixPlans(const MCDictIniSafe &config);
 
 protected:
@@ -586,7 +588,7 @@ public:
   // middle or down a wing), whether an opponent with the ball has one on
   // our goal; the point to head for, the cycles the ball runs alone after
   // a kick-and-run, the value of a kick-and-run direction (-999: unsafe),
-  // the target (chosen once a cycle and kept with its cycle), whether to
+  // the target (kept with the cycle of its choice), whether to
   // shoot now, and one cycle of the play.
   bool MyBreakaway();
   bool MySideBreakaway();
@@ -600,6 +602,9 @@ public:
   CVector BreakawayPickTarget();
   CVector SideBreakawayPickTarget();
   BREAKAWAYTARGET GetBreakawayTarget(bool side) const;
+  // Whether a target chosen earlier is still the one to head for: for
+  // breakaway_targ_valid_time cycles from its choice.
+  bool BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const;
   bool BreakawayLook4Shot();
   int PlayBreakaway();
   int PlaySideBreakaway();
@@ -646,9 +651,12 @@ public:
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
   // The cycles after a set play in which a tired player walks to his place.
   int GetRechargeCycles() const;
-  // Resting: walk slowly to the place until stamina is high again; the end
-  // of a rest bars the next one for no_recharge_period cycles.
-  int Recharge();
+  // Whether the agent would rest in this cycle: a rest under way goes on
+  // until stamina is high again (or play goes back to before kick-off), and
+  // its end bars the next one for no_recharge_period cycles; a new one may
+  // start once stamina runs low. The resting itself, a slow walk to the
+  // place, is RechargeIfTired's.
+  bool Recharge();
   // Too little stamina left for a full dash above the effort threshold.
   bool AmITired() const;
   // How far inside the kickable distance the ball must be reckoned for the
@@ -895,7 +903,9 @@ private:
   CVector DribbleBallSpot(float dir, float power, int cycles) const;
   bool DribbleWayFree(CVector point, bool breakaway);
   bool OurBreakawayFrom(CVector goal);
-  float ApproachCongestion(CVector point);
+  // How crowded by opponents a point is: their inverse squared distances
+  // from it, summed.
+  float Congestion(CVector point);
   CVector ApproachSide(float x, float y);
   int KickRunCycles(CVector target);
   float EvaluateKickRunAngle(float dir, int cycles, CVector target);

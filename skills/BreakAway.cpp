@@ -3,6 +3,7 @@
 // kick the ball ahead and at what angle, when to shoot), and theirs on our
 // goal.
 
+#include <algorithm>
 #include <cmath>
 
 #include "CBall.h"
@@ -103,7 +104,7 @@ bool CBehaviours::MySideBreakaway()
   return OurBreakawayFrom(SideBreakawayApproachPoint());
 }
 
-float CBehaviours::ApproachCongestion(CVector point)
+float CBehaviours::Congestion(CVector point)
 {
   float sum = 0;
   sorted_players foes;
@@ -122,7 +123,7 @@ CVector CBehaviours::ApproachSide(float x, float y)
     return CVector(x, SignF(me.GetY()) * y);
   const CVector plus(x, y);
   const CVector minus(x, -y);
-  const float diff = ApproachCongestion(plus) - ApproachCongestion(minus);
+  const float diff = Congestion(plus) - Congestion(minus);
   if (std::fabs(diff) > m_CongestionEpsilon)
     return diff < 0 ? plus : minus;
   const CPlayer *keeper = TheirGoalie();
@@ -203,10 +204,18 @@ float CBehaviours::SideBreakawayEvaluateKickRunAngle(float dir, int cycles)
   return EvaluateKickRunAngle(dir, cycles, SideBreakawayPickTarget());
 }
 
+bool CBehaviours::BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const
+{
+  // A target is kept for a few cycles: chosen afresh each cycle it would
+  // swing with every opponent's step, and the run with it.
+  const int age = GetTime() - kept.time;
+  return kept.valid && age >= 0 && age < std::max(1, m_BreakawayTargValidTime);
+}
+
 CVector CBehaviours::BreakawayPickTarget()
 {
   const int now = GetTime();
-  if (m_BreakawayTarget.time == now && m_BreakawayTarget.valid)
+  if (BreakawayTargetHolds(m_BreakawayTarget))
     return m_BreakawayTarget.target;
   const CVector me = GetGPos();
   // Head for the approach point; once past it, or closer to the goal than
@@ -229,7 +238,7 @@ CVector CBehaviours::BreakawayPickTarget()
 CVector CBehaviours::SideBreakawayPickTarget()
 {
   const int now = GetTime();
-  if (m_SideBreakawayTarget.time == now && m_SideBreakawayTarget.valid)
+  if (BreakawayTargetHolds(m_SideBreakawayTarget))
     return m_SideBreakawayTarget.target;
   // Down the wing to the approach point; once a short run from it, cut in
   // to the corner of their goal area on that side.
@@ -313,7 +322,7 @@ int CBehaviours::PlaySideBreakaway()
 }
 
 // The target and the cycles are asked for only with the ball at the feet:
-// the target is kept for the cycle once chosen.
+// the target, once chosen, is kept for breakaway_targ_valid_time cycles.
 int CBehaviours::PlayBreakawayDown(bool side)
 {
   const CBall *ball = M2BReadBall();

@@ -49,6 +49,11 @@ ZPPositionerID FindPositioner(const MCString &name)
   return ZPPositionerID(name);
 }
 
+MCString CBehaviours::IntToString(int number) const
+{
+  return MCString(number);
+}
+
 void CBehaviours::InitialiseFixPlans()
 {
   m_FixPlans.assign(static_cast<std::size_t>(m_NumFixPlans) + 1, FIXPLAN());
@@ -72,13 +77,13 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
   for (int i = 1; i <= m_NumFixPlans; i++)
   {
     FIXPLAN &plan = m_FixPlans[i];
-    plan.name = config.get(list, "fp_" + MCString(i), MCString("empty"));
+    plan.name = config.get(list, "fp_" + IntToString(i), MCString("empty"));
     const MCString &s = plan.name;
     plan.player = config.get(s, "player", 0);
     for (int j = 1; j <= FP_MAX_ACTIONS; j++)
     {
       FIXPLANACTION &action = plan.actions[j];
-      const MCString a = "action_" + MCString(j);
+      const MCString a = "action_" + IntToString(j);
       action.type = config.get(s, a, 0);
       action.area = ParseFixPlanArea(config.get(s, a + "_area", MCString("0 0 0 0")));
       action.mcarea = ParseFixPlanMCArea(config.get(s, a + "_MCarea", MCString("HOME 0 0")));
@@ -95,7 +100,7 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
       for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
       {
         FIXPLANTRIGGER &trigger = action.triggers[k];
-        const MCString t = a + "_trigger_" + MCString(k);
+        const MCString t = a + "_trigger_" + IntToString(k);
         trigger.type = config.get(s, t, 0);
         trigger.area = ParseFixPlanArea(config.get(s, t + "_area", MCString("0 0 0 0")));
         trigger.mcarea = ParseFixPlanMCArea(config.get(s, t + "_MCarea", MCString("HOME 0 0")));
@@ -104,12 +109,12 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
         trigger.coord_type = config.get(s, t + "_coord_type", 0);
       }
       for (int k = 1; k <= FP_MAX_ABORTS; k++)
-        action.aborts[k] = config.get(s, a + "_abort_" + MCString(k), 0);
+        action.aborts[k] = config.get(s, a + "_abort_" + IntToString(k), 0);
     }
     plan.time_limit = config.get(s, "time_limit", 500);
     plan.repeat = config.get(s, "repeat", 1) != 0;
     for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
-      plan.exclude_next[k] = config.get(s, "exclude_next_" + MCString(k), MCString("empty"));
+      plan.exclude_next[k] = config.get(s, "exclude_next_" + IntToString(k), MCString("empty"));
   }
   CheckFixPlans();
 }

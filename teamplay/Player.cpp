@@ -120,16 +120,8 @@ void CBehaviours::DetermineActionState()
   const EnvState env = GetEnvState();
   const CBall *ball = M2BReadBall();
   const bool ballKnown = ball && ball->GetPositionValid();
-  const float stamina = GetSB().stamina;
   NoteSetPlayTouches();
-
-  // A rest runs until stamina is high again; its end bars the next rest
-  // for a while, so that a player is not always resting.
-  if (m_Recharging && (stamina >= m_HighStamina || env == ENV_BEFORE_KICK_OFF))
-  {
-    m_Recharging = false;
-    m_RechargeAllowedTime = now + m_NoRechargePeriod;
-  }
+  const bool rest = Recharge();
 
   ActionState state = AS_NONE;
   if (env == ENV_HALF_OVER || env == ENV_BEFORE_KICK_OFF)
@@ -157,7 +149,7 @@ void CBehaviours::DetermineActionState()
     state = AS_DEFENSE_ACTIVE;
   else if (AmIFastestToBall())
     state = AS_CHASE_BALL;
-  else if ((m_Recharging || ((stamina < m_LowStamina || AmITired()) && CanIRecharge())))
+  else if (rest)
   {
     m_Recharging = true;
     state = AS_RECHARGE;
@@ -311,15 +303,23 @@ int CBehaviours::RechargeIfTired()
 {
   if (GetActionState() != AS_RECHARGE)
     return 0;
-  return Recharge();
-}
-
-int CBehaviours::Recharge()
-{
   // Stamina comes back fastest standing; the walk to the place is slow.
   if (GoToPlace(m_Positioner.GetPosition(), CorrectDashPower4Stamina(m_PosSlowPower)))
     return 1;
   return StandReady();
+}
+
+bool CBehaviours::Recharge()
+{
+  const float stamina = GetSB().stamina;
+  // A rest runs until stamina is high again; its end bars the next rest
+  // for a while, so that a player is not always resting.
+  if (m_Recharging && (stamina >= m_HighStamina || GetEnvState() == ENV_BEFORE_KICK_OFF))
+  {
+    m_Recharging = false;
+    m_RechargeAllowedTime = GetTime() + m_NoRechargePeriod;
+  }
+  return m_Recharging || ((stamina < m_LowStamina || AmITired()) && CanIRecharge());
 }
 
 int CBehaviours::StandReady()

@@ -130,6 +130,23 @@ TEST_F(TeamPlayTest, ATiredPlayerOffTheBallRests)
   Stamina(1500);
   Pass();
   EXPECT_EQ(AS_RECHARGE, brain().GetActionState());
+  // The rest goes on above low stamina, ends at high stamina, and its end
+  // bars the next one for no_recharge_period (150) cycles.
+  const struct
+  {
+    int time;
+    float stamina;
+    bool rests;
+  } rows[] = {{11, 2500, true}, {12, 3000, false}, {13, 1500, false}, {161, 1500, false},
+              {162, 1500, true}};
+  for (const auto &row : rows)
+  {
+    memory().SetTime(row.time);
+    Stamina(row.stamina);
+    Pass();
+    EXPECT_EQ(row.rests, brain().GetActionState() == AS_RECHARGE) << row.time;
+    EXPECT_EQ(!row.rests && row.time < 162, !brain().CanIRecharge()) << row.time;
+  }
 }
 
 TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)

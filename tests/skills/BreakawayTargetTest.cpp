@@ -1,0 +1,70 @@
+// The breakaway's target: kept for breakaway_targ_valid_time cycles from
+// its choice, then chosen afresh from where the run has got to.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "BrainRig.h"
+
+namespace
+{
+class BreakawayTargetTest : public BrainRig
+{
+protected:
+  // The agent with the ball at its feet at a point, facing their goal.
+  void RunAt(CVector at)
+  {
+    Place(at, 0);
+    Ball(at + CVector(0.5f, 0));
+  }
+
+  CVector Pick(bool side) { return side ? brain->SideBreakawayPickTarget() : brain->BreakawayPickTarget(); }
+};
+
+TEST_F(BreakawayTargetTest, TheTargetHoldsForItsValidTimeAndIsThenChosenAgain)
+{
+  const struct
+  {
+    const char *name;
+    bool side;
+    CVector from, later;  // the later place chooses another target
+  } runs[] = {
+    // Short of the approach point it is the target; past it, the goal
+    // area's corner.
+    {"through the middle", false, CVector(10, 2), CVector(40, 2)},
+    // Down the wing: the approach point, then the cut inside.
+    {"down a wing", true, CVector(10, 25), CVector(42, 25)},
+  };
+  for (const char *valid : {"1", "3", "5", "0"})
+  {
+    config.insert("BreakAway", "breakaway_targ_valid_time", valid);
+    NewBrain();
+    const int keep = std::max(1, std::stoi(valid));
+    for (const auto &run : runs)
+    {
+      const int start = 100 + 20 * run.side;
+      // What the later place alone chooses, long before.
+      agent->SetTime(start - 50);
+      RunAt(run.later);
+      const CVector second = Pick(run.side);
+      agent->SetTime(start);
+      RunAt(run.from);
+      const CVector first = Pick(run.side);
+      ASSERT_GT(first.dist(second), 5) << run.name;
+      for (int t = 1; t <= keep; t++)
+      {
+        agent->SetTime(start + t);
+        RunAt(run.later);
+        const bool kept = t < keep;
+        EXPECT_NEAR(Pick(run.side).dist(kept ? first : second), 0, 1e-4)
+            << run.name << " valid " << valid << " cycle " << t;
+        EXPECT_EQ(brain->GetBreakawayTarget(run.side).time, kept ? start : start + t)
+            << run.name << " valid " << valid << " cycle " << t;
+      }
+    }
+  }
+}
+
+}  // namespace
