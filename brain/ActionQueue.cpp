@@ -106,7 +106,7 @@ int CBehaviours::Kick(float power, float direction)
   if (!BallSurelyInReach())
   {
     const CBall *ball = M2BReadBall();
-    if (!ball || !ball->GetPositionValid())
+    if (!BallPositionValid())
       return 0;
     if (MoveToPos(ball->GetGPos(), m_Kickable - m_KickableBuffer,
                   static_cast<float>(m_MaxPower), DODGE_NONE))
@@ -272,6 +272,17 @@ ACTIONQUEUE CBehaviours::GetQueue()
   CopyActionQueue(copy, m_Queue);
   QueueUnlock();
   return copy;
+}
+
+CMDType CBehaviours::QueuedMainCommand()
+{
+  const ACTIONQUEUE queue = GetQueue();
+  return queue.time == GetTime() ? queue.command : CMD_NONE;
+}
+
+bool CBehaviours::MainCommandQueued()
+{
+  return QueuedMainCommand() != CMD_NONE;
 }
 
 ACTIONQUEUE CBehaviours::GetLastQueue()

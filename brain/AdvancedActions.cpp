@@ -13,7 +13,7 @@
 void CBehaviours::StopBall()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return;
   if (!ball->GetVelocityValid())
   {
@@ -28,7 +28,7 @@ void CBehaviours::StopBall()
 void CBehaviours::HoldBall()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return;
   const CVector me = GetGPos();
   const CPlayer *foe = GetClosestValidFoe2Me(0);
@@ -108,7 +108,7 @@ int CBehaviours::BlockFoe(CVector point, const CPlayer *foe, float power)
 {
   const int now = GetTime();
   const CBall *ball = M2BReadBall();
-  if (!foe || !ball || !ball->GetPositionValid() || !foe->GetPositionValid())
+  if (!foe || !BallPositionValid() || !foe->GetPositionValid())
     return 0;
   const CVector from = foe->GetGPos();
   CGLine line(0, 0, 0);
@@ -144,7 +144,7 @@ bool CBehaviours::IsOurPossession(bool &near)
 {
   near = true;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const int margin = ball->GetGX() < -1.5f * m_DefenseZone ? m_DefzPossessionIntCycleBuf
                                                             : m_PossessionIntCycleBuf;

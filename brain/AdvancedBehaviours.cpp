@@ -9,6 +9,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "CPlayer.h"
+#include "Geometry.h"
 #include "PlayerInterface.h"
 
 namespace
@@ -24,7 +25,7 @@ const float kOffsideLookDistance = 4.0f;
 float DistanceSq(CVector a, CVector b)
 {
   const CVector d = a - b;
-  return d.GetX() * d.GetX() + d.GetY() * d.GetY();
+  return Dot(d, d);
 }
 }
 
@@ -130,7 +131,7 @@ const CPlayer *CBehaviours::QuickestToBall(const sorted_players &list, int &boun
 const CPlayer *CBehaviours::FastestFriend2Ball(bool withMe)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return nullptr;
 
   if (!ball->IsMoving())
@@ -176,7 +177,7 @@ const CPlayer *CBehaviours::FastestFriend2Ball(bool withMe)
 const CPlayer *CBehaviours::FastestFoe2Ball()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return nullptr;
   if (!ball->IsMoving())
     return GetClosestValidFoe2Ball(0);
@@ -202,7 +203,7 @@ const CPlayer *CBehaviours::FastestFoe2Ball()
 const CPlayer *CBehaviours::PlayerWithBall(float buffer)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return nullptr;
   const CPlayer *f = GetClosestValidFriend2Ball(0);
   const CPlayer *o = GetClosestValidFoe2Ball(0);

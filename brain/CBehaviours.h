@@ -181,6 +181,10 @@ public:
   int SendActionQueue(int time);
   ACTIONQUEUE GetQueue();
   ACTIONQUEUE GetLastQueue();
+  // The main command queued for this cycle; CMD_NONE when there is none
+  // yet (a bundle left from an earlier cycle counts as none).
+  CMDType QueuedMainCommand();
+  bool MainCommandQueued();
   // The effective kick power rate for the ball where it lies now.
   float CalcKickPowerRate();
 
@@ -438,8 +442,13 @@ private:
                     float dir) const;
   const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
   const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
-  // Looking's test before it looks for the ball.
+  // The ball is known: seen recently enough that its place is trusted.
+  // Every behaviour asks this before it plays on the ball's position.
   bool BallPositionValid() const;
+  // Where the ball was last seen is still kept, even once its confidence
+  // fell below the threshold; the set plays go by it, so that looking away
+  // for a moment does not end one.
+  bool BallRemembered() const;
   // The predictions' bodies: the agent's own, and another player's (facing
   // toward the point when his body was not seen; false when his position is
   // not known). A body turns toward a point off its heading instead of
@@ -969,7 +978,6 @@ private:
   void GoalieNoteTouches(PlayMode current);
   void GoalieNoteCatch(PlayMode previous, PlayMode current);
   bool GoaliePlay(PlayMode current);
-  bool GoalieMainCommandQueued();
   float GoalieDashPower(bool urgent) const;
   int GoalieHoldSpot(CVector p);
   int GoalieInterception(CVector &point);
@@ -1012,7 +1020,6 @@ private:
   bool IsSetPlayOurs() const;
   int KeepFixPlanCycle();
   void WatchBall();
-  bool MainCommandQueued();
 
 protected:
   // ---- Kicking: the cycles of a kick held back for another player at the

@@ -236,3 +236,9 @@ bool CBehaviours::BallPositionValid() const
   const CBall *ball = M2BReadBall();
   return ball && ball->GetPositionValid();
 }
+
+bool CBehaviours::BallRemembered() const
+{
+  const CBall *ball = M2BReadBall();
+  return ball && ball->GetConf() > 0;
+}

@@ -133,7 +133,7 @@ int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeTy
         return false;
       if (dodge == DODGE_ALL)
         return true;
-      if (!ball || !ball->GetPositionValid())
+      if (!BallPositionValid())
         return false;
       const bool kickable = BallKickableForPlayer(p, 0);
       return dodge == DODGE_WITH_BALL ? kickable : !kickable;

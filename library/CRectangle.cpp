@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "CRay.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -21,15 +22,6 @@ CGLine LineThrough(CVector p1, CVector p2)
   CGLine line(0, 0, 0);
   line.CGLineFromTwoPoints(p1, p2);
   return line;
-}
-
-float Clamp(float v, float low, float high)
-{
-  if (v < low)
-    return low;
-  if (v > high)
-    return high;
-  return v;
 }
 } // namespace
 

@@ -3,11 +3,7 @@
 #include <cmath>
 #include <iostream>
 
-namespace
-{
-const double kDeg2Rad = 0.017453292519943295;
-const double kRad2Deg = 57.29577951308232;
-}
+#include "Geometry.h"
 
 CVector::CVector() : x(0), y(0), mag(0), mag2(0), dir(0)
 {
@@ -70,7 +66,7 @@ void CVector::CalcDir()
     return;
   }
   // The sign of a zero y is kept on purpose: it decides 180 against -180.
-  dir = static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)) * kRad2Deg);
+  dir = static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)) * kRadToDeg);
 }
 
 void CVector::CalcFromXY()
@@ -82,7 +78,7 @@ void CVector::CalcFromXY()
 
 void CVector::CalcFromMagDir()
 {
-  const double r = dir * kDeg2Rad;
+  const double r = dir * kDegToRad;
   x = static_cast<float>(mag * std::cos(r));
   y = static_cast<float>(mag * std::sin(r));
 }
@@ -141,7 +137,7 @@ CVector CVector::operator/(const float &f) const
 
 CVector CVector::Rotate(float a) const
 {
-  const double r = (static_cast<double>(dir) + a) * kDeg2Rad;
+  const double r = (static_cast<double>(dir) + a) * kDegToRad;
   return CVector(static_cast<float>(mag * std::cos(r)), static_cast<float>(mag * std::sin(r)));
 }
 
@@ -194,7 +190,7 @@ void CVector::Display() const
 
 CVector Polar2CVector(float magnitude, float direction)
 {
-  const double r = direction * kDeg2Rad;
+  const double r = direction * kDegToRad;
   return CVector(static_cast<float>(magnitude * std::cos(r)), static_cast<float>(magnitude * std::sin(r)));
 }
 

@@ -1,9 +1,20 @@
 #include "Geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
 #include "CGLine.h"
+
+float Dot(CVector a, CVector b)
+{
+  return a.GetX() * b.GetX() + a.GetY() * b.GetY();
+}
+
+float Clamp(float value, float low, float high)
+{
+  return std::max(low, std::min(high, value));
+}
 
 float Exp(float x, int n)
 {

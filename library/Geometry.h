@@ -5,6 +5,18 @@
 
 // Small geometric helpers of the brain, kept free of its state.
 
+// The circle's constant and the factors between degrees and radians; every
+// angle the agent keeps is in degrees, the maths library's in radians.
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kDegToRad = kPi / 180;
+constexpr double kRadToDeg = 180 / kPi;
+
+// The dot product of two plane vectors.
+float Dot(CVector a, CVector b);
+
+// value held within [low, high]; a value that is not a number gives high.
+float Clamp(float value, float low, float high);
+
 // x multiplied onto 1 n times in single precision (not pow, whose rounding
 // differs); 1 when n is 0 or less.
 float Exp(float x, int n);

@@ -4,12 +4,12 @@
 #include <climits>
 #include <cmath>
 
+#include "Geometry.h"
+
 namespace
 {
 // File units per user unit at scale 1.
 const float UnitsPerUnit = 450.0f;
-
-const double DegreesToRadians = M_PI / 180.0;
 
 // "#FIG 3.2" and the page set-up: 1200 units per inch, origin upper left.
 const char *const Header = "#FIG 3.2\n"
@@ -210,8 +210,8 @@ void MCXfig::drawArc(float x, float y, float r, float startangle, float endangle
     return;
   const float qx = x + originX;
   const float qy = y + originY;
-  const double a1 = startangle * DegreesToRadians;
-  const double a2 = endangle * DegreesToRadians;
+  const double a1 = startangle * kDegToRad;
+  const double a2 = endangle * kDegToRad;
   const double am = (a1 + a2) / 2.0;
   std::fputs("5 1 ", file.stream);
   commonfields();

@@ -35,7 +35,7 @@ float CBehaviours::TheirBreakawayConeRatio(const CPlayer *p) const
 bool CBehaviours::TheirBreakaway(const CPlayer *opp)
 {
   const CBall *ball = M2BReadBall();
-  if (!opp || !opp->GetPositionValid() || !ball || !ball->GetPositionValid() ||
+  if (!opp || !opp->GetPositionValid() || !BallPositionValid() ||
       !BallKickableForPlayer(opp, 0))
     return false;
   const CVector goal(-m_PitchLength / 2, 0);
@@ -64,8 +64,7 @@ bool CBehaviours::TheirBreakaway(const CPlayer *opp)
 
 bool CBehaviours::OurBreakawayFrom(CVector goal)
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
     return false;
   const CVector me = GetGPos();
   float dist = me.dist(goal);
@@ -261,7 +260,7 @@ BREAKAWAYTARGET CBehaviours::GetBreakawayTarget(bool side) const
 bool CBehaviours::BreakawayLook4Shot()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
     return false;
   const CVector goal(m_PitchLength / 2, 0);
   if (ball->GetGPos().dist(goal) > m_ShotDistance)
@@ -325,8 +324,7 @@ int CBehaviours::PlaySideBreakaway()
 // the target, once chosen, is kept for breakaway_targ_valid_time cycles.
 int CBehaviours::PlayBreakawayDown(bool side)
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return 0;
   if (!BallKickableForPlayer(nullptr, 0))
     return MoveToPos(BallPredPos(1), m_Kickable - m_KickableBuffer,

@@ -35,7 +35,7 @@ ACTIONQUEUE CBehaviours::GetDribbleKick(float dir, float power, int cycles, bool
   EmptyActionQueue(queue);
   *possible = false;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || cycles < 1)
+  if (!BallPositionValid() || cycles < 1)
     return queue;
   // The ball is to lie dribble_ball_dist ahead of the agent once he has
   // spent this cycle kicking and the rest running after it.
@@ -48,7 +48,7 @@ ACTIONQUEUE CBehaviours::GetDribbleKick(float dir, float power, int cycles, bool
 int CBehaviours::DribKick(float dir, float power)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return 0;
   const float clear = m_PlayerSize + m_BallSize + m_CollisionBuffer;
   for (int cycles = kMaxDribbleCycles; cycles >= 1; cycles--)
@@ -84,8 +84,7 @@ int CBehaviours::DribKick(float dir, float power)
 
 int CBehaviours::DribDash(float power)
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return 0;
   if (IsDashCollision(power, m_CollisionBuffer) ||
       BallPredPos(1).dist(PredPosAfterDash(power)) > m_Kickable - m_KickableBuffer)
@@ -96,7 +95,7 @@ int CBehaviours::DribDash(float power)
 int CBehaviours::DribbleTo(float dir, float power)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return 0;
   const CVector me = GetGPos();
   // An opponent close ahead: the ball is pushed past him on his other side.
@@ -129,7 +128,7 @@ int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
     power = static_cast<float>(m_MaxPower);
   power = CorrectDashPower4Stamina(power > 0 ? power : 0);
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || AtPos(target, buffer))
+  if (!BallPositionValid() || AtPos(target, buffer))
     return 0;
   const CVector me = GetGPos();
   float dir = (target - me).GetDir();
@@ -193,7 +192,7 @@ int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
 bool CBehaviours::CanDribble()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const CVector at = ball->GetGPos();
   // Not in our own third, where a lost ball costs a goal.

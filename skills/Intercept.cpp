@@ -299,7 +299,7 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
   Predict::Body start;
   if (mine)
     start = OwnBody();
-  const bool known = ball && ball->GetPositionValid() &&
+  const bool known = BallPositionValid() &&
                      (mine || PlayerMotion(p, ball->GetGPos(), start));
   const int horizon = InterceptHorizon();
   if (!known)

@@ -7,6 +7,7 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -19,11 +20,6 @@ const float kPlanTolerance = 0.5f;
 // steps of angle about the kick's direction.
 const int kHardKickRings = 4;
 const float kHardKickAngleStep = 10;
-
-float Dot(CVector a, CVector b)
-{
-  return a.GetX() * b.GetX() + a.GetY() * b.GetY();
-}
 
 float Cross(CVector a, CVector b)
 {
@@ -105,7 +101,7 @@ ACTIONQUEUE CBehaviours::KickStraight(float speed, float dir, float factor, bool
   if (possible)
     *possible = false;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return queue;
   const float accel = KickAccelAt(ball->GetGPos(), GetGPos());
   if (accel <= 0)
@@ -154,7 +150,7 @@ float CBehaviours::Point2KickVelocity(CVector target, float endSpeed) const
 {
   // The ball covers (v0 - v_end) / (1 - decay) before it slows to v_end.
   const CBall *ball = M2BReadBall();
-  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
   return from.dist(target) * (1 - m_BallDecay) + endSpeed;
 }
 
@@ -172,8 +168,7 @@ bool CBehaviours::IsKickCollision(float power, float dir)
 
 bool CBehaviours::IsDashCollision(float power, float buffer)
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   return BallPredPos(1).dist(PredPosAfterDash(power)) < m_PlayerSize + m_BallSize + buffer;
 }
@@ -203,7 +198,7 @@ bool CBehaviours::HardKickCollision(CVector from, CVector to) const
 float CBehaviours::DashHelpReach(float dir, float power)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+  if (!BallPositionValid() || !ball->GetVelocityValid())
     return -1;
   // Only a ball ahead, kicked on roughly the way the body runs, is brought
   // nearer the foot by a dash.
@@ -223,7 +218,7 @@ float CBehaviours::DashHelpReach(float dir, float power)
 bool CBehaviours::WillDashHelpKick(float dir, float speed)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
   const float now = ReachAlong(have, KickAccelAt(ball->GetGPos(), GetGPos()), Polar2CVector(1, dir));
@@ -238,7 +233,7 @@ bool CBehaviours::WillDashHelpKick(float dir, float speed)
 KICKMODE CBehaviours::BestModeAbs(float dir)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return KICKMODE_STRAIGHT;
   const CPlayer *foe = GetClosestValidFoe2Me(0);
   const int steal = foe ? EstimateCycles2Steal(foe) : 999;
@@ -271,8 +266,8 @@ bool CBehaviours::CarryKickPlan(float dir)
   else
     m_KickPlanBefore = m_KickPlan;
   const CBall *ball = M2BReadBall();
-  const bool holds = m_KickPlan.time == now - 1 && m_KickPlan.kicks > 0 && ball &&
-                     ball->GetPositionValid() &&
+  const bool holds = m_KickPlan.time == now - 1 && m_KickPlan.kicks > 0 &&
+                     BallPositionValid() &&
                      std::fabs(NormaliseAngle(dir - m_KickPlan.dir)) <= m_MaxHardKickAngleErr &&
                      ball->GetGPos().dist(m_KickPlan.ball) <= kPlanTolerance;
   if (!holds)
@@ -303,7 +298,7 @@ int CBehaviours::FinalKick(float dir, float speed)
 int CBehaviours::KickBall(CVector target, float speed)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
+  if (!BallPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
     return 0;
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
@@ -335,7 +330,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   m_SmartKickSpeed = speed;
   m_SmartKickRot = rot;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
+  if (!BallPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
     return 0;
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Geometry.h"
+
 namespace
 {
-const float PI = 3.14159265f;
-
 // How a direction fares.
 struct Score
 {
@@ -44,7 +44,7 @@ float MCCSBestAngle(CVector from, const std::vector<CVector> &obstacles, const M
   float lo = std::min(scan.lo, scan.hi);
   float hi = std::max(scan.lo, scan.hi);
   const float step = scan.step > 0 ? scan.step : 1;
-  const float cone = std::atan(std::max(0.0f, scan.ratio)) * 180 / PI;
+  const float cone = std::atan(std::max(0.0f, scan.ratio)) * 180 / static_cast<float>(kPi);
   // Only the opponents within reach, as direction and distance.
   std::vector<std::pair<float, float>> near;
   for (const CVector &o : obstacles)

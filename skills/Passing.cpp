@@ -137,7 +137,7 @@ void CBehaviours::AssessReceivers()
     m_ReceiverInfo[i].time = now;
   }
   const CBall *ball = M2BReadBall();
-  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
   sorted_players mates;
   SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
@@ -189,7 +189,7 @@ const CPlayer *CBehaviours::PassTarget(int allowBackPass)
 {
   AssessReceivers();
   const CBall *ball = M2BReadBall();
-  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
   // Deep in our half a lost pass costs a goal: ask for more safety there.
   const float threshold =
       from.GetX() < -m_DefenseZone ? m_DefPassRiskThreshold : m_PassRiskThreshold;
@@ -355,7 +355,7 @@ bool CBehaviours::HasABetterShot(const CPlayer *p)
 bool CBehaviours::IsShot()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+  if (!BallPositionValid() || !ball->GetVelocityValid())
     return false;
   const CVector pos = ball->GetGPos();
   const CVector vel = ball->GetVelocity();

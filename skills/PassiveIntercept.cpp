@@ -78,7 +78,7 @@ void CBehaviours::VerifyBPIInfo()
   m_Bpidist = 999;
   m_Bpiballcyc = NEVER;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid() || !ball->IsMoving())
+  if (!BallPositionValid() || !ball->GetVelocityValid() || !ball->IsMoving())
     return;
   const CVector me = GetGPos();
   int cycles = NEVER;

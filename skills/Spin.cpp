@@ -40,7 +40,7 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
   EmptyActionQueue(queue);
   *code = SPIN_NONE;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return queue;
   const CVector from = ball->GetGPos();
   const float accel = KickAccelAt(from, GetGPos());

@@ -73,7 +73,7 @@ const CPlayer *CBehaviours::ChooseReceiver(float backAllowance)
 int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
     return 0;
   float speed = Point2KickVelocity(target, endSpeed);
   if (speed > m_BallSpeedMax)

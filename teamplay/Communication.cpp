@@ -164,7 +164,7 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
   m.playMode = CurrentPlayMode();
 
   const CBall *ball = M2BReadBall();
-  if (ball != nullptr && ball->GetPositionValid())
+  if (BallPositionValid())
   {
     m.ball.known = true;
     m.ball.pos = ball->GetGPos();

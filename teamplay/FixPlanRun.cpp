@@ -317,10 +317,9 @@ void CBehaviours::AdvanceFixPlan()
         // at the ball after that: he would drop the ball otherwise.
         const bool waitedOut = now - run.action_since >= m_FixedPlanMaxWaitTime;
         const bool ours = IsSetPlayOurs();
-        const CBall *ball = M2BReadBall();
         const bool callOld = now - run.mode_time >= m_FixedPlanMaxWaitTime;
-        if (action.type == FPA_KICK && ours && (waitedOut || callOld) && ball &&
-            ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0))
+        if (action.type == FPA_KICK && ours && (waitedOut || callOld) &&
+            BallPositionValid() && BallKickableForPlayer(nullptr, 0))
         {
           run.action_started = true;
           run.kicked = false;
@@ -365,8 +364,7 @@ void CBehaviours::AdvanceFixPlan()
 int CBehaviours::FixPlanOutcome(const FIXPLANACTION &action, bool holds)
 {
   const FIXPLANRUN &run = m_FixPlanRun;
-  const CBall *ball = M2BReadBall();
-  const bool kickable = ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0);
+  const bool kickable = BallPositionValid() && BallKickableForPlayer(nullptr, 0);
   switch (action.type)
   {
     case FPA_GO_TO_BALL:
@@ -415,8 +413,8 @@ bool CBehaviours::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
   const CBall *ball = M2BReadBall();
   // Where the ball was last seen counts even once its confidence fell below
   // the threshold: looking away for a moment must not end a set play.
-  const bool ballKnown = ball && ball->GetConf() > 0;
-  const bool kickable = ball && ball->GetPositionValid() && BallKickableForPlayer(nullptr, 0);
+  const bool ballKnown = BallRemembered();
+  const bool kickable = BallPositionValid() && BallKickableForPlayer(nullptr, 0);
   switch (t.type)
   {
     case FPT_OUR_GOAL_KICK:
@@ -523,7 +521,7 @@ CVector CBehaviours::FixPlanPoint(CVector pos, int coord) const
   if (coord != FPC_BALL)
     return pos;
   const CBall *ball = M2BReadBall();
-  return ball && ball->GetConf() > 0 ? ball->GetGPos() + pos : pos;
+  return BallRemembered() ? ball->GetGPos() + pos : pos;
 }
 
 // The team-mate in the box nearest its centre (only the given one, when
@@ -557,7 +555,7 @@ bool CBehaviours::AmITheTaker()
 int CBehaviours::TakerUNum()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || ball->GetConf() <= 0)
+  if (!BallRemembered())
     return 0;
   const CVector at = ball->GetGPos();
   int taker = 0;
@@ -597,7 +595,7 @@ int CBehaviours::WaitInFixPlan(const FIXPLANACTION &action)
   if (!IsSetPlayOurs())
     return 0;
   const CBall *ball = M2BReadBall();
-  const bool known = ball && ball->GetConf() > 0;
+  const bool known = BallRemembered();
   if (action.type == FPA_KICK && known && !BallKickableForPlayer(nullptr, m_KickableBuffer))
   {
     const float power = CorrectDashPower4Stamina(static_cast<float>(action.dash_power));
@@ -619,8 +617,7 @@ int CBehaviours::WaitInFixPlan(const FIXPLANACTION &action)
 // defers a turn, which would come on top of the cycle's main command.
 void CBehaviours::WatchBall()
 {
-  const CBall *ball = M2BReadBall();
-  if (ball && ball->GetPositionValid())
+  if (BallPositionValid())
     FaceNeckAndBody2Ball();
   else if (GetHaveVisualForThisAngle())
     ScanFieldWithBody();
@@ -630,7 +627,7 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
 {
   const float power = CorrectDashPower4Stamina(static_cast<float>(action.dash_power));
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetConf() > 0;
+  const bool ballKnown = BallRemembered();
   // Having taken the set play, the kicker leaves the ball to another.
   const bool touches = action.type == FPA_KICK || action.type == FPA_HOLD_BALL ||
                        action.type == FPA_DRIBBLE;
@@ -683,7 +680,7 @@ int CBehaviours::RunFixPlanAction(const FIXPLANACTION &action)
 int CBehaviours::KickInFixPlan(const FIXPLANACTION &action)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
     return 0;
   const FIXPLANREGION region = FixPlanRegion(action.area, action.mcarea, action.coord_type);
   const CPlayer *receiver = FixPlanMate(region, action.player);
@@ -710,7 +707,7 @@ int CBehaviours::KickInFixPlan(const FIXPLANACTION &action)
     PassBall(receiver, arrival);
   else
     KickBall(target, speed);
-  if (MainCommandQueued() && GetQueue().command == CMD_KICK)
+  if (QueuedMainCommand() == CMD_KICK)
     m_FixPlanRun.kicked = true;
   return KeepFixPlanCycle();
 }
@@ -723,10 +720,4 @@ int CBehaviours::KeepFixPlanCycle()
   if (!MainCommandQueued())
     Dash(0);
   return 1;
-}
-
-bool CBehaviours::MainCommandQueued()
-{
-  const ACTIONQUEUE queue = GetQueue();
-  return queue.time == GetTime() && queue.command != CMD_NONE;
 }

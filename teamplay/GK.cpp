@@ -135,13 +135,13 @@ bool CBehaviours::GoaliePlay(PlayMode current)
   if (current == PM_BEFORE_KICK_OFF || std::abs(current) == PM_GOAL)
   {
     InitialMove();
-    return GoalieMainCommandQueued() || GoalieFaceBall();
+    return MainCommandQueued() || GoalieFaceBall();
   }
   // A set play of the configuration runs the pass while it queues a move.
   if (GetActionState() == AS_FIX_PLAN)
   {
     ExecuteFixPlan();
-    if (GoalieMainCommandQueued())
+    if (MainCommandQueued())
       return true;
   }
   // I hold the ball: put it back in play.
@@ -177,12 +177,6 @@ bool CBehaviours::GoaliePlay(PlayMode current)
   return GoalieGoToPosition() > 0;
 }
 
-bool CBehaviours::GoalieMainCommandQueued()
-{
-  // Only this thread writes the bundle.
-  return m_Queue.time == GetTime() && m_Queue.command != CMD_NONE;
-}
-
 // The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
 // its stamina above the levels where the server lowers effort and recovery
 // for good, at the pace of what it recovers.
@@ -215,7 +209,7 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
   if (m_LastQueue.time == GetTime() - 1 && m_LastQueue.command == CMD_KICK)
     m_GoalieLastTouch = kTouchMine;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return;
   const CVector b = ball->GetGPos();
   const CPlayer *mate = GetClosestValidFriend2Ball(0);
@@ -247,7 +241,7 @@ bool CBehaviours::ShouldICatch()
   const CBall *ball = M2BReadBall();
   // A catch on an old sighting misses more often than not, and a miss bans
   // the next catch: wait for the ball to be seen again.
-  if (!ball || !ball->GetPositionValid() || now - ball->GetTime() > m_GoalieCatchWaitTime)
+  if (!BallPositionValid() || now - ball->GetTime() > m_GoalieCatchWaitTime)
     return false;
   const CVector b = ball->GetGPos();
   const CRectangle area = m_OurPenaltyArea.shrink(kAreaMargin);
@@ -382,7 +376,7 @@ int CBehaviours::GoalieAfterCatch()
 int CBehaviours::GoalieKickOnce(CVector target, float speed)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
   m_GoalieTookSetPlay = CurrentPlayMode() != PM_PLAY_ON;
@@ -431,7 +425,7 @@ const CPlayer *CBehaviours::GoalieOpenMate()
 int CBehaviours::GoalieTakeKick()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !InOurPenaltyArea(ball->GetGPos()))
+  if (!BallPositionValid() || !InOurPenaltyArea(ball->GetGPos()))
     return 0;
   if (FastestFriend2Ball(true) != nullptr)
     return 0;
@@ -475,7 +469,7 @@ int CBehaviours::GoalieInterception(CVector &point)
 bool CBehaviours::BallHeadsIntoOurGoal(float margin)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !ball->GetVelocityValid())
+  if (!BallPositionValid() || !ball->GetVelocityValid())
     return false;
   const CVector b = ball->GetGPos();
   const CVector v = ball->GetVelocity();
@@ -504,7 +498,7 @@ int CBehaviours::GoalieBlockShot()
 bool CBehaviours::ShouldIGoToBall()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || FriendWithBall(0))
+  if (!BallPositionValid() || FriendWithBall(0))
     return false;
   CVector point;
   const int mine = GoalieInterception(point);
@@ -551,7 +545,7 @@ bool CBehaviours::ShouldIComeOutToOpponent()
 {
   const CVector goal(-m_PitchLength / 2, 0);
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const CPlayer *foe = GetClosestValidFoe2Ball(0);
   if (!foe)
@@ -609,7 +603,7 @@ bool CBehaviours::InDefensiveDanger()
   m_GoalieDanger = false;
   const CBall *ball = M2BReadBall();
   const CVector goal(-m_PitchLength / 2, 0);
-  if (!ball || !ball->GetPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
+  if (!BallPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     return false;
   if (BallHeadsIntoOurGoal(m_GoalWidth / 2) || FoeWithBall(-m_GoalieBreakawayKickableBuffer))
     return m_GoalieDanger = true;

@@ -8,24 +8,18 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "Geometry.h"
 
 namespace
 {
-const float kDegrees = 57.29577951308232f;
 // The longest move the goalkeeper makes backwards to keep the ball ahead.
 const float kBackwardsReach = 5;
-
-float Clamp(float value, float low, float high)
-{
-  return std::max(low, std::min(high, value));
-}
 
 // The angle in degrees between two directions given as vectors.
 float AngleBetween(CVector a, CVector b)
 {
-  const float cosine = (a.GetX() * b.GetX() + a.GetY() * b.GetY()) /
-                       std::max(a.GetMag() * b.GetMag(), 1e-6f);
-  return std::acos(Clamp(cosine, -1, 1)) * kDegrees;
+  const float cosine = Dot(a, b) / std::max(a.GetMag() * b.GetMag(), 1e-6f);
+  return std::acos(Clamp(cosine, -1, 1)) * static_cast<float>(kRadToDeg);
 }
 }
 
@@ -50,7 +44,7 @@ CVector CBehaviours::GoalieDesiredPosition()
   const float deepest = goalX + m_GoalieBaselineBuffer;
   const float wide = std::min(post, m_GoalAreaWidth / 2) - m_GoalieBaselineBuffer;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
   {
     if (m_GoalieLastDesired.GetX() < goalX || m_GoalieLastDesired.GetX() > 0)
       m_GoalieLastDesired = CVector(deepest, 0);
@@ -131,7 +125,7 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   if (d < tolerance)
     return 0;
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetPositionValid();
+  const bool ballKnown = BallPositionValid();
   const CVector goal(-m_PitchLength / 2, 0);
   if (!ballKnown || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     s = SVS_SPEED;
@@ -158,7 +152,7 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
     return 1;
   // The speed that, decaying, carries the goalkeeper just to the point.
   const CVector unit = Polar2CVector(1, way);
-  const float along = GetVelocity().GetX() * unit.GetX() + GetVelocity().GetY() * unit.GetY();
+  const float along = Dot(GetVelocity(), unit);
   const float effort = std::max(GetSB().effort, 0.1f);
   float power = (d * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
   const bool urgent = s == SVS_SPEED || InDefensiveDanger();
@@ -173,19 +167,19 @@ int CBehaviours::GoalieGoToPosition()
   const CVector p = GoalieDesiredPosition();
   const CBall *ball = M2BReadBall();
   const CVector goal(-m_PitchLength / 2, 0);
-  const bool near = ball && ball->GetPositionValid() &&
+  const bool near = BallPositionValid() &&
                     ball->GetGPos().dist(goal) <= m_GoalieMaxShotDistance;
   const SightVSpeed s = near || InDefensiveDanger() ? SVS_SIGHT : SVS_SPEED;
   // Facing the ball, the goalkeeper lets its steps along the body's line
   // take up a small error rather than turn away and back again.
   bool facing = false;
-  if (ball && ball->GetPositionValid())
+  if (BallPositionValid())
     facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr;
   if (GoalieGoToPoint(p, facing ? m_MinDistToPoint : m_MinDistToPoint / 2, s))
     return 1;
   if (GoalieFaceBall())
     return 1;
-  if ((!ball || !ball->GetPositionValid()) && GetHaveVisualForThisAngle() && ScanFieldWithBody())
+  if ((!BallPositionValid()) && GetHaveVisualForThisAngle() && ScanFieldWithBody())
     return 1;
   return GoalieHoldSpot(p);
 }
@@ -197,8 +191,8 @@ int CBehaviours::GoalieHoldSpot(CVector p)
 {
   const CVector off = p - GetGPos();
   const CVector unit = Polar2CVector(1, GetBFacing());
-  const float ahead = off.GetX() * unit.GetX() + off.GetY() * unit.GetY();
-  const float along = GetVelocity().GetX() * unit.GetX() + GetVelocity().GetY() * unit.GetY();
+  const float ahead = Dot(off, unit);
+  const float along = Dot(GetVelocity(), unit);
   const float effort = std::max(GetSB().effort, 0.1f);
   const float power = (ahead * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
   return Dash(Clamp(power, static_cast<float>(m_MinPower), static_cast<float>(m_MaxPower)));
@@ -210,8 +204,7 @@ int CBehaviours::GoalieHoldSpot(CVector p)
 // more than the scan error off.
 bool CBehaviours::GoalieFaceBall()
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const float a = PredRelAngle2PointFromBodyWithQueuedAction(BallPredPosWithQueuedActions());
   return std::fabs(a) > m_GoalieScanAngleErr && Turn(a);
@@ -220,8 +213,7 @@ bool CBehaviours::GoalieFaceBall()
 // The neck on the ball; a ball lost is searched for.
 void CBehaviours::GoalieWatchBall()
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
   {
     // A body turning to search already brings a new view; a neck sweep
     // on top of it may turn the view straight back.
@@ -258,7 +250,7 @@ void CBehaviours::GoalieScanField()
 void CBehaviours::GoalieShrinkViewCone()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
   {
     ChangeView("normal", "high");
     return;
@@ -287,7 +279,7 @@ void CBehaviours::GoalieShrinkViewCone()
 float CBehaviours::MinViewAngForBodyAngle(float body)
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return m_VisibleAngle;
   const float a = NormaliseAngle((ball->GetGPos() - GetGPos()).GetDir() - body);
   const float beyondNeck = std::max(std::fabs(a) - m_MaxNeckAng, 0.0f);

@@ -22,7 +22,7 @@ void CBehaviours::LookAbout()
   if (state != AS_CHASE_BALL && state != AS_WITH_BALL)
     ChangeView("normal", "high");
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || GetEnvState() == ENV_BEFORE_KICK_OFF)
+  if (!BallPositionValid() || GetEnvState() == ENV_BEFORE_KICK_OFF)
   {
     ScanFieldWithNeck();
     return;

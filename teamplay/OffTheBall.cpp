@@ -84,7 +84,7 @@ int CBehaviours::TakeKickOffPlace(PlayMode current)
 bool CBehaviours::AmISetPlayTaker()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   const int elapsed = GetTime() - m_ModeStartTime;
   // After his catch the ball is in the goalkeeper's hands.
@@ -111,7 +111,7 @@ int CBehaviours::TakeOurSetPlay()
   if (GetActionState() != AS_TAKE_SET_PLAY)
     return 0;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return FaceNeckAndBody2Ball() ? 1 : 0;
   const CVector me = GetGPos();
   const CVector at = ball->GetGPos();
@@ -184,7 +184,7 @@ void CBehaviours::NoteSetPlayTouches()
   const int now = GetTime();
   const PlayMode current = m_CurrentMode;
   const CBall *ball = M2BReadBall();
-  const bool seen = ball && ball->GetPositionValid() && ball->GetTime() == now &&
+  const bool seen = BallPositionValid() && ball->GetTime() == now &&
                     ball->GetVelocityValid();
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
   const bool velBefore = seen && m_TouchNoteVelTime == now - 1;
@@ -212,7 +212,7 @@ void CBehaviours::NoteSetPlayTouches()
     m_KickUnderWayTime = -999;
     return;
   }
-  if (!m_TookSetPlayKick || !ball || !ball->GetPositionValid())
+  if (!m_TookSetPlayKick || !BallPositionValid())
     return;
   const CVector at = ball->GetGPos();
   const float reach = m_Kickable + m_PlayerSize;
@@ -237,7 +237,7 @@ bool CBehaviours::AmIPressingTheirBall()
   if (m_AllOutFlank && GetRole() == ROLE_FORWARD)
     return false;
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || !FoeWithBall(0))
+  if (!BallPositionValid() || !FoeWithBall(0))
     return false;
   const float mine = GetGPos().dist(ball->GetGPos());
   const CPlayer *nearest = GetClosestValidFriend2Ball(0);
@@ -248,7 +248,7 @@ bool CBehaviours::AmIPressingTheirBall()
 bool CBehaviours::AmIFastestToBall()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid() || TouchedLastInSetPlay())
+  if (!BallPositionValid() || TouchedLastInSetPlay())
     return false;
   if (FriendWithBall(0))
     return false;
@@ -414,7 +414,7 @@ int CBehaviours::GoToPlace(CVector target, float power)
   // A place matters to within a metre near the ball and less far from it;
   // chasing it more closely only turns the player about as it moves.
   float tolerance = m_MinDistToPoint;
-  if (ball && ball->GetPositionValid())
+  if (BallPositionValid())
     tolerance += kPlaceSlackPerMetre * me.dist(ball->GetGPos());
   const float dist = me.dist(target);
   if (dist < tolerance)

@@ -119,7 +119,7 @@ void CBehaviours::DetermineActionState()
   const int now = GetTime();
   const EnvState env = GetEnvState();
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetPositionValid();
+  const bool ballKnown = BallPositionValid();
   NoteSetPlayTouches();
   const bool rest = Recharge();
 
@@ -258,8 +258,7 @@ int CBehaviours::RunMyFixPlan()
   if (GetActionState() != AS_FIX_PLAN)
     return 0;
   ExecuteFixPlan();
-  const ACTIONQUEUE q = GetQueue();
-  return q.time == GetTime() && q.command != CMD_NONE ? 1 : 0;
+  return MainCommandQueued() ? 1 : 0;
 }
 
 int CBehaviours::PlayTheBall()
@@ -287,8 +286,7 @@ int CBehaviours::Chose(BallPlay play, int done)
 {
   // A play that queued no main command (a hold that only looks) is no
   // play: the next one is tried.
-  const ACTIONQUEUE q = GetQueue();
-  if (!done || q.time != GetTime() || q.command == CMD_NONE)
+  if (!done || !MainCommandQueued())
     return 0;
   m_BallPlay = play;
   return 1;
@@ -326,8 +324,7 @@ int CBehaviours::StandReady()
 {
   // Face the ball where it will be, ready for it; a player already facing
   // it sends a dash without power, which keeps its place and stamina.
-  const CBall *ball = M2BReadBall();
-  if (ball && ball->GetPositionValid() &&
+  if (BallPositionValid() &&
       std::fabs(AngleToFromBody(BallPredPos(1))) > kFacingSlack && FaceOnlyBody2Point(BallPredPos(1)))
     return 1;
   Dash(0);

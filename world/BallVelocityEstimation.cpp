@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "CBall.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -82,7 +83,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
       // and the noise added to the ball's motion since the last visual.
       const float r = ball.GetRMag();
       const float q = r * m_QuantizeFactor / 2.0f;
-      const float tanHalfDegree = std::tan(0.5f * static_cast<float>(M_PI) / 180.0f);
+      const float tanHalfDegree = std::tan(0.5f * static_cast<float>(kDegToRad));
       const float a = tanHalfDegree * (r - q);
       const float b = tanHalfDegree * (r + q);
       const float error = std::sqrt(a * a + q * q) + std::sqrt(b * b + q * q) +

@@ -25,11 +25,6 @@ const float kUnseenBallDrift = 0.12f;
 // How many of the players nearest to us may have played a ball near us.
 const int kOthersNearBall = 5;
 
-float Clamp(float value, float limit)
-{
-  return std::max(-limit, std::min(limit, value));
-}
-
 // Stamina spent by a dash of this power (or by this acceleration): a dash
 // backwards costs twice its size.
 float Cost(float power)
@@ -133,7 +128,8 @@ CVector CBehaviours::PredPosAfterTurn(int n, float angle, float power, bool turn
       used = Affordable(p, me.stamina);
     else
     {
-      const float turn = Clamp(remaining, EffectiveTurn(m_MaxMoment, me.vel.GetMag()));
+      const float most = EffectiveTurn(m_MaxMoment, me.vel.GetMag());
+      const float turn = Clamp(remaining, -most, most);
       me.facing += turn;
       remaining -= turn;
     }
@@ -218,7 +214,8 @@ bool CBehaviours::TurnTowards(CVector point, Predict::Body &body) const
     return false;
   // Kept an angle: circling a point it never quite reaches, a body would
   // otherwise wind its heading up over the whole horizon.
-  const float turn = Clamp(a, EffectiveTurn(m_MaxMoment, body.vel.GetMag()));
+  const float most = EffectiveTurn(m_MaxMoment, body.vel.GetMag());
+  const float turn = Clamp(a, -most, most);
   body.facing = NormaliseAngle(body.facing + turn);
   return true;
 }

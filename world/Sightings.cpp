@@ -41,7 +41,7 @@ CVector CMemory::VelocityFromChanges(float dist, float dir, float distChng, floa
   const CVector e = Polar2CVector(1, dir);
   // The direction change is in degrees per cycle; across the distance it is
   // a sideways speed.
-  const float k = static_cast<float>(dirChng * M_PI / 180.0 * dist);
+  const float k = static_cast<float>(dirChng * kDegToRad * dist);
   const CVector relative(e.GetX() * distChng - e.GetY() * k, e.GetY() * distChng + e.GetX() * k);
   return relative.Rotate(GetFacing()) + GetVelocity();
 }

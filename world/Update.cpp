@@ -9,6 +9,7 @@
 #include "CGoal.h"
 #include "CLine.h"
 #include "CPlayer.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -173,7 +174,7 @@ void CMemory::Update4NewCycle()
     // edge of our body and reverses it, slowed to a tenth.
     const float theta =
         std::fabs(NormaliseAngle(NormaliseAngle(v.GetDir() - m_BFacing) - 180.0f)) *
-        static_cast<float>(M_PI) / 180.0f;
+        static_cast<float>(kPi) / 180.0f;
     const float x = d * std::cos(theta);
     const float y = d * std::sin(theta);
     const float back = x + r * std::sqrt(1.0f - (y / r) * (y / r));
