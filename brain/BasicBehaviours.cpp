@@ -80,7 +80,7 @@ float CBehaviours::NormaliseAngle(float angle) const
 
 float CBehaviours::ATan(float x) const
 {
-  return static_cast<float>(std::atan(x) * 57.29577951308232);
+  return static_cast<float>(std::atan(x) * kRadToDeg);
 }
 
 float CBehaviours::ASin(float x) const
@@ -89,12 +89,12 @@ float CBehaviours::ASin(float x) const
     return 90;
   if (x <= -1)
     return -90;
-  return static_cast<float>(std::asin(x) * 57.29577951308232);
+  return static_cast<float>(std::asin(x) * kRadToDeg);
 }
 
 float CBehaviours::Sin(float angle) const
 {
-  return static_cast<float>(std::sin(angle * 0.017453292519943295));
+  return static_cast<float>(std::sin(angle * kDegToRad));
 }
 
 float CBehaviours::AngleToFromBody(CVector point) const

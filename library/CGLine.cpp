@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "CRay.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -324,7 +325,7 @@ void CGLine::Display(std::ostream &out) const
 
 float CGLine::ATan(float v)
 {
-  return static_cast<float>(std::atan(static_cast<double>(v)) * 57.29577951308232);
+  return static_cast<float>(std::atan(static_cast<double>(v)) * kRadToDeg);
 }
 
 float CGLine::Sqr(float x)

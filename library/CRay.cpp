@@ -5,6 +5,7 @@
 
 #include "CGLine.h"
 #include "CRectangle.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -127,5 +128,5 @@ float CRay::Sqr(float x)
 
 float CRay::Sin(float degrees)
 {
-  return static_cast<float>(std::sin(degrees * 0.017453292519943295));
+  return static_cast<float>(std::sin(degrees * kDegToRad));
 }

@@ -12,6 +12,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "CPlayer.h"
+#include "Geometry.h"
 #include "Predict.h"
 
 namespace
@@ -112,7 +113,7 @@ CVector CBehaviours::IntBallPos(int k)
 
 namespace
 {
-const float DEG = 57.29577951f;
+const float DEG = static_cast<float>(kRadToDeg);
 
 // A body in plain numbers: the search steps thousands of them a cycle, and
 // a vector works out its length and direction at every step.
