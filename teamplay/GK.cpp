@@ -4,8 +4,6 @@
 // reach, out of the ban, not a team-mate's kick), and puts a caught ball
 // back in play before the referee would drop it.
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +11,7 @@
 #include "CBehaviours.h"
 #include "CPlayer.h"
 #include "CRay.h"
+#include "Geometry.h"
 #include "Predict.h"
 
 namespace
@@ -29,9 +28,6 @@ const float kCatchMargin = 0.1f;
 // The penalty area shrunk by this much for the ball: a catch just outside
 // is a free kick for them.
 const float kAreaMargin = 0.5f;
-// After a catch the referee's call and the cycle's visual come close
-// together; a moment's pause lets both be stored before the first plan.
-const useconds_t kAfterCatchPause = 5000;
 // A caught ball is played this many cycles before the referee would drop
 // it, so a late sighting or a lost cycle still leaves time for the kick.
 const int kDropBallMargin = 10;
@@ -283,7 +279,7 @@ bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) co
   const float a = d < m_Epsilon ? 0 : NormaliseAngle(rel.GetDir() - GetBFacing());
   float offset = 0;
   if (d > m_CatchableAreaL)
-    offset = std::acos(m_CatchableAreaL / d) * 57.29577951308232f;
+    offset = std::acos(m_CatchableAreaL / d) * static_cast<float>(kRadToDeg);
   const float limit = 90;
   // Turn the rectangle towards the front: its edge then still holds a
   // ball just behind the quarter turn.
@@ -292,8 +288,8 @@ bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) co
     return true;
   dir = a > 0 ? limit : -limit;
   const float off = std::fabs(NormaliseAngle(a - dir));
-  return d * std::cos(off / 57.29577951308232f) <= m_CatchableAreaL &&
-         d * std::sin(off / 57.29577951308232f) <= m_CatchableAreaW / 2;
+  const float rad = off / static_cast<float>(kRadToDeg);
+  return d * std::cos(rad) <= m_CatchableAreaL && d * std::sin(rad) <= m_CatchableAreaW / 2;
 }
 
 // ------------------------------------------------------- after a catch
@@ -311,16 +307,11 @@ void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
   {
     m_GoalieHasBall = true;
     m_GoalieMovedWithBall = false;
+    // The wait with the ball is counted in cycles from here, never slept:
+    // the decision pass holds the world model, and what the sensors store
+    // meanwhile is the next cycle's to use.
     m_GoalieCatchTime = now;
     m_GoalieWaitCounter = 1;
-    // The world-model lock is held for the pass; the sensors need it to
-    // store what arrives meanwhile.
-    const bool thinking = GetThinkingInProgress();
-    if (thinking)
-      UnlockMemory();
-    usleep(kAfterCatchPause);
-    if (thinking)
-      LockMemory();
     return;
   }
   // The ball is held through the referee's catch call and our free kick

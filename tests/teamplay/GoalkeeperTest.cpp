@@ -144,6 +144,25 @@ TEST_F(GoalkeeperTest, ACaughtBallIsMovedOnceAndKickedBeforeTheRefereeWouldDropI
   EXPECT_NE(CMD_CATCH, Queue().command);
 }
 
+// The catch cycle's pass holds the world model throughout, as every pass
+// does: the wait with the ball is counted in cycles, and the first move
+// after the catch is queued in the catch cycle itself.
+TEST_F(GoalkeeperTest, TheCatchCycleKeepsTheWorldModelAndQueuesItsMove)
+{
+  Place(CVector(-48, 0), 0);
+  Ball(CVector(-47.5f, 0));
+  Referee("goalie_catch_ball_l");
+  agent->memory->Lock();
+  brain->SetThinkingInProgress(true);
+  Calls().Clear();
+  brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_GOALIE_CATCH_BALL);
+  brain->SetThinkingInProgress(false);
+  EXPECT_TRUE(Calls().Matching("memory.Unlock").empty());
+  EXPECT_TRUE(Calls().Matching("memory.Lock").empty());
+  agent->memory->Unlock();
+  EXPECT_EQ(CMD_MOVE, Queue().command);
+}
+
 // The goalkeeper's run to one point, dashing flat out towards it from rest.
 int RunCycles(CVector from, CVector to)
 {
