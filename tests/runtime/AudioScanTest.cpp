@@ -77,3 +77,17 @@ TEST(AudioScan, TheTextEndsAtTheLengthGiven)
         EXPECT_STREQ(c.text, heard.text) << c.message;
     }
 }
+
+// Whatever the buffer held before, the text handed back is terminated, also
+// when the message is no hearing or ends before its sender.
+TEST(AudioScan, TheTextIsTerminatedWhenNothingWasHeard)
+{
+    for (const char *message : {"(hear x)", "(hear 5", "(hear 5 ", "(hear 5 referee", "(see 5 ((b) 1 2))"})
+    {
+        HeardMessage heard;
+        std::memset(heard.text, 'x', sizeof heard.text);
+        ScanHear(message, std::strlen(message), heard);
+        EXPECT_STREQ("", heard.text) << message;
+        EXPECT_EQ(HearSender::None, heard.sender) << message;
+    }
+}

@@ -79,6 +79,20 @@ TEST_F(CycleWaitTest, TheNextCycleWakesTheWait)
   EXPECT_LT(waited, 5000);
 }
 
+// Nothing comes: the wait gives up after its setting, not a second later.
+// Just under a second the deadline's milliseconds carry into its seconds
+// on all but a thousandth of the clock's readings.
+TEST_F(CycleWaitTest, WithoutACycleTheWaitEndsAfterItsSetting)
+{
+  const int stepWaitMs = 999;
+  Build(stepWaitMs);
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(0, agent->Wait4NewCycle());
+  const long waited = MsSince(start);
+  EXPECT_GE(waited, stepWaitMs - 5);
+  EXPECT_LT(waited, stepWaitMs + 600);
+}
+
 // The sensors' first receive fails (there is no socket at all): the three
 // threads end, the loop reports and hands back the status.
 TEST_F(CycleWaitTest, AFailedReceiveEndsTheThreadsAndTheLoopReports)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "VisualScan.h"
@@ -86,4 +87,91 @@ TEST(VisualScan, MalformedObjectsEndAtTheirParenthesisOrTheText)
     const char withNul[] = "f l b 1\0) 3 4)";
     SeenFlag flag;
     EXPECT_EQ(7u, ScanFlag(withNul, sizeof withNul - 1, true, flag));
+}
+
+// A garbled object ends at its own closing parenthesis and leaves the one
+// after it whole; what it could not give stays not given, whatever the
+// caller held before.
+TEST(VisualScan, AGarbledObjectKeepsToItselfAndGivesNothing)
+{
+    const struct
+    {
+        const char *object;
+        char kind;  // 'B' unnamed ball, 'p' player, 'g' goal, 'l' line, 'G', 'L' unnamed
+    } rows[] = {
+        {"X) 1 2)", 'B'},                          // an unnamed object under a wrong letter
+        {"p \"TestTeam\" 1 goalie x) 3 4)", 'p'},  // junk after the goalkeeper's mark
+        {"p \"TestTeam\" 1 keeper) 3 4)", 'p'},
+        {"g x y) 42 7)", 'g'},
+        {"g) 42 7)", 'g'},
+        {"g l) x y)", 'g'},
+        {"l) 42 7)", 'l'},
+        {"l q r) 42 7)", 'l'},
+        {"X) 42 7)", 'G'},
+        {"X) 42 7)", 'L'},
+    };
+    for (const auto &row : rows)
+    {
+        const std::string text = row.object + kRest;
+        std::size_t consumed = 0;
+        float distance = 0, direction = 0;
+        switch (row.kind)
+        {
+        case 'B':
+        {
+            SeenBall ball;
+            consumed = ScanBall(text.c_str(), text.size(), false, ball);
+            distance = ball.distance;
+            direction = ball.direction;
+            break;
+        }
+        case 'p':
+        {
+            SeenPlayer player;
+            consumed = ScanPlayer(text.c_str(), text.size(), true, player);
+            distance = kNotGiven;
+            direction = kNotGiven;
+            break;
+        }
+        case 'g':
+        case 'G':
+        {
+            SeenGoal goal;
+            goal.distance = goal.direction = 123;
+            consumed = ScanGoal(text.c_str(), text.size(), row.kind == 'g', goal);
+            distance = goal.distance;
+            direction = goal.direction;
+            break;
+        }
+        default:
+        {
+            SeenLine line;
+            line.distance = line.direction = 123;
+            consumed = ScanLine(text.c_str(), text.size(), row.kind == 'l', line);
+            distance = line.distance;
+            direction = line.direction;
+            break;
+        }
+        }
+        EXPECT_EQ(std::strlen(row.object), consumed) << row.object;
+        EXPECT_FLOAT_EQ(kNotGiven, distance) << row.object;
+        EXPECT_FLOAT_EQ(kNotGiven, direction) << row.object;
+    }
+}
+
+// A datagram is not terminated: the centre flag's name cut right after its
+// letter must not be read past the datagram's last byte (the buffer below
+// ends there, so a read beyond it is a fault under the sanitizer).
+TEST(VisualScan, ACutCentreFlagIsNotReadPastTheDatagram)
+{
+    for (const char *cut : {"f c", "f c ", "f c t"})
+    {
+        const std::size_t length = std::strlen(cut);
+        const std::unique_ptr<char[]> datagram(new char[length]);
+        std::memcpy(datagram.get(), cut, length);
+        SeenFlag flag;
+        EXPECT_EQ(length, ScanFlag(datagram.get(), length, true, flag)) << cut;
+        EXPECT_FALSE(flag.knownName) << cut;
+        EXPECT_FLOAT_EQ(kNotGiven, flag.distance) << cut;
+    }
 }

@@ -266,3 +266,34 @@ TEST_F(KickTest, BreakawaysAreOursPastAllButTheGoalkeeperAndTheirsPastAllOfUs)
   EXPECT_NEAR(9.16f / 12, brain->TheirBreakawayConeRatio(Foe(CVector(-52.5f, 0))), 1e-5);
 }
 }  // namespace
+
+// What the ball already has counts towards a hard kick: rolling the way it
+// is to go, one kick makes the speed at once; rolling back, one kick cannot,
+// however strong it would be on a still ball.
+TEST_F(ShippedKickTest, AHardKickAllowsForTheBallsOwnMotion)
+{
+  const struct
+  {
+    const char *name;
+    CVector velocity;
+    float speed;
+    bool oneKick;
+  } rows[] = {
+      {"rolling the kick's way", CVector(1.0f, 0), 2.8f, true},
+      {"rolling back", CVector(-1.0f, 0), 2.3f, false},
+  };
+  for (const auto &row : rows)
+  {
+    Place(CVector(0, 0), 0);
+    Ball(CVector(0.6f, 0), row.velocity);
+    brain->m_KickPlan = KICKPLAN();
+    ASSERT_EQ(1, brain->HardKick(0, row.speed, KICKMODE_HARD)) << row.name;
+    EXPECT_EQ(!row.oneKick, brain->KickPlanRunning()) << row.name;
+    Step();
+    if (row.oneKick)
+    {
+      EXPECT_NEAR(row.speed, kicked.GetMag(), 0.02f) << row.name;
+      EXPECT_NEAR(0, kicked.GetDir(), 1.0f) << row.name;
+    }
+  }
+}

@@ -118,3 +118,27 @@ TEST_F(PassTest, SendTargetsNoFartherThanTheFarDistance)
   EXPECT_NEAR(12, brain->SendTarget().GetMag(), 1e-3);
 }
 }  // namespace
+
+// The receiver waits a body beyond the target, so the ball is his only
+// from there: an opponent just behind him who gets to the ball in its last
+// cycle takes it, and the pass is as risky as can be.
+TEST_F(PassTest, AnOpponentReachingTheBallInItsLastCycleCounts)
+{
+  const struct
+  {
+    CVector foe;
+    float low, high;
+  } rows[] = {
+      {CVector(11, 0), 0.99f, 1},
+      {CVector(12, 0), 0.99f, 1},
+      {CVector(13, 0), 0.3f, 0.9f},
+      {CVector(-30, 20), 0, 0.01f},
+  };
+  for (const auto &row : rows)
+  {
+    World({}, {row.foe});
+    const float risk = brain->PassRisk(CVector(0.5f, 0), CVector(10, 0), 1.8f);
+    EXPECT_GE(risk, row.low) << row.foe.GetX() << " " << row.foe.GetY();
+    EXPECT_LE(risk, row.high) << row.foe.GetX() << " " << row.foe.GetY();
+  }
+}

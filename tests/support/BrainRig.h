@@ -87,6 +87,8 @@ public:
   using CBehaviours::m_FixPlanProgress;
   using CBehaviours::m_FixPlans;
   using CBehaviours::m_NumFixPlans;
+  using CBehaviours::m_SetPlayKickSent;
+  using CBehaviours::m_TookSetPlayKick;
 
 private:
   static std::vector<CPlayer *> ByDistance(std::vector<CPlayer *> group, CVector from)

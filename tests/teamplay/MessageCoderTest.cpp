@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <tuple>
 
 #include "MessageCoder.h"
+#include "SipHash.h"
 
 namespace
 {
@@ -82,4 +85,74 @@ TEST(MessageCoder, OnlyAnIdentifierTheServerRelaysHeadsASay)
 {
   for (const char *id : {"", "Tarroks 0", "Tar(oks", "Tarroks\"0", "ABCDEFGHIJK", "Tarroks00", "a.b-c_d?+/"})
     EXPECT_EQ(CMessageCoder::UsableIdentifier(id), id[0] == 'a' || std::string(id) == "Tarroks00") << id;
+}
+
+namespace
+{
+// A text forged after the layout: the player count is set by hand and the
+// check made good again, so only the count can make the coder refuse it.
+const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+const int kCheckSymbols = 11;
+// Time, sender, side, play mode and the ball's known bit come first.
+const int kPlayerCountBit = 16 + 4 + 1 + 6 + 1;
+const int kPlayerCountBits = 5;
+
+void SetBits(std::string &text, std::size_t from, int bit, int width, unsigned value)
+{
+  for (int i = 0; i < width; i++, bit++)
+  {
+    char &c = text[from + static_cast<std::size_t>(bit / 6)];
+    int symbol = static_cast<int>(std::string(kAlphabet).find(c));
+    const int mask = 1 << (5 - bit % 6);
+    symbol = (value >> (width - 1 - i)) & 1u ? symbol | mask : symbol & ~mask;
+    c = kAlphabet[symbol];
+  }
+}
+
+// The team's keyed code over everything before it, as the team's players
+// make it: the key's four bytes, then the identifier.
+void Reseal(std::string &text, int encryptKey, const char *identifier)
+{
+  const std::size_t checked = text.size() - kCheckSymbols;
+  unsigned char key[SIPHASH_KEY_LENGTH] = {};
+  for (int i = 0; i < 4; i++)
+    key[i] = static_cast<unsigned char>(static_cast<std::uint32_t>(encryptKey) >> (8 * i));
+  for (std::size_t i = 0; identifier[i] != '\0' && 4 + i < SIPHASH_KEY_LENGTH; i++)
+    key[4 + i] = static_cast<unsigned char>(identifier[i]);
+  const std::uint64_t code = siphash24(key, text.data(), checked);
+  SetBits(text, checked, 0, 32, static_cast<std::uint32_t>(code >> 32));
+  SetBits(text, checked, 32, 32, static_cast<std::uint32_t>(code));
+}
+}  // namespace
+
+// Five bits could claim up to 31 players, more than a message holds: such a
+// text is refused whole instead of filling players beyond the last.
+TEST(MessageCoder, AClaimOfMorePlayersThanAMessageHoldsIsRefused)
+{
+  const char *id = "Tarroks00";
+  const CMessageCoder coder(TeamMessageSettings{id, 'l', 61});
+  TeamMessage m;
+  m.time = 120;
+  m.sender = 4;
+  char text[CMessageCoder::MESSAGE_LENGTH + 1];
+  ASSERT_TRUE(coder.Encode(m, text, sizeof text));
+  const struct
+  {
+    unsigned count;
+    bool accepted;
+  } rows[] = {{0, true}, {TeamMessage::MAX_PLAYERS, true}, {TeamMessage::MAX_PLAYERS + 1, false}, {31, false}};
+  for (const auto &row : rows)
+  {
+    std::string forged(text);
+    SetBits(forged, std::strlen(id), kPlayerCountBit, kPlayerCountBits, row.count);
+    Reseal(forged, 61, id);
+    TeamMessage got;
+    got.playerCount = 5;
+    EXPECT_EQ(row.accepted, coder.Decode(forged.c_str(), got)) << row.count;
+    EXPECT_EQ(row.accepted ? static_cast<int>(row.count) : 0, got.playerCount) << row.count;
+    if (row.accepted)
+    {
+      EXPECT_EQ(std::make_pair(120, 4), std::make_pair(got.time, got.sender)) << row.count;
+    }
+  }
 }

@@ -309,3 +309,62 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
     EXPECT_TRUE(!row.barred || brain().GetQueue().power == (row.x < 1 ? 0 : 100)) << row.name;
   }
 }
+
+// The narrow view of a chase or of the ball at his feet sees too little of
+// the field once the ball is another's: off the ball the view widens again,
+// and only then.
+TEST_F(TeamPlayTest, OffTheBallTheNarrowViewOfAChaseWidensAgain)
+{
+  const struct
+  {
+    const char *name;
+    Placed ball, mate;
+    ActionState state;
+    bool widened;
+  } rows[] = {
+      {"our ball far away", {40, 3}, {40.5f, 3}, AS_OFFENSE_POSITION, true},
+      {"a mate at the ball", {8, 3}, {8.5f, 3}, AS_OFFENSE_SUPPORT, true},
+      {"the ball at my feet", {0.5f, 0}, {999, 0}, AS_WITH_BALL, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Body(0, 0, "narrow");
+    RollBall(row.ball.x, row.ball.y);
+    Others(row.mate);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(row.state, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.widened, q.change_view && std::string(q.view_width) == "normal") << row.name;
+    EXPECT_EQ(row.widened ? "normal" : "narrow", std::string(memory().GetSB().view_width)) << row.name;
+  }
+}
+
+// Who of two team-mates presses an opponent on the ball: the nearer; at the
+// same distance both go, rather than both holding back for the other.
+TEST_F(TeamPlayTest, AtEqualDistanceFromTheirBallNeitherHoldsBackForTheOther)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate;  // x 999: none
+    bool press;
+  } rows[] = {
+      {"alone", {999, 0}, true},
+      {"the mate as far as I am", {12, 0}, true},
+      {"the mate as far, on the other side", {6, 6}, true},
+      {"the mate a step nearer", {11, 0}, false},
+      {"the mate a step further", {13, 0}, true},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(6, 0);
+    Others(row.mate, {6.6f, 0});
+    EXPECT_EQ(row.press, brain().AmIPressingTheirBall()) << row.name;
+  }
+  // Too far to press at all.
+  Fresh();
+  RollBall(30, 0);
+  Others({999, 0}, {30.6f, 0});
+  EXPECT_FALSE(brain().AmIPressingTheirBall());
+}
