@@ -684,6 +684,9 @@ public:
   int PlayTheBall();
   int ChaseBall();
   int RechargeIfTired();
+  // A pass of ours under way, still trusted: its receiver goes to meet the
+  // ball with it in view; the others leave it to him.
+  int WatchPass();
   int DefenseActive();
   int DefenseSupport();
   int DefensePosition();
@@ -707,6 +710,26 @@ public:
   bool AmISetPlayTaker();
   // Whether the agent is the one of us who gets to the ball first.
   bool AmIFastestToBall();
+  // The run to where the agent meets the ball, expected in that many cycles.
+  int RunToMeetBall(CVector point, int cycles);
+  // The state of a player off the ball who does not go for it: resting
+  // (when rest says so), supporting or taking his place.
+  ActionState StateOffTheBall(bool rest);
+  // A kick meant for a team-mate: once it is queued, he is named its
+  // receiver in the team's messages and the pass is under way. Answers
+  // what the kick answered.
+  int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);
+  // A pass a team-mate announced.
+  void HearPass(int passer, int time, int receiver, CVector target);
+  // Once a cycle, before the states: whether the pass under way is over.
+  void NotePassEnd();
+  // A pass not over, in play and still trusted: mob_conf_drop per cycle of
+  // its age, as a heard object's confidence falls, down to mob_conf_thr.
+  bool PassUnderWay() const;
+  bool PassNewsTrusted(int age) const;
+  // Whether the receiver of the pass under way gets to the ball, before
+  // any opponent (one out of sight is trusted to).
+  bool ReceiverTakesThePass();
   // An opponent has the ball near the agent, and no one of us is nearer.
   bool AmIPressingTheirBall();
   // The agent took the last set play and nobody else may have played the
@@ -938,6 +961,8 @@ private:
   CVector m_IntBallPathVel;
   RECEIVERINFO m_ReceiverInfo[11];
   int m_ReceiversTime = -999;
+  // The pass under way that the agent made or heard of last.
+  ANNOUNCEDPASS m_PassUnderWay;
   // The last pass: when, and the receiver's uniform number (0: none).
   int m_PassTime = -999;
   int m_PassReceiver = 0;

@@ -97,11 +97,7 @@ int CBehaviours::PassBall(const CPlayer *p, float speedAtTarget)
   if (!p || !p->GetPositionValid())
     return 0;
   const CVector target = p->GetGPos();
-  // Who the ball went to, for the team's messages.
-  m_PassTime = GetTime();
-  m_PassReceiver = p->GetUNum();
-  m_PassTarget = target;
-  return KickBall(target, Point2KickVelocity(target, speedAtTarget));
+  return AnnouncePass(p, target, KickBall(target, Point2KickVelocity(target, speedAtTarget)));
 }
 
 float CBehaviours::PassRisk(CVector from, CVector target, float speed)

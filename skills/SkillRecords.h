@@ -45,4 +45,16 @@ struct RECEIVERINFO
   float congestion = 0;
 };
 
+// A pass of ours under way: one the agent made, or the latest a team-mate
+// announced. A pass is over once somebody has played the ball since, or a
+// stoppage was called, or its news is too old to trust.
+struct ANNOUNCEDPASS
+{
+  int time = -999;   // the cycle of the kick
+  int passer = 0;    // uniform numbers; receiver 0: no pass
+  int receiver = 0;
+  CVector target;
+  bool over = true;
+};
+
 #endif

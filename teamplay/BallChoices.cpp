@@ -104,7 +104,7 @@ int CBehaviours::BeatTheOffsideLine()
                          at.GetY());
     if (NumFoesWithin(m_BeatOffsidesBuffer / 2, target) > 1)
       continue;
-    return KickOnceTowards(target, m_MinPassSpeedAtTarget);
+    return AnnouncePass(p, target, KickOnceTowards(target, m_MinPassSpeedAtTarget));
   }
   return 0;
 }

@@ -121,7 +121,10 @@ void CBehaviours::DeConstructOriginalMessage()
       StorePlayerFromAudio(player);
   }
   if (m.pass.announced)
+  {
     StorePassFromAudio(m.pass.time, m.pass.receiver, m.pass.target);
+    HearPass(m.sender, m.pass.time, m.pass.receiver, m.pass.target);
+  }
 }
 
 int CBehaviours::SpeakerOf(int time) const

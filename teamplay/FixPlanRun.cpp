@@ -701,12 +701,13 @@ int CBehaviours::KickInFixPlan(const FIXPLANACTION &action)
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
   const float dir = (target - ball->GetGPos()).GetDir();
-  if (action.kick_type == FPK_SMART)
-    SmartKickAbs(dir, BestModeAbs(dir), speed, ROTDIR_AWAY);
-  else if (action.kick_type == FPK_PASS && receiver)
+  if (action.kick_type == FPK_PASS && receiver)
     PassBall(receiver, arrival);
   else
-    KickBall(target, speed);
+    // Whatever the kick, one to the action's team-mate is his pass.
+    AnnouncePass(receiver, target,
+                 action.kick_type == FPK_SMART ? SmartKickAbs(dir, BestModeAbs(dir), speed, ROTDIR_AWAY)
+                                               : KickBall(target, speed));
   if (QueuedMainCommand() == CMD_KICK)
     m_FixPlanRun.kicked = true;
   return KeepFixPlanCycle();

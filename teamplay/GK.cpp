@@ -349,8 +349,9 @@ int CBehaviours::GoalieAfterCatch()
   {
     const CPlayer *mate = GoalieOpenMate();
     if (mate)
-      return GoalieKickOnce(mate->GetGPos(),
-                            Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget));
+      return AnnouncePass(mate, mate->GetGPos(),
+                          GoalieKickOnce(mate->GetGPos(),
+                                         Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
     if (m_GoalieWaitCounter >= latest)
       return GoalieKickOnce(target, m_BallSpeedMax);
   }
@@ -427,8 +428,9 @@ int CBehaviours::GoalieTakeKick()
     return Dash(0);
   const CPlayer *mate = GoalieOpenMate();
   if (mate)
-    return GoalieKickOnce(mate->GetGPos(),
-                          Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget));
+    return AnnouncePass(mate, mate->GetGPos(),
+                        GoalieKickOnce(mate->GetGPos(),
+                                       Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
   return GoalieKickOnce(GoalieKickTarget(), m_BallSpeedMax);
 }
 

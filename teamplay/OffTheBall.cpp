@@ -136,7 +136,7 @@ int CBehaviours::TakeOurSetPlay()
     // Everyone stands in our half: the ball goes back or across to a
     // team-mate, who plays on.
     if (const CPlayer *mate = ChooseReceiver(m_PitchLength))
-      done = KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget);
+      done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
     else
       done = KickOnceTowards(CVector(-12, 0), m_MaxPassSpeedAtTarget);
   }
@@ -146,7 +146,7 @@ int CBehaviours::TakeOurSetPlay()
   else if (me.dist(theirGoal) < m_ShotDistance)
     done = KickOnceTowards(ShootPoint(nullptr), 2 * m_BallSpeedMax);
   else if (const CPlayer *mate = ChooseReceiver(m_PassOpponentBuffer))
-    done = KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget);
+    done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
   else
   {
     // Nobody free: long up the pitch, towards the middle of their half.
@@ -280,6 +280,11 @@ int CBehaviours::ChaseBall()
     return Dash(kStepToBallPower);
   }
   const int cycles = MyNumOfCyclesToIntercept();
+  return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : ball->GetGPos(), cycles);
+}
+
+int CBehaviours::RunToMeetBall(CVector point, int cycles)
+{
   // Only about to reach the ball does the agent need to see it every
   // cycle; the narrow view comes twice as often.
   if (cycles <= m_ChangeViewForBallCycles)
@@ -287,8 +292,6 @@ int CBehaviours::ChaseBall()
   else
     ChangeView("normal", "high");
 
-  const bool reachable = cycles < 999;
-  const CVector point = reachable ? MyInterceptionPoint() : ball->GetGPos();
   // Flat out: the least power that arrives in time leaves no margin for a
   // ball that runs on further than foreseen.
   float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));

@@ -121,6 +121,7 @@ void CBehaviours::DetermineActionState()
   const CBall *ball = M2BReadBall();
   const bool ballKnown = BallPositionValid();
   NoteSetPlayTouches();
+  NotePassEnd();
   const bool rest = Recharge();
 
   ActionState state = AS_NONE;
@@ -149,31 +150,35 @@ void CBehaviours::DetermineActionState()
     state = AS_DEFENSE_ACTIVE;
   else if (AmIFastestToBall())
     state = AS_CHASE_BALL;
-  else if (rest)
+  else
+    state = StateOffTheBall(rest);
+  SetActionState(state);
+}
+
+ActionState CBehaviours::StateOffTheBall(bool rest)
+{
+  if (rest)
   {
     m_Recharging = true;
-    state = AS_RECHARGE;
+    return AS_RECHARGE;
   }
-  else if (env == ENV_OUR_BALL)
+  const CBall *ball = M2BReadBall();
+  const bool ballKnown = BallPositionValid();
+  if (GetEnvState() == ENV_OUR_BALL)
   {
     const float reach = m_MaxSupportDist + (m_ActionState == AS_OFFENSE_SUPPORT ? kSupportHysteresis : 0);
     const bool close = ballKnown && GetGPos().dist(ball->GetGPos()) < reach;
-    state = close ? AS_OFFENSE_SUPPORT : AS_OFFENSE_POSITION;
+    return close ? AS_OFFENSE_SUPPORT : AS_OFFENSE_POSITION;
   }
-  else
-  {
-    // With all out on the flanks the forwards never come back to defend.
-    const bool forwardStaysUp = m_AllOutFlank && GetRole() == ROLE_FORWARD;
-    const float dist = ballKnown ? GetGPos().dist(ball->GetGPos()) : 999.0f;
-    if (forwardStaysUp)
-      state = AS_OFFENSE_POSITION;
-    else if (dist < m_MaxSupportDist + (m_ActionState == AS_DEFENSE_SUPPORT ? kSupportHysteresis : 0) &&
-             GetRole() != ROLE_FORWARD)
-      state = AS_DEFENSE_SUPPORT;
-    else
-      state = AS_DEFENSE_POSITION;
-  }
-  SetActionState(state);
+  // With all out on the flanks the forwards never come back to defend.
+  const bool forwardStaysUp = m_AllOutFlank && GetRole() == ROLE_FORWARD;
+  const float dist = ballKnown ? GetGPos().dist(ball->GetGPos()) : 999.0f;
+  if (forwardStaysUp)
+    return AS_OFFENSE_POSITION;
+  if (dist < m_MaxSupportDist + (m_ActionState == AS_DEFENSE_SUPPORT ? kSupportHysteresis : 0) &&
+      GetRole() != ROLE_FORWARD)
+    return AS_DEFENSE_SUPPORT;
+  return AS_DEFENSE_POSITION;
 }
 
 float CBehaviours::ReachDoubt()
@@ -227,7 +232,7 @@ void CBehaviours::PlayInRole(PlayMode previous, PlayMode current,
   if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || ChaseBall() || roleRules() || StandReady();
+      PlayTheBall() || WatchPass() || ChaseBall() || roleRules() || StandReady();
   LookAbout();
   Communicate();
   ClaimCycle();

@@ -1,0 +1,124 @@
+// A pass of ours from the kick to its first touch: the passer names the
+// receiver in his next team message; the receiver, once he hears of it,
+// goes to meet the ball with it in view; the others, the passer too, leave
+// the ball to him while he can get it. The pass is over at the first touch
+// by anybody, at a stoppage, or once its news is too old to trust.
+
+#include <cmath>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+
+int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicked)
+{
+  if (!kicked || !receiver || !MainCommandQueued())
+    return kicked;
+  const int unum = receiver->GetUNum();
+  // A team-mate whose number the agent does not know cannot be named.
+  if (unum < 1 || unum > 11 || unum == GetUNum())
+    return kicked;
+  m_PassTime = GetTime();
+  m_PassReceiver = unum;
+  m_PassTarget = target;
+  m_PassUnderWay.time = m_PassTime;
+  m_PassUnderWay.passer = GetUNum();
+  m_PassUnderWay.receiver = unum;
+  m_PassUnderWay.target = target;
+  m_PassUnderWay.over = false;
+  return kicked;
+}
+
+void CBehaviours::HearPass(int passer, int time, int receiver, CVector target)
+{
+  // Only news counts: a pass from the future, or older than the one under
+  // way, is somebody's mistake or an echo.
+  if (receiver < 1 || receiver > 11 || time > GetTime() || time <= m_PassUnderWay.time)
+    return;
+  m_PassUnderWay.time = time;
+  m_PassUnderWay.passer = passer;
+  m_PassUnderWay.receiver = receiver;
+  m_PassUnderWay.target = target;
+  m_PassUnderWay.over = false;
+}
+
+bool CBehaviours::PassUnderWay() const
+{
+  const ANNOUNCEDPASS &pass = m_PassUnderWay;
+  if (pass.over || pass.receiver == 0 || m_CurrentMode != PM_PLAY_ON || !BallPositionValid())
+    return false;
+  return PassNewsTrusted(GetTime() - pass.time);
+}
+
+bool CBehaviours::PassNewsTrusted(int age) const
+{
+  return age >= 0 && std::pow(m_MobConfDrop, static_cast<float>(age)) > m_MobConfThr;
+}
+
+void CBehaviours::NotePassEnd()
+{
+  ANNOUNCEDPASS &pass = m_PassUnderWay;
+  if (pass.over || pass.receiver == 0)
+    return;
+  const int age = GetTime() - pass.time;
+  // A set play's pass is kicked before the referee calls play on; any
+  // other call after the kick ends the pass.
+  const bool stopped = m_CurrentMode != PM_PLAY_ON && m_ModeStartTime > pass.time;
+  if (stopped || !PassNewsTrusted(age))
+  {
+    pass.over = true;
+    return;
+  }
+  if (!BallPositionValid())
+    return;
+  // The kick over several cycles is still the passer's: until it is done,
+  // the ball at his feet is the pass on its way.
+  const bool kicking = age <= m_CyclesToKick;
+  const bool iAmPasser = pass.passer == GetUNum();
+  if (FoeWithBall(0))
+    pass.over = true;
+  else if (const CPlayer *mate = FriendWithBall(0))
+  {
+    const int unum = mate->GetUNum();
+    const bool passer = unum == pass.passer || (unum < 1 && !iAmPasser);
+    if (!(passer && kicking))
+      pass.over = true;
+  }
+  else if (BallKickableForPlayer(nullptr, 0) && !(iAmPasser && kicking))
+    pass.over = true;
+}
+
+bool CBehaviours::ReceiverTakesThePass()
+{
+  const CPlayer *receiver = nullptr;
+  for (int i = 0; !receiver; i++)
+  {
+    const CPlayer *p = GetAValidFriend(i);
+    if (!p)
+      break;
+    if (p->GetUNum() == m_PassUnderWay.receiver)
+      receiver = p;
+  }
+  // Out of the agent's sight: the passer saw him, and chose him.
+  if (!receiver)
+    return true;
+  if (!AbleToIntercept(receiver))
+    return false;
+  const CPlayer *foe = FastestFoe2Ball();
+  return !foe || NumOfCyclesToIntercept(foe) >= NumOfCyclesToIntercept(receiver);
+}
+
+int CBehaviours::WatchPass()
+{
+  if (!PassUnderWay())
+    return 0;
+  if (m_PassUnderWay.receiver == GetUNum())
+  {
+    // The ball is his to go for: his looks follow it as a chaser's do.
+    SetActionState(AS_CHASE_BALL);
+    const int cycles = MyNumOfCyclesToIntercept();
+    return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : m_PassUnderWay.target, cycles);
+  }
+  if (GetActionState() == AS_CHASE_BALL && ReceiverTakesThePass())
+    SetActionState(StateOffTheBall(Recharge()));
+  return 0;
+}
