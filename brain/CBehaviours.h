@@ -12,6 +12,7 @@
 #include "BrainParameters.h"
 #include "CModule.h"
 #include "CPlayer.h"
+#include "CFixPlanRunner.h"
 #include "CVector.h"
 #include "FixPlans.h"
 #include "GK.h"
@@ -1017,34 +1018,10 @@ private:
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 
-  // ---- Team play: set plays' running state (teamplay/FixPlanRun). ----
-protected:
-  FIXPLANRUN m_FixPlanRun;
-
-private:
-  void NoteFixPlanCall();
-  void ChooseFixPlan();
-  bool MayChooseFixPlan(int plan);
-  int FixPlanPlayer(int plan);
-  void AssignFixPlanPoints();
-  void StartFixPlan(int plan);
-  void AdvanceFixPlan();
-  void EndFixPlan(const char *how);
-  bool FixPlanTriggerHolds(const FIXPLANTRIGGER &trigger);
-  bool FixPlanTriggersHold(const FIXPLANACTION &action);
-  bool FixPlanAborts(const FIXPLANACTION &action);
-  int FixPlanOutcome(const FIXPLANACTION &action, bool holds);
-  int WaitInFixPlan(const FIXPLANACTION &action);
-  int RunFixPlanAction(const FIXPLANACTION &action);
-  int KickInFixPlan(const FIXPLANACTION &action);
-  FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);
-  CVector FixPlanPoint(CVector pos, int coord) const;
-  const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
-  bool AmITheTaker();
-  int TakerUNum();
-  bool IsSetPlayOurs() const;
-  int KeepFixPlanCycle();
-  void WatchBall();
+  // ---- Team play: set plays' run (teamplay/CFixPlanRunner), which reads
+  // the plans and the step the current one stands at. ----
+  friend class CFixPlanRunner;
+  CFixPlanRunner m_FixPlanRunner{*this};
 
 protected:
   // ---- Kicking: the cycles of a kick held back for another player at the

@@ -5,8 +5,6 @@
 
 namespace
 {
-const int kActions[] = {FPA_NONE,    FPA_KICK,      FPA_GO_TO_POINT, FPA_WAIT, FPA_GO_TO_BALL,
-                        FPA_GO_TO_POSITIONER, FPA_HOLD_BALL, FPA_DRIBBLE};
 const int kTriggers[] = {FPT_NONE,
                          FPT_OUR_GOAL_KICK,
                          FPT_THEIR_GOAL_KICK,
@@ -36,11 +34,6 @@ template <std::size_t N> bool Known(const int (&codes)[N], int code)
 {
   return std::find(std::begin(codes), std::end(codes), code) != std::end(codes);
 }
-}
-
-bool IsFixPlanAction(int code)
-{
-  return Known(kActions, code);
 }
 
 bool IsFixPlanTrigger(int code)

@@ -118,3 +118,25 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
   }
   CheckFixPlans();
 }
+
+// The set plays' run is its own object; these are the brain's names for it.
+
+bool CBehaviours::AmIInThePlan()
+{
+  return m_FixPlanRunner.AmIInThePlan();
+}
+
+int CBehaviours::ExecuteFixPlan()
+{
+  return m_FixPlanRunner.ExecuteFixPlan();
+}
+
+bool CBehaviours::InFixPlan() const
+{
+  return m_FixPlanRunner.InFixPlan();
+}
+
+void CBehaviours::CheckFixPlans()
+{
+  m_FixPlanRunner.CheckFixPlans();
+}

@@ -6,6 +6,7 @@
 
 #include "BrainRig.h"
 #include "Defaults.h"
+#include "CFixPlanRunner.h"
 #include "FixPlanCodes.h"
 
 namespace
@@ -79,6 +80,55 @@ TEST_F(FixPlanRun, EveryBuiltInPlanUsesKnownCodesAndTheTwoWithoutSectionNeverRun
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(code == 99, said.find("TakeGoalKickUp has the unknown trigger 99") != std::string::npos);
     EXPECT_EQ(code == 99, !said.empty());
+  }
+}
+
+// The action table is what the run and the start-up check read: a code
+// without a row is refused, and a row is complete for the one who runs it.
+TEST_F(FixPlanRun, EveryActionCodeHasACompleteRowAndAnUnknownOneIsRefused)
+{
+  struct Row
+  {
+    int code;
+    CFixPlanRunner::Runner runner;
+    bool touches;
+  };
+  const Row rows[] = {
+      {FPA_KICK, CFixPlanRunner::RUNNER_ANYONE, true},
+      {FPA_GO_TO_POINT, CFixPlanRunner::RUNNER_POINT, false},
+      {FPA_WAIT, CFixPlanRunner::RUNNER_ANYONE, false},
+      {FPA_GO_TO_BALL, CFixPlanRunner::RUNNER_TAKER, false},
+      {FPA_GO_TO_POSITIONER, CFixPlanRunner::RUNNER_POINT, false},
+      {FPA_HOLD_BALL, CFixPlanRunner::RUNNER_ANYONE, true},
+      {FPA_DRIBBLE, CFixPlanRunner::RUNNER_ANYONE, true},
+  };
+  for (const Row &r : rows)
+  {
+    const CFixPlanRunner::ACTIONROW *row = CFixPlanRunner::ActionRow(r.code);
+    ASSERT_NE(row, nullptr) << r.code;
+    EXPECT_EQ(row->runner, r.runner) << r.code;
+    EXPECT_EQ(row->touches, r.touches) << r.code;
+    EXPECT_NE(row->run, nullptr) << r.code;
+    EXPECT_NE(row->outcome, nullptr) << r.code;
+    EXPECT_EQ(row->point != nullptr, r.runner == CFixPlanRunner::RUNNER_POINT) << r.code;
+  }
+  // Only the kick goes without its triggers when the call grows old.
+  EXPECT_TRUE(CFixPlanRunner::ActionRow(FPA_KICK)->goes_when_late);
+  EXPECT_FALSE(CFixPlanRunner::ActionRow(FPA_GO_TO_BALL)->goes_when_late);
+  // "No action" ends a plan: known, but nothing to run.
+  ASSERT_NE(CFixPlanRunner::ActionRow(FPA_NONE), nullptr);
+  EXPECT_EQ(CFixPlanRunner::ActionRow(FPA_NONE)->run, nullptr);
+
+  int &action = brain->m_FixPlans[1].actions[2].type;
+  for (int code : {3, 99})
+  {
+    EXPECT_EQ(CFixPlanRunner::ActionRow(code), nullptr) << code;
+    action = code;
+    testing::internal::CaptureStderr();
+    brain->CheckFixPlans();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("TakeGoalKickUp has the unknown action " + std::to_string(code)),
+              std::string::npos);
   }
 }
 
