@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "BrainRig.h"
+#include "Predict.h"
 #include "ServerModel.h"
 
 namespace
@@ -66,4 +67,44 @@ TEST_F(BallPathTest, BallPathPointIsWhereTheRollingBallPassesNearest)
   Ball(CVector(-10, 3));
   EXPECT_EQ(0, brain->BallPathInterceptAmIThere(3));
 }
+
+// What the ball's path offers the agent at the origin, facing along x: the
+// point to wait at, whether he gets there before the ball, the ball's
+// cycles to it and his distance from it; the last three count only when
+// he gets there in time.
+TEST_F(BallPathTest, ThePathsPointCyclesAndDistanceAsTheAgentCanUseThem)
+{
+  const float never = static_cast<float>(Predict::MAX_CYCLES);
+  const struct
+  {
+    const char *name;
+    CVector ball, velocity, point;
+    int valid, canGet;
+    float cycles, distance;
+  } rows[] = {
+      // Passing three metres ahead: 10 m at 2 m/s takes the ball 6 cycles.
+      {"across in front", CVector(-10, 3), CVector(2, 0), CVector(0, 3), 1, 1, 6, 3},
+      // Rolling away: the nearest point is where it lies, and it is gone.
+      {"away from me", CVector(5, 0), CVector(2, 0), CVector(5, 0), 1, 0, never, never},
+      // Stopping short of the agent: the point is where it comes to rest.
+      {"dying on its way", CVector(-30, 3), CVector(1, 0), CVector(-30 + 1 / 0.06f, 3), 1, 1, 45,
+       CVector(-30 + 1 / 0.06f, 3).GetMag()},
+      // Too fast and too far to be met in time.
+      {"out of reach", CVector(-5, 25), CVector(2.5f, 0), CVector(0, 25), 1, 0, never, never},
+      {"lying still", CVector(4, 4), CVector(), CVector(4, 4), 0, 0, never, never},
+  };
+  for (const auto &row : rows)
+  {
+    agent->SetTime(agent->GetTime() + 1);
+    Ball(row.ball, row.velocity);
+    EXPECT_EQ(row.valid, brain->BallPathInterceptValid()) << row.name;
+    const CVector point = brain->BallPathInterceptPoint();
+    EXPECT_NEAR(row.point.GetX(), point.GetX(), 0.01f) << row.name;
+    EXPECT_NEAR(row.point.GetY(), point.GetY(), 0.01f) << row.name;
+    EXPECT_EQ(row.canGet, brain->BallPathInterceptCanIGetThere()) << row.name;
+    EXPECT_NEAR(row.cycles, brain->BallPathInterceptCyclesForBall(), 0.001f) << row.name;
+    EXPECT_NEAR(row.distance, brain->BallPathInterceptDistance(), 0.01f) << row.name;
+  }
+}
+
 }  // namespace

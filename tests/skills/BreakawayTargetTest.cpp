@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "BrainRig.h"
 
@@ -65,6 +66,37 @@ TEST_F(BreakawayTargetTest, TheTargetHoldsForItsValidTimeAndIsThenChosenAgain)
       }
     }
   }
+}
+
+
+// Each run keeps its own record: nothing chosen yet is no target (their
+// goal's centre, invalid); a choice is the target with its cycle, and the
+// other run's record stays as it was.
+TEST_F(BreakawayTargetTest, EachRunsRecordHoldsItsOwnChoice)
+{
+  for (bool side : {false, true})
+  {
+    const BREAKAWAYTARGET none = brain->GetBreakawayTarget(side);
+    EXPECT_EQ(std::make_tuple(-999, false, 52.5f, 0.0f),
+              std::make_tuple(none.time, none.valid, none.target.GetX(), none.target.GetY()))
+        << side;
+  }
+  agent->SetTime(200);
+  RunAt(CVector(10, 25));
+  const CVector chosen = Pick(true);
+  const BREAKAWAYTARGET wing = brain->GetBreakawayTarget(true);
+  EXPECT_TRUE(wing.valid);
+  EXPECT_EQ(200, wing.time);
+  EXPECT_NEAR(0, wing.target.dist(chosen), 1e-4);
+  EXPECT_FALSE(brain->GetBreakawayTarget(false).valid);
+  agent->SetTime(230);
+  RunAt(CVector(10, 2));
+  const CVector middle = Pick(false);
+  const BREAKAWAYTARGET centre = brain->GetBreakawayTarget(false);
+  EXPECT_EQ(std::make_tuple(true, 230), std::make_tuple(centre.valid, centre.time));
+  EXPECT_NEAR(0, centre.target.dist(middle), 1e-4);
+  EXPECT_EQ(200, brain->GetBreakawayTarget(true).time);
+  EXPECT_NEAR(0, brain->GetBreakawayTarget(true).target.dist(chosen), 1e-4);
 }
 
 }  // namespace
