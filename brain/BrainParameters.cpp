@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "MCDictIniSafe.h"
+#include "SettingBounds.h"
 
 namespace
 {
@@ -292,6 +293,55 @@ const BRAINPARAM Parameters[] = {
     Int(BP_STEP_GOALIE, "Goalie", "goalie_narrow_sideline_cyc", 3, &P::m_GoalieNarrowSidelineCyc),
     Float(BP_STEP_GOALIE, "Goalie", "goalie_at_point_buffer", 0.1, &P::m_GoalieAtPointBuffer),
 };
+
+// The settings whose size drives a wait, a loop or the memory the brain
+// takes: each is held inside the range the brain can live with. A high end
+// of LOOKAHEAD_LIMIT is the interception's look-ahead limit, the half's
+// length: nothing is worth foreseeing past the end of the half.
+const int LOOKAHEAD_LIMIT = INT_MAX;
+// The longest wait for the actuators or a visual: a few cycles of the
+// server; longer, and a lost server leaves the player standing for good.
+const int kLongestWaitMs = 3000;
+// A half, in cycles, counted no longer than this for the look-ahead limit:
+// ten minutes of play; a half configured longer (or none) would let the
+// interception roll the ball out for ever.
+const int kLongestHalfCycles = 6000;
+
+struct BRAINBOUND
+{
+  BrainParamStep step;
+  const char *key;
+  int P::*field;
+  int low;
+  int high;
+};
+
+const BRAINBOUND Bounds[] = {
+    {BP_STEP_START, "max_sim_pol_wait", &P::m_MaxSimPolWait, 1, kLongestWaitMs},
+    {BP_STEP_START, "max_sim_visual_wait", &P::m_MaxSimVisualWait, 0, kLongestWaitMs},
+    // Slot 0 is the agent's own; team-mates and opponents by number after it.
+    {BP_STEP_INTERCEPT, "team_size", &P::m_TeamSize, 0, 11},
+    {BP_STEP_INTERCEPT, "max_int_lookahead", &P::m_MaxIntLookahead, 1, LOOKAHEAD_LIMIT},
+    {BP_STEP_INTERCEPT, "intercept_lookahead", &P::m_InterceptLookahead, INT_MIN, LOOKAHEAD_LIMIT},
+    {BP_STEP_INTERCEPT, "my_intercept_step", &P::m_MyInterceptStep, 1, LOOKAHEAD_LIMIT},
+    {BP_STEP_INTERCEPT, "intercept_step", &P::m_InterceptStep, 1, LOOKAHEAD_LIMIT},
+    {BP_STEP_INTERCEPT, "intercept_aim_ahead", &P::m_InterceptAimAhead, 0, LOOKAHEAD_LIMIT},
+    {BP_STEP_INTERCEPT, "no_turn_max_cyc_diff", &P::m_NoTurnMaxCycDiff, 0, LOOKAHEAD_LIMIT},
+};
+}  // namespace
+
+int CBrainParameters::LookaheadLimit() const
+{
+  return m_HalfTimeCycles >= 1 && m_HalfTimeCycles <= kLongestHalfCycles ? m_HalfTimeCycles
+                                                                         : kLongestHalfCycles;
+}
+
+void CBrainParameters::BoundParameters(BrainParamStep step)
+{
+  for (const BRAINBOUND &b : Bounds)
+    if (b.step == step)
+      this->*b.field = boundsetting("CBehaviours: Init", b.key, this->*b.field, b.low,
+                                    b.high == LOOKAHEAD_LIMIT ? LookaheadLimit() : b.high);
 }
 
 CBrainParameters::CBrainParameters()
@@ -349,6 +399,7 @@ void CBrainParameters::ReadParameters(const MCDictIniSafe *config, BrainParamSte
     }
   }
   Derive(step);
+  BoundParameters(step);
 }
 
 void CBrainParameters::Derive(BrainParamStep step)

@@ -44,6 +44,9 @@ public:
   // A null configuration gives the defaults.
   void ReadParameters(const MCDictIniSafe *config, BrainParamStep step);
   void ReadAllParameters(const MCDictIniSafe *config);
+  // How far ahead the interception may look, in cycles: the half's length,
+  // within reason.
+  int LookaheadLimit() const;
 
   // Section Timing.
   int m_MaxSimPolWait;
@@ -306,6 +309,9 @@ public:
 
 private:
   void Derive(BrainParamStep step);
+  // Holds the step's settings that size a wait, a loop or the memory inside
+  // their ranges, with a warning for each value that lies outside.
+  void BoundParameters(BrainParamStep step);
 };
 
 #endif

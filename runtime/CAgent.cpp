@@ -17,13 +17,28 @@
 #include "CPlayer.h"
 #include "CSensors.h"
 #include "MCDictIniSafe.h"
+#include "SettingBounds.h"
+
+namespace
+{
+// The wait for a new cycle, which is also how long the actuators stay quiet
+// before they tell the server the player is still there. Shorter than half
+// the server's step, and an idle player sends more than two datagrams a
+// cycle (none at all floods the server); longer than a few seconds, and a
+// player whose server has stopped talking never gets round to leaving.
+const int kShortestStepWaitMs = 50;
+const int kLongestStepWaitMs = 3000;
+// How long the handshake waits for the server's answer: the server answers
+// at once, so a player still waiting after this has no server.
+const int kHandshakeTimeoutMs = 10000;
+}  // namespace
 
 CAgent::CAgent(MCDictIniSafe &config) : CAgent(config, nullptr)
 {
 }
 
 CAgent::CAgent(MCDictIniSafe &config, CModuleMaker maker)
-  : m_IsNewCycle(0), m_MaxSimStepWait(300), m_Status(0), m_SensorsThread(),
+  : m_IsNewCycle(0), m_MaxSimStepWait(300), m_HandshakeTimeoutMs(kHandshakeTimeoutMs), m_Status(0), m_SensorsThread(),
     m_ActuatorsThread(), m_Behaviours(nullptr), m_Memory(nullptr), m_Sensors(nullptr),
     m_Actuators(nullptr), m_PlayMode(nullptr), m_LastActions(), m_ActionCount(0), m_TName(),
     m_Side(0), m_UNum(0), m_Maker(maker)
@@ -45,8 +60,10 @@ void CAgent::Construct(MCDictIniSafe &config)
   std::cout << std::endl
             << "[------- MCIni Agent Params from conf files -------]" << std::endl
             << std::endl;
-  m_MaxSimStepWait = config.getsafe("Timing", "max_sim_step_wait", 300, 0);
-  m_Actuators->SetMaxSimStepWait(config.getsafe("Timing", "max_sim_step_wait", 300, 0));
+  m_MaxSimStepWait = boundsetting("CAgent: CAgent", "max_sim_step_wait",
+                                  config.getsafe("Timing", "max_sim_step_wait", 300, 0),
+                                  kShortestStepWaitMs, kLongestStepWaitMs);
+  m_Actuators->SetMaxSimStepWait(m_MaxSimStepWait);
   m_Actuators->SetMaxSimPolWait(config.getsafe("Timing", "max_sim_pol_wait", 30, 0));
   m_Actuators->SetSimPol(config.getsafe("Timing", "sim_pol", 0, 0));
 

@@ -1,6 +1,7 @@
 #ifndef CAGENT_H
 #define CAGENT_H
 
+#include <netinet/in.h>
 #include <pthread.h>
 
 #include <atomic>
@@ -172,6 +173,8 @@ public:
   // The connection and the handshake.
   void Init(const char *kind, MCDictIniSafe &config);
   void Reconnect(MCDictIniSafe &config);
+  // How long the handshake waits for the server's answer before it gives up.
+  void SetHandshakeTimeout(int milliseconds);
   int ReceiveMessage(char *buffer, int size);
   int SendMessage(const char *text) const;
   struct socket InitConnection(const char *host, int port) const;
@@ -204,6 +207,7 @@ private:
   void ReportTeamMessages() const;
   void Construct(MCDictIniSafe &config);
   void StartNewCycle();
+  in_addr Ask(const char *request, char *reply, const char *failure);
   void PostCommand();
   void StrikeLost(const char *kind, const char *prefix, int server,
                   int (CBehaviours::*get)() const, void (CBehaviours::*set)(int));
@@ -213,6 +217,7 @@ private:
   pthread_cond_t m_NewCycleCond;
   int m_IsNewCycle;
   int m_MaxSimStepWait;
+  int m_HandshakeTimeoutMs;
   // Read by all three threads without a lock; the sensors thread and DoExit
   // write it.
   std::atomic<int> m_Status;

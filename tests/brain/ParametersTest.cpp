@@ -107,3 +107,52 @@ TEST(BrainStartUp, EachBrainFindsPositionersInItsOwnConfiguration)
   EXPECT_TRUE(FindPositioner("OnlyInSecond").valid());
   EXPECT_FALSE(FindPositioner("NoSuchPositioner").valid());
 }
+
+// Settings that size the interception's records, its look-ahead and the
+// brain's waits: a value outside its range gives one line naming the key and
+// the value used, and the brain goes on with that value. The look-ahead
+// ends with the half (3000 cycles here, 600 with a 60 s half).
+TEST(BrainParameters, SettingsThatSizeMemoryLoopsOrWaitsAreHeldInRange)
+{
+  const struct
+  {
+    const char *section, *key, *value;
+    int P::*field;
+    int expected;
+    const char *warning;  // null: none
+  } rows[] = {
+    {"ActiveIntercept", "team_size", "100000000", &P::m_TeamSize, 11, "team_size 100000000 is outside 0 to 11, 11 used"},
+    {"ActiveIntercept", "team_size", "-1", &P::m_TeamSize, 0, "team_size -1 is outside 0 to 11, 0 used"},
+    {"ActiveIntercept", "team_size", "11", &P::m_TeamSize, 11, nullptr},
+    {"ActiveIntercept", "intercept_aim_ahead", "1000000000", &P::m_InterceptAimAhead, 3000,
+     "intercept_aim_ahead 1000000000 is outside 0 to 3000, 3000 used"},
+    {"ActiveIntercept", "no_turn_max_cyc_diff", "1000000000", &P::m_NoTurnMaxCycDiff, 3000,
+     "no_turn_max_cyc_diff 1000000000 is outside 0 to 3000, 3000 used"},
+    {"ActiveIntercept", "max_int_lookahead", "0", &P::m_MaxIntLookahead, 1, "max_int_lookahead 0 is outside 1 to 3000, 1 used"},
+    {"ActiveIntercept", "intercept_lookahead", "-2", &P::m_InterceptLookahead, -2, nullptr},
+    {"ActiveIntercept", "intercept_step", "-1", &P::m_InterceptStep, 1, "intercept_step -1 is outside 1 to 3000, 1 used"},
+    {"Timing", "max_sim_visual_wait", "1000000000", &P::m_MaxSimVisualWait, 3000,
+     "max_sim_visual_wait 1000000000 is outside 0 to 3000, 3000 used"},
+    {"Timing", "max_sim_pol_wait", "0", &P::m_MaxSimPolWait, 1, "max_sim_pol_wait 0 is outside 1 to 3000, 1 used"},
+  };
+  for (const auto &row : rows)
+  {
+    MCDictIniSafe config;
+    config.insert(row.section, row.key, row.value);
+    CaptureStderr();
+    const P p = Read(config);
+    const std::string err = GetCapturedStderr();
+    EXPECT_EQ(p.*row.field, row.expected) << row.key << " " << row.value;
+    if (row.warning == nullptr)
+      EXPECT_EQ(err, "") << row.key;
+    else
+      EXPECT_EQ(err, std::string("WARNING: CBehaviours: Init: ") + row.warning + "...\n") << row.key;
+  }
+
+  MCDictIniSafe config;
+  config.insert("Server", "half_time", "60");
+  config.insert("ActiveIntercept", "max_int_lookahead", "1000000000");
+  CaptureStderr();
+  EXPECT_EQ(Read(config).m_MaxIntLookahead, 600);
+  GetCapturedStderr();
+}

@@ -123,3 +123,46 @@ TEST_F(ActuatorsTest, TwoThreadsPostingThousandsOfCommandsLoseNone)
   EXPECT_EQ(kEach, agent.Brain()->GetDashSent());
   EXPECT_EQ(kEach, agent.Brain()->GetTurnNeckSent());
 }
+
+// A step wait of none (or less) would have the idle thread send without
+// pause and the main loop pass without waiting; one of 10^9 would keep a
+// player whose server fell silent waiting for good. The agent says which
+// value it uses instead, and idles at most two datagrams a server cycle.
+TEST(StepWaitSetting, IsHeldBetweenHalfACycleAndAFewSeconds)
+{
+  const struct
+  {
+    const char *value;
+    const char *warning;
+  } rows[] = {
+    {"0", "WARNING: CAgent: CAgent: max_sim_step_wait 0 is outside 50 to 3000, 50 used...\n"},
+    {"-1", "WARNING: CAgent: CAgent: max_sim_step_wait -1 is outside 50 to 3000, 50 used...\n"},
+    {"1000000000", "WARNING: CAgent: CAgent: max_sim_step_wait 1000000000 is outside 50 to 3000, 3000 used...\n"},
+  };
+  for (const auto &row : rows)
+  {
+    ScriptedServer server;
+    MCDictIniSafe config;
+    config.insert("Timing", "max_sim_step_wait", row.value);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    TestAgent agent(config);
+    const std::string err = testing::internal::GetCapturedStderr();
+    testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, err.find(row.warning)) << err;
+    if (std::string(row.value) == "1000000000")
+      continue;
+    server.Start();
+    agent.Connect(server.RequestPort());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(0, agent.Wait4NewCycle());
+    const double waited = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(waited, 45.0);
+    agent.StartActuators();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    agent.StopActuators();
+    // Three cycles of the server: six idle datagrams, and one more that a
+    // late start of the count can catch.
+    EXPECT_LE(server.Received().size(), 7u) << row.value;
+  }
+}
