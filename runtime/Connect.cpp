@@ -3,9 +3,17 @@
 
 #include "CAgent.h"
 
+#include <arpa/inet.h>
+#include <poll.h>
+#include <sys/socket.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 #include "CActuators.h"
 #include "CBehaviours.h"
@@ -19,6 +27,12 @@ namespace {
 const int kRequestLength = 640;
 const int kReplyLength = 4128;
 const int kModeTextLength = 52;
+// How much of an ignored datagram a warning shows.
+const std::size_t kShownLength = 40;
+// How long a reply from another address of the server's host waits for one
+// from the address the request went to: the server answers in a moment, so
+// a forger who is quicker than the server loses to it.
+const int kOtherAddressGraceMs = 500;
 
 // The server places a player on the left or the right; any other letter is
 // a reply the agent cannot play with.
@@ -65,26 +79,148 @@ static void Register(CAgent &agent, CMemory *memory, CPlayMode *playMode, CBehav
               << std::endl;
 }
 
-// Sends the request and waits for the server's answer; an empty datagram is
-// no answer. Failing either way ends the program. Returns the address the
-// answer came from.
-static in_addr Ask(CAgent &agent, const char *request, char *reply, const char *failure)
+// Whether a text reads as the server's answer to a request: an init, a
+// reconnect or an error reply. Which of them the handshake can use is its
+// own business; anything else (a see, a hear, junk) is no answer at all.
+static bool ReadsAsReply(const char *text)
 {
-  if (agent.SendMessage(request) == -1)
-    agent.Abort(failure, 20);
-  // The sensors' receive, which adopts the answer's port, also telling where
-  // the answer came from.
-  struct socket link = agent.GetSSocket();
-  in_addr from;
-  from.s_addr = INADDR_NONE;
-  int got;
+  for (const char *head : {"(init ", "(reconnect ", "(error "})
+    if (std::strncmp(text, head, std::strlen(head)) == 0)
+      return true;
+  return false;
+}
+
+// Waits at most `ms` for a datagram on the link; true when one is there.
+static bool Readable(const struct socket &link, int ms)
+{
+  pollfd p;
+  p.fd = link.socketfd;
+  p.events = POLLIN;
+  p.revents = 0;
+  int ready;
   do
-    got = ReceiveText(link, reply, kReplyLength, &from);
-  while (got == 0);
-  agent.SetSSocket(link);
-  if (got == -1)
-    agent.Abort(failure, 20);
-  return from;
+    ready = poll(&p, 1, ms > 0 ? ms : 0);
+  while (ready < 0 && errno == EINTR);
+  return ready > 0;
+}
+
+static std::string Printable(const char *text)
+{
+  std::string shown;
+  for (const char *c = text; *c != '\0' && shown.size() < kShownLength; c++)
+    shown += *c >= ' ' && *c < 127 ? *c : '?';
+  return shown;
+}
+
+static int MsSince(std::chrono::steady_clock::time_point start)
+{
+  return static_cast<int>(
+    std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+}
+
+// Sends the request and waits for the server's answer: a datagram from the
+// server's host that reads as a reply. Anybody can send the agent a
+// datagram while it waits, and the one it takes decides its side, its
+// number and where its commands go, so anything else is ignored, with a
+// line each. The server answers from a port of the player's own, so any
+// port of its host counts, and becomes the port the link is aimed at. A
+// reply from another address of the server's host is taken only when the
+// server's own address stays silent for a while after it. Failing to send,
+// to receive or to hear an answer in time ends the program. Returns the
+// address the answer came from.
+in_addr CAgent::Ask(const char *request, char *reply, const char *failure)
+{
+  if (SendMessage(request) == -1)
+    Abort(failure, 20);
+  const struct socket link = GetSSocket();
+  const in_addr server = link.serv_addr.sin_addr;
+  const auto start = std::chrono::steady_clock::now();
+  // A reply from another address, held while the server's own may come.
+  std::string held;
+  struct socket heldLink = link;
+  in_addr heldFrom = server;
+  int heldAt = 0;
+  for (;;)
+  {
+    int wait = m_HandshakeTimeoutMs - MsSince(start);
+    if (!held.empty())
+      wait = std::min(wait, heldAt + kOtherAddressGraceMs - MsSince(start));
+    if (wait <= 0 || !Readable(link, wait))
+    {
+      if (!held.empty() && MsSince(start) < m_HandshakeTimeoutMs + kOtherAddressGraceMs)
+      {
+        std::cerr << "WARNING: Connect: Ask: The server answered from " << inet_ntoa(heldFrom)
+                  << ", not from the address it was asked at..." << std::endl;
+        std::snprintf(reply, kReplyLength, "%s", held.c_str());
+        SetSSocket(heldLink);
+        return heldFrom;
+      }
+      if (MsSince(start) >= m_HandshakeTimeoutMs)
+      {
+        std::cerr << "ERROR: Connect: Ask: No answer from the server within " << m_HandshakeTimeoutMs
+                  << " ms..." << std::endl;
+        Abort(failure, 20);
+      }
+      continue;
+    }
+    // A look first: the server's first message after an answer held from
+    // another address shows that the answer was the server's, and must
+    // stay for the sensors.
+    sockaddr_in source;
+    socklen_t sourceLength = sizeof source;
+    const ssize_t peeked = recvfrom(link.socketfd, reply, kReplyLength - 1, MSG_PEEK,
+                                    reinterpret_cast<sockaddr *>(&source), &sourceLength);
+    // The look takes a failure away (a closed port on a tied link), so it
+    // ends the handshake here.
+    if (peeked < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+      Abort(failure, 20);
+    if (peeked > 0 && !held.empty() && source.sin_addr.s_addr == heldFrom.s_addr &&
+        source.sin_port == heldLink.serv_addr.sin_port)
+    {
+      reply[peeked] = '\0';
+      if (!ReadsAsReply(reply))
+      {
+        std::snprintf(reply, kReplyLength, "%s", held.c_str());
+        SetSSocket(heldLink);
+        return heldFrom;
+      }
+    }
+    // Received on a copy: only an answer may aim the link at its port.
+    struct socket from = link;
+    in_addr address;
+    address.s_addr = INADDR_NONE;
+    const int got = ReceiveText(from, reply, kReplyLength, &address);
+    if (got == -1)
+      Abort(failure, 20);
+    if (got == 0)
+      continue;
+    const bool answer = ReadsAsReply(reply);
+    if (answer && address.s_addr == server.s_addr)
+    {
+      if (!held.empty())
+        std::cerr << "WARNING: Connect: Ask: Ignored a datagram from " << inet_ntoa(heldFrom) << ":"
+                  << ntohs(heldLink.serv_addr.sin_port) << " while waiting for the server's answer: \""
+                  << Printable(held.c_str()) << "\"..." << std::endl;
+      SetSSocket(from);
+      return address;
+    }
+    if (answer && held.empty())
+    {
+      held = reply;
+      heldLink = from;
+      heldFrom = address;
+      heldAt = MsSince(start);
+      continue;
+    }
+    std::cerr << "WARNING: Connect: Ask: Ignored a datagram from " << inet_ntoa(address) << ":"
+              << ntohs(from.serv_addr.sin_port) << " while waiting for the server's answer: \""
+              << Printable(reply) << "\"..." << std::endl;
+  }
+}
+
+void CAgent::SetHandshakeTimeout(int milliseconds)
+{
+  m_HandshakeTimeoutMs = milliseconds;
 }
 
 void CAgent::Init(const char *kind, MCDictIniSafe &config)
@@ -94,7 +230,7 @@ void CAgent::Init(const char *kind, MCDictIniSafe &config)
   std::snprintf(request, sizeof request,
                 goalie ? "(init %s (version 6.00) (goalie))\n" : "(init %s (version 6.00))\n", GetTName());
   char reply[kReplyLength];
-  const in_addr from = Ask(*this, request, reply, "ERROR: Connect: Init: Cannot initialise client...");
+  const in_addr from = Ask(request, reply, "ERROR: Connect: Init: Cannot initialise client...");
 
   // "(init l 1 before_kick_off)"
   char side = '\0';
@@ -121,7 +257,7 @@ void CAgent::Reconnect(MCDictIniSafe &config)
   char request[kRequestLength];
   std::snprintf(request, sizeof request, "(reconnect %s %d)\n", GetTName(), GetUNum());
   char reply[kReplyLength];
-  const in_addr from = Ask(*this, request, reply, "ERROR: Connect: Reconnect: Cannot reconnect client...");
+  const in_addr from = Ask(request, reply, "ERROR: Connect: Reconnect: Cannot reconnect client...");
 
   // "(reconnect l before_kick_off)": only the side is read; the second half
   // always starts before kick-off, whatever mode the reply names.

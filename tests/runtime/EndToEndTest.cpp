@@ -78,7 +78,7 @@ TEST(EndToEnd, TheHandshakesExitCodes)
      "CAgent ABORTING: ERROR: Connect: Init: Error returned from server..."},
     {"reconnect refused", {"2", "4"}, "(error cannot_reconnect_while_playon)", "", 30,
      "CAgent ABORTING: ERROR: Connect: Reconnect: Error returned from server..."},
-    {"unexpected answer", {"1", "g"}, "(hello)", "", 39,
+    {"unexpected answer", {"1", "g"}, "(init 1 l play_on)", "", 39,
      "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
   };
   for (const Case &c : cases)

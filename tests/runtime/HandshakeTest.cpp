@@ -198,7 +198,8 @@ TEST(HandshakeTest, FailuresEndTheProgramWithTheirCodes)
       {"init refused", refused, false, 30, "CAgent ABORTING: ERROR: Connect: Init: Error returned from server..."},
       {"reconnect refused", noReconnect, true, 30,
        "CAgent ABORTING: ERROR: Connect: Reconnect: Error returned from server..."},
-      {"init answered oddly", "(sense_body 0)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
+      {"init answered with reconnect", "(reconnect l before_kick_off)", false, 39,
+       "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
       {"reconnect answered with init", "(init l 1 before_kick_off)", true, 39,
        "CAgent ABORTING: ERROR: Connect: Reconnect: Default ???"},
       {"init reply without a side", "(init 3 1 play_on)", false, 39, "CAgent ABORTING: ERROR: Connect: Init: Default ???"},
@@ -282,4 +283,83 @@ TEST(HandshakeTest, AServerThatGoesAwayIsNoticed)
       });
   EXPECT_FALSE(child.timedOut) << child.out << child.err;
   EXPECT_EQ(0, child.exitCode) << child.err;
+}
+
+namespace {
+
+// Sends text to the agent's socket from a socket of its own bound to the
+// given loopback address: a third party on the pitch's network.
+void SendFromThirdParty(const TestAgent &agent, const char *address, const std::string &text)
+{
+  sockaddr_in to{};
+  socklen_t length = sizeof to;
+  getsockname(agent.GetSSocket().socketfd, reinterpret_cast<sockaddr *>(&to), &length);
+  to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  inet_pton(AF_INET, address, &local.sin_addr);
+  bind(fd, reinterpret_cast<sockaddr *>(&local), sizeof local);
+  sendto(fd, text.data(), text.size(), 0, reinterpret_cast<sockaddr *>(&to), sizeof to);
+  close(fd);
+}
+
+}  // namespace
+
+// Datagrams that reach the agent before the server's answer: junk from a
+// third port of the server's host, and an answer forged from another host
+// that would make it play on the other side with another number. Neither
+// counts: the agent registers with the server, side, number and port as the
+// server gave them, and says one line for each datagram it ignored.
+TEST(HandshakeTest, OnlyTheServersAnswerRegistersThePlayer)
+{
+  for (const bool reconnect : {false, true})
+  {
+    ScriptedServer server;
+    server.AwaitRequest(reconnect ? "(reconnect l before_kick_off)" : "(init l 4 before_kick_off)")
+        .AwaitCommand("(move");
+    ChildResult child = WithAgentInChild(server, [reconnect](TestAgent &agent, MCDictIniSafe &config) {
+      SendFromThirdParty(agent, "127.0.0.1", "(hello)");
+      SendFromThirdParty(agent, "127.0.0.1", "(init");
+      SendFromThirdParty(agent, "127.0.0.3", reconnect ? "(reconnect r play_on)" : "(init r 9 play_on)");
+      SendFromThirdParty(agent, "127.0.0.1", std::string(5000, 'x'));
+      if (reconnect)
+      {
+        agent.SetUNum(4);
+        agent.Reconnect(config);
+      }
+      else
+        agent.Init("p", config);
+      return ReportLearnt(agent);
+    });
+    EXPECT_EQ(0, child.exitCode) << child.err;
+    EXPECT_EQ("side=l unum=4 mode=0 port=" + std::to_string(server.PlayerPort()), Learnt(child)) << reconnect;
+    size_t ignored = 0;
+    for (size_t at = child.err.find("Ignored a datagram"); at != std::string::npos;
+         at = child.err.find("Ignored a datagram", at + 1))
+      ignored++;
+    EXPECT_EQ(4u, ignored) << child.err;
+    EXPECT_TRUE(server.WaitDone(5000));
+  }
+}
+
+// Nothing but junk: the handshake gives up after its time-out, as when the
+// server never answers, instead of waiting for ever or playing with junk.
+TEST(HandshakeTest, NoAnswerInTimeEndsWithCode20)
+{
+  ChildResult child = RunInChild(
+      [] {
+        MCDictIniSafe config;
+        TestAgent agent(config);
+        agent.Connect(ClosedPort());
+        agent.SetHandshakeTimeout(300);
+        SendFromThirdParty(agent, "127.0.0.1", "(see 0)");
+        agent.Init("p", config);
+        return 0;
+      });
+  EXPECT_FALSE(child.timedOut);
+  EXPECT_EQ(20, child.exitCode) << child.err;
+  EXPECT_NE(std::string::npos, child.err.find("No answer from the server within 300 ms")) << child.err;
+  EXPECT_NE(std::string::npos, child.err.find("CAgent ABORTING: ERROR: Connect: Init: Cannot initialise client..."))
+      << child.err;
 }
