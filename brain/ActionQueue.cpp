@@ -20,10 +20,6 @@ void CopyText(char *to, const char *from, int length)
   std::memmove(to, from, n);
   to[n] = '\0';
 }
-
-// Cycles a kick is held back for another player at a still ball before it
-// goes all the same.
-const int kStandOffPatience = 3;
 }
 
 void EmptyActionQueue(ACTIONQUEUE &queue)
@@ -67,13 +63,11 @@ void CBehaviours::QueueUnlock() const
 
 // ------------------------------------------------------------- queueing
 
+// The plain bundle operations queue what they are asked; the decision
+// pass reaches the ball through TouchGate.
+
 int CBehaviours::Dash(float power)
 {
-  // Running into the ball touches it as a kick does, and the kicker of our
-  // set play may not touch it again before another player has: his dash
-  // stops short of it, whatever rule asked for it.
-  if (TouchedLastInSetPlay() && IsDashCollision(power, kSetPlayTouchBuffer))
-    power = 0;
   const int now = GetTime();
   QueueLock();
   m_Queue.time = now;
@@ -100,29 +94,6 @@ int CBehaviours::Turn(float angle)
 
 int CBehaviours::Kick(float power, float direction)
 {
-  // The server takes a kick only for a ball within reach by its own truth,
-  // and a refused one is a cycle lost: a ball only reckoned near is gone
-  // for instead, and kicked once sight confirms it.
-  if (!BallSurelyInReach())
-  {
-    const CBall *ball = M2BReadBall();
-    if (!BallPositionValid())
-      return 0;
-    if (MoveToPos(ball->GetGPos(), m_Kickable - m_KickableBuffer,
-                  static_cast<float>(m_MaxPower), DODGE_NONE))
-      return 1;
-    // Nothing to step to, a still ball seen a cycle ago, and another player
-    // at it: he and the agent would each wait for the other's touch until
-    // the referee drops the ball. After a few cycles of it nobody has
-    // played it, and the kick goes.
-    const int now = GetTime();
-    if (m_StandOffLast < now - 1)
-      m_StandOffSince = now;
-    m_StandOffLast = now;
-    if (ball->GetTime() < now - 1 || ball->GetTime() == ball->GetHeardTime() || ball->IsMoving() ||
-        now - m_StandOffSince < kStandOffPatience)
-      return 0;
-  }
   const int now = GetTime();
   QueueLock();
   m_Queue.time = now;

@@ -19,7 +19,7 @@ void CBehaviours::StopBall()
   {
     // Not knowing how it moves, push it back through itself towards the
     // agent.
-    Kick(m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
+    TouchGate(CMD_KICK, m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
     return;
   }
   DoKCommand(KickStraight(0, 0, 1.0f, nullptr));

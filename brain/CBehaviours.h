@@ -162,10 +162,14 @@ public:
   void PlayAsForward(PlayMode previous, PlayMode current);
   int SendAllActions(int time);
 
-  // The cycle's command bundle: deciding only fills it.
+  // The cycle's command bundle: deciding only fills it. Dash and Kick
+  // queue what they are asked; the decision pass dashes and kicks through
+  // TouchGate (brain/TouchGate), which keeps the set-play kicker off the
+  // ball, steps to a ball not surely in reach and waits out a stand-off.
   int Dash(float power);
   int Turn(float angle);
   int Kick(float power, float direction);
+  int TouchGate(CMDType kind, float power, float direction = 0);
   int Catch(float direction);
   void Move(int x, int y);
   int SayBye();
@@ -1024,8 +1028,11 @@ private:
   CFixPlanRunner m_FixPlanRunner{*this};
 
 protected:
-  // ---- Kicking: the cycles of a kick held back for another player at the
-  // ball (brain/ActionQueue). ----
+  // ---- The touch gate (brain/TouchGate): its rules, and the cycles of a
+  // kick held back for another player at the ball. ----
+  float SetPlayDashPower(float power);
+  int StepToBallInsteadOfKick();
+  bool StandOffOver();
   int m_StandOffSince = -999;
   int m_StandOffLast = -999;
 

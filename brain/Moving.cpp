@@ -170,13 +170,13 @@ int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeTy
   }
   if (GetRole() == ROLE_GOALKEEPER)
   {
-    Dash(power);
+    TouchGate(CMD_DASH, power);
     return 1;
   }
   const float afforded = CorrectDashPower4Stamina(power);
   if (afforded > 0)
   {
-    Dash(afforded);
+    TouchGate(CMD_DASH, afforded);
     return 1;
   }
   return 0;

@@ -89,7 +89,7 @@ int CBehaviours::DribDash(float power)
   if (IsDashCollision(power, m_CollisionBuffer) ||
       BallPredPos(1).dist(PredPosAfterDash(power)) > m_Kickable - m_KickableBuffer)
     return 0;
-  return Dash(power);
+  return TouchGate(CMD_DASH, power);
 }
 
 int CBehaviours::DribbleTo(float dir, float power)

@@ -136,9 +136,9 @@ int CBehaviours::DoKCommand(ACTIONQUEUE queue)
   switch (queue.command)
   {
     case CMD_KICK:
-      return Kick(queue.power, queue.angle);
+      return TouchGate(CMD_KICK, queue.power, queue.angle);
     case CMD_DASH:
-      return Dash(queue.power);
+      return TouchGate(CMD_DASH, queue.power);
     case CMD_TURN:
       return Turn(queue.angle);
     default:
@@ -346,7 +346,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   {
     // A kick over several cycles cannot be laid without knowing how the
     // ball moves: it is stopped blind, and the plan starts next cycle.
-    Kick(m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
+    TouchGate(CMD_KICK, m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
     return 1;
   }
 
@@ -481,7 +481,7 @@ int CBehaviours::HardKick(float dir, float speed, KICKMODE mode)
   if (dash > 0)
   {
     PlanKick(mode, dir, speed, ball->GetGPos() + have);
-    return Dash(dash);
+    return TouchGate(CMD_DASH, dash);
   }
   if (spot.GetX() < -998)
     return FinalKick(dir, speed);

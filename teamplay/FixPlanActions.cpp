@@ -241,11 +241,13 @@ int CFixPlanRunner::KickInFixPlan(const FIXPLANACTION &action)
   if (action.kick_type == FPK_PASS && receiver)
     m_Brain.PassBall(receiver, arrival);
   else
+  {
     // Whatever the kick, one to the action's team-mate is his pass.
-    m_Brain.AnnouncePass(receiver, target,
-                         action.kick_type == FPK_SMART
-                             ? m_Brain.SmartKickAbs(dir, m_Brain.BestModeAbs(dir), speed, ROTDIR_AWAY)
-                             : m_Brain.KickBall(target, speed));
+    const int kicked = action.kick_type == FPK_SMART
+                           ? m_Brain.SmartKickAbs(dir, m_Brain.BestModeAbs(dir), speed, ROTDIR_AWAY)
+                           : m_Brain.KickBall(target, speed);
+    m_Brain.AnnouncePass(receiver, target, kicked);
+  }
   if (m_Brain.QueuedMainCommand() == CMD_KICK)
     m_Run.kicked = true;
   return KeepFixPlanCycle();
@@ -257,6 +259,6 @@ int CFixPlanRunner::KickInFixPlan(const FIXPLANACTION &action)
 int CFixPlanRunner::KeepFixPlanCycle()
 {
   if (!m_Brain.MainCommandQueued())
-    m_Brain.Dash(0);
+    m_Brain.TouchGate(CMD_DASH, 0);
   return 1;
 }

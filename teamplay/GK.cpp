@@ -359,7 +359,7 @@ int CBehaviours::GoalieAfterCatch()
   // one.
   if (FaceOnlyBody2Point(target))
     return 1;
-  return Dash(0);
+  return TouchGate(CMD_DASH, 0);
 }
 
 // The free kick after a catch or of a set play is one kick: a second touch
@@ -425,7 +425,7 @@ int CBehaviours::GoalieTakeKick()
     return MoveToPos(ball->GetGPos(), m_Kickable / 2, GoalieDashPower(false), DODGE_NONE);
   const int waited = GetTime() - P2BReadPlayModeTime(true);
   if (waited < kSetPlayWait)
-    return Dash(0);
+    return TouchGate(CMD_DASH, 0);
   const CPlayer *mate = GoalieOpenMate();
   if (mate)
     return AnnouncePass(mate, mate->GetGPos(),

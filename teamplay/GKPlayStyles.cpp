@@ -159,7 +159,7 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   power = Clamp(power, 0, GoalieDashPower(urgent));
   if (backwards)
     power = std::max(-power, static_cast<float>(m_MinPower));
-  return Dash(power);
+  return TouchGate(CMD_DASH, power);
 }
 
 int CBehaviours::GoalieGoToPosition()
@@ -195,7 +195,8 @@ int CBehaviours::GoalieHoldSpot(CVector p)
   const float along = Dot(GetVelocity(), unit);
   const float effort = std::max(GetSB().effort, 0.1f);
   const float power = (ahead * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
-  return Dash(Clamp(power, static_cast<float>(m_MinPower), static_cast<float>(m_MaxPower)));
+  const float bounded = Clamp(power, static_cast<float>(m_MinPower), static_cast<float>(m_MaxPower));
+  return TouchGate(CMD_DASH, bounded);
 }
 
 // ------------------------------------------------------------ looking

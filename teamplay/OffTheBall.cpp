@@ -277,7 +277,7 @@ int CBehaviours::ChaseBall()
     ChangeView("narrow", "high");
     if (FaceOnlyBody2Point(BallPredPos(1)))
       return 1;
-    return Dash(kStepToBallPower);
+    return TouchGate(CMD_DASH, kStepToBallPower);
   }
   const int cycles = MyNumOfCyclesToIntercept();
   return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : ball->GetGPos(), cycles);
@@ -316,7 +316,7 @@ int CBehaviours::RunToMeetBall(CVector point, int cycles)
     // shortened until it stops beside the ball.
     for (int i = 0; i < kShorterSteps && IsDashCollision(power, m_CollisionBuffer); i++)
       power /= 2;
-    return Dash(power);
+    return TouchGate(CMD_DASH, power);
   }
   return FaceOnlyBody2Point(BallPredPos(1)) ? 1 : 0;
 }
@@ -428,7 +428,7 @@ int CBehaviours::GoToPlace(CVector target, float power)
   {
     const float back = CorrectDashPower4Stamina(-power);
     if (back < 0)
-      return Dash(back);
+      return TouchGate(CMD_DASH, back);
   }
   return MoveToPos(target, tolerance, power, DODGE_ALL);
 }

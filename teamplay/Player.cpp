@@ -332,7 +332,7 @@ int CBehaviours::StandReady()
   if (BallPositionValid() &&
       std::fabs(AngleToFromBody(BallPredPos(1))) > kFacingSlack && FaceOnlyBody2Point(BallPredPos(1)))
     return 1;
-  Dash(0);
+  TouchGate(CMD_DASH, 0);
   return 1;
 }
 

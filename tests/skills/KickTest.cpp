@@ -17,58 +17,6 @@ TEST_F(KickTest, PowerRateFallsWithTheBallsDistanceAndAngleAndIsNeverNegative)
   EXPECT_FLOAT_EQ(0, brain->CalcKickPowerRate(1.1f, 0));
 }
 
-// A kick goes only for a ball the server surely has in reach; a ball only
-// reckoned near is gone for instead.
-TEST_F(KickTest, AKickIsQueuedOnlyForABallSurelyInReach)
-{
-  struct Case
-  {
-    float dist;
-    int unseen;      // cycles since the ball was seen
-    bool collided;   // our motion went other than planned this cycle
-    bool kicks;
-    float foe = 0;   // an opponent this far beyond the ball, if any
-    bool heard = false;  // placed by a team-mate's word
-  } cases[] = {
-      {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
-      {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
-      {0.7f, 1, true, false},   {0.7f, 0, true, true},    {0.7f, 0, false, false, 0, true},
-      {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
-      // One that ran past an opponent a cycle ago, who may have stopped it.
-      {0.7f, 1, false, false, -2.5f},
-  };
-  for (const Case &c : cases)
-  {
-    brain->foes.clear();
-    if (c.foe != 0)
-      Foe(CVector(0, c.dist + c.foe));
-    agent->SetTime(50);
-    brain->SetLastCollisionTime(c.collided ? 50 : -999);
-    Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0));
-    CBall *ball = agent->M2BReadNonConstBall();
-    ball->SetTime(50 - c.unseen);
-    ball->SetHeardTime(c.heard ? 50 - c.unseen : -999);
-    ball->SetConf(c.unseen == 0 ? 1.0f : 0.89f);
-    brain->Kick(50, 0);
-    EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
-    brain->SendAllActions(-1);
-  }
-  // An opponent at a still ball who does not play it either: after a few
-  // cycles the kick goes, or both wait till the referee drops the ball.
-  brain->foes.clear();
-  Foe(CVector(0, 1.8f));
-  for (int t = 60; t < 64; t++)
-  {
-    agent->SetTime(t);
-    Ball(CVector(0, 0.7f));
-    agent->M2BReadNonConstBall()->SetTime(t - 1);
-    agent->M2BReadNonConstBall()->SetConf(0.89f);
-    brain->Kick(50, 0);
-    EXPECT_EQ(t >= 60 + 3, brain->GetQueue().command == CMD_KICK) << t;
-    brain->SendAllActions(-1);
-  }
-}
-
 using ShippedKickTest = ServerModelRig;
 
 TEST_F(ShippedKickTest, OneKickGivesTheBallTheVelocityAsked)

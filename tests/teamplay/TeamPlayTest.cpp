@@ -305,7 +305,7 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
     EXPECT_EQ(row.barred, brain().TouchedLastInSetPlay()) << row.name;
     EXPECT_TRUE(!row.barred || q.command != CMD_KICK) << row.name;
     // Running into the ball would touch it too.
-    brain().Dash(100);
+    brain().TouchGate(CMD_DASH, 100);
     EXPECT_TRUE(!row.barred || brain().GetQueue().power == (row.x < 1 ? 0 : 100)) << row.name;
   }
 }

@@ -1,0 +1,129 @@
+// The gate every kick and dash of the decision pass goes through, route by
+// route; the bundle's own Dash and Kick queue what they are asked.
+
+#include <gtest/gtest.h>
+
+#include "BrainRig.h"
+
+namespace
+{
+using TouchGateTest = BrainRig;
+
+// Each route through the gate: what it queues and what it answers (the
+// stand-off is driven below).
+TEST_F(TouchGateTest, EveryRouteThroughTheGate)
+{
+  const struct
+  {
+    const char *name;
+    CMDType kind;
+    CVector ball;      // where the ball lies (the agent is at 0,0 facing 0)
+    int unseen;        // cycles since the ball was seen; -1: not known at all
+    bool barred;       // the agent took our set play and nobody touched it since
+    int answer;        // what the gate returns
+    CMDType queued;    // the main command it leaves queued (CMD_NONE: none)
+    float power;       // its power, for a dash or a kick
+  } rows[] = {
+      {"dash, nobody barred", CMD_DASH, CVector(0.7f, 0), 0, false, 1, CMD_DASH, 80},
+      {"barred kicker's dash into the ball stops", CMD_DASH, CVector(0.7f, 0), 0, true, 1, CMD_DASH, 0},
+      {"barred kicker's dash clear of the ball", CMD_DASH, CVector(0, 5), 0, true, 1, CMD_DASH, 80},
+      {"kick, ball surely in reach", CMD_KICK, CVector(0.7f, 0), 0, false, 1, CMD_KICK, 80},
+      {"kick, ball just out of reach: a step", CMD_KICK, CVector(1.4f, 0), 0, false, 1, CMD_DASH, -1},
+      {"kick, ball not known", CMD_KICK, CVector(0.7f, 0), -1, false, 0, CMD_NONE, 0},
+      {"neither kick nor dash", CMD_TURN, CVector(0.7f, 0), 0, false, 0, CMD_NONE, 0},
+  };
+  int t = 50;
+  for (const auto &row : rows)
+  {
+    t += 10;
+    agent->SetTime(t);
+    Place(CVector(0, 0), 0);
+    Ball(row.ball);
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetTime(row.unseen < 0 ? t - 20 : t - row.unseen);
+    if (row.unseen < 0)
+      ball->SetConf(0);
+    brain->m_TookSetPlayKick = row.barred;
+    brain->m_SetPlayKickSent = t - 1;
+    EXPECT_EQ(row.answer, brain->TouchGate(row.kind, 80, 0)) << row.name;
+    const ACTIONQUEUE q = Queue();
+    const CMDType queued = q.time == t ? q.command : CMD_NONE;
+    EXPECT_EQ(row.queued, queued) << row.name;
+    if (row.power >= 0 && queued != CMD_NONE)
+    {
+      EXPECT_FLOAT_EQ(row.power, q.power) << row.name;
+    }
+    brain->SendAllActions(-1);
+  }
+
+}
+
+// A kick goes only for a ball the server surely has in reach; a ball only
+// reckoned near is gone for instead.
+TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
+{
+  struct Case
+  {
+    float dist;
+    int unseen;      // cycles since the ball was seen
+    bool collided;   // our motion went other than planned this cycle
+    bool kicks;
+    float foe = 0;   // an opponent this far beyond the ball, if any
+    bool heard = false;  // placed by a team-mate's word
+  } cases[] = {
+      {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
+      {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
+      {0.7f, 1, true, false},   {0.7f, 0, true, true},    {0.7f, 0, false, false, 0, true},
+      {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
+      // One that ran past an opponent a cycle ago, who may have stopped it.
+      {0.7f, 1, false, false, -2.5f},
+  };
+  for (const Case &c : cases)
+  {
+    brain->foes.clear();
+    if (c.foe != 0)
+      Foe(CVector(0, c.dist + c.foe));
+    agent->SetTime(50);
+    brain->SetLastCollisionTime(c.collided ? 50 : -999);
+    Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0));
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetTime(50 - c.unseen);
+    ball->SetHeardTime(c.heard ? 50 - c.unseen : -999);
+    ball->SetConf(c.unseen == 0 ? 1.0f : 0.89f);
+    brain->TouchGate(CMD_KICK, 50, 0);
+    EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
+    brain->SendAllActions(-1);
+  }
+  // An opponent at a still ball who does not play it either: after a few
+  // cycles the kick goes, or both wait till the referee drops the ball.
+  brain->foes.clear();
+  Foe(CVector(0, 1.8f));
+  for (int t = 60; t < 64; t++)
+  {
+    agent->SetTime(t);
+    Ball(CVector(0, 0.7f));
+    agent->M2BReadNonConstBall()->SetTime(t - 1);
+    agent->M2BReadNonConstBall()->SetConf(0.89f);
+    brain->TouchGate(CMD_KICK, 50, 0);
+    EXPECT_EQ(t >= 60 + 3, brain->GetQueue().command == CMD_KICK) << t;
+    brain->SendAllActions(-1);
+  }
+}
+
+// The bundle's own operations apply none of the gate's rules.
+TEST_F(TouchGateTest, TheBundlesDashAndKickQueueWhatTheyAreAsked)
+{
+  Place(CVector(0, 0), 0);
+  Ball(CVector(0.7f, 0));
+  brain->m_TookSetPlayKick = true;
+  brain->m_SetPlayKickSent = 41;
+  EXPECT_EQ(1, brain->Dash(80));
+  EXPECT_EQ(CMD_DASH, Queue().command);
+  EXPECT_FLOAT_EQ(80, Queue().power);
+  Ball(CVector(5, 0));
+  EXPECT_EQ(1, brain->Kick(60, 30));
+  EXPECT_EQ(CMD_KICK, Queue().command);
+  EXPECT_FLOAT_EQ(60, Queue().power);
+  EXPECT_FLOAT_EQ(30, Queue().angle);
+}
+}  // namespace
