@@ -525,6 +525,11 @@ public:
   int SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot);
   // Ball skills: where the agent meets the ball, and the ball's path.
   CVector InterceptionPoint(const CPlayer *p, float power);
+  // Taking a ball already near the body without running into it: the
+  // dash, along the body, forward or back down to minpower, that leaves
+  // the ball kickable next cycle and clear of the body by collision_buffer
+  // (0: none does, nothing queued).
+  int CloseBallInterception();
   float DashPowerToIntercept(const CPlayer *p, float power);
   void VerifyBPIInfo();
   int BallPathInterceptAmIThere(float tolerance);

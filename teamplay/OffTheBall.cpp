@@ -304,16 +304,28 @@ int CBehaviours::RunToMeetBall(CVector point, int cycles)
   // about while the ball comes.
   const CVector next = PredPos();
   const float dist = next.dist(point);
-  if (dist > m_Kickable / 2)
+  const bool far = dist > m_Kickable / 2;
+  float angle = 0;
+  bool turn = false;
+  if (far)
   {
-    const float angle = NormaliseAngle((point - next).GetDir() - GetBFacing());
+    angle = NormaliseAngle((point - next).GetDir() - GetBFacing());
     float slack = ASin(m_Kickable / 2 / dist);
     if (slack < m_MaxGoToPointAngleErr)
       slack = m_MaxGoToPointAngleErr;
-    if (std::fabs(angle) > slack && Turn(angle))
-      return 1;
-    // A dash that ends on the ball knocks it away: the last step is
-    // shortened until it stops beside the ball.
+    turn = std::fabs(angle) > slack;
+  }
+  // A ball at close range that the run would dash through (or that runs
+  // into a player who turns or waits) is taken with the dash that leaves
+  // it in reach and off the body: a collision knocks it away.
+  if (IsDashCollision(far && !turn ? power : 0, m_CollisionBuffer) && CloseBallInterception())
+    return 1;
+  if (turn && Turn(angle))
+    return 1;
+  if (far)
+  {
+    // No such dash: the last step is shortened until it stops beside the
+    // ball.
     for (int i = 0; i < kShorterSteps && IsDashCollision(power, m_CollisionBuffer); i++)
       power /= 2;
     return TouchGate(CMD_DASH, power);
