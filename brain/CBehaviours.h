@@ -933,9 +933,9 @@ private:
   bool PathCrossesBody(CVector from, CVector to, float radius) const;
   float DashHelpReach(float dir, float power);
   // The most speed towards dir that a kick now, or one after a laying
-  // kick or a dash, can give; and what to do this cycle for it (no spot
-  // and no dash: kick now).
-  float HardKickReach(float dir, CVector *spot, float *dashPower);
+  // kick or (when the kick is to reach speed) a dash, can give; and what to
+  // do this cycle for it (no spot and no dash: kick now).
+  float HardKickReach(float dir, float speed, CVector *spot, float *dashPower);
   bool CarryKickPlan(float dir);
   void PlanKick(KICKMODE mode, float dir, float speed, CVector ball);
   int FinalKick(float dir, float speed);

@@ -377,7 +377,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
       if (there)
         m_KickPlan.spun = true;
       if (!m_KickPlan.spun && m_KickPlan.kicks < m_TimeForFullRotation / 2 &&
-          HardKickReach(dir, nullptr, nullptr) < speed - m_Epsilon)
+          HardKickReach(dir, speed, nullptr, nullptr) < speed - m_Epsilon)
       {
         const int code = HardSpinKick(start, rot);
         if (code == SPIN_KICKED || code == SPIN_STOPPED)
@@ -412,7 +412,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   return FinalKick(dir, speed);
 }
 
-float CBehaviours::HardKickReach(float dir, CVector *spot, float *dashPower)
+float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *dashPower)
 {
   const CBall *ball = M2BReadBall();
   const CVector from = ball->GetGPos();
@@ -448,7 +448,11 @@ float CBehaviours::HardKickReach(float dir, CVector *spot, float *dashPower)
       }
     }
   }
-  // Or a dash that brings the foot nearer a ball ahead.
+  // Or a dash that brings the foot nearer a ball ahead, weighed only when
+  // a dash of all the power at hand gains on the kick now: a ball that the
+  // full dash runs into or leaves behind is kicked from where it lies.
+  if (!WillDashHelpKick(dir, speed))
+    return best;
   const float most = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
   for (float power = most; power > 0; power -= most / kHardKickRings)
   {
@@ -477,7 +481,7 @@ int CBehaviours::HardKick(float dir, float speed, KICKMODE mode)
     return FinalKick(dir, speed);
   CVector spot;
   float dash = -1;
-  HardKickReach(dir, &spot, &dash);
+  HardKickReach(dir, speed, &spot, &dash);
   if (dash > 0)
   {
     PlanKick(mode, dir, speed, ball->GetGPos() + have);

@@ -245,3 +245,31 @@ TEST_F(ShippedKickTest, AHardKickAllowsForTheBallsOwnMotion)
     }
   }
 }
+
+// The hard kick dashes to a ball ahead only when a dash of all the power at
+// hand would gain on kicking it now; a ball the full dash would run into or
+// leave behind is kicked, or laid for the next kick, from where it lies.
+TEST_F(ShippedKickTest, TheHardKickDashesOnlyWhenTheFullDashHelps)
+{
+  const struct
+  {
+    const char *name;
+    CVector ball, velocity;
+    float speed;
+    bool dashHelps;
+  } rows[] = {
+      {"rolling on ahead", CVector(1.0f, 0), CVector(0.3f, 0), 3.0f, true},
+      {"rolling on beside", CVector(0.6f, 0.4f), CVector(0.15f, 0), 2.5f, false},
+      {"rolling on beside, harder", CVector(0.6f, -0.4f), CVector(0.3f, 0), 3.0f, false},
+      {"lying at the feet", CVector(0.6f, 0), CVector(), 3.0f, false},
+  };
+  for (const auto &row : rows)
+  {
+    Place(CVector(0, 0), 0);
+    Ball(row.ball, row.velocity);
+    brain->m_KickPlan = KICKPLAN();
+    EXPECT_EQ(row.dashHelps, brain->WillDashHelpKick(0, row.speed)) << row.name;
+    ASSERT_EQ(1, brain->HardKick(0, row.speed, KICKMODE_HARD)) << row.name;
+    EXPECT_EQ(row.dashHelps, Queue().command == CMD_DASH) << row.name;
+  }
+}
