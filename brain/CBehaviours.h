@@ -652,6 +652,10 @@ public:
   void AssessReceivers();
   float PassRisk(CVector from, CVector target, float speed);
   const CPlayer *PassTarget(int allowBackPass);
+  // The one chooser of receivers: the best safe receiver within the limits
+  // of who passes (a field player in play, a set play's taker, the
+  // goalkeeper), or null.
+  const CPlayer *PassTarget(const PASSLIMITS &limits);
   const RECEIVERINFO &ReceiverInfo(int unum) const;
   // Shots: the agent's own (have), a team-mate's (has, null: the agent),
   // and whether the moving ball is a shot at our goal.
@@ -754,9 +758,9 @@ public:
   // The x of their offside line (their second last player, or the ball when
   // further).
   float TheirOffsideX();
-  // A team-mate to pass to who is free and not behind the agent by more
-  // than the allowance, or null.
-  const CPlayer *ChooseReceiver(float backAllowance);
+  // What a set play's pass may be: one kick, to a free team-mate no
+  // farther behind the ball than the allowance.
+  PASSLIMITS SetPlayPassLimits(float backAllowance) const;
   // One kick, at once, that sends the ball towards the target to arrive
   // with the end speed (as hard as the kick allows when it cannot): set
   // plays are taken in one touch, and a last resort needs no preparation.
@@ -1023,7 +1027,9 @@ private:
   int GoalieTakeKick();
   int GoalieKickOnce(CVector target, float speed);
   CVector GoalieKickTarget();
-  const CPlayer *GoalieOpenMate();
+  // The goalkeeper's receiver, by the one chooser with his limits; a free
+  // kick of his is one kick.
+  const CPlayer *GoalieOpenMate(bool oneKick);
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

@@ -183,15 +183,37 @@ const RECEIVERINFO &CBehaviours::ReceiverInfo(int unum) const
 
 const CPlayer *CBehaviours::PassTarget(int allowBackPass)
 {
+  const CBall *ball = M2BReadBall();
+  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  // Stuck at their last line, the attack may go back to build again.
+  const bool back =
+      allowBackPass || from.GetX() > GetOffsideLine() - m_BackPassOffsideBuffer;
+  PASSLIMITS limits;
+  limits.backAllowance = back ? m_PitchLength : 0;
+  limits.maxDist = m_MaxPassDist;
+  return PassTarget(limits);
+}
+
+namespace
+{
+// What a pass's risk costs in ground: a sure pass is worth this many
+// metres more than one the opponents surely get.
+const float kRiskCost = 10;
+}  // namespace
+
+const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
+{
   AssessReceivers();
   const CBall *ball = M2BReadBall();
-  const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
+  const bool ballKnown = ball && ball->GetPositionValid();
+  const CVector from = ballKnown ? ball->GetGPos() : GetGPos();
   // Deep in our half a lost pass costs a goal: ask for more safety there.
-  const float threshold =
-      from.GetX() < -m_DefenseZone ? m_DefPassRiskThreshold : m_PassRiskThreshold;
+  const float threshold = limits.riskThreshold >= 0 ? limits.riskThreshold
+                          : from.GetX() < -m_DefenseZone ? m_DefPassRiskThreshold
+                                                         : m_PassRiskThreshold;
   const float offside = GetOffsideLine();
-  // Stuck at their last line, the attack may go back to build again.
-  const bool back = allowBackPass || from.GetX() > offside - m_BackPassOffsideBuffer;
+  // What one kick gives the ball from where it lies.
+  const float oneKick = ballKnown ? KickAccelAt(from, GetGPos()) : 0;
   sorted_players foes;
   SortValidFoes2Me(foes);
   const CPlayer *best = nullptr;
@@ -202,26 +224,40 @@ const CPlayer *CBehaviours::PassTarget(int allowBackPass)
     const CPlayer &r = m_Receivers[i];
     if (!info.valid || r.GetConf() <= m_MobConfThr || info.risk >= threshold)
       continue;
+    // Not to our goalkeeper, nor into our own area, where a ball lost is
+    // a goal.
+    if (r.GetIsGoalie() || GetRole(i + 1) == ROLE_GOALKEEPER || InOurPenaltyArea(info.target))
+      continue;
     const float dist = from.dist(info.target);
-    if (dist < m_MinPassDist || dist > m_MaxPassDist)
+    if (dist < m_MinPassDist || dist > limits.maxDist)
       continue;
     const float gain = info.target.GetX() - from.GetX();
     if (info.target.GetX() > offside + m_Epsilon && gain > 0)
       continue;
-    if (gain < 0 && !back)
+    if (gain < -limits.backAllowance)
+      continue;
+    // One kick must still bring the ball there rolling, if slower than
+    // a pass would.
+    if (limits.oneKick && oneKick < dist * (1 - m_BallDecay) + m_MinPassSpeedAtTarget / 2)
       continue;
     // Crowding: an opponent at his side counts fully, one at the buffer's
     // edge hardly; the epsilon keeps one standing on him finite.
     float crowd = 0;
+    bool free = true;
     for (int j = 0; j < foes.count && j < sorted_players::MAX_ENTRIES; j++)
     {
       const float d = foes.players[j]->GetGPos().dist(info.target);
+      if (d < limits.freeRadius)
+        free = false;
       if (d < m_PassOpponentBuffer)
         crowd += 1 / (d * d + m_CongestionEpsilon);
     }
     m_ReceiverInfo[i].congestion = crowd;
-    // Ground gained, less a buffer's worth for a crowded receiver.
-    const float value = gain - m_PassOpponentBuffer * std::min(1.0f, crowd);
+    if (!free)
+      continue;
+    // Ground gained, less a buffer's worth for a crowded receiver and the
+    // risk's worth in ground.
+    const float value = gain - m_PassOpponentBuffer * std::min(1.0f, crowd) - kRiskCost * info.risk;
     if (!best || value > bestValue)
     {
       best = &r;

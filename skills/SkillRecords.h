@@ -57,4 +57,23 @@ struct ANNOUNCEDPASS
   bool over = true;
 };
 
+// What a pass may be, by who passes and when: a field player in play, the
+// taker of a set play, the goalkeeper with the ball in his hands. One
+// chooser of receivers reads these, so that every pass is weighed alike.
+struct PASSLIMITS
+{
+  // How far behind the ball a receiver may stand; negative: how far ahead
+  // of it he must stand.
+  float backAllowance = 0;
+  // The longest pass.
+  float maxDist = 60;
+  // No opponent this near the receiver.
+  float freeRadius = 0;
+  // The highest pass risk taken; negative: the zone's threshold.
+  float riskThreshold = -1;
+  // The ball goes in one kick (a set play's, the goalkeeper's free kick):
+  // a receiver only a harder kick reaches is none.
+  bool oneKick = false;
+};
+
 #endif

@@ -1,74 +1,10 @@
-// What the zone behaviours share: a free team-mate to pass to, one kick
-// that sends the ball on its way, a ball behind their offside line, a
-// breakaway, and a run with the ball.
+// What the zone behaviours share: one kick that sends the ball on its way,
+// a ball behind their offside line, a breakaway, and a run with the ball.
 
 #include <cmath>
 
 #include "CBall.h"
 #include "CBehaviours.h"
-
-namespace
-{
-// The farthest pass a receiver is chosen for: beyond it the opponents
-// have the time to get across.
-const float kLongestPass = 40;
-// A pass lane is open when no opponent stands within this of it at its
-// start, widening with the distance along it.
-const float kLaneWidth = 1.5f;
-const float kLaneWidening = 0.25f;
-// A receiver with an opponent this near is not free.
-const float kMarkedDist = 3;
-// How much a free receiver's room counts against his being further up.
-const float kRoomWeight = 0.4f;
-const float kRoomCap = 10;
-}
-
-const CPlayer *CBehaviours::ChooseReceiver(float backAllowance)
-{
-  const CVector me = GetGPos();
-  const float offside = TheirOffsideX();
-  const float longest = std::fmin(m_MaxPassDist, kLongestPass);
-  sorted_players mates;
-  SortValidFriends2Me(mates);
-  sorted_players foes;
-  SortValidFoes2Me(foes);
-  const CPlayer *best = nullptr;
-  float bestScore = 0;
-  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
-  {
-    const CPlayer *p = mates.players[i];
-    const CVector to = p->GetGPos();
-    const float dist = me.dist(to);
-    if (dist < m_MinPassDist || dist > longest || to.GetX() < me.GetX() - backAllowance)
-      continue;
-    // Not the goalkeeper, nobody offside, nothing into our own area.
-    if (p->GetUNum() == 1 || to.GetX() > offside || InOurPenaltyArea(to))
-      continue;
-    float room = kRoomCap;
-    bool open = true;
-    for (int j = 0; j < foes.count && j < sorted_players::MAX_ENTRIES && open; j++)
-    {
-      const CVector f = foes.players[j]->GetGPos();
-      room = std::fmin(room, f.dist(to));
-      const CVector lane = to - me;
-      const float along = (f - me).GetX() * lane.GetX() / dist + (f - me).GetY() * lane.GetY() / dist;
-      if (along <= 0 || along >= dist)
-        continue;
-      const CVector foot = me + lane.SetLength(along);
-      if (f.dist(foot) < kLaneWidth + kLaneWidening * along)
-        open = false;
-    }
-    if (!open || room < kMarkedDist)
-      continue;
-    const float score = to.GetX() + kRoomWeight * room;
-    if (!best || score > bestScore)
-    {
-      best = p;
-      bestScore = score;
-    }
-  }
-  return best;
-}
 
 int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
 {

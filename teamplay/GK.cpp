@@ -34,6 +34,11 @@ const int kDropBallMargin = 10;
 // The ball of a set play the goalkeeper takes is kicked at once, but not
 // before the team had a moment to spread out.
 const int kSetPlayWait = 5;
+// The goalkeeper passes only well up the field, not too far, and to a
+// team-mate no opponent stands near.
+const float kGoalieLeastPassGain = 10;
+const float kGoalieLongestPass = 40;
+const float kGoalieMarkedDist = 6;
 }
 
 // ------------------------------------------------- beating the ball
@@ -347,7 +352,7 @@ int CBehaviours::GoalieAfterCatch()
   const CVector target = GoalieKickTarget();
   if (m_GoalieWaitCounter >= earliest && BallKickableForPlayer(nullptr, 0))
   {
-    const CPlayer *mate = GoalieOpenMate();
+    const CPlayer *mate = GoalieOpenMate(true);
     if (mate)
       return AnnouncePass(mate, mate->GetGPos(),
                           GoalieKickOnce(mate->GetGPos(),
@@ -385,30 +390,17 @@ CVector CBehaviours::GoalieKickTarget()
   return GetGPos() + Polar2CVector(40, dir);
 }
 
-// A team-mate up the field whom no opponent is near, and none stands on
-// the way to him.
-const CPlayer *CBehaviours::GoalieOpenMate()
+// A team-mate well up the field whom no opponent is near, safe from the
+// opponents on the ball's way: a ball lost here is a goal.
+const CPlayer *CBehaviours::GoalieOpenMate(bool oneKick)
 {
-  const CVector me = GetGPos();
-  const CPlayer *best = nullptr;
-  float bestX = -999;
-  for (int i = 0; i < 11; i++)
-  {
-    const CPlayer *p = GetAValidFriend(i);
-    if (!p || p->GetUNum() == GetUNum())
-      continue;
-    const CVector at = p->GetGPos();
-    const float d = me.dist(at);
-    if (at.GetX() < me.GetX() + 10 || d > 40 || NumFoesWithin(6, at) > 0 ||
-        NumFoesInCone(0.3f, at, me) > 0)
-      continue;
-    if (at.GetX() > bestX)
-    {
-      bestX = at.GetX();
-      best = p;
-    }
-  }
-  return best;
+  PASSLIMITS limits;
+  limits.backAllowance = -kGoalieLeastPassGain;
+  limits.maxDist = kGoalieLongestPass;
+  limits.freeRadius = kGoalieMarkedDist;
+  limits.riskThreshold = m_DefPassRiskThreshold;
+  limits.oneKick = oneKick;
+  return PassTarget(limits);
 }
 
 // A set play of ours with the ball in my area, and no team-mate nearer:
@@ -426,7 +418,7 @@ int CBehaviours::GoalieTakeKick()
   const int waited = GetTime() - P2BReadPlayModeTime(true);
   if (waited < kSetPlayWait)
     return TouchGate(CMD_DASH, 0);
-  const CPlayer *mate = GoalieOpenMate();
+  const CPlayer *mate = GoalieOpenMate(true);
   if (mate)
     return AnnouncePass(mate, mate->GetGPos(),
                         GoalieKickOnce(mate->GetGPos(),
@@ -437,7 +429,7 @@ int CBehaviours::GoalieTakeKick()
 // The ball at my feet in play: pass it to a free team-mate, or clear it.
 int CBehaviours::GoalieClearBall()
 {
-  const CPlayer *mate = GoalieOpenMate();
+  const CPlayer *mate = GoalieOpenMate(false);
   if (mate && NumFoesWithin(5) == 0 && PassBall(mate) > 0)
     return 1;
   // Away up the field, as hard as the kicks can make it.

@@ -22,6 +22,11 @@ const int kSetPlayCallLag = 3;
 // A touch the agent did not see (the ball behind him) would bar him for
 // good: a ball nobody came near for this long is free again.
 const int kSetPlayBarLapse = 100;
+// The farthest pass of a set play: beyond it the opponents have the time
+// to get across.
+const float kLongestSetPlayPass = 40;
+// A receiver of a set play's pass with an opponent this near is not free.
+const float kSetPlayMarkedDist = 3;
 // The free kick that follows the goalkeeper's catch is his for this long.
 const int kGoalieFreeKickCycles = 250;
 // Walking up to a ball that lies still, the last metres are slower so that
@@ -135,7 +140,7 @@ int CBehaviours::TakeOurSetPlay()
   {
     // Everyone stands in our half: the ball goes back or across to a
     // team-mate, who plays on.
-    if (const CPlayer *mate = ChooseReceiver(m_PitchLength))
+    if (const CPlayer *mate = PassTarget(SetPlayPassLimits(m_PitchLength)))
       done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
     else
       done = KickOnceTowards(CVector(-12, 0), m_MaxPassSpeedAtTarget);
@@ -145,7 +150,7 @@ int CBehaviours::TakeOurSetPlay()
                            m_CrossPointTargetVel);
   else if (me.dist(theirGoal) < m_ShotDistance)
     done = KickOnceTowards(ShootPoint(nullptr), 2 * m_BallSpeedMax);
-  else if (const CPlayer *mate = ChooseReceiver(m_PassOpponentBuffer))
+  else if (const CPlayer *mate = PassTarget(SetPlayPassLimits(m_PassOpponentBuffer)))
     done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
   else
   {
@@ -155,6 +160,17 @@ int CBehaviours::TakeOurSetPlay()
     done = KickOnceTowards(up, m_SendPointTargetVel);
   }
   return done;
+}
+
+PASSLIMITS CBehaviours::SetPlayPassLimits(float backAllowance) const
+{
+  // One kick from a still ball, to a team-mate nobody stands at.
+  PASSLIMITS limits;
+  limits.backAllowance = backAllowance;
+  limits.maxDist = std::fmin(m_MaxPassDist, kLongestSetPlayPass);
+  limits.freeRadius = kSetPlayMarkedDist;
+  limits.oneKick = true;
+  return limits;
 }
 
 int CBehaviours::KeepClearOfTheirKick()

@@ -62,6 +62,54 @@ TEST_F(PassTest, TheReceiverIsSafeInRangeOnsideAndForwardUnlessBackIsAllowed)
   }
 }
 
+// One chooser answers every passer: the limits of a set play's taker and of
+// the goalkeeper narrow the same choice a field player makes in play.
+TEST_F(PassTest, ThePassersLimitsNarrowTheOneChoice)
+{
+  PASSLIMITS inPlay;
+  PASSLIMITS setPlay;
+  setPlay.backAllowance = 10;
+  setPlay.maxDist = 40;
+  setPlay.freeRadius = 3;
+  setPlay.oneKick = true;
+  PASSLIMITS goalie;
+  goalie.backAllowance = -10;
+  goalie.maxDist = 40;
+  goalie.freeRadius = 6;
+  struct Case
+  {
+    const char *what;
+    PASSLIMITS limits;
+    std::vector<CVector> mates, foes;  // mates numbered 2, 3, ...
+    int expected;                      // 0: nobody
+  } cases[] = {
+      {"in play: the furthest forward", inPlay, {CVector(8, 5), CVector(20, -5)}, {}, 3},
+      {"in play: never to our goalkeeper's area", inPlay, {CVector(-48, 0)}, {}, 0},
+      {"set play: a marked receiver is none", setPlay, {CVector(15, 0)}, {CVector(16, 2.5f)}, 0},
+      {"set play: the free one instead", setPlay, {CVector(15, 0), CVector(-5, 10)},
+       {CVector(16, 2.5f)}, 3},
+      {"set play: too far behind", setPlay, {CVector(-15, 10)}, {}, 0},
+      {"goalkeeper: not far enough up", goalie, {CVector(8, 5)}, {}, 0},
+      {"goalkeeper: an opponent 5 m off", goalie, {CVector(20, 5)}, {CVector(20, 10)}, 0},
+      {"goalkeeper: well up and free", goalie, {CVector(20, 5)}, {CVector(20, 12)}, 2},
+  };
+  for (const Case &c : cases)
+  {
+    SCOPED_TRACE(c.what);
+    World(c.mates, c.foes);
+    const CPlayer *to = brain->PassTarget(c.limits);
+    EXPECT_EQ(c.expected, to ? to->GetUNum() : 0);
+  }
+  // A ball a metre off the foot: one kick does not carry it 33 m, several
+  // do.
+  World({CVector(29, 18)}, {});
+  Ball(CVector(1, 0));
+  EXPECT_EQ(nullptr, brain->PassTarget(setPlay));
+  World({CVector(29, 18)}, {});
+  Ball(CVector(1, 0));
+  EXPECT_NE(nullptr, brain->PassTarget(inPlay));
+}
+
 TEST_F(PassTest, ShotsByDistanceAngleAndWhoIsInTheWay)
 {
   struct Case
