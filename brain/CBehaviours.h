@@ -768,9 +768,15 @@ public:
   // Walks to a place, as exactly as the ball's distance asks; backs into a
   // place just behind.
   int GoToPlace(CVector target, float power);
-  // A ball played behind their offside line for a team-mate level with it.
+  // A ball played behind their offside line for a team-mate level with it,
+  // when he gets there before any of them.
   int BeatTheOffsideLine();
-  // A breakaway through the middle, else down a wing, when there is one.
+  // A pass to a safe team-mate well ahead of the ball.
+  int PassForward();
+  // Nothing on: the ball long into their half, down the emptier wing.
+  int LongBallUpfield();
+  // A breakaway through the middle, else down a wing, when there is one
+  // and the run starts near enough their goal.
   int TakeABreakaway();
   // Dribbling towards a point, when the ball skills can.
   int RunWithBall(CVector target);
@@ -1003,10 +1009,11 @@ private:
   const std::vector<CVector> &IntBallPath();
   CVector IntBallPos(int k);
   // How many cycles a ball rolling from a point at a speed towards a target,
-  // after a delay, is ahead of the quickest opponent along its way, up to
-  // where the receiver (if any) can meet it.
+  // after a delay, is ahead of the quickest opponent along its way (their
+  // goalkeeper left out when asked), up to where the receiver (if any) can
+  // meet it.
   float SpareCycles(CVector from, CVector target, float speed, int delay,
-                    const CVector *receiver = nullptr);
+                    const CVector *receiver = nullptr, bool withGoalie = true);
   // Whether a shot from a point to a target would beat the opponents,
   // kicked at speed and needing endSpeed on the goal line.
   bool ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed, float *spare);

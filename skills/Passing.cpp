@@ -39,7 +39,7 @@ int RollCycles(float v, float decay, float dist)
 // ------------------------------------------------------------- the margin
 
 float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int delay,
-                               const CVector *receiver)
+                               const CVector *receiver, bool withGoalie)
 {
   sorted_players foes;
   SortValidFoes2Me(foes);
@@ -80,9 +80,11 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
   for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
   {
     const CPlayer *o = foes.players[i];
+    const bool isGoalie = o == goalie || o->GetIsGoalie();
+    if (isGoalie && !withGoalie)
+      continue;
     // The goalkeeper may take it with his hands.
-    const float reach = o == goalie || o->GetIsGoalie() ? std::max(m_Kickable, m_CatchRadius)
-                                                        : m_Kickable;
+    const float reach = isGoalie ? std::max(m_Kickable, m_CatchRadius) : m_Kickable;
     const CVector at = o->GetGPos();
     for (int t = 1; t <= last; t++)
       spare = std::min(spare, cyclesFrom(at, reach, t) - static_cast<float>(t + delay));
@@ -307,9 +309,16 @@ bool CBehaviours::HaveAShot()
   if (me.GetX() > goalLine - m_GoalAreaLength && std::fabs(me.GetY()) > m_GoalWidth / 2)
     return false;
   // So close that nobody gets across in time: only the ball's pace counts.
+  const bool paced = m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
   if (dist <= m_GreatShotDistance)
-    return m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
-  return ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+    return paced;
+  // Their field players must not get at it; within the good distance the
+  // goalkeeper alone does not stop a hard shot at the open side often
+  // enough for it not to be tried.
+  if (!paced || SpareCycles(me, target, m_BallSpeedMax, 1, nullptr, false) <= 0)
+    return false;
+  return dist <= m_GoodShotDistance ||
+         ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
 }
 
 bool CBehaviours::HaveAGoodShot()

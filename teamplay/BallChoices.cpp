@@ -18,15 +18,37 @@ int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
   return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr)) ? 1 : 0;
 }
 
+namespace
+{
+// How far behind their line a ball for a runner may go: the nearer places
+// are tried first, as the runner is sooner there.
+const float kThroughSteps[] = {5, 10, 15};
+// A pass forward gains at least this much ground.
+const float kForwardPassGain = 5;
+// A run with the ball at their goal starts no farther back: from there
+// their defenders come back in time.
+const float kBreakawayStartX = 10;
+// The long ball lands this far into their half beyond the sender at most,
+// this far in from the touch line, and goes down the wing with fewer
+// opponents within the crowd radius of where it lands.
+const float kLongBallLength = 40;
+const float kLongBallWingIn = 10;
+const float kLongBallCrowd = 15;
+}  // namespace
+
 int CBehaviours::BeatTheOffsideLine()
 {
-  const CVector me = GetGPos();
+  const CBall *ball = M2BReadBall();
+  if (!BallPositionValid())
+    return 0;
+  const CVector from = ball->GetGPos();
   const float line = TheirOffsideX();
   // Only a line high enough leaves room behind it, and only from near
   // enough does the ball get there before their defenders turn.
-  if (line > m_BeatOffsidesMaxX || line - me.GetX() > m_BeatOffsidesThreashold ||
-      line < me.GetX())
+  if (line > m_BeatOffsidesMaxX || line - from.GetX() > m_BeatOffsidesThreashold ||
+      line < from.GetX())
     return 0;
+  const float oneKick = KickAccelAt(from, GetGPos());
   sorted_players mates;
   SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
@@ -34,19 +56,53 @@ int CBehaviours::BeatTheOffsideLine()
     const CPlayer *p = mates.players[i];
     const CVector at = p->GetGPos();
     // A team-mate level with the line, onside, who runs onto the ball.
-    if (p->GetUNum() == 1 || at.GetX() > line || at.GetX() < line - m_BeatOffsidesBuffer / 3)
+    if (p->GetIsGoalie() || GetRole(p->GetUNum()) == ROLE_GOALKEEPER || at.GetX() > line ||
+        at.GetX() < line - m_BeatOffsidesBuffer / 3)
       continue;
-    const CVector target(std::fmin(line + m_BeatOffsidesBuffer, m_PitchLength / 2 - 6),
-                         at.GetY());
-    if (NumFoesWithin(m_BeatOffsidesBuffer / 2, target) > 1)
-      continue;
-    return AnnouncePass(p, target, KickOnceTowards(target, m_MinPassSpeedAtTarget));
+    for (const float step : kThroughSteps)
+    {
+      const CVector target(std::fmin(line + std::fmin(step, m_BeatOffsidesBuffer),
+                                     m_PitchLength / 2 - m_GoalAreaLength),
+                           at.GetY());
+      // He must be at the ball before any of them, their goalkeeper too:
+      // one kick of the ball, so the kick's own speed.
+      const float speed = std::fmin(Point2KickVelocity(target, m_MinPassSpeedAtTarget), oneKick);
+      if (SpareCycles(from, target, speed, 1, &at) < 1)
+        continue;
+      return AnnouncePass(p, target, KickOnceTowards(target, m_MinPassSpeedAtTarget));
+    }
   }
   return 0;
 }
 
+int CBehaviours::PassForward()
+{
+  PASSLIMITS limits;
+  limits.backAllowance = -kForwardPassGain;
+  limits.maxDist = m_MaxPassDist;
+  const CPlayer *mate = PassTarget(limits);
+  return mate && Chose(BP_PASS, PassBall(mate));
+}
+
+int CBehaviours::LongBallUpfield()
+{
+  const CVector me = GetGPos();
+  const float x = std::fmin(me.GetX() + kLongBallLength, m_PitchLength / 2 - m_PenaltyAreaLength);
+  const float y = m_PitchWidth / 2 - kLongBallWingIn;
+  const CVector mySide(x, SignF(me.GetY()) * y);
+  const CVector otherSide(x, -SignF(me.GetY()) * y);
+  const CVector target =
+      NumFoesWithin(kLongBallCrowd, otherSide) < NumFoesWithin(kLongBallCrowd, mySide) ? otherSide
+                                                                                        : mySide;
+  // One kick, at once: a kick laid over several cycles turns the ball
+  // about the body first, and an opponent near takes it meanwhile.
+  return KickOnceTowards(target, m_SendPointTargetVel);
+}
+
 int CBehaviours::TakeABreakaway()
 {
+  if (GetGPos().GetX() < kBreakawayStartX)
+    return 0;
   return (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway())) ||
          (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()));
 }

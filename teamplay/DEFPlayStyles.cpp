@@ -1,6 +1,7 @@
 // With the ball in our own third: safety first. A ball near our goal with
-// opponents about is cleared; otherwise it goes to a safe team-mate, or is
-// carried up when there is room, or sent up the pitch.
+// opponents about is cleared; otherwise it goes forward to a safe
+// team-mate, or to any safe one, or is carried up when there is room, or
+// goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -10,6 +11,8 @@ int CBehaviours::DEFZWithBall()
   // Opponents near our goal: away with it.
   if (NeedToClear() && Chose(BP_CLEAR, ClearBall()))
     return 1;
+  if (PassForward())
+    return 1;
   if (const CPlayer *mate = PassTarget(0))
     if (Chose(BP_PASS, PassBall(mate)))
       return 1;
@@ -17,7 +20,7 @@ int CBehaviours::DEFZWithBall()
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&
       Chose(BP_DRIBBLE, RunWithBall(CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))
     return 1;
-  if (Chose(BP_SEND, SendBall()))
+  if (Chose(BP_SEND, LongBallUpfield()))
     return 1;
   return Chose(BP_CLEAR, ClearBall());
 }

@@ -1,13 +1,14 @@
-// With the ball in their third: score. A good shot, a breakaway, a cross
-// from by their goal line, a pass to a team-mate with a better shot, a ball
-// behind their line, a run at goal, and a shot when nothing else is on.
+// With the ball in their third: score. A shot whenever there is one, a
+// breakaway, a cross from by their goal line, a pass to a team-mate with a
+// better shot, a ball behind their line, a run at goal, a pass, and a shot
+// when nothing else is on.
 
 #include "CBehaviours.h"
 
 int CBehaviours::FWZWithBall()
 {
   const CVector me = GetGPos();
-  if ((HaveAGreatShot() || HaveAGoodShot()) && Chose(BP_SHOOT, ShootToGoal()))
+  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
     return 1;
   if (TakeABreakaway())
     return 1;
@@ -15,8 +16,6 @@ int CBehaviours::FWZWithBall()
     return 1;
   const CPlayer *mate = PassTarget(1);
   if (mate && HasABetterShot(mate) && Chose(BP_PASS, PassBall(mate)))
-    return 1;
-  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
     return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;

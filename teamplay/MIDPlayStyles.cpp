@@ -1,7 +1,8 @@
 // With the ball in the middle third: build the attack. Near our own
 // offside line, or in the defensive mode of our half, it is played as in
-// our own third; otherwise a breakaway, a ball behind their line, a pass
-// forward, a run with the ball, or a ball sent up the pitch.
+// our own third; otherwise a breakaway, a pass forward, a ball behind their
+// line, a run with the ball into space, a safe pass any way, and when
+// nothing is on the ball goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -15,15 +16,11 @@ int CBehaviours::MIDZWithBall()
 
   if (TakeABreakaway())
     return 1;
+  if (PassForward())
+    return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
-  // A pass forward into the less crowded part of the pitch; under
-  // pressure one back will do.
-  if (const CPlayer *mate = PassTarget(pressed ? 1 : 0))
-    if ((pressed || mate->GetGX() > me.GetX() + m_MinPassDist) &&
-        mate->GetGX() < m_LessCongestedPassMaxX && Chose(BP_PASS, PassBall(mate)))
-      return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;
   const CVector ahead(me.GetX() + 15, y);
@@ -33,5 +30,5 @@ int CBehaviours::MIDZWithBall()
   if (const CPlayer *mate = PassTarget(1))
     if (Chose(BP_PASS, PassBall(mate)))
       return 1;
-  return Chose(BP_SEND, ShouldISendInwards() ? SendBall() : OffensiveSendBall());
+  return Chose(BP_SEND, LongBallUpfield());
 }

@@ -157,7 +157,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     Placed me, mate, foe;
     BallPlay play;
   } rows[] = {
-      {"alone before their goal", {38, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
+      {"alone, beyond the good shot distance", {28, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
       {"shot from close in", {40, 0}, {999, 0}, {43, 1}, BP_SHOOT},
       {"cross from by their line", {48, 25}, {40, -5}, {50, 20}, BP_CROSS},
       {"pass to a free mate ahead", {0, 0}, {15, 8}, {8, -10}, BP_PASS},
@@ -177,6 +177,81 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
     EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
     EXPECT_TRUE(q.command == CMD_KICK || q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+  }
+}
+
+// Each row a fault seen in matches: no shot taken from within the shot
+// distance, a "breakaway" from the halfway line lost to defenders coming
+// back, a ball behind their line that their defenders reached first, and a
+// ball sent square to the opponents when nothing was on.
+TEST_F(TeamPlayTest, TheAttackGoesForwardAndEndsInAShot)
+{
+  const struct
+  {
+    const char *name;
+    Placed me, mates[2], foes[2];
+    BallPlay play;
+    float lowDir, highDir;  // of a kick
+  } rows[] = {
+      {"a shot from 16 m, their goalkeeper in goal",
+       {37, 4}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_SHOOT, -30, 40},
+      {"no breakaway from the halfway line",
+       {2, 10}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_DRIBBLE, -180, 180},
+      {"nothing on: long into their half, not square",
+       {0, 5}, {{999, 0}, {999, 0}}, {{2, 6.5f}, {3, 3}}, BP_SEND, -60, 60},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(row.me.x, row.me.y));
+    RollBall(row.me.x + 0.5f, row.me.y);
+    for (int i = 0; i < 2; i++)
+    {
+      if (row.mates[i].x < 999)
+        Mate(i, row.mates[i].x, row.mates[i].y, 7 + i);
+      if (row.foes[i].x < 999)
+        Foe(2 + i, row.foes[i].x, row.foes[i].y, 7 + i);
+    }
+    // Their goalkeeper and last defender make the offside line.
+    Foe(0, 51, 0, 1);
+    Foe(1, 20, -25, 2);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    if (q.command == CMD_KICK)
+    {
+      EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
+      EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+    }
+  }
+}
+
+TEST_F(TeamPlayTest, ABallBehindTheirLineGoesOnlyWhereTheRunnerIsFirst)
+{
+  const struct
+  {
+    const char *name;
+    Placed runner, foe;
+    bool kicked;
+  } rows[] = {
+      {"room behind their line", {19, 8}, {999, 0}, true},
+      {"a defender waits there", {19, 8}, {27, 9}, false},
+      {"the runner is offside", {22, 8}, {999, 0}, false},
+      {"the runner is too far back", {10, 8}, {999, 0}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(0.5f, 0);
+    Mate(0, row.runner.x, row.runner.y, 9);
+    if (row.foe.x < 999)
+      Foe(2, row.foe.x, row.foe.y, 4);
+    // Their goalkeeper and last defender make the offside line at 20.
+    Foe(0, 51, 0, 1);
+    Foe(1, 20, -25, 2);
+    Pass();
+    brain().SendAllActions(-1);
+    EXPECT_EQ(row.kicked, brain().BeatTheOffsideLine() == 1) << row.name;
   }
 }
 
