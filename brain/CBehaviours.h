@@ -833,8 +833,17 @@ public:
   // ---- Team play: team messages (teamplay/Communication). ----
   // Adds the cycle's team message to the bundle when it is ours to speak.
   void Communicate();
-  // Whether this agent is the one team-mate that speaks in this cycle.
+  // Whether this agent speaks in this cycle: the one team-mate whose turn
+  // it is, and a passer whose pass is news.
   bool ShouldICommunicate() const;
+  // A pass is said at once, in the cycle of its kick and the next ones,
+  // whoever's turn it is: the receiver must hear of it while the ball is
+  // on its way, and most passers' turns are far off or never come. The
+  // listeners hear one team-mate a cycle, so each cycle's turn-taker may
+  // be heard by some and the passer by the others; saying it again makes
+  // it likelier that the receiver is among his.
+  static const int kPassNewsCycles = 3;
+  bool PassIsNews() const;
   // The uniform number whose turn it is to speak in a cycle, 0 for nobody.
   int SpeakerOf(int time) const;
   // Writes this cycle's message into text (at least 512 bytes); false,

@@ -4,6 +4,7 @@
 #include "CBehaviours.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -141,7 +142,13 @@ int CBehaviours::SpeakerOf(int time) const
 bool CBehaviours::ShouldICommunicate() const
 {
   return m_UseCommunication && CMessageCoder::UsableIdentifier(m_CommId) &&
-         SpeakerOf(GetTime()) == GetUNum();
+         (SpeakerOf(GetTime()) == GetUNum() || PassIsNews());
+}
+
+bool CBehaviours::PassIsNews() const
+{
+  const int age = GetTime() - m_PassTime;
+  return m_PassReceiver != 0 && age >= 0 && age < kPassNewsCycles;
 }
 
 int CBehaviours::EncryptTimeStamp(int time) const
@@ -207,8 +214,9 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
     add(p, false);
   }
 
-  // A pass stays news until the passer's next turn to speak.
-  const int fresh = m_SpeakerCount > 1 ? m_SpeakerCount : 1;
+  // A pass stays news until the passer's next turn to speak, and at least
+  // for the cycles he says it out of turn.
+  const int fresh = std::max({m_SpeakerCount, kPassNewsCycles, 1});
   if (m_PassReceiver != 0 && m.time - m_PassTime < fresh)
   {
     m.pass.announced = true;

@@ -224,4 +224,34 @@ TEST_F(PassUnderWayTest, SetPlayAndGoalkeeperPassesAreAnnounced)
   EXPECT_EQ(kickedAt, pass.time);
 }
 
+TEST_F(PassUnderWayTest, APasserSaysHisPassAtOnceWhoeverSTurnItIs)
+{
+  // Number 10 never speaks in the rotation of numbers 3 to 7; his free
+  // kick to number 7 he says in its cycle and the two after.
+  agent->SetUNum(10);
+  memory().SetUNum(10);
+  Referee("free_kick_l");
+  RollBall(0.5f, 0);
+  Mate(0, -6, 9, 7);
+  ASSERT_EQ(CMD_KICK, Pass().command);
+  for (int t = 10; t <= 15; t++)
+  {
+    memory().SetTime(t);
+    if (t > 10)
+    {
+      brain().SendAllActions(-1);
+      brain().Communicate();
+    }
+    TeamMessage heard;
+    const bool said =
+        CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', 61}).Decode(brain().GetQueue().say_text, heard);
+    EXPECT_EQ(t < 13, said) << t;
+    if (said)
+    {
+      EXPECT_EQ(7, heard.pass.receiver) << t;
+      EXPECT_EQ(10, heard.pass.time) << t;
+    }
+  }
+}
+
 }  // namespace
