@@ -25,8 +25,8 @@ const int kTouchMine = 3;
 // A catch on a ball seen at this distance or more inside the reach's edge
 // survives the server's rounding of distances.
 const float kCatchMargin = 0.1f;
-// The penalty area shrunk by this much for the ball: a catch just outside
-// is a free kick for them.
+// The penalty area shrunk by this much for the ball on the field's sides:
+// a catch just outside is a free kick for them.
 const float kAreaMargin = 0.5f;
 // A caught ball is played this many cycles before the referee would drop
 // it, so a late sighting or a lost cycle still leaves time for the kick.
@@ -245,7 +245,10 @@ bool CBehaviours::ShouldICatch()
   if (!BallPositionValid() || now - ball->GetTime() > m_GoalieCatchWaitTime)
     return false;
   const CVector b = ball->GetGPos();
-  const CRectangle area = m_OurPenaltyArea.shrink(kAreaMargin);
+  // Not off the goal line: a ball beyond it is in the goal, and one just
+  // short of it is the last chance to stop a shot.
+  const CRectangle shrunk = m_OurPenaltyArea.shrink(kAreaMargin);
+  const CRectangle area(m_OurPenaltyArea.LeftX(), shrunk.RightX(), shrunk.TopY(), shrunk.BottomY());
   if (!InOurPenaltyArea() || !area.IsWithin(b))
     return false;
   float dir = 0;

@@ -70,6 +70,9 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
   } rows[] = {
       {"straight ahead in reach", CVector(-48, 0), CVector(-47, 0), 0, 99, true},
       {"beside the body", CVector(-48, 0), CVector(-48, 1.1f), 0, 99, true},
+      // On the goal line's side the area is not shrunk: a ball about to
+      // cross it is the last chance to stop a shot.
+      {"just short of the goal line", CVector(-52.2f, 0), CVector(-52.2f, 1.0f), 0, 99, true},
       // Past the length the reach's corner is too near the edge to trust.
       {"beyond the reach", CVector(-48, 0), CVector(-46.75f, 0), 0, 99, false},
       {"behind the back out of the turned reach", CVector(-48, 0), CVector(-49.1f, 0), 0, 99, false},
@@ -211,4 +214,84 @@ TEST_F(GoalkeeperTest, BeatsTheBallByItsBestLeadAlongThePath)
         << row.from.GetX() << " " << row.dir;
   }
 }
+}
+
+// Cycle by cycle on the server's motion: the goalkeeper's own rules move it,
+// the ball rolls on.
+class GoalkeeperRunTest : public GoalkeeperTest
+{
+protected:
+  // Up to `cycles` passes; stops at a catch. Returns the passes made.
+  int Run(int cycles, bool &caught)
+  {
+    caught = false;
+    for (int t = 0; t < cycles; t++)
+    {
+      agent->M2BReadNonConstBall()->SetTime(agent->GetTime());
+      Pass();
+      if (Queue().command == CMD_CATCH)
+      {
+        caught = true;
+        return t + 1;
+      }
+      Step();
+    }
+    return cycles;
+  }
+};
+
+// Shots from the edge of the area, each on its way in between the posts
+// and passing him by metres: he gets across onto their path and catches
+// them before the line.
+TEST_F(GoalkeeperRunTest, GetsInTheWayOfAShotAndCatchesIt)
+{
+  const struct
+  {
+    CVector me, ball, velocity;
+  } rows[] = {
+      {CVector(-51, -4), CVector(-38, 3), CVector(-2.4f, -0.3f)},
+      {CVector(-51, 4), CVector(-36, -6), CVector(-2.5f, 0.6f)},
+      {CVector(-50, 0), CVector(-40, 12), CVector(-1.8f, -1.6f)},
+  };
+  for (const auto &row : rows)
+  {
+    NewBrain();
+    agent->SetTime(42);
+    Place(row.me, 0);
+    Ball(row.ball, row.velocity);
+    bool caught = false;
+    Run(20, caught);
+    EXPECT_TRUE(caught) << row.ball.GetY();
+    EXPECT_GT(agent->M2BReadBall()->GetGPos().GetX(), -52.5f) << row.ball.GetY();
+  }
+}
+
+// With the ball far up the field he walks to his place between ball and
+// goal and turns to face the ball there.
+TEST_F(GoalkeeperRunTest, TakesHisPlaceForTheBallAndFacesIt)
+{
+  const struct
+  {
+    CVector me, ball;
+    float facing;
+  } rows[] = {
+      {CVector(-52, 5), CVector(-20, -10), 180},
+      {CVector(-45, -6), CVector(10, 20), 90},
+      {CVector(-51, 0), CVector(-40, 25), 0},
+  };
+  for (const auto &row : rows)
+  {
+    NewBrain();
+    agent->SetTime(42);
+    Place(row.me, row.facing);
+    Ball(row.ball);
+    const CVector place = brain->GoalieDesiredPosition();
+    bool caught = false;
+    Run(40, caught);
+    EXPECT_FALSE(caught);
+    EXPECT_LT(agent->GetGPos().dist(place), 1.0f) << row.ball.GetX() << " " << row.ball.GetY();
+    const float toBall = (row.ball - agent->GetGPos()).GetDir();
+    EXPECT_LT(std::fabs(std::remainder(toBall - agent->GetBFacing(), 360.0f)), 20)
+        << row.ball.GetX() << " " << row.ball.GetY();
+  }
 }

@@ -1,0 +1,153 @@
+// The goalkeeper's choices on scripted worlds of a real world model: when an
+// attacker is his to come out to, when the goal is in danger, and taking a
+// set play of ours in his area.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "../brain/BrainWorldFixture.h"
+
+namespace
+{
+struct Placed
+{
+  float x, y;
+};
+const Placed kNobody = {999, 0};
+
+class GoalkeeperWorldTest : public BrainWorldTest
+{
+protected:
+  void SetUp() override
+  {
+    BrainWorldTest::SetUp();
+    agent->SetUNum(1);
+    memory().SetGPos(CVector(-50, 0));
+    Referee("play_on");
+  }
+
+  void Referee(const char *call)
+  {
+    std::string text(call);
+    agent->playmode->SetPlayMode(&text[0]);
+  }
+
+  // A world of its own for each row, a cycle later than the last so that
+  // nothing worked out once a cycle is reused.
+  void Fresh()
+  {
+    const int time = memory().GetTime();
+    TearDown();
+    SetUp();
+    memory().SetTime(time + 1);
+  }
+
+  void Others(Placed mate, Placed foe)
+  {
+    if (mate.x < 999)
+      Mate(0, mate.x, mate.y, 4);
+    if (foe.x < 999)
+      Foe(0, foe.x, foe.y, 9);
+  }
+};
+
+TEST_F(GoalkeeperWorldTest, ComesOutOnlyToAnAttackerAloneWithTheBallNearOurGoal)
+{
+  const struct
+  {
+    const char *name;
+    Placed ball, mate, foe;
+    bool comeOut;
+  } rows[] = {
+      {"alone at the edge of the area", {-37.5f, 4}, kNobody, {-38, 4}, true},
+      {"a defender in his way", {-37.5f, 4}, {-45, 2.5f}, {-38, 4}, false},
+      {"a defender nearer the ball", {-37.5f, 4}, {-37.3f, 4.1f}, {-38, 4}, false},
+      {"too far from our goal", {-19.5f, 0}, kNobody, {-20, 0}, false},
+      // Further out a ball run a little ahead is still his; close in only a
+      // ball at his feet is.
+      {"running with it, further out", {-31.5f, 0}, kNobody, {-33, 0}, true},
+      {"a step ahead of him, close in", {-43.7f, 0}, kNobody, {-45, 0}, false},
+      {"nobody at all", {-37.5f, 4}, kNobody, kNobody, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    PlaceBall(row.ball.x, row.ball.y);
+    Others(row.mate, row.foe);
+    EXPECT_EQ(row.comeOut, brain().ShouldIComeOutToOpponent()) << row.name;
+  }
+}
+
+TEST_F(GoalkeeperWorldTest, DangerIsTheBallNearOurGoalOnItsWayInOrSoonerTheirs)
+{
+  const struct
+  {
+    const char *name;
+    Placed ball, mate, foe;
+    CVector velocity;
+    bool danger;
+  } rows[] = {
+      {"at an attacker's feet", {-37.5f, 4}, kNobody, {-38, 4}, CVector(), true},
+      {"at his feet but far out", {-5.5f, 4}, kNobody, {-6, 4}, CVector(), false},
+      {"a shot on its way in", {-30, 0}, kNobody, kNobody, CVector(-2.5f, 0.3f), true},
+      {"a shot going wide", {-30, 0}, kNobody, kNobody, CVector(-2.5f, 2), false},
+      {"loose, a defender nearer", {-30, 10}, {-29, 10}, {-20, 10}, CVector(), false},
+      {"loose, an attacker nearer", {-30, 10}, {-40, 10}, {-29, 10}, CVector(), true},
+      {"loose, nobody about", {-30, 10}, kNobody, kNobody, CVector(), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(row.ball.x, row.ball.y, row.velocity);
+    Others(row.mate, row.foe);
+    EXPECT_EQ(row.danger, brain().InDefensiveDanger()) << row.name;
+  }
+}
+
+// Our goal kick with the ball at his feet: a moment for the team to spread,
+// then one kick, to a free team-mate up the field when there is one.
+TEST_F(GoalkeeperWorldTest, TakesOurSetPlayInHisAreaWithOneKickAfterAMoment)
+{
+  const struct
+  {
+    const char *name;
+    Placed ball, mate, foe;
+    int waited;
+    int command;
+    bool toMate;  // kicked at the mate
+  } rows[] = {
+      {"the team still spreading", {-49.5f, 0}, kNobody, kNobody, 2, CMD_DASH, false},
+      {"nobody free: cleared", {-49.5f, 0}, kNobody, kNobody, 6, CMD_KICK, false},
+      {"a free mate up the field", {-49.5f, 0}, {-35, 12}, kNobody, 6, CMD_KICK, true},
+      {"the mate marked: cleared", {-49.5f, 0}, {-35, 12}, {-34, 11}, 6, CMD_KICK, false},
+      {"the ball away from him", {-44, 8}, kNobody, kNobody, 6, CMD_TURN, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee("goal_kick_l");
+    const int start = memory().GetTime();
+    memory().SetTime(start + row.waited);
+    memory().SetLastVisualTime(start + row.waited);
+    RollBall(row.ball.x, row.ball.y);
+    Others(row.mate, row.foe);
+    brain().PlayAsGoalKeeper(PM_GOAL_KICK, PM_GOAL_KICK);
+    const ACTIONQUEUE q = brain().GetQueue();
+    EXPECT_EQ(row.command, q.command) << row.name;
+    if (row.command == CMD_DASH)
+    {
+      EXPECT_EQ(0, q.power) << row.name;
+    }
+    if (row.command == CMD_KICK)
+    {
+      // Up the field, never back across the goal.
+      const float dir = std::remainder(memory().GetBFacing() + q.angle, 360.0f);
+      EXPECT_LT(std::fabs(dir), 60.5f) << row.name;
+      const float toMate = (CVector(-35, 12) - CVector(row.ball.x, row.ball.y)).GetDir();
+      EXPECT_EQ(row.toMate, std::fabs(dir - toMate) < 1) << row.name << " " << dir;
+    }
+  }
+}
+}  // namespace
