@@ -5,15 +5,14 @@
 
 #include "Geometry.h"
 
-CVector::CVector() : x(0), y(0), mag(0), mag2(0), dir(0)
+CVector::CVector() : x(0), y(0), mag(0), mag2(0), dir(0), dirKnown(true)
 {
 }
 
-CVector::CVector(float newX, float newY) : x(newX), y(newY), mag(0), mag2(0), dir(0)
+CVector::CVector(float newX, float newY) : x(newX), y(newY), mag(0), mag2(0), dir(0), dirKnown(false)
 {
   CalcMag();
   CalcMag2();
-  CalcDir();
 }
 
 void CVector::SetVector(CVector v)
@@ -35,6 +34,8 @@ void CVector::SetY(float newY)
 
 void CVector::SetMag(float m)
 {
+  // x and y follow from the magnitude and the direction they had.
+  CalcDirIfUnknown();
   mag = m;
   mag2 = static_cast<float>(static_cast<double>(m) * m);
   CalcFromMagDir();
@@ -43,6 +44,7 @@ void CVector::SetMag(float m)
 void CVector::SetDir(float d)
 {
   dir = d;
+  dirKnown = true;
   CalcFromMagDir();
 }
 
@@ -58,26 +60,36 @@ void CVector::CalcMag2()
   mag2 = static_cast<float>(static_cast<double>(x) * x + static_cast<double>(y) * y);
 }
 
-void CVector::CalcDir()
+float CVector::Direction(float x, float y)
 {
   if (x == 0 && y == 0)
-  {
-    dir = 0;
-    return;
-  }
+    return 0;
   // The sign of a zero y is kept on purpose: it decides 180 against -180.
-  dir = static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)) * kRadToDeg);
+  return static_cast<float>(std::atan2(static_cast<double>(y), static_cast<double>(x)) * kRadToDeg);
+}
+
+void CVector::CalcDirIfUnknown()
+{
+  if (!dirKnown)
+    CalcDir();
+}
+
+void CVector::CalcDir()
+{
+  dir = Direction(x, y);
+  dirKnown = true;
 }
 
 void CVector::CalcFromXY()
 {
   CalcMag();
   CalcMag2();
-  CalcDir();
+  dirKnown = false;
 }
 
 void CVector::CalcFromMagDir()
 {
+  CalcDirIfUnknown();
   const double r = dir * kDegToRad;
   x = static_cast<float>(mag * std::cos(r));
   y = static_cast<float>(mag * std::sin(r));
@@ -137,7 +149,7 @@ CVector CVector::operator/(const float &f) const
 
 CVector CVector::Rotate(float a) const
 {
-  const double r = (static_cast<double>(dir) + a) * kDegToRad;
+  const double r = (static_cast<double>(GetDir()) + a) * kDegToRad;
   return CVector(static_cast<float>(mag * std::cos(r)), static_cast<float>(mag * std::sin(r)));
 }
 
@@ -162,14 +174,19 @@ CVector CVector::WeightedAverage(const CVector &v, float w) const
                  static_cast<float>(y * keep + static_cast<double>(v.y) * w));
 }
 
+// As (*this - v).GetMag() and GetMag2(), without making the vector.
 float CVector::dist(const CVector &v) const
 {
-  return (*this - v).GetMag();
+  const float dx = x - v.x;
+  const float dy = y - v.y;
+  return static_cast<float>(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy));
 }
 
 float CVector::dist2(const CVector &v) const
 {
-  return (*this - v).GetMag2();
+  const float dx = x - v.x;
+  const float dy = y - v.y;
+  return static_cast<float>(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
 }
 
 CVector CVector::Global2Relative(CVector origin, float heading) const
@@ -185,7 +202,7 @@ CVector CVector::Relative2Global(CVector origin, float heading) const
 void CVector::Display() const
 {
   std::cout << "VECTOR with X, Y, Mag, Mag2, Dir: " << x << ", " << y << ", " << mag << ", " << mag2 << ", "
-            << dir << std::endl;
+            << GetDir() << std::endl;
 }
 
 CVector Polar2CVector(float magnitude, float direction)

@@ -1,10 +1,13 @@
 #ifndef CVECTOR_H
 #define CVECTOR_H
 
-// A plane vector of single-precision floats that keeps its polar form
-// (magnitude, squared magnitude, direction in degrees) cached beside x and y,
-// so that reading a distance or a direction is a field read. Every operation
-// that changes the vector refreshes the cache at once.
+// A plane vector of single-precision floats that keeps its magnitude and
+// squared magnitude cached beside x and y, so that reading a distance is a
+// field read; every operation that changes the vector refreshes them at once.
+// The direction in degrees is worked out from x and y when asked for: most
+// vectors (sums, differences, distances) never are, and the arc tangent was
+// the dearest part of making one. A direction that was set (SetDir, SetMag)
+// is kept as given.
 //
 // Directions run from the positive x axis towards the positive y axis; on the
 // field y grows downwards.
@@ -18,7 +21,7 @@ public:
   float GetY() const { return y; }
   float GetMag() const { return mag; }
   float GetMag2() const { return mag2; }
-  float GetDir() const { return dir; }
+  float GetDir() const { return dirKnown ? dir : Direction(x, y); }
 
   void SetVector(CVector v);
 
@@ -68,7 +71,12 @@ private:
   float y;
   float mag;
   float mag2;
+  // Valid only while dirKnown; otherwise the direction follows from x and y.
   float dir;
+  bool dirKnown;
+
+  static float Direction(float x, float y);
+  void CalcDirIfUnknown();
 };
 
 // The vector of the given magnitude and direction (degrees), with its cache

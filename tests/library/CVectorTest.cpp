@@ -53,3 +53,39 @@ TEST(CVector, ZeroVectorScalesToZeroNotNaN)
     EXPECT_EQ(0, v.GetMag());
   }
 }
+
+TEST(CVector, TheDirectionAskedForLaterIsTheOneThePolarSettersKeep)
+{
+  // Each row: a vector reached by arithmetic (its direction not yet worked
+  // out), then a polar setter; the result must be the one of a vector whose
+  // direction was read first, bit for bit, as the decisions compare them.
+  const struct
+  {
+    float ax, ay, bx, by;
+  } rows[] = {{3, 4, -1, 2}, {-0.5f, 0, 0, -0.0f}, {0, 0, 0, 0}, {-7, -1e-6f, 2, 1e-6f}, {52.5f, -34, -52.5f, 34}};
+  for (const auto &row : rows)
+  {
+    const CVector sum = CVector(row.ax, row.ay) + CVector(row.bx, row.by);
+    CVector read = sum;
+    const float dir = read.GetDir();
+    read.SetMag(2.5f);
+    CVector unread = sum;
+    unread.SetMag(2.5f);
+    EXPECT_EQ(read.GetX(), unread.GetX()) << row.ax;
+    EXPECT_EQ(read.GetY(), unread.GetY()) << row.ax;
+    EXPECT_EQ(dir, unread.GetDir()) << row.ax;
+
+    const CVector diff = CVector(row.ax, row.ay) - CVector(row.bx, row.by);
+    EXPECT_EQ(diff.GetMag(), CVector(row.ax, row.ay).dist(CVector(row.bx, row.by))) << row.ax;
+    EXPECT_EQ(diff.GetMag2(), CVector(row.ax, row.ay).dist2(CVector(row.bx, row.by))) << row.ax;
+    EXPECT_EQ(CVector(diff.GetX(), diff.GetY()).Rotate(30).GetX(), diff.Rotate(30).GetX()) << row.ax;
+  }
+  // A direction set stays as given, outside [-180, 180] too, through copies.
+  CVector set(1, 1);
+  set.SetDir(270);
+  const CVector copy = set;
+  EXPECT_EQ(270, copy.GetDir());
+  set.SetMag(-2);
+  EXPECT_EQ(270, set.GetDir());
+  EXPECT_EQ(-2, set.GetMag());
+}
