@@ -8,6 +8,7 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "Predict.h"
 
 int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicked)
 {
@@ -115,8 +116,14 @@ int CBehaviours::WatchPass()
   {
     // The ball is his to go for: his looks follow it as a chaser's do.
     SetActionState(AS_CHASE_BALL);
+    // While the passer's kick over several cycles is not done, the ball's
+    // run is not yet the pass's: he waits where it is aimed.
+    const CPlayer *holder = FriendWithBall(0);
+    if (holder && holder->GetUNum() == m_PassUnderWay.passer)
+      return RunToMeetBall(m_PassUnderWay.target, Predict::MAX_CYCLES);
     const int cycles = MyNumOfCyclesToIntercept();
-    return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : m_PassUnderWay.target, cycles);
+    return RunToMeetBall(cycles < Predict::MAX_CYCLES ? MyInterceptionPoint() : m_PassUnderWay.target,
+                         cycles);
   }
   if (GetActionState() == AS_CHASE_BALL && ReceiverTakesThePass())
     SetActionState(StateOffTheBall(Recharge()));

@@ -88,6 +88,7 @@ TEST_F(PassUnderWayTest, TheReceiverGoesToMeetTheAnnouncedBallAndFreshNewsOnly)
     int receiver;  // 0: nothing heard
     int age;       // cycles since the kick
     bool meets;
+    bool kicking = false;  // the passer's kick over several cycles goes on
   } rows[] = {
       {"nothing heard: number 8 goes", 0, 1, false},
       {"the pass is mine", 5, 1, true},
@@ -95,22 +96,24 @@ TEST_F(PassUnderWayTest, TheReceiverGoesToMeetTheAnnouncedBallAndFreshNewsOnly)
       {"mine, heard twelve cycles on", 5, 12, true},
       // 0.962^30 = 0.31, below the 0.4 a ball or player is trusted at.
       {"mine, but thirty cycles old", 5, 30, false},
+      // The receiver waits where the pass is aimed, not at the passer.
+      {"mine, the passer still kicking", 5, 1, true, true},
   };
   for (const auto &row : rows)
   {
     Fresh();
     memory().SetTime(40);
     memory().SetBFacing(90);
-    RollBall(-6, 8, CVector(1.4f, 0));
+    RollBall(-6, 8, CVector(row.kicking ? 0.2f : 1.4f, 0));
     Mate(0, -2.5f, 7.2f, 8);
-    Mate(1, -9, 8, 7);
+    Mate(1, row.kicking ? -6.6f : -9, 8, 7);
     if (row.receiver)
       HearPass(row.receiver, memory().GetTime() - row.age, CVector(6, 8));
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(row.meets, brain().GetActionState() == AS_CHASE_BALL) << row.name;
     if (!row.meets)
       continue;
-    const CVector meet = brain().MyInterceptionPoint();
+    const CVector meet = row.kicking ? CVector(6, 8) : brain().MyInterceptionPoint();
     EXPECT_NEAR(meet.GetY(), 8, 1.2f) << row.name;
     ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
     EXPECT_LT(AimOff(q, meet), 15) << row.name;
