@@ -101,7 +101,7 @@ float CBehaviours::DashPower4Positioning() const
   const CBall *ball = M2BReadBall();
   // A ball we have lost is taken to be deep in our own half, where every
   // role but the forwards hurries back.
-  const float ballX = ball && ball->GetPositionValid() ? ball->GetGX() : -53;
+  const float ballX = BallPositionValid() ? ball->GetGX() : -53;
 
   const int elapsed = time - modeTime;
   const float slow = m_PosSlowPower;

@@ -340,7 +340,7 @@ int CBehaviours::EstimateCycles2Steal(const CPlayer *opp) const
 bool CBehaviours::BallSurelyInReach()
 {
   const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return false;
   // A ball placed by a team-mate's word is where his own place, as he
   // reckons it, puts it: a metre off or more.
