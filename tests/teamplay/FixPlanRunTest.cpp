@@ -295,3 +295,63 @@ TEST_F(FixPlanRun, AWingerDribblesToTheCrossSpotHoldsTheBallAndCrosses)
   EXPECT_EQ(Step(104), "");
   EXPECT_NE(said.find("CrossStage1Up ends: done"), std::string::npos);
 }
+
+// A plan's abort conditions, each on the winger's run to the cross spot: an
+// opponent at the ball, any new call of the referee, or a set play of
+// theirs ends it at once; without its condition the run goes on.
+TEST_F(FixPlanRun, AnAbortConditionEndsThePlanOnlyWhenItHolds)
+{
+  const struct
+  {
+    const char *name;
+    int abort;
+    const char *call;  // "" for none
+    bool foeOnBall;
+    bool aborted;
+  } rows[] = {
+      {"their free kick", FPX_THEIR_SET_PLAY, "free_kick_r", false, true},
+      {"our kick-in", FPX_THEIR_SET_PLAY, "kick_in_l", false, false},
+      {"a new call", FPX_PLAY_MODE_CHANGED, "kick_in_l", false, true},
+      {"play goes on", FPX_PLAY_MODE_CHANGED, "", false, false},
+      {"an opponent on the ball", FPX_FOE_HAS_BALL, "", true, true},
+      {"nobody else on the ball", FPX_FOE_HAS_BALL, "", false, false},
+      {"their free kick, no condition", FPX_NONE, "free_kick_r", false, false},
+  };
+  int t = 100;
+  for (const auto &row : rows)
+  {
+    t += 100;
+    config.insert("DribbleToCrossUp", "action_1_abort_1", row.abort);
+    NewBrain();
+    brain->SetFormationID(0);
+    agent->memory->InitPlayerArrays('l', config);
+    agent->SetUNum(9);
+    Call(t, "play_on");
+    Place(CVector(44, -22), 0);
+    Ball(CVector(44.5f, -22));
+    brain->mates.clear();
+    MateNo(10, CVector(38, -5));
+    ASSERT_EQ(Step(t + 1), "DribbleToCrossUp") << row.name;
+    said.clear();
+    if (row.call[0] != '\0')
+      Call(t + 2, row.call);
+    if (row.foeOnBall)
+    {
+      CPlayer *foe = agent->memory->GetAFoe(0);
+      foe->SetGPos(CVector(45, -22));
+      foe->SetTime(t + 2);
+      foe->SetConf(1);
+      foe->SetUNum(4);
+      foe->SetSide('r');
+    }
+    Step(t + 2);
+    EXPECT_EQ(row.aborted, said.find("DribbleToCrossUp ends: aborted") != std::string::npos)
+        << row.name << ": " << said;
+    // Aborted, the run is over (another plan may start for a new call);
+    // with play going on and nothing holding, it goes on.
+    if (row.aborted || row.call[0] == '\0')
+    {
+      EXPECT_EQ(row.aborted, Running() != "DribbleToCrossUp") << row.name;
+    }
+  }
+}

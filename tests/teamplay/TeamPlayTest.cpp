@@ -443,3 +443,78 @@ TEST_F(TeamPlayTest, AtEqualDistanceFromTheirBallNeitherHoldsBackForTheOther)
   Others({999, 0}, {30.6f, 0});
   EXPECT_FALSE(brain().AmIPressingTheirBall());
 }
+
+// A midfielder with the ball, past our own last line and with their
+// defenders closing the way to goal: a pass forward, a run with the ball,
+// a pass back when pressed, or the ball sent up the pitch.
+TEST_F(TeamPlayTest, AMidfielderWithTheBallBuildsTheAttack)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate, foe;  // x 999: none
+    float line;        // their last defenders' x
+    BallPlay play;
+  } rows[] = {
+      {"a free mate ahead, their line high", {22, 8}, {999, 0}, 35, BP_PASS},
+      {"room to run", {999, 0}, {999, 0}, 40, BP_DRIBBLE},
+      {"pressed, a mate behind", {4, 12}, {11.5f, -1}, 40, BP_PASS},
+      {"pressed, nobody to pass to", {999, 0}, {11.5f, -1}, 40, BP_SEND},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(10, 0));
+    RollBall(10.5f, 0);
+    Others(row.mate, row.foe);
+    // Their goalkeeper and three last defenders make the offside line and
+    // close the way to goal.
+    Foe(1, 51, 0, 1);
+    Foe(2, row.line, -10, 2);
+    Foe(3, row.line, 12, 3);
+    Foe(4, row.line, 0, 4);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    EXPECT_NE(CMD_NONE, q.command) << row.name;
+  }
+}
+
+// The ball behind their line goes only where it can be won: not with their
+// line too far up the pitch or too far ahead, not to a team-mate already
+// offside or trailing far behind it, and not into a crowd.
+TEST_F(TeamPlayTest, AThroughBallOnlyOverALineItCanBeat)
+{
+  const struct
+  {
+    const char *name;
+    Placed me, mate;
+    float line;
+    bool crowded;
+    bool through;
+  } rows[] = {
+      {"a mate level with the line", {10, 0}, {18, 8}, 20, false, true},
+      {"the line too high up the pitch", {10, 0}, {24, 8}, 27, false, false},
+      {"the mate offside", {10, 0}, {21, 8}, 20, false, false},
+      {"the mate trailing", {10, 0}, {12, 8}, 20, false, false},
+      {"their defenders waiting there", {10, 0}, {18, 8}, 20, true, false},
+      {"the line too far ahead", {-12, 0}, {18, 8}, 20, false, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(row.me.x, row.me.y));
+    RollBall(row.me.x + 0.5f, row.me.y);
+    Mate(0, row.mate.x, row.mate.y, 7);
+    Foe(1, 51, 0, 1);
+    Foe(2, row.line, -10, 2);
+    Foe(3, row.line, 12, 3);
+    if (row.crowded)
+    {
+      Foe(4, row.line + 14, row.mate.y + 1, 4);
+      Foe(5, row.line + 16, row.mate.y - 1, 5);
+    }
+    brain().AssessReceivers();
+    EXPECT_EQ(row.through, brain().BeatTheOffsideLine() > 0) << row.name;
+  }
+}
