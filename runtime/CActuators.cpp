@@ -34,7 +34,7 @@ timespec DeadlineIn(int ms, bool *clockFailed)
 }  // namespace
 
 CActuators::CActuators(CMediator *mediator)
-    : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1)
+    : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1), m_Transmitted(0)
 {
   std::cout << "[Creating Legs                    ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
@@ -96,6 +96,32 @@ const char *CActuators::GetSendBuffer() const
   return m_SendBuffer;
 }
 
+void CActuators::Transmit(const char *text)
+{
+  // A command left in the buffer was posted first and goes first.
+  if (m_SendBuffer[0] != '\0') {
+    SendBuffered();
+    pthread_cond_broadcast(&m_SentCond);
+  }
+  if (SendMessage(text != nullptr ? text : "") == -1)
+    ReportFailedSend(text != nullptr ? text : "");
+  m_Transmitted++;
+}
+
+void CActuators::SendBuffered()
+{
+  if (SendMessage(m_SendBuffer) == -1)
+    ReportFailedSend(m_SendBuffer);
+  m_SendBuffer[0] = '\0';
+}
+
+void CActuators::ReportFailedSend(const char *text) const
+{
+  std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: Problem while sending data...Has server died?"
+            << std::endl;
+  std::cerr << "---> SendBuffer is :" << text << ":" << std::endl;
+}
+
 void CActuators::SetMaxSimStepWait(int milliseconds)
 {
   m_MaxSimStepWait = milliseconds;
@@ -136,6 +162,7 @@ void CActuators::ActuatorThread()
     timespec deadline = DeadlineIn(m_MaxSimStepWait, &clockFailed);
     if (clockFailed)
       std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: gettimeofday returned error..." << std::endl;
+    const unsigned transmitted = m_Transmitted;
     while (GetIsNewAction() == 0) {
       int rc = pthread_cond_timedwait(&m_Cond, &m_Mutex, &deadline);
       if (rc == ETIMEDOUT)
@@ -146,18 +173,12 @@ void CActuators::ActuatorThread()
       }
     }
     if (m_SendBuffer[0] != '\0') {
-      if (SendMessage(m_SendBuffer) == -1) {
-        std::cerr << GetTime()
-                  << " ERROR: CActuators: ActuatorThread: Problem while sending data...Has server died?"
-                  << std::endl;
-        std::cerr << "---> SendBuffer is :" << m_SendBuffer << ":" << std::endl;
-      }
-    } else {
-      // Nothing to say this time; the empty datagram tells the server we are
-      // still here.
+      SendBuffered();
+    } else if (m_Transmitted == transmitted) {
+      // Nothing said all this while; the empty datagram tells the server we
+      // are still here.
       SendMessage("");
     }
-    m_SendBuffer[0] = '\0';
     pthread_cond_broadcast(&m_SentCond);
     Changed();
     Unlock();

@@ -6,10 +6,13 @@
 #include "CModule.h"
 #include "Records.h"
 
-// The legs: the module whose thread transmits the commands the brain formats.
-// The agent copies each command into the send buffer and wakes the thread;
-// when nothing comes within max_sim_step_wait the thread sends an empty
-// datagram, so the server always hears from the player.
+// The legs: the link's sending side. A command the brain formats goes out at
+// once from the thread that posts it (Transmit): handing each one to the
+// module's thread and waiting for it to be sent cost two thread switches a
+// command, the dearest part of a cycle. The module's thread keeps the server
+// hearing from the player: when nothing went out for max_sim_step_wait it
+// sends an empty datagram; it also sends what a caller leaves in the send
+// buffer.
 class CActuators : public CModule
 {
 public:
@@ -28,6 +31,9 @@ public:
   void SetSendBuffer(const char *text);
   // What waits to be sent (read with the mutex held); the agent's tests read it.
   const char *GetSendBuffer() const;
+  // The caller holds the module's mutex (Lock). Sends the command now, after
+  // whatever still waits in the send buffer, and reports a failed send.
+  void Transmit(const char *text);
   void SetMaxSimStepWait(int milliseconds);
   void SetMaxSimPolWait(int milliseconds);
   void SetSimPol(int simPol);
@@ -46,6 +52,10 @@ public:
   void ActuatorThread();
 
 private:
+  // Sends the send buffer's command and empties the buffer.
+  void SendBuffered();
+  void ReportFailedSend(const char *text) const;
+
   pthread_mutex_t m_Mutex;
   pthread_cond_t m_Cond;       // a command was posted
   pthread_cond_t m_SentCond;   // the send buffer was emptied
@@ -54,6 +64,9 @@ private:
   int m_MaxSimStepWait;
   int m_MaxSimPolWait;
   int m_SimPol;
+  // Commands sent by Transmit so far: a pass of the thread in which one went
+  // out was no idle one.
+  unsigned m_Transmitted;
 };
 
 #endif

@@ -281,12 +281,10 @@ void CAgent::PostCommand()
   }
   Unlock();
 
+  // Sent from this thread at once: the brain's wait for it ends without
+  // waking anybody.
   m_Actuators->Lock();
-  m_Actuators->SetSendBuffer(command);
-  m_Behaviours->NewActionLock();
-  m_Behaviours->SetIsNewAction(1);
-  m_Actuators->Signal();
-  m_Behaviours->NewActionUnlock();
+  m_Actuators->Transmit(command);
   m_Actuators->Unlock();
 
   m_Behaviours->SetActionBuffer("");

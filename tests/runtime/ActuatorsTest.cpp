@@ -65,6 +65,48 @@ TEST_F(ActuatorsTest, ACommandWaitingIsNeverOverwritten)
   EXPECT_EQ((std::vector<std::string>{"(dash 10.00)\n", "(turn 20.00)\n"}), texts);
 }
 
+TEST_F(ActuatorsTest, ACommandGoesOutFromThePosterWithoutWaitingForTheThread)
+{
+  // The thread is not running and the brain would wait ten seconds for it.
+  agent.Brain()->SetPolWait(10000);
+  const auto start = std::chrono::steady_clock::now();
+  agent.Brain()->BasicDash(10);
+  agent.Brain()->BasicTurnNeck(-20);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return CountTexts(got) >= 2; }, 5000));
+  EXPECT_EQ((std::vector<std::string>{"(dash 10.00)\n", "(turn_neck -20.00)\n"}), Texts(server.Received()));
+  agent.Brain()->NewActionLock();
+  EXPECT_EQ(0, agent.Brain()->GetIsNewAction());
+  agent.Brain()->NewActionUnlock();
+}
+
+TEST_F(ActuatorsTest, NoEmptyDatagramWhileCommandsGoOut)
+{
+  agent.Actuators()->SetMaxSimStepWait(300);
+  agent.StartActuators();
+  // A command every 20 ms for over a second: the thread never idles a whole
+  // step wait, so the server hears nothing empty after the first command.
+  for (int i = 0; i < 60; i++) {
+    agent.Brain()->BasicDash(static_cast<float>(i));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  agent.StopActuators();
+  const Datagrams got = server.Received();
+  // Before the first command and after the last the thread idles.
+  size_t first = 0, last = got.size();
+  while (first < got.size() && got[first].payload.empty())
+    first++;
+  while (last > first && got[last - 1].payload.empty())
+    last--;
+  ASSERT_LT(first, last);
+  int empty = 0;
+  for (size_t i = first; i < last; i++)
+    empty += got[i].payload.empty() ? 1 : 0;
+  EXPECT_EQ(0, empty);
+  EXPECT_EQ(60u, CountTexts(got));
+}
+
 TEST_F(ActuatorsTest, AFailedSendIsReportedAndTheBrainReleased)
 {
   struct socket dead = agent.Actuators()->GetSocket();
