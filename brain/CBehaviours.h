@@ -729,9 +729,9 @@ public:
   // The state of a player off the ball who does not go for it: resting
   // (when rest says so), supporting or taking his place.
   ActionState StateOffTheBall(bool rest);
-  // A kick meant for a team-mate: once it is queued, he is named its
-  // receiver in the team's messages and the pass is under way. Answers
-  // what the kick answered.
+  // A kick meant for a team-mate: once the cycle's kick is queued (not a
+  // dash or turn that readies it), he is named its receiver in the team's
+  // messages and the pass is under way. Answers what the kick answered.
   int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);
   // A pass a team-mate announced.
   void HearPass(int passer, int time, int receiver, CVector target);

@@ -12,7 +12,9 @@
 
 int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicked)
 {
-  if (!kicked || !receiver || !MainCommandQueued())
+  // A kick skill may begin with a dash or a turn that readies the kick:
+  // the pass is announced with the kick that sends the ball, not before.
+  if (!kicked || !receiver || QueuedMainCommand() != CMD_KICK)
     return kicked;
   const int unum = receiver->GetUNum();
   // A team-mate whose number the agent does not know cannot be named.

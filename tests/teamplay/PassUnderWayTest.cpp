@@ -227,6 +227,39 @@ TEST_F(PassUnderWayTest, SetPlayAndGoalkeeperPassesAreAnnounced)
   EXPECT_EQ(kickedAt, pass.time);
 }
 
+TEST_F(PassUnderWayTest, APassIsAnnouncedWithItsKickNotWithTheStepsThatReadyIt)
+{
+  RollBall(0.6f, 0);
+  const CPlayer *mate = Mate(0, -6, 9, 7);
+  const struct
+  {
+    const char *name;
+    CMDType command;
+    bool announced;
+  } rows[] = {{"a dash that readies the kick", CMD_DASH, false},
+              {"a turn that readies it", CMD_TURN, false},
+              {"the kick", CMD_KICK, true}};
+  for (const auto &row : rows)
+  {
+    brain().SendAllActions(-1);
+    if (row.command == CMD_DASH)
+      brain().Dash(100);
+    else if (row.command == CMD_TURN)
+      brain().Turn(40);
+    else
+      brain().Kick(60, 120);
+    ASSERT_EQ(row.command, brain().QueuedMainCommand()) << row.name;
+    EXPECT_EQ(1, brain().AnnouncePass(mate, mate->GetGPos(), 1)) << row.name;
+    EXPECT_EQ(row.announced, Announced().announced) << row.name;
+  }
+  // A kick the skill did not make announces nothing either.
+  Fresh();
+  brain().SendAllActions(-1);
+  brain().Kick(60, 120);
+  EXPECT_EQ(0, brain().AnnouncePass(Mate(0, -6, 9, 7), CVector(-6, 9), 0));
+  EXPECT_FALSE(Announced().announced);
+}
+
 TEST_F(PassUnderWayTest, APasserSaysHisPassAtOnceWhoeverSTurnItIs)
 {
   // Number 10 never speaks in the rotation of numbers 3 to 7; his free
