@@ -706,6 +706,12 @@ public:
   int DefensePosition();
   int OffenseSupport();
   int OffensePosition();
+  // A midfielder's or forward's place while we have the ball: ahead of
+  // it by his role, onside, with room about him and an open way from the
+  // ball; and the two measures it weighs.
+  CVector AttackingPlace();
+  bool LaneOpen(CVector from, CVector to);
+  float RoomAt(CVector point);
   int StandReady();
   // The zone behaviours with the ball: our third, the middle, their third.
   int DEFZWithBall();

@@ -25,6 +25,8 @@ const int kSetPlayBarLapse = 100;
 // The farthest pass of a set play: beyond it the opponents have the time
 // to get across.
 const float kLongestSetPlayPass = 40;
+// The kick-off's pass goes no farther.
+const float kKickOffLongestPass = 12;
 // A receiver of a set play's pass with an opponent this near is not free.
 const float kSetPlayMarkedDist = 3;
 // The free kick that follows the goalkeeper's catch is his for this long.
@@ -139,8 +141,11 @@ int CBehaviours::TakeOurSetPlay()
   if (mode == PM_KICK_OFF)
   {
     // Everyone stands in our half: the ball goes back or across to a
-    // team-mate, who plays on.
-    if (const CPlayer *mate = PassTarget(SetPlayPassLimits(m_PitchLength)))
+    // team-mate near the ball, who plays on; a longer ball to a wing was
+    // taken by the opponents closing in from the centre circle's edge.
+    PASSLIMITS limits = SetPlayPassLimits(m_PitchLength);
+    limits.maxDist = kKickOffLongestPass;
+    if (const CPlayer *mate = PassTarget(limits))
       done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
     else
       done = KickOnceTowards(CVector(-12, 0), m_MaxPassSpeedAtTarget);
@@ -431,7 +436,11 @@ int CBehaviours::OffensePosition()
   const ActionState state = GetActionState();
   if (state != AS_OFFENSE_POSITION && state != AS_OFFENSE_SUPPORT)
     return 0;
-  CVector target = m_Positioner.GetPosition();
+  // Midfielders and forwards go ahead of the ball into room; the
+  // defenders keep their places behind it.
+  const Role role = GetRole();
+  CVector target = role == ROLE_MIDFIELDER || role == ROLE_FORWARD ? AttackingPlace()
+                                                                   : m_Positioner.GetPosition();
   const float offside = TheirOffsideX();
   if (target.GetX() > offside)
     target = CVector(offside, target.GetY());

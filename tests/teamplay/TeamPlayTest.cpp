@@ -255,6 +255,50 @@ TEST_F(TeamPlayTest, ABallBehindTheirLineGoesOnlyWhereTheRunnerIsFirst)
   }
 }
 
+// In matches our forwards stood marking at the halfway line while we had
+// the ball deep in our half, and a pass forward found nobody free.
+TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
+{
+  const struct
+  {
+    const char *name;
+    int unum;     // 7 in midfield, 10 up front
+    Placed ball;  // a team-mate has it
+    Placed foe;   // x 999: none
+    float lowX, highX;
+  } rows[] = {
+      {"forward, ball deep in our half", 10, {-20, 0}, {999, 0}, -4, 4},
+      {"midfielder, ball deep in our half", 7, {-20, 0}, {999, 0}, -14, -6},
+      {"forward, their line close ahead of the ball", 10, {10, 0}, {999, 0}, 0, 19},
+      {"forward, an opponent where he would stand", 10, {-20, 0}, {0, 0}, -10, 10},
+      {"forward, an opponent on the way from the ball", 10, {-20, 0}, {-10, 0}, -10, 10},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    memory().SetUNum(row.unum);
+    memory().SetGPos(CVector(5, 20));
+    RollBall(row.ball.x, row.ball.y);
+    Mate(0, row.ball.x - 0.5f, row.ball.y, 4);
+    if (row.foe.x < 999)
+      Foe(2, row.foe.x, row.foe.y, 7);
+    // Their goalkeeper and last defender make the offside line at 20.
+    Foe(0, 51, 0, 1);
+    Foe(1, 21, -25, 2);
+    Pass();
+    const CVector place = brain().AttackingPlace();
+    EXPECT_GE(place.GetX(), row.lowX) << row.name;
+    EXPECT_LE(place.GetX(), row.highX) << row.name;
+    EXPECT_LE(place.GetX(), 20) << row.name;
+    if (row.foe.x < 999)
+    {
+      EXPECT_GE(place.dist(CVector(row.foe.x, row.foe.y)), 4) << row.name;
+      EXPECT_TRUE(brain().LaneOpen(CVector(row.ball.x, row.ball.y), place)) << row.name;
+    }
+  }
+}
+
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
