@@ -319,6 +319,10 @@ struct BRAINBOUND
 const BRAINBOUND Bounds[] = {
     {BP_STEP_START, "max_sim_pol_wait", &P::m_MaxSimPolWait, 1, kLongestWaitMs},
     {BP_STEP_START, "max_sim_visual_wait", &P::m_MaxSimVisualWait, 0, kLongestWaitMs},
+    // A kick-and-run is walked back one cycle at a time, each step a run
+    // of that many cycles.
+    {BP_STEP_BREAKAWAY, "breakaway_kick_run_min_cycles", &P::m_BreakawayKickRunMinCycles, 1, LOOKAHEAD_LIMIT},
+    {BP_STEP_BREAKAWAY, "breakaway_kick_run_max_cycles", &P::m_BreakawayKickRunMaxCycles, 1, LOOKAHEAD_LIMIT},
     // Slot 0 is the agent's own; team-mates and opponents by number after it.
     {BP_STEP_INTERCEPT, "team_size", &P::m_TeamSize, 0, 11},
     {BP_STEP_INTERCEPT, "max_int_lookahead", &P::m_MaxIntLookahead, 1, LOOKAHEAD_LIMIT},
@@ -327,6 +331,8 @@ const BRAINBOUND Bounds[] = {
     {BP_STEP_INTERCEPT, "intercept_step", &P::m_InterceptStep, 1, LOOKAHEAD_LIMIT},
     {BP_STEP_INTERCEPT, "intercept_aim_ahead", &P::m_InterceptAimAhead, 0, LOOKAHEAD_LIMIT},
     {BP_STEP_INTERCEPT, "no_turn_max_cyc_diff", &P::m_NoTurnMaxCycDiff, 0, LOOKAHEAD_LIMIT},
+    // The goalkeeper follows the ball's path this many cycles.
+    {BP_STEP_GOALIE, "goalie_narrow_sideline_cyc", &P::m_GoalieNarrowSidelineCyc, 0, LOOKAHEAD_LIMIT},
 };
 }  // namespace
 
