@@ -750,8 +750,25 @@ public:
   // Whether the receiver of the pass under way gets to the ball, before
   // any opponent (one out of sight is trusted to).
   bool ReceiverTakesThePass();
-  // An opponent has the ball near the agent, and no one of us is nearer.
+  // An opponent has the ball near the agent, and no one of us is better
+  // placed to go at him: nearer, a place on his way to our goal counting
+  // for some metres.
   bool AmIPressingTheirBall();
+  // The opponent on the ball (or a dribble's touch from it) with none of us
+  // nearer to it, or null.
+  const CPlayer *TheirBallCarrier();
+  // Whether a player stands on the opponent's way to our goal.
+  bool IsOnTheWayToGoal(CVector player, const CPlayer *foe);
+  // How near a player counts when choosing who presses the carrier.
+  float PressDistance(CVector player, const CPlayer *carrier);
+  // Whether the agent is the second of us nearest the ball (the goalkeeper
+  // left out): the one who covers the press.
+  bool AmICoveringThePress();
+  // The run to a point where the ball is met, turning only when the
+  // heading would miss the ball's reach.
+  int RunToBall(CVector point, float power);
+  // At the ball, where the agent meets it soonest.
+  int RunAtTheBall();
   // The agent took the last set play and nobody else may have played the
   // ball since: touching it again would be a fault.
   bool TouchedLastInSetPlay() const;

@@ -44,6 +44,20 @@ const float kPlaceSlackPerMetre = 0.08f;
 // Places nearer than this and further round than the angle are backed into.
 const float kBackUpDist = 4;
 const float kBackUpAngle = 135;
+// How far a dribbler's ball runs ahead of him between his touches.
+const float kDribbleTouch = 1.5f;
+// Another of us must be this much nearer the ball to take the press over.
+const float kPressHysteresis = 1.5f;
+// Nearer the ball than this the presser goes at it from wherever he is.
+const float kAtTheBallDist = 3;
+// The narrowest cone from the carrier to our goal inside which the
+// presser counts as on his way.
+const float kGoalSideConeRatio = 0.5f;
+// How much nearer a player on the carrier's way to our goal counts when
+// choosing who presses.
+const float kGoalSideBonus = 3;
+// How far behind the presser the second of us covers.
+const float kCoverDist = 5;
 }
 
 // ------------------------------------------------------- kick-off place
@@ -253,17 +267,58 @@ void CBehaviours::NoteSetPlayTouches()
     m_TookSetPlayKick = false;
 }
 
+const CPlayer *CBehaviours::TheirBallCarrier()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return nullptr;
+  const CVector at = ball->GetGPos();
+  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  if (!foe)
+    return nullptr;
+  // A dribbler pushes the ball a step ahead and runs after it: between
+  // his touches it is out of his reach, and still his.
+  const float theirs = foe->GetGPos().dist(at);
+  if (theirs > m_Kickable + kDribbleTouch)
+    return nullptr;
+  const CPlayer *mate = GetClosestValidFriend2Ball(0);
+  const float ours = std::fmin(GetGPos().dist(at), mate ? mate->GetGPos().dist(at) : 999.0f);
+  return ours < theirs ? nullptr : foe;
+}
+
 bool CBehaviours::AmIPressingTheirBall()
 {
   if (m_AllOutFlank && GetRole() == ROLE_FORWARD)
     return false;
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !FoeWithBall(0))
+  const CPlayer *carrier = TheirBallCarrier();
+  if (!carrier)
     return false;
-  const float mine = GetGPos().dist(ball->GetGPos());
-  const CPlayer *nearest = GetClosestValidFriend2Ball(0);
-  return mine < m_MaxSupportDist &&
-         (!nearest || nearest->GetGPos().dist(ball->GetGPos()) >= mine - m_Epsilon);
+  const CVector at = M2BReadBall()->GetGPos();
+  if (GetGPos().dist(at) >= m_MaxSupportDist)
+    return false;
+  const float mine = PressDistance(GetGPos(), carrier);
+  // The one who presses keeps at it until another of us is clearly
+  // nearer: two who swap the task at every step both turn about.
+  const float slack = m_ActionState == AS_DEFENSE_ACTIVE ? kPressHysteresis : 0;
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *mate = GetClosestValidFriend2Ball(i);
+    if (!mate)
+      break;
+    if (GetRole(mate->GetUNum()) == ROLE_GOALKEEPER)
+      continue;
+    if (PressDistance(mate->GetGPos(), carrier) < mine - slack - m_Epsilon)
+      return false;
+  }
+  return true;
+}
+
+// A player on the carrier's way to our goal meets him as he comes, one
+// behind him must catch him up first: the way counts for some metres.
+float CBehaviours::PressDistance(CVector player, const CPlayer *carrier)
+{
+  const float dist = player.dist(M2BReadBall()->GetGPos());
+  return IsOnTheWayToGoal(player, carrier) ? dist - kGoalSideBonus : dist;
 }
 
 bool CBehaviours::AmIFastestToBall()
@@ -320,6 +375,11 @@ int CBehaviours::RunToMeetBall(CVector point, int cycles)
   // back each cycle.
   if (power <= 0)
     power = m_StaminaIncMax;
+  return RunToBall(point, power);
+}
+
+int CBehaviours::RunToBall(CVector point, float power)
+{
   // The run ends within reach of the ball, so the heading need only be as
   // good as that: close to the point a finer aim only turns the agent
   // about while the ball comes.
@@ -341,6 +401,14 @@ int CBehaviours::RunToMeetBall(CVector point, int cycles)
   // it in reach and off the body: a collision knocks it away.
   if (IsDashCollision(far && !turn ? power : 0, m_CollisionBuffer) && CloseBallInterception())
     return 1;
+  // A ball a few steps behind is backed onto: turning about and back again
+  // costs the two cycles in which a dribbler gets away.
+  if (turn && dist < kBackUpDist && std::fabs(angle) > kBackUpAngle)
+  {
+    const float back = CorrectDashPower4Stamina(-power);
+    if (back < 0)
+      return TouchGate(CMD_DASH, back);
+  }
   if (turn && Turn(angle))
     return 1;
   if (far)
@@ -360,31 +428,56 @@ int CBehaviours::DefenseActive()
 {
   if (GetActionState() != AS_DEFENSE_ACTIVE)
     return 0;
-  const CPlayer *foe = FoeWithBall(0);
+  const CPlayer *foe = TheirBallCarrier();
   if (!foe)
     foe = FastestFoe2Ball();
   if (!foe || !foe->GetPositionValid())
     return 0;
-  const CVector ourGoal(-m_PitchLength / 2, 0);
   float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
   if (power <= 0)
     power = m_StaminaIncMax;
-  // An opponent who has the ball well under control is blocked on his way
-  // to our goal; one who has not yet is attacked at the ball.
-  if (BallKickableForPlayer(foe, -m_TheirBreakawayFrontKickableBuffer))
-    return BlockFoe(ourGoal, foe, power);
-  return MoveToPos(M2BReadBall()->GetGPos(), m_Kickable / 2, power, DODGE_NONE);
+  // From his way to our goal, or close by, the agent goes at the ball: only
+  // a ball within reach can be taken from him. From anywhere else he is
+  // first cut off on that way.
+  if (IsOnTheWayToGoal(GetGPos(), foe) || GetGPos().dist(M2BReadBall()->GetGPos()) < kAtTheBallDist)
+    return RunAtTheBall();
+  return BlockFoe(CVector(-m_PitchLength / 2, 0), foe, power);
+}
+
+bool CBehaviours::IsOnTheWayToGoal(CVector player, const CPlayer *foe)
+{
+  const CVector from = foe->GetGPos();
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (from.dist(goal) <= m_Epsilon)
+    return true;
+  return IsPointInCone(player, std::fmax(TheirBreakawayConeRatio(foe), kGoalSideConeRatio), goal, from);
+}
+
+int CBehaviours::RunAtTheBall()
+{
+  if (!BallPositionValid())
+    return 0;
+  const int cycles = MyNumOfCyclesToIntercept();
+  return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : BallPredPos(1), cycles);
 }
 
 int CBehaviours::DefenseSupport()
 {
   if (GetActionState() != AS_DEFENSE_SUPPORT)
     return 0;
+  const CBall *ball = M2BReadBall();
+  const CPlayer *carrier = TheirBallCarrier();
+  const CVector ourGoal(-m_PitchLength / 2, 0);
+  // The second of us at their ball covers the first: on the carrier's way
+  // to our goal, a few steps behind the one who presses.
+  if (carrier && AmICoveringThePress())
+  {
+    const CVector at = ball->GetGPos();
+    const float behind = std::fmin(kCoverDist, at.dist(ourGoal) / 2);
+    return GoToPlace(at + (ourGoal - at).SetLength(behind), DashPower4Positioning());
+  }
   // Cover the opponent nearest to the agent who could receive the ball,
   // between him and our goal; the one with the ball is pressed by another.
-  const CBall *ball = M2BReadBall();
-  const CPlayer *carrier = FoeWithBall(0);
-  const CVector ourGoal(-m_PitchLength / 2, 0);
   for (int i = 0; i < 11; i++)
   {
     const CPlayer *foe = GetClosestValidFoe2Me(i);
@@ -398,6 +491,22 @@ int CBehaviours::DefenseSupport()
     return GoToPlace(spot, DashPower4Positioning());
   }
   return DefensePosition();
+}
+
+bool CBehaviours::AmICoveringThePress()
+{
+  const CVector at = M2BReadBall()->GetGPos();
+  const float mine = GetGPos().dist(at);
+  int nearer = 0;
+  for (int i = 0; i < 11 && nearer < 2; i++)
+  {
+    const CPlayer *mate = GetClosestValidFriend2Ball(i);
+    if (!mate || mate->GetGPos().dist(at) >= mine)
+      break;
+    if (GetRole(mate->GetUNum()) != ROLE_GOALKEEPER)
+      nearer++;
+  }
+  return nearer == 1;
 }
 
 int CBehaviours::DefensePosition()

@@ -471,7 +471,10 @@ TEST_F(TeamPlayTest, AtEqualDistanceFromTheirBallNeitherHoldsBackForTheOther)
       {"alone", {999, 0}, true},
       {"the mate as far as I am", {12, 0}, true},
       {"the mate as far, on the other side", {6, 6}, true},
-      {"the mate a step nearer", {11, 0}, false},
+      // A step nearer on my side of him; one behind him must catch him up
+      // first, and I go.
+      {"the mate a step nearer", {1, 0}, false},
+      {"the mate a step nearer, behind him", {11, 0}, true},
       {"the mate a step further", {13, 0}, true},
   };
   for (const auto &row : rows)

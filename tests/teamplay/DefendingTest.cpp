@@ -1,0 +1,221 @@
+// Defending on scripted worlds: who of us goes at their ball carrier, where
+// he goes, and where the second of us covers him. Each row is a situation a
+// match showed going wrong: a dribbler's ball between his touches taken for
+// a loose ball, two players swapping the press at every step, the presser
+// standing off a dribbler instead of going at the ball.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "../brain/BrainWorldFixture.h"
+
+namespace
+{
+struct Spot
+{
+  float x, y;
+};
+
+// Where nobody stands.
+const Spot kNobody = {999, 0};
+
+class DefendingTest : public BrainWorldTest
+{
+protected:
+  void SetUp() override
+  {
+    BrainWorldTest::SetUp();
+    Referee("play_on");
+  }
+
+  void Referee(const char *call)
+  {
+    std::string text(call);
+    agent->playmode->SetPlayMode(&text[0]);
+  }
+
+  // One decision pass as the main loop runs it, the visual of this cycle
+  // in; the next pass is a cycle later.
+  ACTIONQUEUE Pass()
+  {
+    // What the agent sees relative to itself follows the places set: the
+    // store works it out for players not seen in this cycle.
+    const int now = memory().GetTime();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now)
+          p->SetTime(now - 1);
+    memory().UpdateRelatives();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now - 1)
+          p->SetTime(now);
+    memory().SetLastVisualTime(memory().GetTime());
+    const PlayMode previous = agent->playmode->GetPlayMode(false);
+    const PlayMode current = agent->playmode->GetPlayMode(true);
+    agent->Decide(previous, current);
+    const ACTIONQUEUE q = brain().GetQueue();
+    brain().SendAllActions(-1);
+    return q;
+  }
+
+  void NextCycle()
+  {
+    memory().SetTime(memory().GetTime() + 1);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetTime(memory().GetTime());
+    for (int i = 0; i < 11; i++)
+    {
+      memory().GetAFriend(i)->SetTime(memory().GetTime());
+      memory().GetAFoe(i)->SetTime(memory().GetTime());
+    }
+  }
+
+  void Fresh()
+  {
+    TearDown();
+    SetUp();
+  }
+
+  void Me(float x, float y, float facing)
+  {
+    memory().SetGPos(CVector(x, y));
+    memory().SetBFacing(facing);
+  }
+
+  static float Norm(float a) { return std::remainder(a, 360.0f); }
+
+  // The direction the body takes with this bundle: a turn at rest turns
+  // it by the whole moment; a dash keeps it.
+  float Heading(const ACTIONQUEUE &q)
+  {
+    return q.command == CMD_TURN ? Norm(memory().GetBFacing() + q.angle)
+                                 : memory().GetBFacing();
+  }
+
+  // The angle between the heading the bundle gives and the way to a point.
+  float HeadingOff(const ACTIONQUEUE &q, CVector to)
+  {
+    return std::fabs(Norm(Heading(q) - (to - memory().GetGPos()).GetDir()));
+  }
+};
+
+TEST_F(DefendingTest, TheNearestOfUsPressesTheirCarrierEvenBetweenHisTouches)
+{
+  const struct
+  {
+    const char *name;
+    Spot ball, foe, mate;
+    int mateUNum;
+    bool presses;
+  } rows[] = {
+      {"ball at his feet, I am nearest", {-10, 0}, {-9.4f, 0}, {-30, 20}, 7, true},
+      // A dribbler's ball runs a step ahead of him; it is still his.
+      {"ball a step ahead of the dribbler", {-10, 0}, {-8.3f, 0}, {-30, 20}, 7, true},
+      {"a mate nearer the ball presses", {-10, 0}, {-9.4f, 0}, {-11, 1}, 7, false},
+      // He meets the carrier as he comes; I would have to catch him up.
+      {"a mate a little farther, on his way to our goal", {-10, 0}, {-9.4f, 0}, {-22, 0}, 7, false},
+      // Our goalkeeper's place near the ball is no press of a field player.
+      {"only our goalkeeper is nearer", {-10, 0}, {-9.4f, 0}, {-11, 1}, 1, true},
+      // A ball that rolls free of him is nobody's: the fastest fetches it.
+      {"ball well clear of him", {-10, 0}, {-6, 0}, {-30, 20}, 7, false},
+      {"too far to press", {-20, 0}, {-19.4f, 0}, {-40, 20}, 7, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(row.ball.x, row.ball.y);
+    Foe(0, row.foe.x, row.foe.y, 9);
+    Mate(0, row.mate.x, row.mate.y, row.mateUNum);
+    Pass();
+    EXPECT_EQ(row.presses, brain().GetActionState() == AS_DEFENSE_ACTIVE) << row.name;
+  }
+}
+
+TEST_F(DefendingTest, ThePresserKeepsAtItUntilAnotherIsClearlyNearer)
+{
+  // Pressing at first, the agent keeps the task while the mate beside the
+  // carrier is only a metre nearer; at two metres nearer it passes to him.
+  const struct
+  {
+    Spot mate;
+    bool presses;
+  } rows[] = {{{-30, 20}, true}, {{-6, -5}, true}, {{-6, -4}, false}};
+  RollBall(-6, 0);
+  Foe(0, -5.4f, 0, 9);
+  for (const auto &row : rows)
+  {
+    Mate(0, row.mate.x, row.mate.y, 7);
+    Pass();
+    EXPECT_EQ(row.presses, brain().GetActionState() == AS_DEFENSE_ACTIVE) << row.mate.y;
+    NextCycle();
+  }
+}
+
+TEST_F(DefendingTest, ThePresserGoesAtTheBallFromHisWayToGoalAndCutsHimOffFromElsewhere)
+{
+  const CVector goal(-52.5f, 0);
+  const struct
+  {
+    const char *name;
+    Spot me;
+    float facing;
+    Spot ball, foe;
+    bool atTheBall;
+  } rows[] = {
+      // Between him and our goal: straight at the ball.
+      {"goal-side of him", {-16, 0}, 0, {-10, 0}, {-9.4f, 0}, true},
+      {"goal-side, off the line a little", {-16, 2}, 0, {-10, 0}, {-9.4f, 0}, true},
+      // Beside him, close: the ball is within a step or two.
+      {"beside him, close", {-10, 2.5f}, 0, {-10, 0}, {-9.4f, 0}, true},
+      // Behind him as he runs at our goal: get in front of him first.
+      {"behind him, far", {2, 6}, 180, {-10, 0}, {-9.4f, 0}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(row.me.x, row.me.y, row.facing);
+    RollBall(row.ball.x, row.ball.y);
+    const CPlayer *foe = Foe(0, row.foe.x, row.foe.y, 9);
+    Mate(0, -30, 25, 7);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState()) << row.name;
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_GT(q.power, 0) << row.name;
+    }
+    const CVector ball(row.ball.x, row.ball.y);
+    if (row.atTheBall)
+    {
+      EXPECT_LT(HeadingOff(q, ball), 20) << row.name;
+    }
+    else
+    {
+      CGLine line(0, 0, 0);
+      line.CGLineFromTwoPoints(goal, foe->GetGPos());
+      const CVector spot = brain().OverrunBlockPos(goal, foe, line);
+      // The spot lies on his way, nearer our goal than he is.
+      EXPECT_LT(spot.GetX(), row.foe.x) << row.name;
+      EXPECT_LT(HeadingOff(q, spot), 5) << row.name;
+    }
+  }
+}
+
+TEST_F(DefendingTest, TheSecondOfUsCoversThePresserOnTheWayToOurGoal)
+{
+  // The carrier at (-10, 0), a mate pressing him; the agent, second
+  // nearest, takes the place five metres behind the ball towards our goal.
+  Me(-4, 6, 180);
+  RollBall(-10, 0);
+  Foe(0, -9.4f, 0, 9);
+  Mate(0, -11.5f, 0.5f, 7);
+  const ACTIONQUEUE q = Pass();
+  ASSERT_EQ(AS_DEFENSE_SUPPORT, brain().GetActionState());
+  const CVector cover = CVector(-10, 0) + (CVector(-52.5f, 0) - CVector(-10, 0)).SetLength(5);
+  ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
+  EXPECT_LT(HeadingOff(q, cover), 8);
+}
+}
