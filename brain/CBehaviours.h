@@ -826,6 +826,9 @@ public:
   CVector GoalieDesiredPosition();
   int GoalieGoToPosition();
   bool GoalieFaceBall();
+  // The body's facing square to the ball, and turning to it.
+  float GoalieSquareBody();
+  bool GoalieSquareUp();
   void GoalieWatchBall();
   void GoalieScanField();
   void GoalieShrinkViewCone();
@@ -837,6 +840,9 @@ public:
   bool ShouldIGoToBall();
   int GoalieIntercept();
   bool ShouldIComeOutToOpponent();
+  // An opponent has the ball in my area, near me or near the goal: I go
+  // for the ball to catch it.
+  bool ShouldIRushTheBall();
   int GoalieBlockOpponent();
   bool ShouldICatch();
   int GoalieCatchBall();
@@ -1062,6 +1068,9 @@ private:
   bool GoalieCatchDirection(CVector ball, float reach, float &dir) const;
   bool BallHeadsIntoOurGoal(float margin);
   int GoalieBlockShot();
+  // Where a shot is met: the point of its path nearest to the goalkeeper,
+  // or the first one beyond it that he reaches before the ball.
+  CVector GoalieShotPoint();
   int GoalieClearBall();
   int GoalieTakeKick();
   int GoalieKickOnce(CVector target, float speed);

@@ -39,6 +39,8 @@ const int kSetPlayWait = 5;
 const float kGoalieLeastPassGain = 10;
 const float kGoalieLongestPass = 40;
 const float kGoalieMarkedDist = 6;
+// A carrier in my area this near me is rushed, wherever he stands.
+const float kRushDist = 5;
 }
 
 // ------------------------------------------------- beating the ball
@@ -472,15 +474,45 @@ bool CBehaviours::BallHeadsIntoOurGoal(float margin)
   return std::fabs(y) <= m_GoalWidth / 2 + margin;
 }
 
-// A shot on goal: onto its path at the point nearest to me, in front of
-// the line, facing the ball; the catch rule takes over once it is in
-// reach.
+// A shot on goal: onto its path at the point nearest to me, or, when the
+// ball is there first, at the first point further along where I get before
+// it; the catch rule takes over once the ball is in reach.
 int CBehaviours::GoalieBlockShot()
 {
+  // Anywhere within the hands' reach of the path will do: aiming finer
+  // costs turns the ball does not wait for.
+  return GoalieGoToPoint(GoalieShotPoint(), m_CatchRadius / 2, SVS_SIGHT);
+}
+
+// Points of the path before the nearest one are farther to run to and
+// come sooner, so the search starts there; it stays put as the goalkeeper
+// moves, and a point that jumps about turns him to and fro.
+CVector CBehaviours::GoalieShotPoint()
+{
   const CBall *ball = M2BReadBall();
-  CVector where = CRay(ball->GetGPos(), ball->GetVelocity()).GetClosestPoint(GetGPos());
-  where.SetX(std::max(where.GetX(), -m_PitchLength / 2 + m_PlayerSize));
-  return GoalieGoToPoint(where, m_GoalieAtPointBuffer, SVS_SIGHT);
+  const CVector me = GetGPos();
+  const CVector from = ball->GetGPos();
+  const CVector vel = ball->GetVelocity();
+  CVector nearest = CRay(from, vel).GetClosestPoint(me);
+  nearest.SetX(std::max(nearest.GetX(), -m_PitchLength / 2 + m_PlayerSize));
+  CVector at = from;
+  CVector v = vel;
+  float closest = me.dist(from);
+  bool past = false;
+  const float power = static_cast<float>(m_MaxPower);
+  for (int t = 1; t <= m_MaxIntLookahead && v.GetMag() > m_Epsilon; t++)
+  {
+    at += v;
+    v *= m_BallDecay;
+    if (at.GetX() < -m_PitchLength / 2)
+      break;
+    const float d = me.dist(at);
+    past = past || d > closest;
+    closest = std::min(closest, d);
+    if (past && PredictedCycles2Point(at, power, m_CatchableAreaL) <= t)
+      return me.dist(nearest) < d ? nearest : at;
+  }
+  return nearest;
 }
 
 bool CBehaviours::ShouldIGoToBall()
@@ -549,30 +581,48 @@ bool CBehaviours::ShouldIComeOutToOpponent()
   const CPlayer *mate = GetClosestValidFriend2Ball(0);
   if (mate && mate->GetGPos().dist(ball->GetGPos()) < foe->GetGPos().dist(ball->GetGPos()))
     return false;
+  // In my area the ball is mine to catch, whoever stands about.
+  if (ShouldIRushTheBall())
+    return true;
   // Alone: no team-mate of mine in his way to the goal.
   return NumFriendsInCone(TheirBreakawayConeRatio(foe), goal, foe->GetGPos(), false) == 0;
 }
 
+bool CBehaviours::ShouldIRushTheBall()
+{
+  const CVector at = M2BReadBall()->GetGPos();
+  if (!m_OurPenaltyArea.shrink(kAreaMargin).IsWithin(at))
+    return false;
+  // So near the goal that his shot goes in anyway, or near enough for me
+  // to get there before he has made a shot of it. From farther out the
+  // goal is better kept from my place: the reach covers too little of it.
+  return at.dist(CVector(-m_PitchLength / 2, 0)) < m_GoalieNoBufferDist ||
+         GetGPos().dist(at) < kRushDist;
+}
+
 // Out to the point on his line to the goal from where the goalkeeper's
 // reach covers the whole goal, but not out of the area; a ball he lets run
-// too far ahead is taken.
+// too far ahead is taken, and so is one in my area near me.
 int CBehaviours::GoalieBlockOpponent()
 {
   const CBall *ball = M2BReadBall();
   const CVector b = ball->GetGPos();
   const CVector goal(-m_PitchLength / 2, 0);
   const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  if (ShouldIRushTheBall())
+    return GoalieGoToPoint(BallPredPos(1), m_GoalieAtPointBuffer, SVS_SIGHT);
   if (foe && !BallKickableForPlayer(foe, 0) &&
       GetGPos().dist(b) < foe->GetGPos().dist(b) - m_GoalieBreakawayKickableBuffer)
     return GoalieGoToPoint(b, m_GoalieAtPointBuffer, SVS_SPEED);
   // From the point this far from him, the reach covers the whole mouth;
-  // only when he is close is it worth running at him, otherwise the
-  // goalkeeper stays near its goal area's edge.
+  // only when he is close is it worth running at him. Farther out that
+  // point lies so far from the goal that a shot past it goes in, and the
+  // goalkeeper keeps its place between the ball and the goal.
   const float dist = b.dist(goal);
-  const float cover = m_CatchRadius * dist / (m_GoalWidth / 2);
-  float out = std::max(dist - cover, m_GoalieBaselineBuffer);
   if (dist > m_GoalieNoBufferDist)
-    out = std::min(out, m_GoalAreaLength + m_GoalieBaselineBuffer);
+    return GoalieGoToPosition();
+  const float cover = m_CatchRadius * dist / (m_GoalWidth / 2);
+  const float out = std::max(dist - cover, m_GoalieBaselineBuffer);
   CVector p = goal + (b - goal).SetLength(out);
   p = m_OurPenaltyArea.AdjustToWithin(p);
   p.SetX(std::max(p.GetX(), goal.GetX() + m_GoalieBaselineBuffer));

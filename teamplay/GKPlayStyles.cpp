@@ -14,6 +14,11 @@ namespace
 {
 // The longest move the goalkeeper makes backwards to keep the ball ahead.
 const float kBackwardsReach = 5;
+// Two turns that differ by less than this are about as short.
+const float kHeadingTie = 30;
+// The ball's direction off the body when the goalkeeper stands square to
+// it: short of the neck's limit, so that the ball stays in view.
+const float kSquareAngle = 80;
 
 // The angle in degrees between two directions given as vectors.
 float AngleBetween(CVector a, CVector b)
@@ -143,8 +148,17 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   if (s == SVS_SIGHT && (d <= kBackwardsReach || (alongBack && d <= 2 * kBackwardsReach)))
   {
     const float ballDir = (ball->GetGPos() - me).GetDir();
-    backwards = alongBack || (!alongFwd && std::fabs(NormaliseAngle(ballDir - way - 180)) <
-                                               std::fabs(NormaliseAngle(ballDir - way)));
+    const float turnFwd = std::fabs(NormaliseAngle(way - body));
+    const float turnBack = std::fabs(NormaliseAngle(way + 180 - body));
+    // Neither way along the line: the shorter turn, and of two about as
+    // short the one that keeps the ball nearer the front. Choosing by the
+    // ball alone turns the body about each time the point crosses over.
+    if (alongFwd || alongBack)
+      backwards = !alongFwd;
+    else if (std::fabs(turnFwd - turnBack) > kHeadingTie)
+      backwards = turnBack < turnFwd;
+    else
+      backwards = std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));
   }
   const float heading = backwards ? NormaliseAngle(way + 180) : way;
   const float error = NormaliseAngle(heading - body);
@@ -174,10 +188,14 @@ int CBehaviours::GoalieGoToPosition()
   // take up a small error rather than turn away and back again.
   bool facing = false;
   if (BallPositionValid())
-    facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr;
+    facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr ||
+             (near && std::fabs(NormaliseAngle(GoalieSquareBody() - GetBFacing())) <= m_GoalieScanAngleErr);
   if (GoalieGoToPoint(p, facing ? m_MinDistToPoint : m_MinDistToPoint / 2, s))
     return 1;
-  if (GoalieFaceBall())
+  // Within shooting distance the body stands square to the ball, so that
+  // the steps across the goal are dashes along it; farther out it faces the
+  // ball.
+  if (near ? GoalieSquareUp() : GoalieFaceBall())
     return 1;
   if ((!BallPositionValid()) && GetHaveVisualForThisAngle() && ScanFieldWithBody())
     return 1;
@@ -200,6 +218,28 @@ int CBehaviours::GoalieHoldSpot(CVector p)
 }
 
 // ------------------------------------------------------------ looking
+
+float CBehaviours::GoalieSquareBody()
+{
+  const CBall *ball = M2BReadBall();
+  const float ballDir = (ball->GetGPos() - GetGPos()).GetDir();
+  const float body = GetBFacing();
+  const float left = NormaliseAngle(ballDir + kSquareAngle);
+  const float right = NormaliseAngle(ballDir - kSquareAngle);
+  return std::fabs(NormaliseAngle(left - body)) <= std::fabs(NormaliseAngle(right - body)) ? left
+                                                                                            : right;
+}
+
+// Square to the ball, the way nearer the body's present facing; the neck
+// keeps the ball in view.
+bool CBehaviours::GoalieSquareUp()
+{
+  const CBall *ball = M2BReadBall();
+  if (!ball || !ball->GetPositionValid())
+    return false;
+  const float a = NormaliseAngle(GoalieSquareBody() - GetBFacing());
+  return std::fabs(a) > m_GoalieScanAngleErr && Turn(a);
+}
 
 // The body to the ball, where it will be after this cycle, once it is
 // more than the scan error off.

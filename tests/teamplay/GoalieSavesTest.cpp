@@ -1,0 +1,195 @@
+// The goalkeeper against shots and attackers, on the server's own motion
+// model: it waits square to the ball, meets a shot it can beat and catches
+// it, and rushes an attacker with the ball close to its goal. The rows are
+// the goals matches showed: shots past a goalkeeper who turned to and fro
+// before running, and an attacker left alone with the ball at the goal.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../skills/ServerModel.h"
+
+namespace
+{
+const float kGoalX = -52.5f;
+
+// The rig's brain that also answers who of the placed players is nearest
+// the ball, as the goalkeeper's rules ask.
+class KeeperBrain : public RigBrain
+{
+public:
+  explicit KeeperBrain(CMediator *mediator) : RigBrain(mediator) {}
+
+  CPlayer *GetClosestValidFoe2Ball(int n) const override { return NearestBall(foes, n); }
+  CPlayer *GetClosestValidFriend2Ball(int n) const override { return NearestBall(mates, n); }
+
+private:
+  CPlayer *NearestBall(std::vector<CPlayer *> group, int n) const
+  {
+    const CVector ball = M2BReadBall()->GetGPos();
+    std::stable_sort(group.begin(), group.end(), [&](CPlayer *a, CPlayer *b) {
+      return a->GetGPos().dist(ball) < b->GetGPos().dist(ball);
+    });
+    return n >= 0 && n < static_cast<int>(group.size()) ? group[static_cast<size_t>(n)] : nullptr;
+  }
+};
+
+class GoalieSavesTest : public ServerModelRig
+{
+protected:
+  void SetUp() override
+  {
+    ServerModelRig::SetUp();
+    agent->SetUNum(1);
+    NewBrain<KeeperBrain>();
+  }
+
+  void Fresh()
+  {
+    NewBrain<KeeperBrain>();
+    agent->SetTime(42);
+  }
+
+  void Pass()
+  {
+    // The ball is seen every cycle.
+    agent->M2BReadNonConstBall()->SetTime(agent->GetTime());
+    brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON);
+  }
+
+  // Cycles with a ball lying still at an attacker's feet, in which the
+  // goalkeeper takes its place and stance for it.
+  void Settle(CVector ball, int cycles)
+  {
+    Ball(ball);
+    Foe(ball + CVector(0.6f, 0));
+    for (int i = 0; i < cycles; i++)
+    {
+      Pass();
+      Step();
+      Ball(ball);
+      brain->SendAllActions(-1);
+    }
+  }
+
+  // The shot from where the ball lies towards a point at a speed; whether
+  // the goalkeeper catches it before it crosses the line.
+  bool Saves(CVector target, float speed)
+  {
+    const CVector from = agent->M2BReadBall()->GetGPos();
+    Ball(from, (target - from).SetLength(speed));
+    for (int i = 0; i < 30; i++)
+    {
+      Pass();
+      const ACTIONQUEUE q = Queue();
+      if (q.command == CMD_CATCH)
+        return CatchHolds(q.angle);
+      Step();
+      brain->SendAllActions(-1);
+      if (agent->M2BReadBall()->GetGPos().GetX() < kGoalX)
+        return false;
+    }
+    return false;
+  }
+
+  // The server's catch: the ball within the rectangle of the hands turned
+  // by the direction.
+  bool CatchHolds(float dir)
+  {
+    const CVector rel = agent->M2BReadBall()->GetGPos() - agent->GetGPos();
+    const float off = (rel.GetDir() - agent->GetBFacing() - dir) / 57.2957795f;
+    return rel.GetMag() * std::cos(off) <= Param("catchable_area_l") &&
+           rel.GetMag() * std::cos(off) >= 0 &&
+           std::fabs(rel.GetMag() * std::sin(off)) <= Param("catchable_area_w") / 2;
+  }
+};
+
+TEST_F(GoalieSavesTest, WaitsSquareToABallInShootingRangeAndFacesOneFarOff)
+{
+  const struct
+  {
+    const char *what;
+    CVector ball;
+    float offBall;  // the ball's direction off the body, either side
+  } rows[] = {
+      {"ball on the edge of the area", CVector(-36, 6), 80},
+      {"ball out wide in our half", CVector(-30, -20), 80},
+      {"ball in their half", CVector(20, 0), 0},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Ball(row.ball);
+    Place(brain->GoalieDesiredPosition(), 0);
+    Settle(row.ball, 12);
+    const float off = std::fabs(
+        Norm((row.ball - agent->GetGPos()).GetDir() - agent->GetBFacing()));
+    EXPECT_NEAR(row.offBall, off, 12) << row.what;
+  }
+}
+
+TEST_F(GoalieSavesTest, MeetsAndCatchesTheShotsItCanBeat)
+{
+  const struct
+  {
+    const char *what;
+    CVector ball, target;
+    float speed;
+  } rows[] = {
+      // Each one a step or two across the goal from where it waits: the
+      // steps are along the body, with no turn first.
+      {"from the edge of the area, inside the post on its side", CVector(-36, -6), CVector(kGoalX, -6), 2.2f},
+      {"from the middle, inside a post", CVector(-40, 0), CVector(kGoalX, 4), 2.2f},
+      {"from off the middle, inside the near post", CVector(-40, 6), CVector(kGoalX, 6), 2.2f},
+      {"from the edge of the area, across a little", CVector(-36, 6), CVector(kGoalX, 4), 2.7f},
+      {"from the other side, hard inside the near post", CVector(-40, -6), CVector(kGoalX, -4), 2.7f},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Ball(row.ball);
+    // Where it waits for a ball there, facing the ball.
+    const CVector place = brain->GoalieDesiredPosition();
+    Place(place, (row.ball - place).GetDir());
+    Settle(row.ball, 8);
+    EXPECT_TRUE(Saves(row.target, row.speed)) << row.what;
+  }
+}
+
+TEST_F(GoalieSavesTest, RushesAnAttackerWithTheBallCloseToGoalOnly)
+{
+  const struct
+  {
+    const char *what;
+    CVector ball, keeper;
+    bool rushes;
+  } rows[] = {
+      {"at the penalty spot", CVector(-43, 2), CVector(-51, 0), true},
+      {"beside the goal area, near me", CVector(-48, 9), CVector(-50, 5), true},
+      // Out wide by the line and not near: the near post is kept.
+      {"wide by the line", CVector(-47, -14), CVector(-51, -4), false},
+      {"at the edge of the area", CVector(-37, 0), CVector(-51, 0), false},
+      {"outside the area", CVector(-30, 5), CVector(-51, 0), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Place(row.keeper, 0);
+    Ball(row.ball);
+    Foe(row.ball + CVector(0.5f, 0));
+    EXPECT_EQ(row.rushes, brain->ShouldIRushTheBall()) << row.what;
+  }
+  // And the rush goes at the ball.
+  NewBrain();
+  Place(CVector(-51, 0), 0);
+  Ball(CVector(-44, 3));
+  Foe(CVector(-43.5f, 3));
+  Pass();
+  const ACTIONQUEUE q = Queue();
+  ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
+  const float heading = q.command == CMD_TURN ? q.angle : 0;
+  EXPECT_NEAR((CVector(-44, 3) - CVector(-51, 0)).GetDir(), heading, 8);
+}
+}
+
