@@ -1017,6 +1017,10 @@ private:
   int m_IntBallPathTime = -999;
   CVector m_IntBallPathPos;
   CVector m_IntBallPathVel;
+  // The sure-dash cone of the interception search and the setting it was
+  // worked out for.
+  double m_SureDashCone = 0;
+  float m_SureDashConeOf = -1;
   RECEIVERINFO m_ReceiverInfo[11];
   int m_ReceiversTime = -999;
   // The pass under way that the agent made or heard of last.
@@ -1046,6 +1050,9 @@ private:
   int InterceptHorizon() const;
   const std::vector<CVector> &IntBallPath();
   CVector IntBallPos(int k);
+  // The same, on the path IntBallPath last made ready.
+  const CVector &IntBallPosOnPath(int k);
+  double SureDashCone();
   // How many cycles a ball rolling from a point at a speed towards a target,
   // after a delay, is ahead of the quickest opponent along its way (their
   // goalkeeper left out when asked), up to where the receiver (if any) can

@@ -101,6 +101,11 @@ const std::vector<CVector> &CBehaviours::IntBallPath()
 CVector CBehaviours::IntBallPos(int k)
 {
   IntBallPath();
+  return IntBallPosOnPath(k);
+}
+
+const CVector &CBehaviours::IntBallPosOnPath(int k)
+{
   // Rolled on only as far as somebody asks.
   while (static_cast<int>(m_IntBallPath.size()) <= k)
   {
@@ -120,12 +125,25 @@ const float DEG = static_cast<float>(kRadToDeg);
 struct Runner
 {
   float x, y, vx, vy, facing, cosF, sinF, stamina, effort;
+  // The facing's unit vector to double precision, for SurelyAhead.
+  double cosD, sinD;
 
   explicit Runner(const Predict::Body &b)
       : x(b.pos.GetX()), y(b.pos.GetY()), vx(b.vel.GetX()), vy(b.vel.GetY()), facing(b.facing),
         cosF(std::cos(b.facing / DEG)), sinF(std::sin(b.facing / DEG)), stamina(b.stamina),
-        effort(b.effort)
+        effort(b.effort), cosD(std::cos(facing * kDegToRad)), sinD(std::sin(facing * kDegToRad))
   {
+  }
+
+  // Whether the way (dx, dy) lies within the cone of the given cosine around
+  // the facing, for sure. The cone is taken a little narrower than the one
+  // the arc tangent tests, by far more than that test's rounding, so that a
+  // yes here is a yes there: most steps of a run head straight at the ball,
+  // and the arc tangent was the dearest part of the search.
+  bool SurelyAhead(float dx, float dy, double cosCone) const
+  {
+    const double along = dx * cosD + dy * sinD;
+    return along > 0 && along * along > (static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) * cosCone * cosCone;
   }
 
   float Dist2(const CVector &p) const
@@ -140,6 +158,8 @@ struct Runner
     facing = std::remainder(dir, 360.0f);
     cosF = std::cos(facing / DEG);
     sinF = std::sin(facing / DEG);
+    cosD = std::cos(facing * kDegToRad);
+    sinD = std::sin(facing * kDegToRad);
   }
 
   void Accelerate(float acc)
@@ -180,12 +200,14 @@ float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stami
 
 bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k)
 {
-  const CVector target = IntBallPos(k);
+  IntBallPath();
+  const CVector target = IntBallPosOnPath(k);
   const float reach = m_Kickable + m_Epsilon;
   // Farther than running flat out the whole time covers: no need to try.
   const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
   if (start.pos.dist2(target) > most * most)
     return false;
+  const double cone = SureDashCone();
   Runner r(start);
   for (int j = 0;; j++)
   {
@@ -193,7 +215,15 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
       return true;
     if (j >= k)
       return false;
-    const float to = std::atan2(target.GetY() - r.y, target.GetX() - r.x) * DEG;
+    const float dx = target.GetX() - r.x;
+    const float dy = target.GetY() - r.y;
+    if (cone > 0 && r.SurelyAhead(dx, dy, cone))
+    {
+      r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
+      r.Move(m_PlayerSpeedMax, m_PlayerDecay);
+      continue;
+    }
+    const float to = std::atan2(dy, dx) * DEG;
     const float off = std::remainder(to - r.facing, 360.0f);
     if (std::fabs(off) > m_MaxGoToPointAngleErr)
     {
@@ -208,13 +238,29 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
   }
 }
 
+// The cosine of the cone within which a simulated run surely dashes, or 0
+// when the dash cone is too narrow or too wide for the sure test.
+double CBehaviours::SureDashCone()
+{
+  // Degrees: some thousand times the rounding of the arc tangent's test.
+  const double kMargin = 0.01;
+  if (m_SureDashConeOf != m_MaxGoToPointAngleErr)
+  {
+    m_SureDashConeOf = m_MaxGoToPointAngleErr;
+    const double narrower = m_MaxGoToPointAngleErr - kMargin;
+    m_SureDashCone = narrower > 0 && narrower < 90 ? std::cos(narrower * kDegToRad) : 0;
+  }
+  return m_SureDashCone;
+}
+
 int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
 {
+  IntBallPath();
   const float reach = m_Kickable + m_Epsilon;
   Runner r(start);
   for (int j = 0; j <= horizon; j++)
   {
-    if (r.Dist2(IntBallPos(j)) <= reach * reach)
+    if (r.Dist2(IntBallPosOnPath(j)) <= reach * reach)
       return j;
     r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
     r.Move(m_PlayerSpeedMax, m_PlayerDecay);
