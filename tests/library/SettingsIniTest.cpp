@@ -6,6 +6,7 @@
 #include "MCIniSafe.h"
 
 #include "LibraryTestSupport.h"
+#include "ScratchDir.h"
 
 namespace
 {
@@ -98,4 +99,52 @@ TEST(SettingsIni, AssignmentOntoAFilledReaderLetsItsOldSectionsGo)
   target = source;
   EXPECT_EQ(MCString("s"), target.getSectionList(','));
   EXPECT_EQ(value.sharedbuffer()->CurRef(), 1);
+}
+
+// Typed reads turn the default into text and back; flat text goes into one
+// section; what is written to a file reads back the same.
+TEST(SettingsIni, TypedReadsFlatTextAndFilesRoundTrip)
+{
+  MCIniCore ini;
+  ini.parse("[s]\nn = 7\nx = 2.5\nword = abc\nA:d = 0.25\n");
+  const struct
+  {
+    const char *name;
+    int intDefault, intWant;
+    double doubleDefault, doubleWant;
+  } rows[] = {
+      {"n", 1, 7, 1.0, 7.0},
+      {"x", 1, 2, 1.0, 2.5},
+      {"missing", 3, 3, 0.1234567, 0.123457},
+      {"word", 3, 0, 1.0, 0.0},
+  };
+  for (const auto &row : rows)
+  {
+    EXPECT_EQ(row.intWant, ini.get("s", row.name, row.intDefault)) << row.name;
+    EXPECT_NEAR(row.doubleWant, ini.get("s", row.name, row.doubleDefault), 1e-9) << row.name;
+  }
+  EXPECT_DOUBLE_EQ(0.25, ini.getclassed("s", "A:B:d", 1.0));
+  EXPECT_DOUBLE_EQ(1.5, ini.getclassed("s", "A:B:e", 1.5));
+  ini.insert("s", "y", 0.5);
+  EXPECT_EQ(MCString("0.5"), ini.get("s", "y", "-"));
+
+  ScratchDir dir;
+  const std::string name = dir.file("old.ini");
+  ini.exportfile(name.c_str());
+  MCIniCore back;
+  back.import(name.c_str());
+  EXPECT_EQ(Shown(ini), Shown(back));
+  EXPECT_EQ(Shown(ini), ReadWholeFile(name));
+  ini.exportfile(dir.file("no/such/dir.ini").c_str());
+
+  // Flat text has no section lines: a bracketed key is a key like any.
+  ini.parseflat("ball_decay : 0.94\n[b]: 1 # note\nnothing\n: empty key\n", "Server", ':');
+  EXPECT_EQ(MCString("[b],ball_decay"), ini.getVariableList("Server", ','));
+  EXPECT_EQ(MCString("1"), ini.get("Server", "[b]", "-"));
+
+  WriteFile(dir.file("server.conf"), "player_size: 0.3\n");
+  MCIniCore flat;
+  flat.importflat(dir.file("server.conf").c_str(), "Server", ':');
+  flat.import(dir.file("missing.ini").c_str());
+  EXPECT_EQ("[Server]\nplayer_size=0.3\n\n", Shown(flat));
 }
