@@ -112,6 +112,13 @@ static std::string Printable(const char *text)
   return shown;
 }
 
+static void ReportIgnored(in_addr address, const struct socket &from, const char *text)
+{
+  std::cerr << "WARNING: Connect: Ask: Ignored a datagram from " << inet_ntoa(address) << ":"
+            << ntohs(from.serv_addr.sin_port) << " while waiting for the server's answer: \""
+            << Printable(text) << "\"..." << std::endl;
+}
+
 static int MsSince(std::chrono::steady_clock::time_point start)
 {
   return static_cast<int>(
@@ -198,9 +205,7 @@ in_addr CAgent::Ask(const char *request, char *reply, const char *failure)
     if (answer && address.s_addr == server.s_addr)
     {
       if (!held.empty())
-        std::cerr << "WARNING: Connect: Ask: Ignored a datagram from " << inet_ntoa(heldFrom) << ":"
-                  << ntohs(heldLink.serv_addr.sin_port) << " while waiting for the server's answer: \""
-                  << Printable(held.c_str()) << "\"..." << std::endl;
+        ReportIgnored(heldFrom, heldLink, held.c_str());
       SetSSocket(from);
       return address;
     }
@@ -212,9 +217,7 @@ in_addr CAgent::Ask(const char *request, char *reply, const char *failure)
       heldAt = MsSince(start);
       continue;
     }
-    std::cerr << "WARNING: Connect: Ask: Ignored a datagram from " << inet_ntoa(address) << ":"
-              << ntohs(from.serv_addr.sin_port) << " while waiting for the server's answer: \""
-              << Printable(reply) << "\"..." << std::endl;
+    ReportIgnored(address, from, reply);
   }
 }
 
