@@ -169,7 +169,8 @@ TEST_F(PassTest, SendTargetsNoFartherThanTheFarDistance)
 
 // The receiver waits a body beyond the target, so the ball is his only
 // from there: an opponent just behind him who gets to the ball in its last
-// cycle takes it, and the pass is as risky as can be.
+// cycle takes it, and the pass is as risky as can be. A pass back towards
+// the centre: beyond is measured along the pass, not from the centre spot.
 TEST_F(PassTest, AnOpponentReachingTheBallInItsLastCycleCounts)
 {
   const struct
@@ -177,15 +178,15 @@ TEST_F(PassTest, AnOpponentReachingTheBallInItsLastCycleCounts)
     CVector foe;
     float low, high;
   } rows[] = {
-      {CVector(11, 0), 0.99f, 1},
-      {CVector(12, 0), 0.99f, 1},
-      {CVector(13, 0), 0.3f, 0.9f},
-      {CVector(-30, 20), 0, 0.01f},
+      {CVector(-4, 0), 0.99f, 1},
+      {CVector(-3, 0), 0.99f, 1},
+      {CVector(-2, 0), 0.3f, 0.9f},
+      {CVector(-45, 20), 0, 0.01f},
   };
   for (const auto &row : rows)
   {
     World({}, {row.foe});
-    const float risk = brain->PassRisk(CVector(0.5f, 0), CVector(10, 0), 1.8f);
+    const float risk = brain->PassRisk(CVector(-14.5f, 0), CVector(-5, 0), 1.8f);
     EXPECT_GE(risk, row.low) << row.foe.GetX() << " " << row.foe.GetY();
     EXPECT_LE(risk, row.high) << row.foe.GetX() << " " << row.foe.GetY();
   }
