@@ -530,6 +530,10 @@ public:
   // the ball kickable next cycle and clear of the body by collision_buffer
   // (0: none does, nothing queued).
   int CloseBallInterception();
+  // The first place of the ball's run that the agent, flat out, can stand
+  // within this distance of by the time the ball is there, and in how many
+  // cycles (999 and the run's last place looked at: none).
+  CVector WellInsideReachPoint(float within, int &cycles);
   float DashPowerToIntercept(const CPlayer *p, float power);
   void VerifyBPIInfo();
   int BallPathInterceptAmIThere(float tolerance);
@@ -1044,7 +1048,7 @@ private:
   // cycle it reaches the ball running on without turning.
   bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int fine,
                          PLAYERINTERCEPTINFO &rec);
-  bool MeetsBallBy(const Predict::Body &start, bool mine, float power, int k);
+  bool MeetsBallBy(const Predict::Body &start, bool mine, float power, int k, float within = 0);
   int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
   float RunnerDash(bool mine, float power, float effort, float &stamina) const;
   int InterceptHorizon() const;

@@ -198,11 +198,11 @@ float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stami
   return p * effort * m_DashPowerRate;
 }
 
-bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k)
+bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k, float within)
 {
   IntBallPath();
   const CVector target = IntBallPosOnPath(k);
-  const float reach = m_Kickable + m_Epsilon;
+  const float reach = within > 0 ? within : m_Kickable + m_Epsilon;
   // Farther than running flat out the whole time covers: no need to try.
   const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
   if (start.pos.dist2(target) > most * most)
@@ -458,6 +458,23 @@ int CBehaviours::MyNumOfCyclesToIntercept(float power)
 int CBehaviours::MyNumOfCyclesToIntercept()
 {
   return MyNumOfCyclesToIntercept(CorrectDashPower4Stamina(static_cast<float>(m_MaxPower)));
+}
+
+CVector CBehaviours::WellInsideReachPoint(float within, int &cycles)
+{
+  cycles = Predict::MAX_CYCLES;
+  if (!BallPositionValid())
+    return GetGPos();
+  const Predict::Body start = OwnBody();
+  const float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  const int horizon = InterceptHorizon();
+  for (int k = 0; k <= horizon; k++)
+    if (MeetsBallBy(start, true, power, k, within))
+    {
+      cycles = k;
+      return IntBallPos(k);
+    }
+  return IntBallPos(horizon);
 }
 
 // ------------------------------------------------------ the close ball

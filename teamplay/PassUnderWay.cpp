@@ -122,10 +122,20 @@ int CBehaviours::WatchPass()
     // run is not yet the pass's: he waits where it is aimed.
     const CPlayer *holder = FriendWithBall(0);
     if (holder && holder->GetUNum() == m_PassUnderWay.passer)
-      return RunToMeetBall(m_PassUnderWay.target, Predict::MAX_CYCLES);
-    const int cycles = MyNumOfCyclesToIntercept();
-    return RunToMeetBall(cycles < Predict::MAX_CYCLES ? MyInterceptionPoint() : m_PassUnderWay.target,
-                         cycles);
+      return RunToMeetBall(m_PassUnderWay.target, Predict::MAX_CYCLES) || Dash(0);
+    // He meets the ball where it comes to the middle of his reach, and
+    // waits there for it: the first meeting point lies at the reach's
+    // edge, and a ball seen from afar rolls a few tenths off what was
+    // reckoned. Short of that, he runs to where he first reaches it.
+    int cycles = Predict::MAX_CYCLES;
+    CVector point = WellInsideReachPoint(m_Kickable / 2, cycles);
+    if (cycles >= Predict::MAX_CYCLES)
+    {
+      cycles = MyNumOfCyclesToIntercept();
+      point = cycles < Predict::MAX_CYCLES ? MyInterceptionPoint() : m_PassUnderWay.target;
+    }
+    // There already and facing the ball, he waits with a dash of nothing.
+    return RunToMeetBall(point, cycles) || Dash(0);
   }
   if (GetActionState() == AS_CHASE_BALL && ReceiverTakesThePass())
     SetActionState(StateOffTheBall(Recharge()));
