@@ -46,6 +46,14 @@ void BM_PassBallRolling(benchmark::State &state)
 }
 BENCHMARK(BM_PassBallRolling)->Unit(benchmark::kMicrosecond);
 
+// The ball far off in their half, rolling slowly: the agent keeps its place.
+void BM_PassBallFar(benchmark::State &state)
+{
+  for (auto _ : state)
+    World().Pass(CVector(-5, 3), CVector(38, -22), CVector(0.3f, 0.1f));
+}
+BENCHMARK(BM_PassBallFar)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();
