@@ -4,6 +4,7 @@
 #include <iosfwd>
 
 #include "CVector.h"
+#include "Landmark.h"
 
 // A flag on or around the pitch, as the world model knows it: where it stands,
 // when it was last seen and where it lay then relative to the agent's neck.
@@ -22,9 +23,9 @@ public:
 
   int GetID() const { return m_ID; }
   CVector GetGPos() const { return m_GPos; }
-  CVector GetRPos() const { return m_RPos; }
-  float GetRMag() const { return m_RPos.GetMag(); }
-  float GetRDir() const { return m_RPos.GetDir(); }
+  CVector GetRPos() const { return m_RPos.Get(m_GPos); }
+  float GetRMag() const { return GetRPos().GetMag(); }
+  float GetRDir() const { return GetRPos().GetDir(); }
   int GetTime() const { return m_Time; }
   float GetConf() const { return m_Conf; }
   float GetConfThr() const { return m_ConfThr; }
@@ -33,7 +34,7 @@ public:
   const CFlag *GetThis() const { return this; }
 
   void SetConf(float conf) { m_Conf = conf; }
-  void SetRPos(CVector pos) { m_RPos = pos; }
+  void SetRPos(CVector pos) { m_RPos.Set(pos); }
   void SetTime(int time) { m_Time = time; }
   void SetDistChng(float change) { m_DistChng = change; }
   void SetDirChng(float change) { m_DirChng = change; }
@@ -43,7 +44,7 @@ private:
   int m_ID;
   CVector m_GPos;
   int m_Time;
-  CVector m_RPos;
+  Landmark::RelativePos m_RPos;
   float m_DistChng;
   float m_DirChng;
   float m_Conf;

@@ -10,7 +10,7 @@ void CGoal::Init(char id, float x, float y, float confThr)
 {
   m_ID = id;
   m_Time = 0;
-  m_RPos = CVector(0, 0);
+  m_RPos.Set(CVector(0, 0));
   m_Conf = 0;
   m_GPos = CVector(x, y);
   m_ConfThr = confThr;
@@ -18,15 +18,17 @@ void CGoal::Init(char id, float x, float y, float confThr)
 
 void CGoal::RevertSigns()
 {
+  // What the record said before stays said.
+  m_RPos.Set(GetRPos());
   m_GPos = Landmark::Reverted(m_GPos);
 }
 
 void CGoal::UpdateRPos(CVector ownPos, float facing, int time)
 {
-  Landmark::UpdateRPos(m_RPos, m_Time, m_GPos, ownPos, facing, time);
+  Landmark::UpdateRPos(m_RPos, m_Time, ownPos, facing, time);
 }
 
 void CGoal::Display(std::ostream &out) const
 {
-  Landmark::Display(out, "GOAL", m_Time, m_Conf, m_ID, &m_GPos, m_RPos);
+  Landmark::Display(out, "GOAL", m_Time, m_Conf, m_ID, &m_GPos, GetRPos());
 }

@@ -4,6 +4,7 @@
 #include <iosfwd>
 
 #include "CVector.h"
+#include "Landmark.h"
 
 // A side line of the pitch: 'l', 't', 'r', 'b', or 'u' for a line the server
 // reported only as near. Its global position is the line's midpoint, so the
@@ -22,16 +23,16 @@ public:
   char GetID() const { return m_ID; }
   CVector GetGPos() const { return m_GPos; }
   float GetGDir() const { return m_GPos.GetDir(); }
-  CVector GetRPos() const { return m_RPos; }
-  float GetRMag() const { return m_RPos.GetMag(); }
-  float GetRDir() const { return m_RPos.GetDir(); }
+  CVector GetRPos() const { return m_RPos.Get(m_GPos); }
+  float GetRMag() const { return GetRPos().GetMag(); }
+  float GetRDir() const { return GetRPos().GetDir(); }
   int GetTime() const { return m_Time; }
   float GetConf() const { return m_Conf; }
   float GetConfThr() const { return m_ConfThr; }
   const CLine *GetThis() const { return this; }
 
   void SetConf(float conf) { m_Conf = conf; }
-  void SetRPos(CVector pos) { m_RPos = pos; }
+  void SetRPos(CVector pos) { m_RPos.Set(pos); }
   void SetTime(int time) { m_Time = time; }
 
 private:
@@ -39,7 +40,7 @@ private:
   char m_ID;
   CVector m_GPos;
   int m_Time;
-  CVector m_RPos;
+  Landmark::RelativePos m_RPos;
   float m_Conf;
 };
 

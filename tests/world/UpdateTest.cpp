@@ -118,3 +118,30 @@ TEST_F(UpdatePlayersTest, UnseenPlayersWhereTheyWouldBeSeenAreGhosts)
   EXPECT_FALSE(foeAhead.GetPositionValid());
   EXPECT_EQ(M().GetAValidFoe(0), nullptr);
 }
+
+TEST_F(UpdateTest, AnUnseenLandmarkLiesWhereItsPlaceSaysFromWhereTheAgentStoodAtTheUpdate)
+{
+  // Flag 1 seen this cycle keeps what the server said; the others, the goals
+  // and the lines are placed from the frame of the update, however the agent
+  // moves after it, and a right-side agent's mirroring keeps what they said.
+  M().SetTime(20);
+  const CVector seen(12.5f, -30);
+  M().SetFlag(20, 1, seen.GetMag(), seen.GetDir(), -999, -999);
+  M().SetGPos(CVector(-10, 5));
+  M().SetFacing(35);
+  M().UpdateRelatives();
+  const CVector flag2 = M().GetFlag(2)->GetGPos().Global2Relative(CVector(-10, 5), 35);
+  const CVector goal = M().GetGoal('r')->GetGPos().Global2Relative(CVector(-10, 5), 35);
+  const CVector line = M().GetLine('t')->GetGPos().Global2Relative(CVector(-10, 5), 35);
+  M().SetGPos(CVector(30, -20));
+  M().SetFacing(-100);
+  EXPECT_NEAR(seen.GetMag(), M().GetFlag(1)->GetRMag(), 0.01f);
+  for (int round = 0; round < 2; round++)
+  {
+    EXPECT_EQ(flag2.GetX(), M().GetFlag(2)->GetRPos().GetX()) << round;
+    EXPECT_EQ(flag2.GetDir(), M().GetFlag(2)->GetRDir()) << round;
+    EXPECT_EQ(goal.GetMag(), M().GetGoal('r')->GetRMag()) << round;
+    EXPECT_EQ(line.GetDir(), M().GetLine('t')->GetRDir()) << round;
+    M().RevertSigns();
+  }
+}
