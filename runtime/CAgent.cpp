@@ -310,10 +310,24 @@ void CAgent::StartNewCycle()
 
   m_Memory->UpdateRelatives();
 
+  // The main loop is woken by S2BNewCycleSignal once the sensors thread has
+  // let go of the world-model lock: woken here, it would only wait for it.
   NewCycleLock();
   m_IsNewCycle = 1;
-  NewCycleSignal();
+  m_CycleWakePending = true;
   NewCycleUnlock();
+}
+
+void CAgent::S2BNewCycleSignal()
+{
+  NewCycleLock();
+  const bool wake = m_CycleWakePending;
+  m_CycleWakePending = false;
+  NewCycleUnlock();
+  // Signalled after the mutex is let go, so that the woken loop does not
+  // wait for it in turn.
+  if (wake)
+    NewCycleSignal();
 }
 
 void CAgent::Check4LostActions(int kicks, int dashes, int turns, int says, int necks)

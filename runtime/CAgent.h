@@ -118,6 +118,8 @@ public:
   void S2MWriteFlag(int, int, float, float, float, float) const override;
   void S2MWriteLine(int, char, float, float) const override;
   void S2BNewVisualSignal() const override;
+  // Wakes the main loop for a cycle that began since the last call, if any.
+  void S2BNewCycleSignal() override;
   void ParseMessage(char *) const override;
   void S2PWritePlayMode(char *) override;
   PlayMode P2BReadPlayMode(bool) const override;
@@ -216,6 +218,8 @@ private:
   pthread_mutex_t m_NewCycleMutex;
   pthread_cond_t m_NewCycleCond;
   int m_IsNewCycle;
+  // A cycle began and the main loop has not been woken for it yet.
+  bool m_CycleWakePending = false;
   int m_MaxSimStepWait;
   int m_HandshakeTimeoutMs;
   // Read by all three threads without a lock; the sensors thread and DoExit

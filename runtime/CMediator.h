@@ -98,6 +98,7 @@ public:
   virtual void S2MWriteFlag(int, int, float, float, float, float) const = 0;
   virtual void S2MWriteLine(int, char, float, float) const = 0;
   virtual void S2BNewVisualSignal() const = 0;
+  virtual void S2BNewCycleSignal() = 0;
   virtual void ParseMessage(char *) const = 0;
   virtual void S2PWritePlayMode(char *) = 0;
   virtual PlayMode P2BReadPlayMode(bool) const = 0;

@@ -388,6 +388,11 @@ void CModule::S2BNewVisualSignal() const
   m_Mediator->S2BNewVisualSignal();
 }
 
+void CModule::S2BNewCycleSignal()
+{
+  m_Mediator->S2BNewCycleSignal();
+}
+
 void CModule::ParseMessage(char *a) const
 {
   m_Mediator->ParseMessage(a);

@@ -86,6 +86,7 @@ public:
   virtual void S2MWriteFlag(int, int, float, float, float, float) const;
   virtual void S2MWriteLine(int, char, float, float) const;
   virtual void S2BNewVisualSignal() const;
+  virtual void S2BNewCycleSignal();
   virtual void ParseMessage(char *) const;
   virtual void S2PWritePlayMode(char *);
   virtual PlayMode P2BReadPlayMode(bool) const;

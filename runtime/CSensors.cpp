@@ -84,12 +84,14 @@ void CSensors::SensorThread()
       UnlockMemory();
       // The brain is woken only after the world-model lock is released: it
       // takes that lock again as soon as it wakes.
+      S2BNewCycleSignal();
       if (m_NewVisual)
       {
         NewVisualLock();
         SetIsNewVisual(1);
-        S2BNewVisualSignal();
         NewVisualUnlock();
+        // After the mutex is let go: the woken brain takes it at once.
+        S2BNewVisualSignal();
         SendQueuedScans();
       }
     }

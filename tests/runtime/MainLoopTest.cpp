@@ -1,9 +1,11 @@
 // The main loop's wait for the next cycle, and the loop's end when the
 // sensors lose the server, on an agent in this process.
 
+#include <atomic>
 #include <chrono>
 #include <ctime>
 #include <memory>
+#include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -157,4 +159,59 @@ TEST(IdleLoop, NothingToSendAndTheLoopStillWaits)
   EXPECT_NE(std::string::npos, err.find("On cycle 0 agent 9 is SHUTTING DOWN !\n")) << err;
   EXPECT_TRUE(Texts(server.Received()).empty());
 }
+}
+
+// A sense_body of a new cycle is analysed under the world-model lock; the
+// main loop is woken once the sensors thread has let the lock go, once per
+// cycle: a wake for nothing would cost it a thread switch.
+TEST(CycleWake, TheLoopWakesAfterTheLockIsLetGoAndOncePerCycle)
+{
+  MCDictIniSafe config;
+  primeini(config);
+  config.insert("Timing", "max_sim_step_wait", 10000);
+  config.setsafe(0);
+  testing::internal::CaptureStdout();
+  std::unique_ptr<TestAgent> agent(new TestAgent(config));
+  testing::internal::GetCapturedStdout();
+  agent->SetSide('l');
+  const std::string body =
+      "(sense_body 7 (view_mode high normal) (stamina 8000 1) (speed 0 0) (head_angle 0) (kick 0) (dash 0) "
+      "(turn 0) (say 0) (turn_neck 0))";
+
+  std::atomic<bool> woken{false};
+  std::thread loop([&] {
+    agent->Wait4NewCycle();
+    woken = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  agent->LockMemory();
+  agent->Sensors()->Receive(body.data(), body.size());
+  agent->Sensors()->AnalyseData();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(woken) << "woken while the sensors still held the world model";
+  agent->UnlockMemory();
+  agent->S2BNewCycleSignal();
+  loop.join();
+  EXPECT_TRUE(woken);
+  EXPECT_EQ(7, agent->GetTime());
+
+  // No new cycle since: the next signal wakes nobody, and the wait runs out.
+  agent->NewCycleLock();
+  agent->SetIsNewCycle(0);
+  agent->NewCycleUnlock();
+  woken = false;
+  std::thread idle([&] {
+    agent->Wait4NewCycle();
+    woken = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  agent->S2BNewCycleSignal();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(woken) << "woken without a new cycle";
+  // Ends the wait: a cycle that began.
+  agent->NewCycleLock();
+  agent->SetIsNewCycle(1);
+  agent->NewCycleSignal();
+  agent->NewCycleUnlock();
+  idle.join();
 }
