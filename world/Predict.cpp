@@ -353,6 +353,10 @@ bool CBehaviours::BallSurelyInReach()
   // within the reach.
   if (ball->GetConf() >= 1 - m_Epsilon)
     return d < m_Kickable;
+  // Unseen since, with a motion not known, it may be wherever that motion
+  // took it.
+  if (!ball->GetVelocityValid())
+    return false;
   const int unseen = std::max(1, GetTime() - ball->GetTime());
   // Reckoned on from an older sight, the ball drifts from the model by each
   // cycle's noise, and by much more when our own motion went other than

@@ -159,8 +159,12 @@ void CMemory::Update4NewCycle()
   sb.stamina = stamina;
 
   // The ball rolls on; what it would be without a sighting is kept for the
-  // velocity estimation of the next visual.
-  const CVector v = m_Ball.GetVelocity();
+  // velocity estimation of the next visual. A velocity that a sighting
+  // proved wrong, or too old to trust, says nothing of where the ball went
+  // (our own kick of such a ball tells no more): sent on by it, a ball felt
+  // at our feet after a large turn was reckoned a metre or two from where
+  // it lay, and kicked at there.
+  const CVector v = m_Ball.GetVelocityValid() ? m_Ball.GetVelocity() : CVector(0, 0);
   const CVector moved = m_Ball.GetGPos() + v;
   m_Ball.SetEGPos(moved);
   m_Ball.SetEVelocity(v * m_BallDecay);

@@ -70,6 +70,7 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
     bool kicks;
     float foe = 0;   // an opponent this far beyond the ball, if any
     bool heard = false;  // placed by a team-mate's word
+    bool velocityKnown = true;
   } cases[] = {
       {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
       {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
@@ -77,6 +78,8 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
       {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
       // One that ran past an opponent a cycle ago, who may have stopped it.
       {0.7f, 1, false, false, -2.5f},
+      // Its motion not known: only a sighting in this cycle places it.
+      {0.7f, 1, false, false, 0, false, false}, {0.7f, 0, false, true, 0, false, false},
   };
   for (const Case &c : cases)
   {
@@ -85,7 +88,7 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
       Foe(CVector(0, c.dist + c.foe));
     agent->SetTime(50);
     brain->SetLastCollisionTime(c.collided ? 50 : -999);
-    Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0));
+    Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0), c.velocityKnown);
     CBall *ball = agent->M2BReadNonConstBall();
     ball->SetTime(50 - c.unseen);
     ball->SetHeardTime(c.heard ? 50 - c.unseen : -999);

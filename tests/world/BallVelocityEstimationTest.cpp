@@ -112,3 +112,22 @@ TEST_F(BallVelocityTest, AReckonedBallInsideUsIsACollision)
   EXPECT_EQ(Calls().Matching("brain.SetLastCollisionTime"),
             std::vector<std::string>{"brain.SetLastCollisionTime 50"});
 }
+
+// As in a match: the ball seen rolling at us, then a large turn; it is
+// felt, behind us, where someone stopped it 2.1 m away, far from where its
+// old velocity had it. The next cycle finds it there, not at our feet.
+TEST_F(BallVelocityTest, ABallFeltFarFromItsReckoningIsNotSentOnByTheOldVelocity)
+{
+  Open(297);
+  SeeBall(CVector(1.0f, -6.0f), CVector(-0.4f, 1.7f));
+  Ball().SetPrevSeenTime(297);
+  Open(299);
+  M().SetGPosCorr(CVector(0, 0));
+  M().SetGPosCorrTime(299);
+  SeeBall(CVector(1.1f, -4.0f));
+  M().PositionBasedVelocityEstimation4Ball();
+  EXPECT_FALSE(Ball().GetVelocityValid());
+
+  NewCycles(1);
+  EXPECT_NEAR(Ball().GetGPos().dist(M().GetGPos()), 2.28f, 0.01f);
+}

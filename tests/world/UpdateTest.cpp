@@ -51,6 +51,44 @@ TEST_F(UpdateTest, ABallThatRunsIntoUsIsPutBackAndReversed)
             std::vector<std::string>{"brain.SetLastCollisionTime 31"});
 }
 
+// Only a velocity the model trusts moves the ball: one a sighting proved
+// wrong, or too old, would send it where nothing says it went.
+TEST_F(UpdateTest, TheBallRollsOnOnlyByAVelocityTrusted)
+{
+  const struct
+  {
+    float velConf;
+    float movedX;  // where the ball from (5, 0) with velocity (1, 0) ends
+  } rows[] = {{1, 6}, {0.45f, 6}, {0.4f, 5}, {0, 5}};
+  for (const auto &row : rows)
+  {
+    M().SetTime(60);
+    M().SetGPos(CVector(0, 0));
+    SeeBall(CVector(5, 0), CVector(1, 0));
+    Ball().SetVelConf(row.velConf);
+    NewCycles(1);
+    EXPECT_NEAR(Ball().GetGX(), row.movedX, 1e-5) << row.velConf;
+    EXPECT_NEAR(Ball().GetEGPos().GetX(), row.movedX, 1e-5) << row.velConf;
+  }
+}
+
+// Our kick of a ball whose motion was not known was laid as on a still
+// ball, and what it did to the ball is not known either (it may have been
+// rolling fast): the ball stays where it was felt, and a sighting places it.
+TEST_F(UpdateTest, OurKickOfABallOfUnknownMotionLeavesItsMotionUnknown)
+{
+  agent->brain->SetPrevKickPowerRate(1);
+  M().SetTime(70);
+  M().SetGPos(CVector(0, 0));
+  M().SetBFacing(0);
+  SeeBall(CVector(0.5f, 0), CVector(-2, 0));
+  Ball().SetVelConf(0);
+  M().Update4Action("(kick 1.00 0.00)");
+  NewCycles(1);
+  EXPECT_FALSE(Ball().GetVelocityValid());
+  EXPECT_NEAR(Ball().GetGX(), 0.5f, 1e-5);
+}
+
 TEST_F(UpdateTest, AnUnseenBallWhereItWouldBeSeenOrFeltIsAGhost)
 {
   M().SetGPos(CVector(0, 0));
