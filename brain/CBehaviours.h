@@ -1082,6 +1082,8 @@ private:
   // Where a shot is met: the point of its path nearest to the goalkeeper,
   // or the first one beyond it that he reaches before the ball.
   CVector GoalieShotPoint();
+  // The goalkeeper's run to where it meets a shot.
+  int GoalieRunToShot(CVector point);
   int GoalieClearBall();
   int GoalieTakeKick();
   int GoalieKickOnce(CVector target, float speed);

@@ -39,6 +39,9 @@ const int kSetPlayWait = 5;
 const float kGoalieLeastPassGain = 10;
 const float kGoalieLongestPass = 40;
 const float kGoalieMarkedDist = 6;
+// Running at a shot, a heading this far off the point still gets there
+// within reach of the path; a turn costs a cycle.
+const float kShotHeadingSlack = 25;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 }
@@ -479,9 +482,38 @@ bool CBehaviours::BallHeadsIntoOurGoal(float margin)
 // it; the catch rule takes over once the ball is in reach.
 int CBehaviours::GoalieBlockShot()
 {
-  // Anywhere within the hands' reach of the path will do: aiming finer
-  // costs turns the ball does not wait for.
-  return GoalieGoToPoint(GoalieShotPoint(), m_CatchRadius / 2, SVS_SIGHT);
+  return GoalieRunToShot(GoalieShotPoint());
+}
+
+// Flat out along the body, forwards or backwards, whichever way lies
+// within a rough heading of the point; a turn only when neither does, to
+// the nearer of the two. Anywhere within the hands' reach of the path will
+// do: aiming finer, or easing off to stop on the point, costs cycles the
+// ball does not wait for.
+int CBehaviours::GoalieRunToShot(CVector point)
+{
+  const CVector me = GetGPos();
+  const float d = me.dist(point);
+  if (d < m_CatchRadius / 2)
+    return 0;
+  const float way = (point - me).GetDir();
+  const float body = GetBFacing();
+  const float ahead = NormaliseAngle(way - body);
+  const float behind = NormaliseAngle(way + 180 - body);
+  const float slack = std::max(kShotHeadingSlack, ATan(m_CatchRadius / 2 / d));
+  // Behind the goal line the hands may not catch: a rough heading that
+  // would carry him there is mended first.
+  const float line = -m_PitchLength / 2 + kCatchMargin;
+  const float forwards = static_cast<float>(m_MaxPower);
+  const float backwards = static_cast<float>(m_MinPower);
+  if (std::fabs(ahead) <= slack && PredPosAfterDash(forwards).GetX() > line)
+    return TouchGate(CMD_DASH, forwards);
+  if (std::fabs(behind) <= slack && PredPosAfterDash(backwards).GetX() > line)
+    return TouchGate(CMD_DASH, backwards);
+  const float turn = std::fabs(ahead) <= std::fabs(behind) ? ahead : behind;
+  if (std::fabs(turn) >= 1 && Turn(turn))
+    return 1;
+  return TouchGate(CMD_DASH, turn == ahead ? forwards : backwards);
 }
 
 // Points of the path before the nearest one are farther to run to and
@@ -494,7 +526,7 @@ CVector CBehaviours::GoalieShotPoint()
   const CVector from = ball->GetGPos();
   const CVector vel = ball->GetVelocity();
   CVector nearest = CRay(from, vel).GetClosestPoint(me);
-  nearest.SetX(std::max(nearest.GetX(), -m_PitchLength / 2 + m_PlayerSize));
+  nearest.SetX(std::max(nearest.GetX(), -m_PitchLength / 2 + m_GoalieBaselineBuffer));
   CVector at = from;
   CVector v = vel;
   float closest = me.dist(from);

@@ -13,7 +13,10 @@
 namespace
 {
 // The longest move the goalkeeper makes backwards to keep the ball ahead.
-const float kBackwardsReach = 5;
+const float kBackwardsReach = 10;
+// Keeping the ball in sight, a step this far off the line to the point
+// still goes.
+const float kSightHeadingSlack = 15;
 // Two turns that differ by less than this are about as short.
 const float kHeadingTie = 30;
 // The ball's direction off the body when the goalkeeper stands square to
@@ -135,8 +138,12 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   if (!ballKnown || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     s = SVS_SPEED;
   const float way = (p - me).GetDir();
-  // Near the point a rough heading still gets within the tolerance.
-  const float allowed = std::max(m_MaxGoToPointAngleErr, ATan(tolerance / d));
+  // Near the point a rough heading still gets within the tolerance; in
+  // sight of the ball a step somewhat off the line beats a turn, which
+  // costs the cycle and, at speed, takes more than one.
+  float allowed = std::max(m_MaxGoToPointAngleErr, ATan(tolerance / d));
+  if (s == SVS_SIGHT)
+    allowed = std::max(allowed, kSightHeadingSlack);
   const float body = GetBFacing();
   bool backwards = false;
   // Backwards only for a few steps: it is slower and costs twice the
@@ -145,7 +152,7 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   // takes cycles.
   const bool alongFwd = std::fabs(NormaliseAngle(way - body)) <= allowed;
   const bool alongBack = std::fabs(NormaliseAngle(way + 180 - body)) <= allowed;
-  if (s == SVS_SIGHT && (d <= kBackwardsReach || (alongBack && d <= 2 * kBackwardsReach)))
+  if (s == SVS_SIGHT && d <= kBackwardsReach)
   {
     const float ballDir = (ball->GetGPos() - me).GetDir();
     const float turnFwd = std::fabs(NormaliseAngle(way - body));

@@ -141,7 +141,7 @@ TEST_F(GoalieSavesTest, MeetsAndCatchesTheShotsItCanBeat)
       // steps are along the body, with no turn first.
       {"from the edge of the area, inside the post on its side", CVector(-36, -6), CVector(kGoalX, -6), 2.2f},
       {"from the middle, inside a post", CVector(-40, 0), CVector(kGoalX, 4), 2.2f},
-      {"from off the middle, inside the near post", CVector(-40, 6), CVector(kGoalX, 6), 2.2f},
+      {"from off the middle, hard inside the near post", CVector(-40, 6), CVector(kGoalX, 4), 2.7f},
       {"from the edge of the area, across a little", CVector(-36, 6), CVector(kGoalX, 4), 2.7f},
       {"from the other side, hard inside the near post", CVector(-40, -6), CVector(kGoalX, -4), 2.7f},
   };
