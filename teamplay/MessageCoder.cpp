@@ -60,10 +60,25 @@ const int kSymbolBits = 6;
 // none ends the heard text or splits it.
 const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
+// The values of the alphabet's characters, -1 for any other: a heard
+// message is some five hundred symbols, each looked up here.
+struct SymbolTable
+{
+  signed char value[256];
+
+  SymbolTable()
+  {
+    for (signed char &v : value)
+      v = -1;
+    for (int i = 0; kAlphabet[i] != '\0'; i++)
+      value[static_cast<unsigned char>(kAlphabet[i])] = static_cast<signed char>(i);
+  }
+};
+
 int SymbolValue(char c)
 {
-  const char *at = c != '\0' ? std::strchr(kAlphabet, c) : nullptr;
-  return at != nullptr ? static_cast<int>(at - kAlphabet) : -1;
+  static const SymbolTable table;
+  return table.value[static_cast<unsigned char>(c)];
 }
 
 // Characters the server passes unchanged in a say besides the alphabet;
