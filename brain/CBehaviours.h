@@ -802,6 +802,15 @@ public:
   int PassForward();
   // Nothing on: the ball long into their half, down the emptier wing.
   int LongBallUpfield();
+  // A run with the ball into the room the way to which is free, the more
+  // forward the better.
+  int DribbleIntoSpace();
+  // The ball kept from the opponents for a few cycles while team-mates get
+  // free, as long as it can be kept.
+  int HoldForAMoment();
+  // Away from our goal at once, in one kick, up the pitch where the
+  // scanner finds room.
+  int ClearAtOnce();
   // A breakaway through the middle, else down a wing, when there is one
   // and the run starts near enough their goal.
   int TakeABreakaway();
@@ -914,6 +923,9 @@ protected:
   // The last pass's play with the ball, and the cycle in which a kick laid
   // over several cycles was last under way.
   BallPlay m_BallPlay = BP_NONE;
+  // The cycles of the present hold of the ball: its first and its latest.
+  int m_HoldSince = -999;
+  int m_HoldLast = -999;
   int m_KickUnderWayTime = -999;
   // Positioners for offering a pass near the ball, looked up on first use.
   bool m_SupportLookedUp = false;

@@ -5,6 +5,7 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "Geometry.h"
 
 int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
 {
@@ -34,6 +35,21 @@ const float kBreakawayStartX = 10;
 const float kLongBallLength = 40;
 const float kLongBallWingIn = 10;
 const float kLongBallCrowd = 15;
+// The directions a run into space may take, either side of straight at
+// their goal line, and the step between them; a metre of room at the end
+// of the run is worth this much of its going forward.
+const float kSpaceRunSpan = 90;
+const float kSpaceRunStep = 15;
+const float kForwardWorth = 10;
+// Kept off the lines by this much.
+const float kSpaceRunLineMargin = 2;
+// A clearance goes no wider than this off straight up the pitch, and is
+// aimed this far.
+const float kClearWidest = 70;
+const float kClearLength = 40;
+// The ball is held for team-mates to get free at most this many cycles in
+// a row: pressure only grows.
+const int kMostHoldCycles = 4;
 }  // namespace
 
 int CBehaviours::BeatTheOffsideLine()
@@ -97,6 +113,53 @@ int CBehaviours::LongBallUpfield()
   // One kick, at once: a kick laid over several cycles turns the ball
   // about the body first, and an opponent near takes it meanwhile.
   return KickOnceTowards(target, m_SendPointTargetVel);
+}
+
+int CBehaviours::DribbleIntoSpace()
+{
+  const CVector me = GetGPos();
+  bool found = false;
+  CVector best;
+  float bestValue = 0;
+  const int steps = static_cast<int>(std::lround(2 * kSpaceRunSpan / kSpaceRunStep));
+  for (int k = 0; k <= steps; k++)
+  {
+    const float dir = -kSpaceRunSpan + static_cast<float>(k) * kSpaceRunStep;
+    const CVector end = me + Polar2CVector(m_DribbleLength, dir);
+    if (!IsPointInBounds(end, kSpaceRunLineMargin) || !CanDribbleTo(end))
+      continue;
+    const float value = kForwardWorth * Polar2CVector(1, dir).GetX() + RoomAt(end);
+    if (!found || value > bestValue)
+    {
+      found = true;
+      best = end;
+      bestValue = value;
+    }
+  }
+  return found && Chose(BP_DRIBBLE, RunWithBall(best));
+}
+
+int CBehaviours::ClearAtOnce()
+{
+  // One kick, as hard as it goes from where the ball lies: the kick laid
+  // over several cycles first turns the ball about the body, and the
+  // opponents near our goal take it meanwhile.
+  const float dir = Clamp(NormaliseAngle(ClearTarget().GetDir()), -kClearWidest, kClearWidest);
+  return KickOnceTowards(GetGPos() + Polar2CVector(kClearLength, dir), 2 * m_BallSpeedMax);
+}
+
+int CBehaviours::HoldForAMoment()
+{
+  const int now = GetTime();
+  if (m_HoldLast != now - 1)
+    m_HoldSince = now;
+  if (now - m_HoldSince >= kMostHoldCycles || !CanKeepBall(CanKeepBallCyclesForThisZone()))
+    return 0;
+  HoldBall();
+  if (!Chose(BP_HOLD, 1))
+    return 0;
+  m_HoldLast = now;
+  return 1;
 }
 
 int CBehaviours::TakeABreakaway()

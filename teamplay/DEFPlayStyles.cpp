@@ -1,7 +1,7 @@
 // With the ball in our own third: safety first. A ball near our goal with
-// opponents about is cleared; otherwise it goes forward to a safe
+// opponents about is cleared at once; otherwise it goes forward to a safe
 // team-mate, or to any safe one, or is carried up when there is room, or
-// goes long into their half.
+// held a moment, or goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -9,7 +9,7 @@ int CBehaviours::DEFZWithBall()
 {
   const CVector me = GetGPos();
   // Opponents near our goal: away with it.
-  if (NeedToClear() && Chose(BP_CLEAR, ClearBall()))
+  if (NeedToClear() && Chose(BP_CLEAR, ClearAtOnce()))
     return 1;
   if (PassForward())
     return 1;
@@ -19,6 +19,8 @@ int CBehaviours::DEFZWithBall()
   // Nobody near: carry it up, towards the middle.
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&
       Chose(BP_DRIBBLE, RunWithBall(CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))
+    return 1;
+  if (DribbleIntoSpace() || HoldForAMoment())
     return 1;
   if (Chose(BP_SEND, LongBallUpfield()))
     return 1;

@@ -1,7 +1,7 @@
 // With the ball in their third: score. A shot whenever there is one, a
 // breakaway, a cross from by their goal line, a pass to a team-mate with a
-// better shot, a ball behind their line, a run at goal, a pass, and a shot
-// when nothing else is on.
+// better shot, a ball behind their line, a run at goal or into space, a
+// pass, the ball held a moment, and a shot when nothing else is on.
 
 #include "CBehaviours.h"
 
@@ -28,7 +28,11 @@ int CBehaviours::FWZWithBall()
   if ((!pressed || CanKeepBall(CanKeepBallCyclesForThisZone())) && CanDribbleTo(target) &&
       Chose(BP_DRIBBLE, RunWithBall(target)))
     return 1;
+  if (DribbleIntoSpace())
+    return 1;
   if (mate && Chose(BP_PASS, PassBall(mate)))
+    return 1;
+  if (HoldForAMoment())
     return 1;
   return Chose(BP_SHOOT, ShootToGoal());
 }

@@ -1,8 +1,9 @@
 // With the ball in the middle third: build the attack. Near our own
 // offside line, or in the defensive mode of our half, it is played as in
 // our own third; otherwise a breakaway, a pass forward, a ball behind their
-// line, a run with the ball into space, a safe pass any way, and when
-// nothing is on the ball goes long into their half.
+// line, a run with the ball into space, the ball held a moment for a
+// team-mate to get free, a safe pass any way, and when nothing is on the
+// ball goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -26,6 +27,8 @@ int CBehaviours::MIDZWithBall()
   const CVector ahead(me.GetX() + 15, y);
   if (!pressed && CanKeepBall(CanKeepBallCyclesForThisZone()) && CanDribbleTo(ahead) &&
       Chose(BP_DRIBBLE, RunWithBall(ahead)))
+    return 1;
+  if (DribbleIntoSpace() || HoldForAMoment())
     return 1;
   if (const CPlayer *mate = PassTarget(1))
     if (Chose(BP_PASS, PassBall(mate)))

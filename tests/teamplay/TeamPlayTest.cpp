@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "../brain/BrainWorldFixture.h"
 
@@ -297,6 +299,47 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
       EXPECT_TRUE(brain().LaneOpen(CVector(row.ball.x, row.ball.y), place)) << row.name;
     }
   }
+}
+
+// Balls sent long with nothing on were lost four times in five in matches,
+// while a run into the room beside the opponent in the way, or a moment's
+// hold for a team-mate to get free, kept it.
+TEST_F(TeamPlayTest, WithNoPassOnTheBallIsRunIntoRoomOrHeldAMoment)
+{
+  // An opponent straight ahead: the run goes round him, forward.
+  RollBall(0.5f, 0);
+  memory().SetGPos(CVector(0, 0));
+  agent->SetUNum(7);
+  memory().SetUNum(7);
+  Foe(2, 4.5f, 0, 7);
+  Foe(0, 51, 0, 1);
+  Foe(1, 30, -25, 2);
+  // Our goalkeeper and back line well behind: the ball is played as in
+  // midfield.
+  Mate(0, -50, 0, 1);
+  Mate(1, -30, 30, 4);
+  const ACTIONQUEUE q = Pass();
+  EXPECT_EQ(BP_DRIBBLE, brain().GetBallPlay());
+  ASSERT_TRUE(q.command == CMD_TURN || q.command == CMD_KICK);
+  // The body turned, or the ball laid, that way.
+  const float dir = std::fabs(brain().NormaliseAngle(q.command == CMD_TURN ? q.angle : KickDir(q)));
+  EXPECT_GE(dir, 20);
+  EXPECT_LE(dir, 90);
+
+  // The hold lasts a few cycles in a row, never longer; a pause starts it
+  // afresh.
+  std::vector<int> held;
+  for (int t = 20; t < 28; t++)
+  {
+    if (t == 25)
+      continue;
+    memory().SetTime(t);
+    RollBall(0.5f, 0);
+    Foe(2, 6, 0, 7);
+    brain().SendAllActions(-1);
+    held.push_back(brain().HoldForAMoment());
+  }
+  EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 0, 1, 1}), held);
 }
 
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
