@@ -433,8 +433,11 @@ float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *d
   for (int ring = 0; ring <= kHardKickRings; ring++)
   {
     const float radius = inner + (outer - inner) * static_cast<float>(ring) / kHardKickRings;
-    for (float off = -90; off <= 90 + m_Epsilon; off += kHardKickAngleStep)
+    // Counted, not summed: a configured epsilon must not stretch the fan.
+    const int steps = static_cast<int>(std::lround(180 / kHardKickAngleStep));
+    for (int k = 0; k <= steps; k++)
     {
+      const float off = -90 + static_cast<float>(k) * kHardKickAngleStep;
       const CVector at = me + Polar2CVector(radius, dir + off);
       if ((at - from - have).GetMag() > accel || HardKickCollision(from, at))
         continue;
