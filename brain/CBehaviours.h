@@ -800,7 +800,8 @@ public:
   int BeatTheOffsideLine();
   // A pass to a safe team-mate well ahead of the ball.
   int PassForward();
-  // Nothing on: the ball long into their half, down the emptier wing.
+  // Nothing on: the ball long to a team-mate well up the pitch who may
+  // just get there first, or else into their half down the emptier wing.
   int LongBallUpfield();
   // A run with the ball into the room the way to which is free, the more
   // forward the better.

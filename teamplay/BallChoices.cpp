@@ -35,6 +35,10 @@ const float kBreakawayStartX = 10;
 const float kLongBallLength = 40;
 const float kLongBallWingIn = 10;
 const float kLongBallCrowd = 15;
+// A long ball to a team-mate gains at least this much ground, and goes
+// as long as he is reckoned first to it at all.
+const float kLongPassLeastGain = 10;
+const float kLongPassMostRisk = 0.95f;
 // The directions a run into space may take, either side of straight at
 // their goal line, and the step between them; a metre of room at the end
 // of the run is worth this much of its going forward.
@@ -103,6 +107,15 @@ int CBehaviours::PassForward()
 int CBehaviours::LongBallUpfield()
 {
   const CVector me = GetGPos();
+  // A team-mate well up the pitch who, by the reckoning, gets there first,
+  // if only just, is better than room nobody of ours is near.
+  PASSLIMITS limits;
+  limits.backAllowance = -kLongPassLeastGain;
+  limits.maxDist = kLongBallLength;
+  limits.riskThreshold = kLongPassMostRisk;
+  limits.oneKick = true;
+  if (const CPlayer *mate = PassTarget(limits))
+    return AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget));
   const float x = std::fmin(me.GetX() + kLongBallLength, m_PitchLength / 2 - m_PenaltyAreaLength);
   const float y = m_PitchWidth / 2 - kLongBallWingIn;
   const CVector mySide(x, SignF(me.GetY()) * y);

@@ -342,6 +342,43 @@ TEST_F(TeamPlayTest, WithNoPassOnTheBallIsRunIntoRoomOrHeldAMoment)
   EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 0, 1, 1}), held);
 }
 
+// A long ball into the empty wing was taken by their defenders; one to a
+// team-mate well up the pitch who may get there first keeps the ball more
+// often.
+TEST_F(TeamPlayTest, ALongBallGoesToATeamMateWellUpThePitchElseDownTheEmptierWing)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate;  // x 999: none
+    float lowDir, highDir;
+  } rows[] = {
+      {"a team-mate well up", {18, 6}, 10, 22},
+      {"nobody ahead", {999, 0}, 25, 45},
+      {"a team-mate not far enough up", {8, 10}, 25, 45},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(0, 1));
+    RollBall(0.5f, 1);
+    if (row.mate.x < 999)
+      Mate(0, row.mate.x, row.mate.y, 9);
+    // Their goalkeeper and last defender, and one of theirs on the other
+    // wing, where the ball is not sent.
+    Foe(0, 51, 0, 1);
+    Foe(1, 30, -25, 2);
+    Foe(2, 36, -24, 3);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().LongBallUpfield()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
+    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+  }
+}
+
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
