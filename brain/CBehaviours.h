@@ -714,8 +714,8 @@ public:
   // it by his role, onside, with room about him and an open way from the
   // ball; and the two measures it weighs.
   CVector AttackingPlace();
-  bool LaneOpen(CVector from, CVector to);
-  float RoomAt(CVector point);
+  bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
+  float RoomAt(CVector point, const std::vector<CVector> &foes) const;
   int StandReady();
   // The zone behaviours with the ball: our third, the middle, their third.
   int DEFZWithBall();

@@ -3,6 +3,7 @@
 // open way from the ball, so that a pass forward finds him.
 
 #include <cmath>
+#include <vector>
 
 #include "CBall.h"
 #include "CBehaviours.h"
@@ -36,34 +37,29 @@ const float kLaneWidening = 0.2f;
 const float kClosedLaneCost = 10;
 }  // namespace
 
-bool CBehaviours::LaneOpen(CVector from, CVector to)
+bool CBehaviours::LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const
 {
   const CVector lane = to - from;
   const float length = lane.GetMag();
   if (length < m_Epsilon)
     return true;
-  sorted_players foes;
-  SortValidFoes2Me(foes);
-  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
+  for (const CVector &foe : foes)
   {
-    const CVector rel = foes.players[i]->GetGPos() - from;
-    const float along = Dot(rel, lane) / length;
+    const float along = Dot(foe - from, lane) / length;
     if (along <= 0 || along >= length)
       continue;
     const CVector foot = from + lane.SetLength(along);
-    if (foes.players[i]->GetGPos().dist(foot) < kLaneWidth + kLaneWidening * along)
+    if (foe.dist(foot) < kLaneWidth + kLaneWidening * along)
       return false;
   }
   return true;
 }
 
-float CBehaviours::RoomAt(CVector point)
+float CBehaviours::RoomAt(CVector point, const std::vector<CVector> &foes) const
 {
-  sorted_players foes;
-  SortValidFoes2Me(foes);
   float room = kRoomCap;
-  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
-    room = std::fmin(room, foes.players[i]->GetGPos().dist(point));
+  for (const CVector &foe : foes)
+    room = std::fmin(room, foe.dist(point));
   return room;
 }
 
@@ -80,6 +76,8 @@ CVector CBehaviours::AttackingPlace()
   };
   const CVector first =
       onPitch(CVector(at.GetX() + ahead, home.GetY() * (1 - kFollowBallY) + at.GetY() * kFollowBallY));
+  // The opponents are listed once for all the places weighed.
+  const std::vector<CVector> foes = FoePositions();
   CVector best = first;
   float bestValue = -1e9f;
   for (int ring = 0; ring <= kRings; ring++)
@@ -87,8 +85,8 @@ CVector CBehaviours::AttackingPlace()
     {
       const CVector place =
           onPitch(first + Polar2CVector(ring * kRingStep, 360.0f * static_cast<float>(k) / kDirections));
-      float value = kRoomWorth * RoomAt(place) - place.dist(first);
-      if (!LaneOpen(at, place))
+      float value = kRoomWorth * RoomAt(place, foes) - place.dist(first);
+      if (!LaneOpen(at, place, foes))
         value -= kClosedLaneCost;
       if (value > bestValue)
       {

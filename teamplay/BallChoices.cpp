@@ -131,6 +131,7 @@ int CBehaviours::LongBallUpfield()
 int CBehaviours::DribbleIntoSpace()
 {
   const CVector me = GetGPos();
+  const std::vector<CVector> foes = FoePositions();
   bool found = false;
   CVector best;
   float bestValue = 0;
@@ -141,7 +142,7 @@ int CBehaviours::DribbleIntoSpace()
     const CVector end = me + Polar2CVector(m_DribbleLength, dir);
     if (!IsPointInBounds(end, kSpaceRunLineMargin) || !CanDribbleTo(end))
       continue;
-    const float value = kForwardWorth * Polar2CVector(1, dir).GetX() + RoomAt(end);
+    const float value = kForwardWorth * Polar2CVector(1, dir).GetX() + RoomAt(end, foes);
     if (!found || value > bestValue)
     {
       found = true;

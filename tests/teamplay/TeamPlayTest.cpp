@@ -296,7 +296,8 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
     if (row.foe.x < 999)
     {
       EXPECT_GE(place.dist(CVector(row.foe.x, row.foe.y)), 4) << row.name;
-      EXPECT_TRUE(brain().LaneOpen(CVector(row.ball.x, row.ball.y), place)) << row.name;
+      EXPECT_TRUE(brain().LaneOpen(CVector(row.ball.x, row.ball.y), place,
+                                     {CVector(row.foe.x, row.foe.y), CVector(51, 0), CVector(21, -25)})) << row.name;
     }
   }
 }
