@@ -116,6 +116,9 @@ const CPlayer *CBehaviours::QuickestToBall(const sorted_players &list, int &boun
   for (int i = 0; i < list.count; ++i)
   {
     const CPlayer *p = list.players[i];
+    // Nobody as slow as the best so far can be the quickest.
+    if (DeferIntInfo(p, bound))
+      continue;
     if (AbleToIntercept(p) != 1)
       continue;
     const int n = NumOfCyclesToIntercept(p);

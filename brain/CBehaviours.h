@@ -638,6 +638,8 @@ public:
   // up to date for this cycle and power, and the fewest cycles anyone was
   // found to need this cycle.
   const PLAYERINTERCEPTINFO &VerifyIntInfo(const CPlayer *p, float power);
+  PLAYERINTERCEPTINFO &IntRecord(const CPlayer *p);
+  bool DeferIntInfo(const CPlayer *p, int cycles);
   INTERCEPTRES InterceptionResult(const CPlayer *p, float power);
   void SetIntMinCyc(int cycles);
   // Passive interception: the point of the ball's path to wait at, and what

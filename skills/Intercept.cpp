@@ -325,10 +325,8 @@ bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float
   return true;
 }
 
-const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float power)
+PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
 {
-  const int now = GetTime();
-  const bool mine = p == nullptr;
   int slot = 0;
   if (p)
   {
@@ -340,7 +338,65 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
   }
   if (m_IntInfo.empty())
     slot = -1;
-  PLAYERINTERCEPTINFO &rec = slot >= 0 ? m_IntInfo[static_cast<size_t>(slot)] : m_IntScratch;
+  return slot >= 0 ? m_IntInfo[static_cast<size_t>(slot)] : m_IntScratch;
+}
+
+// Who of many is quickest needs no search for a player who surely takes as
+// many cycles as the best so far: no place of the ball's path before that
+// lies within his reach running flat out. His record takes the inputs and
+// the search's settings, and the search runs when somebody first asks for
+// him, with what it would have found now. Only where that search would
+// leave the shortest-cycle mark alone (SetIntMinCyc), so that skipping it
+// changes nothing else either.
+bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
+{
+  if (!p || m_IntInfo.empty() || &IntRecord(p) == &m_IntScratch)
+    return false;
+  PLAYERINTERCEPTINFO &rec = IntRecord(p);
+  const int now = GetTime();
+  const float power = RunPower(p, GetSide(), m_StaminaIncMax, m_MaxPower);
+  const CBall *ball = M2BReadBall();
+  Predict::Body start;
+  if (!BallPositionValid() || !PlayerMotion(p, ball->GetGPos(), start))
+    return false;
+  const int horizon = InterceptHorizon();
+  const CVector ballVel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  if (SameInputs(rec, now, power, ball->GetGPos(), ballVel, start))
+    return false;
+  const bool markStays = cycles > horizon || (m_IntMinCycTime == now && m_IntMinCyc <= cycles);
+  if (!markStays)
+    return false;
+  // The test MeetsBallBy starts with, a little wider: no run, turning or
+  // straight, gets within reach sooner.
+  const float kSlack = 0.01f;
+  const float reach = m_Kickable + m_Epsilon + kSlack;
+  IntBallPath();
+  for (int k = 0; k < cycles && k <= horizon; k++)
+  {
+    const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
+    if (!(start.pos.dist2(IntBallPosOnPath(k)) > most * most))
+      return false;
+  }
+  rec = PLAYERINTERCEPTINFO();
+  rec.time = now;
+  rec.power = power;
+  rec.horizon = horizon;
+  rec.ballPos = ball->GetGPos();
+  rec.ballVel = ballVel;
+  rec.playerPos = start.pos;
+  rec.playerVel = start.vel;
+  rec.playerFacing = start.facing;
+  const bool minKnown = m_IntLookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
+  rec.fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
+  rec.deferred = true;
+  return true;
+}
+
+const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float power)
+{
+  const int now = GetTime();
+  const bool mine = p == nullptr;
+  PLAYERINTERCEPTINFO &rec = IntRecord(p);
 
   const CBall *ball = M2BReadBall();
   Predict::Body start;
@@ -357,6 +413,16 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
     return rec;
   }
   const CVector ballVel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  if (rec.deferred)
+  {
+    // The search left for now, with the settings of then; the mark it would
+    // have set stays as it was (see DeferIntInfo).
+    rec.deferred = false;
+    if (SameInputs(rec, now, power, ball->GetGPos(), ballVel, start))
+      ActiveCanGetThere(start, mine, power, rec.fine, rec);
+    else
+      rec = PLAYERINTERCEPTINFO();
+  }
   if (SameInputs(rec, now, power, ball->GetGPos(), ballVel, start) &&
       (IsSuccessRes(rec.res) || rec.horizon >= horizon))
     return rec;

@@ -26,6 +26,10 @@ struct PLAYERINTERCEPTINFO
   // The least power that still meets the ball in as many cycles; negative
   // until first asked, then kept with the rest.
   mutable float dashPower = -1;
+  // Inputs and search settings taken, search left for the first ask (see
+  // CBehaviours::DeferIntInfo); fine is the search's cycle-by-cycle reach.
+  bool deferred = false;
+  int fine = -1;
 };
 
 // A team-mate as a pass to him looks in this cycle.
