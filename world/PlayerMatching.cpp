@@ -10,6 +10,10 @@ namespace
 // A score this high means the record was only the oldest one, not a match.
 const float NO_MATCH = 9999;
 const float FALLBACK_SCORE = 9998;
+// Cycles for which our own sense of a ball near us outranks a team-mate's
+// word: near us it is felt in every visual, so no sense of it for longer
+// means the model has lost it.
+const int OWN_NEAR_BALL_CYCLES = 2;
 
 bool IsUNum(int unum)
 {
@@ -219,6 +223,15 @@ void CMemory::HearBall(const CBall &heard)
   // What the agent saw itself in this cycle is as fresh as news gets; a
   // heard ball is at best as old, and told by somebody farther off.
   if (ball->GetTime() == GetTime() && ball->GetHeardTime() != GetTime() && ball->GetConf() > 0)
+    return;
+  // Near us, what we saw or felt a cycle or two ago (and reckoned on with
+  // our own kicks) beats any word: the teller places the ball from where he
+  // reckons himself to be and from farther off, half a metre wrong on the
+  // median in matches against a few centimetres for our own, and a kick
+  // laid on his ball went wide of ours.
+  if (ball->GetPositionValid() && ball->GetHeardTime() != ball->GetTime() &&
+      GetTime() - ball->GetTime() <= OWN_NEAR_BALL_CYCLES &&
+      ball->GetGPos().dist(GetGPos()) <= m_FeelDistance)
     return;
   const float difference = ball->GetConf() - heard.GetConf();
   if (difference > m_AudioConfBuffer)

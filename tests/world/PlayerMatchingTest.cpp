@@ -219,3 +219,39 @@ TEST_F(PlayerMatchingTest, WhatWasSeenThisCycleOutranksWhatIsHeard)
   m.StoreBallFromAudio(heardBall);
   EXPECT_EQ(ball->GetGX(), 12);
 }
+
+// Near us our own sense of the ball, a cycle or two old, beats a team-mate's
+// word (he places it from afar and from where he reckons himself); far off,
+// or lost from our senses for longer, his word is taken.
+TEST_F(PlayerMatchingTest, OurOwnRecentSenseOfANearBallOutranksWhatIsHeard)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    float ownX;     // our ball, we standing at the origin
+    int sensedAgo;  // cycles since we saw or felt it
+    bool heardBefore;  // our ball itself came from a team-mate's word
+    bool taken;
+  } rows[] = {{0.8f, 1, false, false}, {2.9f, 2, false, false}, {0.8f, 3, false, true},
+              {3.5f, 1, false, true},  {0.8f, 1, true, true}};
+  for (const auto &row : rows)
+  {
+    m.SetTime(200);
+    m.SetGPos(CVector(0, 0));
+    CBall *ball = m.GetNonConstBall();
+    ball->SetTime(200 - row.sensedAgo);
+    ball->SetHeardTime(row.heardBefore ? 200 - row.sensedAgo : -999);
+    ball->SetConf(0.8f);
+    ball->SetGPos(CVector(row.ownX, 0));
+    ball->SetRPos(CVector(row.ownX, 0));
+
+    CBall heardBall;
+    heardBall.SetTime(200);
+    heardBall.SetConf(1);
+    heardBall.SetGPos(CVector(row.ownX + 1, 0));
+    heardBall.SetRPos(CVector(row.ownX + 1, 0));
+    m.StoreBallFromAudio(heardBall);
+    EXPECT_EQ(ball->GetGX(), row.taken ? row.ownX + 1 : row.ownX)
+        << row.ownX << " " << row.sensedAgo << " " << row.heardBefore;
+  }
+}
