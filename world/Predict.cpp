@@ -360,8 +360,10 @@ bool CBehaviours::BallSurelyInReach()
   const int unseen = std::max(1, GetTime() - ball->GetTime());
   // Reckoned on from an older sight, the ball drifts from the model by each
   // cycle's noise, and by much more when our own motion went other than
-  // planned (a collision).
-  if (m_LastCollisionTime == GetTime())
+  // planned (a collision). A collision the model reckoned a cycle ago may
+  // not have been one: a ball that passed 0.4 m from us was taken to have
+  // bounced off, stopped, and was kicked at after it had rolled on.
+  if (m_LastCollisionTime >= GetTime() - 1)
     return false;
   const float drift = static_cast<float>(unseen) * kUnseenBallDrift;
   // Another player who had it in reach, where it is reckoned now or where

@@ -71,6 +71,7 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
     float foe = 0;   // an opponent this far beyond the ball, if any
     bool heard = false;  // placed by a team-mate's word
     bool velocityKnown = true;
+    int collidedAgo = 0;  // cycles since the collision, when there was one
   } cases[] = {
       {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
       {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
@@ -80,6 +81,9 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
       {0.7f, 1, false, false, -2.5f},
       // Its motion not known: only a sighting in this cycle places it.
       {0.7f, 1, false, false, 0, false, false}, {0.7f, 0, false, true, 0, false, false},
+      // A collision reckoned a cycle ago may have been none; two ago, the
+      // sighting in between has placed the ball.
+      {0.7f, 1, true, false, 0, false, true, 1}, {0.7f, 1, true, true, 0, false, true, 2},
   };
   for (const Case &c : cases)
   {
@@ -87,7 +91,7 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
     if (c.foe != 0)
       Foe(CVector(0, c.dist + c.foe));
     agent->SetTime(50);
-    brain->SetLastCollisionTime(c.collided ? 50 : -999);
+    brain->SetLastCollisionTime(c.collided ? 50 - c.collidedAgo : -999);
     Ball(CVector(0, c.dist), CVector(0, c.foe < 0 ? 2 : 0), c.velocityKnown);
     CBall *ball = agent->M2BReadNonConstBall();
     ball->SetTime(50 - c.unseen);
