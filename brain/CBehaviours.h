@@ -894,6 +894,9 @@ public:
   // Writes this cycle's message into text (at least 512 bytes); false,
   // with text empty, when there is nothing that can be said.
   bool ConstructOriginalMessage(char *text, std::size_t size) const;
+  // The ball's velocity once a kick of this power and body-relative angle
+  // has sent it on from where it lies (the known ball assumed).
+  CVector KickedBallVelocity(float power, float angle) const;
   // Reads the accepted message in the message buffer and hands what it
   // carries to the world model, if it was said in this very cycle.
   void DeConstructOriginalMessage();

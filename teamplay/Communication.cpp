@@ -166,6 +166,18 @@ int CBehaviours::GetTeamMessagesHeard() const
   return m_TeamMessagesHeard;
 }
 
+CVector CBehaviours::KickedBallVelocity(float power, float angle) const
+{
+  const CBall *ball = M2BReadBall();
+  const CVector rel = ball->GetGPos() - GetGPos();
+  const float rate = KickRate(rel.GetMag(), NormaliseAngle(rel.GetDir() - GetBFacing()));
+  CVector vel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector(0, 0);
+  vel += Polar2CVector(rate * std::min(power, static_cast<float>(m_MaxPower)), GetBFacing() + angle);
+  if (vel.GetMag() > m_BallSpeedMax)
+    vel = vel.SetLength(m_BallSpeedMax);
+  return vel;
+}
+
 bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
 {
   TeamMessage m;
@@ -180,6 +192,12 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
     m.ball.pos = ball->GetGPos();
     m.ball.vel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector(0, 0);
     m.ball.conf = ball->GetConf();
+    // This cycle's kick sends the ball on before anybody hears of it: the
+    // message carries the velocity it leaves with, or the listeners would
+    // take a pass for a ball at the passer's feet, and its receiver run
+    // back to him.
+    if (m_Queue.time == m.time && m_Queue.command == CMD_KICK)
+      m.ball.vel = KickedBallVelocity(m_Queue.power, m_Queue.angle);
   }
 
   // The sender first: nobody knows its place better.

@@ -55,16 +55,19 @@ protected:
     brain().ParseMessage(text);
   }
 
-  // The pass this agent's own next message announces (receiver 0: none).
-  TeamMessagePass Announced()
+  // This agent's own next message (time 0: none could be made).
+  TeamMessage Message()
   {
     char text[CMessageCoder::MESSAGE_LENGTH + 1];
     TeamMessage m;
     if (!brain().ConstructOriginalMessage(text, sizeof text) ||
         !CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', 61}).Decode(text, m))
-      return TeamMessagePass();
-    return m.pass;
+      return TeamMessage();
+    return m;
   }
+
+  // The pass it announces (receiver 0: none).
+  TeamMessagePass Announced() { return Message().pass; }
 
   // How far off the way to a point the body faces once the main command
   // is done (a turn turns it first).
@@ -195,6 +198,14 @@ TEST_F(PassUnderWayTest, SetPlayAndGoalkeeperPassesAreAnnounced)
     EXPECT_EQ(row.receiver, pass.receiver) << row.name;
     EXPECT_EQ(10, pass.time) << row.name;
     EXPECT_NEAR(pass.target.GetX(), row.mateX, 0.5f) << row.name;
+    // The ball as the message has it is already on its way to him, as
+    // the server will have moved it when the message is heard.
+    const CVector vel = Message().ball.vel;
+    EXPECT_GT(vel.GetMag(), 0.8f) << row.name;
+    EXPECT_LT(std::fabs(std::remainder((CVector(row.mateX, row.mateY) - CVector(0.5f, 0)).GetDir() - vel.GetDir(),
+                                       360.0f)),
+              5)
+        << row.name;
   }
 
   // The goalkeeper with the ball in his hands passes, in the end, to a
