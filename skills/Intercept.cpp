@@ -198,6 +198,13 @@ float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stami
   return p * effort * m_DashPowerRate;
 }
 
+namespace
+{
+// Metres: far more than a run's rounding, so that a run cut short as too
+// late could not have got there after all.
+const float kLateSlack = 0.01f;
+}  // namespace
+
 bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k, float within)
 {
   IntBallPath();
@@ -211,9 +218,14 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
   Runner r(start);
   for (int j = 0;; j++)
   {
-    if (r.Dist2(target) <= reach * reach)
+    const float left2 = r.Dist2(target);
+    if (left2 <= reach * reach)
       return true;
     if (j >= k)
+      return false;
+    // Farther than the cycles left cover flat out: he is too late already.
+    const float still = reach + static_cast<float>(k - j) * m_PlayerSpeedMax + kLateSlack;
+    if (left2 > still * still)
       return false;
     const float dx = target.GetX() - r.x;
     const float dy = target.GetY() - r.y;
