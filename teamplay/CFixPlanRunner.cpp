@@ -385,8 +385,12 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
   const CBall *ball = m_Brain.M2BReadBall();
   // Where the ball was last seen counts even once its confidence fell below
   // the threshold: looking away for a moment must not end a set play.
-  const bool ballKnown = m_Brain.BallRemembered();
-  const bool kickable = m_Brain.BallPositionValid() && m_Brain.BallKickableForPlayer(nullptr, 0);
+  const auto ballKnown = [this] { return m_Brain.BallRemembered(); };
+  // Worked out only by the triggers that ask: every pass tries the triggers
+  // of all the plans.
+  const auto kickable = [this] {
+    return m_Brain.BallPositionValid() && m_Brain.BallKickableForPlayer(nullptr, 0);
+  };
   switch (t.type)
   {
     case FPT_OUR_GOAL_KICK:
@@ -402,7 +406,7 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
     case FPT_ME_NOT_IN_AREA:
       return !FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(m_Brain.GetGPos());
     case FPT_BALL_IN_AREA:
-      return ballKnown && FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(ball->GetGPos());
+      return ballKnown() && FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(ball->GetGPos());
     case FPT_PLAY_ON:
       return mode == PM_PLAY_ON;
     case FPT_OUR_KICK_IN:
@@ -410,9 +414,9 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
     case FPT_OUR_CORNER_KICK:
       return mode == PM_CORNER_KICK;
     case FPT_BALL_KICKABLE:
-      return kickable;
+      return kickable();
     case FPT_BALL_NOT_KICKABLE:
-      return !kickable;
+      return !kickable();
     // The catch is followed at once by the goalkeeper's free kick.
     case FPT_OUR_GOALIE_CATCH:
       return mode == PM_GOALIE_CATCH_BALL ||
