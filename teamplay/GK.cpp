@@ -622,6 +622,8 @@ bool CBehaviours::ShouldIComeOutToOpponent()
 
 bool CBehaviours::ShouldIRushTheBall()
 {
+  if (!BallPositionValid())
+    return false;
   const CVector at = M2BReadBall()->GetGPos();
   if (!m_OurPenaltyArea.shrink(kAreaMargin).IsWithin(at))
     return false;

@@ -180,6 +180,12 @@ TEST_F(GoalieSavesTest, RushesAnAttackerWithTheBallCloseToGoalOnly)
     Foe(row.ball + CVector(0.5f, 0));
     EXPECT_EQ(row.rushes, brain->ShouldIRushTheBall()) << row.what;
   }
+  // A ball lost from sight is rushed nowhere.
+  Fresh();
+  Place(CVector(-51, 0), 0);
+  Ball(CVector(-43, 2));
+  agent->M2BReadNonConstBall()->SetConf(0);
+  EXPECT_FALSE(brain->ShouldIRushTheBall());
   // And the rush goes at the ball.
   NewBrain();
   Place(CVector(-51, 0), 0);
