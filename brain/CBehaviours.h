@@ -770,6 +770,9 @@ public:
   // Whether the agent is the second of us nearest the ball (the goalkeeper
   // left out): the one who covers the press.
   bool AmICoveringThePress();
+  // A defender's place moved back, with the ball in our half, to behind
+  // the ball.
+  CVector DropWithTheBall(CVector place);
   // The run to a point where the ball is met, turning only when the
   // heading would miss the ball's reach.
   int RunToBall(CVector point, float power);

@@ -56,6 +56,10 @@ const float kGoalSideConeRatio = 0.5f;
 // How much nearer a player on the carrier's way to our goal counts when
 // choosing who presses.
 const float kGoalSideBonus = 3;
+// With the ball in our half the back line stays this far behind it, and
+// no deeper than this off our goal line.
+const float kBackLineBehindBall = 3;
+const float kBackLineOffGoalLine = 3;
 // How far behind the presser the second of us covers.
 const float kCoverDist = 5;
 }
@@ -485,6 +489,10 @@ int CBehaviours::DefenseSupport()
       break;
     if (foe == carrier || BallKickableForPlayer(foe, m_PlayerSize))
       continue;
+    // A defender leaves an opponent upfield of the ball to the others and
+    // keeps his place in the back line.
+    if (GetRole() == ROLE_DEFENDER && foe->GetGX() > ball->GetGX())
+      continue;
     if (foe->GetGPos().dist(ball->GetGPos()) > m_MaxSupportDist * 2)
       continue;
     const CVector spot = PointInBetween(foe->GetGPos(), ourGoal, m_BlockFoeDist);
@@ -514,7 +522,22 @@ int CBehaviours::DefensePosition()
   const ActionState state = GetActionState();
   if (state != AS_DEFENSE_POSITION && state != AS_DEFENSE_SUPPORT)
     return 0;
-  return GoToPlace(m_Positioner.GetPosition(), DashPower4Positioning());
+  return GoToPlace(DropWithTheBall(m_Positioner.GetPosition()), DashPower4Positioning());
+}
+
+CVector CBehaviours::DropWithTheBall(CVector place)
+{
+  // The back line keeps between the ball and our goal: a defender whose
+  // place lies level with the ball or beyond it in our half is passed by
+  // every run and every ball played behind him.
+  if (GetRole() != ROLE_DEFENDER || !BallPositionValid())
+    return place;
+  const float ballX = M2BReadBall()->GetGX();
+  if (ballX >= 0)
+    return place;
+  const float deepest = -m_PitchLength / 2 + kBackLineOffGoalLine;
+  const float x = std::fmax(deepest, ballX - kBackLineBehindBall);
+  return place.GetX() > x ? CVector(x, place.GetY()) : place;
 }
 
 // ------------------------------------------------------------ attacking

@@ -219,3 +219,35 @@ TEST_F(DefendingTest, TheSecondOfUsCoversThePresserOnTheWayToOurGoal)
   EXPECT_LT(HeadingOff(q, cover), 8);
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, TheBackLineDropsBehindTheBallInOurHalf)
+{
+  // Seen in matches: with the ball in our third, three of our four
+  // defenders stood level with it or beyond, and every run went past them.
+  const struct
+  {
+    const char *name;
+    int unum;
+    float ballX;
+    Spot place, expected;
+  } rows[] = {
+      {"ball in our half, place beyond it", 5, -30, {-25, 5}, {-33, 5}},
+      {"ball in our half, place behind it already", 5, -30, {-40, 5}, {-40, 5}},
+      {"ball by our goal: no deeper than the goal area", 5, -51, {-40, -3}, {-49.5f, -3}},
+      {"ball in their half", 5, 10, {-5, 5}, {-5, 5}},
+      {"a midfielder keeps his place", 7, -30, {-25, 5}, {-25, 5}},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    brain().SetRole();
+    RollBall(row.ballX, 0);
+    const CVector got = brain().DropWithTheBall(CVector(row.place.x, row.place.y));
+    EXPECT_NEAR(row.expected.x, got.GetX(), 0.01f) << row.name;
+    EXPECT_NEAR(row.expected.y, got.GetY(), 0.01f) << row.name;
+  }
+}
+}
