@@ -13,7 +13,7 @@ namespace
 {
 // How far ahead of the ball a player stands, by role.
 const float kMidfieldAheadOfBall = 10;
-const float kForwardAheadOfBall = 20;
+const float kForwardAheadOfBall = 30;
 // The share of the ball's y a player's place follows: the side squeezes
 // towards the ball.
 const float kFollowBallY = 0.3f;

@@ -269,11 +269,11 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
     Placed foe;   // x 999: none
     float lowX, highX;
   } rows[] = {
-      {"forward, ball deep in our half", 10, {-20, 0}, {999, 0}, -4, 4},
+      {"forward, ball deep in our half", 10, {-20, 0}, {999, 0}, 6, 14},
       {"midfielder, ball deep in our half", 7, {-20, 0}, {999, 0}, -14, -6},
       {"forward, their line close ahead of the ball", 10, {10, 0}, {999, 0}, 0, 19},
-      {"forward, an opponent where he would stand", 10, {-20, 0}, {0, 0}, -10, 10},
-      {"forward, an opponent on the way from the ball", 10, {-20, 0}, {-10, 0}, -10, 10},
+      {"forward, an opponent where he would stand", 10, {-20, 0}, {10, 0}, 0, 19},
+      {"midfielder, an opponent on the way from the ball", 7, {-20, 0}, {-15, 0}, -18, -2},
   };
   for (const auto &row : rows)
   {
