@@ -305,7 +305,7 @@ int CBehaviours::PassBall(const CPlayer *p)
 int CBehaviours::CleverDribbleTo()
 {
   // Carries on with the dribble asked last.
-  return CleverDribbleTo(m_DribbleTarget, m_DribbleSpeed, m_DribbleBuffer);
+  return CleverDribbleTo(m_Dribbling.target, m_Dribbling.speed, m_Dribbling.buffer);
 }
 
 int CBehaviours::CleverDribbleTo(CVector target, float speed)
@@ -321,7 +321,7 @@ KICKMODE CBehaviours::BestMode(float relDir)
 int CBehaviours::SmartKickAbs()
 {
   // Carries on with the smart kick asked last.
-  return SmartKickAbs(m_SmartKickDir, m_SmartKickMode, m_SmartKickSpeed, m_SmartKickRot);
+  return SmartKickAbs(m_Kicking.smart_dir, m_Kicking.smart_mode, m_Kicking.smart_speed, m_Kicking.smart_rot);
 }
 
 int CBehaviours::SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue)

@@ -10,6 +10,7 @@
 
 #include "ActionQueue.h"
 #include "BrainParameters.h"
+#include "BrainTypes.h"
 #include "CModule.h"
 #include "CPlayer.h"
 #include "CFixPlanRunner.h"
@@ -36,37 +37,6 @@ struct Body;
 }
 class CGLine;
 
-// Which players in the way make the agent sidestep while it moves.
-enum DodgeType : int
-{
-  DODGE_NONE = 0,
-  DODGE_ALL = 1,
-  DODGE_WITHOUT_BALL = 2,  // only players who cannot kick the ball
-  DODGE_WITH_BALL = 3      // only players who can kick the ball
-};
-
-// A plain pair of coordinates.
-struct point
-{
-  float x;
-  float y;
-};
-
-// The agent's role in its formation.
-typedef int Role;
-// The formation our side plays: -1 three defenders, three midfielders and
-// four forwards; 0 four, three, three; 1 five, three, two.
-typedef int Formation;
-
-enum : int
-{
-  ROLE_NONE = 0,
-  ROLE_GOALKEEPER = 1,
-  ROLE_DEFENDER = 2,
-  ROLE_MIDFIELDER = 3,
-  ROLE_FORWARD = 4
-};
-
 // The brain: decides what the player does and formats the commands. It has
 // no thread of its own; the main loop runs its decisions and the sensors
 // thread reaches it for visuals and deferred scans.
@@ -75,6 +45,8 @@ class CBehaviours : public CModule, protected CBrainParameters
 public:
   static const int ACTION_BUFFER_LENGTH = 640;
 
+  // ==== The module: life, locks and waits, the agent's questions, the basic
+  // commands (brain/CBehaviours, BasicBehaviours; runtime/BasicActions) ====
   // The operations the agent calls by their own names are virtual so that a
   // stand-in can watch what reaches the brain.
   explicit CBehaviours(CMediator *mediator);
@@ -99,9 +71,6 @@ public:
   void NewVisualUnlock() const override;
   int GetIsNewVisual() const override;
   void ParseMessage(char *text) const override;
-  // Decodes the team-mate's message that ParseMessage accepted.
-  void DeconstructMessage() const;
-
   // Locks, signals and waits.
   void Lock();
   void Unlock();
@@ -139,7 +108,6 @@ public:
   virtual void SetSaySent(int count);
   virtual int GetTurnNeckSent() const;
   virtual void SetTurnNeckSent(int count);
-
   // The basic commands, one datagram each.
   int BasicSayBye();
   int BasicMove(int x, int y);
@@ -152,6 +120,8 @@ public:
   int BasicCatch(float direction);
   int BasicSenseBody();
 
+  // ==== One decision pass and its bundle (teamplay/Player, brain/ActionQueue,
+  // TouchGate) ====
   // One decision pass, in the order the main loop calls them.
   void AdjustStrategy();
   void DetermineEnvState(PlayMode previous, PlayMode current);
@@ -161,7 +131,6 @@ public:
   void PlayAsMidfielder(PlayMode previous, PlayMode current);
   void PlayAsForward(PlayMode previous, PlayMode current);
   int SendAllActions(int time);
-
   // The cycle's command bundle: deciding only fills it. Dash and Kick
   // queue what they are asked; the decision pass dashes and kicks through
   // TouchGate (brain/TouchGate), which keeps the set-play kicker off the
@@ -190,9 +159,8 @@ public:
   // yet (a bundle left from an earlier cycle counts as none).
   CMDType QueuedMainCommand();
   bool MainCommandQueued();
-  // The effective kick power rate for the ball where it lies now.
-  float CalcKickPowerRate();
 
+  // ==== Formations, roles and places (world/Formations, positioning/) ====
   // Formations, roles and home positions.
   Formation GetFormationID() const;
   void SetFormationID(Formation formation);
@@ -222,12 +190,14 @@ public:
   ActionState GetActionState() const;
   void SetActionState(ActionState state);
 
+  // ==== Reading the world: the agent's place, who is where, what comes next,
+  // and the small maths (world/Localisation, Predict; brain/AdvancedBehaviours,
+  // BasicBehaviours) ====
   // Self-localisation from the flags and lines of the current visual.
   virtual void Localise();
   const CLine *InsideLine();
   const CFlag *ClosestFlag();
   float GFaceDir(const CLine *line);
-
   // Situation queries (AdvancedBehaviours): who is near, who reaches or
   // holds the ball, who is furthest up or back, who is behind, and the play
   // mode's classes. A null player stands for the agent where noted.
@@ -256,43 +226,6 @@ public:
   bool IsOurMode(PlayMode mode) const;
   bool IsTheirMode(PlayMode mode) const;
   bool IsSpecialMode(PlayMode mode) const;
-
-  // Interception (Intercept): how soon a player (null: the agent) reaches
-  // the ball dashing with a power, and the forms that choose the power.
-  void InitialiseInterception();
-  void SetInterceptionLookahead(int cycles);
-  int AbleToIntercept(const CPlayer *p, float power);
-  int NumOfCyclesToIntercept(const CPlayer *p, float power);
-  int AbleToIntercept(const CPlayer *p);
-  int NumOfCyclesToIntercept(const CPlayer *p);
-  int AmIAbleToIntercept(float power);
-  int AmIAbleToIntercept();
-  int MyNumOfCyclesToIntercept(float power);
-  int MyNumOfCyclesToIntercept();
-
-  // Looking and scanning (Looking): the neck's reach, sweeps of the field,
-  // and facing points, players and the ball with the body, the neck or both.
-  float TurnNeckLimit(float angle) const;
-  bool CanFaceAngleFromBodyWithNeck(float angle) const;
-  bool CanFaceAngleFromNeckWithNeck(float angle) const;
-  bool CanSeeAngleFromBodyWithNeck(float angle) const;
-  bool CanSeeAngleFromNeckWithNeck(float angle) const;
-  bool CanSeePointWithNeck(CVector point) const;
-  void TurnNeck2RelativeAngle(float angle);
-  void ScanFieldWithNeck();
-  bool ScanFieldWithBody();
-  bool FaceOnlyBody2Point(CVector point);
-  void FaceOnlyNeck2Point(CVector point);
-  bool FaceNeck2Point(CVector point);
-  bool FaceNeckAndBody2Point(CVector point);
-  bool FaceOnlyBody2Player(const CPlayer *player);
-  void FaceOnlyNeck2Player(const CPlayer *player);
-  bool FaceNeck2Player(const CPlayer *player);
-  bool FaceNeckAndBody2Player(const CPlayer *player);
-  bool FaceOnlyBody2Ball();
-  void FaceOnlyNeck2Ball();
-  bool FaceNeck2Ball();
-  bool FaceNeckAndBody2Ball();
   // Prediction of motion: the server's model run forward on copies of the
   // world, cycle by cycle. An unknown position has magnitude -1, cycle
   // counts stop at 999.
@@ -328,7 +261,6 @@ public:
   // reach: the model's distance less what the last sight and the cycles since
   // may have got wrong.
   bool BallSurelyInReach();
-
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
   float ATan(float x) const;
@@ -360,121 +292,33 @@ public:
   int NumTurns2Angle(float target) const;
   bool IsPointInBounds(float x, float y, float buffer) const;
   bool IsPointInBounds(CVector point, float buffer) const;
-  void ResetInterceptionMinCyc();
 
-  // Set plays.
-  void InitialiseFixPlans();
-  // The decimal text of a number, as the plans' keys number their parts.
-  MCString IntToString(int number) const;
-  void ReadFixPlans(const MCDictIniSafe &config);
+  // ==== Looking (brain/Looking) ====
+  // Looking and scanning (Looking): the neck's reach, sweeps of the field,
+  // and facing points, players and the ball with the body, the neck or both.
+  float TurnNeckLimit(float angle) const;
+  bool CanFaceAngleFromBodyWithNeck(float angle) const;
+  bool CanFaceAngleFromNeckWithNeck(float angle) const;
+  bool CanSeeAngleFromBodyWithNeck(float angle) const;
+  bool CanSeeAngleFromNeckWithNeck(float angle) const;
+  bool CanSeePointWithNeck(CVector point) const;
+  void TurnNeck2RelativeAngle(float angle);
+  void ScanFieldWithNeck();
+  bool ScanFieldWithBody();
+  bool FaceOnlyBody2Point(CVector point);
+  void FaceOnlyNeck2Point(CVector point);
+  bool FaceNeck2Point(CVector point);
+  bool FaceNeckAndBody2Point(CVector point);
+  bool FaceOnlyBody2Player(const CPlayer *player);
+  void FaceOnlyNeck2Player(const CPlayer *player);
+  bool FaceNeck2Player(const CPlayer *player);
+  bool FaceNeckAndBody2Player(const CPlayer *player);
+  bool FaceOnlyBody2Ball();
+  void FaceOnlyNeck2Ball();
+  bool FaceNeck2Ball();
+  bool FaceNeckAndBody2Ball();
 
-protected:
-  mutable pthread_mutex_t m_Mutex;
-  mutable pthread_cond_t m_Cond;
-  mutable pthread_mutex_t m_NewVisualMutex;
-  mutable pthread_cond_t m_NewVisualCond;
-  mutable pthread_mutex_t m_NewActionMutex;
-  mutable pthread_cond_t m_NewActionCond;
-  bool m_ThinkingInProgress;
-  Role m_Role;
-  int m_IsNewVisual;
-  int m_IsNewAction;
-  bool m_HaveVisualForThisAngle;
-  char m_ActionBuffer[ACTION_BUFFER_LENGTH];
-  // Counted by the main thread's commands, read and corrected by the
-  // sensors thread's lost-command check.
-  std::atomic<int> m_KickSent;
-  std::atomic<int> m_DashSent;
-  std::atomic<int> m_TurnSent;
-  std::atomic<int> m_SaySent;
-  std::atomic<int> m_TurnNeckSent;
-  float m_PrevKickPowerRate;
-  int m_LastCollisionTime;
-
-  // Team messages. The buffer is written by ParseMessage, which the
-  // mediator's interface makes const.
-  static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
-  static const std::size_t MESSAGE_MIN_LENGTH = 510;
-  mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};
-
-  // The bundles. The main thread fills and sends them; the sensors thread
-  // reads their time and deferred scan, so every write of those fields and
-  // every read off the main thread is under m_QueueMutex.
-  mutable pthread_mutex_t m_QueueMutex;
-  ACTIONQUEUE m_LastQueue;
-  ACTIONQUEUE m_Queue;
-  int m_LastActionsSentTime;
-  Formation m_FormationID;
-  // Cycles after a set play during which a tired player positions slowly;
-  // team play's strategy step sets it from the score.
-  int m_RechargeCycles = 0;
-  EnvState m_EnvState;
-  ActionState m_ActionState;
-
-  // The positioning framework: lookups go to the program's registry, and
-  // m_Positioner answers Position().
-  ZPBeMem m_BeMem;
-  ZPRegistry m_Registry;
-  ZPPositionerID m_Positioner;
-  // The receivers a pass may go to.
-  CPlayer m_Receivers[11];
-  // Working storage of the team-message coder, allocated by Init.
-  static const int MESSAGE_PARTS = 17;
-  std::vector<unsigned char> m_MessageParts[MESSAGE_PARTS];
-  // Who speaks next among the team's speakers.
-  int m_SpeakerCount = 0;
-  int m_SpeakerTurn = 0;
-
-  // Set plays: m_FixPlans[1 .. m_NumFixPlans], slot 0 empty.
-  std::vector<FIXPLAN> m_FixPlans;
-  int m_NumFixPlans = 0;
-  int m_CurrentFixPlan = -1;
-  int m_FixPlanProgress = 0;
-
-  // Situation queries (AdvancedBehaviours): the fastest players to a
-  // moving ball, worked out once a cycle (null: the agent or nobody).
-  int m_FastestFriendTime = 0;
-  const CPlayer *m_FastestFriend = nullptr;
-  int m_FastestFoeTime = 0;
-  const CPlayer *m_FastestFoe = nullptr;
-
-private:
-  // Situation queries' shared walks: the players of a sorted list inside a
-  // window of distance and body direction, and the first of a group sorted
-  // along the pitch (optionally past the goalkeeper, optionally null when
-  // the agent is further).
-  int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
-                    float dir) const;
-  const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
-  const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
-  // The ball is known: seen recently enough that its place is trusted.
-  // Every behaviour asks this before it plays on the ball's position.
-  bool BallPositionValid() const;
-  // Where the ball was last seen is still kept, even once its confidence
-  // fell below the threshold; the set plays go by it, so that looking away
-  // for a moment does not end one.
-  bool BallRemembered() const;
-  // The predictions' bodies: the agent's own, and another player's (facing
-  // toward the point when his body was not seen; false when his position is
-  // not known). A body turns toward a point off its heading instead of
-  // dashing, by what its speed allows.
-  Predict::Body OwnBody() const;
-  bool PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const;
-  bool TurnTowards(CVector point, Predict::Body &body) const;
-  float Affordable(float power, float stamina) const;
-  void QueueLock() const;
-  void QueueUnlock() const;
-  void Report(int status, const char *text) const;
-  int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
-                int waitWhile, int milliseconds, const char *clockName,
-                const char *waitName) const;
-  // The mouth of the goal of that side.
-  MCSLine GoalMouth(char side);
-
-  // ---- Moving with dodging (brain/Moving.cpp), the ball behaviours and
-  // shooting, crossing and sending (brain/AdvancedActions.cpp), and the ball
-  // skills they use (skills/). ----
-public:
+  // ==== Moving, and the ball behaviours (brain/Moving, AdvancedActions) ====
   // Moving: 1 when a command was queued (or handed on), 0 when none.
   int MoveToPos(CVector target, float tolerance, float power, DodgeType dodge);
   int MoveToPos(CVector target, float power);
@@ -512,6 +356,10 @@ public:
   bool ShouldICross() const;
   bool ShouldIMoveToCross() const;
 
+  // ==== Ball skills: kicking, dribbling, breakaways (skills/Kick, Spin,
+  // Dribble, BreakAway) ====
+  // The effective kick power rate for the ball where it lies now.
+  float CalcKickPowerRate();
   // Ball skills: kicking.
   float CalcKickPowerRate(float dist, float dir);
   int KickBall(CVector target, float speed);
@@ -523,49 +371,6 @@ public:
                ACTIONQUEUE *queue);
   KICKMODE BestModeAbs(float dir);
   int SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot);
-  // Ball skills: where the agent meets the ball, and the ball's path.
-  CVector InterceptionPoint(const CPlayer *p, float power);
-  // Taking a ball already near the body without running into it: the
-  // dash, along the body, forward or back down to minpower, that leaves
-  // the ball kickable next cycle and clear of the body by collision_buffer
-  // (0: none does, nothing queued).
-  int CloseBallInterception();
-  // The first place of the ball's run that the agent, flat out, can stand
-  // within this distance of by the time the ball is there, and in how many
-  // cycles (999 and the run's last place looked at: none).
-  CVector WellInsideReachPoint(float within, int &cycles);
-  float DashPowerToIntercept(const CPlayer *p, float power);
-  void VerifyBPIInfo();
-  int BallPathInterceptAmIThere(float tolerance);
-  // Ball skills: passing, dribbling, breakaways and targets.
-  int PassBall(const CPlayer *p, float speedAtTarget);
-  // The pace of a dribble is a running speed: asking more than the body
-  // runs is full pace, as far as stamina allows.
-  int CleverDribbleTo(CVector target, float speed, float buffer);
-  float TheirBreakawayConeRatio(const CPlayer *p) const;
-  CVector ShootTarget(CVector from, float first, float second);
-  CVector ClearTarget();
-  CVector SendTarget();
-  CVector OffensiveSendTarget();
-  // The shorter forms: the missing arguments come from the configuration
-  // or from what the last dribble and smart kick were asked; a null player
-  // is the agent.
-  int BallPathInterceptValid();
-  int BallPathInterceptAmIThere();
-  bool IsSuccessRes(INTERCEPTRES result) const;
-  CVector MyInterceptionPoint(float power);
-  CVector MyInterceptionPoint();
-  float MyDashPowerToIntercept(float power);
-  float MyDashPowerToIntercept();
-  int PassBall(const CPlayer *p);
-  int CleverDribbleTo();
-  int CleverDribbleTo(CVector target, float speed);
-  KICKMODE BestMode(float relDir);
-  int SmartKickAbs();
-  int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
-
-  // ---- Ball skills: kicking, dribbling and breakaways (skills/Kick,
-  // Spin, Dribble, BreakAway). ----
   // Whether the ball, after this kick or dash, ends the cycle on the
   // agent's body (or within buffer of it); whether its way to a point
   // passes within hard_kick_min_dist of the body's edge.
@@ -631,9 +436,52 @@ public:
   bool BreakawayLook4Shot();
   int PlayBreakaway();
   int PlaySideBreakaway();
+  // The shorter forms: the missing arguments come from the configuration
+  // or from what the last dribble and smart kick were asked; a null player
+  // is the agent.
+  int BallPathInterceptValid();
+  int BallPathInterceptAmIThere();
+  bool IsSuccessRes(INTERCEPTRES result) const;
+  CVector MyInterceptionPoint(float power);
+  CVector MyInterceptionPoint();
+  float MyDashPowerToIntercept(float power);
+  float MyDashPowerToIntercept();
+  int PassBall(const CPlayer *p);
+  int CleverDribbleTo();
+  int CleverDribbleTo(CVector target, float speed);
+  KICKMODE BestMode(float relDir);
+  int SmartKickAbs();
+  int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
 
-  // ---- Ball skills: interception, passing and the target scanners
-  // (skills/Intercept, PassiveIntercept, Passing, ClearSend). ----
+  // ==== Ball skills: interception, passing, targets (skills/Intercept,
+  // PassiveIntercept, Passing, ClearSend) ====
+  // Interception (Intercept): how soon a player (null: the agent) reaches
+  // the ball dashing with a power, and the forms that choose the power.
+  void InitialiseInterception();
+  void SetInterceptionLookahead(int cycles);
+  int AbleToIntercept(const CPlayer *p, float power);
+  int NumOfCyclesToIntercept(const CPlayer *p, float power);
+  int AbleToIntercept(const CPlayer *p);
+  int NumOfCyclesToIntercept(const CPlayer *p);
+  int AmIAbleToIntercept(float power);
+  int AmIAbleToIntercept();
+  int MyNumOfCyclesToIntercept(float power);
+  int MyNumOfCyclesToIntercept();
+  void ResetInterceptionMinCyc();
+  // Ball skills: where the agent meets the ball, and the ball's path.
+  CVector InterceptionPoint(const CPlayer *p, float power);
+  // Taking a ball already near the body without running into it: the
+  // dash, along the body, forward or back down to minpower, that leaves
+  // the ball kickable next cycle and clear of the body by collision_buffer
+  // (0: none does, nothing queued).
+  int CloseBallInterception();
+  // The first place of the ball's run that the agent, flat out, can stand
+  // within this distance of by the time the ball is there, and in how many
+  // cycles (999 and the run's last place looked at: none).
+  CVector WellInsideReachPoint(float within, int &cycles);
+  float DashPowerToIntercept(const CPlayer *p, float power);
+  void VerifyBPIInfo();
+  int BallPathInterceptAmIThere(float tolerance);
   // Active interception: the record of a player (null: the agent) brought
   // up to date for this cycle and power, and the fewest cycles anyone was
   // found to need this cycle.
@@ -672,9 +520,19 @@ public:
   bool HasAGoodShot(const CPlayer *p);
   bool HasABetterShot(const CPlayer *p);
   bool IsShot();
+  // Ball skills: passing, dribbling, breakaways and targets.
+  int PassBall(const CPlayer *p, float speedAtTarget);
+  // The pace of a dribble is a running speed: asking more than the body
+  // runs is full pace, as far as stamina allows.
+  int CleverDribbleTo(CVector target, float speed, float buffer);
+  float TheirBreakawayConeRatio(const CPlayer *p) const;
+  CVector ShootTarget(CVector from, float first, float second);
+  CVector ClearTarget();
+  CVector SendTarget();
+  CVector OffensiveSendTarget();
 
-  // ---- Team play: strategy, states and the field players
-  // (teamplay/Player, DEFPlayStyles, MIDPlayStyles, FWPlayStyles). ----
+  // ==== Team play: strategy, states and the field players (teamplay/Player,
+  // OffTheBall, BallChoices, PassUnderWay, LookAbout, *PlayStyles) ====
   // The half is over for this process: the referee ended it, or play went
   // back to before kick-off.
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
@@ -828,7 +686,7 @@ public:
   // reads "if (Chose(BP_SHOOT, ShootToGoal())) return 1".
   int Chose(BallPlay play, int done);
 
-  // ---- Team play: the goalkeeper (teamplay/GK, GKPlayStyles). ----
+  // ==== Team play: the goalkeeper (teamplay/GK, GKPlayStyles) ====
   // How many cycles sooner than a ball kicked from a point a goalkeeper
   // (null: the agent) can be within catching reach of its path, negative
   // when the ball gets everywhere first; and whether that lead is enough.
@@ -867,7 +725,12 @@ public:
   int GoalieCatchBall();
   int GoalieAfterCatch();
 
-  // ---- Team play: set plays (teamplay/FixPlans). ----
+  // ==== Team play: set plays (teamplay/FixPlans, CFixPlanRunner) ====
+  // Set plays.
+  void InitialiseFixPlans();
+  // The decimal text of a number, as the plans' keys number their parts.
+  MCString IntToString(int number) const;
+  void ReadFixPlans(const MCDictIniSafe &config);
   // Whether a plan of the configuration is this agent's to run now, and
   // running its next step; the action state hands the pass over to it.
   bool AmIInThePlan();
@@ -878,7 +741,9 @@ public:
   // code no table knows.
   void CheckFixPlans();
 
-  // ---- Team play: team messages (teamplay/Communication). ----
+  // ==== Team play: team messages (teamplay/Communication) ====
+  // Decodes the team-mate's message that ParseMessage accepted.
+  void DeconstructMessage() const;
   // Adds the cycle's team message to the bundle when it is ours to speak.
   void Communicate();
   // Whether this agent speaks in this cycle: the one team-mate whose turn
@@ -912,34 +777,101 @@ public:
   int GetTeamMessagesHeard() const;
 
 protected:
-  // Team play: strategy, states and the field players.
-  PlayMode m_PreviousMode = PM_BEFORE_KICK_OFF;
-  PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
-  int m_ModeStartTime = 0;
-  bool m_Recharging = false;
-  // Whether the agent is the one of us near the ball, as the possession
-  // reading found this pass.
-  bool m_PossessionNear = false;
-  // The agent kicked the ball of a set play of ours and nobody else has
-  // touched it since: the kicker may not touch it again before another has.
-  // The mode, the ball's velocity and their cycles are last cycle's.
-  bool m_TookSetPlayKick = false;
-  int m_SetPlayKickSent = -999;
-  PlayMode m_TouchNoteMode = PM_BEFORE_KICK_OFF;
-  int m_TouchNoteTime = -999;
-  CVector m_TouchNoteVel;
-  int m_TouchNoteVelTime = -999;
-  // The last pass's play with the ball, and the cycle in which a kick laid
-  // over several cycles was last under way.
-  BallPlay m_BallPlay = BP_NONE;
-  // The cycles of the present hold of the ball: its first and its latest.
-  int m_HoldSince = -999;
-  int m_HoldLast = -999;
-  int m_KickUnderWayTime = -999;
-  // Positioners for offering a pass near the ball, looked up on first use.
-  bool m_SupportLookedUp = false;
-  ZPPositionerID m_SupportPositioner;
 
+  // ==== The module's state and helpers ====
+  mutable pthread_mutex_t m_Mutex;
+  mutable pthread_cond_t m_Cond;
+  mutable pthread_mutex_t m_NewVisualMutex;
+  mutable pthread_cond_t m_NewVisualCond;
+  mutable pthread_mutex_t m_NewActionMutex;
+  mutable pthread_cond_t m_NewActionCond;
+  bool m_ThinkingInProgress;
+  Role m_Role;
+  int m_IsNewVisual;
+  int m_IsNewAction;
+  bool m_HaveVisualForThisAngle;
+  char m_ActionBuffer[ACTION_BUFFER_LENGTH];
+  // Counted by the main thread's commands, read and corrected by the
+  // sensors thread's lost-command check.
+  std::atomic<int> m_KickSent;
+  std::atomic<int> m_DashSent;
+  std::atomic<int> m_TurnSent;
+  std::atomic<int> m_SaySent;
+  std::atomic<int> m_TurnNeckSent;
+  float m_PrevKickPowerRate;
+  int m_LastCollisionTime;
+  // The bundles. The main thread fills and sends them; the sensors thread
+  // reads their time and deferred scan, so every write of those fields and
+  // every read off the main thread is under m_QueueMutex.
+  mutable pthread_mutex_t m_QueueMutex;
+  ACTIONQUEUE m_LastQueue;
+  ACTIONQUEUE m_Queue;
+  int m_LastActionsSentTime;
+  void QueueLock() const;
+  void QueueUnlock() const;
+  void Report(int status, const char *text) const;
+  int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
+                int waitWhile, int milliseconds, const char *clockName,
+                const char *waitName) const;
+  // The touch gate (brain/TouchGate): its rules, and the cycles of a
+  // kick held back for another player at the ball.
+  float SetPlayDashPower(float power);
+  int StepToBallInsteadOfKick();
+  bool StandOffOver();
+  int m_StandOffSince = -999;
+  int m_StandOffLast = -999;
+  // Sending: the deferred scan that went (brain/ActionQueue), under
+  // the queue's lock.
+  int m_ScanSentTime = -999;
+  int m_ScanSentType = SCAN_NONE;
+
+  // ==== Formations, roles and places ====
+  Formation m_FormationID;
+  // Cycles after a set play during which a tired player positions slowly;
+  // team play's strategy step sets it from the score.
+  int m_RechargeCycles = 0;
+  EnvState m_EnvState;
+  ActionState m_ActionState;
+  // The positioning framework: lookups go to the program's registry, and
+  // m_Positioner answers Position().
+  ZPBeMem m_BeMem;
+  ZPRegistry m_Registry;
+  ZPPositionerID m_Positioner;
+  // The mouth of the goal of that side.
+  MCSLine GoalMouth(char side);
+
+  // ==== Reading the world ====
+  // Situation queries (AdvancedBehaviours): the fastest players to a
+  // moving ball, worked out once a cycle (null: the agent or nobody).
+  int m_FastestFriendTime = 0;
+  const CPlayer *m_FastestFriend = nullptr;
+  int m_FastestFoeTime = 0;
+  const CPlayer *m_FastestFoe = nullptr;
+  // Situation queries' shared walks: the players of a sorted list inside a
+  // window of distance and body direction, and the first of a group sorted
+  // along the pitch (optionally past the goalkeeper, optionally null when
+  // the agent is further).
+  int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
+                    float dir) const;
+  const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
+  const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
+  // The ball is known: seen recently enough that its place is trusted.
+  // Every behaviour asks this before it plays on the ball's position.
+  bool BallPositionValid() const;
+  // Where the ball was last seen is still kept, even once its confidence
+  // fell below the threshold; the set plays go by it, so that looking away
+  // for a moment does not end one.
+  bool BallRemembered() const;
+  // The predictions' bodies: the agent's own, and another player's (facing
+  // toward the point when his body was not seen; false when his position is
+  // not known). A body turns toward a point off its heading instead of
+  // dashing, by what its speed allows.
+  Predict::Body OwnBody() const;
+  bool PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const;
+  bool TurnTowards(CVector point, Predict::Body &body) const;
+  float Affordable(float power, float stamina) const;
+
+  // ==== Moving, and the ball behaviours ====
   // The foe-blocking state: the cycle of the last decision and whether it
   // was to overrun the opponent.
   int m_BlockFoeTime = -999;
@@ -949,54 +881,15 @@ protected:
   bool m_CanKeepBallResult = false;
   // From when on the agent may rest again; team play's resting sets it.
   int m_RechargeAllowedTime = -999;
-
   // The target scanners for clearing, sending and shooting.
   MCCSTarget m_Target;
   MCCSOffensiveTarget m_OffensiveTarget;
-  // The point of the ball's path nearest to the agent.
-  CVector m_BPIPoint;
-  // What the last smart kick and the last dribble were asked.
-  float m_SmartKickDir = 0;
-  KICKMODE m_SmartKickMode = KICKMODE_STRAIGHT;
-  float m_SmartKickSpeed = 0;
-  ROTDIR m_SmartKickRot = ROTDIR_AWAY;
-  CVector m_DribbleTarget;
-  float m_DribbleSpeed = 0;
-  float m_DribbleBuffer = 0;
 
-  // ---- Ball skills: kicking, dribbling and breakaways: state. ----
-  // The kick over several cycles under way, and as it stood when the
-  // cycle began.
-  KICKPLAN m_KickPlan;
-  KICKPLAN m_KickPlanBefore;
-  // Where the last spin kick puts the ball.
-  CVector m_SpinSpot;
-  // The breakaway targets, through the middle and down a wing.
-  BREAKAWAYTARGET m_BreakawayTarget;
-  BREAKAWAYTARGET m_SideBreakawayTarget;
-
-  // ---- Team play: the goalkeeper's state (teamplay/GK, GKPlayStyles). ----
-  // Holding the ball after a catch: since when, for how many cycles, and
-  // whether the one move with it has been made.
-  bool m_GoalieHasBall = false;
-  bool m_GoalieMovedWithBall = false;
-  int m_GoalieCatchTime = -999;
-  int m_GoalieWaitCounter = 1;
-  // The cycle of the agent's own last catch; the server bans the next.
-  int m_GoalieLastCatchCycle = -999;
-  // Which side last had the ball at its feet (a team-mate's kick to the
-  // goalkeeper may not be caught), and the cycle's interception.
-  int m_GoalieLastTouch = 0;
-  // A set play the goalkeeper kicked: no touch again before another's.
-  bool m_GoalieTookSetPlay = false;
-  int m_GoalieIntTime = -999;
-  int m_GoalieIntCycles = 0;
-  CVector m_GoalieIntPoint;
-  CVector m_GoalieLastDesired;
-  int m_GoalieDangerTime = -999;
-  bool m_GoalieDanger = false;
-
-private:
+  // ==== Ball skills: kicking, dribbling, breakaways ====
+  // The records: skills/SkillRecords.h.
+  KICKSTATE m_Kicking;
+  DRIBBLESTATE m_Dribbling;
+  BREAKAWAYSTATE m_Breakaway;
   float KickRate(float dist, float dir) const;
   // The most one kick can add to the ball's velocity with the ball and the
   // agent at these points, the body as it faces now.
@@ -1027,41 +920,12 @@ private:
   int KickAndRun(CVector target, int cycles, bool side);
   int PlayBreakawayDown(bool side);
 
-  // ---- Ball skills: interception, passing and the target scanners:
-  // state. ----
-  // The look-ahead now in force: n > 0 cycles; otherwise max_int_lookahead,
-  // and with -2 or less every cycle is searched up to the fewest cycles
-  // found this cycle, beyond that in steps.
-  int m_IntLookahead = -2;
-  // Records: slot 0 the agent, then team-mates and opponents by uniform
-  // number; a player without a known number is searched each time.
-  std::vector<PLAYERINTERCEPTINFO> m_IntInfo;
-  PLAYERINTERCEPTINFO m_IntScratch;
-  // The ball's places cycle by cycle, rolled on once per cycle and ball.
-  std::vector<CVector> m_IntBallPath;
-  int m_IntBallPathTime = -999;
-  CVector m_IntBallPathPos;
-  CVector m_IntBallPathVel;
-  // The sure-dash cone of the interception search and the setting it was
-  // worked out for.
-  double m_SureDashCone = 0;
-  float m_SureDashConeOf = -1;
-  RECEIVERINFO m_ReceiverInfo[11];
-  int m_ReceiversTime = -999;
-  // The pass under way that the agent made or heard of last.
-  ANNOUNCEDPASS m_PassUnderWay;
-  // The last pass: when, and the receiver's uniform number (0: none).
-  int m_PassTime = -999;
-  int m_PassReceiver = 0;
-  // Where the last pass was aimed, announced with it.
-  CVector m_PassTarget;
-
-  // ---- Team play: team messages' state. ----
-  // Said once when the identifier cannot head a say.
-  bool m_CommIdReported = false;
-  std::atomic<int> m_TeamMessagesHeard{0};
-
-private:
+  // ==== Ball skills: interception, passing, targets ====
+  // The records: skills/SkillRecords.h.
+  INTERCEPTSTATE m_Interception;
+  PASSSTATE m_Passing;
+  // The receivers a pass may go to.
+  CPlayer m_Receivers[11];
   // Interception's search for a body (the agent's when mine) dashing with
   // power: the first cycle it meets the ball within the record's horizon,
   // every cycle tried up to fine, into the record (false: none); whether it
@@ -1088,6 +952,30 @@ private:
   // kicked at speed and needing endSpeed on the goal line.
   bool ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed, float *spare);
 
+  // ==== Team play: strategy, states and the field players ====
+  PlayMode m_PreviousMode = PM_BEFORE_KICK_OFF;
+  PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
+  int m_ModeStartTime = 0;
+  bool m_Recharging = false;
+  // Whether the agent is the one of us near the ball, as the possession
+  // reading found this pass.
+  bool m_PossessionNear = false;
+  // The last pass's play with the ball, and the cycle in which a kick laid
+  // over several cycles was last under way.
+  BallPlay m_BallPlay = BP_NONE;
+  // The cycles of the present hold of the ball: its first and its latest.
+  int m_HoldSince = -999;
+  int m_HoldLast = -999;
+  int m_KickUnderWayTime = -999;
+  // Positioners for offering a pass near the ball, looked up on first use.
+  bool m_SupportLookedUp = false;
+  ZPPositionerID m_SupportPositioner;
+  // The set-play kicker's touches (teamplay/States.h).
+  SETPLAYTOUCH m_SetPlayTouch;
+
+  // ==== Team play: the goalkeeper ====
+  // Its state between cycles (teamplay/GK.h).
+  GOALIESTATE m_Goalie;
   // The goalkeeper's helpers.
   int GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
                       CVector *where) const;
@@ -1115,25 +1003,31 @@ private:
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 
-  // ---- Team play: set plays' run (teamplay/CFixPlanRunner), which reads
-  // the plans and the step the current one stands at. ----
+  // ==== Team play: set plays; their run reads the plans and the step the
+  // current one stands at ====
+  // Set plays: m_FixPlans[1 .. m_NumFixPlans], slot 0 empty.
+  std::vector<FIXPLAN> m_FixPlans;
+  int m_NumFixPlans = 0;
+  int m_CurrentFixPlan = -1;
+  int m_FixPlanProgress = 0;
   friend class CFixPlanRunner;
   CFixPlanRunner m_FixPlanRunner{*this};
 
-protected:
-  // ---- The touch gate (brain/TouchGate): its rules, and the cycles of a
-  // kick held back for another player at the ball. ----
-  float SetPlayDashPower(float power);
-  int StepToBallInsteadOfKick();
-  bool StandOffOver();
-  int m_StandOffSince = -999;
-  int m_StandOffLast = -999;
-
-protected:
-  // ---- Sending: the deferred scan that went (brain/ActionQueue), under
-  // the queue's lock. ----
-  int m_ScanSentTime = -999;
-  int m_ScanSentType = SCAN_NONE;
+  // ==== Team play: team messages ====
+  // Team messages. The buffer is written by ParseMessage, which the
+  // mediator's interface makes const.
+  static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
+  static const std::size_t MESSAGE_MIN_LENGTH = 510;
+  mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};
+  // Working storage of the team-message coder, allocated by Init.
+  static const int MESSAGE_PARTS = 17;
+  std::vector<unsigned char> m_MessageParts[MESSAGE_PARTS];
+  // Who speaks next among the team's speakers.
+  int m_SpeakerCount = 0;
+  int m_SpeakerTurn = 0;
+  // Said once when the identifier cannot head a say.
+  bool m_CommIdReported = false;
+  std::atomic<int> m_TeamMessagesHeard{0};
 };
 
 #endif

@@ -214,8 +214,8 @@ bool CBehaviours::BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const
 CVector CBehaviours::BreakawayPickTarget()
 {
   const int now = GetTime();
-  if (BreakawayTargetHolds(m_BreakawayTarget))
-    return m_BreakawayTarget.target;
+  if (BreakawayTargetHolds(m_Breakaway.middle))
+    return m_Breakaway.middle.target;
   const CVector me = GetGPos();
   // Head for the approach point; once past it, or closer to the goal than
   // a short kick-and-run, for the goal area's corner on the open side,
@@ -228,17 +228,17 @@ CVector CBehaviours::BreakawayPickTarget()
                      SignF(target.GetY()) * m_GoalAreaWidth / 2);
   if (std::fabs(target.GetY()) > m_PenaltyAreaWidth / 2)
     target.SetY(SignF(target.GetY()) * m_PenaltyAreaWidth / 2);
-  m_BreakawayTarget.time = now;
-  m_BreakawayTarget.valid = true;
-  m_BreakawayTarget.target = target;
+  m_Breakaway.middle.time = now;
+  m_Breakaway.middle.valid = true;
+  m_Breakaway.middle.target = target;
   return target;
 }
 
 CVector CBehaviours::SideBreakawayPickTarget()
 {
   const int now = GetTime();
-  if (BreakawayTargetHolds(m_SideBreakawayTarget))
-    return m_SideBreakawayTarget.target;
+  if (BreakawayTargetHolds(m_Breakaway.side))
+    return m_Breakaway.side.target;
   // Down the wing to the approach point; once a short run from it, cut in
   // to the corner of their goal area on that side.
   const CVector me = GetGPos();
@@ -246,15 +246,15 @@ CVector CBehaviours::SideBreakawayPickTarget()
   const float shortRun = m_BreakawayKickRunMinCycles * m_PlayerSpeedMax;
   if (me.GetX() >= target.GetX() - shortRun)
     target = CVector(m_PitchLength / 2 - m_GoalAreaLength, SignF(target.GetY()) * m_GoalAreaWidth / 2);
-  m_SideBreakawayTarget.time = now;
-  m_SideBreakawayTarget.valid = true;
-  m_SideBreakawayTarget.target = target;
+  m_Breakaway.side.time = now;
+  m_Breakaway.side.valid = true;
+  m_Breakaway.side.target = target;
   return target;
 }
 
 BREAKAWAYTARGET CBehaviours::GetBreakawayTarget(bool side) const
 {
-  return side ? m_SideBreakawayTarget : m_BreakawayTarget;
+  return side ? m_Breakaway.side : m_Breakaway.middle;
 }
 
 bool CBehaviours::BreakawayLook4Shot()

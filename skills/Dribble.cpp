@@ -118,9 +118,9 @@ int CBehaviours::DribbleTo(float dir, float power)
 
 int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
 {
-  m_DribbleTarget = target;
-  m_DribbleSpeed = speed;
-  m_DribbleBuffer = buffer;
+  m_Dribbling.target = target;
+  m_Dribbling.speed = speed;
+  m_Dribbling.buffer = buffer;
   // The pace asked is a running speed: the dash power whose speed the
   // body settles at, as far as the agent's stamina allows.
   float power = speed * (1 - m_PlayerDecay) / m_DashPowerRate;

@@ -42,13 +42,13 @@ bool SameInputs(const PLAYERINTERCEPTINFO &r, int now, float power, const CVecto
 
 void CBehaviours::InitialiseInterception()
 {
-  m_IntLookahead = m_InterceptLookahead;
+  m_Interception.lookahead = m_InterceptLookahead;
   // A team of no players would leave the agent's slot only.
   const int size = std::max(m_TeamSize, 0);
-  m_IntInfo.assign(static_cast<size_t>(2 * size + 1), PLAYERINTERCEPTINFO());
-  m_IntScratch = PLAYERINTERCEPTINFO();
-  m_IntBallPath.clear();
-  m_IntBallPathTime = -999;
+  m_Interception.info.assign(static_cast<size_t>(2 * size + 1), PLAYERINTERCEPTINFO());
+  m_Interception.scratch = PLAYERINTERCEPTINFO();
+  m_Interception.ball_path.clear();
+  m_Interception.ball_path_time = -999;
   // A configured minimum below zero is no minimum at all.
   if (m_IntMinCyc < 0)
     m_IntMinCycTime = std::min(m_IntMinCycTime, -1);
@@ -61,7 +61,7 @@ void CBehaviours::InitialiseInterception()
 void CBehaviours::SetInterceptionLookahead(int cycles)
 {
   // 0 goes back to the configured look-ahead.
-  m_IntLookahead = cycles == 0 ? m_InterceptLookahead : cycles;
+  m_Interception.lookahead = cycles == 0 ? m_InterceptLookahead : cycles;
 }
 
 void CBehaviours::SetIntMinCyc(int cycles)
@@ -78,7 +78,7 @@ void CBehaviours::SetIntMinCyc(int cycles)
 
 int CBehaviours::InterceptHorizon() const
 {
-  const int horizon = m_IntLookahead > 0 ? m_IntLookahead : m_MaxIntLookahead;
+  const int horizon = m_Interception.lookahead > 0 ? m_Interception.lookahead : m_MaxIntLookahead;
   return std::max(0, std::min(horizon, NEVER - 1));
 }
 
@@ -87,15 +87,15 @@ const std::vector<CVector> &CBehaviours::IntBallPath()
   const CBall *ball = M2BReadBall();
   const CVector pos = ball ? ball->GetGPos() : CVector();
   const CVector vel = ball && ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
-  if (m_IntBallPathTime != GetTime() || !Same(pos, m_IntBallPathPos) ||
-      !Same(vel, m_IntBallPathVel))
+  if (m_Interception.ball_path_time != GetTime() || !Same(pos, m_Interception.ball_path_pos) ||
+      !Same(vel, m_Interception.ball_path_vel))
   {
-    m_IntBallPathTime = GetTime();
-    m_IntBallPathPos = pos;
-    m_IntBallPathVel = vel;
-    m_IntBallPath.assign(1, pos);
+    m_Interception.ball_path_time = GetTime();
+    m_Interception.ball_path_pos = pos;
+    m_Interception.ball_path_vel = vel;
+    m_Interception.ball_path.assign(1, pos);
   }
-  return m_IntBallPath;
+  return m_Interception.ball_path;
 }
 
 CVector CBehaviours::IntBallPos(int k)
@@ -107,13 +107,13 @@ CVector CBehaviours::IntBallPos(int k)
 const CVector &CBehaviours::IntBallPosOnPath(int k)
 {
   // Rolled on only as far as somebody asks.
-  while (static_cast<int>(m_IntBallPath.size()) <= k)
+  while (static_cast<int>(m_Interception.ball_path.size()) <= k)
   {
-    const size_t n = m_IntBallPath.size();
+    const size_t n = m_Interception.ball_path.size();
     const float decay = static_cast<float>(std::pow(m_BallDecay, static_cast<double>(n - 1)));
-    m_IntBallPath.push_back(m_IntBallPath.back() + m_IntBallPathVel * decay);
+    m_Interception.ball_path.push_back(m_Interception.ball_path.back() + m_Interception.ball_path_vel * decay);
   }
-  return m_IntBallPath[static_cast<size_t>(k)];
+  return m_Interception.ball_path[static_cast<size_t>(k)];
 }
 
 namespace
@@ -256,13 +256,13 @@ double CBehaviours::SureDashCone()
 {
   // Degrees: some thousand times the rounding of the arc tangent's test.
   const double kMargin = 0.01;
-  if (m_SureDashConeOf != m_MaxGoToPointAngleErr)
+  if (m_Interception.sure_dash_cone_of != m_MaxGoToPointAngleErr)
   {
-    m_SureDashConeOf = m_MaxGoToPointAngleErr;
+    m_Interception.sure_dash_cone_of = m_MaxGoToPointAngleErr;
     const double narrower = m_MaxGoToPointAngleErr - kMargin;
-    m_SureDashCone = narrower > 0 && narrower < 90 ? std::cos(narrower * kDegToRad) : 0;
+    m_Interception.sure_dash_cone = narrower > 0 && narrower < 90 ? std::cos(narrower * kDegToRad) : 0;
   }
-  return m_SureDashCone;
+  return m_Interception.sure_dash_cone;
 }
 
 int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
@@ -343,14 +343,14 @@ PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
   if (p)
   {
     const int unum = p->GetUNum();
-    const int size = (static_cast<int>(m_IntInfo.size()) - 1) / 2;
+    const int size = (static_cast<int>(m_Interception.info.size()) - 1) / 2;
     const char side = p->GetSide();
     const bool numbered = unum >= 1 && unum <= size && (side == 'l' || side == 'r');
     slot = !numbered ? -1 : side == GetSide() ? unum : size + unum;
   }
-  if (m_IntInfo.empty())
+  if (m_Interception.info.empty())
     slot = -1;
-  return slot >= 0 ? m_IntInfo[static_cast<size_t>(slot)] : m_IntScratch;
+  return slot >= 0 ? m_Interception.info[static_cast<size_t>(slot)] : m_Interception.scratch;
 }
 
 // Who of many is quickest needs no search for a player who surely takes as
@@ -362,7 +362,7 @@ PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
 // changes nothing else either.
 bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
 {
-  if (!p || m_IntInfo.empty() || &IntRecord(p) == &m_IntScratch)
+  if (!p || m_Interception.info.empty() || &IntRecord(p) == &m_Interception.scratch)
     return false;
   PLAYERINTERCEPTINFO &rec = IntRecord(p);
   const int now = GetTime();
@@ -398,7 +398,7 @@ bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
   rec.playerPos = start.pos;
   rec.playerVel = start.vel;
   rec.playerFacing = start.facing;
-  const bool minKnown = m_IntLookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
+  const bool minKnown = m_Interception.lookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
   rec.fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
   rec.deferred = true;
   return true;
@@ -449,7 +449,7 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
   rec.playerVel = start.vel;
   rec.playerFacing = start.facing;
 
-  const bool minKnown = m_IntLookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
+  const bool minKnown = m_Interception.lookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
   const int fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
   if (ActiveCanGetThere(start, mine, power, fine, rec))
     SetIntMinCyc(rec.numCycles);
@@ -598,5 +598,5 @@ int CBehaviours::CloseBallInterception()
       bestOff = off;
     }
   }
-  return found ? Dash(best) : 0;
+  return found ? TouchGate(CMD_DASH, best) : 0;
 }

@@ -254,44 +254,44 @@ KICKMODE CBehaviours::BestModeAbs(float dir)
 
 bool CBehaviours::KickPlanRunning() const
 {
-  return m_KickPlan.time == GetTime() && m_KickPlan.kicks > 0;
+  return m_Kicking.plan.time == GetTime() && m_Kicking.plan.kicks > 0;
 }
 
 bool CBehaviours::CarryKickPlan(float dir)
 {
   const int now = GetTime();
   // Asked twice in one cycle, the plan is judged as it stood before.
-  if (m_KickPlan.time == now)
-    m_KickPlan = m_KickPlanBefore;
+  if (m_Kicking.plan.time == now)
+    m_Kicking.plan = m_Kicking.plan_before;
   else
-    m_KickPlanBefore = m_KickPlan;
+    m_Kicking.plan_before = m_Kicking.plan;
   const CBall *ball = M2BReadBall();
-  const bool holds = m_KickPlan.time == now - 1 && m_KickPlan.kicks > 0 &&
+  const bool holds = m_Kicking.plan.time == now - 1 && m_Kicking.plan.kicks > 0 &&
                      BallPositionValid() &&
-                     std::fabs(NormaliseAngle(dir - m_KickPlan.dir)) <= m_MaxHardKickAngleErr &&
-                     ball->GetGPos().dist(m_KickPlan.ball) <= kPlanTolerance;
+                     std::fabs(NormaliseAngle(dir - m_Kicking.plan.dir)) <= m_MaxHardKickAngleErr &&
+                     ball->GetGPos().dist(m_Kicking.plan.ball) <= kPlanTolerance;
   if (!holds)
-    m_KickPlan = KICKPLAN();
+    m_Kicking.plan = KICKPLAN();
   return holds;
 }
 
 void CBehaviours::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
 {
-  if (m_KickPlan.kicks == 0)
-    m_KickPlan.started = GetTime();
-  m_KickPlan.time = GetTime();
-  m_KickPlan.mode = mode;
-  m_KickPlan.dir = dir;
-  m_KickPlan.speed = speed;
-  m_KickPlan.ball = ball;
-  m_KickPlan.kicks++;
+  if (m_Kicking.plan.kicks == 0)
+    m_Kicking.plan.started = GetTime();
+  m_Kicking.plan.time = GetTime();
+  m_Kicking.plan.mode = mode;
+  m_Kicking.plan.dir = dir;
+  m_Kicking.plan.speed = speed;
+  m_Kicking.plan.ball = ball;
+  m_Kicking.plan.kicks++;
 }
 
 int CBehaviours::FinalKick(float dir, float speed)
 {
   // The ball leaves: nothing is carried into the next cycle.
-  m_KickPlan = KICKPLAN();
-  m_KickPlan.time = GetTime();
+  m_Kicking.plan = KICKPLAN();
+  m_Kicking.plan.time = GetTime();
   return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr));
 }
 
@@ -303,7 +303,7 @@ int CBehaviours::KickBall(CVector target, float speed)
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
   const float dir = (target - ball->GetGPos()).GetDir();
-  const KICKMODE mode = CarryKickPlan(dir) ? m_KickPlan.mode : BestModeAbs(dir);
+  const KICKMODE mode = CarryKickPlan(dir) ? m_Kicking.plan.mode : BestModeAbs(dir);
   return SmartKickAbs(dir, mode, speed, ROTDIR_AWAY);
 }
 
@@ -325,10 +325,10 @@ bool CBehaviours::ShotNeedsHaste(float dir)
 
 int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
 {
-  m_SmartKickDir = dir;
-  m_SmartKickMode = mode;
-  m_SmartKickSpeed = speed;
-  m_SmartKickRot = rot;
+  m_Kicking.smart_dir = dir;
+  m_Kicking.smart_mode = mode;
+  m_Kicking.smart_speed = speed;
+  m_Kicking.smart_rot = rot;
   const CBall *ball = M2BReadBall();
   if (!BallPositionValid() || KickAccelAt(ball->GetGPos(), GetGPos()) <= 0)
     return 0;
@@ -363,7 +363,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
                                                m_KickStraightFactor, &code);
         if (code == SPIN_KICKED || code == SPIN_STOPPED)
         {
-          PlanKick(mode, dir, speed, m_SpinSpot);
+          PlanKick(mode, dir, speed, m_Kicking.spin_spot);
           return DoKCommand(turn);
         }
       }
@@ -375,18 +375,18 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
       const float start = NormaliseAngle(dir + m_HardestKickBallAng);
       const bool there = std::fabs(NormaliseAngle(about - start)) <= m_MaxHardKickAngleErr;
       if (there)
-        m_KickPlan.spun = true;
-      if (!m_KickPlan.spun && m_KickPlan.kicks < m_TimeForFullRotation / 2 &&
+        m_Kicking.plan.spun = true;
+      if (!m_Kicking.plan.spun && m_Kicking.plan.kicks < m_TimeForFullRotation / 2 &&
           HardKickReach(dir, speed, nullptr, nullptr) < speed - m_Epsilon)
       {
         const int code = HardSpinKick(start, rot);
         if (code == SPIN_KICKED || code == SPIN_STOPPED)
         {
-          PlanKick(mode, dir, speed, m_SpinSpot);
+          PlanKick(mode, dir, speed, m_Kicking.spin_spot);
           return 1;
         }
       }
-      m_KickPlan.spun = true;
+      m_Kicking.plan.spun = true;
       return HardKick(dir, speed, mode);
     }
     case KICKMODE_HARD:
@@ -405,7 +405,7 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
                                            m_KickStraightFactor, &code);
     if (code == SPIN_KICKED)
     {
-      PlanKick(KICKMODE_SPIN, dir, speed, m_SpinSpot);
+      PlanKick(KICKMODE_SPIN, dir, speed, m_Kicking.spin_spot);
       return DoKCommand(turn);
     }
   }
@@ -480,7 +480,7 @@ int CBehaviours::HardKick(float dir, float speed, KICKMODE mode)
   const float now = std::fmin(ReachAlong(have, accel, Polar2CVector(1, dir)), m_BallSpeedMax);
   // Enough at once, or the plan has used its cycles: the final kick.
   const int allowed = m_CyclesToKick - 1 + (mode == KICKMODE_HARDSPIN ? m_TimeForFullRotation / 2 : 0);
-  if (now >= speed - m_Epsilon || m_KickPlan.kicks >= allowed)
+  if (now >= speed - m_Epsilon || m_Kicking.plan.kicks >= allowed)
     return FinalKick(dir, speed);
   CVector spot;
   float dash = -1;

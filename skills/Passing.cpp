@@ -126,13 +126,13 @@ float CBehaviours::PassRisk(CVector from, CVector target, float speed)
 void CBehaviours::AssessReceivers()
 {
   const int now = GetTime();
-  if (m_ReceiversTime == now)
+  if (m_Passing.receivers_time == now)
     return;
-  m_ReceiversTime = now;
+  m_Passing.receivers_time = now;
   for (int i = 0; i < 11; i++)
   {
-    m_ReceiverInfo[i] = RECEIVERINFO();
-    m_ReceiverInfo[i].time = now;
+    m_Passing.receivers[i] = RECEIVERINFO();
+    m_Passing.receivers[i].time = now;
   }
   const CBall *ball = M2BReadBall();
   const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
@@ -165,7 +165,7 @@ void CBehaviours::AssessReceivers()
     // The ball is to stop at his feet, not run through him.
     if (from.dist(target) > m_PlayerSize)
       target = target - (target - from).SetLength(m_PlayerSize);
-    RECEIVERINFO &info = m_ReceiverInfo[unum - 1];
+    RECEIVERINFO &info = m_Passing.receivers[unum - 1];
     info.valid = true;
     info.target = target;
     info.speed = speed;
@@ -180,7 +180,7 @@ void CBehaviours::AssessReceivers()
 const RECEIVERINFO &CBehaviours::ReceiverInfo(int unum) const
 {
   static const RECEIVERINFO none;
-  return unum >= 1 && unum <= 11 ? m_ReceiverInfo[unum - 1] : none;
+  return unum >= 1 && unum <= 11 ? m_Passing.receivers[unum - 1] : none;
 }
 
 const CPlayer *CBehaviours::PassTarget(int allowBackPass)
@@ -222,7 +222,7 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
   float bestValue = 0;
   for (int i = 0; i < 11; i++)
   {
-    const RECEIVERINFO &info = m_ReceiverInfo[i];
+    const RECEIVERINFO &info = m_Passing.receivers[i];
     const CPlayer &r = m_Receivers[i];
     if (!info.valid || r.GetConf() <= m_MobConfThr || info.risk >= threshold)
       continue;
@@ -254,7 +254,7 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
       if (d < m_PassOpponentBuffer)
         crowd += 1 / (d * d + m_CongestionEpsilon);
     }
-    m_ReceiverInfo[i].congestion = crowd;
+    m_Passing.receivers[i].congestion = crowd;
     if (!free)
       continue;
     // Ground gained, less a buffer's worth for a crowded receiver and the

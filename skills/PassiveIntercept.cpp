@@ -82,12 +82,12 @@ void CBehaviours::VerifyBPIInfo()
     return;
   const CVector me = GetGPos();
   int cycles = NEVER;
-  m_BPIPoint =
+  m_Interception.path_point =
       GetClosestPointToBallPath(me, ball->GetGPos(), ball->GetVelocity(), GetBFacing(), &cycles);
-  m_Bpidist = me.dist(m_BPIPoint);
+  m_Bpidist = me.dist(m_Interception.path_point);
   m_Bpiballcyc = static_cast<float>(cycles);
   m_Bpivalid = 1;
-  const int mine = PredictedCycles2Point(m_BPIPoint, static_cast<float>(m_MaxPower), m_Kickable);
+  const int mine = PredictedCycles2Point(m_Interception.path_point, static_cast<float>(m_MaxPower), m_Kickable);
   m_Bpiable = mine <= cycles ? 1 : 0;
 }
 
@@ -95,7 +95,7 @@ CVector CBehaviours::BallPathInterceptPoint()
 {
   VerifyBPIInfo();
   if (m_Bpivalid)
-    return m_BPIPoint;
+    return m_Interception.path_point;
   // No path: the ball's own place is the only point to go to.
   const CBall *ball = M2BReadBall();
   return ball ? ball->GetGPos() : GetGPos();
@@ -104,7 +104,7 @@ CVector CBehaviours::BallPathInterceptPoint()
 int CBehaviours::BallPathInterceptAmIThere(float tolerance)
 {
   VerifyBPIInfo();
-  return m_Bpivalid && m_Bpiable && GetGPos().dist(m_BPIPoint) <= tolerance ? 1 : 0;
+  return m_Bpivalid && m_Bpiable && GetGPos().dist(m_Interception.path_point) <= tolerance ? 1 : 0;
 }
 
 int CBehaviours::BallPathInterceptCanIGetThere()
@@ -114,8 +114,8 @@ int CBehaviours::BallPathInterceptCanIGetThere()
     return 0;
   // A point off the body's line costs a turn, in which the agent does not
   // close in: it wants a cycle more in hand.
-  const float off = std::fabs(AngleToFromBody(m_BPIPoint));
-  const int mine = PredictedCycles2Point(m_BPIPoint, static_cast<float>(m_MaxPower), m_Kickable);
+  const float off = std::fabs(AngleToFromBody(m_Interception.path_point));
+  const int mine = PredictedCycles2Point(m_Interception.path_point, static_cast<float>(m_MaxPower), m_Kickable);
   const int spare = off > m_MaxGoToPointAngleErr ? 1 : 0;
   return static_cast<float>(mine + spare) <= m_Bpiballcyc ? 1 : 0;
 }

@@ -1,6 +1,8 @@
 #ifndef SKILLRECORDS_H
 #define SKILLRECORDS_H
 
+#include <vector>
+
 #include "CVector.h"
 #include "SkillTypes.h"
 
@@ -78,6 +80,70 @@ struct PASSLIMITS
   // The ball goes in one kick (a set play's, the goalkeeper's free kick):
   // a receiver only a harder kick reaches is none.
   bool oneKick = false;
+};
+
+// Kicking's state between cycles: the kick over several cycles under way
+// (and as it stood when the cycle began), where the last spin kick puts
+// the ball, and what the last smart kick was asked.
+struct KICKSTATE
+{
+  KICKPLAN plan;
+  KICKPLAN plan_before;
+  CVector spin_spot;
+  float smart_dir = 0;
+  KICKMODE smart_mode = KICKMODE_STRAIGHT;
+  float smart_speed = 0;
+  ROTDIR smart_rot = ROTDIR_AWAY;
+};
+
+// What the last dribble was asked.
+struct DRIBBLESTATE
+{
+  CVector target;
+  float speed = 0;
+  float buffer = 0;
+};
+
+// The breakaway targets, through the middle and down a wing.
+struct BREAKAWAYSTATE
+{
+  BREAKAWAYTARGET middle;
+  BREAKAWAYTARGET side;
+};
+
+// Interception's state: the look-ahead in force (n > 0 cycles; otherwise
+// max_int_lookahead, and with -2 or less every cycle is searched up to the
+// fewest cycles found this cycle, beyond that in steps); the records (slot
+// 0 the agent, then team-mates and opponents by uniform number; a player
+// without a known number is searched each time); the ball's places cycle
+// by cycle, rolled on once per cycle and ball; and the point of the ball's
+// path nearest to the agent.
+struct INTERCEPTSTATE
+{
+  int lookahead = -2;
+  std::vector<PLAYERINTERCEPTINFO> info;
+  PLAYERINTERCEPTINFO scratch;
+  std::vector<CVector> ball_path;
+  int ball_path_time = -999;
+  CVector ball_path_pos;
+  CVector ball_path_vel;
+  CVector path_point;
+  // The sure-dash cone of the search and the setting it was worked out for.
+  double sure_dash_cone = 0;
+  float sure_dash_cone_of = -1;
+};
+
+// Passing's state: the team-mates as receivers in this cycle (by uniform
+// number, receivers[unum - 1]); the pass under way that the agent made or
+// heard of last; the last pass: when, to whom (0: none) and where.
+struct PASSSTATE
+{
+  RECEIVERINFO receivers[11];
+  int receivers_time = -999;
+  ANNOUNCEDPASS under_way;
+  int time = -999;
+  int receiver = 0;
+  CVector target;
 };
 
 #endif

@@ -50,7 +50,7 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
   {
     // Not knowing how it moves it cannot be turned: stopped blind first.
     *code = SPIN_STOPPED;
-    m_SpinSpot = from;
+    m_Kicking.spin_spot = from;
     queue.time = GetTime();
     queue.command = CMD_KICK;
     queue.power = m_StopBallPower;
@@ -72,7 +72,7 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
       return queue;
     }
     *code = SPIN_STOPPED;
-    m_SpinSpot = from;
+    m_Kicking.spin_spot = from;
     return KickStraight(0, 0, 1.0f, nullptr);
   }
   if (rot == ROTDIR_AWAY)
@@ -94,7 +94,7 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
         PathCrossesBody(from, spot, inner))
       continue;
     *code = SPIN_KICKED;
-    m_SpinSpot = spot;
+    m_Kicking.spin_spot = spot;
     return KickForPush(push);
   }
   // Too fast to be turned: slowed to the straight factor of its speed when
@@ -103,10 +103,10 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
   const CVector slowed = from + have * straight;
   if (slowed.dist(me) <= m_Kickable - m_KickableBuffer)
   {
-    m_SpinSpot = slowed;
+    m_Kicking.spin_spot = slowed;
     return KickStraight(have.GetMag(), have.GetDir(), straight, nullptr);
   }
-  m_SpinSpot = from;
+  m_Kicking.spin_spot = from;
   return KickStraight(0, 0, 1.0f, nullptr);
 }
 

@@ -147,8 +147,8 @@ bool CBehaviours::ShouldICommunicate() const
 
 bool CBehaviours::PassIsNews() const
 {
-  const int age = GetTime() - m_PassTime;
-  return m_PassReceiver != 0 && age >= 0 && age < kPassNewsCycles;
+  const int age = GetTime() - m_Passing.time;
+  return m_Passing.receiver != 0 && age >= 0 && age < kPassNewsCycles;
 }
 
 int CBehaviours::EncryptTimeStamp(int time) const
@@ -235,12 +235,12 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
   // A pass stays news until the passer's next turn to speak, and at least
   // for the cycles he says it out of turn.
   const int fresh = std::max({m_SpeakerCount, kPassNewsCycles, 1});
-  if (m_PassReceiver != 0 && m.time - m_PassTime < fresh)
+  if (m_Passing.receiver != 0 && m.time - m_Passing.time < fresh)
   {
     m.pass.announced = true;
-    m.pass.time = m_PassTime;
-    m.pass.receiver = m_PassReceiver;
-    m.pass.target = m_PassTarget;
+    m.pass.time = m_Passing.time;
+    m.pass.receiver = m_Passing.receiver;
+    m.pass.target = m_Passing.target;
   }
   return CoderOf(*this, GetSide()).Encode(m, text, size);
 }

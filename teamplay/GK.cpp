@@ -151,7 +151,7 @@ bool CBehaviours::GoaliePlay(PlayMode current)
       return true;
   }
   // I hold the ball: put it back in play.
-  if (m_GoalieHasBall)
+  if (m_Goalie.has_ball)
     return GoalieAfterCatch() > 0;
   // A kick of ours in my area, and I am the nearest: take it.
   if (IsOurMode(current) && current != PM_KICK_OFF && GoalieTakeKick() > 0)
@@ -160,7 +160,7 @@ bool CBehaviours::GoaliePlay(PlayMode current)
   {
     // Having taken a set play, I may not touch the ball again before
     // someone else has.
-    if (!m_GoalieTookSetPlay)
+    if (!m_Goalie.took_set_play)
     {
       // The ball is in my hands' reach: catch it.
       if (ShouldICatch())
@@ -183,18 +183,6 @@ bool CBehaviours::GoaliePlay(PlayMode current)
   return GoalieGoToPosition() > 0;
 }
 
-// The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
-// its stamina above the levels where the server lowers effort and recovery
-// for good, at the pace of what it recovers.
-float CBehaviours::GoalieDashPower(bool urgent) const
-{
-  const float max = static_cast<float>(m_MaxPower);
-  if (urgent)
-    return max;
-  const float floor = std::max(m_EffortDecThr, m_RecoverDecThr);
-  return GetSB().stamina - max > floor ? max : m_StaminaIncMax;
-}
-
 // ------------------------------------------------------------ touches
 
 // A team-mate's kick that the goalkeeper catches is a back pass, a free
@@ -203,17 +191,17 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
 {
   if (current != PM_PLAY_ON)
   {
-    m_GoalieTookSetPlay = false;
+    m_Goalie.took_set_play = false;
     // A set play is taken by the side it is given to.
     if (IsOurMode(current))
-      m_GoalieLastTouch = kTouchOurs;
+      m_Goalie.last_touch = kTouchOurs;
     else if (IsTheirMode(current))
-      m_GoalieLastTouch = kTouchTheirs;
+      m_Goalie.last_touch = kTouchTheirs;
     return;
   }
   // Only this thread writes the last bundle.
   if (m_LastQueue.time == GetTime() - 1 && m_LastQueue.command == CMD_KICK)
-    m_GoalieLastTouch = kTouchMine;
+    m_Goalie.last_touch = kTouchMine;
   const CBall *ball = M2BReadBall();
   if (!BallPositionValid())
     return;
@@ -229,12 +217,12 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
   // Both near: the opponent's touch is the one that counts for us only
   // when he is the nearer.
   if (df < reach && df <= dm)
-    m_GoalieLastTouch = kTouchTheirs;
+    m_Goalie.last_touch = kTouchTheirs;
   else if (dm < reach)
-    m_GoalieLastTouch = kTouchOurs;
+    m_Goalie.last_touch = kTouchOurs;
   else
     return;
-  m_GoalieTookSetPlay = false;
+  m_Goalie.took_set_play = false;
 }
 
 // ---------------------------------------------------------- catching
@@ -242,7 +230,7 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
 bool CBehaviours::ShouldICatch()
 {
   const int now = GetTime();
-  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || CurrentPlayMode() != PM_PLAY_ON)
+  if (now - m_Goalie.last_catch_cycle <= m_CatchBanCycle || CurrentPlayMode() != PM_PLAY_ON)
     return false;
   const CBall *ball = M2BReadBall();
   // A catch on an old sighting misses more often than not, and a miss bans
@@ -261,7 +249,7 @@ bool CBehaviours::ShouldICatch()
     return false;
   // A team-mate's kick may be played only with the feet, unless it is
   // going in.
-  if (m_GoalieLastTouch == kTouchOurs && !BallHeadsIntoOurGoal(m_PlayerSize))
+  if (m_Goalie.last_touch == kTouchOurs && !BallHeadsIntoOurGoal(m_PlayerSize))
     return false;
   return true;
 }
@@ -271,10 +259,10 @@ int CBehaviours::GoalieCatchBall()
   const int now = GetTime();
   const CBall *ball = M2BReadBall();
   float dir = 0;
-  if (now - m_GoalieLastCatchCycle <= m_CatchBanCycle || !ball ||
+  if (now - m_Goalie.last_catch_cycle <= m_CatchBanCycle || !ball ||
       !GoalieCatchDirection(ball->GetGPos(), m_CatchRadius, dir))
     return 0;
-  m_GoalieLastCatchCycle = now;
+  m_Goalie.last_catch_cycle = now;
   return Catch(dir);
 }
 
@@ -315,25 +303,25 @@ void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
   const bool caught =
       current == PM_GOALIE_CATCH_BALL ||
       (current == PM_FREE_KICK &&
-       (previous == PM_GOALIE_CATCH_BALL || now - m_GoalieLastCatchCycle <= 2));
-  if (caught && !m_GoalieHasBall)
+       (previous == PM_GOALIE_CATCH_BALL || now - m_Goalie.last_catch_cycle <= 2));
+  if (caught && !m_Goalie.has_ball)
   {
-    m_GoalieHasBall = true;
-    m_GoalieMovedWithBall = false;
+    m_Goalie.has_ball = true;
+    m_Goalie.moved_with_ball = false;
     // The wait with the ball is counted in cycles from here, never slept:
     // the decision pass holds the world model, and what the sensors store
     // meanwhile is the next cycle's to use.
-    m_GoalieCatchTime = now;
-    m_GoalieWaitCounter = 1;
+    m_Goalie.catch_time = now;
+    m_Goalie.wait_counter = 1;
     return;
   }
   // The ball is held through the referee's catch call and our free kick
   // that follows it; anything else means it is no longer ours to hold.
-  if (m_GoalieHasBall && current != PM_GOALIE_CATCH_BALL &&
+  if (m_Goalie.has_ball && current != PM_GOALIE_CATCH_BALL &&
       !(current == PM_FREE_KICK && (previous == PM_GOALIE_CATCH_BALL || previous == PM_FREE_KICK)))
-    m_GoalieHasBall = false;
-  if (m_GoalieHasBall)
-    m_GoalieWaitCounter = now - m_GoalieCatchTime + 1;
+    m_Goalie.has_ball = false;
+  if (m_Goalie.has_ball)
+    m_Goalie.wait_counter = now - m_Goalie.catch_time + 1;
 }
 
 // With the ball in hand: one move to the side of the area with fewer
@@ -342,9 +330,9 @@ void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
 int CBehaviours::GoalieAfterCatch()
 {
   const float goalX = -m_PitchLength / 2;
-  if (!m_GoalieMovedWithBall)
+  if (!m_Goalie.moved_with_ball)
   {
-    m_GoalieMovedWithBall = true;
+    m_Goalie.moved_with_ball = true;
     const float side = NumFoesWithin(15, CVector(goalX + m_PenaltyAreaLength, 10)) <=
                                NumFoesWithin(15, CVector(goalX + m_PenaltyAreaLength, -10))
                            ? 1.0f
@@ -358,14 +346,14 @@ int CBehaviours::GoalieAfterCatch()
   const int latest = std::min(m_GoalieAfterCatchMaxWaitTime, m_DropBallTime - kDropBallMargin);
   const int earliest = std::min(m_GoalieAfterCatchMinWaitTime, latest);
   const CVector target = GoalieKickTarget();
-  if (m_GoalieWaitCounter >= earliest && BallKickableForPlayer(nullptr, 0))
+  if (m_Goalie.wait_counter >= earliest && BallKickableForPlayer(nullptr, 0))
   {
     const CPlayer *mate = GoalieOpenMate(true);
     if (mate)
       return AnnouncePass(mate, mate->GetGPos(),
                           GoalieKickOnce(mate->GetGPos(),
                                          Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
-    if (m_GoalieWaitCounter >= latest)
+    if (m_Goalie.wait_counter >= latest)
       return GoalieKickOnce(target, m_BallSpeedMax);
   }
   // Meanwhile face where the clearance would go: the kick is then a full
@@ -384,7 +372,7 @@ int CBehaviours::GoalieKickOnce(CVector target, float speed)
   if (!BallPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
-  m_GoalieTookSetPlay = CurrentPlayMode() != PM_PLAY_ON;
+  m_Goalie.took_set_play = CurrentPlayMode() != PM_PLAY_ON;
   return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
 }
 
@@ -449,32 +437,14 @@ int CBehaviours::GoalieClearBall()
 int CBehaviours::GoalieInterception(CVector &point)
 {
   const int now = GetTime();
-  if (m_GoalieIntTime != now)
+  if (m_Goalie.int_time != now)
   {
-    m_GoalieIntTime = now;
-    m_GoalieIntCycles = MyNumOfCyclesToIntercept(static_cast<float>(m_MaxPower));
-    m_GoalieIntPoint = m_GoalieIntCycles < kNever ? BallPredPos(m_GoalieIntCycles) : CVector();
+    m_Goalie.int_time = now;
+    m_Goalie.int_cycles = MyNumOfCyclesToIntercept(static_cast<float>(m_MaxPower));
+    m_Goalie.int_point = m_Goalie.int_cycles < kNever ? BallPredPos(m_Goalie.int_cycles) : CVector();
   }
-  point = m_GoalieIntPoint;
-  return m_GoalieIntCycles;
-}
-
-bool CBehaviours::BallHeadsIntoOurGoal(float margin)
-{
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !ball->GetVelocityValid())
-    return false;
-  const CVector b = ball->GetGPos();
-  const CVector v = ball->GetVelocity();
-  const float goalX = -m_PitchLength / 2;
-  if (v.GetX() >= -m_Epsilon || b.GetX() <= goalX)
-    return false;
-  // Where the ball crosses the goal line, and whether it still gets there.
-  const float travel = (b.GetX() - goalX) / -v.GetX() * v.GetMag();
-  if (travel >= v.GetMag() / (1 - m_BallDecay))
-    return false;
-  const float y = b.GetY() + v.GetY() * (b.GetX() - goalX) / -v.GetX();
-  return std::fabs(y) <= m_GoalWidth / 2 + margin;
+  point = m_Goalie.int_point;
+  return m_Goalie.int_cycles;
 }
 
 // A shot on goal: onto its path at the point nearest to me, or, when the
@@ -661,29 +631,4 @@ int CBehaviours::GoalieBlockOpponent()
   p = m_OurPenaltyArea.AdjustToWithin(p);
   p.SetX(std::max(p.GetX(), goal.GetX() + m_GoalieBaselineBuffer));
   return GoalieGoToPoint(p, m_GoalieAtPointBuffer, SVS_SIGHT);
-}
-
-// The ball within shooting distance of our goal, and on its way in, at an
-// opponent's feet, or sooner his than ours. Asked several times a pass,
-// worked out once.
-bool CBehaviours::InDefensiveDanger()
-{
-  const int now = GetTime();
-  if (m_GoalieDangerTime == now)
-    return m_GoalieDanger;
-  m_GoalieDangerTime = now;
-  m_GoalieDanger = false;
-  const CBall *ball = M2BReadBall();
-  const CVector goal(-m_PitchLength / 2, 0);
-  if (!BallPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
-    return false;
-  if (BallHeadsIntoOurGoal(m_GoalWidth / 2) || FoeWithBall(-m_GoalieBreakawayKickableBuffer))
-    return m_GoalieDanger = true;
-  const CPlayer *foe = FastestFoe2Ball();
-  if (!foe)
-    return false;
-  const CPlayer *mate = FastestFriend2Ball(true);
-  const int ours = mate ? NumOfCyclesToIntercept(mate) : MyNumOfCyclesToIntercept();
-  m_GoalieDanger = NumOfCyclesToIntercept(foe) <= ours;
-  return m_GoalieDanger;
 }

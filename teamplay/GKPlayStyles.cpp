@@ -54,9 +54,9 @@ CVector CBehaviours::GoalieDesiredPosition()
   const CBall *ball = M2BReadBall();
   if (!BallPositionValid())
   {
-    if (m_GoalieLastDesired.GetX() < goalX || m_GoalieLastDesired.GetX() > 0)
-      m_GoalieLastDesired = CVector(deepest, 0);
-    return m_GoalieLastDesired;
+    if (m_Goalie.last_desired.GetX() < goalX || m_Goalie.last_desired.GetX() > 0)
+      m_Goalie.last_desired = CVector(deepest, 0);
+    return m_Goalie.last_desired;
   }
   CVector b = ball->GetGPos();
   if (b.GetX() < goalX)
@@ -110,7 +110,7 @@ CVector CBehaviours::GoalieDesiredPosition()
   p.SetY(Clamp(p.GetY(), -wide, wide));
   if (InOurPenaltyArea(b))
     p.SetX(std::min(p.GetX(), goalX + m_GoalAreaLength));
-  m_GoalieLastDesired = p;
+  m_Goalie.last_desired = p;
   return p;
 }
 
@@ -332,4 +332,61 @@ float CBehaviours::MinViewAngForBodyAngle(float body)
   const float a = NormaliseAngle((ball->GetGPos() - GetGPos()).GetDir() - body);
   const float beyondNeck = std::max(std::fabs(a) - m_MaxNeckAng, 0.0f);
   return std::min(beyondNeck + m_GoalieVisAngleErr, m_VisibleAngle);
+}
+
+// ------------------------------------------------- danger and pace
+
+// The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
+// its stamina above the levels where the server lowers effort and recovery
+// for good, at the pace of what it recovers.
+float CBehaviours::GoalieDashPower(bool urgent) const
+{
+  const float max = static_cast<float>(m_MaxPower);
+  if (urgent)
+    return max;
+  const float floor = std::max(m_EffortDecThr, m_RecoverDecThr);
+  return GetSB().stamina - max > floor ? max : m_StaminaIncMax;
+}
+
+// The ball within shooting distance of our goal, and on its way in, at an
+// opponent's feet, or sooner his than ours. Asked several times a pass,
+// worked out once.
+bool CBehaviours::InDefensiveDanger()
+{
+  const int now = GetTime();
+  if (m_Goalie.danger_time == now)
+    return m_Goalie.danger;
+  m_Goalie.danger_time = now;
+  m_Goalie.danger = false;
+  const CBall *ball = M2BReadBall();
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (!BallPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
+    return false;
+  if (BallHeadsIntoOurGoal(m_GoalWidth / 2) || FoeWithBall(-m_GoalieBreakawayKickableBuffer))
+    return m_Goalie.danger = true;
+  const CPlayer *foe = FastestFoe2Ball();
+  if (!foe)
+    return false;
+  const CPlayer *mate = FastestFriend2Ball(true);
+  const int ours = mate ? NumOfCyclesToIntercept(mate) : MyNumOfCyclesToIntercept();
+  m_Goalie.danger = NumOfCyclesToIntercept(foe) <= ours;
+  return m_Goalie.danger;
+}
+
+bool CBehaviours::BallHeadsIntoOurGoal(float margin)
+{
+  const CBall *ball = M2BReadBall();
+  if (!BallPositionValid() || !ball->GetVelocityValid())
+    return false;
+  const CVector b = ball->GetGPos();
+  const CVector v = ball->GetVelocity();
+  const float goalX = -m_PitchLength / 2;
+  if (v.GetX() >= -m_Epsilon || b.GetX() <= goalX)
+    return false;
+  // Where the ball crosses the goal line, and whether it still gets there.
+  const float travel = (b.GetX() - goalX) / -v.GetX() * v.GetMag();
+  if (travel >= v.GetMag() / (1 - m_BallDecay))
+    return false;
+  const float y = b.GetY() + v.GetY() * (b.GetX() - goalX) / -v.GetX();
+  return std::fabs(y) <= m_GoalWidth / 2 + margin;
 }

@@ -212,7 +212,7 @@ int CBehaviours::KeepClearOfTheirKick()
 
 bool CBehaviours::TouchedLastInSetPlay() const
 {
-  return m_TookSetPlayKick && GetTime() - m_SetPlayKickSent < kSetPlayBarLapse;
+  return m_SetPlayTouch.took_kick && GetTime() - m_SetPlayTouch.kick_sent < kSetPlayBarLapse;
 }
 
 // However the kick of a set play of ours was made (a plan, the taker's rule),
@@ -226,32 +226,32 @@ void CBehaviours::NoteSetPlayTouches()
   const bool seen = BallPositionValid() && ball->GetTime() == now &&
                     ball->GetVelocityValid();
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
-  const bool velBefore = seen && m_TouchNoteVelTime == now - 1;
-  const CVector velWas = m_TouchNoteVel;
-  m_TouchNoteVelTime = seen ? now : -999;
-  m_TouchNoteVel = vel;
-  if (m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK && m_TouchNoteTime == now - 1 &&
-      IsOurMode(m_TouchNoteMode) && m_TouchNoteMode != PM_PLAY_ON)
-    m_SetPlayKickSent = now - 1;
-  const PlayMode before = m_TouchNoteMode;
-  m_TouchNoteTime = now;
-  m_TouchNoteMode = current;
+  const bool velBefore = seen && m_SetPlayTouch.note_vel_time == now - 1;
+  const CVector velWas = m_SetPlayTouch.note_vel;
+  m_SetPlayTouch.note_vel_time = seen ? now : -999;
+  m_SetPlayTouch.note_vel = vel;
+  if (m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK && m_SetPlayTouch.note_time == now - 1 &&
+      IsOurMode(m_SetPlayTouch.note_mode) && m_SetPlayTouch.note_mode != PM_PLAY_ON)
+    m_SetPlayTouch.kick_sent = now - 1;
+  const PlayMode before = m_SetPlayTouch.note_mode;
+  m_SetPlayTouch.note_time = now;
+  m_SetPlayTouch.note_mode = current;
   if (current != PM_PLAY_ON)
   {
-    m_TookSetPlayKick = false;
+    m_SetPlayTouch.took_kick = false;
     return;
   }
   // The call that ends our set play may be heard a cycle or two after the
   // kick, and meanwhile the taker may have stepped after the ball.
-  if (IsOurMode(before) && before != PM_PLAY_ON && now - m_SetPlayKickSent <= kSetPlayCallLag)
+  if (IsOurMode(before) && before != PM_PLAY_ON && now - m_SetPlayTouch.kick_sent <= kSetPlayCallLag)
   {
-    m_TookSetPlayKick = true;
+    m_SetPlayTouch.took_kick = true;
     // A kick laid over several cycles would touch the ball again.
-    m_KickPlan = KICKPLAN();
+    m_Kicking.plan = KICKPLAN();
     m_KickUnderWayTime = -999;
     return;
   }
-  if (!m_TookSetPlayKick || !BallPositionValid())
+  if (!m_SetPlayTouch.took_kick || !BallPositionValid())
     return;
   const CVector at = ball->GetGPos();
   const float reach = m_Kickable + m_PlayerSize;
@@ -268,7 +268,7 @@ void CBehaviours::NoteSetPlayTouches()
   const bool turned = velBefore && mine > reach &&
                       (vel - velWas * m_BallDecay).GetMag() > kTouchVelChange;
   if (otherAtBall || turned)
-    m_TookSetPlayKick = false;
+    m_SetPlayTouch.took_kick = false;
 }
 
 const CPlayer *CBehaviours::TheirBallCarrier()

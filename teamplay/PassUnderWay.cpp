@@ -20,14 +20,14 @@ int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicke
   // A team-mate whose number the agent does not know cannot be named.
   if (unum < 1 || unum > 11 || unum == GetUNum())
     return kicked;
-  m_PassTime = GetTime();
-  m_PassReceiver = unum;
-  m_PassTarget = target;
-  m_PassUnderWay.time = m_PassTime;
-  m_PassUnderWay.passer = GetUNum();
-  m_PassUnderWay.receiver = unum;
-  m_PassUnderWay.target = target;
-  m_PassUnderWay.over = false;
+  m_Passing.time = GetTime();
+  m_Passing.receiver = unum;
+  m_Passing.target = target;
+  m_Passing.under_way.time = m_Passing.time;
+  m_Passing.under_way.passer = GetUNum();
+  m_Passing.under_way.receiver = unum;
+  m_Passing.under_way.target = target;
+  m_Passing.under_way.over = false;
   return kicked;
 }
 
@@ -35,18 +35,18 @@ void CBehaviours::HearPass(int passer, int time, int receiver, CVector target)
 {
   // Only news counts: a pass from the future, or older than the one under
   // way, is somebody's mistake or an echo.
-  if (receiver < 1 || receiver > 11 || time > GetTime() || time <= m_PassUnderWay.time)
+  if (receiver < 1 || receiver > 11 || time > GetTime() || time <= m_Passing.under_way.time)
     return;
-  m_PassUnderWay.time = time;
-  m_PassUnderWay.passer = passer;
-  m_PassUnderWay.receiver = receiver;
-  m_PassUnderWay.target = target;
-  m_PassUnderWay.over = false;
+  m_Passing.under_way.time = time;
+  m_Passing.under_way.passer = passer;
+  m_Passing.under_way.receiver = receiver;
+  m_Passing.under_way.target = target;
+  m_Passing.under_way.over = false;
 }
 
 bool CBehaviours::PassUnderWay() const
 {
-  const ANNOUNCEDPASS &pass = m_PassUnderWay;
+  const ANNOUNCEDPASS &pass = m_Passing.under_way;
   if (pass.over || pass.receiver == 0 || m_CurrentMode != PM_PLAY_ON || !BallPositionValid())
     return false;
   return PassNewsTrusted(GetTime() - pass.time);
@@ -59,7 +59,7 @@ bool CBehaviours::PassNewsTrusted(int age) const
 
 void CBehaviours::NotePassEnd()
 {
-  ANNOUNCEDPASS &pass = m_PassUnderWay;
+  ANNOUNCEDPASS &pass = m_Passing.under_way;
   if (pass.over || pass.receiver == 0)
     return;
   const int age = GetTime() - pass.time;
@@ -98,7 +98,7 @@ bool CBehaviours::ReceiverTakesThePass()
     const CPlayer *p = GetAValidFriend(i);
     if (!p)
       break;
-    if (p->GetUNum() == m_PassUnderWay.receiver)
+    if (p->GetUNum() == m_Passing.under_way.receiver)
       receiver = p;
   }
   // Out of the agent's sight: the passer saw him, and chose him.
@@ -114,15 +114,15 @@ int CBehaviours::WatchPass()
 {
   if (!PassUnderWay())
     return 0;
-  if (m_PassUnderWay.receiver == GetUNum())
+  if (m_Passing.under_way.receiver == GetUNum())
   {
     // The ball is his to go for: his looks follow it as a chaser's do.
     SetActionState(AS_CHASE_BALL);
     // While the passer's kick over several cycles is not done, the ball's
     // run is not yet the pass's: he waits where it is aimed.
     const CPlayer *holder = FriendWithBall(0);
-    if (holder && holder->GetUNum() == m_PassUnderWay.passer)
-      return RunToMeetBall(m_PassUnderWay.target, Predict::MAX_CYCLES) || Dash(0);
+    if (holder && holder->GetUNum() == m_Passing.under_way.passer)
+      return RunToMeetBall(m_Passing.under_way.target, Predict::MAX_CYCLES) || TouchGate(CMD_DASH, 0);
     // He meets the ball where it comes to the middle of his reach, and
     // waits there for it: the first meeting point lies at the reach's
     // edge, and a ball seen from afar rolls a few tenths off what was
@@ -132,10 +132,10 @@ int CBehaviours::WatchPass()
     if (cycles >= Predict::MAX_CYCLES)
     {
       cycles = MyNumOfCyclesToIntercept();
-      point = cycles < Predict::MAX_CYCLES ? MyInterceptionPoint() : m_PassUnderWay.target;
+      point = cycles < Predict::MAX_CYCLES ? MyInterceptionPoint() : m_Passing.under_way.target;
     }
     // There already and facing the ball, he waits with a dash of nothing.
-    return RunToMeetBall(point, cycles) || Dash(0);
+    return RunToMeetBall(point, cycles) || TouchGate(CMD_DASH, 0);
   }
   if (GetActionState() == AS_CHASE_BALL && ReceiverTakesThePass())
     SetActionState(StateOffTheBall(Recharge()));

@@ -1,6 +1,9 @@
 #ifndef STATES_H
 #define STATES_H
 
+#include "CVector.h"
+#include "Records.h"
+
 // Team play's reading of the game, worked out once at the start of every
 // decision pass and then only read: the rules of the play functions ask
 // these instead of looking at the world again.
@@ -49,6 +52,19 @@ enum BallPlay : int
   BP_SEND,         // up the pitch to where team-mates will be
   BP_CLEAR,        // away from our goal
   BP_KICK_AHEAD    // the last resort: one kick towards their goal
+};
+
+// The agent kicked the ball of a set play of ours and nobody else has
+// touched it since: the kicker may not touch it again before another has.
+// The mode, the ball's velocity and their cycles are last cycle's.
+struct SETPLAYTOUCH
+{
+  bool took_kick = false;
+  int kick_sent = -999;
+  PlayMode note_mode = PM_BEFORE_KICK_OFF;
+  int note_time = -999;
+  CVector note_vel;
+  int note_vel_time = -999;
 };
 
 #endif

@@ -26,7 +26,7 @@ protected:
 
   // The direction and speed the queued kick gives a still ball; for a
   // kick laid over several cycles, the direction of its last kick.
-  float KickDir() { return brain->KickPlanRunning() ? brain->m_KickPlan.dir : Queue().angle; }
+  float KickDir() { return brain->KickPlanRunning() ? brain->m_Kicking.plan.dir : Queue().angle; }
   float KickSpeed() { return Queue().power * brain->CalcKickPowerRate(); }
 };
 
@@ -79,7 +79,7 @@ TEST_F(BallSendTest, SendBallShootsWhenNeitherTargetIsWorthIt)
   // The send target 9.9 m away, the offensive one only 5 m ahead: a shot.
   Reach(9.9f, 5);
   EXPECT_EQ(1, brain->SendBall());
-  EXPECT_EQ(2.7f, brain->m_KickPlan.speed);
+  EXPECT_EQ(2.7f, brain->m_Kicking.plan.speed);
   EXPECT_LT(KickDir(), -1);
   // The offensive target 12 m ahead is kicked to.
   Reach(9.9f, 12);

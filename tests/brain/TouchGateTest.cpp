@@ -43,8 +43,8 @@ TEST_F(TouchGateTest, EveryRouteThroughTheGate)
     ball->SetTime(row.unseen < 0 ? t - 20 : t - row.unseen);
     if (row.unseen < 0)
       ball->SetConf(0);
-    brain->m_TookSetPlayKick = row.barred;
-    brain->m_SetPlayKickSent = t - 1;
+    brain->m_SetPlayTouch.took_kick = row.barred;
+    brain->m_SetPlayTouch.kick_sent = t - 1;
     EXPECT_EQ(row.answer, brain->TouchGate(row.kind, 80, 0)) << row.name;
     const ACTIONQUEUE q = Queue();
     const CMDType queued = q.time == t ? q.command : CMD_NONE;
@@ -122,8 +122,8 @@ TEST_F(TouchGateTest, TheBundlesDashAndKickQueueWhatTheyAreAsked)
 {
   Place(CVector(0, 0), 0);
   Ball(CVector(0.7f, 0));
-  brain->m_TookSetPlayKick = true;
-  brain->m_SetPlayKickSent = 41;
+  brain->m_SetPlayTouch.took_kick = true;
+  brain->m_SetPlayTouch.kick_sent = 41;
   EXPECT_EQ(1, brain->Dash(80));
   EXPECT_EQ(CMD_DASH, Queue().command);
   EXPECT_FLOAT_EQ(80, Queue().power);

@@ -90,13 +90,13 @@ TEST_F(ShippedKickTest, AKickTooHardForOneCycleIsLaidOverThePlannedOnes)
   // A ball that is not where the plan laid it starts another plan.
   Ball(CVector(0, 0.6f));
   brain->KickBall(CVector(1000, 0), 3.0f);
-  const int started = brain->m_KickPlan.started;
+  const int started = brain->m_Kicking.plan.started;
   ASSERT_TRUE(brain->KickPlanRunning());
   Step();
   const CVector at = agent->M2BReadBall()->GetGPos() - agent->GetGPos();
   Ball(agent->GetGPos() - at * 0.6f, agent->M2BReadBall()->GetVelocity());
   brain->KickBall(CVector(1000, 0), 3.0f);
-  EXPECT_NE(started, brain->m_KickPlan.started);
+  EXPECT_NE(started, brain->m_Kicking.plan.started);
 }
 
 TEST_F(ShippedKickTest, CollisionsAreWhereTheBallEndsTheCycleOnTheBody)
@@ -234,7 +234,7 @@ TEST_F(ShippedKickTest, AHardKickAllowsForTheBallsOwnMotion)
   {
     Place(CVector(0, 0), 0);
     Ball(CVector(0.6f, 0), row.velocity);
-    brain->m_KickPlan = KICKPLAN();
+    brain->m_Kicking.plan = KICKPLAN();
     ASSERT_EQ(1, brain->HardKick(0, row.speed, KICKMODE_HARD)) << row.name;
     EXPECT_EQ(!row.oneKick, brain->KickPlanRunning()) << row.name;
     Step();
@@ -267,7 +267,7 @@ TEST_F(ShippedKickTest, TheHardKickDashesOnlyWhenTheFullDashHelps)
   {
     Place(CVector(0, 0), 0);
     Ball(row.ball, row.velocity);
-    brain->m_KickPlan = KICKPLAN();
+    brain->m_Kicking.plan = KICKPLAN();
     EXPECT_EQ(row.dashHelps, brain->WillDashHelpKick(0, row.speed)) << row.name;
     ASSERT_EQ(1, brain->HardKick(0, row.speed, KICKMODE_HARD)) << row.name;
     EXPECT_EQ(row.dashHelps, Queue().command == CMD_DASH) << row.name;

@@ -79,7 +79,7 @@ public:
   float offsideLine = NAN;
 
   using CBehaviours::m_BlockFoeTime;
-  using CBehaviours::m_KickPlan;
+  using CBehaviours::m_Kicking;
   using CBehaviours::m_OverrunBlocking;
   using CBehaviours::m_OffensiveTarget;
   using CBehaviours::m_Target;
@@ -87,8 +87,7 @@ public:
   using CBehaviours::m_FixPlanProgress;
   using CBehaviours::m_FixPlans;
   using CBehaviours::m_NumFixPlans;
-  using CBehaviours::m_SetPlayKickSent;
-  using CBehaviours::m_TookSetPlayKick;
+  using CBehaviours::m_SetPlayTouch;
 
 private:
   static std::vector<CPlayer *> ByDistance(std::vector<CPlayer *> group, CVector from)

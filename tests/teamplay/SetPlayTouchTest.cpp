@@ -20,10 +20,10 @@ TEST_F(SetPlayTouchTest, TheTakersBarHoldsForAHundredCyclesAfterHisKick)
   } rows[] = {{1, true}, {50, true}, {99, true}, {100, false}, {400, false}};
   for (const auto &row : rows)
   {
-    brain->m_TookSetPlayKick = true;
-    brain->m_SetPlayKickSent = 42 - row.cyclesSinceKick;
+    brain->m_SetPlayTouch.took_kick = true;
+    brain->m_SetPlayTouch.kick_sent = 42 - row.cyclesSinceKick;
     EXPECT_EQ(row.barred, brain->TouchedLastInSetPlay()) << row.cyclesSinceKick;
-    brain->m_TookSetPlayKick = false;
+    brain->m_SetPlayTouch.took_kick = false;
     EXPECT_FALSE(brain->TouchedLastInSetPlay()) << row.cyclesSinceKick;
   }
 }
