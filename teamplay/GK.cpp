@@ -42,6 +42,8 @@ const float kGoalieMarkedDist = 6;
 // Running at a shot, a heading this far off the point still gets there
 // within reach of the path; a turn costs a cycle.
 const float kShotHeadingSlack = 25;
+// The longest run at a shot made backwards.
+const float kShotBackwardsReach = 3;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 }
@@ -478,9 +480,12 @@ int CBehaviours::GoalieRunToShot(CVector point)
   const float backwards = static_cast<float>(m_MinPower);
   if (std::fabs(ahead) <= slack && PredPosAfterDash(forwards).GetX() > line)
     return TouchGate(CMD_DASH, forwards);
-  if (std::fabs(behind) <= slack && PredPosAfterDash(backwards).GetX() > line)
+  // Backwards is the slower way: beyond a few steps a turn and a run
+  // forwards get there first.
+  const bool back = d <= kShotBackwardsReach;
+  if (back && std::fabs(behind) <= slack && PredPosAfterDash(backwards).GetX() > line)
     return TouchGate(CMD_DASH, backwards);
-  const float turn = std::fabs(ahead) <= std::fabs(behind) ? ahead : behind;
+  const float turn = back && std::fabs(behind) < std::fabs(ahead) ? behind : ahead;
   if (std::fabs(turn) >= 1 && Turn(turn))
     return 1;
   return TouchGate(CMD_DASH, turn == ahead ? forwards : backwards);
@@ -556,9 +561,17 @@ int CBehaviours::GoalieIntercept()
   const CPlayer *foe = GetClosestValidFoe2Point(0, CVector(-m_PitchLength / 2, 0));
   const bool near = foe && foe->GetGPos().dist(CVector(-m_PitchLength / 2, 0)) <
                                m_GoalieOpponentDistToBlock;
-  if (AtPos(point, m_GoalieAtPointBuffer))
-    return GoalieFaceBall() ? 1 : GoalieHoldSpot(point);
-  return GoalieGoToPoint(point, m_GoalieAtPointBuffer, near ? SVS_SIGHT : SVS_SPEED);
+  // With him about, the run is the one to a shot: flat out along the body
+  // either way, the ball kept in sight, no turns to aim finer than the
+  // hands reach; the catch takes over once the ball is in reach.
+  if (near)
+  {
+    if (GoalieRunToShot(point))
+      return 1;
+  }
+  else if (!AtPos(point, m_GoalieAtPointBuffer))
+    return GoalieGoToPoint(point, m_GoalieAtPointBuffer, SVS_SPEED);
+  return GoalieFaceBall() ? 1 : GoalieHoldSpot(point);
 }
 
 // ----------------------------------------------------- their attacker

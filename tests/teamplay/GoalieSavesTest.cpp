@@ -199,3 +199,30 @@ TEST_F(GoalieSavesTest, RushesAnAttackerWithTheBallCloseToGoalOnly)
 }
 }
 
+
+namespace
+{
+TEST_F(GoalieSavesTest, GoesFlatOutForALooseBallWithAnAttackerAbout)
+{
+  // A ball rolling across the area, an attacker a few strides off: the
+  // goalkeeper's every dash is a full one, along the body either way, and
+  // it catches the ball before him.
+  Place(CVector(-50, 0), 90);
+  Ball(CVector(-43, 6), CVector(0, -0.9f));
+  Foe(CVector(-36, 2));
+  bool caught = false;
+  for (int i = 0; i < 20 && !caught; i++)
+  {
+    Pass();
+    const ACTIONQUEUE q = Queue();
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_NEAR(100, std::fabs(q.power), 0.01f) << i;
+    }
+    caught = q.command == CMD_CATCH && CatchHolds(q.angle);
+    Step();
+    brain->SendAllActions(-1);
+  }
+  EXPECT_TRUE(caught);
+}
+}
