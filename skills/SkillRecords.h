@@ -83,17 +83,17 @@ struct PASSLIMITS
 };
 
 // Kicking's state between cycles: the kick over several cycles under way
-// (and as it stood when the cycle began), where the last spin kick puts
-// the ball, and what the last smart kick was asked.
+// (and as it stood when the cycle began), what the last smart kick was
+// asked, and where the last spin kick puts the ball.
 struct KICKSTATE
 {
   KICKPLAN plan;
   KICKPLAN plan_before;
-  CVector spin_spot;
   float smart_dir = 0;
-  KICKMODE smart_mode = KICKMODE_STRAIGHT;
   float smart_speed = 0;
+  KICKMODE smart_mode = KICKMODE_STRAIGHT;
   ROTDIR smart_rot = ROTDIR_AWAY;
+  CVector spin_spot;
 };
 
 // What the last dribble was asked.
