@@ -312,13 +312,10 @@ bool CBehaviours::HaveAShot()
   const bool paced = m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
   if (dist <= m_GreatShotDistance)
     return paced;
-  // Their field players must not get at it; within the good distance the
-  // goalkeeper alone does not stop a hard shot at the open side often
-  // enough for it not to be tried.
-  if (!paced || SpareCycles(me, target, m_BallSpeedMax, 1, nullptr, false) <= 0)
-    return false;
-  return dist <= m_GoodShotDistance ||
-         ShotGetsThrough(me, target, m_BallSpeedMax, m_ShotVelAtGoal, nullptr);
+  // Their field players must not get at it. The goalkeeper alone does not
+  // stop a hard shot at the open side often enough for it not to be tried:
+  // a ball held at the edge of their area never scores.
+  return paced && SpareCycles(me, target, m_BallSpeedMax, 1, nullptr, false) > 0;
 }
 
 bool CBehaviours::HaveAGoodShot()

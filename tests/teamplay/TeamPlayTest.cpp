@@ -197,6 +197,8 @@ TEST_F(TeamPlayTest, TheAttackGoesForwardAndEndsInAShot)
   } rows[] = {
       {"a shot from 16 m, their goalkeeper in goal",
        {37, 4}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_SHOOT, -30, 40},
+      {"a shot from 22 m, their goalkeeper in goal",
+       {32, 4}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_SHOOT, -30, 40},
       {"no breakaway from the halfway line",
        {2, 10}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_DRIBBLE, -180, 180},
       {"nothing on: long into their half, not square",
