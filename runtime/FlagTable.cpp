@@ -1,5 +1,7 @@
 #include "FlagTable.h"
 
+#include <cstdint>
+
 namespace
 {
 
@@ -71,14 +73,58 @@ const FlagName kFlags[] = {
 
 } // namespace
 
+namespace
+{
+
+const int kFlagCount = static_cast<int>(sizeof kFlags / sizeof kFlags[0]);
+
+std::uint64_t Key(char kind, char across, char along, int number)
+{
+    return static_cast<std::uint64_t>(static_cast<unsigned char>(kind)) << 56 |
+           static_cast<std::uint64_t>(static_cast<unsigned char>(across)) << 48 |
+           static_cast<std::uint64_t>(static_cast<unsigned char>(along)) << 40 |
+           static_cast<std::uint32_t>(number);
+}
+
+// The rows by their letters, hashed: a visual names some twenty flags, each
+// of which a search of the rows compared with up to 54 of them.
+struct FlagIndex
+{
+    static const int SLOTS = 256;  // a power of two, well above the rows
+    std::uint64_t key[SLOTS];
+    int row[SLOTS];
+
+    FlagIndex()
+    {
+        for (int &r : row)
+            r = -1;
+        for (int i = 0; i < kFlagCount; ++i)
+        {
+            const FlagName &f = kFlags[i];
+            int &slot = row[Find(Key(f.kind, f.across, f.along, f.number))];
+            if (slot < 0)  // the first row of a name, as a search finds it
+            {
+                slot = i;
+                key[&slot - row] = Key(f.kind, f.across, f.along, f.number);
+            }
+        }
+    }
+
+    // The slot of the key, or the empty slot where it would go.
+    int Find(std::uint64_t k) const
+    {
+        int at = static_cast<int>((k * 0x9E3779B97F4A7C15ULL) >> 56) & (SLOTS - 1);
+        while (row[at] >= 0 && key[at] != k)
+            at = (at + 1) & (SLOTS - 1);
+        return at;
+    }
+};
+
+} // namespace
+
 int FlagNumber(char kind, char across, char along, int number)
 {
-    const int count = static_cast<int>(sizeof kFlags / sizeof kFlags[0]);
-    for (int i = 0; i < count; ++i)
-    {
-        const FlagName &f = kFlags[i];
-        if (f.kind == kind && f.across == across && f.along == along && f.number == number)
-            return i;
-    }
-    return kNoSuchFlag;
+    static const FlagIndex index;
+    const int found = index.row[index.Find(Key(kind, across, along, number))];
+    return found >= 0 ? found : kNoSuchFlag;
 }
