@@ -588,9 +588,10 @@ public:
   // The cycle's bundle went and the clock stands (the referee's stoppage):
   // the main loop decides nothing more until the next cycle.
   bool ClockStandsAfterBundle(PlayMode previous, PlayMode current) const;
-  // Who takes our set play: the nearest of us to the ball, and after a
-  // while also the second nearest, so that a player who misjudges his
-  // distance cannot stall the set play.
+  // Who takes our set play: the plan's taker while a plan covers it;
+  // otherwise the nearest of us to the ball, and after a while also the
+  // second nearest, so that a player who misjudges his distance cannot
+  // stall the set play. Never the one who kicked it last.
   bool AmISetPlayTaker();
   // Whether the agent is the one of us who gets to the ball first.
   bool AmIFastestToBall();
@@ -645,6 +646,9 @@ public:
   // Once a cycle, before the states: whether the agent's last kick took a
   // set play of ours, and whether another has played the ball since.
   void NoteSetPlayTouches();
+  // A kick of ours in our set play at that cycle, by whichever road it was
+  // seen: a kick seen by both is one.
+  void NoteSetPlayKick(int cycle);
   // The x of their offside line (their second last player, or the ball when
   // further).
   float TheirOffsideX();
@@ -816,6 +820,7 @@ protected:
   // The touch gate (brain/TouchGate): its rules, and the cycles of a
   // kick held back for another player at the ball.
   float SetPlayDashPower(float power);
+  int SetPlayKick(float power, float direction);
   int StepToBallInsteadOfKick();
   bool StandOffOver();
   int m_StandOffSince = -999;

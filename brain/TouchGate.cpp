@@ -28,11 +28,21 @@ int CBehaviours::TouchGate(CMDType kind, float power, float direction)
   if (kind != CMD_KICK)
     return 0;
   if (BallSurelyInReach())
-    return Kick(power, direction);
+    return SetPlayKick(power, direction);
   const int stepped = StepToBallInsteadOfKick();
   if (stepped >= 0)
     return stepped;
-  return StandOffOver() ? Kick(power, direction) : 0;
+  return StandOffOver() ? SetPlayKick(power, direction) : 0;
+}
+
+// A kick let through in a set play of ours is its taker's touch, noted at
+// once: the pass after it may be one that does not see the bundle go.
+int CBehaviours::SetPlayKick(float power, float direction)
+{
+  const PlayMode mode = CurrentPlayMode();
+  if (IsOurMode(mode) && mode != PM_PLAY_ON)
+    NoteSetPlayKick(GetTime());
+  return Kick(power, direction);
 }
 
 // Running into the ball touches it as a kick does, and the kicker of our

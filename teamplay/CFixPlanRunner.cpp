@@ -182,11 +182,12 @@ bool CFixPlanRunner::MayChooseFixPlan(int i)
 int CFixPlanRunner::FixPlanPlayer(int i)
 {
   const FIXPLAN &plan = m_Brain.m_FixPlans[i];
-  if (plan.player != 0)
-    return plan.player;
   const Runner runner = RunnerOf(plan.actions[1].type);
-  if (runner == RUNNER_TAKER)
-    return AmITheTaker() ? m_Brain.GetUNum() : 0;
+  if (plan.player != 0 || runner == RUNNER_TAKER)
+  {
+    const int taker = PlanTaker(i);
+    return taker == m_Brain.GetUNum() ? taker : 0;
+  }
   if (runner == RUNNER_POINT)
   {
     AssignFixPlanPoints();
@@ -215,15 +216,13 @@ void CFixPlanRunner::AssignFixPlanPoints()
     const Runner runner = RunnerOf(plan.actions[1].type);
     if (!run.usable[i] || !FixPlanTriggersHold(plan.actions[1]))
       continue;
-    if (plan.player >= 1 && plan.player <= 11)
-      taken[plan.player] = true;
-    else if (runner == RUNNER_TAKER)
+    if (plan.player != 0 || runner == RUNNER_TAKER)
     {
-      const int taker = TakerUNum();
+      const int taker = PlanTaker(i);
       if (taker >= 1 && taker <= 11)
         taken[taker] = true;
     }
-    else if (plan.player == 0 && runner == RUNNER_POINT)
+    else if (runner == RUNNER_POINT)
       open.push_back(i);
   }
   for (int i : open)
@@ -518,9 +517,29 @@ const CPlayer *CFixPlanRunner::FixPlanMate(const FIXPLANREGION &region, int unum
   return nullptr;
 }
 
-bool CFixPlanRunner::AmITheTaker()
+// The player a plan names, or for a plan at the ball that names nobody, the
+// taker by formation home.
+int CFixPlanRunner::PlanTaker(int i)
 {
-  return TakerUNum() == m_Brain.GetUNum();
+  const FIXPLAN &plan = m_Brain.m_FixPlans[i];
+  return plan.player != 0 ? plan.player : TakerUNum();
+}
+
+int CFixPlanRunner::CoveringPlanTaker()
+{
+  if (!m_Brain.m_UseFixPlans)
+    return 0;
+  FIXPLANRUN &run = m_Run;
+  if (run.usable.size() != m_Brain.m_FixPlans.size())
+    CheckFixPlans();
+  for (int i = 1; i <= m_Brain.m_NumFixPlans && static_cast<std::size_t>(i) < run.usable.size(); i++)
+  {
+    const FIXPLAN &plan = m_Brain.m_FixPlans[i];
+    if (run.usable[i] && RunnerOf(plan.actions[1].type) == RUNNER_TAKER &&
+        FixPlanTriggersHold(plan.actions[1]))
+      return PlanTaker(i);
+  }
+  return 0;
 }
 
 // The taker of a plan that names nobody is the one of us whose formation

@@ -26,6 +26,11 @@ public:
   bool AmIInThePlan();
   int ExecuteFixPlan();
   bool InFixPlan() const;
+  // The taker of our set play when a plan covers it: the player of the
+  // first usable plan that starts at the ball and whose first triggers
+  // hold, whether or not this agent has run it already (everyone names the
+  // same one). 0 when no plan covers the set play.
+  int CoveringPlanTaker();
   // Refuses, with a line each, the plans that cannot run: no action, or a
   // code no table knows.
   void CheckFixPlans();
@@ -90,7 +95,7 @@ private:
   FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);
   CVector FixPlanPoint(CVector pos, int coord) const;
   const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
-  bool AmITheTaker();
+  int PlanTaker(int plan);
   int TakerUNum();
   bool IsSetPlayOurs() const;
 

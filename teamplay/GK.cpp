@@ -119,6 +119,7 @@ void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
     SayBye();
     return;
   }
+  NoteSetPlayTouches();
   GoalieNoteTouches(current);
   GoalieNoteCatch(previous, current);
   GoaliePlay(current);
@@ -162,7 +163,7 @@ bool CBehaviours::GoaliePlay(PlayMode current)
   {
     // Having taken a set play, I may not touch the ball again before
     // someone else has.
-    if (!m_Goalie.took_set_play)
+    if (!TouchedLastInSetPlay())
     {
       // The ball is in my hands' reach: catch it.
       if (ShouldICatch())
@@ -193,7 +194,6 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
 {
   if (current != PM_PLAY_ON)
   {
-    m_Goalie.took_set_play = false;
     // A set play is taken by the side it is given to.
     if (IsOurMode(current))
       m_Goalie.last_touch = kTouchOurs;
@@ -222,9 +222,6 @@ void CBehaviours::GoalieNoteTouches(PlayMode current)
     m_Goalie.last_touch = kTouchTheirs;
   else if (dm < reach)
     m_Goalie.last_touch = kTouchOurs;
-  else
-    return;
-  m_Goalie.took_set_play = false;
 }
 
 // ---------------------------------------------------------- catching
@@ -374,7 +371,6 @@ int CBehaviours::GoalieKickOnce(CVector target, float speed)
   if (!BallPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
-  m_Goalie.took_set_play = CurrentPlayMode() != PM_PLAY_ON;
   return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
 }
 
@@ -409,7 +405,7 @@ int CBehaviours::GoalieTakeKick()
   const CBall *ball = M2BReadBall();
   if (!BallPositionValid() || !InOurPenaltyArea(ball->GetGPos()))
     return 0;
-  if (FastestFriend2Ball(true) != nullptr)
+  if (!AmISetPlayTaker())
     return 0;
   if (!BallKickableForPlayer(nullptr, m_PlayerSize))
     return MoveToPos(ball->GetGPos(), m_Kickable / 2, GoalieDashPower(false), DODGE_NONE);

@@ -26,8 +26,6 @@ struct GOALIESTATE
   // Which side last had the ball at its feet (a team-mate's kick to the
   // goalkeeper may not be caught).
   int last_touch = 0;
-  // A set play it kicked: no touch again before another's.
-  bool took_set_play = false;
   // The cycle's interception: when worked out, in how many cycles, where.
   int int_time = -999;
   int int_cycles = 0;

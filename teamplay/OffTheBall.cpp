@@ -3,6 +3,7 @@
 // place to defend or to attack from; and who of us takes a set play or
 // runs for the ball.
 
+#include <algorithm>
 #include <cmath>
 
 #include "CBall.h"
@@ -106,17 +107,36 @@ int CBehaviours::TakeKickOffPlace(PlayMode current)
 
 // ----------------------------------------------------------- set plays
 
+// Every site that asks who takes our set play asks here: the field
+// players' states, the goalkeeper's kick, and the plans' shares of points.
 bool CBehaviours::AmISetPlayTaker()
 {
   const CBall *ball = M2BReadBall();
   if (!BallPositionValid())
     return false;
+  const bool goalie = GetRole() == ROLE_GOALKEEPER;
   const int elapsed = GetTime() - m_ModeStartTime;
   // After his catch the ball is in the goalkeeper's hands.
   if (m_CurrentMode == PM_FREE_KICK && m_PreviousMode == PM_GOALIE_CATCH_BALL &&
       elapsed < kGoalieFreeKickCycles)
+    return goalie;
+  // Whoever kicked it may not play it again before another has.
+  if (TouchedLastInSetPlay())
     return false;
   const CVector at = ball->GetGPos();
+  const bool inOurArea = InOurPenaltyArea(at);
+  if (goalie && !inOurArea)
+    return false;
+  // A plan at the ball names its taker alike for everyone, while the plans
+  // have the set play; after that it is left to the nearest, widening from
+  // then on.
+  int untaken = elapsed;
+  if (const int planTaker = m_FixPlanRunner.CoveringPlanTaker())
+  {
+    if (elapsed <= m_FixedPlanMaxWaitTime)
+      return planTaker == GetUNum();
+    untaken = elapsed - m_FixedPlanMaxWaitTime - 1;
+  }
   const float mine = GetGPos().dist(at);
   int nearer = 0;
   for (int i = 0; i < 11; i++)
@@ -126,9 +146,12 @@ bool CBehaviours::AmISetPlayTaker()
     // go, rather than none.
     if (!mate || mate->GetGPos().dist(at) >= mine - 1)
       break;
+    // The goalkeeper leaves a ball outside his area to the field players.
+    if (!inOurArea && mate->GetUNum() >= 1 && GetRole(mate->GetUNum()) == ROLE_GOALKEEPER)
+      continue;
     nearer++;
   }
-  return nearer <= elapsed / kSetPlayPatience;
+  return nearer <= untaken / kSetPlayPatience;
 }
 
 int CBehaviours::TakeOurSetPlay()
@@ -215,13 +238,22 @@ bool CBehaviours::TouchedLastInSetPlay() const
   return m_SetPlayTouch.took_kick && GetTime() - m_SetPlayTouch.kick_sent < kSetPlayBarLapse;
 }
 
+void CBehaviours::NoteSetPlayKick(int cycle)
+{
+  m_SetPlayTouch.kick_sent = std::max(m_SetPlayTouch.kick_sent, cycle);
+}
+
 // However the kick of a set play of ours was made (a plan, the taker's rule),
 // the kicker is known by the kick he sent in it and the play going on after
 // it; a new call of the referee or another player's touch frees him again.
 void CBehaviours::NoteSetPlayTouches()
 {
   const int now = GetTime();
-  const PlayMode current = m_CurrentMode;
+  // Once a cycle, whichever pass asks first: the ball's velocity of the
+  // cycle before is kept here.
+  if (m_SetPlayTouch.note_time == now)
+    return;
+  const PlayMode current = CurrentPlayMode();
   const CBall *ball = M2BReadBall();
   const bool seen = BallPositionValid() && ball->GetTime() == now &&
                     ball->GetVelocityValid();
@@ -230,10 +262,12 @@ void CBehaviours::NoteSetPlayTouches()
   const CVector velWas = m_SetPlayTouch.note_vel;
   m_SetPlayTouch.note_vel_time = seen ? now : -999;
   m_SetPlayTouch.note_vel = vel;
+  // The bundle that went holds the kick even when the pass that queued it
+  // was not noted here; the gate noted those it let through. Either way it
+  // is the one kick of that cycle.
   if (m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK && m_SetPlayTouch.note_time == now - 1 &&
       IsOurMode(m_SetPlayTouch.note_mode) && m_SetPlayTouch.note_mode != PM_PLAY_ON)
-    m_SetPlayTouch.kick_sent = now - 1;
-  const PlayMode before = m_SetPlayTouch.note_mode;
+    NoteSetPlayKick(now - 1);
   m_SetPlayTouch.note_time = now;
   m_SetPlayTouch.note_mode = current;
   if (current != PM_PLAY_ON)
@@ -242,9 +276,12 @@ void CBehaviours::NoteSetPlayTouches()
     return;
   }
   // The call that ends our set play may be heard a cycle or two after the
-  // kick, and meanwhile the taker may have stepped after the ball.
-  if (IsOurMode(before) && before != PM_PLAY_ON && now - m_SetPlayTouch.kick_sent <= kSetPlayCallLag)
+  // kick, and meanwhile the taker may have stepped after the ball. The bar
+  // goes up once a kick: a touch that freed him is not undone.
+  if (now - m_SetPlayTouch.kick_sent <= kSetPlayCallLag &&
+      m_SetPlayTouch.bar_raised != m_SetPlayTouch.kick_sent)
   {
+    m_SetPlayTouch.bar_raised = m_SetPlayTouch.kick_sent;
     m_SetPlayTouch.took_kick = true;
     // A kick laid over several cycles would touch the ball again.
     m_Kicking.plan = KICKPLAN();

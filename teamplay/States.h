@@ -61,6 +61,8 @@ struct SETPLAYTOUCH
 {
   bool took_kick = false;
   int kick_sent = -999;
+  // The kick the bar was last raised for: once a kick.
+  int bar_raised = -999;
   PlayMode note_mode = PM_BEFORE_KICK_OFF;
   int note_time = -999;
   CVector note_vel;
