@@ -514,6 +514,10 @@ int CBehaviours::DefenseSupport()
   if (carrier && AmICoveringThePress())
   {
     const CVector at = ball->GetGPos();
+    // A carrier who has got past the first comes on to the cover, who
+    // steps in at the ball instead of giving way before him.
+    if (GetGPos().dist(at) < kAtTheBallDist && IsOnTheWayToGoal(GetGPos(), carrier))
+      return RunAtTheBall();
     const float behind = std::fmin(kCoverDist, at.dist(ourGoal) / 2);
     return GoToPlace(at + (ourGoal - at).SetLength(behind), DashPower4Positioning());
   }

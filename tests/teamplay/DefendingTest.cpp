@@ -217,6 +217,22 @@ TEST_F(DefendingTest, TheSecondOfUsCoversThePresserOnTheWayToOurGoal)
   const CVector cover = CVector(-10, 0) + (CVector(-52.5f, 0) - CVector(-10, 0)).SetLength(5);
   ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
   EXPECT_LT(HeadingOff(q, cover), 8);
+
+  // The carrier past the presser and coming on to the cover, within a few
+  // steps of him: he steps in at the ball instead of giving way.
+  Fresh();
+  Me(-12.5f, 1.2f, 0);
+  RollBall(-10, 0);
+  Foe(0, -9.4f, 0, 9);
+  Mate(0, -11, 0.3f, 7);
+  const ACTIONQUEUE in = Pass();
+  ASSERT_EQ(AS_DEFENSE_SUPPORT, brain().GetActionState());
+  ASSERT_TRUE(in.command == CMD_DASH || in.command == CMD_TURN);
+  EXPECT_LT(HeadingOff(in, CVector(-10, 0)), 20);
+  if (in.command == CMD_DASH)
+  {
+    EXPECT_GT(in.power, 0);
+  }
 }
 }
 
