@@ -1,5 +1,7 @@
 // What the zone behaviours share: one kick that sends the ball on its way,
-// a ball behind their offside line, a breakaway, and a run with the ball.
+// a ball behind their offside line, a pass forward, a long ball, a run into
+// space, a moment's hold, a clearance at once, a breakaway, and a run with
+// the ball.
 
 #include <cmath>
 
@@ -40,8 +42,8 @@ const float kLongBallCrowd = 15;
 const float kLongPassLeastGain = 10;
 const float kLongPassMostRisk = 0.95f;
 // The directions a run into space may take, either side of straight at
-// their goal line, and the step between them; a metre of room at the end
-// of the run is worth this much of its going forward.
+// their goal line, and the step between them; a run straight forward is
+// worth as much as this many metres of room at its end.
 const float kSpaceRunSpan = 90;
 const float kSpaceRunStep = 15;
 const float kForwardWorth = 10;
