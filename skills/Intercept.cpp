@@ -38,6 +38,30 @@ bool SameInputs(const PLAYERINTERCEPTINFO &r, int now, float power, const CVecto
          Same(r.ballVel, ballVel) && Same(r.playerPos, b.pos) && Same(r.playerVel, b.vel) &&
          r.playerFacing == b.facing;
 }
+
+// A fresh record for these inputs: what SameInputs compares it by later.
+PLAYERINTERCEPTINFO NewRecord(int now, float power, int horizon, const CVector &ballPos,
+                              const CVector &ballVel, const Predict::Body &b)
+{
+  PLAYERINTERCEPTINFO r;
+  r.time = now;
+  r.power = power;
+  r.horizon = horizon;
+  r.ballPos = ballPos;
+  r.ballVel = ballVel;
+  r.playerPos = b.pos;
+  r.playerVel = b.vel;
+  r.playerFacing = b.facing;
+  return r;
+}
+
+// Where the fine search starts: at the fastest mark of this cycle, when the
+// look-ahead asks for it and one is set.
+int FineStart(int lookahead, int markTime, int mark, int now, int horizon)
+{
+  const bool known = lookahead <= -2 && markTime == now && mark >= 0;
+  return known ? std::min(mark, horizon) : -1;
+}
 }  // namespace
 
 void CBehaviours::InitialiseInterception()
@@ -389,17 +413,8 @@ bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
     if (!(start.pos.dist2(IntBallPosOnPath(k)) > most * most))
       return false;
   }
-  rec = PLAYERINTERCEPTINFO();
-  rec.time = now;
-  rec.power = power;
-  rec.horizon = horizon;
-  rec.ballPos = ball->GetGPos();
-  rec.ballVel = ballVel;
-  rec.playerPos = start.pos;
-  rec.playerVel = start.vel;
-  rec.playerFacing = start.facing;
-  const bool minKnown = m_Interception.lookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
-  rec.fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
+  rec = NewRecord(now, power, horizon, ball->GetGPos(), ballVel, start);
+  rec.fine = FineStart(m_Interception.lookahead, m_IntMinCycTime, m_IntMinCyc, now, horizon);
   rec.deferred = true;
   return true;
 }
@@ -439,18 +454,9 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
       (IsSuccessRes(rec.res) || rec.horizon >= horizon))
     return rec;
 
-  rec = PLAYERINTERCEPTINFO();
-  rec.time = now;
-  rec.power = power;
-  rec.horizon = horizon;
-  rec.ballPos = ball->GetGPos();
-  rec.ballVel = ballVel;
-  rec.playerPos = start.pos;
-  rec.playerVel = start.vel;
-  rec.playerFacing = start.facing;
+  rec = NewRecord(now, power, horizon, ball->GetGPos(), ballVel, start);
 
-  const bool minKnown = m_Interception.lookahead <= -2 && m_IntMinCycTime == now && m_IntMinCyc >= 0;
-  const int fine = minKnown ? std::min(m_IntMinCyc, horizon) : -1;
+  const int fine = FineStart(m_Interception.lookahead, m_IntMinCycTime, m_IntMinCyc, now, horizon);
   if (ActiveCanGetThere(start, mine, power, fine, rec))
     SetIntMinCyc(rec.numCycles);
   return rec;
