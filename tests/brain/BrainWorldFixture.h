@@ -2,8 +2,16 @@
 #define BRAINWORLDFIXTURE_H
 
 #include <cstring>
+#include <string>
 
 #include "../world/PlayerFixture.h"
+
+// A place on the pitch in a table's row; x 999 leaves the player out.
+struct Placed
+{
+  float x, y;
+};
+const Placed kNobody = {999, 0};
 
 // Number 5 of the left side at the centre spot, body along x, at rest,
 // neck straight, rested, seeing "normal" wide, in cycle 10; the brain asks
@@ -20,6 +28,31 @@ protected:
   }
 
   CBehaviours &brain() { return *agent->brain; }
+
+  // The referee's call, heard at the present cycle.
+  void Referee(const char *call)
+  {
+    std::string text(call);
+    agent->playmode->SetPlayMode(&text[0]);
+  }
+
+  // A world of its own for each row of a table.
+  void Fresh()
+  {
+    TearDown();
+    SetUp();
+  }
+
+  // One decision pass as the main loop runs it, the visual of this cycle
+  // in; its command bundle.
+  ACTIONQUEUE Pass()
+  {
+    memory().SetLastVisualTime(memory().GetTime());
+    const PlayMode previous = agent->playmode->GetPlayMode(false);
+    const PlayMode current = agent->playmode->GetPlayMode(true);
+    agent->Decide(previous, current);
+    return brain().GetQueue();
+  }
 
   // A rolling ball: its velocity is trusted.
   void RollBall(float x, float y, CVector velocity = CVector(0, 0))

@@ -13,14 +13,6 @@
 
 namespace
 {
-struct Spot
-{
-  float x, y;
-};
-
-// Where nobody stands.
-const Spot kNobody = {999, 0};
-
 class DefendingTest : public BrainWorldTest
 {
 protected:
@@ -28,12 +20,6 @@ protected:
   {
     BrainWorldTest::SetUp();
     Referee("play_on");
-  }
-
-  void Referee(const char *call)
-  {
-    std::string text(call);
-    agent->playmode->SetPlayMode(&text[0]);
   }
 
   // One decision pass as the main loop runs it, the visual of this cycle
@@ -52,11 +38,7 @@ protected:
       for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
         if (p->GetTime() == now - 1)
           p->SetTime(now);
-    memory().SetLastVisualTime(memory().GetTime());
-    const PlayMode previous = agent->playmode->GetPlayMode(false);
-    const PlayMode current = agent->playmode->GetPlayMode(true);
-    agent->Decide(previous, current);
-    const ACTIONQUEUE q = brain().GetQueue();
+    const ACTIONQUEUE q = BrainWorldTest::Pass();
     brain().SendAllActions(-1);
     return q;
   }
@@ -71,12 +53,6 @@ protected:
       memory().GetAFriend(i)->SetTime(memory().GetTime());
       memory().GetAFoe(i)->SetTime(memory().GetTime());
     }
-  }
-
-  void Fresh()
-  {
-    TearDown();
-    SetUp();
   }
 
   void Me(float x, float y, float facing)
@@ -107,7 +83,7 @@ TEST_F(DefendingTest, TheNearestOfUsPressesTheirCarrierEvenBetweenHisTouches)
   const struct
   {
     const char *name;
-    Spot ball, foe, mate;
+    Placed ball, foe, mate;
     int mateUNum;
     bool presses;
   } rows[] = {
@@ -140,7 +116,7 @@ TEST_F(DefendingTest, ThePresserKeepsAtItUntilAnotherIsClearlyNearer)
   // carrier is only a metre nearer; at two metres nearer it passes to him.
   const struct
   {
-    Spot mate;
+    Placed mate;
     bool presses;
   } rows[] = {{{-30, 20}, true}, {{-6, -5}, true}, {{-6, -4}, false}};
   RollBall(-6, 0);
@@ -160,9 +136,9 @@ TEST_F(DefendingTest, ThePresserGoesAtTheBallFromHisWayToGoalAndCutsHimOffFromEl
   const struct
   {
     const char *name;
-    Spot me;
+    Placed me;
     float facing;
-    Spot ball, foe;
+    Placed ball, foe;
     bool atTheBall;
   } rows[] = {
       // Between him and our goal: straight at the ball.
@@ -247,7 +223,7 @@ TEST_F(DefendingTest, TheBackLineDropsBehindTheBallInOurHalf)
     const char *name;
     int unum;
     float ballX;
-    Spot place, expected;
+    Placed place, expected;
   } rows[] = {
       {"ball in our half, place beyond it", 5, -30, {-25, 5}, {-33, 5}},
       {"ball in our half, place behind it already", 5, -30, {-40, 5}, {-40, 5}},

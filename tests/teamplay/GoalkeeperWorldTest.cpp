@@ -11,12 +11,6 @@
 
 namespace
 {
-struct Placed
-{
-  float x, y;
-};
-const Placed kNobody = {999, 0};
-
 class GoalkeeperWorldTest : public BrainWorldTest
 {
 protected:
@@ -28,19 +22,12 @@ protected:
     Referee("play_on");
   }
 
-  void Referee(const char *call)
-  {
-    std::string text(call);
-    agent->playmode->SetPlayMode(&text[0]);
-  }
-
   // A world of its own for each row, a cycle later than the last so that
   // nothing worked out once a cycle is reused.
   void Fresh()
   {
     const int time = memory().GetTime();
-    TearDown();
-    SetUp();
+    BrainWorldTest::Fresh();
     memory().SetTime(time + 1);
   }
 

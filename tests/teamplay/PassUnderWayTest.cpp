@@ -21,25 +21,6 @@ protected:
     Referee("play_on");
   }
 
-  void Referee(const char *call)
-  {
-    std::string text(call);
-    agent->playmode->SetPlayMode(&text[0]);
-  }
-
-  ACTIONQUEUE Pass()
-  {
-    memory().SetLastVisualTime(memory().GetTime());
-    agent->Decide(agent->playmode->GetPlayMode(false), agent->playmode->GetPlayMode(true));
-    return brain().GetQueue();
-  }
-
-  void Fresh()
-  {
-    TearDown();
-    SetUp();
-  }
-
   // Team-mate 7 says, in this cycle, that he kicked a pass to a receiver
   // in cycle `kicked`.
   void HearPass(int receiver, int kicked, CVector target)

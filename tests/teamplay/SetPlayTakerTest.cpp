@@ -28,12 +28,6 @@ protected:
     config.insert("InitialiseFixPlans", "use_fix_plans", m_Plans ? 1 : 0);
   }
 
-  void Referee(const char *call)
-  {
-    std::string text(call);
-    agent->playmode->SetPlayMode(&text[0]);
-  }
-
   // Player unum's own look at the set play, as its own process would have
   // it: whether it goes to take it, by each site's answer.
   struct Answers

@@ -12,11 +12,6 @@
 
 namespace
 {
-struct Placed
-{
-  float x, y;
-};
-
 class TeamPlayTest : public BrainWorldTest
 {
 protected:
@@ -24,13 +19,6 @@ protected:
   {
     BrainWorldTest::SetUp();
     Referee("play_on");
-  }
-
-  // The referee's call, heard at the present cycle.
-  void Referee(const char *call)
-  {
-    std::string text(call);
-    agent->playmode->SetPlayMode(&text[0]);
   }
 
   // A row's team-mate and opponent, each left out with x 999.
@@ -47,23 +35,6 @@ protected:
     sensebody sb = memory().GetSB();
     sb.stamina = stamina;
     memory().SetSB(sb);
-  }
-
-  // One decision pass as the main loop runs it, the visual of this cycle in.
-  ACTIONQUEUE Pass()
-  {
-    memory().SetLastVisualTime(memory().GetTime());
-    const PlayMode previous = agent->playmode->GetPlayMode(false);
-    const PlayMode current = agent->playmode->GetPlayMode(true);
-    agent->Decide(previous, current);
-    return brain().GetQueue();
-  }
-
-  // A world of its own for each row of a table.
-  void Fresh()
-  {
-    TearDown();
-    SetUp();
   }
 
   // The kick's direction on the pitch.
