@@ -1,22 +1,17 @@
 // The brain's basic commands: each formats one command into the brain's
-// action buffer, hands it to the actuators through the agent, and waits
-// (briefly) until it has gone out.
+// action buffer and hands it to the agent, which sends it from this thread
+// before the call returns.
 
 #include "CBehaviours.h"
 
-#include <chrono>
 #include <cstdarg>
 #include <cstdio>
-#include <thread>
 
 namespace {
 
 // "(say " and ")\n": a say text longer than the rest of the buffer is cut so
 // that the command still closes.
 const int kSayFrame = 7;
-
-// How long the farewell may wait for the actuators.
-const int kFarewellWaitMs = 1000;
 
 // The sent counter a command raises, if any.
 struct Counter
@@ -49,21 +44,8 @@ int Issue(CBehaviours &brain, Counter counter, const char *format, ...)
 
 int CBehaviours::BasicSayBye()
 {
+  // Sent before Issue returns, so the process may end at once.
   Issue(*this, kUncounted, "(bye)");
-  // The farewell must reach the server before the process ends, so the wait
-  // goes on past the usual one while the actuators still hold it; bounded, in
-  // case their thread is stuck.
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kFarewellWaitMs);
-  for (;;) {
-    NewActionLock();
-    const int pending = GetIsNewAction();
-    NewActionUnlock();
-    if (!pending || std::chrono::steady_clock::now() >= giveUp)
-      break;
-    if (m_MaxSimPolWait <= 0)
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    Wait4NewAction2Exec();
-  }
   DoExit(0);
   return 0;
 }

@@ -1,5 +1,6 @@
-// The main thread's loop: one decision pass per server cycle, while the
-// sensors thread hears the server and the actuators thread talks to it.
+// The main thread's loop: one decision pass per server cycle, its commands
+// sent from this thread, while the sensors thread hears the server and the
+// actuators thread keeps it hearing from us when nothing went out.
 
 #include <sys/time.h>
 #include <unistd.h>
