@@ -23,11 +23,7 @@ int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicke
   m_Passing.time = GetTime();
   m_Passing.receiver = unum;
   m_Passing.target = target;
-  m_Passing.under_way.time = m_Passing.time;
-  m_Passing.under_way.passer = GetUNum();
-  m_Passing.under_way.receiver = unum;
-  m_Passing.under_way.target = target;
-  m_Passing.under_way.over = false;
+  m_Passing.under_way = ANNOUNCEDPASS{m_Passing.time, GetUNum(), unum, target, false};
   return kicked;
 }
 
@@ -37,11 +33,7 @@ void CBehaviours::HearPass(int passer, int time, int receiver, CVector target)
   // way, is somebody's mistake or an echo.
   if (receiver < 1 || receiver > 11 || time > GetTime() || time <= m_Passing.under_way.time)
     return;
-  m_Passing.under_way.time = time;
-  m_Passing.under_way.passer = passer;
-  m_Passing.under_way.receiver = receiver;
-  m_Passing.under_way.target = target;
-  m_Passing.under_way.over = false;
+  m_Passing.under_way = ANNOUNCEDPASS{time, passer, receiver, target, false};
 }
 
 bool CBehaviours::PassUnderWay() const
