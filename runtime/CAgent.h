@@ -191,6 +191,10 @@ public:
   int Wait4NewCycle();
   // One decision pass: the situation, then the play of the agent's role.
   void Decide(PlayMode previous, PlayMode current);
+  // The main loop's pass of a cycle, with the world model locked: the
+  // decision pass, or, while the clock stands after the bundle sent, an
+  // empty bundle so that the loop waits for the next cycle.
+  void DecideCycle(PlayMode previous, PlayMode current);
 
   void DisplayPlayMode() const;
   void DisplayActuators() const;

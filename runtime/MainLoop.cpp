@@ -64,11 +64,7 @@ int CAgent::MainLoop()
     m_Memory->Lock();
     const int time = GetTime();
     m_Behaviours->SetThinkingInProgress(true);
-    if (m_Behaviours->ClockStandsAfterBundle(previous, current))
-      // An empty bundle for the cycle, so that the loop waits for the next.
-      m_Behaviours->ClaimCycle();
-    else
-      Decide(previous, current);
+    DecideCycle(previous, current);
     // A cycle that began during the pass is the one this pass decided for,
     // so the wait below is for the cycle after it.
     NewCycleLock();
@@ -99,6 +95,14 @@ int CAgent::MainLoop()
   else
     std::cerr << "On cycle " << GetTime() << " agent ? is SHUTTING DOWN !" << std::endl;
   return GetStatus();
+}
+
+void CAgent::DecideCycle(PlayMode previous, PlayMode current)
+{
+  if (m_Behaviours->ClockStandsAfterBundle(previous, current))
+    m_Behaviours->ClaimCycle();
+  else
+    Decide(previous, current);
 }
 
 void CAgent::Decide(PlayMode previous, PlayMode current)

@@ -169,10 +169,7 @@ std::string Pass(ReplayAgent &agent, bool &left, ACTIONQUEUE *bundle = nullptr)
   agent.memory->Lock();
   const int time = agent.GetTime();
   agent.brain->SetThinkingInProgress(true);
-  if (agent.brain->ClockStandsAfterBundle(previous, current))
-    agent.brain->ClaimCycle();
-  else
-    agent.Decide(previous, current);
+  agent.DecideCycle(previous, current);
   agent.brain->SetThinkingInProgress(false);
   agent.memory->Unlock();
   Calls().Clear();

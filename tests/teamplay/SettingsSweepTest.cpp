@@ -155,10 +155,7 @@ SweepResult Play(MCDictIniSafe &config, bool goalkeeper)
     m.memory->Lock();
     const int time = agent.GetTime();
     m.brain->SetThinkingInProgress(true);
-    if (m.brain->ClockStandsAfterBundle(previous, current))
-      m.brain->ClaimCycle();
-    else
-      agent.Decide(previous, current);
+    agent.DecideCycle(previous, current);
     m.brain->SetThinkingInProgress(false);
     m.memory->Unlock();
     bool left = false;
