@@ -217,7 +217,7 @@ float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stami
   if (!mine)
     return std::min(power, static_cast<float>(m_MaxPower)) * m_DashPowerRate;
   const float p = Affordable(CorrectDashPower4Stamina(power, stamina), stamina);
-  stamina = std::max(0.0f, stamina - (p >= 0 ? p : -2 * p));
+  stamina = std::max(0.0f, stamina - Predict::DashCost(p));
   stamina = std::min(stamina + effort * m_StaminaIncMax, m_StaminaMax);
   return p * effort * m_DashPowerRate;
 }
@@ -584,9 +584,8 @@ int CBehaviours::CloseBallInterception()
   for (int p = m_MinPower; p <= m_MaxPower; p++)
   {
     const float power = static_cast<float>(p);
-    // A backward dash costs twice its power; one the stamina cannot pay
-    // is not made as asked.
-    if ((p < 0 ? -2 * power : power) > sb.stamina)
+    // A dash the stamina cannot pay is not made as asked.
+    if (Predict::DashCost(power) > sb.stamina)
       continue;
     CVector vel = GetVelocity() + Polar2CVector(power * effort * m_DashPowerRate, GetBFacing());
     if (vel.GetMag() > m_PlayerSpeedMax)

@@ -12,6 +12,7 @@
 #include "CPlayer.h"
 #include "Geometry.h"
 
+using Predict::DashCost;
 using Predict::MAX_CYCLES;
 using Predict::Step;
 using Predict::Unknown;
@@ -24,13 +25,6 @@ namespace
 const float kUnseenBallDrift = 0.12f;
 // How many of the players nearest to us may have played a ball near us.
 const int kOthersNearBall = 5;
-
-// Stamina spent by a dash of this power (or by this acceleration): a dash
-// backwards costs twice its size.
-float Cost(float power)
-{
-  return power >= 0 ? power : -2 * power;
-}
 }
 
 CVector CBehaviours::BallPredPosAfterKick(int n, float power, float dir)
@@ -101,7 +95,7 @@ CVector CBehaviours::PredPosAfterDashing(int n, float power) const
     const float p = CorrectDashPower4Stamina(power, me.stamina);
     // Unlike a turn's prediction, neither the effort scales the dash nor
     // the stamina's cap holds here.
-    me.stamina = std::max(0.0f, me.stamina - Cost(p)) + m_StaminaIncMax * me.effort;
+    me.stamina = std::max(0.0f, me.stamina - DashCost(p)) + m_StaminaIncMax * me.effort;
     me.vel += Polar2CVector(p * m_DashPowerRate, me.facing);
     Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
   }
@@ -136,7 +130,7 @@ CVector CBehaviours::PredPosAfterTurn(int n, float angle, float power, bool turn
     me.vel += Polar2CVector(used * me.effort * m_DashPowerRate, me.facing);
     Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
     // Waiting and turning cycles are charged as if they dashed.
-    me.stamina = std::max(0.0f, me.stamina - Cost(p)) + m_StaminaIncMax * me.effort;
+    me.stamina = std::max(0.0f, me.stamina - DashCost(p)) + m_StaminaIncMax * me.effort;
     me.stamina = std::min(me.stamina, m_StaminaMax);
   }
   return me.pos;
@@ -183,7 +177,7 @@ int CBehaviours::PredictedCycles2Point(CVector point, float power, float dist) c
     }
     Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
     // The charge is the last dash's acceleration, turning cycles included.
-    me.stamina -= Cost(acc);
+    me.stamina -= DashCost(acc);
     me.stamina += me.effort * m_StaminaIncMax;
     me.stamina = std::min(me.stamina, m_StaminaMax);
     me.stamina = std::max(me.stamina, me.effort * m_StaminaIncMax);

@@ -28,6 +28,13 @@ inline void Step(CVector &pos, CVector &vel, float speedMax, float decay)
   vel *= decay;
 }
 
+// Stamina spent by a dash of this power (or by this acceleration): a dash
+// backwards costs twice its size.
+inline float DashCost(float power)
+{
+  return power >= 0 ? power : -2 * power;
+}
+
 // The world model's mark of a position it does not know: magnitude -1.
 inline CVector Unknown()
 {
