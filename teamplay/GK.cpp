@@ -42,8 +42,10 @@ const float kGoalieMarkedDist = 6;
 // Running at a shot, a heading this far off the point still gets there
 // within reach of the path; a turn costs a cycle.
 const float kShotHeadingSlack = 25;
-// The longest run at a shot made backwards.
+// The longest run at a shot made backwards, from a stand; and the speed
+// towards the point, in metres a cycle, at which a run goes on as it is.
 const float kShotBackwardsReach = 3;
+const float kRunningOn = 0.2f;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 }
@@ -477,8 +479,10 @@ int CBehaviours::GoalieRunToShot(CVector point)
   if (std::fabs(ahead) <= slack && PredPosAfterDash(forwards).GetX() > line)
     return TouchGate(CMD_DASH, forwards);
   // Backwards is the slower way: beyond a few steps a turn and a run
-  // forwards get there first.
-  const bool back = d <= kShotBackwardsReach;
+  // forwards get there first, unless the goalkeeper already runs that
+  // way, when a turn at speed hardly turns him and costs the run.
+  const bool running = Dot(GetVelocity(), Polar2CVector(1, way)) > kRunningOn;
+  const bool back = d <= kShotBackwardsReach || running;
   if (back && std::fabs(behind) <= slack && PredPosAfterDash(backwards).GetX() > line)
     return TouchGate(CMD_DASH, backwards);
   const float turn = back && std::fabs(behind) < std::fabs(ahead) ? behind : ahead;

@@ -226,3 +226,33 @@ TEST_F(GoalieSavesTest, GoesFlatOutForALooseBallWithAnAttackerAbout)
   EXPECT_TRUE(caught);
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, KeepsRunningBackwardsAtAShotInsteadOfTurningAbout)
+{
+  // Already running backwards towards where the shot will pass, five
+  // metres on: a turn about at that speed hardly turns him and loses the
+  // run (seen in a match: a turn of 180 and then of 83 degrees, and the
+  // shot went in beside him). From a stand that far, he turns and runs.
+  const struct
+  {
+    const char *what;
+    CVector velocity;
+    bool dashesBackwards;
+  } rows[] = {
+      {"running that way", CVector(0, 0.6f), true},
+      {"standing", CVector(0, 0), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Place(CVector(-51, 0), -90, row.velocity);
+    Ball(CVector(-40, 5), (CVector(-52.5f, 6) - CVector(-40, 5)).SetLength(2.5f));
+    Foe(CVector(-38, 5));
+    Pass();
+    const ACTIONQUEUE q = Queue();
+    EXPECT_EQ(row.dashesBackwards, q.command == CMD_DASH && q.power < 0) << row.what;
+  }
+}
+}
