@@ -667,6 +667,10 @@ public:
   int BeatTheOffsideLine();
   // A pass to a safe team-mate well ahead of the ball.
   int PassForward();
+  // Before a long ball in midfield: a short pass in one kick to a
+  // team-mate near, any way but into our area, at a risk a little above
+  // the zone's.
+  int ShortPassBeforeLongBall();
   // Nothing on: the ball long to a team-mate well up the pitch who may
   // just get there first, or else into their half down the emptier wing.
   int LongBallUpfield();

@@ -2,8 +2,8 @@
 // offside line, or in the defensive mode of our half, it is played as in
 // our own third; otherwise a breakaway, a pass forward, a ball behind their
 // line, a run with the ball into space, the ball held a moment for a
-// team-mate to get free, a safe pass any way, and when nothing is on the
-// ball goes long into their half.
+// team-mate to get free, a safe pass any way, a near pass a little less
+// safe, and when nothing is on the ball goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -33,5 +33,7 @@ int CBehaviours::MIDZWithBall()
   if (const CPlayer *mate = PassTarget(1))
     if (Chose(BP_PASS, PassBall(mate)))
       return 1;
+  if (ShortPassBeforeLongBall())
+    return 1;
   return Chose(BP_SEND, LongBallUpfield());
 }
