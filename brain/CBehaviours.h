@@ -14,6 +14,7 @@
 #include "CModule.h"
 #include "CPlayer.h"
 #include "CFixPlanRunner.h"
+#include "CGoalkeeper.h"
 #include "CVector.h"
 #include "FixPlans.h"
 #include "GK.h"
@@ -711,9 +712,6 @@ public:
   CVector GoalieDesiredPosition();
   int GoalieGoToPosition();
   bool GoalieFaceBall();
-  // The body's facing square to the ball, and turning to it.
-  float GoalieSquareBody();
-  bool GoalieSquareUp();
   void GoalieWatchBall();
   void GoalieScanField();
   void GoalieShrinkViewCone();
@@ -985,30 +983,8 @@ protected:
   // ==== Team play: the goalkeeper ====
   // Its state between cycles (teamplay/GK.h).
   GOALIESTATE m_Goalie;
-  // The goalkeeper's helpers.
-  int GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
-                      CVector *where) const;
-  void GoalieNoteTouches(PlayMode current);
-  void GoalieNoteCatch(PlayMode previous, PlayMode current);
-  bool GoaliePlay(PlayMode current);
-  float GoalieDashPower(bool urgent) const;
-  int GoalieHoldSpot(CVector p);
-  int GoalieInterception(CVector &point);
-  bool GoalieCatchDirection(CVector ball, float reach, float &dir) const;
-  bool BallHeadsIntoOurGoal(float margin);
-  int GoalieBlockShot();
-  // Where a shot is met: the point of its path nearest to the goalkeeper,
-  // or the first one beyond it that he reaches before the ball.
-  CVector GoalieShotPoint();
-  // The goalkeeper's run to where it meets a shot.
-  int GoalieRunToShot(CVector point);
-  int GoalieClearBall();
-  int GoalieTakeKick();
-  int GoalieKickOnce(CVector target, float speed);
-  CVector GoalieKickTarget();
-  // The goalkeeper's receiver, by the one chooser with his limits; a free
-  // kick of his is one kick.
-  const CPlayer *GoalieOpenMate(bool oneKick);
+  friend class CGoalkeeper;
+  CGoalkeeper m_Goalkeeper{*this};
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

@@ -50,12 +50,16 @@ const float kRunningOn = 0.2f;
 const float kRushDist = 5;
 }
 
+CGoalkeeper::CGoalkeeper(CBehaviours &brain) : m_Brain(brain), m_Goalie(brain.m_Goalie)
+{
+}
+
 // ------------------------------------------------- beating the ball
 
 int CBehaviours::NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
                                           const CPlayer *goalie) const
 {
-  return GoalieBeatsBall(from, dir, speed, goalie, nullptr);
+  return m_Goalkeeper.GoalieBeatsBall(from, dir, speed, goalie, nullptr);
 }
 
 int CBehaviours::NumCyclesGoalieBeatsBall(CVector from, CVector to, float speed,
@@ -80,7 +84,7 @@ bool CBehaviours::CouldGoalieBlockShotFromSpot(CVector from, CVector to, float s
 // cycles_to_kick to get it going. The goalkeeper's lead on a point of the
 // path is the ball's cycles there less its own run to within catching
 // length; the best lead before the ball leaves the pitch or stops counts.
-int CBehaviours::GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
+int CGoalkeeper::GoalieBeatsBall(CVector from, float dir, float speed, const CPlayer *goalie,
                                  CVector *where) const
 {
   if (goalie && !goalie->GetPositionValid())
@@ -89,23 +93,25 @@ int CBehaviours::GoalieBeatsBall(CVector from, float dir, float speed, const CPl
   CVector ball = from;
   float v = speed;
   int best = -kNever;
-  for (int t = 1; t <= m_MaxIntLookahead; t++)
+  for (int t = 1; t <= m_Brain.m_MaxIntLookahead; t++)
   {
     ball += step * v;
-    v *= m_BallDecay;
-    if (std::fabs(ball.GetX()) > m_PitchLength / 2 || std::fabs(ball.GetY()) > m_PitchWidth / 2)
+    v *= m_Brain.m_BallDecay;
+    if (std::fabs(ball.GetX()) > m_Brain.m_PitchLength / 2 ||
+        std::fabs(ball.GetY()) > m_Brain.m_PitchWidth / 2)
       break;
-    const float power = static_cast<float>(m_MaxPower);
-    const int run = goalie ? PlayerPredictedCycles2Point(goalie, ball, power, m_CatchableAreaL)
-                           : PredictedCycles2Point(ball, power, m_CatchableAreaL);
-    const int lead = t + m_CyclesToKick - run;
+    const float power = static_cast<float>(m_Brain.m_MaxPower);
+    const int run =
+        goalie ? m_Brain.PlayerPredictedCycles2Point(goalie, ball, power, m_Brain.m_CatchableAreaL)
+               : m_Brain.PredictedCycles2Point(ball, power, m_Brain.m_CatchableAreaL);
+    const int lead = t + m_Brain.m_CyclesToKick - run;
     if (lead > best)
     {
       best = lead;
       if (where)
         *where = ball;
     }
-    if (v < m_Epsilon)
+    if (v < m_Brain.m_Epsilon)
       break;
   }
   return best;
@@ -122,9 +128,9 @@ void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
     return;
   }
   NoteSetPlayTouches();
-  GoalieNoteTouches(current);
-  GoalieNoteCatch(previous, current);
-  GoaliePlay(current);
+  m_Goalkeeper.GoalieNoteTouches(current);
+  m_Goalkeeper.GoalieNoteCatch(previous, current);
+  m_Goalkeeper.GoaliePlay(current);
   if (current != PM_BEFORE_KICK_OFF)
   {
     GoalieShrinkViewCone();
@@ -140,83 +146,83 @@ void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
 
 // The rules in the order a goalkeeper weighs them; true once one of them
 // queued the cycle's main command.
-bool CBehaviours::GoaliePlay(PlayMode current)
+bool CGoalkeeper::GoaliePlay(PlayMode current)
 {
   // Before kick-off and after a goal: take my place.
   if (current == PM_BEFORE_KICK_OFF || std::abs(current) == PM_GOAL)
   {
-    InitialMove();
-    return MainCommandQueued() || GoalieFaceBall();
+    m_Brain.InitialMove();
+    return m_Brain.MainCommandQueued() || m_Brain.GoalieFaceBall();
   }
   // A set play of the configuration runs the pass while it queues a move.
-  if (GetActionState() == AS_FIX_PLAN)
+  if (m_Brain.GetActionState() == AS_FIX_PLAN)
   {
-    ExecuteFixPlan();
-    if (MainCommandQueued())
+    m_Brain.ExecuteFixPlan();
+    if (m_Brain.MainCommandQueued())
       return true;
   }
   // I hold the ball: put it back in play.
   if (m_Goalie.has_ball)
-    return GoalieAfterCatch() > 0;
+    return m_Brain.GoalieAfterCatch() > 0;
   // A kick of ours in my area, and I am the nearest: take it.
-  if (IsOurMode(current) && current != PM_KICK_OFF && GoalieTakeKick() > 0)
+  if (m_Brain.IsOurMode(current) && current != PM_KICK_OFF && GoalieTakeKick() > 0)
     return true;
   if (current == PM_PLAY_ON)
   {
     // Having taken a set play, I may not touch the ball again before
     // someone else has.
-    if (!TouchedLastInSetPlay())
+    if (!m_Brain.TouchedLastInSetPlay())
     {
       // The ball is in my hands' reach: catch it.
-      if (ShouldICatch())
-        return GoalieCatchBall() > 0;
+      if (m_Brain.ShouldICatch())
+        return m_Brain.GoalieCatchBall() > 0;
       // The ball is at my feet and may not be caught: clear it.
-      if (BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
+      if (m_Brain.BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
         return true;
     }
     // A shot on my goal: get in its way.
-    if (BallHeadsIntoOurGoal(m_PlayerSize) && GoalieBlockShot() > 0)
+    if (BallHeadsIntoOurGoal(m_Brain.m_PlayerSize) && GoalieBlockShot() > 0)
       return true;
     // I am the one to fetch the ball.
-    if (ShouldIGoToBall() && GoalieIntercept() > 0)
+    if (m_Brain.ShouldIGoToBall() && m_Brain.GoalieIntercept() > 0)
       return true;
     // An attacker runs at my goal alone: come out and narrow his angle.
-    if (ShouldIComeOutToOpponent() && GoalieBlockOpponent() > 0)
+    if (m_Brain.ShouldIComeOutToOpponent() && m_Brain.GoalieBlockOpponent() > 0)
       return true;
   }
   // Otherwise: my place between the ball and the goal.
-  return GoalieGoToPosition() > 0;
+  return m_Brain.GoalieGoToPosition() > 0;
 }
 
 // ------------------------------------------------------------ touches
 
 // A team-mate's kick that the goalkeeper catches is a back pass, a free
 // kick for them in our area: who last had the ball at the feet is kept.
-void CBehaviours::GoalieNoteTouches(PlayMode current)
+void CGoalkeeper::GoalieNoteTouches(PlayMode current)
 {
   if (current != PM_PLAY_ON)
   {
     // A set play is taken by the side it is given to.
-    if (IsOurMode(current))
+    if (m_Brain.IsOurMode(current))
       m_Goalie.last_touch = kTouchOurs;
-    else if (IsTheirMode(current))
+    else if (m_Brain.IsTheirMode(current))
       m_Goalie.last_touch = kTouchTheirs;
     return;
   }
   // Only this thread writes the last bundle.
-  if (m_LastQueue.time == GetTime() - 1 && m_LastQueue.command == CMD_KICK)
+  if (m_Brain.m_LastQueue.time == m_Brain.GetTime() - 1 && m_Brain.m_LastQueue.command == CMD_KICK)
     m_Goalie.last_touch = kTouchMine;
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
     return;
   const CVector b = ball->GetGPos();
-  const CPlayer *mate = GetClosestValidFriend2Ball(0);
-  const CPlayer *foe = GetClosestValidFoe2Ball(0);
-  const float reach = m_Kickable + m_PlayerSize;
+  const CPlayer *mate = m_Brain.GetClosestValidFriend2Ball(0);
+  const CPlayer *foe = m_Brain.GetClosestValidFoe2Ball(0);
+  const float reach = m_Brain.m_Kickable + m_Brain.m_PlayerSize;
   const float dm = mate ? mate->GetGPos().dist(b) : 999.0f;
   const float df = foe ? foe->GetGPos().dist(b) : 999.0f;
-  const float dme = GetGPos().dist(b);
-  if (dme < m_Kickable && dme <= dm && dme <= df)
+  const float dme = m_Brain.GetGPos().dist(b);
+  if (dme < m_Brain.m_Kickable && dme <= dm && dme <= df)
     return;
   // Both near: the opponent's touch is the one that counts for us only
   // when he is the nearer.
@@ -246,11 +252,11 @@ bool CBehaviours::ShouldICatch()
   if (!InOurPenaltyArea() || !area.IsWithin(b))
     return false;
   float dir = 0;
-  if (!GoalieCatchDirection(b, m_CatchRadius - kCatchMargin, dir))
+  if (!m_Goalkeeper.GoalieCatchDirection(b, m_CatchRadius - kCatchMargin, dir))
     return false;
   // A team-mate's kick may be played only with the feet, unless it is
   // going in.
-  if (m_Goalie.last_touch == kTouchOurs && !BallHeadsIntoOurGoal(m_PlayerSize))
+  if (m_Goalie.last_touch == kTouchOurs && !m_Goalkeeper.BallHeadsIntoOurGoal(m_PlayerSize))
     return false;
   return true;
 }
@@ -261,7 +267,7 @@ int CBehaviours::GoalieCatchBall()
   const CBall *ball = M2BReadBall();
   float dir = 0;
   if (now - m_Goalie.last_catch_cycle <= m_CatchBanCycle || !ball ||
-      !GoalieCatchDirection(ball->GetGPos(), m_CatchRadius, dir))
+      !m_Goalkeeper.GoalieCatchDirection(ball->GetGPos(), m_CatchRadius, dir))
     return 0;
   m_Goalie.last_catch_cycle = now;
   return Catch(dir);
@@ -272,16 +278,17 @@ int CBehaviours::GoalieCatchBall()
 // most a quarter turn to either side. A ball within that length is caught
 // straight at it; up to the rectangle's corner the direction is turned so
 // that the ball lies on the far edge.
-bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) const
+bool CGoalkeeper::GoalieCatchDirection(CVector ball, float reach, float &dir) const
 {
-  const CVector rel = ball - GetGPos();
+  const CVector rel = ball - m_Brain.GetGPos();
   const float d = rel.GetMag();
   if (d > reach)
     return false;
-  const float a = d < m_Epsilon ? 0 : NormaliseAngle(rel.GetDir() - GetBFacing());
+  const float a =
+      d < m_Brain.m_Epsilon ? 0 : m_Brain.NormaliseAngle(rel.GetDir() - m_Brain.GetBFacing());
   float offset = 0;
-  if (d > m_CatchableAreaL)
-    offset = std::acos(m_CatchableAreaL / d) * static_cast<float>(kRadToDeg);
+  if (d > m_Brain.m_CatchableAreaL)
+    offset = std::acos(m_Brain.m_CatchableAreaL / d) * static_cast<float>(kRadToDeg);
   const float limit = 90;
   // Turn the rectangle towards the front: its edge then still holds a
   // ball just behind the quarter turn.
@@ -289,16 +296,17 @@ bool CBehaviours::GoalieCatchDirection(CVector ball, float reach, float &dir) co
   if (std::fabs(dir) <= limit)
     return true;
   dir = a > 0 ? limit : -limit;
-  const float off = std::fabs(NormaliseAngle(a - dir));
+  const float off = std::fabs(m_Brain.NormaliseAngle(a - dir));
   const float rad = off / static_cast<float>(kRadToDeg);
-  return d * std::cos(rad) <= m_CatchableAreaL && d * std::sin(rad) <= m_CatchableAreaW / 2;
+  return d * std::cos(rad) <= m_Brain.m_CatchableAreaL &&
+         d * std::sin(rad) <= m_Brain.m_CatchableAreaW / 2;
 }
 
 // ------------------------------------------------------- after a catch
 
-void CBehaviours::GoalieNoteCatch(PlayMode previous, PlayMode current)
+void CGoalkeeper::GoalieNoteCatch(PlayMode previous, PlayMode current)
 {
-  const int now = GetTime();
+  const int now = m_Brain.GetTime();
   // The referee may call our free kick in the same cycle as the catch: a
   // free kick straight after our own catch is the catch too.
   const bool caught =
@@ -346,16 +354,17 @@ int CBehaviours::GoalieAfterCatch()
   // The referee drops a ball that is not played in time.
   const int latest = std::min(m_GoalieAfterCatchMaxWaitTime, m_DropBallTime - kDropBallMargin);
   const int earliest = std::min(m_GoalieAfterCatchMinWaitTime, latest);
-  const CVector target = GoalieKickTarget();
+  const CVector target = m_Goalkeeper.GoalieKickTarget();
   if (m_Goalie.wait_counter >= earliest && BallKickableForPlayer(nullptr, 0))
   {
-    const CPlayer *mate = GoalieOpenMate(true);
+    const CPlayer *mate = m_Goalkeeper.GoalieOpenMate(true);
     if (mate)
-      return AnnouncePass(mate, mate->GetGPos(),
-                          GoalieKickOnce(mate->GetGPos(),
-                                         Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
+      return AnnouncePass(
+          mate, mate->GetGPos(),
+          m_Goalkeeper.GoalieKickOnce(mate->GetGPos(),
+                                      Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
     if (m_Goalie.wait_counter >= latest)
-      return GoalieKickOnce(target, m_BallSpeedMax);
+      return m_Goalkeeper.GoalieKickOnce(target, m_BallSpeedMax);
   }
   // Meanwhile face where the clearance would go: the kick is then a full
   // one.
@@ -367,81 +376,85 @@ int CBehaviours::GoalieAfterCatch()
 // The free kick after a catch or of a set play is one kick: a second touch
 // of the taker before anyone else's is a fault, so no kick over several
 // cycles here.
-int CBehaviours::GoalieKickOnce(CVector target, float speed)
+int CGoalkeeper::GoalieKickOnce(CVector target, float speed)
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
     return 0;
   const float dir = (target - ball->GetGPos()).GetDir();
-  return DoKCommand(KickStraight(std::min(speed, m_BallSpeedMax), dir, 1.0f, nullptr));
+  return m_Brain.DoKCommand(
+      m_Brain.KickStraight(std::min(speed, m_Brain.m_BallSpeedMax), dir, 1.0f, nullptr));
 }
 
 // Up the field where the scanner finds most room, never back across the
 // goal: a clearance is aimed at most this far off straight ahead.
-CVector CBehaviours::GoalieKickTarget()
+CVector CGoalkeeper::GoalieKickTarget()
 {
   const float widest = 60;
-  float dir = ClearTarget().GetDir();
-  dir = std::max(-widest, std::min(widest, NormaliseAngle(dir)));
-  return GetGPos() + Polar2CVector(40, dir);
+  float dir = m_Brain.ClearTarget().GetDir();
+  dir = std::max(-widest, std::min(widest, m_Brain.NormaliseAngle(dir)));
+  return m_Brain.GetGPos() + Polar2CVector(40, dir);
 }
 
 // A team-mate well up the field whom no opponent is near, safe from the
 // opponents on the ball's way: a ball lost here is a goal.
-const CPlayer *CBehaviours::GoalieOpenMate(bool oneKick)
+const CPlayer *CGoalkeeper::GoalieOpenMate(bool oneKick)
 {
   PASSLIMITS limits;
   limits.backAllowance = -kGoalieLeastPassGain;
   limits.maxDist = kGoalieLongestPass;
   limits.freeRadius = kGoalieMarkedDist;
-  limits.riskThreshold = m_DefPassRiskThreshold;
+  limits.riskThreshold = m_Brain.m_DefPassRiskThreshold;
   limits.oneKick = oneKick;
-  return PassTarget(limits);
+  return m_Brain.PassTarget(limits);
 }
 
 // A set play of ours with the ball in my area, and no team-mate nearer:
 // I take it, with a single kick (a second touch before anyone else's is a
 // fault).
-int CBehaviours::GoalieTakeKick()
+int CGoalkeeper::GoalieTakeKick()
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !InOurPenaltyArea(ball->GetGPos()))
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || !m_Brain.InOurPenaltyArea(ball->GetGPos()))
     return 0;
-  if (!AmISetPlayTaker())
+  if (!m_Brain.AmISetPlayTaker())
     return 0;
-  if (!BallKickableForPlayer(nullptr, m_PlayerSize))
-    return MoveToPos(ball->GetGPos(), m_Kickable / 2, GoalieDashPower(false), DODGE_NONE);
-  const int waited = GetTime() - P2BReadPlayModeTime(true);
+  if (!m_Brain.BallKickableForPlayer(nullptr, m_Brain.m_PlayerSize))
+    return m_Brain.MoveToPos(ball->GetGPos(), m_Brain.m_Kickable / 2, GoalieDashPower(false),
+                             DODGE_NONE);
+  const int waited = m_Brain.GetTime() - m_Brain.P2BReadPlayModeTime(true);
   if (waited < kSetPlayWait)
-    return TouchGate(CMD_DASH, 0);
+    return m_Brain.TouchGate(CMD_DASH, 0);
   const CPlayer *mate = GoalieOpenMate(true);
   if (mate)
-    return AnnouncePass(mate, mate->GetGPos(),
-                        GoalieKickOnce(mate->GetGPos(),
-                                       Point2KickVelocity(mate->GetGPos(), m_MaxPassSpeedAtTarget)));
-  return GoalieKickOnce(GoalieKickTarget(), m_BallSpeedMax);
+    return m_Brain.AnnouncePass(
+        mate, mate->GetGPos(),
+        GoalieKickOnce(mate->GetGPos(), m_Brain.Point2KickVelocity(
+                                            mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget)));
+  return GoalieKickOnce(GoalieKickTarget(), m_Brain.m_BallSpeedMax);
 }
 
 // The ball at my feet in play: pass it to a free team-mate, or clear it.
-int CBehaviours::GoalieClearBall()
+int CGoalkeeper::GoalieClearBall()
 {
   const CPlayer *mate = GoalieOpenMate(false);
-  if (mate && NumFoesWithin(5) == 0 && PassBall(mate) > 0)
+  if (mate && m_Brain.NumFoesWithin(5) == 0 && m_Brain.PassBall(mate) > 0)
     return 1;
   // Away up the field, as hard as the kicks can make it.
-  return KickBall(GoalieKickTarget(), 2 * m_BallSpeedMax);
+  return m_Brain.KickBall(GoalieKickTarget(), 2 * m_Brain.m_BallSpeedMax);
 }
 
 // ------------------------------------------------ going for the ball
 
-int CBehaviours::GoalieInterception(CVector &point)
+int CGoalkeeper::GoalieInterception(CVector &point)
 {
-  const int now = GetTime();
+  const int now = m_Brain.GetTime();
   if (m_Goalie.int_time != now)
   {
     m_Goalie.int_time = now;
-    m_Goalie.int_cycles = MyNumOfCyclesToIntercept(static_cast<float>(m_MaxPower));
-    m_Goalie.int_point = m_Goalie.int_cycles < kNever ? BallPredPos(m_Goalie.int_cycles) : CVector();
+    m_Goalie.int_cycles = m_Brain.MyNumOfCyclesToIntercept(static_cast<float>(m_Brain.m_MaxPower));
+    m_Goalie.int_point =
+        m_Goalie.int_cycles < kNever ? m_Brain.BallPredPos(m_Goalie.int_cycles) : CVector();
   }
   point = m_Goalie.int_point;
   return m_Goalie.int_cycles;
@@ -450,7 +463,7 @@ int CBehaviours::GoalieInterception(CVector &point)
 // A shot on goal: onto its path at the point nearest to me, or, when the
 // ball is there first, at the first point further along where I get before
 // it; the catch rule takes over once the ball is in reach.
-int CBehaviours::GoalieBlockShot()
+int CGoalkeeper::GoalieBlockShot()
 {
   return GoalieRunToShot(GoalieShotPoint());
 }
@@ -460,63 +473,64 @@ int CBehaviours::GoalieBlockShot()
 // the nearer of the two. Anywhere within the hands' reach of the path will
 // do: aiming finer, or easing off to stop on the point, costs cycles the
 // ball does not wait for.
-int CBehaviours::GoalieRunToShot(CVector point)
+int CGoalkeeper::GoalieRunToShot(CVector point)
 {
-  const CVector me = GetGPos();
+  const CVector me = m_Brain.GetGPos();
   const float d = me.dist(point);
-  if (d < m_CatchRadius / 2)
+  if (d < m_Brain.m_CatchRadius / 2)
     return 0;
   const float way = (point - me).GetDir();
-  const float body = GetBFacing();
-  const float ahead = NormaliseAngle(way - body);
-  const float behind = NormaliseAngle(way + 180 - body);
-  const float slack = std::max(kShotHeadingSlack, ATan(m_CatchRadius / 2 / d));
+  const float body = m_Brain.GetBFacing();
+  const float ahead = m_Brain.NormaliseAngle(way - body);
+  const float behind = m_Brain.NormaliseAngle(way + 180 - body);
+  const float slack = std::max(kShotHeadingSlack, m_Brain.ATan(m_Brain.m_CatchRadius / 2 / d));
   // Behind the goal line the hands may not catch: a rough heading that
   // would carry him there is mended first.
-  const float line = -m_PitchLength / 2 + kCatchMargin;
-  const float forwards = static_cast<float>(m_MaxPower);
-  const float backwards = static_cast<float>(m_MinPower);
-  if (std::fabs(ahead) <= slack && PredPosAfterDash(forwards).GetX() > line)
-    return TouchGate(CMD_DASH, forwards);
+  const float line = -m_Brain.m_PitchLength / 2 + kCatchMargin;
+  const float forwards = static_cast<float>(m_Brain.m_MaxPower);
+  const float backwards = static_cast<float>(m_Brain.m_MinPower);
+  if (std::fabs(ahead) <= slack && m_Brain.PredPosAfterDash(forwards).GetX() > line)
+    return m_Brain.TouchGate(CMD_DASH, forwards);
   // Backwards is the slower way: beyond a few steps a turn and a run
   // forwards get there first, unless the goalkeeper already runs that
   // way, when a turn at speed hardly turns him and costs the run.
-  const bool running = Dot(GetVelocity(), Polar2CVector(1, way)) > kRunningOn;
+  const bool running = Dot(m_Brain.GetVelocity(), Polar2CVector(1, way)) > kRunningOn;
   const bool back = d <= kShotBackwardsReach || running;
-  if (back && std::fabs(behind) <= slack && PredPosAfterDash(backwards).GetX() > line)
-    return TouchGate(CMD_DASH, backwards);
+  if (back && std::fabs(behind) <= slack && m_Brain.PredPosAfterDash(backwards).GetX() > line)
+    return m_Brain.TouchGate(CMD_DASH, backwards);
   const float turn = back && std::fabs(behind) < std::fabs(ahead) ? behind : ahead;
-  if (std::fabs(turn) >= 1 && Turn(turn))
+  if (std::fabs(turn) >= 1 && m_Brain.Turn(turn))
     return 1;
-  return TouchGate(CMD_DASH, turn == ahead ? forwards : backwards);
+  return m_Brain.TouchGate(CMD_DASH, turn == ahead ? forwards : backwards);
 }
 
 // Points of the path before the nearest one are farther to run to and
 // come sooner, so the search starts there; it stays put as the goalkeeper
 // moves, and a point that jumps about turns him to and fro.
-CVector CBehaviours::GoalieShotPoint()
+CVector CGoalkeeper::GoalieShotPoint()
 {
-  const CBall *ball = M2BReadBall();
-  const CVector me = GetGPos();
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector me = m_Brain.GetGPos();
   const CVector from = ball->GetGPos();
   const CVector vel = ball->GetVelocity();
   CVector nearest = CRay(from, vel).GetClosestPoint(me);
-  nearest.SetX(std::max(nearest.GetX(), -m_PitchLength / 2 + m_GoalieBaselineBuffer));
+  nearest.SetX(
+      std::max(nearest.GetX(), -m_Brain.m_PitchLength / 2 + m_Brain.m_GoalieBaselineBuffer));
   CVector at = from;
   CVector v = vel;
   float closest = me.dist(from);
   bool past = false;
-  const float power = static_cast<float>(m_MaxPower);
-  for (int t = 1; t <= m_MaxIntLookahead && v.GetMag() > m_Epsilon; t++)
+  const float power = static_cast<float>(m_Brain.m_MaxPower);
+  for (int t = 1; t <= m_Brain.m_MaxIntLookahead && v.GetMag() > m_Brain.m_Epsilon; t++)
   {
     at += v;
-    v *= m_BallDecay;
-    if (at.GetX() < -m_PitchLength / 2)
+    v *= m_Brain.m_BallDecay;
+    if (at.GetX() < -m_Brain.m_PitchLength / 2)
       break;
     const float d = me.dist(at);
     past = past || d > closest;
     closest = std::min(closest, d);
-    if (past && PredictedCycles2Point(at, power, m_CatchableAreaL) <= t)
+    if (past && m_Brain.PredictedCycles2Point(at, power, m_Brain.m_CatchableAreaL) <= t)
       return me.dist(nearest) < d ? nearest : at;
   }
   return nearest;
@@ -528,7 +542,7 @@ bool CBehaviours::ShouldIGoToBall()
   if (!BallPositionValid() || FriendWithBall(0))
     return false;
   CVector point;
-  const int mine = GoalieInterception(point);
+  const int mine = m_Goalkeeper.GoalieInterception(point);
   const CVector goal(-m_PitchLength / 2, 0);
   if (mine >= kNever || point.dist(goal) > m_GoalieMaxComeOutDist)
     return false;
@@ -550,7 +564,7 @@ bool CBehaviours::ShouldIGoToBall()
 int CBehaviours::GoalieIntercept()
 {
   CVector point;
-  if (GoalieInterception(point) >= kNever)
+  if (m_Goalkeeper.GoalieInterception(point) >= kNever)
     return 0;
   if (!m_GoalieComesOut)
     point = m_OurGoalArea.AdjustToWithin(point);
@@ -566,12 +580,12 @@ int CBehaviours::GoalieIntercept()
   // hands reach; the catch takes over once the ball is in reach.
   if (near)
   {
-    if (GoalieRunToShot(point))
+    if (m_Goalkeeper.GoalieRunToShot(point))
       return 1;
   }
   else if (!AtPos(point, m_GoalieAtPointBuffer))
     return GoalieGoToPoint(point, m_GoalieAtPointBuffer, SVS_SPEED);
-  return GoalieFaceBall() ? 1 : GoalieHoldSpot(point);
+  return GoalieFaceBall() ? 1 : m_Goalkeeper.GoalieHoldSpot(point);
 }
 
 // ----------------------------------------------------- their attacker

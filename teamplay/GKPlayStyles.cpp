@@ -165,7 +165,8 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
     else if (std::fabs(turnFwd - turnBack) > kHeadingTie)
       backwards = turnBack < turnFwd;
     else
-      backwards = std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));
+      backwards =
+          std::fabs(NormaliseAngle(ballDir - way - 180)) < std::fabs(NormaliseAngle(ballDir - way));
   }
   const float heading = backwards ? NormaliseAngle(way + 180) : way;
   const float error = NormaliseAngle(heading - body);
@@ -177,7 +178,7 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
   const float effort = std::max(GetSB().effort, 0.1f);
   float power = (d * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
   const bool urgent = s == SVS_SPEED || InDefensiveDanger();
-  power = Clamp(power, 0, GoalieDashPower(urgent));
+  power = Clamp(power, 0, m_Goalkeeper.GoalieDashPower(urgent));
   if (backwards)
     power = std::max(-power, static_cast<float>(m_MinPower));
   return TouchGate(CMD_DASH, power);
@@ -196,56 +197,61 @@ int CBehaviours::GoalieGoToPosition()
   bool facing = false;
   if (BallPositionValid())
     facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr ||
-             (near && std::fabs(NormaliseAngle(GoalieSquareBody() - GetBFacing())) <= m_GoalieScanAngleErr);
+             (near && std::fabs(NormaliseAngle(m_Goalkeeper.GoalieSquareBody() - GetBFacing())) <=
+                          m_GoalieScanAngleErr);
   if (GoalieGoToPoint(p, facing ? m_MinDistToPoint : m_MinDistToPoint / 2, s))
     return 1;
   // Within shooting distance the body stands square to the ball, so that
   // the steps across the goal are dashes along it; farther out it faces the
   // ball.
-  if (near ? GoalieSquareUp() : GoalieFaceBall())
+  if (near ? m_Goalkeeper.GoalieSquareUp() : GoalieFaceBall())
     return 1;
   if ((!BallPositionValid()) && GetHaveVisualForThisAngle() && ScanFieldWithBody())
     return 1;
-  return GoalieHoldSpot(p);
+  return m_Goalkeeper.GoalieHoldSpot(p);
 }
 
 // At the point: a step along the body's line, forwards or backwards, keeps
 // it there against drift without turning from the ball; so every cycle
 // still has its command.
-int CBehaviours::GoalieHoldSpot(CVector p)
+int CGoalkeeper::GoalieHoldSpot(CVector p)
 {
-  const CVector off = p - GetGPos();
-  const CVector unit = Polar2CVector(1, GetBFacing());
+  const CVector off = p - m_Brain.GetGPos();
+  const CVector unit = Polar2CVector(1, m_Brain.GetBFacing());
   const float ahead = Dot(off, unit);
-  const float along = Dot(GetVelocity(), unit);
-  const float effort = std::max(GetSB().effort, 0.1f);
-  const float power = (ahead * (1 - m_PlayerDecay) - along) / (m_DashPowerRate * effort);
-  const float bounded = Clamp(power, static_cast<float>(m_MinPower), static_cast<float>(m_MaxPower));
-  return TouchGate(CMD_DASH, bounded);
+  const float along = Dot(m_Brain.GetVelocity(), unit);
+  const float effort = std::max(m_Brain.GetSB().effort, 0.1f);
+  const float power =
+      (ahead * (1 - m_Brain.m_PlayerDecay) - along) / (m_Brain.m_DashPowerRate * effort);
+  const float bounded =
+      Clamp(power, static_cast<float>(m_Brain.m_MinPower), static_cast<float>(m_Brain.m_MaxPower));
+  return m_Brain.TouchGate(CMD_DASH, bounded);
 }
 
 // ------------------------------------------------------------ looking
 
-float CBehaviours::GoalieSquareBody()
+float CGoalkeeper::GoalieSquareBody()
 {
-  const CBall *ball = M2BReadBall();
-  const float ballDir = (ball->GetGPos() - GetGPos()).GetDir();
-  const float body = GetBFacing();
-  const float left = NormaliseAngle(ballDir + kSquareAngle);
-  const float right = NormaliseAngle(ballDir - kSquareAngle);
-  return std::fabs(NormaliseAngle(left - body)) <= std::fabs(NormaliseAngle(right - body)) ? left
-                                                                                            : right;
+  const CBall *ball = m_Brain.M2BReadBall();
+  const float ballDir = (ball->GetGPos() - m_Brain.GetGPos()).GetDir();
+  const float body = m_Brain.GetBFacing();
+  const float left = m_Brain.NormaliseAngle(ballDir + kSquareAngle);
+  const float right = m_Brain.NormaliseAngle(ballDir - kSquareAngle);
+  return std::fabs(m_Brain.NormaliseAngle(left - body)) <=
+                 std::fabs(m_Brain.NormaliseAngle(right - body))
+             ? left
+             : right;
 }
 
 // Square to the ball, the way nearer the body's present facing; the neck
 // keeps the ball in view.
-bool CBehaviours::GoalieSquareUp()
+bool CGoalkeeper::GoalieSquareUp()
 {
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   if (!ball || !ball->GetPositionValid())
     return false;
-  const float a = NormaliseAngle(GoalieSquareBody() - GetBFacing());
-  return std::fabs(a) > m_GoalieScanAngleErr && Turn(a);
+  const float a = m_Brain.NormaliseAngle(GoalieSquareBody() - m_Brain.GetBFacing());
+  return std::fabs(a) > m_Brain.m_GoalieScanAngleErr && m_Brain.Turn(a);
 }
 
 // The body to the ball, where it will be after this cycle, once it is
@@ -339,13 +345,13 @@ float CBehaviours::MinViewAngForBodyAngle(float body)
 // The goalkeeper runs flat out for the ball or a shot; otherwise it keeps
 // its stamina above the levels where the server lowers effort and recovery
 // for good, at the pace of what it recovers.
-float CBehaviours::GoalieDashPower(bool urgent) const
+float CGoalkeeper::GoalieDashPower(bool urgent) const
 {
-  const float max = static_cast<float>(m_MaxPower);
+  const float max = static_cast<float>(m_Brain.m_MaxPower);
   if (urgent)
     return max;
-  const float floor = std::max(m_EffortDecThr, m_RecoverDecThr);
-  return GetSB().stamina - max > floor ? max : m_StaminaIncMax;
+  const float floor = std::max(m_Brain.m_EffortDecThr, m_Brain.m_RecoverDecThr);
+  return m_Brain.GetSB().stamina - max > floor ? max : m_Brain.m_StaminaIncMax;
 }
 
 // The ball within shooting distance of our goal, and on its way in, at an
@@ -362,7 +368,8 @@ bool CBehaviours::InDefensiveDanger()
   const CVector goal(-m_PitchLength / 2, 0);
   if (!BallPositionValid() || ball->GetGPos().dist(goal) > m_GoalieMaxShotDistance)
     return false;
-  if (BallHeadsIntoOurGoal(m_GoalWidth / 2) || FoeWithBall(-m_GoalieBreakawayKickableBuffer))
+  if (m_Goalkeeper.BallHeadsIntoOurGoal(m_GoalWidth / 2) ||
+      FoeWithBall(-m_GoalieBreakawayKickableBuffer))
     return m_Goalie.danger = true;
   const CPlayer *foe = FastestFoe2Ball();
   if (!foe)
@@ -373,20 +380,20 @@ bool CBehaviours::InDefensiveDanger()
   return m_Goalie.danger;
 }
 
-bool CBehaviours::BallHeadsIntoOurGoal(float margin)
+bool CGoalkeeper::BallHeadsIntoOurGoal(float margin)
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !ball->GetVelocityValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || !ball->GetVelocityValid())
     return false;
   const CVector b = ball->GetGPos();
   const CVector v = ball->GetVelocity();
-  const float goalX = -m_PitchLength / 2;
-  if (v.GetX() >= -m_Epsilon || b.GetX() <= goalX)
+  const float goalX = -m_Brain.m_PitchLength / 2;
+  if (v.GetX() >= -m_Brain.m_Epsilon || b.GetX() <= goalX)
     return false;
   // Where the ball crosses the goal line, and whether it still gets there.
   const float travel = (b.GetX() - goalX) / -v.GetX() * v.GetMag();
-  if (travel >= v.GetMag() / (1 - m_BallDecay))
+  if (travel >= v.GetMag() / (1 - m_Brain.m_BallDecay))
     return false;
   const float y = b.GetY() + v.GetY() * (b.GetX() - goalX) / -v.GetX();
-  return std::fabs(y) <= m_GoalWidth / 2 + margin;
+  return std::fabs(y) <= m_Brain.m_GoalWidth / 2 + margin;
 }
