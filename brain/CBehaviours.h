@@ -11,10 +11,13 @@
 #include "ActionQueue.h"
 #include "BrainParameters.h"
 #include "BrainTypes.h"
+#include "CBreakaway.h"
 #include "CModule.h"
 #include "CPlayer.h"
 #include "CFixPlanRunner.h"
 #include "CGoalkeeper.h"
+#include "CInterceptSearch.h"
+#include "CKickPlanner.h"
 #include "CVector.h"
 #include "FixPlans.h"
 #include "GK.h"
@@ -431,9 +434,6 @@ public:
   CVector BreakawayPickTarget();
   CVector SideBreakawayPickTarget();
   BREAKAWAYTARGET GetBreakawayTarget(bool side) const;
-  // Whether a target chosen earlier is still the one to head for: for
-  // breakaway_targ_valid_time cycles from its choice.
-  bool BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const;
   bool BreakawayLook4Shot();
   int PlayBreakaway();
   int PlaySideBreakaway();
@@ -487,7 +487,6 @@ public:
   // up to date for this cycle and power, and the fewest cycles anyone was
   // found to need this cycle.
   const PLAYERINTERCEPTINFO &VerifyIntInfo(const CPlayer *p, float power);
-  PLAYERINTERCEPTINFO &IntRecord(const CPlayer *p);
   bool DeferIntInfo(const CPlayer *p, int cycles);
   INTERCEPTRES InterceptionResult(const CPlayer *p, float power);
   void SetIntMinCyc(int cycles);
@@ -901,31 +900,14 @@ protected:
   // The most one kick can add to the ball's velocity with the ball and the
   // agent at these points, the body as it faces now.
   float KickAccelAt(CVector ball, CVector me) const;
-  // The kick that adds this to the ball's velocity, as hard as allowed.
-  ACTIONQUEUE KickForPush(CVector push);
-  bool PathCrossesBody(CVector from, CVector to, float radius) const;
-  float DashHelpReach(float dir, float power);
-  // The most speed towards dir that a kick now, or one after a laying
-  // kick or (when the kick is to reach speed) a dash, can give; and what to
-  // do this cycle for it (no spot and no dash: kick now).
-  float HardKickReach(float dir, float speed, CVector *spot, float *dashPower);
-  bool CarryKickPlan(float dir);
-  void PlanKick(KICKMODE mode, float dir, float speed, CVector ball);
-  int FinalKick(float dir, float speed);
-  bool ShotNeedsHaste(float dir);
-  ACTIONQUEUE SpinKickQueue(float radius, float dir, ROTDIR rot, float inner, float straight,
-                            int *code);
   CVector DribbleBallSpot(float dir, float power, int cycles) const;
   bool DribbleWayFree(CVector point, bool breakaway);
-  bool OurBreakawayFrom(CVector goal);
-  // How crowded by opponents a point is: their inverse squared distances
-  // from it, summed.
-  float Congestion(CVector point);
-  CVector ApproachSide(float x, float y);
-  int KickRunCycles(CVector target);
-  float EvaluateKickRunAngle(float dir, int cycles, CVector target);
-  int KickAndRun(CVector target, int cycles, bool side);
-  int PlayBreakawayDown(bool side);
+  // The kicks laid over several cycles (skills/CKickPlanner.h) and the
+  // breakaway runs (skills/CBreakaway.h).
+  friend class CKickPlanner;
+  CKickPlanner m_KickPlanner{*this};
+  friend class CBreakaway;
+  CBreakaway m_BreakawayRun{*this};
 
   // ==== Ball skills: interception, passing, targets ====
   // The records: skills/SkillRecords.h.
@@ -935,20 +917,12 @@ protected:
   CPlayer m_Receivers[11];
   // Interception's search for a body (the agent's when mine) dashing with
   // power: the first cycle it meets the ball within the record's horizon,
-  // every cycle tried up to fine, into the record (false: none); whether it
-  // is within reach of the ball's place of cycle k by then; and the first
-  // cycle it reaches the ball running on without turning.
+  // every cycle tried up to fine, into the record (false: none). Its pieces:
+  // skills/CInterceptSearch.h.
   bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int fine,
                          PLAYERINTERCEPTINFO &rec);
-  bool MeetsBallBy(const Predict::Body &start, bool mine, float power, int k, float within = 0);
-  int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
-  float RunnerDash(bool mine, float power, float effort, float &stamina) const;
-  int InterceptHorizon() const;
-  const std::vector<CVector> &IntBallPath();
-  CVector IntBallPos(int k);
-  // The same, on the path IntBallPath last made ready.
-  const CVector &IntBallPosOnPath(int k);
-  double SureDashCone();
+  friend class CInterceptSearch;
+  CInterceptSearch m_InterceptSearch{*this};
   // How many cycles a ball rolling from a point at a speed towards a target,
   // after a delay, is ahead of the quickest opponent along its way (their
   // goalkeeper left out when asked), up to where the receiver (if any) can

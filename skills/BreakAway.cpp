@@ -18,6 +18,10 @@ const float kKickRunAngleSpan = 30;
 const float kKickRunAngleStep = 10;
 }  // namespace
 
+CBreakaway::CBreakaway(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
 float CBehaviours::TheirBreakawayConeRatio(const CPlayer *p) const
 {
   const CVector goal(-m_PitchLength / 2, 0);
@@ -54,34 +58,35 @@ bool CBehaviours::TheirBreakaway(const CPlayer *opp)
   for (const CVector &at : ours)
   {
     const bool ahead = at.dist(goal) < from.dist(goal);
-    const float reach =
-        m_Kickable + (ahead ? m_TheirBreakawayFrontKickableBuffer : m_TheirBreakawayBackKickableBuffer);
+    const float reach = m_Kickable + (ahead ? m_TheirBreakawayFrontKickableBuffer
+                                            : m_TheirBreakawayBackKickableBuffer);
     if (at.dist(ball->GetGPos()) <= reach || (ahead && IsPointInCone(at, ratio, goal, from)))
       return false;
   }
   return true;
 }
 
-bool CBehaviours::OurBreakawayFrom(CVector goal)
+bool CBreakaway::OurBreakawayFrom(CVector goal)
 {
-  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  if (!m_Brain.BallPositionValid() || !m_Brain.BallKickableForPlayer(nullptr, 0))
     return false;
-  const CVector me = GetGPos();
+  const CVector me = m_Brain.GetGPos();
   float dist = me.dist(goal);
-  if (dist < m_OurBreakawayMinConeDistWid)
-    dist = m_OurBreakawayMinConeDistWid;
-  const float ratio = (m_GoalAreaWidth / 2) / dist;
-  const CPlayer *keeper = TheirGoalie();
+  if (dist < m_Brain.m_OurBreakawayMinConeDistWid)
+    dist = m_Brain.m_OurBreakawayMinConeDistWid;
+  const float ratio = (m_Brain.m_GoalAreaWidth / 2) / dist;
+  const CPlayer *keeper = m_Brain.TheirGoalie();
   sorted_players foes;
-  SortValidFoes2Me(foes);
+  m_Brain.SortValidFoes2Me(foes);
   for (int i = 0; i < foes.count; i++)
   {
     const CPlayer *foe = foes.players[i];
     // Near enough the ball to fight for it, or in the way (the goalkeeper
     // is always in the way: he is the one a breakaway beats).
-    if (BallKickableForPlayer(foe, -m_OurBreakawayKickableBuffer))
+    if (m_Brain.BallKickableForPlayer(foe, -m_Brain.m_OurBreakawayKickableBuffer))
       return false;
-    if (foe != keeper && !foe->GetIsGoalie() && IsPointInCone(foe->GetGPos(), ratio, goal, me))
+    if (foe != keeper && !foe->GetIsGoalie() &&
+        m_Brain.IsPointInCone(foe->GetGPos(), ratio, goal, me))
       return false;
   }
   return true;
@@ -89,7 +94,7 @@ bool CBehaviours::OurBreakawayFrom(CVector goal)
 
 bool CBehaviours::MyBreakaway()
 {
-  return OurBreakawayFrom(CVector(m_PitchLength / 2, 0));
+  return m_BreakawayRun.OurBreakawayFrom(CVector(m_PitchLength / 2, 0));
 }
 
 bool CBehaviours::MySideBreakaway()
@@ -100,32 +105,32 @@ bool CBehaviours::MySideBreakaway()
   if (std::fabs(me.GetY()) <= m_GoalAreaWidth / 2 ||
       me.GetX() > m_PitchLength / 2 - m_PenaltyAreaLength)
     return false;
-  return OurBreakawayFrom(SideBreakawayApproachPoint());
+  return m_BreakawayRun.OurBreakawayFrom(SideBreakawayApproachPoint());
 }
 
-float CBehaviours::Congestion(CVector point)
+float CBreakaway::Congestion(CVector point)
 {
   float sum = 0;
   sorted_players foes;
-  SortValidFoes2Me(foes);
+  m_Brain.SortValidFoes2Me(foes);
   for (int i = 0; i < foes.count; i++)
-    sum += 1 / std::fmax(foes.players[i]->GetGPos().dist2(point), m_Epsilon);
+    sum += 1 / std::fmax(foes.players[i]->GetGPos().dist2(point), m_Brain.m_Epsilon);
   return sum;
 }
 
-CVector CBehaviours::ApproachSide(float x, float y)
+CVector CBreakaway::ApproachSide(float x, float y)
 {
-  const CVector me = GetGPos();
+  const CVector me = m_Brain.GetGPos();
   // Off the middle the run keeps to its own side; in the middle it takes
   // the emptier one, the goalkeeper's other side on a tie.
-  if (std::fabs(me.GetY()) > m_BreakawayMiddleBuffer)
-    return CVector(x, SignF(me.GetY()) * y);
+  if (std::fabs(me.GetY()) > m_Brain.m_BreakawayMiddleBuffer)
+    return CVector(x, m_Brain.SignF(me.GetY()) * y);
   const CVector plus(x, y);
   const CVector minus(x, -y);
   const float diff = Congestion(plus) - Congestion(minus);
-  if (std::fabs(diff) > m_CongestionEpsilon)
+  if (std::fabs(diff) > m_Brain.m_CongestionEpsilon)
     return diff < 0 ? plus : minus;
-  const CPlayer *keeper = TheirGoalie();
+  const CPlayer *keeper = m_Brain.TheirGoalie();
   if (keeper && keeper->GetPositionValid())
     return keeper->GetGPos().GetY() > 0 ? minus : plus;
   return me.GetY() >= 0 ? plus : minus;
@@ -133,61 +138,69 @@ CVector CBehaviours::ApproachSide(float x, float y)
 
 CVector CBehaviours::BreakawayApproachPoint()
 {
-  return ApproachSide(m_BreakawayApproachX, m_BreakawayApproachY);
+  return m_BreakawayRun.ApproachSide(m_BreakawayApproachX, m_BreakawayApproachY);
 }
 
 CVector CBehaviours::SideBreakawayApproachPoint()
 {
-  return ApproachSide(m_SideBreakawayApproachX, m_SideBreakawayApproachY);
+  return m_BreakawayRun.ApproachSide(m_SideBreakawayApproachX, m_SideBreakawayApproachY);
 }
 
-int CBehaviours::KickRunCycles(CVector target)
+int CBreakaway::KickRunCycles(CVector target)
 {
   // The further the nearest opponent, the longer the ball may run alone;
   // never past the target.
-  const CVector me = GetGPos();
-  const CPlayer *foe = GetClosestValidFoe2Me(0);
+  const CVector me = m_Brain.GetGPos();
+  const CPlayer *foe = m_Brain.GetClosestValidFoe2Me(0);
   float share = 1;
-  if (foe && m_BreakawayKickRunWorryDist > m_Epsilon)
-    share = std::fmin(1.0f, foe->GetGPos().dist(me) / m_BreakawayKickRunWorryDist);
-  int cycles = m_BreakawayKickRunMinCycles +
-               static_cast<int>(share * (m_BreakawayKickRunMaxCycles - m_BreakawayKickRunMinCycles));
-  const int there = PredictedCycles2Point(target, static_cast<float>(m_MaxPower), m_Kickable);
+  if (foe && m_Brain.m_BreakawayKickRunWorryDist > m_Brain.m_Epsilon)
+    share = std::fmin(1.0f, foe->GetGPos().dist(me) / m_Brain.m_BreakawayKickRunWorryDist);
+  int cycles = m_Brain.m_BreakawayKickRunMinCycles +
+               static_cast<int>(share * (m_Brain.m_BreakawayKickRunMaxCycles -
+                                         m_Brain.m_BreakawayKickRunMinCycles));
+  const int there = m_Brain.PredictedCycles2Point(target, static_cast<float>(m_Brain.m_MaxPower),
+                                                  m_Brain.m_Kickable);
   if (there < cycles)
     cycles = there;
   // Nor past their goal line, where the ball would be lost.
-  while (cycles > 1 && PredPosAfterTurn(cycles, 0, static_cast<float>(m_MaxPower), false, 1).GetX() >
-                           m_PitchLength / 2 - m_DribbleBallDist - m_Epsilon)
+  while (
+      cycles > 1 &&
+      m_Brain.PredPosAfterTurn(cycles, 0, static_cast<float>(m_Brain.m_MaxPower), false, 1).GetX() >
+          m_Brain.m_PitchLength / 2 - m_Brain.m_DribbleBallDist - m_Brain.m_Epsilon)
     cycles--;
   return cycles < 1 ? 1 : cycles;
 }
 
 int CBehaviours::BreakawayKickRunCycles()
 {
-  return KickRunCycles(BreakawayPickTarget());
+  return m_BreakawayRun.KickRunCycles(BreakawayPickTarget());
 }
 
 int CBehaviours::SideBreakawayKickRunCycles()
 {
-  return KickRunCycles(SideBreakawayPickTarget());
+  return m_BreakawayRun.KickRunCycles(SideBreakawayPickTarget());
 }
 
-float CBehaviours::EvaluateKickRunAngle(float dir, int cycles, CVector target)
+float CBreakaway::EvaluateKickRunAngle(float dir, int cycles, CVector target)
 {
   // Where the ball is laid for the agent, kicking this cycle and running
   // after it for the rest, at full power and in that direction.
-  const float power = static_cast<float>(m_MaxPower);
-  const int turns = std::fabs(NormaliseAngle(dir - GetBFacing())) > m_MaxGoToPointAngleErr ? 1 : 0;
-  const CVector spot = PredPosAfterTurn(cycles, 0, power, false, 1) +
-                       Polar2CVector(m_DribbleBallDist + turns * m_PlayerSpeedMax, dir);
-  if (!IsPointInBounds(spot, 0))
+  const float power = static_cast<float>(m_Brain.m_MaxPower);
+  const int turns =
+      std::fabs(m_Brain.NormaliseAngle(dir - m_Brain.GetBFacing())) > m_Brain.m_MaxGoToPointAngleErr
+          ? 1
+          : 0;
+  const CVector spot =
+      m_Brain.PredPosAfterTurn(cycles, 0, power, false, 1) +
+      Polar2CVector(m_Brain.m_DribbleBallDist + turns * m_Brain.m_PlayerSpeedMax, dir);
+  if (!m_Brain.IsPointInBounds(spot, 0))
     return -999;
   // No opponent may get there first, with the time a kick of his takes.
   sorted_players foes;
-  SortValidFoes2Me(foes);
+  m_Brain.SortValidFoes2Me(foes);
   for (int i = 0; i < foes.count; i++)
-    if (PlayerPredictedCycles2Point(foes.players[i], spot, power, m_Kickable) <=
-        cycles + turns + m_CyclesToKick)
+    if (m_Brain.PlayerPredictedCycles2Point(foes.players[i], spot, power, m_Brain.m_Kickable) <=
+        cycles + turns + m_Brain.m_CyclesToKick)
       return -999;
   // The nearer the target it leaves the agent, the better.
   return -spot.dist(target);
@@ -195,26 +208,26 @@ float CBehaviours::EvaluateKickRunAngle(float dir, int cycles, CVector target)
 
 float CBehaviours::BreakawayEvaluateKickRunAngle(float dir, int cycles)
 {
-  return EvaluateKickRunAngle(dir, cycles, BreakawayPickTarget());
+  return m_BreakawayRun.EvaluateKickRunAngle(dir, cycles, BreakawayPickTarget());
 }
 
 float CBehaviours::SideBreakawayEvaluateKickRunAngle(float dir, int cycles)
 {
-  return EvaluateKickRunAngle(dir, cycles, SideBreakawayPickTarget());
+  return m_BreakawayRun.EvaluateKickRunAngle(dir, cycles, SideBreakawayPickTarget());
 }
 
-bool CBehaviours::BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const
+bool CBreakaway::BreakawayTargetHolds(const BREAKAWAYTARGET &kept) const
 {
   // A target is kept for a few cycles: chosen afresh each cycle it would
   // swing with every opponent's step, and the run with it.
-  const int age = GetTime() - kept.time;
-  return kept.valid && age >= 0 && age < std::max(1, m_BreakawayTargValidTime);
+  const int age = m_Brain.GetTime() - kept.time;
+  return kept.valid && age >= 0 && age < std::max(1, m_Brain.m_BreakawayTargValidTime);
 }
 
 CVector CBehaviours::BreakawayPickTarget()
 {
   const int now = GetTime();
-  if (BreakawayTargetHolds(m_Breakaway.middle))
+  if (m_BreakawayRun.BreakawayTargetHolds(m_Breakaway.middle))
     return m_Breakaway.middle.target;
   const CVector me = GetGPos();
   // Head for the approach point; once past it, or closer to the goal than
@@ -237,7 +250,7 @@ CVector CBehaviours::BreakawayPickTarget()
 CVector CBehaviours::SideBreakawayPickTarget()
 {
   const int now = GetTime();
-  if (BreakawayTargetHolds(m_Breakaway.side))
+  if (m_BreakawayRun.BreakawayTargetHolds(m_Breakaway.side))
     return m_Breakaway.side.target;
   // Down the wing to the approach point; once a short run from it, cut in
   // to the corner of their goal area on that side.
@@ -245,7 +258,8 @@ CVector CBehaviours::SideBreakawayPickTarget()
   CVector target = SideBreakawayApproachPoint();
   const float shortRun = m_BreakawayKickRunMinCycles * m_PlayerSpeedMax;
   if (me.GetX() >= target.GetX() - shortRun)
-    target = CVector(m_PitchLength / 2 - m_GoalAreaLength, SignF(target.GetY()) * m_GoalAreaWidth / 2);
+    target =
+        CVector(m_PitchLength / 2 - m_GoalAreaLength, SignF(target.GetY()) * m_GoalAreaWidth / 2);
   m_Breakaway.side.time = now;
   m_Breakaway.side.valid = true;
   m_Breakaway.side.target = target;
@@ -279,21 +293,22 @@ bool CBehaviours::BreakawayLook4Shot()
   const float cycles = SolveForLengthGeomSeries(m_BallSpeedMax, m_BallDecay, dist);
   CGLine way(0, 0, 0);
   way.CGLineFromTwoPoints(ball->GetGPos(), shot);
-  return cycles > 0 && way.dist(keeper->GetGPos()) > (cycles + 1) * m_PlayerSpeedMax + m_CatchRadius;
+  return cycles > 0 &&
+         way.dist(keeper->GetGPos()) > (cycles + 1) * m_PlayerSpeedMax + m_CatchRadius;
 }
 
-int CBehaviours::KickAndRun(CVector target, int cycles, bool side)
+int CBreakaway::KickAndRun(CVector target, int cycles, bool side)
 {
   // The best angle about the way to the target; none safe: dribble on.
-  const CVector me = GetGPos();
+  const CVector me = m_Brain.GetGPos();
   const float straight = (target - me).GetDir();
   float best = -999;
   float bestDir = straight;
   for (float off = -kKickRunAngleSpan; off <= kKickRunAngleSpan; off += kKickRunAngleStep)
   {
-    const float dir = NormaliseAngle(straight + off);
-    const float value = side ? SideBreakawayEvaluateKickRunAngle(dir, cycles)
-                             : BreakawayEvaluateKickRunAngle(dir, cycles);
+    const float dir = m_Brain.NormaliseAngle(straight + off);
+    const float value = side ? m_Brain.SideBreakawayEvaluateKickRunAngle(dir, cycles)
+                             : m_Brain.BreakawayEvaluateKickRunAngle(dir, cycles);
     if (value > best)
     {
       best = value;
@@ -301,36 +316,38 @@ int CBehaviours::KickAndRun(CVector target, int cycles, bool side)
     }
   }
   if (best <= -999)
-    return CleverDribbleTo(target, m_PlayerSpeedMax, m_MinDistToPoint);
-  const CVector spot = PredPosAfterTurn(cycles, 0, static_cast<float>(m_MaxPower), false, 1) +
-                       Polar2CVector(m_DribbleBallDist, bestDir);
-  const CBall *ball = M2BReadBall();
+    return m_Brain.CleverDribbleTo(target, m_Brain.m_PlayerSpeedMax, m_Brain.m_MinDistToPoint);
+  const CVector spot =
+      m_Brain.PredPosAfterTurn(cycles, 0, static_cast<float>(m_Brain.m_MaxPower), false, 1) +
+      Polar2CVector(m_Brain.m_DribbleBallDist, bestDir);
+  const CBall *ball = m_Brain.M2BReadBall();
   const float speed = static_cast<float>(
-      SolveForFirstTermGeomSeries(m_BallDecay, cycles, ball->GetGPos().dist(spot)));
-  return KickBall(spot, speed);
+      m_Brain.SolveForFirstTermGeomSeries(m_Brain.m_BallDecay, cycles, ball->GetGPos().dist(spot)));
+  return m_Brain.KickBall(spot, speed);
 }
 
 int CBehaviours::PlayBreakaway()
 {
-  return PlayBreakawayDown(false);
+  return m_BreakawayRun.PlayBreakawayDown(false);
 }
 
 int CBehaviours::PlaySideBreakaway()
 {
-  return PlayBreakawayDown(true);
+  return m_BreakawayRun.PlayBreakawayDown(true);
 }
 
 // The target and the cycles are asked for only with the ball at the feet:
 // the target, once chosen, is kept for breakaway_targ_valid_time cycles.
-int CBehaviours::PlayBreakawayDown(bool side)
+int CBreakaway::PlayBreakawayDown(bool side)
 {
-  if (!BallPositionValid())
+  if (!m_Brain.BallPositionValid())
     return 0;
-  if (!BallKickableForPlayer(nullptr, 0))
-    return MoveToPos(BallPredPos(1), m_Kickable - m_KickableBuffer,
-                     static_cast<float>(m_MaxPower), DODGE_NONE);
-  if (BreakawayLook4Shot())
-    return ShootToGoal();
-  return side ? KickAndRun(SideBreakawayPickTarget(), SideBreakawayKickRunCycles(), true)
-              : KickAndRun(BreakawayPickTarget(), BreakawayKickRunCycles(), false);
+  if (!m_Brain.BallKickableForPlayer(nullptr, 0))
+    return m_Brain.MoveToPos(m_Brain.BallPredPos(1), m_Brain.m_Kickable - m_Brain.m_KickableBuffer,
+                     static_cast<float>(m_Brain.m_MaxPower), DODGE_NONE);
+  if (m_Brain.BreakawayLook4Shot())
+    return m_Brain.ShootToGoal();
+  return side ? KickAndRun(m_Brain.SideBreakawayPickTarget(), m_Brain.SideBreakawayKickRunCycles(),
+                           true)
+              : KickAndRun(m_Brain.BreakawayPickTarget(), m_Brain.BreakawayKickRunCycles(), false);
 }

@@ -64,6 +64,11 @@ int FineStart(int lookahead, int markTime, int mark, int now, int horizon)
 }
 }  // namespace
 
+CInterceptSearch::CInterceptSearch(CBehaviours &brain)
+    : m_Brain(brain), m_Interception(brain.m_Interception)
+{
+}
+
 void CBehaviours::InitialiseInterception()
 {
   m_Interception.lookahead = m_InterceptLookahead;
@@ -100,21 +105,22 @@ void CBehaviours::SetIntMinCyc(int cycles)
   }
 }
 
-int CBehaviours::InterceptHorizon() const
+int CInterceptSearch::InterceptHorizon() const
 {
-  const int horizon = m_Interception.lookahead > 0 ? m_Interception.lookahead : m_MaxIntLookahead;
+  const int horizon =
+      m_Interception.lookahead > 0 ? m_Interception.lookahead : m_Brain.m_MaxIntLookahead;
   return std::max(0, std::min(horizon, NEVER - 1));
 }
 
-const std::vector<CVector> &CBehaviours::IntBallPath()
+const std::vector<CVector> &CInterceptSearch::IntBallPath()
 {
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   const CVector pos = ball ? ball->GetGPos() : CVector();
   const CVector vel = ball && ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
-  if (m_Interception.ball_path_time != GetTime() || !Same(pos, m_Interception.ball_path_pos) ||
-      !Same(vel, m_Interception.ball_path_vel))
+  if (m_Interception.ball_path_time != m_Brain.GetTime() ||
+      !Same(pos, m_Interception.ball_path_pos) || !Same(vel, m_Interception.ball_path_vel))
   {
-    m_Interception.ball_path_time = GetTime();
+    m_Interception.ball_path_time = m_Brain.GetTime();
     m_Interception.ball_path_pos = pos;
     m_Interception.ball_path_vel = vel;
     m_Interception.ball_path.assign(1, pos);
@@ -122,20 +128,22 @@ const std::vector<CVector> &CBehaviours::IntBallPath()
   return m_Interception.ball_path;
 }
 
-CVector CBehaviours::IntBallPos(int k)
+CVector CInterceptSearch::IntBallPos(int k)
 {
   IntBallPath();
   return IntBallPosOnPath(k);
 }
 
-const CVector &CBehaviours::IntBallPosOnPath(int k)
+const CVector &CInterceptSearch::IntBallPosOnPath(int k)
 {
   // Rolled on only as far as somebody asks.
   while (static_cast<int>(m_Interception.ball_path.size()) <= k)
   {
     const size_t n = m_Interception.ball_path.size();
-    const float decay = static_cast<float>(std::pow(m_BallDecay, static_cast<double>(n - 1)));
-    m_Interception.ball_path.push_back(m_Interception.ball_path.back() + m_Interception.ball_path_vel * decay);
+    const float decay =
+        static_cast<float>(std::pow(m_Brain.m_BallDecay, static_cast<double>(n - 1)));
+    m_Interception.ball_path.push_back(m_Interception.ball_path.back() +
+                                       m_Interception.ball_path_vel * decay);
   }
   return m_Interception.ball_path[static_cast<size_t>(k)];
 }
@@ -167,7 +175,9 @@ struct Runner
   bool SurelyAhead(float dx, float dy, double cosCone) const
   {
     const double along = dx * cosD + dy * sinD;
-    return along > 0 && along * along > (static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) * cosCone * cosCone;
+    return along > 0 &&
+           along * along >
+               (static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) * cosCone * cosCone;
   }
 
   float Dist2(const CVector &p) const
@@ -212,14 +222,14 @@ struct Runner
 
 // A dash's push on a simulated run. The agent runs on what stamina it has,
 // and is slowed by its effort; the others dash as asked, up to the most.
-float CBehaviours::RunnerDash(bool mine, float power, float effort, float &stamina) const
+float CInterceptSearch::RunnerDash(bool mine, float power, float effort, float &stamina) const
 {
   if (!mine)
-    return std::min(power, static_cast<float>(m_MaxPower)) * m_DashPowerRate;
-  const float p = Affordable(CorrectDashPower4Stamina(power, stamina), stamina);
+    return std::min(power, static_cast<float>(m_Brain.m_MaxPower)) * m_Brain.m_DashPowerRate;
+  const float p = m_Brain.Affordable(m_Brain.CorrectDashPower4Stamina(power, stamina), stamina);
   stamina = std::max(0.0f, stamina - Predict::DashCost(p));
-  stamina = std::min(stamina + effort * m_StaminaIncMax, m_StaminaMax);
-  return p * effort * m_DashPowerRate;
+  stamina = std::min(stamina + effort * m_Brain.m_StaminaIncMax, m_Brain.m_StaminaMax);
+  return p * effort * m_Brain.m_DashPowerRate;
 }
 
 namespace
@@ -229,13 +239,14 @@ namespace
 const float kLateSlack = 0.01f;
 }  // namespace
 
-bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k, float within)
+bool CInterceptSearch::MeetsBallBy(const Predict::Body &start, bool mine, float power, int k,
+                                   float within)
 {
   IntBallPath();
   const CVector target = IntBallPosOnPath(k);
-  const float reach = within > 0 ? within : m_Kickable + m_Epsilon;
+  const float reach = within > 0 ? within : m_Brain.m_Kickable + m_Brain.m_Epsilon;
   // Farther than running flat out the whole time covers: no need to try.
-  const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
+  const float most = reach + static_cast<float>(k) * m_Brain.m_PlayerSpeedMax;
   if (start.pos.dist2(target) > most * most)
     return false;
   const double cone = SureDashCone();
@@ -248,7 +259,7 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
     if (j >= k)
       return false;
     // Farther than the cycles left cover flat out: he is too late already.
-    const float still = reach + static_cast<float>(k - j) * m_PlayerSpeedMax + kLateSlack;
+    const float still = reach + static_cast<float>(k - j) * m_Brain.m_PlayerSpeedMax + kLateSlack;
     if (left2 > still * still)
       return false;
     const float dx = target.GetX() - r.x;
@@ -256,50 +267,51 @@ bool CBehaviours::MeetsBallBy(const Predict::Body &start, bool mine, float power
     if (cone > 0 && r.SurelyAhead(dx, dy, cone))
     {
       r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
-      r.Move(m_PlayerSpeedMax, m_PlayerDecay);
+      r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
       continue;
     }
     const float to = std::atan2(dy, dx) * DEG;
     const float off = std::remainder(to - r.facing, 360.0f);
-    if (std::fabs(off) > m_MaxGoToPointAngleErr)
+    if (std::fabs(off) > m_Brain.m_MaxGoToPointAngleErr)
     {
       // Turning: as far as the body's speed lets it.
-      const float turn = EffectiveTurn(static_cast<float>(m_MaxMoment),
+      const float turn = m_Brain.EffectiveTurn(static_cast<float>(m_Brain.m_MaxMoment),
                                        std::sqrt(r.vx * r.vx + r.vy * r.vy));
       r.Face(r.facing + std::max(-turn, std::min(turn, off)));
     }
     else
       r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
-    r.Move(m_PlayerSpeedMax, m_PlayerDecay);
+    r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
   }
 }
 
 // The cosine of the cone within which a simulated run surely dashes, or 0
 // when the dash cone is too narrow or too wide for the sure test.
-double CBehaviours::SureDashCone()
+double CInterceptSearch::SureDashCone()
 {
   // Degrees: some thousand times the rounding of the arc tangent's test.
   const double kMargin = 0.01;
-  if (m_Interception.sure_dash_cone_of != m_MaxGoToPointAngleErr)
+  if (m_Interception.sure_dash_cone_of != m_Brain.m_MaxGoToPointAngleErr)
   {
-    m_Interception.sure_dash_cone_of = m_MaxGoToPointAngleErr;
-    const double narrower = m_MaxGoToPointAngleErr - kMargin;
-    m_Interception.sure_dash_cone = narrower > 0 && narrower < 90 ? std::cos(narrower * kDegToRad) : 0;
+    m_Interception.sure_dash_cone_of = m_Brain.m_MaxGoToPointAngleErr;
+    const double narrower = m_Brain.m_MaxGoToPointAngleErr - kMargin;
+    m_Interception.sure_dash_cone =
+        narrower > 0 && narrower < 90 ? std::cos(narrower * kDegToRad) : 0;
   }
   return m_Interception.sure_dash_cone;
 }
 
-int CBehaviours::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
+int CInterceptSearch::NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon)
 {
   IntBallPath();
-  const float reach = m_Kickable + m_Epsilon;
+  const float reach = m_Brain.m_Kickable + m_Brain.m_Epsilon;
   Runner r(start);
   for (int j = 0; j <= horizon; j++)
   {
     if (r.Dist2(IntBallPosOnPath(j)) <= reach * reach)
       return j;
     r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
-    r.Move(m_PlayerSpeedMax, m_PlayerDecay);
+    r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
   }
   return -1;
 }
@@ -317,11 +329,11 @@ bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float
   int tried = -1;
   for (int k = 0;; k = std::min(k <= fine ? k + 1 : k + step, horizon))
   {
-    if (MeetsBallBy(start, mine, power, k))
+    if (m_InterceptSearch.MeetsBallBy(start, mine, power, k))
     {
       found = k;
       for (int j = tried + 1; j < k; j++)
-        if (MeetsBallBy(start, mine, power, j))
+        if (m_InterceptSearch.MeetsBallBy(start, mine, power, j))
         {
           found = j;
           break;
@@ -335,8 +347,8 @@ bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float
   // Running on without turning is taken when it comes at most a few cycles
   // later: the turn it saves is a cycle the ball is not watched from the
   // body's side, and the run keeps its speed.
-  const int straight = NoTurnCycles(start, mine, power, found >= 0 ? found + m_NoTurnMaxCycDiff
-                                                                    : horizon);
+  const int straight = m_InterceptSearch.NoTurnCycles(
+      start, mine, power, found >= 0 ? found + m_NoTurnMaxCycDiff : horizon);
   const bool noTurn = straight >= 0 && (found < 0 || straight <= found + m_NoTurnMaxCycDiff);
   if (noTurn)
     found = straight;
@@ -347,21 +359,22 @@ bool CBehaviours::ActiveCanGetThere(const Predict::Body &start, bool mine, float
     const bool cut = horizon < m_MaxIntLookahead;
     rec.res = cut ? INTERCEPT_TOO_LATE : INTERCEPT_FAILED;
     rec.numCycles = NEVER;
-    rec.point = IntBallPos(horizon);
+    rec.point = m_InterceptSearch.IntBallPos(horizon);
     return false;
   }
   rec.res = found == 0 ? INTERCEPT_DONE : INTERCEPT_RUNNING;
   rec.numCycles = found;
-  rec.point = IntBallPos(found);
+  rec.point = m_InterceptSearch.IntBallPos(found);
   // Aiming a little along the ball's path makes the player meet it running
   // rather than stop short of it; only where he gets to that place in time.
   const int ahead = found + std::max(0, m_InterceptAimAhead);
-  if (!noTurn && found > 0 && ahead > found && MeetsBallBy(start, mine, power, ahead))
-    rec.point = IntBallPos(ahead);
+  if (!noTurn && found > 0 && ahead > found &&
+      m_InterceptSearch.MeetsBallBy(start, mine, power, ahead))
+    rec.point = m_InterceptSearch.IntBallPos(ahead);
   return true;
 }
 
-PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
+PLAYERINTERCEPTINFO &CInterceptSearch::IntRecord(const CPlayer *p)
 {
   int slot = 0;
   if (p)
@@ -370,7 +383,7 @@ PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
     const int size = (static_cast<int>(m_Interception.info.size()) - 1) / 2;
     const char side = p->GetSide();
     const bool numbered = unum >= 1 && unum <= size && (side == 'l' || side == 'r');
-    slot = !numbered ? -1 : side == GetSide() ? unum : size + unum;
+    slot = !numbered ? -1 : side == m_Brain.GetSide() ? unum : size + unum;
   }
   if (m_Interception.info.empty())
     slot = -1;
@@ -386,16 +399,17 @@ PLAYERINTERCEPTINFO &CBehaviours::IntRecord(const CPlayer *p)
 // changes nothing else either.
 bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
 {
-  if (!p || m_Interception.info.empty() || &IntRecord(p) == &m_Interception.scratch)
+  if (!p || m_Interception.info.empty() ||
+      &m_InterceptSearch.IntRecord(p) == &m_Interception.scratch)
     return false;
-  PLAYERINTERCEPTINFO &rec = IntRecord(p);
+  PLAYERINTERCEPTINFO &rec = m_InterceptSearch.IntRecord(p);
   const int now = GetTime();
   const float power = RunPower(p, GetSide(), m_StaminaIncMax, m_MaxPower);
   const CBall *ball = M2BReadBall();
   Predict::Body start;
   if (!BallPositionValid() || !PlayerMotion(p, ball->GetGPos(), start))
     return false;
-  const int horizon = InterceptHorizon();
+  const int horizon = m_InterceptSearch.InterceptHorizon();
   const CVector ballVel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
   if (SameInputs(rec, now, power, ball->GetGPos(), ballVel, start))
     return false;
@@ -406,11 +420,11 @@ bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
   // straight, gets within reach sooner.
   const float kSlack = 0.01f;
   const float reach = m_Kickable + m_Epsilon + kSlack;
-  IntBallPath();
+  m_InterceptSearch.IntBallPath();
   for (int k = 0; k < cycles && k <= horizon; k++)
   {
     const float most = reach + static_cast<float>(k) * m_PlayerSpeedMax;
-    if (!(start.pos.dist2(IntBallPosOnPath(k)) > most * most))
+    if (!(start.pos.dist2(m_InterceptSearch.IntBallPosOnPath(k)) > most * most))
       return false;
   }
   rec = NewRecord(now, power, horizon, ball->GetGPos(), ballVel, start);
@@ -423,7 +437,7 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
 {
   const int now = GetTime();
   const bool mine = p == nullptr;
-  PLAYERINTERCEPTINFO &rec = IntRecord(p);
+  PLAYERINTERCEPTINFO &rec = m_InterceptSearch.IntRecord(p);
 
   const CBall *ball = M2BReadBall();
   Predict::Body start;
@@ -431,7 +445,7 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
     start = OwnBody();
   const bool known = BallPositionValid() &&
                      (mine || PlayerMotion(p, ball->GetGPos(), start));
-  const int horizon = InterceptHorizon();
+  const int horizon = m_InterceptSearch.InterceptHorizon();
   if (!known)
   {
     rec = PLAYERINTERCEPTINFO();
@@ -506,8 +520,8 @@ float CBehaviours::DashPowerToIntercept(const CPlayer *p, float power)
   while (hi - lo > 1)
   {
     const float mid = (lo + hi) / 2;
-    const bool meets = MeetsBallBy(start, mine, mid, rec.numCycles) ||
-                       NoTurnCycles(start, mine, mid, rec.numCycles) >= 0;
+    const bool meets = m_InterceptSearch.MeetsBallBy(start, mine, mid, rec.numCycles) ||
+                       m_InterceptSearch.NoTurnCycles(start, mine, mid, rec.numCycles) >= 0;
     (meets ? hi : lo) = mid;
   }
   rec.dashPower = std::min(power, std::ceil(hi));
@@ -551,14 +565,14 @@ CVector CBehaviours::WellInsideReachPoint(float within, int &cycles)
     return GetGPos();
   const Predict::Body start = OwnBody();
   const float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
-  const int horizon = InterceptHorizon();
+  const int horizon = m_InterceptSearch.InterceptHorizon();
   for (int k = 0; k <= horizon; k++)
-    if (MeetsBallBy(start, true, power, k, within))
+    if (m_InterceptSearch.MeetsBallBy(start, true, power, k, within))
     {
       cycles = k;
-      return IntBallPos(k);
+      return m_InterceptSearch.IntBallPos(k);
     }
-  return IntBallPos(horizon);
+  return m_InterceptSearch.IntBallPos(horizon);
 }
 
 // ------------------------------------------------------ the close ball

@@ -37,6 +37,10 @@ float ReachAlong(CVector have, float accel, CVector u)
 }
 }  // namespace
 
+CKickPlanner::CKickPlanner(CBehaviours &brain) : m_Brain(brain), m_Kicking(brain.m_Kicking)
+{
+}
+
 float CBehaviours::CalcKickPowerRate()
 {
   const CBall *ball = M2BReadBall();
@@ -77,20 +81,20 @@ float CBehaviours::KickAccelAt(CVector ball, CVector me) const
   return KickRate(rel.GetMag(), dir) * static_cast<float>(m_MaxPower);
 }
 
-ACTIONQUEUE CBehaviours::KickForPush(CVector push)
+ACTIONQUEUE CKickPlanner::KickForPush(CVector push)
 {
   ACTIONQUEUE queue;
   EmptyActionQueue(queue);
-  const float rate = CalcKickPowerRate();
+  const float rate = m_Brain.CalcKickPowerRate();
   if (rate <= 0)
     return queue;
   float power = push.GetMag() / rate;
-  if (power > static_cast<float>(m_MaxPower))
-    power = static_cast<float>(m_MaxPower);
-  queue.time = GetTime();
+  if (power > static_cast<float>(m_Brain.m_MaxPower))
+    power = static_cast<float>(m_Brain.m_MaxPower);
+  queue.time = m_Brain.GetTime();
   queue.command = CMD_KICK;
   queue.power = power;
-  queue.angle = power > 0 ? NormaliseAngle(push.GetDir() - GetBFacing()) : 0;
+  queue.angle = power > 0 ? m_Brain.NormaliseAngle(push.GetDir() - m_Brain.GetBFacing()) : 0;
   return queue;
 }
 
@@ -124,7 +128,7 @@ ACTIONQUEUE CBehaviours::KickStraight(float speed, float dir, float factor, bool
   }
   if (possible)
     *possible = enough;
-  return KickForPush(push);
+  return m_KickPlanner.KickForPush(push);
 }
 
 int CBehaviours::DoKCommand(ACTIONQUEUE queue)
@@ -173,15 +177,15 @@ bool CBehaviours::IsDashCollision(float power, float buffer)
   return BallPredPos(1).dist(PredPosAfterDash(power)) < m_PlayerSize + m_BallSize + buffer;
 }
 
-bool CBehaviours::PathCrossesBody(CVector from, CVector to, float radius) const
+bool CKickPlanner::PathCrossesBody(CVector from, CVector to, float radius) const
 {
   // The ball's way relative to the agent, who moves on meanwhile: from
   // where it lies now to where it ends next cycle. Its start does not
   // count: a ball already close may be moved away.
-  const CVector a = from - GetGPos();
-  const CVector b = to - PredPos();
+  const CVector a = from - m_Brain.GetGPos();
+  const CVector b = to - m_Brain.PredPos();
   const CVector ab = b - a;
-  if (ab.GetMag2() < m_Epsilon * m_Epsilon)
+  if (ab.GetMag2() < m_Brain.m_Epsilon * m_Brain.m_Epsilon)
     return false;
   const float t = -Dot(a, ab) / ab.GetMag2();
   if (t <= 0)
@@ -192,27 +196,29 @@ bool CBehaviours::PathCrossesBody(CVector from, CVector to, float radius) const
 
 bool CBehaviours::HardKickCollision(CVector from, CVector to) const
 {
-  return PathCrossesBody(from, to, m_PlayerSize + m_BallSize + m_HardKickMinDist);
+  return m_KickPlanner.PathCrossesBody(from, to, m_PlayerSize + m_BallSize + m_HardKickMinDist);
 }
 
-float CBehaviours::DashHelpReach(float dir, float power)
+float CKickPlanner::DashHelpReach(float dir, float power)
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !ball->GetVelocityValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || !ball->GetVelocityValid())
     return -1;
   // Only a ball ahead, kicked on roughly the way the body runs, is brought
   // nearer the foot by a dash.
-  const float body = GetBFacing();
-  if (std::fabs(AngleToFromBody(ball->GetGPos())) > m_MaxDashHelpKickAngle ||
-      std::fabs(NormaliseAngle(dir - body)) > m_MaxDashHelpKickAngle)
+  const float body = m_Brain.GetBFacing();
+  if (std::fabs(m_Brain.AngleToFromBody(ball->GetGPos())) > m_Brain.m_MaxDashHelpKickAngle ||
+      std::fabs(m_Brain.NormaliseAngle(dir - body)) > m_Brain.m_MaxDashHelpKickAngle)
     return -1;
   const CVector next = ball->GetGPos() + ball->GetVelocity();
-  const CVector me = PredPosAfterDash(power);
-  if (IsDashCollision(power, m_CollisionBuffer) || next.dist(me) > m_Kickable - m_KickableBuffer)
+  const CVector me = m_Brain.PredPosAfterDash(power);
+  if (m_Brain.IsDashCollision(power, m_Brain.m_CollisionBuffer) ||
+      next.dist(me) > m_Brain.m_Kickable - m_Brain.m_KickableBuffer)
     return -1;
-  const float accel = KickAccelAt(next, me);
-  const float reach = ReachAlong(ball->GetVelocity() * m_BallDecay, accel, Polar2CVector(1, dir));
-  return reach > m_BallSpeedMax ? m_BallSpeedMax : reach;
+  const float accel = m_Brain.KickAccelAt(next, me);
+  const float reach =
+      ReachAlong(ball->GetVelocity() * m_Brain.m_BallDecay, accel, Polar2CVector(1, dir));
+  return reach > m_Brain.m_BallSpeedMax ? m_Brain.m_BallSpeedMax : reach;
 }
 
 bool CBehaviours::WillDashHelpKick(float dir, float speed)
@@ -221,11 +227,12 @@ bool CBehaviours::WillDashHelpKick(float dir, float speed)
   if (!BallPositionValid())
     return false;
   const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
-  const float now = ReachAlong(have, KickAccelAt(ball->GetGPos(), GetGPos()), Polar2CVector(1, dir));
+  const float now =
+      ReachAlong(have, KickAccelAt(ball->GetGPos(), GetGPos()), Polar2CVector(1, dir));
   if (now >= speed)
     return false;
-  return DashHelpReach(dir, CorrectDashPower4Stamina(static_cast<float>(m_MaxPower))) >
-         now + kMinKickGain;
+  return m_KickPlanner.DashHelpReach(
+             dir, CorrectDashPower4Stamina(static_cast<float>(m_MaxPower))) > now + kMinKickGain;
 }
 
 // ------------------------------------------------ kick modes
@@ -257,29 +264,30 @@ bool CBehaviours::KickPlanRunning() const
   return m_Kicking.plan.time == GetTime() && m_Kicking.plan.kicks > 0;
 }
 
-bool CBehaviours::CarryKickPlan(float dir)
+bool CKickPlanner::CarryKickPlan(float dir)
 {
-  const int now = GetTime();
+  const int now = m_Brain.GetTime();
   // Asked twice in one cycle, the plan is judged as it stood before.
   if (m_Kicking.plan.time == now)
     m_Kicking.plan = m_Kicking.plan_before;
   else
     m_Kicking.plan_before = m_Kicking.plan;
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   const bool holds = m_Kicking.plan.time == now - 1 && m_Kicking.plan.kicks > 0 &&
-                     BallPositionValid() &&
-                     std::fabs(NormaliseAngle(dir - m_Kicking.plan.dir)) <= m_MaxHardKickAngleErr &&
+                     m_Brain.BallPositionValid() &&
+                     std::fabs(m_Brain.NormaliseAngle(dir - m_Kicking.plan.dir)) <=
+                         m_Brain.m_MaxHardKickAngleErr &&
                      ball->GetGPos().dist(m_Kicking.plan.ball) <= kPlanTolerance;
   if (!holds)
     m_Kicking.plan = KICKPLAN();
   return holds;
 }
 
-void CBehaviours::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
+void CKickPlanner::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
 {
   if (m_Kicking.plan.kicks == 0)
-    m_Kicking.plan.started = GetTime();
-  m_Kicking.plan.time = GetTime();
+    m_Kicking.plan.started = m_Brain.GetTime();
+  m_Kicking.plan.time = m_Brain.GetTime();
   m_Kicking.plan.mode = mode;
   m_Kicking.plan.dir = dir;
   m_Kicking.plan.speed = speed;
@@ -287,12 +295,12 @@ void CBehaviours::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
   m_Kicking.plan.kicks++;
 }
 
-int CBehaviours::FinalKick(float dir, float speed)
+int CKickPlanner::FinalKick(float dir, float speed)
 {
   // The ball leaves: nothing is carried into the next cycle.
   m_Kicking.plan = KICKPLAN();
-  m_Kicking.plan.time = GetTime();
-  return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr));
+  m_Kicking.plan.time = m_Brain.GetTime();
+  return m_Brain.DoKCommand(m_Brain.KickStraight(speed, dir, 1.0f, nullptr));
 }
 
 int CBehaviours::KickBall(CVector target, float speed)
@@ -303,24 +311,24 @@ int CBehaviours::KickBall(CVector target, float speed)
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
   const float dir = (target - ball->GetGPos()).GetDir();
-  const KICKMODE mode = CarryKickPlan(dir) ? m_Kicking.plan.mode : BestModeAbs(dir);
+  const KICKMODE mode = m_KickPlanner.CarryKickPlan(dir) ? m_Kicking.plan.mode : BestModeAbs(dir);
   return SmartKickAbs(dir, mode, speed, ROTDIR_AWAY);
 }
 
-bool CBehaviours::ShotNeedsHaste(float dir)
+bool CKickPlanner::ShotNeedsHaste(float dir)
 {
   // Close to their goal a shot now beats a harder one later when their
   // goalkeeper is near enough to take the ball meanwhile.
-  const CBall *ball = M2BReadBall();
-  const CPlayer *keeper = TheirGoalie();
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CPlayer *keeper = m_Brain.TheirGoalie();
   if (!ball || !keeper || !keeper->GetPositionValid())
     return false;
-  const CVector goal(m_PitchLength / 2, 0);
-  if (ball->GetGPos().dist(goal) > m_GreatShotDistance)
+  const CVector goal(m_Brain.m_PitchLength / 2, 0);
+  if (ball->GetGPos().dist(goal) > m_Brain.m_GreatShotDistance)
     return false;
-  if (std::fabs(NormaliseAngle(dir - (goal - ball->GetGPos()).GetDir())) > 90)
+  if (std::fabs(m_Brain.NormaliseAngle(dir - (goal - ball->GetGPos()).GetDir())) > 90)
     return false;
-  return EstimateCycles2Steal(keeper) < m_BreakawayMinGoalieStealTime;
+  return m_Brain.EstimateCycles2Steal(keeper) < m_Brain.m_BreakawayMinGoalieStealTime;
 }
 
 int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
@@ -334,11 +342,12 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
     return 0;
   if (speed > m_BallSpeedMax)
     speed = m_BallSpeedMax;
-  if (!CarryKickPlan(dir) && (mode == KICKMODE_HARD || mode == KICKMODE_HARDSPIN))
+  if (!m_KickPlanner.CarryKickPlan(dir) && (mode == KICKMODE_HARD || mode == KICKMODE_HARDSPIN))
   {
     // A plan starts (again) only as long as the threat allows: carried on
     // blindly, a plan the ball keeps leaving would never end.
-    const KICKMODE allowed = ShotNeedsHaste(dir) ? KICKMODE_STRAIGHT : BestModeAbs(dir);
+    const KICKMODE allowed =
+        m_KickPlanner.ShotNeedsHaste(dir) ? KICKMODE_STRAIGHT : BestModeAbs(dir);
     if (allowed < mode)
       mode = allowed;
   }
@@ -359,15 +368,15 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
       if (std::fabs(NormaliseAngle(about - dir)) > 90 + m_KickAngErr)
       {
         int code = SPIN_NONE;
-        const ACTIONQUEUE turn = SpinKickQueue(m_SpinKickFactor1, rel, rot, m_SpinKickFactor2,
-                                               m_KickStraightFactor, &code);
+        const ACTIONQUEUE turn = m_KickPlanner.SpinKickQueue(
+            m_SpinKickFactor1, rel, rot, m_SpinKickFactor2, m_KickStraightFactor, &code);
         if (code == SPIN_KICKED || code == SPIN_STOPPED)
         {
-          PlanKick(mode, dir, speed, m_Kicking.spin_spot);
+          m_KickPlanner.PlanKick(mode, dir, speed, m_Kicking.spin_spot);
           return DoKCommand(turn);
         }
       }
-      return FinalKick(dir, speed);
+      return m_KickPlanner.FinalKick(dir, speed);
     case KICKMODE_HARDSPIN:
     {
       // Round the body first, unless a hard kick from where the ball lies
@@ -377,12 +386,12 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
       if (there)
         m_Kicking.plan.spun = true;
       if (!m_Kicking.plan.spun && m_Kicking.plan.kicks < m_TimeForFullRotation / 2 &&
-          HardKickReach(dir, speed, nullptr, nullptr) < speed - m_Epsilon)
+          m_KickPlanner.HardKickReach(dir, speed, nullptr, nullptr) < speed - m_Epsilon)
       {
         const int code = HardSpinKick(start, rot);
         if (code == SPIN_KICKED || code == SPIN_STOPPED)
         {
-          PlanKick(mode, dir, speed, m_Kicking.spin_spot);
+          m_KickPlanner.PlanKick(mode, dir, speed, m_Kicking.spin_spot);
           return 1;
         }
       }
@@ -401,25 +410,25 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   if (kick.command == CMD_KICK && IsKickCollision(kick.power, kick.angle))
   {
     int code = SPIN_NONE;
-    const ACTIONQUEUE turn = SpinKickQueue(m_SpinKickFactor1, rel, rot, m_SpinKickFactor2,
-                                           m_KickStraightFactor, &code);
+    const ACTIONQUEUE turn = m_KickPlanner.SpinKickQueue(
+        m_SpinKickFactor1, rel, rot, m_SpinKickFactor2, m_KickStraightFactor, &code);
     if (code == SPIN_KICKED)
     {
-      PlanKick(KICKMODE_SPIN, dir, speed, m_Kicking.spin_spot);
+      m_KickPlanner.PlanKick(KICKMODE_SPIN, dir, speed, m_Kicking.spin_spot);
       return DoKCommand(turn);
     }
   }
-  return FinalKick(dir, speed);
+  return m_KickPlanner.FinalKick(dir, speed);
 }
 
-float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *dashPower)
+float CKickPlanner::HardKickReach(float dir, float speed, CVector *spot, float *dashPower)
 {
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   const CVector from = ball->GetGPos();
   const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
   const CVector unit = Polar2CVector(1, dir);
-  const float accel = KickAccelAt(from, GetGPos());
-  float best = std::fmin(ReachAlong(have, accel, unit), m_BallSpeedMax);
+  const float accel = m_Brain.KickAccelAt(from, m_Brain.GetGPos());
+  float best = std::fmin(ReachAlong(have, accel, unit), m_Brain.m_BallSpeedMax);
   if (spot)
     *spot = CVector(-999, -999);
   if (dashPower)
@@ -427,9 +436,9 @@ float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *d
   const float now = best;
   // Where one kick lays the ball for the next to add most: on the kick's
   // side of the body, clear of it by hard_kick_min_dist, still in reach.
-  const CVector me = PredPos();
-  const float inner = m_PlayerSize + m_BallSize + m_HardKickMinDist;
-  const float outer = m_Kickable - m_KickableBuffer;
+  const CVector me = m_Brain.PredPos();
+  const float inner = m_Brain.m_PlayerSize + m_Brain.m_BallSize + m_Brain.m_HardKickMinDist;
+  const float outer = m_Brain.m_Kickable - m_Brain.m_KickableBuffer;
   for (int ring = 0; ring <= kHardKickRings; ring++)
   {
     const float radius = inner + (outer - inner) * static_cast<float>(ring) / kHardKickRings;
@@ -439,10 +448,11 @@ float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *d
     {
       const float off = -90 + static_cast<float>(k) * kHardKickAngleStep;
       const CVector at = me + Polar2CVector(radius, dir + off);
-      if ((at - from - have).GetMag() > accel || HardKickCollision(from, at))
+      if ((at - from - have).GetMag() > accel || m_Brain.HardKickCollision(from, at))
         continue;
       const float reach = std::fmin(
-          ReachAlong((at - from) * m_BallDecay, KickAccelAt(at, me), unit), m_BallSpeedMax);
+          ReachAlong((at - from) * m_Brain.m_BallDecay, m_Brain.KickAccelAt(at, me), unit),
+          m_Brain.m_BallSpeedMax);
       if (reach > best && reach > now + kMinKickGain)
       {
         best = reach;
@@ -454,9 +464,9 @@ float CBehaviours::HardKickReach(float dir, float speed, CVector *spot, float *d
   // Or a dash that brings the foot nearer a ball ahead, weighed only when
   // a dash of all the power at hand gains on the kick now: a ball that the
   // full dash runs into or leaves behind is kicked from where it lies.
-  if (!WillDashHelpKick(dir, speed))
+  if (!m_Brain.WillDashHelpKick(dir, speed))
     return best;
-  const float most = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  const float most = m_Brain.CorrectDashPower4Stamina(static_cast<float>(m_Brain.m_MaxPower));
   for (float power = most; power > 0; power -= most / kHardKickRings)
   {
     const float reach = DashHelpReach(dir, power);
@@ -479,19 +489,20 @@ int CBehaviours::HardKick(float dir, float speed, KICKMODE mode)
   const float accel = KickAccelAt(ball->GetGPos(), GetGPos());
   const float now = std::fmin(ReachAlong(have, accel, Polar2CVector(1, dir)), m_BallSpeedMax);
   // Enough at once, or the plan has used its cycles: the final kick.
-  const int allowed = m_CyclesToKick - 1 + (mode == KICKMODE_HARDSPIN ? m_TimeForFullRotation / 2 : 0);
+  const int allowed =
+      m_CyclesToKick - 1 + (mode == KICKMODE_HARDSPIN ? m_TimeForFullRotation / 2 : 0);
   if (now >= speed - m_Epsilon || m_Kicking.plan.kicks >= allowed)
-    return FinalKick(dir, speed);
+    return m_KickPlanner.FinalKick(dir, speed);
   CVector spot;
   float dash = -1;
-  HardKickReach(dir, speed, &spot, &dash);
+  m_KickPlanner.HardKickReach(dir, speed, &spot, &dash);
   if (dash > 0)
   {
-    PlanKick(mode, dir, speed, ball->GetGPos() + have);
+    m_KickPlanner.PlanKick(mode, dir, speed, ball->GetGPos() + have);
     return TouchGate(CMD_DASH, dash);
   }
   if (spot.GetX() < -998)
-    return FinalKick(dir, speed);
-  PlanKick(mode, dir, speed, spot);
-  return DoKCommand(KickForPush(spot - ball->GetGPos() - have));
+    return m_KickPlanner.FinalKick(dir, speed);
+  m_KickPlanner.PlanKick(mode, dir, speed, spot);
+  return DoKCommand(m_KickPlanner.KickForPush(spot - ball->GetGPos() - have));
 }

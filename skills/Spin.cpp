@@ -33,17 +33,17 @@ ROTDIR CBehaviours::CalcOppAvoidSpinDirection(float from, float to)
   return at < positive ? ROTDIR_NEGATIVE : ROTDIR_POSITIVE;
 }
 
-ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, float inner,
+ACTIONQUEUE CKickPlanner::SpinKickQueue(float radius, float dir, ROTDIR rot, float inner,
                                        float straight, int *code)
 {
   ACTIONQUEUE queue;
   EmptyActionQueue(queue);
   *code = SPIN_NONE;
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
     return queue;
   const CVector from = ball->GetGPos();
-  const float accel = KickAccelAt(from, GetGPos());
+  const float accel = m_Brain.KickAccelAt(from, m_Brain.GetGPos());
   if (accel <= 0)
     return queue;
   if (!ball->GetVelocityValid())
@@ -51,32 +51,33 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
     // Not knowing how it moves it cannot be turned: stopped blind first.
     *code = SPIN_STOPPED;
     m_Kicking.spin_spot = from;
-    queue.time = GetTime();
+    queue.time = m_Brain.GetTime();
     queue.command = CMD_KICK;
-    queue.power = m_StopBallPower;
-    queue.angle = NormaliseAngle(AngleToFromBody(from) + 180);
-    CalcKickPowerRate();
+    queue.power = m_Brain.m_StopBallPower;
+    queue.angle = m_Brain.NormaliseAngle(m_Brain.AngleToFromBody(from) + 180);
+    m_Brain.CalcKickPowerRate();
     return queue;
   }
   const CVector have = ball->GetVelocity();
-  const float body = GetBFacing();
-  const CVector me = PredPos();
+  const float body = m_Brain.GetBFacing();
+  const CVector me = m_Brain.PredPos();
   const CVector rel = from - me;
-  const float now = NormaliseAngle(rel.GetDir() - body);
-  float turn = NormaliseAngle(dir - now);
-  if (std::fabs(turn) <= m_KickAngErr && std::fabs(rel.GetMag() - radius) <= m_KickableBuffer)
+  const float now = m_Brain.NormaliseAngle(rel.GetDir() - body);
+  float turn = m_Brain.NormaliseAngle(dir - now);
+  if (std::fabs(turn) <= m_Brain.m_KickAngErr &&
+      std::fabs(rel.GetMag() - radius) <= m_Brain.m_KickableBuffer)
   {
-    if (have.GetMag() <= m_MaxIgnoreVel)
+    if (have.GetMag() <= m_Brain.m_MaxIgnoreVel)
     {
       *code = SPIN_THERE;
       return queue;
     }
     *code = SPIN_STOPPED;
     m_Kicking.spin_spot = from;
-    return KickStraight(0, 0, 1.0f, nullptr);
+    return m_Brain.KickStraight(0, 0, 1.0f, nullptr);
   }
   if (rot == ROTDIR_AWAY)
-    rot = CalcOppAvoidSpinDirection(body + now, body + dir);
+    rot = m_Brain.CalcOppAvoidSpinDirection(body + now, body + dir);
   if (rot == ROTDIR_POSITIVE && turn < 0)
     turn += 360;
   else if (rot == ROTDIR_NEGATIVE && turn > 0)
@@ -85,7 +86,7 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
   float step = std::fmin(std::fabs(turn), kMaxSpinTurn);
   // The turn itself is gentle, so that the ball stays near the foot; taking
   // out the ball's own speed may use the whole kick.
-  const float reach = accel * m_MaxSpinPower / static_cast<float>(m_MaxPower);
+  const float reach = accel * m_Brain.m_MaxSpinPower / static_cast<float>(m_Brain.m_MaxPower);
   for (; step > 0; step -= kSpinStep)
   {
     const CVector spot = me + Polar2CVector(radius, body + now + sign * step);
@@ -101,13 +102,13 @@ ACTIONQUEUE CBehaviours::SpinKickQueue(float radius, float dir, ROTDIR rot, floa
   // it stays in reach so, stopped otherwise.
   *code = SPIN_STOPPED;
   const CVector slowed = from + have * straight;
-  if (slowed.dist(me) <= m_Kickable - m_KickableBuffer)
+  if (slowed.dist(me) <= m_Brain.m_Kickable - m_Brain.m_KickableBuffer)
   {
     m_Kicking.spin_spot = slowed;
-    return KickStraight(have.GetMag(), have.GetDir(), straight, nullptr);
+    return m_Brain.KickStraight(have.GetMag(), have.GetDir(), straight, nullptr);
   }
   m_Kicking.spin_spot = from;
-  return KickStraight(0, 0, 1.0f, nullptr);
+  return m_Brain.KickStraight(0, 0, 1.0f, nullptr);
 }
 
 int CBehaviours::SpinTo(float dir, ROTDIR rot)
@@ -120,7 +121,7 @@ int CBehaviours::SpinKick(float radius, float dir, ROTDIR rot, bool now, float i
                           float straight, ACTIONQUEUE *queue)
 {
   int code = SPIN_NONE;
-  const ACTIONQUEUE kick = SpinKickQueue(radius, dir, rot, inner, straight, &code);
+  const ACTIONQUEUE kick = m_KickPlanner.SpinKickQueue(radius, dir, rot, inner, straight, &code);
   if (queue)
     CopyActionQueue(*queue, kick);
   if (now || !queue)
