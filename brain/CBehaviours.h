@@ -13,11 +13,14 @@
 #include "BrainTypes.h"
 #include "CBreakaway.h"
 #include "CModule.h"
+#include "CPassUnderWay.h"
 #include "CPlayer.h"
 #include "CFixPlanRunner.h"
 #include "CGoalkeeper.h"
 #include "CInterceptSearch.h"
 #include "CKickPlanner.h"
+#include "CTeamTalk.h"
+#include "CTouchGate.h"
 #include "CVector.h"
 #include "FixPlans.h"
 #include "GK.h"
@@ -510,7 +513,6 @@ public:
   // of who passes (a field player in play, a set play's taker, the
   // goalkeeper), or null.
   const CPlayer *PassTarget(const PASSLIMITS &limits);
-  const RECEIVERINFO &ReceiverInfo(int unum) const;
   // Shots: the agent's own (have), a team-mate's (has, null: the agent),
   // and whether the moving ball is a shot at our goal.
   bool HaveAShot();
@@ -608,13 +610,6 @@ public:
   void HearPass(int passer, int time, int receiver, CVector target);
   // Once a cycle, before the states: whether the pass under way is over.
   void NotePassEnd();
-  // A pass not over, in play and still trusted: mob_conf_drop per cycle of
-  // its age, as a heard object's confidence falls, down to mob_conf_thr.
-  bool PassUnderWay() const;
-  bool PassNewsTrusted(int age) const;
-  // Whether the receiver of the pass under way gets to the ball, before
-  // any opponent (one out of sight is trusted to).
-  bool ReceiverTakesThePass();
   // An opponent has the ball near the agent, and no one of us is better
   // placed to go at him: nearer, a place on his way to our goal counting
   // for some metres.
@@ -754,28 +749,12 @@ public:
   // Whether this agent speaks in this cycle: the one team-mate whose turn
   // it is, and a passer whose pass is news.
   bool ShouldICommunicate() const;
-  // A pass is said at once, in the cycle of its kick and the next ones,
-  // whoever's turn it is: the receiver must hear of it while the ball is
-  // on its way, and most passers' turns are far off or never come. The
-  // listeners hear one team-mate a cycle, so each cycle's turn-taker may
-  // be heard by some and the passer by the others; saying it again makes
-  // it likelier that the receiver is among his.
-  static const int kPassNewsCycles = 3;
-  bool PassIsNews() const;
-  // The uniform number whose turn it is to speak in a cycle, 0 for nobody.
-  int SpeakerOf(int time) const;
   // Writes this cycle's message into text (at least 512 bytes); false,
   // with text empty, when there is nothing that can be said.
   bool ConstructOriginalMessage(char *text, std::size_t size) const;
-  // The ball's velocity once a kick of this power and body-relative angle
-  // has sent it on from where it lies (the known ball assumed).
-  CVector KickedBallVelocity(float power, float angle) const;
   // Reads the accepted message in the message buffer and hands what it
   // carries to the world model, if it was said in this very cycle.
   void DeConstructOriginalMessage();
-  // Whether a heard ball or player lies where a team-mate can have seen
-  // it: on the pitch or a little beyond its lines.
-  bool IsHeardPlaceOnPitch(const CVector &p) const;
   int EncryptTimeStamp(int time) const;
   int DecryptTimeStamp(int stamp) const;
   // Team messages accepted from team-mates so far (any thread may read).
@@ -818,14 +797,9 @@ protected:
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
                 int waitWhile, int milliseconds, const char *clockName,
                 const char *waitName) const;
-  // The touch gate (brain/TouchGate): its rules, and the cycles of a
-  // kick held back for another player at the ball.
-  float SetPlayDashPower(float power);
-  int SetPlayKick(float power, float direction);
-  int StepToBallInsteadOfKick();
-  bool StandOffOver();
-  int m_StandOffSince = -999;
-  int m_StandOffLast = -999;
+  // The touch gate's rules (brain/CTouchGate.h).
+  friend class CTouchGate;
+  CTouchGate m_TouchGate{*this};
   // Sending: the deferred scan that went (brain/ActionQueue), under
   // the queue's lock.
   int m_ScanSentTime = -999;
@@ -953,6 +927,9 @@ protected:
   ZPPositionerID m_SupportPositioner;
   // The set-play kicker's touches (teamplay/States.h).
   SETPLAYTOUCH m_SetPlayTouch;
+  // The pass under way (teamplay/CPassUnderWay.h).
+  friend class CPassUnderWay;
+  CPassUnderWay m_PassUnderWay{*this};
 
   // ==== Team play: the goalkeeper ====
   // Its state between cycles (teamplay/GK.h).
@@ -987,6 +964,9 @@ protected:
   // Said once when the identifier cannot head a say.
   bool m_CommIdReported = false;
   std::atomic<int> m_TeamMessagesHeard{0};
+  // Turns, news and heard places (teamplay/CTeamTalk.h).
+  friend class CTeamTalk;
+  CTeamTalk m_TeamTalk{*this};
 };
 
 #endif

@@ -21,13 +21,22 @@ namespace
 const int kStandOffPatience = 3;
 }
 
+CTouchGate::CTouchGate(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
 int CBehaviours::TouchGate(CMDType kind, float power, float direction)
 {
+  return m_TouchGate.Let(kind, power, direction);
+}
+
+int CTouchGate::Let(CMDType kind, float power, float direction)
+{
   if (kind == CMD_DASH)
-    return Dash(SetPlayDashPower(power));
+    return m_Brain.Dash(SetPlayDashPower(power));
   if (kind != CMD_KICK)
     return 0;
-  if (BallSurelyInReach())
+  if (m_Brain.BallSurelyInReach())
     return SetPlayKick(power, direction);
   const int stepped = StepToBallInsteadOfKick();
   if (stepped >= 0)
@@ -37,20 +46,21 @@ int CBehaviours::TouchGate(CMDType kind, float power, float direction)
 
 // A kick let through in a set play of ours is its taker's touch, noted at
 // once: the pass after it may be one that does not see the bundle go.
-int CBehaviours::SetPlayKick(float power, float direction)
+int CTouchGate::SetPlayKick(float power, float direction)
 {
-  const PlayMode mode = CurrentPlayMode();
-  if (IsOurMode(mode) && mode != PM_PLAY_ON)
-    NoteSetPlayKick(GetTime());
-  return Kick(power, direction);
+  const PlayMode mode = m_Brain.CurrentPlayMode();
+  if (m_Brain.IsOurMode(mode) && mode != PM_PLAY_ON)
+    m_Brain.NoteSetPlayKick(m_Brain.GetTime());
+  return m_Brain.Kick(power, direction);
 }
 
 // Running into the ball touches it as a kick does, and the kicker of our
 // set play may not touch it again before another player has: his dash
 // stops short of it, whatever rule asked for it.
-float CBehaviours::SetPlayDashPower(float power)
+float CTouchGate::SetPlayDashPower(float power)
 {
-  if (TouchedLastInSetPlay() && IsDashCollision(power, kSetPlayTouchBuffer))
+  if (m_Brain.TouchedLastInSetPlay() &&
+      m_Brain.IsDashCollision(power, CBehaviours::kSetPlayTouchBuffer))
     return 0;
   return power;
 }
@@ -59,22 +69,23 @@ float CBehaviours::SetPlayDashPower(float power)
 // a ball only reckoned near is gone for instead, and kicked once sight
 // confirms it. 1 when a step is queued, 0 when the ball is not known, -1
 // when there is nothing to step to.
-int CBehaviours::StepToBallInsteadOfKick()
+int CTouchGate::StepToBallInsteadOfKick()
 {
-  if (!BallPositionValid())
+  if (!m_Brain.BallPositionValid())
     return 0;
-  if (MoveToPos(M2BReadBall()->GetGPos(), m_Kickable - m_KickableBuffer,
-                static_cast<float>(m_MaxPower), DODGE_NONE))
+  if (m_Brain.MoveToPos(m_Brain.M2BReadBall()->GetGPos(),
+                        m_Brain.m_Kickable - m_Brain.m_KickableBuffer,
+                        static_cast<float>(m_Brain.m_MaxPower), DODGE_NONE))
     return 1;
   return -1;
 }
 
 // Nothing to step to, a still ball seen a cycle ago, and another player at
 // it: after a few cycles of it nobody has played it, and the kick goes.
-bool CBehaviours::StandOffOver()
+bool CTouchGate::StandOffOver()
 {
-  const CBall *ball = M2BReadBall();
-  const int now = GetTime();
+  const CBall *ball = m_Brain.M2BReadBall();
+  const int now = m_Brain.GetTime();
   if (m_StandOffLast < now - 1)
     m_StandOffSince = now;
   m_StandOffLast = now;

@@ -177,12 +177,6 @@ void CBehaviours::AssessReceivers()
   }
 }
 
-const RECEIVERINFO &CBehaviours::ReceiverInfo(int unum) const
-{
-  static const RECEIVERINFO none;
-  return unum >= 1 && unum <= 11 ? m_Passing.receivers[unum - 1] : none;
-}
-
 const CPlayer *CBehaviours::PassTarget(int allowBackPass)
 {
   const CBall *ball = M2BReadBall();

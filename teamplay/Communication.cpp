@@ -35,10 +35,14 @@ CMessageCoder CoderOf(const CBrainParameters &p, char side)
 }
 }  // namespace
 
-bool CBehaviours::IsHeardPlaceOnPitch(const CVector &p) const
+CTeamTalk::CTeamTalk(CBehaviours &brain) : m_Brain(brain)
 {
-  return std::fabs(p.GetX()) <= m_PitchLength / 2 + kHeardOffPitchMargin &&
-         std::fabs(p.GetY()) <= m_PitchWidth / 2 + kHeardOffPitchMargin;
+}
+
+bool CTeamTalk::IsHeardPlaceOnPitch(const CVector &p) const
+{
+  return std::fabs(p.GetX()) <= m_Brain.m_PitchLength / 2 + kHeardOffPitchMargin &&
+         std::fabs(p.GetY()) <= m_Brain.m_PitchWidth / 2 + kHeardOffPitchMargin;
 }
 
 // A team-mate's message is a 511-character text that begins with the team's
@@ -84,7 +88,7 @@ void CBehaviours::DeConstructOriginalMessage()
   const CVector me = GetGPos();
   const float neck = GetFacing();
   const float body = GetBFacing();
-  if (m.ball.known && IsHeardPlaceOnPitch(m.ball.pos))
+  if (m.ball.known && m_TeamTalk.IsHeardPlaceOnPitch(m.ball.pos))
   {
     CBall ball;
     ball.Init(m_BallSize, m_BallDecay, m_BallSpeedMax, m_Kickable, m_MobConfThr, m_MobConfDrop,
@@ -103,7 +107,7 @@ void CBehaviours::DeConstructOriginalMessage()
   for (int i = 0; i < m.playerCount; i++)
   {
     const TeamMessagePlayer &heard = m.players[i];
-    if (!IsHeardPlaceOnPitch(heard.pos))
+    if (!m_TeamTalk.IsHeardPlaceOnPitch(heard.pos))
       continue;
     CPlayer player;
     player.Init(heard.unum != 0 ? heard.unum : -999, heard.ours ? GetSide() : TheirSide(),
@@ -128,27 +132,27 @@ void CBehaviours::DeConstructOriginalMessage()
   }
 }
 
-int CBehaviours::SpeakerOf(int time) const
+int CTeamTalk::SpeakerOf(int time) const
 {
   // Uniform numbers are unique in a team, so one number a cycle means at
   // most one speaker; a count past eleven would only repeat them.
-  const int count = m_SpeakerCount > 11 ? 11 : m_SpeakerCount;
+  const int count = m_Brain.m_SpeakerCount > 11 ? 11 : m_Brain.m_SpeakerCount;
   if (count <= 0)
     return 0;
   const int turn = ((time % count) + count) % count;
-  return ((m_SpeakerTurn - 1 + turn) % 11 + 11) % 11 + 1;
+  return ((m_Brain.m_SpeakerTurn - 1 + turn) % 11 + 11) % 11 + 1;
 }
 
 bool CBehaviours::ShouldICommunicate() const
 {
   return m_UseCommunication && CMessageCoder::UsableIdentifier(m_CommId) &&
-         (SpeakerOf(GetTime()) == GetUNum() || PassIsNews());
+         (m_TeamTalk.SpeakerOf(GetTime()) == GetUNum() || m_TeamTalk.PassIsNews());
 }
 
-bool CBehaviours::PassIsNews() const
+bool CTeamTalk::PassIsNews() const
 {
-  const int age = GetTime() - m_Passing.time;
-  return m_Passing.receiver != 0 && age >= 0 && age < kPassNewsCycles;
+  const int age = m_Brain.GetTime() - m_Brain.m_Passing.time;
+  return m_Brain.m_Passing.receiver != 0 && age >= 0 && age < kPassNewsCycles;
 }
 
 int CBehaviours::EncryptTimeStamp(int time) const
@@ -166,15 +170,17 @@ int CBehaviours::GetTeamMessagesHeard() const
   return m_TeamMessagesHeard;
 }
 
-CVector CBehaviours::KickedBallVelocity(float power, float angle) const
+CVector CTeamTalk::KickedBallVelocity(float power, float angle) const
 {
-  const CBall *ball = M2BReadBall();
-  const CVector rel = ball->GetGPos() - GetGPos();
-  const float rate = KickRate(rel.GetMag(), NormaliseAngle(rel.GetDir() - GetBFacing()));
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector rel = ball->GetGPos() - m_Brain.GetGPos();
+  const float rate =
+      m_Brain.KickRate(rel.GetMag(), m_Brain.NormaliseAngle(rel.GetDir() - m_Brain.GetBFacing()));
   CVector vel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector(0, 0);
-  vel += Polar2CVector(rate * std::min(power, static_cast<float>(m_MaxPower)), GetBFacing() + angle);
-  if (vel.GetMag() > m_BallSpeedMax)
-    vel = vel.SetLength(m_BallSpeedMax);
+  vel += Polar2CVector(rate * std::min(power, static_cast<float>(m_Brain.m_MaxPower)),
+                       m_Brain.GetBFacing() + angle);
+  if (vel.GetMag() > m_Brain.m_BallSpeedMax)
+    vel = vel.SetLength(m_Brain.m_BallSpeedMax);
   return vel;
 }
 
@@ -197,7 +203,7 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
     // take a pass for a ball at the passer's feet, and its receiver run
     // back to him.
     if (m_Queue.time == m.time && m_Queue.command == CMD_KICK)
-      m.ball.vel = KickedBallVelocity(m_Queue.power, m_Queue.angle);
+      m.ball.vel = m_TeamTalk.KickedBallVelocity(m_Queue.power, m_Queue.angle);
   }
 
   // The sender first: nobody knows its place better.
@@ -234,7 +240,7 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
 
   // A pass stays news until the passer's next turn to speak, and at least
   // for the cycles he says it out of turn.
-  const int fresh = std::max({m_SpeakerCount, kPassNewsCycles, 1});
+  const int fresh = std::max({m_SpeakerCount, CTeamTalk::kPassNewsCycles, 1});
   if (m_Passing.receiver != 0 && m.time - m_Passing.time < fresh)
   {
     m.pass.announced = true;

@@ -10,6 +10,10 @@
 #include "CBehaviours.h"
 #include "Predict.h"
 
+CPassUnderWay::CPassUnderWay(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
 int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicked)
 {
   // A kick skill may begin with a dash or a turn that readies the kick:
@@ -36,17 +40,19 @@ void CBehaviours::HearPass(int passer, int time, int receiver, CVector target)
   m_Passing.under_way = ANNOUNCEDPASS{time, passer, receiver, target, false};
 }
 
-bool CBehaviours::PassUnderWay() const
+bool CPassUnderWay::PassUnderWay() const
 {
-  const ANNOUNCEDPASS &pass = m_Passing.under_way;
-  if (pass.over || pass.receiver == 0 || m_CurrentMode != PM_PLAY_ON || !BallPositionValid())
+  const ANNOUNCEDPASS &pass = m_Brain.m_Passing.under_way;
+  if (pass.over || pass.receiver == 0 || m_Brain.m_CurrentMode != PM_PLAY_ON ||
+      !m_Brain.BallPositionValid())
     return false;
-  return PassNewsTrusted(GetTime() - pass.time);
+  return PassNewsTrusted(m_Brain.GetTime() - pass.time);
 }
 
-bool CBehaviours::PassNewsTrusted(int age) const
+bool CPassUnderWay::PassNewsTrusted(int age) const
 {
-  return age >= 0 && std::pow(m_MobConfDrop, static_cast<float>(age)) > m_MobConfThr;
+  return age >= 0 &&
+         std::pow(m_Brain.m_MobConfDrop, static_cast<float>(age)) > m_Brain.m_MobConfThr;
 }
 
 void CBehaviours::NotePassEnd()
@@ -58,7 +64,7 @@ void CBehaviours::NotePassEnd()
   // A set play's pass is kicked before the referee calls play on; any
   // other call after the kick ends the pass.
   const bool stopped = m_CurrentMode != PM_PLAY_ON && m_ModeStartTime > pass.time;
-  if (stopped || !PassNewsTrusted(age))
+  if (stopped || !m_PassUnderWay.PassNewsTrusted(age))
   {
     pass.over = true;
     return;
@@ -82,29 +88,29 @@ void CBehaviours::NotePassEnd()
     pass.over = true;
 }
 
-bool CBehaviours::ReceiverTakesThePass()
+bool CPassUnderWay::ReceiverTakesThePass()
 {
   const CPlayer *receiver = nullptr;
   for (int i = 0; !receiver; i++)
   {
-    const CPlayer *p = GetAValidFriend(i);
+    const CPlayer *p = m_Brain.GetAValidFriend(i);
     if (!p)
       break;
-    if (p->GetUNum() == m_Passing.under_way.receiver)
+    if (p->GetUNum() == m_Brain.m_Passing.under_way.receiver)
       receiver = p;
   }
   // Out of the agent's sight: the passer saw him, and chose him.
   if (!receiver)
     return true;
-  if (!AbleToIntercept(receiver))
+  if (!m_Brain.AbleToIntercept(receiver))
     return false;
-  const CPlayer *foe = FastestFoe2Ball();
-  return !foe || NumOfCyclesToIntercept(foe) >= NumOfCyclesToIntercept(receiver);
+  const CPlayer *foe = m_Brain.FastestFoe2Ball();
+  return !foe || m_Brain.NumOfCyclesToIntercept(foe) >= m_Brain.NumOfCyclesToIntercept(receiver);
 }
 
 int CBehaviours::WatchPass()
 {
-  if (!PassUnderWay())
+  if (!m_PassUnderWay.PassUnderWay())
     return 0;
   if (m_Passing.under_way.receiver == GetUNum())
   {
@@ -129,7 +135,7 @@ int CBehaviours::WatchPass()
     // There already and facing the ball, he waits with a dash of nothing.
     return RunToMeetBall(point, cycles) || TouchGate(CMD_DASH, 0);
   }
-  if (GetActionState() == AS_CHASE_BALL && ReceiverTakesThePass())
+  if (GetActionState() == AS_CHASE_BALL && m_PassUnderWay.ReceiverTakesThePass())
     SetActionState(StateOffTheBall(Recharge()));
   return 0;
 }
