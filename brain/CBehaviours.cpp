@@ -299,6 +299,8 @@ void CBehaviours::SetScoreDiff(int diff)
   m_ScoreDiff = diff;
 }
 
+// The referee's latest call, read under the play-mode lock: it may be
+// newer than the one the decision pass began with.
 PlayMode CBehaviours::CurrentPlayMode() const
 {
   LockPlayMode();

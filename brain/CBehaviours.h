@@ -53,9 +53,8 @@ public:
   static const int ACTION_BUFFER_LENGTH = 640;
 
   // ==== The module: life, locks and waits, the agent's questions, the basic
-  // commands (brain/CBehaviours, BasicBehaviours; runtime/BasicActions) ====
-  // The operations the agent calls by their own names are virtual so that a
-  // stand-in can watch what reaches the brain.
+  // commands (brain/CBehaviours, BasicBehaviours; runtime/BasicActions). What
+  // the agent calls by name is virtual, for a stand-in to watch. ====
   explicit CBehaviours(CMediator *mediator);
   ~CBehaviours() override;
 
@@ -72,8 +71,7 @@ public:
   void SetLastCollisionTime(int time) override;
   void SetPrevKickPowerRate(int rate) override;
   float GetPrevKickPowerRate() const override;
-  // Served under their own names: without these overrides a request would
-  // go back to the mediator, which routes it here again.
+  // Without these a request would go to the mediator, which routes it here.
   void NewVisualLock() const override;
   void NewVisualUnlock() const override;
   int GetIsNewVisual() const override;
@@ -100,8 +98,7 @@ public:
   virtual int GetScoreDiff() const;
   virtual void SetScoreDiff(int diff);
   void StorePMFromAudio(PlayMode heard);
-  // The referee's latest call, read under the play-mode lock: it may be
-  // newer than the one the decision pass began with.
+  // The referee's latest call (may be newer than the decision pass's).
   PlayMode CurrentPlayMode() const;
 
   // Commands of each kind sent so far; the lost-command check corrects them.
@@ -127,9 +124,8 @@ public:
   int BasicCatch(float direction);
   int BasicSenseBody();
 
-  // ==== One decision pass and its bundle (teamplay/Player, brain/ActionQueue,
-  // TouchGate) ====
-  // One decision pass, in the order the main loop calls them.
+  // ==== One decision pass, in the main loop's order, and its bundle
+  // (teamplay/Player, brain/ActionQueue, TouchGate) ====
   void AdjustStrategy();
   void DetermineEnvState(PlayMode previous, PlayMode current);
   void DetermineActionState();
@@ -139,9 +135,7 @@ public:
   void PlayAsForward(PlayMode previous, PlayMode current);
   int SendAllActions(int time);
   // The cycle's command bundle: deciding only fills it. Dash and Kick
-  // queue what they are asked; the decision pass dashes and kicks through
-  // TouchGate (brain/TouchGate), which keeps the set-play kicker off the
-  // ball, steps to a ball not surely in reach and waits out a stand-off.
+  // queue what they are asked; the decision pass goes through TouchGate.
   int Dash(float power);
   int Turn(float angle);
   int Kick(float power, float direction);
@@ -162,13 +156,11 @@ public:
   int SendActionQueue(int time);
   ACTIONQUEUE GetQueue();
   ACTIONQUEUE GetLastQueue();
-  // The main command queued for this cycle; CMD_NONE when there is none
-  // yet (a bundle left from an earlier cycle counts as none).
+  // The main command queued for this cycle (an earlier cycle's: CMD_NONE).
   CMDType QueuedMainCommand();
   bool MainCommandQueued();
 
   // ==== Formations, roles and places (world/Formations, positioning/) ====
-  // Formations, roles and home positions.
   Formation GetFormationID() const;
   void SetFormationID(Formation formation);
   void SetRole();
@@ -176,9 +168,8 @@ public:
   CVector GetHomePos(int unum) const;
   CVector GetHomePos() const;
 
-  // The positioners' memory reads the world through these: the goal mouths
-  // as lines across the goals, the pitch, the ball's point ((0, 0) without
-  // a ball).
+  // What the positioners' memory reads: the goal mouths, the pitch, the
+  // ball's point ((0, 0) without a ball).
   MCSLine MCMGetGoal();
   MCSLine MCMGetTheirGoal();
   MCSRectangle MCMGetField();
@@ -198,16 +189,13 @@ public:
   void SetActionState(ActionState state);
 
   // ==== Reading the world: the agent's place, who is where, what comes next,
-  // and the small maths (world/Localisation, Predict; brain/AdvancedBehaviours,
-  // BasicBehaviours) ====
-  // Self-localisation from the flags and lines of the current visual.
+  // the maths (world/Localisation, Predict; brain/Advanced-, BasicBehaviours) ====
   virtual void Localise();
   const CLine *InsideLine();
   const CFlag *ClosestFlag();
   float GFaceDir(const CLine *line);
-  // Situation queries (AdvancedBehaviours): who is near, who reaches or
-  // holds the ball, who is furthest up or back, who is behind, and the play
-  // mode's classes. A null player stands for the agent where noted.
+  // Who is near, who reaches or holds the ball, who is furthest up or back,
+  // who is behind, and the play mode's classes.
   int NumFriendsWithin(float radius, CVector centre);
   int NumFoesWithin(float radius, CVector centre);
   int NumFriendsWithin(float radius);
@@ -233,9 +221,8 @@ public:
   bool IsOurMode(PlayMode mode) const;
   bool IsTheirMode(PlayMode mode) const;
   bool IsSpecialMode(PlayMode mode) const;
-  // Prediction of motion: the server's model run forward on copies of the
-  // world, cycle by cycle. An unknown position has magnitude -1, cycle
-  // counts stop at 999.
+  // The server's motion model run forward on copies of the world. An
+  // unknown position has magnitude -1, cycle counts stop at 999.
   CVector BallPredPosAfterKick(int n, float power, float dir);
   CVector BallPredPos(int n);
   CVector BallPredPos();
@@ -261,12 +248,10 @@ public:
                                   float dist) const;
   int PlayerPredictedCycles2Point(const CPlayer *pl, CVector point) const;
   int EstimateCycles2Steal(const CPlayer *opp) const;
-  // Whether the ball is within the kickable distance less buffer of the
-  // player (null: the agent itself).
+  // Within the kickable distance less buffer of the player (null: the agent).
   bool BallKickableForPlayer(const CPlayer *p, float buffer) const;
-  // Whether the server, by its own truth, surely has the ball in the agent's
-  // reach: the model's distance less what the last sight and the cycles since
-  // may have got wrong.
+  // In reach by the server's truth: the model's distance less what the last
+  // sight and the cycles since may have got wrong.
   bool BallSurelyInReach();
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
@@ -300,9 +285,8 @@ public:
   bool IsPointInBounds(float x, float y, float buffer) const;
   bool IsPointInBounds(CVector point, float buffer) const;
 
-  // ==== Looking (brain/Looking) ====
-  // Looking and scanning (Looking): the neck's reach, sweeps of the field,
-  // and facing points, players and the ball with the body, the neck or both.
+  // ==== Looking (brain/Looking): the neck's reach, sweeps of the field, and
+  // facing points, players and the ball with the body, the neck or both ====
   float TurnNeckLimit(float angle) const;
   bool CanFaceAngleFromBodyWithNeck(float angle) const;
   bool CanFaceAngleFromNeckWithNeck(float angle) const;
@@ -367,7 +351,6 @@ public:
   // Dribble, BreakAway) ====
   // The effective kick power rate for the ball where it lies now.
   float CalcKickPowerRate();
-  // Ball skills: kicking.
   float CalcKickPowerRate(float dist, float dir);
   int KickBall(CVector target, float speed);
   float Point2KickVelocity(CVector target, float endSpeed) const;
@@ -378,53 +361,39 @@ public:
                ACTIONQUEUE *queue);
   KICKMODE BestModeAbs(float dir);
   int SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot);
-  // Whether the ball, after this kick or dash, ends the cycle on the
-  // agent's body (or within buffer of it); whether its way to a point
-  // passes within hard_kick_min_dist of the body's edge.
+  // Whether the ball, after this kick or dash, ends on the body (or within
+  // buffer of it); whether its way passes within hard_kick_min_dist of it.
   bool IsKickCollision(float power, float dir);
   bool IsDashCollision(float power, float buffer = 0);
   bool HardKickCollision(CVector from, CVector to) const;
-  // Whether a dash now, with the ball ahead, lets the next kick in that
-  // direction give more speed than a kick now.
+  // Whether a dash first lets the next kick give more speed than one now.
   bool WillDashHelpKick(float dir, float speed);
-  // The steps of a kick over several cycles: the hard kick lays the ball
-  // where the next kick adds most; the hard spin kick brings it round the
-  // body to a direction (on the pitch) first. A plan is under way when
-  // this cycle's kick is not the last.
+  // A kick over several cycles (skills/CKickPlanner.h): the hard kick lays
+  // the ball where the next adds most, the hard spin kick brings it round
+  // the body first; a plan runs while this cycle's kick is not the last.
   int HardKick(float dir, float speed, KICKMODE mode);
   int HardSpinKick(float dir, ROTDIR rot);
   bool KickPlanRunning() const;
-  // The way to spin the ball from one direction to another (both on the
-  // pitch): away from the nearest opponent when he is within
-  // min_rotate_opp_worry_dist, the shorter way otherwise.
+  // Away from an opponent within min_rotate_opp_worry_dist, else shorter.
   ROTDIR CalcOppAvoidSpinDirection(float from, float to);
 
-  // Dribbling: one step towards a direction at a dash power (a dash when
-  // the ball lies as meant and stays in reach, a dribble kick otherwise);
-  // the dribble kick that lays the ball dribble_ball_dist ahead of the
-  // agent after this cycle's kick and cycles - 1 dashes; a dash that
-  // keeps the ball in reach and off the body (0: none queued); a
-  // direction close to the body's counted as the body's.
+  // Dribbling: a step towards a direction (a dash while the ball lies as
+  // meant, a dribble kick laying it dribble_ball_dist ahead otherwise).
   int DribbleTo(float dir, float power);
   int DribKick(float dir, float power);
   int DribDash(float power);
   ACTIONQUEUE GetDribbleKick(float dir, float power, int cycles, bool *possible);
   float NormaliseDribAngleWithBuffer(float dir) const;
-  // Whether to dribble here at all, and whether the way to a point (or
-  // dribble_length towards a direction) is free of opponents; in a
-  // breakaway the goalkeeper does not block the way.
+  // Whether to dribble, and whether the way is free (in a breakaway their
+  // goalkeeper does not block it).
   bool CanDribble();
   bool CanDribbleTo(CVector point);
   bool CanDribbleToBreakaway(CVector point);
   bool CanDribbleTowards(float dir);
   bool CanDribbleTowardsBreakaway(float dir);
 
-  // Breakaways: whether the agent with the ball has one (through the
-  // middle or down a wing), whether an opponent with the ball has one on
-  // our goal; the point to head for, the cycles the ball runs alone after
-  // a kick-and-run, the value of a kick-and-run direction (-999: unsafe),
-  // the target (kept with the cycle of its choice), whether to
-  // shoot now, and one cycle of the play.
+  // Breakaways, ours (middle or wing) and theirs: where to head, the
+  // kick-and-run (-999: unsafe), the target kept, the shot (CBreakaway.h).
   bool MyBreakaway();
   bool MySideBreakaway();
   bool TheirBreakaway(const CPlayer *opp);
@@ -440,9 +409,7 @@ public:
   bool BreakawayLook4Shot();
   int PlayBreakaway();
   int PlaySideBreakaway();
-  // The shorter forms: the missing arguments come from the configuration
-  // or from what the last dribble and smart kick were asked; a null player
-  // is the agent.
+  // Shorter forms: the rest from the configuration or the last dribble/kick.
   int BallPathInterceptValid();
   int BallPathInterceptAmIThere();
   bool IsSuccessRes(INTERCEPTRES result) const;
@@ -458,9 +425,7 @@ public:
   int SpinKick(float dir, ROTDIR rot, bool execute, ACTIONQUEUE *queue);
 
   // ==== Ball skills: interception, passing, targets (skills/Intercept,
-  // PassiveIntercept, Passing, ClearSend) ====
-  // Interception (Intercept): how soon a player (null: the agent) reaches
-  // the ball dashing with a power, and the forms that choose the power.
+  // PassiveIntercept, Passing, ClearSend). A null player is the agent. ====
   void InitialiseInterception();
   void SetInterceptionLookahead(int cycles);
   int AbleToIntercept(const CPlayer *p, float power);
@@ -472,46 +437,35 @@ public:
   int MyNumOfCyclesToIntercept(float power);
   int MyNumOfCyclesToIntercept();
   void ResetInterceptionMinCyc();
-  // Ball skills: where the agent meets the ball, and the ball's path.
   CVector InterceptionPoint(const CPlayer *p, float power);
-  // Taking a ball already near the body without running into it: the
-  // dash, along the body, forward or back down to minpower, that leaves
-  // the ball kickable next cycle and clear of the body by collision_buffer
-  // (0: none does, nothing queued).
+  // The dash that leaves a ball near the body kickable next cycle and clear
+  // of it by collision_buffer (0: none does).
   int CloseBallInterception();
-  // The first place of the ball's run that the agent, flat out, can stand
-  // within this distance of by the time the ball is there, and in how many
-  // cycles (999 and the run's last place looked at: none).
+  // The first place of the ball's run the agent can stand within this
+  // distance of in time, and when (999: none).
   CVector WellInsideReachPoint(float within, int &cycles);
   float DashPowerToIntercept(const CPlayer *p, float power);
   void VerifyBPIInfo();
   int BallPathInterceptAmIThere(float tolerance);
-  // Active interception: the record of a player (null: the agent) brought
-  // up to date for this cycle and power, and the fewest cycles anyone was
-  // found to need this cycle.
+  // A player's record brought up to date for this cycle and power, and the
+  // fewest cycles anyone was found to need.
   const PLAYERINTERCEPTINFO &VerifyIntInfo(const CPlayer *p, float power);
   bool DeferIntInfo(const CPlayer *p, int cycles);
   INTERCEPTRES InterceptionResult(const CPlayer *p, float power);
   void SetIntMinCyc(int cycles);
-  // Passive interception: the point of the ball's path to wait at, and what
-  // the agent and the ball need to get there.
+  // Passive interception: where on the ball's path to wait, and when.
   CVector GetClosestPointToBallPath(CVector from, const CVector &ballPos, const CVector &ballVel,
                                     float facing, int *ballCycles);
   CVector BallPathInterceptPoint();
   int BallPathInterceptCanIGetThere();
   float BallPathInterceptCyclesForBall();
   float BallPathInterceptDistance();
-  // Passing: the team-mates as receivers, worked out once a cycle (records
-  // by uniform number, m_Receivers[unum - 1]); the risk that opponents get
-  // at a ball sent from a point at a speed to a target; the receiver a pass
-  // should go to (null: none safe enough). A back pass is taken only when
-  // allowBackPass is set or the attack stands at their last line.
+  // Passing: the receivers, once a cycle; the risk that opponents get at a
+  // pass; the receiver (null: none safe; back only if allowed or up front).
   void AssessReceivers();
   float PassRisk(CVector from, CVector target, float speed);
   const CPlayer *PassTarget(int allowBackPass);
-  // The one chooser of receivers: the best safe receiver within the limits
-  // of who passes (a field player in play, a set play's taker, the
-  // goalkeeper), or null.
+  // The one chooser of receivers, within the limits of who passes.
   const CPlayer *PassTarget(const PASSLIMITS &limits);
   // Shots: the agent's own (have), a team-mate's (has, null: the agent),
   // and whether the moving ball is a shot at our goal.
@@ -522,10 +476,8 @@ public:
   bool HasAGoodShot(const CPlayer *p);
   bool HasABetterShot(const CPlayer *p);
   bool IsShot();
-  // Ball skills: passing, dribbling, breakaways and targets.
   int PassBall(const CPlayer *p, float speedAtTarget);
-  // The pace of a dribble is a running speed: asking more than the body
-  // runs is full pace, as far as stamina allows.
+  // The pace is a running speed: more than the body runs is full pace.
   int CleverDribbleTo(CVector target, float speed, float buffer);
   float TheirBreakawayConeRatio(const CPlayer *p) const;
   CVector ShootTarget(CVector from, float first, float second);
@@ -535,27 +487,20 @@ public:
 
   // ==== Team play: strategy, states and the field players (teamplay/Player,
   // OffTheBall, BallChoices, PassUnderWay, LookAbout, *PlayStyles) ====
-  // The half is over for this process: the referee ended it, or play went
-  // back to before kick-off.
+  // The referee ended the half, or play went back to before kick-off.
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
   // The cycles after a set play in which a tired player walks to his place.
   int GetRechargeCycles() const;
-  // Whether the agent would rest in this cycle: a rest under way goes on
-  // until stamina is high again (or play goes back to before kick-off), and
-  // its end bars the next one for no_recharge_period cycles; a new one may
-  // start once stamina runs low. The resting itself, a slow walk to the
-  // place, is RechargeIfTired's.
+  // Whether the agent rests this cycle: until stamina is high again, then
+  // not for no_recharge_period cycles (the walk itself: RechargeIfTired).
   bool Recharge();
   // Too little stamina left for a full dash above the effort threshold.
   bool AmITired() const;
-  // How far inside the kickable distance the ball must be reckoned for the
-  // agent to be sure of it: more for a ball not seen lately, more after a
-  // hard dash.
+  // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
   // A field player's pass, the role's own rules in their order.
   void PlayInRole(PlayMode previous, PlayMode current, const std::function<bool()> &roleRules);
-  // The rules every field player's pass is made of. Each fills the cycle's
-  // main command and answers 1, or leaves it to the next rule with 0.
+  // The field players' rules: 1 once the main command is queued, else 0.
   int SayByeAtHalfEnd(PlayMode previous, PlayMode current);
   int TakeKickOffPlace(PlayMode current);
   int RunMyFixPlan();
@@ -564,17 +509,15 @@ public:
   int PlayTheBall();
   int ChaseBall();
   int RechargeIfTired();
-  // A pass of ours under way, still trusted: its receiver goes to meet the
-  // ball with it in view; the others leave it to him.
+  // The receiver of our pass under way meets the ball; the others leave it.
   int WatchPass();
   int DefenseActive();
   int DefenseSupport();
   int DefensePosition();
   int OffenseSupport();
   int OffensePosition();
-  // A midfielder's or forward's place while we have the ball: ahead of
-  // it by his role, onside, with room about him and an open way from the
-  // ball; and the two measures it weighs.
+  // A midfielder's or forward's place with our ball (ahead of it, onside,
+  // with room and an open way from it), and the two measures it weighs.
   CVector AttackingPlace();
   bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
   float RoomAt(CVector point, const std::vector<CVector> &foes) const;
@@ -587,42 +530,34 @@ public:
   void LookAbout();
   // Marks the bundle as this cycle's, whatever it holds.
   void ClaimCycle();
-  // The cycle's bundle went and the clock stands (the referee's stoppage):
-  // the main loop decides nothing more until the next cycle.
+  // The bundle went and the clock stands: nothing more until next cycle.
   bool ClockStandsAfterBundle(PlayMode previous, PlayMode current) const;
-  // Who takes our set play: the plan's taker while a plan covers it;
-  // otherwise the nearest of us to the ball, and after a while also the
-  // second nearest, so that a player who misjudges his distance cannot
-  // stall the set play. Never the one who kicked it last.
+  // Our set play's taker: the plan's, else the nearest to the ball (after a
+  // while also the second), never the one who kicked it last.
   bool AmISetPlayTaker();
   // Whether the agent is the one of us who gets to the ball first.
   bool AmIFastestToBall();
   // The run to where the agent meets the ball, expected in that many cycles.
   int RunToMeetBall(CVector point, int cycles);
-  // The state of a player off the ball who does not go for it: resting
-  // (when rest says so), supporting or taking his place.
+  // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
-  // A kick meant for a team-mate: once the cycle's kick is queued (not a
-  // dash or turn that readies it), he is named its receiver in the team's
-  // messages and the pass is under way. Answers what the kick answered.
+  // A kick for a team-mate: once the kick itself is queued, he is named in
+  // the messages and the pass is under way (teamplay/CPassUnderWay.h).
   int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);
   // A pass a team-mate announced.
   void HearPass(int passer, int time, int receiver, CVector target);
   // Once a cycle, before the states: whether the pass under way is over.
   void NotePassEnd();
-  // An opponent has the ball near the agent, and no one of us is better
-  // placed to go at him: nearer, a place on his way to our goal counting
-  // for some metres.
+  // An opponent has the ball near the agent and none of us is better
+  // placed (nearer, or on his way to our goal) to go at him.
   bool AmIPressingTheirBall();
-  // The opponent on the ball (or a dribble's touch from it) with none of us
-  // nearer to it, or null.
+  // The opponent on the ball with none of us nearer to it, or null.
   const CPlayer *TheirBallCarrier();
   // Whether a player stands on the opponent's way to our goal.
   bool IsOnTheWayToGoal(CVector player, const CPlayer *foe);
   // How near a player counts when choosing who presses the carrier.
   float PressDistance(CVector player, const CPlayer *carrier);
-  // Whether the agent is the second of us nearest the ball (the goalkeeper
-  // left out): the one who covers the press.
+  // The second of us nearest the ball, who covers the press.
   bool AmICoveringThePress();
   // A defender's place moved back, with the ball in our half, to behind
   // the ball.
@@ -632,67 +567,44 @@ public:
   int RunToBall(CVector point, float power);
   // At the ball, where the agent meets it soonest.
   int RunAtTheBall();
-  // The agent took the last set play and nobody else may have played the
-  // ball since: touching it again would be a fault.
+  // The agent took the last set play and nobody else has played the ball.
   bool TouchedLastInSetPlay() const;
-  // How far short of the ball the set-play kicker's dashes stop, beyond the
-  // bodies' sizes, for the dash's noise.
+  // How far short of the ball (beyond the bodies, for the dash's noise)
+  // his dashes stop.
   static constexpr float kSetPlayTouchBuffer = 0.2f;
-  // Once a cycle, before the states: whether the agent's last kick took a
-  // set play of ours, and whether another has played the ball since.
+  // Once a pass: whether his last kick took our set play, whether another
+  // played the ball since; a kick of ours in our set play, noted once.
   void NoteSetPlayTouches();
-  // A kick of ours in our set play at that cycle, by whichever road it was
-  // seen: a kick seen by both is one.
   void NoteSetPlayKick(int cycle);
-  // The x of their offside line (their second last player, or the ball when
-  // further).
+  // Their second last player's x, or the ball's when further.
   float TheirOffsideX();
-  // What a set play's pass may be: one kick, to a free team-mate no
-  // farther behind the ball than the allowance.
+  // A set play's pass: one kick, to a free team-mate not too far back.
   PASSLIMITS SetPlayPassLimits(float backAllowance) const;
-  // One kick, at once, that sends the ball towards the target to arrive
-  // with the end speed (as hard as the kick allows when it cannot): set
-  // plays are taken in one touch, and a last resort needs no preparation.
+  // One kick at once towards the target with the end speed (or as hard as
+  // it goes): for set plays and last resorts.
   int KickOnceTowards(CVector target, float endSpeed);
-  // Walks to a place, as exactly as the ball's distance asks; backs into a
-  // place just behind.
+  // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
-  // A ball played behind their offside line for a team-mate level with it,
-  // when he gets there before any of them.
+  // The plays with the ball (teamplay/BallChoices): behind their offside
+  // line, a pass forward, a short pass before a long ball, the long ball,
+  // a run into space, holding a moment, a clearance, a breakaway, a run.
   int BeatTheOffsideLine();
-  // A pass to a safe team-mate well ahead of the ball.
   int PassForward();
-  // Before a long ball in midfield: a short pass in one kick to a
-  // team-mate near, any way but into our area, at a risk a little above
-  // the zone's.
   int ShortPassBeforeLongBall();
-  // Nothing on: the ball long to a team-mate well up the pitch who may
-  // just get there first, or else into their half down the emptier wing.
   int LongBallUpfield();
-  // A run with the ball into the room the way to which is free, the more
-  // forward the better.
   int DribbleIntoSpace();
-  // The ball kept from the opponents for a few cycles while team-mates get
-  // free, as long as it can be kept.
   int HoldForAMoment();
-  // Away from our goal at once, in one kick, up the pitch where the
-  // scanner finds room.
   int ClearAtOnce();
-  // A breakaway through the middle, else down a wing, when there is one
-  // and the run starts near enough their goal.
   int TakeABreakaway();
-  // Dribbling towards a point, when the ball skills can.
   int RunWithBall(CVector target);
   // What the last pass did with the ball.
   BallPlay GetBallPlay() const;
-  // Records the play when it queued its command: a zone behaviour's step
-  // reads "if (Chose(BP_SHOOT, ShootToGoal())) return 1".
+  // Records a play that queued: "if (Chose(BP_SHOOT, ShootToGoal())) ...".
   int Chose(BallPlay play, int done);
 
   // ==== Team play: the goalkeeper (teamplay/GK, GKPlayStyles) ====
-  // How many cycles sooner than a ball kicked from a point a goalkeeper
-  // (null: the agent) can be within catching reach of its path, negative
-  // when the ball gets everywhere first; and whether that lead is enough.
+  // How many cycles before the ball a goalkeeper (null: the agent) can be
+  // within catching reach of its path (< 0: never), and whether enough.
   virtual int NumCyclesGoalieBeatsBall(CVector from, float dir, float speed,
                                        const CPlayer *goalie) const;
   int NumCyclesGoalieBeatsBall(CVector from, CVector to, float speed, const CPlayer *goalie) const;
@@ -709,16 +621,14 @@ public:
   void GoalieWatchBall();
   void GoalieScanField();
   void GoalieShrinkViewCone();
-  // The narrowest half view angle that keeps the ball in sight with the
-  // body facing that way and the neck free to turn.
+  // The narrowest half view that keeps the ball in sight with this body.
   float MinViewAngForBodyAngle(float body);
   // The goalkeeper's rules.
   bool InDefensiveDanger();
   bool ShouldIGoToBall();
   int GoalieIntercept();
   bool ShouldIComeOutToOpponent();
-  // An opponent has the ball in my area, near me or near the goal: I go
-  // for the ball to catch it.
+  // An opponent has the ball in my area, near me or the goal: I go for it.
   bool ShouldIRushTheBall();
   int GoalieBlockOpponent();
   bool ShouldICatch();
@@ -726,19 +636,16 @@ public:
   int GoalieAfterCatch();
 
   // ==== Team play: set plays (teamplay/FixPlans, CFixPlanRunner) ====
-  // Set plays.
   void InitialiseFixPlans();
   // The decimal text of a number, as the plans' keys number their parts.
   MCString IntToString(int number) const;
   void ReadFixPlans(const MCDictIniSafe &config);
-  // Whether a plan of the configuration is this agent's to run now, and
-  // running its next step; the action state hands the pass over to it.
+  // Whether a plan is this agent's to run now, and running its next step.
   bool AmIInThePlan();
   int ExecuteFixPlan();
   // Whether a plan runs for this agent (never with use_fix_plans off).
   bool InFixPlan() const;
-  // Refuses, with a line each, the plans that cannot run: no action, or a
-  // code no table knows.
+  // Refuses, a line each, the plans with no action or an unknown code.
   void CheckFixPlans();
 
   // ==== Team play: team messages (teamplay/Communication) ====
@@ -746,14 +653,11 @@ public:
   void DeconstructMessage() const;
   // Adds the cycle's team message to the bundle when it is ours to speak.
   void Communicate();
-  // Whether this agent speaks in this cycle: the one team-mate whose turn
-  // it is, and a passer whose pass is news.
+  // The team-mate whose turn it is speaks, and a passer whose pass is news.
   bool ShouldICommunicate() const;
-  // Writes this cycle's message into text (at least 512 bytes); false,
-  // with text empty, when there is nothing that can be said.
+  // This cycle's message into text (512 bytes; false: nothing to say).
   bool ConstructOriginalMessage(char *text, std::size_t size) const;
-  // Reads the accepted message in the message buffer and hands what it
-  // carries to the world model, if it was said in this very cycle.
+  // Hands the accepted message to the world model, if said this cycle.
   void DeConstructOriginalMessage();
   int EncryptTimeStamp(int time) const;
   int DecryptTimeStamp(int stamp) const;
@@ -761,7 +665,6 @@ public:
   int GetTeamMessagesHeard() const;
 
 protected:
-
   // ==== The module's state and helpers ====
   mutable pthread_mutex_t m_Mutex;
   mutable pthread_cond_t m_Cond;
@@ -775,8 +678,7 @@ protected:
   int m_IsNewAction;
   bool m_HaveVisualForThisAngle;
   char m_ActionBuffer[ACTION_BUFFER_LENGTH];
-  // Counted by the main thread's commands, read and corrected by the
-  // sensors thread's lost-command check.
+  // Counted by the main thread, corrected by the lost-command check.
   std::atomic<int> m_KickSent;
   std::atomic<int> m_DashSent;
   std::atomic<int> m_TurnSent;
@@ -784,9 +686,8 @@ protected:
   std::atomic<int> m_TurnNeckSent;
   float m_PrevKickPowerRate;
   int m_LastCollisionTime;
-  // The bundles. The main thread fills and sends them; the sensors thread
-  // reads their time and deferred scan, so every write of those fields and
-  // every read off the main thread is under m_QueueMutex.
+  // The bundles: their time and deferred scan are written, and read off
+  // the main thread, under m_QueueMutex (the sensors thread reads them).
   mutable pthread_mutex_t m_QueueMutex;
   ACTIONQUEUE m_LastQueue;
   ACTIONQUEUE m_Queue;
@@ -794,26 +695,22 @@ protected:
   void QueueLock() const;
   void QueueUnlock() const;
   void Report(int status, const char *text) const;
-  int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag,
-                int waitWhile, int milliseconds, const char *clockName,
-                const char *waitName) const;
+  int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag, int waitWhile,
+                int milliseconds, const char *clockName, const char *waitName) const;
   // The touch gate's rules (brain/CTouchGate.h).
   friend class CTouchGate;
   CTouchGate m_TouchGate{*this};
-  // Sending: the deferred scan that went (brain/ActionQueue), under
-  // the queue's lock.
+  // The deferred scan that went, under the queue's lock.
   int m_ScanSentTime = -999;
   int m_ScanSentType = SCAN_NONE;
 
   // ==== Formations, roles and places ====
   Formation m_FormationID;
-  // Cycles after a set play during which a tired player positions slowly;
-  // team play's strategy step sets it from the score.
+  // Cycles after a set play a tired player walks (set from the score).
   int m_RechargeCycles = 0;
   EnvState m_EnvState;
   ActionState m_ActionState;
-  // The positioning framework: lookups go to the program's registry, and
-  // m_Positioner answers Position().
+  // The positioning framework (lookups use the program's registry).
   ZPBeMem m_BeMem;
   ZPRegistry m_Registry;
   ZPPositionerID m_Positioner;
@@ -821,16 +718,13 @@ protected:
   MCSLine GoalMouth(char side);
 
   // ==== Reading the world ====
-  // Situation queries (AdvancedBehaviours): the fastest players to a
-  // moving ball, worked out once a cycle (null: the agent or nobody).
+  // The fastest players to the ball, once a cycle (null: the agent/nobody).
   int m_FastestFriendTime = 0;
   const CPlayer *m_FastestFriend = nullptr;
   int m_FastestFoeTime = 0;
   const CPlayer *m_FastestFoe = nullptr;
-  // Situation queries' shared walks: the players of a sorted list inside a
-  // window of distance and body direction, and the first of a group sorted
-  // along the pitch (optionally past the goalkeeper, optionally null when
-  // the agent is further).
+  // The queries' walks: a sorted list's players inside a window, and the
+  // first of a group along the pitch (past the goalkeeper, or the agent).
   int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
                     float dir) const;
   const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
@@ -838,73 +732,62 @@ protected:
   // The ball is known: seen recently enough that its place is trusted.
   // Every behaviour asks this before it plays on the ball's position.
   bool BallPositionValid() const;
-  // Where the ball was last seen is still kept, even once its confidence
-  // fell below the threshold; the set plays go by it, so that looking away
-  // for a moment does not end one.
+  // The ball's last place is kept below the confidence threshold too: the
+  // set plays go by it, so that looking away does not end one.
   bool BallRemembered() const;
-  // The predictions' bodies: the agent's own, and another player's (facing
-  // toward the point when his body was not seen; false when his position is
-  // not known). A body turns toward a point off its heading instead of
-  // dashing, by what its speed allows.
+  // The predictions' bodies: the agent's, another player's (facing the
+  // point when not seen; false: position unknown); a turn toward a point.
   Predict::Body OwnBody() const;
   bool PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const;
   bool TurnTowards(CVector point, Predict::Body &body) const;
   float Affordable(float power, float stamina) const;
+  // The valid opponents' positions, nearest to the agent first.
+  std::vector<CVector> FoePositions();
 
   // ==== Moving, and the ball behaviours ====
-  // The foe-blocking state: the cycle of the last decision and whether it
-  // was to overrun the opponent.
+  // The last foe-blocking decision: its cycle, and whether to overrun.
   int m_BlockFoeTime = -999;
   bool m_OverrunBlocking = false;
   // The keep-ball answer of one cycle.
   int m_CanKeepBallTime = 0;
   bool m_CanKeepBallResult = false;
-  // From when on the agent may rest again; team play's resting sets it.
+  // From when on the agent may rest again (set by team play's resting).
   int m_RechargeAllowedTime = -999;
   // The target scanners for clearing, sending and shooting.
   MCCSTarget m_Target;
   MCCSOffensiveTarget m_OffensiveTarget;
 
-  // ==== Ball skills: kicking, dribbling, breakaways ====
-  // The records: skills/SkillRecords.h.
+  // ==== Ball skills: kicking, dribbling, breakaways (skills/SkillRecords.h) ====
   KICKSTATE m_Kicking;
   DRIBBLESTATE m_Dribbling;
   BREAKAWAYSTATE m_Breakaway;
   float KickRate(float dist, float dir) const;
-  // The most one kick can add to the ball's velocity with the ball and the
-  // agent at these points, the body as it faces now.
+  // The most one kick adds to the ball's velocity from these points.
   float KickAccelAt(CVector ball, CVector me) const;
   CVector DribbleBallSpot(float dir, float power, int cycles) const;
   bool DribbleWayFree(CVector point, bool breakaway);
-  // The kicks laid over several cycles (skills/CKickPlanner.h) and the
-  // breakaway runs (skills/CBreakaway.h).
+  // Kicks over several cycles (CKickPlanner.h), breakaways (CBreakaway.h).
   friend class CKickPlanner;
   CKickPlanner m_KickPlanner{*this};
   friend class CBreakaway;
   CBreakaway m_BreakawayRun{*this};
 
-  // ==== Ball skills: interception, passing, targets ====
-  // The records: skills/SkillRecords.h.
+  // ==== Ball skills: interception, passing, targets (skills/SkillRecords.h) ====
   INTERCEPTSTATE m_Interception;
   PASSSTATE m_Passing;
   // The receivers a pass may go to.
   CPlayer m_Receivers[11];
-  // Interception's search for a body (the agent's when mine) dashing with
-  // power: the first cycle it meets the ball within the record's horizon,
-  // every cycle tried up to fine, into the record (false: none). Its pieces:
-  // skills/CInterceptSearch.h.
+  // The first cycle a body dashing with power meets the ball, every cycle
+  // tried up to fine, into the record (false: none); CInterceptSearch.h.
   bool ActiveCanGetThere(const Predict::Body &start, bool mine, float power, int fine,
                          PLAYERINTERCEPTINFO &rec);
   friend class CInterceptSearch;
   CInterceptSearch m_InterceptSearch{*this};
-  // How many cycles a ball rolling from a point at a speed towards a target,
-  // after a delay, is ahead of the quickest opponent along its way (their
-  // goalkeeper left out when asked), up to where the receiver (if any) can
-  // meet it.
+  // How many cycles a rolling ball is ahead of the quickest opponent along
+  // its way (their goalkeeper left out when asked), up to the receiver.
   float SpareCycles(CVector from, CVector target, float speed, int delay,
                     const CVector *receiver = nullptr, bool withGoalie = true);
-  // Whether a shot from a point to a target would beat the opponents,
-  // kicked at speed and needing endSpeed on the goal line.
+  // Whether a shot kicked at speed beats them, endSpeed left on the line.
   bool ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed, float *spare);
 
   // ==== Team play: strategy, states and the field players ====
@@ -912,13 +795,11 @@ protected:
   PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
   int m_ModeStartTime = 0;
   bool m_Recharging = false;
-  // Whether the agent is the one of us near the ball, as the possession
-  // reading found this pass.
+  // The agent is the one of us near the ball, by this pass's reading.
   bool m_PossessionNear = false;
-  // The last pass's play with the ball, and the cycle in which a kick laid
-  // over several cycles was last under way.
+  // The last pass's play with the ball; the present hold's first and latest
+  // cycles; the last cycle of a kick laid over several cycles.
   BallPlay m_BallPlay = BP_NONE;
-  // The cycles of the present hold of the ball: its first and its latest.
   int m_HoldSince = -999;
   int m_HoldLast = -999;
   int m_KickUnderWayTime = -999;
@@ -931,17 +812,13 @@ protected:
   friend class CPassUnderWay;
   CPassUnderWay m_PassUnderWay{*this};
 
-  // ==== Team play: the goalkeeper ====
-  // Its state between cycles (teamplay/GK.h).
+  // ==== Team play: the goalkeeper's state (teamplay/GK.h), workings ====
   GOALIESTATE m_Goalie;
   friend class CGoalkeeper;
   CGoalkeeper m_Goalkeeper{*this};
-  // The valid opponents' positions, nearest to the agent first.
-  std::vector<CVector> FoePositions();
 
-  // ==== Team play: set plays; their run reads the plans and the step the
-  // current one stands at ====
-  // Set plays: m_FixPlans[1 .. m_NumFixPlans], slot 0 empty.
+  // ==== Team play: set plays, m_FixPlans[1 .. m_NumFixPlans], and the step
+  // the current one stands at ====
   std::vector<FIXPLAN> m_FixPlans;
   int m_NumFixPlans = 0;
   int m_CurrentFixPlan = -1;
@@ -949,9 +826,8 @@ protected:
   friend class CFixPlanRunner;
   CFixPlanRunner m_FixPlanRunner{*this};
 
-  // ==== Team play: team messages ====
-  // Team messages. The buffer is written by ParseMessage, which the
-  // mediator's interface makes const.
+  // ==== Team play: team messages (the buffer is written by the const
+  // ParseMessage) ====
   static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
   static const std::size_t MESSAGE_MIN_LENGTH = 510;
   mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};

@@ -16,6 +16,12 @@ const int kMaxDribbleCycles = 3;
 const float kDodgeKickAngle = 45;
 }  // namespace
 
+// One step towards a direction at a dash power (a dash when the ball lies
+// as meant and stays in reach, a dribble kick otherwise); the dribble kick
+// that lays the ball dribble_ball_dist ahead of the agent after this
+// cycle's kick and cycles - 1 dashes; a dash that keeps the ball in reach
+// and off the body (0: none queued); a direction close to the body's
+// counted as the body's.
 float CBehaviours::NormaliseDribAngleWithBuffer(float dir) const
 {
   // Small corrections are not worth a turn: the body's heading stands.
@@ -189,6 +195,9 @@ int CBehaviours::CleverDribbleTo(CVector target, float speed, float buffer)
 
 // ------------------------------------------------ whether to dribble
 
+// Whether to dribble here at all, and whether the way to a point (or
+// dribble_length towards a direction) is free of opponents; in a
+// breakaway the goalkeeper does not block the way.
 bool CBehaviours::CanDribble()
 {
   const CBall *ball = M2BReadBall();

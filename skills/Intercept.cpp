@@ -558,6 +558,9 @@ int CBehaviours::MyNumOfCyclesToIntercept()
   return MyNumOfCyclesToIntercept(CorrectDashPower4Stamina(static_cast<float>(m_MaxPower)));
 }
 
+// The first place of the ball's run that the agent, flat out, can stand
+// within this distance of by the time the ball is there, and in how many
+// cycles (999 and the run's last place looked at: none).
 CVector CBehaviours::WellInsideReachPoint(float within, int &cycles)
 {
   cycles = Predict::MAX_CYCLES;
@@ -577,6 +580,10 @@ CVector CBehaviours::WellInsideReachPoint(float within, int &cycles)
 
 // ------------------------------------------------------ the close ball
 
+// Taking a ball already near the body without running into it: the
+// dash, along the body, forward or back down to minpower, that leaves
+// the ball kickable next cycle and clear of the body by collision_buffer
+// (0: none does, nothing queued).
 int CBehaviours::CloseBallInterception()
 {
   if (!BallPositionValid())

@@ -9,6 +9,9 @@
 #include "CBehaviours.h"
 #include "Geometry.h"
 
+// One kick, at once, that sends the ball towards the target to arrive
+// with the end speed (as hard as the kick allows when it cannot): set
+// plays are taken in one touch, and a last resort needs no preparation.
 int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
 {
   const CBall *ball = M2BReadBall();
@@ -65,6 +68,8 @@ const float kClearLength = 40;
 const int kMostHoldCycles = 4;
 }  // namespace
 
+// A ball played behind their offside line for a team-mate level with it,
+// when he gets there before any of them.
 int CBehaviours::BeatTheOffsideLine()
 {
   const CBall *ball = M2BReadBall();
@@ -113,6 +118,9 @@ int CBehaviours::PassForward()
   return mate && Chose(BP_PASS, PassBall(mate));
 }
 
+// Before a long ball in midfield: a short pass in one kick to a
+// team-mate near, any way but into our area, at a risk a little above
+// the zone's.
 int CBehaviours::ShortPassBeforeLongBall()
 {
   PASSLIMITS limits;
@@ -126,6 +134,8 @@ int CBehaviours::ShortPassBeforeLongBall()
                                              KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget)));
 }
 
+// Nothing on: the ball long to a team-mate well up the pitch who may
+// just get there first, or else into their half down the emptier wing.
 int CBehaviours::LongBallUpfield()
 {
   const CVector me = GetGPos();
@@ -150,6 +160,8 @@ int CBehaviours::LongBallUpfield()
   return KickOnceTowards(target, m_SendPointTargetVel);
 }
 
+// A run with the ball into the room the way to which is free, the more
+// forward the better.
 int CBehaviours::DribbleIntoSpace()
 {
   const CVector me = GetGPos();
@@ -175,6 +187,8 @@ int CBehaviours::DribbleIntoSpace()
   return found && Chose(BP_DRIBBLE, RunWithBall(best));
 }
 
+// Away from our goal at once, in one kick, up the pitch where the
+// scanner finds room.
 int CBehaviours::ClearAtOnce()
 {
   // One kick, as hard as it goes from where the ball lies: the kick laid
@@ -184,6 +198,8 @@ int CBehaviours::ClearAtOnce()
   return KickOnceTowards(GetGPos() + Polar2CVector(kClearLength, dir), 2 * m_BallSpeedMax);
 }
 
+// The ball kept from the opponents for a few cycles while team-mates get
+// free, as long as it can be kept.
 int CBehaviours::HoldForAMoment()
 {
   const int now = GetTime();
@@ -198,6 +214,8 @@ int CBehaviours::HoldForAMoment()
   return 1;
 }
 
+// A breakaway through the middle, else down a wing, when there is one
+// and the run starts near enough their goal.
 int CBehaviours::TakeABreakaway()
 {
   if (GetGPos().GetX() < kBreakawayStartX)

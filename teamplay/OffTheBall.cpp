@@ -233,11 +233,15 @@ int CBehaviours::KeepClearOfTheirKick()
 
 // -------------------------------------------------------- the ball's run
 
+// The agent took the last set play and nobody else may have played the
+// ball since: touching it again would be a fault.
 bool CBehaviours::TouchedLastInSetPlay() const
 {
   return m_SetPlayTouch.took_kick && GetTime() - m_SetPlayTouch.kick_sent < kSetPlayBarLapse;
 }
 
+// A kick of ours in our set play at that cycle, by whichever road it was
+// seen: a kick seen by both is one.
 void CBehaviours::NoteSetPlayKick(int cycle)
 {
   m_SetPlayTouch.kick_sent = std::max(m_SetPlayTouch.kick_sent, cycle);
@@ -308,6 +312,8 @@ void CBehaviours::NoteSetPlayTouches()
     m_SetPlayTouch.took_kick = false;
 }
 
+// The opponent on the ball (or a dribble's touch from it) with none of us
+// nearer to it, or null.
 const CPlayer *CBehaviours::TheirBallCarrier()
 {
   const CBall *ball = M2BReadBall();
@@ -327,6 +333,9 @@ const CPlayer *CBehaviours::TheirBallCarrier()
   return ours < theirs ? nullptr : foe;
 }
 
+// An opponent has the ball near the agent, and no one of us is better
+// placed to go at him: nearer, a place on his way to our goal counting
+// for some metres.
 bool CBehaviours::AmIPressingTheirBall()
 {
   if (m_AllOutFlank && GetRole() == ROLE_FORWARD)
@@ -542,6 +551,8 @@ int CBehaviours::DefenseSupport()
   return DefensePosition();
 }
 
+// Whether the agent is the second of us nearest the ball (the goalkeeper
+// left out): the one who covers the press.
 bool CBehaviours::AmICoveringThePress()
 {
   const CVector at = M2BReadBall()->GetGPos();
@@ -620,6 +631,8 @@ int CBehaviours::OffensePosition()
   return GoToPlace(target, DashPower4Positioning());
 }
 
+// Walks to a place, as exactly as the ball's distance asks; backs into a
+// place just behind.
 int CBehaviours::GoToPlace(CVector target, float power)
 {
   const CBall *ball = M2BReadBall();

@@ -14,6 +14,9 @@ CPassUnderWay::CPassUnderWay(CBehaviours &brain) : m_Brain(brain)
 {
 }
 
+// A kick meant for a team-mate: once the cycle's kick is queued (not a
+// dash or turn that readies it), he is named its receiver in the team's
+// messages and the pass is under way. Answers what the kick answered.
 int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicked)
 {
   // A kick skill may begin with a dash or a turn that readies the kick:

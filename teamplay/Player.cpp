@@ -181,6 +181,9 @@ ActionState CBehaviours::StateOffTheBall(bool rest)
   return AS_DEFENSE_POSITION;
 }
 
+// How far inside the kickable distance the ball must be reckoned for the
+// agent to be sure of it: more for a ball not seen lately, more after a
+// hard dash.
 float CBehaviours::ReachDoubt()
 {
   const CBall *ball = M2BReadBall();
@@ -312,6 +315,11 @@ int CBehaviours::RechargeIfTired()
   return StandReady();
 }
 
+// Whether the agent would rest in this cycle: a rest under way goes on
+// until stamina is high again (or play goes back to before kick-off), and
+// its end bars the next one for no_recharge_period cycles; a new one may
+// start once stamina runs low. The resting itself, a slow walk to the
+// place, is RechargeIfTired's.
 bool CBehaviours::Recharge()
 {
   const float stamina = GetSB().stamina;
