@@ -180,7 +180,7 @@ void CBehaviours::AssessReceivers()
 const CPlayer *CBehaviours::PassTarget(int allowBackPass)
 {
   const CBall *ball = M2BReadBall();
-  const CVector from = ball && ball->GetPositionValid() ? ball->GetGPos() : GetGPos();
+  const CVector from = BallPositionValid() ? ball->GetGPos() : GetGPos();
   // Stuck at their last line, the attack may go back to build again.
   const bool back =
       allowBackPass || from.GetX() > GetOffsideLine() - m_BackPassOffsideBuffer;
@@ -201,7 +201,7 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
 {
   AssessReceivers();
   const CBall *ball = M2BReadBall();
-  const bool ballKnown = ball && ball->GetPositionValid();
+  const bool ballKnown = BallPositionValid();
   const CVector from = ballKnown ? ball->GetGPos() : GetGPos();
   // Deep in our half a lost pass costs a goal: ask for more safety there.
   const float threshold = limits.riskThreshold >= 0 ? limits.riskThreshold

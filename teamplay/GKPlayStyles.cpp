@@ -247,8 +247,7 @@ float CGoalkeeper::GoalieSquareBody()
 // keeps the ball in view.
 bool CGoalkeeper::GoalieSquareUp()
 {
-  const CBall *ball = m_Brain.M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!m_Brain.BallPositionValid())
     return false;
   const float a = m_Brain.NormaliseAngle(GoalieSquareBody() - m_Brain.GetBFacing());
   return std::fabs(a) > m_Brain.m_GoalieScanAngleErr && m_Brain.Turn(a);

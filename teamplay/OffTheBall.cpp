@@ -316,10 +316,9 @@ void CBehaviours::NoteSetPlayTouches()
 // nearer to it, or null.
 const CPlayer *CBehaviours::TheirBallCarrier()
 {
-  const CBall *ball = M2BReadBall();
-  if (!ball || !ball->GetPositionValid())
+  if (!BallPositionValid())
     return nullptr;
-  const CVector at = ball->GetGPos();
+  const CVector at = M2BReadBall()->GetGPos();
   const CPlayer *foe = GetClosestValidFoe2Ball(0);
   if (!foe)
     return nullptr;
