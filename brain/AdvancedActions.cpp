@@ -9,6 +9,7 @@
 #include "CGLine.h"
 #include "CRay.h"
 #include "PlayerInterface.h"
+#include "ShotAim.h"
 
 void CBehaviours::StopBall()
 {
@@ -234,9 +235,8 @@ CVector CBehaviours::ShootPoint(const CPlayer *player)
 {
   const CBall *ball = M2BReadBall();
   const CVector from = player ? player->GetGPos() : GetGPos();
-  const float side = (!ball || ball->GetMag() <= m_MinAffectShotVel || player)
-                         ? SignF(from.GetY())
-                         : SignF(ball->GetDir());
+  float side = (!ball || ball->GetMag() <= m_MinAffectShotVel || player) ? SignF(from.GetY())
+                                                                          : SignF(ball->GetDir());
   const float line = m_PitchLength / 2;
   const float post = m_GoalWidth * m_ShootGoalWidthFactor / 2;
   const float postNeg = (CVector(line, -post) - from).GetDir();
@@ -253,6 +253,9 @@ CVector CBehaviours::ShootPoint(const CPlayer *player)
       const float reach = ASin(m_CatchRadius / dist);
       coneNeg = towards - reach;
       conePos = towards + reach;
+      // Aimed where the ball was going, a shot went at whichever corner
+      // the keeper stood nearer as often as not: the far one beats him.
+      side = CornerTheKeeperReachesLast(from, goalie->GetGPos(), line, post, side);
     }
   }
   // The gap beside the goalkeeper's reach on the chosen side first.

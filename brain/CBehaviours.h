@@ -469,6 +469,9 @@ public:
   const CPlayer *PassTarget(const PASSLIMITS &limits);
   // Shots: the agent's own (have), a team-mate's (has, null: the agent),
   // and whether the moving ball is a shot at our goal.
+  // Near enough, at an angle and with the pace for a shot, whoever is in
+  // its way; target: where it goes.
+  bool ShotInRange(CVector &target);
   bool HaveAShot();
   bool HaveAGoodShot();
   bool HaveAGreatShot();
@@ -526,6 +529,7 @@ public:
   int DEFZWithBall();
   int MIDZWithBall();
   int FWZWithBall();
+  int ShootBeforeItIsTaken();
   // After the main command: the neck, the view width and the team message.
   void LookAbout();
   // Marks the bundle as this cycle's, whatever it holds.

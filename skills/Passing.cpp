@@ -291,25 +291,35 @@ bool CBehaviours::ShotGetsThrough(CVector from, CVector target, float speed, flo
   return margin > 0;
 }
 
-bool CBehaviours::HaveAShot()
+bool CBehaviours::ShotInRange(CVector &target)
 {
   const CVector me = GetGPos();
-  const CVector target = ShootPoint(nullptr);
-  const float dist = me.dist(target);
   const float goalLine = m_PitchLength / 2;
-  if (dist > m_ShotDistance || !MouthOpen(me, goalLine, m_GoalWidth))
+  // The direction's scan costs more than the rest: far out it is not made.
+  if (me.dist(CVector(goalLine, 0)) > m_ShotDistance + m_GoalWidth / 2 ||
+      !MouthOpen(me, goalLine, m_GoalWidth))
     return false;
   // Beside the goal area the angle is too fine for a shot.
   if (me.GetX() > goalLine - m_GoalAreaLength && std::fabs(me.GetY()) > m_GoalWidth / 2)
     return false;
+  target = ShootPoint(nullptr);
+  const float dist = me.dist(target);
+  // Hard enough on the line that the goalkeeper must get across to it.
+  return dist <= m_ShotDistance && m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
+}
+
+bool CBehaviours::HaveAShot()
+{
+  CVector target;
+  if (!ShotInRange(target))
+    return false;
   // So close that nobody gets across in time: only the ball's pace counts.
-  const bool paced = m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
-  if (dist <= m_GreatShotDistance)
-    return paced;
+  if (GetGPos().dist(target) <= m_GreatShotDistance)
+    return true;
   // Their field players must not get at it. The goalkeeper alone does not
   // stop a hard shot at the open side often enough for it not to be tried:
   // a ball held at the edge of their area never scores.
-  return paced && SpareCycles(me, target, m_BallSpeedMax, 1, nullptr, false) > 0;
+  return SpareCycles(GetGPos(), target, m_BallSpeedMax, 1, nullptr, false) > 0;
 }
 
 bool CBehaviours::HaveAGoodShot()

@@ -1,6 +1,7 @@
 // With the ball in their third: score. A shot whenever there is one, a
 // breakaway, a cross from by their goal line, a pass to a team-mate with a
-// better shot, a ball behind their line, a run at goal or into space, a
+// better shot, a shot into a crowd before the ball is taken, a ball behind
+// their line, a run at goal or into space, a
 // pass, the ball held a moment, and a shot when nothing else is on.
 
 #include "CBehaviours.h"
@@ -16,6 +17,8 @@ int CBehaviours::FWZWithBall()
     return 1;
   const CPlayer *mate = PassTarget(1);
   if (mate && HasABetterShot(mate) && Chose(BP_PASS, PassBall(mate)))
+    return 1;
+  if (ShootBeforeItIsTaken())
     return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
@@ -34,5 +37,16 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (HoldForAMoment())
     return 1;
+  return Chose(BP_SHOOT, ShootToGoal());
+}
+
+int CBehaviours::ShootBeforeItIsTaken()
+{
+  // Within reach of goal a shot that a defender may block still beats the
+  // ball lost at the edge of their area: in matches the runs into their
+  // third ended in a tackle, never in a shot.
+  CVector target;
+  if (CanKeepBall(CanKeepBallCyclesForThisZone()) || !ShotInRange(target))
+    return 0;
   return Chose(BP_SHOOT, ShootToGoal());
 }

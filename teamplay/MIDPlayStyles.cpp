@@ -1,9 +1,11 @@
 // With the ball in the middle third: build the attack. Near our own
 // offside line, or in the defensive mode of our half, it is played as in
-// our own third; otherwise a breakaway, a pass forward, a ball behind their
-// line, a run with the ball into space, the ball held a moment for a
-// team-mate to get free, a safe pass any way, a near pass a little less
-// safe, and when nothing is on the ball goes long into their half.
+// our own third; otherwise a shot from the front of this third, a
+// breakaway, a pass forward, a shot into a crowd before the ball is taken,
+// a ball behind their line, a run with the ball
+// into space, the ball held a moment for a team-mate to get free, a safe
+// pass any way, a near pass a little less safe, and when nothing is on the
+// ball goes long into their half.
 
 #include "CBehaviours.h"
 
@@ -15,9 +17,12 @@ int CBehaviours::MIDZWithBall()
       (m_MidzOurHalfDefMode && me.GetX() < m_MidzDefModeMaxX))
     return DEFZWithBall();
 
+  // Their goal is within a shot's reach from the front of this third.
+  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
+    return 1;
   if (TakeABreakaway())
     return 1;
-  if (PassForward())
+  if (PassForward() || ShootBeforeItIsTaken())
     return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;

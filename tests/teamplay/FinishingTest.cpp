@@ -1,0 +1,163 @@
+// The play in their third with the shipped settings, on scripted worlds:
+// when the ball is shot, where it is aimed, and that a ball about to be
+// taken within reach of goal is shot rather than lost.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../brain/BrainWorldFixture.h"
+#include "Defaults.h"
+#include "ShotAim.h"
+
+namespace
+{
+class FinishingTest : public BrainWorldTest
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    primeini(config);
+    config.importordie(TEST_DATA_DIR "/../../conf/agent.conf");
+  }
+
+  void SetUp() override
+  {
+    BrainWorldTest::SetUp();
+    Referee("play_on");
+  }
+
+  // The agent, number 9, on the ball at me; their goalkeeper at keeper and
+  // a defender far back on the wing, who make the offside line.
+  void OnTheBall(CVector me, CVector keeper)
+  {
+    Fresh();
+    Referee("play_on");
+    agent->SetUNum(9);
+    memory().SetUNum(9);
+    memory().SetGPos(me);
+    RollBall(me.GetX() + 0.5f, me.GetY());
+    Foe(0, keeper.GetX(), keeper.GetY(), 1);
+    Foe(1, 20, -30, 2);
+  }
+
+};
+
+TEST(ShotAimTest, TheShotGoesToTheCornerTheKeeperReachesLast)
+{
+  const float line = 52.5f;
+  const float post = 6.7f;
+  const struct
+  {
+    const char *name;
+    CVector from, keeper;
+    float tieSide, expected;
+  } rows[] = {
+      {"keeper off to the positive side", CVector(35, 0), CVector(51, 2), -1, -1},
+      {"keeper off to the negative side", CVector(35, 0), CVector(51, -2), -1, 1},
+      // Out wide a keeper in the middle of his goal leaves the near post.
+      {"shooter wide, keeper in the middle", CVector(35, 12), CVector(51, 0), -1, 1},
+      {"shooter wide, keeper at his near post", CVector(35, 12), CVector(51, 5), 1, -1},
+      {"keeper straight in line: the side given", CVector(35, 0), CVector(51, 0), 1, 1},
+      {"keeper straight in line, other side given", CVector(35, 0), CVector(51, 0), -1, -1},
+  };
+  for (const auto &row : rows)
+    EXPECT_EQ(row.expected, CornerTheKeeperReachesLast(row.from, row.keeper, line, post, row.tieSide))
+        << row.name;
+}
+
+TEST(ShotAimTest, DistanceToASegmentEndsAtItsEnds)
+{
+  const CVector a(0, 0);
+  const CVector b(10, 0);
+  EXPECT_FLOAT_EQ(3, DistanceToSegment(CVector(5, 3), a, b));
+  EXPECT_FLOAT_EQ(5, DistanceToSegment(CVector(13, 4), a, b));
+  EXPECT_FLOAT_EQ(5, DistanceToSegment(CVector(-3, -4), a, b));
+  EXPECT_FLOAT_EQ(5, DistanceToSegment(CVector(3, 4), a, a));
+}
+
+// Each row a ball lost in matches within a shot's reach of their goal: a
+// forward 28-30 m out dribbled wide into their defenders, a run into their
+// third ended in a tackle at the edge of the area, never in a shot.
+TEST_F(FinishingTest, WithinReachOfGoalTheBallIsShot)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    CVector foes[2];  // x 999: none
+    BallPlay play;
+  } rows[] = {
+      {"free, 28 m out in front", CVector(25, -3), {CVector(999, 0), CVector(999, 0)}, BP_SHOOT},
+      {"free, 28 m out at an angle", CVector(28, 13), {CVector(999, 0), CVector(999, 0)}, BP_SHOOT},
+      {"pressed 29 m out between two defenders", CVector(24, -6.5f),
+       {CVector(24.5f, -4.7f), CVector(23.5f, -8.5f)}, BP_SHOOT},
+      {"pressed at the edge of their area, a defender in the way", CVector(36, 5),
+       {CVector(37, 5.9f), CVector(40, 5.3f)}, BP_SHOOT},
+      {"pressed, 27 m out at an angle, a defender in the way", CVector(30, 14),
+       {CVector(30.5f, 15), CVector(34, 12.5f)}, BP_SHOOT},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    for (int i = 0; i < 2; i++)
+      if (row.foes[i].GetX() < 999)
+        Foe(2 + i, row.foes[i].GetX(), row.foes[i].GetY(), 3 + i);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    EXPECT_EQ(CMD_KICK, q.command) << row.name;
+    // Aimed inside the posts; free, the first kick of several may only
+    // turn the ball about the body.
+    const CVector aim = brain().ShootPoint(nullptr);
+    EXPECT_NEAR(52.5f, aim.GetX(), 0.01f) << row.name;
+    EXPECT_LT(std::fabs(aim.GetY()), 7.01f) << row.name;
+  }
+}
+
+TEST_F(FinishingTest, FarOutOrFreeToRunTheBallIsNotShot)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+  } rows[] = {
+      {"33 m out", CVector(20, 0)},
+      {"beside the goal area", CVector(50, 16)},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    Pass();
+    EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_NE(BP_SHOOT, brain().GetBallPlay()) << row.name;
+  }
+}
+
+// The keeper a little off his line's middle: the shot went to his side
+// when the ball rolled that way; it goes to the other corner.
+TEST_F(FinishingTest, TheShotBeatsTheKeeperAtTheFarCorner)
+{
+  const struct
+  {
+    const char *name;
+    CVector me, keeper;
+    CVector roll;
+    bool positive;
+  } rows[] = {
+      {"keeper to the negative side, ball rolling that way", CVector(38, -1), CVector(51, -2.5f),
+       CVector(0.3f, -0.6f), true},
+      {"keeper to the positive side, ball rolling that way", CVector(38, 1), CVector(51, 2.5f),
+       CVector(0.3f, 0.6f), false},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, row.keeper);
+    RollBall(row.me.GetX() + 0.5f, row.me.GetY(), row.roll);
+    const CVector aim = brain().ShootPoint(nullptr);
+    EXPECT_NEAR(52.5f, aim.GetX(), 0.01f) << row.name;
+    EXPECT_EQ(row.positive, aim.GetY() > 0) << row.name;
+    EXPECT_LT(std::fabs(aim.GetY()), 7.01f) << row.name;
+  }
+}
+}  // namespace
