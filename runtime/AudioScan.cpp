@@ -4,6 +4,48 @@
 
 #include "BoundedScan.h"
 
+namespace
+{
+const std::size_t kTextWidth = sizeof(HeardMessage::text) - 1;
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The heard text at from: blanks skipped, then up to the first ')', the end
+// or a NUL, cut to the buffer. False, with out untouched, when it is empty.
+// A say of a team-mate is some five hundred characters, so this is the
+// hearing's inner loop, and runs on memchr and strnlen.
+bool CopyText(const char *from, std::size_t rest, char *out)
+{
+    std::size_t skip = 0;
+    while (skip < rest && from[skip] != '\0' && IsBlank(from[skip]))
+        skip++;
+    from += skip;
+    rest -= skip;
+    std::size_t limit = rest < kTextWidth ? rest : kTextWidth;
+    const void *paren = std::memchr(from, ')', limit);
+    if (paren != nullptr)
+        limit = static_cast<std::size_t>(static_cast<const char *>(paren) - from);
+    const std::size_t count = strnlen(from, limit);
+    if (count == 0)
+        return false;
+    std::memcpy(out, from, count);
+    out[count] = '\0';
+    return true;
+}
+
+// A sender's word, then its text: as scanning "WORD %639[^)]".
+bool WordThenText(const char *from, std::size_t rest, const char *word, char *out)
+{
+    const std::size_t length = std::strlen(word);
+    if (rest < length || std::strncmp(from, word, length) != 0)
+        return false;
+    return CopyText(from + length, rest - length, out);
+}
+}  // namespace
+
 bool ScanHear(const char *text, std::size_t length, HeardMessage &heard)
 {
     heard.sender = HearSender::None;
@@ -22,26 +64,29 @@ bool ScanHear(const char *text, std::size_t length, HeardMessage &heard)
     switch (*sender)
     {
     case 'r':
-        if (BoundedScan(sender, rest, "referee  %639[^)]", heard.text) == 1)
+        if (WordThenText(sender, rest, "referee", heard.text))
             heard.sender = HearSender::Referee;
         break;
     case 's':
-        if (BoundedScan(sender, rest, "self %639[^)]", heard.text) == 1)
+        if (WordThenText(sender, rest, "self", heard.text))
             heard.sender = HearSender::Self;
         break;
     case 'o':
         if (rest >= 17 && std::strncmp(sender, "online_coach_left", 17) == 0)
         {
-            if (BoundedScan(sender, rest, "online_coach_left %639[^)]", heard.text) == 1)
+            if (WordThenText(sender, rest, "online_coach_left", heard.text))
                 heard.sender = HearSender::Coach;
         }
-        else if (BoundedScan(sender, rest, "online_coach_right %639[^)]", heard.text) == 1)
+        else if (WordThenText(sender, rest, "online_coach_right", heard.text))
             heard.sender = HearSender::Coach;
         break;
-    default:
-        if (BoundedScan(sender, rest, "%d  %639[^)]", &heard.direction, heard.text) == 2)
+    default: {
+        int read = -1;
+        if (BoundedScan(sender, rest, "%d%n", &heard.direction, &read) == 1 && read >= 0 &&
+            CopyText(sender + read, rest - static_cast<std::size_t>(read), heard.text))
             heard.sender = HearSender::Player;
         break;
+    }
     }
     if (heard.sender == HearSender::None)
     {

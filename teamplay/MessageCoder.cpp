@@ -159,6 +159,38 @@ float ConfOf(std::uint32_t age, float drop)
   return static_cast<float>(std::pow(SafeDrop(drop), static_cast<double>(age)));
 }
 
+// The confidences of every age for one decay: a message carries up to 24
+// of them, and the decay is the team's, the same for every message.
+class ConfTable
+{
+public:
+  float Of(std::uint32_t age, float drop)
+  {
+    if (age > static_cast<std::uint32_t>(kMaxAge))
+      return ConfOf(age, drop);
+    if (!m_Filled || m_Drop != drop)
+    {
+      for (int a = 0; a <= kMaxAge; a++)
+        m_Conf[a] = ConfOf(static_cast<std::uint32_t>(a), drop);
+      m_Drop = drop;
+      m_Filled = true;
+    }
+    return m_Conf[age];
+  }
+
+private:
+  bool m_Filled = false;
+  float m_Drop = 0;
+  float m_Conf[kMaxAge + 1] = {};
+};
+
+float HeardConf(std::uint32_t age, float drop)
+{
+  // One a thread: every thread that decodes has its own.
+  static thread_local ConfTable table;
+  return table.Of(age, drop);
+}
+
 // The message's bits, six to a symbol, most significant first.
 class BitStream
 {
@@ -180,17 +212,21 @@ public:
     return true;
   }
 
+  // A symbol's bits at a time: a heard message is some three thousand bits.
   bool Get(Field f, std::uint32_t &value)
   {
     value = 0;
-    for (int i = 0; i < kFieldBits[f]; i++)
+    int wanted = kFieldBits[f];
+    if (m_Pos + wanted > m_Count * kSymbolBits)
+      return false;
+    while (wanted > 0)
     {
-      if (m_Pos >= m_Count * kSymbolBits)
-        return false;
-      const int symbol = m_Pos / kSymbolBits;
-      const int shift = kSymbolBits - 1 - m_Pos % kSymbolBits;
-      value = (value << 1) | ((static_cast<unsigned>(m_Symbols[symbol]) >> shift) & 1u);
-      m_Pos++;
+      const int left = kSymbolBits - m_Pos % kSymbolBits;
+      const int taken = wanted < left ? wanted : left;
+      const unsigned symbol = static_cast<unsigned>(m_Symbols[m_Pos / kSymbolBits]);
+      value = (value << taken) | ((symbol >> (left - taken)) & ((1u << taken) - 1u));
+      m_Pos += taken;
+      wanted -= taken;
     }
     return true;
   }
@@ -235,10 +271,19 @@ public:
     return true;
   }
 
+  // The rest of the symbol under way, then whole symbols: the filling is
+  // most of a message.
   bool RestIsZero() const
   {
-    for (int i = m_Pos; i < m_Count * kSymbolBits; i++)
-      if ((static_cast<unsigned>(m_Symbols[i / kSymbolBits]) >> (kSymbolBits - 1 - i % kSymbolBits)) & 1u)
+    const int end = m_Count * kSymbolBits;
+    if (m_Pos >= end)
+      return true;
+    int symbol = m_Pos / kSymbolBits;
+    const int left = kSymbolBits - m_Pos % kSymbolBits;
+    if (static_cast<unsigned>(m_Symbols[symbol]) & ((1u << left) - 1u))
+      return false;
+    for (symbol++; symbol < m_Count; symbol++)
+      if (m_Symbols[symbol] != 0)
         return false;
     return true;
   }
@@ -252,6 +297,17 @@ private:
 bool IsUNum(int n)
 {
   return n >= 1 && n <= 11;
+}
+
+// Whether the head of a text (its time, sender and side) could be a message
+// of the team on this side: a text whose head does not fit is refused
+// whatever follows.
+bool HeadFits(char *values, int count, char side)
+{
+  BitStream head(values, count);
+  std::uint32_t v;
+  return head.Get(F_TIME, v) && head.Get(F_SENDER, v) && IsUNum(static_cast<int>(v)) && head.Get(F_SIDE, v) &&
+         (v != 0) == (side == 'r');
 }
 }  // namespace
 
@@ -371,12 +427,20 @@ bool CMessageCoder::DecodeInto(const char *text, TeamMessage &m) const
     return false;
   const int symbols = MESSAGE_LENGTH - static_cast<int>(idLength);
   char values[MESSAGE_LENGTH] = {};
+  // The opponents' texts of a team playing our program differ from ours
+  // only in the sender's side, which leads the text: they are refused from
+  // its first symbols, before the symbols of the rest and the code are
+  // worked out.
+  const int headSymbols = (kFieldBits[F_TIME] + kFieldBits[F_SENDER] + kFieldBits[F_SIDE] + kSymbolBits - 1) /
+                          kSymbolBits;
   for (int i = 0; i < symbols; i++)
   {
     const int v = SymbolValue(text[idLength + static_cast<std::size_t>(i)]);
     if (v < 0)
       return false;
     values[i] = static_cast<char>(v);
+    if (i + 1 == headSymbols && !HeadFits(values, symbols - kCheckSymbols, m_Settings.side))
+      return false;
   }
   std::uint32_t high, low;
   BitStream checkBits(values + symbols - kCheckSymbols, kCheckSymbols);
@@ -410,7 +474,7 @@ bool CMessageCoder::DecodeInto(const char *text, TeamMessage &m) const
         !bits.GetVelocity(F_BALL_VX, F_BALL_VY, m_Settings.ballSpeedMax, m.ball.vel) ||
         !bits.Get(F_BALL_AGE, v))
       return false;
-    m.ball.conf = ConfOf(v, m_Settings.confDrop);
+    m.ball.conf = HeardConf(v, m_Settings.confDrop);
   }
   if (!bits.Get(F_PLAYER_COUNT, v) || v > static_cast<std::uint32_t>(TeamMessage::MAX_PLAYERS))
     return false;
@@ -431,7 +495,7 @@ bool CMessageCoder::DecodeInto(const char *text, TeamMessage &m) const
         !bits.GetVelocity(F_PLAYER_VX, F_PLAYER_VY, m_Settings.playerSpeedMax, p.vel) ||
         !bits.Get(F_PLAYER_AGE, v))
       return false;
-    p.conf = ConfOf(v, m_Settings.confDrop);
+    p.conf = HeardConf(v, m_Settings.confDrop);
   }
   if (!bits.Get(F_PASS_KNOWN, v))
     return false;

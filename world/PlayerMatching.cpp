@@ -1,5 +1,7 @@
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "CBall.h"
 #include "CMemory.h"
@@ -18,6 +20,43 @@ const int OWN_NEAR_BALL_CYCLES = 2;
 bool IsUNum(int unum)
 {
   return unum >= 1 && unum <= 11;
+}
+
+int CountDrops(float conf, float drop, float epsilon)
+{
+  int drops = 0;
+  for (int i = 0; i < 999 && conf < 1 - epsilon; i++)
+  {
+    conf /= drop;
+    drops++;
+  }
+  return drops;
+}
+
+// The cycles of decay that brought a confidence down to conf. A team-mate's
+// message names up to 23 players whose confidences come from a few dozen
+// values, each a chain of up to a hundred divisions, so the answers are
+// kept (a thread's own table, keyed by every input).
+int DropsSince(float conf, float drop, float epsilon)
+{
+  struct Entry
+  {
+    float conf = -1, drop = 0, epsilon = 0;
+    int drops = 0;
+  };
+  static const int kEntries = 256;
+  static thread_local Entry table[kEntries];
+  std::uint32_t bits;
+  std::memcpy(&bits, &conf, sizeof bits);
+  Entry &e = table[(bits * 2654435761u) >> 24];
+  if (!(e.conf == conf && e.drop == drop && e.epsilon == epsilon))
+  {
+    e.conf = conf;
+    e.drop = drop;
+    e.epsilon = epsilon;
+    e.drops = CountDrops(conf, drop, epsilon);
+  }
+  return e.drops;
 }
 }
 
@@ -121,11 +160,7 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
   // A heard record's confidence has dropped once a cycle since it was seen;
   // undoing the drops dates the sighting.
   if (player->GetSource() == 1 && conf > 0 && conf < 1 - m_Epsilon)
-    for (int i = 0; i < 999 && conf < 1 - m_Epsilon; i++)
-    {
-      conf /= m_MobConfDrop;
-      time--;
-    }
+    time -= DropsSince(conf, m_MobConfDrop, m_Epsilon);
 
   const auto couldBe = [this](const CVector &a, int timeA, const CVector &b, int timeB) {
     const float d = a.dist(b);

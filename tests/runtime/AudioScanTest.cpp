@@ -91,3 +91,35 @@ TEST(AudioScan, TheTextIsTerminatedWhenNothingWasHeard)
         EXPECT_EQ(HearSender::None, heard.sender) << message;
     }
 }
+
+// The heard text starts after any run of blanks (tabs too, or none) and
+// stops at ')', at a NUL or at the length given; nothing before the end
+// means nothing heard.
+TEST(AudioScan, TheTextRunsFromTheBlanksToTheParenthesis)
+{
+    const struct
+    {
+        const char *message;
+        std::size_t length;
+        HearSender sender;
+        const char *text;
+    } cases[] = {
+        {"(hear 5 referee\t \tplay_on)", 26, HearSender::Referee, "play_on"},
+        {"(hear 5 refereeplay_on)", 23, HearSender::Referee, "play_on"},
+        {"(hear 5 referee )", 17, HearSender::None, ""},
+        {"(hear 5 referee", 15, HearSender::None, ""},
+        {"(hear 5 -30\thi there)", 21, HearSender::Player, "hi there"},
+        {"(hear 5 -30 )", 13, HearSender::None, ""},
+        {"(hear 5 self \0ab)", 17, HearSender::None, ""},
+        {"(hear 5 self a\0b)", 17, HearSender::Self, "a"},
+        {"(hear 5 refere play_on)", 23, HearSender::None, ""},
+        {"(hear 5 online_coach_righ x)", 28, HearSender::None, ""},
+    };
+    for (const auto &c : cases)
+    {
+        HeardMessage heard;
+        ASSERT_TRUE(ScanHear(c.message, c.length, heard)) << c.message;
+        EXPECT_EQ(c.sender, heard.sender) << c.message;
+        EXPECT_STREQ(c.text, heard.text) << c.message;
+    }
+}

@@ -156,3 +156,48 @@ TEST(MessageCoder, AClaimOfMorePlayersThanAMessageHoldsIsRefused)
     }
   }
 }
+
+// A message of no ball, no players and no pass ends its fields at bit 34,
+// two bits into a symbol; any bit set after it (in that symbol or in a
+// whole one later) marks a garbled text even with the check made good, and
+// so does the other side's bit, which only the other side's coder takes.
+TEST(MessageCoder, ABitSetInTheFillingOrTheOtherSideIsRefused)
+{
+  const char *id = "Tarroks00";
+  const CMessageCoder left(TeamMessageSettings{id, 'l', 61});
+  const CMessageCoder right(TeamMessageSettings{id, 'r', 61});
+  TeamMessage m;
+  m.time = 300;
+  m.sender = 9;
+  char text[CMessageCoder::MESSAGE_LENGTH + 1];
+  ASSERT_TRUE(left.Encode(m, text, sizeof text));
+  const int kSideBit = 16 + 4;
+  const int kFillingBit = 16 + 4 + 1 + 6 + 1 + 5 + 1;
+  const int kDataBits = (CMessageCoder::MESSAGE_LENGTH - static_cast<int>(std::strlen(id)) - kCheckSymbols) * 6;
+  const struct
+  {
+    int bit;
+    bool byLeft, byRight;
+  } rows[] = {{-1, true, false},
+              {kSideBit, false, true},
+              {kFillingBit, false, false},
+              {kFillingBit + 1, false, false},
+              {kFillingBit + 2, false, false},
+              {kFillingBit + 200, false, false},
+              {kDataBits - 1, false, false}};
+  for (const auto &row : rows)
+  {
+    std::string forged(text);
+    if (row.bit >= 0)
+      SetBits(forged, std::strlen(id), row.bit, 1, 1);
+    Reseal(forged, 61, id);
+    TeamMessage byLeft, byRight;
+    EXPECT_EQ(row.byLeft, left.Decode(forged.c_str(), byLeft)) << row.bit;
+    EXPECT_EQ(row.byRight, right.Decode(forged.c_str(), byRight)) << row.bit;
+    const TeamMessage &got = row.byLeft ? byLeft : byRight;
+    if (row.byLeft || row.byRight)
+    {
+      EXPECT_EQ(std::make_pair(300, 9), std::make_pair(got.time, got.sender)) << row.bit;
+    }
+  }
+}
