@@ -56,6 +56,31 @@ int HighestConfPlayerCompare::Compare(CPlayer &first, CPlayer &second)
   return Order(second.GetConf(), first.GetConf());
 }
 
+// Negating is exact, so the highest first is the lowest negated first.
+bool DistPlayerCompare::Key(CPlayer &player, float &key)
+{
+  key = player.GetGPos().dist(m_Reference);
+  return true;
+}
+
+bool LowestXPlayerCompare::Key(CPlayer &player, float &key)
+{
+  key = player.GetGX();
+  return true;
+}
+
+bool HighestXPlayerCompare::Key(CPlayer &player, float &key)
+{
+  key = -player.GetGX();
+  return true;
+}
+
+bool HighestConfPlayerCompare::Key(CPlayer &player, float &key)
+{
+  key = -player.GetConf();
+  return true;
+}
+
 void CMemory::DoSortyThing(int mask, BasePlayerCompare &compare, sorted_players &list)
 {
   SortInto(mask, compare, list);
@@ -89,7 +114,24 @@ void CMemory::SortInto(int mask, BasePlayerCompare &compare, sorted_players &lis
   std::fill(list.players + list.count, list.players + sorted_players::MAX_ENTRIES,
             const_cast<CPlayer *>(&m_Me));
   // This exchange sort fixes the order of equal keys; the n-th queries and
-  // the offside lines read fixed places of the list, so it must stay.
+  // the offside lines read fixed places of the list, so it must stay. With
+  // the comparator's keys worked out first it swaps the same pairs: a key
+  // that is no number (NaN) is greater than nothing, as Compare has it.
+  float keys[sorted_players::MAX_ENTRIES];
+  bool keyed = true;
+  for (int i = 0; keyed && i < list.count; i++)
+    keyed = compare.Key(*list.players[i], keys[i]);
+  if (keyed)
+  {
+    for (int i = 0; i + 1 < list.count; i++)
+      for (int j = i + 1; j < list.count; j++)
+        if (keys[i] > keys[j])
+        {
+          std::swap(list.players[i], list.players[j]);
+          std::swap(keys[i], keys[j]);
+        }
+    return;
+  }
   for (int i = 0; i + 1 < list.count; i++)
     for (int j = i + 1; j < list.count; j++)
       if (compare.Compare(*list.players[i], *list.players[j]) > 0)

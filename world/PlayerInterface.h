@@ -27,6 +27,16 @@ public:
   explicit BasePlayerCompare(CVector reference) : m_Reference(reference) {}
   virtual ~BasePlayerCompare() {}
   virtual int Compare(CPlayer &, CPlayer &) { return 0; }
+  // A comparator that orders by one number of each player gives it here,
+  // such that Compare(a, b) > 0 exactly when Key(a) > Key(b): a sort then
+  // works each player's number out once instead of once a comparison.
+  // False when the order is no such number (so by default, as a comparator
+  // that overrides only Compare must be asked pair by pair).
+  virtual bool Key(CPlayer &, float &key)
+  {
+    key = 0;
+    return false;
+  }
 
 protected:
   CVector m_Reference;
@@ -38,6 +48,7 @@ class DistPlayerCompare : public BasePlayerCompare
 public:
   explicit DistPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
   int Compare(CPlayer &first, CPlayer &second) override;
+  bool Key(CPlayer &player, float &key) override;
 };
 
 class LowestXPlayerCompare : public BasePlayerCompare
@@ -45,6 +56,7 @@ class LowestXPlayerCompare : public BasePlayerCompare
 public:
   explicit LowestXPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
   int Compare(CPlayer &first, CPlayer &second) override;
+  bool Key(CPlayer &player, float &key) override;
 };
 
 class HighestXPlayerCompare : public BasePlayerCompare
@@ -52,6 +64,7 @@ class HighestXPlayerCompare : public BasePlayerCompare
 public:
   explicit HighestXPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
   int Compare(CPlayer &first, CPlayer &second) override;
+  bool Key(CPlayer &player, float &key) override;
 };
 
 class HighestConfPlayerCompare : public BasePlayerCompare
@@ -59,6 +72,7 @@ class HighestConfPlayerCompare : public BasePlayerCompare
 public:
   explicit HighestConfPlayerCompare(CVector reference) : BasePlayerCompare(reference) {}
   int Compare(CPlayer &first, CPlayer &second) override;
+  bool Key(CPlayer &player, float &key) override;
 };
 
 // A list of players sorted by a comparator; the caller owns it. Entries from

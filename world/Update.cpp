@@ -1,7 +1,7 @@
 #include "CMemory.h"
 
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "CBall.h"
@@ -42,6 +42,29 @@ bool Valid(const CPlayer *player)
 {
   return player && player->GetPositionValid();
 }
+
+// As sscanf(text, "WORD %f", &value) == 1: the word, then a number after
+// any blanks. Every command is replayed at the next cycle, and the scanf
+// family's set-up cost far more than the reading.
+bool NumberAfter(const char *text, const char *word, const char *&end, float &value)
+{
+  const std::size_t length = std::strlen(word);
+  if (std::strncmp(text, word, length) != 0)
+    return false;
+  char *stop = nullptr;
+  const char *from = text + length;
+  value = std::strtof(from, &stop);
+  if (stop == from)
+    return false;
+  end = stop;
+  return true;
+}
+
+bool NumberAfter(const char *text, const char *word, float &value)
+{
+  const char *end = nullptr;
+  return NumberAfter(text, word, end, value);
+}
 }
 
 // Texts as the brain formats them, with the leading parenthesis:
@@ -62,22 +85,24 @@ void CMemory::Update4Action(const char *command)
   switch (*text)
   {
   case 'd':
-    if (std::sscanf(text, "dash %f)", &first) == 1)
+    if (NumberAfter(text, "dash", first))
       Update4Dash(first);
     break;
-  case 'k':
-    if (std::sscanf(text, "kick %f %f)", &first, &second) == 2)
+  case 'k': {
+    const char *end = nullptr;
+    if (NumberAfter(text, "kick", end, first) && NumberAfter(end, "", second))
       Update4Kick(first * GetPrevKickPowerRate(), second);
     break;
+  }
   case 't':
     // Whatever the turn, what was seen so far was seen in another direction.
     SetHaveVisualForThisAngle(false);
     if (std::strncmp(text, "turn_neck", 9) == 0)
     {
-      if (std::sscanf(text, "turn_neck %f)", &first) == 1)
+      if (NumberAfter(text, "turn_neck", first))
         Update4TurnNeck(first);
     }
-    else if (std::sscanf(text, "turn %f)", &first) == 1)
+    else if (NumberAfter(text, "turn", first))
       Update4Turn(first / (m_InertiaMoment * m_SB.speed + 1.0f));
     break;
   case 'c':

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "PlayerFixture.h"
+#include "PlayerInterface.h"
 
 namespace
 {
@@ -84,4 +88,60 @@ TEST_F(PlayerQueriesTest, WithNobodyKnownTheListsAreEmptyButNeverNull)
   for (CPlayer *entry : list.players)
     ASSERT_NE(entry, nullptr);
   EXPECT_EQ(memory().OurGoalie(), nullptr);
+}
+
+namespace
+{
+// A comparator with only the pairwise order: the sort asks it pair by pair,
+// the way every comparator was asked before keys.
+template <class Keyed> class PairwiseOnly : public BasePlayerCompare
+{
+public:
+  explicit PairwiseOnly(CVector reference) : m_Keyed(reference) {}
+  int Compare(CPlayer &first, CPlayer &second) override { return m_Keyed.Compare(first, second); }
+
+private:
+  Keyed m_Keyed;
+};
+
+template <class Keyed> std::vector<CPlayer *> SortedBoth(CMemory &m, CVector reference, int mask)
+{
+  Keyed keyed(reference);
+  PairwiseOnly<Keyed> pairwise(reference);
+  sorted_players byKey, byPair;
+  m.DoSortyThing(mask, keyed, byKey);
+  m.DoSortyThing(mask, pairwise, byPair);
+  EXPECT_EQ(byKey.count, byPair.count);
+  for (int i = 0; i < sorted_players::MAX_ENTRIES; i++)
+    EXPECT_EQ(byKey.players[i], byPair.players[i]) << "place " << i;
+  return std::vector<CPlayer *>(byKey.players, byKey.players + byKey.count);
+}
+}  // namespace
+
+// Ties in every order (equal distances, equal x, equal confidence) keep the
+// places the exchange sort gave them, whether the comparator hands out keys
+// or only compares; so do players at no number at all (a NaN place).
+TEST_F(PlayerQueriesTest, KeyedSortsKeepThePairwiseOrderOfTies)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    float x, y, conf;
+  } mates[] = {{5, 0, 0.9f}, {0, 5, 0.9f}, {-5, 0, 0.8f}, {5, 0, 0.8f}, {3, 4, 1.0f}, {0, -5, 0.9f}, {20, 1, 0.8f}};
+  for (int i = 0; i < static_cast<int>(sizeof mates / sizeof mates[0]); i++)
+    Mate(i, mates[i].x, mates[i].y)->SetConf(mates[i].conf);
+  Foe(0, 3, -4);
+  Foe(1, -3, 4);
+  const CVector origin(0, 0);
+  const std::vector<CPlayer *> near = SortedBoth<DistPlayerCompare>(m, origin, MASK_TEAMMATES | MASK_OPPONENTS);
+  ASSERT_EQ(near.size(), 9u);
+  EXPECT_FLOAT_EQ(near.back()->GetGX(), 20);
+  SortedBoth<LowestXPlayerCompare>(m, origin, MASK_TEAMMATES);
+  SortedBoth<HighestXPlayerCompare>(m, origin, MASK_TEAMMATES | MASK_OPPONENTS);
+  SortedBoth<HighestConfPlayerCompare>(m, origin, MASK_TEAMMATES);
+
+  m.GetAFriend(3)->SetGPos(CVector(std::nanf(""), 0));
+  SortedBoth<DistPlayerCompare>(m, CVector(1, 1), MASK_TEAMMATES);
+  SortedBoth<LowestXPlayerCompare>(m, origin, MASK_TEAMMATES);
+  SortedBoth<HighestXPlayerCompare>(m, origin, MASK_TEAMMATES);
 }

@@ -35,6 +35,38 @@ TEST_F(UpdateTest, KicksCatchesAndOtherCommands)
   EXPECT_FLOAT_EQ(M().GetSB().stamina, 3500);
 }
 
+// Each command's numbers are read as the brain wrote them, and a command
+// with one number short, or another word, is not replayed at all.
+TEST_F(UpdateTest, TheCommandsNumbersAreReadAsWritten)
+{
+  const struct
+  {
+    const char *text;
+    float stamina, facing, ballVy;
+  } rows[] = {
+      {"(dash 100.00)", 3400, 0, 0},     {"(dash -50.00)", 3400, 0, 0},      {"(dash  \t20.50)", 3479.5f, 0, 0},
+      {"(turn_neck 30.00)", 3500, 30, 0}, {"(turn -45.50)", 3500, -45.5f, 0}, {"(turn_neckx 30.00)", 3500, 0, 0},
+      {"(kick 1.50 90.00)", 3500, 0, 1.5f}, {"(kick 1.50)", 3500, 0, 0},    {"(kick  1.50   90.00)", 3500, 0, 1.5f},
+      {"(dasher 10.00)", 3500, 0, 0},
+  };
+  for (const auto &row : rows)
+  {
+    agent->brain->SetPrevKickPowerRate(1);
+    M().SetSB(sensebody());
+    sensebody sb = M().GetSB();
+    sb.stamina = 3500;
+    sb.head_angle = 0;
+    M().SetSB(sb);
+    M().SetFacing(0);
+    M().SetBFacing(0);
+    Ball().SetVelocity(CVector(0, 0));
+    M().Update4Action(row.text);
+    EXPECT_FLOAT_EQ(M().GetSB().stamina, row.stamina) << row.text;
+    EXPECT_FLOAT_EQ(M().GetFacing(), row.facing) << row.text;
+    EXPECT_NEAR(Ball().GetVelocity().GetY(), row.ballVy, 1e-5) << row.text;
+  }
+}
+
 // The ball runs into an agent standing at the centre facing along x.
 TEST_F(UpdateTest, ABallThatRunsIntoUsIsPutBackAndReversed)
 {
