@@ -31,6 +31,78 @@ bool IsPlayOnAfter(int mode, int previous, int since, int now, int wanted, int w
 {
   return mode == PM_PLAY_ON && previous == wanted && now - since <= window;
 }
+
+// Whether a trigger reads nothing but the referee's calls and the clock;
+// such a trigger holds or not by the call alone (ModeTriggerHolds).
+bool IsModeTrigger(int type)
+{
+  switch (type)
+  {
+    case FPT_OUR_GOAL_KICK:
+    case FPT_THEIR_GOAL_KICK:
+    case FPT_PLAY_ON:
+    case FPT_OUR_KICK_IN:
+    case FPT_OUR_CORNER_KICK:
+    case FPT_OUR_GOALIE_CATCH:
+    case FPT_THEIR_GOALIE_CATCH:
+    case FPT_AFTER_OUR_CORNER_KICK:
+    case FPT_AFTER_OUR_GOAL_KICK:
+    case FPT_AFTER_OUR_KICK_IN:
+    case FPT_AFTER_OUR_FREE_KICK:
+      return true;
+    default:
+      return false;
+  }
+}
+}
+
+CFixPlanRunner::ModeView CFixPlanRunner::ReadModeView() const
+{
+  ModeView v;
+  m_Brain.LockPlayMode();
+  v.mode = m_Brain.P2BReadPlayMode(true);
+  v.previous = m_Brain.P2BReadPlayMode(false);
+  v.since = m_Brain.P2BReadPlayModeTime(true);
+  m_Brain.UnlockPlayMode();
+  v.now = m_Brain.GetTime();
+  v.window = m_Brain.m_FixedPlanMaxWaitTime;
+  return v;
+}
+
+bool CFixPlanRunner::ModeTriggerHolds(int type, const ModeView &v)
+{
+  const int mode = v.mode;
+  const int previous = v.previous;
+  switch (type)
+  {
+    case FPT_OUR_GOAL_KICK:
+      return mode == PM_GOAL_KICK;
+    case FPT_THEIR_GOAL_KICK:
+      return mode == -PM_GOAL_KICK;
+    case FPT_PLAY_ON:
+      return mode == PM_PLAY_ON;
+    case FPT_OUR_KICK_IN:
+      return mode == PM_KICK_IN;
+    case FPT_OUR_CORNER_KICK:
+      return mode == PM_CORNER_KICK;
+    // The catch is followed at once by the goalkeeper's free kick.
+    case FPT_OUR_GOALIE_CATCH:
+      return mode == PM_GOALIE_CATCH_BALL ||
+             (mode == PM_FREE_KICK && previous == PM_GOALIE_CATCH_BALL);
+    case FPT_THEIR_GOALIE_CATCH:
+      return mode == -PM_GOALIE_CATCH_BALL ||
+             (mode == -PM_FREE_KICK && previous == -PM_GOALIE_CATCH_BALL);
+    case FPT_AFTER_OUR_CORNER_KICK:
+      return IsPlayOnAfter(mode, previous, v.since, v.now, PM_CORNER_KICK, v.window);
+    case FPT_AFTER_OUR_GOAL_KICK:
+      return IsPlayOnAfter(mode, previous, v.since, v.now, PM_GOAL_KICK, v.window);
+    case FPT_AFTER_OUR_KICK_IN:
+      return IsPlayOnAfter(mode, previous, v.since, v.now, PM_KICK_IN, v.window);
+    case FPT_AFTER_OUR_FREE_KICK:
+      return IsPlayOnAfter(mode, previous, v.since, v.now, PM_FREE_KICK, v.window);
+    default:
+      return false;
+  }
 }
 
 bool FIXPLANREGION::Contains(CVector p) const
@@ -89,6 +161,7 @@ void CFixPlanRunner::CheckFixPlans()
   run.barred.assign(count, FP_FREE);
   run.usable.assign(count, false);
   run.assigned.assign(count, 0);
+  run.first_trigger.assign(count, FPT_NONE);
   for (int i = 1; i <= m_Brain.m_NumFixPlans && static_cast<std::size_t>(i) < count; i++)
   {
     const FIXPLAN &plan = m_Brain.m_FixPlans[i];
@@ -105,6 +178,12 @@ void CFixPlanRunner::CheckFixPlans()
       continue;
     }
     run.usable[i] = true;
+    for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+      if (plan.actions[1].triggers[k].type != FPT_NONE)
+      {
+        run.first_trigger[i] = plan.actions[1].triggers[k].type;
+        break;
+      }
   }
 }
 
@@ -148,19 +227,29 @@ void CFixPlanRunner::NoteFixPlanCall()
 
 void CFixPlanRunner::ChooseFixPlan()
 {
+  // Read once for all the plans: nothing a trigger asks changes the
+  // referee's call.
+  const ModeView view = ReadModeView();
   for (int i = 1; i <= m_Brain.m_NumFixPlans; i++)
-    if (MayChooseFixPlan(i))
+    if (MayChooseFixPlan(i, view))
     {
       StartFixPlan(i);
       return;
     }
 }
 
-bool CFixPlanRunner::MayChooseFixPlan(int i)
+bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
 {
   const FIXPLANRUN &run = m_Run;
   if (static_cast<std::size_t>(i) >= run.usable.size() || !run.usable[i] ||
       run.barred[i] != FP_FREE)
+    return false;
+  // Most plans wait for a call of the referee and are passed over by their
+  // first trigger; it is read from the short list, as the plans' own
+  // records lie far apart (every pass tries them all). The checks skipped
+  // ask and change nothing.
+  const int leading = run.first_trigger[i];
+  if (IsModeTrigger(leading) && !ModeTriggerHolds(leading, view))
     return false;
   const FIXPLAN &plan = m_Brain.m_FixPlans[i];
   if (run.excluding >= 1)
@@ -374,13 +463,8 @@ bool CFixPlanRunner::FixPlanTriggersHold(const FIXPLANACTION &action)
 
 bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
 {
-  m_Brain.LockPlayMode();
-  const PlayMode mode = m_Brain.P2BReadPlayMode(true);
-  const PlayMode previous = m_Brain.P2BReadPlayMode(false);
-  const int since = m_Brain.P2BReadPlayModeTime(true);
-  m_Brain.UnlockPlayMode();
-  const int now = m_Brain.GetTime();
-  const int window = m_Brain.m_FixedPlanMaxWaitTime;
+  if (IsModeTrigger(t.type))
+    return ModeTriggerHolds(t.type, ReadModeView());
   const CBall *ball = m_Brain.M2BReadBall();
   // Where the ball was last seen counts even once its confidence fell below
   // the threshold: looking away for a moment must not end a set play.
@@ -392,10 +476,6 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
   };
   switch (t.type)
   {
-    case FPT_OUR_GOAL_KICK:
-      return mode == PM_GOAL_KICK;
-    case FPT_THEIR_GOAL_KICK:
-      return mode == -PM_GOAL_KICK;
     case FPT_MATE_IN_AREA:
       return FixPlanMate(FixPlanRegion(t.area, t.mcarea, t.coord_type), t.player) != nullptr;
     case FPT_NO_MATE_IN_AREA:
@@ -406,31 +486,10 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
       return !FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(m_Brain.GetGPos());
     case FPT_BALL_IN_AREA:
       return ballKnown() && FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(ball->GetGPos());
-    case FPT_PLAY_ON:
-      return mode == PM_PLAY_ON;
-    case FPT_OUR_KICK_IN:
-      return mode == PM_KICK_IN;
-    case FPT_OUR_CORNER_KICK:
-      return mode == PM_CORNER_KICK;
     case FPT_BALL_KICKABLE:
       return kickable();
     case FPT_BALL_NOT_KICKABLE:
       return !kickable();
-    // The catch is followed at once by the goalkeeper's free kick.
-    case FPT_OUR_GOALIE_CATCH:
-      return mode == PM_GOALIE_CATCH_BALL ||
-             (mode == PM_FREE_KICK && previous == PM_GOALIE_CATCH_BALL);
-    case FPT_THEIR_GOALIE_CATCH:
-      return mode == -PM_GOALIE_CATCH_BALL ||
-             (mode == -PM_FREE_KICK && previous == -PM_GOALIE_CATCH_BALL);
-    case FPT_AFTER_OUR_CORNER_KICK:
-      return IsPlayOnAfter(mode, previous, since, now, PM_CORNER_KICK, window);
-    case FPT_AFTER_OUR_GOAL_KICK:
-      return IsPlayOnAfter(mode, previous, since, now, PM_GOAL_KICK, window);
-    case FPT_AFTER_OUR_KICK_IN:
-      return IsPlayOnAfter(mode, previous, since, now, PM_KICK_IN, window);
-    case FPT_AFTER_OUR_FREE_KICK:
-      return IsPlayOnAfter(mode, previous, since, now, PM_FREE_KICK, window);
     case FPT_CAN_KEEP_BALL:
       return m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone());
     case FPT_NOT_AT_POINT:

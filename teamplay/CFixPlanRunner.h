@@ -80,9 +80,22 @@ private:
   static const ACTIONROW kActionRows[];
 
   // Choosing and stepping (CFixPlanRunner.cpp).
+  // The referee's calls and the clock, as the triggers that need no more
+  // read them.
+  struct ModeView
+  {
+    int mode = 0;
+    int previous = 0;
+    int since = 0;
+    int now = 0;
+    int window = 0;
+  };
+  ModeView ReadModeView() const;
+  static bool ModeTriggerHolds(int type, const ModeView &view);
+
   void NoteFixPlanCall();
   void ChooseFixPlan();
-  bool MayChooseFixPlan(int plan);
+  bool MayChooseFixPlan(int plan, const ModeView &view);
   int FixPlanPlayer(int plan);
   void AssignFixPlanPoints();
   void StartFixPlan(int plan);

@@ -111,6 +111,7 @@ struct FIXPLANRUN
   std::vector<bool> usable;    // per plan: it has an action and every code is known
   int assigned_time = -999;    // the cycle of the assignment below
   std::vector<int> assigned;   // per plan naming no player: who goes to its point
+  std::vector<int> first_trigger; // per usable plan: its first action's first trigger, FPT_NONE for none
 };
 
 // "x y"; numbers the text lacks stay at the given fallback.

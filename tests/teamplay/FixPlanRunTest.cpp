@@ -355,3 +355,45 @@ TEST_F(FixPlanRun, AnAbortConditionEndsThePlanOnlyWhenItHolds)
     }
   }
 }
+
+// The first plan made to hang on one trigger: it is chosen exactly when
+// that trigger holds, whether the trigger is a call of the referee (read
+// from the plans' short list) or anything else.
+TEST_F(FixPlanRun, APlanHangingOnOneTriggerIsChosenExactlyWhenItHolds)
+{
+  Ball(CVector(10, 10));
+  Place(CVector(0, 0), 0);
+  const struct
+  {
+    int trigger;
+    const char *calls[2];
+    int lookAfter;
+    bool chosen;
+  } rows[] = {{FPT_PLAY_ON, {"play_on", nullptr}, 0, true},
+              {FPT_PLAY_ON, {"kick_in_l", nullptr}, 0, false},
+              {FPT_OUR_KICK_IN, {"kick_in_l", nullptr}, 0, true},
+              {FPT_OUR_KICK_IN, {"kick_in_r", nullptr}, 0, false},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 50, true},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 51, false},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_r", "play_on"}, 5, false},
+              {FPT_THEIR_GOALIE_CATCH, {"goalie_catch_ball_r", "free_kick_r"}, 0, true},
+              {FPT_THEIR_GOALIE_CATCH, {"free_kick_r", nullptr}, 0, false},
+              {FPT_ME_IN_AREA, {"kick_in_r", nullptr}, 0, true},
+              {FPT_ME_NOT_IN_AREA, {"play_on", nullptr}, 0, false}};
+  int t = 100;
+  for (const auto &row : rows)
+  {
+    FIXPLAN &plan = brain->m_FixPlans[1];
+    plan.player = 7;
+    for (FIXPLANTRIGGER &trigger : plan.actions[1].triggers)
+      trigger = FIXPLANTRIGGER();
+    plan.actions[1].triggers[1].type = row.trigger;
+    plan.actions[1].triggers[1].area = FIXPLANAREA{CVector(0, 0), CVector(10, 10)};
+    t += 200;
+    for (const char *call : row.calls)
+      if (call)
+        Call(t, call);
+    const std::string chosen = FreshLook(7, t + row.lookAfter);
+    EXPECT_EQ(chosen == std::string(plan.name), row.chosen) << row.trigger << " " << row.calls[0] << " " << chosen;
+  }
+}
