@@ -590,10 +590,12 @@ public:
   // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
   // The plays with the ball (teamplay/BallChoices): behind their offside
-  // line, a pass forward, a short pass before a long ball, the long ball,
+  // line, a pass forward, a pass any way that keeps the ball, a short pass
+  // before a long ball, the long ball,
   // a run into space, holding a moment, a clearance, a breakaway, a run.
   int BeatTheOffsideLine();
   int PassForward();
+  int PassToKeepTheBall();
   int ShortPassBeforeLongBall();
   int LongBallUpfield();
   int DribbleIntoSpace();

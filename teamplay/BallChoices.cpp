@@ -1,7 +1,8 @@
 // What the zone behaviours share: one kick that sends the ball on its way,
-// a ball behind their offside line, a pass forward, a short pass before a
-// long ball, a long ball, a run into space, a moment's hold, a clearance at
-// once, a breakaway, and a run with the ball.
+// a ball behind their offside line, a pass forward, a pass any way that
+// keeps the ball, a short pass before a long ball, a long ball, a run into
+// space, a moment's hold, a clearance at once, a breakaway, and a run with
+// the ball.
 
 #include <cmath>
 
@@ -31,6 +32,9 @@ namespace
 const float kThroughSteps[] = {5, 10, 15};
 // A pass forward gains at least this much ground.
 const float kForwardPassGain = 5;
+// A pass that keeps the ball goes back no farther than this: one lost far
+// back is a chance for them.
+const float kKeepBallMostBack = 15;
 // A short pass tried before a long ball: no longer, no farther back, and
 // no riskier than these. The long ball into their half was taken four
 // times in five; a near team-mate the reckoning calls slightly unsafe
@@ -116,6 +120,24 @@ int CBehaviours::PassForward()
   limits.maxDist = m_MaxPassDist;
   const CPlayer *mate = PassTarget(limits);
   return mate && Chose(BP_PASS, PassBall(mate));
+}
+
+// A pass to a safe team-mate any way, back only a little and never into
+// our area; pressed, in one kick.
+int CBehaviours::PassToKeepTheBall()
+{
+  PASSLIMITS limits;
+  limits.backAllowance = kKeepBallMostBack;
+  limits.maxDist = m_MaxPassDist;
+  // Pressed, a pass laid over several kicks is taken before it goes.
+  limits.oneKick = NumFoesWithin(m_FeelDistance) > 0;
+  const CPlayer *mate = PassTarget(limits);
+  if (!mate)
+    return 0;
+  if (!limits.oneKick)
+    return Chose(BP_PASS, PassBall(mate));
+  return Chose(BP_PASS, AnnouncePass(mate, mate->GetGPos(),
+                                     KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget)));
 }
 
 // Before a long ball in midfield: a short pass in one kick to a

@@ -13,9 +13,8 @@ int CBehaviours::DEFZWithBall()
     return 1;
   if (PassForward())
     return 1;
-  if (const CPlayer *mate = PassTarget(0))
-    if (Chose(BP_PASS, PassBall(mate)))
-      return 1;
+  if (PassToKeepTheBall())
+    return 1;
   // Nobody near: carry it up, towards the middle.
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&
       Chose(BP_DRIBBLE, RunWithBall(CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))

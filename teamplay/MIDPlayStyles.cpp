@@ -2,9 +2,9 @@
 // offside line, or in the defensive mode of our half, it is played as in
 // our own third; otherwise a shot from the front of this third, a
 // breakaway, a pass forward, a shot into a crowd before the ball is taken,
-// a ball behind their line, a run with the ball
-// into space, the ball held a moment for a team-mate to get free, a safe
-// pass any way, a near pass a little less safe, and when nothing is on the
+// a ball behind their line, a run with the ball into space, the ball held a
+// moment for a team-mate to get free, a safe pass any way (first of all
+// when pressed), a near pass a little less safe, and when nothing is on the
 // ball goes long into their half.
 
 #include "CBehaviours.h"
@@ -27,6 +27,10 @@ int CBehaviours::MIDZWithBall()
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
+  // Pressed, a safe pass any way beats a run or a hold: the ball run or
+  // held with an opponent at it was lost every time.
+  if (pressed && PassToKeepTheBall())
+    return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;
   const CVector ahead(me.GetX() + 15, y);
@@ -35,9 +39,8 @@ int CBehaviours::MIDZWithBall()
     return 1;
   if (DribbleIntoSpace() || HoldForAMoment())
     return 1;
-  if (const CPlayer *mate = PassTarget(1))
-    if (Chose(BP_PASS, PassBall(mate)))
-      return 1;
+  if (PassToKeepTheBall())
+    return 1;
   if (ShortPassBeforeLongBall())
     return 1;
   return Chose(BP_SEND, LongBallUpfield());

@@ -589,6 +589,44 @@ TEST_F(TeamPlayTest, AMidfielderWithTheBallBuildsTheAttack)
   }
 }
 
+// In matches a carrier with an opponent at him ran with the ball, held it
+// or sent it long, and lost it nearly every time, with a team-mate free
+// beside or behind him: pressed, the safe pass any way comes first, in one
+// kick; with room the ball is still run forward.
+TEST_F(TeamPlayTest, APressedCarrierPassesToKeepTheBall)
+{
+  const struct
+  {
+    const char *name;
+    Placed me, mate, foe;  // foe x 999: none
+    BallPlay play;
+  } rows[] = {
+      {"pressed in midfield, a mate free across", {10, 0}, {8, 13}, {11.5f, -1}, BP_PASS},
+      {"pressed in our third, a mate free back and across", {-27, 15}, {-30, 3}, {-25.8f, 16}, BP_PASS},
+      {"room in midfield, the mate across", {10, 0}, {8, 13}, {999, 0}, BP_DRIBBLE},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(row.me.x, row.me.y));
+    RollBall(row.me.x + 0.5f, row.me.y);
+    Others(row.mate, row.foe);
+    // Their goalkeeper and three last defenders, well up.
+    Foe(1, 51, 0, 1);
+    Foe(2, 40, -10, 2);
+    Foe(3, 40, 12, 3);
+    Foe(4, 40, 0, 4);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    if (row.play != BP_PASS)
+      continue;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const float toMate = (CVector(row.mate.x, row.mate.y) - CVector(row.me.x + 0.5f, row.me.y)).GetDir();
+    EXPECT_NEAR(0, brain().NormaliseAngle(KickDir(q) - toMate), 10) << row.name;
+  }
+}
+
 // The ball behind their line goes only where it can be won: not with their
 // line too far up the pitch or too far ahead, not to a team-mate already
 // offside or trailing far behind it, and not into a crowd.
@@ -640,8 +678,8 @@ TEST_F(TeamPlayTest, BeforeALongBallANearTeamMateALittleUnsafeGetsIt)
     Placed mate, foe, presser;  // x 999: none
     bool pass;
   } rows[] = {
-      {"a near mate a little unsafe", {22, 8}, {25, 8}, {999, 0}, true},
-      {"the same, pressed", {22, 8}, {25, 8}, {9, -3}, true},
+      {"a near mate a little unsafe", {22, 8}, {25, 4}, {999, 0}, true},
+      {"the same, pressed", {22, 8}, {25, 4}, {9, -3}, true},
       {"a near mate surely lost", {22, 8}, {22, 2}, {999, 0}, false},
       {"a mate too far", {34, 8}, {999, 0}, {999, 0}, false},
       {"a mate too far back", {-8, 0}, {999, 0}, {999, 0}, false},
