@@ -809,9 +809,6 @@ protected:
   int m_HoldSince = -999;
   int m_HoldLast = -999;
   int m_KickUnderWayTime = -999;
-  // Positioners for offering a pass near the ball, looked up on first use.
-  bool m_SupportLookedUp = false;
-  ZPPositionerID m_SupportPositioner;
   // The set-play kicker's touches (teamplay/States.h).
   SETPLAYTOUCH m_SetPlayTouch;
   // The pass under way (teamplay/CPassUnderWay.h).

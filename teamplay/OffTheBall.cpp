@@ -9,6 +9,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "FormationTables.h"
+#include "SupportPlace.h"
 
 namespace
 {
@@ -63,6 +64,8 @@ const float kBackLineBehindBall = 3;
 const float kBackLineOffGoalLine = 3;
 // How far behind the presser the second of us covers.
 const float kCoverDist = 5;
+// A supporter stands this far onside.
+const float kSupportOnsideMargin = 1;
 }
 
 // ------------------------------------------------------- kick-off place
@@ -597,21 +600,21 @@ int CBehaviours::OffenseSupport()
 {
   if (GetActionState() != AS_OFFENSE_SUPPORT)
     return 0;
-  if (!m_SupportLookedUp)
-  {
-    m_SupportPositioner = FindPositioner("MCSBall");
-    m_SupportLookedUp = true;
-  }
-  CVector target = m_SupportPositioner.valid() ? m_SupportPositioner.GetPosition()
-                                                : m_Positioner.GetPosition();
-  // Within support distance of the ball, and never offside.
-  const CVector ball = M2BReadBall()->GetGPos();
-  if (target.dist(ball) > m_MaxSupportDist)
-    target = ball + (target - ball).SetLength(m_MaxSupportDist);
-  const float offside = TheirOffsideX();
-  if (target.GetX() > offside)
-    target = CVector(offside, target.GetY());
-  return GoToPlace(target, DashPower4Positioning());
+  SupportWorld world;
+  world.ball = M2BReadBall()->GetGPos();
+  world.me = GetGPos();
+  sorted_players mates;
+  SortValidFriends2Me(mates);
+  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
+    world.mates.push_back(mates.players[i]->GetGPos());
+  world.foes = FoePositions();
+  world.xMax = TheirOffsideX() - kSupportOnsideMargin;
+  world.halfLength = m_PitchLength / 2;
+  world.halfWidth = m_PitchWidth / 2;
+  world.penaltyAreaLength = m_PenaltyAreaLength;
+  world.penaltyAreaHalfWidth = m_PenaltyAreaWidth / 2;
+  world.behind = GetRole() == ROLE_DEFENDER;
+  return GoToPlace(ChooseSupportPlace(world), DashPower4Positioning());
 }
 
 int CBehaviours::OffensePosition()
