@@ -90,7 +90,6 @@ public:
   // The command being handed to the actuators.
   virtual char *GetActionBuffer();
   virtual void SetActionBuffer(const char *text);
-
   bool GetHaveVisualForThisAngle() const;
   Role GetRole() const;
   bool GetThinkingInProgress() const;
@@ -467,10 +466,9 @@ public:
   const CPlayer *PassTarget(int allowBackPass);
   // The one chooser of receivers, within the limits of who passes.
   const CPlayer *PassTarget(const PASSLIMITS &limits);
-  // Shots: the agent's own (have), a team-mate's (has, null: the agent),
-  // and whether the moving ball is a shot at our goal.
-  // Near enough, at an angle and with the pace for a shot, whoever is in
-  // its way; target: where it goes.
+  // Shots: the agent's own (have), a team-mate's (has, null: the agent), a
+  // moving ball at our goal (is); in range: near enough, at an angle and with
+  // the pace for a shot, whoever is in its way (target: where it goes).
   bool ShotInRange(CVector &target);
   bool HaveAShot();
   bool HaveAGoodShot();
@@ -590,9 +588,9 @@ public:
   // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
   // The plays with the ball (teamplay/BallChoices): behind their offside
-  // line, a pass forward, a pass any way that keeps the ball, a short pass
-  // before a long ball, the long ball,
-  // a run into space, holding a moment, a clearance, a breakaway, a run.
+  // line, a pass forward, a pass that keeps the ball, a short pass before a
+  // long ball, the long ball, a run into space, holding a moment, a
+  // clearance, a breakaway, a run.
   int BeatTheOffsideLine();
   int PassForward();
   int PassToKeepTheBall();
@@ -829,8 +827,7 @@ protected:
   friend class CFixPlanRunner;
   CFixPlanRunner m_FixPlanRunner{*this};
 
-  // ==== Team play: team messages (the buffer is written by the const
-  // ParseMessage) ====
+  // ==== Team play: team messages (the const ParseMessage writes the buffer) ====
   static const std::size_t MESSAGE_BUFFER_LENGTH = 640;
   static const std::size_t MESSAGE_MIN_LENGTH = 510;
   mutable char m_MessageBuffer[MESSAGE_BUFFER_LENGTH] = {};
