@@ -8,8 +8,8 @@
 #include "CBehaviours.h"
 #include "CGLine.h"
 #include "CRay.h"
+#include "CShotAim.h"
 #include "PlayerInterface.h"
-#include "ShotAim.h"
 
 void CBehaviours::StopBall()
 {
@@ -255,7 +255,9 @@ CVector CBehaviours::ShootPoint(const CPlayer *player)
       conePos = towards + reach;
       // Aimed where the ball was going, a shot went at whichever corner
       // the keeper stood nearer as often as not: the far one beats him.
-      side = CornerTheKeeperReachesLast(from, goalie->GetGPos(), line, post, side);
+      side = player ? CShotAim::CornerTheKeeperReachesLast(from, goalie->GetGPos(), line, post, side,
+                                                           CShotAim::kEven)
+                    : m_ShotAim.Choose(GetTime(), from, goalie->GetGPos(), line, post, side);
     }
   }
   // The gap beside the goalkeeper's reach on the chosen side first.

@@ -12,6 +12,7 @@
 #include "BrainParameters.h"
 #include "BrainTypes.h"
 #include "CBreakaway.h"
+#include "CShotAim.h"
 #include "CModule.h"
 #include "CPassUnderWay.h"
 #include "CPlayer.h"
@@ -528,6 +529,7 @@ public:
   int MIDZWithBall();
   int FWZWithBall();
   int ShootBeforeItIsTaken();
+  int ShootNow();
   // After the main command: the neck, the view width and the team message.
   void LookAbout();
   // Marks the bundle as this cycle's, whatever it holds.
@@ -775,6 +777,8 @@ protected:
   CKickPlanner m_KickPlanner{*this};
   friend class CBreakaway;
   CBreakaway m_BreakawayRun{*this};
+  // The side of the agent's own shots (CShotAim.h).
+  CShotAim m_ShotAim;
 
   // ==== Ball skills: interception, passing, targets (skills/SkillRecords.h) ====
   INTERCEPTSTATE m_Interception;

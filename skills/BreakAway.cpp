@@ -181,18 +181,23 @@ int CBehaviours::SideBreakawayKickRunCycles()
   return m_BreakawayRun.KickRunCycles(SideBreakawayPickTarget());
 }
 
+CVector CBreakaway::KickRunSpot(float dir, int cycles)
+{
+  // Where the agent is after kicking this cycle, turning to the kick's
+  // direction and running after the ball at full power for the rest: the
+  // ball is laid there, a dribble's distance ahead. Laid where the body
+  // happened to face, it ran off to the wing away from the target.
+  const float turn = m_Brain.NormaliseAngle(dir - m_Brain.GetBFacing());
+  const bool turns = std::fabs(turn) > m_Brain.m_MaxGoToPointAngleErr;
+  return m_Brain.PredPosAfterTurn(cycles, turns ? turn : 0, static_cast<float>(m_Brain.m_MaxPower),
+                                  turns, 1) +
+         Polar2CVector(m_Brain.m_DribbleBallDist, dir);
+}
+
 float CBreakaway::EvaluateKickRunAngle(float dir, int cycles, CVector target)
 {
-  // Where the ball is laid for the agent, kicking this cycle and running
-  // after it for the rest, at full power and in that direction.
   const float power = static_cast<float>(m_Brain.m_MaxPower);
-  const int turns =
-      std::fabs(m_Brain.NormaliseAngle(dir - m_Brain.GetBFacing())) > m_Brain.m_MaxGoToPointAngleErr
-          ? 1
-          : 0;
-  const CVector spot =
-      m_Brain.PredPosAfterTurn(cycles, 0, power, false, 1) +
-      Polar2CVector(m_Brain.m_DribbleBallDist + turns * m_Brain.m_PlayerSpeedMax, dir);
+  const CVector spot = KickRunSpot(dir, cycles);
   if (!m_Brain.IsPointInBounds(spot, 0))
     return -999;
   // No opponent may get there first, with the time a kick of his takes.
@@ -200,7 +205,7 @@ float CBreakaway::EvaluateKickRunAngle(float dir, int cycles, CVector target)
   m_Brain.SortValidFoes2Me(foes);
   for (int i = 0; i < foes.count; i++)
     if (m_Brain.PlayerPredictedCycles2Point(foes.players[i], spot, power, m_Brain.m_Kickable) <=
-        cycles + turns + m_Brain.m_CyclesToKick)
+        cycles + m_Brain.m_CyclesToKick)
       return -999;
   // The nearer the target it leaves the agent, the better.
   return -spot.dist(target);
@@ -317,9 +322,7 @@ int CBreakaway::KickAndRun(CVector target, int cycles, bool side)
   }
   if (best <= -999)
     return m_Brain.CleverDribbleTo(target, m_Brain.m_PlayerSpeedMax, m_Brain.m_MinDistToPoint);
-  const CVector spot =
-      m_Brain.PredPosAfterTurn(cycles, 0, static_cast<float>(m_Brain.m_MaxPower), false, 1) +
-      Polar2CVector(m_Brain.m_DribbleBallDist, bestDir);
+  const CVector spot = KickRunSpot(bestDir, cycles);
   const CBall *ball = m_Brain.M2BReadBall();
   const float speed = static_cast<float>(
       m_Brain.SolveForFirstTermGeomSeries(m_Brain.m_BallDecay, cycles, ball->GetGPos().dist(spot)));

@@ -24,6 +24,8 @@ public:
   // The side of the pitch to run down, at these coordinates.
   CVector ApproachSide(float x, float y);
   int KickRunCycles(CVector target);
+  // Where the ball kicked ahead in a direction is met, cycles on.
+  CVector KickRunSpot(float dir, int cycles);
   float EvaluateKickRunAngle(float dir, int cycles, CVector target);
   // Whether a target chosen earlier is still the one to head for: for
   // breakaway_targ_valid_time cycles from its choice.

@@ -4,12 +4,22 @@
 // their line, a run at goal or into space, a
 // pass, the ball held a moment, and a shot when nothing else is on.
 
+#include <cmath>
+
+#include "CBall.h"
 #include "CBehaviours.h"
+
+namespace
+{
+// A shot kicked at once goes at least this fast: slower, their keeper
+// gets across to it.
+const float kLeastOneKickShot = 1.8f;
+}  // namespace
 
 int CBehaviours::FWZWithBall()
 {
   const CVector me = GetGPos();
-  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
+  if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
     return 1;
   if (TakeABreakaway())
     return 1;
@@ -37,7 +47,7 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (HoldForAMoment())
     return 1;
-  return Chose(BP_SHOOT, ShootToGoal());
+  return Chose(BP_SHOOT, ShootNow());
 }
 
 int CBehaviours::ShootBeforeItIsTaken()
@@ -48,5 +58,24 @@ int CBehaviours::ShootBeforeItIsTaken()
   CVector target;
   if (CanKeepBall(CanKeepBallCyclesForThisZone()) || !ShotInRange(target))
     return 0;
-  return Chose(BP_SHOOT, ShootToGoal());
+  return Chose(BP_SHOOT, ShootNow());
+}
+
+int CBehaviours::ShootNow()
+{
+  // With the ball surely at the foot, a shot that one kick sends hard
+  // enough goes at once. Laid over several kicks, it waited on a dash to
+  // the ball and on the cycles the ball was only reckoned near, when no
+  // kick is let through, and was taken first.
+  const CBall *ball = M2BReadBall();
+  if (!BallSurelyInReach() || !ball)
+    return ShootToGoal();
+  const CVector target = ShootPoint(nullptr);
+  const float dir = (target - ball->GetGPos()).GetDir();
+  const float need = std::fmax(Point2KickVelocity(target, m_ShotVelAtGoal), kLeastOneKickShot);
+  bool enough = false;
+  KickStraight(need, dir, 1.0f, &enough);
+  if (!enough)
+    return ShootToGoal();
+  return DoKCommand(KickStraight(m_BallSpeedMax, dir, 1.0f, nullptr));
 }

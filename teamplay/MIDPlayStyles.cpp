@@ -18,7 +18,7 @@ int CBehaviours::MIDZWithBall()
     return DEFZWithBall();
 
   // Their goal is within a shot's reach from the front of this third.
-  if (HaveAShot() && Chose(BP_SHOOT, ShootToGoal()))
+  if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
     return 1;
   if (TakeABreakaway())
     return 1;
