@@ -566,6 +566,10 @@ public:
   // A defender's place moved back, with the ball in our half, to behind
   // the ball.
   CVector DropWithTheBall(CVector place);
+  // With the ball near our goal, the dangerous opponent near it who falls
+  // to the agent to mark (or null), and the run to his goal side.
+  const CPlayer *OpponentIMark();
+  int MarkNearGoal();
   // The run to a point where the ball is met, turning only when the
   // heading would miss the ball's reach.
   int RunToBall(CVector point, float power);

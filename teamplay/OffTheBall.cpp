@@ -520,6 +520,9 @@ int CBehaviours::DefenseSupport()
   const CBall *ball = M2BReadBall();
   const CPlayer *carrier = TheirBallCarrier();
   const CVector ourGoal(-m_PitchLength / 2, 0);
+  // Near our goal the men in front of it come first.
+  if (OpponentIMark())
+    return MarkNearGoal();
   // The second of us at their ball covers the first: on the carrier's way
   // to our goal, a few steps behind the one who presses.
   if (carrier && AmICoveringThePress())
@@ -576,6 +579,8 @@ int CBehaviours::DefensePosition()
   const ActionState state = GetActionState();
   if (state != AS_DEFENSE_POSITION && state != AS_DEFENSE_SUPPORT)
     return 0;
+  if (OpponentIMark())
+    return MarkNearGoal();
   return GoToPlace(DropWithTheBall(m_Positioner.GetPosition()), DashPower4Positioning());
 }
 

@@ -243,3 +243,55 @@ TEST_F(DefendingTest, TheBackLineDropsBehindTheBallInOurHalf)
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, WithTheBallNearOurGoalTheManInFrontOfItIsMarkedGoalSide)
+{
+  // Seen in matches: their winger on the ball by our goal line, the
+  // striker free in front of our goal, level with the ball; our defenders
+  // kept the back line and the pass back to him was a goal.
+  const struct
+  {
+    const char *name;
+    int unum;
+    float ballX;
+    bool marks;
+  } rows[] = {
+      {"a defender, ball by our goal line", 3, -47, true},
+      {"a midfielder, ball by our goal line", 7, -47, true},
+      {"a forward stays up", 10, -47, false},
+      {"ball in their half", 3, 10, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    brain().SetRole();
+    Me(-40, -4, 180);
+    const float y = row.ballX < 0 ? -15.0f : 0.0f;
+    RollBall(row.ballX, y);
+    Foe(0, row.ballX - 0.4f, y - 0.4f, 7);
+    const CPlayer *striker = Foe(1, -45.5f, -1, 11);
+    // The one of us who presses the winger, and another farther from the
+    // striker.
+    Mate(0, row.ballX + 3, y + 2, 2);
+    Mate(1, -38, 8, 4);
+    const ACTIONQUEUE q = Pass();
+    const CPlayer *marked = brain().OpponentIMark();
+    EXPECT_EQ(row.marks, marked == striker) << row.name;
+    if (!row.marks)
+    {
+      EXPECT_EQ(nullptr, marked) << row.name;
+      continue;
+    }
+    const CVector spot = brain().PointInBetween(striker->GetGPos(), CVector(-52.5f, 0), 1);
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    EXPECT_LT(HeadingOff(q, spot), 10) << row.name;
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_GT(q.power, 50) << row.name;
+    }
+  }
+}
+}

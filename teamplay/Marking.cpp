@@ -1,0 +1,95 @@
+// Marking near our goal: with the ball close to our goal, the opponents
+// in front of it are taken goal-side, one marker each. Seen in matches:
+// their striker stood free in front of our goal, level with or beyond a
+// ball out on the wing, while our defenders kept their places in the back
+// line, and the cross or the pass back from the goal line was a goal.
+
+#include <cmath>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+#include "GoalMarking.h"
+
+namespace
+{
+// The ball this near our goal has every opponent near it marked.
+const float kMarkingBallDist = 40;
+// An opponent this near our goal scores from a pass.
+const float kDangerDist = 22;
+// The farthest a marker runs to take his man.
+const float kMarkReach = 25;
+// Closer to the spot than this, the marker runs straight to it: sidestepping
+// the man he marks would keep him off it for good.
+const float kStraightToSpot = 5;
+}
+
+const CPlayer *CBehaviours::OpponentIMark()
+{
+  const Role role = GetRole();
+  if (role != ROLE_DEFENDER && role != ROLE_MIDFIELDER)
+    return nullptr;
+  const CBall *ball = M2BReadBall();
+  const CVector goal(-m_PitchLength / 2, 0);
+  if (!BallPositionValid() || ball->GetGPos().dist(goal) > kMarkingBallDist)
+    return nullptr;
+  const CPlayer *carrier = TheirBallCarrier();
+  // Those of us free to mark: the defenders and midfielders but the one who
+  // presses the carrier.
+  std::vector<MarkerAt> markers;
+  markers.push_back({GetUNum(), GetGPos()});
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *mate = GetAValidFriend(i);
+    if (!mate)
+      break;
+    const int unum = mate->GetUNum();
+    if (unum < 1 || unum > 11 || unum == GetUNum())
+      continue;
+    const Role r = GetRole(unum);
+    if (r == ROLE_DEFENDER || r == ROLE_MIDFIELDER)
+      markers.push_back({unum, mate->GetGPos()});
+  }
+  if (carrier)
+  {
+    size_t presser = 0;
+    for (size_t m = 1; m < markers.size(); m++)
+      if (PressDistance(markers[m].pos, carrier) < PressDistance(markers[presser].pos, carrier))
+        presser = m;
+    if (markers[presser].id == GetUNum())
+      return nullptr;
+    markers.erase(markers.begin() + static_cast<long>(presser));
+  }
+  std::vector<const CPlayer *> foes;
+  std::vector<CVector> places;
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *foe = GetAValidFoe(i);
+    if (!foe)
+      break;
+    if (foe == carrier || BallKickableForPlayer(foe, m_PlayerSize))
+      continue;
+    foes.push_back(foe);
+    places.push_back(foe->GetGPos());
+  }
+  const MarkingArea area{goal, kDangerDist, kMarkReach, m_BlockFoeDist};
+  const int marked = FoeMarkedBy(GetUNum(), markers, places, area);
+  return marked < 0 ? nullptr : foes[static_cast<size_t>(marked)];
+}
+
+int CBehaviours::MarkNearGoal()
+{
+  const CPlayer *foe = OpponentIMark();
+  if (!foe)
+    return 0;
+  const MarkingArea area{CVector(-m_PitchLength / 2, 0), kDangerDist, kMarkReach, m_BlockFoeDist};
+  const CVector spot = MarkingSpot(foe->GetGPos(), area);
+  const float dist = GetGPos().dist(spot);
+  if (dist < m_MinDistToPoint)
+    return 0;
+  // The man may get the ball any moment: flat out, as far as stamina
+  // allows.
+  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  if (power <= 0)
+    power = m_StaminaIncMax;
+  return MoveToPos(spot, m_MinDistToPoint, power, dist < kStraightToSpot ? DODGE_NONE : DODGE_ALL);
+}
