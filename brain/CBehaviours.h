@@ -561,6 +561,9 @@ public:
   bool IsOnTheWayToGoal(CVector player, const CPlayer *foe);
   // How near a player counts when choosing who presses the carrier.
   float PressDistance(CVector player, const CPlayer *carrier);
+  // The first point on the carrier's way to our goal that the agent gets
+  // to no later than he does with the ball; false when there is none.
+  bool CutOffPoint(const CPlayer *foe, CVector &point);
   // The second of us nearest the ball, who covers the press.
   bool AmICoveringThePress();
   // A defender's place moved back, with the ball in our half, to behind

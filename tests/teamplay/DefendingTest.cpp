@@ -295,3 +295,32 @@ TEST_F(DefendingTest, WithTheBallNearOurGoalTheManInFrontOfItIsMarkedGoalSide)
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
+{
+  // Seen in matches: beside a dribbler running at our goal, the presser
+  // ran for a spot a fixed length ahead of him, which moved on as fast as
+  // he came: seventeen cycles alongside, three metres off, and the
+  // dribbler went on to the goal line.
+  const CVector goal(-52.5f, 0);
+  Me(-14.5f, -18.4f, 180);
+  RollBall(-15.4f, -21.6f);
+  const CPlayer *foe = Foe(0, -15, -21.4f, 7);
+  Mate(0, -30, 25, 7);
+  const ACTIONQUEUE q = Pass();
+  ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState());
+  CVector cut;
+  ASSERT_TRUE(brain().CutOffPoint(foe, cut));
+  // On his way to our goal, some steps ahead of him: not where he stands,
+  // and nowhere the dribbler gets first.
+  CGLine way(0, 0, 0);
+  way.CGLineFromTwoPoints(foe->GetGPos(), goal);
+  EXPECT_LT(way.dist(cut), 0.1f);
+  EXPECT_GT(foe->GetGPos().dist(cut), 4);
+  EXPECT_LT(foe->GetGPos().dist(cut), 15);
+  ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
+  EXPECT_LT(HeadingOff(q, cut), 10);
+}
+}
