@@ -115,6 +115,17 @@ int CBehaviours::Catch(float direction)
   return 1;
 }
 
+int CBehaviours::Tackle(float power)
+{
+  const int now = GetTime();
+  QueueLock();
+  m_Queue.time = now;
+  m_Queue.command = CMD_TACKLE;
+  m_Queue.power = power;
+  QueueUnlock();
+  return 1;
+}
+
 void CBehaviours::Move(int x, int y)
 {
   const int now = GetTime();
@@ -297,7 +308,7 @@ int CBehaviours::SendActionQueue(int time)
   // Only this thread writes m_Queue, so it reads it without the lock; the
   // cycle test after each command keeps a late bundle out of the next cycle.
   const ACTIONQUEUE &q = m_Queue;
-  if (q.time != time || time != GetTime() || static_cast<unsigned>(q.command) > CMD_BYE)
+  if (q.time != time || time != GetTime() || static_cast<unsigned>(q.command) > CMD_TACKLE)
     return 0;
   // A deferred scan whose visual came while the pass still ran has gone
   // already; the server takes one turn of each kind a cycle and reports
@@ -307,7 +318,8 @@ int CBehaviours::SendActionQueue(int time)
   QueueUnlock();
 
   const bool bodyTaken = scanSent == SCAN_BODY && (q.command == CMD_DASH || q.command == CMD_TURN ||
-                                                   q.command == CMD_KICK || q.command == CMD_CATCH);
+                                                   q.command == CMD_KICK || q.command == CMD_CATCH ||
+                                                   q.command == CMD_TACKLE);
 
   switch (bodyTaken ? CMD_NONE : q.command)
   {
@@ -330,6 +342,9 @@ int CBehaviours::SendActionQueue(int time)
     }
     case CMD_CATCH:
       BasicCatch(NormaliseAngle(q.angle));
+      break;
+    case CMD_TACKLE:
+      BasicTackle(q.power);
       break;
     case CMD_MOVE:
       BasicMove(q.move_x, q.move_y);

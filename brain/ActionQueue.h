@@ -12,7 +12,8 @@ enum : int
   CMD_KICK = 3,
   CMD_CATCH = 4,
   CMD_MOVE = 5,
-  CMD_BYE = 6
+  CMD_BYE = 6,
+  CMD_TACKLE = 7
 };
 
 // Deferred scans: what the sensors thread turns once the visual arrives.

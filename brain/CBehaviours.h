@@ -122,6 +122,7 @@ public:
   int BasicSay(const char *text);
   int BasicChangeView(const char *width, const char *quality);
   int BasicCatch(float direction);
+  int BasicTackle(float power);
   int BasicSenseBody();
 
   // ==== One decision pass, in the main loop's order, and its bundle
@@ -141,6 +142,7 @@ public:
   int Kick(float power, float direction);
   int TouchGate(CMDType kind, float power, float direction = 0);
   int Catch(float direction);
+  int Tackle(float power);
   void Move(int x, int y);
   int SayBye();
   void TurnNeck(float angle);
@@ -561,6 +563,10 @@ public:
   bool IsOnTheWayToGoal(CVector player, const CPlayer *foe);
   // How near a player counts when choosing who presses the carrier.
   float PressDistance(CVector player, const CPlayer *carrier);
+  // The tackle of their carrier: the ball at his feet, in front of the
+  // agent near enough that it rarely misses, and not pushed at our goal.
+  bool ShouldITackle();
+  int TackleTheirBall();
   // The first point on the carrier's way to our goal that the agent gets
   // to no later than he does with the ball; false when there is none.
   bool CutOffPoint(const CPlayer *foe, CVector &point);
@@ -760,6 +766,8 @@ protected:
   // ==== Moving, and the ball behaviours ====
   // The last foe-blocking decision: its cycle, and whether to overrun.
   int m_BlockFoeTime = -999;
+  // The cycle of the agent's last tackle: the server holds it still after.
+  int m_LastTackleTime = -999;
   bool m_OverrunBlocking = false;
   // The keep-ball answer of one cycle.
   int m_CanKeepBallTime = 0;

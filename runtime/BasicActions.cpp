@@ -96,6 +96,11 @@ int CBehaviours::BasicCatch(float direction)
   return Issue(*this, kUncounted, "(catch %.2f)\n", Round(direction, -2));
 }
 
+int CBehaviours::BasicTackle(float power)
+{
+  return Issue(*this, kUncounted, "(tackle %.2f)\n", Round(power, -2));
+}
+
 int CBehaviours::BasicSenseBody()
 {
   return Issue(*this, kUncounted, "(sense_body)\n");

@@ -235,7 +235,8 @@ void CBehaviours::PlayInRole(PlayMode previous, PlayMode current,
   if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || WatchPass() || ChaseBall() || roleRules() || StandReady();
+      PlayTheBall() || WatchPass() || TackleTheirBall() || ChaseBall() || roleRules() ||
+      StandReady();
   LookAbout();
   Communicate();
   ClaimCycle();

@@ -324,3 +324,46 @@ TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
   EXPECT_LT(HeadingOff(q, cut), 10);
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, NextToTheCarrierWithTheBallInFrontThePlayerTacklesUnlessItGoesAtOurGoal)
+{
+  // Seen in matches: the presser ran beside the dribbler a metre or two
+  // from the ball for many cycles, turning after it, and never took it.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    float facing;
+    Placed ball, foe;
+    bool tackles;
+  } rows[] = {
+      // Beyond my own reach: a ball I can kick I kick.
+      {"ball a step in front, at his feet", {-10, 0}, 0, {-8.7f, 0}, {-8.1f, 0}, true},
+      {"ball in front, a little aside", {-10, 0}, 20, {-9, 0.8f}, {-8.4f, 0.8f}, true},
+      {"ball behind my back", {-10, 0}, 180, {-9, 0}, {-8.4f, 0}, false},
+      {"ball too far in front", {-10, 0}, 0, {-8.1f, 0}, {-7.5f, 0}, false},
+      {"ball loose, nobody at it", {-10, 0}, 0, {-9, 0}, {-5, 0}, false},
+      // Pushed along my body, the ball would roll into our goal.
+      {"facing our goal in front of it", {-38, 0}, 180, {-39.3f, 0}, {-39.9f, 0}, false},
+      {"facing our goal, well wide of it", {-38, 25}, 180, {-39.3f, 25}, {-39.9f, 25}, true},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(row.me.x, row.me.y, row.facing);
+    RollBall(row.ball.x, row.ball.y);
+    // Seen in this cycle: a tackle needs the ball's place to its size.
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    Foe(0, row.foe.x, row.foe.y, 9);
+    Mate(0, -30, 20, 7);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.tackles, q.command == CMD_TACKLE) << row.name;
+    if (row.tackles)
+    {
+      EXPECT_GT(q.power, 0) << row.name;
+    }
+  }
+}
+}
