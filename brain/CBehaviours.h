@@ -644,6 +644,9 @@ public:
   float MinViewAngForBodyAngle(float body);
   // The goalkeeper's rules.
   bool InDefensiveDanger();
+  // In danger, the pass waits a little for this cycle's visual rather than
+  // act on the last cycle's: a shot is seen a cycle sooner.
+  void GoalieAwaitVisual();
   bool ShouldIGoToBall();
   int GoalieIntercept();
   bool ShouldIComeOutToOpponent();

@@ -48,6 +48,10 @@ const float kShotBackwardsReach = 3;
 const float kRunningOn = 0.2f;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
+// The longest wait for this cycle's visual, in milliseconds: a narrow
+// view's visual comes a quarter or half of a cycle in as often as at its
+// start, and the commands still leave well before the cycle's end.
+const int kVisualWaitMs = 45;
 }
 
 CGoalkeeper::CGoalkeeper(CBehaviours &brain) : m_Brain(brain), m_Goalie(brain.m_Goalie)
@@ -127,6 +131,7 @@ void CBehaviours::PlayAsGoalKeeper(PlayMode previous, PlayMode current)
     SayBye();
     return;
   }
+  GoalieAwaitVisual();
   NoteSetPlayTouches();
   m_Goalkeeper.GoalieNoteTouches(current);
   m_Goalkeeper.GoalieNoteCatch(previous, current);
@@ -192,6 +197,24 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
   }
   // Otherwise: my place between the ball and the goal.
   return m_Brain.GoalieGoToPosition() > 0;
+}
+
+void CBehaviours::GoalieAwaitVisual()
+{
+  if (!m_Wait4VisualBeforeActing || GetLastVisualTime() >= GetTime() ||
+      CurrentPlayMode() != PM_PLAY_ON || !InDefensiveDanger())
+    return;
+  const bool thinking = m_ThinkingInProgress;
+  if (thinking)
+    UnlockMemory();
+  NewVisualLock();
+  TimedWait(&m_NewVisualCond, &m_NewVisualMutex, &m_IsNewVisual, 0, kVisualWaitMs,
+            "GoalieAwaitVisual", "GoalieAwaitVisual");
+  NewVisualUnlock();
+  if (thinking)
+    LockMemory();
+  // The danger was read from the last cycle's visual.
+  m_Goalie.danger_time = -999;
 }
 
 // ------------------------------------------------------------ touches

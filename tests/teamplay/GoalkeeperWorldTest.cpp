@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -134,6 +135,44 @@ TEST_F(GoalkeeperWorldTest, TakesOurSetPlayInHisAreaWithOneKickAfterAMoment)
       EXPECT_LT(std::fabs(dir), 60.5f) << row.name;
       const float toMate = (CVector(-35, 12) - CVector(row.ball.x, row.ball.y)).GetDir();
       EXPECT_EQ(row.toMate, std::fabs(dir - toMate) < 1) << row.name << " " << dir;
+    }
+  }
+}
+
+TEST_F(GoalkeeperWorldTest, InDangerHeWaitsBrieflyForThisCyclesVisualAndOtherwiseNot)
+{
+  // Seen in matches: three passes in four acted on the last cycle's visual,
+  // and a shot was first seen a cycle after it was struck. The wait is
+  // short enough for the commands to leave well inside the cycle.
+  const struct
+  {
+    const char *name;
+    Placed ball;
+    CVector velocity;
+    int visualAge;
+    bool waits;
+  } rows[] = {
+      {"a shot on its way, last cycle's visual", {-40, 0}, CVector(-2.5f, 0), 1, true},
+      {"a shot on its way, this cycle's visual", {-40, 0}, CVector(-2.5f, 0), 0, false},
+      {"the ball far up the pitch", {20, 0}, CVector(0, 0), 1, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(row.ball.x, row.ball.y, row.velocity);
+    memory().SetLastVisualTime(memory().GetTime() - row.visualAge);
+    const auto start = std::chrono::steady_clock::now();
+    brain().GoalieAwaitVisual();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    if (row.waits)
+    {
+      EXPECT_GE(ms, 40) << row.name;
+      EXPECT_LT(ms, 80) << row.name;
+    }
+    else
+    {
+      EXPECT_LT(ms, 10) << row.name;
     }
   }
 }
