@@ -567,6 +567,8 @@ public:
   // agent near enough that it rarely misses, and not pushed at our goal.
   bool ShouldITackle();
   int TackleTheirBall();
+  // Whether the server still holds the agent after its tackle in this cycle.
+  bool HeldAfterTackle(int cycle) const;
   // The first point on the carrier's way to our goal that the agent gets
   // to no later than he does with the ball; false when there is none.
   bool CutOffPoint(const CPlayer *foe, CVector &point);

@@ -351,8 +351,11 @@ void CAgent::StrikeLost(const char *kind, const char *prefix, int server,
   if (sent == server)
     return;
   const int time = GetTime();
-  std::cerr << "ERROR: CAgent: Check4LostActions: Server has missed a " << kind << " on cycle "
-            << time << std::endl;
+  // After a tackle the server refuses the body's commands for a while: the
+  // count is mended all the same, but nothing was lost.
+  if (!m_Behaviours->HeldAfterTackle(time))
+    std::cerr << "ERROR: CAgent: Check4LostActions: Server has missed a " << kind << " on cycle "
+              << time << std::endl;
   if (sent > server)
   {
     const bool kick = std::strcmp(prefix, "(kick") == 0;

@@ -74,6 +74,11 @@ bool CBehaviours::ShouldITackle()
   return true;
 }
 
+bool CBehaviours::HeldAfterTackle(int cycle) const
+{
+  return cycle > m_LastTackleTime && cycle - m_LastTackleTime <= kTackleFreeze;
+}
+
 int CBehaviours::TackleTheirBall()
 {
   if (!ShouldITackle())

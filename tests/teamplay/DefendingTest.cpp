@@ -366,4 +366,23 @@ TEST_F(DefendingTest, NextToTheCarrierWithTheBallInFrontThePlayerTacklesUnlessIt
     }
   }
 }
+
+TEST_F(DefendingTest, AfterHisTackleThePlayerIsHeldAndItsRefusedCommandsAreNoLoss)
+{
+  // Seen in matches: the server refused the body's commands for the nine
+  // cycles after each tackle, and every one was logged as lost.
+  Me(-10, 0, 0);
+  RollBall(-8.7f, 0);
+  memory().GetNonConstBall()->SetTime(memory().GetTime());
+  Foe(0, -8.1f, 0, 9);
+  const int tackled = memory().GetTime();
+  ASSERT_EQ(CMD_TACKLE, Pass().command);
+  EXPECT_FALSE(brain().HeldAfterTackle(tackled));
+  EXPECT_TRUE(brain().HeldAfterTackle(tackled + 1));
+  EXPECT_TRUE(brain().HeldAfterTackle(tackled + 10));
+  EXPECT_FALSE(brain().HeldAfterTackle(tackled + 11));
+  // Held, he does not tackle again, though the ball is still there.
+  NextCycle();
+  EXPECT_NE(CMD_TACKLE, Pass().command);
+}
 }
