@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "CBall.h"
 #include "CBehaviours.h"
@@ -152,6 +153,32 @@ namespace
 {
 const float DEG = static_cast<float>(kRadToDeg);
 
+// The unit vector of a facing in single and double precision. A search
+// starts a hundred runs a cycle, most of them from the body of the one
+// before, so the last facing's is kept (a thread's own).
+struct FacingVector
+{
+  float facing = 0, cosF = 1, sinF = 0;
+  double cosD = 1, sinD = 0;
+  bool known = false;
+};
+
+const FacingVector &VectorOf(float facing)
+{
+  static thread_local FacingVector last;
+  // Compared bit for bit: -0 and 0, or two NaNs, are not taken for each other.
+  if (!last.known || std::memcmp(&last.facing, &facing, sizeof facing) != 0)
+  {
+    last.facing = facing;
+    last.cosF = std::cos(facing / DEG);
+    last.sinF = std::sin(facing / DEG);
+    last.cosD = std::cos(facing * kDegToRad);
+    last.sinD = std::sin(facing * kDegToRad);
+    last.known = true;
+  }
+  return last;
+}
+
 // A body in plain numbers: the search steps thousands of them a cycle, and
 // a vector works out its length and direction at every step.
 struct Runner
@@ -162,9 +189,13 @@ struct Runner
 
   explicit Runner(const Predict::Body &b)
       : x(b.pos.GetX()), y(b.pos.GetY()), vx(b.vel.GetX()), vy(b.vel.GetY()), facing(b.facing),
-        cosF(std::cos(b.facing / DEG)), sinF(std::sin(b.facing / DEG)), stamina(b.stamina),
-        effort(b.effort), cosD(std::cos(facing * kDegToRad)), sinD(std::sin(facing * kDegToRad))
+        stamina(b.stamina), effort(b.effort)
   {
+    const FacingVector &v = VectorOf(facing);
+    cosF = v.cosF;
+    sinF = v.sinF;
+    cosD = v.cosD;
+    sinD = v.sinD;
   }
 
   // Whether the way (dx, dy) lies within the cone of the given cosine around
@@ -251,6 +282,9 @@ bool CInterceptSearch::MeetsBallBy(const Predict::Body &start, bool mine, float 
     return false;
   const double cone = SureDashCone();
   Runner r(start);
+  // The others dash as asked whatever their stamina: the same push at
+  // every step.
+  const float push = mine ? 0 : RunnerDash(false, power, r.effort, r.stamina);
   for (int j = 0;; j++)
   {
     const float left2 = r.Dist2(target);
@@ -266,7 +300,7 @@ bool CInterceptSearch::MeetsBallBy(const Predict::Body &start, bool mine, float 
     const float dy = target.GetY() - r.y;
     if (cone > 0 && r.SurelyAhead(dx, dy, cone))
     {
-      r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
+      r.Accelerate(mine ? RunnerDash(true, power, r.effort, r.stamina) : push);
       r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
       continue;
     }
@@ -280,7 +314,7 @@ bool CInterceptSearch::MeetsBallBy(const Predict::Body &start, bool mine, float 
       r.Face(r.facing + std::max(-turn, std::min(turn, off)));
     }
     else
-      r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
+      r.Accelerate(mine ? RunnerDash(true, power, r.effort, r.stamina) : push);
     r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
   }
 }
@@ -306,11 +340,12 @@ int CInterceptSearch::NoTurnCycles(const Predict::Body &start, bool mine, float 
   IntBallPath();
   const float reach = m_Brain.m_Kickable + m_Brain.m_Epsilon;
   Runner r(start);
+  const float push = mine ? 0 : RunnerDash(false, power, r.effort, r.stamina);
   for (int j = 0; j <= horizon; j++)
   {
     if (r.Dist2(IntBallPosOnPath(j)) <= reach * reach)
       return j;
-    r.Accelerate(RunnerDash(mine, power, r.effort, r.stamina));
+    r.Accelerate(mine ? RunnerDash(true, power, r.effort, r.stamina) : push);
     r.Move(m_Brain.m_PlayerSpeedMax, m_Brain.m_PlayerDecay);
   }
   return -1;
