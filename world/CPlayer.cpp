@@ -5,7 +5,7 @@
 
 CPlayer::CPlayer()
   : m_Size(0.3f), m_Decay(0.4f), m_SpeedMax(1.0f), m_ConfThr(0.4f), m_UNum(-999), m_Side('u'),
-    m_Time(-999), m_RPos(0, 0), m_RBPos(0, 0), m_DistChng(0), m_DirChng(0), m_RBFacing(0),
+    m_Time(-999), m_RPos(CVector(0, 0)), m_RBPos(CVector(0, 0)), m_DistChng(0), m_DirChng(0), m_RBFacing(0),
     m_RFacing(0), m_IsGoalie(false), m_Conf(0), m_GPos(0, 0), m_GBFacing(0), m_GFacing(0),
     m_Velocity(0, 0), m_IsTired(false), m_IsTiredTime(0), m_Source(0)
 {
@@ -20,7 +20,9 @@ void CPlayer::Init(int unum, char side, float size, float decay, float speedMax,
   m_SpeedMax = speedMax;
   m_ConfThr = confThr;
   m_Time = 0;
-  m_RPos = m_RBPos = m_GPos = m_Velocity = CVector(0, 0);
+  m_RPos.Set(CVector(0, 0));
+  m_RBPos.Set(CVector(0, 0));
+  m_GPos = m_Velocity = CVector(0, 0);
   m_DistChng = m_DirChng = m_RBFacing = m_RFacing = m_GBFacing = m_GFacing = 0;
   m_IsGoalie = false;
   m_Conf = 0;
@@ -31,13 +33,32 @@ void CPlayer::Init(int unum, char side, float size, float decay, float speedMax,
 void CPlayer::UpdateRPos(CVector ownPos, float facing, int time)
 {
   if (m_Time < time && GetPositionValid())
-    m_RPos = Mobile::Relative(m_GPos, ownPos, facing, 2 * m_Size);
+    m_RPos.Defer(m_GPos, ownPos, facing, 2 * m_Size);
 }
 
 void CPlayer::UpdateRBPos(CVector ownPos, float bodyFacing, int)
 {
   if (GetPositionValid())
-    m_RBPos = Mobile::Relative(m_GPos, ownPos, bodyFacing, 2 * m_Size);
+    m_RBPos.Defer(m_GPos, ownPos, bodyFacing, 2 * m_Size);
+}
+
+// Only x and y of the two places enter the difference that is turned, so
+// they are all that is kept.
+void CPlayer::Relative::Defer(CVector of, CVector from, float facing, float floor)
+{
+  m_OfX = of.GetX();
+  m_OfY = of.GetY();
+  m_FromX = from.GetX();
+  m_FromY = from.GetY();
+  m_Facing = facing;
+  m_Floor = floor;
+  m_Pending = true;
+}
+
+void CPlayer::Relative::Resolve() const
+{
+  m_Value = Mobile::Relative(CVector(m_OfX, m_OfY), CVector(m_FromX, m_FromY), m_Facing, m_Floor);
+  m_Pending = false;
 }
 
 bool CPlayer::GetPositionValid() const
@@ -68,8 +89,8 @@ void CPlayer::Display(std::ostream &out) const
   out << "\tPLAYER UNum: " << m_UNum << std::endl;
   Mobile::DisplayParts(out, "PLAYER GPos: ", m_GPos);
   Mobile::DisplayParts(out, "PLAYER GVel: ", m_Velocity);
-  Mobile::DisplayParts(out, "PLAYER RPos: ", m_RPos);
-  Mobile::DisplayParts(out, "PLAYER RBPos: ", m_RBPos);
+  Mobile::DisplayParts(out, "PLAYER RPos: ", GetRPos());
+  Mobile::DisplayParts(out, "PLAYER RBPos: ", GetRBPos());
   out << "\tPLAYER IsGK: " << static_cast<int>(m_IsGoalie) << std::endl;
   out << "\tPLAYER IsTired: " << static_cast<int>(m_IsTired) << std::endl;
   out << "\tPLAYER Source: " << m_Source << std::endl;

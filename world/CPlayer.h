@@ -43,16 +43,16 @@ public:
   float GetGY() const { return m_GPos.GetY(); }
   float GetGMag() const { return m_GPos.GetMag(); }
   float GetGDir() const { return m_GPos.GetDir(); }
-  CVector GetRPos() const { return m_RPos; }
-  float GetRX() const { return m_RPos.GetX(); }
-  float GetRY() const { return m_RPos.GetY(); }
-  float GetRMag() const { return m_RPos.GetMag(); }
-  float GetRDir() const { return m_RPos.GetDir(); }
-  CVector GetRBPos() const { return m_RBPos; }
-  float GetRBX() const { return m_RBPos.GetX(); }
-  float GetRBY() const { return m_RBPos.GetY(); }
-  float GetRBMag() const { return m_RBPos.GetMag(); }
-  float GetRBDir() const { return m_RBPos.GetDir(); }
+  CVector GetRPos() const { return m_RPos.Get(); }
+  float GetRX() const { return m_RPos.Get().GetX(); }
+  float GetRY() const { return m_RPos.Get().GetY(); }
+  float GetRMag() const { return m_RPos.Get().GetMag(); }
+  float GetRDir() const { return m_RPos.Get().GetDir(); }
+  CVector GetRBPos() const { return m_RBPos.Get(); }
+  float GetRBX() const { return m_RBPos.Get().GetX(); }
+  float GetRBY() const { return m_RBPos.Get().GetY(); }
+  float GetRBMag() const { return m_RBPos.Get().GetMag(); }
+  float GetRBDir() const { return m_RBPos.Get().GetDir(); }
   float GetRFacing() const { return m_RFacing; }
   float GetRBFacing() const { return m_RBFacing; }
   float GetGFacing() const { return m_GFacing; }
@@ -76,9 +76,9 @@ public:
   void SetSource(int source) { m_Source = source; }
   void SetIsTired(bool tired) { m_IsTired = tired; }
   void SetIsTiredTime(int time) { m_IsTiredTime = time; }
-  void SetRPos(CVector pos) { m_RPos = pos; }
-  void SetRMag(float mag) { m_RPos.SetMag(mag); }
-  void SetRBMag(float mag) { m_RBPos.SetMag(mag); }
+  void SetRPos(CVector pos) { m_RPos.Set(pos); }
+  void SetRMag(float mag) { m_RPos.Resolved().SetMag(mag); }
+  void SetRBMag(float mag) { m_RBPos.Resolved().SetMag(mag); }
   void SetGPos(CVector pos) { m_GPos = pos; }
   void SetGFacing(float facing) { m_GFacing = facing; }
   void SetGBFacing(float facing) { m_GBFacing = facing; }
@@ -91,6 +91,40 @@ public:
   void SetDir(float dir) { m_Velocity.SetDir(dir); }
 
 private:
+  // A place relative to the agent, worked out when first read: every
+  // update moves every player's relative places (to the head and to the
+  // body), and most are never read before the next update. What it is
+  // worked out from is kept as it was at the update.
+  class Relative
+  {
+  public:
+    explicit Relative(CVector value) : m_Value(value) {}
+    const CVector &Get() const
+    {
+      if (m_Pending)
+        Resolve();
+      return m_Value;
+    }
+    CVector &Resolved()
+    {
+      Get();
+      return m_Value;
+    }
+    void Set(CVector value)
+    {
+      m_Value = value;
+      m_Pending = false;
+    }
+    void Defer(CVector of, CVector from, float facing, float floor);
+
+  private:
+    void Resolve() const;
+
+    mutable CVector m_Value;
+    mutable bool m_Pending = false;
+    float m_OfX = 0, m_OfY = 0, m_FromX = 0, m_FromY = 0, m_Facing = 0, m_Floor = 0;
+  };
+
   float m_Size;
   float m_Decay;
   float m_SpeedMax;
@@ -98,8 +132,8 @@ private:
   int m_UNum;
   char m_Side;
   int m_Time;
-  CVector m_RPos;
-  CVector m_RBPos;
+  Relative m_RPos;
+  Relative m_RBPos;
   float m_DistChng;
   float m_DirChng;
   float m_RBFacing;

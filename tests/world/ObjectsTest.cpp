@@ -5,6 +5,7 @@
 #include "CBall.h"
 #include "CFlag.h"
 #include "CPlayer.h"
+#include "Mobile.h"
 
 namespace
 {
@@ -108,4 +109,46 @@ TEST(PlayerTest, DisplayWritesTheDumpLines)
                         "\tPLAYER IsTired: 0\n\tPLAYER Source: 0\n\tPLAYER RFacing: 0\n"
                         "\tPLAYER GFacing: 0\n\tPLAYER RBFac: 0\n\tPLAYER GBFac: -999\n"
                         "\tPLAYER GX: -3\n\tPLAYER GY: 0\n");
+}
+
+// A player's relative places are those of the moment of the update, read
+// later: moving him, copying him or changing the agent's view afterwards
+// changes neither, a new place set outright replaces them, and a length set
+// on one keeps its direction.
+TEST(PlayerTest, RelativePlacesAreThoseOfTheUpdate)
+{
+  const CVector me(10, -5);
+  const struct
+  {
+    CVector at;
+    float facing, body;
+  } rows[] = {{CVector(20, -5), 0, 0}, {CVector(10, 15), 90, -45}, {CVector(-3.3f, 7.7f), -170, 33},
+              {CVector(10.2f, -5), 0, 0}};
+  for (const auto &row : rows)
+  {
+    CPlayer player = DefaultPlayer();
+    player.SetConf(1);
+    player.SetGPos(row.at);
+    player.UpdateRPos(me, row.facing, 5);
+    player.UpdateRBPos(me, row.body, 5);
+    const CVector head = Mobile::Relative(row.at, me, row.facing, 2 * player.GetSize());
+    const CVector body = Mobile::Relative(row.at, me, row.body, 2 * player.GetSize());
+    player.SetGPos(CVector(0, 0));
+    const CPlayer copy = player;
+    for (const CPlayer *p : {static_cast<const CPlayer *>(&player), &copy})
+    {
+      EXPECT_EQ(p->GetRX(), head.GetX());
+      EXPECT_EQ(p->GetRY(), head.GetY());
+      EXPECT_EQ(p->GetRDir(), head.GetDir());
+      EXPECT_EQ(p->GetRBMag(), body.GetMag());
+      EXPECT_EQ(p->GetRBDir(), body.GetDir());
+    }
+    player.SetRBMag(2 * body.GetMag());
+    EXPECT_FLOAT_EQ(player.GetRBDir(), body.GetDir());
+    EXPECT_FLOAT_EQ(player.GetRBMag(), 2 * body.GetMag());
+    player.UpdateRPos(me, row.facing, 6);
+    player.SetRPos(CVector(1, 2));
+    EXPECT_EQ(player.GetRX(), 1);
+    EXPECT_EQ(player.GetRY(), 2);
+  }
 }
