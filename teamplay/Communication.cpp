@@ -120,7 +120,7 @@ void CBehaviours::DeConstructOriginalMessage()
     player.SetGFacing(-999);
     player.SetGBFacing(-999);
     player.SetSource(1);
-    player.SetRPos(Mobile::Relative(heard.pos, me, neck, 0));
+    player.SetRPos(heard.pos, me, neck, 0);
     player.UpdateRBPos(me, body, now);
     if (player.GetPositionValid())
       StorePlayerFromAudio(player);

@@ -77,6 +77,9 @@ public:
   void SetIsTired(bool tired) { m_IsTired = tired; }
   void SetIsTiredTime(int time) { m_IsTiredTime = time; }
   void SetRPos(CVector pos) { m_RPos.Set(pos); }
+  // As SetRPos(Mobile::Relative(of, ownPos, facing, floor)), worked out when
+  // first read.
+  void SetRPos(CVector of, CVector ownPos, float facing, float floor) { m_RPos.Defer(of, ownPos, facing, floor); }
   void SetRMag(float mag) { m_RPos.Resolved().SetMag(mag); }
   void SetRBMag(float mag) { m_RBPos.Resolved().SetMag(mag); }
   void SetGPos(CVector pos) { m_GPos = pos; }

@@ -150,5 +150,10 @@ TEST(PlayerTest, RelativePlacesAreThoseOfTheUpdate)
     player.SetRPos(CVector(1, 2));
     EXPECT_EQ(player.GetRX(), 1);
     EXPECT_EQ(player.GetRY(), 2);
+    // A heard player's place relative to the agent, as it was worked out.
+    player.SetRPos(row.at, me, row.facing, 0);
+    const CVector heard = Mobile::Relative(row.at, me, row.facing, 0);
+    EXPECT_EQ(player.GetRX(), heard.GetX());
+    EXPECT_EQ(player.GetRMag(), heard.GetMag());
   }
 }
