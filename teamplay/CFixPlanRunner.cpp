@@ -161,7 +161,7 @@ void CFixPlanRunner::CheckFixPlans()
   run.barred.assign(count, FP_FREE);
   run.usable.assign(count, false);
   run.assigned.assign(count, 0);
-  run.first_trigger.assign(count, FPT_NONE);
+  run.first_triggers.assign(count, {});
   for (int i = 1; i <= m_Brain.m_NumFixPlans && static_cast<std::size_t>(i) < count; i++)
   {
     const FIXPLAN &plan = m_Brain.m_FixPlans[i];
@@ -179,11 +179,7 @@ void CFixPlanRunner::CheckFixPlans()
     }
     run.usable[i] = true;
     for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
-      if (plan.actions[1].triggers[k].type != FPT_NONE)
-      {
-        run.first_trigger[i] = plan.actions[1].triggers[k].type;
-        break;
-      }
+      run.first_triggers[i][k] = static_cast<signed char>(plan.actions[1].triggers[k].type);
   }
 }
 
@@ -245,19 +241,31 @@ bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
       run.barred[i] != FP_FREE)
     return false;
   // Most plans wait for a call of the referee and are passed over by their
-  // first trigger; it is read from the short list, as the plans' own
-  // records lie far apart (every pass tries them all). The checks skipped
-  // ask and change nothing.
-  const int leading = run.first_trigger[i];
-  if (IsModeTrigger(leading) && !ModeTriggerHolds(leading, view))
-    return false;
+  // first trigger: the codes are read from the short list, as the plans'
+  // own records lie far apart (every pass tries them all), and a call is
+  // judged from the view. The checks put off until after it ask and change
+  // nothing.
+  const auto &codes = run.first_triggers[i];
+  for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+    if (codes[k] != FPT_NONE && IsModeTrigger(codes[k]))
+    {
+      if (!ModeTriggerHolds(codes[k], view))
+        return false;
+    }
+    else if (codes[k] != FPT_NONE)
+      break;
   const FIXPLAN &plan = m_Brain.m_FixPlans[i];
   if (run.excluding >= 1)
     for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
       if (m_Brain.m_FixPlans[run.excluding].exclude_next[k] == plan.name)
         return false;
+  // Its triggers in order, as FixPlanTriggersHold tries them.
   const FIXPLANACTION &first = plan.actions[1];
-  if (!FixPlanTriggersHold(first) || FixPlanAborts(first))
+  for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+    if (codes[k] != FPT_NONE &&
+        !(IsModeTrigger(codes[k]) ? ModeTriggerHolds(codes[k], view) : FixPlanTriggerHolds(first.triggers[k])))
+      return false;
+  if (FixPlanAborts(first))
     return false;
   // Before the server gave a number, no plan is ours: 0 is nobody's.
   const int me = m_Brain.GetUNum();

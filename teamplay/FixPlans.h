@@ -1,6 +1,7 @@
 #ifndef FIXPLANS_H
 #define FIXPLANS_H
 
+#include <array>
 #include <vector>
 
 #include "CVector.h"
@@ -111,7 +112,9 @@ struct FIXPLANRUN
   std::vector<bool> usable;    // per plan: it has an action and every code is known
   int assigned_time = -999;    // the cycle of the assignment below
   std::vector<int> assigned;   // per plan naming no player: who goes to its point
-  std::vector<int> first_trigger; // per usable plan: its first action's first trigger, FPT_NONE for none
+  // Per usable plan: the trigger codes of its first action, FPT_NONE where
+  // there is none; every pass tries them for every plan.
+  std::vector<std::array<signed char, FP_MAX_TRIGGERS + 1>> first_triggers;
 };
 
 // "x y"; numbers the text lacks stay at the given fallback.

@@ -44,11 +44,11 @@ int DropsSince(float conf, float drop, float epsilon)
     float conf = -1, drop = 0, epsilon = 0;
     int drops = 0;
   };
-  static const int kEntries = 256;
+  static const int kEntries = 64;
   static thread_local Entry table[kEntries];
   std::uint32_t bits;
   std::memcpy(&bits, &conf, sizeof bits);
-  Entry &e = table[(bits * 2654435761u) >> 24];
+  Entry &e = table[(bits * 2654435761u) >> 26];
   if (!(e.conf == conf && e.drop == drop && e.epsilon == epsilon))
   {
     e.conf = conf;

@@ -369,17 +369,22 @@ TEST_F(FixPlanRun, APlanHangingOnOneTriggerIsChosenExactlyWhenItHolds)
     const char *calls[2];
     int lookAfter;
     bool chosen;
-  } rows[] = {{FPT_PLAY_ON, {"play_on", nullptr}, 0, true},
-              {FPT_PLAY_ON, {"kick_in_l", nullptr}, 0, false},
-              {FPT_OUR_KICK_IN, {"kick_in_l", nullptr}, 0, true},
-              {FPT_OUR_KICK_IN, {"kick_in_r", nullptr}, 0, false},
-              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 50, true},
-              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 51, false},
-              {FPT_AFTER_OUR_KICK_IN, {"kick_in_r", "play_on"}, 5, false},
-              {FPT_THEIR_GOALIE_CATCH, {"goalie_catch_ball_r", "free_kick_r"}, 0, true},
-              {FPT_THEIR_GOALIE_CATCH, {"free_kick_r", nullptr}, 0, false},
-              {FPT_ME_IN_AREA, {"kick_in_r", nullptr}, 0, true},
-              {FPT_ME_NOT_IN_AREA, {"play_on", nullptr}, 0, false}};
+    int second;
+  } rows[] = {{FPT_PLAY_ON, {"play_on", nullptr}, 0, true, FPT_NONE},
+              {FPT_PLAY_ON, {"kick_in_l", nullptr}, 0, false, FPT_NONE},
+              {FPT_OUR_KICK_IN, {"kick_in_l", nullptr}, 0, true, FPT_NONE},
+              {FPT_OUR_KICK_IN, {"kick_in_r", nullptr}, 0, false, FPT_NONE},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 50, true, FPT_NONE},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_l", "play_on"}, 51, false, FPT_NONE},
+              {FPT_AFTER_OUR_KICK_IN, {"kick_in_r", "play_on"}, 5, false, FPT_NONE},
+              {FPT_THEIR_GOALIE_CATCH, {"goalie_catch_ball_r", "free_kick_r"}, 0, true, FPT_NONE},
+              {FPT_THEIR_GOALIE_CATCH, {"free_kick_r", nullptr}, 0, false, FPT_NONE},
+              {FPT_ME_IN_AREA, {"kick_in_r", nullptr}, 0, true, FPT_NONE},
+              {FPT_ME_NOT_IN_AREA, {"play_on", nullptr}, 0, false, FPT_NONE},
+              // A call after a trigger of another kind, in the fourth place.
+              {FPT_ME_IN_AREA, {"kick_in_l", nullptr}, 0, true, FPT_OUR_KICK_IN},
+              {FPT_ME_IN_AREA, {"kick_in_r", nullptr}, 0, false, FPT_OUR_KICK_IN},
+              {FPT_PLAY_ON, {"play_on", nullptr}, 0, false, FPT_ME_NOT_IN_AREA}};
   int t = 100;
   for (const auto &row : rows)
   {
@@ -389,6 +394,8 @@ TEST_F(FixPlanRun, APlanHangingOnOneTriggerIsChosenExactlyWhenItHolds)
       trigger = FIXPLANTRIGGER();
     plan.actions[1].triggers[1].type = row.trigger;
     plan.actions[1].triggers[1].area = FIXPLANAREA{CVector(0, 0), CVector(10, 10)};
+    plan.actions[1].triggers[4].type = row.second;
+    plan.actions[1].triggers[4].area = FIXPLANAREA{CVector(0, 0), CVector(10, 10)};
     t += 200;
     for (const char *call : row.calls)
       if (call)
