@@ -1,6 +1,7 @@
 #include "ZPSupport.h"
 
 #include <cmath>
+#include <vector>
 
 #include "MCMem.h"
 #include "MCNestedLogger.h"
@@ -26,23 +27,16 @@ const double FullTurn = 8 * QuarterTurn;
 // cannot stall the cycle.
 const double MaxDirections = 3600;
 
-// Multiplies the score by the tangent of how far off the direction each
-// player of one list stands, for those within reach and less than 45
-// degrees off.
+// Appends where each player of one list stands seen from `from`, as
+// length and direction. Worked out once for all the directions of a fan.
 template <typename Get>
-void Score(double &score, Get get, double direction, const MCSPoint &from, double reach)
+void Sightings(std::vector<MCSPoint> &seen, Get get, const MCSPoint &from)
 {
     // Emptied before each entry, so that an entry the memory holds without
-    // a unit ends the list instead of scoring the player before it again.
+    // a unit ends the list instead of taking the player before it again.
     MCMUnit u;
-    for (int i = 0; get(i, u) && u.valid(); u = MCMUnit(), ++i) {
-        MCSPoint seen = (u.at()->Centre() - from).polar();
-        // Measured the short way round, so that a fan about the -x
-        // direction sees the players on both sides of it.
-        double off = std::fabs(MCSMath::frnormalise(seen.y - direction));
-        if (seen.x <= reach && off < QuarterTurn)
-            score *= std::tan(off);
-    }
+    for (int i = 0; get(i, u) && u.valid(); u = MCMUnit(), ++i)
+        seen.push_back((u.at()->Centre() - from).polar());
 }
 } // namespace
 
@@ -95,12 +89,18 @@ MObjectBase *ZPSupport::Clone() const
     return new ZPSupport(*this);
 }
 
-double ZPSupport::ES(double direction, MCSPoint from)
+// Multiplies the score by the tangent of how far off the direction each
+// player stands, for those within reach and less than 45 degrees off.
+double ZPSupport::ES(double direction, const std::vector<MCSPoint> &seen) const
 {
-    MCMem memory;
     double score = 1;
-    Score(score, [&](int i, MCMUnit &u) { return memory.GetOpponent(MCM_CTP, i, u); }, direction, from, m_Reach);
-    Score(score, [&](int i, MCMUnit &u) { return memory.GetTeamMember(MCM_CTP, i, u); }, direction, from, m_Reach);
+    for (const MCSPoint &s : seen) {
+        // Measured the short way round, so that a fan about the -x
+        // direction sees the players on both sides of it.
+        double off = std::fabs(MCSMath::frnormalise(s.y - direction));
+        if (s.x <= m_Reach && off < QuarterTurn)
+            score *= std::tan(off);
+    }
     return score;
 }
 
@@ -128,18 +128,21 @@ MOPosition ZPSupport::__Position()
     memory.SetScanner(MCMRegion(new MCSPoint(support)));
     memory.ResetOpponents(MCM_CTP);
     memory.ResetTeam(MCM_CTP);
+    std::vector<MCSPoint> seen;
+    Sightings(seen, [&](int i, MCMUnit &u) { return memory.GetOpponent(MCM_CTP, i, u); }, support);
+    Sightings(seen, [&](int i, MCMUnit &u) { return memory.GetTeamMember(MCM_CTP, i, u); }, support);
 
     // The direction towards FROM stays unless another scores strictly
     // better.
     double bestDirection = towards;
-    double best = ES(towards, support);
+    double best = ES(towards, seen);
     // Directions counted rather than summed, so that rounding does not drop
     // the fan's last one. Beyond a full turn they only repeat.
     double count = std::floor(MCSMath::fmin(hi - lo, FullTurn) / m_Step + 1e-9);
     int steps = static_cast<int>(MCSMath::fmin(count, MaxDirections));
     for (int k = 0; k <= steps; ++k) {
         double direction = lo + k * m_Step;
-        double score = ES(direction, support);
+        double score = ES(direction, seen);
         if (score > best) {
             best = score;
             bestDirection = direction;

@@ -1,6 +1,8 @@
 #ifndef ZPSUPPORT_H
 #define ZPSUPPORT_H
 
+#include <vector>
+
 #include "MCSPoint.h"
 #include "ZPPositioner.h"
 
@@ -20,10 +22,11 @@ public:
     void DecodeRepresentation(const MCObjectDescription &description, MObjectRegistry &registry) override;
     MObjectBase *Clone() const override;
     MOPosition __Position() override;
-    // The score of a direction (radians) seen from a point: 1 when nobody
-    // stands near it, 0 for a player on it. Reads the memory's MCM_CTP lists
-    // as the last reset left them.
-    virtual double ES(double direction, MCSPoint from);
+    // The score of a direction (radians): 1 when nobody stands near it, 0
+    // for a player on it. seen holds the players of the memory's MCM_CTP
+    // lists (opponents first) as length and direction from the support
+    // point, worked out once for the whole fan.
+    double ES(double direction, const std::vector<MCSPoint> &seen) const;
 
     MObject m_Support;
     MObject m_From;
