@@ -523,6 +523,8 @@ public:
   // A midfielder's or forward's place with our ball (ahead of it, onside,
   // with room and an open way from it), and the two measures it weighs.
   CVector AttackingPlace();
+  // A forward's place in their area by his home's y and the ball's.
+  CVector BoxPlace(float homeY, float ballY) const;
   bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
   float RoomAt(CVector point, const std::vector<CVector> &foes) const;
   int StandReady();
@@ -581,6 +583,9 @@ public:
   // to the agent to mark (or null), and the run to his goal side.
   const CPlayer *OpponentIMark();
   int MarkNearGoal();
+  // A forward's place moved up, while they have the ball, towards their
+  // line (AttackingPlace.cpp).
+  CVector UpAtTheirLine(CVector place);
   // The run to a point where the ball is met, turning only when the
   // heading would miss the ball's reach.
   int RunToBall(CVector point, float power);

@@ -1,6 +1,8 @@
 // Where a midfielder or forward without the ball stands while we have it:
 // ahead of the ball by his role, onside, and where there is room and an
-// open way from the ball, so that a pass forward finds him.
+// open way from the ball, so that a pass forward finds him, a forward in
+// their area once the ball is well into their half; and how far up a
+// forward waits while they have it.
 
 #include <cmath>
 #include <vector>
@@ -14,6 +16,20 @@ namespace
 // How far ahead of the ball a midfielder stands; a forward waits at their
 // offside line, however far ahead of the ball it runs.
 const float kMidfieldAheadOfBall = 10;
+// With our ball this far into their half the forwards run into their
+// area: to the edge of it on the ball's side, to the near post, and to
+// the far post, by how far over to the ball's side each one plays; a
+// forward this far to the side of the middle plays wide.
+const float kBoxRunFromX = 20;
+const float kWideHome = 12;
+const float kEdgeFromLine = 14;
+const float kEdgeY = 8;
+const float kNearPostFromLine = 6;
+const float kNearPostY = 3;
+const float kFarPostFromLine = 7;
+const float kFarPostY = 5;
+// Without the ball a forward waits at most this far ahead of it.
+const float kForwardWaitAheadOfBall = 25;
 // The share of the ball's y a player's place follows: the side squeezes
 // towards the ball.
 const float kFollowBallY = 0.3f;
@@ -63,6 +79,20 @@ float CBehaviours::RoomAt(CVector point, const std::vector<CVector> &foes) const
   return room;
 }
 
+CVector CBehaviours::BoxPlace(float homeY, float ballY) const
+{
+  // A ball played in from the wing found our forwards out wide, or level
+  // with it 20 m out: nobody of ours was in their area to meet it.
+  const float side = SignF(ballY);
+  const float over = homeY * side;
+  const float line = m_PitchLength / 2;
+  if (over > kWideHome)
+    return CVector(line - kEdgeFromLine, side * kEdgeY);
+  if (over >= -kWideHome)
+    return CVector(line - kNearPostFromLine, side * kNearPostY);
+  return CVector(line - kFarPostFromLine, -side * kFarPostY);
+}
+
 CVector CBehaviours::AttackingPlace()
 {
   const CBall *ball = M2BReadBall();
@@ -77,13 +107,18 @@ CVector CBehaviours::AttackingPlace()
   // average, 10 m behind a ball played into their third: every ball
   // behind their defenders was theirs first.
   const float x = GetRole() == ROLE_FORWARD ? xMax : at.GetX() + kMidfieldAheadOfBall;
+  const bool inTheBox = GetRole() == ROLE_FORWARD && at.GetX() > kBoxRunFromX;
   const CVector first =
-      onPitch(CVector(x, home.GetY() * (1 - kFollowBallY) + at.GetY() * kFollowBallY));
+      inTheBox ? onPitch(BoxPlace(home.GetY(), at.GetY()))
+               : onPitch(CVector(x, home.GetY() * (1 - kFollowBallY) + at.GetY() * kFollowBallY));
+  // In their area there is never much room: it is looked for only a step
+  // away, or every forward drifts out of it.
+  const int rings = inTheBox ? 1 : kRings;
   // The opponents are listed once for all the places weighed.
   const std::vector<CVector> foes = FoePositions();
   CVector best = first;
   float bestValue = -1e9f;
-  for (int ring = 0; ring <= kRings; ring++)
+  for (int ring = 0; ring <= rings; ring++)
     for (int k = 0; k < (ring == 0 ? 1 : kDirections); k++)
     {
       const CVector place =
@@ -98,4 +133,16 @@ CVector CBehaviours::AttackingPlace()
       }
     }
   return best;
+}
+
+CVector CBehaviours::UpAtTheirLine(CVector place)
+{
+  // A forward keeps near their line while they have the ball in midfield:
+  // from his defensive place 10-15 m behind it every ball won and played
+  // forward was theirs again first.
+  if (GetRole() != ROLE_FORWARD || !BallPositionValid())
+    return place;
+  const float wait =
+      std::fmin(TheirOffsideX() - kOnsideMargin, M2BReadBall()->GetGX() + kForwardWaitAheadOfBall);
+  return place.GetX() < wait ? CVector(wait, place.GetY()) : place;
 }

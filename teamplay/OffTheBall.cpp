@@ -613,7 +613,7 @@ int CBehaviours::DefensePosition()
     return 0;
   if (OpponentIMark())
     return MarkNearGoal();
-  return GoToPlace(DropWithTheBall(m_Positioner.GetPosition()), DashPower4Positioning());
+  return GoToPlace(UpAtTheirLine(DropWithTheBall(m_Positioner.GetPosition())), DashPower4Positioning());
 }
 
 CVector CBehaviours::DropWithTheBall(CVector place)

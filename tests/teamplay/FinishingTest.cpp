@@ -160,6 +160,9 @@ TEST_F(FinishingTest, FarOutOrFreeToRunTheBallIsNotShot)
     CVector me;
   } rows[] = {
       {"33 m out", CVector(20, 0)},
+      // 31 m from the middle of the mouth, though within 29 m of the
+      // near post: such kicks went nowhere near in a match.
+      {"31 m out wide", CVector(26.5f, -17.4f)},
       {"beside the goal area", CVector(50, 16)},
   };
   for (const auto &row : rows)

@@ -283,6 +283,79 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
   }
 }
 
+// A ball played in from the wing found our forwards out wide or level with
+// it 20 m out: nobody of ours was in their area to meet it.
+TEST_F(TeamPlayTest, WithOurBallOnTheWingTheForwardsRunIntoTheirArea)
+{
+  const struct
+  {
+    const char *name;
+    int unum;  // 9 left, 10 middle, 11 right (y > 0)
+    Placed ball;
+    float lowX, highX, lowY, highY;
+  } rows[] = {
+      {"middle forward to the near post", 10, {40, 25}, 40, 45, 0, 7},
+      {"far forward to the far post", 9, {40, 25}, 40, 45, -9, -1},
+      {"near forward to the edge of the area", 11, {40, 25}, 34, 42, 2, 14},
+      {"other wing: the far post is on the other side", 11, {40, -25}, 40, 45, 1, 9},
+      {"ball still in midfield: the forward waits at their line", 10, {10, 25}, 40, 45, -12, 20},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    memory().SetUNum(row.unum);
+    memory().SetGPos(CVector(30, 0));
+    RollBall(row.ball.x, row.ball.y);
+    Mate(0, row.ball.x - 0.5f, row.ball.y, 7);
+    // Their goalkeeper, and the last defender in their area.
+    Foe(0, 51, 0, 1);
+    Foe(1, 46, -12, 2);
+    Pass();
+    const CVector place = brain().AttackingPlace();
+    EXPECT_GE(place.GetX(), row.lowX) << row.name;
+    EXPECT_LE(place.GetX(), row.highX) << row.name;
+    EXPECT_GE(place.GetY(), row.lowY) << row.name;
+    EXPECT_LE(place.GetY(), row.highY) << row.name;
+    // Onside.
+    EXPECT_LE(place.GetX(), std::fmax(45.0f, row.ball.x)) << row.name;
+  }
+}
+
+// While they had the ball in midfield our forwards stood 10-15 m behind
+// their line: every ball won and played forward was theirs again first.
+TEST_F(TeamPlayTest, WithTheirBallForwardsWaitNearTheirLine)
+{
+  const struct
+  {
+    const char *name;
+    int unum;
+    Placed ball;
+    float expectedX;  // of the place (4, -10) given
+  } rows[] = {
+      {"forward, their ball in midfield: up to their line", 10, {5, 0}, 19},
+      {"forward, their ball in our half: 25 m ahead of it", 10, {-10, 0}, 15},
+      {"forward, their ball deep in our half: his own place", 10, {-35, 0}, 4},
+      {"midfielder: his own place", 7, {-10, 0}, 4},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    memory().SetUNum(row.unum);
+    memory().SetGPos(CVector(0, -10));
+    RollBall(row.ball.x, row.ball.y);
+    Foe(2, row.ball.x + 0.5f, row.ball.y, 7);
+    // Their goalkeeper and last defender make the offside line at 20.
+    Foe(0, 51, 0, 1);
+    Foe(1, 21, -25, 2);
+    Pass();
+    const CVector place = brain().UpAtTheirLine(CVector(4, -10));
+    EXPECT_NEAR(row.expectedX, place.GetX(), 0.01f) << row.name;
+    EXPECT_NEAR(-10, place.GetY(), 0.01f) << row.name;
+  }
+}
+
 // Balls sent long with nothing on were lost four times in five in matches,
 // while a run into the room beside the opponent in the way, or a moment's
 // hold for a team-mate to get free, kept it.
