@@ -20,6 +20,8 @@ public:
     MCMAbstractMem &operator=(const MCMAbstractMem &) = delete;
 
     virtual MCMMyUnit Unit() = 0;
+    // The role of Unit(), for those that need nothing else of it.
+    virtual MCMRoles UnitRole() { return Unit().Role(); }
     virtual MCMRegion Home() = 0;
     virtual MCMRegion Zone() = 0;
     virtual MCMRegion Protect() = 0;

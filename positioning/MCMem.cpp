@@ -16,6 +16,11 @@ MCMMyUnit MCMem::Unit()
     return memory ? memory->Unit() : MCMMyUnit();
 }
 
+MCMRoles MCMem::UnitRole()
+{
+    return memory ? memory->UnitRole() : MCMMyUnit().Role();
+}
+
 MCMRegion MCMem::Home()
 {
     return memory ? memory->Home() : MCMRegion();

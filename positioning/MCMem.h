@@ -13,6 +13,7 @@ public:
     virtual ~MCMem();
 
     virtual MCMMyUnit Unit();
+    virtual MCMRoles UnitRole();
     virtual MCMRegion Home();
     virtual MCMRegion Zone();
     virtual MCMRegion Protect();

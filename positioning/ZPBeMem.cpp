@@ -118,6 +118,20 @@ MCMMyUnit ZPBeMem::Unit()
     MCSPoint h = CentreOr(home, NoHome);
     if (!home.valid())
         Say("Unit", "Got invalid home location.");
+    return MCMMyUnit(new MCSCircle(position.GetX(), position.GetY(), playersize), UnitOf(role, h));
+}
+
+MCMRoles ZPBeMem::UnitRole()
+{
+    if (!bigbosslivehere)
+        return Unit().Role();
+    // As Unit(): the home a point, so its centre.
+    const CVector home = bigbosslivehere->GetHomePos();
+    return UnitOf(bigbosslivehere->GetRole(), MCSPoint(home.GetX(), home.GetY()));
+}
+
+MCMRoles ZPBeMem::UnitOf(int role, const MCSPoint &h)
+{
     if (role == ROLE_NONE)
         role = h.x > mid_fwd ? ROLE_FORWARD : h.x < def_mid ? ROLE_DEFENDER : ROLE_MIDFIELDER;
     MCMRoles unit;
@@ -139,7 +153,7 @@ MCMMyUnit ZPBeMem::Unit()
         unit = MCMR_CentralDefender;
         break;
     }
-    return MCMMyUnit(new MCSCircle(position.GetX(), position.GetY(), playersize), unit);
+    return unit;
 }
 
 MCMRegion ZPBeMem::Home()

@@ -27,6 +27,8 @@ public:
     int Register(CBehaviours *brain, MCDictIniSafe &config);
 
     MCMMyUnit Unit() override;
+    // Without the shapes: the positioners ask for the role every pass.
+    MCMRoles UnitRole() override;
     MCMRegion Home() override;
     MCMRegion Zone() override;
     MCMRegion Protect() override;
@@ -84,6 +86,9 @@ private:
     };
 
     bool Boss(const char *operation) const;
+    // The unit of a brain's role (ROLE_NONE: by the band of the home) and
+    // home.
+    static MCMRoles UnitOf(int role, const MCSPoint &home);
     void Reset(Side &side, int reason, int mask, const char *operation);
     MCMUnit Next(Side &side, int reason);
     bool Entry(Side &side, int reason, int index, MCMUnit &unit);

@@ -64,7 +64,7 @@ MObjectBase *ZPRole::Clone() const
 
 MOPosition ZPRole::__Position()
 {
-    MObject &chosen = m_Positioners[Slot(MCMem().Unit().Role())];
+    MObject &chosen = m_Positioners[Slot(MCMem().UnitRole())];
     if (chosen.valid())
         return chosen->Position();
     MCLog::Log(1, ClassName + "Position : Selected role is invalid, try CD");

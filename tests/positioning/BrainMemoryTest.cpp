@@ -71,6 +71,30 @@ TEST_F(BrainMemoryTest, TheGoalkeeperPositionsAsACentralDefender)
     EXPECT_TRUE(log->Has("ZPBeMem::Unit : Unable to establish role, why not?"));
 }
 
+// Every player of both formations has the role by itself that comes with
+// the whole unit, and so has the goalkeeper (with the same report).
+TEST_F(BrainMemoryTest, TheRoleAloneIsTheUnitsRole)
+{
+    for (int formation : {-1, 0, 1})
+    {
+        agent->brain->SetFormationID(formation);
+        for (int unum = 1; unum <= 11; unum++)
+        {
+            Be(unum);
+            agent->brain->SetRole();
+            EXPECT_EQ(mem().UnitRole(), mem().Unit().Role()) << formation << " " << unum;
+        }
+    }
+}
+
+TEST_F(BrainMemoryTest, TheGoalkeepersRoleAloneIsReportedAsHisUnitIs)
+{
+    Be(1);
+    agent->brain->SetRole();
+    EXPECT_EQ(mem().UnitRole(), MCMR_CentralDefender);
+    EXPECT_TRUE(log->Has("ZPBeMem::Unit : Unable to establish role, why not?"));
+}
+
 TEST_F(BrainMemoryTest, PlayerListsByReasonWithTheirOwnCursors)
 {
     Mate(0, 20, 0);
@@ -124,6 +148,7 @@ TEST(BrainMemoryAloneTest, WithoutABrainEveryAnswerIsNeutral)
     ZPBeMem mem;
     MCMMyUnit me = mem.Unit();
     EXPECT_EQ(me.Role(), MCMR_CentralDefender);
+    EXPECT_EQ(mem.UnitRole(), MCMR_CentralDefender);
     ExpectCentre(me, 0, 0);
     EXPECT_TRUE(log.Has("ZPBeMem::Unit : no boss, forgot to register?"));
     EXPECT_TRUE(log.Has("ZPBeMem::Unit : Got invalid home location."));
