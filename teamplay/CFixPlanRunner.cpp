@@ -161,7 +161,7 @@ void CFixPlanRunner::CheckFixPlans()
   run.barred.assign(count, FP_FREE);
   run.usable.assign(count, false);
   run.assigned.assign(count, 0);
-  run.first_triggers.assign(count, {});
+  run.brief_start.assign(count + 1, 0);
   for (int i = 1; i <= m_Brain.m_NumFixPlans && static_cast<std::size_t>(i) < count; i++)
   {
     const FIXPLAN &plan = m_Brain.m_FixPlans[i];
@@ -178,9 +178,32 @@ void CFixPlanRunner::CheckFixPlans()
       continue;
     }
     run.usable[i] = true;
-    for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
-      run.first_triggers[i][k] = static_cast<signed char>(plan.actions[1].triggers[k].type);
   }
+  for (std::size_t i = 0; i < count; i++)
+  {
+    run.brief_start[i] = static_cast<int>(run.briefs.size());
+    if (!run.usable[i])
+      continue;
+    for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
+    {
+      const FIXPLANTRIGGER &t = m_Brain.m_FixPlans[i].actions[1].triggers[k];
+      if (t.type == FPT_NONE)
+        continue;
+      FIXPLANBRIEF b;
+      b.type = t.type;
+      b.coord_type = t.coord_type;
+      b.player = t.player;
+      b.k = k;
+      b.x = t.area.centre.GetX();
+      b.y = t.area.centre.GetY();
+      b.w = t.area.size.GetX();
+      b.h = t.area.size.GetY();
+      b.px = t.pos.GetX();
+      b.py = t.pos.GetY();
+      run.briefs.push_back(b);
+    }
+  }
+  run.brief_start[count] = static_cast<int>(run.briefs.size());
 }
 
 // ------------------------------------------------------- choosing a plan
@@ -245,15 +268,11 @@ bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
   // own records lie far apart (every pass tries them all), and a call is
   // judged from the view. The checks put off until after it ask and change
   // nothing.
-  const auto &codes = run.first_triggers[i];
-  for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
-    if (codes[k] != FPT_NONE && IsModeTrigger(codes[k]))
-    {
-      if (!ModeTriggerHolds(codes[k], view))
-        return false;
-    }
-    else if (codes[k] != FPT_NONE)
-      break;
+  const FIXPLANBRIEF *begin = run.briefs.data() + run.brief_start[i];
+  const FIXPLANBRIEF *end = run.briefs.data() + run.brief_start[i + 1];
+  for (const FIXPLANBRIEF *b = begin; b != end && IsModeTrigger(b->type); b++)
+    if (!ModeTriggerHolds(b->type, view))
+      return false;
   const FIXPLAN &plan = m_Brain.m_FixPlans[i];
   if (run.excluding >= 1)
     for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
@@ -261,9 +280,8 @@ bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
         return false;
   // Its triggers in order, as FixPlanTriggersHold tries them.
   const FIXPLANACTION &first = plan.actions[1];
-  for (int k = 1; k <= FP_MAX_TRIGGERS; k++)
-    if (codes[k] != FPT_NONE &&
-        !(IsModeTrigger(codes[k]) ? ModeTriggerHolds(codes[k], view) : FixPlanTriggerHolds(first.triggers[k])))
+  for (const FIXPLANBRIEF *b = begin; b != end; b++)
+    if (!BriefHolds(*b, first.triggers[b->k], view))
       return false;
   if (FixPlanAborts(first))
     return false;
@@ -473,6 +491,28 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
 {
   if (IsModeTrigger(t.type))
     return ModeTriggerHolds(t.type, ReadModeView());
+  return TriggerHolds(t.type, [&] { return FixPlanRegion(t.area, t.mcarea, t.coord_type); }, t.pos,
+                      t.coord_type, t.player);
+}
+
+// As FixPlanTriggerHolds(full), from the brief: the box and the point are
+// the same numbers; a box a positioner gives is read from the plan.
+bool CFixPlanRunner::BriefHolds(const FIXPLANBRIEF &b, const FIXPLANTRIGGER &full, const ModeView &view)
+{
+  if (IsModeTrigger(b.type))
+    return ModeTriggerHolds(b.type, view);
+  const auto region = [&] {
+    if (b.w == 0 && b.h == 0)
+      return FixPlanRegion(full.area, full.mcarea, full.coord_type);
+    const FIXPLANAREA box{CVector(b.x, b.y), CVector(b.w, b.h)};
+    return FixPlanRegion(box, full.mcarea, b.coord_type);
+  };
+  return TriggerHolds(b.type, region, CVector(b.px, b.py), b.coord_type, b.player);
+}
+
+template <typename Region>
+bool CFixPlanRunner::TriggerHolds(int type, const Region &region, CVector pos, int coord, int player)
+{
   const CBall *ball = m_Brain.M2BReadBall();
   // Where the ball was last seen counts even once its confidence fell below
   // the threshold: looking away for a moment must not end a set play.
@@ -482,18 +522,18 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
   const auto kickable = [this] {
     return m_Brain.BallPositionValid() && m_Brain.BallKickableForPlayer(nullptr, 0);
   };
-  switch (t.type)
+  switch (type)
   {
     case FPT_MATE_IN_AREA:
-      return FixPlanMate(FixPlanRegion(t.area, t.mcarea, t.coord_type), t.player) != nullptr;
+      return FixPlanMate(region(), player) != nullptr;
     case FPT_NO_MATE_IN_AREA:
-      return FixPlanMate(FixPlanRegion(t.area, t.mcarea, t.coord_type), t.player) == nullptr;
+      return FixPlanMate(region(), player) == nullptr;
     case FPT_ME_IN_AREA:
-      return FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(m_Brain.GetGPos());
+      return region().Contains(m_Brain.GetGPos());
     case FPT_ME_NOT_IN_AREA:
-      return !FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(m_Brain.GetGPos());
+      return !region().Contains(m_Brain.GetGPos());
     case FPT_BALL_IN_AREA:
-      return ballKnown() && FixPlanRegion(t.area, t.mcarea, t.coord_type).Contains(ball->GetGPos());
+      return ballKnown() && region().Contains(ball->GetGPos());
     case FPT_BALL_KICKABLE:
       return kickable();
     case FPT_BALL_NOT_KICKABLE:
@@ -501,7 +541,7 @@ bool CFixPlanRunner::FixPlanTriggerHolds(const FIXPLANTRIGGER &t)
     case FPT_CAN_KEEP_BALL:
       return m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone());
     case FPT_NOT_AT_POINT:
-      return !m_Brain.AtPos(FixPlanPoint(t.pos, t.coord_type));
+      return !m_Brain.AtPos(FixPlanPoint(pos, coord));
     case FPT_NO_FOE_HAS_BALL:
       return m_Brain.FoeWithBall(0) == nullptr;
     case FPT_OUR_BALL:

@@ -103,6 +103,10 @@ private:
   void EndFixPlan(const char *how);
   int FixPlanOutcome(const FIXPLANACTION &action, bool holds);
   bool FixPlanTriggerHolds(const FIXPLANTRIGGER &trigger);
+  bool BriefHolds(const FIXPLANBRIEF &brief, const FIXPLANTRIGGER &full, const ModeView &view);
+  // A trigger that reads more than the referee's call; region() gives its box.
+  template <typename Region>
+  bool TriggerHolds(int type, const Region &region, CVector pos, int coord, int player);
   bool FixPlanTriggersHold(const FIXPLANACTION &action);
   bool FixPlanAborts(const FIXPLANACTION &action);
   FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);

@@ -1,7 +1,6 @@
 #ifndef FIXPLANS_H
 #define FIXPLANS_H
 
-#include <array>
 #include <vector>
 
 #include "CVector.h"
@@ -97,6 +96,20 @@ enum : int
   FP_BARRED_FOR_HALF = 2    // it ran and does not repeat
 };
 
+// A trigger as choosing a plan reads it: its code, its box and point as
+// numbers, the player it names, and where it stands in its plan (for a box
+// a positioner gives, read from the plan itself). The plans' own records lie
+// far apart; these lie together.
+struct FIXPLANBRIEF
+{
+  int type = 0;
+  int coord_type = 0;
+  int player = 0;
+  int k = 0;
+  float x = 0, y = 0, w = 0, h = 0;  // the box: centre and size
+  float px = 0, py = 0;              // the point
+};
+
 struct FIXPLANRUN
 {
   int checked = -999;          // the cycle the plans were last looked at
@@ -112,9 +125,11 @@ struct FIXPLANRUN
   std::vector<bool> usable;    // per plan: it has an action and every code is known
   int assigned_time = -999;    // the cycle of the assignment below
   std::vector<int> assigned;   // per plan naming no player: who goes to its point
-  // Per usable plan: the trigger codes of its first action, FPT_NONE where
-  // there is none; every pass tries them for every plan.
-  std::vector<std::array<signed char, FP_MAX_TRIGGERS + 1>> first_triggers;
+  // The triggers of the usable plans' first actions in order, as choosing a
+  // plan reads them every pass for every plan; plan i's are from
+  // brief_start[i] up to brief_start[i + 1].
+  std::vector<FIXPLANBRIEF> briefs;
+  std::vector<int> brief_start;
 };
 
 // "x y"; numbers the text lacks stay at the given fallback.

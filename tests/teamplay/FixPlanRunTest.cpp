@@ -404,3 +404,58 @@ TEST_F(FixPlanRun, APlanHangingOnOneTriggerIsChosenExactlyWhenItHolds)
     EXPECT_EQ(chosen == std::string(plan.name), row.chosen) << row.trigger << " " << row.calls[0] << " " << chosen;
   }
 }
+
+// Triggers that read the pitch, in play: the box about the ball or fixed,
+// the point, a team-mate named or anyone; a box a positioner gives is read
+// from the plan itself.
+TEST_F(FixPlanRun, APlanHangingOnATriggerOfThePitchIsChosenExactlyWhenItHolds)
+{
+  Ball(CVector(10, 10));
+  Place(CVector(0, 0), 0);
+  MateNo(4, CVector(3, 3));
+  const struct
+  {
+    int trigger;
+    int coord;
+    CVector centre, size, pos;
+    int player;
+    const char *positioner;
+    bool chosen;
+  } rows[] = {{FPT_BALL_IN_AREA, FPC_BALL, CVector(0, 0), CVector(2, 2), CVector(), 0, "", true},
+              {FPT_BALL_IN_AREA, FPC_BALL, CVector(5, 5), CVector(2, 2), CVector(), 0, "", false},
+              {FPT_BALL_IN_AREA, 0, CVector(10, 10), CVector(2, 2), CVector(), 0, "", true},
+              {FPT_MATE_IN_AREA, 0, CVector(0, 0), CVector(10, 10), CVector(), 0, "", true},
+              {FPT_MATE_IN_AREA, 0, CVector(0, 0), CVector(10, 10), CVector(), 5, "", false},
+              {FPT_NO_MATE_IN_AREA, 0, CVector(0, 0), CVector(10, 10), CVector(), 4, "", false},
+              {FPT_NO_MATE_IN_AREA, 0, CVector(-20, 0), CVector(10, 10), CVector(), 0, "", true},
+              {FPT_NOT_AT_POINT, 0, CVector(), CVector(), CVector(20, 0), 0, "", true},
+              {FPT_NOT_AT_POINT, 0, CVector(), CVector(), CVector(0, 0), 0, "", false},
+              {FPT_NOT_AT_POINT, FPC_BALL, CVector(), CVector(), CVector(-10, -10), 0, "", false},
+              {FPT_ME_IN_AREA, 0, CVector(), CVector(), CVector(), 0, "BALL", true},
+              {FPT_ME_NOT_IN_AREA, 0, CVector(), CVector(), CVector(), 0, "BALL", false}};
+  int t = 100;
+  for (const auto &row : rows)
+  {
+    FIXPLAN &plan = brain->m_FixPlans[1];
+    plan.player = 7;
+    for (FIXPLANTRIGGER &trigger : plan.actions[1].triggers)
+      trigger = FIXPLANTRIGGER();
+    FIXPLANTRIGGER &trigger = plan.actions[1].triggers[2];
+    trigger.type = row.trigger;
+    trigger.coord_type = row.coord;
+    trigger.area = FIXPLANAREA{row.centre, row.size};
+    trigger.pos = row.pos;
+    trigger.player = row.player;
+    if (row.positioner[0] != '\0')
+    {
+      trigger.mcarea.name = row.positioner;
+      trigger.mcarea.positioner = FindPositioner(row.positioner);
+      trigger.mcarea.a = 30;
+      trigger.mcarea.b = 30;
+    }
+    t += 200;
+    Call(t, "play_on");
+    const std::string chosen = FreshLook(7, t);
+    EXPECT_EQ(chosen == std::string(plan.name), row.chosen) << row.trigger << " " << chosen;
+  }
+}
