@@ -21,6 +21,31 @@ int Order(float first, float second)
   return 0;
 }
 
+// Sorts the list by its keys when they are numbers all different from each
+// other: the exchange sort gives them the one ascending order there is, and
+// a quicker sort gives the same. False, with the list as it was, when two
+// are equal or one is no number; their order is the exchange sort's own.
+bool SortedByDistinctKeys(sorted_players &list, const float *keys)
+{
+  const int n = list.count;
+  int order[sorted_players::MAX_ENTRIES];
+  for (int i = 0; i < n; i++)
+  {
+    if (std::isnan(keys[i]))
+      return false;
+    order[i] = i;
+  }
+  std::sort(order, order + n, [keys](int a, int b) { return keys[a] < keys[b]; });
+  for (int i = 1; i < n; i++)
+    if (!(keys[order[i - 1]] < keys[order[i]]))
+      return false;
+  CPlayer *sorted[sorted_players::MAX_ENTRIES];
+  for (int i = 0; i < n; i++)
+    sorted[i] = list.players[order[i]];
+  std::copy(sorted, sorted + n, list.players);
+  return true;
+}
+
 bool Within(const CVector &a, const CVector &b, float tolerance)
 {
   return a.dist(b) <= tolerance;
@@ -121,6 +146,8 @@ void CMemory::SortInto(int mask, BasePlayerCompare &compare, sorted_players &lis
   bool keyed = true;
   for (int i = 0; keyed && i < list.count; i++)
     keyed = compare.Key(*list.players[i], keys[i]);
+  if (keyed && SortedByDistinctKeys(list, keys))
+    return;
   if (keyed)
   {
     for (int i = 0; i + 1 < list.count; i++)

@@ -139,6 +139,16 @@ TEST_F(PlayerQueriesTest, KeyedSortsKeepThePairwiseOrderOfTies)
   SortedBoth<LowestXPlayerCompare>(m, origin, MASK_TEAMMATES);
   SortedBoth<HighestXPlayerCompare>(m, origin, MASK_TEAMMATES | MASK_OPPONENTS);
   SortedBoth<HighestConfPlayerCompare>(m, origin, MASK_TEAMMATES);
+  // Ascending, the two at one place wherever the exchange sort puts them.
+  const std::vector<CPlayer *> apart =
+      SortedBoth<DistPlayerCompare>(m, CVector(1.3f, 2.7f), MASK_TEAMMATES | MASK_OPPONENTS);
+  for (std::size_t i = 1; i < apart.size(); i++)
+    EXPECT_LE(apart[i - 1]->GetGPos().dist(CVector(1.3f, 2.7f)), apart[i]->GetGPos().dist(CVector(1.3f, 2.7f)));
+
+  // Every distance different: the quicker sort's order.
+  m.GetAFriend(3)->SetGPos(CVector(6, 0.5f));
+  SortedBoth<DistPlayerCompare>(m, CVector(1.3f, 2.7f), MASK_TEAMMATES | MASK_OPPONENTS);
+  SortedBoth<HighestXPlayerCompare>(m, origin, MASK_TEAMMATES);
 
   m.GetAFriend(3)->SetGPos(CVector(std::nanf(""), 0));
   SortedBoth<DistPlayerCompare>(m, CVector(1, 1), MASK_TEAMMATES);
