@@ -75,15 +75,19 @@ int CBehaviours::NumFoesWithin(float radius)
   return NumFoesWithin(radius, GetGPos());
 }
 
-int CBehaviours::CountInWindow(const sorted_players &list, float distTol, float dirTol,
-                               float dist, float dir) const
+CSituationWalks::CSituationWalks(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
+int CSituationWalks::CountInWindow(const sorted_players &list, float distTol, float dirTol,
+                                   float dist, float dir) const
 {
   int count = 0;
   for (int i = 0; i < list.count; ++i)
   {
     const CPlayer *p = list.players[i];
-    if (std::fabs(p->GetRMag() - dist) <= distTol + m_Epsilon &&
-        std::fabs(NormaliseAngle(p->GetRBDir() - dir)) <= dirTol + m_Epsilon)
+    if (std::fabs(p->GetRMag() - dist) <= distTol + m_Brain.m_Epsilon &&
+        std::fabs(m_Brain.NormaliseAngle(p->GetRBDir() - dir)) <= dirTol + m_Brain.m_Epsilon)
       ++count;
   }
   return count;
@@ -93,14 +97,14 @@ int CBehaviours::NumFriendsWithin(float distTol, float dirTol, float dist, float
 {
   sorted_players list;
   SortValidFriends2Me(list);
-  return CountInWindow(list, distTol, dirTol, dist, dir);
+  return m_Walks.CountInWindow(list, distTol, dirTol, dist, dir);
 }
 
 int CBehaviours::NumFoesWithin(float distTol, float dirTol, float dist, float dir)
 {
   sorted_players list;
   SortValidFoes2Me(list);
-  return CountInWindow(list, distTol, dirTol, dist, dir);
+  return m_Walks.CountInWindow(list, distTol, dirTol, dist, dir);
 }
 
 // ------------------------------------------------- fastest to the ball
@@ -109,20 +113,20 @@ int CBehaviours::NumFoesWithin(float distTol, float dirTol, float dist, float di
 // bound, which it then holds. Only a strictly quicker one replaces the
 // best, so ties go to whoever set the bound first (the agent) and then to
 // the player earlier in the list.
-const CPlayer *CBehaviours::QuickestToBall(const sorted_players &list, int &bound,
-                                           bool notGoalkeeper)
+const CPlayer *CSituationWalks::QuickestToBall(const sorted_players &list, int &bound,
+                                               bool notGoalkeeper)
 {
   const CPlayer *best = nullptr;
   for (int i = 0; i < list.count; ++i)
   {
     const CPlayer *p = list.players[i];
     // Nobody as slow as the best so far can be the quickest.
-    if (DeferIntInfo(p, bound))
+    if (m_Brain.DeferIntInfo(p, bound))
       continue;
-    if (AbleToIntercept(p) != 1)
+    if (m_Brain.AbleToIntercept(p) != 1)
       continue;
-    const int n = NumOfCyclesToIntercept(p);
-    if (n < bound && !(notGoalkeeper && GetRole(p->GetUNum()) == ROLE_GOALKEEPER))
+    const int n = m_Brain.NumOfCyclesToIntercept(p);
+    if (n < bound && !(notGoalkeeper && m_Brain.GetRole(p->GetUNum()) == ROLE_GOALKEEPER))
     {
       bound = n;
       best = p;
@@ -171,7 +175,7 @@ const CPlayer *CBehaviours::FastestFriend2Ball(bool withMe)
   }
   sorted_players list;
   SortValidFriends2Me(list);
-  const CPlayer *best = QuickestToBall(list, bound, true);
+  const CPlayer *best = m_Walks.QuickestToBall(list, bound, true);
   m_FastestFriend = best;
   m_FastestFriendTime = now;
   return best;
@@ -194,7 +198,7 @@ const CPlayer *CBehaviours::FastestFoe2Ball()
   int bound = m_MaxIntLookahead + 1;
   sorted_players list;
   SortValidFoes2Me(list);
-  const CPlayer *best = QuickestToBall(list, bound, false);
+  const CPlayer *best = m_Walks.QuickestToBall(list, bound, false);
   m_FastestFoe = best;
   m_FastestFoeTime = now;
   SetInterceptionLookahead(-2);
@@ -235,23 +239,23 @@ const CPlayer *CBehaviours::FriendWithBall(float buffer)
 
 // ------------------------------------------------ extremes along the pitch
 
-const CPlayer *CBehaviours::ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe)
+const CPlayer *CSituationWalks::ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe)
 {
   sorted_players list;
   if (highest)
   {
     HighestXPlayerCompare order(kTheirEnd);
-    DoSortyThing(mask, order, list);
+    m_Brain.DoSortyThing(mask, order, list);
   }
   else
   {
     LowestXPlayerCompare order(kOurEnd);
-    DoSortyThing(mask, order, list);
+    m_Brain.DoSortyThing(mask, order, list);
   }
   if (list.count == 0)
     return nullptr;
   int chosen = 0;
-  if (skipGoalie && GetRole(list.players[0]->GetUNum()) == ROLE_GOALKEEPER)
+  if (skipGoalie && m_Brain.GetRole(list.players[0]->GetUNum()) == ROLE_GOALKEEPER)
   {
     if (list.count < 2)
       return nullptr;
@@ -261,7 +265,7 @@ const CPlayer *CBehaviours::ExtremeX(int mask, bool highest, bool skipGoalie, bo
   if (withMe)
   {
     // The agent itself is the extreme when it stands strictly beyond.
-    const float mine = GetGPos().GetX();
+    const float mine = m_Brain.GetGPos().GetX();
     if (highest ? p->GetGX() < mine : p->GetGX() > mine)
       return nullptr;
   }
@@ -270,33 +274,33 @@ const CPlayer *CBehaviours::ExtremeX(int mask, bool highest, bool skipGoalie, bo
 
 const CPlayer *CBehaviours::HighestXPlayer(bool withMe)
 {
-  return ExtremeX(MASK_TEAMMATES | MASK_OPPONENTS, true, false, withMe);
+  return m_Walks.ExtremeX(MASK_TEAMMATES | MASK_OPPONENTS, true, false, withMe);
 }
 
 const CPlayer *CBehaviours::LowestXPlayer(bool withMe)
 {
-  return ExtremeX(MASK_TEAMMATES | MASK_OPPONENTS, false, false, withMe);
+  return m_Walks.ExtremeX(MASK_TEAMMATES | MASK_OPPONENTS, false, false, withMe);
 }
 
 const CPlayer *CBehaviours::HighestXFriend(bool withMe)
 {
-  return ExtremeX(MASK_TEAMMATES, true, false, withMe);
+  return m_Walks.ExtremeX(MASK_TEAMMATES, true, false, withMe);
 }
 
 const CPlayer *CBehaviours::LowestXFriend(bool withMe)
 {
   // The goalkeeper is always the last man; the question is who is next.
-  return ExtremeX(MASK_TEAMMATES, false, true, withMe);
+  return m_Walks.ExtremeX(MASK_TEAMMATES, false, true, withMe);
 }
 
 const CPlayer *CBehaviours::HighestXFoe()
 {
-  return ExtremeX(MASK_OPPONENTS, true, false, false);
+  return m_Walks.ExtremeX(MASK_OPPONENTS, true, false, false);
 }
 
 const CPlayer *CBehaviours::LowestXFoe()
 {
-  return ExtremeX(MASK_OPPONENTS, false, false, false);
+  return m_Walks.ExtremeX(MASK_OPPONENTS, false, false, false);
 }
 
 // ------------------------------------------------- relative to the agent

@@ -16,10 +16,12 @@
 #include "CModule.h"
 #include "CPassUnderWay.h"
 #include "CPlayer.h"
+#include "CPredictionBodies.h"
 #include "CFixPlanRunner.h"
 #include "CGoalkeeper.h"
 #include "CInterceptSearch.h"
 #include "CKickPlanner.h"
+#include "CSituationWalks.h"
 #include "CTeamTalk.h"
 #include "CTouchGate.h"
 #include "CVector.h"
@@ -39,10 +41,6 @@ class MCDictIniSafe;
 class MCSLine;
 class MCSPoint;
 class MCSRectangle;
-namespace Predict
-{
-struct Body;
-}
 class CGLine;
 
 // The brain: decides what the player does and formats the commands. It has
@@ -752,24 +750,18 @@ protected:
   const CPlayer *m_FastestFriend = nullptr;
   int m_FastestFoeTime = 0;
   const CPlayer *m_FastestFoe = nullptr;
-  // The queries' walks: a sorted list's players inside a window, and the
-  // first of a group along the pitch (past the goalkeeper, or the agent).
-  int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
-                    float dir) const;
-  const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
-  const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
+  // The queries' walks (brain/CSituationWalks.h).
+  friend class CSituationWalks;
+  CSituationWalks m_Walks{*this};
   // The ball is known: seen recently enough that its place is trusted.
   // Every behaviour asks this before it plays on the ball's position.
   bool BallPositionValid() const;
   // The ball's last place is kept below the confidence threshold too: the
   // set plays go by it, so that looking away does not end one.
   bool BallRemembered() const;
-  // The predictions' bodies: the agent's, another player's (facing the
-  // point when not seen; false: position unknown); a turn toward a point.
-  Predict::Body OwnBody() const;
-  bool PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const;
-  bool TurnTowards(CVector point, Predict::Body &body) const;
-  float Affordable(float power, float stamina) const;
+  // The bodies the predictions move (world/CPredictionBodies.h).
+  friend class CPredictionBodies;
+  CPredictionBodies m_Bodies{*this};
   // The valid opponents' positions, nearest to the agent first.
   std::vector<CVector> FoePositions();
 

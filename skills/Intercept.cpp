@@ -257,7 +257,8 @@ float CInterceptSearch::RunnerDash(bool mine, float power, float effort, float &
 {
   if (!mine)
     return std::min(power, static_cast<float>(m_Brain.m_MaxPower)) * m_Brain.m_DashPowerRate;
-  const float p = m_Brain.Affordable(m_Brain.CorrectDashPower4Stamina(power, stamina), stamina);
+  const float p =
+      m_Brain.m_Bodies.Affordable(m_Brain.CorrectDashPower4Stamina(power, stamina), stamina);
   stamina = std::max(0.0f, stamina - Predict::DashCost(p));
   stamina = std::min(stamina + effort * m_Brain.m_StaminaIncMax, m_Brain.m_StaminaMax);
   return p * effort * m_Brain.m_DashPowerRate;
@@ -442,7 +443,7 @@ bool CBehaviours::DeferIntInfo(const CPlayer *p, int cycles)
   const float power = RunPower(p, GetSide(), m_StaminaIncMax, m_MaxPower);
   const CBall *ball = M2BReadBall();
   Predict::Body start;
-  if (!BallPositionValid() || !PlayerMotion(p, ball->GetGPos(), start))
+  if (!BallPositionValid() || !m_Bodies.PlayerMotion(p, ball->GetGPos(), start))
     return false;
   const int horizon = m_InterceptSearch.InterceptHorizon();
   const CVector ballVel = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
@@ -477,9 +478,9 @@ const PLAYERINTERCEPTINFO &CBehaviours::VerifyIntInfo(const CPlayer *p, float po
   const CBall *ball = M2BReadBall();
   Predict::Body start;
   if (mine)
-    start = OwnBody();
+    start = m_Bodies.OwnBody();
   const bool known = BallPositionValid() &&
-                     (mine || PlayerMotion(p, ball->GetGPos(), start));
+                     (mine || m_Bodies.PlayerMotion(p, ball->GetGPos(), start));
   const int horizon = m_InterceptSearch.InterceptHorizon();
   if (!known)
   {
@@ -545,8 +546,8 @@ float CBehaviours::DashPowerToIntercept(const CPlayer *p, float power)
   const bool mine = p == nullptr;
   Predict::Body start;
   if (mine)
-    start = OwnBody();
-  else if (!PlayerMotion(p, rec.ballPos, start))
+    start = m_Bodies.OwnBody();
+  else if (!m_Bodies.PlayerMotion(p, rec.ballPos, start))
     return power;
   // The least power that still meets the ball in the same cycle spares
   // stamina for the play after; the search closes in to a whole unit.
@@ -601,7 +602,7 @@ CVector CBehaviours::WellInsideReachPoint(float within, int &cycles)
   cycles = Predict::MAX_CYCLES;
   if (!BallPositionValid())
     return GetGPos();
-  const Predict::Body start = OwnBody();
+  const Predict::Body start = m_Bodies.OwnBody();
   const float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
   const int horizon = m_InterceptSearch.InterceptHorizon();
   for (int k = 0; k <= horizon; k++)

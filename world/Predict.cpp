@@ -75,13 +75,17 @@ bool CBehaviours::BallWillBeKickable(int n, float dashPower, float buffer)
   return BallPredPos(n).dist(PredPosAfterDashing(n, dashPower)) <= m_Kickable - buffer;
 }
 
-Predict::Body CBehaviours::OwnBody() const
+CPredictionBodies::CPredictionBodies(const CBehaviours &brain) : m_Brain(brain)
+{
+}
+
+Predict::Body CPredictionBodies::OwnBody() const
 {
   Predict::Body body;
-  body.pos = GetGPos();
-  body.vel = GetVelocity();
-  body.facing = GetBFacing();
-  const sensebody sb = GetSB();
+  body.pos = m_Brain.GetGPos();
+  body.vel = m_Brain.GetVelocity();
+  body.facing = m_Brain.GetBFacing();
+  const sensebody sb = m_Brain.GetSB();
   body.stamina = sb.stamina;
   body.effort = sb.effort;
   return body;
@@ -89,7 +93,7 @@ Predict::Body CBehaviours::OwnBody() const
 
 CVector CBehaviours::PredPosAfterDashing(int n, float power) const
 {
-  Predict::Body me = OwnBody();
+  Predict::Body me = m_Bodies.OwnBody();
   for (int i = 0; i < n; i++)
   {
     const float p = CorrectDashPower4Stamina(power, me.stamina);
@@ -111,7 +115,7 @@ CVector CBehaviours::PredPosAfterTurn(int n, float angle, float power, bool turn
                                       int waitCycles) const
 {
   float remaining = NormaliseAngle(angle);
-  Predict::Body me = OwnBody();
+  Predict::Body me = m_Bodies.OwnBody();
   for (int i = 0; i < n; i++)
   {
     const float p = CorrectDashPower4Stamina(power, me.stamina);
@@ -119,7 +123,7 @@ CVector CBehaviours::PredPosAfterTurn(int n, float angle, float power, bool turn
     if (i < waitCycles)
       used = 0;
     else if (!turnFirst || (i > 0 && remaining == 0))
-      used = Affordable(p, me.stamina);
+      used = m_Bodies.Affordable(p, me.stamina);
     else
     {
       const float most = EffectiveTurn(m_MaxMoment, me.vel.GetMag());
@@ -163,16 +167,16 @@ float CBehaviours::PredRelAngle2PointFromBodyWithQueuedAction(CVector point) con
 
 int CBehaviours::PredictedCycles2Point(CVector point, float power, float dist) const
 {
-  Predict::Body me = OwnBody();
+  Predict::Body me = m_Bodies.OwnBody();
   float acc = 0;
   for (int k = 0; k < MAX_CYCLES; k++)
   {
     if (me.pos.dist(point) <= dist)
       return k;
-    if (!TurnTowards(point, me))
+    if (!m_Bodies.TurnTowards(point, me))
     {
-      acc = Affordable(CorrectDashPower4Stamina(power, me.stamina), me.stamina) * me.effort *
-            m_DashPowerRate;
+      acc = m_Bodies.Affordable(CorrectDashPower4Stamina(power, me.stamina), me.stamina) *
+            me.effort * m_DashPowerRate;
       me.vel += Polar2CVector(acc, me.facing);
     }
     Step(me.pos, me.vel, m_PlayerSpeedMax, m_PlayerDecay);
@@ -190,36 +194,36 @@ int CBehaviours::PredictedCycles2Point(CVector point) const
   return PredictedCycles2Point(point, static_cast<float>(m_MaxPower), m_MinDistToPoint);
 }
 
-bool CBehaviours::PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const
+bool CPredictionBodies::PlayerMotion(const CPlayer *pl, CVector toward, Predict::Body &body) const
 {
   if (!pl || !pl->GetPositionValid())
     return false;
   body.pos = pl->GetGPos();
   body.vel = pl->GetVelocityValid() ? pl->GetVelocity() : CVector(0, 0);
   body.facing = pl->GetBodyAngleValid() ? pl->GetGBFacing()
-                                        : NormaliseAngle((toward - body.pos).GetDir());
+                                        : m_Brain.NormaliseAngle((toward - body.pos).GetDir());
   return true;
 }
 
-bool CBehaviours::TurnTowards(CVector point, Predict::Body &body) const
+bool CPredictionBodies::TurnTowards(CVector point, Predict::Body &body) const
 {
-  const float a = NormaliseAngle((point - body.pos).GetDir() - body.facing);
-  if (std::fabs(a) <= m_MaxGoToPointAngleErr)
+  const float a = m_Brain.NormaliseAngle((point - body.pos).GetDir() - body.facing);
+  if (std::fabs(a) <= m_Brain.m_MaxGoToPointAngleErr)
     return false;
   // Kept an angle: circling a point it never quite reaches, a body would
   // otherwise wind its heading up over the whole horizon.
-  const float most = EffectiveTurn(m_MaxMoment, body.vel.GetMag());
+  const float most = m_Brain.EffectiveTurn(m_Brain.m_MaxMoment, body.vel.GetMag());
   const float turn = Clamp(a, -most, most);
-  body.facing = NormaliseAngle(body.facing + turn);
+  body.facing = m_Brain.NormaliseAngle(body.facing + turn);
   return true;
 }
 
-float CBehaviours::Affordable(float power, float stamina) const
+float CPredictionBodies::Affordable(float power, float stamina) const
 {
   // Short of stamina, the dash spends what is left; its sign is that of the
   // power cut to a whole number, so a backward dash weaker than 1 counts as
   // a forward one.
-  return stamina < std::fabs(power) ? Sign(static_cast<int>(power)) * stamina : power;
+  return stamina < std::fabs(power) ? m_Brain.Sign(static_cast<int>(power)) * stamina : power;
 }
 
 CVector CBehaviours::PPredPosAfterTurn(int n, float angle, float power, bool turnFirst,
@@ -228,7 +232,7 @@ CVector CBehaviours::PPredPosAfterTurn(int n, float angle, float power, bool tur
   const CBall *ball = M2BReadBall();
   Predict::Body body;
   // Whose body was not seen is taken to face the ball.
-  if (!ball || !PlayerMotion(pl, ball->GetGPos(), body))
+  if (!ball || !m_Bodies.PlayerMotion(pl, ball->GetGPos(), body))
     return Unknown();
   for (int i = 0; i < n; i++)
   {
@@ -278,7 +282,7 @@ int CBehaviours::PlayerPredictedCycles2Point(const CPlayer *pl, CVector point, f
   if (!pl)
     return MAX_CYCLES;
   Predict::Body body;
-  if (!PlayerMotion(pl, point, body))
+  if (!m_Bodies.PlayerMotion(pl, point, body))
   {
     std::cerr << GetTime()
               << " WARNING: Predict: PlayerPredictedCycles2Point: Cannot predict cycles to point"
@@ -289,7 +293,7 @@ int CBehaviours::PlayerPredictedCycles2Point(const CPlayer *pl, CVector point, f
   {
     if (body.pos.dist(point) <= dist)
       return k;
-    if (!TurnTowards(point, body))
+    if (!m_Bodies.TurnTowards(point, body))
       body.vel += Polar2CVector(power * m_DashPowerRate, body.facing);
     Step(body.pos, body.vel, m_PlayerSpeedMax, m_PlayerDecay);
   }

@@ -1,0 +1,29 @@
+#ifndef CSITUATIONWALKS_H
+#define CSITUATIONWALKS_H
+
+class CBehaviours;
+class CPlayer;
+struct sorted_players;
+
+// The walks behind one brain's situation queries: a sorted list's players
+// inside a window, the first of a group along the pitch, the quickest of a
+// list to the ball. The queries the brain answers by name stay its own and
+// call in here. Defined in AdvancedBehaviours.cpp.
+class CSituationWalks
+{
+public:
+  explicit CSituationWalks(CBehaviours &brain);
+
+  // The list's players within distTol of the relative distance and dirTol
+  // of the direction from the body, both bounds widened by epsilon.
+  int CountInWindow(const sorted_players &list, float distTol, float dirTol, float dist,
+                    float dir) const;
+  // The first of a group along the pitch (past the goalkeeper, or the agent).
+  const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
+  const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
+
+private:
+  CBehaviours &m_Brain;
+};
+
+#endif
