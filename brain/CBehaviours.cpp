@@ -94,8 +94,7 @@ void CBehaviours::Init(MCDictIniSafe &config)
   for (int i = 0; i < MESSAGE_PARTS; i++)
     m_MessageParts[i].assign(static_cast<std::size_t>(MessagePartSizes[i]), 0);
   ReadParameters(&config, BP_STEP_COMMUNICATION);
-  m_SpeakerCount = m_NumOfSpeakers;
-  m_SpeakerTurn = 3;
+  m_TeamTalk.ResetSpeakers(m_NumOfSpeakers);
   ReadParameters(&config, BP_STEP_FIXPLANS);
   m_CurrentFixPlan = -1;
   m_FixPlanProgress = 0;

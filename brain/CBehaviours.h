@@ -855,13 +855,8 @@ protected:
   // Working storage of the team-message coder, allocated by Init.
   static const int MESSAGE_PARTS = 17;
   std::vector<unsigned char> m_MessageParts[MESSAGE_PARTS];
-  // Who speaks next among the team's speakers.
-  int m_SpeakerCount = 0;
-  int m_SpeakerTurn = 0;
-  // Said once when the identifier cannot head a say.
-  bool m_CommIdReported = false;
   std::atomic<int> m_TeamMessagesHeard{0};
-  // Turns, news and heard places (teamplay/CTeamTalk.h).
+  // The speakers' turns, news and heard places (teamplay/CTeamTalk.h).
   friend class CTeamTalk;
   CTeamTalk m_TeamTalk{*this};
 };

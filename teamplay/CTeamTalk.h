@@ -15,7 +15,11 @@ class CTeamTalk
 public:
   explicit CTeamTalk(CBehaviours &brain);
 
-  // The uniform number whose turn it is to speak in a cycle, 0 for nobody.
+  // The team's speakers from the first turn on, as every team-mate counts
+  // them; the uniform number whose turn it is to speak in a cycle, 0 for
+  // nobody.
+  void ResetSpeakers(int count);
+  int SpeakerCount() const;
   int SpeakerOf(int time) const;
   // A pass is said at once, in the cycle of its kick and the next ones,
   // whoever's turn it is: the receiver must hear of it while the ball is
@@ -31,9 +35,18 @@ public:
   // Whether a heard ball or player lies where a team-mate can have seen
   // it: on the pitch or a little beyond its lines.
   bool IsHeardPlaceOnPitch(const CVector &p) const;
+  // True the first time only: an identifier that cannot head a say is
+  // reported once.
+  bool FirstIdentifierReport();
 
 private:
+  // The uniform number whose turn comes first.
+  static constexpr int kFirstSpeaker = 3;
+
   CBehaviours &m_Brain;
+  int m_SpeakerCount = 0;
+  int m_SpeakerTurn = 0;
+  bool m_IdentifierReported = false;
 };
 
 #endif

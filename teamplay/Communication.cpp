@@ -132,15 +132,34 @@ void CBehaviours::DeConstructOriginalMessage()
   }
 }
 
+void CTeamTalk::ResetSpeakers(int count)
+{
+  m_SpeakerCount = count;
+  m_SpeakerTurn = kFirstSpeaker;
+}
+
+int CTeamTalk::SpeakerCount() const
+{
+  return m_SpeakerCount;
+}
+
 int CTeamTalk::SpeakerOf(int time) const
 {
   // Uniform numbers are unique in a team, so one number a cycle means at
   // most one speaker; a count past eleven would only repeat them.
-  const int count = m_Brain.m_SpeakerCount > 11 ? 11 : m_Brain.m_SpeakerCount;
+  const int count = m_SpeakerCount > 11 ? 11 : m_SpeakerCount;
   if (count <= 0)
     return 0;
   const int turn = ((time % count) + count) % count;
-  return ((m_Brain.m_SpeakerTurn - 1 + turn) % 11 + 11) % 11 + 1;
+  return ((m_SpeakerTurn - 1 + turn) % 11 + 11) % 11 + 1;
+}
+
+bool CTeamTalk::FirstIdentifierReport()
+{
+  if (m_IdentifierReported)
+    return false;
+  m_IdentifierReported = true;
+  return true;
 }
 
 bool CBehaviours::ShouldICommunicate() const
@@ -240,7 +259,7 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
 
   // A pass stays news until the passer's next turn to speak, and at least
   // for the cycles he says it out of turn.
-  const int fresh = std::max({m_SpeakerCount, CTeamTalk::kPassNewsCycles, 1});
+  const int fresh = std::max({m_TeamTalk.SpeakerCount(), CTeamTalk::kPassNewsCycles, 1});
   if (m_Passing.receiver != 0 && m.time - m_Passing.time < fresh)
   {
     m.pass.announced = true;
@@ -253,9 +272,9 @@ bool CBehaviours::ConstructOriginalMessage(char *text, std::size_t size) const
 
 void CBehaviours::Communicate()
 {
-  if (m_UseCommunication && !CMessageCoder::UsableIdentifier(m_CommId) && !m_CommIdReported)
+  if (m_UseCommunication && !CMessageCoder::UsableIdentifier(m_CommId) &&
+      m_TeamTalk.FirstIdentifierReport())
   {
-    m_CommIdReported = true;
     std::cerr << GetTime() << " WARNING: CBehaviours: Communicate: the team identifier \""
               << m_CommId << "\" cannot head a say; no team messages are said..." << std::endl;
   }
