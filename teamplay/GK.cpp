@@ -46,6 +46,9 @@ const float kShotHeadingSlack = 25;
 // towards the point, in metres a cycle, at which a run goes on as it is.
 const float kShotBackwardsReach = 3;
 const float kRunningOn = 0.2f;
+// How far past the goal line the goalkeeper may see himself or the ball
+// while both are still short of it: his place's doubt there.
+const float kGoalLineDoubt = 1;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 // The longest wait for this cycle's visual, in milliseconds: a narrow
@@ -268,11 +271,16 @@ bool CBehaviours::ShouldICatch()
   if (!BallPositionValid() || now - ball->GetTime() > m_GoalieCatchWaitTime)
     return false;
   const CVector b = ball->GetGPos();
-  // Not off the goal line: a ball beyond it is in the goal, and one just
-  // short of it is the last chance to stop a shot.
+  // Not off the goal line: one just short of it is the last chance to stop
+  // a shot. Past it the ball would be in the goal, but the goalkeeper's
+  // own place, and so the ball's, may be a metre off there: only the
+  // reach, which he sees truly, tells.
   const CRectangle shrunk = m_OurPenaltyArea.shrink(kAreaMargin);
-  const CRectangle area(m_OurPenaltyArea.LeftX(), shrunk.RightX(), shrunk.TopY(), shrunk.BottomY());
-  if (!InOurPenaltyArea() || !area.IsWithin(b))
+  const CRectangle area(m_OurPenaltyArea.LeftX() - kGoalLineDoubt, shrunk.RightX(), shrunk.TopY(),
+                        shrunk.BottomY());
+  const CRectangle mine(m_OurPenaltyArea.LeftX() - kGoalLineDoubt, m_OurPenaltyArea.RightX(),
+                        m_OurPenaltyArea.TopY(), m_OurPenaltyArea.BottomY());
+  if (!mine.IsWithin(GetGPos()) || !area.IsWithin(b))
     return false;
   float dir = 0;
   if (!m_Goalkeeper.GoalieCatchDirection(b, m_CatchRadius - kCatchMargin, dir))

@@ -73,6 +73,10 @@ TEST_F(GoalkeeperTest, CatchesOnlyInItsAreaWithinReachAndOutOfTheBan)
       // On the goal line's side the area is not shrunk: a ball about to
       // cross it is the last chance to stop a shot.
       {"just short of the goal line", CVector(-52.2f, 0), CVector(-52.2f, 1.0f), 0, 99, true},
+      // Seen in a match: his own place half a metre off, the goalkeeper
+      // saw the ball past the line a metre from him; it was short of it.
+      {"seen just past the goal line, in reach", CVector(-52.4f, 0), CVector(-52.6f, 1.0f), 0, 99, true},
+      {"himself seen just past the goal line", CVector(-52.7f, 0), CVector(-52.2f, 1.0f), 0, 99, true},
       // Past the length the reach's corner is too near the edge to trust.
       {"beyond the reach", CVector(-48, 0), CVector(-46.75f, 0), 0, 99, false},
       {"behind the back out of the turned reach", CVector(-48, 0), CVector(-49.1f, 0), 0, 99, false},
