@@ -493,10 +493,13 @@ int CGoalkeeper::GoalieInterception(CVector &point)
 
 // A shot on goal: onto its path at the point nearest to me, or, when the
 // ball is there first, at the first point further along where I get before
-// it; the catch rule takes over once the ball is in reach.
+// it; the catch rule takes over once the ball is in reach. On the path
+// already, he stays there: the rules after this one would take him to his
+// place, off the path.
 int CGoalkeeper::GoalieBlockShot()
 {
-  return GoalieRunToShot(GoalieShotPoint());
+  const CVector point = GoalieShotPoint();
+  return GoalieRunToShot(point) || GoalieHoldSpot(point);
 }
 
 // Flat out along the body, forwards or backwards, whichever way lies

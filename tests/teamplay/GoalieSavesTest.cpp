@@ -256,3 +256,33 @@ TEST_F(GoalieSavesTest, KeepsRunningBackwardsAtAShotInsteadOfTurningAbout)
   }
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, OnTheShotsPathHeHoldsHisStanceThere)
+{
+  // Seen in a match: a shot from 17 m passing within half a metre of him;
+  // already on its path, he left the shot to the rules after it, which
+  // turned him towards his place, and the shot went in beside him. On the
+  // path, square to the ball, he holds: a turn costs the cycle and the
+  // stance whose steps along the body cover the goal.
+  const CVector from(-38.7f, -6.7f);
+  const CVector to(kGoalX, -1.0f);
+  const CVector velocity = (to - from).SetLength(2.6f);
+  const CVector onPath = from + (to - from) * 0.88f;
+  Place(onPath + CVector(0, 0.2f), (from - onPath).GetDir() + 80);
+  Ball(from, velocity);
+  // An attacker beside the path meets the ball before him: not a ball for
+  // him to fetch.
+  Foe(from + (to - from) * 0.3f + CVector(0, 0.8f));
+  Pass();
+  const ACTIONQUEUE q = Queue();
+  ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_CATCH) << q.command;
+  CVector next = agent->GetGPos();
+  if (q.command == CMD_DASH)
+    next += Polar2CVector(q.power * Param("dash_power_rate"), agent->GetBFacing());
+  CGLine path(0, 0, 0);
+  path.CGLineFromTwoPoints(from, to);
+  EXPECT_LT(path.dist(next), 0.5f);
+}
+}
