@@ -132,9 +132,12 @@ void CBehaviours::DetermineActionState()
   else if (GetRole() == ROLE_GOALKEEPER)
     state = AmIInThePlan() ? AS_FIX_PLAN : AS_NONE;
   // A plan that has not got the ball moving after this long is given up,
-  // and the set play goes to its nearest taker.
+  // and the set play goes to its nearest taker. In play a plan waits on
+  // while the ball is theirs: its runner defends (seen in matches: after
+  // our goal kick the runners stood at their points for 30 cycles and more
+  // while the opponents scored).
   else if (!(env == ENV_OUR_SET_PLAY && now - m_ModeStartTime > m_FixedPlanMaxWaitTime) &&
-           AmIInThePlan())
+           AmIInThePlan() && env != ENV_THEIR_BALL)
     state = AS_FIX_PLAN;
   else if (env == ENV_OUR_SET_PLAY)
     state = AmISetPlayTaker() ? AS_TAKE_SET_PLAY : AS_OFFENSE_POSITION;

@@ -248,6 +248,35 @@ TEST_F(FixPlanRun, AfterOurGoalkeepersCatchTheRunnerWaitsOutThePlanThenEnds)
   EXPECT_NE(said.find("GoToOAGCPos5 ends: passed by"), std::string::npos);
 }
 
+TEST_F(FixPlanRun, InPlayARunnerDefendsWhileTheBallIsTheirs)
+{
+  // Seen in matches: after our goal kick the runners stood at their points,
+  // turning on the spot, for 30 cycles and more while the opponents took
+  // the ball and scored.
+  Ball(CVector(-48, 0));
+  Call(100, "goalie_catch_ball_l");
+  Call(100, "free_kick_l");
+  int unum = 2;
+  while (unum <= 11 && FreshLook(unum, 100) != "GoToOAGCPos5")
+    unum++;
+  ASSERT_LE(unum, 11);
+  brain->SetRole();
+  Place(CVector(-30, -30), 0);
+  Call(110, "play_on");
+  const struct
+  {
+    const char *name;
+    EnvState env;
+    bool runs;
+  } rows[] = {{"the ball ours", ENV_OUR_BALL, true}, {"the ball theirs", ENV_THEIR_BALL, false}};
+  for (const auto &row : rows)
+  {
+    brain->SetEnvState(row.env);
+    brain->DetermineActionState();
+    EXPECT_EQ(row.runs, brain->GetActionState() == AS_FIX_PLAN) << row.name;
+  }
+}
+
 TEST_F(FixPlanRun, OurCornerOnBothSidesIsTakenToTheNearPostRunner)
 {
   const struct
