@@ -42,10 +42,6 @@ const float kGoalieMarkedDist = 6;
 // Running at a shot, a heading this far off the point still gets there
 // within reach of the path; a turn costs a cycle.
 const float kShotHeadingSlack = 25;
-// The longest run at a shot made backwards, from a stand; and the speed
-// towards the point, in metres a cycle, at which a run goes on as it is.
-const float kShotBackwardsReach = 3;
-const float kRunningOn = 0.2f;
 // How far past the goal line the goalkeeper may see himself or the ball
 // while both are still short of it: his place's doubt there.
 const float kGoalLineDoubt = 1;
@@ -525,14 +521,13 @@ int CGoalkeeper::GoalieRunToShot(CVector point)
   const float backwards = static_cast<float>(m_Brain.m_MinPower);
   if (std::fabs(ahead) <= slack && m_Brain.PredPosAfterDash(forwards).GetX() > line)
     return m_Brain.TouchGate(CMD_DASH, forwards);
-  // Backwards is the slower way: beyond a few steps a turn and a run
-  // forwards get there first, unless the goalkeeper already runs that
-  // way, when a turn at speed hardly turns him and costs the run.
-  const bool running = Dot(m_Brain.GetVelocity(), Polar2CVector(1, way)) > kRunningOn;
-  const bool back = d <= kShotBackwardsReach || running;
-  if (back && std::fabs(behind) <= slack && m_Brain.PredPosAfterDash(backwards).GetX() > line)
+  // Backwards is as fast: the server's dash along the body pushes as hard
+  // either way and only costs twice the stamina. Square to the ball, the
+  // steps across the goal either way go at once (seen in a match: two turns
+  // about before the first step, and the shot went in two metres from him).
+  if (std::fabs(behind) <= slack && m_Brain.PredPosAfterDash(backwards).GetX() > line)
     return m_Brain.TouchGate(CMD_DASH, backwards);
-  const float turn = back && std::fabs(behind) < std::fabs(ahead) ? behind : ahead;
+  const float turn = std::fabs(behind) < std::fabs(ahead) ? behind : ahead;
   if (std::fabs(turn) >= 1 && m_Brain.Turn(turn))
     return 1;
   return m_Brain.TouchGate(CMD_DASH, turn == ahead ? forwards : backwards);

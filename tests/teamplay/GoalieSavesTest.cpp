@@ -234,7 +234,9 @@ TEST_F(GoalieSavesTest, KeepsRunningBackwardsAtAShotInsteadOfTurningAbout)
   // Already running backwards towards where the shot will pass, five
   // metres on: a turn about at that speed hardly turns him and loses the
   // run (seen in a match: a turn of 180 and then of 83 degrees, and the
-  // shot went in beside him). From a stand that far, he turns and runs.
+  // shot went in beside him). From a stand too: the server's dash pushes
+  // backwards as hard as forwards (seen in a match: two turns about before
+  // the first step, and the shot went in two metres from him).
   const struct
   {
     const char *what;
@@ -242,7 +244,7 @@ TEST_F(GoalieSavesTest, KeepsRunningBackwardsAtAShotInsteadOfTurningAbout)
     bool dashesBackwards;
   } rows[] = {
       {"running that way", CVector(0, 0.6f), true},
-      {"standing", CVector(0, 0), false},
+      {"standing", CVector(0, 0), true},
   };
   for (const auto &row : rows)
   {
