@@ -4,10 +4,10 @@
 #include "Mobile.h"
 
 CPlayer::CPlayer()
-  : m_Size(0.3f), m_Decay(0.4f), m_SpeedMax(1.0f), m_ConfThr(0.4f), m_UNum(-999), m_Side('u'),
-    m_Time(-999), m_RPos(CVector(0, 0)), m_RBPos(CVector(0, 0)), m_DistChng(0), m_DirChng(0), m_RBFacing(0),
-    m_RFacing(0), m_IsGoalie(false), m_Conf(0), m_GPos(0, 0), m_GBFacing(0), m_GFacing(0),
-    m_Velocity(0, 0), m_IsTired(false), m_IsTiredTime(0), m_Source(0)
+  : m_Conf(0), m_ConfThr(0.4f), m_Time(-999), m_UNum(-999), m_Source(0), m_Side('u'), m_IsGoalie(false),
+    m_IsTired(false), m_IsTiredTime(0), m_GPos(0, 0), m_Velocity(0, 0), m_Size(0.3f), m_Decay(0.4f),
+    m_SpeedMax(1.0f), m_DistChng(0), m_DirChng(0), m_RBFacing(0), m_RFacing(0), m_GBFacing(0), m_GFacing(0),
+    m_RPos(CVector(0, 0)), m_RBPos(CVector(0, 0))
 {
 }
 

@@ -128,28 +128,31 @@ private:
     float m_OfX = 0, m_OfY = 0, m_FromX = 0, m_FromY = 0, m_Facing = 0, m_Floor = 0;
   };
 
+  // What matching a sighting or a heard player, the sorts and the
+  // interception read of every record comes first, so that it lies in one
+  // or two cache lines: they run over all the records many times a cycle.
+  float m_Conf;
+  float m_ConfThr;
+  int m_Time;
+  int m_UNum;
+  int m_Source;
+  char m_Side;
+  bool m_IsGoalie;
+  bool m_IsTired;
+  int m_IsTiredTime;
+  CVector m_GPos;
+  CVector m_Velocity;
   float m_Size;
   float m_Decay;
   float m_SpeedMax;
-  float m_ConfThr;
-  int m_UNum;
-  char m_Side;
-  int m_Time;
-  Relative m_RPos;
-  Relative m_RBPos;
   float m_DistChng;
   float m_DirChng;
   float m_RBFacing;
   float m_RFacing;
-  bool m_IsGoalie;
-  float m_Conf;
-  CVector m_GPos;
   float m_GBFacing;
   float m_GFacing;
-  CVector m_Velocity;
-  bool m_IsTired;
-  int m_IsTiredTime;
-  int m_Source;
+  Relative m_RPos;
+  Relative m_RBPos;
 };
 
 #endif

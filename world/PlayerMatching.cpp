@@ -162,12 +162,16 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
   if (player->GetSource() == 1 && conf > 0 && conf < 1 - m_Epsilon)
     time -= DropsSince(conf, m_MobConfDrop, m_Epsilon);
 
-  const auto couldBe = [this](const CVector &a, int timeA, const CVector &b, int timeB) {
-    const float d = a.dist(b);
+  // Whether two sightings d apart could be one player.
+  const auto couldBeAt = [this](float d, int timeA, int timeB) {
     const int dt = std::max(std::abs(timeA - timeB), 1);
     return d < m_MatchDistThr && static_cast<float>(dt) < m_MatchTimeThr &&
            d <= static_cast<float>(dt) * m_PlayerSpeedMax * 5;
   };
+  const auto couldBe = [&](const CVector &a, int timeA, const CVector &b, int timeB) {
+    return couldBeAt(a.dist(b), timeA, timeB);
+  };
+  const CVector seen = player->GetGPos();
 
   bool matched = false;
   int best = -1;
@@ -182,11 +186,13 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
     // (or another message), which this one must not overwrite.
     const bool taken = record->GetTime() == now && record->GetSource() != (seenOnly ? 1 : 0);
     const int recordNum = record->GetUNum();
-    if (!taken && couldBe(record->GetGPos(), record->GetTime(), player->GetGPos(), time) &&
-        !(IsUNum(recordNum) && IsUNum(unum) && recordNum != unum))
+    // The distance is worked out once, and only for a record that may be
+    // this player by its number.
+    const bool numberFits = !(IsUNum(recordNum) && IsUNum(unum) && recordNum != unum);
+    const float d = !taken && numberFits ? record->GetGPos().dist(seen) : 0;
+    if (!taken && numberFits && couldBeAt(d, record->GetTime(), time))
     {
       matched = true;
-      const float d = record->GetGPos().dist(player->GetGPos());
       const float value = static_cast<float>(std::max(std::abs(time - record->GetTime()), 1)) * d;
       if (value < score)
       {
