@@ -179,6 +179,12 @@ void CFixPlanRunner::CheckFixPlans()
     }
     run.usable[i] = true;
   }
+  // Reserved at its size: the list is kept for the half.
+  std::size_t briefs = 0;
+  for (std::size_t i = 0; i < count; i++)
+    for (int k = 1; run.usable[i] && k <= FP_MAX_TRIGGERS; k++)
+      briefs += m_Brain.m_FixPlans[i].actions[1].triggers[k].type != FPT_NONE ? 1 : 0;
+  run.briefs.reserve(briefs);
   for (std::size_t i = 0; i < count; i++)
   {
     run.brief_start[i] = static_cast<int>(run.briefs.size());

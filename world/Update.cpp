@@ -1,7 +1,7 @@
 #include "CMemory.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <charconv>
 #include <cstring>
 
 #include "CBall.h"
@@ -43,20 +43,33 @@ bool Valid(const CPlayer *player)
   return player && player->GetPositionValid();
 }
 
-// As sscanf(text, "WORD %f", &value) == 1: the word, then a number after
-// any blanks. Every command is replayed at the next cycle, and the scanf
-// family's set-up cost far more than the reading.
+bool IsBlank(char c)
+{
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The word, then a number after any blanks, as the brain writes them
+// (sscanf(text, "WORD %f") reads them alike). Every command is replayed at
+// the next cycle: the scanf family's set-up, and strtof's own, cost far
+// more than the reading.
 bool NumberAfter(const char *text, const char *word, const char *&end, float &value)
 {
   const std::size_t length = std::strlen(word);
   if (std::strncmp(text, word, length) != 0)
     return false;
-  char *stop = nullptr;
   const char *from = text + length;
-  value = std::strtof(from, &stop);
-  if (stop == from)
+  while (IsBlank(*from))
+    from++;
+  const bool negative = *from == '-';
+  const char *digits = negative || *from == '+' ? from + 1 : from;
+  if (*digits == '-' || *digits == '+')
     return false;
-  end = stop;
+  float magnitude = 0;
+  const std::from_chars_result read = std::from_chars(digits, digits + std::strlen(digits), magnitude);
+  if (read.ec != std::errc() || read.ptr == digits)
+    return false;
+  value = negative ? -magnitude : magnitude;
+  end = read.ptr;
   return true;
 }
 
