@@ -2,9 +2,27 @@
 
 #include <cstdio>
 #include <iostream>
+#include <vector>
 
 #include "CBehaviours.h"
 #include "MCDictIniSafe.h"
+
+namespace
+{
+// The names the plans hold, each text held once and shared by every plan
+// slot that names it: some three thousand trigger slots name the home
+// positioner and a thousand excludes name no plan, which as copies of their
+// own held a hundred kilobytes for the half.
+MCString Shared(const MCString &text)
+{
+  static std::vector<MCString> held;
+  for (const MCString &name : held)
+    if (name == text)
+      return name;
+  held.push_back(text);
+  return text;
+}
+}  // namespace
 
 // [CrossStage1Down]
 // action_1_trigger_1_area = 50 25 5 5
@@ -27,7 +45,7 @@ FIXPLANMCAREA ParseFixPlanMCArea(const MCString &text)
   char name[64] = "";
   FIXPLANMCAREA area;
   std::sscanf(text, "%63s %f %f", name, &area.a, &area.b);
-  area.name = MCString(name);
+  area.name = Shared(MCString(name));
   area.positioner = FindPositioner(area.name);
   return area;
 }
@@ -114,7 +132,7 @@ void CBehaviours::ReadFixPlans(const MCDictIniSafe &config)
     plan.time_limit = config.get(s, "time_limit", 500);
     plan.repeat = config.get(s, "repeat", 1) != 0;
     for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
-      plan.exclude_next[k] = config.get(s, "exclude_next_" + IntToString(k), MCString("empty"));
+      plan.exclude_next[k] = Shared(config.get(s, "exclude_next_" + IntToString(k), MCString("empty")));
   }
   CheckFixPlans();
 }

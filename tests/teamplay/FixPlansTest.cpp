@@ -110,3 +110,35 @@ TEST(FixPlans, AnOverlongPositionerNameIsCutNotOverrun)
   EXPECT_EQ(std::string(area.name), std::string(63, 'N'));
   EXPECT_FALSE(area.positioner.valid());
 }
+
+// Every slot that names the same positioner, or the same plan not to
+// follow, holds one shared text: the plans keep thousands of such names for
+// the half. Each still reads as its own name, and a change to one leaves
+// the others as they were.
+TEST(FixPlans, SlotsNamingTheSameThingShareOneText)
+{
+  MCDictIniSafe config;
+  config.setsafe(0);
+  primeini(config);
+  PlanBrain brain;
+  brain.Start(config);
+  ASSERT_GE(brain.m_NumFixPlans, 2);
+  FIXPLAN &first = brain.m_FixPlans[1];
+  FIXPLAN &last = brain.m_FixPlans[brain.m_NumFixPlans];
+  const struct
+  {
+    const MCString &a;
+    const MCString &b;
+    const char *text;
+  } rows[] = {{first.actions[4].triggers[8].mcarea.name, last.actions[3].triggers[7].mcarea.name, "HOME"},
+              {first.actions[4].mcarea.name, last.actions[2].triggers[1].mcarea.name, "HOME"},
+              {first.exclude_next[14], last.exclude_next[13], "empty"}};
+  for (const auto &row : rows)
+  {
+    EXPECT_EQ(std::string(row.a), row.text);
+    EXPECT_EQ(static_cast<const char *>(row.a), static_cast<const char *>(row.b)) << row.text;
+  }
+  first.exclude_next[14][0] = 'E';
+  EXPECT_EQ(std::string(first.exclude_next[14]), "Empty");
+  EXPECT_EQ(std::string(last.exclude_next[13]), "empty");
+}
