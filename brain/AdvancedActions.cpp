@@ -9,6 +9,7 @@
 #include "CGLine.h"
 #include "CRay.h"
 #include "CShotAim.h"
+#include "Geometry.h"
 #include "PlayerInterface.h"
 
 void CBehaviours::StopBall()
@@ -231,6 +232,12 @@ bool CBehaviours::CanKeepBall(int cycles)
   return result;
 }
 
+namespace
+{
+// A shot is aimed at least this far inside a post.
+const float kAimInsidePost = 0.7f;
+}  // namespace
+
 CVector CBehaviours::ShootPoint(const CPlayer *player)
 {
   const CBall *ball = M2BReadBall();
@@ -282,7 +289,10 @@ CVector CBehaviours::ShootPoint(const CPlayer *player)
   const CVector hit = shot.intersection(goalLine);
   if (hit.GetMag() < 0)
     return CVector(line, 0);
-  return hit;
+  // Aimed at the post itself, as the scan does to keep clear of a
+  // defender, the shot goes wide as often as in: it goes a little inside.
+  const float inside = post - kAimInsidePost;
+  return CVector(hit.GetX(), Clamp(hit.GetY(), -inside, inside));
 }
 
 CVector CBehaviours::ShootTarget(float first, float second)

@@ -471,6 +471,8 @@ public:
   // moving ball at our goal (is); in range: near enough, at an angle and with
   // the pace for a shot, whoever is in its way (target: where it goes).
   bool ShotInRange(CVector &target);
+  // A field opponent within reach of the ball's first metres to target.
+  bool ShutAtTheFoot(CVector from, CVector target);
   bool HaveAShot();
   bool HaveAGoodShot();
   bool HaveAGreatShot();

@@ -52,3 +52,17 @@ float CShotAim::Choose(int now, CVector from, CVector keeper, float goalLine, fl
   m_Time = now;
   return side;
 }
+
+void CShotAim::NoteTarget(int now, CVector target)
+{
+  m_Target = target;
+  m_TargetTime = now;
+}
+
+bool CShotAim::NotedTarget(int now, CVector &target) const
+{
+  if (m_TargetTime != now)
+    return false;
+  target = m_Target;
+  return true;
+}

@@ -20,6 +20,11 @@ public:
   // is seen of the keeper's place wavers by about as much.
   static constexpr float kEven = 0.3f;
 
+  // The point a shot found open in this cycle goes to, whichever corner
+  // the keeper reaches last: false when none was noted.
+  void NoteTarget(int now, CVector target);
+  bool NotedTarget(int now, CVector &target) const;
+
   // The corner the keeper reaches last, or tieSide when the two are less
   // than even apart.
   static float CornerTheKeeperReachesLast(CVector from, CVector keeper, float goalLine, float post,
@@ -31,6 +36,8 @@ private:
   int m_Time = -999;
   float m_KeptSide = 0;
   int m_KeptTime = -999;
+  CVector m_Target;
+  int m_TargetTime = -999;
 };
 
 // How far a point lies from the segment a-b.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CBall.h"
+#include "CShotAim.h"
 #include "CBehaviours.h"
 #include "CPlayer.h"
 #include "PlayerInterface.h"
@@ -280,6 +281,17 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
 
 namespace
 {
+// Their defenders run for a shot from when the ball goes, not a cycle
+// before: the margin of a pass shut out every shot from 16-22 m.
+const int kShotDelay = 0;
+// The ball's first cycle is judged along its way, not only at its end: a
+// defender within reach of this stretch of it blocks the shot.
+const float kFirstStretch = 3;
+// The other corner is aimed this far inside its post, and is open only to
+// a keeper farther from its way than his reach and a step.
+const float kInsideOtherPost = 1;
+const float kKeeperStep = 1;
+
 // The goal mouth stays open to a shot from in front of the posts and up to
 // 45 degrees beside them; from farther round it closes.
 bool MouthOpen(CVector pos, float goalLine, float goalWidth)
@@ -324,18 +336,48 @@ bool CBehaviours::ShotInRange(CVector &target)
   return dist <= m_ShotDistance && m_BallSpeedMax - dist * (1 - m_BallDecay) >= m_ShotVelAtGoal;
 }
 
+bool CBehaviours::ShutAtTheFoot(CVector from, CVector target)
+{
+  const CVector end = from + (target - from).SetLength(kFirstStretch);
+  const CPlayer *keeper = TheirGoalie();
+  sorted_players foes;
+  SortValidFoes2Me(foes);
+  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    const CPlayer *foe = foes.players[i];
+    if (foe != keeper && !foe->GetIsGoalie() && DistanceToSegment(foe->GetGPos(), from, end) <= m_Kickable)
+      return true;
+  }
+  return false;
+}
+
 bool CBehaviours::HaveAShot()
 {
   CVector target;
   if (!ShotInRange(target))
     return false;
+  const CVector me = GetGPos();
   // So close that nobody gets across in time: only the ball's pace counts.
-  if (GetGPos().dist(target) <= m_GreatShotDistance)
+  if (me.dist(target) <= m_GreatShotDistance)
     return true;
-  // Their field players must not get at it. The goalkeeper alone does not
-  // stop a hard shot at the open side often enough for it not to be tried:
-  // a ball held at the edge of their area never scores.
-  return SpareCycles(GetGPos(), target, m_BallSpeedMax, 1, nullptr, false) > 0;
+  // Their field players must not get at it. The goalkeeper alone does not stop a hard shot at the
+  // open side often enough for it not to be tried: a ball held at the
+  // edge of their area never scores.
+  if (!ShutAtTheFoot(me, target) && SpareCycles(me, target, m_BallSpeedMax, kShotDelay, nullptr, false) > 0)
+    return true;
+  // The corner the keeper reaches last is shut by a defender: the other
+  // one, when the keeper is not on its way. From 16-22 m out nobody shot
+  // while one corner stood open.
+  const float post = m_GoalWidth * m_ShootGoalWidthFactor / 2 - kInsideOtherPost;
+  const CVector other(m_PitchLength / 2, target.GetY() > 0 ? -post : post);
+  const CPlayer *keeper = TheirGoalie();
+  if (keeper && keeper->GetPositionValid() &&
+      DistanceToSegment(keeper->GetGPos(), me, other) <= m_CatchRadius + kKeeperStep)
+    return false;
+  if (ShutAtTheFoot(me, other) || SpareCycles(me, other, m_BallSpeedMax, kShotDelay, nullptr, false) <= 0)
+    return false;
+  m_ShotAim.NoteTarget(GetTime(), other);
+  return true;
 }
 
 bool CBehaviours::HaveAGoodShot()

@@ -68,14 +68,19 @@ int CBehaviours::ShootNow()
   // the ball and on the cycles the ball was only reckoned near, when no
   // kick is let through, and was taken first.
   const CBall *ball = M2BReadBall();
-  if (!BallSurelyInReach() || !ball)
-    return ShootToGoal();
-  const CVector target = ShootPoint(nullptr);
+  if (!ball)
+    return 0;
+  // The corner a shot was found open at in this cycle, else the one the
+  // keeper reaches last.
+  CVector target;
+  if (!m_ShotAim.NotedTarget(GetTime(), target))
+    target = ShootPoint(nullptr);
   const float dir = (target - ball->GetGPos()).GetDir();
   const float need = std::fmax(Point2KickVelocity(target, m_ShotVelAtGoal), kLeastOneKickShot);
   bool enough = false;
-  KickStraight(need, dir, 1.0f, &enough);
+  if (BallSurelyInReach())
+    KickStraight(need, dir, 1.0f, &enough);
   if (!enough)
-    return ShootToGoal();
+    return KickBall(target, 2 * m_BallSpeedMax);
   return DoKCommand(KickStraight(m_BallSpeedMax, dir, 1.0f, nullptr));
 }
