@@ -386,3 +386,24 @@ TEST_F(DefendingTest, AfterHisTackleThePlayerIsHeldAndItsRefusedCommandsAreNoLos
   EXPECT_NE(CMD_TACKLE, Pass().command);
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, AnOpponentFirstToTheBallIsMetGoalSideWhereHeTakesIt)
+{
+  // Seen in matches: the fastest of us ran for where a cross would have
+  // rolled on to, behind the attacker who met it first, and he shot
+  // unmarked from seven metres.
+  Me(-40, -6, 150);
+  RollBall(-47, 8, CVector(0, -2.0f));
+  const CPlayer *foe = Foe(0, -47.5f, 0, 9);
+  const ACTIONQUEUE q = Pass();
+  ASSERT_EQ(AS_CHASE_BALL, brain().GetActionState());
+  ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
+  const CVector meets = brain().InterceptionPoint(foe, 100);
+  const CVector goalSide = brain().PointInBetween(meets, CVector(-52.5f, 0), 1);
+  EXPECT_LT(HeadingOff(q, goalSide), 12);
+  // Where the ball would have rolled for me lies well off that heading.
+  EXPECT_GT(HeadingOff(q, brain().MyInterceptionPoint()), 20);
+}
+}
