@@ -58,15 +58,16 @@ const int kSymbolBits = 6;
 
 // Letters, digits, '+' and '/': the server relays all of them in a say, and
 // none ends the heard text or splits it.
-const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 // The values of the alphabet's characters, -1 for any other: a heard
-// message is some five hundred symbols, each looked up here.
+// message is some five hundred symbols, each looked up here. Made when the
+// program is built, so a look-up is one load.
 struct SymbolTable
 {
   signed char value[256];
 
-  SymbolTable()
+  constexpr SymbolTable() : value()
   {
     for (signed char &v : value)
       v = -1;
@@ -75,10 +76,11 @@ struct SymbolTable
   }
 };
 
-int SymbolValue(char c)
+constexpr SymbolTable kSymbols;
+
+inline int SymbolValue(char c)
 {
-  static const SymbolTable table;
-  return table.value[static_cast<unsigned char>(c)];
+  return kSymbols.value[static_cast<unsigned char>(c)];
 }
 
 // Characters the server passes unchanged in a say besides the alphabet;
