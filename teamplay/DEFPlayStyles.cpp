@@ -1,19 +1,24 @@
 // With the ball in our own third: safety first. A ball near our goal with
-// opponents about is cleared at once; otherwise it goes forward to a safe
-// team-mate, or to any safe one, or is carried up when there is room, or
-// held a moment, or goes long into their half.
+// an opponent at it is cleared at once; otherwise it goes forward to a safe
+// team-mate, or to any safe one, or is cleared with opponents about, or is
+// carried up when there is room, or held a moment, or goes long into their
+// half.
 
 #include "CBehaviours.h"
 
 int CBehaviours::DEFZWithBall()
 {
   const CVector me = GetGPos();
-  // Opponents near our goal: away with it.
-  if (NeedToClear() && Chose(BP_CLEAR, ClearAtOnce()))
+  // Opponents near our goal: away with it, at once with one at the ball;
+  // otherwise a safe pass first, as a clearance was lost every time.
+  const bool clear = NeedToClear();
+  if (clear && NumFoesWithin(m_FeelDistance) > 0 && Chose(BP_CLEAR, ClearAtOnce()))
     return 1;
   if (PassForward())
     return 1;
   if (PassToKeepTheBall())
+    return 1;
+  if (clear && Chose(BP_CLEAR, ClearAtOnce()))
     return 1;
   // Nobody near: carry it up, towards the middle.
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&

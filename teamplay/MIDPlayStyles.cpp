@@ -4,10 +4,16 @@
 // breakaway, a pass forward, a shot into a crowd before the ball is taken,
 // a ball behind their line, a run with the ball into space, the ball held a
 // moment for a team-mate to get free, a safe pass any way (first of all
-// when pressed), a near pass a little less safe, and when nothing is on the
-// ball goes long into their half.
+// with an opponent near), a near pass a little less safe, and when nothing
+// is on the ball goes long into their half.
 
 #include "CBehaviours.h"
+
+namespace
+{
+// An opponent this near is at the carrier within a few cycles.
+const float kPressureComing = 6;
+}
 
 int CBehaviours::MIDZWithBall()
 {
@@ -27,9 +33,10 @@ int CBehaviours::MIDZWithBall()
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
-  // Pressed, a safe pass any way beats a run or a hold: the ball run or
-  // held with an opponent at it was lost every time.
-  if (pressed && PassToKeepTheBall())
+  // With an opponent at him or coming, a safe pass any way beats a run or
+  // a hold: the ball run or held with an opponent at it was lost every
+  // time, and once he is there no pass is safe.
+  if (NumFoesWithin(kPressureComing) > 0 && PassToKeepTheBall())
     return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;

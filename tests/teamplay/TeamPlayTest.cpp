@@ -434,6 +434,68 @@ TEST_F(TeamPlayTest, ALongBallGoesToATeamMateWellUpThePitchElseDownTheEmptierWin
   }
 }
 
+// A long ball into the emptier wing with nobody of ours near was lost four
+// times in five: with a team-mate up the pitch whom a pass cannot reach (an
+// opponent at his side), the ball goes into the room ahead of him, where
+// he is first; with nobody up there it still goes down the emptier wing.
+TEST_F(TeamPlayTest, ALongBallGoesIntoRoomWhereOneOfOursIsFirst)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate, marker;  // x 999: none
+    float lowDir, highDir;
+  } rows[] = {
+      {"a marked team-mate up the right", {14, -12}, {12.5f, -11}, -45, -5},
+      {"a marked team-mate up the left", {14, 12}, {12.5f, 11}, 5, 45},
+      {"nobody up the pitch", {999, 0}, {999, 0}, 25, 45},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(0, 1));
+    RollBall(0.5f, 1);
+    Others(row.mate, row.marker);
+    Foe(0, 51, 0, 1);
+    Foe(1, 30, -25, 2);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().LongBallUpfield()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
+    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+  }
+}
+
+// Passes of 20 m and more were lost two times in three: a pass forward in
+// play goes to a free team-mate no farther than 25 m.
+TEST_F(TeamPlayTest, APassForwardInPlayIsNoLongerThan25Metres)
+{
+  const struct
+  {
+    const char *name;
+    Placed mate;
+    bool passes;
+  } rows[] = {
+      {"free, 15 m ahead", {5, 4}, true},
+      {"free, 20 m ahead", {10, 4}, true},
+      {"free, 30 m ahead", {20, 4}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(-10, 0));
+    RollBall(-9.5f, 0);
+    Others(row.mate);
+    Foe(0, 51, 0, 1);
+    Foe(1, 35, -25, 2);
+    Pass();
+    brain().SendAllActions(-1);
+    EXPECT_EQ(row.passes, brain().PassForward() == 1) << row.name;
+  }
+}
+
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
@@ -662,10 +724,10 @@ TEST_F(TeamPlayTest, AMidfielderWithTheBallBuildsTheAttack)
   }
 }
 
-// In matches a carrier with an opponent at him ran with the ball, held it
-// or sent it long, and lost it nearly every time, with a team-mate free
-// beside or behind him: pressed, the safe pass any way comes first, in one
-// kick; with room the ball is still run forward.
+// In matches a carrier with an opponent at him ran with the ball, held it,
+// cleared it or sent it long, and lost it nearly every time, with a
+// team-mate free beside or behind him: pressed, the safe pass any way comes
+// first, in one kick; with room the ball is still run forward.
 TEST_F(TeamPlayTest, APressedCarrierPassesToKeepTheBall)
 {
   const struct
@@ -677,6 +739,10 @@ TEST_F(TeamPlayTest, APressedCarrierPassesToKeepTheBall)
       {"pressed in midfield, a mate free across", {10, 0}, {8, 13}, {11.5f, -1}, BP_PASS},
       {"pressed in our third, a mate free back and across", {-27, 15}, {-30, 3}, {-25.8f, 16}, BP_PASS},
       {"room in midfield, the mate across", {10, 0}, {8, 13}, {999, 0}, BP_DRIBBLE},
+      // A clearance was lost every time: only an opponent at the ball
+      // forces it.
+      {"by our area, an opponent coming, a mate free ahead", {-38, 12}, {-27, 2}, {-42, 14}, BP_PASS},
+      {"by our area, an opponent at the ball", {-38, 12}, {-27, 2}, {-36.5f, 13}, BP_CLEAR},
   };
   for (const auto &row : rows)
   {
@@ -692,7 +758,9 @@ TEST_F(TeamPlayTest, APressedCarrierPassesToKeepTheBall)
     const ACTIONQUEUE q = Pass();
     ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
     EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
-    if (row.play != BP_PASS)
+    // Pressed, the pass goes in one kick, straight at him.
+    const bool pressed = CVector(row.foe.x, row.foe.y).dist(CVector(row.me.x, row.me.y)) < 3;
+    if (row.play != BP_PASS || !pressed)
       continue;
     ASSERT_EQ(CMD_KICK, q.command) << row.name;
     const float toMate = (CVector(row.mate.x, row.mate.y) - CVector(row.me.x + 0.5f, row.me.y)).GetDir();
