@@ -615,7 +615,7 @@ public:
   // clearance, a breakaway, a run.
   int BeatTheOffsideLine();
   int PassForward();
-  int PassToKeepTheBall();
+  int PassToKeepTheBall(float mostBack);
   int ShortPassBeforeLongBall();
   int LongBallUpfield();
   int DribbleIntoSpace();

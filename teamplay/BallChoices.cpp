@@ -36,9 +36,6 @@ const float kForwardPassGain = 5;
 // known less well the longer the ball rolls, and passes of 20 m and more
 // were lost two times in three, of 8 to 12 m kept two times in three.
 const float kLongestPassInPlay = 25;
-// A pass that keeps the ball goes back no farther than this: one lost far
-// back is a chance for them.
-const float kKeepBallMostBack = 15;
 // A short pass tried before a long ball: no longer, no farther back, and
 // no riskier than these. The long ball into their half was taken four
 // times in five; a near team-mate the reckoning calls slightly unsafe
@@ -134,12 +131,12 @@ int CBehaviours::PassForward()
   return mate && Chose(BP_PASS, PassBall(mate));
 }
 
-// A pass to a safe team-mate any way, back only a little and never into
-// our area; pressed, in one kick.
-int CBehaviours::PassToKeepTheBall()
+// A pass to a safe team-mate any way, back no farther than mostBack and
+// never into our area; pressed, in one kick.
+int CBehaviours::PassToKeepTheBall(float mostBack)
 {
   PASSLIMITS limits;
-  limits.backAllowance = kKeepBallMostBack;
+  limits.backAllowance = mostBack;
   limits.maxDist = std::fmin(m_MaxPassDist, kLongestPassInPlay);
   // Pressed, a pass laid over several kicks is taken before it goes.
   limits.oneKick = NumFoesWithin(m_FeelDistance) > 0;

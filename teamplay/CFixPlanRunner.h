@@ -124,6 +124,7 @@ private:
   CVector ActionPoint(const FIXPLANACTION &action);
   // The rows' functions, by action: the kick;
   int KickInFixPlan(const FIXPLANACTION &action);
+  const CPlayer *SetPlayReceiver(const CPlayer *planned);
   int KickOutcome(const FIXPLANACTION &action, bool holds);
   void WaitForTheKick(const FIXPLANACTION &action);
   // going to the ball;

@@ -1,24 +1,31 @@
 // With the ball in our own third: safety first. A ball near our goal with
 // an opponent at it is cleared at once; otherwise it goes forward to a safe
-// team-mate, or to any safe one, or is cleared with opponents about, or is
-// carried up when there is room, or held a moment, or goes long into their
-// half.
+// team-mate, or is cleared with opponents about, or goes to any safe
+// team-mate, or is carried up when there is room, or held a moment, or goes
+// long into their half.
 
 #include "CBehaviours.h"
+
+namespace
+{
+// A pass that keeps the ball goes back no farther than this.
+const float kKeepBallMostBack = 15;
+}
 
 int CBehaviours::DEFZWithBall()
 {
   const CVector me = GetGPos();
   // Opponents near our goal: away with it, at once with one at the ball;
-  // otherwise a safe pass first, as a clearance was lost every time.
+  // otherwise a safe pass forward first, as a clearance was lost every
+  // time, but not one back or across, which keeps the ball by our goal.
   const bool clear = NeedToClear();
   if (clear && NumFoesWithin(m_FeelDistance) > 0 && Chose(BP_CLEAR, ClearAtOnce()))
     return 1;
   if (PassForward())
     return 1;
-  if (PassToKeepTheBall())
-    return 1;
   if (clear && Chose(BP_CLEAR, ClearAtOnce()))
+    return 1;
+  if (PassToKeepTheBall(kKeepBallMostBack))
     return 1;
   // Nobody near: carry it up, towards the middle.
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&

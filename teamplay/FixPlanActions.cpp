@@ -6,6 +6,12 @@
 #include "CFixPlanRunner.h"
 #include "FixPlanCodes.h"
 
+namespace
+{
+// Their third: the set plays there are crosses and shots, the plan's own.
+const float kTheirThird = 35;
+}
+
 const CFixPlanRunner::ACTIONROW CFixPlanRunner::kActionRows[] = {
     // code, who runs it, touches the ball, goes when late,
     // run, outcome, wait, point
@@ -220,7 +226,7 @@ int CFixPlanRunner::KickInFixPlan(const FIXPLANACTION &action)
     return 0;
   const CBall *ball = m_Brain.M2BReadBall();
   const FIXPLANREGION region = FixPlanRegion(action.area, action.mcarea, action.coord_type);
-  const CPlayer *receiver = FixPlanMate(region, action.player);
+  const CPlayer *receiver = SetPlayReceiver(FixPlanMate(region, action.player));
   CVector target = FixPlanPoint(action.pos, action.coord_type);
   if (receiver)
     target = receiver->GetGPos();
@@ -234,6 +240,9 @@ int CFixPlanRunner::KickInFixPlan(const FIXPLANACTION &action)
     arrival = m_Brain.m_MinPassSpeedAtTarget;
   if (arrival > m_Brain.m_BallSpeedMax)
     arrival = m_Brain.m_BallSpeedMax;
+  // A team-mate is passed the ball at a pace he can take.
+  if (receiver && arrival > m_Brain.m_MaxPassSpeedAtTarget)
+    arrival = m_Brain.m_MaxPassSpeedAtTarget;
   float speed = m_Brain.Point2KickVelocity(target, arrival);
   if (speed > m_Brain.m_BallSpeedMax)
     speed = m_Brain.m_BallSpeedMax;
@@ -251,6 +260,31 @@ int CFixPlanRunner::KickInFixPlan(const FIXPLANACTION &action)
   if (m_Brain.QueuedMainCommand() == CMD_KICK)
     m_Run.kicked = true;
   return KeepFixPlanCycle();
+}
+
+// Outside their third the plan's team-mate gets the ball only when the one
+// chooser calls the pass safe; otherwise a free team-mate it chooses does,
+// and with nobody free the plan's place. The plans' kicks to a team-mate
+// marked or beyond an opponent were lost: the plan knows where, not who
+// is free.
+const CPlayer *CFixPlanRunner::SetPlayReceiver(const CPlayer *planned)
+{
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector from = ball->GetGPos();
+  if (from.GetX() > m_Brain.m_PitchLength / 2 - kTheirThird)
+    return planned;
+  if (planned && planned->GetUNum() >= 1 && planned->GetUNum() <= 11)
+  {
+    m_Brain.AssessReceivers();
+    const RECEIVERINFO &info = m_Brain.m_Passing.receivers[planned->GetUNum() - 1];
+    const float threshold =
+        from.GetX() < -m_Brain.m_DefenseZone ? m_Brain.m_DefPassRiskThreshold : m_Brain.m_PassRiskThreshold;
+    if (info.valid && info.risk < threshold)
+      return planned;
+  }
+  if (const CPlayer *free = m_Brain.PassTarget(m_Brain.SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
+    return free;
+  return nullptr;
 }
 
 // A plan that holds the agent where it is still sends a main command, so

@@ -13,6 +13,9 @@ namespace
 {
 // An opponent this near is at the carrier within a few cycles.
 const float kPressureComing = 6;
+// A pass that keeps the ball goes back no farther than this: one lost far
+// back is a chance for them.
+const float kKeepBallMostBack = 15;
 }
 
 int CBehaviours::MIDZWithBall()
@@ -33,10 +36,12 @@ int CBehaviours::MIDZWithBall()
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
-  // With an opponent at him or coming, a safe pass any way beats a run or
-  // a hold: the ball run or held with an opponent at it was lost every
-  // time, and once he is there no pass is safe.
-  if (NumFoesWithin(kPressureComing) > 0 && PassToKeepTheBall())
+  // An opponent at him: a safe pass any way beats a run or a hold, which
+  // were lost nearly every time. One coming: a safe pass that loses no
+  // ground beats them; a run forward still gains it otherwise.
+  if (pressed && PassToKeepTheBall(kKeepBallMostBack))
+    return 1;
+  if (NumFoesWithin(kPressureComing) > 0 && PassToKeepTheBall(0))
     return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;
@@ -46,7 +51,7 @@ int CBehaviours::MIDZWithBall()
     return 1;
   if (DribbleIntoSpace() || HoldForAMoment())
     return 1;
-  if (PassToKeepTheBall())
+  if (PassToKeepTheBall(kKeepBallMostBack))
     return 1;
   if (ShortPassBeforeLongBall())
     return 1;

@@ -88,6 +88,7 @@ public:
   using CBehaviours::m_FixPlans;
   using CBehaviours::m_NumFixPlans;
   using CBehaviours::m_SetPlayTouch;
+  using CBehaviours::m_Passing;
 
 private:
   static std::vector<CPlayer *> ByDistance(std::vector<CPlayer *> group, CVector from)

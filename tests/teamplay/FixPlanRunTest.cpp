@@ -165,6 +165,43 @@ TEST_F(FixPlanRun, OurGoalKickGoesToTheBallWaitsForTheReceiversAndPasses)
   EXPECT_EQ(Step(105), "") << "not again before the next call";
 }
 
+// The plans' kicks went to the team-mate in the plan's box whoever stood at
+// his side, and were lost: outside their third he gets the ball only when
+// the pass is safe, else a free team-mate the one chooser names does.
+TEST_F(FixPlanRun, OurGoalKickGoesToTheBoxsTeamMateOnlyWhenHeIsFree)
+{
+  const struct
+  {
+    const char *name;
+    bool marked;
+    int receiver;
+  } rows[] = {
+      {"the box's team-mate free", false, 2},
+      {"the box's team-mate marked", true, 4},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.name);
+    TearDown();
+    SetUp();
+    Ball(CVector(-47, -9.16f));
+    agent->SetUNum(1);
+    Place(CVector(-46.4f, -9.16f), 180);
+    Call(100, "goal_kick_l");
+    EXPECT_EQ(Step(100), "TakeGoalKickUp");
+    MateNo(2, CVector(-45, -25));
+    MateNo(3, CVector(-30, -30));
+    MateNo(4, CVector(-32, -4));
+    if (row.marked)
+      Foe(CVector(-44, -24));
+    int t = 101;
+    for (; t < 120 && Command() != CMD_KICK; t++)
+      Step(t);
+    ASSERT_EQ(Command(), CMD_KICK);
+    EXPECT_EQ(row.receiver, brain->m_Passing.receiver);
+  }
+}
+
 TEST_F(FixPlanRun, AKickOfOursGoesWhenTheWaitRunsOut)
 {
   Ball(CVector(-47, 9.16f));
