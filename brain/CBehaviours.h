@@ -812,8 +812,10 @@ protected:
   CInterceptSearch m_InterceptSearch{*this};
   // How many cycles a rolling ball is ahead of the quickest opponent along
   // its way (their goalkeeper left out when asked), up to the receiver.
+  // Opponents nearer `from` than leaveOutNear are left out.
   float SpareCycles(CVector from, CVector target, float speed, int delay,
-                    const CVector *receiver = nullptr, bool withGoalie = true);
+                    const CVector *receiver = nullptr, bool withGoalie = true,
+                    float leaveOutNear = 0);
   // Whether a shot kicked at speed beats them, endSpeed left on the line.
   bool ShotGetsThrough(CVector from, CVector target, float speed, float endSpeed, float *spare);
 

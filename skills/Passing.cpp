@@ -20,8 +20,12 @@ const int NEVER = Predict::MAX_CYCLES;
 // A rolling ball is followed no longer than this: past it a pass or shot is
 // dead anyway.
 const int MAX_ROLL = 100;
-// An opponent this near where the receiver waits marks him.
+// An opponent this near the ball presses the carrier.
+const float kPresserNear = 3;
+// An opponent this near where the receiver waits marks him; one on the
+// ball's side of him, stepping in front, from farther.
 const float kMarkedRadius = 2.5f;
+const float kMarkedInFrontRadius = 4;
 
 // The cycles a rolling ball of start speed v needs to cover dist under
 // decay; MAX_ROLL when it stops short.
@@ -42,7 +46,7 @@ int RollCycles(float v, float decay, float dist)
 // ------------------------------------------------------------- the margin
 
 float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int delay,
-                               const CVector *receiver, bool withGoalie)
+                               const CVector *receiver, bool withGoalie, float leaveOutNear)
 {
   sorted_players foes;
   SortValidFoes2Me(foes);
@@ -89,6 +93,8 @@ float CBehaviours::SpareCycles(CVector from, CVector target, float speed, int de
     // The goalkeeper may take it with his hands.
     const float reach = isGoalie ? std::max(m_Kickable, m_CatchRadius) : m_Kickable;
     const CVector at = o->GetGPos();
+    if (at.dist(from) < leaveOutNear)
+      continue;
     for (int t = 1; t <= last; t++)
       spare = std::min(spare, cyclesFrom(at, reach, t) - static_cast<float>(t + delay));
   }
@@ -113,13 +119,10 @@ float CBehaviours::PassRisk(CVector from, CVector target, float speed)
   if (left < m_MinPassSpeedAtTarget - m_Epsilon)
     return 1;
   // Faster than one kick from where the ball lies can make it, the kick
-  // takes its several cycles, which the opponents have too. One kick sends
-  // it this cycle: it is at its first place on its way when they have had
-  // a single cycle to move. A cycle more for them refuses every pass of a
-  // carrier pressed from a metre or two, and the ball goes long instead,
-  // to be lost nine times in ten.
+  // takes its several cycles, which the opponents have too.
   const float oneKick = std::max(0.0f, CalcKickPowerRate()) * static_cast<float>(m_MaxPower);
-  const int delay = speed > oneKick ? std::max(1, m_CyclesToKick) : 0;
+  const bool oneKickDoes = speed <= oneKick;
+  const int delay = oneKickDoes ? 1 : std::max(1, m_CyclesToKick);
   // He waits for it a body beyond the target.
   const CVector receiver = dist > m_Epsilon ? target + (target - from).SetLength(m_PlayerSize)
                                             : target;
@@ -128,9 +131,21 @@ float CBehaviours::PassRisk(CVector from, CVector target, float speed)
   sorted_players foes;
   SortValidFoes2Me(foes);
   for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
-    if (foes.players[i]->GetGPos().dist(receiver) < kMarkedRadius)
+  {
+    const CVector at = foes.players[i]->GetGPos();
+    const float near = at.dist(from) < receiver.dist(from) ? kMarkedInFrontRadius : kMarkedRadius;
+    if (at.dist(receiver) < near)
       return 1;
-  const float spare = SpareCycles(from, target, speed, delay, &receiver);
+  }
+  // The others are given a cycle in hand for what is not known of them;
+  // an opponent pressing at the ball is seen well, and one kick sends the
+  // ball this cycle: he gets at it only if he gets to its first places on
+  // its way in his one cycle of moving. A cycle in hand for him too refused
+  // every pass of a carrier pressed from a metre or two, and the ball went
+  // long instead, to be lost nine times in ten.
+  float spare = SpareCycles(from, target, speed, delay, &receiver, true, oneKickDoes ? kPresserNear : 0);
+  if (oneKickDoes)
+    spare = std::min(spare, SpareCycles(from, target, speed, 0, &receiver));
   if (spare >= static_cast<float>(NEVER))
     return 0;
   // Each cycle the ball is ahead cuts the risk by the ratio.

@@ -651,9 +651,7 @@ CVector CBehaviours::DropWithTheBall(CVector place)
 
 int CBehaviours::OffenseSupport()
 {
-  // A forward keeps to his place up at their line, where the long ball
-  // and the pass forward find him; the others come to the ball.
-  if (GetActionState() != AS_OFFENSE_SUPPORT || GetRole() == ROLE_FORWARD)
+  if (GetActionState() != AS_OFFENSE_SUPPORT)
     return 0;
   SupportWorld world;
   world.ball = M2BReadBall()->GetGPos();

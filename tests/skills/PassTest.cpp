@@ -185,6 +185,8 @@ TEST_F(PassTest, APressedCarrierStillFindsAFreeTeamMateButNotAMarkedOne)
       {"pressed from the side away from him", {CVector(0.5f, -1.5f)}, true},
       {"pressed, and he is marked", {CVector(-0.8f, 0.5f), CVector(13, 5.5f)}, false},
       {"marked from behind", {CVector(14, 4)}, false},
+      {"an opponent 3.5 m off, on the ball's side of him", {CVector(9, 2.5f)}, false},
+      {"an opponent 3.5 m off, beyond him", {CVector(15, 5.5f)}, true},
       {"an opponent on the way", {CVector(6, 2.5f)}, false},
   };
   for (const Case &c : cases)
