@@ -533,6 +533,7 @@ public:
   int MIDZWithBall();
   int FWZWithBall();
   int ShootBeforeItIsTaken();
+  int ShootFromClose();
   int ShootNow();
   // After the main command: the neck, the view width and the team message.
   void LookAbout();

@@ -1,8 +1,9 @@
 // With the ball in their third: score. A shot whenever there is one, a
 // breakaway, a cross from by their goal line, a pass to a team-mate with a
-// better shot, a shot into a crowd before the ball is taken, a ball behind
-// their line, a run at goal or into space, a
-// pass, the ball held a moment, and a shot when nothing else is on.
+// better shot, a shot from close in whoever may get across it farther on
+// or into a crowd before the ball is taken, a ball behind their line, a
+// run at goal or into space, a pass, the ball held a moment, and a shot
+// when nothing else is on.
 
 #include <cmath>
 
@@ -14,6 +15,9 @@ namespace
 // A shot kicked at once goes at least this fast: slower, their keeper
 // gets across to it.
 const float kLeastOneKickShot = 1.8f;
+// From this near the middle of their goal a shot goes whoever may get
+// across it farther on.
+const float kCloseShotDist = 20;
 }  // namespace
 
 int CBehaviours::FWZWithBall()
@@ -28,7 +32,7 @@ int CBehaviours::FWZWithBall()
   const CPlayer *mate = PassTarget(1);
   if (mate && HasABetterShot(mate) && Chose(BP_PASS, PassBall(mate)))
     return 1;
-  if (ShootBeforeItIsTaken())
+  if (ShootFromClose() || ShootBeforeItIsTaken())
     return 1;
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
@@ -57,6 +61,18 @@ int CBehaviours::ShootBeforeItIsTaken()
   // third ended in a tackle, never in a shot.
   CVector target;
   if (CanKeepBall(CanKeepBallCyclesForThisZone()) || !ShotInRange(target))
+    return 0;
+  return Chose(BP_SHOOT, ShootNow());
+}
+
+int CBehaviours::ShootFromClose()
+{
+  // Within 20 m a defender in their area may get a foot to the shot, and
+  // the ball passed instead across their area was taken more often still.
+  const CBall *ball = M2BReadBall();
+  CVector target;
+  if (!ball || ball->GetGPos().dist(CVector(m_PitchLength / 2, 0)) > kCloseShotDist ||
+      !ShotInRange(target) || ShutAtTheFoot(GetGPos(), target))
     return 0;
   return Chose(BP_SHOOT, ShootNow());
 }
