@@ -296,6 +296,8 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
 
 namespace
 {
+// The goal mouth seen at a narrower angle than this takes no shot.
+const float kFinestMouth = 12;
 // Their defenders run for a shot from when the ball goes, not a cycle
 // before: the margin of a pass shut out every shot from 16-22 m.
 const int kShotDelay = 0;
@@ -342,8 +344,12 @@ bool CBehaviours::ShotInRange(CVector &target)
   const CVector from = BallPositionValid() ? ball->GetGPos() : me;
   if (from.dist(CVector(goalLine, 0)) > m_ShotDistance || !MouthOpen(me, goalLine, m_GoalWidth))
     return false;
-  // Beside the goal area the angle is too fine for a shot.
-  if (me.GetX() > goalLine - m_GoalAreaLength && std::fabs(me.GetY()) > m_GoalWidth / 2)
+  // Seen at too fine an angle the mouth takes no shot. Judged by the
+  // angle, not by standing beside the goal area: from its corner, 10 m
+  // out, the mouth is 40 degrees wide, and the ball was crossed back.
+  const float postAngle = NormaliseAngle((CVector(goalLine, m_GoalWidth / 2) - me).GetDir() -
+                                         (CVector(goalLine, -m_GoalWidth / 2) - me).GetDir());
+  if (std::fabs(postAngle) < kFinestMouth)
     return false;
   target = ShootPoint(nullptr);
   const float dist = me.dist(target);

@@ -127,6 +127,9 @@ TEST_F(FinishingTest, WithinReachOfGoalTheBallIsShot)
        {CVector(24.5f, -4.7f), CVector(23.5f, -8.5f)}, BP_SHOOT},
       {"pressed at the edge of their area, a defender in the way", CVector(36, 5),
        {CVector(37, 5.9f), CVector(40, 5.3f)}, BP_SHOOT},
+      // Not beside the goal area: from its corner the mouth is 40 degrees
+      // wide, and the ball was crossed back.
+      {"at the corner of the goal area", CVector(47.3f, -9.9f), {CVector(999, 0), CVector(999, 0)}, BP_SHOOT},
       {"pressed, 27 m out at an angle, a defender in the way", CVector(30, 14),
        {CVector(30.5f, 15), CVector(34, 12.5f)}, BP_SHOOT},
   };
@@ -216,6 +219,7 @@ TEST_F(FinishingTest, FarOutOrFreeToRunTheBallIsNotShot)
       // near post: such kicks went nowhere near in a match.
       {"31 m out wide", CVector(26.5f, -17.4f)},
       {"beside the goal area", CVector(50, 16)},
+      {"on their goal line beside the goal area", CVector(51.5f, 12)},
   };
   for (const auto &row : rows)
   {
