@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "CBall.h"
 #include "CBehaviours.h"
@@ -135,14 +136,36 @@ CVector CInterceptSearch::IntBallPos(int k)
   return IntBallPosOnPath(k);
 }
 
+namespace
+{
+// The ball's decay to the power n, as the path rolls it on: the path is
+// rolled anew every cycle, and the powers are the same every cycle.
+float DecayPower(float decay, size_t n)
+{
+  struct Powers
+  {
+    float decay = 0;
+    std::vector<float> of;
+  };
+  static thread_local Powers powers;
+  if (std::memcmp(&powers.decay, &decay, sizeof decay) != 0)
+  {
+    powers.decay = decay;
+    powers.of.clear();
+  }
+  while (powers.of.size() <= n)
+    powers.of.push_back(static_cast<float>(std::pow(decay, static_cast<double>(powers.of.size()))));
+  return powers.of[n];
+}
+}  // namespace
+
 const CVector &CInterceptSearch::IntBallPosOnPath(int k)
 {
   // Rolled on only as far as somebody asks.
   while (static_cast<int>(m_Interception.ball_path.size()) <= k)
   {
     const size_t n = m_Interception.ball_path.size();
-    const float decay =
-        static_cast<float>(std::pow(m_Brain.m_BallDecay, static_cast<double>(n - 1)));
+    const float decay = DecayPower(m_Brain.m_BallDecay, n - 1);
     m_Interception.ball_path.push_back(m_Interception.ball_path.back() +
                                        m_Interception.ball_path_vel * decay);
   }

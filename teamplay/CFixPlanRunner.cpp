@@ -263,6 +263,25 @@ void CFixPlanRunner::ChooseFixPlan()
     }
 }
 
+// Whether the plan that ended last names plan i as one that may not follow
+// it, by name as the plans list them.
+bool CFixPlanRunner::Excluded(int i)
+{
+  FIXPLANRUN &run = m_Run;
+  const std::size_t count = m_Brain.m_FixPlans.size();
+  if (run.excluded_for != run.excluding || run.excluded.size() != count)
+  {
+    run.excluded.assign(count, false);
+    const FIXPLAN &ended = m_Brain.m_FixPlans[run.excluding];
+    for (std::size_t j = 0; j < count; j++)
+      for (int k = 1; k <= FP_MAX_EXCLUDES && !run.excluded[j]; k++)
+        if (ended.exclude_next[k] == m_Brain.m_FixPlans[j].name)
+          run.excluded[j] = true;
+    run.excluded_for = run.excluding;
+  }
+  return static_cast<std::size_t>(i) < count && run.excluded[i];
+}
+
 bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
 {
   const FIXPLANRUN &run = m_Run;
@@ -280,10 +299,8 @@ bool CFixPlanRunner::MayChooseFixPlan(int i, const ModeView &view)
     if (!ModeTriggerHolds(b->type, view))
       return false;
   const FIXPLAN &plan = m_Brain.m_FixPlans[i];
-  if (run.excluding >= 1)
-    for (int k = 1; k <= FP_MAX_EXCLUDES; k++)
-      if (m_Brain.m_FixPlans[run.excluding].exclude_next[k] == plan.name)
-        return false;
+  if (run.excluding >= 1 && Excluded(i))
+    return false;
   // Its triggers in order, as FixPlanTriggersHold tries them.
   const FIXPLANACTION &first = plan.actions[1];
   for (const FIXPLANBRIEF *b = begin; b != end; b++)
@@ -393,6 +410,7 @@ void CFixPlanRunner::EndFixPlan(const char *how)
   std::cout << m_Brain.GetTime() << " Set play " << plan.name << " ends: " << how << std::endl;
   run.barred[i] = plan.repeat ? FP_BARRED_UNTIL_CALL : FP_BARRED_FOR_HALF;
   run.excluding = i;
+  run.excluded_for = -1;
   m_Brain.m_CurrentFixPlan = -1;
   m_Brain.m_FixPlanProgress = 0;
 }

@@ -96,6 +96,7 @@ private:
   void NoteFixPlanCall();
   void ChooseFixPlan();
   bool MayChooseFixPlan(int plan, const ModeView &view);
+  bool Excluded(int plan);
   int FixPlanPlayer(int plan);
   void AssignFixPlanPoints();
   void StartFixPlan(int plan);

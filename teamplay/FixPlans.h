@@ -121,6 +121,10 @@ struct FIXPLANRUN
   int mode = -999;             // the referee's call last seen, and its cycle
   int mode_time = -999;
   int excluding = -1;          // the plan whose exclude_next names may not run next
+  // Per plan: named by the excluding plan's exclude_next, read out when the
+  // excluding plan was set (every pass asks for every plan).
+  std::vector<bool> excluded;
+  int excluded_for = -1;
   std::vector<int> barred;     // per plan: FP_FREE or a bar
   std::vector<bool> usable;    // per plan: it has an action and every code is known
   int assigned_time = -999;    // the cycle of the assignment below
