@@ -71,8 +71,12 @@ const float kSupportOnsideMargin = 1;
 // How fast a dribbler runs with the ball, in metres a cycle: nearly as fast
 // as we run without it.
 const float kDribblePace = 0.9f;
-// The steps along the carrier's way at which the cut-off is looked for.
+// The steps along the carrier's way at which the cut-off is looked for, and
+// the farthest ahead of him: a cut-off farther down his way leaves him
+// free meanwhile (seen in matches: the one of us nearest him kept three
+// metres and more off for cycles on end, and he passed at leisure).
 const float kCutOffStep = 1.5f;
+const float kCutOffFarthest = 5;
 }
 
 // ------------------------------------------------------- kick-off place
@@ -531,7 +535,8 @@ bool CBehaviours::CutOffPoint(const CPlayer *foe, CVector &point)
   if (way <= m_Epsilon)
     return false;
   const float power = static_cast<float>(m_MaxPower);
-  for (float s = kCutOffStep; s < way; s += kCutOffStep)
+  const float farthest = std::fmin(way, kCutOffFarthest);
+  for (float s = kCutOffStep; s <= farthest; s += kCutOffStep)
   {
     const CVector p = from + (goal - from).SetLength(s);
     const int his = static_cast<int>(std::ceil(s / kDribblePace));

@@ -305,10 +305,14 @@ TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
   // he came: seventeen cycles alongside, three metres off, and the
   // dribbler went on to the goal line.
   const CVector goal(-52.5f, 0);
-  Me(-14.5f, -18.4f, 180);
+  Me(-17, -18, 180);
   RollBall(-15.4f, -21.6f);
   const CPlayer *foe = Foe(0, -15, -21.4f, 7);
   Mate(0, -30, 25, 7);
+  // The bundle sent turns the model's body: the heading is taken from the
+  // facing before it.
+  const float facing = memory().GetBFacing();
+  const CVector me = memory().GetGPos();
   const ACTIONQUEUE q = Pass();
   ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState());
   CVector cut;
@@ -318,10 +322,21 @@ TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
   CGLine way(0, 0, 0);
   way.CGLineFromTwoPoints(foe->GetGPos(), goal);
   EXPECT_LT(way.dist(cut), 0.1f);
-  EXPECT_GT(foe->GetGPos().dist(cut), 4);
-  EXPECT_LT(foe->GetGPos().dist(cut), 15);
+  EXPECT_GT(foe->GetGPos().dist(cut), 1);
+  EXPECT_LT(foe->GetGPos().dist(cut), 5.1f);
+  // Level with him and farther off, the point lies too far down his way:
+  // none, and the press goes on as before.
+  Fresh();
+  Me(-14.5f, -18.4f, 180);
+  RollBall(-15.4f, -21.6f);
+  const CPlayer *level = Foe(0, -15, -21.4f, 7);
+  Mate(0, -30, 25, 7);
+  Pass();
+  CVector far;
+  EXPECT_FALSE(brain().CutOffPoint(level, far));
   ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN);
-  EXPECT_LT(HeadingOff(q, cut), 10);
+  const float heading = q.command == CMD_TURN ? Norm(facing + q.angle) : facing;
+  EXPECT_LT(std::fabs(Norm(heading - (cut - me).GetDir())), 10);
 }
 }
 
