@@ -174,6 +174,9 @@ TEST_F(FinishingTest, AShotGoesToTheCornerLeftOpen)
        {CVector(44, 1), CVector(999, 0)}, true, true, 1},
       {"a defender 4 m off the ball's way", CVector(35, 0), CVector(51, 0),
        {CVector(44, 1), CVector(999, 0)}, true, true, 0},
+      // Measured to the corner, such a shot was never tried.
+      {"28.5 m out at an angle, the keeper near: the far corner 32 m off", CVector(28.1f, -15.2f),
+       CVector(50.5f, -4), {CVector(999, 0), CVector(999, 0)}, true, true, 1},
       // Pressed there, it goes into them before it is taken.
       {"both corners shut by defenders before the ball", CVector(36, 0), CVector(51, 0),
        {CVector(37.4f, -0.6f), CVector(37.4f, 0.7f)}, false, true, 0},

@@ -130,7 +130,7 @@ TEST_F(TeamPlayTest, WithTheBallTheZoneDecidesThePlay)
     Placed me, mate, foe;
     BallPlay play;
   } rows[] = {
-      {"alone, beyond the good shot distance", {28, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
+      {"alone, beyond the shot distance", {26, 0}, {999, 0}, {999, 0}, BP_BREAKAWAY},
       {"shot from close in", {40, 0}, {999, 0}, {43, 1}, BP_SHOOT},
       {"cross from by their line", {48, 25}, {40, -5}, {50, 20}, BP_CROSS},
       {"pass to a free mate ahead", {0, 0}, {15, 8}, {8, -10}, BP_PASS},
