@@ -104,6 +104,13 @@ CVector CBehaviours::GoalieDesiredPosition()
       if (line.GetMag() < m_Epsilon)
         line = CVector(1, 0);
       p = aim + line.SetLength(out);
+      // A ball out wide near our goal line sees the goal in a narrow cone
+      // whose line runs close along the goal line: put back to his least
+      // depth across it, he would stand outside the cone (seen in a match:
+      // a shot from the corner of the area went in at the near post a metre
+      // behind him). He slides along the line to that depth instead.
+      if (p.GetX() < deepest && line.GetX() > m_Epsilon)
+        p = aim + line * ((deepest - aim.GetX()) / line.GetX());
     }
   }
   p.SetX(std::max(p.GetX(), deepest));

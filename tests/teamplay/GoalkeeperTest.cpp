@@ -45,6 +45,11 @@ TEST_F(GoalkeeperTest, DesiredPositionBetweenBallAndGoal)
       // on the bisector of the goal's angle, 1 m out.
       {"beside the left post", CVector(-49, 8), CVector(-51.5f, 6.01f)},
       {"before the left post", CVector(-45, 5), CVector(-51.5f, 2.41f)},
+      // Seen in a match: from 3 m off our goal line, out wide, the goal is
+      // seen in a cone a few degrees wide running along the line; put back
+      // to 1 m out across it he stood a metre outside it, and the shot went
+      // in at the near post behind him. Along the line he meets the post.
+      {"wide of the area by the goal line", CVector(-49.5f, 24), CVector(-51.5f, 6.01f)},
   };
   for (const auto &row : rows)
   {
