@@ -37,13 +37,16 @@ int CBehaviours::FWZWithBall()
   if (Chose(BP_THROUGH, BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
-  // Out wide near their line the run goes to where a cross is made from;
-  // otherwise at goal.
-  const CVector target = ShouldIMoveToCross()
-                             ? CVector(m_PitchLength / 2 - m_ShouldCrossBaselineBuffer, me.GetY())
-                             : CVector(m_PitchLength / 2 - m_GoalAreaLength, me.GetY() * 0.5f);
-  if ((!pressed || CanKeepBall(CanKeepBallCyclesForThisZone())) && CanDribbleTo(target) &&
-      Chose(BP_DRIBBLE, RunWithBall(target)))
+  // The run goes at goal while its way is free, out wide too: down the
+  // wing to their line, every run ended in a cross their defenders took,
+  // never in a shot. Only with the way in shut does a winger near their
+  // line run on to where a cross is made from.
+  const bool free = !pressed || CanKeepBall(CanKeepBallCyclesForThisZone());
+  const CVector atGoal(m_PitchLength / 2 - m_GoalAreaLength, me.GetY() * 0.5f);
+  const CVector toCross(m_PitchLength / 2 - m_ShouldCrossBaselineBuffer, me.GetY());
+  if (free && CanDribbleTo(atGoal) && Chose(BP_DRIBBLE, RunWithBall(atGoal)))
+    return 1;
+  if (free && ShouldIMoveToCross() && CanDribbleTo(toCross) && Chose(BP_DRIBBLE, RunWithBall(toCross)))
     return 1;
   if (DribbleIntoSpace())
     return 1;

@@ -210,6 +210,42 @@ TEST_F(FinishingTest, AShotGoesToTheCornerLeftOpen)
   }
 }
 
+// Down the wing to their line, every run ended in a cross their
+// defenders took, never in a shot: with the way in free the winger cuts in
+// towards goal.
+TEST_F(FinishingTest, AWingerCutsInWhileTheWayIsFree)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    CVector foe;  // x 999: none
+    bool cutsIn;
+  } rows[] = {
+      // A defender back by the goal: no breakaway.
+      {"nobody near: in towards goal", CVector(40, 25.5f), CVector(49, 4), true},
+      {"a defender on the way in: on down the wing", CVector(40, 25.5f), CVector(44, 20), false},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    if (row.foe.GetX() < 999)
+      Foe(2, row.foe.GetX(), row.foe.GetY(), 3);
+    Pass();
+    EXPECT_EQ(BP_DRIBBLE, brain().GetBallPlay()) << row.name;
+    // Where the run heads: the body turns to it or the ball is kicked
+    // towards it.
+    const float towards = (CVector(47, 12.75f) - row.me).GetDir();
+    const float wing = (CVector(44.5f, 25.5f) - row.me).GetDir();
+    const float dir = brain().NormaliseAngle(memory().GetBFacing() + brain().GetQueue().angle);
+    const ACTIONQUEUE q = brain().GetQueue();
+    if (q.command == CMD_KICK || q.command == CMD_TURN)
+    {
+      EXPECT_EQ(row.cutsIn, std::fabs(dir - towards) < std::fabs(dir - wing)) << row.name << " " << dir;
+    }
+  }
+}
+
 TEST_F(FinishingTest, FarOutOrFreeToRunTheBallIsNotShot)
 {
   const struct
