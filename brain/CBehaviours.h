@@ -17,6 +17,7 @@
 #include "CPassUnderWay.h"
 #include "CPlayer.h"
 #include "CPredictionBodies.h"
+#include "CSetPlayTouches.h"
 #include "CFixPlanRunner.h"
 #include "CGoalkeeper.h"
 #include "CInterceptSearch.h"
@@ -592,15 +593,10 @@ public:
   int RunToBall(CVector point, float power);
   // At the ball, where the agent meets it soonest.
   int RunAtTheBall();
-  // The agent took the last set play and nobody else has played the ball.
+  // The agent took the last set play and nobody else has played the ball;
+  // noted once a pass (teamplay/CSetPlayTouches.h).
   bool TouchedLastInSetPlay() const;
-  // How far short of the ball (beyond the bodies, for the dash's noise)
-  // his dashes stop.
-  static constexpr float kSetPlayTouchBuffer = 0.2f;
-  // Once a pass: whether his last kick took our set play, whether another
-  // played the ball since; a kick of ours in our set play, noted once.
   void NoteSetPlayTouches();
-  void NoteSetPlayKick(int cycle);
   // Their second last player's x, or the ball's when further.
   float TheirOffsideX();
   // A set play's pass: one kick, to a free team-mate not too far back.
@@ -833,8 +829,10 @@ protected:
   int m_HoldSince = -999;
   int m_HoldLast = -999;
   int m_KickUnderWayTime = -999;
-  // The set-play kicker's touches (teamplay/States.h).
+  // The set-play kicker's touches (teamplay/States.h), and their workings.
   SETPLAYTOUCH m_SetPlayTouch;
+  friend class CSetPlayTouches;
+  CSetPlayTouches m_SetPlayTouches{*this};
   // The pass under way (teamplay/CPassUnderWay.h).
   friend class CPassUnderWay;
   CPassUnderWay m_PassUnderWay{*this};

@@ -50,7 +50,7 @@ int CTouchGate::SetPlayKick(float power, float direction)
 {
   const PlayMode mode = m_Brain.CurrentPlayMode();
   if (m_Brain.IsOurMode(mode) && mode != PM_PLAY_ON)
-    m_Brain.NoteSetPlayKick(m_Brain.GetTime());
+    m_Brain.m_SetPlayTouches.NoteSetPlayKick(m_Brain.GetTime());
   return m_Brain.Kick(power, direction);
 }
 
@@ -60,7 +60,7 @@ int CTouchGate::SetPlayKick(float power, float direction)
 float CTouchGate::SetPlayDashPower(float power)
 {
   if (m_Brain.TouchedLastInSetPlay() &&
-      m_Brain.IsDashCollision(power, CBehaviours::kSetPlayTouchBuffer))
+      m_Brain.IsDashCollision(power, CSetPlayTouches::kSetPlayTouchBuffer))
     return 0;
   return power;
 }

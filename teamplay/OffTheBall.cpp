@@ -247,16 +247,32 @@ int CBehaviours::KeepClearOfTheirKick()
 
 // -------------------------------------------------------- the ball's run
 
-// The agent took the last set play and nobody else may have played the
-// ball since: touching it again would be a fault.
 bool CBehaviours::TouchedLastInSetPlay() const
 {
-  return m_SetPlayTouch.took_kick && GetTime() - m_SetPlayTouch.kick_sent < kSetPlayBarLapse;
+  return m_SetPlayTouches.TouchedLastInSetPlay();
+}
+
+void CBehaviours::NoteSetPlayTouches()
+{
+  m_SetPlayTouches.NoteSetPlayTouches();
+}
+
+CSetPlayTouches::CSetPlayTouches(CBehaviours &brain)
+    : m_Brain(brain), m_SetPlayTouch(brain.m_SetPlayTouch)
+{
+}
+
+// The agent took the last set play and nobody else may have played the
+// ball since: touching it again would be a fault.
+bool CSetPlayTouches::TouchedLastInSetPlay() const
+{
+  return m_SetPlayTouch.took_kick &&
+         m_Brain.GetTime() - m_SetPlayTouch.kick_sent < kSetPlayBarLapse;
 }
 
 // A kick of ours in our set play at that cycle, by whichever road it was
 // seen: a kick seen by both is one.
-void CBehaviours::NoteSetPlayKick(int cycle)
+void CSetPlayTouches::NoteSetPlayKick(int cycle)
 {
   m_SetPlayTouch.kick_sent = std::max(m_SetPlayTouch.kick_sent, cycle);
 }
@@ -264,16 +280,16 @@ void CBehaviours::NoteSetPlayKick(int cycle)
 // However the kick of a set play of ours was made (a plan, the taker's rule),
 // the kicker is known by the kick he sent in it and the play going on after
 // it; a new call of the referee or another player's touch frees him again.
-void CBehaviours::NoteSetPlayTouches()
+void CSetPlayTouches::NoteSetPlayTouches()
 {
-  const int now = GetTime();
+  const int now = m_Brain.GetTime();
   // Once a cycle, whichever pass asks first: the ball's velocity of the
   // cycle before is kept here.
   if (m_SetPlayTouch.note_time == now)
     return;
-  const PlayMode current = CurrentPlayMode();
-  const CBall *ball = M2BReadBall();
-  const bool seen = BallPositionValid() && ball->GetTime() == now &&
+  const PlayMode current = m_Brain.CurrentPlayMode();
+  const CBall *ball = m_Brain.M2BReadBall();
+  const bool seen = m_Brain.BallPositionValid() && ball->GetTime() == now &&
                     ball->GetVelocityValid();
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
   const bool velBefore = seen && m_SetPlayTouch.note_vel_time == now - 1;
@@ -283,8 +299,9 @@ void CBehaviours::NoteSetPlayTouches()
   // The bundle that went holds the kick even when the pass that queued it
   // was not noted here; the gate noted those it let through. Either way it
   // is the one kick of that cycle.
-  if (m_LastQueue.time == now - 1 && m_LastQueue.command == CMD_KICK && m_SetPlayTouch.note_time == now - 1 &&
-      IsOurMode(m_SetPlayTouch.note_mode) && m_SetPlayTouch.note_mode != PM_PLAY_ON)
+  if (m_Brain.m_LastQueue.time == now - 1 && m_Brain.m_LastQueue.command == CMD_KICK &&
+      m_SetPlayTouch.note_time == now - 1 && m_Brain.IsOurMode(m_SetPlayTouch.note_mode) &&
+      m_SetPlayTouch.note_mode != PM_PLAY_ON)
     NoteSetPlayKick(now - 1);
   m_SetPlayTouch.note_time = now;
   m_SetPlayTouch.note_mode = current;
@@ -302,26 +319,26 @@ void CBehaviours::NoteSetPlayTouches()
     m_SetPlayTouch.bar_raised = m_SetPlayTouch.kick_sent;
     m_SetPlayTouch.took_kick = true;
     // A kick laid over several cycles would touch the ball again.
-    m_Kicking.plan = KICKPLAN();
-    m_KickUnderWayTime = -999;
+    m_Brain.m_Kicking.plan = KICKPLAN();
+    m_Brain.m_KickUnderWayTime = -999;
     return;
   }
-  if (!m_SetPlayTouch.took_kick || !BallPositionValid())
+  if (!m_SetPlayTouch.took_kick || !m_Brain.BallPositionValid())
     return;
   const CVector at = ball->GetGPos();
-  const float reach = m_Kickable + m_PlayerSize;
-  const float mine = GetGPos().dist(at);
-  const CPlayer *mate = GetClosestValidFriend2Ball(0);
-  const CPlayer *foe = GetClosestValidFoe2Ball(0);
+  const float reach = m_Brain.m_Kickable + m_Brain.m_PlayerSize;
+  const float mine = m_Brain.GetGPos().dist(at);
+  const CPlayer *mate = m_Brain.GetClosestValidFriend2Ball(0);
+  const CPlayer *foe = m_Brain.GetClosestValidFoe2Ball(0);
   const float other = std::fmin(mate ? mate->GetGPos().dist(at) : 999.0f,
                                 foe ? foe->GetGPos().dist(at) : 999.0f);
   // Another at the ball plays it, unless it is still at my feet and he
   // only stands near.
-  const bool otherAtBall = other < reach && !(mine < m_Kickable && mine <= other);
+  const bool otherAtBall = other < reach && !(mine < m_Brain.m_Kickable && mine <= other);
   // A ball bouncing off me changes its run as well, and that is no one
   // else's touch.
   const bool turned = velBefore && mine > reach &&
-                      (vel - velWas * m_BallDecay).GetMag() > kTouchVelChange;
+                      (vel - velWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange;
   if (otherAtBall || turned)
     m_SetPlayTouch.took_kick = false;
 }
