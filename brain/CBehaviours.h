@@ -11,6 +11,7 @@
 #include "ActionQueue.h"
 #include "BrainParameters.h"
 #include "BrainTypes.h"
+#include "CBallChoices.h"
 #include "CBreakaway.h"
 #include "CShotAim.h"
 #include "CModule.h"
@@ -606,20 +607,8 @@ public:
   int KickOnceTowards(CVector target, float endSpeed);
   // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
-  // The plays with the ball (teamplay/BallChoices): behind their offside
-  // line, a pass forward, a pass that keeps the ball, a short pass before a
-  // long ball, the long ball, a run into space, holding a moment, a
-  // clearance, a breakaway, a run.
-  int BeatTheOffsideLine();
-  int PassForward();
-  int PassToKeepTheBall(float mostBack);
-  int ShortPassBeforeLongBall();
-  int LongBallUpfield();
-  int DribbleIntoSpace();
-  int HoldForAMoment();
-  int ClearAtOnce();
-  int TakeABreakaway();
-  int RunWithBall(CVector target);
+  // The plays with the ball the zone behaviours share (teamplay/CBallChoices.h).
+  CBallChoices &BallChoices();
   // What the last pass did with the ball.
   BallPlay GetBallPlay() const;
   // Records a play that queued: "if (Chose(BP_SHOOT, ShootToGoal())) ...".
@@ -823,11 +812,11 @@ protected:
   bool m_Recharging = false;
   // The agent is the one of us near the ball, by this pass's reading.
   bool m_PossessionNear = false;
-  // The last pass's play with the ball; the present hold's first and latest
-  // cycles; the last cycle of a kick laid over several cycles.
+  // The last pass's play with the ball, and the plays themselves; the last
+  // cycle of a kick laid over several cycles.
   BallPlay m_BallPlay = BP_NONE;
-  int m_HoldSince = -999;
-  int m_HoldLast = -999;
+  friend class CBallChoices;
+  CBallChoices m_BallChoices{*this};
   int m_KickUnderWayTime = -999;
   // The set-play kicker's touches (teamplay/States.h), and their workings.
   SETPLAYTOUCH m_SetPlayTouch;

@@ -83,78 +83,91 @@ const float kClearLength = 40;
 const int kMostHoldCycles = 4;
 }  // namespace
 
+CBallChoices::CBallChoices(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
+CBallChoices &CBehaviours::BallChoices()
+{
+  return m_BallChoices;
+}
+
 // A ball played behind their offside line for a team-mate level with it,
 // when he gets there before any of them.
-int CBehaviours::BeatTheOffsideLine()
+int CBallChoices::BeatTheOffsideLine()
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
     return 0;
   const CVector from = ball->GetGPos();
-  const float line = TheirOffsideX();
+  const float line = m_Brain.TheirOffsideX();
   // Only a line high enough leaves room behind it, and only from near
   // enough does the ball get there before their defenders turn.
-  if (line > m_BeatOffsidesMaxX || line - from.GetX() > m_BeatOffsidesThreashold ||
+  if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
       line < from.GetX())
     return 0;
-  const float oneKick = KickAccelAt(from, GetGPos());
+  const float oneKick = m_Brain.KickAccelAt(from, m_Brain.GetGPos());
   sorted_players mates;
-  SortValidFriends2Me(mates);
+  m_Brain.SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
   {
     const CPlayer *p = mates.players[i];
     const CVector at = p->GetGPos();
     // A team-mate level with the line, onside, who runs onto the ball.
-    if (p->GetIsGoalie() || GetRole(p->GetUNum()) == ROLE_GOALKEEPER || at.GetX() > line ||
-        at.GetX() < line - m_BeatOffsidesBuffer / 3)
+    if (p->GetIsGoalie() || m_Brain.GetRole(p->GetUNum()) == ROLE_GOALKEEPER || at.GetX() > line ||
+        at.GetX() < line - m_Brain.m_BeatOffsidesBuffer / 3)
       continue;
     for (const float step : kThroughSteps)
     {
-      const CVector target(std::fmin(line + std::fmin(step, m_BeatOffsidesBuffer),
-                                     m_PitchLength / 2 - m_GoalAreaLength),
+      const CVector target(std::fmin(line + std::fmin(step, m_Brain.m_BeatOffsidesBuffer),
+                                     m_Brain.m_PitchLength / 2 - m_Brain.m_GoalAreaLength),
                            at.GetY());
       // He must be at the ball before any of them, their goalkeeper too:
       // one kick of the ball, so the kick's own speed.
-      const float speed = std::fmin(Point2KickVelocity(target, m_MinPassSpeedAtTarget), oneKick);
-      if (SpareCycles(from, target, speed, 1, &at) < 1)
+      const float speed =
+          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_MinPassSpeedAtTarget), oneKick);
+      if (m_Brain.SpareCycles(from, target, speed, 1, &at) < 1)
         continue;
-      return AnnouncePass(p, target, KickOnceTowards(target, m_MinPassSpeedAtTarget));
+      return m_Brain.AnnouncePass(
+          p, target, m_Brain.KickOnceTowards(target, m_Brain.m_MinPassSpeedAtTarget));
     }
   }
   return 0;
 }
 
-int CBehaviours::PassForward()
+int CBallChoices::PassForward()
 {
   PASSLIMITS limits;
   limits.backAllowance = -kForwardPassGain;
-  limits.maxDist = std::fmin(m_MaxPassDist, kLongestPassInPlay);
-  const CPlayer *mate = PassTarget(limits);
-  return mate && Chose(BP_PASS, PassBall(mate));
+  limits.maxDist = std::fmin(m_Brain.m_MaxPassDist, kLongestPassInPlay);
+  const CPlayer *mate = m_Brain.PassTarget(limits);
+  return mate && m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate));
 }
 
 // A pass to a safe team-mate any way, back no farther than mostBack and
 // never into our area; pressed, in one kick.
-int CBehaviours::PassToKeepTheBall(float mostBack)
+int CBallChoices::PassToKeepTheBall(float mostBack)
 {
   PASSLIMITS limits;
   limits.backAllowance = mostBack;
-  limits.maxDist = std::fmin(m_MaxPassDist, kLongestPassInPlay);
+  limits.maxDist = std::fmin(m_Brain.m_MaxPassDist, kLongestPassInPlay);
   // Pressed, a pass laid over several kicks is taken before it goes.
-  limits.oneKick = NumFoesWithin(m_FeelDistance) > 0;
-  const CPlayer *mate = PassTarget(limits);
+  limits.oneKick = m_Brain.NumFoesWithin(m_Brain.m_FeelDistance) > 0;
+  const CPlayer *mate = m_Brain.PassTarget(limits);
   if (!mate)
     return 0;
   if (!limits.oneKick)
-    return Chose(BP_PASS, PassBall(mate));
-  return Chose(BP_PASS, AnnouncePass(mate, mate->GetGPos(),
-                                     KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget)));
+    return m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate));
+  return m_Brain.Chose(
+      BP_PASS, m_Brain.AnnouncePass(
+                   mate, mate->GetGPos(),
+                   m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
 }
 
 // Before a long ball in midfield: a short pass in one kick to a
 // team-mate near, any way but into our area, at a risk a little above
 // the zone's.
-int CBehaviours::ShortPassBeforeLongBall()
+int CBallChoices::ShortPassBeforeLongBall()
 {
   PASSLIMITS limits;
   limits.backAllowance = kShortPassMostBack;
@@ -162,16 +175,19 @@ int CBehaviours::ShortPassBeforeLongBall()
   limits.riskThreshold = kShortPassMostRisk;
   // Pressed, a pass laid over several kicks is taken before it goes.
   limits.oneKick = true;
-  const CPlayer *mate = PassTarget(limits);
-  return mate && Chose(BP_PASS, AnnouncePass(mate, mate->GetGPos(),
-                                             KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget)));
+  const CPlayer *mate = m_Brain.PassTarget(limits);
+  return mate &&
+         m_Brain.Chose(BP_PASS,
+                       m_Brain.AnnouncePass(mate, mate->GetGPos(),
+                                            m_Brain.KickOnceTowards(
+                                                mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
 }
 
 // Nothing on: the ball long to a team-mate well up the pitch who may
 // just get there first, or else into their half down the emptier wing.
-int CBehaviours::LongBallUpfield()
+int CBallChoices::LongBallUpfield()
 {
-  const CVector me = GetGPos();
+  const CVector me = m_Brain.GetGPos();
   // A team-mate well up the pitch whom the pass reaches safely is better
   // than room nobody of ours is near.
   PASSLIMITS limits;
@@ -179,16 +195,18 @@ int CBehaviours::LongBallUpfield()
   limits.maxDist = kLongBallLength;
   limits.riskThreshold = kLongPassMostRisk;
   limits.oneKick = true;
-  if (const CPlayer *mate = PassTarget(limits))
-    return AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MinPassSpeedAtTarget));
+  if (const CPlayer *mate = m_Brain.PassTarget(limits))
+    return m_Brain.AnnouncePass(
+        mate, mate->GetGPos(),
+        m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget));
   // Into room where one of ours well up the pitch gets to the ball first.
-  const CBall *ball = M2BReadBall();
-  const CVector from = BallPositionValid() ? ball->GetGPos() : me;
-  const float oneKick = KickAccelAt(from, me);
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector from = m_Brain.BallPositionValid() ? ball->GetGPos() : me;
+  const float oneKick = m_Brain.KickAccelAt(from, me);
   sorted_players mates;
-  SortValidFriends2Me(mates);
-  const float xMost = m_PitchLength / 2 - m_PenaltyAreaLength;
-  const float yMost = m_PitchWidth / 2 - kLongBallWingIn / 2;
+  m_Brain.SortValidFriends2Me(mates);
+  const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
+  const float yMost = m_Brain.m_PitchWidth / 2 - kLongBallWingIn / 2;
   bool found = false;
   float bestSpare = 0;
   CVector best;
@@ -200,14 +218,15 @@ int CBehaviours::LongBallUpfield()
                            yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
       if (target.GetX() < from.GetX() + kLongPassLeastGain)
         continue;
-      const float speed = std::fmin(Point2KickVelocity(target, m_SendPointTargetVel), oneKick);
+      const float speed =
+          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick);
       for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
       {
         const CPlayer *mate = mates.players[i];
         const CVector at = mate->GetGPos();
         if (at.GetX() < from.GetX() + kLongPassLeastGain || at.dist(target) > kLongBallRunMost)
           continue;
-        const float spare = SpareCycles(from, target, speed, 0, &at);
+        const float spare = m_Brain.SpareCycles(from, target, speed, 0, &at);
         if (!found || spare > bestSpare)
         {
           found = true;
@@ -218,23 +237,26 @@ int CBehaviours::LongBallUpfield()
       }
     }
   if (found && bestSpare >= kLongBallLeastSpare)
-    return AnnouncePass(bestMate, best, KickOnceTowards(best, m_SendPointTargetVel));
+    return m_Brain.AnnouncePass(bestMate, best,
+                                m_Brain.KickOnceTowards(best, m_Brain.m_SendPointTargetVel));
   const float x = std::fmin(me.GetX() + kLongBallLength, xMost);
-  const float y = m_PitchWidth / 2 - kLongBallWingIn;
-  const CVector mySide(x, SignF(me.GetY()) * y);
-  const CVector otherSide(x, -SignF(me.GetY()) * y);
+  const float y = m_Brain.m_PitchWidth / 2 - kLongBallWingIn;
+  const CVector mySide(x, m_Brain.SignF(me.GetY()) * y);
+  const CVector otherSide(x, -m_Brain.SignF(me.GetY()) * y);
   const CVector target =
-      NumFoesWithin(kLongBallCrowd, otherSide) < NumFoesWithin(kLongBallCrowd, mySide) ? otherSide
-                                                                                        : mySide;
+      m_Brain.NumFoesWithin(kLongBallCrowd, otherSide) <
+              m_Brain.NumFoesWithin(kLongBallCrowd, mySide)
+          ? otherSide
+          : mySide;
   // One kick, at once: a kick laid over several cycles turns the ball
   // about the body first, and an opponent near takes it meanwhile.
-  return KickOnceTowards(target, m_SendPointTargetVel);
+  return m_Brain.KickOnceTowards(target, m_Brain.m_SendPointTargetVel);
 }
 
-int CBehaviours::DribbleIntoSpace()
+int CBallChoices::DribbleIntoSpace()
 {
-  const CVector me = GetGPos();
-  const std::vector<CVector> foes = FoePositions();
+  const CVector me = m_Brain.GetGPos();
+  const std::vector<CVector> foes = m_Brain.FoePositions();
   bool found = false;
   CVector best;
   float bestValue = 0;
@@ -242,10 +264,11 @@ int CBehaviours::DribbleIntoSpace()
   for (int k = 0; k <= steps; k++)
   {
     const float dir = -kSpaceRunSpan + static_cast<float>(k) * kSpaceRunStep;
-    const CVector end = me + Polar2CVector(m_DribbleLength, dir);
-    if (!IsPointInBounds(end, kSpaceRunLineMargin) || !CanDribbleTo(end))
+    const CVector end = me + Polar2CVector(m_Brain.m_DribbleLength, dir);
+    if (!m_Brain.IsPointInBounds(end, kSpaceRunLineMargin) || !m_Brain.CanDribbleTo(end))
       continue;
-    const float value = kForwardWorth * Polar2CVector(1, dir).GetX() + RoomAt(end, foes);
+    const float value =
+        kForwardWorth * Polar2CVector(1, dir).GetX() + m_Brain.RoomAt(end, foes);
     if (!found || value > bestValue)
     {
       found = true;
@@ -253,31 +276,34 @@ int CBehaviours::DribbleIntoSpace()
       bestValue = value;
     }
   }
-  return found && Chose(BP_DRIBBLE, RunWithBall(best));
+  return found && m_Brain.Chose(BP_DRIBBLE, RunWithBall(best));
 }
 
 // Away from our goal at once, in one kick, up the pitch where the
 // scanner finds room.
-int CBehaviours::ClearAtOnce()
+int CBallChoices::ClearAtOnce()
 {
   // One kick, as hard as it goes from where the ball lies: the kick laid
   // over several cycles first turns the ball about the body, and the
   // opponents near our goal take it meanwhile.
-  const float dir = Clamp(NormaliseAngle(ClearTarget().GetDir()), -kClearWidest, kClearWidest);
-  return KickOnceTowards(GetGPos() + Polar2CVector(kClearLength, dir), 2 * m_BallSpeedMax);
+  const float dir =
+      Clamp(m_Brain.NormaliseAngle(m_Brain.ClearTarget().GetDir()), -kClearWidest, kClearWidest);
+  return m_Brain.KickOnceTowards(m_Brain.GetGPos() + Polar2CVector(kClearLength, dir),
+                                 2 * m_Brain.m_BallSpeedMax);
 }
 
 // The ball kept from the opponents for a few cycles while team-mates get
 // free, as long as it can be kept.
-int CBehaviours::HoldForAMoment()
+int CBallChoices::HoldForAMoment()
 {
-  const int now = GetTime();
+  const int now = m_Brain.GetTime();
   if (m_HoldLast != now - 1)
     m_HoldSince = now;
-  if (now - m_HoldSince >= kMostHoldCycles || !CanKeepBall(CanKeepBallCyclesForThisZone()))
+  if (now - m_HoldSince >= kMostHoldCycles ||
+      !m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone()))
     return 0;
-  HoldBall();
-  if (!Chose(BP_HOLD, 1))
+  m_Brain.HoldBall();
+  if (!m_Brain.Chose(BP_HOLD, 1))
     return 0;
   m_HoldLast = now;
   return 1;
@@ -285,23 +311,23 @@ int CBehaviours::HoldForAMoment()
 
 // A breakaway through the middle, else down a wing, when there is one
 // and the run starts near enough their goal.
-int CBehaviours::TakeABreakaway()
+int CBallChoices::TakeABreakaway()
 {
-  if (GetGPos().GetX() < kBreakawayStartX)
+  if (m_Brain.GetGPos().GetX() < kBreakawayStartX)
     return 0;
-  return (MyBreakaway() && Chose(BP_BREAKAWAY, PlayBreakaway())) ||
-         (MySideBreakaway() && Chose(BP_BREAKAWAY, PlaySideBreakaway()));
+  return (m_Brain.MyBreakaway() && m_Brain.Chose(BP_BREAKAWAY, m_Brain.PlayBreakaway())) ||
+         (m_Brain.MySideBreakaway() && m_Brain.Chose(BP_BREAKAWAY, m_Brain.PlaySideBreakaway()));
 }
 
-int CBehaviours::RunWithBall(CVector target)
+int CBallChoices::RunWithBall(CVector target)
 {
   // Kept on the pitch, a few metres in from the lines.
-  const float xMax = m_PitchLength / 2 - 2;
-  const float yMax = m_PitchWidth / 2 - 2;
+  const float xMax = m_Brain.m_PitchLength / 2 - 2;
+  const float yMax = m_Brain.m_PitchWidth / 2 - 2;
   target = CVector(std::fmax(-xMax, std::fmin(xMax, target.GetX())),
                    std::fmax(-yMax, std::fmin(yMax, target.GetY())));
-  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  float power = m_Brain.CorrectDashPower4Stamina(static_cast<float>(m_Brain.m_MaxPower));
   if (power <= 0)
-    power = m_StaminaIncMax;
-  return CleverDribbleTo(target, power, m_MinDistToPoint);
+    power = m_Brain.m_StaminaIncMax;
+  return m_Brain.CleverDribbleTo(target, power, m_Brain.m_MinDistToPoint);
 }

@@ -19,21 +19,22 @@ int CBehaviours::DEFZWithBall()
   // otherwise a safe pass forward first, as a clearance was lost every
   // time, but not one back or across, which keeps the ball by our goal.
   const bool clear = NeedToClear();
-  if (clear && NumFoesWithin(m_FeelDistance) > 0 && Chose(BP_CLEAR, ClearAtOnce()))
+  if (clear && NumFoesWithin(m_FeelDistance) > 0 && Chose(BP_CLEAR, m_BallChoices.ClearAtOnce()))
     return 1;
-  if (PassForward())
+  if (m_BallChoices.PassForward())
     return 1;
-  if (clear && Chose(BP_CLEAR, ClearAtOnce()))
+  if (clear && Chose(BP_CLEAR, m_BallChoices.ClearAtOnce()))
     return 1;
-  if (PassToKeepTheBall(kKeepBallMostBack))
+  if (m_BallChoices.PassToKeepTheBall(kKeepBallMostBack))
     return 1;
   // Nobody near: carry it up, towards the middle.
   if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&
-      Chose(BP_DRIBBLE, RunWithBall(CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))
+      Chose(BP_DRIBBLE, m_BallChoices.RunWithBall(
+                            CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))
     return 1;
-  if (DribbleIntoSpace() || HoldForAMoment())
+  if (m_BallChoices.DribbleIntoSpace() || m_BallChoices.HoldForAMoment())
     return 1;
-  if (Chose(BP_SEND, LongBallUpfield()))
+  if (Chose(BP_SEND, m_BallChoices.LongBallUpfield()))
     return 1;
   return Chose(BP_CLEAR, ClearBall());
 }

@@ -25,7 +25,7 @@ int CBehaviours::FWZWithBall()
   const CVector me = GetGPos();
   if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
     return 1;
-  if (TakeABreakaway())
+  if (m_BallChoices.TakeABreakaway())
     return 1;
   if (ShouldICross() && Chose(BP_CROSS, CrossBall()))
     return 1;
@@ -34,7 +34,7 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (ShootFromClose() || ShootBeforeItIsTaken())
     return 1;
-  if (Chose(BP_THROUGH, BeatTheOffsideLine()))
+  if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
   // The run goes at goal while its way is free, out wide too: down the
@@ -44,15 +44,16 @@ int CBehaviours::FWZWithBall()
   const bool free = !pressed || CanKeepBall(CanKeepBallCyclesForThisZone());
   const CVector atGoal(m_PitchLength / 2 - m_GoalAreaLength, me.GetY() * 0.5f);
   const CVector toCross(m_PitchLength / 2 - m_ShouldCrossBaselineBuffer, me.GetY());
-  if (free && CanDribbleTo(atGoal) && Chose(BP_DRIBBLE, RunWithBall(atGoal)))
+  if (free && CanDribbleTo(atGoal) && Chose(BP_DRIBBLE, m_BallChoices.RunWithBall(atGoal)))
     return 1;
-  if (free && ShouldIMoveToCross() && CanDribbleTo(toCross) && Chose(BP_DRIBBLE, RunWithBall(toCross)))
+  if (free && ShouldIMoveToCross() && CanDribbleTo(toCross) &&
+      Chose(BP_DRIBBLE, m_BallChoices.RunWithBall(toCross)))
     return 1;
-  if (DribbleIntoSpace())
+  if (m_BallChoices.DribbleIntoSpace())
     return 1;
   if (mate && Chose(BP_PASS, PassBall(mate)))
     return 1;
-  if (HoldForAMoment())
+  if (m_BallChoices.HoldForAMoment())
     return 1;
   return Chose(BP_SHOOT, ShootNow());
 }

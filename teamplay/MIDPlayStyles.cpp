@@ -29,31 +29,31 @@ int CBehaviours::MIDZWithBall()
   // Their goal is within a shot's reach from the front of this third.
   if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
     return 1;
-  if (TakeABreakaway())
+  if (m_BallChoices.TakeABreakaway())
     return 1;
-  if (PassForward() || ShootBeforeItIsTaken())
+  if (m_BallChoices.PassForward() || ShootBeforeItIsTaken())
     return 1;
-  if (Chose(BP_THROUGH, BeatTheOffsideLine()))
+  if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
   const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
   // An opponent at him: a safe pass any way beats a run or a hold, which
   // were lost nearly every time. One coming: a safe pass that loses no
   // ground beats them; a run forward still gains it otherwise.
-  if (pressed && PassToKeepTheBall(kKeepBallMostBack))
+  if (pressed && m_BallChoices.PassToKeepTheBall(kKeepBallMostBack))
     return 1;
-  if (NumFoesWithin(kPressureComing) > 0 && PassToKeepTheBall(0))
+  if (NumFoesWithin(kPressureComing) > 0 && m_BallChoices.PassToKeepTheBall(0))
     return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;
   const CVector ahead(me.GetX() + 15, y);
   if (!pressed && CanKeepBall(CanKeepBallCyclesForThisZone()) && CanDribbleTo(ahead) &&
-      Chose(BP_DRIBBLE, RunWithBall(ahead)))
+      Chose(BP_DRIBBLE, m_BallChoices.RunWithBall(ahead)))
     return 1;
-  if (DribbleIntoSpace() || HoldForAMoment())
+  if (m_BallChoices.DribbleIntoSpace() || m_BallChoices.HoldForAMoment())
     return 1;
-  if (PassToKeepTheBall(kKeepBallMostBack))
+  if (m_BallChoices.PassToKeepTheBall(kKeepBallMostBack))
     return 1;
-  if (ShortPassBeforeLongBall())
+  if (m_BallChoices.ShortPassBeforeLongBall())
     return 1;
-  return Chose(BP_SEND, LongBallUpfield());
+  return Chose(BP_SEND, m_BallChoices.LongBallUpfield());
 }

@@ -226,7 +226,7 @@ TEST_F(TeamPlayTest, ABallBehindTheirLineGoesOnlyWhereTheRunnerIsFirst)
     Foe(1, 20, -25, 2);
     Pass();
     brain().SendAllActions(-1);
-    EXPECT_EQ(row.kicked, brain().BeatTheOffsideLine() == 1) << row.name;
+    EXPECT_EQ(row.kicked, brain().BallChoices().BeatTheOffsideLine() == 1) << row.name;
   }
 }
 
@@ -392,7 +392,7 @@ TEST_F(TeamPlayTest, WithNoPassOnTheBallIsRunIntoRoomOrHeldAMoment)
     RollBall(0.5f, 0);
     Foe(2, 6, 0, 7);
     brain().SendAllActions(-1);
-    held.push_back(brain().HoldForAMoment());
+    held.push_back(brain().BallChoices().HoldForAMoment());
   }
   EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 0, 1, 1}), held);
 }
@@ -426,7 +426,7 @@ TEST_F(TeamPlayTest, ALongBallGoesToATeamMateWellUpThePitchElseDownTheEmptierWin
     Foe(2, 36, -24, 3);
     Pass();
     brain().SendAllActions(-1);
-    ASSERT_EQ(1, brain().LongBallUpfield()) << row.name;
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
     const ACTIONQUEUE q = brain().GetQueue();
     ASSERT_EQ(CMD_KICK, q.command) << row.name;
     EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
@@ -460,7 +460,7 @@ TEST_F(TeamPlayTest, ALongBallGoesIntoRoomWhereOneOfOursIsFirst)
     Foe(1, 30, -25, 2);
     Pass();
     brain().SendAllActions(-1);
-    ASSERT_EQ(1, brain().LongBallUpfield()) << row.name;
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
     const ACTIONQUEUE q = brain().GetQueue();
     ASSERT_EQ(CMD_KICK, q.command) << row.name;
     EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
@@ -492,7 +492,7 @@ TEST_F(TeamPlayTest, APassForwardInPlayIsNoLongerThan25Metres)
     Foe(1, 35, -25, 2);
     Pass();
     brain().SendAllActions(-1);
-    EXPECT_EQ(row.passes, brain().PassForward() == 1) << row.name;
+    EXPECT_EQ(row.passes, brain().BallChoices().PassForward() == 1) << row.name;
   }
 }
 
@@ -803,7 +803,7 @@ TEST_F(TeamPlayTest, AThroughBallOnlyOverALineItCanBeat)
       Foe(5, row.line + 16, row.mate.y - 1, 5);
     }
     brain().AssessReceivers();
-    EXPECT_EQ(row.through, brain().BeatTheOffsideLine() > 0) << row.name;
+    EXPECT_EQ(row.through, brain().BallChoices().BeatTheOffsideLine() > 0) << row.name;
   }
 }
 
@@ -846,7 +846,7 @@ TEST_F(TeamPlayTest, BeforeALongBallANearTeamMateALittleUnsafeGetsIt)
     safe.backAllowance = 15;
     safe.maxDist = 20;
     EXPECT_EQ(nullptr, brain().PassTarget(safe)) << row.name;
-    ASSERT_EQ(row.pass, brain().ShortPassBeforeLongBall() > 0) << row.name;
+    ASSERT_EQ(row.pass, brain().BallChoices().ShortPassBeforeLongBall() > 0) << row.name;
     if (!row.pass)
       continue;
     const ACTIONQUEUE q = brain().GetQueue();

@@ -1,0 +1,37 @@
+#ifndef CBALLCHOICES_H
+#define CBALLCHOICES_H
+
+#include "CVector.h"
+
+class CBehaviours;
+
+// The plays with the ball that the zone behaviours share, for one brain:
+// behind their offside line, a pass forward, a pass that keeps the ball, a
+// short pass before a long ball, the long ball, a run into space, holding
+// a moment, a clearance, a breakaway, a run. Each returns 1 once it queued
+// the cycle's main command, else 0; the brain's Chose records which play
+// it was. Defined in BallChoices.cpp.
+class CBallChoices
+{
+public:
+  explicit CBallChoices(CBehaviours &brain);
+
+  int BeatTheOffsideLine();
+  int PassForward();
+  int PassToKeepTheBall(float mostBack);
+  int ShortPassBeforeLongBall();
+  int LongBallUpfield();
+  int DribbleIntoSpace();
+  int HoldForAMoment();
+  int ClearAtOnce();
+  int TakeABreakaway();
+  int RunWithBall(CVector target);
+
+private:
+  CBehaviours &m_Brain;
+  // The present hold's first and latest cycles.
+  int m_HoldSince = -999;
+  int m_HoldLast = -999;
+};
+
+#endif
