@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <cstddef>
-#include <functional>
 #include <vector>
 
 #include "ActionQueue.h"
@@ -19,6 +18,7 @@
 #include "CPlayer.h"
 #include "CPredictionBodies.h"
 #include "CSetPlayTouches.h"
+#include "CFieldRules.h"
 #include "CFixPlanRunner.h"
 #include "CGoalkeeper.h"
 #include "CInterceptSearch.h"
@@ -504,17 +504,9 @@ public:
   bool AmITired() const;
   // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
-  // A field player's pass, the role's own rules in their order.
-  void PlayInRole(PlayMode previous, PlayMode current, const std::function<bool()> &roleRules);
-  // The field players' rules: 1 once the main command is queued, else 0.
-  int SayByeAtHalfEnd(PlayMode previous, PlayMode current);
-  int TakeKickOffPlace(PlayMode current);
-  int RunMyFixPlan();
-  int TakeOurSetPlay();
-  int KeepClearOfTheirKick();
-  int PlayTheBall();
+  // The field players' rules: 1 once the main command is queued, else 0;
+  // the list in its order and its other rules: teamplay/CFieldRules.h.
   int ChaseBall();
-  int RechargeIfTired();
   // The receiver of our pass under way meets the ball; the others leave it.
   int WatchPass();
   int DefenseActive();
@@ -529,7 +521,6 @@ public:
   CVector BoxPlace(float homeY, float ballY) const;
   bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
   float RoomAt(CVector point, const std::vector<CVector> &foes) const;
-  int StandReady();
   // The zone behaviours with the ball: our third, the middle, their third.
   int DEFZWithBall();
   int MIDZWithBall();
@@ -810,6 +801,8 @@ protected:
   PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
   int m_ModeStartTime = 0;
   bool m_Recharging = false;
+  friend class CFieldRules;
+  CFieldRules m_FieldRules{*this};
   // The agent is the one of us near the ball, by this pass's reading.
   bool m_PossessionNear = false;
   // The last pass's play with the ball, and the plays themselves; the last

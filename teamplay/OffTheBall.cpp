@@ -81,41 +81,43 @@ const float kCutOffFarthest = 5;
 
 // ------------------------------------------------------- kick-off place
 
-int CBehaviours::TakeKickOffPlace(PlayMode current)
+int CFieldRules::TakeKickOffPlace(PlayMode current)
 {
-  if (GetEnvState() != ENV_BEFORE_KICK_OFF)
+  if (m_Brain.GetEnvState() != ENV_BEFORE_KICK_OFF)
     return 0;
-  const int unum = GetUNum();
-  const FormationPoint *table = FormationTable(GetFormationID());
+  const int unum = m_Brain.GetUNum();
+  const FormationPoint *table = FormationTable(m_Brain.GetFormationID());
   if (!table || unum < 1 || unum > 11)
   {
-    InitialMove();
+    m_Brain.InitialMove();
     return 1;
   }
   FormationPoint p = table[unum - 1];
-  if (!KickOffException(GetFormationID(), unum, p) && p.x >= 0)
+  if (!KickOffException(m_Brain.GetFormationID(), unum, p) && p.x >= 0)
     p.x = -1;
   // Whose kick-off: the side that conceded, or the left side at the start
   // of the first half and the right at the start of the second.
-  const bool secondHalf = m_HalfTimeCycles > 0 && GetTime() >= m_HalfTimeCycles;
-  bool ours = (GetSide() == 'l') != secondHalf;
+  const bool secondHalf =
+      m_Brain.m_HalfTimeCycles > 0 && m_Brain.GetTime() >= m_Brain.m_HalfTimeCycles;
+  bool ours = (m_Brain.GetSide() == 'l') != secondHalf;
   if (current == PM_GOAL)
     ours = false;
   else if (current == -PM_GOAL)
     ours = true;
   CVector place(static_cast<float>(p.x), static_cast<float>(p.y));
   // At their kick-off the centre circle is theirs.
-  if (!ours && place.GetMag() < m_FreeKickBuffer + 1)
+  if (!ours && place.GetMag() < m_Brain.m_FreeKickBuffer + 1)
   {
-    place = place.GetMag() > m_Epsilon ? place.SetLength(m_FreeKickBuffer + 1)
-                                       : CVector(-(m_FreeKickBuffer + 1), 0);
+    place = place.GetMag() > m_Brain.m_Epsilon ? place.SetLength(m_Brain.m_FreeKickBuffer + 1)
+                                               : CVector(-(m_Brain.m_FreeKickBuffer + 1), 0);
     if (place.GetX() > -1)
       place = CVector(-1, place.GetY());
   }
   // Once in place the player only looks about: nothing moves before the
   // kick-off.
-  if (GetGPos().dist(place) > m_MinDistToPoint)
-    Move(static_cast<int>(std::lround(place.GetX())), static_cast<int>(std::lround(place.GetY())));
+  if (m_Brain.GetGPos().dist(place) > m_Brain.m_MinDistToPoint)
+    m_Brain.Move(static_cast<int>(std::lround(place.GetX())),
+                 static_cast<int>(std::lround(place.GetY())));
   return 1;
 }
 
@@ -168,56 +170,64 @@ bool CBehaviours::AmISetPlayTaker()
   return nearer <= untaken / kSetPlayPatience;
 }
 
-int CBehaviours::TakeOurSetPlay()
+int CFieldRules::TakeOurSetPlay()
 {
-  if (GetActionState() != AS_TAKE_SET_PLAY)
+  if (m_Brain.GetActionState() != AS_TAKE_SET_PLAY)
     return 0;
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid())
-    return FaceNeckAndBody2Ball() ? 1 : 0;
-  const CVector me = GetGPos();
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
+    return m_Brain.FaceNeckAndBody2Ball() ? 1 : 0;
+  const CVector me = m_Brain.GetGPos();
   const CVector at = ball->GetGPos();
 
-  if (!BallKickableForPlayer(nullptr, 0))
+  if (!m_Brain.BallKickableForPlayer(nullptr, 0))
   {
     const float dist = me.dist(at);
-    float power = dist < kSlowApproachDist ? kSlowApproachPower : static_cast<float>(m_MaxPower);
-    power = CorrectDashPower4Stamina(power);
+    float power =
+        dist < kSlowApproachDist ? kSlowApproachPower : static_cast<float>(m_Brain.m_MaxPower);
+    power = m_Brain.CorrectDashPower4Stamina(power);
     if (power <= 0)
-      power = m_StaminaIncMax;
-    if (MoveToPos(at, m_Kickable / 2, power, DODGE_ALL))
+      power = m_Brain.m_StaminaIncMax;
+    if (m_Brain.MoveToPos(at, m_Brain.m_Kickable / 2, power, DODGE_ALL))
       return 1;
-    return FaceOnlyBody2Point(at) ? 1 : 0;
+    return m_Brain.FaceOnlyBody2Point(at) ? 1 : 0;
   }
 
-  const PlayMode mode = m_CurrentMode;
-  const CVector theirGoal(m_PitchLength / 2, 0);
+  const PlayMode mode = m_Brain.m_CurrentMode;
+  const CVector theirGoal(m_Brain.m_PitchLength / 2, 0);
   int done = 0;
   if (mode == PM_KICK_OFF)
   {
     // Everyone stands in our half: the ball goes back or across to a
     // team-mate near the ball, who plays on; a longer ball to a wing was
     // taken by the opponents closing in from the centre circle's edge.
-    PASSLIMITS limits = SetPlayPassLimits(m_PitchLength);
+    PASSLIMITS limits = m_Brain.SetPlayPassLimits(m_Brain.m_PitchLength);
     limits.maxDist = kKickOffLongestPass;
-    if (const CPlayer *mate = PassTarget(limits))
-      done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
+    if (const CPlayer *mate = m_Brain.PassTarget(limits))
+      done = m_Brain.AnnouncePass(
+          mate, mate->GetGPos(),
+          m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
     else
-      done = KickOnceTowards(CVector(-12, 0), m_MaxPassSpeedAtTarget);
+      done = m_Brain.KickOnceTowards(CVector(-12, 0), m_Brain.m_MaxPassSpeedAtTarget);
   }
   else if (mode == PM_CORNER_KICK)
-    done = KickOnceTowards(CVector(m_CrossPointX, -SignF(at.GetY()) * m_CrossPointY),
-                           m_CrossPointTargetVel);
-  else if (me.dist(theirGoal) < m_ShotDistance)
-    done = KickOnceTowards(ShootPoint(nullptr), 2 * m_BallSpeedMax);
-  else if (const CPlayer *mate = PassTarget(SetPlayPassLimits(m_PassOpponentBuffer)))
-    done = AnnouncePass(mate, mate->GetGPos(), KickOnceTowards(mate->GetGPos(), m_MaxPassSpeedAtTarget));
+    done = m_Brain.KickOnceTowards(
+        CVector(m_Brain.m_CrossPointX, -m_Brain.SignF(at.GetY()) * m_Brain.m_CrossPointY),
+        m_Brain.m_CrossPointTargetVel);
+  else if (me.dist(theirGoal) < m_Brain.m_ShotDistance)
+    done = m_Brain.KickOnceTowards(m_Brain.ShootPoint(nullptr), 2 * m_Brain.m_BallSpeedMax);
+  else if (const CPlayer *mate =
+               m_Brain.PassTarget(m_Brain.SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
+    done = m_Brain.AnnouncePass(
+        mate, mate->GetGPos(),
+        m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
   else
   {
     // Nobody free: long up the pitch, towards the middle of their half.
-    const CVector up(std::fmin(at.GetX() + 35, m_PitchLength / 2 - m_PenaltyAreaLength),
-                     at.GetY() / 2);
-    done = KickOnceTowards(up, m_SendPointTargetVel);
+    const CVector up(
+        std::fmin(at.GetX() + 35, m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength),
+        at.GetY() / 2);
+    done = m_Brain.KickOnceTowards(up, m_Brain.m_SendPointTargetVel);
   }
   return done;
 }
@@ -233,16 +243,17 @@ PASSLIMITS CBehaviours::SetPlayPassLimits(float backAllowance) const
   return limits;
 }
 
-int CBehaviours::KeepClearOfTheirKick()
+int CFieldRules::KeepClearOfTheirKick()
 {
-  if (GetActionState() != AS_KEEP_CLEAR)
+  if (m_Brain.GetActionState() != AS_KEEP_CLEAR)
     return 0;
-  const CVector at = M2BReadBall()->GetGPos();
-  CVector away = GetGPos() - at;
-  if (away.GetMag() < m_Epsilon)
+  const CVector at = m_Brain.M2BReadBall()->GetGPos();
+  CVector away = m_Brain.GetGPos() - at;
+  if (away.GetMag() < m_Brain.m_Epsilon)
     away = CVector(-1, 0);
-  const CVector spot = at + away.SetLength(m_FreeKickBuffer + 2);
-  return MoveToPos(spot, m_MinDistToPoint / 2, static_cast<float>(m_MaxPower), DODGE_ALL);
+  const CVector spot = at + away.SetLength(m_Brain.m_FreeKickBuffer + 2);
+  return m_Brain.MoveToPos(spot, m_Brain.m_MinDistToPoint / 2,
+                           static_cast<float>(m_Brain.m_MaxPower), DODGE_ALL);
 }
 
 // -------------------------------------------------------- the ball's run

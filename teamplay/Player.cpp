@@ -30,6 +30,10 @@ const float kSupportHysteresis = 4;
 const float kHardDash = 30;
 }
 
+CFieldRules::CFieldRules(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
 // The referee's calls after which a player has nothing more to do in this
 // process: it is started again for the next half.
 bool CBehaviours::IsHalfOver(PlayMode previous, PlayMode current) const
@@ -208,50 +212,50 @@ bool CBehaviours::AmITired() const
 
 void CBehaviours::PlayAsDefender(PlayMode previous, PlayMode current)
 {
-  PlayInRole(previous, current, [this] {
-    return DefenseActive() || RechargeIfTired() || DefenseSupport() || DefensePosition() ||
-           OffenseSupport() || OffensePosition();
+  m_FieldRules.PlayInRole(previous, current, [this] {
+    return DefenseActive() || m_FieldRules.RechargeIfTired() || DefenseSupport() ||
+           DefensePosition() || OffenseSupport() || OffensePosition();
   });
 }
 
 void CBehaviours::PlayAsMidfielder(PlayMode previous, PlayMode current)
 {
-  PlayInRole(previous, current, [this] {
-    return DefenseActive() || RechargeIfTired() || OffenseSupport() || DefenseSupport() ||
-           OffensePosition() || DefensePosition();
+  m_FieldRules.PlayInRole(previous, current, [this] {
+    return DefenseActive() || m_FieldRules.RechargeIfTired() || OffenseSupport() ||
+           DefenseSupport() || OffensePosition() || DefensePosition();
   });
 }
 
 void CBehaviours::PlayAsForward(PlayMode previous, PlayMode current)
 {
-  PlayInRole(previous, current, [this] {
-    return RechargeIfTired() || OffenseSupport() || OffensePosition() || DefenseActive() ||
-           DefensePosition();
+  m_FieldRules.PlayInRole(previous, current, [this] {
+    return m_FieldRules.RechargeIfTired() || OffenseSupport() || OffensePosition() ||
+           DefenseActive() || DefensePosition();
   });
 }
 
 // The roles differ only in the order of the rules after the ones everyone
 // takes first.
-void CBehaviours::PlayInRole(PlayMode previous, PlayMode current,
+void CFieldRules::PlayInRole(PlayMode previous, PlayMode current,
                              const std::function<bool()> &roleRules)
 {
   if (SayByeAtHalfEnd(previous, current))
     return;
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
-      PlayTheBall() || WatchPass() || TackleTheirBall() || ChaseBall() || roleRules() ||
-      StandReady();
-  LookAbout();
-  Communicate();
-  ClaimCycle();
+      PlayTheBall() || m_Brain.WatchPass() || m_Brain.TackleTheirBall() || m_Brain.ChaseBall() ||
+      roleRules() || StandReady();
+  m_Brain.LookAbout();
+  m_Brain.Communicate();
+  m_Brain.ClaimCycle();
 }
 
 // ------------------------------------------------------ the shared rules
 
-int CBehaviours::SayByeAtHalfEnd(PlayMode previous, PlayMode current)
+int CFieldRules::SayByeAtHalfEnd(PlayMode previous, PlayMode current)
 {
-  if (!IsHalfOver(previous, current))
+  if (!m_Brain.IsHalfOver(previous, current))
     return 0;
-  SayBye();
+  m_Brain.SayBye();
   return 1;
 }
 
@@ -265,32 +269,36 @@ bool CBehaviours::ClockStandsAfterBundle(PlayMode previous, PlayMode current) co
          !IsHalfOver(previous, current);
 }
 
-int CBehaviours::RunMyFixPlan()
+int CFieldRules::RunMyFixPlan()
 {
-  if (GetActionState() != AS_FIX_PLAN)
+  if (m_Brain.GetActionState() != AS_FIX_PLAN)
     return 0;
-  ExecuteFixPlan();
-  return MainCommandQueued() ? 1 : 0;
+  m_Brain.ExecuteFixPlan();
+  return m_Brain.MainCommandQueued() ? 1 : 0;
 }
 
-int CBehaviours::PlayTheBall()
+int CFieldRules::PlayTheBall()
 {
-  if (GetActionState() != AS_WITH_BALL)
+  if (m_Brain.GetActionState() != AS_WITH_BALL)
     return 0;
-  const int now = GetTime();
-  m_BallPlay = BP_NONE;
+  const int now = m_Brain.GetTime();
+  m_Brain.m_BallPlay = BP_NONE;
   int done = 0;
   // A kick laid over several cycles is finished before anything else is
   // thought of: choosing again would waste the kicks made.
-  if (m_KickUnderWayTime == now - 1)
-    done = Chose(BP_CARRY_ON, SmartKickAbs());
-  const float x = GetGPos().GetX();
+  if (m_Brain.m_KickUnderWayTime == now - 1)
+    done = m_Brain.Chose(BP_CARRY_ON, m_Brain.SmartKickAbs());
+  const float x = m_Brain.GetGPos().GetX();
   if (!done)
-    done = x < -m_DefenseZone ? DEFZWithBall() : x > m_DefenseZone ? FWZWithBall() : MIDZWithBall();
+    done = x < -m_Brain.m_DefenseZone  ? m_Brain.DEFZWithBall()
+           : x > m_Brain.m_DefenseZone ? m_Brain.FWZWithBall()
+                                       : m_Brain.MIDZWithBall();
   // Whatever the skills could not do, the ball goes towards their goal.
   if (!done)
-    done = Chose(BP_KICK_AHEAD, KickOnceTowards(CVector(m_PitchLength / 2, 0), 2 * m_BallSpeedMax));
-  m_KickUnderWayTime = KickPlanRunning() ? now : -999;
+    done = m_Brain.Chose(
+        BP_KICK_AHEAD,
+        m_Brain.KickOnceTowards(CVector(m_Brain.m_PitchLength / 2, 0), 2 * m_Brain.m_BallSpeedMax));
+  m_Brain.m_KickUnderWayTime = m_Brain.KickPlanRunning() ? now : -999;
   return done;
 }
 
@@ -309,12 +317,13 @@ BallPlay CBehaviours::GetBallPlay() const
   return m_BallPlay;
 }
 
-int CBehaviours::RechargeIfTired()
+int CFieldRules::RechargeIfTired()
 {
-  if (GetActionState() != AS_RECHARGE)
+  if (m_Brain.GetActionState() != AS_RECHARGE)
     return 0;
   // Stamina comes back fastest standing; the walk to the place is slow.
-  if (GoToPlace(m_Positioner.GetPosition(), CorrectDashPower4Stamina(m_PosSlowPower)))
+  if (m_Brain.GoToPlace(m_Brain.m_Positioner.GetPosition(),
+                        m_Brain.CorrectDashPower4Stamina(m_Brain.m_PosSlowPower)))
     return 1;
   return StandReady();
 }
@@ -337,14 +346,15 @@ bool CBehaviours::Recharge()
   return m_Recharging || ((stamina < m_LowStamina || AmITired()) && CanIRecharge());
 }
 
-int CBehaviours::StandReady()
+int CFieldRules::StandReady()
 {
   // Face the ball where it will be, ready for it; a player already facing
   // it sends a dash without power, which keeps its place and stamina.
-  if (BallPositionValid() &&
-      std::fabs(AngleToFromBody(BallPredPos(1))) > kFacingSlack && FaceOnlyBody2Point(BallPredPos(1)))
+  if (m_Brain.BallPositionValid() &&
+      std::fabs(m_Brain.AngleToFromBody(m_Brain.BallPredPos(1))) > kFacingSlack &&
+      m_Brain.FaceOnlyBody2Point(m_Brain.BallPredPos(1)))
     return 1;
-  TouchGate(CMD_DASH, 0);
+  m_Brain.TouchGate(CMD_DASH, 0);
   return 1;
 }
 
