@@ -337,6 +337,14 @@ int CBehaviours::SendActionQueue(int time)
       LockMemory();
       const float rate = CalcKickPowerRate();
       SetPastKick(Polar2CVector(rate * q.power, NormaliseAngle(GetBFacing() + q.angle)), time);
+      // The replay cannot know the kick's noise: the gate allows for it
+      // until a sighting has measured the ball again.
+      const CBall *ball = M2BReadBall();
+      const float speedShare = ball && ball->GetVelocityValid()
+                                   ? ball->GetVelocity().GetMag() / (m_BallSpeedMax * m_BallDecay)
+                                   : 1.0f;
+      m_TouchGate.NoteKickSent(time, KickNoiseReach(m_KickRand, q.power / static_cast<float>(m_MaxPower),
+                                                    rate / m_KickPowerRate, speedShare));
       UnlockMemory();
       break;
     }

@@ -116,6 +116,7 @@ const BRAINPARAM Parameters[] = {
     Int(BP_STEP_START, "Server", "minneckang", -90, &P::m_MinNeckAng),
     Float(BP_STEP_START, "Server", "inertia_moment", 5, &P::m_InertiaMoment),
     Float(BP_STEP_START, "Server", "kick_power_rate", 0.016, &P::m_KickPowerRate),
+    Float(BP_STEP_START, "Server", "kick_rand", 0.1, &P::m_KickRand),
     Float(BP_STEP_START, "Server", "dash_power_rate", 0.006, &P::m_DashPowerRate),
     Float(BP_STEP_START, "Server", "stamina_max", 3500, &P::m_StaminaMax),
     Float(BP_STEP_START, "Server", "stamina_inc_max", 35, &P::m_StaminaIncMax),

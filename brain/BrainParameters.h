@@ -90,6 +90,7 @@ public:
   int m_MinNeckAng;
   float m_InertiaMoment;
   float m_KickPowerRate;
+  float m_KickRand;
   float m_DashPowerRate;
   float m_StaminaMax;
   float m_StaminaIncMax;

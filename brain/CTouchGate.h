@@ -1,6 +1,8 @@
 #ifndef CTOUCHGATE_H
 #define CTOUCHGATE_H
 
+#include <array>
+
 #include "ActionQueue.h"
 
 class CBehaviours;
@@ -18,6 +20,13 @@ public:
   // What goes into the bundle for a kick or a dash a behaviour decided on.
   int Let(CMDType kind, float power, float direction);
 
+  // A kick of ours went out in cycle `time`; its noise may carry the ball
+  // up to `noiseReach` from where the replay of it puts the ball.
+  void NoteKickSent(int time, float noiseReach);
+  // How far the noise of our kicks sent in or after cycle `seen`, the
+  // ball's last sighting, may have carried it: no sighting has measured it.
+  float UnmeasuredKickNoise(int seen) const;
+
 private:
   float SetPlayDashPower(float power);
   int SetPlayKick(float power, float direction);
@@ -29,6 +38,22 @@ private:
   // first and the latest.
   int m_StandOffSince = -999;
   int m_StandOffLast = -999;
+  // Our latest kicks sent: cycle and noise reach, oldest overwritten.
+  struct SentKick
+  {
+    int time = -999;
+    float noise = 0;
+  };
+  static const int kKicksKept = 4;
+  std::array<SentKick, kKicksKept> m_SentKicks{};
+  int m_SentKickNext = 0;
 };
+
+// The farthest the server's noise pushes a kicked ball off the kick's
+// replay: kick_rand scaled by the share of the full power used, and by
+// more for a ball at a poor spot for the foot (`rateShare`, the kick's
+// power rate as a share of the best) and for a ball already fast
+// (`speedShare`, its speed as a share of the fastest after a cycle).
+float KickNoiseReach(float kickRand, float powerShare, float rateShare, float speedShare);
 
 #endif

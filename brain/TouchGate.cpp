@@ -11,6 +11,9 @@
 //    players each waiting for the other stood there until the referee
 //    dropped the ball).
 
+#include <algorithm>
+#include <cmath>
+
 #include "CBall.h"
 #include "CBehaviours.h"
 
@@ -23,6 +26,32 @@ const int kStandOffPatience = 3;
 
 CTouchGate::CTouchGate(CBehaviours &brain) : m_Brain(brain)
 {
+}
+
+// The server draws a kick's noise up to kick_rand times the power share
+// times two halves: one from the ball's spot (a half at the foot's best
+// spot, one at the worst) and one from its speed (a half for a still
+// ball, one for the fastest).
+float KickNoiseReach(float kickRand, float powerShare, float rateShare, float speedShare)
+{
+  const float spotPart = 1.5f - std::clamp(rateShare, 0.5f, 1.0f);
+  const float speedPart = 0.5f + 0.5f * std::clamp(speedShare, 0.0f, 1.0f);
+  return kickRand * std::clamp(std::fabs(powerShare), 0.0f, 1.0f) * (spotPart + speedPart);
+}
+
+void CTouchGate::NoteKickSent(int time, float noiseReach)
+{
+  m_SentKicks[m_SentKickNext] = SentKick{time, noiseReach};
+  m_SentKickNext = (m_SentKickNext + 1) % kKicksKept;
+}
+
+float CTouchGate::UnmeasuredKickNoise(int seen) const
+{
+  float noise = 0;
+  for (const SentKick &kick : m_SentKicks)
+    if (kick.time >= seen)
+      noise += kick.noise;
+  return noise;
 }
 
 int CBehaviours::TouchGate(CMDType kind, float power, float direction)
