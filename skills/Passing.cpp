@@ -188,7 +188,15 @@ void CBehaviours::AssessReceivers()
       CVector pos = mate->GetGPos();
       CVector vel = mate->GetVelocityValid() ? mate->GetVelocity() : CVector();
       for (int t = 0; t < cycles; t++)
+      {
+        const float x = pos.GetX();
+        const float y = pos.GetY();
         Predict::Step(pos, vel, m_PlayerSpeedMax, m_PlayerDecay);
+        // A step too small to move him leaves every later one, smaller
+        // still under a decay below 1, too small as well: he stands.
+        if (pos.GetX() == x && pos.GetY() == y && m_PlayerDecay >= 0 && m_PlayerDecay < 1)
+          break;
+      }
       target = pos;
     }
     // The ball is to stop at his feet, not run through him.
