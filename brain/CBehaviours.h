@@ -502,8 +502,6 @@ public:
   bool Recharge();
   // Too little stamina left for a full dash above the effort threshold.
   bool AmITired() const;
-  // How far inside the kickable distance the ball must be to be sure of it.
-  float ReachDoubt();
   // The field players' rules: 1 once the main command is queued, else 0;
   // the list in its order and its other rules: teamplay/CFieldRules.h.
   int ChaseBall();
@@ -525,11 +523,6 @@ public:
   int DEFZWithBall();
   int MIDZWithBall();
   int FWZWithBall();
-  int ShootBeforeItIsTaken();
-  int ShootFromClose();
-  int ShootNow();
-  // After the main command: the neck, the view width and the team message.
-  void LookAbout();
   // Marks the bundle as this cycle's, whatever it holds.
   void ClaimCycle();
   // The bundle went and the clock stands: nothing more until next cycle.
@@ -541,8 +534,6 @@ public:
   bool AmIFastestToBall();
   // The run to where the agent meets the ball, expected in that many cycles.
   int RunToMeetBall(CVector point, int cycles);
-  // Off the ball and not going for it: resting, supporting or to his place.
-  ActionState StateOffTheBall(bool rest);
   // A kick for a team-mate: once the kick itself is queued, he is named in
   // the messages and the pass is under way (teamplay/CPassUnderWay.h).
   int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);
@@ -591,14 +582,10 @@ public:
   void NoteSetPlayTouches();
   // Their second last player's x, or the ball's when further.
   float TheirOffsideX();
-  // A set play's pass: one kick, to a free team-mate not too far back.
-  PASSLIMITS SetPlayPassLimits(float backAllowance) const;
-  // One kick at once towards the target with the end speed (or as hard as
-  // it goes): for set plays and last resorts.
-  int KickOnceTowards(CVector target, float endSpeed);
   // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
-  // The plays with the ball the zone behaviours share (teamplay/CBallChoices.h).
+  // The plays with the ball the zone behaviours share, the shots among them
+  // (teamplay/CBallChoices.h).
   CBallChoices &BallChoices();
   // What the last pass did with the ball.
   BallPlay GetBallPlay() const;

@@ -13,16 +13,16 @@
 // One kick, at once, that sends the ball towards the target to arrive
 // with the end speed (as hard as the kick allows when it cannot): set
 // plays are taken in one touch, and a last resort needs no preparation.
-int CBehaviours::KickOnceTowards(CVector target, float endSpeed)
+int CBallChoices::KickOnceTowards(CVector target, float endSpeed)
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || !BallKickableForPlayer(nullptr, 0))
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || !m_Brain.BallKickableForPlayer(nullptr, 0))
     return 0;
-  float speed = Point2KickVelocity(target, endSpeed);
-  if (speed > m_BallSpeedMax)
-    speed = m_BallSpeedMax;
+  float speed = m_Brain.Point2KickVelocity(target, endSpeed);
+  if (speed > m_Brain.m_BallSpeedMax)
+    speed = m_Brain.m_BallSpeedMax;
   const float dir = (target - ball->GetGPos()).GetDir();
-  return DoKCommand(KickStraight(speed, dir, 1.0f, nullptr)) ? 1 : 0;
+  return m_Brain.DoKCommand(m_Brain.KickStraight(speed, dir, 1.0f, nullptr)) ? 1 : 0;
 }
 
 namespace
@@ -129,7 +129,7 @@ int CBallChoices::BeatTheOffsideLine()
       if (m_Brain.SpareCycles(from, target, speed, 1, &at) < 1)
         continue;
       return m_Brain.AnnouncePass(
-          p, target, m_Brain.KickOnceTowards(target, m_Brain.m_MinPassSpeedAtTarget));
+          p, target, KickOnceTowards(target, m_Brain.m_MinPassSpeedAtTarget));
     }
   }
   return 0;
@@ -161,7 +161,7 @@ int CBallChoices::PassToKeepTheBall(float mostBack)
   return m_Brain.Chose(
       BP_PASS, m_Brain.AnnouncePass(
                    mate, mate->GetGPos(),
-                   m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
+                   KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
 }
 
 // Before a long ball in midfield: a short pass in one kick to a
@@ -179,7 +179,7 @@ int CBallChoices::ShortPassBeforeLongBall()
   return mate &&
          m_Brain.Chose(BP_PASS,
                        m_Brain.AnnouncePass(mate, mate->GetGPos(),
-                                            m_Brain.KickOnceTowards(
+                                            KickOnceTowards(
                                                 mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
 }
 
@@ -198,7 +198,7 @@ int CBallChoices::LongBallUpfield()
   if (const CPlayer *mate = m_Brain.PassTarget(limits))
     return m_Brain.AnnouncePass(
         mate, mate->GetGPos(),
-        m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget));
+        KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget));
   // Into room where one of ours well up the pitch gets to the ball first.
   const CBall *ball = m_Brain.M2BReadBall();
   const CVector from = m_Brain.BallPositionValid() ? ball->GetGPos() : me;
@@ -238,7 +238,7 @@ int CBallChoices::LongBallUpfield()
     }
   if (found && bestSpare >= kLongBallLeastSpare)
     return m_Brain.AnnouncePass(bestMate, best,
-                                m_Brain.KickOnceTowards(best, m_Brain.m_SendPointTargetVel));
+                                KickOnceTowards(best, m_Brain.m_SendPointTargetVel));
   const float x = std::fmin(me.GetX() + kLongBallLength, xMost);
   const float y = m_Brain.m_PitchWidth / 2 - kLongBallWingIn;
   const CVector mySide(x, m_Brain.SignF(me.GetY()) * y);
@@ -250,7 +250,7 @@ int CBallChoices::LongBallUpfield()
           : mySide;
   // One kick, at once: a kick laid over several cycles turns the ball
   // about the body first, and an opponent near takes it meanwhile.
-  return m_Brain.KickOnceTowards(target, m_Brain.m_SendPointTargetVel);
+  return KickOnceTowards(target, m_Brain.m_SendPointTargetVel);
 }
 
 int CBallChoices::DribbleIntoSpace()
@@ -288,7 +288,7 @@ int CBallChoices::ClearAtOnce()
   // opponents near our goal take it meanwhile.
   const float dir =
       Clamp(m_Brain.NormaliseAngle(m_Brain.ClearTarget().GetDir()), -kClearWidest, kClearWidest);
-  return m_Brain.KickOnceTowards(m_Brain.GetGPos() + Polar2CVector(kClearLength, dir),
+  return KickOnceTowards(m_Brain.GetGPos() + Polar2CVector(kClearLength, dir),
                                  2 * m_Brain.m_BallSpeedMax);
 }
 

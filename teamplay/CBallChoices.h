@@ -8,9 +8,10 @@ class CBehaviours;
 // The plays with the ball that the zone behaviours share, for one brain:
 // behind their offside line, a pass forward, a pass that keeps the ball, a
 // short pass before a long ball, the long ball, a run into space, holding
-// a moment, a clearance, a breakaway, a run. Each returns 1 once it queued
-// the cycle's main command, else 0; the brain's Chose records which play
-// it was. Defined in BallChoices.cpp.
+// a moment, a clearance, a breakaway, a run, the shots, one kick on. Each
+// returns 1 once it queued the cycle's main command, else 0; the brain's
+// Chose records which play it was. Defined in BallChoices.cpp and (the
+// shots) FWPlayStyles.cpp.
 class CBallChoices
 {
 public:
@@ -26,6 +27,13 @@ public:
   int ClearAtOnce();
   int TakeABreakaway();
   int RunWithBall(CVector target);
+  // Shots in their third: before the ball is taken, from close in, now.
+  int ShootBeforeItIsTaken();
+  int ShootFromClose();
+  int ShootNow();
+  // One kick at once towards the target with the end speed (or as hard as
+  // it goes): for set plays and last resorts.
+  int KickOnceTowards(CVector target, float endSpeed);
 
 private:
   CBehaviours &m_Brain;

@@ -4,16 +4,19 @@
 #include <functional>
 
 #include "Records.h"
+#include "SkillRecords.h"
+#include "States.h"
 
 class CBehaviours;
 
 // The field players' rules, for one brain: the list every role runs in its
 // order and the rules of it that no other caller asks for (the half's end,
 // the kick-off place, a plan, our set play, keeping clear of theirs, the
-// ball at the foot, resting, standing ready). Each returns 1 once the
-// cycle's main command is queued, else 0. The rules the brain answers by
-// name (chasing, the pass under way, defending and attacking) stay the
-// brain's. Defined in Player.cpp and OffTheBall.cpp.
+// ball at the foot, resting, standing ready), the looks after them, the
+// states' helpers and a set play's pass. A rule returns 1 once the cycle's
+// main command is queued, else 0. The rules the brain answers by name
+// (chasing, the pass under way, defending and attacking) stay the brain's.
+// Defined in Player.cpp, OffTheBall.cpp and LookAbout.cpp.
 class CFieldRules
 {
 public:
@@ -29,6 +32,14 @@ public:
   int PlayTheBall();
   int RechargeIfTired();
   int StandReady();
+  // After the main command: the neck, the view width and the team message.
+  void LookAbout();
+  // How far inside the kickable distance the ball must be to be sure of it.
+  float ReachDoubt();
+  // Off the ball and not going for it: resting, supporting or to his place.
+  ActionState StateOffTheBall(bool rest);
+  // A set play's pass: one kick, to a free team-mate not too far back.
+  PASSLIMITS SetPlayPassLimits(float backAllowance) const;
 
 private:
   CBehaviours &m_Brain;

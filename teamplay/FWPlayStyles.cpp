@@ -23,7 +23,7 @@ const float kCloseShotDist = 20;
 int CBehaviours::FWZWithBall()
 {
   const CVector me = GetGPos();
-  if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
+  if (HaveAShot() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;
@@ -32,7 +32,7 @@ int CBehaviours::FWZWithBall()
   const CPlayer *mate = PassTarget(1);
   if (mate && HasABetterShot(mate) && Chose(BP_PASS, PassBall(mate)))
     return 1;
-  if (ShootFromClose() || ShootBeforeItIsTaken())
+  if (m_BallChoices.ShootFromClose() || m_BallChoices.ShootBeforeItIsTaken())
     return 1;
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
@@ -55,52 +55,53 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (m_BallChoices.HoldForAMoment())
     return 1;
-  return Chose(BP_SHOOT, ShootNow());
+  return Chose(BP_SHOOT, m_BallChoices.ShootNow());
 }
 
-int CBehaviours::ShootBeforeItIsTaken()
+int CBallChoices::ShootBeforeItIsTaken()
 {
   // Within reach of goal a shot that a defender may block still beats the
   // ball lost at the edge of their area: in matches the runs into their
   // third ended in a tackle, never in a shot.
   CVector target;
-  if (CanKeepBall(CanKeepBallCyclesForThisZone()) || !ShotInRange(target))
+  if (m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone()) || !m_Brain.ShotInRange(target))
     return 0;
-  return Chose(BP_SHOOT, ShootNow());
+  return m_Brain.Chose(BP_SHOOT, ShootNow());
 }
 
-int CBehaviours::ShootFromClose()
+int CBallChoices::ShootFromClose()
 {
   // Within 20 m a defender in their area may get a foot to the shot, and
   // the ball passed instead across their area was taken more often still.
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   CVector target;
-  if (!ball || ball->GetGPos().dist(CVector(m_PitchLength / 2, 0)) > kCloseShotDist ||
-      !ShotInRange(target) || ShutAtTheFoot(GetGPos(), target))
+  if (!ball || ball->GetGPos().dist(CVector(m_Brain.m_PitchLength / 2, 0)) > kCloseShotDist ||
+      !m_Brain.ShotInRange(target) || m_Brain.ShutAtTheFoot(m_Brain.GetGPos(), target))
     return 0;
-  return Chose(BP_SHOOT, ShootNow());
+  return m_Brain.Chose(BP_SHOOT, ShootNow());
 }
 
-int CBehaviours::ShootNow()
+int CBallChoices::ShootNow()
 {
   // With the ball surely at the foot, a shot that one kick sends hard
   // enough goes at once. Laid over several kicks, it waited on a dash to
   // the ball and on the cycles the ball was only reckoned near, when no
   // kick is let through, and was taken first.
-  const CBall *ball = M2BReadBall();
+  const CBall *ball = m_Brain.M2BReadBall();
   if (!ball)
     return 0;
   // The corner a shot was found open at in this cycle, else the one the
   // keeper reaches last.
   CVector target;
-  if (!m_ShotAim.NotedTarget(GetTime(), target))
-    target = ShootPoint(nullptr);
+  if (!m_Brain.m_ShotAim.NotedTarget(m_Brain.GetTime(), target))
+    target = m_Brain.ShootPoint(nullptr);
   const float dir = (target - ball->GetGPos()).GetDir();
-  const float need = std::fmax(Point2KickVelocity(target, m_ShotVelAtGoal), kLeastOneKickShot);
+  const float need =
+      std::fmax(m_Brain.Point2KickVelocity(target, m_Brain.m_ShotVelAtGoal), kLeastOneKickShot);
   bool enough = false;
-  if (BallSurelyInReach())
-    KickStraight(need, dir, 1.0f, &enough);
+  if (m_Brain.BallSurelyInReach())
+    m_Brain.KickStraight(need, dir, 1.0f, &enough);
   if (!enough)
-    return KickBall(target, 2 * m_BallSpeedMax);
-  return DoKCommand(KickStraight(m_BallSpeedMax, dir, 1.0f, nullptr));
+    return m_Brain.KickBall(target, 2 * m_Brain.m_BallSpeedMax);
+  return m_Brain.DoKCommand(m_Brain.KickStraight(m_Brain.m_BallSpeedMax, dir, 1.0f, nullptr));
 }

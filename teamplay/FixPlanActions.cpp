@@ -282,7 +282,8 @@ const CPlayer *CFixPlanRunner::SetPlayReceiver(const CPlayer *planned)
     if (info.valid && info.risk < threshold)
       return planned;
   }
-  if (const CPlayer *free = m_Brain.PassTarget(m_Brain.SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
+  if (const CPlayer *free =
+          m_Brain.PassTarget(m_Brain.m_FieldRules.SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
     return free;
   return nullptr;
 }

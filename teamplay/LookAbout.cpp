@@ -13,28 +13,28 @@ const float kWatchBallDist = 20;
 const float kBallDoubtConf = 0.9f;
 }
 
-void CBehaviours::LookAbout()
+void CFieldRules::LookAbout()
 {
   // A main command that turned the neck itself has looked already.
-  if (TurnNeckThisCycle())
+  if (m_Brain.TurnNeckThisCycle())
     return;
-  const ActionState state = GetActionState();
+  const ActionState state = m_Brain.GetActionState();
   if (state != AS_CHASE_BALL && state != AS_WITH_BALL)
-    ChangeView("normal", "high");
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || GetEnvState() == ENV_BEFORE_KICK_OFF)
+    m_Brain.ChangeView("normal", "high");
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || m_Brain.GetEnvState() == ENV_BEFORE_KICK_OFF)
   {
-    ScanFieldWithNeck();
+    m_Brain.ScanFieldWithNeck();
     return;
   }
-  const bool close = GetGPos().dist(ball->GetGPos()) < kWatchBallDist;
+  const bool close = m_Brain.GetGPos().dist(ball->GetGPos()) < kWatchBallDist;
   const bool mine = state == AS_WITH_BALL || state == AS_CHASE_BALL || state == AS_TAKE_SET_PLAY;
   // Every other cycle a player away from the ball looks round instead.
-  if ((mine || close || ball->GetConf() < kBallDoubtConf || GetTime() % 2 == 0) &&
-      CanSeePointWithNeck(ball->GetGPos()))
+  if ((mine || close || ball->GetConf() < kBallDoubtConf || m_Brain.GetTime() % 2 == 0) &&
+      m_Brain.CanSeePointWithNeck(ball->GetGPos()))
   {
-    FaceOnlyNeck2Point(BallPredPosWithQueuedActions());
+    m_Brain.FaceOnlyNeck2Point(m_Brain.BallPredPosWithQueuedActions());
     return;
   }
-  ScanFieldWithNeck();
+  m_Brain.ScanFieldWithNeck();
 }

@@ -27,11 +27,11 @@ int CBehaviours::MIDZWithBall()
     return DEFZWithBall();
 
   // Their goal is within a shot's reach from the front of this third.
-  if (HaveAShot() && Chose(BP_SHOOT, ShootNow()))
+  if (HaveAShot() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;
-  if (m_BallChoices.PassForward() || ShootBeforeItIsTaken())
+  if (m_BallChoices.PassForward() || m_BallChoices.ShootBeforeItIsTaken())
     return 1;
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;

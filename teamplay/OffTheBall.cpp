@@ -201,43 +201,44 @@ int CFieldRules::TakeOurSetPlay()
     // Everyone stands in our half: the ball goes back or across to a
     // team-mate near the ball, who plays on; a longer ball to a wing was
     // taken by the opponents closing in from the centre circle's edge.
-    PASSLIMITS limits = m_Brain.SetPlayPassLimits(m_Brain.m_PitchLength);
+    PASSLIMITS limits = SetPlayPassLimits(m_Brain.m_PitchLength);
     limits.maxDist = kKickOffLongestPass;
     if (const CPlayer *mate = m_Brain.PassTarget(limits))
       done = m_Brain.AnnouncePass(
           mate, mate->GetGPos(),
-          m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
+          m_Brain.m_BallChoices.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
     else
-      done = m_Brain.KickOnceTowards(CVector(-12, 0), m_Brain.m_MaxPassSpeedAtTarget);
+      done = m_Brain.m_BallChoices.KickOnceTowards(CVector(-12, 0), m_Brain.m_MaxPassSpeedAtTarget);
   }
   else if (mode == PM_CORNER_KICK)
-    done = m_Brain.KickOnceTowards(
+    done = m_Brain.m_BallChoices.KickOnceTowards(
         CVector(m_Brain.m_CrossPointX, -m_Brain.SignF(at.GetY()) * m_Brain.m_CrossPointY),
         m_Brain.m_CrossPointTargetVel);
   else if (me.dist(theirGoal) < m_Brain.m_ShotDistance)
-    done = m_Brain.KickOnceTowards(m_Brain.ShootPoint(nullptr), 2 * m_Brain.m_BallSpeedMax);
+    done = m_Brain.m_BallChoices.KickOnceTowards(m_Brain.ShootPoint(nullptr),
+                                                 2 * m_Brain.m_BallSpeedMax);
   else if (const CPlayer *mate =
-               m_Brain.PassTarget(m_Brain.SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
+               m_Brain.PassTarget(SetPlayPassLimits(m_Brain.m_PassOpponentBuffer)))
     done = m_Brain.AnnouncePass(
         mate, mate->GetGPos(),
-        m_Brain.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
+        m_Brain.m_BallChoices.KickOnceTowards(mate->GetGPos(), m_Brain.m_MaxPassSpeedAtTarget));
   else
   {
     // Nobody free: long up the pitch, towards the middle of their half.
     const CVector up(
         std::fmin(at.GetX() + 35, m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength),
         at.GetY() / 2);
-    done = m_Brain.KickOnceTowards(up, m_Brain.m_SendPointTargetVel);
+    done = m_Brain.m_BallChoices.KickOnceTowards(up, m_Brain.m_SendPointTargetVel);
   }
   return done;
 }
 
-PASSLIMITS CBehaviours::SetPlayPassLimits(float backAllowance) const
+PASSLIMITS CFieldRules::SetPlayPassLimits(float backAllowance) const
 {
   // One kick from a still ball, to a team-mate nobody stands at.
   PASSLIMITS limits;
   limits.backAllowance = backAllowance;
-  limits.maxDist = std::fmin(m_MaxPassDist, kLongestSetPlayPass);
+  limits.maxDist = std::fmin(m_Brain.m_MaxPassDist, kLongestSetPlayPass);
   limits.freeRadius = kSetPlayMarkedDist;
   limits.oneKick = true;
   return limits;

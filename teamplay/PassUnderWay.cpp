@@ -139,6 +139,6 @@ int CBehaviours::WatchPass()
     return RunToMeetBall(point, cycles) || TouchGate(CMD_DASH, 0);
   }
   if (GetActionState() == AS_CHASE_BALL && m_PassUnderWay.ReceiverTakesThePass())
-    SetActionState(StateOffTheBall(Recharge()));
+    SetActionState(m_FieldRules.StateOffTheBall(Recharge()));
   return 0;
 }

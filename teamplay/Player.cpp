@@ -151,39 +151,42 @@ void CBehaviours::DetermineActionState()
   // A ball seen in the last cycle or this one is where it was reckoned to
   // go, one seen before only roughly: at the edge of reach either may be
   // out of it, and the server drops the kick.
-  else if (BallKickableForPlayer(nullptr, ReachDoubt()) && !TouchedLastInSetPlay())
+  else if (BallKickableForPlayer(nullptr, m_FieldRules.ReachDoubt()) &&
+           !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
     state = AS_DEFENSE_ACTIVE;
   else if (AmIFastestToBall())
     state = AS_CHASE_BALL;
   else
-    state = StateOffTheBall(rest);
+    state = m_FieldRules.StateOffTheBall(rest);
   SetActionState(state);
 }
 
-ActionState CBehaviours::StateOffTheBall(bool rest)
+ActionState CFieldRules::StateOffTheBall(bool rest)
 {
   if (rest)
   {
-    m_Recharging = true;
+    m_Brain.m_Recharging = true;
     return AS_RECHARGE;
   }
-  const CBall *ball = M2BReadBall();
-  const bool ballKnown = BallPositionValid();
-  if (GetEnvState() == ENV_OUR_BALL)
+  const CBall *ball = m_Brain.M2BReadBall();
+  const bool ballKnown = m_Brain.BallPositionValid();
+  if (m_Brain.GetEnvState() == ENV_OUR_BALL)
   {
-    const float reach = m_MaxSupportDist + (m_ActionState == AS_OFFENSE_SUPPORT ? kSupportHysteresis : 0);
-    const bool close = ballKnown && GetGPos().dist(ball->GetGPos()) < reach;
+    const float reach = m_Brain.m_MaxSupportDist +
+                        (m_Brain.m_ActionState == AS_OFFENSE_SUPPORT ? kSupportHysteresis : 0);
+    const bool close = ballKnown && m_Brain.GetGPos().dist(ball->GetGPos()) < reach;
     return close ? AS_OFFENSE_SUPPORT : AS_OFFENSE_POSITION;
   }
   // With all out on the flanks the forwards never come back to defend.
-  const bool forwardStaysUp = m_AllOutFlank && GetRole() == ROLE_FORWARD;
-  const float dist = ballKnown ? GetGPos().dist(ball->GetGPos()) : 999.0f;
+  const bool forwardStaysUp = m_Brain.m_AllOutFlank && m_Brain.GetRole() == ROLE_FORWARD;
+  const float dist = ballKnown ? m_Brain.GetGPos().dist(ball->GetGPos()) : 999.0f;
   if (forwardStaysUp)
     return AS_OFFENSE_POSITION;
-  if (dist < m_MaxSupportDist + (m_ActionState == AS_DEFENSE_SUPPORT ? kSupportHysteresis : 0) &&
-      GetRole() != ROLE_FORWARD)
+  if (dist < m_Brain.m_MaxSupportDist +
+                 (m_Brain.m_ActionState == AS_DEFENSE_SUPPORT ? kSupportHysteresis : 0) &&
+      m_Brain.GetRole() != ROLE_FORWARD)
     return AS_DEFENSE_SUPPORT;
   return AS_DEFENSE_POSITION;
 }
@@ -191,15 +194,16 @@ ActionState CBehaviours::StateOffTheBall(bool rest)
 // How far inside the kickable distance the ball must be reckoned for the
 // agent to be sure of it: more for a ball not seen lately, more after a
 // hard dash.
-float CBehaviours::ReachDoubt()
+float CFieldRules::ReachDoubt()
 {
-  const CBall *ball = M2BReadBall();
-  float doubt = ball && ball->GetTime() >= GetTime() - 1 ? m_KickableBuffer / 2 : 2 * m_KickableBuffer;
+  const CBall *ball = m_Brain.M2BReadBall();
+  float doubt = ball && ball->GetTime() >= m_Brain.GetTime() - 1 ? m_Brain.m_KickableBuffer / 2
+                                                                 : 2 * m_Brain.m_KickableBuffer;
   // The server's dash carries noise, and the last one is only reckoned:
   // after a hard dash the agent may stand short of where it thinks.
-  const ACTIONQUEUE last = GetLastQueue();
-  if (last.command == CMD_DASH && last.time == GetTime() - 1 && last.power > kHardDash)
-    doubt += m_KickableBuffer;
+  const ACTIONQUEUE last = m_Brain.GetLastQueue();
+  if (last.command == CMD_DASH && last.time == m_Brain.GetTime() - 1 && last.power > kHardDash)
+    doubt += m_Brain.m_KickableBuffer;
   return doubt;
 }
 
@@ -244,7 +248,7 @@ void CFieldRules::PlayInRole(PlayMode previous, PlayMode current,
   TakeKickOffPlace(current) || RunMyFixPlan() || TakeOurSetPlay() || KeepClearOfTheirKick() ||
       PlayTheBall() || m_Brain.WatchPass() || m_Brain.TackleTheirBall() || m_Brain.ChaseBall() ||
       roleRules() || StandReady();
-  m_Brain.LookAbout();
+  LookAbout();
   m_Brain.Communicate();
   m_Brain.ClaimCycle();
 }
@@ -296,8 +300,8 @@ int CFieldRules::PlayTheBall()
   // Whatever the skills could not do, the ball goes towards their goal.
   if (!done)
     done = m_Brain.Chose(
-        BP_KICK_AHEAD,
-        m_Brain.KickOnceTowards(CVector(m_Brain.m_PitchLength / 2, 0), 2 * m_Brain.m_BallSpeedMax));
+        BP_KICK_AHEAD, m_Brain.m_BallChoices.KickOnceTowards(CVector(m_Brain.m_PitchLength / 2, 0),
+                                                             2 * m_Brain.m_BallSpeedMax));
   m_Brain.m_KickUnderWayTime = m_Brain.KickPlanRunning() ? now : -999;
   return done;
 }
