@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ActionQueue.h"
+#include "CAttackingPlace.h"
 #include "BrainParameters.h"
 #include "BrainTypes.h"
 #include "CBallChoices.h"
@@ -512,13 +513,6 @@ public:
   int DefensePosition();
   int OffenseSupport();
   int OffensePosition();
-  // A midfielder's or forward's place with our ball (ahead of it, onside,
-  // with room and an open way from it), and the two measures it weighs.
-  CVector AttackingPlace();
-  // A forward's place in their area by his home's y and the ball's.
-  CVector BoxPlace(float homeY, float ballY) const;
-  bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
-  float RoomAt(CVector point, const std::vector<CVector> &foes) const;
   // The zone behaviours with the ball: our third, the middle, their third.
   int DEFZWithBall();
   int MIDZWithBall();
@@ -790,6 +784,9 @@ protected:
   bool m_Recharging = false;
   friend class CFieldRules;
   CFieldRules m_FieldRules{*this};
+  // Where a midfielder or forward stands with our ball (CAttackingPlace.h).
+  friend class CAttackingPlace;
+  CAttackingPlace m_AttackingPlace{*this};
   // The agent is the one of us near the ball, by this pass's reading.
   bool m_PossessionNear = false;
   // The last pass's play with the ball, and the plays themselves; the last

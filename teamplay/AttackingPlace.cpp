@@ -53,11 +53,15 @@ const float kLaneWidening = 0.2f;
 const float kClosedLaneCost = 10;
 }  // namespace
 
-bool CBehaviours::LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const
+CAttackingPlace::CAttackingPlace(CBehaviours &brain) : m_Brain(brain)
+{
+}
+
+bool CAttackingPlace::LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const
 {
   const CVector lane = to - from;
   const float length = lane.GetMag();
-  if (length < m_Epsilon)
+  if (length < m_Brain.m_Epsilon)
     return true;
   for (const CVector &foe : foes)
   {
@@ -71,7 +75,7 @@ bool CBehaviours::LaneOpen(CVector from, CVector to, const std::vector<CVector> 
   return true;
 }
 
-float CBehaviours::RoomAt(CVector point, const std::vector<CVector> &foes) const
+float CAttackingPlace::RoomAt(CVector point, const std::vector<CVector> &foes) const
 {
   float room = kRoomCap;
   for (const CVector &foe : foes)
@@ -79,13 +83,13 @@ float CBehaviours::RoomAt(CVector point, const std::vector<CVector> &foes) const
   return room;
 }
 
-CVector CBehaviours::BoxPlace(float homeY, float ballY) const
+CVector CAttackingPlace::BoxPlace(float homeY, float ballY) const
 {
   // A ball played in from the wing found our forwards out wide, or level
   // with it 20 m out: nobody of ours was in their area to meet it.
-  const float side = SignF(ballY);
+  const float side = m_Brain.SignF(ballY);
   const float over = homeY * side;
-  const float line = m_PitchLength / 2;
+  const float line = m_Brain.m_PitchLength / 2;
   if (over > kWideHome)
     return CVector(line - kEdgeFromLine, side * kEdgeY);
   if (over >= -kWideHome)
@@ -93,21 +97,23 @@ CVector CBehaviours::BoxPlace(float homeY, float ballY) const
   return CVector(line - kFarPostFromLine, -side * kFarPostY);
 }
 
-CVector CBehaviours::AttackingPlace()
+CVector CAttackingPlace::AttackingPlace()
 {
-  const CBall *ball = M2BReadBall();
-  const CVector at = BallPositionValid() ? ball->GetGPos() : GetGPos();
-  const CVector home = GetHomePos();
-  const float xMax = std::fmin(TheirOffsideX() - kOnsideMargin, m_PitchLength / 2 - kLineMargin);
-  const float yMax = m_PitchWidth / 2 - kLineMargin;
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector at = m_Brain.BallPositionValid() ? ball->GetGPos() : m_Brain.GetGPos();
+  const CVector home = m_Brain.GetHomePos();
+  const float xMax =
+      std::fmin(m_Brain.TheirOffsideX() - kOnsideMargin, m_Brain.m_PitchLength / 2 - kLineMargin);
+  const float yMax = m_Brain.m_PitchWidth / 2 - kLineMargin;
   const auto onPitch = [&](CVector p) {
-    return CVector(Clamp(p.GetX(), -m_PitchLength / 2 + kLineMargin, xMax), Clamp(p.GetY(), -yMax, yMax));
+    return CVector(Clamp(p.GetX(), -m_Brain.m_PitchLength / 2 + kLineMargin, xMax),
+                   Clamp(p.GetY(), -yMax, yMax));
   };
   // A forward 30 m ahead of the ball stood 5 m behind their line on
   // average, 10 m behind a ball played into their third: every ball
   // behind their defenders was theirs first.
-  const float x = GetRole() == ROLE_FORWARD ? xMax : at.GetX() + kMidfieldAheadOfBall;
-  const bool inTheBox = GetRole() == ROLE_FORWARD && at.GetX() > kBoxRunFromX;
+  const float x = m_Brain.GetRole() == ROLE_FORWARD ? xMax : at.GetX() + kMidfieldAheadOfBall;
+  const bool inTheBox = m_Brain.GetRole() == ROLE_FORWARD && at.GetX() > kBoxRunFromX;
   const CVector first =
       inTheBox ? onPitch(BoxPlace(home.GetY(), at.GetY()))
                : onPitch(CVector(x, home.GetY() * (1 - kFollowBallY) + at.GetY() * kFollowBallY));
@@ -115,7 +121,7 @@ CVector CBehaviours::AttackingPlace()
   // away, or every forward drifts out of it.
   const int rings = inTheBox ? 1 : kRings;
   // The opponents are listed once for all the places weighed.
-  const std::vector<CVector> foes = FoePositions();
+  const std::vector<CVector> foes = m_Brain.FoePositions();
   CVector best = first;
   float bestValue = -1e9f;
   for (int ring = 0; ring <= rings; ring++)

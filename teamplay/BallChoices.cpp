@@ -268,7 +268,8 @@ int CBallChoices::DribbleIntoSpace()
     if (!m_Brain.IsPointInBounds(end, kSpaceRunLineMargin) || !m_Brain.CanDribbleTo(end))
       continue;
     const float value =
-        kForwardWorth * Polar2CVector(1, dir).GetX() + m_Brain.RoomAt(end, foes);
+        kForwardWorth * Polar2CVector(1, dir).GetX() +
+        m_Brain.m_AttackingPlace.RoomAt(end, foes);
     if (!found || value > bestValue)
     {
       found = true;

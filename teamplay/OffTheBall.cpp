@@ -712,8 +712,9 @@ int CBehaviours::OffensePosition()
   // Midfielders and forwards go ahead of the ball into room; the
   // defenders keep their places behind it.
   const Role role = GetRole();
-  CVector target = role == ROLE_MIDFIELDER || role == ROLE_FORWARD ? AttackingPlace()
-                                                                   : m_Positioner.GetPosition();
+  CVector target = role == ROLE_MIDFIELDER || role == ROLE_FORWARD
+                       ? m_AttackingPlace.AttackingPlace()
+                       : m_Positioner.GetPosition();
   const float offside = TheirOffsideX();
   if (target.GetX() > offside)
     target = CVector(offside, target.GetY());

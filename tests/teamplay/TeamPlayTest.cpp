@@ -267,7 +267,7 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
     Foe(0, 51, 0, 1);
     Foe(1, 21, -25, 2);
     Pass();
-    const CVector place = brain().AttackingPlace();
+    const CVector place = CAttackingPlace(brain()).AttackingPlace();
     EXPECT_GE(place.GetX(), row.lowX) << row.name;
     EXPECT_LE(place.GetX(), row.highX) << row.name;
     EXPECT_LE(place.GetX(), 20) << row.name;
@@ -276,7 +276,7 @@ TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
       EXPECT_GE(place.dist(CVector(row.foe.x, row.foe.y)), 4) << row.name;
       if (row.laneOpen)
       {
-        EXPECT_TRUE(brain().LaneOpen(CVector(row.ball.x, row.ball.y), place,
+        EXPECT_TRUE(CAttackingPlace(brain()).LaneOpen(CVector(row.ball.x, row.ball.y), place,
                                      {CVector(row.foe.x, row.foe.y), CVector(51, 0), CVector(21, -25)})) << row.name;
       }
     }
@@ -312,7 +312,7 @@ TEST_F(TeamPlayTest, WithOurBallOnTheWingTheForwardsRunIntoTheirArea)
     Foe(0, 51, 0, 1);
     Foe(1, 46, -12, 2);
     Pass();
-    const CVector place = brain().AttackingPlace();
+    const CVector place = CAttackingPlace(brain()).AttackingPlace();
     EXPECT_GE(place.GetX(), row.lowX) << row.name;
     EXPECT_LE(place.GetX(), row.highX) << row.name;
     EXPECT_GE(place.GetY(), row.lowY) << row.name;

@@ -1,0 +1,30 @@
+#ifndef CATTACKINGPLACE_H
+#define CATTACKINGPLACE_H
+
+#include <vector>
+
+#include "CVector.h"
+
+class CBehaviours;
+
+// Where a midfielder or forward stands with our ball, for one brain: ahead
+// of it by his role, onside, with room and an open way from it; a forward
+// in their area once the ball is well into their half. Defined in
+// AttackingPlace.cpp.
+class CAttackingPlace
+{
+public:
+  explicit CAttackingPlace(CBehaviours &brain);
+
+  CVector AttackingPlace();
+  // A forward's place in their area by his home's y and the ball's.
+  CVector BoxPlace(float homeY, float ballY) const;
+  // The two measures a place is weighed by.
+  bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
+  float RoomAt(CVector point, const std::vector<CVector> &foes) const;
+
+private:
+  CBehaviours &m_Brain;
+};
+
+#endif
