@@ -32,6 +32,7 @@ private:
   int SetPlayKick(float power, float direction);
   int StepToBallInsteadOfKick();
   bool StandOffOver();
+  bool MateClearlyNearerBall();
 
   CBehaviours &m_Brain;
   // The cycles of a kick held back for another player at the ball: the

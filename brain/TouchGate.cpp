@@ -16,12 +16,19 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "CPlayer.h"
+#include "PlayerInterface.h"
 
 namespace
 {
 // Cycles a kick is held back for another player at a still ball before it
 // goes all the same.
 const int kStandOffPatience = 3;
+// How much nearer a still ball a team-mate at it must be for us to leave
+// it to him: our two reckonings of it differ by about a tenth of a metre.
+const float kMateNearerMargin = 0.2f;
+// How many of the team-mates nearest to us may be at a ball at our feet.
+const int kMatesNearBall = 3;
 }
 
 CTouchGate::CTouchGate(CBehaviours &brain) : m_Brain(brain)
@@ -118,6 +125,23 @@ bool CTouchGate::StandOffOver()
   if (m_StandOffLast < now - 1)
     m_StandOffSince = now;
   m_StandOffLast = now;
-  return !(ball->GetTime() < now - 1 || ball->GetTime() == ball->GetHeardTime() ||
-           ball->IsMoving() || now - m_StandOffSince < kStandOffPatience);
+  if (ball->GetTime() < now - 1 || ball->GetTime() == ball->GetHeardTime() ||
+      ball->IsMoving() || now - m_StandOffSince < kStandOffPatience)
+    return false;
+  return !MateClearlyNearerBall();
+}
+
+// Two of us at a still ball: the one clearly nearer it takes it and the
+// other keeps waiting; each going after his own patience, the second
+// kicked a cycle after the first, at a ball gone 1.9 m off.
+bool CTouchGate::MateClearlyNearerBall()
+{
+  const CVector ball = m_Brain.M2BReadBall()->GetGPos();
+  const float mine = m_Brain.GetGPos().dist(ball);
+  sorted_players mates;
+  m_Brain.SortValidFriends2Me(mates);
+  for (int i = 0; i < mates.count && i < kMatesNearBall; i++)
+    if (mates.players[i]->GetGPos().dist(ball) < mine - kMateNearerMargin)
+      return true;
+  return false;
 }

@@ -178,6 +178,44 @@ TEST(KickNoiseReachTest, FollowsTheServersDraw)
         << row.powerShare << " " << row.rateShare << " " << row.speedShare;
 }
 
+// A still ball two of us stand at: after the wait only the one clearly
+// nearer it kicks; the other kicked a cycle after him at a ball gone.
+TEST_F(TouchGateTest, AStandOffBetweenTwoOfUsIsTheNearersToEnd)
+{
+  const struct
+  {
+    const char *name;
+    float mate;  // the team-mate's distance from the ball (ours: 0.8)
+    bool kicks;  // once the wait is over
+  } rows[] = {
+      {"team-mate clearly nearer", 0.45f, false},
+      {"team-mate about as near", 0.7f, true},
+      {"team-mate farther", 1.0f, true},
+  };
+  int t = 200;
+  for (const auto &row : rows)
+  {
+    t += 20;
+    brain->foes.clear();
+    brain->mates.clear();
+    Mate(CVector(row.mate, 0.8f));
+    bool kicked = false;
+    for (int i = 0; i < 6; i++)
+    {
+      agent->SetTime(t + i);
+      Place(CVector(0, 0), 90);
+      Ball(CVector(0, 0.8f));
+      agent->M2BReadNonConstBall()->SetTime(t + i - 1);
+      agent->M2BReadNonConstBall()->SetConf(0.89f);
+      brain->TouchGate(CMD_KICK, 50, 0);
+      kicked = kicked || (Queue().time == t + i && Queue().command == CMD_KICK);
+      brain->SendAllActions(-1);
+    }
+    EXPECT_EQ(row.kicks, kicked) << row.name;
+  }
+  brain->mates.clear();
+}
+
 // The bundle's own operations apply none of the gate's rules.
 TEST_F(TouchGateTest, TheBundlesDashAndKickQueueWhatTheyAreAsked)
 {
