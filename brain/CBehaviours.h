@@ -494,14 +494,11 @@ public:
 
   // ==== Team play: strategy, states and the field players (teamplay/Player,
   // OffTheBall, BallChoices, PassUnderWay, LookAbout, *PlayStyles) ====
-  // The referee ended the half, or play went back to before kick-off.
+  // The half's end; resting: the cycles a tired player walks after a set
+  // play, whether the agent rests this cycle, whether he is tired.
   bool IsHalfOver(PlayMode previous, PlayMode current) const;
-  // The cycles after a set play in which a tired player walks to his place.
   int GetRechargeCycles() const;
-  // Whether the agent rests this cycle: until stamina is high again, then
-  // not for no_recharge_period cycles (the walk itself: RechargeIfTired).
   bool Recharge();
-  // Too little stamina left for a full dash above the effort threshold.
   bool AmITired() const;
   // The field players' rules: 1 once the main command is queued, else 0;
   // the list in its order and its other rules: teamplay/CFieldRules.h.
@@ -521,19 +518,14 @@ public:
   void ClaimCycle();
   // The bundle went and the clock stands: nothing more until next cycle.
   bool ClockStandsAfterBundle(PlayMode previous, PlayMode current) const;
-  // Our set play's taker: the plan's, else the nearest to the ball (after a
-  // while also the second), never the one who kicked it last.
+  // Whether the agent takes our set play.
   bool AmISetPlayTaker();
-  // Whether the agent is the one of us who gets to the ball first.
-  bool AmIFastestToBall();
   // The run to where the agent meets the ball, expected in that many cycles.
   int RunToMeetBall(CVector point, int cycles);
-  // A kick for a team-mate: once the kick itself is queued, he is named in
-  // the messages and the pass is under way (teamplay/CPassUnderWay.h).
+  // The pass under way (teamplay/CPassUnderWay.h): a kick of ours for a
+  // team-mate, one a team-mate announced, and once a cycle whether it is over.
   int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);
-  // A pass a team-mate announced.
   void HearPass(int passer, int time, int receiver, CVector target);
-  // Once a cycle, before the states: whether the pass under way is over.
   void NotePassEnd();
   // An opponent has the ball near the agent and none of us is better
   // placed (nearer, or on his way to our goal) to go at him.
@@ -562,28 +554,24 @@ public:
   // to the agent to mark (or null), and the run to his goal side.
   const CPlayer *OpponentIMark();
   int MarkNearGoal();
-  // A forward's place moved up, while they have the ball, towards their
-  // line (AttackingPlace.cpp).
+  // A forward's place moved up to their line while they have the ball.
   CVector UpAtTheirLine(CVector place);
   // The run to a point where the ball is met, turning only when the
   // heading would miss the ball's reach.
   int RunToBall(CVector point, float power);
   // At the ball, where the agent meets it soonest.
   int RunAtTheBall();
-  // The agent took the last set play and nobody else has played the ball;
-  // noted once a pass (teamplay/CSetPlayTouches.h).
+  // The agent took our set play and touched the ball last; noted once a pass.
   bool TouchedLastInSetPlay() const;
   void NoteSetPlayTouches();
-  // Their second last player's x, or the ball's when further.
+  // Their offside line; the walk to a place, as exact as the ball asks.
   float TheirOffsideX();
-  // To a place, as exactly as the ball's distance asks.
   int GoToPlace(CVector target, float power);
-  // The plays with the ball the zone behaviours share, the shots among them
-  // (teamplay/CBallChoices.h).
+  // The plays with the ball (teamplay/CBallChoices.h); what the last pass
+  // did with the ball; a play that queued, recorded: "if (Chose(BP_SHOOT,
+  // ShootToGoal())) ...".
   CBallChoices &BallChoices();
-  // What the last pass did with the ball.
   BallPlay GetBallPlay() const;
-  // Records a play that queued: "if (Chose(BP_SHOOT, ShootToGoal())) ...".
   int Chose(BallPlay play, int done);
 
   // ==== Team play: the goalkeeper (teamplay/GK, GKPlayStyles) ====
@@ -782,24 +770,23 @@ protected:
   PlayMode m_CurrentMode = PM_BEFORE_KICK_OFF;
   int m_ModeStartTime = 0;
   bool m_Recharging = false;
-  friend class CFieldRules;
-  CFieldRules m_FieldRules{*this};
-  // Where a midfielder or forward stands with our ball (CAttackingPlace.h).
-  friend class CAttackingPlace;
-  CAttackingPlace m_AttackingPlace{*this};
   // The agent is the one of us near the ball, by this pass's reading.
   bool m_PossessionNear = false;
-  // The last pass's play with the ball, and the plays themselves; the last
-  // cycle of a kick laid over several cycles.
+  // The last pass's play with the ball; the last cycle of a kick laid over
+  // several cycles; the set-play kicker's touches (teamplay/States.h).
   BallPlay m_BallPlay = BP_NONE;
+  int m_KickUnderWayTime = -999;
+  SETPLAYTOUCH m_SetPlayTouch;
+  // The workings (teamplay/C*.h): the rule list, the attacking place, the
+  // plays with the ball, the set-play touches, the pass under way.
+  friend class CFieldRules;
+  CFieldRules m_FieldRules{*this};
+  friend class CAttackingPlace;
+  CAttackingPlace m_AttackingPlace{*this};
   friend class CBallChoices;
   CBallChoices m_BallChoices{*this};
-  int m_KickUnderWayTime = -999;
-  // The set-play kicker's touches (teamplay/States.h), and their workings.
-  SETPLAYTOUCH m_SetPlayTouch;
   friend class CSetPlayTouches;
   CSetPlayTouches m_SetPlayTouches{*this};
-  // The pass under way (teamplay/CPassUnderWay.h).
   friend class CPassUnderWay;
   CPassUnderWay m_PassUnderWay{*this};
 

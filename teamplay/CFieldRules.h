@@ -36,6 +36,8 @@ public:
   void LookAbout();
   // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
+  // Whether the agent is the one of us who gets to the ball first.
+  bool AmIFastestToBall();
   // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.

@@ -123,8 +123,10 @@ int CFieldRules::TakeKickOffPlace(PlayMode current)
 
 // ----------------------------------------------------------- set plays
 
-// Every site that asks who takes our set play asks here: the field
-// players' states, the goalkeeper's kick, and the plans' shares of points.
+// Our set play's taker: the plan's, else the nearest to the ball (after a
+// while also the second), never the one who kicked it last. Every site
+// that asks who takes our set play asks here: the field players' states,
+// the goalkeeper's kick, and the plans' shares of points.
 bool CBehaviours::AmISetPlayTaker()
 {
   const CBall *ball = M2BReadBall();
@@ -413,22 +415,22 @@ float CBehaviours::PressDistance(CVector player, const CPlayer *carrier)
   return IsOnTheWayToGoal(player, carrier) ? dist - kGoalSideBonus : dist;
 }
 
-bool CBehaviours::AmIFastestToBall()
+bool CFieldRules::AmIFastestToBall()
 {
-  const CBall *ball = M2BReadBall();
-  if (!BallPositionValid() || TouchedLastInSetPlay())
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid() || m_Brain.TouchedLastInSetPlay())
     return false;
-  if (FriendWithBall(0))
+  if (m_Brain.FriendWithBall(0))
     return false;
-  if (FastestFriend2Ball(true))
+  if (m_Brain.FastestFriend2Ball(true))
     return false;
   // Nobody reaches a ball that runs away: the one of us nearest to it
   // follows it alone.
-  if (ball->IsMoving() && !AmIAbleToIntercept())
+  if (ball->IsMoving() && !m_Brain.AmIAbleToIntercept())
   {
-    const CPlayer *nearest = GetClosestValidFriend2Ball(0);
+    const CPlayer *nearest = m_Brain.GetClosestValidFriend2Ball(0);
     return !nearest ||
-           nearest->GetGPos().dist(ball->GetGPos()) >= GetGPos().dist(ball->GetGPos());
+           nearest->GetGPos().dist(ball->GetGPos()) >= m_Brain.GetGPos().dist(ball->GetGPos());
   }
   return true;
 }
@@ -746,6 +748,7 @@ int CBehaviours::GoToPlace(CVector target, float power)
   return MoveToPos(target, tolerance, power, DODGE_ALL);
 }
 
+// Their second last player's x, or the ball's when further.
 float CBehaviours::TheirOffsideX()
 {
   return GetOffsideLine();

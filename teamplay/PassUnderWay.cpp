@@ -34,6 +34,7 @@ int CBehaviours::AnnouncePass(const CPlayer *receiver, CVector target, int kicke
   return kicked;
 }
 
+// A pass a team-mate announced.
 void CBehaviours::HearPass(int passer, int time, int receiver, CVector target)
 {
   // Only news counts: a pass from the future, or older than the one under
@@ -58,6 +59,7 @@ bool CPassUnderWay::PassNewsTrusted(int age) const
          std::pow(m_Brain.m_MobConfDrop, static_cast<float>(age)) > m_Brain.m_MobConfThr;
 }
 
+// Once a cycle, before the states: whether the pass under way is over.
 void CBehaviours::NotePassEnd()
 {
   ANNOUNCEDPASS &pass = m_Passing.under_way;

@@ -156,7 +156,7 @@ void CBehaviours::DetermineActionState()
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
     state = AS_DEFENSE_ACTIVE;
-  else if (AmIFastestToBall())
+  else if (m_FieldRules.AmIFastestToBall())
     state = AS_CHASE_BALL;
   else
     state = m_FieldRules.StateOffTheBall(rest);
@@ -207,6 +207,7 @@ float CFieldRules::ReachDoubt()
   return doubt;
 }
 
+// Too little stamina left for a full dash above the effort threshold.
 bool CBehaviours::AmITired() const
 {
   return GetSB().stamina - m_MaxPower < m_EffortDecThr + m_TiredBuffer;
@@ -316,6 +317,7 @@ int CBehaviours::Chose(BallPlay play, int done)
   return 1;
 }
 
+// What the last pass did with the ball.
 BallPlay CBehaviours::GetBallPlay() const
 {
   return m_BallPlay;
@@ -395,6 +397,7 @@ void CBehaviours::ClaimCycle()
   QueueUnlock();
 }
 
+// The cycles after a set play in which a tired player walks to his place.
 int CBehaviours::GetRechargeCycles() const
 {
   return m_RechargeCycles;
