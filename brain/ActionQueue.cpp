@@ -66,15 +66,20 @@ void CBehaviours::QueueUnlock() const
 // The plain bundle operations queue what they are asked; the decision
 // pass reaches the ball through TouchGate.
 
-int CBehaviours::Dash(float power)
+int CBehaviours::QueuePowered(CMDType command, float power)
 {
   const int now = GetTime();
   QueueLock();
   m_Queue.time = now;
-  m_Queue.command = CMD_DASH;
+  m_Queue.command = command;
   m_Queue.power = power;
   QueueUnlock();
   return 1;
+}
+
+int CBehaviours::Dash(float power)
+{
+  return QueuePowered(CMD_DASH, power);
 }
 
 int CBehaviours::Turn(float angle)
@@ -117,13 +122,7 @@ int CBehaviours::Catch(float direction)
 
 int CBehaviours::Tackle(float power)
 {
-  const int now = GetTime();
-  QueueLock();
-  m_Queue.time = now;
-  m_Queue.command = CMD_TACKLE;
-  m_Queue.power = power;
-  QueueUnlock();
-  return 1;
+  return QueuePowered(CMD_TACKLE, power);
 }
 
 void CBehaviours::Move(int x, int y)

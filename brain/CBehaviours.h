@@ -669,6 +669,7 @@ protected:
   int m_LastActionsSentTime;
   void QueueLock() const;
   void QueueUnlock() const;
+  int QueuePowered(CMDType command, float power);
   void Report(int status, const char *text) const;
   int TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const int *flag, int waitWhile,
                 int milliseconds, const char *clockName, const char *waitName) const;
