@@ -80,13 +80,7 @@ TEST_F(TeamPlayTest, ALongBallGoesToATeamMateWellUpThePitchElseDownTheEmptierWin
     Foe(0, 51, 0, 1);
     Foe(1, 30, -25, 2);
     Foe(2, 36, -24, 3);
-    Pass();
-    brain().SendAllActions(-1);
-    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
-    const ACTIONQUEUE q = brain().GetQueue();
-    ASSERT_EQ(CMD_KICK, q.command) << row.name;
-    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
-    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+    ExpectLongBallBetween(row.lowDir, row.highDir, row.name);
   }
 }
 
@@ -114,13 +108,7 @@ TEST_F(TeamPlayTest, ALongBallGoesIntoRoomWhereOneOfOursIsFirst)
     Others(row.mate, row.marker);
     Foe(0, 51, 0, 1);
     Foe(1, 30, -25, 2);
-    Pass();
-    brain().SendAllActions(-1);
-    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
-    const ACTIONQUEUE q = brain().GetQueue();
-    ASSERT_EQ(CMD_KICK, q.command) << row.name;
-    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
-    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+    ExpectLongBallBetween(row.lowDir, row.highDir, row.name);
   }
 }
 

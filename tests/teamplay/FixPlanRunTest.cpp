@@ -55,6 +55,18 @@ protected:
     p->SetUNum(unum);
     return p;
   }
+  // Our goalkeeper's catch at cycle 100 and the free kick after it: the
+  // first of us whose fresh look starts the runner's plan (12 if none).
+  int RunnerAfterOurCatch()
+  {
+    Ball(CVector(-48, 0));
+    Call(100, "goalie_catch_ball_l");
+    Call(100, "free_kick_l");
+    int unum = 2;
+    while (unum <= 11 && FreshLook(unum, 100) != "GoToOAGCPos5")
+      unum++;
+    return unum;
+  }
   int Command() { return Queue().time == agent->GetTime() ? Queue().command : CMD_NONE; }
 
   std::string said;
@@ -255,12 +267,7 @@ TEST_F(FixPlanRun, TheFieldPlayersShareTheSetPlayPointsOut)
 
 TEST_F(FixPlanRun, AfterOurGoalkeepersCatchTheRunnerWaitsOutThePlanThenEnds)
 {
-  Ball(CVector(-48, 0));
-  Call(100, "goalie_catch_ball_l");
-  Call(100, "free_kick_l");
-  int unum = 2;
-  while (unum <= 11 && FreshLook(unum, 100) != "GoToOAGCPos5")
-    unum++;
+  const int unum = RunnerAfterOurCatch();
   ASSERT_LE(unum, 11);
   EXPECT_NE(Command(), CMD_NONE);
 
@@ -290,12 +297,7 @@ TEST_F(FixPlanRun, InPlayARunnerDefendsWhileTheBallIsTheirs)
   // Seen in matches: after our goal kick the runners stood at their points,
   // turning on the spot, for 30 cycles and more while the opponents took
   // the ball and scored.
-  Ball(CVector(-48, 0));
-  Call(100, "goalie_catch_ball_l");
-  Call(100, "free_kick_l");
-  int unum = 2;
-  while (unum <= 11 && FreshLook(unum, 100) != "GoToOAGCPos5")
-    unum++;
+  const int unum = RunnerAfterOurCatch();
   ASSERT_LE(unum, 11);
   brain->SetRole();
   Place(CVector(-30, -30), 0);

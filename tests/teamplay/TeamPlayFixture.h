@@ -33,4 +33,17 @@ protected:
 
   // The kick's direction on the pitch.
   float KickDir(const ACTIONQUEUE &q) { return memory().GetBFacing() + q.angle; }
+
+  // After a pass, the long ball up the pitch is the play, kicked between
+  // these directions on the pitch.
+  void ExpectLongBallBetween(float lowDir, float highDir, const char *name)
+  {
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << name;
+    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), lowDir) << name;
+    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), highDir) << name;
+  }
 };
