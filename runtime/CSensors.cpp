@@ -13,6 +13,30 @@
 #include "SenseBodyScan.h"
 #include "VisualScan.h"
 
+namespace
+{
+// The server of our protocol cuts every direction it reports to the whole
+// degree towards zero: a flag reported at 20 lies between 20 and 21 degrees,
+// one at -20 between -21 and -20. The middle of that degree halves the error
+// and takes away its bias, which otherwise turned our facing, and with it
+// every position seen, by up to a degree the same way; 0 stands for both
+// sides. A value the server left out (-999) stays as it is.
+float UncutDirection(float reported)
+{
+  if (reported <= -998)
+    return reported;
+  return reported > 0 ? reported + 0.5f : reported < 0 ? reported - 0.5f : reported;
+}
+
+// A line's angle to our line of sight is at most a right angle, reported as
+// 90 only when we look straight at it.
+float UncutLineDirection(float reported)
+{
+  const float kRightAngle = 90;
+  return std::max(-kRightAngle, std::min(kRightAngle, UncutDirection(reported)));
+}
+}  // namespace
+
 CSensors::CSensors(CMediator *mediator)
   : CModule(mediator), m_Socket(), m_RecvBuffer(), m_VisualText(), m_AudioText(),
     m_SenseBodyText(), m_NewVisual(false)
@@ -170,6 +194,8 @@ void CSensors::ParseSenseBody()
     return;
   }
 
+  sb.head_angle = UncutDirection(sb.head_angle);
+
   if (sb.time > GetTime())
     Check4LostActions(sb.kick, sb.dash, sb.turn, sb.say, sb.turn_neck);
   SetNewTime(sb.time);
@@ -300,8 +326,9 @@ int CSensors::ParsePlayer(int named, char *text)
     const char *ours = GetTName();
     team = (ours != nullptr && std::strncmp(ours, p.teamName, 30) == 0) ? GetSide() : TheirSide();
   }
-  S2MWritePlayer(GetTime(), p.number, team, p.distance, p.direction, p.distanceChange,
-                 p.directionChange, p.bodyFacing, p.headFacing, p.goalie);
+  S2MWritePlayer(GetTime(), p.number, team, p.distance, UncutDirection(p.direction),
+                 p.distanceChange, p.directionChange, UncutDirection(p.bodyFacing),
+                 UncutDirection(p.headFacing), p.goalie);
   return static_cast<int>(consumed);
 }
 
@@ -309,7 +336,7 @@ int CSensors::ParseGoal(int named, char *text)
 {
   SeenGoal g;
   std::size_t consumed = ScanGoal(text, Remaining(text), named != 0, g);
-  S2MWriteGoal(GetTime(), g.side, g.distance, g.direction);
+  S2MWriteGoal(GetTime(), g.side, g.distance, UncutDirection(g.direction));
   return static_cast<int>(consumed);
 }
 
@@ -317,7 +344,8 @@ int CSensors::ParseBall(int named, char *text)
 {
   SeenBall b;
   std::size_t consumed = ScanBall(text, Remaining(text), named != 0, b);
-  S2MWriteBall(GetTime(), b.distance, b.direction, b.distanceChange, b.directionChange, b.close);
+  S2MWriteBall(GetTime(), b.distance, UncutDirection(b.direction), b.distanceChange,
+               b.directionChange, b.close);
   return static_cast<int>(consumed);
 }
 
@@ -327,7 +355,8 @@ int CSensors::ParseFlag(int named, char *text)
   std::size_t consumed = ScanFlag(text, Remaining(text), named != 0, f);
   if (!f.knownName)
     Report(" ERROR: CSensors: ParseFlag: What flag is that?");
-  S2MWriteFlag(GetTime(), Flag2ID(f.kind, f.across, f.along, f.number), f.distance, f.direction,
+  S2MWriteFlag(GetTime(), Flag2ID(f.kind, f.across, f.along, f.number), f.distance,
+               UncutDirection(f.direction),
                f.distanceChange, f.directionChange);
   return static_cast<int>(consumed);
 }
@@ -336,7 +365,7 @@ int CSensors::ParseLine(int named, char *text)
 {
   SeenLine l;
   std::size_t consumed = ScanLine(text, Remaining(text), named != 0, l);
-  S2MWriteLine(GetTime(), l.side, l.distance, l.direction);
+  S2MWriteLine(GetTime(), l.side, l.distance, UncutLineDirection(l.direction));
   return static_cast<int>(consumed);
 }
 

@@ -29,23 +29,25 @@ TEST_F(SensorsTest, VisualWritesEveryObjectThenUpdates)
               "((p \"TestTeam\" 3) 5 6 0.1 -0.2 30 40) ((p \"OtherTeam\" 1 goalie) 3 0 -0 0 -176 -176) "
               "((p \"OtherTeam\") 7 8) ((p) 9 10) ((P) 1.1 45) ((F) 2 3))");
   EXPECT_EQ("", err);
+  // Directions (not their changes) are taken at the middle of the whole
+  // degree the server cut them to.
   const std::vector<std::string> expected = {
       "flag 0 1 10 0 0 0",
-      "flag 0 11 1 2 -999 -999",
-      "flag 0 22 3 4 -999 -999",
-      "flag 0 29 5 6 -999 -999",
+      "flag 0 11 1 2.5 -999 -999",
+      "flag 0 22 3 4.5 -999 -999",
+      "flag 0 29 5 6.5 -999 -999",
       "goal 0 r 62.8 0",
-      "goal 0 l 12.3 -5",
-      "goal 0 c 1.5 -179",
-      "ball 0 2.7 -32 0.5 -1 0",
-      "ball 0 1 2 -999 -999 1",
-      "line 0 b 52.6 -39",
-      "player 0 3 l 5 6 0.1 -0.2 30 40",
-      "player 0 1 r 3 0 -0 0 -176 -176 goalie",
-      "player 0 -999 r 7 8 -999 -999 -999 -999",
-      "player 0 -999 u 9 10 -999 -999 -999 -999",
-      "player 0 0 c 1.1 45 -999 -999 -999 -999",
-      "flag 0 0 2 3 -999 -999",
+      "goal 0 l 12.3 -5.5",
+      "goal 0 c 1.5 -179.5",
+      "ball 0 2.7 -32.5 0.5 -1 0",
+      "ball 0 1 2.5 -999 -999 1",
+      "line 0 b 52.6 -39.5",
+      "player 0 3 l 5 6.5 0.1 -0.2 30.5 40.5",
+      "player 0 1 r 3 0 -0 0 -176.5 -176.5 goalie",
+      "player 0 -999 r 7 8.5 -999 -999 -999 -999",
+      "player 0 -999 u 9 10.5 -999 -999 -999 -999",
+      "player 0 0 c 1.1 45.5 -999 -999 -999 -999",
+      "flag 0 0 2 3.5 -999 -999",
       "updates",
   };
   EXPECT_EQ(expected, agent.calls);
@@ -77,13 +79,13 @@ TEST_F(SensorsTest, UnknownObjectsAreReportedAndTheRestStillRead)
   agent.SetTime(4);
   std::string err = Analyse("(see 5 ((f x) 1 2) ((b) 3 4))");
   EXPECT_EQ("4 ERROR: CSensors: ParseFlag: What flag is that?\n", err);
-  EXPECT_EQ((std::vector<std::string>{"flag 4 0 -999 -999 -999 -999", "ball 4 3 4 -999 -999 0", "updates"}),
+  EXPECT_EQ((std::vector<std::string>{"flag 4 0 -999 -999 -999 -999", "ball 4 3 4.5 -999 -999 0", "updates"}),
             agent.calls);
 
   // A real server names a player it took in by reconnection with nothing.
   agent.Clear();
   EXPECT_EQ("", Analyse("(see 6 ((p) 1 2) ( 24.5 33 0 0 -146 -146) ((l l) 59.7 -56))"));
-  EXPECT_EQ((std::vector<std::string>{"player 4 -999 u 1 2 -999 -999 -999 -999", "line 4 l 59.7 -56", "updates"}),
+  EXPECT_EQ((std::vector<std::string>{"player 4 -999 u 1 2.5 -999 -999 -999 -999", "line 4 l 59.7 -56.5", "updates"}),
             agent.calls);
 
   agent.Clear();
@@ -129,6 +131,45 @@ TEST_F(SensorsTest, SenseBodyChecksLostCommandsOnlyWhenNewer)
   Analyse("(sense_body 14 (view_mode high normal) (stamina 8000 1) (speed 0.05 180) "
           "(head_angle 0) (kick 1) (dash 12) (turn 7) (say 5) (turn_neck 8))");
   EXPECT_EQ((std::vector<std::string>{"lost 1 12 7 5 8", "collision 14"}), agent.calls);
+}
+
+// The server cuts every direction to the whole degree towards zero; read as
+// sent, our facing and everything seen leaned up to a degree one way (a
+// goalkeeper placed 1.5 m wrong from flags 50 m off).
+TEST_F(SensorsTest, DirectionsAreTakenAtTheMiddleOfTheDegreeTheServerCutThemTo)
+{
+  struct Row
+  {
+    const char *see;
+    const char *written;
+  };
+  const Row rows[] = {
+      {"((f c) 10 20)", "flag 0 1 10 20.5 -999 -999"},
+      {"((f c) 10 -20)", "flag 0 1 10 -20.5 -999 -999"},
+      {"((f c) 10 0)", "flag 0 1 10 0 -999 -999"},
+      {"((b) 2.7 -32 0.5 -1)", "ball 0 2.7 -32.5 0.5 -1 0"},
+      {"((l r) 40 89)", "line 0 r 40 89.5"},
+      {"((l r) 40 -89)", "line 0 r 40 -89.5"},
+      {"((l r) 40 90)", "line 0 r 40 90"},
+      {"((p \"OtherTeam\" 4) 5 -6 0.1 -0.2 -30 0)", "player 0 4 r 5 -6.5 0.1 -0.2 -30.5 0"},
+  };
+  for (const Row &row : rows)
+  {
+    agent.Clear();
+    agent.SetLastVisualTime(0);
+    Analyse(std::string("(see 3 ") + row.see + ")");
+    ASSERT_FALSE(agent.calls.empty()) << row.see;
+    EXPECT_EQ(row.written, agent.calls[0]) << row.see;
+  }
+
+  for (const float head : {-59.0f, 59.0f, 0.0f})
+  {
+    agent.SetTime(20);
+    Analyse("(sense_body 21 (view_mode high normal) (stamina 8000 1) (speed 0 0) (head_angle " +
+            std::to_string(static_cast<int>(head)) +
+            ") (kick 0) (dash 0) (turn 0) (say 0) (turn_neck 0))");
+    EXPECT_FLOAT_EQ(agent.GetSB().head_angle, head > 0 ? head + 0.5f : head < 0 ? head - 0.5f : 0) << head;
+  }
 }
 
 // An unknown flag's number lies outside the store's range of flags.
@@ -187,7 +228,7 @@ TEST_F(SensorsTest, ThreadAnalysesUntilTheServerGoes)
   EXPECT_NE(std::string::npos,
             err.find("ERROR: CSensors: SensorThread: Problem while receiving data...Has server died?\n"))
       << err;
-  EXPECT_EQ((std::vector<std::string>{"lost 0 0 0 0 0", "ball 4 1 2 -999 -999 0", "updates"}), agent.calls);
+  EXPECT_EQ((std::vector<std::string>{"lost 0 0 0 0 0", "ball 4 1 2.5 -999 -999 0", "updates"}), agent.calls);
   EXPECT_EQ(1, agent.GetIsNewVisual());
   // A stale buffer is never taken for a new message.
   EXPECT_EQ('\0', agent.Sensors()->GetBuffer()[1]);

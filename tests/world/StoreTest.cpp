@@ -189,10 +189,10 @@ TEST_F(StoreTest, AReplayedVisualFillsTheStore)
   EXPECT_EQ(store.GetTime(), 2);
   const CFlag *centre = store.GetFlag(1);  // (f c) 11.5 -2
   EXPECT_FLOAT_EQ(centre->GetRMag(), 11.5f);
-  EXPECT_NEAR(centre->GetRDir(), -2, 1e-4);
+  EXPECT_NEAR(centre->GetRDir(), -2.5, 1e-4);  // the middle of the cut degree
   EXPECT_FLOAT_EQ(store.GetFlag(42)->GetRMag(), 75.2f);  // (f r b 30)
   EXPECT_EQ(store.GetFlag(8)->GetConf(), 0);              // (f l b): not seen
-  EXPECT_NEAR(store.GetLine('r')->GetRDir(), 90, 1e-4);
+  EXPECT_NEAR(store.GetLine('r')->GetRDir(), 90, 1e-4);  // looked at square on: exact
   const CBall *ball = store.GetBall();  // (b) 11 -2 0 0
   EXPECT_EQ(ball->GetTime(), 2);
   EXPECT_FLOAT_EQ(ball->GetRMag(), 11);
