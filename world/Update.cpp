@@ -13,6 +13,12 @@
 
 namespace
 {
+// The server leaves out what it cannot tell; the sensors pass -999 for it.
+bool Sensed(float value)
+{
+  return value > -998;
+}
+
 // The number of players the new-visual buffer holds; a
 // count outside the buffer is read as full rather than past its end.
 int BufferedPlayers(CPlayer *const *buffer, int size)
@@ -271,8 +277,17 @@ void CMemory::UpdateGlobals()
   const float f = m_Facing;
   const int t = GetTime();
 
+  // The visual's velocities and facings were turned onto the pitch by the
+  // facing reckoned before it; the visual has just put that right (by
+  // several degrees after a turn, whose server noise the reckoning cannot
+  // know), and a shot's direction with it.
   if (m_Ball.GetTime() == t)
+  {
     m_Ball.SetGPos(Polar2CVector(m_Ball.GetRMag(), m_Ball.GetRDir()).Relative2Global(me, f));
+    if (Sensed(m_Ball.GetDistChng()) && Sensed(m_Ball.GetDirChng()))
+      m_Ball.SetVelocity(VelocityFromChanges(m_Ball.GetRMag(), m_Ball.GetRDir(),
+                                             m_Ball.GetDistChng(), m_Ball.GetDirChng()));
+  }
 
   if (m_NewVisual[0] && m_NewVisual[0]->GetTime() == t)
   {
@@ -281,6 +296,12 @@ void CMemory::UpdateGlobals()
     {
       CPlayer &p = *m_NewVisual[i];
       p.SetGPos(Polar2CVector(p.GetRMag(), p.GetRDir()).Relative2Global(me, f));
+      if (Sensed(p.GetRBFacing()))
+        p.SetGBFacing(NormaliseAngle(p.GetRBFacing() + f));
+      if (Sensed(p.GetRFacing()))
+        p.SetGFacing(NormaliseAngle(p.GetRFacing() + f));
+      if (Sensed(p.GetDistChng()) && Sensed(p.GetDirChng()))
+        p.SetVelocity(VelocityFromChanges(p.GetRMag(), p.GetRDir(), p.GetDistChng(), p.GetDirChng()));
     }
   }
 }

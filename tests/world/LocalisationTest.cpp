@@ -176,3 +176,39 @@ TEST_F(LocalisationTest, EveryFlagInViewRefinesThePose)
     EXPECT_LT(worstFacing, 0.6f) << sweep.where;
   }
 }
+
+// The ball's and the players' velocities and facings in a visual come
+// relative to our neck; turned onto the pitch by the facing reckoned before
+// the visual, a ball shot straight at us after a turn whose noise put the
+// reckoning 10 degrees off came in 10 degrees wide.
+TEST_F(LocalisationTest, WhatTheVisualSawMovesByTheFacingItGave)
+{
+  M().InitPlayerArrays('l', config);
+  M().SetFacing(10);  // reckoned; the visual says 0
+  M().SetVelocity(CVector(0, 0));
+  M().SetBall(7, 10, 0, -1, 0, 0);  // straight ahead, coming at us
+  M().SetPlayer(7, 9, 'r', 5, 0, -0.5f, 0, 30, 40, false);
+  M().SetLine(7, 'r', 52.5f, 90);
+  M().SetFlag(7, 6, 36, 0, -999, -999);  // PRC at (36, 0)
+  B().Localise();
+  M().UpdateGlobals();
+  ASSERT_FLOAT_EQ(M().GetFacing(), 0);
+
+  struct Row
+  {
+    const char *what;
+    float got, want;
+  };
+  const CPlayer *seen = M().GetNewVisualPlayer(1);
+  ASSERT_NE(seen, nullptr);
+  const Row rows[] = {
+      {"ball's velocity along x", Ball().GetVelocity().GetX(), -1},
+      {"ball's velocity across", Ball().GetVelocity().GetY(), 0},
+      {"player's velocity along x", seen->GetVelocity().GetX(), -0.5f},
+      {"player's velocity across", seen->GetVelocity().GetY(), 0},
+      {"player's body", seen->GetGBFacing(), 30},
+      {"player's neck", seen->GetGFacing(), 40},
+  };
+  for (const Row &row : rows)
+    EXPECT_NEAR(row.got, row.want, 1e-3) << row.what;
+}
