@@ -34,7 +34,9 @@ timespec DeadlineIn(int ms, bool *clockFailed)
 }  // namespace
 
 CActuators::CActuators(CMediator *mediator)
-    : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1), m_Transmitted(0)
+    : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1), m_Transmitted(0), m_Sent(0),
+      m_CheckedSent(0), m_QuietSince(std::chrono::steady_clock::now()), m_IdleCheckedByCaller(false),
+      m_KeepAliveDue(false), m_StopRequested(false)
 {
   std::cout << "[Creating Legs                    ]" << std::endl;
   pthread_mutex_init(&m_Mutex, nullptr);
@@ -106,6 +108,7 @@ void CActuators::Transmit(const char *text)
   if (SendMessage(text != nullptr ? text : "") == -1)
     ReportFailedSend(text != nullptr ? text : "");
   m_Transmitted++;
+  m_Sent++;
 }
 
 void CActuators::SendBuffered()
@@ -113,6 +116,14 @@ void CActuators::SendBuffered()
   if (SendMessage(m_SendBuffer) == -1)
     ReportFailedSend(m_SendBuffer);
   m_SendBuffer[0] = '\0';
+  m_Sent++;
+}
+
+void CActuators::SendEmpty()
+{
+  // Its result is of no use: the empty datagram only keeps the link warm.
+  SendMessage("");
+  m_Sent++;
 }
 
 void CActuators::ReportFailedSend(const char *text) const
@@ -137,6 +148,36 @@ void CActuators::SetSimPol(int simPol)
   m_SimPol = simPol;
 }
 
+void CActuators::SetIdleCheckedByCaller(bool byCaller)
+{
+  Lock();
+  m_IdleCheckedByCaller = byCaller;
+  Unlock();
+}
+
+void CActuators::CheckIdle()
+{
+  const std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now();
+  Lock();
+  if (m_Sent != m_CheckedSent) {
+    m_CheckedSent = m_Sent;
+    m_QuietSince = now;
+  } else if (now - m_QuietSince >= std::chrono::milliseconds(m_MaxSimStepWait)) {
+    m_KeepAliveDue = true;
+    m_QuietSince = now;
+    Signal();
+  }
+  Unlock();
+}
+
+void CActuators::StopThread()
+{
+  Lock();
+  m_StopRequested = true;
+  Signal();
+  Unlock();
+}
+
 CActuators *CActuators::GetThis()
 {
   return this;
@@ -158,30 +199,59 @@ void CActuators::ActuatorThread()
   std::cout << "ACTUATORS thread started!" << std::endl;
   while (GetStatus() == 1) {
     Lock();
-    bool clockFailed;
-    timespec deadline = DeadlineIn(m_MaxSimStepWait, &clockFailed);
-    if (clockFailed)
-      std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: gettimeofday returned error..." << std::endl;
-    const unsigned transmitted = m_Transmitted;
-    while (GetIsNewAction() == 0) {
-      int rc = pthread_cond_timedwait(&m_Cond, &m_Mutex, &deadline);
-      if (rc == ETIMEDOUT)
-        break;
-      if (rc != 0) {
-        std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: Conditional wait error..." << std::endl;
-        break;
-      }
-    }
-    if (m_SendBuffer[0] != '\0') {
-      SendBuffered();
-    } else if (m_Transmitted == transmitted) {
-      // Nothing said all this while; the empty datagram tells the server we
-      // are still here.
-      SendMessage("");
+    if (m_IdleCheckedByCaller ? !WaitForWork() : !TimedWaitForWork()) {
+      Unlock();
+      break;
     }
     pthread_cond_broadcast(&m_SentCond);
     Changed();
     Unlock();
   }
   CloseConnection();
+}
+
+bool CActuators::WaitForWork()
+{
+  while (GetIsNewAction() == 0 && !m_KeepAliveDue && !m_StopRequested) {
+    if (pthread_cond_wait(&m_Cond, &m_Mutex) != 0) {
+      std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: Conditional wait error..." << std::endl;
+      break;
+    }
+  }
+  if (m_StopRequested)
+    return false;
+  if (m_SendBuffer[0] != '\0')
+    SendBuffered();
+  else if (m_KeepAliveDue)
+    SendEmpty();
+  m_KeepAliveDue = false;
+  return true;
+}
+
+bool CActuators::TimedWaitForWork()
+{
+  bool clockFailed;
+  timespec deadline = DeadlineIn(m_MaxSimStepWait, &clockFailed);
+  if (clockFailed)
+    std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: gettimeofday returned error..." << std::endl;
+  const unsigned transmitted = m_Transmitted;
+  while (GetIsNewAction() == 0 && !m_StopRequested) {
+    int rc = pthread_cond_timedwait(&m_Cond, &m_Mutex, &deadline);
+    if (rc == ETIMEDOUT)
+      break;
+    if (rc != 0) {
+      std::cerr << GetTime() << " ERROR: CActuators: ActuatorThread: Conditional wait error..." << std::endl;
+      break;
+    }
+  }
+  if (m_StopRequested)
+    return false;
+  if (m_SendBuffer[0] != '\0') {
+    SendBuffered();
+  } else if (m_Transmitted == transmitted) {
+    // Nothing said all this while; the empty datagram tells the server we
+    // are still here.
+    SendEmpty();
+  }
+  return true;
 }

@@ -3,6 +3,8 @@
 
 #include <pthread.h>
 
+#include <chrono>
+
 #include "CModule.h"
 #include "Records.h"
 
@@ -12,7 +14,11 @@
 // command, the dearest part of a cycle. The module's thread keeps the server
 // hearing from the player: when nothing went out for max_sim_step_wait it
 // sends an empty datagram; it also sends what a caller leaves in the send
-// buffer.
+// buffer. Left to itself the thread times its own waits; in a running agent
+// the main loop, which wakes every cycle anyway, checks for the silence
+// (CheckIdle) and the thread sleeps until there is something to send: a
+// timed wait would wake it three times a second for nothing while commands
+// go out every cycle.
 class CActuators : public CModule
 {
 public:
@@ -38,6 +44,15 @@ public:
   void SetMaxSimPolWait(int milliseconds);
   void SetSimPol(int simPol);
 
+  // Set before the thread starts: the caller calls CheckIdle at least once a
+  // max_sim_step_wait and the thread no longer times its waits.
+  void SetIdleCheckedByCaller(bool byCaller);
+  // Not under the module's mutex. When nothing went out since a check at
+  // least max_sim_step_wait ago, the thread is asked for the empty datagram.
+  void CheckIdle();
+  // Ends the thread's wait for good; the thread ends without sending.
+  void StopThread();
+
   // The link (Comms.cpp).
   struct socket GetSocket() const;
   void SetSocket(struct socket s);
@@ -54,6 +69,12 @@ public:
 private:
   // Sends the send buffer's command and empties the buffer.
   void SendBuffered();
+  void SendEmpty();
+  // One pass's wait with the mutex held, and what it sends: false when the
+  // thread is to end. Untimed while the caller checks for silence, else
+  // bounded by max_sim_step_wait.
+  bool WaitForWork();
+  bool TimedWaitForWork();
   void ReportFailedSend(const char *text) const;
 
   pthread_mutex_t m_Mutex;
@@ -67,6 +88,14 @@ private:
   // Commands sent by Transmit so far: a pass of the thread in which one went
   // out was no idle one.
   unsigned m_Transmitted;
+  // Every datagram sent so far, and the count and time CheckIdle last saw
+  // it change.
+  unsigned m_Sent;
+  unsigned m_CheckedSent;
+  std::chrono::steady_clock::time_point m_QuietSince;
+  bool m_IdleCheckedByCaller;
+  bool m_KeepAliveDue;
+  bool m_StopRequested;
 };
 
 #endif

@@ -37,6 +37,10 @@ int CAgent::MainLoop()
   // Passes in which the bundle was missing or cut short by a new cycle.
   int missed = 0;
 
+  // This loop passes at least once a step wait, so it checks for the
+  // silence that calls for the empty datagram; the actuators' thread then
+  // sleeps until there is something to send.
+  m_Actuators->SetIdleCheckedByCaller(true);
   const int sensors = pthread_create(&m_SensorsThread, nullptr, StartSensors,
                                      m_Sensors->GetThis());
   if (sensors != 0)
@@ -77,12 +81,17 @@ int CAgent::MainLoop()
       Wait4NewCycle();
     else
       missed++;
+    m_Actuators->CheckIdle();
   }
 
   if (sensors == 0)
     pthread_join(m_SensorsThread, nullptr);
   if (actuators == 0)
+  {
+    // Its wait is not timed: nothing else would end it.
+    m_Actuators->StopThread();
     pthread_join(m_ActuatorsThread, nullptr);
+  }
 
   const int unum = GetUNum();
   std::cerr << std::endl

@@ -43,6 +43,51 @@ TEST_F(ActuatorsTest, IdleThreadSendsAnEmptyDatagramEveryStepWait)
   EXPECT_LT((got.back().ms - got.front().ms) / (got.size() - 1), 250.0);
 }
 
+// In a running agent the main loop checks for silence once a pass: the
+// thread must then not wake by itself, and send the empty datagram exactly
+// when a check finds nothing went out since a check a step wait before.
+TEST_F(ActuatorsTest, WithTheCallerCheckingTheThreadSendsTheEmptyDatagramOnlyWhenAsked)
+{
+  CActuators *legs = agent.Actuators();
+  legs->SetMaxSimStepWait(100);
+  legs->SetIdleCheckedByCaller(true);
+  agent.StartActuators();
+  std::this_thread::sleep_for(std::chrono::milliseconds(350));
+  EXPECT_TRUE(server.Received().empty()) << "the thread timed its own wait";
+
+  // Quiet since the module was made: the first check asks for it, the one
+  // right after finds it sent.
+  legs->CheckIdle();
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 1; }, 5000));
+  legs->CheckIdle();
+  agent.Brain()->BasicDash(10);
+  legs->CheckIdle();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  legs->CheckIdle();  // quiet for less than a step wait
+  std::this_thread::sleep_for(std::chrono::milliseconds(80));
+  legs->CheckIdle();  // quiet for 130 ms
+  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 3; }, 5000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  agent.StopActuators();
+
+  const Datagrams got = server.Received();
+  ASSERT_EQ(3u, got.size());
+  EXPECT_EQ("", got[0].payload);
+  EXPECT_EQ("(dash 10.00)\n", got[1].payload);
+  EXPECT_EQ("", got[2].payload);
+}
+
+TEST_F(ActuatorsTest, AnUntimedWaitEndsWhenTheThreadIsStopped)
+{
+  agent.Actuators()->SetIdleCheckedByCaller(true);
+  agent.StartActuators();
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const auto start = std::chrono::steady_clock::now();
+  agent.StopActuators();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_TRUE(server.Received().empty());
+}
+
 TEST_F(ActuatorsTest, ACommandWaitingIsNeverOverwritten)
 {
   // Far longer than the thread's late start, so that the hand-over never

@@ -49,6 +49,7 @@ void TestAgent::StopActuators()
 {
   if (m_Actuators.joinable()) {
     SetStatus(0);
+    Actuators()->StopThread();
     m_Actuators.join();
   }
 }

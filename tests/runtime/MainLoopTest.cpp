@@ -161,6 +161,42 @@ TEST(IdleLoop, NothingToSendAndTheLoopStillWaits)
 }
 }
 
+// The loop checks for silence once a pass: a player whose server says
+// nothing still sends the empty datagram about once a step wait, and the
+// loop's end ends the actuators' untimed wait.
+TEST(IdleLoop, ASilentPlayerStillSendsTheEmptyDatagram)
+{
+  ScriptedServer server;
+  server.Wait(2500).GoAway();
+  server.Start();
+  MCDictIniSafe config;
+  primeini(config);
+  config.insert("Timing", "max_sim_step_wait", 100);
+  config.setsafe(0);
+  testing::internal::CaptureStdout();
+  TestAgent agent(config);
+  testing::internal::GetCapturedStdout();
+  agent.Connect(server.RequestPort());
+  ASSERT_EQ(0, LockOnServer(agent.GetSSocket()));
+  agent.SetUNum(9);
+  agent.SetGPos(CVector(-1, -25));
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  const Clock::time_point start = Clock::now();
+  EXPECT_EQ(0, agent.MainLoop());
+  const long took = MsSince(start);
+  testing::internal::GetCapturedStderr();
+  testing::internal::GetCapturedStdout();
+  // The loop's pause takes a second of the 2.5; the rest, at 100 ms a wait,
+  // holds a dozen checks that find a step wait of silence.
+  int empty = 0;
+  for (const auto &d : server.Received())
+    empty += d.payload.empty() ? 1 : 0;
+  EXPECT_GE(empty, 5);
+  EXPECT_LE(empty, 20);
+  EXPECT_LT(took, 6000);
+}
+
 // A sense_body of a new cycle is analysed under the world-model lock; the
 // main loop is woken once the sensors thread has let the lock go, once per
 // cycle: a wake for nothing would cost it a thread switch.
