@@ -42,6 +42,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
   const bool changeSeen = ball.GetDistChng() > -998;
   bool pending = false;
   bool kickRemoved = false;
+  bool reckonedHolds = velocityValidAtEntry;
   CVector removedKick;
 
   if (!changeSeen)
@@ -73,6 +74,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
       ball.SetUsePosBasedVelEst(false);
       ball.SetUsePosBasedVelEstTime(t);
       SetLastCollisionTime(t);
+      reckonedHolds = false;
       pending = false;
       kickRemoved = false;
     }
@@ -92,6 +94,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
       const CVector miss = ball.GetGPos() - reckoned;
       if (m_BallVelInvalidationFactor * error < miss.GetMag())
       {
+        reckonedHolds = false;
         ball.SetVelConf(0);
         if (ball.GetUsePosBasedVelEst() || ball.GetUsePosBasedVelEstTime() != t)
         {
@@ -148,9 +151,40 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
     ball.SetVelocity(v * m_BallDecay);
   }
 
+  BlendFarBall(reckonedHolds, changeSeen,
+               corrected ? expectedPos + m_GPosCorr : expectedPos, expectedVel);
+
   if (ball.GetTime() > ball.GetPrevSeenTime())
   {
     ball.SetPrevSeenTime(t);
     ball.SetPrevGPos(ball.GetGPos());
   }
+}
+
+// Beyond the feel distance the server's rounding of the distance (5% of it)
+// outweighs what a rolling ball strays from its reckoned path, so the
+// sighting is blended with the reckoning, each weighed by its doubt. Nearer,
+// where kicks are decided on the ball's exact place, the sighting stands as
+// it is, and the track starts afresh from it.
+void CMemory::BlendFarBall(bool reckoned, bool changeSeen, CVector reckonedPos,
+                           CVector reckonedVel)
+{
+  CBall &ball = m_Ball;
+  const int t = GetTime();
+  const float distance = ball.GetRMag();
+  const CVector along = (ball.GetGPos() - m_GPos).Normalise();
+  if (!reckoned || distance <= m_FeelDistance)
+  {
+    m_BallTrack.Restart(t, distance, along, changeSeen);
+    return;
+  }
+  CVector pos;
+  CVector vel;
+  if (!m_BallTrack.Blend(t, reckonedPos, reckonedVel, ball.GetGPos(), ball.GetVelocity(),
+                         changeSeen, distance, along, pos, vel))
+    return;
+  ball.SetGPos(pos);
+  ball.SetVelocity(vel);
+  ball.SetRPos(pos.Global2Relative(m_GPos, m_Facing));
+  ball.UpdateRBPos(m_GPos, m_BFacing, t);
 }

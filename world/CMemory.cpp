@@ -105,6 +105,7 @@ void CMemory::Init(MCDictIniSafe &config)
   m_Me.Init(-1, 'h', m_PlayerSize, m_PlayerDecay, m_PlayerSpeedMax, m_MobConfThr);
   ResetSortedLists();
   InitLandmarks();
+  m_BallTrack.Init(m_BallRand, m_BallDecay, m_QuantizeFactor);
   m_Ball.Init(m_BallSize, m_BallDecay, m_BallSpeedMax, m_Kickable, m_MobConfThr, m_MobConfDrop,
               m_CatchBanCycle, m_CatchableAreaL, m_CatchableAreaW, m_StoppedSpeed);
   std::cout << std::endl << "[--------------------- Done! ----------------------]" << std::endl;

@@ -8,6 +8,7 @@
 #include <iosfwd>
 
 #include "CBall.h"
+#include "CBallTrack.h"
 #include "CFlag.h"
 #include "CGoal.h"
 #include "CLine.h"
@@ -279,6 +280,8 @@ private:
   CGoal m_GoalL;
   CGoal m_GoalR;
   CBall m_Ball;
+  // How far the ball's reckoning is trusted, to blend far sightings with it.
+  CBallTrack m_BallTrack;
 
   CPlayer *m_ClosePlayer[MAX_PLAYERS];
   CPlayer *m_Friend[MAX_PLAYERS];
@@ -329,6 +332,8 @@ private:
   void HearPlayer(CPlayer player);
   // Written by the sensors thread, read at the end of the run.
   std::atomic<int> m_HeardKept{0};
+  // A far ball's sighting blended with where the model reckoned it.
+  void BlendFarBall(bool reckoned, bool changeSeen, CVector reckonedPos, CVector reckonedVel);
   // The velocity of an object seen with these changes, in the global frame.
   CVector VelocityFromChanges(float dist, float dir, float distChng, float dirChng) const;
 };
