@@ -16,6 +16,8 @@ namespace
 // The kick-and-run angles tried about the way to the target.
 const float kKickRunAngleSpan = 30;
 const float kKickRunAngleStep = 10;
+// The shortest run with the ball laid ahead: shorter is a dribble.
+const int kShortestKickRun = 3;
 }  // namespace
 
 CBreakaway::CBreakaway(CBehaviours &brain) : m_Brain(brain)
@@ -304,24 +306,31 @@ bool CBehaviours::BreakawayLook4Shot()
 
 int CBreakaway::KickAndRun(CVector target, int cycles, bool side)
 {
-  // The best angle about the way to the target; none safe: dribble on.
+  // The best angle about the way to the target; none safe, a shorter run
+  // with the ball, down to a few cycles; none at all, no breakaway. The
+  // dribble it fell back on crept on half a metre a cycle, a small kick
+  // each, until the defender it was meant to outrun took the ball.
   const CVector me = m_Brain.GetGPos();
   const float straight = (target - me).GetDir();
   float best = -999;
   float bestDir = straight;
-  for (float off = -kKickRunAngleSpan; off <= kKickRunAngleSpan; off += kKickRunAngleStep)
+  for (int run = cycles; run >= kShortestKickRun && best <= -999; run--)
   {
-    const float dir = m_Brain.NormaliseAngle(straight + off);
-    const float value = side ? m_Brain.SideBreakawayEvaluateKickRunAngle(dir, cycles)
-                             : m_Brain.BreakawayEvaluateKickRunAngle(dir, cycles);
-    if (value > best)
+    for (float off = -kKickRunAngleSpan; off <= kKickRunAngleSpan; off += kKickRunAngleStep)
     {
-      best = value;
-      bestDir = dir;
+      const float dir = m_Brain.NormaliseAngle(straight + off);
+      const float value = side ? m_Brain.SideBreakawayEvaluateKickRunAngle(dir, run)
+                               : m_Brain.BreakawayEvaluateKickRunAngle(dir, run);
+      if (value > best)
+      {
+        best = value;
+        bestDir = dir;
+      }
     }
+    cycles = run;
   }
   if (best <= -999)
-    return m_Brain.CleverDribbleTo(target, m_Brain.m_PlayerSpeedMax, m_Brain.m_MinDistToPoint);
+    return 0;
   const CVector spot = KickRunSpot(bestDir, cycles);
   const CBall *ball = m_Brain.M2BReadBall();
   const float speed = static_cast<float>(

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BrainRig.h"
+#include "ServerModel.h"
 
 namespace
 {
@@ -50,5 +51,44 @@ TEST_F(BreakawayRunTest, NoBallIsLaidWhereAnOpponentGetsFirst)
   // A defender coming across to where the run meets the ball.
   Foe(CVector(30, -12));
   EXPECT_EQ(-999, brain->BreakawayEvaluateKickRunAngle(towards, brain->BreakawayKickRunCycles()));
+}
+
+using ShippedBreakawayRunTest = ServerModelRig;
+
+// In matches every "breakaway" with a defender a few metres off found no
+// safe kick ahead and fell back on a dribble that crept on half a metre a
+// cycle until he took the ball. A shorter run goes when one is safe; with
+// none, it is no breakaway and the other plays get their turn.
+TEST_F(ShippedBreakawayRunTest, AShorterRunOrNoneWhenTheLongOneIsNotSafe)
+{
+  const struct
+  {
+    const char *name;
+    std::vector<CVector> defenders;
+    bool runs;
+  } rows[] = {
+      {"a defender coming across to the long run's end", {CVector(30, -12)}, true},
+      {"defenders a few metres ahead either side", {CVector(23, -2.5f), CVector(24, 3)}, false},
+      {"one at the side, one ahead", {CVector(21, -2.5f), CVector(25.5f, -1)}, false},
+  };
+  for (const auto &row : rows)
+  {
+    brain->foes.clear();
+    Place(CVector(20, 0), 0);
+    Ball(CVector(20.6f, 0));
+    brain->goalie = Foe(CVector(50, 2));
+    for (const CVector &at : row.defenders)
+      Foe(at);
+    const CVector target = brain->BreakawayPickTarget();
+    ASSERT_EQ(row.runs ? 1 : 0, brain->PlayBreakaway()) << row.name;
+    EXPECT_EQ(row.runs, brain->MainCommandQueued()) << row.name;
+    if (!row.runs)
+      continue;
+    ASSERT_EQ(CMD_KICK, Queue().command) << row.name;
+    Step();
+    EXPECT_GT(kicked.GetMag(), 0.6f) << row.name;
+    EXPECT_LT(std::fabs(brain->NormaliseAngle(kicked.GetDir() - (target - CVector(20.6f, 0)).GetDir())), 31)
+        << row.name;
+  }
 }
 }  // namespace
