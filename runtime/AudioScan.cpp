@@ -51,12 +51,12 @@ bool ScanHear(const char *text, std::size_t length, HeardMessage &heard)
     heard.sender = HearSender::None;
     heard.direction = 0;
     heard.text[0] = '\0';
-    int n = -1;
-    BoundedScan(text, length, "(hear %d%n", &heard.time, &n);
-    if (n < 0)
+    // "(hear %d", read with BoundedScan's steps.
+    const char *at = text;
+    if (!MatchAt(at, text + length, "(hear ") || !ScanIntAt(at, text + length, heard.time))
         return false;
     // The sender starts after the blank that follows the time.
-    std::size_t pos = static_cast<std::size_t>(n) + 1;
+    std::size_t pos = static_cast<std::size_t>(at - text) + 1;
     if (pos >= length)
         return true;
     const char *sender = text + pos;
@@ -81,9 +81,9 @@ bool ScanHear(const char *text, std::size_t length, HeardMessage &heard)
             heard.sender = HearSender::Coach;
         break;
     default: {
-        int read = -1;
-        if (BoundedScan(sender, rest, "%d%n", &heard.direction, &read) == 1 && read >= 0 &&
-            CopyText(sender + read, rest - static_cast<std::size_t>(read), heard.text))
+        const char *after = sender;
+        if (ScanIntAt(after, sender + rest, heard.direction) &&
+            CopyText(after, rest - static_cast<std::size_t>(after - sender), heard.text))
             heard.sender = HearSender::Player;
         break;
     }

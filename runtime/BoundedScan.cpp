@@ -151,6 +151,89 @@ bool InSet(char c, const char *setBegin, const char *setEnd)
 
 } // namespace
 
+void SkipBlanksAt(const char *&pos, const char *end)
+{
+    Input in{pos, end};
+    in.SkipBlanks();
+    pos = in.pos;
+}
+
+bool MatchAt(const char *&pos, const char *end, const char *literal)
+{
+    Input in{pos, end};
+    for (; *literal != '\0'; ++literal)
+    {
+        if (IsBlank(*literal))
+            in.SkipBlanks();
+        else if (in.Peek() != *literal)
+            return false;
+        else
+            ++in.pos;
+    }
+    pos = in.pos;
+    return true;
+}
+
+bool ScanCharAt(const char *&pos, const char *end, char &value)
+{
+    Input in{pos, end};
+    if (in.AtEnd())
+        return false;
+    value = *pos++;
+    return true;
+}
+
+bool ScanIntAt(const char *&pos, const char *end, int &value)
+{
+    Input in{pos, end};
+    const bool read = ReadInt(in, value);
+    pos = in.pos;
+    return read;
+}
+
+bool ScanFloatAt(const char *&pos, const char *end, float &value)
+{
+    Input in{pos, end};
+    const bool read = ReadFloat(in, value);
+    pos = in.pos;
+    return read;
+}
+
+namespace
+{
+// %Ns and %N[^stop]: at least one character taken, at most width.
+bool ScanRunAt(const char *&pos, const char *end, std::size_t width, bool word, char stop, char *out)
+{
+    Input in{pos, end};
+    if (word)
+        in.SkipBlanks();
+    std::size_t count = 0;
+    while (count < width && !in.AtEnd())
+    {
+        const char c = *in.pos;
+        if (word ? IsBlank(c) : c == stop)
+            break;
+        out[count++] = c;
+        ++in.pos;
+    }
+    pos = in.pos;
+    if (count == 0)
+        return false;
+    out[count] = '\0';
+    return true;
+}
+}  // namespace
+
+bool ScanWordAt(const char *&pos, const char *end, std::size_t width, char *out)
+{
+    return ScanRunAt(pos, end, width, true, '\0', out);
+}
+
+bool ScanUntilAt(const char *&pos, const char *end, std::size_t width, char stop, char *out)
+{
+    return ScanRunAt(pos, end, width, false, stop, out);
+}
+
 int BoundedScan(const char *text, std::size_t length, const char *format, ...)
 {
     va_list args;

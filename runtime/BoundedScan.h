@@ -20,4 +20,22 @@
 int BoundedScan(const char *text, std::size_t length, const char *format, ...)
     __attribute__((format(scanf, 3, 4)));
 
+// BoundedScan's own steps, for scanners of one fixed form that would
+// otherwise spell the form out anew for every object of every message. Each
+// reads from pos and never at or past end or a NUL; a conversion skips
+// blanks first, as %d and %f do, and stores its value only when it reads
+// one. On success pos has moved past what was read; on failure it may have
+// moved past leading blanks only.
+//   SkipBlanksAt: a blank of a format.   MatchAt: a literal text of a format
+//   (its blanks match any run of white space).   ScanCharAt: %c.
+//   ScanIntAt: %d.   ScanFloatAt: %f.   ScanWordAt: %Ns.
+//   ScanUntilAt: %N[^stop].
+void SkipBlanksAt(const char *&pos, const char *end);
+bool MatchAt(const char *&pos, const char *end, const char *literal);
+bool ScanCharAt(const char *&pos, const char *end, char &value);
+bool ScanIntAt(const char *&pos, const char *end, int &value);
+bool ScanFloatAt(const char *&pos, const char *end, float &value);
+bool ScanWordAt(const char *&pos, const char *end, std::size_t width, char *out);
+bool ScanUntilAt(const char *&pos, const char *end, std::size_t width, char stop, char *out);
+
 #endif

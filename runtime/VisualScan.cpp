@@ -12,6 +12,15 @@ char At(const char *text, std::size_t length, std::size_t pos)
     return pos < length ? text[pos] : '\0';
 }
 
+// The forms below are read with BoundedScan's own steps rather than by
+// BoundedScan, which would read each form anew for every object of every
+// visual. This is what its %n gives at the end of a form begun at
+// text + pos: the characters read, or -1 when a step failed.
+int Consumed(const char *text, std::size_t pos, const char *at, bool read)
+{
+    return read ? static_cast<int>(at - (text + pos)) : -1;
+}
+
 // Where an object whose scan stopped early ends: past the closing
 // parentheses it still had ahead of pos (two while its name is still open,
 // one after), or at the end of the text. Keeps one malformed object from
@@ -37,19 +46,20 @@ std::size_t ScanValues(const char *text, std::size_t length, std::size_t pos, fl
                        float &direction, float &distanceChange, float &directionChange,
                        float *bodyFacing = nullptr, float *headFacing = nullptr)
 {
-    int n = -1;
-    BoundedScan(text + pos, length - pos, " %f %f%n", &distance, &direction, &n);
+    const char *end = text + length;
+    const char *at = text + pos;
+    int n = Consumed(text, pos, at, ScanFloatAt(at, end, distance) && ScanFloatAt(at, end, direction));
     if (n < 0)
         return SkipCloses(text, length, pos, 1);
     pos += static_cast<std::size_t>(n);
     if (At(text, length, pos) == ')')
         return pos + 1;
-    n = -1;
-    if (bodyFacing != nullptr && headFacing != nullptr)
-        BoundedScan(text + pos, length - pos, " %f %f %f %f)%n", &distanceChange, &directionChange, bodyFacing,
-                    headFacing, &n);
-    else
-        BoundedScan(text + pos, length - pos, " %f %f)%n", &distanceChange, &directionChange, &n);
+    // " %f %f %f %f)" with the facings, else " %f %f)".
+    at = text + pos;
+    bool read = ScanFloatAt(at, end, distanceChange) && ScanFloatAt(at, end, directionChange);
+    if (read && bodyFacing != nullptr && headFacing != nullptr)
+        read = ScanFloatAt(at, end, *bodyFacing) && ScanFloatAt(at, end, *headFacing);
+    n = Consumed(text, pos, at, read && MatchAt(at, end, ")"));
     if (n < 0)
         return SkipCloses(text, length, pos, 1);
     return pos + static_cast<std::size_t>(n);
@@ -82,8 +92,8 @@ std::size_t ScanLetterObject(const char *text, std::size_t length, const char *n
 
 std::size_t ScanVisualTime(const char *text, std::size_t length, int &time)
 {
-    int n = -1;
-    BoundedScan(text, length, "(see %d%n", &time, &n);
+    const char *at = text;
+    const int n = Consumed(text, 0, at, MatchAt(at, text + length, "(see ") && ScanIntAt(at, text + length, time));
     return n < 0 ? 0 : static_cast<std::size_t>(n);
 }
 
@@ -115,8 +125,10 @@ std::size_t ScanPlayer(const char *text, std::size_t length, bool named, SeenPla
         return ScanValues(text, length, pos + 1, player.distance, player.direction, ignored, ignored);
     }
 
-    int n = -1;
-    BoundedScan(text + pos, length - pos, " \"%31[^\"]%n", player.teamName, &n);
+    const char *end = text + length;
+    const char *at = text + pos;
+    const std::size_t kTeamWidth = sizeof player.teamName - 1;
+    int n = Consumed(text, pos, at, MatchAt(at, end, " \"") && ScanUntilAt(at, end, kTeamWidth, '"', player.teamName));
     if (n < 0)
     {
         player.teamName[0] = '\0';
@@ -134,15 +146,15 @@ std::size_t ScanPlayer(const char *text, std::size_t length, bool named, SeenPla
         return ScanValues(text, length, pos + 1, player.distance, player.direction, ignored, ignored);
     }
 
-    n = -1;
-    BoundedScan(text + pos, length - pos, " %d%n", &player.number, &n);
+    at = text + pos;
+    n = Consumed(text, pos, at, ScanIntAt(at, end, player.number));
     if (n < 0)
         return SkipCloses(text, length, pos, 2);
     pos += static_cast<std::size_t>(n);
     if (At(text, length, pos) != ')')
     {
-        n = -1;
-        BoundedScan(text + pos, length - pos, " goalie%n", &n);
+        at = text + pos;
+        n = Consumed(text, pos, at, MatchAt(at, end, " goalie"));
         if (n < 0)
             return SkipCloses(text, length, pos, 2);
         pos += static_cast<std::size_t>(n);
@@ -175,7 +187,12 @@ std::size_t ScanSidedObject(const char *text, std::size_t length, bool named, ch
     side = 'u';
     int n = -1;
     if (At(text, length, 0) == letter)
-        BoundedScan(text + 1, length - 1, " %c)%n", &side, &n);
+    {
+        // " %c)"
+        const char *at = text + 1;
+        SkipBlanksAt(at, text + length);
+        n = Consumed(text, 1, at, ScanCharAt(at, text + length, side) && MatchAt(at, text + length, ")"));
+    }
     if (n < 0)
         return SkipCloses(text, length, 0, 2);
     return ScanValues(text, length, 1 + static_cast<std::size_t>(n), distance, direction, changes, changes);
@@ -227,6 +244,8 @@ std::size_t ScanFlag(const char *text, std::size_t length, bool named, SeenFlag 
     char along = 'u';
     int number = kNotGiven;
     int n = -1;
+    const char *end = text + length;
+    const char *at = nullptr;
     switch (first)
     {
     case 't':
@@ -238,7 +257,11 @@ std::size_t ScanFlag(const char *text, std::size_t length, bool named, SeenFlag 
             n = 1;
         }
         else
-            BoundedScan(text + pos, length - pos, "%c %d%n", &across, &number, &n);
+        {
+            // "%c %d"
+            at = text + pos;
+            n = Consumed(text, pos, at, ScanCharAt(at, end, across) && ScanIntAt(at, end, number));
+        }
         along = first;
         break;
     case 'l':
@@ -257,7 +280,8 @@ std::size_t ScanFlag(const char *text, std::size_t length, bool named, SeenFlag 
         }
         else
         {
-            BoundedScan(text + pos, length - pos, "%c %d%n", &along, &number, &n);
+            at = text + pos;
+            n = Consumed(text, pos, at, ScanCharAt(at, end, along) && ScanIntAt(at, end, number));
             flag.kind = 'h';
         }
         break;
@@ -265,7 +289,14 @@ std::size_t ScanFlag(const char *text, std::size_t length, bool named, SeenFlag 
     case 'g':
         flag.kind = first;
         pos = pos + 1 < length ? pos + 1 : length;
-        BoundedScan(text + pos, length - pos, " %c %c%n", &across, &along, &n);
+        // " %c %c"
+        at = text + pos;
+        SkipBlanksAt(at, end);
+        if (ScanCharAt(at, end, across))
+        {
+            SkipBlanksAt(at, end);
+            n = Consumed(text, pos, at, ScanCharAt(at, end, along));
+        }
         break;
     case 'c':
         across = 'c';
@@ -273,7 +304,12 @@ std::size_t ScanFlag(const char *text, std::size_t length, bool named, SeenFlag 
         if (At(text, length, pos) == ')')
             n = 0;
         else
-            BoundedScan(text + pos, length - pos, " %c%n", &along, &n);
+        {
+            // " %c"
+            at = text + pos;
+            SkipBlanksAt(at, end);
+            n = Consumed(text, pos, at, ScanCharAt(at, end, along));
+        }
         break;
     default:
         n = -1;
