@@ -53,6 +53,7 @@ public:
 
 private:
   int GoalieClearBall();
+  int GoalieStayAtBall();
   int GoalieTakeKick();
 
   CBehaviours &m_Brain;

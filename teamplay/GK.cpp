@@ -180,9 +180,13 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
       // The ball is in my hands' reach: catch it.
       if (m_Brain.ShouldICatch())
         return m_Brain.GoalieCatchBall() > 0;
-      // The ball is at my feet and may not be caught: clear it.
-      if (m_Brain.BallKickableForPlayer(nullptr, 0) && GoalieClearBall() > 0)
-        return true;
+      // The ball is at my feet and may not be caught: clear it. A kick the
+      // touch gate holds back (the ball not surely in reach, a team-mate
+      // at it too) keeps me by the ball until it goes: walking back to my
+      // place left it to their forward (seen in a match: he scored into
+      // the empty goal from 15 m).
+      if (m_Brain.BallKickableForPlayer(nullptr, 0))
+        return GoalieClearBall() > 0 || GoalieStayAtBall() > 0;
     }
     // A shot on my goal: get in its way.
     if (BallHeadsIntoOurGoal(m_Brain.m_PlayerSize) && GoalieBlockShot() > 0)
@@ -469,6 +473,13 @@ int CGoalkeeper::GoalieClearBall()
     return 1;
   // Away up the field, as hard as the kicks can make it.
   return m_Brain.KickBall(GoalieKickTarget(), 2 * m_Brain.m_BallSpeedMax);
+}
+
+// Facing the ball, or standing still: a dash along the body could run
+// into it, a touch the gate was holding back.
+int CGoalkeeper::GoalieStayAtBall()
+{
+  return m_Brain.GoalieFaceBall() ? 1 : m_Brain.TouchGate(CMD_DASH, 0);
 }
 
 // ------------------------------------------------ going for the ball

@@ -176,4 +176,44 @@ TEST_F(GoalkeeperWorldTest, InDangerHeWaitsBrieflyForThisCyclesVisualAndOtherwis
     }
   }
 }
+TEST_F(GoalkeeperWorldTest, AtABallHisKickMustWaitForHeStaysByItInsteadOfGoingBack)
+{
+  // Seen in a match: the goalkeeper came out 15 m for a loose ball, a
+  // team-mate got to it as well; the kick was held back for him and the
+  // goalkeeper walked back towards his goal, the team-mate waited too, and
+  // their forward took the ball and scored into the empty goal. While the
+  // kick waits he stays by the ball: the wait ends with one of the two
+  // kicking it.
+  const struct
+  {
+    const char *name;
+    Placed me, ball, mate;
+  } rows[] = {
+      {"out at the edge of the area, a team-mate at the ball too", {-37.6f, 4.2f}, {-37.2f, 3.8f},
+       {-36.9f, 3.6f}},
+      {"in his goal area, the ball only heard of", {-50, 2}, {-49.6f, 2.2f}, kNobody},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(row.me.x, row.me.y));
+    memory().SetBFacing(-170);
+    RollBall(row.ball.x, row.ball.y);
+    // Placed by a team-mate's word, the ball is not surely in reach: the
+    // kick is held back.
+    memory().GetNonConstBall()->SetHeardTime(memory().GetNonConstBall()->GetTime());
+    Others(row.mate, kNobody);
+    Foe(0, row.ball.x + 6, row.ball.y + 3, 9);
+    brain().PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON);
+    const ACTIONQUEUE q = brain().GetQueue();
+    const CVector me(row.me.x, row.me.y);
+    // Whatever he queues leaves him within reach of the ball.
+    CVector next = me;
+    if (q.command == CMD_DASH)
+      next += Polar2CVector(q.power * 0.006f, memory().GetBFacing());
+    EXPECT_LT(next.dist(CVector(row.ball.x, row.ball.y)), 0.9f) << row.name << " " << q.command << " "
+                                                               << q.power;
+    EXPECT_NE(CMD_NONE, q.command) << row.name;
+  }
+}
 }  // namespace
