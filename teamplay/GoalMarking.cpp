@@ -17,6 +17,15 @@ CVector MarkingSpot(CVector foe, const MarkingArea &area)
   return PointInBetween(foe, area.goal, area.goalSide);
 }
 
+CVector MarkingSpot(CVector foe, CVector pace, int lead, const MarkingArea &area)
+{
+  CVector ahead = foe + pace * static_cast<float>(lead);
+  // A run across our goal line is met in front of it.
+  if (ahead.GetX() < area.goal.GetX())
+    ahead.SetX(area.goal.GetX());
+  return MarkingSpot(ahead, area);
+}
+
 int FoeMarkedBy(int me, const std::vector<MarkerAt> &markers, const std::vector<CVector> &foes,
                 const MarkingArea &area)
 {

@@ -29,6 +29,9 @@ struct MarkingArea
 
 // Where the marker of an opponent stands: on his way to our goal.
 CVector MarkingSpot(CVector foe, const MarkingArea &area);
+// The same for a man on the move: goal-side of where his pace (metres a
+// cycle) takes him in `lead` cycles, never past our goal.
+CVector MarkingSpot(CVector foe, CVector pace, int lead, const MarkingArea &area);
 
 // The opponents within the danger distance, nearest our goal first, each
 // given the nearest marker still free who is within reach of his spot.

@@ -4,6 +4,7 @@
 // ball out on the wing, while our defenders kept their places in the back
 // line, and the cross or the pass back from the goal line was a goal.
 
+#include <algorithm>
 #include <cmath>
 
 #include "CBall.h"
@@ -21,6 +22,13 @@ const float kMarkReach = 25;
 // Closer to the spot than this, the marker runs straight to it: sidestepping
 // the man he marks would keep him off it for good.
 const float kStraightToSpot = 5;
+// The marker takes his spot ahead of a running man by this many cycles of
+// his pace: where the man is when the marker's dash takes effect. Seen in
+// matches: their striker ran at our goal from 25 m with his marker a metre
+// goal-side; the marker, on his spot, turned to the ball, the striker went
+// past and shot from 10 m with the marker behind him. Three cycles ahead
+// left the man a few metres to receive in (0-5 in six halves, 0-2 with one).
+const int kMarkLeadCycles = 1;
 }
 
 const CPlayer *CBehaviours::OpponentIMark()
@@ -82,7 +90,12 @@ int CBehaviours::MarkNearGoal()
   if (!foe)
     return 0;
   const MarkingArea area{CVector(-m_PitchLength / 2, 0), kDangerDist, kMarkReach, m_BlockFoeDist};
-  const CVector spot = MarkingSpot(foe->GetGPos(), area);
+  // What is seen of a player's motion is his velocity after the cycle's
+  // decay: his pace is that much more.
+  CVector pace = foe->GetVelocity() / std::max(m_PlayerDecay, m_Epsilon);
+  if (pace.GetMag() > m_PlayerSpeedMax)
+    pace = pace.SetLength(m_PlayerSpeedMax);
+  const CVector spot = MarkingSpot(foe->GetGPos(), pace, kMarkLeadCycles, area);
   const float dist = GetGPos().dist(spot);
   if (dist < m_MinDistToPoint)
     return 0;
@@ -91,5 +104,11 @@ int CBehaviours::MarkNearGoal()
   float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
   if (power <= 0)
     power = m_StaminaIncMax;
+  // The spot of a man on the move shifts every cycle: a heading that
+  // passes within reach of it is kept, where a turn at speed costs the
+  // cycle (seen: a marker turning every other cycle fell behind his man).
+  if (dist < kStraightToSpot &&
+      std::fabs(AngleToFromBody(spot)) <= std::max(m_MaxGoToPointAngleErr, ATan(m_MinDistToPoint / dist)))
+    return TouchGate(CMD_DASH, power);
   return MoveToPos(spot, m_MinDistToPoint, power, dist < kStraightToSpot ? DODGE_NONE : DODGE_ALL);
 }

@@ -298,6 +298,46 @@ TEST_F(DefendingTest, WithTheBallNearOurGoalTheManInFrontOfItIsMarkedGoalSide)
 
 namespace
 {
+TEST_F(DefendingTest, TheMarkerKeepsGoalSideOfHisManRunningAtOurGoal)
+{
+  // Seen in matches: their striker ran at our goal from 25 m out with his
+  // marker a metre goal-side of him; on his spot the marker turned to the
+  // ball, or turned every other cycle after a spot that moved a little
+  // each time, and the striker got past him and shot from 10 m with the
+  // marker behind. The marker runs on ahead of the man, and a heading that
+  // passes close to his spot is run on, not turned from.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    float facing;
+    Placed man;
+    CVector velocity;  // as seen: after the cycle's decay
+  } rows[] = {
+      {"on his spot, the man sets off at our goal", {-37, -1}, 180, {-36, -1}, CVector(-0.36f, 0)},
+      {"running with him, the spot ahead a little off the heading", {-34.5f, -1.6f}, 180, {-33, -1},
+       CVector(-0.36f, 0)},
+      {"short of his spot, a little off the heading", {-31.2f, -1.8f}, 180, {-33, -1}, CVector(0, 0)},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(3);
+    brain().SetRole();
+    Me(row.me.x, row.me.y, row.facing);
+    // Their winger on the ball by our goal line, pressed by another of us.
+    RollBall(-46, 14);
+    Foe(0, -46.4f, 14.3f, 7);
+    Mate(0, -44, 12, 2);
+    CPlayer *man = Foe(1, row.man.x, row.man.y, 11);
+    man->SetVelocity(row.velocity);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
+    EXPECT_EQ(CMD_DASH, q.command) << row.name;
+    EXPECT_GT(q.power, 50) << row.name;
+  }
+}
+
 TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
 {
   // Seen in matches: beside a dribbler running at our goal, the presser

@@ -54,4 +54,28 @@ TEST(GoalMarkingTest, TheMarkerStandsOnHisWayToOurGoal)
   const CVector onGoal = MarkingSpot(CVector(-52, 0.2f), kArea);
   EXPECT_NEAR(-52.5f, onGoal.GetX(), 1e-4f);
 }
+
+TEST(GoalMarkingTest, AManOnTheMoveIsMarkedWhereHisRunTakesHim)
+{
+  const struct
+  {
+    const char *name;
+    CVector foe, pace;
+    CVector spot;
+  } rows[] = {
+      {"standing", CVector(-35, -5), CVector(0, 0), CVector(-35.96f, -4.72f)},
+      // Three cycles of his run on, then a metre goal-side of that.
+      {"running at our goal", CVector(-35, 0), CVector(-1, 0), CVector(-39, 0)},
+      {"running across", CVector(-40, 0), CVector(0, 1), CVector(-40.97f, 2.77f)},
+      {"running away up the pitch", CVector(-40, 0), CVector(1, 0), CVector(-38, 0)},
+      // Never beyond our goal line, however fast he comes.
+      {"his run ends in our goal", CVector(-50, 6), CVector(-1, 0), CVector(-52.5f, 5)},
+  };
+  for (const auto &row : rows)
+  {
+    const CVector spot = MarkingSpot(row.foe, row.pace, 3, kArea);
+    EXPECT_NEAR(row.spot.GetX(), spot.GetX(), 0.02f) << row.name;
+    EXPECT_NEAR(row.spot.GetY(), spot.GetY(), 0.02f) << row.name;
+  }
+}
 }
