@@ -173,7 +173,9 @@ void CMemory::BlendFarBall(bool reckoned, bool changeSeen, CVector reckonedPos,
   const int t = GetTime();
   const float distance = ball.GetRMag();
   const CVector along = (ball.GetGPos() - m_GPos).Normalise();
-  if (!reckoned || distance <= m_FeelDistance)
+  // A heard ball is the teller's reckoning, with its own errors, not a
+  // sighting of ours.
+  if (!reckoned || distance <= m_FeelDistance || ball.GetHeardTime() == t)
   {
     m_BallTrack.Restart(t, distance, along, changeSeen);
     return;

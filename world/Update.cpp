@@ -284,7 +284,10 @@ void CMemory::UpdateGlobals()
   if (m_Ball.GetTime() == t)
   {
     m_Ball.SetGPos(Polar2CVector(m_Ball.GetRMag(), m_Ball.GetRDir()).Relative2Global(me, f));
-    if (Sensed(m_Ball.GetDistChng()) && Sensed(m_Ball.GetDirChng()))
+    // A ball heard in this cycle keeps the teller's velocity: its changes
+    // are an older sighting's.
+    if (m_Ball.GetHeardTime() != t && Sensed(m_Ball.GetDistChng()) &&
+        Sensed(m_Ball.GetDirChng()))
       m_Ball.SetVelocity(VelocityFromChanges(m_Ball.GetRMag(), m_Ball.GetRDir(),
                                              m_Ball.GetDistChng(), m_Ball.GetDirChng()));
   }

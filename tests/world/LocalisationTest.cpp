@@ -212,3 +212,31 @@ TEST_F(LocalisationTest, WhatTheVisualSawMovesByTheFacingItGave)
   for (const Row &row : rows)
     EXPECT_NEAR(row.got, row.want, 1e-3) << row.what;
 }
+
+// A ball a team-mate told us of in this cycle carries his velocity; the
+// server's changes the record still holds are an older sighting's, and
+// turning them onto the pitch again put a ball he saw rolling at 1.5 m a
+// cycle back to the standstill we saw cycles before. Nor is his ball blended
+// with our reckoning as if we had seen it.
+TEST_F(LocalisationTest, ABallHeardThisCycleKeepsTheTellersVelocity)
+{
+  M().SetTime(3);
+  M().SetBall(3, 20, 0, 0, 0, 0);  // seen standing, 20 m ahead
+  Ball().SetConf(0.7f);             // four cycles on
+  M().SetTime(7);
+  CBall heard;
+  heard.SetTime(7);
+  heard.SetConf(1);
+  heard.SetGPos(CVector(20, 5));
+  heard.SetRPos(CVector(20, 5));
+  heard.SetVelocity(CVector(-1.5f, 0));
+  M().StoreBallFromAudio(heard);
+  ASSERT_EQ(Ball().GetHeardTime(), 7);
+  M().SetLine(7, 'r', 52.5f, 90);
+  M().SetFlag(7, 6, 36, 0, -999, -999);
+  B().Localise();
+  M().UpdateGlobals();
+  M().PositionBasedVelocityEstimation4Ball();
+  EXPECT_NEAR(Ball().GetVelocity().GetX(), -1.5f, 1e-3);
+  EXPECT_NEAR(Ball().GetVelocity().GetY(), 0, 1e-3);
+}
