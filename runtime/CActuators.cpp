@@ -35,7 +35,7 @@ timespec DeadlineIn(int ms, bool *clockFailed)
 
 CActuators::CActuators(CMediator *mediator)
     : CModule(mediator), m_MaxSimStepWait(300), m_MaxSimPolWait(30), m_SimPol(1), m_Transmitted(0), m_Sent(0),
-      m_CheckedSent(0), m_QuietSince(std::chrono::steady_clock::now()), m_IdleCheckedByCaller(false),
+      m_CheckedSent(0), m_QuietSinceMs(0), m_IdleCheckedByCaller(false),
       m_KeepAliveDue(false), m_StopRequested(false)
 {
   std::cout << "[Creating Legs                    ]" << std::endl;
@@ -155,16 +155,16 @@ void CActuators::SetIdleCheckedByCaller(bool byCaller)
   Unlock();
 }
 
-void CActuators::CheckIdle()
+void CActuators::CheckIdle(long long nowMs)
 {
-  const std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now();
   Lock();
-  if (m_Sent != m_CheckedSent) {
+  // The first check only starts the count; a clock set back starts it anew.
+  if (m_Sent != m_CheckedSent || m_QuietSinceMs == 0 || nowMs < m_QuietSinceMs) {
     m_CheckedSent = m_Sent;
-    m_QuietSince = now;
-  } else if (now - m_QuietSince >= std::chrono::milliseconds(m_MaxSimStepWait)) {
+    m_QuietSinceMs = nowMs;
+  } else if (nowMs - m_QuietSinceMs >= m_MaxSimStepWait) {
     m_KeepAliveDue = true;
-    m_QuietSince = now;
+    m_QuietSinceMs = nowMs;
     Signal();
   }
   Unlock();

@@ -3,8 +3,6 @@
 
 #include <pthread.h>
 
-#include <chrono>
-
 #include "CModule.h"
 #include "Records.h"
 
@@ -47,9 +45,10 @@ public:
   // Set before the thread starts: the caller calls CheckIdle at least once a
   // max_sim_step_wait and the thread no longer times its waits.
   void SetIdleCheckedByCaller(bool byCaller);
-  // Not under the module's mutex. When nothing went out since a check at
-  // least max_sim_step_wait ago, the thread is asked for the empty datagram.
-  void CheckIdle();
+  // Not under the module's mutex; nowMs is the caller's latest reading of a
+  // clock in milliseconds. When nothing went out since a check at least
+  // max_sim_step_wait before, the thread is asked for the empty datagram.
+  void CheckIdle(long long nowMs);
   // Ends the thread's wait for good; the thread ends without sending.
   void StopThread();
 
@@ -92,7 +91,7 @@ private:
   // it change.
   unsigned m_Sent;
   unsigned m_CheckedSent;
-  std::chrono::steady_clock::time_point m_QuietSince;
+  long long m_QuietSinceMs;
   bool m_IdleCheckedByCaller;
   bool m_KeepAliveDue;
   bool m_StopRequested;

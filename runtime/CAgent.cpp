@@ -38,7 +38,7 @@ CAgent::CAgent(MCDictIniSafe &config) : CAgent(config, nullptr)
 }
 
 CAgent::CAgent(MCDictIniSafe &config, CModuleMaker maker)
-  : m_IsNewCycle(0), m_MaxSimStepWait(300), m_HandshakeTimeoutMs(kHandshakeTimeoutMs), m_Status(0), m_SensorsThread(),
+  : m_IsNewCycle(0), m_MaxSimStepWait(300), m_WaitClockMs(0), m_HandshakeTimeoutMs(kHandshakeTimeoutMs), m_Status(0), m_SensorsThread(),
     m_ActuatorsThread(), m_Behaviours(nullptr), m_Memory(nullptr), m_Sensors(nullptr),
     m_Actuators(nullptr), m_PlayMode(nullptr), m_LastActions(), m_ActionCount(0), m_TName(),
     m_Side(0), m_UNum(0), m_Maker(maker)

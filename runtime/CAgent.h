@@ -225,6 +225,10 @@ private:
   // A cycle began and the main loop has not been woken for it yet.
   bool m_CycleWakePending = false;
   int m_MaxSimStepWait;
+  // The clock as the last wait for a cycle read it, in milliseconds: the
+  // actuators' idle check goes by it rather than read the clock again
+  // just after the wake, when its page is no longer at hand.
+  long long m_WaitClockMs;
   int m_HandshakeTimeoutMs;
   // Read by all three threads without a lock; the sensors thread and DoExit
   // write it.

@@ -81,7 +81,7 @@ int CAgent::MainLoop()
       Wait4NewCycle();
     else
       missed++;
-    m_Actuators->CheckIdle();
+    m_Actuators->CheckIdle(m_WaitClockMs);
   }
 
   if (sensors == 0)
@@ -155,6 +155,7 @@ int CAgent::Wait4NewCycle()
     now.tv_sec = 0;
     now.tv_usec = 0;
   }
+  m_WaitClockMs = static_cast<long long>(now.tv_sec) * 1000 + now.tv_usec / 1000;
   struct timespec deadline;
   deadline.tv_sec = now.tv_sec + m_MaxSimStepWait / 1000;
   deadline.tv_nsec = now.tv_usec * 1000L + (m_MaxSimStepWait % 1000) * 1000000L;

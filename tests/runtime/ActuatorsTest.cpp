@@ -55,26 +55,43 @@ TEST_F(ActuatorsTest, WithTheCallerCheckingTheThreadSendsTheEmptyDatagramOnlyWhe
   std::this_thread::sleep_for(std::chrono::milliseconds(350));
   EXPECT_TRUE(server.Received().empty()) << "the thread timed its own wait";
 
-  // Quiet since the module was made: the first check asks for it, the one
-  // right after finds it sent.
-  legs->CheckIdle();
-  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 1; }, 5000));
-  legs->CheckIdle();
-  agent.Brain()->BasicDash(10);
-  legs->CheckIdle();
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  legs->CheckIdle();  // quiet for less than a step wait
-  std::this_thread::sleep_for(std::chrono::milliseconds(80));
-  legs->CheckIdle();  // quiet for 130 ms
-  ASSERT_TRUE(server.WaitFor([](const Datagrams &got) { return got.size() >= 3; }, 5000));
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  // The clock readings are the caller's: a row of checks, each with the
+  // datagrams the server must hold after it.
+  const struct
+  {
+    long long nowMs;
+    bool dash;  // a command goes out just before the check
+    size_t held;
+  } checks[] = {
+    {1000, false, 0},  // the first check starts the count
+    {1099, false, 0},  // 99 ms of silence
+    {1100, false, 1},  // a step wait: the empty datagram
+    {1150, false, 1},  // it went out: the count starts anew
+    {1200, true, 2},   // so did a command
+    {1299, false, 2},
+    {1300, false, 3},
+    {1350, false, 3},
+    {1200, false, 3},  // a clock set back starts the count anew
+    {1299, false, 3},
+    {1300, false, 4},
+  };
+  for (const auto &check : checks) {
+    if (check.dash)
+      agent.Brain()->BasicDash(10);
+    legs->CheckIdle(check.nowMs);
+    const size_t held = check.held;
+    ASSERT_TRUE(server.WaitFor([held](const Datagrams &got) { return got.size() >= held; }, 5000)) << check.nowMs;
+    // A datagram asked for goes out at once; one not asked for never.
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_EQ(held, server.Received().size()) << check.nowMs;
+  }
   agent.StopActuators();
-
   const Datagrams got = server.Received();
-  ASSERT_EQ(3u, got.size());
+  ASSERT_EQ(4u, got.size());
   EXPECT_EQ("", got[0].payload);
   EXPECT_EQ("(dash 10.00)\n", got[1].payload);
   EXPECT_EQ("", got[2].payload);
+  EXPECT_EQ("", got[3].payload);
 }
 
 TEST_F(ActuatorsTest, AnUntimedWaitEndsWhenTheThreadIsStopped)
