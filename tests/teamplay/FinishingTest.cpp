@@ -311,19 +311,19 @@ TEST_F(FinishingTest, TheShotBeatsTheKeeperAtTheFarCorner)
 }
 
 // With the ball at the side of the foot one kick sends it at a middling
-// pace only: shots of 1.7-2.2 from 19-28 m, kicked at once as the ball lay
-// with nobody near, were all caught. With an opponent near it still goes
-// at once; with none, the kicks are laid for a hard one.
-TEST_F(FinishingTest, AShotGoesHardUnlessItIsAboutToBeTaken)
+// pace only, and goes at once all the same, whoever is near: laid over
+// several kicks for a harder shot, it came no harder in matches (1.9-2.6
+// after one to four kicks, against 1.7-2.8 at once) and gave the keeper
+// the time to set himself.
+TEST_F(FinishingTest, AShotGoesAtOnceAsTheBallLies)
 {
   const struct
   {
     const char *name;
     Placed defender;
-    bool atOnce;
   } rows[] = {
-      {"nobody near", kNobody, false},
-      {"a defender 3 m off", {30, -5.5f}, true},
+      {"nobody near", kNobody},
+      {"a defender 3 m off", {30, -5.5f}},
   };
   for (const auto &row : rows)
   {
@@ -341,12 +341,10 @@ TEST_F(FinishingTest, AShotGoesHardUnlessItIsAboutToBeTaken)
     const CVector kicked = Kicked(q);
     const CVector ball = memory().GetBall()->GetGPos();
     const float y = ball.GetY() + kicked.GetY() * (52.5f - ball.GetX()) / kicked.GetX();
-    const bool shot = kicked.GetX() > 0 && std::fabs(y) < 7.01f;
-    EXPECT_EQ(row.atOnce, shot) << row.name;
-    if (shot)
-      EXPECT_GT(kicked.GetMag(), 1.7f) << row.name;
-    else
-      EXPECT_TRUE(brain().KickPlanRunning()) << row.name;
+    EXPECT_GT(kicked.GetX(), 0) << row.name;
+    EXPECT_LT(std::fabs(y), 7.01f) << row.name;
+    EXPECT_GT(kicked.GetMag(), 1.7f) << row.name;
+    EXPECT_FALSE(brain().KickPlanRunning()) << row.name;
   }
 }
 }  // namespace
