@@ -31,6 +31,10 @@ public:
   int ShootBeforeItIsTaken();
   int ShootFromClose();
   int ShootNow();
+  // Far out with nobody near: the shot waits for a run closer or a pass.
+  bool LongShotCanWait();
+  // Far out: a pass to a team-mate near the middle of their goal.
+  int PassIntoTheBox();
   // One kick at once towards the target with the end speed (or as hard as
   // it goes): for set plays and last resorts.
   int KickOnceTowards(CVector target, float endSpeed);

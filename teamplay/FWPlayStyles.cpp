@@ -1,9 +1,10 @@
-// With the ball in their third: score. A shot whenever there is one, a
-// breakaway, a cross from by their goal line, a pass to a team-mate with a
-// better shot, a shot from close in whoever may get across it farther on
-// or into a crowd before the ball is taken, a ball behind their line, a
-// run at goal or into space, a pass, the ball held a moment, and a shot
-// when nothing else is on.
+// With the ball in their third: score. From far out a pass to a team-mate
+// before their goal; a shot whenever there is one (from far out only once
+// an opponent comes near), a breakaway, a cross from by their goal line, a
+// pass to a team-mate with a better shot, a shot from close in whoever may
+// get across it farther on or into a crowd before the ball is taken, a
+// ball behind their line, a run at goal or into space, a pass, the ball
+// held a moment, and a shot when nothing else is on.
 
 #include <cmath>
 
@@ -18,12 +19,23 @@ const float kLeastOneKickShot = 1.8f;
 // From this near the middle of their goal a shot goes whoever may get
 // across it farther on.
 const float kCloseShotDist = 20;
+// Farther out than this, with no opponent this near the ball, the shot
+// waits.
+const float kLongShot = 22;
+const float kLongShotRoom = 5;
+// From there a pass goes to a team-mate this near the middle of their
+// goal, back by at most this much and no longer than this.
+const float kBoxShotDist = 18;
+const float kBoxPassMostBack = 8;
+const float kBoxPassLongest = 25;
 }  // namespace
 
 int CBehaviours::FWZWithBall()
 {
   const CVector me = GetGPos();
-  if (HaveAShot() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
+  if (m_BallChoices.PassIntoTheBox())
+    return 1;
+  if (HaveAShot() && !m_BallChoices.LongShotCanWait() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;
@@ -56,6 +68,35 @@ int CBehaviours::FWZWithBall()
   if (m_BallChoices.HoldForAMoment())
     return 1;
   return Chose(BP_SHOOT, m_BallChoices.ShootNow());
+}
+
+bool CBallChoices::LongShotCanWait()
+{
+  // Against ourselves every shot from 23-29 m was caught, and the goals
+  // came from 8-16 m, one after a ball from the wing to a team-mate before
+  // the goal: with nobody near, the ball is run closer or passed, and the
+  // shot goes once an opponent comes near (or when nothing else is on).
+  const CBall *ball = m_Brain.M2BReadBall();
+  return ball && ball->GetGPos().dist(CVector(m_Brain.m_PitchLength / 2, 0)) > kLongShot &&
+         m_Brain.NumFoesWithin(kLongShotRoom, ball->GetGPos()) == 0;
+}
+
+int CBallChoices::PassIntoTheBox()
+{
+  // Far out, a team-mate before their goal is a better chance than the
+  // shot: every shot from 23-28 m against ourselves was caught, and a ball
+  // from the wing to a team-mate 13 m out scored.
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CVector goal(m_Brain.m_PitchLength / 2, 0);
+  if (!ball || ball->GetGPos().dist(goal) <= kLongShot)
+    return 0;
+  PASSLIMITS limits;
+  limits.backAllowance = kBoxPassMostBack;
+  limits.maxDist = kBoxPassLongest;
+  const CPlayer *mate = m_Brain.PassTarget(limits);
+  if (!mate || mate->GetGPos().dist(goal) > kBoxShotDist)
+    return 0;
+  return m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate));
 }
 
 int CBallChoices::ShootBeforeItIsTaken()

@@ -27,7 +27,7 @@ int CBehaviours::MIDZWithBall()
     return DEFZWithBall();
 
   // Their goal is within a shot's reach from the front of this third.
-  if (HaveAShot() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
+  if (HaveAShot() && !m_BallChoices.LongShotCanWait() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;

@@ -130,8 +130,10 @@ TEST_F(FinishingTest, WithinReachOfGoalTheBallIsShot)
     CVector foes[2];  // x 999: none
     BallPlay play;
   } rows[] = {
-      {"free, 28 m out in front", CVector(25, -3), {CVector(999, 0), CVector(999, 0)}, BP_SHOOT},
-      {"free, 28 m out at an angle", CVector(28, 13), {CVector(999, 0), CVector(999, 0)}, BP_SHOOT},
+      // Free that far out, the ball is first run closer (shots from 23-28 m
+      // were all caught): at their goal, as nobody is in the way.
+      {"free, 28 m out in front", CVector(25, -3), {CVector(999, 0), CVector(999, 0)}, BP_BREAKAWAY},
+      {"free, 28 m out at an angle", CVector(28, 13), {CVector(999, 0), CVector(999, 0)}, BP_BREAKAWAY},
       {"pressed 29 m out between two defenders", CVector(24, -6.5f),
        {CVector(24.5f, -4.7f), CVector(23.5f, -8.5f)}, BP_SHOOT},
       {"pressed at the edge of their area, a defender in the way", CVector(36, 5),
@@ -151,6 +153,8 @@ TEST_F(FinishingTest, WithinReachOfGoalTheBallIsShot)
     const ACTIONQUEUE q = Pass();
     EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
     EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+    if (row.play != BP_SHOOT)
+      continue;
     EXPECT_EQ(CMD_KICK, q.command) << row.name;
     // Aimed inside the posts, and kicked between them at once: the ball
     // is surely at the foot and one kick sends it hard enough. Laid over
@@ -183,9 +187,12 @@ TEST_F(FinishingTest, AShotGoesToTheCornerLeftOpen)
        {CVector(44, 1), CVector(999, 0)}, true, true, 1},
       {"a defender 4 m off the ball's way", CVector(35, 0), CVector(51, 0),
        {CVector(44, 1), CVector(999, 0)}, true, true, 0},
-      // Measured to the corner, such a shot was never tried.
+      // Measured to the corner, such a shot was never tried; it is open,
+      // and with nobody near the ball is first run closer.
       {"28.5 m out at an angle, the keeper near: the far corner 32 m off", CVector(28.1f, -15.2f),
-       CVector(50.5f, -4), {CVector(999, 0), CVector(999, 0)}, true, true, 1},
+       CVector(50.5f, -4), {CVector(999, 0), CVector(999, 0)}, true, false, 1},
+      {"28.5 m out at an angle, a defender coming", CVector(28.1f, -15.2f), CVector(50.5f, -4),
+       {CVector(25, -18), CVector(999, 0)}, true, true, 1},
       // Pressed there, it goes into them before it is taken.
       {"both corners shut by defenders before the ball", CVector(36, 0), CVector(51, 0),
        {CVector(37.4f, -0.6f), CVector(37.4f, 0.7f)}, false, true, 0},
@@ -345,6 +352,67 @@ TEST_F(FinishingTest, AShotGoesAtOnceAsTheBallLies)
     EXPECT_LT(std::fabs(y), 7.01f) << row.name;
     EXPECT_GT(kicked.GetMag(), 1.7f) << row.name;
     EXPECT_FALSE(brain().KickPlanRunning()) << row.name;
+  }
+}
+
+// Far out, a team-mate free before their goal gets the ball rather than
+// the long shot: every shot from 23-28 m against ourselves was caught,
+// and a ball from the wing to a team-mate 13 m out scored. Not to one
+// marked, nor from near enough to shoot.
+TEST_F(FinishingTest, FarOutTheBallGoesToATeamMateBeforeTheirGoal)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    Placed marker;
+    bool passed;
+  } rows[] = {
+      {"out wide 28 m off, a team-mate free 11 m out", CVector(30, 18), kNobody, true},
+      {"25 m out in front, a team-mate free 11 m out", CVector(28, -5), kNobody, true},
+      {"the team-mate marked", CVector(30, 18), {42.8f, 2.9f}, false},
+      {"20 m out: near enough to shoot", CVector(34, 8), kNobody, false},
+  };
+  const CVector mate(42, 2);
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    // Two defenders deep in their area keep him onside.
+    Foe(2, 47, -8, 3);
+    Foe(3, 47, 11, 4);
+    if (row.marker.x < 999)
+      Foe(4, row.marker.x, row.marker.y, 5);
+    Mate(0, mate.GetX(), mate.GetY(), 10);
+    const ACTIONQUEUE q = Pass();
+    const CVector ball = memory().GetBall()->GetGPos();
+    const bool toHim = brain().GetBallPlay() == BP_PASS && q.command == CMD_KICK &&
+                       std::fabs(brain().NormaliseAngle(KickDir(q) - (mate - ball).GetDir())) < 20;
+    EXPECT_EQ(row.passed, toHim) << row.name << " play " << brain().GetBallPlay();
+  }
+}
+
+// Far out with nobody near, the shot waits even with the way in shut:
+// from 24-29 m every such shot against ourselves was caught. With an
+// opponent near it goes, before the ball is taken.
+TEST_F(FinishingTest, FarOutTheShotWaitsTillAnOpponentComes)
+{
+  const struct
+  {
+    const char *name;
+    Placed defender;
+    bool shot;
+  } rows[] = {
+      {"a defender on the way in, 15 m off", {44, 5}, false},
+      {"a defender 4 m off", {27, 3}, true},
+  };
+  for (const auto &row : rows)
+  {
+    // 23 m out, their keeper to one side: the other corner is open.
+    OnTheBall(CVector(29, 0), CVector(51, 3));
+    Foe(2, row.defender.x, row.defender.y, 3);
+    ASSERT_TRUE(brain().HaveAShot()) << row.name;
+    Pass();
+    EXPECT_EQ(row.shot, brain().GetBallPlay() == BP_SHOOT) << row.name << " play " << brain().GetBallPlay();
   }
 }
 }  // namespace
