@@ -16,6 +16,12 @@ const float FALLBACK_SCORE = 9998;
 // word: near us it is felt in every visual, so no sense of it for longer
 // means the model has lost it.
 const int OWN_NEAR_BALL_CYCLES = 2;
+// Cycles for which our own sighting of a player outranks a team-mate's word:
+// heard a cycle late, placed from where the teller reckons himself and
+// under his numbering, a heard opponent within 20 m was 1.2 m off on the
+// median and 4 m at the 90th percentile in matches, our own sighting three
+// cycles old 1.0 m and 2.2 m.
+const int OWN_PLAYER_SIGHTING_CYCLES = 3;
 
 bool IsUNum(int unum)
 {
@@ -317,8 +323,10 @@ void CMemory::HearPlayer(CPlayer heard)
   if (index < 0 || !array[index])
     return;
   CPlayer *record = array[index];
-  // A player seen in this cycle keeps what the agent saw.
-  if (record->GetTime() == GetTime() && record->GetSource() == 0 && record->GetConf() > 0)
+  // A player seen in this cycle, or a few cycles ago, keeps what the agent
+  // saw.
+  if (record->GetSource() == 0 && record->GetConf() > 0 &&
+      GetTime() - record->GetTime() <= OWN_PLAYER_SIGHTING_CYCLES)
     return;
   const auto take = [&]() {
     *record = heard;
