@@ -2,7 +2,8 @@
 // ahead of the ball by his role, onside, and where there is room and an
 // open way from the ball, so that a pass forward finds him, a forward in
 // their area once the ball is well into their half; and how far up a
-// forward waits while they have it.
+// forward waits while they have it, or while one of ours fights for it in
+// their third.
 
 #include <cmath>
 #include <vector>
@@ -30,6 +31,8 @@ const float kFarPostFromLine = 7;
 const float kFarPostY = 5;
 // Without the ball a forward waits at most this far ahead of it.
 const float kForwardWaitAheadOfBall = 25;
+// A team-mate this near the ball in their third is fighting for it.
+const float kFightingForIt = 2;
 // The share of the ball's y a player's place follows: the side squeezes
 // towards the ball.
 const float kFollowBallY = 0.3f;
@@ -148,6 +151,12 @@ CVector CBehaviours::UpAtTheirLine(CVector place)
   // forward was theirs again first.
   if (GetRole() != ROLE_FORWARD || !BallPositionValid())
     return place;
+  // A team-mate at the ball in their third with a defender on him counts
+  // as their ball, and the forwards stood 15 m out, outside their area,
+  // while he beat his man: they go to their places in it as with our ball.
+  const CVector ball = M2BReadBall()->GetGPos();
+  if (ball.GetX() > kBoxRunFromX && NumFriendsWithin(kFightingForIt, ball) > 0)
+    return m_AttackingPlace.AttackingPlace();
   const float wait =
       std::fmin(TheirOffsideX() - kOnsideMargin, M2BReadBall()->GetGX() + kForwardWaitAheadOfBall);
   return place.GetX() < wait ? CVector(wait, place.GetY()) : place;

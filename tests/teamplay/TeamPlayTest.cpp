@@ -327,6 +327,45 @@ TEST_F(TeamPlayTest, WithTheirBallForwardsWaitNearTheirLine)
   }
 }
 
+// Our winger beating his man down the line in their third counted as their
+// ball: our forwards stood 15 m out and wide, none in their area, while he
+// got past. With one of ours at the ball there they go into it; with none,
+// or in midfield, they wait at their line as before.
+TEST_F(TeamPlayTest, WithOurManFightingForTheBallInTheirThirdForwardsGoIntoTheirArea)
+{
+  const struct
+  {
+    const char *name;
+    Placed ball, mate;
+    bool inTheArea;
+  } rows[] = {
+      {"our winger and their defender at the ball out wide", {38, -22}, {37.6f, -21.2f}, true},
+      {"our man at the ball before their area", {34, 5}, {33.4f, 4.6f}, true},
+      {"their defender alone at it", {38, -22}, {20, -22}, false},
+      {"our man fighting for it in midfield", {5, -10}, {4.6f, -10.5f}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(10);
+    memory().SetUNum(10);
+    memory().SetGPos(CVector(30, -5));
+    RollBall(row.ball.x, row.ball.y);
+    Mate(3, row.mate.x, row.mate.y, 9);
+    Foe(2, row.ball.x + 0.5f, row.ball.y + 0.5f, 5);
+    // Their goalkeeper and last defender make the offside line at 44.
+    Foe(0, 51, 0, 1);
+    Foe(1, 45, 12, 2);
+    Pass();
+    const CVector place = brain().UpAtTheirLine(CVector(4, -10));
+    // Before their goal, not at his own place's 10 m out to the side.
+    const bool inTheArea = place.GetX() > 52.5f - 16.5f && std::fabs(place.GetY()) < 8;
+    EXPECT_EQ(row.inTheArea, inTheArea) << row.name << " at " << place.GetX() << ", " << place.GetY();
+    // Always onside.
+    EXPECT_LE(place.GetX(), 44) << row.name;
+  }
+}
+
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
