@@ -31,6 +31,9 @@ const float kAreaMargin = 0.5f;
 // A caught ball is played this many cycles before the referee would drop
 // it, so a late sighting or a lost cycle still leaves time for the kick.
 const int kDropBallMargin = 10;
+// After a catch the goalkeeper stands this far out beyond the corner of
+// the goal area, both ways.
+const float kAfterCatchBeyondGoalArea = 1;
 // The ball of a set play the goalkeeper takes is kicked at once, but not
 // before the team had a moment to spread out.
 const int kSetPlayWait = 5;
@@ -365,8 +368,9 @@ void CGoalkeeper::GoalieNoteCatch(PlayMode previous, PlayMode current)
 }
 
 // With the ball in hand: one move to the side of the area with fewer
-// opponents, then wait at least the minimum for the team to spread out,
-// then pass to a free team-mate, or at the latest clear it long.
+// opponents, wide of the goal area but near our goal, then wait at least
+// the minimum for the team to spread out, then pass to a free team-mate,
+// or at the latest clear it long.
 int CBehaviours::GoalieAfterCatch()
 {
   const float goalX = -m_PitchLength / 2;
@@ -377,8 +381,12 @@ int CBehaviours::GoalieAfterCatch()
                                NumFoesWithin(15, CVector(goalX + m_PenaltyAreaLength, -10))
                            ? 1.0f
                            : -1.0f;
-    const float x = goalX + m_PenaltyAreaLength - 2;
-    const float y = side * (m_PenaltyAreaWidth / 2 - 4);
+    // Not out at the corner of the area: from there, 22 m from the middle
+    // of the goal, a kick their side took left the goal open for the 20
+    // cycles of his run back (seen in matches: two shots from 20-27 m went
+    // into the empty goal 7-10 cycles after his kick).
+    const float x = goalX + m_GoalAreaLength + kAfterCatchBeyondGoalArea;
+    const float y = side * (m_GoalAreaWidth / 2 + kAfterCatchBeyondGoalArea);
     Move(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
     return 1;
   }

@@ -138,7 +138,14 @@ TEST_F(GoalkeeperTest, ACaughtBallIsMovedOnceAndKickedBeforeTheRefereeWouldDropI
     if (q.command == CMD_MOVE)
     {
       moves++;
-      EXPECT_TRUE(brain->InOurPenaltyArea(CVector(q.move_x, q.move_y)));
+      const CVector to(static_cast<float>(q.move_x), static_cast<float>(q.move_y));
+      EXPECT_TRUE(brain->InOurPenaltyArea(to));
+      // Wide of the goal area, but near our goal: out at the corner of the
+      // area, 22 m from the middle of the goal, a kick their side took
+      // left the goal open for the 20 cycles of his run back (seen in
+      // matches: two shots from 20-27 m into the empty goal).
+      EXPECT_LE(to.dist(CVector(-52.5f, 0)), 12.5f);
+      EXPECT_GE(std::fabs(to.GetY()), 9.16f);
     }
     if (q.command == CMD_KICK)
       kickedAfter = t - 42 + 1;

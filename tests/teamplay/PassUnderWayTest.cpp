@@ -197,14 +197,14 @@ TEST_F(PassUnderWayTest, SetPlayAndGoalkeeperPassesAreAnnounced)
   memory().SetGPos(CVector(-48, 0));
   Referee("goalie_catch_ball_l");
   Referee("free_kick_l");
-  Mate(0, -20, 12, 7);
+  Mate(0, -25, 12, 7);
   int kickedAt = -1;
   for (int t = 10; t < 140 && kickedAt < 0; t++)
   {
     memory().SetTime(t);
     RollBall(memory().GetGPos().GetX() + 0.5f, memory().GetGPos().GetY());
     memory().GetNonConstBall()->SetTime(t);
-    Mate(0, -20, 12, 7);
+    Mate(0, -25, 12, 7);
     const ACTIONQUEUE q = Pass();
     if (q.command == CMD_MOVE)
       memory().SetGPos(CVector(static_cast<float>(q.move_x), static_cast<float>(q.move_y)));
