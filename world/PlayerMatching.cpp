@@ -20,7 +20,7 @@ const int OWN_NEAR_BALL_CYCLES = 2;
 // beyond it the teller is likely the nearer to the ball.
 const float OWN_BALL_SIGHT_DISTANCE = 30;
 // Cycles for which our own sighting of a player outranks a team-mate's word:
-// heard a cycle late, placed from where the teller reckons himself and
+// placed from where the teller reckons himself, from his own sighting and
 // under his numbering, a heard opponent within 20 m was 1.2 m off on the
 // median and 4 m at the 90th percentile in matches, our own sighting three
 // cycles old 1.0 m and 2.2 m.

@@ -266,10 +266,10 @@ TEST_F(PlayerMatchingTest, OurOwnRecentSenseOfANearBallOutranksWhatIsHeard)
   }
 }
 
-// Heard a cycle late, placed from where the teller reckons himself and under
-// his numbering, a team-mate's word put an opponent near us 1.2 m off on the
-// median and 4 m at the 90th percentile; our own sighting three cycles old
-// was 1.0 m and 2.2 m off. Ours stands for three cycles; a record that
+// Placed from where the teller reckons himself, from his own sighting and
+// under his numbering, a team-mate's word put an opponent near us 1.2 m off
+// on the median and 4 m at the 90th percentile; our own sighting three
+// cycles old was 1.0 m and 2.2 m off. Ours stands for three cycles; a record that
 // itself came from a word, or our sighting grown older, gives way.
 TEST_F(PlayerMatchingTest, OurOwnRecentSightingOfAPlayerOutranksWhatIsHeard)
 {
