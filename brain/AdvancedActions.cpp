@@ -236,6 +236,8 @@ namespace
 {
 // A shot is aimed at least this far inside a post.
 const float kAimInsidePost = 0.7f;
+// An opponent this near hurries a cross.
+const float kCrossHurry = 6;
 }  // namespace
 
 CVector CBehaviours::ShootPoint(const CPlayer *player)
@@ -415,5 +417,10 @@ int CBehaviours::CrossBall()
   }
   if (receiver)
     target = receiver->GetGPos();
+  // With a defender coming it goes in one kick as the ball lies: laid over
+  // several kicks, crosses by their goal line took five cycles and were
+  // taken.
+  if (NumFoesWithin(kCrossHurry) > 0)
+    return m_BallChoices.KickOnceTowards(target, m_CrossPointTargetVel);
   return KickBall(target, Point2KickVelocity(target, m_CrossPointTargetVel));
 }

@@ -415,4 +415,25 @@ TEST_F(FinishingTest, FarOutTheShotWaitsTillAnOpponentComes)
     EXPECT_EQ(row.shot, brain().GetBallPlay() == BP_SHOOT) << row.name << " play " << brain().GetBallPlay();
   }
 }
+
+// By their goal line with a defender coming, the cross laid over several
+// kicks took five cycles and was taken: it goes in one kick as the ball
+// lies.
+TEST_F(FinishingTest, ACrossWithADefenderComingGoesInOneKick)
+{
+  const CVector me(49, -20);
+  const CVector mate(40, 3);
+  OnTheBall(me, CVector(51, 0));
+  RollBall(me.GetX() + 0.1f, me.GetY() - 0.9f);
+  memory().GetNonConstBall()->SetTime(memory().GetTime());
+  Foe(2, 45, -23, 3);
+  Mate(0, mate.GetX(), mate.GetY(), 10);
+  ASSERT_TRUE(brain().ShouldICross());
+  ASSERT_EQ(1, brain().CrossBall());
+  const ACTIONQUEUE q = brain().GetQueue();
+  ASSERT_EQ(CMD_KICK, q.command);
+  EXPECT_FALSE(brain().KickPlanRunning());
+  const CVector ball = memory().GetBall()->GetGPos();
+  EXPECT_LT(std::fabs(brain().NormaliseAngle(KickDir(q) - (mate - ball).GetDir())), 20);
+}
 }  // namespace
