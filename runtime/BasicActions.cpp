@@ -6,6 +6,9 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <initializer_list>
+
+#include "CommandText.h"
 
 namespace {
 
@@ -21,9 +24,10 @@ struct Counter
 };
 const Counter kUncounted = {nullptr, nullptr};
 
-int Issue(CBehaviours &brain, Counter counter, const char *format, ...) __attribute__((format(printf, 3, 4)));
-
-int Issue(CBehaviours &brain, Counter counter, const char *format, ...)
+// Counts the command, has write put its text in the brain's action buffer and
+// hands it on, all under the brain's lock, then waits for it to be sent.
+template <typename Write>
+int IssueWritten(CBehaviours &brain, Counter counter, const Write &write)
 {
   brain.Lock();
   // Counted under the brain's lock: the main loop and the sensors thread
@@ -31,13 +35,41 @@ int Issue(CBehaviours &brain, Counter counter, const char *format, ...)
   // read-and-add would lose one of them.
   if (counter.get != nullptr)
     (brain.*counter.set)((brain.*counter.get)() + 1);
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(brain.GetActionBuffer(), CBehaviours::ACTION_BUFFER_LENGTH, format, args);
-  va_end(args);
+  write(brain.GetActionBuffer());
   brain.Changed();
   brain.Unlock();
   return brain.Wait4NewAction2Exec();
+}
+
+int Issue(CBehaviours &brain, Counter counter, const char *format, ...) __attribute__((format(printf, 3, 4)));
+
+int Issue(CBehaviours &brain, Counter counter, const char *format, ...)
+{
+  va_list args;
+  va_start(args, format);
+  const int result = IssueWritten(brain, counter, [&](char *buffer) {
+    std::vsnprintf(buffer, CBehaviours::ACTION_BUFFER_LENGTH, format, args);
+  });
+  va_end(args);
+  return result;
+}
+
+// The body commands go out several times a cycle, and formatting their
+// numbers through printf was a dear part of sending them.
+int IssueNumbers(CBehaviours &brain, Counter counter, const char *head,
+                 std::initializer_list<double> values)
+{
+  return IssueWritten(brain, counter, [&](char *buffer) {
+    if (FormatNumberCommand(buffer, CBehaviours::ACTION_BUFFER_LENGTH, head, values))
+      return;
+    // Too long to build aside (no body command is): printed as before.
+    const double *v = values.begin();
+    const std::size_t n = values.size();
+    if (n == 1)
+      std::snprintf(buffer, CBehaviours::ACTION_BUFFER_LENGTH, "%s %.2f)\n", head, v[0]);
+    else if (n == 2)
+      std::snprintf(buffer, CBehaviours::ACTION_BUFFER_LENGTH, "%s %.2f %.2f)\n", head, v[0], v[1]);
+  });
 }
 
 }  // namespace
@@ -57,26 +89,26 @@ int CBehaviours::BasicMove(int x, int y)
 
 int CBehaviours::BasicTurn(float moment)
 {
-  return Issue(*this, {&CBehaviours::GetTurnSent, &CBehaviours::SetTurnSent}, "(turn %.2f)\n",
-               Round(moment, -2));
+  return IssueNumbers(*this, {&CBehaviours::GetTurnSent, &CBehaviours::SetTurnSent}, "(turn",
+                      {Round(moment, -2)});
 }
 
 int CBehaviours::BasicDash(float power)
 {
-  return Issue(*this, {&CBehaviours::GetDashSent, &CBehaviours::SetDashSent}, "(dash %.2f)\n",
-               Round(power, -2));
+  return IssueNumbers(*this, {&CBehaviours::GetDashSent, &CBehaviours::SetDashSent}, "(dash",
+                      {Round(power, -2)});
 }
 
 int CBehaviours::BasicKick(float power, float direction)
 {
-  return Issue(*this, {&CBehaviours::GetKickSent, &CBehaviours::SetKickSent}, "(kick %.2f %.2f)\n",
-               Round(power, -2), Round(direction, -2));
+  return IssueNumbers(*this, {&CBehaviours::GetKickSent, &CBehaviours::SetKickSent}, "(kick",
+                      {Round(power, -2), Round(direction, -2)});
 }
 
 int CBehaviours::BasicTurnNeck(float angle)
 {
-  return Issue(*this, {&CBehaviours::GetTurnNeckSent, &CBehaviours::SetTurnNeckSent}, "(turn_neck %.2f)\n",
-               Round(angle, -2));
+  return IssueNumbers(*this, {&CBehaviours::GetTurnNeckSent, &CBehaviours::SetTurnNeckSent},
+                      "(turn_neck", {Round(angle, -2)});
 }
 
 int CBehaviours::BasicSay(const char *text)
@@ -93,12 +125,12 @@ int CBehaviours::BasicChangeView(const char *width, const char *quality)
 
 int CBehaviours::BasicCatch(float direction)
 {
-  return Issue(*this, kUncounted, "(catch %.2f)\n", Round(direction, -2));
+  return IssueNumbers(*this, kUncounted, "(catch", {Round(direction, -2)});
 }
 
 int CBehaviours::BasicTackle(float power)
 {
-  return Issue(*this, kUncounted, "(tackle %.2f)\n", Round(power, -2));
+  return IssueNumbers(*this, kUncounted, "(tackle", {Round(power, -2)});
 }
 
 int CBehaviours::BasicSenseBody()
