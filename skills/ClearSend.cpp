@@ -9,6 +9,7 @@ std::vector<CVector> CBehaviours::FoePositions()
   sorted_players foes;
   SortValidFoes2Me(foes);
   std::vector<CVector> positions;
+  positions.reserve(static_cast<size_t>(foes.count));
   for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
     positions.push_back(foes.players[i]->GetGPos());
   return positions;

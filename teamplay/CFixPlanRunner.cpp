@@ -348,6 +348,7 @@ void CFixPlanRunner::AssignFixPlanPoints()
   std::fill(run.assigned.begin(), run.assigned.end(), 0);
   bool taken[12] = {};
   std::vector<int> open;
+  open.reserve(static_cast<size_t>(std::max(0, m_Brain.m_NumFixPlans)));
   for (int i = 1; i <= m_Brain.m_NumFixPlans; i++)
   {
     const FIXPLAN &plan = m_Brain.m_FixPlans[i];

@@ -29,6 +29,8 @@ const float kStraightToSpot = 5;
 // past and shot from 10 m with the marker behind him. Three cycles ahead
 // left the man a few metres to receive in (0-5 in six halves, 0-2 with one).
 const int kMarkLeadCycles = 1;
+// A side's players: as many as either list holds.
+const size_t kMostMarkers = 11;
 }
 
 const CPlayer *CBehaviours::OpponentIMark()
@@ -43,7 +45,9 @@ const CPlayer *CBehaviours::OpponentIMark()
   const CPlayer *carrier = TheirBallCarrier();
   // Those of us free to mark: the defenders and midfielders but the one who
   // presses the carrier.
+  // Grown once: the decision pass asks for the mark every cycle near our goal.
   std::vector<MarkerAt> markers;
+  markers.reserve(kMostMarkers);
   markers.push_back({GetUNum(), GetGPos()});
   for (int i = 0; i < 11; i++)
   {
@@ -69,6 +73,8 @@ const CPlayer *CBehaviours::OpponentIMark()
   }
   std::vector<const CPlayer *> foes;
   std::vector<CVector> places;
+  foes.reserve(kMostMarkers);
+  places.reserve(kMostMarkers);
   for (int i = 0; i < 11; i++)
   {
     const CPlayer *foe = GetAValidFoe(i);

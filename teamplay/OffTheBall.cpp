@@ -694,6 +694,7 @@ int CBehaviours::OffenseSupport()
   world.me = GetGPos();
   sorted_players mates;
   SortValidFriends2Me(mates);
+  world.mates.reserve(static_cast<size_t>(mates.count));
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
     world.mates.push_back(mates.players[i]->GetGPos());
   world.foes = FoePositions();

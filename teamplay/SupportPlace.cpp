@@ -76,6 +76,8 @@ CVector ChooseSupportPlace(const SupportWorld &w)
   const float areaX = -w.halfLength + w.penaltyAreaLength;
   std::vector<CVector> laneFoes;
   std::vector<float> pressers;  // their directions from the ball
+  laneFoes.reserve(w.foes.size());
+  pressers.reserve(w.foes.size());
   for (const CVector &foe : w.foes)
     if (foe.dist(w.ball) > kPresserNear)
       laneFoes.push_back(foe);
