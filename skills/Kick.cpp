@@ -354,9 +354,11 @@ int CBehaviours::SmartKickAbs(float dir, KICKMODE mode, float speed, ROTDIR rot)
   if (mode != KICKMODE_STRAIGHT && !ball->GetVelocityValid())
   {
     // A kick over several cycles cannot be laid without knowing how the
-    // ball moves: it is stopped blind, and the plan starts next cycle.
-    TouchGate(CMD_KICK, m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
-    return 1;
+    // ball moves: it is stopped blind, and the plan starts next cycle. A
+    // stop the touch gate holds back is no kick: the caller's other rules
+    // fill the cycle (seen: a goalkeeper at a ball that had struck him sent
+    // nothing for two cycles).
+    return TouchGate(CMD_KICK, m_StopBallPower, NormaliseAngle(AngleToFromBody(ball->GetGPos()) + 180));
   }
 
   const float rel = NormaliseAngle(dir - GetBFacing());

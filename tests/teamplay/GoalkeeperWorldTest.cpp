@@ -188,10 +188,15 @@ TEST_F(GoalkeeperWorldTest, AtABallHisKickMustWaitForHeStaysByItInsteadOfGoingBa
   {
     const char *name;
     Placed me, ball, mate;
+    bool motionKnown;
   } rows[] = {
       {"out at the edge of the area, a team-mate at the ball too", {-37.6f, 4.2f}, {-37.2f, 3.8f},
-       {-36.9f, 3.6f}},
-      {"in his goal area, the ball only heard of", {-50, 2}, {-49.6f, 2.2f}, kNobody},
+       {-36.9f, 3.6f}, true},
+      {"in his goal area, the ball only heard of", {-50, 2}, {-49.6f, 2.2f}, kNobody, true},
+      // Seen in a match: a shot struck him and stopped at his feet; its
+      // motion unknown, the clearance began with a stop the gate held back,
+      // and for two cycles he sent nothing at all.
+      {"the ball's motion unknown after it struck him", {-48.8f, 0.9f}, {-48.4f, 1.0f}, kNobody, false},
   };
   for (const auto &row : rows)
   {
@@ -199,6 +204,8 @@ TEST_F(GoalkeeperWorldTest, AtABallHisKickMustWaitForHeStaysByItInsteadOfGoingBa
     memory().SetGPos(CVector(row.me.x, row.me.y));
     memory().SetBFacing(-170);
     RollBall(row.ball.x, row.ball.y);
+    if (!row.motionKnown)
+      memory().GetNonConstBall()->SetVelConf(0);
     // Placed by a team-mate's word, the ball is not surely in reach: the
     // kick is held back.
     memory().GetNonConstBall()->SetHeardTime(memory().GetNonConstBall()->GetTime());
