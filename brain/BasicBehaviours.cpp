@@ -43,7 +43,7 @@ int CBehaviours::TimedWait(pthread_cond_t *cond, pthread_mutex_t *mutex, const i
   return status == 0 ? 1 : 0;
 }
 
-int CBehaviours::Wait4NewVisual()
+int CBehaviours::Wait4NewVisual(int milliseconds)
 {
   // The sensors thread stores the visual under the world-model lock, so a
   // decision pass that holds it must let go while it waits.
@@ -52,7 +52,8 @@ int CBehaviours::Wait4NewVisual()
     UnlockMemory();
   NewVisualLock();
   const int result = TimedWait(&m_NewVisualCond, &m_NewVisualMutex, &m_IsNewVisual, 0,
-                               m_MaxSimVisualWait, "Wait4NewVisual", "Wait4NewVisual");
+                               milliseconds > 0 ? milliseconds : m_MaxSimVisualWait,
+                               "Wait4NewVisual", "Wait4NewVisual");
   NewVisualUnlock();
   if (thinking)
     LockMemory();

@@ -86,7 +86,7 @@ public:
   virtual void NewActionLock() const;
   virtual void NewActionUnlock() const;
   virtual void NewActionSignal() const;
-  int Wait4NewVisual();
+  int Wait4NewVisual(int milliseconds = 0);
   int Wait4NewAction2Exec();
 
   // The command being handed to the actuators.

@@ -36,6 +36,9 @@ public:
   void LookAbout();
   // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
+  // Whether the pass had better wait for this cycle's visual: the ball is
+  // reckoned in reach but not surely, or another player was at it too.
+  bool AwaitSightAtTheBall();
   // Whether the agent is the one of us who gets to the ball first.
   bool AmIFastestToBall();
   // Off the ball and not going for it: resting, supporting or to his place.

@@ -1,0 +1,103 @@
+// The ball at the edge of the agent's reach: when he counts it as at his
+// feet, and when his pass waits for the cycle's visual to settle it.
+
+#include <chrono>
+
+#include <gtest/gtest.h>
+
+#include "TeamPlayFixture.h"
+
+class BallAtReachTest : public TeamPlayTest
+{
+protected:
+  // The agent dashed with this power in the cycle before the present one.
+  void DashedLastCycle(float power)
+  {
+    const int now = memory().GetTime();
+    memory().SetTime(now - 1);
+    brain().Dash(power);
+    brain().SendAllActions(-1);
+    memory().SetTime(now);
+  }
+
+  // The ball this far ahead of the agent, at rest, last seen that many
+  // cycles ago.
+  void BallAhead(float dist, int age)
+  {
+    RollBall(dist, 0);
+    memory().GetNonConstBall()->SetTime(memory().GetTime() - age);
+  }
+};
+
+TEST_F(BallAtReachTest, AfterAHardDashOnlyAnOldSightingIsInDoubt)
+{
+  // Seen in matches: at 0.8-0.95 m from the ball after a dash the agent
+  // turned to it instead of kicking, twice in a row, and their player
+  // came and took it.
+  const struct
+  {
+    const char *name;
+    float dist;
+    int age;
+    float dash;
+    bool withBall;
+  } rows[] = {
+      {"seen this cycle after a hard dash", 0.9f, 0, 100, true},
+      {"seen last cycle, before the hard dash", 0.9f, 1, 100, false},
+      {"seen last cycle, no dash", 0.9f, 1, 0, true},
+      {"seen last cycle, a soft dash", 0.9f, 1, 20, true},
+      {"seen this cycle, beyond reach", 1.1f, 0, 100, false},
+      {"seen this cycle, close to the edge", 1.03f, 0, 100, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    if (row.dash > 0)
+      DashedLastCycle(row.dash);
+    BallAhead(row.dist, row.age);
+    Pass();
+    EXPECT_EQ(row.withBall, brain().GetActionState() == AS_WITH_BALL) << row.name;
+  }
+}
+
+TEST_F(BallAtReachTest, APassAtTheBallWaitsBrieflyForThisCyclesVisual)
+{
+  // A kick on the last cycle's reckoning of a ball at the edge of reach, or
+  // of one another player was at, went to a ball that was not there.
+  const struct
+  {
+    const char *name;
+    float dist;
+    Placed mate, foe;
+    int visualAge;
+    bool waits;
+  } rows[] = {
+      {"at the edge of reach after a hard dash", 0.9f, kNobody, kNobody, 1, true},
+      {"surely at the feet, nobody else near", 0.5f, kNobody, kNobody, 1, false},
+      {"surely at the feet, an opponent at it too", 0.5f, kNobody, {1.2f, 0.3f}, 1, true},
+      {"surely at the feet, a team-mate at it too", 0.5f, {0.2f, 0.9f}, kNobody, 1, true},
+      {"at the edge, this cycle's visual in", 0.9f, kNobody, {1.2f, 0.3f}, 0, false},
+      {"out of reach", 3, kNobody, {3.5f, 0}, 1, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    DashedLastCycle(100);
+    BallAhead(row.dist, 1);
+    Others(row.mate, row.foe);
+    memory().SetLastVisualTime(memory().GetTime() - row.visualAge);
+    const auto start = std::chrono::steady_clock::now();
+    brain().AdjustStrategy();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    if (row.waits)
+    {
+      EXPECT_GE(ms, 40) << row.name;
+      EXPECT_LT(ms, 80) << row.name;
+    }
+    else
+    {
+      EXPECT_LT(ms, 10) << row.name;
+    }
+  }
+}
