@@ -123,9 +123,11 @@ const CPlayer *CSituationWalks::QuickestToBall(const sorted_players &list, int &
     // Nobody as slow as the best so far can be the quickest.
     if (m_Brain.DeferIntInfo(p, bound))
       continue;
-    if (m_Brain.AbleToIntercept(p) != 1)
+    // Whether he gets there and when, from one look at his record.
+    const PLAYERINTERCEPTINFO &record = m_Brain.m_InterceptSearch.FlatOutRecord(p);
+    if (!m_Brain.IsSuccessRes(record.res))
       continue;
-    const int n = m_Brain.NumOfCyclesToIntercept(p);
+    const int n = record.numCycles;
     if (n < bound && !(notGoalkeeper && m_Brain.GetRole(p->GetUNum()) == ROLE_GOALKEEPER))
     {
       bound = n;

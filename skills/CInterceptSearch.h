@@ -37,6 +37,10 @@ public:
   int NoTurnCycles(const Predict::Body &start, bool mine, float power, int horizon);
   float RunnerDash(bool mine, float power, float effort, float &stamina) const;
   double SureDashCone();
+  // A player's search as the fastest-player queries ask it, at the power he
+  // is reckoned to run with: whether he gets there and when come from one
+  // record, looked up once.
+  const PLAYERINTERCEPTINFO &FlatOutRecord(const CPlayer *p);
   // The record of a player (null: the agent).
   PLAYERINTERCEPTINFO &IntRecord(const CPlayer *p);
 

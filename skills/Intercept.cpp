@@ -592,6 +592,12 @@ int CBehaviours::NumOfCyclesToIntercept(const CPlayer *p)
   return NumOfCyclesToIntercept(p, RunPower(p, GetSide(), m_StaminaIncMax, m_MaxPower));
 }
 
+const PLAYERINTERCEPTINFO &CInterceptSearch::FlatOutRecord(const CPlayer *p)
+{
+  return m_Brain.VerifyIntInfo(p, RunPower(p, m_Brain.GetSide(), m_Brain.m_StaminaIncMax,
+                                           m_Brain.m_MaxPower));
+}
+
 int CBehaviours::AbleToIntercept(const CPlayer *p)
 {
   return AbleToIntercept(p, RunPower(p, GetSide(), m_StaminaIncMax, m_MaxPower));
