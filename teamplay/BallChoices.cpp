@@ -9,6 +9,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "Geometry.h"
+#include "LongBallLane.h"
 
 // One kick, at once, that sends the ball towards the target to arrive
 // with the end speed (as hard as the kick allows when it cannot): set
@@ -48,10 +49,15 @@ const float kShortPassMostRisk = 0.7f;
 const float kBreakawayStartX = 10;
 // The long ball lands this far into their half beyond the sender at most,
 // this far in from the touch line, and goes down the wing with fewer
-// opponents within the crowd radius of where it lands.
+// opponents within the crowd radius of where it lands; one into room
+// where one of ours is first lands half as far in at least.
 const float kLongBallLength = 40;
 const float kLongBallWingIn = 10;
 const float kLongBallCrowd = 15;
+// The ball down the wing first got to by one of theirs nearer the kick
+// than this is cut out on its way: it goes down another lane. Long balls
+// lost were cut out by their midfield 8 to 20 m from the kick.
+const float kCutOutNear = 20;
 // Else it goes into room: to one of these lengths ahead and one of these
 // many lanes either side of the middle, where a team-mate up the pitch
 // within this run of it gets to it first by this many cycles; a long ball
@@ -60,6 +66,13 @@ const float kLongBallAhead[] = {25, 32, 40};
 const int kLongBallLanes = 3;
 const float kLongBallRunMost = 20;
 const float kLongBallLeastSpare = 1;
+// Sent down the lane where it rolls farthest before they get at it, a
+// ball that leaves the pitch is worth this many metres less.
+const float kLaneOutCost = 20;
+// The lanes keep this far in from the touch lines, and a ball that comes
+// within this of a line counts as out: the kick's noise puts one rolling
+// along the line over it (a ball a half went out for their throw-in).
+const float kLaneLineMargin = 2;
 // A long ball to a team-mate gains at least this much ground, and goes
 // when he is first by half a cycle or more: the opponents' places are known
 // less well the longer the ball rolls, and long balls to team-mates only
@@ -184,7 +197,9 @@ int CBallChoices::ShortPassBeforeLongBall()
 }
 
 // Nothing on: the ball long to a team-mate well up the pitch who may
-// just get there first, or else into their half down the emptier wing.
+// just get there first, or into room where one of ours is first, or else
+// down the emptier wing, or the lane they get to last when the wing is
+// cut out on its way.
 int CBallChoices::LongBallUpfield()
 {
   const CVector me = m_Brain.GetGPos();
@@ -239,18 +254,93 @@ int CBallChoices::LongBallUpfield()
   if (found && bestSpare >= kLongBallLeastSpare)
     return m_Brain.AnnouncePass(bestMate, best,
                                 KickOnceTowards(best, m_Brain.m_SendPointTargetVel));
+  // Else down the wing with fewer of theirs where it lands, unless one of
+  // theirs cuts it out on its way there.
   const float x = std::fmin(me.GetX() + kLongBallLength, xMost);
   const float y = m_Brain.m_PitchWidth / 2 - kLongBallWingIn;
   const CVector mySide(x, m_Brain.SignF(me.GetY()) * y);
   const CVector otherSide(x, -m_Brain.SignF(me.GetY()) * y);
-  const CVector target =
-      m_Brain.NumFoesWithin(kLongBallCrowd, otherSide) <
-              m_Brain.NumFoesWithin(kLongBallCrowd, mySide)
-          ? otherSide
-          : mySide;
+  const CVector wing = m_Brain.NumFoesWithin(kLongBallCrowd, otherSide) <
+                               m_Brain.NumFoesWithin(kLongBallCrowd, mySide)
+                           ? otherSide
+                           : mySide;
+  const std::vector<LaneRunner> runners = TheirRunners();
+  const LaneRoll roll = PitchRoll();
+  const float speed =
+      std::fmin(m_Brain.Point2KickVelocity(wing, m_Brain.m_SendPointTargetVel), oneKick);
+  if (RollToFirstTouch(from, wing, speed, runners, roll).where.dist(from) >= kCutOutNear)
+    // One kick, at once: a kick laid over several cycles turns the ball
+    // about the body first, and an opponent near takes it meanwhile.
+    return KickOnceTowards(wing, m_Brain.m_SendPointTargetVel);
+  return SendDownTheFreestLane(from, oneKick, runners, roll);
+}
+
+std::vector<LaneRunner> CBallChoices::TheirRunners() const
+{
+  std::vector<LaneRunner> runners;
+  sorted_players foes;
+  m_Brain.SortValidFoes2Me(foes);
+  const CPlayer *goalie = m_Brain.TheirGoalie();
+  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    const CPlayer *o = foes.players[i];
+    const bool isGoalie = o == goalie || o->GetIsGoalie();
+    const float reach =
+        isGoalie ? std::fmax(m_Brain.m_Kickable, m_Brain.m_CatchRadius) : m_Brain.m_Kickable;
+    runners.push_back(LaneRunner{o->GetGPos(), reach, false, o->GetUNum()});
+  }
+  return runners;
+}
+
+LaneRoll CBallChoices::PitchRoll() const
+{
+  LaneRoll roll;
+  roll.ballDecay = m_Brain.m_BallDecay;
+  roll.playerSpeedMax = m_Brain.m_PlayerSpeedMax;
+  roll.halfLength = m_Brain.m_PitchLength / 2 - kLaneLineMargin;
+  roll.halfWidth = m_Brain.m_PitchWidth / 2 - kLaneLineMargin;
+  return roll;
+}
+
+// The wing cut out: of the places a ball into room is tried at, the ball
+// goes where it rolls farthest up before one of theirs can get at it; a
+// ball out of play is theirs. Our team-mates are not weighed: a long ball aimed for one who
+// could just get to it comes to him hard, and in matches that kept no
+// more balls than the lane they get to last, announced to him or not.
+int CBallChoices::SendDownTheFreestLane(CVector from, float oneKick,
+                                        const std::vector<LaneRunner> &runners,
+                                        const LaneRoll &roll)
+{
+  const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
+  const float yMost = m_Brain.m_PitchWidth / 2 - kLongBallWingIn;
+  bool found = false;
+  float bestValue = 0;
+  CVector best;
+  for (const float ahead : kLongBallAhead)
+    for (int k = -kLongBallLanes; k <= kLongBallLanes; k++)
+    {
+      const CVector target(std::fmin(from.GetX() + ahead, xMost),
+                           yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
+      if (target.GetX() < from.GetX() + kLongPassLeastGain)
+        continue;
+      const float speed =
+          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick);
+      const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
+      const bool out = std::fabs(end.where.GetX()) > roll.halfLength ||
+                       std::fabs(end.where.GetY()) > roll.halfWidth;
+      const float value = end.where.GetX() - (out ? kLaneOutCost : 0);
+      if (!found || value > bestValue)
+      {
+        found = true;
+        bestValue = value;
+        best = target;
+      }
+    }
+  if (!found)
+    return KickOnceTowards(CVector(xMost, from.GetY()), m_Brain.m_SendPointTargetVel);
   // One kick, at once: a kick laid over several cycles turns the ball
   // about the body first, and an opponent near takes it meanwhile.
-  return KickOnceTowards(target, m_Brain.m_SendPointTargetVel);
+  return KickOnceTowards(best, m_Brain.m_SendPointTargetVel);
 }
 
 int CBallChoices::DribbleIntoSpace()

@@ -1,7 +1,10 @@
 #ifndef CBALLCHOICES_H
 #define CBALLCHOICES_H
 
+#include <vector>
+
 #include "CVector.h"
+#include "LongBallLane.h"
 
 class CBehaviours;
 
@@ -40,6 +43,13 @@ public:
   int KickOnceTowards(CVector target, float endSpeed);
 
 private:
+  // The long ball down the lane they get to last; their players as the
+  // lanes weigh them, and the pitch they roll on.
+  int SendDownTheFreestLane(CVector from, float oneKick, const std::vector<LaneRunner> &runners,
+                            const LaneRoll &roll);
+  std::vector<LaneRunner> TheirRunners() const;
+  LaneRoll PitchRoll() const;
+
   CBehaviours &m_Brain;
   // The present hold's first and latest cycles.
   int m_HoldSince = -999;

@@ -1,0 +1,55 @@
+#ifndef LONGBALLLANE_H
+#define LONGBALLLANE_H
+
+// Where a long ball sent with nothing safer on ends up: the first player,
+// theirs or ours, who can get to it as it rolls. In matches the long ball
+// down the emptier wing was aimed only by who stood where it lands, and
+// was cut out by their midfield on its way, 8 to 20 m from the kick, in
+// most of the ones lost.
+
+#include <vector>
+
+#include "Geometry.h"
+
+struct LaneRunner
+{
+  CVector at;
+  // How near the ball he must come to play it (a goalkeeper's catch too).
+  float reach = 1;
+  bool ours = false;
+  int unum = 0;
+};
+
+struct LaneRoll
+{
+  float ballDecay = 0.94f;
+  float playerSpeedMax = 1.05f;
+  // Half the pitch's length and width: a ball that leaves it is theirs.
+  float halfLength = 52.5f;
+  float halfWidth = 34.0f;
+  // The cycles our team-mates start late: they learn where the ball goes
+  // from its flight or the kicker's word, a cycle after the kick.
+  int oursLate = 1;
+  // A ball slower than this has stopped.
+  float stopSpeed = 0.1f;
+  int maxCycles = 60;
+};
+
+struct LaneEnd
+{
+  // Where the ball is first got to (or leaves the pitch, or stops), the
+  // cycles it rolled, and by whom: ours with his number, or not.
+  CVector where;
+  int cycles = 0;
+  bool ours = false;
+  int unum = 0;
+};
+
+// The ball kicked now from `from` towards `target` at `speed`: where the
+// first of `runners` gets to it, each running flat out after a cycle to
+// turn; one of theirs level with one of ours gets it. A ball that leaves
+// the pitch or stops first is nobody's there.
+LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
+                         const std::vector<LaneRunner> &runners, const LaneRoll &roll);
+
+#endif
