@@ -17,7 +17,8 @@ public:
   bool PassUnderWay() const;
   bool PassNewsTrusted(int age) const;
   // Whether the receiver of the pass under way gets to the ball, before
-  // any opponent (one out of sight is trusted to).
+  // any opponent (one out of sight is trusted to) and, when the agent
+  // passed it, before the agent.
   bool ReceiverTakesThePass();
 
 private:

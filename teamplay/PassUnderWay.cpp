@@ -109,6 +109,12 @@ bool CPassUnderWay::ReceiverTakesThePass()
     return true;
   if (!m_Brain.AbleToIntercept(receiver))
     return false;
+  // The passer quicker to the ball than the receiver: his kick over
+  // several cycles stopped short, and the ball is his again. Left at his
+  // feet for a receiver ten metres off, it was taken by an opponent.
+  if (m_Brain.m_Passing.under_way.passer == m_Brain.GetUNum() &&
+      m_Brain.MyNumOfCyclesToIntercept() < m_Brain.NumOfCyclesToIntercept(receiver))
+    return false;
   const CPlayer *foe = m_Brain.FastestFoe2Ball();
   return !foe || m_Brain.NumOfCyclesToIntercept(foe) >= m_Brain.NumOfCyclesToIntercept(receiver);
 }

@@ -149,6 +149,46 @@ TEST_F(PassUnderWayTest, OthersLeaveAPassToItsReceiverUntilSomebodyPlaysIt)
   }
 }
 
+// A pass laid over several kicks whose kick stopped short left the ball at
+// the passer's feet for a receiver ten metres off, and an opponent took
+// it: the passer quicker to it than the receiver goes for it himself.
+TEST_F(PassUnderWayTest, ThePasserWhoseKickStoppedShortGoesForTheBall)
+{
+  const struct
+  {
+    const char *name;
+    float ballX;  // where it lies, along the way to the receiver
+    bool passer;  // this agent passed it (else number 7 did)
+    bool chases;
+  } rows[] = {
+      {"at my feet, my pass", 2, true, true},
+      {"at my feet, number 7's pass", 2, false, false},
+      {"near the receiver, my pass", 8, true, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetTime(40);
+    RollBall(0.6f, 0);
+    const CPlayer *receiver = Mate(0, 10, 0.5f, 8);
+    Mate(1, -10, 5, 7);
+    if (row.passer)
+    {
+      brain().SendAllActions(-1);
+      brain().Kick(10, 0);
+      ASSERT_EQ(1, brain().AnnouncePass(receiver, CVector(10, 0.5f), 1)) << row.name;
+    }
+    else
+      HearPass(8, memory().GetTime(), CVector(10, 0.5f));
+    memory().SetTime(41);
+    RollBall(row.ballX, 0, CVector(0.05f, 0));
+    Mate(0, 10, 0.5f, 8);
+    Mate(1, -10, 5, 7);
+    Pass();
+    EXPECT_EQ(row.chases, brain().GetActionState() == AS_CHASE_BALL) << row.name;
+  }
+}
+
 TEST_F(PassUnderWayTest, SetPlayAndGoalkeeperPassesAreAnnounced)
 {
   // A set play's kick to a team-mate names him; one up the pitch to
