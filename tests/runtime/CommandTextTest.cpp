@@ -46,7 +46,9 @@ TEST(CommandTextTest, WritesWhatPrintfPrintsForEdgeValues)
   const double values[] = {0,      -0.0,    0.125,   0.375,   -0.125, 2.675,  0.005,   -0.005,
                            1.005,  0.015,   99.995,  -99.995, 100,    -100,   180,     -180,
                            1e-300, 5e-324,  3.4e38,  -3.4e38, 1e300,  -1e300, inf,     -inf,
-                           nan,    -nan,    12.345f, -1.234f, -45.678f, 1e7,  -1e7,    0.5};
+                           nan,    -nan,    12.345f, -1.234f, -45.678f, 1e7,  -1e7,    0.5,
+                           0.0049999999999999999, 0.995, -0.995, 1e15, 999999999999999.9,
+                           -999999999999999.9, 4.5035996273704955e15, 1.0 / 3, 2.0 / 3};
   for (double v : values)
   {
     EXPECT_EQ(Written("(dash", {v}), Printed("(dash", v)) << v;
@@ -64,8 +66,12 @@ TEST(CommandTextTest, WritesWhatPrintfPrintsForManyRoundedFloats)
   {
     const float raw = spread(random);
     const float rounded = std::round(raw * 100.0f) / 100.0f;
+    // Doubles too, and values on the halves of a hundredth.
+    const double wide = static_cast<double>(raw) * (1 << (i % 40));
+    const double halfway = (std::floor(static_cast<double>(raw) * 100.0) + 0.5) / 100.0;
     if (Written("(turn", {rounded}) != Printed("(turn", rounded) ||
-        Written("(kick", {raw, rounded}) != Printed("(kick", raw, rounded))
+        Written("(kick", {raw, rounded}) != Printed("(kick", raw, rounded) ||
+        Written("(kick", {wide, halfway}) != Printed("(kick", wide, halfway))
       differing++;
   }
   EXPECT_EQ(differing, 0);
