@@ -4,7 +4,8 @@
 // pass to a team-mate with a better shot, a shot from close in whoever may
 // get across it farther on or into a crowd before the ball is taken, a
 // ball behind their line, a run at goal or into space, a pass, the ball
-// held a moment, and a shot when nothing else is on.
+// held a moment, and when nothing else is on a shot, or from out of its
+// reach a ball into their area.
 
 #include <cmath>
 
@@ -28,6 +29,9 @@ const float kLongShotRoom = 5;
 const float kBoxShotDist = 18;
 const float kBoxPassMostBack = 8;
 const float kBoxPassLongest = 25;
+// The last resort from out of a shot's reach goes this far out from their
+// goal line, in front of the goal.
+const float kLastResortCrossFromLine = 10;
 }  // namespace
 
 int CBehaviours::FWZWithBall()
@@ -67,7 +71,15 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (m_BallChoices.HoldForAMoment())
     return 1;
-  return Chose(BP_SHOOT, m_BallChoices.ShootNow());
+  // Nothing else on: a shot from within its reach, else the ball into
+  // their area where our forwards wait. Kicked at goal from 33-38 m out
+  // wide, such balls went nowhere near it.
+  CVector target;
+  if (ShotInRange(target))
+    return Chose(BP_SHOOT, m_BallChoices.ShootNow());
+  return Chose(BP_CROSS, m_BallChoices.KickOnceTowards(
+                             CVector(m_PitchLength / 2 - kLastResortCrossFromLine, 0),
+                             m_CrossPointTargetVel));
 }
 
 bool CBallChoices::LongShotCanWait()

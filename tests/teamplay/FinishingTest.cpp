@@ -436,4 +436,21 @@ TEST_F(FinishingTest, ACrossWithADefenderComingGoesInOneKick)
   const CVector ball = memory().GetBall()->GetGPos();
   EXPECT_LT(std::fabs(brain().NormaliseAngle(KickDir(q) - (mate - ball).GetDir())), 20);
 }
+
+// Pressed out of a shot's reach with nothing else on, the last resort was
+// a kick at goal from 33-38 m out wide that went nowhere near it: the ball
+// goes into their area instead, where our forwards wait.
+TEST_F(FinishingTest, OutOfReachTheLastResortGoesIntoTheirArea)
+{
+  const CVector me(35, 27);
+  OnTheBall(me, CVector(51, 0));
+  // Two defenders at him, on the way in and on the way along the line.
+  Foe(2, 36.2f, 26.3f, 3);
+  Foe(3, 35.2f, 28.3f, 4);
+  const ACTIONQUEUE q = Pass();
+  ASSERT_EQ(CMD_KICK, q.command);
+  EXPECT_EQ(BP_CROSS, brain().GetBallPlay());
+  const CVector ball = memory().GetBall()->GetGPos();
+  EXPECT_LT(std::fabs(brain().NormaliseAngle(KickDir(q) - (CVector(42.5f, 0) - ball).GetDir())), 8);
+}
 }  // namespace
