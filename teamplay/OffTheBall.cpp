@@ -27,8 +27,13 @@ const int kSetPlayBarLapse = 100;
 // The farthest pass of a set play: beyond it the opponents have the time
 // to get across.
 const float kLongestSetPlayPass = 40;
-// The kick-off's pass goes no farther.
-const float kKickOffLongestPass = 12;
+// The kick-off's pass goes no farther, to a team-mate with none of theirs
+// this near: the midfielder beside the taker had their forwards on him
+// from the centre circle's edge within two cycles, and lost the ball within
+// three touches six times in seven; the ball back to a defender with room
+// was kept every time.
+const float kKickOffLongestPass = 25;
+const float kKickOffRoom = 10;
 // A receiver of a set play's pass with an opponent this near is not free.
 const float kSetPlayMarkedDist = 3;
 // The free kick that follows the goalkeeper's catch is his for this long.
@@ -200,11 +205,13 @@ int CFieldRules::TakeOurSetPlay()
   int done = 0;
   if (mode == PM_KICK_OFF)
   {
-    // Everyone stands in our half: the ball goes back or across to a
-    // team-mate near the ball, who plays on; a longer ball to a wing was
-    // taken by the opponents closing in from the centre circle's edge.
+    // Everyone stands in our half: the ball goes back or across to the
+    // team-mate furthest up with room about him, who plays on; a longer
+    // ball to a wing was taken by the opponents closing in from the centre
+    // circle's edge.
     PASSLIMITS limits = SetPlayPassLimits(m_Brain.m_PitchLength);
     limits.maxDist = kKickOffLongestPass;
+    limits.freeRadius = kKickOffRoom;
     if (const CPlayer *mate = m_Brain.PassTarget(limits))
       done = m_Brain.AnnouncePass(
           mate, mate->GetGPos(),

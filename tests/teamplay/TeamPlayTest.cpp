@@ -366,6 +366,41 @@ TEST_F(TeamPlayTest, WithOurManFightingForTheBallInTheirThirdForwardsGoIntoTheir
   }
 }
 
+// The kick-off to the midfielder beside the taker was lost within three
+// touches six times in seven, their forwards on him from the centre
+// circle's edge; back to a defender with room it was kept.
+TEST_F(TeamPlayTest, TheKickOffGoesToATeamMateWithRoom)
+{
+  const struct
+  {
+    const char *name;
+    std::vector<Placed> foes;  // on the centre circle's edge
+    float lowDir, highDir;     // the kick's way, on the pitch
+  } rows[] = {
+      {"nobody of theirs near the midfielder: to him", {{9.5f, 0}, {1, 9.5f}}, -160, -140},
+      {"one of theirs 8 m from him: back to the defender", {{9.5f, 0}, {1, -9.5f}}, 140, 170},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee("kick_off_l");
+    RollBall(0.5f, 0);
+    Mate(0, -7, -4, 7);
+    Mate(1, -14, 6, 3);
+    int unum = 9;
+    for (const Placed &f : row.foes)
+    {
+      Foe(unum - 9, f.x, f.y, unum);
+      unum++;
+    }
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const float dir = brain().NormaliseAngle(KickDir(q));
+    EXPECT_GE(dir, row.lowDir) << row.name;
+    EXPECT_LE(dir, row.highDir) << row.name;
+  }
+}
+
 TEST_F(TeamPlayTest, OurSetPlaysAreTakenByTheNearestInOneKick)
 {
   const struct
