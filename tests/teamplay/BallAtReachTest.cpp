@@ -101,3 +101,42 @@ TEST_F(BallAtReachTest, APassAtTheBallWaitsBrieflyForThisCyclesVisual)
     }
   }
 }
+
+TEST_F(BallAtReachTest, AFastBallReckonedJustBeyondReachWaitsForThisCyclesVisual)
+{
+  // Seen in matches: a pass of theirs came within 0.7-0.95 m of our chaser,
+  // reckoned farther, and he turned after it as it went by.
+  const struct
+  {
+    const char *name;
+    float dist;
+    CVector velocity;
+    bool waits;
+  } rows[] = {
+      {"fast, just beyond reach", 1.3f, CVector(-2, 0), true},
+      {"fast, going away just beyond reach", 1.3f, CVector(2, 0), true},
+      {"at rest just beyond reach", 1.3f, CVector(0, 0), false},
+      {"slow just beyond reach", 1.3f, CVector(-0.3f, 0), false},
+      {"fast, far beyond reach", 3, CVector(-2, 0), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(row.dist, 0, row.velocity);
+    memory().GetNonConstBall()->SetTime(memory().GetTime() - 1);
+    memory().SetLastVisualTime(memory().GetTime() - 1);
+    const auto start = std::chrono::steady_clock::now();
+    brain().AdjustStrategy();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    if (row.waits)
+    {
+      EXPECT_GE(ms, 40) << row.name;
+      EXPECT_LT(ms, 80) << row.name;
+    }
+    else
+    {
+      EXPECT_LT(ms, 10) << row.name;
+    }
+  }
+}
