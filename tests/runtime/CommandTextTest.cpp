@@ -67,7 +67,7 @@ TEST(CommandTextTest, WritesWhatPrintfPrintsForManyRoundedFloats)
     const float raw = spread(random);
     const float rounded = std::round(raw * 100.0f) / 100.0f;
     // Doubles too, and values on the halves of a hundredth.
-    const double wide = static_cast<double>(raw) * (1 << (i % 40));
+    const double wide = std::ldexp(static_cast<double>(raw), i % 40);
     const double halfway = (std::floor(static_cast<double>(raw) * 100.0) + 0.5) / 100.0;
     if (Written("(turn", {rounded}) != Printed("(turn", rounded) ||
         Written("(kick", {raw, rounded}) != Printed("(kick", raw, rounded) ||
