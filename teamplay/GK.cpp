@@ -188,8 +188,16 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
       // at it too) keeps me by the ball until it goes: walking back to my
       // place left it to their forward (seen in a match: he scored into
       // the empty goal from 15 m).
+      // The kicks report a kick laid over several cycles as made even when
+      // the gate held its first touch back, so only a queued command tells
+      // (seen in matches: a ball at his feet, nothing sent for one or two
+      // cycles, in one half in five).
       if (m_Brain.BallKickableForPlayer(nullptr, 0))
-        return GoalieClearBall() > 0 || GoalieStayAtBall() > 0;
+      {
+        if (GoalieClearBall() > 0 && m_Brain.MainCommandQueued())
+          return true;
+        return GoalieStayAtBall() > 0;
+      }
     }
     // A shot on my goal: get in its way.
     if (BallHeadsIntoOurGoal(m_Brain.m_PlayerSize) && GoalieBlockShot() > 0)

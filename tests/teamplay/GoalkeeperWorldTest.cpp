@@ -223,4 +223,30 @@ TEST_F(GoalkeeperWorldTest, AtABallHisKickMustWaitForHeStaysByItInsteadOfGoingBa
     EXPECT_NE(CMD_NONE, q.command) << row.name;
   }
 }
+TEST_F(GoalkeeperWorldTest, AtABallInReachButNotSurelySoHeAlwaysSendsABodyCommand)
+{
+  // Seen in matches: a ball at his feet that a sighting had not confirmed,
+  // and the clearance, laid over several kicks, was held back at its first
+  // touch yet counted as made: for a cycle or two he sent nothing. Whatever
+  // way he faces and wherever round him the ball lies, a command goes.
+  const float reach = 0.58f;
+  const CVector me(-43.25f, 0.92f);
+  const CVector velocities[] = {CVector(0, 0), CVector(-0.4f, 0.1f), CVector(1.0f, 0.1f)};
+  for (int facing = -180; facing < 180; facing += 45)
+    for (int bearing = -180; bearing < 180; bearing += 45)
+      for (const CVector &velocity : velocities)
+      {
+        Fresh();
+        memory().SetGPos(me);
+        memory().SetBFacing(static_cast<float>(facing));
+        const CVector ball = me + Polar2CVector(reach, static_cast<float>(bearing));
+        RollBall(ball.GetX(), ball.GetY(), velocity);
+        // Placed by a team-mate's word, the ball is not surely in reach.
+        memory().GetNonConstBall()->SetHeardTime(memory().GetNonConstBall()->GetTime());
+        Foe(0, -35, 5, 9);
+        brain().PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON);
+        EXPECT_NE(CMD_NONE, brain().GetQueue().command)
+            << "facing " << facing << ", ball at " << bearing << ", moving " << velocity.GetX();
+      }
+}
 }  // namespace
