@@ -196,6 +196,24 @@ int CBallChoices::ShortPassBeforeLongBall()
                                                 mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
 }
 
+// The landing points of a long ball: rows kLongBallAhead up the pitch
+// (short of their area), lanes spread evenly across it; a point that gains
+// too little on the ball is skipped.
+template <class Visit>
+void CBallChoices::ForEachLongBallAim(CVector from, float oneKick, float yMost, Visit visit) const
+{
+  const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
+  for (const float ahead : kLongBallAhead)
+    for (int k = -kLongBallLanes; k <= kLongBallLanes; k++)
+    {
+      const CVector target(std::fmin(from.GetX() + ahead, xMost),
+                           yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
+      if (target.GetX() < from.GetX() + kLongPassLeastGain)
+        continue;
+      visit(target, std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick));
+    }
+}
+
 // Nothing on: the ball long to a team-mate well up the pitch who may
 // just get there first, or into room where one of ours is first, or else
 // down the emptier wing, or the lane they get to last when the wing is
@@ -226,31 +244,23 @@ int CBallChoices::LongBallUpfield()
   float bestSpare = 0;
   CVector best;
   const CPlayer *bestMate = nullptr;
-  for (const float ahead : kLongBallAhead)
-    for (int k = -kLongBallLanes; k <= kLongBallLanes; k++)
+  ForEachLongBallAim(from, oneKick, yMost, [&](CVector target, float speed) {
+    for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
     {
-      const CVector target(std::fmin(from.GetX() + ahead, xMost),
-                           yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
-      if (target.GetX() < from.GetX() + kLongPassLeastGain)
+      const CPlayer *mate = mates.players[i];
+      const CVector at = mate->GetGPos();
+      if (at.GetX() < from.GetX() + kLongPassLeastGain || at.dist(target) > kLongBallRunMost)
         continue;
-      const float speed =
-          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick);
-      for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
+      const float spare = m_Brain.SpareCycles(from, target, speed, 0, &at);
+      if (!found || spare > bestSpare)
       {
-        const CPlayer *mate = mates.players[i];
-        const CVector at = mate->GetGPos();
-        if (at.GetX() < from.GetX() + kLongPassLeastGain || at.dist(target) > kLongBallRunMost)
-          continue;
-        const float spare = m_Brain.SpareCycles(from, target, speed, 0, &at);
-        if (!found || spare > bestSpare)
-        {
-          found = true;
-          bestSpare = spare;
-          best = target;
-          bestMate = mate;
-        }
+        found = true;
+        bestSpare = spare;
+        best = target;
+        bestMate = mate;
       }
     }
+  });
   if (found && bestSpare >= kLongBallLeastSpare)
     return m_Brain.AnnouncePass(bestMate, best,
                                 KickOnceTowards(best, m_Brain.m_SendPointTargetVel));
@@ -316,26 +326,18 @@ int CBallChoices::SendDownTheFreestLane(CVector from, float oneKick,
   bool found = false;
   float bestValue = 0;
   CVector best;
-  for (const float ahead : kLongBallAhead)
-    for (int k = -kLongBallLanes; k <= kLongBallLanes; k++)
+  ForEachLongBallAim(from, oneKick, yMost, [&](CVector target, float speed) {
+    const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
+    const bool out = std::fabs(end.where.GetX()) > roll.halfLength ||
+                     std::fabs(end.where.GetY()) > roll.halfWidth;
+    const float value = end.where.GetX() - (out ? kLaneOutCost : 0);
+    if (!found || value > bestValue)
     {
-      const CVector target(std::fmin(from.GetX() + ahead, xMost),
-                           yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
-      if (target.GetX() < from.GetX() + kLongPassLeastGain)
-        continue;
-      const float speed =
-          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick);
-      const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
-      const bool out = std::fabs(end.where.GetX()) > roll.halfLength ||
-                       std::fabs(end.where.GetY()) > roll.halfWidth;
-      const float value = end.where.GetX() - (out ? kLaneOutCost : 0);
-      if (!found || value > bestValue)
-      {
-        found = true;
-        bestValue = value;
-        best = target;
-      }
+      found = true;
+      bestValue = value;
+      best = target;
     }
+  });
   if (!found)
     return KickOnceTowards(CVector(xMost, from.GetY()), m_Brain.m_SendPointTargetVel);
   // One kick, at once: a kick laid over several cycles turns the ball

@@ -49,6 +49,10 @@ private:
                             const LaneRoll &roll);
   std::vector<LaneRunner> TheirRunners() const;
   LaneRoll PitchRoll() const;
+  // Each place a ball into room is tried at, up to `yMost` either side,
+  // with the speed one kick from `from` sends it there at.
+  template <class Visit>
+  void ForEachLongBallAim(CVector from, float oneKick, float yMost, Visit visit) const;
 
   CBehaviours &m_Brain;
   // The present hold's first and latest cycles.
