@@ -1,6 +1,7 @@
 #ifndef BRAINWORLDFIXTURE_H
 #define BRAINWORLDFIXTURE_H
 
+#include <chrono>
 #include <cstring>
 #include <string>
 
@@ -52,6 +53,26 @@ protected:
     const PlayMode current = agent->playmode->GetPlayMode(true);
     agent->Decide(previous, current);
     return brain().GetQueue();
+  }
+
+  // A pass's wait for the cycle's visual: about its 45 ms when it waits,
+  // next to nothing when it does not.
+  template <class Call>
+  static void ExpectVisualWait(Call call, bool waits, const std::string &name)
+  {
+    const auto start = std::chrono::steady_clock::now();
+    call();
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    if (waits)
+    {
+      EXPECT_GE(ms, 40) << name;
+      EXPECT_LT(ms, 80) << name;
+    }
+    else
+    {
+      EXPECT_LT(ms, 10) << name;
+    }
   }
 
   // A rolling ball: its velocity is trusted.

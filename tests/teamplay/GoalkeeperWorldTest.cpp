@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -161,19 +160,7 @@ TEST_F(GoalkeeperWorldTest, InDangerHeWaitsBrieflyForThisCyclesVisualAndOtherwis
     Fresh();
     RollBall(row.ball.x, row.ball.y, row.velocity);
     memory().SetLastVisualTime(memory().GetTime() - row.visualAge);
-    const auto start = std::chrono::steady_clock::now();
-    brain().GoalieAwaitVisual();
-    const auto ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-    if (row.waits)
-    {
-      EXPECT_GE(ms, 40) << row.name;
-      EXPECT_LT(ms, 80) << row.name;
-    }
-    else
-    {
-      EXPECT_LT(ms, 10) << row.name;
-    }
+    ExpectVisualWait([&] { brain().GoalieAwaitVisual(); }, row.waits, row.name);
   }
 }
 TEST_F(GoalkeeperWorldTest, AtABallHisKickMustWaitForHeStaysByItInsteadOfGoingBack)
