@@ -27,6 +27,18 @@ long MsSince(Clock::time_point start)
     std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
+// Number 9 at his kick-off place, locked on the scripted server, nothing
+// seen yet.
+::testing::AssertionResult JoinAtKickOffPlace(TestAgent &agent, ScriptedServer &server)
+{
+  agent.Connect(server.RequestPort());
+  if (LockOnServer(agent.GetSSocket()) != 0)
+    return ::testing::AssertionFailure() << "the agent did not lock on the server";
+  agent.SetUNum(9);
+  agent.SetGPos(CVector(-1, -25));
+  return ::testing::AssertionSuccess();
+}
+
 class CycleWaitTest : public ::testing::Test
 {
 protected:
@@ -139,10 +151,7 @@ TEST(IdleLoop, NothingToSendAndTheLoopStillWaits)
   testing::internal::CaptureStdout();
   TestAgent agent(config);
   testing::internal::GetCapturedStdout();
-  agent.Connect(server.RequestPort());
-  ASSERT_EQ(0, LockOnServer(agent.GetSSocket()));
-  agent.SetUNum(9);
-  agent.SetGPos(CVector(-1, -25));
+  ASSERT_TRUE(JoinAtKickOffPlace(agent, server));
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   const std::clock_t cpu = std::clock();
@@ -176,10 +185,7 @@ TEST(IdleLoop, ASilentPlayerStillSendsTheEmptyDatagram)
   testing::internal::CaptureStdout();
   TestAgent agent(config);
   testing::internal::GetCapturedStdout();
-  agent.Connect(server.RequestPort());
-  ASSERT_EQ(0, LockOnServer(agent.GetSSocket()));
-  agent.SetUNum(9);
-  agent.SetGPos(CVector(-1, -25));
+  ASSERT_TRUE(JoinAtKickOffPlace(agent, server));
   testing::internal::CaptureStdout();
   testing::internal::CaptureStderr();
   const Clock::time_point start = Clock::now();
