@@ -7,10 +7,21 @@
 #include "MCSLine.h"
 #include "MCSPoint.h"
 #include "MCSRectangle.h"
+#include "MCShapeRecycler.h"
 #include "MCString.h"
 
 #include <cmath>
 #include <ostream>
+
+void *MCShape::operator new(std::size_t size)
+{
+    return MCShapeRecycler::Take(size);
+}
+
+void MCShape::operator delete(void *block, std::size_t size)
+{
+    MCShapeRecycler::Give(block, size);
+}
 
 double MCShape::CentreX() const
 {

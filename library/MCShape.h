@@ -1,6 +1,7 @@
 #ifndef MCSHAPE_H
 #define MCSHAPE_H
 
+#include <cstddef>
 #include <iosfwd>
 
 class MCString;
@@ -28,6 +29,12 @@ public:
     MCShape &operator=(const MCShape &) { return *this; }
     // Holders free shapes through base pointers.
     virtual ~MCShape() {}
+
+    // Shapes come and go by the dozen in every decision pass: their blocks
+    // are recycled (MCShapeRecycler). The virtual destructor hands the
+    // size of the shape that is really deleted.
+    static void *operator new(std::size_t size);
+    static void operator delete(void *block, std::size_t size);
 
     int IncRef() { return ++references; }
     int DecRef() { return --references; }
