@@ -157,8 +157,8 @@ public:
   CPlayer * TheirGoalie() override;
   void SetPrevKickPowerRate(int) override;
   float GetPrevKickPowerRate() const override;
-  void StoreBallFromAudio(CBall) const override;
-  void StorePlayerFromAudio(CPlayer) const override;
+  void StoreBallFromAudio(const CBall &) const override;
+  void StorePlayerFromAudio(const CPlayer &) const override;
   void StorePassFromAudio(int, int, CVector) const override;
   void DisplayMemory() const override;
 

@@ -494,12 +494,12 @@ float CAgent::GetPrevKickPowerRate() const
   return m_Behaviours->GetPrevKickPowerRate();
 }
 
-void CAgent::StoreBallFromAudio(CBall ball) const
+void CAgent::StoreBallFromAudio(const CBall &ball) const
 {
   m_Memory->StoreBallFromAudio(ball);
 }
 
-void CAgent::StorePlayerFromAudio(CPlayer player) const
+void CAgent::StorePlayerFromAudio(const CPlayer &player) const
 {
   m_Memory->StorePlayerFromAudio(player);
 }

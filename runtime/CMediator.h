@@ -136,8 +136,8 @@ public:
   virtual CPlayer * TheirGoalie() = 0;
   virtual void SetPrevKickPowerRate(int) = 0;
   virtual float GetPrevKickPowerRate() const = 0;
-  virtual void StoreBallFromAudio(CBall) const = 0;
-  virtual void StorePlayerFromAudio(CPlayer) const = 0;
+  virtual void StoreBallFromAudio(const CBall &) const = 0;
+  virtual void StorePlayerFromAudio(const CPlayer &) const = 0;
   virtual void StorePassFromAudio(int, int, CVector) const = 0;
   virtual void DisplayMemory() const = 0;
 };

@@ -578,12 +578,12 @@ float CModule::GetPrevKickPowerRate() const
   return m_Mediator->GetPrevKickPowerRate();
 }
 
-void CModule::StoreBallFromAudio(CBall a) const
+void CModule::StoreBallFromAudio(const CBall &a) const
 {
   m_Mediator->StoreBallFromAudio(a);
 }
 
-void CModule::StorePlayerFromAudio(CPlayer a) const
+void CModule::StorePlayerFromAudio(const CPlayer &a) const
 {
   m_Mediator->StorePlayerFromAudio(a);
 }

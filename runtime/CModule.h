@@ -124,8 +124,8 @@ public:
   virtual CPlayer * TheirGoalie();
   virtual void SetPrevKickPowerRate(int);
   virtual float GetPrevKickPowerRate() const;
-  virtual void StoreBallFromAudio(CBall) const;
-  virtual void StorePlayerFromAudio(CPlayer) const;
+  virtual void StoreBallFromAudio(const CBall &) const;
+  virtual void StorePlayerFromAudio(const CPlayer &) const;
   virtual void StorePassFromAudio(int, int, CVector) const;
   virtual void DisplayMemory() const;
 

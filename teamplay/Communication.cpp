@@ -100,7 +100,9 @@ void CBehaviours::DeConstructOriginalMessage()
     // The world model keeps the nearer of two equally sure views, so the
     // heard ball must be placed relative to this agent, not the sender.
     ball.SetRPos(Mobile::Relative(m.ball.pos, me, neck, 0));
-    ball.UpdateRBPos(me, body, now);
+    // No place relative to the body: the world model works out its own
+    // ball's from the agent's pose when it takes the word, and reads
+    // nothing else of the heard one's.
     if (ball.GetPositionValid())
       StoreBallFromAudio(ball);
   }

@@ -108,8 +108,8 @@ public:
   int NumPlayersInCone(float width, CVector end, CVector apex) const override;
   CPlayer *OurGoalie() override;
   CPlayer *TheirGoalie() override;
-  void StoreBallFromAudio(CBall ball) const override;
-  void StorePlayerFromAudio(CPlayer player) const override;
+  void StoreBallFromAudio(const CBall &ball) const override;
+  void StorePlayerFromAudio(const CPlayer &player) const override;
   void StorePassFromAudio(int time, int receiver, CVector target) const override;
   // How many heard balls, players and passes the store has taken so far.
   int GetHeardKept() const { return m_HeardKept; }

@@ -260,7 +260,7 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
   }
 }
 
-void CMemory::StoreBallFromAudio(CBall ball) const
+void CMemory::StoreBallFromAudio(const CBall &ball) const
 {
   const_cast<CMemory *>(this)->HearBall(ball);
 }
@@ -311,7 +311,7 @@ void CMemory::HearBall(const CBall &heard)
   m_HeardKept++;
 }
 
-void CMemory::StorePlayerFromAudio(CPlayer player) const
+void CMemory::StorePlayerFromAudio(const CPlayer &player) const
 {
   const_cast<CMemory *>(this)->HearPlayer(player);
 }

@@ -16,8 +16,8 @@ class ListeningBrain : public RigBrain
 {
 public:
   using RigBrain::RigBrain;
-  void StoreBallFromAudio(CBall b) const override { stored.push_back("ball"), RigBrain::StoreBallFromAudio(b); }
-  void StorePlayerFromAudio(CPlayer p) const override { stored.push_back("player"), RigBrain::StorePlayerFromAudio(p); }
+  void StoreBallFromAudio(const CBall &b) const override { stored.push_back("ball"), RigBrain::StoreBallFromAudio(b); }
+  void StorePlayerFromAudio(const CPlayer &p) const override { stored.push_back("player"), RigBrain::StorePlayerFromAudio(p); }
   void StorePassFromAudio(int time, int receiver, CVector) const override
   {
     stored.push_back("pass " + std::to_string(time) + " " + std::to_string(receiver));
@@ -74,6 +74,35 @@ TEST_F(CommunicationTest, AMessageOfThisCycleReachesTheWorldModel)
   EXPECT_NEAR(ball->GetGX(), 10, 0.02);
   EXPECT_NEAR(ball->GetRMag(), CVector(10, 5).GetMag(), 0.05);
   EXPECT_NEAR(ball->GetRDir(), CVector(10, 5).GetDir(), 0.5);
+}
+
+// The heard ball's place relative to the body is the world model's own
+// work, from the agent's pose, whatever way the head and the body point.
+TEST_F(CommunicationTest, AHeardBallIsPlacedRelativeToTheAgentsHeadAndBody)
+{
+  const struct
+  {
+    CVector at;
+    float neck, body;
+  } rows[] = {{CVector(0, 0), 0, 0}, {CVector(0, 0), 40, -50}, {CVector(-20, 10), -170, 120},
+              {CVector(5, 5), 90, 90}};
+  int t = 45;
+  for (const auto &row : rows)
+  {
+    agent->SetTime(++t);
+    agent->M2BReadNonConstBall()->SetConf(0);
+    agent->SetGPos(row.at);
+    agent->SetFacing(row.neck);
+    agent->SetBFacing(row.body);
+    Hear(Said(t));
+    ASSERT_EQ(listener->stored.front(), "ball");
+    const CBall *ball = agent->M2BReadBall();
+    const CVector rel = ball->GetGPos() - row.at;
+    EXPECT_NEAR(ball->GetRMag(), rel.GetMag(), 0.01) << row.neck;
+    EXPECT_NEAR(brain->NormaliseAngle(ball->GetRDir() - (rel.GetDir() - row.neck)), 0, 0.01) << row.neck;
+    EXPECT_NEAR(ball->GetRBMag(), rel.GetMag(), 0.01) << row.body;
+    EXPECT_NEAR(brain->NormaliseAngle(ball->GetRBDir() - (rel.GetDir() - row.body)), 0, 0.01) << row.body;
+  }
 }
 
 TEST_F(CommunicationTest, AnyOtherTextChangesNothing)
