@@ -637,6 +637,41 @@ const CPlayer *CFixPlanRunner::FixPlanMate(const FIXPLANREGION &region, int unum
 {
   if (!region.given)
     return nullptr;
+  // Every area trigger of every plan asks, each pass: one look at each
+  // team-mate finds the nearest of those in the box. A sort by distance
+  // puts him first as well; only where two of them lie at the same
+  // distance (or one at no number) does the sort's own order decide, and
+  // the sort is asked.
+  DistPlayerCompare nearCentre(region.centre);
+  StoreOrderCompare storeOrder;
+  sorted_players mates;
+  m_Brain.DoSortyThing(MASK_TEAMMATES, storeOrder, mates);
+  const CPlayer *nearest = nullptr;
+  float nearestKey = 0;
+  bool tied = false;
+  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    CPlayer *p = mates.players[i];
+    if ((unum != 0 && p->GetUNum() != unum) || !region.Contains(p->GetGPos()))
+      continue;
+    float key = 0;
+    nearCentre.Key(*p, key);
+    if (std::isnan(key))
+      return SortedFixPlanMate(region, unum);
+    if (nearest == nullptr || key < nearestKey)
+    {
+      nearest = p;
+      nearestKey = key;
+      tied = false;
+    }
+    else if (key == nearestKey)
+      tied = true;
+  }
+  return tied ? SortedFixPlanMate(region, unum) : nearest;
+}
+
+const CPlayer *CFixPlanRunner::SortedFixPlanMate(const FIXPLANREGION &region, int unum)
+{
   DistPlayerCompare nearCentre(region.centre);
   sorted_players mates;
   m_Brain.DoSortyThing(MASK_TEAMMATES, nearCentre, mates);

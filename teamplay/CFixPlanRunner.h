@@ -68,6 +68,13 @@ public:
   // The row of an action code; null for a code no row has.
   static const ACTIONROW *ActionRow(int code);
 
+  // The team-mate in the box nearest its centre (only the given one, when
+  // unum names one); null when none is there or the box is not given.
+  // SortedFixPlanMate finds him by sorting all by distance; FixPlanMate
+  // gives the same one with a single look at each.
+  const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
+  const CPlayer *SortedFixPlanMate(const FIXPLANREGION &region, int unum);
+
   // What an action has come to this cycle.
   enum Outcome : int
   {
@@ -112,7 +119,6 @@ private:
   bool FixPlanAborts(const FIXPLANACTION &action);
   FIXPLANREGION FixPlanRegion(const FIXPLANAREA &area, const FIXPLANMCAREA &mcarea, int coord);
   CVector FixPlanPoint(CVector pos, int coord) const;
-  const CPlayer *FixPlanMate(const FIXPLANREGION &region, int unum);
   int PlanTaker(int plan);
   int TakerUNum();
   bool IsSetPlayOurs() const;

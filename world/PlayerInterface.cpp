@@ -138,6 +138,8 @@ void CMemory::SortInto(int mask, BasePlayerCompare &compare, sorted_players &lis
   }
   std::fill(list.players + list.count, list.players + sorted_players::MAX_ENTRIES,
             const_cast<CPlayer *>(&m_Me));
+  if (compare.KeepsStoreOrder())
+    return;
   // This exchange sort fixes the order of equal keys; the n-th queries and
   // the offside lines read fixed places of the list, so it must stay. With
   // the comparator's keys worked out first it swaps the same pairs: a key

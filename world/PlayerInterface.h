@@ -38,8 +38,20 @@ public:
     return false;
   }
 
+  // True for a comparator that asks for no order at all: the sort then
+  // hands the players in the store's own order without comparing them.
+  virtual bool KeepsStoreOrder() const { return false; }
+
 protected:
   CVector m_Reference;
+};
+
+// No order: the valid players as the store holds them, for a caller that
+// looks at each once and needs no sort.
+class StoreOrderCompare : public BasePlayerCompare
+{
+public:
+  bool KeepsStoreOrder() const override { return true; }
 };
 
 // Nearest to the reference point first.
