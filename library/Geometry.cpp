@@ -96,3 +96,15 @@ bool IsPointInCone(CVector p, float ratio, CVector end, CVector apex)
   const CVector q = axis.ProjectPoint(p);
   return q.dist2(apex) * (ratio * ratio) > q.dist2(p) && axis.InBetween(q, apex, end);
 }
+
+bool IsInTheWay(CVector from, CVector to, CVector other, float clearance)
+{
+  const CVector way = to - from;
+  const float length = way.GetMag();
+  if (length <= 0)
+    return false;
+  const CVector rel = other - from;
+  const float along = (rel.GetX() * way.GetX() + rel.GetY() * way.GetY()) / length;
+  const float across = std::fabs(rel.GetX() * way.GetY() - rel.GetY() * way.GetX()) / length;
+  return along > 0 && across < clearance;
+}

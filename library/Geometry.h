@@ -48,4 +48,8 @@ float SolveForLengthGeomSeries(float first, float r, float sum, int cycle);
 // at end.
 bool IsPointInCone(CVector p, float ratio, CVector end, CVector apex);
 
+// Whether a body at other stands in the way from `from` to `to`: ahead of
+// from along it, and nearer its line than clearance.
+bool IsInTheWay(CVector from, CVector to, CVector other, float clearance);
+
 #endif

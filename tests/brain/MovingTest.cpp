@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BrainRig.h"
+#include "Geometry.h"
 
 namespace
 {
@@ -42,6 +43,66 @@ TEST_F(MovingTest, SidestepsAPlayerInTheWayByTheDodgeType)
   Foe(Polar2CVector(4, 10));
   EXPECT_EQ(1, brain->MoveToPos(CVector(10, 0), 1, 60, DODGE_ALL));
   EXPECT_EQ(CMD_DASH, Queue().command);
+}
+
+TEST_F(MovingTest, APlayerBesideTheWayIsPassedWithoutASidestep)
+{
+  // Seen in matches: their striker running two metres beside our defender,
+  // both towards our goal, held him in sidesteps, most of them turns, until
+  // the striker was clear.
+  const struct
+  {
+    const char *name;
+    CVector other;
+    bool mate;
+    bool sidesteps;
+  } rows[] = {
+      {"an opponent running beside, a metre and a half off the way", CVector(1.6f, 1.5f), false, false},
+      {"an opponent beside on the other side", CVector(2.2f, -1.3f), false, false},
+      {"a team-mate beside", CVector(1.6f, 1.5f), true, false},
+      {"an opponent just off the way: bodies would meet", CVector(2, 0.7f), false, true},
+      {"a team-mate on the way", CVector(2.5f, -0.3f), true, true},
+  };
+  for (const auto &row : rows)
+  {
+    brain->foes.clear();
+    brain->mates.clear();
+    Ball(CVector(30, 30));
+    Place(CVector(0, 0), 0);
+    if (row.mate)
+      Mate(row.other);
+    else
+      Foe(row.other);
+    EXPECT_EQ(1, brain->MoveToPos(CVector(10, 0), 1, 60, DODGE_ALL)) << row.name;
+    const ACTIONQUEUE q = Queue();
+    // Facing the point already: a dash goes on along the way, a sidestep
+    // turns off it.
+    EXPECT_EQ(row.sidesteps, q.command == CMD_TURN) << row.name;
+    if (!row.sidesteps)
+    {
+      EXPECT_EQ(CMD_DASH, q.command) << row.name;
+    }
+  }
+}
+
+TEST(WayTest, ABodyIsInTheWayAheadOnItAndNearItsLine)
+{
+  const struct
+  {
+    const char *name;
+    CVector other;
+    bool inTheWay;
+  } rows[] = {
+      {"on the line ahead", CVector(3, 0), true},
+      {"just off the line ahead", CVector(3, 0.9f), true},
+      {"beyond the clearance", CVector(3, 1.1f), false},
+      {"behind", CVector(-1, 0), false},
+      {"ahead, the other side", CVector(2, -0.5f), true},
+  };
+  for (const auto &row : rows)
+    EXPECT_EQ(row.inTheWay, IsInTheWay(CVector(0, 0), CVector(10, 0), row.other, 1.0f)) << row.name;
+  // A way of no length has nothing in it.
+  EXPECT_FALSE(IsInTheWay(CVector(0, 0), CVector(0, 0), CVector(0, 0), 1.0f));
 }
 
 TEST_F(MovingTest, TheirGoalKickSendsTheAgentRoundTheirArea)
