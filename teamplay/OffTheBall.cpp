@@ -82,6 +82,16 @@ const float kDribblePace = 0.9f;
 // metres and more off for cycles on end, and he passed at leisure).
 const float kCutOffStep = 1.5f;
 const float kCutOffFarthest = 5;
+// Nearer the ball than this, a presser who can neither meet the carrier on
+// his way nor cut him off runs at the ball itself. The run to get ahead of
+// him (the overrun) goes to a spot some metres down his way, which moves on
+// as fast as the presser comes: seen in matches, the presser ran beside a
+// dribbler four to six metres off for fifteen and thirty cycles, from the
+// halfway line to our goal line, and never came nearer.
+const float kChaseTheBallDist = 8;
+// Nearer their ball carrier than this the run at the ball keeps its fine
+// aim: the ball is about to be within a tackle or a kick.
+const float kRunOnAtHolderDist = 2;
 }
 
 // ------------------------------------------------------- kick-off place
@@ -562,6 +572,10 @@ int CBehaviours::DefenseActive()
   CVector cut;
   if (CutOffPoint(foe, cut))
     return MoveToPos(cut, m_MinDistToPoint, power, DODGE_NONE);
+  // Where he gets nowhere first, near the ball he goes at it: from behind a
+  // dribbler he gains on him, and the ball runs ahead of him into a tackle.
+  if (GetGPos().dist(M2BReadBall()->GetGPos()) < kChaseTheBallDist)
+    return RunAtTheBall();
   return BlockFoe(CVector(-m_PitchLength / 2, 0), foe, power);
 }
 
@@ -600,6 +614,26 @@ int CBehaviours::RunAtTheBall()
 {
   if (!BallPositionValid())
     return 0;
+  // A carrier who holds the ball plays it about his feet from cycle to
+  // cycle, and the point to meet it jumps by a metre each time: seen in
+  // matches, two of us three and four metres off him turned after it in
+  // cycle after cycle while he looked for his pass, and never came nearer.
+  // A heading that passes within his reach of the ball is run on.
+  const CPlayer *carrier = TheirBallCarrier();
+  if (carrier && BallKickableForPlayer(carrier, 0))
+  {
+    const CVector next = PredPos();
+    const CVector at = carrier->GetGPos();
+    const float dist = next.dist(at);
+    if (dist > kRunOnAtHolderDist &&
+        std::fabs(NormaliseAngle((at - next).GetDir() - GetBFacing())) <= ATan(m_Kickable / dist))
+    {
+      float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+      if (power <= 0)
+        power = m_StaminaIncMax;
+      return TouchGate(CMD_DASH, power);
+    }
+  }
   const int cycles = MyNumOfCyclesToIntercept();
   return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : BallPredPos(1), cycles);
 }

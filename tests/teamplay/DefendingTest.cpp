@@ -462,3 +462,91 @@ TEST_F(DefendingTest, AnOpponentFirstToTheBallIsMetGoalSideWhereHeTakesIt)
   EXPECT_GT(HeadingOff(q, brain().MyInterceptionPoint()), 20);
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, ThePresserWhoCannotGetAheadOfTheDribblerRunsAtTheBall)
+{
+  // Seen in matches: their winger dribbled down our wing from the halfway
+  // line to our goal line with the presser running beside him four to six
+  // metres off, for a spot ahead of him that moved on as fast as he came.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    bool atTheBall;
+  } rows[] = {
+      {"behind him, four metres off", {-33.5f, 18.4f}, true},
+      {"beside him, five metres off", {-37, 23.5f}, true},
+      // Far off, the run to get ahead of him stays.
+      {"behind him, far", {-26, 22}, false},
+  };
+  const CVector ball(-38.3f, 18.3f);
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(row.me.x, row.me.y, 200);
+    RollBall(ball.GetX(), ball.GetY(), CVector(-0.6f, -0.3f));
+    const CPlayer *foe = Foe(0, -37.8f, 18.6f, 4);
+    Mate(0, -20, -10, 7);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState()) << row.name;
+    CVector cut;
+    ASSERT_FALSE(brain().CutOffPoint(foe, cut)) << row.name;
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    // At the ball: heading for it or a little ahead of it on its way; the
+    // overrun spot lies metres down his way to our goal, well off that.
+    const float offBall = HeadingOff(q, ball + CVector(-1.5f, -0.75f));
+    if (row.atTheBall)
+    {
+      EXPECT_LT(offBall, 20) << row.name;
+    }
+    else
+    {
+      EXPECT_GT(offBall, 20) << row.name;
+    }
+  }
+}
+}
+
+namespace
+{
+TEST_F(DefendingTest, ThePresserRunsOnAtACarrierWhoHoldsTheBallWhileHisHeadingPassesWithinReach)
+{
+  // Seen in matches: their striker held the ball at his feet for eight
+  // cycles, playing it from side to side; the two of us three and four
+  // metres off turned after it in nearly every cycle and never came nearer.
+  const CVector carrier(-40.6f, 8.8f);
+  const CVector me(-43.5f, 6.7f);
+  const float toHim = (carrier - me).GetDir();
+  const struct
+  {
+    const char *name;
+    float off;
+    bool runsOn;
+  } rows[] = {
+      {"heading a little off him, within his reach of the ball", 12, true},
+      {"heading a little off him, the other side", -12, true},
+      {"heading well off him", 35, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(me.GetX(), me.GetY(), toHim + row.off);
+    RollBall(-40.2f, 8.9f);
+    Foe(0, carrier.GetX(), carrier.GetY(), 11);
+    Mate(0, -20, -10, 7);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState()) << row.name;
+    if (row.runsOn)
+    {
+      EXPECT_EQ(CMD_DASH, q.command) << row.name;
+      EXPECT_GT(q.power, 50) << row.name;
+    }
+    else
+    {
+      EXPECT_EQ(CMD_TURN, q.command) << row.name;
+    }
+  }
+}
+}
