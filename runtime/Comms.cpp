@@ -63,8 +63,14 @@ int SendText(const struct socket &link, const char *text)
   if (text == nullptr)
     text = "";
   size_t length = std::strlen(text);
-  ssize_t sent = sendto(link.socketfd, text, length, 0,
-                        reinterpret_cast<const sockaddr *>(&link.serv_addr), sizeof link.serv_addr);
+  // A link tied to the server (LockOnServer) sends to the address it is
+  // tied to, which is the link's: without an address the kernel takes the
+  // route it keeps for the tie instead of looking it up for every datagram.
+  // An untied socket refuses a send without an address, and gets one.
+  ssize_t sent = send(link.socketfd, text, length, 0);
+  if (sent < 0 && errno == EDESTADDRREQ)
+    sent = sendto(link.socketfd, text, length, 0,
+                  reinterpret_cast<const sockaddr *>(&link.serv_addr), sizeof link.serv_addr);
   return sent >= 0 && static_cast<size_t>(sent) == length ? 0 : -1;
 }
 

@@ -105,3 +105,36 @@ TEST(LinkTest, ATiedLinkNoticesTheServerGoing)
   EXPECT_EQ(-1, ReceiveText(link, buffer, sizeof buffer));
   CloseLink(link);
 }
+
+// Sends before the tie go to the link's address; after it, to the port the
+// link was tied to, exact bytes and empty datagrams alike, in order.
+TEST(LinkTest, SendsReachTheServerBeforeAndAfterTheTie)
+{
+  ScriptedServer server;
+  server.AwaitRequest("(init l 2 before_kick_off)");
+  server.Start();
+  struct socket link = OpenLink("127.0.0.1", server.RequestPort());
+  ASSERT_GE(link.socketfd, 0);
+  BoundReceives(link);
+  ASSERT_EQ(0, SendText(link, "(init TestTeam (version 6.00))\n"));
+  char buffer[128];
+  ASSERT_EQ(1, ReceiveText(link, buffer, sizeof buffer));
+  ASSERT_EQ(0, SendText(link, "(turn 1.00)\n"));
+  ASSERT_EQ(0, LockOnServer(link));
+  const char *const texts[] = {"(dash 100.00)\n", "", "(turn_neck -90.00)\n", "(say x)\n"};
+  for (const char *text : texts)
+    ASSERT_EQ(0, SendText(link, text)) << text;
+  const size_t total = 2 + sizeof texts / sizeof texts[0];
+  ASSERT_TRUE(server.WaitFor([&](auto &got) { return CountIs(got, total); }, 5000));
+  auto got = server.Received();
+  ASSERT_EQ(total, got.size());
+  EXPECT_TRUE(got[0].atRequestPort);
+  EXPECT_EQ("(turn 1.00)\n", got[1].payload);
+  EXPECT_FALSE(got[1].atRequestPort);
+  for (size_t i = 0; i < sizeof texts / sizeof texts[0]; i++)
+  {
+    EXPECT_EQ(texts[i], got[2 + i].payload) << i;
+    EXPECT_FALSE(got[2 + i].atRequestPort) << i;
+  }
+  CloseLink(link);
+}
