@@ -40,10 +40,12 @@ public:
 
   // True for a comparator that asks for no order at all: the sort then
   // hands the players in the store's own order without comparing them.
-  virtual bool KeepsStoreOrder() const { return false; }
+  // A field, not a virtual call: every sort asks.
+  bool KeepsStoreOrder() const { return m_KeepsStoreOrder; }
 
 protected:
   CVector m_Reference;
+  bool m_KeepsStoreOrder = false;
 };
 
 // No order: the valid players as the store holds them, for a caller that
@@ -51,7 +53,7 @@ protected:
 class StoreOrderCompare : public BasePlayerCompare
 {
 public:
-  bool KeepsStoreOrder() const override { return true; }
+  StoreOrderCompare() { m_KeepsStoreOrder = true; }
 };
 
 // Nearest to the reference point first.
