@@ -12,6 +12,7 @@
 #include "CPlayer.h"
 #include "CRay.h"
 #include "Geometry.h"
+#include "GoalieShotRun.h"
 #include "Predict.h"
 
 namespace
@@ -48,6 +49,10 @@ const float kShotHeadingSlack = 25;
 // How far past the goal line the goalkeeper may see himself or the ball
 // while both are still short of it: his place's doubt there.
 const float kGoalLineDoubt = 1;
+// A shot reckoned to pass this far outside a post is still met.
+const float kShotWideMargin = 1;
+// A ball this near our goal line is cleared with one kick as it lies.
+const float kClearLineGap = 3;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 // The longest wait for this cycle's visual, in milliseconds: a narrow
@@ -199,8 +204,10 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
         return GoalieStayAtBall() > 0;
       }
     }
-    // A shot on my goal: get in its way.
-    if (BallHeadsIntoOurGoal(m_Brain.m_PlayerSize) && GoalieBlockShot() > 0)
+    // A shot on my goal: get in its way. One reckoned to go just wide is
+    // met too: the reckoned crossing strays by half a metre at times, and a
+    // touch on a ball going out costs nothing.
+    if (BallHeadsIntoOurGoal(kShotWideMargin) && GoalieBlockShot() > 0)
       return true;
     // I am the one to fetch the ball.
     if (m_Brain.ShouldIGoToBall() && m_Brain.GoalieIntercept() > 0)
@@ -482,8 +489,16 @@ int CGoalkeeper::GoalieTakeKick()
 }
 
 // The ball at my feet in play: pass it to a free team-mate, or clear it.
+// By our goal line, one kick as the ball lies, away up the field: a kick
+// laid over several cycles first takes the ball round the body, and there
+// that way runs over the line (seen in a match: two small kicks round him
+// put the ball into his own goal).
 int CGoalkeeper::GoalieClearBall()
 {
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (m_Brain.BallPositionValid() &&
+      ball->GetGPos().GetX() < -m_Brain.m_PitchLength / 2 + kClearLineGap)
+    return GoalieKickOnce(GoalieKickTarget(), m_Brain.m_BallSpeedMax);
   const CPlayer *mate = GoalieOpenMate(false);
   if (mate && m_Brain.NumFoesWithin(5) == 0 && m_Brain.PassBall(mate) > 0)
     return 1;
@@ -525,34 +540,72 @@ int CGoalkeeper::GoalieBlockShot()
   return GoalieRunToShot(point) || GoalieHoldSpot(point);
 }
 
-// Flat out along the body, forwards or backwards, whichever way lies
-// within a rough heading of the point; a turn only when neither does, to
-// the nearer of the two. Anywhere within the hands' reach of the path will
-// do: aiming finer, or easing off to stop on the point, costs cycles the
-// ball does not wait for.
+// Flat out along the body, forwards or backwards, or a turn first: the
+// start that, played out on the server's motion, has the ball within the
+// hands' reach soonest (BestShotRun). Anywhere within the hands' reach of
+// the path will do: aiming finer, or easing off to stop on the point,
+// costs cycles the ball does not wait for. A ball that comes to him where
+// he stands leaves the point's hold to the caller.
 int CGoalkeeper::GoalieRunToShot(CVector point)
 {
   const CVector me = m_Brain.GetGPos();
   const float d = me.dist(point);
   if (d < m_Brain.m_CatchRadius / 2)
     return 0;
-  const float way = (point - me).GetDir();
   const float body = m_Brain.GetBFacing();
-  const float ahead = m_Brain.NormaliseAngle(way - body);
-  const float behind = m_Brain.NormaliseAngle(way + 180 - body);
-  const float slack = std::max(kShotHeadingSlack, m_Brain.ATan(m_Brain.m_CatchRadius / 2 / d));
-  // Behind the goal line the hands may not catch: a rough heading that
-  // would carry him there is mended first.
+  // Behind the goal line the hands may not catch: a dash that would carry
+  // him there is left for the turn.
   const float line = -m_Brain.m_PitchLength / 2 + kCatchMargin;
   const float forwards = static_cast<float>(m_Brain.m_MaxPower);
   const float backwards = static_cast<float>(m_Brain.m_MinPower);
-  if (std::fabs(ahead) <= slack && m_Brain.PredPosAfterDash(forwards).GetX() > line)
+  const bool canForwards = m_Brain.PredPosAfterDash(forwards).GetX() > line;
+  const bool canBackwards = m_Brain.PredPosAfterDash(backwards).GetX() > line;
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (m_Brain.BallPositionValid() && ball->GetVelocityValid())
+  {
+    SHOTRUNMOTION motion;
+    motion.dashAccel = forwards * m_Brain.m_DashPowerRate * std::max(m_Brain.GetSB().effort, 0.1f);
+    motion.decay = m_Brain.m_PlayerDecay;
+    motion.speedMax = m_Brain.m_PlayerSpeedMax;
+    motion.inertia = m_Brain.m_InertiaMoment;
+    motion.maxMoment = static_cast<float>(m_Brain.m_MaxMoment);
+    motion.ballDecay = m_Brain.m_BallDecay;
+    motion.reach = m_Brain.m_CatchRadius - kCatchMargin;
+    motion.goalX = -m_Brain.m_PitchLength / 2;
+    const SHOTRUNPLAN plan = BestShotRun(me, m_Brain.GetVelocity(), body, ball->GetGPos(),
+                                         ball->GetVelocity(), point, motion);
+    switch (plan.start)
+    {
+    case ShotRunStart::Stand:
+      // The ball comes to him where he stands: any step would take him off
+      // its way again.
+      if (plan.cycles >= 0)
+        return m_Brain.GoalieFaceBall() ? 1 : m_Brain.TouchGate(CMD_DASH, 0);
+      break;
+    case ShotRunStart::DashForwards:
+      if (canForwards)
+        return m_Brain.TouchGate(CMD_DASH, forwards);
+      break;
+    case ShotRunStart::DashBackwards:
+      if (canBackwards)
+        return m_Brain.TouchGate(CMD_DASH, backwards);
+      break;
+    case ShotRunStart::TurnForwards:
+    case ShotRunStart::TurnBackwards:
+      if (m_Brain.Turn(plan.turn))
+        return 1;
+      break;
+    }
+  }
+  // No path to play out against: a rough heading, either way along the
+  // body, beats a turn.
+  const float way = (point - me).GetDir();
+  const float ahead = m_Brain.NormaliseAngle(way - body);
+  const float behind = m_Brain.NormaliseAngle(way + 180 - body);
+  const float slack = std::max(kShotHeadingSlack, m_Brain.ATan(m_Brain.m_CatchRadius / 2 / d));
+  if (std::fabs(ahead) <= slack && canForwards)
     return m_Brain.TouchGate(CMD_DASH, forwards);
-  // Backwards is as fast: the server's dash along the body pushes as hard
-  // either way and only costs twice the stamina. Square to the ball, the
-  // steps across the goal either way go at once (seen in a match: two turns
-  // about before the first step, and the shot went in two metres from him).
-  if (std::fabs(behind) <= slack && m_Brain.PredPosAfterDash(backwards).GetX() > line)
+  if (std::fabs(behind) <= slack && canBackwards)
     return m_Brain.TouchGate(CMD_DASH, backwards);
   const float turn = std::fabs(behind) < std::fabs(ahead) ? behind : ahead;
   if (std::fabs(turn) >= 1 && m_Brain.Turn(turn))
