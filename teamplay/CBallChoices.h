@@ -29,7 +29,11 @@ public:
   int HoldForAMoment();
   int ClearAtOnce();
   int TakeABreakaway();
+  // A run with the ball towards the target: with room ahead, the ball laid
+  // in one kick where the runner meets it flat out (RunAheadIntoSpace),
+  // else the close dribble.
   int RunWithBall(CVector target);
+  int RunAheadIntoSpace(CVector target);
   // Shots in their third: before the ball is taken, from close in, now.
   int ShootBeforeItIsTaken();
   int ShootFromClose();
