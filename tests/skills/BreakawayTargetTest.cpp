@@ -100,3 +100,38 @@ TEST_F(BreakawayTargetTest, EachRunsRecordHoldsItsOwnChoice)
 }
 
 }  // namespace
+
+namespace
+{
+// Seen in a match: a breakaway from out wide near the approach point's line
+// ran sideways to it, parallel to their goal line (12 m across, not a metre
+// nearer, in 22 cycles) while their defenders came back. An approach point
+// more across than ahead is passed by for the corner of their goal area.
+TEST_F(BreakawayTargetTest, TheRunHeadsForAnApproachPointOnlyAhead)
+{
+  const struct
+  {
+    const char *name;
+    CVector from;
+    CVector expected;
+  } rows[] = {
+      {"out wide, level with the approach point", CVector(32, 18), CVector(47, 9.16f)},
+      {"out wide, a few metres short of it", CVector(28, 22), CVector(47, 9.16f)},
+      {"out wide on the other side", CVector(30, -20), CVector(47, -9.16f)},
+      // Well back, the approach point is ahead and stays the target.
+      {"through the middle, far back", CVector(10, 4), CVector(35, 8)},
+      {"out wide, far back", CVector(12, 22), CVector(35, 8)},
+  };
+  int t = 300;
+  for (const auto &row : rows)
+  {
+    // A fresh choice for each row.
+    t += 50;
+    agent->SetTime(t);
+    RunAt(row.from);
+    const CVector target = Pick(false);
+    EXPECT_NEAR(row.expected.GetX(), target.GetX(), 0.05f) << row.name;
+    EXPECT_NEAR(row.expected.GetY(), target.GetY(), 0.05f) << row.name;
+  }
+}
+}  // namespace
