@@ -498,7 +498,17 @@ int CGoalkeeper::GoalieClearBall()
   const CBall *ball = m_Brain.M2BReadBall();
   if (m_Brain.BallPositionValid() &&
       ball->GetGPos().GetX() < -m_Brain.m_PitchLength / 2 + kClearLineGap)
+  {
+    // Right after a kick of mine the ball's pace is the kick's plan until a
+    // sighting measures it; a kick worked out from that plan may send it
+    // into the goal (seen in a match: his kick slowed a shot at his back,
+    // the next, reckoned on the ball going away, pushed it over the line).
+    const int now = m_Brain.GetTime();
+    if (m_Brain.m_LastQueue.time == now - 1 && m_Brain.m_LastQueue.command == CMD_KICK &&
+        ball->GetTime() < now)
+      return 0;
     return GoalieKickOnce(GoalieKickTarget(), m_Brain.m_BallSpeedMax);
+  }
   const CPlayer *mate = GoalieOpenMate(false);
   if (mate && m_Brain.NumFoesWithin(5) == 0 && m_Brain.PassBall(mate) > 0)
     return 1;

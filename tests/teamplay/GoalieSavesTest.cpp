@@ -25,6 +25,7 @@ public:
   CPlayer *GetClosestValidFriend2Ball(int n) const override { return NearestBall(mates, n); }
 
   using CBehaviours::m_Goalie;
+  using CBehaviours::m_LastQueue;
 
 private:
   CPlayer *NearestBall(std::vector<CPlayer *> group, int n) const
@@ -377,6 +378,47 @@ TEST_F(GoalieSavesTest, MeetsAShotReckonedToGoJustWide)
     Place(place, (row.ball - place).GetDir());
     Settle(row.ball, 8);
     EXPECT_TRUE(Saves(row.target, 2.8f)) << row.what;
+  }
+}
+}
+
+namespace
+{
+TEST_F(GoalieSavesTest, ByHisLineHeKicksAgainOnlyOnceTheBallIsSeenAfterHisKick)
+{
+  // Right after his own kick the ball's pace is the kick's plan until it is
+  // seen: a second kick worked out from that plan pushed a slowed shot over
+  // his line (seen in a match).
+  const struct
+  {
+    const char *what;
+    bool kickedLastCycle;
+    bool seenSince;
+    bool kicks;
+  } rows[] = {
+      {"his kick last cycle, the ball not seen since", true, false, false},
+      {"his kick last cycle, the ball seen since", true, true, true},
+      {"no kick of his last cycle", false, false, true},
+  };
+  for (const auto &row : rows)
+  {
+    KeeperBrain *keeper = NewBrain<KeeperBrain>();
+    agent->SetTime(42);
+    Place(CVector(-50.4f, -2.5f), 30);
+    Ball(CVector(-50.0f, -2.3f), CVector(0.05f, 0));
+    Foe(CVector(-40, -1));
+    // A catch is out: his last one was a moment ago.
+    keeper->m_Goalie.last_catch_cycle = agent->GetTime() - 1;
+    if (row.kickedLastCycle)
+    {
+      keeper->m_LastQueue.time = agent->GetTime() - 1;
+      keeper->m_LastQueue.command = CMD_KICK;
+    }
+    agent->M2BReadNonConstBall()->SetTime(agent->GetTime() - (row.seenSince ? 0 : 1));
+    brain->PlayAsGoalKeeper(PM_PLAY_ON, PM_PLAY_ON);
+    const ACTIONQUEUE q = Queue();
+    EXPECT_EQ(row.kicks, q.command == CMD_KICK) << row.what;
+    EXPECT_TRUE(q.time == agent->GetTime() && q.command != CMD_NONE) << row.what;
   }
 }
 }
