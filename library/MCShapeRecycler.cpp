@@ -12,26 +12,41 @@ struct FreeBlock
     FreeBlock *next;
 };
 
-// One list of free blocks a size class; the blocks go back to the heap when
-// the thread ends.
+// One list of free blocks a size class. Plain data, so that it may still
+// be read after the thread's objects are destroyed: a shape freed then
+// (by an object with static or thread storage destroyed later) goes to the
+// heap.
 struct ThreadLists
 {
-    FreeBlock *head[kClasses] = {};
-    int count[kClasses] = {};
+    FreeBlock *head[kClasses];
+    int count[kClasses];
+    bool closed;
+};
 
-    ~ThreadLists()
+thread_local ThreadLists lists = {};
+
+// Gives the thread's blocks back to the heap when the thread ends, and
+// closes its lists. Made on the thread's first kept block.
+struct ThreadCloser
+{
+    bool armed = false;
+    ~ThreadCloser()
     {
         for (std::size_t c = 0; c < kClasses; c++)
-            while (head[c] != nullptr)
+        {
+            while (lists.head[c] != nullptr)
             {
-                FreeBlock *block = head[c];
-                head[c] = block->next;
+                FreeBlock *block = lists.head[c];
+                lists.head[c] = block->next;
                 ::operator delete(block);
             }
+            lists.count[c] = 0;
+        }
+        lists.closed = true;
     }
 };
 
-thread_local ThreadLists lists;
+thread_local ThreadCloser closer;
 
 // Every size of a class is served by a block of the class's largest size,
 // so a block may be handed to any shape of its class.
@@ -48,7 +63,7 @@ bool Kept(std::size_t size)
 
 void *MCShapeRecycler::Take(std::size_t size)
 {
-    if (!::Kept(size))
+    if (!::Kept(size) || lists.closed)
         return ::operator new(size);
     const std::size_t c = ClassOf(size);
     FreeBlock *block = lists.head[c];
@@ -63,17 +78,14 @@ void MCShapeRecycler::Give(void *block, std::size_t size)
 {
     if (block == nullptr)
         return;
-    if (!::Kept(size))
+    const std::size_t c = ::Kept(size) ? ClassOf(size) : 0;
+    if (!::Kept(size) || lists.closed || lists.count[c] >= kMostKept)
     {
         ::operator delete(block);
         return;
     }
-    const std::size_t c = ClassOf(size);
-    if (lists.count[c] >= kMostKept)
-    {
-        ::operator delete(block);
-        return;
-    }
+    if (!closer.armed)
+        closer.armed = true;
     FreeBlock *freed = static_cast<FreeBlock *>(block);
     freed->next = lists.head[c];
     lists.head[c] = freed;
@@ -82,5 +94,5 @@ void MCShapeRecycler::Give(void *block, std::size_t size)
 
 int MCShapeRecycler::Kept(std::size_t size)
 {
-    return ::Kept(size) ? lists.count[ClassOf(size)] : 0;
+    return ::Kept(size) && !lists.closed ? lists.count[ClassOf(size)] : 0;
 }

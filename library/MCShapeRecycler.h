@@ -9,7 +9,8 @@
 // the thread's own is far cheaper than the general heap's round trip.
 // A block freed on another thread than the one that made it joins that
 // thread's lists; each thread's lists are given back to the heap when the
-// thread ends.
+// thread ends, and a shape freed after that (by an object destroyed later
+// in the thread's or the program's end) goes straight to the heap.
 class MCShapeRecycler
 {
 public:

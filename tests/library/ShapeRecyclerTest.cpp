@@ -119,3 +119,34 @@ TEST(ShapeRecycler, AShapeMadeOnOneThreadMayBeFreedOnAnother)
     other.join();
     EXPECT_EQ(0, MCShapeRecycler::Kept(sizeof(MCSCircle)));
 }
+
+namespace
+{
+// An object of the thread's made before the recycler's own, so destroyed
+// after it: what it frees then must not be kept by lists already given back.
+struct LateOwner
+{
+    MCShape *shape = nullptr;
+    int *keptAfter = nullptr;
+    ~LateOwner()
+    {
+        delete shape;
+        *keptAfter = MCShapeRecycler::Kept(sizeof(MCSPoint));
+    }
+};
+}  // namespace
+
+TEST(ShapeRecycler, AShapeFreedAfterTheThreadsListsWereGivenBackGoesToTheHeap)
+{
+    int keptAfter = -1;
+    std::thread other([&keptAfter] {
+        static thread_local LateOwner owner;
+        owner.keptAfter = &keptAfter;
+        owner.shape = new MCSPoint(1, 2);
+        // The recycler's lists come into use after the owner was made.
+        delete new MCSPoint(3, 4);
+        EXPECT_EQ(1, MCShapeRecycler::Kept(sizeof(MCSPoint)));
+    });
+    other.join();
+    EXPECT_EQ(0, keptAfter);
+}
