@@ -76,6 +76,17 @@ protected:
     }
   }
 
+  // A shot from a ball he has been waiting for at his place, facing it.
+  bool SavesFromHisPlace(CVector ball, CVector target, float speed)
+  {
+    Fresh();
+    Ball(ball);
+    const CVector place = brain->GoalieDesiredPosition();
+    Place(place, (ball - place).GetDir());
+    Settle(ball, 8);
+    return Saves(target, speed);
+  }
+
   // The shot from where the ball lies towards a point at a speed; whether
   // the goalkeeper catches it before it crosses the line.
   bool Saves(CVector target, float speed)
@@ -149,15 +160,7 @@ TEST_F(GoalieSavesTest, MeetsAndCatchesTheShotsItCanBeat)
       {"from the other side, hard inside the near post", CVector(-40, -6), CVector(kGoalX, -4), 2.7f},
   };
   for (const auto &row : rows)
-  {
-    Fresh();
-    Ball(row.ball);
-    // Where it waits for a ball there, facing the ball.
-    const CVector place = brain->GoalieDesiredPosition();
-    Place(place, (row.ball - place).GetDir());
-    Settle(row.ball, 8);
-    EXPECT_TRUE(Saves(row.target, row.speed)) << row.what;
-  }
+    EXPECT_TRUE(SavesFromHisPlace(row.ball, row.target, row.speed)) << row.what;
 }
 
 TEST_F(GoalieSavesTest, RushesAnAttackerWithTheBallCloseToGoalOnly)
@@ -311,14 +314,7 @@ TEST_F(GoalieSavesTest, MeetsCornerShotsByTheStartThatGetsThereSoonest)
       {"from 20 m out wide, the near corner", CVector(-35.18f, 10), CVector(kGoalX, 6.5f)},
   };
   for (const auto &row : rows)
-  {
-    Fresh();
-    Ball(row.ball);
-    const CVector place = brain->GoalieDesiredPosition();
-    Place(place, (row.ball - place).GetDir());
-    Settle(row.ball, 8);
-    EXPECT_TRUE(Saves(row.target, 2.8f)) << row.what;
-  }
+    EXPECT_TRUE(SavesFromHisPlace(row.ball, row.target, 2.8f)) << row.what;
 }
 }
 
@@ -371,14 +367,7 @@ TEST_F(GoalieSavesTest, MeetsAShotReckonedToGoJustWide)
       {"from 20 m out wide, 0.6 m wide of the near post", CVector(-35.18f, 10), CVector(kGoalX, 7.6f)},
   };
   for (const auto &row : rows)
-  {
-    Fresh();
-    Ball(row.ball);
-    const CVector place = brain->GoalieDesiredPosition();
-    Place(place, (row.ball - place).GetDir());
-    Settle(row.ball, 8);
-    EXPECT_TRUE(Saves(row.target, 2.8f)) << row.what;
-  }
+    EXPECT_TRUE(SavesFromHisPlace(row.ball, row.target, 2.8f)) << row.what;
 }
 }
 
