@@ -63,10 +63,13 @@ bool Kept(std::size_t size)
 
 void *MCShapeRecycler::Take(std::size_t size)
 {
-    if (!::Kept(size) || lists.closed)
+    if (!::Kept(size))
         return ::operator new(size);
     const std::size_t c = ClassOf(size);
-    FreeBlock *block = lists.head[c];
+    // A block of a kept size has its class's full size even when made after
+    // this thread's lists were closed: it may be freed on a thread whose
+    // lists are open and then serve any shape of the class.
+    FreeBlock *block = lists.closed ? nullptr : lists.head[c];
     if (block == nullptr)
         return ::operator new((c + 1) * kGrain);
     lists.head[c] = block->next;
