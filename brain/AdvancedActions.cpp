@@ -11,6 +11,7 @@
 #include "CShotAim.h"
 #include "Geometry.h"
 #include "PlayerInterface.h"
+#include "UnseenReach.h"
 
 void CBehaviours::StopBall()
 {
@@ -211,7 +212,8 @@ bool CBehaviours::CanKeepBall(int cycles)
       result = false;
       break;
     }
-    const int steal = EstimateCycles2Steal(foe);
+    // One unseen for a while may have come nearer meanwhile.
+    const int steal = EstimateCycles2Steal(foe) - UnseenCyclesCounted(GetTime() - foe->GetTime());
     if (steal <= cycles)
     {
       result = false;

@@ -7,6 +7,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "PlayerInterface.h"
+#include "UnseenReach.h"
 
 namespace
 {
@@ -225,7 +226,8 @@ bool CBehaviours::DribbleWayFree(CVector point, bool breakaway)
   {
     const CPlayer *foe = foes.players[i];
     const CVector at = foe->GetGPos();
-    const float dist = at.dist(me);
+    // One unseen for a while may have come nearer meanwhile.
+    const float dist = NearestHeMayBe(at.dist(me), GetTime() - foe->GetTime(), m_PlayerSpeedMax);
     if (dist < m_DribbleInnerCircle)
       return false;
     if (dist < m_DribbleOuterCircle &&

@@ -10,6 +10,7 @@
 #include "CBehaviours.h"
 #include "Geometry.h"
 #include "LongBallLane.h"
+#include "UnseenReach.h"
 
 // One kick, at once, that sends the ball towards the target to arrive
 // with the end speed (as hard as the kick allows when it cannot): set
@@ -114,6 +115,22 @@ CBallChoices &CBehaviours::BallChoices()
   return m_BallChoices;
 }
 
+bool CBallChoices::Pressed(float radius) const
+{
+  const CVector me = m_Brain.GetGPos();
+  const int now = m_Brain.GetTime();
+  sorted_players foes;
+  m_Brain.SortValidFoes2Me(foes);
+  for (int i = 0; i < foes.count && i < sorted_players::MAX_ENTRIES; i++)
+  {
+    const CPlayer *o = foes.players[i];
+    if (NearestHeMayBe(o->GetGPos().dist(me), now - o->GetTime(), m_Brain.m_PlayerSpeedMax) <=
+        radius)
+      return true;
+  }
+  return false;
+}
+
 // A ball played behind their offside line for a team-mate level with it,
 // when he gets there before any of them.
 int CBallChoices::BeatTheOffsideLine()
@@ -174,7 +191,7 @@ int CBallChoices::PassToKeepTheBall(float mostBack)
   limits.backAllowance = mostBack;
   limits.maxDist = std::fmin(m_Brain.m_MaxPassDist, kLongestPassInPlay);
   // Pressed, a pass laid over several kicks is taken before it goes.
-  limits.oneKick = m_Brain.NumFoesWithin(m_Brain.m_FeelDistance) > 0;
+  limits.oneKick = Pressed(m_Brain.m_FeelDistance);
   const CPlayer *mate = m_Brain.PassTarget(limits);
   if (!mate)
     return 0;
@@ -395,13 +412,15 @@ int CBallChoices::ClearAtOnce()
 }
 
 // The ball kept from the opponents for a few cycles while team-mates get
-// free, as long as it can be kept.
+// free, as long as it can be kept. Never with one of theirs at the
+// carrier: held against him, the ball was taken nearly every time, or
+// played only once he was at it and could kick it in the same cycle.
 int CBallChoices::HoldForAMoment()
 {
   const int now = m_Brain.GetTime();
   if (m_HoldLast != now - 1)
     m_HoldSince = now;
-  if (now - m_HoldSince >= kMostHoldCycles ||
+  if (now - m_HoldSince >= kMostHoldCycles || Pressed(m_Brain.m_FeelDistance) ||
       !m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone()))
     return 0;
   m_Brain.HoldBall();

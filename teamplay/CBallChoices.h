@@ -45,6 +45,9 @@ public:
   // One kick at once towards the target with the end speed (or as hard as
   // it goes): for set plays and last resorts.
   int KickOnceTowards(CVector target, float endSpeed);
+  // Whether one of theirs may be within `radius` of the carrier now, each
+  // taken to have come at him flat out for the cycles since he was seen.
+  bool Pressed(float radius) const;
 
 private:
   // The long ball down the lane they get to last; their players as the

@@ -19,7 +19,7 @@ int CBehaviours::DEFZWithBall()
   // otherwise a safe pass forward first, as a clearance was lost every
   // time, but not one back or across, which keeps the ball by our goal.
   const bool clear = NeedToClear();
-  if (clear && NumFoesWithin(m_FeelDistance) > 0 && Chose(BP_CLEAR, m_BallChoices.ClearAtOnce()))
+  if (clear && m_BallChoices.Pressed(m_FeelDistance) && Chose(BP_CLEAR, m_BallChoices.ClearAtOnce()))
     return 1;
   if (m_BallChoices.PassForward())
     return 1;
@@ -28,7 +28,7 @@ int CBehaviours::DEFZWithBall()
   if (m_BallChoices.PassToKeepTheBall(kKeepBallMostBack))
     return 1;
   // Nobody near: carry it up, towards the middle.
-  if (NumFoesWithin(m_DribbleInDefzMinFoeDist) == 0 &&
+  if (!m_BallChoices.Pressed(m_DribbleInDefzMinFoeDist) &&
       Chose(BP_DRIBBLE, m_BallChoices.RunWithBall(
                             CVector(me.GetX() + m_DribbleInDefzMinFoeDist, me.GetY() * 0.8f))))
     return 1;

@@ -52,7 +52,7 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
-  const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
+  const bool pressed = m_BallChoices.Pressed(m_FeelDistance);
   // The run goes at goal while its way is free, out wide too: down the
   // wing to their line, every run ended in a cross their defenders took,
   // never in a shot. Only with the way in shut does a winger near their

@@ -35,13 +35,13 @@ int CBehaviours::MIDZWithBall()
     return 1;
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
-  const bool pressed = NumFoesWithin(m_FeelDistance) > 0;
+  const bool pressed = m_BallChoices.Pressed(m_FeelDistance);
   // An opponent at him: a safe pass any way beats a run or a hold, which
   // were lost nearly every time. One coming: a safe pass that loses no
   // ground beats them; a run forward still gains it otherwise.
   if (pressed && m_BallChoices.PassToKeepTheBall(kKeepBallMostBack))
     return 1;
-  if (NumFoesWithin(kPressureComing) > 0 && m_BallChoices.PassToKeepTheBall(0))
+  if (m_BallChoices.Pressed(kPressureComing) && m_BallChoices.PassToKeepTheBall(0))
     return 1;
   // Room to run: towards their goal, or up the wing when all go out wide.
   const float y = m_AllOutFlank ? SignF(me.GetY()) * (m_PitchWidth / 2 - 6) : me.GetY() * 0.7f;
