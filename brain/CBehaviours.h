@@ -736,6 +736,9 @@ protected:
   float KickRate(float dist, float dir) const;
   // The most one kick adds to the ball's velocity from these points.
   float KickAccelAt(CVector ball, CVector me) const;
+  // The fastest ball one kick now sends straight at the target, the ball's
+  // own motion counted; 0 when no kick now sends it that way.
+  float OneKickSpeedTowards(CVector target);
   CVector DribbleBallSpot(float dir, float power, int cycles) const;
   bool DribbleWayFree(CVector point, bool breakaway);
   // Kicks over several cycles (CKickPlanner.h), breakaways (CBreakaway.h).

@@ -221,6 +221,19 @@ float CKickPlanner::DashHelpReach(float dir, float power)
   return reach > m_Brain.m_BallSpeedMax ? m_Brain.m_BallSpeedMax : reach;
 }
 
+float CBehaviours::OneKickSpeedTowards(CVector target)
+{
+  const CBall *ball = M2BReadBall();
+  if (!BallPositionValid())
+    return 0;
+  const CVector way = target - ball->GetGPos();
+  if (way.GetMag() < m_Epsilon)
+    return 0;
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  const float reach = ReachAlong(have, KickAccelAt(ball->GetGPos(), GetGPos()), way.SetLength(1));
+  return reach > 0 ? std::fmin(reach, m_BallSpeedMax) : 0;
+}
+
 bool CBehaviours::WillDashHelpKick(float dir, float speed)
 {
   const CBall *ball = M2BReadBall();

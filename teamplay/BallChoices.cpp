@@ -145,7 +145,6 @@ int CBallChoices::BeatTheOffsideLine()
   if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
       line < from.GetX())
     return 0;
-  const float oneKick = m_Brain.KickAccelAt(from, m_Brain.GetGPos());
   sorted_players mates;
   m_Brain.SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
@@ -163,8 +162,10 @@ int CBallChoices::BeatTheOffsideLine()
                            at.GetY());
       // He must be at the ball before any of them, their goalkeeper too:
       // one kick of the ball, so the kick's own speed.
-      const float speed =
-          std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_MinPassSpeedAtTarget), oneKick);
+      const float speed = std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_MinPassSpeedAtTarget),
+                                    m_Brain.OneKickSpeedTowards(target));
+      if (speed <= 0)
+        continue;
       if (m_Brain.SpareCycles(from, target, speed, 1, &at) < 1)
         continue;
       return m_Brain.AnnouncePass(
@@ -224,9 +225,11 @@ int CBallChoices::ShortPassBeforeLongBall()
 
 // The landing points of a long ball: rows kLongBallAhead up the pitch
 // (short of their area), lanes spread evenly across it; a point that gains
-// too little on the ball is skipped.
+// too little on the ball is skipped, and so is one that no kick now sends
+// the ball towards: a ball rolling across the kicker is turned only so
+// far, and one sent regardless went off its way into their midfield.
 template <class Visit>
-void CBallChoices::ForEachLongBallAim(CVector from, float oneKick, float yMost, Visit visit) const
+void CBallChoices::ForEachLongBallAim(CVector from, float yMost, Visit visit) const
 {
   const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
   for (const float ahead : kLongBallAhead)
@@ -236,7 +239,10 @@ void CBallChoices::ForEachLongBallAim(CVector from, float oneKick, float yMost, 
                            yMost * static_cast<float>(k) / static_cast<float>(kLongBallLanes));
       if (target.GetX() < from.GetX() + kLongPassLeastGain)
         continue;
-      visit(target, std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel), oneKick));
+      const float speed = std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_SendPointTargetVel),
+                                    m_Brain.OneKickSpeedTowards(target));
+      if (speed > 0)
+        visit(target, speed);
     }
 }
 
@@ -261,7 +267,6 @@ int CBallChoices::LongBallUpfield()
   // Into room where one of ours well up the pitch gets to the ball first.
   const CBall *ball = m_Brain.M2BReadBall();
   const CVector from = m_Brain.BallPositionValid() ? ball->GetGPos() : me;
-  const float oneKick = m_Brain.KickAccelAt(from, me);
   sorted_players mates;
   m_Brain.SortValidFriends2Me(mates);
   const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
@@ -270,7 +275,7 @@ int CBallChoices::LongBallUpfield()
   float bestSpare = 0;
   CVector best;
   const CPlayer *bestMate = nullptr;
-  ForEachLongBallAim(from, oneKick, yMost, [&](CVector target, float speed) {
+  ForEachLongBallAim(from, yMost, [&](CVector target, float speed) {
     for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
     {
       const CPlayer *mate = mates.players[i];
@@ -302,13 +307,13 @@ int CBallChoices::LongBallUpfield()
                            : mySide;
   const std::vector<LaneRunner> runners = TheirRunners();
   const LaneRoll roll = PitchRoll();
-  const float speed =
-      std::fmin(m_Brain.Point2KickVelocity(wing, m_Brain.m_SendPointTargetVel), oneKick);
-  if (RollToFirstTouch(from, wing, speed, runners, roll).where.dist(from) >= kCutOutNear)
+  const float speed = std::fmin(m_Brain.Point2KickVelocity(wing, m_Brain.m_SendPointTargetVel),
+                                m_Brain.OneKickSpeedTowards(wing));
+  if (speed > 0 && RollToFirstTouch(from, wing, speed, runners, roll).where.dist(from) >= kCutOutNear)
     // One kick, at once: a kick laid over several cycles turns the ball
     // about the body first, and an opponent near takes it meanwhile.
     return KickOnceTowards(wing, m_Brain.m_SendPointTargetVel);
-  return SendDownTheFreestLane(from, oneKick, runners, roll);
+  return SendDownTheFreestLane(from, runners, roll);
 }
 
 std::vector<LaneRunner> CBallChoices::TheirRunners() const
@@ -343,8 +348,7 @@ LaneRoll CBallChoices::PitchRoll() const
 // ball out of play is theirs. Our team-mates are not weighed: a long ball aimed for one who
 // could just get to it comes to him hard, and in matches that kept no
 // more balls than the lane they get to last, announced to him or not.
-int CBallChoices::SendDownTheFreestLane(CVector from, float oneKick,
-                                        const std::vector<LaneRunner> &runners,
+int CBallChoices::SendDownTheFreestLane(CVector from, const std::vector<LaneRunner> &runners,
                                         const LaneRoll &roll)
 {
   const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_PenaltyAreaLength;
@@ -352,7 +356,7 @@ int CBallChoices::SendDownTheFreestLane(CVector from, float oneKick,
   bool found = false;
   float bestValue = 0;
   CVector best;
-  ForEachLongBallAim(from, oneKick, yMost, [&](CVector target, float speed) {
+  ForEachLongBallAim(from, yMost, [&](CVector target, float speed) {
     const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
     const bool out = std::fabs(end.where.GetX()) > roll.halfLength ||
                      std::fabs(end.where.GetY()) > roll.halfWidth;

@@ -52,14 +52,14 @@ public:
 private:
   // The long ball down the lane they get to last; their players as the
   // lanes weigh them, and the pitch they roll on.
-  int SendDownTheFreestLane(CVector from, float oneKick, const std::vector<LaneRunner> &runners,
+  int SendDownTheFreestLane(CVector from, const std::vector<LaneRunner> &runners,
                             const LaneRoll &roll);
   std::vector<LaneRunner> TheirRunners() const;
   LaneRoll PitchRoll() const;
   // Each place a ball into room is tried at, up to `yMost` either side,
-  // with the speed one kick from `from` sends it there at.
+  // with the speed one kick now sends the ball there at.
   template <class Visit>
-  void ForEachLongBallAim(CVector from, float oneKick, float yMost, Visit visit) const;
+  void ForEachLongBallAim(CVector from, float yMost, Visit visit) const;
 
   CBehaviours &m_Brain;
   // The present hold's first and latest cycles.

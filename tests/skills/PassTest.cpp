@@ -222,3 +222,46 @@ TEST_F(PassTest, AnOpponentReachingTheBallInItsLastCycleCounts)
     EXPECT_LE(risk, row.high) << row.foe.GetX() << " " << row.foe.GetY();
   }
 }
+
+// A pass in one kick from a ball rolling across the kicker: one kick turns
+// the ball only so far, and a pass it could not turn onto its way went off
+// 10 to 60 degrees and was lost more often than not. The receiver the
+// rolling ball can be sent to is chosen; one it cannot is none, whatever
+// one kick could give a ball at rest.
+TEST_F(PassTest, AOneKickPassGoesOnlyWhereTheRollingBallCanBeTurned)
+{
+  PASSLIMITS oneKick;
+  oneKick.oneKick = true;
+  oneKick.backAllowance = 10;
+  const struct
+  {
+    const char *what;
+    CVector ballVelocity;
+    std::vector<CVector> mates;  // numbered 2, 3, ...
+    int expected;                // 0: nobody
+  } rows[] = {
+      {"a ball at rest: the one gaining more", CVector(), {CVector(12, 4), CVector(13, -4)}, 3},
+      {"rolling his way: the one it rolls towards", CVector(0, -2.2f), {CVector(12, 4), CVector(12, -4)}, 3},
+      {"rolling away from the only one", CVector(0, -2.2f), {CVector(12, 4)}, 0},
+      {"rolling away from him, slowly", CVector(0, -0.8f), {CVector(12, 4)}, 2},
+      {"rolling at the kicker, hard", CVector(-2.2f, 0), {CVector(20, 2)}, 0},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.what);
+    World(row.mates, {});
+    Ball(CVector(0.5f, 0), row.ballVelocity);
+    const CPlayer *to = brain->PassTarget(oneKick);
+    EXPECT_EQ(row.expected, to ? to->GetUNum() : 0);
+  }
+  // What one kick gives along a way: the ball's own motion is added or
+  // taken off; none that way when the kick cannot cancel its motion across.
+  Ball(CVector(0.5f, 0), CVector(0, -2.2f));
+  const float atRest = brain->KickAccelAt(CVector(0.5f, 0), CVector(0, 0));
+  EXPECT_GT(brain->OneKickSpeedTowards(CVector(12.5f, -4)), atRest * 0.8f);
+  EXPECT_LT(brain->OneKickSpeedTowards(CVector(12.5f, 4)), atRest * 0.4f);
+  EXPECT_NEAR(atRest - 2.2f, brain->OneKickSpeedTowards(CVector(0.5f, 12)), 1e-3);
+  EXPECT_EQ(0, brain->OneKickSpeedTowards(CVector(0.5f, 0)));
+  Ball(CVector(0.5f, 0), CVector(0, -2.9f));
+  EXPECT_EQ(0, brain->OneKickSpeedTowards(CVector(12.5f, 0)));
+}

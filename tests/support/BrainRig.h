@@ -89,6 +89,8 @@ public:
   using CBehaviours::m_NumFixPlans;
   using CBehaviours::m_SetPlayTouch;
   using CBehaviours::m_Passing;
+  using CBehaviours::KickAccelAt;
+  using CBehaviours::OneKickSpeedTowards;
 
 private:
   static std::vector<CPlayer *> ByDistance(std::vector<CPlayer *> group, CVector from)

@@ -145,6 +145,49 @@ TEST_F(TeamPlayTest, ALongBallCutOutOnItsWayToTheWingGoesDownALaneTheyGetToLast)
   }
 }
 
+// A long ball from a ball rolling across the kicker: one kick turns it
+// only so far, and a ball aimed down a lane the kick could not turn it
+// onto went off weakly into their midfield. The lane is chosen by the
+// ball one kick really sends: it leaves hard, on a way the kick can give.
+TEST_F(TeamPlayTest, ALongBallFromABallRollingAcrossLeavesHardOnAWayOneKickGives)
+{
+  const struct
+  {
+    const char *name;
+    CVector rolling;
+    Placed blocker;
+  } rows[] = {
+      {"rolling left, their midfielder on the way to the left wing", CVector(0, 1.9f), {10.5f, 7}},
+      {"rolling right, their midfielder on the way to the right wing", CVector(0, -1.9f), {10.5f, -5}},
+      {"rolling left, nobody on the way", CVector(0, 1.9f), kNobody},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(0, 1));
+    RollBall(0.5f, 1, row.rolling);
+    Foe(0, 51, 0, 1);
+    Foe(1, 30, -25, 2);
+    Foe(2, 36, -24, 3);
+    if (row.blocker.x < 999)
+      Foe(3, row.blocker.x, row.blocker.y, 6);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const CVector leaves =
+        row.rolling + Polar2CVector(q.power * brain().CalcKickPowerRate(), KickDir(q));
+    EXPECT_GT(leaves.GetMag(), 1.5f) << row.name;
+    EXPECT_GT(leaves.GetX(), 0) << row.name;
+    if (row.blocker.x < 999)
+    {
+      const float atHim = (CVector(row.blocker.x, row.blocker.y) - CVector(0.5f, 1)).GetDir();
+      EXPECT_GT(std::fabs(brain().NormaliseAngle(leaves.GetDir() - atHim)), 10) << row.name;
+    }
+  }
+}
+
 // Passes of 20 m and more were lost two times in three: a pass forward in
 // play goes to a free team-mate no farther than 25 m.
 TEST_F(TeamPlayTest, APassForwardInPlayIsNoLongerThan25Metres)
