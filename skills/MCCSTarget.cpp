@@ -97,7 +97,15 @@ float MCCSTarget::ShootAngle(CVector from, const std::vector<CVector> &foes, CVe
 
 float MCCSTarget::ClearAngle(CVector from, const std::vector<CVector> &foes) const
 {
+  return ClearAngle(from, foes, m_Start, m_End);
+}
+
+float MCCSTarget::ClearAngle(CVector from, const std::vector<CVector> &foes, float lo,
+                             float hi) const
+{
   MCCSScan scan = BaseScan(from);
+  scan.lo = lo;
+  scan.hi = hi;
   // A clearance must not run out over a line near either end: that gives
   // the ball back at once.
   const float pitchEnd = m_ClearPitchEnd;

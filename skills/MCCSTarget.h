@@ -31,6 +31,9 @@ public:
   // opponents within the safe ball distance, kept off the lines near the
   // pitch's ends.
   float ClearAngle(CVector from, const std::vector<CVector> &foes) const;
+  // The same within a window of the caller's (degrees, lo to hi), for a
+  // kicker who must not clear across some part of the pitch.
+  float ClearAngle(CVector from, const std::vector<CVector> &foes, float lo, float hi) const;
   // The sending direction: forward within the sending angle, widened to the
   // whole window when that is blocked and the scanner may.
   float SendAngle(CVector from, const std::vector<CVector> &foes) const;
