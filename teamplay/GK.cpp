@@ -259,9 +259,16 @@ void CGoalkeeper::GoalieNoteTouches(PlayMode current)
       m_Goalie.last_touch = kTouchTheirs;
     return;
   }
-  // Only this thread writes the last bundle.
+  // Only this thread writes the last bundle. The referee judges a catch by
+  // the kick before his own too: after a team-mate's touch (or with nobody's
+  // known) his own kick still leaves the ball one he may not catch, and
+  // only an opponent's touch frees his hands again (seen in matches: a back
+  // pass he knocked on a metre and caught gave them an indirect free kick in
+  // our goal area, scored in three of eight).
   if (m_Brain.m_LastQueue.time == m_Brain.GetTime() - 1 && m_Brain.m_LastQueue.command == CMD_KICK)
-    m_Goalie.last_touch = kTouchMine;
+    m_Goalie.last_touch =
+        m_Goalie.last_touch == kTouchTheirs || m_Goalie.last_touch == kTouchMine ? kTouchMine
+                                                                               : kTouchOurs;
   const CBall *ball = m_Brain.M2BReadBall();
   if (!m_Brain.BallPositionValid())
     return;
