@@ -29,6 +29,8 @@ const float kLongShotRoom = 5;
 const float kBoxShotDist = 18;
 const float kBoxPassMostBack = 8;
 const float kBoxPassLongest = 25;
+// An opponent this near the ball is at it: within a dash and a reach.
+const float kOpponentAtTheBall = 3;
 // The last resort from out of a shot's reach goes this far out from their
 // goal line, in front of the goal.
 const float kLastResortCrossFromLine = 10;
@@ -115,9 +117,15 @@ int CBallChoices::ShootBeforeItIsTaken()
 {
   // Within reach of goal a shot that a defender may block still beats the
   // ball lost at the edge of their area: in matches the runs into their
-  // third ended in a tackle, never in a shot.
+  // third ended in a tackle, never in a shot. An opponent at the ball
+  // counts as taking it even when the ball seems safe: held or run on
+  // with him a step or two off, it was lost the next cycles.
   CVector target;
-  if (m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone()) || !m_Brain.ShotInRange(target))
+  const CBall *ball = m_Brain.M2BReadBall();
+  const bool atTheBall =
+      ball && m_Brain.NumFoesWithin(kOpponentAtTheBall, ball->GetGPos()) > 0;
+  if ((!atTheBall && m_Brain.CanKeepBall(m_Brain.CanKeepBallCyclesForThisZone())) ||
+      !m_Brain.ShotInRange(target))
     return 0;
   return m_Brain.Chose(BP_SHOOT, ShootNow());
 }

@@ -454,3 +454,47 @@ TEST_F(FinishingTest, OutOfReachTheLastResortGoesIntoTheirArea)
   EXPECT_LT(std::fabs(brain().NormaliseAngle(KickDir(q) - (CVector(42.5f, 0) - ball).GetDir())), 8);
 }
 }  // namespace
+
+namespace
+{
+// Within a shot's reach with an opponent at the ball and the way to goal
+// shut, the ball was held or run on and taken the next cycles (once from
+// 21.7 m out, a defender 1-3 m off): it goes at goal instead. An opponent
+// farther off leaves the run as before.
+TEST_F(FinishingTest, AnOpponentAtTheBallWithinReachOfGoalGetsAShot)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    Placed atHim;
+    bool shot;
+  } rows[] = {
+      {"21 m out, a defender 2.5 m at his back", CVector(34, 12), {31.5f, 12}, true},
+      {"21 m out, a defender 2.5 m at his side", CVector(34, 12), {34, 14.5f}, true},
+      {"21 m out, a defender 2.5 m behind at his side", CVector(34, 12), {32.2f, 10.2f}, true},
+      {"25 m out in front, a defender 2.5 m at his back", CVector(28, -3), {25.5f, -3}, true},
+      {"21 m out, the nearest defender 7 m off", CVector(34, 12), {27, 12}, false},
+      {"33 m out, a defender at his back: out of reach", CVector(20, 0), {18.5f, 0.5f}, false},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    // Two defenders in their area, one on each corner's way.
+    const CVector goal(52.5f, 0);
+    Foe(2, row.me.GetX() + (goal - row.me).GetX() * 0.6f, row.me.GetY() * 0.4f + 2.5f, 3);
+    Foe(3, row.me.GetX() + (goal - row.me).GetX() * 0.6f, row.me.GetY() * 0.4f - 2.5f, 4);
+    Foe(4, row.atHim.x, row.atHim.y, 5);
+    ASSERT_FALSE(brain().HaveAShot()) << row.name;
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.shot, brain().GetBallPlay() == BP_SHOOT) << row.name << " play " << brain().GetBallPlay();
+    if (!row.shot)
+      continue;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const CVector ball = memory().GetBall()->GetGPos();
+    const float dir = KickDir(q);
+    const float y = ball.GetY() + (52.5f - ball.GetX()) * std::tan(dir * 3.14159265f / 180);
+    EXPECT_LT(std::fabs(y), 7.01f) << row.name;
+  }
+}
+}  // namespace
