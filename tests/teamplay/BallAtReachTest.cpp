@@ -59,6 +59,48 @@ TEST_F(BallAtReachTest, AfterAHardDashOnlyAnOldSightingIsInDoubt)
   }
 }
 
+// A pass rolling 1.3 m a cycle, reckoned 0.75 m off after a hard dash with
+// no sighting this cycle: the receiver left it to a sighting to come and
+// turned after it as it went by, and their player took it. A ball surely
+// in reach that will have rolled out of it by the next cycle is played
+// now; one that stays in reach, or that may not be where it is reckoned,
+// still waits.
+TEST_F(BallAtReachTest, ABallRollingOutOfReachIsPlayedNowWhenSurelyInReach)
+{
+  const struct
+  {
+    const char *name;
+    float dist;
+    CVector velocity;
+    Placed foe;
+    bool velocityKnown;
+    bool withBall;
+  } rows[] = {
+      {"rolling on away from him", 0.8f, CVector(1.3f, 0), kNobody, true, true},
+      {"rolling across him", 0.8f, CVector(0.2f, 1.3f), kNobody, true, true},
+      {"at rest", 0.8f, CVector(0, 0), kNobody, true, false},
+      {"rolling slowly, still in reach next cycle", 0.8f, CVector(0.1f, 0), kNobody, true, false},
+      {"rolling on, one of theirs at it", 0.8f, CVector(1.3f, 0), {1.6f, 0.5f}, true, false},
+      {"its motion not known", 0.8f, CVector(1.3f, 0), kNobody, false, false},
+      {"rolling on, beyond the reckoning's trust", 0.97f, CVector(1.3f, 0), kNobody, true, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    DashedLastCycle(100);
+    BallAhead(row.dist, 1);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetVelocity(row.velocity);
+    ball->SetVelConf(row.velocityKnown ? 1 : 0);
+    // A cycle's trust worn off: seen last cycle, not in this one.
+    ball->SetConf(0.96f);
+    if (row.foe.x < 999)
+      Foe(0, row.foe.x, row.foe.y, 7);
+    Pass();
+    EXPECT_EQ(row.withBall, brain().GetActionState() == AS_WITH_BALL) << row.name;
+  }
+}
+
 TEST_F(BallAtReachTest, APassAtTheBallWaitsBrieflyForThisCyclesVisual)
 {
   // A kick on the last cycle's reckoning of a ball at the edge of reach, or
