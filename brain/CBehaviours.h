@@ -539,6 +539,9 @@ public:
   // The tackle of their carrier: the ball at his feet, in front of the
   // agent near enough that it rarely misses, and not pushed at our goal.
   bool ShouldITackle();
+  // Whether the ball a tackle would push off gets first to one of theirs,
+  // or leaves the pitch.
+  bool TackleFeedsThem(CVector ballAt, CVector ballInBody);
   int TackleTheirBall();
   // Whether the server still holds the agent after its tackle in this cycle.
   bool HeldAfterTackle(int cycle) const;

@@ -46,6 +46,7 @@ LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
     {
       end.ours = first->ours;
       end.unum = first->unum;
+      end.reached = true;
       return end;
     }
     if (v < roll.stopSpeed)

@@ -43,6 +43,8 @@ struct LaneEnd
   int cycles = 0;
   bool ours = false;
   int unum = 0;
+  // Somebody got to it: false when it left the pitch or stopped first.
+  bool reached = false;
 };
 
 // The ball kicked now from `from` towards `target` at `speed`: where the

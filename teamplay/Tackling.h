@@ -17,4 +17,17 @@ struct TackleReach
 // misses (the ball level with the body or behind it).
 float TackleMissChance(CVector ballInBody, const TackleReach &reach);
 
+// How a tackle sends the ball: pushed along the body (`facing`, degrees)
+// at `power` times `powerRate`, the less the further round the body the
+// ball lies (half at its back), on top of the ball's own motion, and no
+// faster than a ball may go. The ball's velocity after it.
+struct TacklePush
+{
+  float power;
+  float powerRate;
+  float ballSpeedMax;
+};
+CVector TacklePushVelocity(CVector ballInBody, CVector ballVelocity, float facing,
+                           const TacklePush &push);
+
 #endif

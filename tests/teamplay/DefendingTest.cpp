@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../brain/BrainWorldFixture.h"
+#include "Tackling.h"
 
 namespace
 {
@@ -547,6 +548,73 @@ TEST_F(DefendingTest, ThePresserRunsOnAtACarrierWhoHoldsTheBallWhileHisHeadingPa
     {
       EXPECT_EQ(CMD_TURN, q.command) << row.name;
     }
+  }
+}
+}
+
+namespace
+{
+TEST_F(DefendingTest, AwayFromOurGoalATacklePushingTheBallToTheirNextManIsNotTaken)
+{
+  // Seen in matches: three of our tackles in four gave the ball to their
+  // side, most of them rolling along the tackler's body straight to their
+  // next man, with our tackler standing for ten cycles after.
+  const struct
+  {
+    const char *name;
+    Placed me, ball, carrier, other;
+    bool mateAhead;
+    bool tackles;
+  } rows[] = {
+      {"in midfield, their man on the push's way", {-10, 0}, {-8.7f, 0}, {-8.1f, 0}, {6, 0}, false,
+       false},
+      {"in midfield, one of ours gets there first", {-10, 0}, {-8.7f, 0}, {-8.1f, 0}, {6, 0}, true,
+       true},
+      {"in midfield, their man far off the push's way", {-10, 0}, {-8.7f, 0}, {-8.1f, 0}, {6, 20},
+       false, true},
+      {"up the pitch, pushed over their goal line", {15, 20}, {16.3f, 20}, {16.9f, 20}, {0, -30},
+       false, false},
+      // A shot away from our goal, any ball off the carrier is a clearance.
+      {"near our goal, their man on the push's way", {-40, 10}, {-38.7f, 10}, {-38.1f, 10},
+       {-24, 10}, false, true},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(row.me.x, row.me.y, 0);
+    RollBall(row.ball.x, row.ball.y);
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    Foe(0, row.carrier.x, row.carrier.y, 9);
+    Foe(1, row.other.x, row.other.y, 10);
+    Mate(0, -30, 20, 7);
+    if (row.mateAhead)
+      Mate(1, row.ball.x + 6.5f, row.ball.y + 1, 8);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.tackles, q.command == CMD_TACKLE) << row.name;
+  }
+}
+
+TEST(TacklePushTest, TheBallGoesAlongTheBodyWeakerFurtherRoundAndNoFasterThanABallMay)
+{
+  const TacklePush push{100, 0.027f, 3.0f};
+  const struct
+  {
+    const char *name;
+    CVector inBody, motion;
+    float facing;
+    CVector velocity;
+  } rows[] = {
+      {"straight ahead, still: full push along the body", {1, 0}, {0, 0}, 0, {2.7f, 0}},
+      {"facing up the side line", {1, 0}, {0, 0}, 90, {0, 2.7f}},
+      {"square to the body: three quarters", {0, 1}, {0, 0}, 0, {2.025f, 0}},
+      {"against its motion: slowed", {1, 0}, {-1, 0}, 0, {1.7f, 0}},
+      {"with its motion: no faster than the most", {1, 0}, {1, 0}, 0, {3.0f, 0}},
+  };
+  for (const auto &row : rows)
+  {
+    const CVector v = TacklePushVelocity(row.inBody, row.motion, row.facing, push);
+    EXPECT_NEAR(row.velocity.GetX(), v.GetX(), 0.01f) << row.name;
+    EXPECT_NEAR(row.velocity.GetY(), v.GetY(), 0.01f) << row.name;
   }
 }
 }

@@ -59,6 +59,28 @@ TEST(LongBallLaneTest, TheFirstToTheRollingBallIsFoundAlongItsWay)
   }
 }
 
+TEST(LongBallLaneTest, OnlyABallSomebodyGetsToCountsAsReached)
+{
+  // A tackle's push is weighed by whether their man gets to it: a ball that
+  // stops or leaves the pitch first is nobody's.
+  const struct
+  {
+    const char *name;
+    CVector target;
+    std::vector<LaneRunner> runners;
+    bool reached;
+  } rows[] = {
+      {"rolls until it stops", {40, 0}, {}, false},
+      {"over the touch line", {10, 30}, {Theirs(40, 0)}, false},
+      {"cut out by theirs", {40, 0}, {Theirs(12, 2)}, true},
+      {"got to by ours", {40, 0}, {Ours(20, 1, 9)}, true},
+  };
+  for (const auto &row : rows)
+    EXPECT_EQ(row.reached,
+              RollToFirstTouch(CVector(0, 0), row.target, 2.7f, row.runners, LaneRoll()).reached)
+        << row.name;
+}
+
 TEST(LongBallLaneTest, ABallThatCannotMoveGoesNowhere)
 {
   const struct
