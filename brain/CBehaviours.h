@@ -548,6 +548,8 @@ public:
   // The first point on the carrier's way to our goal that the agent gets
   // to no later than he does with the ball; false when there is none.
   bool CutOffPoint(const CPlayer *foe, CVector &point);
+  // Goes to a cover spot, and stays on it facing the ball once there.
+  int StayCovering(CVector spot);
   // The second of us nearest the ball, who covers the press.
   bool AmICoveringThePress();
   // A defender's place moved back, with the ball in our half, to behind

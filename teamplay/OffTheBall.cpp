@@ -658,7 +658,7 @@ int CBehaviours::DefenseSupport()
     if (GetGPos().dist(at) < kAtTheBallDist && IsOnTheWayToGoal(GetGPos(), carrier))
       return RunAtTheBall();
     const float behind = std::fmin(kCoverDist, at.dist(ourGoal) / 2);
-    return GoToPlace(at + (ourGoal - at).SetLength(behind), DashPower4Positioning());
+    return StayCovering(at + (ourGoal - at).SetLength(behind));
   }
   // Cover the opponent nearest to the agent who could receive the ball,
   // between him and our goal; the one with the ball is pressed by another.
@@ -675,10 +675,19 @@ int CBehaviours::DefenseSupport()
       continue;
     if (foe->GetGPos().dist(ball->GetGPos()) > m_MaxSupportDist * 2)
       continue;
-    const CVector spot = PointInBetween(foe->GetGPos(), ourGoal, m_BlockFoeDist);
-    return GoToPlace(spot, DashPower4Positioning());
+    return StayCovering(PointInBetween(foe->GetGPos(), ourGoal, m_BlockFoeDist));
   }
   return DefensePosition();
+}
+
+// A cover spot reached is kept, facing the ball: a rule that answered
+// nothing there let the formation's place have him (seen in matches: the
+// second of us, on his spot behind the presser or goal-side of a man, was
+// sent on towards his place in the next cycle and back in the one after,
+// hovering two and three metres off the man, who took the ball unpressed).
+int CBehaviours::StayCovering(CVector spot)
+{
+  return GoToPlace(spot, DashPower4Positioning()) || m_FieldRules.StandReady();
 }
 
 // Whether the agent is the second of us nearest the ball (the goalkeeper

@@ -618,3 +618,52 @@ TEST(TacklePushTest, TheBallGoesAlongTheBodyWeakerFurtherRoundAndNoFasterThanABa
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, ASupporterOnHisCoverSpotStaysThere)
+{
+  // Seen in matches: the second of us, at his spot behind the presser or
+  // goal-side of a man, was sent on towards his place in the formation in
+  // the next cycle, and back again in the one after: he hovered two and
+  // three metres off the man, who took the ball unpressed.
+  const CVector ball(-10, 0);
+  const CVector pressCover = ball + (CVector(-52.5f, 0) - ball).SetLength(5);
+  const struct
+  {
+    const char *name;
+    Placed me;
+    Placed mate;     // one of ours nearer the ball
+    Placed man;      // their man besides the carrier
+    bool pressCover; // covering the presser, else a man
+  } rows[] = {
+      {"behind the presser", {pressCover.GetX(), pressCover.GetY() + 0.3f}, {-11.5f, 0.5f},
+       {0, 30}, true},
+      {"goal-side of a man", {-17.8f, 9.9f}, {-11.5f, 0.5f}, {-17, 10.2f}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    // Facing the ball already: nothing to turn for.
+    Me(row.me.x, row.me.y, (ball - CVector(row.me.x, row.me.y)).GetDir());
+    RollBall(ball.GetX(), ball.GetY());
+    Foe(0, -9.4f, 0, 9);
+    Foe(1, row.man.x, row.man.y, 10);
+    Mate(0, row.mate.x, row.mate.y, 7);
+    if (!row.pressCover)
+      Mate(1, -14, 1, 8);  // the cover of the press is someone else
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_SUPPORT, brain().GetActionState()) << row.name;
+    // He stays, facing the ball: no step away, no turn for one.
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_NEAR(0, q.power, 0.01f) << row.name;
+    }
+    else
+    {
+      ASSERT_EQ(CMD_TURN, q.command) << row.name;
+      EXPECT_LT(HeadingOff(q, ball), 5) << row.name;
+    }
+  }
+}
+}
