@@ -113,11 +113,15 @@ bool CBehaviours::ShouldITackle()
   // or the last.
   if (!BallPositionValid() || ball->GetTime() < now - 1)
     return false;
-  // A ball of my own is kicked, not tackled.
-  if (BallKickableForPlayer(nullptr, 0))
-    return false;
   const CPlayer *foe = GetClosestValidFoe2Ball(0);
   if (!foe || !BallKickableForPlayer(foe, kCarrierSlack))
+    return false;
+  // A ball of my own is kicked, not tackled. One he has at his feet as
+  // well and not surely in my reach is not: the kick at it waits for a
+  // sighting, and he plays it meanwhile (seen in matches: our defender
+  // stood with their winger's ball half a metre off his foot, turned to it
+  // instead, and the winger passed it back for a goal).
+  if (BallKickableForPlayer(nullptr, 0) && BallSurelyInReach())
     return false;
   const CVector at = ball->GetGPos();
   const CVector inBody = (at - GetGPos()).Rotate(-GetBFacing());

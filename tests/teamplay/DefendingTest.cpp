@@ -667,3 +667,39 @@ TEST_F(DefendingTest, ASupporterOnHisCoverSpotStaysThere)
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, AtABallTheirManHasAtHisFeetAndNotSurelyInMyReachThePlayerTackles)
+{
+  // Seen in matches: their winger and our defender both had the ball within
+  // reach; ours, not sure of it, held his kick back for a sighting and
+  // turned to it, and the winger passed it back for a goal.
+  const struct
+  {
+    const char *name;
+    float conf;
+    bool tackles;
+  } rows[] = {
+      {"seen a cycle ago, motion unknown: not sure of it", 0.95f, true},
+      {"seen now: sure of it, kicked", 1, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Me(-30, 20, 0);
+    PlaceBall(-29.3f, 20);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetConf(row.conf);
+    if (row.conf < 1)
+    {
+      ball->SetTime(memory().GetTime() - 1);
+      ball->SetVelConf(0);
+    }
+    Foe(0, -28.7f, 20.2f, 7);
+    Mate(0, -20, -10, 4);
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.tackles, q.command == CMD_TACKLE) << row.name;
+  }
+}
+}
