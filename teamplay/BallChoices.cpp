@@ -29,9 +29,17 @@ int CBallChoices::KickOnceTowards(CVector target, float endSpeed)
 
 namespace
 {
-// How far behind their line a ball for a runner may go: the nearer places
-// are tried first, as the runner is sooner there.
+// How far behind their line a ball for a runner may go, and how far
+// either side of his line: a gap in their line is seldom straight ahead of
+// him.
 const float kThroughSteps[] = {5, 10, 15};
+const float kThroughAside[] = {0, -5, 5, -10, 10};
+// The runner must be at the ball this many cycles before any of theirs.
+const int kThroughLeastSpare = 1;
+// Kept this far in from the touch lines.
+const float kThroughLineMargin = 3;
+// An end speed no kick reaches: as hard as one kick sends the ball.
+const float kThroughHardest = 10;
 // A pass forward gains at least this much ground.
 const float kForwardPassGain = 5;
 // A pass in play goes no farther than this: the opponents' places are
@@ -131,8 +139,13 @@ bool CBallChoices::Pressed(float radius) const
   return false;
 }
 
-// A ball played behind their offside line for a team-mate level with it,
-// when he gets there before any of them.
+// A ball played into the room behind their offside line for a team-mate
+// level with it, onside, to a point he gets the ball at first as it rolls
+// or where it stops, with a cycle in hand over every one of theirs, their
+// goalkeeper too. Aimed only along his own line and level with him, a
+// ball behind their line fired in none of 170 decisions in their half:
+// its way crossed their line at a defender, or it stopped out of his
+// reach and was reckoned his regardless.
 int CBallChoices::BeatTheOffsideLine()
 {
   const CBall *ball = m_Brain.M2BReadBall();
@@ -145,6 +158,18 @@ int CBallChoices::BeatTheOffsideLine()
   if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
       line < from.GetX())
     return 0;
+  std::vector<LaneRunner> runners = TheirRunners();
+  LaneRoll roll = PitchRoll();
+  roll.stillBallWaits = true;
+  // He learns of the ball a cycle after the kick, and must be first by a
+  // cycle more: their men not seen lately may be nearer than reckoned.
+  roll.oursLate = 1 + kThroughLeastSpare;
+  const float xMost = m_Brain.m_PitchLength / 2 - m_Brain.m_GoalAreaLength;
+  const float yMost = m_Brain.m_PitchWidth / 2 - kThroughLineMargin;
+  const CPlayer *bestMate = nullptr;
+  LaneEnd best;
+  CVector bestTarget;
+  float bestEndSpeed = 0;
   sorted_players mates;
   m_Brain.SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
@@ -155,24 +180,37 @@ int CBallChoices::BeatTheOffsideLine()
     if (p->GetIsGoalie() || m_Brain.GetRole(p->GetUNum()) == ROLE_GOALKEEPER || at.GetX() > line ||
         at.GetX() < line - m_Brain.m_BeatOffsidesBuffer / 3)
       continue;
+    runners.push_back(LaneRunner{at, m_Brain.m_Kickable, true, p->GetUNum(), line});
     for (const float step : kThroughSteps)
-    {
-      const CVector target(std::fmin(line + std::fmin(step, m_Brain.m_BeatOffsidesBuffer),
-                                     m_Brain.m_PitchLength / 2 - m_Brain.m_GoalAreaLength),
-                           at.GetY());
-      // He must be at the ball before any of them, their goalkeeper too:
-      // one kick of the ball, so the kick's own speed.
-      const float speed = std::fmin(m_Brain.Point2KickVelocity(target, m_Brain.m_MinPassSpeedAtTarget),
-                                    m_Brain.OneKickSpeedTowards(target));
-      if (speed <= 0)
-        continue;
-      if (m_Brain.SpareCycles(from, target, speed, 1, &at) < 1)
-        continue;
-      return m_Brain.AnnouncePass(
-          p, target, KickOnceTowards(target, m_Brain.m_MinPassSpeedAtTarget));
-    }
+      for (const float aside : kThroughAside)
+      {
+        const CVector target(std::fmin(line + std::fmin(step, m_Brain.m_BeatOffsidesBuffer), xMost),
+                             Clamp(at.GetY() + aside, -yMost, yMost));
+        // One kick of the ball, at once: the runner is off with it. Laid
+        // to die at the place, or as hard as one kick sends it, when a
+        // slow ball is cut out where it crosses their line.
+        const float oneKick = m_Brain.OneKickSpeedTowards(target);
+        for (const float endSpeed : {m_Brain.m_MinPassSpeedAtTarget, kThroughHardest})
+        {
+          const float speed = std::fmin(m_Brain.Point2KickVelocity(target, endSpeed), oneKick);
+          if (speed <= 0)
+            continue;
+          const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
+          // Won behind their line, the farther up the better.
+          if (!end.reached || !end.ours || end.where.GetX() <= line ||
+              (bestMate && end.where.GetX() <= best.where.GetX()))
+            continue;
+          bestMate = p;
+          best = end;
+          bestTarget = target;
+          bestEndSpeed = endSpeed;
+        }
+      }
+    runners.pop_back();
   }
-  return 0;
+  if (!bestMate)
+    return 0;
+  return m_Brain.AnnouncePass(bestMate, best.where, KickOnceTowards(bestTarget, bestEndSpeed));
 }
 
 int CBallChoices::PassForward()

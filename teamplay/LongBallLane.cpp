@@ -31,7 +31,7 @@ LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
     for (int pass = 0; pass < 2 && !first; pass++)
       for (const LaneRunner &r : runners)
       {
-        if (r.ours != (pass == 1))
+        if (r.ours != (pass == 1) || ball.GetX() < r.fromX)
           continue;
         const float run = ball.dist(r.at) - r.reach;
         const float cycles = (run > 0 ? run / roll.playerSpeedMax + 1 : 0) +
@@ -50,7 +50,11 @@ LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
       return end;
     }
     if (v < roll.stopSpeed)
-      return end;
+    {
+      if (!roll.stillBallWaits)
+        return end;
+      v = 0;
+    }
   }
   return end;
 }

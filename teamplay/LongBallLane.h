@@ -18,6 +18,9 @@ struct LaneRunner
   float reach = 1;
   bool ours = false;
   int unum = 0;
+  // He plays the ball only once it has rolled beyond this x: a runner sent
+  // behind their line runs on to meet it there, he does not come back.
+  float fromX = -1e9f;
 };
 
 struct LaneRoll
@@ -32,6 +35,10 @@ struct LaneRoll
   int oursLate = 1;
   // A ball slower than this has stopped.
   float stopSpeed = 0.1f;
+  // A stopped ball waits where it lies for the first to get to it: a ball
+  // laid into room for a runner is his when he gets there first, though
+  // it stopped before him. Otherwise a stopped ball is nobody's.
+  bool stillBallWaits = false;
   int maxCycles = 60;
 };
 
@@ -50,7 +57,8 @@ struct LaneEnd
 // The ball kicked now from `from` towards `target` at `speed`: where the
 // first of `runners` gets to it, each running flat out after a cycle to
 // turn; one of theirs level with one of ours gets it. A ball that leaves
-// the pitch or stops first is nobody's there.
+// the pitch is nobody's there, and so is one that stops first unless the
+// roll lets a still ball wait.
 LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
                          const std::vector<LaneRunner> &runners, const LaneRoll &roll);
 

@@ -1,8 +1,8 @@
 // With the ball in the middle third: build the attack. Near our own
 // offside line, or in the defensive mode of our half, it is played as in
 // our own third; otherwise a shot from the front of this third, a
-// breakaway, a pass forward, a shot into a crowd before the ball is taken,
-// a ball behind their line, a run with the ball into space, the ball held a
+// breakaway, a ball behind their line, a pass forward, a shot into a crowd
+// before the ball is taken, a run with the ball into space, the ball held a
 // moment for a team-mate to get free, a safe pass any way (first of all
 // with an opponent near), a near pass a little less safe, and when nothing
 // is on the ball goes long into their half.
@@ -31,9 +31,11 @@ int CBehaviours::MIDZWithBall()
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;
-  if (m_BallChoices.PassForward() || m_BallChoices.ShootBeforeItIsTaken())
-    return 1;
+  // A runner first to a ball behind their line is a chance a pass to feet
+  // in front of it never makes: their defenders face him, not the ball.
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
+    return 1;
+  if (m_BallChoices.PassForward() || m_BallChoices.ShootBeforeItIsTaken())
     return 1;
   const bool pressed = m_BallChoices.Pressed(m_FeelDistance);
   // An opponent at him: a safe pass any way beats a run or a hold, which

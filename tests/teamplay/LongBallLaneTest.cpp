@@ -100,4 +100,43 @@ TEST(LongBallLaneTest, ABallThatCannotMoveGoesNowhere)
     EXPECT_FALSE(end.ours) << row.name;
   }
 }
+// A ball laid into room behind their line for a runner stops before he is
+// there as often as not: a still ball is his when he gets to it first, and
+// a runner onto it takes it only once it is beyond the line he runs from.
+TEST(LongBallLaneTest, ABallLaidForARunnerWaitsForTheFirstToGetToIt)
+{
+  const struct
+  {
+    const char *name;
+    std::vector<LaneRunner> runners;
+    bool waits;
+    bool reached, ours;
+    float lowX, highX;  // where it is first got to
+  } rows[] = {
+      {"a stopped ball is nobody's", {Ours(20, 0, 9)}, false, false, false, -1, 99},
+      // The ball stops near 6.5 m; he is there well after it.
+      {"our runner 13 m past where it stops gets to it there",
+       {Ours(20, 0, 9)}, true, true, true, 6, 7},
+      {"theirs nearer the still ball gets it",
+       {Ours(20, 0, 9), Theirs(12, 3)}, true, true, false, 4, 7},
+      {"a runner beside its way takes it only beyond his line",
+       {LaneRunner{CVector(3, 1), 1.085f, true, 9, 4}}, true, true, true, 4, 7},
+      {"beside its way, with no line to run from, he takes it at once",
+       {Ours(3, 1, 9)}, true, true, true, 1, 3.5f},
+  };
+  for (const auto &row : rows)
+  {
+    LaneRoll roll;
+    roll.stillBallWaits = row.waits;
+    // 1.4 m a cycle under a decay of 0.8 stops after about 6.5 m.
+    roll.ballDecay = 0.8f;
+    const LaneEnd end = RollToFirstTouch(CVector(0, 0), {40, 0}, 1.4f, row.runners, roll);
+    EXPECT_EQ(row.reached, end.reached) << row.name;
+    EXPECT_EQ(row.ours, end.ours) << row.name;
+    if (!row.reached)
+      continue;
+    EXPECT_GE(end.where.GetX(), row.lowX) << row.name;
+    EXPECT_LE(end.where.GetX(), row.highX) << row.name;
+  }
+}
 }  // namespace

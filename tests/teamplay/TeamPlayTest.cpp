@@ -201,6 +201,88 @@ TEST_F(TeamPlayTest, ABallBehindTheirLineGoesOnlyWhereTheRunnerIsFirst)
   }
 }
 
+// In matches a ball behind their line fired in none of 170 decisions in
+// their half: aimed only straight along the runner's line, its way crossed
+// their line at the defender nearest him. Through the gap beside him, the
+// runner meets it beyond their line; a gap their man closes first, or a
+// ball that stops where their keeper is first, is no ball for him.
+TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
+{
+  const struct
+  {
+    const char *name;
+    Placed runner, defender, keeper;
+    bool kicked;
+    float lowDir, highDir;  // the kick's direction on the pitch
+  } rows[] = {
+      {"a defender before the ball, the gap on the left", {19, 12}, {20, 0}, {51, 0}, true, 10, 70},
+      {"a defender before the ball, the gap on the right", {19, -12}, {20, 0}, {51, 0}, true, -70,
+       -10},
+      {"a defender level with the runner, the gap inside him", {19, 12}, {20, 16}, {51, 0}, true,
+       -10, 40},
+      {"the gap closed by their men behind the line", {19, 12}, {20, 0}, {51, 0}, false, 0, 0},
+      {"their keeper out at the room behind the line", {19, 12}, {20, 0}, {24, 7}, false, 0, 0},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(14, 0));
+    RollBall(14.5f, 0);
+    Mate(0, row.runner.x, row.runner.y, 9);
+    // Their goalkeeper, and defenders that make their line at 20.
+    Foe(0, row.keeper.x, row.keeper.y, 1);
+    Foe(1, 20, -25, 2);
+    if (row.defender.x < 999)
+      Foe(2, row.defender.x, row.defender.y, 4);
+    if (!row.kicked && row.keeper.x > 50)
+      for (int i = 0; i < 5; i++)
+        Foe(3 + i, 25, 5.0f * static_cast<float>(i) - 4, 5 + i);
+    brain().AssessReceivers();
+    const int done = brain().BallChoices().BeatTheOffsideLine();
+    EXPECT_EQ(row.kicked, done == 1) << row.name;
+    if (!done || !row.kicked)
+      continue;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
+    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+  }
+}
+
+// In midfield a pass to a team-mate's feet in front of their line went
+// before the ball behind it, and the runner beyond their defenders was
+// never found: with both on, the ball goes behind their line.
+TEST_F(TeamPlayTest, InMidfieldTheBallBehindTheirLineGoesBeforeAPassToFeet)
+{
+  const struct
+  {
+    const char *name;
+    Placed runner;  // x 999: none
+    BallPlay play;
+  } rows[] = {
+      {"a runner with room behind their line", {19, 12}, BP_THROUGH},
+      {"nobody to run behind it: the pass forward", {999, 0}, BP_PASS},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(6, 0));
+    RollBall(6.5f, 0);
+    Mate(0, 12.5f, -6, 8);
+    // Our back line well behind: midfield play, not our own third's.
+    Mate(2, -30, -10, 2);
+    Mate(3, -30, 10, 3);
+    if (row.runner.x < 999)
+      Mate(1, row.runner.x, row.runner.y, 9);
+    // Their goalkeeper and last defender make their line at 20.
+    Foe(0, 51, 0, 1);
+    Foe(1, 20, -25, 2);
+    Pass();
+    EXPECT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.play, brain().GetBallPlay()) << row.name;
+  }
+}
+
 // In matches our forwards stood marking at the halfway line while we had
 // the ball deep in our half, and a pass forward found nobody free.
 TEST_F(TeamPlayTest, WithOurBallMidfieldersAndForwardsGoAheadOfItIntoRoom)
