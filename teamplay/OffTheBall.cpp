@@ -21,6 +21,8 @@ const int kSetPlayPatience = 15;
 const float kTouchVelChange = 0.6f;
 // The cycles by which the referee's end of our set play may trail the kick.
 const int kSetPlayCallLag = 3;
+// A ball slower than this (metres a cycle) lies still.
+const float kBallAtRest = 0.05f;
 // A touch the agent did not see (the ball behind him) would bar him for
 // good: a ball nobody came near for this long is free again.
 const int kSetPlayBarLapse = 100;
@@ -338,7 +340,17 @@ void CSetPlayTouches::NoteSetPlayTouches()
   m_SetPlayTouch.note_mode = current;
   if (current != PM_PLAY_ON)
   {
-    m_SetPlayTouch.took_kick = false;
+    // Our goal kick stays called until the ball has left our area: the
+    // kick sent in it bars the taker already (seen in matches: the
+    // goalkeeper ran 3-5 m after his own goal kick towards the wing, and a
+    // shot went into the goal he had left). A ball seen lying still again
+    // did not go: he may take the kick again. A kick sent in the cycle of
+    // the call belongs to the set play before it.
+    const bool rests = seen && vel.GetMag() < kBallAtRest;
+    m_SetPlayTouch.took_kick = m_Brain.IsOurMode(current) &&
+                               m_SetPlayTouch.kick_sent > m_Brain.P2BReadPlayModeTime(true) && !rests;
+    if (m_SetPlayTouch.took_kick)
+      m_SetPlayTouch.bar_raised = m_SetPlayTouch.kick_sent;
     return;
   }
   // The call that ends our set play may be heard a cycle or two after the

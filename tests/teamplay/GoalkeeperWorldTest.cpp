@@ -175,6 +175,72 @@ TEST_F(GoalkeeperWorldTest, ClearsUpTheWingHeStandsOnNeverAcrossHisGoal)
   }
 }
 
+// Our goal kick stays called until the ball has left our area. Seen in
+// matches: after his pass along the goal line to the full back the
+// goalkeeper ran 3-5 m after it towards the wing, and twice a shot went
+// into the goal he had left. Once his kick has gone he leaves the ball to
+// the receiver and goes back to his place; a kick that did not go (the
+// ball lying still again) is his to take once more.
+TEST_F(GoalkeeperWorldTest, AfterHisGoalKickHasGoneHeLeavesTheBallAndGoesBackToHisPlace)
+{
+  const struct
+  {
+    const char *name;
+    float ballSpeed;  // after his kick, along the goal line to the wing
+    bool leaves;
+  } rows[] = {
+      {"his pass rolling to the full back", 1.7f, true},
+      {"a slower pass", 0.8f, true},
+      {"the ball lying still: the kick did not go", 0, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee("goal_kick_l");
+    const int start = memory().GetTime();
+    memory().SetTime(start + 6);
+    memory().SetLastVisualTime(start + 6);
+    const CVector me(-47.5f, 8.8f);
+    memory().SetGPos(me);
+    memory().SetBFacing(90);
+    RollBall(-47, 9.2f);
+    Mate(0, -45.5f, 24, 2);
+    Foe(0, -30, 18, 9);
+    brain().PlayAsGoalKeeper(PM_GOAL_KICK, PM_GOAL_KICK);
+    ASSERT_EQ(CMD_KICK, brain().GetQueue().command) << row.name;
+    brain().SendAllActions(-1);
+    // The next cycle: the call stands, the ball rolls on in our area.
+    memory().SetTime(start + 7);
+    memory().SetLastVisualTime(start + 7);
+    memory().SetGPos(me);
+    const CVector ball = row.ballSpeed > 0 ? CVector(-47, 11) : CVector(-47, 9.2f);
+    RollBall(ball.GetX(), ball.GetY(), CVector(0, row.ballSpeed));
+    Mate(0, -45.5f, 24, 2);
+    Foe(0, -30, 18, 9);
+    brain().PlayAsGoalKeeper(PM_GOAL_KICK, PM_GOAL_KICK);
+    const ACTIONQUEUE q = brain().GetQueue();
+    // After the ball: a kick, a dash towards it, or a turn to face it (the
+    // run to it starts so). Back to his place he may face the ball while he
+    // steps backwards, but never turns square to it.
+    float heading = memory().GetBFacing();
+    if (q.command == CMD_TURN)
+      heading += q.angle;
+    else if (q.command == CMD_DASH && q.power < 0)
+      heading += 180;
+    const float offBall = std::fabs(std::remainder(heading - (ball - me).GetDir(), 360.0f));
+    const bool after = q.command == CMD_KICK || (q.command == CMD_DASH && q.power > 0 && offBall < 45) ||
+                       (q.command == CMD_TURN && offBall < 20);
+    EXPECT_EQ(row.leaves, !after) << row.name << ": command " << q.command << " off the ball " << offBall;
+    if (row.leaves && q.command == CMD_DASH && q.power != 0)
+    {
+      // Nearer his place by the goal.
+      const CVector place = brain().GoalieDesiredPosition();
+      const CVector next = me + Polar2CVector(std::fabs(q.power) * 0.006f, heading);
+      EXPECT_LT(next.dist(place), me.dist(place)) << row.name;
+    }
+  }
+}
+
 TEST_F(GoalkeeperWorldTest, InDangerHeWaitsBrieflyForThisCyclesVisualAndOtherwiseNot)
 {
   // Seen in matches: three passes in four acted on the last cycle's visual,
