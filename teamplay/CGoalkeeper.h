@@ -52,6 +52,7 @@ public:
   const CPlayer *GoalieOpenMate(bool oneKick);
 
 private:
+  void GoalieNoteUnseenTouch(float reach);
   int GoalieClearBall();
   int GoalieStayAtBall();
   int GoalieTakeKick();

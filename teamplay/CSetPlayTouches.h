@@ -1,6 +1,7 @@
 #ifndef CSETPLAYTOUCHES_H
 #define CSETPLAYTOUCHES_H
 
+#include "CVector.h"
 #include "States.h"
 
 class CBehaviours;
@@ -24,6 +25,10 @@ public:
   // played the ball since; a kick of ours in our set play, noted once.
   void NoteSetPlayTouches();
   void NoteSetPlayKick(int cycle);
+  // Whether the ball's run changed in the last step beyond what its decay
+  // and the noise of seeing it explain: somebody played it, where it was
+  // seen in the cycle before (at).
+  bool BallRunChangedNow(CVector &at) const;
 
 private:
   CBehaviours &m_Brain;

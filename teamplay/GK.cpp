@@ -23,6 +23,11 @@ const int kNever = 999;
 const int kTouchOurs = 1;
 const int kTouchTheirs = 2;
 const int kTouchMine = 3;
+// A touch the goalkeeper did not see is looked for among this many players
+// of each side nearest the ball, and the toucher may have moved this far
+// (metres) from where he played it.
+const int kMostNearBall = 4;
+const float kTouchPlaceDoubt = 1;
 // A catch on a ball seen at this distance or more inside the reach's edge
 // survives the server's rounding of distances.
 const float kCatchMargin = 0.1f;
@@ -286,6 +291,33 @@ void CGoalkeeper::GoalieNoteTouches(PlayMode current)
   if (df < reach && df <= dm)
     m_Goalie.last_touch = kTouchTheirs;
   else if (dm < reach)
+    m_Goalie.last_touch = kTouchOurs;
+  else
+    GoalieNoteUnseenTouch(reach);
+}
+
+// A touch between two sightings, the toucher no longer at the ball: its run
+// changed where it lay a cycle before. One of ours as near that point as any
+// of theirs may have played it, and the referee would call the catch a back
+// pass (seen in a match: a team-mate's touch 25 m out turned a through ball
+// of theirs a little; the goalkeeper caught it, and their indirect free kick
+// in our area was a goal). Only ours is taken from it: a ball wrongly barred
+// from his hands is still kicked away.
+void CGoalkeeper::GoalieNoteUnseenTouch(float reach)
+{
+  CVector at;
+  if (!m_Brain.m_SetPlayTouches.BallRunChangedNow(at) || m_Brain.GetGPos().dist(at) < reach)
+    return;
+  float ours = kNever;
+  float theirs = kNever;
+  for (int i = 0; i < kMostNearBall; i++)
+  {
+    if (const CPlayer *mate = m_Brain.GetClosestValidFriend2Ball(i))
+      ours = std::min(ours, mate->GetGPos().dist(at));
+    if (const CPlayer *foe = m_Brain.GetClosestValidFoe2Ball(i))
+      theirs = std::min(theirs, foe->GetGPos().dist(at));
+  }
+  if (ours < reach + kTouchPlaceDoubt && ours <= theirs)
     m_Goalie.last_touch = kTouchOurs;
 }
 

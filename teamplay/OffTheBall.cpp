@@ -310,6 +310,14 @@ void CSetPlayTouches::NoteSetPlayKick(int cycle)
   m_SetPlayTouch.kick_sent = std::max(m_SetPlayTouch.kick_sent, cycle);
 }
 
+bool CSetPlayTouches::BallRunChangedNow(CVector &at) const
+{
+  if (m_SetPlayTouch.run_changed_time != m_Brain.GetTime())
+    return false;
+  at = m_SetPlayTouch.run_changed_at;
+  return true;
+}
+
 // However the kick of a set play of ours was made (a plan, the taker's rule),
 // the kicker is known by the kick he sent in it and the play going on after
 // it; a new call of the referee or another player's touch frees him again.
@@ -327,8 +335,16 @@ void CSetPlayTouches::NoteSetPlayTouches()
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
   const bool velBefore = seen && m_SetPlayTouch.note_vel_time == now - 1;
   const CVector velWas = m_SetPlayTouch.note_vel;
+  const CVector posWas = m_SetPlayTouch.note_pos;
   m_SetPlayTouch.note_vel_time = seen ? now : -999;
   m_SetPlayTouch.note_vel = vel;
+  if (seen)
+    m_SetPlayTouch.note_pos = ball->GetGPos();
+  if (velBefore && (vel - velWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange)
+  {
+    m_SetPlayTouch.run_changed_time = now;
+    m_SetPlayTouch.run_changed_at = posWas;
+  }
   // The bundle that went holds the kick even when the pass that queued it
   // was not noted here; the gate noted those it let through. Either way it
   // is the one kick of that cycle.

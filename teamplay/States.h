@@ -67,6 +67,11 @@ struct SETPLAYTOUCH
   int note_time = -999;
   CVector note_vel;
   int note_vel_time = -999;
+  // Where the ball was seen in that cycle, and the last cycle its run
+  // changed beyond its decay (somebody played it) with where that was.
+  CVector note_pos;
+  int run_changed_time = -999;
+  CVector run_changed_at;
 };
 
 #endif

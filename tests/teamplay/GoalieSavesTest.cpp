@@ -446,4 +446,51 @@ TEST_F(GoalieSavesTest, AfterHisOwnKickHeCatchesOnlyABallAnOpponentTouchedBefore
     EXPECT_EQ(row.catches, Queue().command == CMD_CATCH) << row.what;
   }
 }
+
+TEST_F(GoalieSavesTest, ABallWhoseRunChangedByOneOfOursUnseenIsNotCaught)
+{
+  // Seen in a match: their through ball from 30 m, a team-mate's touch 25 m
+  // out turned it a little; the goalkeeper saw nobody at the ball in any
+  // cycle, caught it, and the referee called a back pass: their indirect
+  // free kick in our area was a goal. A run that changes beyond its decay
+  // was played where the ball lay a cycle before.
+  const int kTheirs = 2;
+  const struct
+  {
+    const char *what;
+    CVector mate, foe;  // where he sees them, the ball having lain at (-25, 3)
+    bool turned;        // its run changed in that step
+    bool catches;
+  } rows[] = {
+      // Seen a little off it, out of reach: a sighting 25 m away is that
+      // rough.
+      {"turned by a team-mate beside it", CVector(-25.3f, 4.6f), CVector(-22, 3), true, false},
+      {"rolled on past the team-mate", CVector(-25.3f, 4.6f), CVector(-22, 3), false, true},
+      {"turned by their man beside it", CVector(-22, 6), CVector(-25.3f, 4.6f), true, true},
+      {"turned with nobody near: a bounce", CVector(-20, 10), CVector(-20, -6), true, true},
+  };
+  for (const auto &row : rows)
+  {
+    KeeperBrain *keeper = NewBrain<KeeperBrain>();
+    agent->SetTime(42);
+    Place(CVector(-48, 0), 0);
+    const CVector was(-25, 3);
+    const CVector vel(-2.4f, -0.7f);
+    Ball(was, vel);
+    Mate(row.mate);
+    Foe(row.foe);
+    keeper->m_Goalie.last_touch = kTheirs;
+    Pass();
+    // The next cycle: the ball rolled on, turned or not.
+    agent->SetTime(43);
+    const CVector now = row.turned ? CVector(-2.35f, 0.55f) : vel * 0.94f;
+    Ball(was + now / 0.94f, now);
+    Pass();
+    // Later it comes into his hands, not on its way into the goal.
+    agent->SetTime(52);
+    Ball(CVector(-47.4f, 0.4f), CVector(0.1f, 0.1f));
+    Pass();
+    EXPECT_EQ(row.catches, Queue().command == CMD_CATCH) << row.what;
+  }
+}
 }
