@@ -550,15 +550,17 @@ public:
   bool CutOffPoint(const CPlayer *foe, CVector &point);
   // Goes to a cover spot, and stays on it facing the ball once there.
   int StayCovering(CVector spot);
-  // The second of us nearest the ball, who covers the press.
+  // The second of us nearest the ball, who covers the press: the agent, or
+  // the player of that number at that place.
   bool AmICoveringThePress();
+  bool IsCoverOfThePress(int unum, CVector at);
   // A defender's place moved back, with the ball in our half, to behind
   // the ball.
   CVector DropWithTheBall(CVector place);
-  // With the ball near our goal, the dangerous opponent near it who falls
-  // to the agent to mark (or null), and the run to his goal side.
+  // With the ball near our goal or in our half, the opponent who falls to
+  // the agent to mark (or null), and the run to his goal side.
   const CPlayer *OpponentIMark();
-  int MarkNearGoal();
+  int MarkMyMan();
   // A forward's place moved up to their line while they have the ball.
   CVector UpAtTheirLine(CVector place);
   // The run to a point where the ball is met, turning only when the

@@ -10,21 +10,29 @@
 // gets one marker and no two of us take the same one.
 
 // One of us who may mark: a number that tells him apart, and his place.
+// One with a task at the ball (the cover of the press) takes only the men
+// near our goal, not those in the middle of our half.
 struct MarkerAt
 {
   int id;
   CVector pos;
+  bool takesMidfield = true;
 };
 
 // The marking's measures: our goal's centre, how near it an opponent is
 // dangerous, the farthest a marker runs to take one, and how far goal-side
-// of him the marker stands.
+// of him the marker stands. Beyond the danger distance, an opponent short
+// of midfieldX (in our half) is taken by one of us within midfieldReach of
+// his spot: the man who would receive there unpressed. A midfieldReach of
+// 0 marks nobody there.
 struct MarkingArea
 {
   CVector goal;
   float dangerDist;
   float reach;
   float goalSide;
+  float midfieldX = 0;
+  float midfieldReach = 0;
 };
 
 // Where the marker of an opponent stands: on his way to our goal.
@@ -34,8 +42,10 @@ CVector MarkingSpot(CVector foe, const MarkingArea &area);
 CVector MarkingSpot(CVector foe, CVector pace, int lead, const MarkingArea &area);
 
 // The opponents within the danger distance, nearest our goal first, each
-// given the nearest marker still free who is within reach of his spot.
-// Answers the index in foes of the one the marker `me` takes, or -1.
+// given the nearest marker still free who is within reach of his spot;
+// then those in the middle of our half, nearest our goal first, each given
+// the nearest free marker who takes men there and is within the midfield
+// reach. Answers the index in foes of the one the marker `me` takes, or -1.
 int FoeMarkedBy(int me, const std::vector<MarkerAt> &markers, const std::vector<CVector> &foes,
                 const MarkingArea &area);
 

@@ -1,8 +1,13 @@
-// Marking near our goal: with the ball close to our goal, the opponents
-// in front of it are taken goal-side, one marker each. Seen in matches:
-// their striker stood free in front of our goal, level with or beyond a
-// ball out on the wing, while our defenders kept their places in the back
-// line, and the cross or the pass back from the goal line was a goal.
+// Marking: with the ball close to our goal, the opponents in front of it
+// are taken goal-side, one marker each. Seen in matches: their striker
+// stood free in front of our goal, level with or beyond a ball out on the
+// wing, while our defenders kept their places in the back line, and the
+// cross or the pass back from the goal line was a goal.
+// With the ball in our half or just beyond it, their men in the middle of
+// our half are taken as well by one of us near by. Seen in matches: most of their
+// passes in our half were received there with none of us within 4 m, our
+// nearest 6-10 m off on his place in the formation when the pass left, and
+// a man who receives unpressed turns and plays on at leisure.
 
 #include <algorithm>
 #include <cmath>
@@ -31,6 +36,15 @@ const float kStraightToSpot = 5;
 const int kMarkLeadCycles = 1;
 // A side's players: as many as either list holds.
 const size_t kMostMarkers = 11;
+// Their men short of this line (the half-way line) are marked while the
+// ball is short of the next one: a quarter of their passes received in our
+// half were played from just beyond the half-way line.
+const float kMidfieldMarkX = 0;
+const float kMidfieldMarkBallX = 10;
+// The farthest one of us runs to take a man in the middle of our half: the
+// man near him, not one across the pitch, whose leaving opens the room he
+// stood in.
+const float kMidfieldMarkReach = 10;
 }
 
 const CPlayer *CBehaviours::OpponentIMark()
@@ -40,7 +54,11 @@ const CPlayer *CBehaviours::OpponentIMark()
     return nullptr;
   const CBall *ball = M2BReadBall();
   const CVector goal(-m_PitchLength / 2, 0);
-  if (!BallPositionValid() || ball->GetGPos().dist(goal) > kMarkingBallDist)
+  if (!BallPositionValid())
+    return nullptr;
+  const bool nearGoal = ball->GetGPos().dist(goal) <= kMarkingBallDist;
+  const bool midfieldMarked = ball->GetGX() < kMidfieldMarkBallX;
+  if (!nearGoal && !midfieldMarked)
     return nullptr;
   const CPlayer *carrier = TheirBallCarrier();
   // Those of us free to mark: the defenders and midfielders but the one who
@@ -70,6 +88,9 @@ const CPlayer *CBehaviours::OpponentIMark()
     if (markers[presser].id == GetUNum())
       return nullptr;
     markers.erase(markers.begin() + static_cast<long>(presser));
+    // The cover of the press has his own spot behind the presser.
+    for (MarkerAt &m : markers)
+      m.takesMidfield = !IsCoverOfThePress(m.id, m.pos);
   }
   std::vector<const CPlayer *> foes;
   std::vector<CVector> places;
@@ -85,12 +106,17 @@ const CPlayer *CBehaviours::OpponentIMark()
     foes.push_back(foe);
     places.push_back(foe->GetGPos());
   }
-  const MarkingArea area{goal, kDangerDist, kMarkReach, m_BlockFoeDist};
+  MarkingArea area{goal, nearGoal ? kDangerDist : -1.0f, kMarkReach, m_BlockFoeDist};
+  if (midfieldMarked)
+  {
+    area.midfieldX = kMidfieldMarkX;
+    area.midfieldReach = kMidfieldMarkReach;
+  }
   const int marked = FoeMarkedBy(GetUNum(), markers, places, area);
   return marked < 0 ? nullptr : foes[static_cast<size_t>(marked)];
 }
 
-int CBehaviours::MarkNearGoal()
+int CBehaviours::MarkMyMan()
 {
   const CPlayer *foe = OpponentIMark();
   if (!foe)
@@ -103,6 +129,17 @@ int CBehaviours::MarkNearGoal()
     pace = pace.SetLength(m_PlayerSpeedMax);
   const CVector spot = MarkingSpot(foe->GetGPos(), pace, kMarkLeadCycles, area);
   const float dist = GetGPos().dist(spot);
+  // A man in the middle of our half is held from goal-side within a step
+  // of where the marker would stand, facing the ball: stepping after every
+  // small move of the man only turns the marker about. Held from further
+  // off, he receives with the marker out of the press's reach (seen in
+  // matches: markers standing at a place's slack, 2-5 m off their man when
+  // the pass left, did not press the man).
+  const CVector man = foe->GetGPos();
+  const bool goalSide = GetGPos().dist(area.goal) < man.dist(area.goal);
+  if (man.dist(area.goal) > kDangerDist &&
+      (dist < m_MinDistToPoint || (goalSide && GetGPos().dist(man) < area.goalSide + m_MinDistToPoint)))
+    return m_FieldRules.StandReady();
   if (dist < m_MinDistToPoint)
     return 0;
   // The man may get the ball any moment: flat out, as far as stamina

@@ -675,7 +675,7 @@ int CBehaviours::DefenseSupport()
   const CVector ourGoal(-m_PitchLength / 2, 0);
   // Near our goal the men in front of it come first.
   if (OpponentIMark())
-    return MarkNearGoal();
+    return MarkMyMan();
   // The second of us at their ball covers the first: on the carrier's way
   // to our goal, a few steps behind the one who presses.
   if (carrier && AmICoveringThePress())
@@ -722,15 +722,20 @@ int CBehaviours::StayCovering(CVector spot)
 // left out): the one who covers the press.
 bool CBehaviours::AmICoveringThePress()
 {
+  return IsCoverOfThePress(GetUNum(), GetGPos());
+}
+
+bool CBehaviours::IsCoverOfThePress(int unum, CVector where)
+{
   const CVector at = M2BReadBall()->GetGPos();
-  const float mine = GetGPos().dist(at);
-  int nearer = 0;
+  const float his = where.dist(at);
+  int nearer = unum != GetUNum() && GetGPos().dist(at) < his ? 1 : 0;
   for (int i = 0; i < 11 && nearer < 2; i++)
   {
     const CPlayer *mate = GetClosestValidFriend2Ball(i);
-    if (!mate || mate->GetGPos().dist(at) >= mine)
+    if (!mate || mate->GetGPos().dist(at) >= his)
       break;
-    if (GetRole(mate->GetUNum()) != ROLE_GOALKEEPER)
+    if (mate->GetUNum() != unum && GetRole(mate->GetUNum()) != ROLE_GOALKEEPER)
       nearer++;
   }
   return nearer == 1;
@@ -742,7 +747,7 @@ int CBehaviours::DefensePosition()
   if (state != AS_DEFENSE_POSITION && state != AS_DEFENSE_SUPPORT)
     return 0;
   if (OpponentIMark())
-    return MarkNearGoal();
+    return MarkMyMan();
   return GoToPlace(UpAtTheirLine(DropWithTheBall(m_Positioner.GetPosition())), DashPower4Positioning());
 }
 

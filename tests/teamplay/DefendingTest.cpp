@@ -703,3 +703,76 @@ TEST_F(DefendingTest, AtABallTheirManHasAtHisFeetAndNotSurelyInMyReachThePlayerT
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, InTheMiddleOfOurHalfTheManNearAMarkerIsTakenGoalSide)
+{
+  // Seen in matches: their passes in the middle of our half were received
+  // with none of us within 4 m; our nearest stood on his place in the
+  // formation 6-10 m off when the pass left, and the man turned and played
+  // on unpressed.
+  const CVector ourGoal(-52.5f, 0);
+  const struct
+  {
+    const char *name;
+    int unum;
+    Placed me;
+    float ballX;  // the carrier's ball, pressed and covered by two others
+    bool marks;
+    bool stays;   // on his spot or goal-side within a step of the man
+  } rows[] = {
+      {"a midfielder near the man", 6, {-12, 20}, -10, true, false},
+      {"a defender near the man", 5, {-20, 19}, -10, true, false},
+      {"on his spot", 6, {-16.6f, 14.3f}, -10, true, true},
+      // No step after every small move of the man.
+      {"goal-side within a step of him", 6, {-16.5f, 16}, -10, true, true},
+      {"a step off him on his far side", 6, {-13, 13}, -10, true, false},
+      {"a forward leaves him", 10, {-12, 20}, -10, false, false},
+      {"ball well into their half", 6, {-12, 20}, 15, false, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(row.unum);
+    brain().SetRole();
+    RollBall(row.ballX, 0);
+    Foe(0, row.ballX + 0.6f, 0, 9);
+    Mate(0, row.ballX - 1.5f, 0.5f, 7);
+    Mate(1, row.ballX - 4, 1, 8);
+    const CPlayer *man = Foe(1, -15, 15, 10);
+    const CVector ball(row.ballX, 0);
+    Me(row.me.x, row.me.y, (ball - CVector(row.me.x, row.me.y)).GetDir());
+    const ACTIONQUEUE q = Pass();
+    const CPlayer *marked = brain().OpponentIMark();
+    if (!row.marks)
+    {
+      EXPECT_EQ(nullptr, marked) << row.name;
+      continue;
+    }
+    ASSERT_EQ(man, marked) << row.name;
+    // Goal-side of him by the built-in blocking distance.
+    const CVector spot = brain().PointInBetween(man->GetGPos(), ourGoal, 2);
+    if (row.stays)
+    {
+      // He stays, facing the ball.
+      if (q.command == CMD_DASH)
+      {
+        EXPECT_NEAR(0, q.power, 0.01f) << row.name;
+      }
+      else
+      {
+        ASSERT_EQ(CMD_TURN, q.command) << row.name;
+        EXPECT_LT(HeadingOff(q, ball), 5) << row.name;
+      }
+      continue;
+    }
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    EXPECT_LT(HeadingOff(q, spot), 10) << row.name;
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_GT(q.power, 50) << row.name;
+    }
+  }
+}
+}

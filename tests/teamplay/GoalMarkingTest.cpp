@@ -79,3 +79,60 @@ TEST(GoalMarkingTest, AManOnTheMoveIsMarkedWhereHisRunTakesHim)
   }
 }
 }
+
+namespace
+{
+// With the ball in our half their men in the middle of it are taken too,
+// by one of us near by. Seen in matches: their passes there were received
+// with none of us within 4 m, our nearest 6-10 m off on his place.
+MarkingArea MidfieldArea()
+{
+  MarkingArea area = kArea;
+  area.midfieldX = 0;
+  area.midfieldReach = 10;
+  return area;
+}
+
+TEST(GoalMarkingTest, InTheMiddleOfOurHalfAManIsTakenByOneOfUsNearBy)
+{
+  const MarkerAt cover{4, CVector(-18, 3), false};
+  const struct
+  {
+    const char *name;
+    std::vector<MarkerAt> markers;
+    std::vector<CVector> foes;
+    int me;
+    int marks;
+  } rows[] = {
+      {"a man in the middle of our half: the nearer of us",
+       {{6, CVector(-12, 20)}, {7, CVector(-12, 0)}}, {CVector(-15, 15)}, 6, 0},
+      {"a man in the middle of our half: the farther of us leaves him",
+       {{6, CVector(-12, 20)}, {7, CVector(-12, 0)}}, {CVector(-15, 15)}, 7, -1},
+      {"nobody runs for him from beyond the reach",
+       {{6, CVector(-5, 30)}}, {CVector(-15, 15)}, 6, -1},
+      {"a man in their half is left alone",
+       {{6, CVector(2, 12)}}, {CVector(4, 15)}, 6, -1},
+      // The cover of the press keeps his spot behind the presser: the next
+      // of us takes the man.
+      {"the cover of the press leaves him", {cover, {8, CVector(-12, -6)}}, {CVector(-17, -2)}, 4, -1},
+      {"the next of us takes him instead", {cover, {8, CVector(-12, -6)}}, {CVector(-17, -2)}, 8, 0},
+      // The man near our goal is served first, even by the one of us
+      // nearer the other.
+      {"near our goal first",
+       {{3, CVector(-34, 4)}}, {CVector(-27, 4), CVector(-33, 8)}, 3, 1},
+      // The closest pair goes first: served in the men's order, the one a
+      // little nearer our goal took the marker of the man beside him, who
+      // was then out of everyone's reach.
+      {"the closest pair first: the man beside me",
+       {{6, CVector(-12, 8)}, {7, CVector(-12, -4)}}, {CVector(-15, 4), CVector(-11, 10)}, 6, 1},
+      {"the closest pair first: the other man to the next of us",
+       {{6, CVector(-12, 8)}, {7, CVector(-12, -4)}}, {CVector(-15, 4), CVector(-11, 10)}, 7, 0},
+      {"the one in front of our goal taken, the next of us gets the other",
+       {{3, CVector(-34, 4)}, {6, CVector(-20, 2)}}, {CVector(-27, 4), CVector(-33, 8)}, 6, 0},
+  };
+  for (const auto &row : rows)
+    EXPECT_EQ(row.marks, FoeMarkedBy(row.me, row.markers, row.foes, MidfieldArea())) << row.name;
+  // With no reach there, as near our goal alone, the middle is nobody's.
+  EXPECT_EQ(-1, FoeMarkedBy(6, {{6, CVector(-12, 20)}}, {CVector(-15, 15)}, kArea));
+}
+}
