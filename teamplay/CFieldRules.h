@@ -45,9 +45,14 @@ public:
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.
   PASSLIMITS SetPlayPassLimits(float backAllowance) const;
+  // A place the player stood on in the last cycle, and the wider slack it
+  // is held with from then on.
+  void NotePlaceHeld();
+  float HeldPlaceSlack() const;
 
 private:
   CBehaviours &m_Brain;
+  int m_PlaceHeldTime = -999;
 };
 
 #endif

@@ -776,3 +776,50 @@ TEST_F(DefendingTest, InTheMiddleOfOurHalfTheManNearAMarkerIsTakenGoalSide)
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, ASpotHeldInTheLastCycleIsLeftOnlyOnceItHasClearlyMoved)
+{
+  // Seen in matches: a place drifting with the ball a little every cycle
+  // had the player turn to it, step, and turn back to the ball at every
+  // drift; half the commands of our men near the ball were turns.
+  const CVector ball(-10, 0);
+  const CVector spot = ball + (CVector(-52.5f, 0) - ball).SetLength(5);
+  const CVector drifted = spot + CVector(0, 1.9f);  // past the slack, within the held one
+  const struct
+  {
+    const char *name;
+    bool heldBefore;
+    bool stays;
+  } rows[] = {
+      {"stood on it in the last cycle", true, true},
+      {"coming to it", false, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(ball.GetX(), ball.GetY());
+    Foe(0, -9.4f, 0, 9);
+    Mate(0, -11.5f, 0.5f, 7);
+    if (row.heldBefore)
+    {
+      Me(spot.GetX(), spot.GetY(), (ball - spot).GetDir());
+      Pass();
+      ASSERT_EQ(AS_DEFENSE_SUPPORT, brain().GetActionState()) << row.name;
+      NextCycle();
+    }
+    Me(drifted.GetX(), drifted.GetY(), (ball - drifted).GetDir());
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_SUPPORT, brain().GetActionState()) << row.name;
+    const bool stood = (q.command == CMD_DASH && std::fabs(q.power) < 0.01f) ||
+                       (q.command == CMD_TURN && HeadingOff(q, ball) < 5);
+    EXPECT_EQ(row.stays, stood) << row.name;
+    if (!row.stays)
+    {
+      ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+      EXPECT_LT(HeadingOff(q, spot), 10) << row.name;
+    }
+  }
+}
+}
