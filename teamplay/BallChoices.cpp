@@ -4,6 +4,7 @@
 // space, a moment's hold, a clearance at once, a breakaway, and a run with
 // the ball.
 
+#include <algorithm>
 #include <cmath>
 
 #include "CBall.h"
@@ -40,6 +41,10 @@ const int kThroughLeastSpare = 1;
 const float kThroughLineMargin = 3;
 // An end speed no kick reaches: as hard as one kick sends the ball.
 const float kThroughHardest = 10;
+// The ball is readied over several kicks only with none of theirs this
+// near, and only when that sends it this much harder than one kick now.
+const float kThroughReadyRoom = 5;
+const float kThroughReadiedGain = 0.3f;
 // A pass forward gains at least this much ground.
 const float kForwardPassGain = 5;
 // A pass in play goes no farther than this: the opponents' places are
@@ -170,6 +175,9 @@ int CBallChoices::BeatTheOffsideLine()
   LaneEnd best;
   CVector bestTarget;
   float bestEndSpeed = 0;
+  float bestSpeed = 0;
+  // Nobody of theirs near: the ball may be readied for a harder kick.
+  const bool free = !Pressed(kThroughReadyRoom);
   sorted_players mates;
   m_Brain.SortValidFriends2Me(mates);
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
@@ -188,13 +196,23 @@ int CBallChoices::BeatTheOffsideLine()
                              Clamp(at.GetY() + aside, -yMost, yMost));
         // One kick of the ball, at once: the runner is off with it. Laid
         // to die at the place, or as hard as one kick sends it, when a
-        // slow ball is cut out where it crosses their line.
+        // slow ball is cut out where it crosses their line; with nobody
+        // near, as hard as the ball goes, over several kicks, the runner
+        // told at the first and off while the ball is readied.
         const float oneKick = m_Brain.OneKickSpeedTowards(target);
-        for (const float endSpeed : {m_Brain.m_MinPassSpeedAtTarget, kThroughHardest})
+        const float hardest = std::fmin(m_Brain.Point2KickVelocity(target, kThroughHardest),
+                                        m_Brain.m_BallSpeedMax);
+        const bool readied = free && hardest > oneKick + kThroughReadiedGain;
+        for (const float endSpeed : {m_Brain.m_MinPassSpeedAtTarget, kThroughHardest, -1.0f})
         {
-          const float speed = std::fmin(m_Brain.Point2KickVelocity(target, endSpeed), oneKick);
+          const bool laid = endSpeed < 0;
+          if (laid && !readied)
+            continue;
+          const float speed =
+              laid ? hardest : std::fmin(m_Brain.Point2KickVelocity(target, endSpeed), oneKick);
           if (speed <= 0)
             continue;
+          roll.kickDelay = laid ? std::max(1, m_Brain.m_CyclesToKick) : 0;
           const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
           // Won behind their line, the farther up the better.
           if (!end.reached || !end.ours || end.where.GetX() <= line ||
@@ -204,12 +222,15 @@ int CBallChoices::BeatTheOffsideLine()
           best = end;
           bestTarget = target;
           bestEndSpeed = endSpeed;
+          bestSpeed = speed;
         }
       }
     runners.pop_back();
   }
   if (!bestMate)
     return 0;
+  if (bestEndSpeed < 0)
+    return m_Brain.AnnouncePass(bestMate, best.where, m_Brain.KickBall(bestTarget, bestSpeed));
   return m_Brain.AnnouncePass(bestMate, best.where, KickOnceTowards(bestTarget, bestEndSpeed));
 }
 

@@ -36,7 +36,7 @@ LaneEnd RollToFirstTouch(CVector from, CVector target, float speed,
         const float run = ball.dist(r.at) - r.reach;
         const float cycles = (run > 0 ? run / roll.playerSpeedMax + 1 : 0) +
                              static_cast<float>(r.ours ? roll.oursLate : 0);
-        if (cycles <= static_cast<float>(t))
+        if (cycles <= static_cast<float>(t + roll.kickDelay))
         {
           first = &r;
           break;

@@ -39,6 +39,10 @@ struct LaneRoll
   // laid into room for a runner is his when he gets there first, though
   // it stopped before him. Otherwise a stopped ball is nobody's.
   bool stillBallWaits = false;
+  // The cycles before the ball leaves the foot, a kick laid over several
+  // cycles: everybody moves meanwhile, and our team-mates' late start
+  // counts from the first of them, when the kicker names the receiver.
+  int kickDelay = 0;
   int maxCycles = 60;
 };
 

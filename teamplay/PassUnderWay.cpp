@@ -10,6 +10,13 @@
 #include "CBehaviours.h"
 #include "Predict.h"
 
+namespace
+{
+// While the ball is still at the passer's feet the receiver keeps this far
+// inside their offside line: he is judged where he stands at the kick.
+const float kOnsideUntilTheKick = 1;
+}  // namespace
+
 CPassUnderWay::CPassUnderWay(CBehaviours &brain) : m_Brain(brain)
 {
 }
@@ -129,9 +136,18 @@ int CBehaviours::WatchPass()
     SetActionState(AS_CHASE_BALL);
     // While the passer's kick over several cycles is not done, the ball's
     // run is not yet the pass's: he waits where it is aimed.
+    // A ball behind their line is readied while he is off towards it: he
+    // goes no farther than their line until it leaves the foot. Their line
+    // is known once two of theirs are (their keeper and one more).
     const CPlayer *holder = FriendWithBall(0);
     if (holder && holder->GetUNum() == m_Passing.under_way.passer)
-      return RunToMeetBall(m_Passing.under_way.target, Predict::MAX_CYCLES) || TouchGate(CMD_DASH, 0);
+    {
+      CVector wait = m_Passing.under_way.target;
+      const float onside = TheirOffsideX() - kOnsideUntilTheKick;
+      if (GetAValidFoe(1) && wait.GetX() > onside)
+        wait = CVector(onside, wait.GetY());
+      return RunToMeetBall(wait, Predict::MAX_CYCLES) || TouchGate(CMD_DASH, 0);
+    }
     // He meets the ball where it comes to the middle of his reach, and
     // waits there for it: the first meeting point lies at the reach's
     // edge, and a ball seen from afar rolls a few tenths off what was

@@ -140,3 +140,36 @@ TEST(LongBallLaneTest, ABallLaidForARunnerWaitsForTheFirstToGetToIt)
   }
 }
 }  // namespace
+
+namespace
+{
+// A ball readied over several kicks leaves the foot later: everybody has
+// moved meanwhile, so it is met nearer the kick, and one of theirs beside
+// its way who could not get across it in time now can.
+TEST(LongBallLaneTest, ABallReadiedOverSeveralKicksIsMetNearer)
+{
+  const struct
+  {
+    const char *name;
+    std::vector<LaneRunner> runners;
+    bool oursAtOnce, oursReadied;
+  } rows[] = {
+      {"our runner off its way meets it either way", {Ours(20, 8, 9)}, true, true},
+      {"theirs 5 m off its way gets across only while it is readied",
+       {Ours(30, 0, 9), Theirs(10, 5)}, true, false},
+  };
+  for (const auto &row : rows)
+  {
+    LaneRoll roll;
+    const LaneEnd now = RollToFirstTouch(CVector(0, 0), {40, 0}, 2.7f, row.runners, roll);
+    roll.kickDelay = 3;
+    const LaneEnd later = RollToFirstTouch(CVector(0, 0), {40, 0}, 2.7f, row.runners, roll);
+    EXPECT_EQ(row.oursAtOnce, now.ours) << row.name;
+    EXPECT_EQ(row.oursReadied, later.ours) << row.name;
+    if (now.ours && later.ours)
+    {
+      EXPECT_LT(later.where.GetX(), now.where.GetX()) << row.name;
+    }
+  }
+}
+}  // namespace

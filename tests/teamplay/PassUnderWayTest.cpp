@@ -108,6 +108,40 @@ TEST_F(PassUnderWayTest, TheReceiverGoesToMeetTheAnnouncedBallAndFreshNewsOnly)
   }
 }
 
+// A ball behind their line readied over several kicks: the receiver,
+// told at the first, ran beyond their line before the ball left the foot
+// and was offside. He goes towards it no farther than their line.
+TEST_F(PassUnderWayTest, WhileThePassIsReadiedTheReceiverStaysOnside)
+{
+  const struct
+  {
+    const char *name;
+    float target;  // x of where he is to meet it, on y = 8
+    float lineX;   // their offside line
+    CVector runsAt;
+  } rows[] = {
+      {"meeting it in front of their line: straight there", 1, 20, {1, 8}},
+      {"meeting it behind their line: up to it", 12, 2, {1, 8}},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetTime(40);
+    memory().SetGPos(CVector(-4, 0));
+    memory().SetBFacing(45);
+    RollBall(-6, 8, CVector(0.2f, 0));
+    Mate(0, -6.6f, 8, 7);
+    // Their goalkeeper and last defender make their line.
+    Foe(0, 51, 0, 1);
+    Foe(1, row.lineX, -20, 2);
+    HearPass(5, memory().GetTime() - 1, CVector(row.target, 8));
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_CHASE_BALL, brain().GetActionState()) << row.name;
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    EXPECT_LT(AimOff(q, row.runsAt), 10) << row.name;
+  }
+}
+
 TEST_F(PassUnderWayTest, OthersLeaveAPassToItsReceiverUntilSomebodyPlaysIt)
 {
   // This agent stands by the ball's path, first to it; number 8 waits

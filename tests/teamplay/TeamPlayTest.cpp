@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageCoder.h"
 #include "TeamPlayFixture.h"
 
 namespace
@@ -213,13 +214,13 @@ TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
     const char *name;
     Placed runner, defender, keeper;
     bool kicked;
-    float lowDir, highDir;  // the kick's direction on the pitch
+    float lowY, highY;  // where he is to meet it, behind their line
   } rows[] = {
-      {"a defender before the ball, the gap on the left", {19, 12}, {20, 0}, {51, 0}, true, 10, 70},
-      {"a defender before the ball, the gap on the right", {19, -12}, {20, 0}, {51, 0}, true, -70,
-       -10},
+      {"a defender before the ball, the gap on the left", {19, 12}, {20, 0}, {51, 0}, true, 6, 31},
+      {"a defender before the ball, the gap on the right", {19, -12}, {20, 0}, {51, 0}, true, -31,
+       -6},
       {"a defender level with the runner, the gap inside him", {19, 12}, {20, 16}, {51, 0}, true,
-       -10, 40},
+       -10, 13},
       {"the gap closed by their men behind the line", {19, 12}, {20, 0}, {51, 0}, false, 0, 0},
       {"their keeper out at the room behind the line", {19, 12}, {20, 0}, {24, 7}, false, 0, 0},
   };
@@ -242,10 +243,49 @@ TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
     EXPECT_EQ(row.kicked, done == 1) << row.name;
     if (!done || !row.kicked)
       continue;
-    const ACTIONQUEUE q = brain().GetQueue();
-    ASSERT_EQ(CMD_KICK, q.command) << row.name;
-    EXPECT_GE(brain().NormaliseAngle(KickDir(q)), row.lowDir) << row.name;
-    EXPECT_LE(brain().NormaliseAngle(KickDir(q)), row.highDir) << row.name;
+    // A kick goes, and he is named to meet the ball behind their line.
+    EXPECT_EQ(CMD_KICK, brain().GetQueue().command) << row.name;
+    char text[CMessageCoder::MESSAGE_LENGTH + 1];
+    TeamMessage said;
+    ASSERT_TRUE(brain().ConstructOriginalMessage(text, sizeof text) &&
+                CMessageCoder(TeamMessageSettings{"Tarroks00", 'l', 61}).Decode(text, said))
+        << row.name;
+    EXPECT_EQ(9, said.pass.receiver) << row.name;
+    const CVector meet = said.pass.target;
+    EXPECT_GT(meet.GetX(), 19) << row.name;
+    EXPECT_GE(meet.GetY(), row.lowY) << row.name;
+    EXPECT_LE(meet.GetY(), row.highY) << row.name;
+  }
+}
+
+// From farther back one kick sends the ball too softly: their man before
+// it gets across its way. With none of theirs near, the ball is readied
+// over several kicks and goes as hard as it can, the runner told at the
+// first; with one of theirs near, the kicks readying it are not taken.
+TEST_F(TeamPlayTest, WithRoomTheBallBehindTheirLineIsReadiedForAHarderKick)
+{
+  const struct
+  {
+    const char *name;
+    Placed near;  // x 999: none
+    bool kicked;
+  } rows[] = {
+      {"none of theirs near the ball", {999, 0}, true},
+      {"one of theirs 4 m off", {6, -3}, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(9, 0));
+    RollBall(9.5f, 0);
+    Mate(0, 19, 16, 9);
+    Foe(0, 51, 0, 1);
+    Foe(1, 20, -25, 2);
+    Foe(2, 20, 0, 4);
+    if (row.near.x < 999)
+      Foe(3, row.near.x, row.near.y, 5);
+    brain().AssessReceivers();
+    EXPECT_EQ(row.kicked, brain().BallChoices().BeatTheOffsideLine() == 1) << row.name;
   }
 }
 
