@@ -39,6 +39,9 @@ const float kThroughAside[] = {0, -5, 5, -10, 10};
 const int kThroughLeastSpare = 1;
 // Kept this far in from the touch lines.
 const float kThroughLineMargin = 3;
+// One of theirs this much beyond his reach of the ball may yet be at it:
+// his place is known only so well.
+const float kThroughContestSlack = 0.5f;
 // An end speed no kick reaches: as hard as one kick sends the ball.
 const float kThroughHardest = 10;
 // The ball is readied over several kicks only with none of theirs this
@@ -162,6 +165,10 @@ int CBallChoices::BeatTheOffsideLine()
   // enough does the ball get there before their defenders turn.
   if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
       line < from.GetX())
+    return 0;
+  // One of theirs at the ball kicks it in the same cycle as ours: of six
+  // balls behind their line played so, five were theirs the next cycle.
+  if (m_Brain.NumFoesWithin(m_Brain.m_Kickable + kThroughContestSlack, from) > 0)
     return 0;
   std::vector<LaneRunner> runners = TheirRunners();
   LaneRoll roll = PitchRoll();

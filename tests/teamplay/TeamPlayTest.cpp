@@ -215,6 +215,7 @@ TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
     Placed runner, defender, keeper;
     bool kicked;
     float lowY, highY;  // where he is to meet it, behind their line
+    Placed atTheBall = {999, 0};  // one of theirs by the ball
   } rows[] = {
       {"a defender before the ball, the gap on the left", {19, 12}, {20, 0}, {51, 0}, true, 6, 31},
       {"a defender before the ball, the gap on the right", {19, -12}, {20, 0}, {51, 0}, true, -31,
@@ -223,6 +224,8 @@ TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
        -10, 13},
       {"the gap closed by their men behind the line", {19, 12}, {20, 0}, {51, 0}, false, 0, 0},
       {"their keeper out at the room behind the line", {19, 12}, {20, 0}, {24, 7}, false, 0, 0},
+      // He kicks it in the same cycle: the ball goes nowhere it was meant.
+      {"one of theirs at the ball", {19, 12}, {20, 0}, {51, 0}, false, 0, 0, {14.5f, -1}},
   };
   for (const auto &row : rows)
   {
@@ -235,7 +238,9 @@ TEST_F(TeamPlayTest, AThroughBallGoesThroughTheGapBesideTheRunner)
     Foe(1, 20, -25, 2);
     if (row.defender.x < 999)
       Foe(2, row.defender.x, row.defender.y, 4);
-    if (!row.kicked && row.keeper.x > 50)
+    if (row.atTheBall.x < 999)
+      Foe(8, row.atTheBall.x, row.atTheBall.y, 10);
+    else if (!row.kicked && row.keeper.x > 50)
       for (int i = 0; i < 5; i++)
         Foe(3 + i, 25, 5.0f * static_cast<float>(i) - 4, 5 + i);
     brain().AssessReceivers();
