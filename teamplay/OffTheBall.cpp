@@ -23,6 +23,9 @@ const float kTouchVelChange = 0.6f;
 const int kSetPlayCallLag = 3;
 // A ball slower than this (metres a cycle) lies still.
 const float kBallAtRest = 0.05f;
+// Two sightings of the ball's run this far apart still tell whether
+// somebody played it between them: unplayed, it only decays.
+const int kMostCyclesBetweenRuns = 30;
 // A touch the agent did not see (the ball behind him) would bar him for
 // good: a ball nobody came near for this long is free again.
 const int kSetPlayBarLapse = 100;
@@ -335,13 +338,28 @@ void CSetPlayTouches::NoteSetPlayTouches()
   const bool seen = m_Brain.BallPositionValid() && ball->GetTime() == now &&
                     ball->GetVelocityValid();
   const CVector vel = seen ? ball->GetVelocity() : CVector(0, 0);
-  const bool velBefore = seen && m_SetPlayTouch.note_vel_time == now - 1;
+  // The ball's run is compared with its last sighting's, however many
+  // cycles back, rolled on under the decay: the kick-off's taker runs up
+  // facing away, and saw the ball again only as the return pass came to
+  // him; compared only with a sighting of the cycle before, the pass was
+  // not noted as a touch, and he let it roll by (seen in matches, in four
+  // halves of twenty, taken by their forward). The earlier sighting must
+  // show the run his kick gave: one of the ball lying for the kick makes
+  // the kick itself look like another's touch.
+  const int runGap = now - m_SetPlayTouch.note_vel_time;
+  const bool runBefore = seen && m_SetPlayTouch.note_vel_time > m_SetPlayTouch.kick_sent &&
+                         runGap >= 1 && runGap <= kMostCyclesBetweenRuns;
+  const CVector runWas =
+      m_SetPlayTouch.note_vel * static_cast<float>(std::pow(m_Brain.m_BallDecay, runGap - 1));
+  const bool velBefore = seen && runGap == 1;
   const CVector velWas = m_SetPlayTouch.note_vel;
   const CVector posWas = m_SetPlayTouch.note_pos;
-  m_SetPlayTouch.note_vel_time = seen ? now : -999;
-  m_SetPlayTouch.note_vel = vel;
   if (seen)
+  {
+    m_SetPlayTouch.note_vel_time = now;
+    m_SetPlayTouch.note_vel = vel;
     m_SetPlayTouch.note_pos = ball->GetGPos();
+  }
   if (velBefore && (vel - velWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange)
   {
     m_SetPlayTouch.run_changed_time = now;
@@ -398,8 +416,8 @@ void CSetPlayTouches::NoteSetPlayTouches()
   const bool otherAtBall = other < reach && !(mine < m_Brain.m_Kickable && mine <= other);
   // A ball bouncing off me changes its run as well, and that is no one
   // else's touch.
-  const bool turned = velBefore && mine > reach &&
-                      (vel - velWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange;
+  const bool turned = runBefore && mine > reach &&
+                      (vel - runWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange;
   if (otherAtBall || turned)
     m_SetPlayTouch.took_kick = false;
 }

@@ -658,6 +658,64 @@ TEST_F(TeamPlayTest, TheKickOffTakerLeavesTheBallUntilAnotherPlaysIt)
   }
 }
 
+// The kick-off's taker runs up facing away and sees the ball again only
+// cycles later: a ball coming back to him then was played by somebody, and
+// he may play it; one that rolled on as his kick sent it, only decayed,
+// was not. Seen in matches: the return pass rolled by him, to their forward.
+TEST_F(TeamPlayTest, TheKickOffTakerSeeingTheBallAgainAfterCyclesUnseenKnowsWhetherItWasPlayed)
+{
+  const struct
+  {
+    const char *name;
+    bool seenAfterKick;  // seen rolling away the cycle after his kick
+    int unseen;
+    CVector velAgain;
+    bool barred;
+  } rows[] = {
+      {"rolled on, six cycles unseen", true, 6, CVector(1.5f * 0.6485f, 0), true},
+      {"rolled on, twenty cycles unseen", true, 20, CVector(1.5f * 0.2727f, 0), true},
+      {"played back, six cycles unseen", true, 6, CVector(-1.2f, 0.3f), false},
+      {"played across, twenty cycles unseen", true, 20, CVector(0.2f, 1.1f), false},
+      {"played back, a cycle unseen", true, 1, CVector(-1.2f, 0.3f), false},
+      // Only the ball lying for the kick was seen before: his own kick is no
+      // one else's touch.
+      {"rolled on, not seen since it lay for the kick", false, 6, CVector(1.5f * 0.6485f, 0), true},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Referee("kick_off_l");
+    RollBall(0.5f, 0);
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    Others({-9, -5});
+    ACTIONQUEUE q = Pass();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    brain().SendAllActions(-1);
+    // Seen rolling away once, or not, then not while he runs up facing away.
+    memory().SetTime(11);
+    Referee("play_on");
+    if (row.seenAfterKick)
+    {
+      RollBall(2, 0, CVector(1.5f, 0));
+      memory().GetNonConstBall()->SetTime(11);
+    }
+    Pass();
+    for (int t = 12; t <= 11 + row.unseen; t++)
+    {
+      brain().SendAllActions(-1);
+      memory().SetTime(t);
+      Pass();
+    }
+    brain().SendAllActions(-1);
+    const int again = 12 + row.unseen;
+    memory().SetTime(again);
+    RollBall(12, 0, row.velAgain);
+    memory().GetNonConstBall()->SetTime(again);
+    Pass();
+    EXPECT_EQ(row.barred, brain().TouchedLastInSetPlay()) << row.name;
+  }
+}
+
 // The narrow view of a chase or of the ball at his feet sees too little of
 // the field once the ball is another's: off the ball the view widens again,
 // and only then.
