@@ -330,6 +330,12 @@ private:
   // points const although they write the store.
   void HearBall(const CBall &ball);
   void HearPlayer(CPlayer player);
+  // A record filed from a word in this cycle that this heard player could
+  // be, told a second time; null for none.
+  CPlayer *ToldBefore(const CPlayer &heard, CPlayer **array) const;
+  // Whether our latest look covered the heard player's place, fresher than
+  // the word, and showed nobody near it.
+  bool SeenNotThere(const CPlayer &heard) const;
   // Written by the sensors thread, read at the end of the run.
   std::atomic<int> m_HeardKept{0};
   // A far ball's sighting blended with where the model reckoned it.

@@ -11,6 +11,11 @@
 
 namespace
 {
+// Cycles for which a record's place is taken as surely known: a player runs
+// about a metre a cycle, so a place this fresh is off by a few metres at
+// most, no more than the line's own metre of slack and the sighting's noise.
+const int SURE_LINE_CYCLES = 3;
+
 // Single-precision keys; unordered values (NaN) compare as equal.
 int Order(float first, float second)
 {
@@ -304,19 +309,26 @@ float CMemory::GetOffsideLine() const
   if (m_OffsideLineTime == now)
     return m_OffsideLine;
   float line = 0;
-  if (GetBall()->GetPositionValid())
+  const bool ballKnown = GetBall()->GetPositionValid();
+  if (ballKnown)
     line = std::max(0.0f, GetBall()->GetGX());
   // The foremost possible opponent is taken to be their goalkeeper; the
   // second one makes the line.
   HighestXPlayerCompare compare(CVector(52.5f, 0));
   sorted_players list;
   SortInto(MASK_OPPONENTS, compare, list);
-  if (list.count > 1)
-    line = std::max(line, list.players[1]->GetGX());
+  const CPlayer *second = list.count > 1 ? list.players[1] : nullptr;
+  if (second)
+    line = std::max(line, second->GetGX());
   // A line cannot run back faster than the ball can, which keeps one missed
-  // defender from throwing it far back.
+  // defender from throwing it far back. A line made by a defender placed
+  // lately, or by the ball, is where it is: held back, it stood up to 45 m
+  // beyond their real line for a dozen cycles once a second record of their
+  // keeper was dropped, and put our forwards offside.
+  const bool sure = !second || (ballKnown && GetBall()->GetGX() > second->GetGX()) ||
+                    second->GetConf() >= Exp(m_MobConfDrop, SURE_LINE_CYCLES) - m_Epsilon;
   const float fall = static_cast<float>(now - m_OffsideLineTime) * m_BallSpeedMax;
-  if (line < m_OffsideLine - fall)
+  if (!sure && line < m_OffsideLine - fall)
     line = m_OffsideLine - fall;
   line -= 1.0f;
   m_OffsideLine = line;

@@ -25,6 +25,13 @@ const float OWN_BALL_SIGHT_DISTANCE = 30;
 // median and 4 m at the 90th percentile in matches, our own sighting three
 // cycles old 1.0 m and 2.2 m.
 const int OWN_PLAYER_SIGHTING_CYCLES = 3;
+// How far apart two words of one player may lie besides his run between
+// them: a player near the far end of the pitch is placed two or three metres
+// off by the rounding of his distance.
+const float TOLD_TWICE_SLACK = 3.0f;
+// The share of a player's distance by which our own sighting of him may be
+// off: the server rounds a seen distance in steps of about a tenth.
+const float SIGHTING_DISTANCE_NOISE = 0.1f;
 
 bool IsUNum(int unum)
 {
@@ -184,8 +191,15 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
 
   bool matched = false;
   int best = -1;
+  // With no record to match, the least sure one written before this cycle
+  // gives way: the oldest by cycle would be one we saw two cycles ago
+  // rather than a word of a player the teller lost sight of long before
+  // (a heard record is dated by the word, its confidence by the sighting),
+  // and each sighting filed so took a real player's record, whose next
+  // sighting took another's.
   int oldest = -1;
   int oldestTime = now;
+  float leastConf = 0;
   for (int i = 0; i < n; i++)
   {
     CPlayer *record = array[i];
@@ -209,10 +223,13 @@ void CMemory::MatchInArray(CPlayer *player, CPlayer **array, int n, bool takeOld
         score = value;
       }
     }
-    if (takeOldest && !matched && record->GetTime() < oldestTime)
+    if (takeOldest && !matched && record->GetTime() < now &&
+        (oldest < 0 || record->GetConf() < leastConf ||
+         (record->GetConf() == leastConf && record->GetTime() < oldestTime)))
     {
       oldest = i;
       oldestTime = record->GetTime();
+      leastConf = record->GetConf();
     }
   }
 
@@ -326,6 +343,25 @@ void CMemory::HearPlayer(CPlayer heard)
     return;
   heard.SetSource(1);
   CPlayer **array = mate ? m_Friend : m_Foe;
+  if (SeenNotThere(heard))
+    return;
+  // A teller holding two records of one player (his sighting and an older
+  // word, say) tells both in one message; filed apart, the second took
+  // another record, every listener held the player twice and told him
+  // twice in turn. One record keeps the surer word.
+  if (CPlayer *told = ToldBefore(heard, array))
+  {
+    if (heard.GetConf() > told->GetConf())
+    {
+      if (heard.GetUNum() == -999)
+        heard.SetUNum(told->GetUNum());
+      *told = heard;
+      told->UpdateRPos(GetGPos(), GetFacing(), GetTime());
+      told->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+      m_HeardKept++;
+    }
+    return;
+  }
   float score = NO_MATCH;
   int index = -1;
   MatchInArray(&heard, array, MAX_PLAYERS, true, score, index, false);
@@ -357,6 +393,69 @@ void CMemory::HearPlayer(CPlayer heard)
   if (heard.GetUNum() == -999)
     heard.SetUNum(record->GetUNum());
   take();
+}
+
+CPlayer *CMemory::ToldBefore(const CPlayer &heard, CPlayer **array) const
+{
+  const int now = GetTime();
+  const int unum = heard.GetUNum();
+  const int heardAge = DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  CPlayer *nearest = nullptr;
+  float nearestDist = 0;
+  for (int i = 0; i < MAX_PLAYERS; i++)
+  {
+    CPlayer *record = array[i];
+    if (!record || record->GetTime() != now || record->GetSource() != 1 ||
+        !record->GetPositionValid())
+      continue;
+    if (IsUNum(unum) && IsUNum(record->GetUNum()) && unum != record->GetUNum())
+      continue;
+    // Two records of one player part by what he can run between the two
+    // sightings they came from, and by the noise of a far sighting.
+    const int apart = std::abs(heardAge - DropsSince(record->GetConf(), m_MobConfDrop, m_Epsilon));
+    const float d = record->GetGPos().dist(heard.GetGPos());
+    if (d <= TOLD_TWICE_SLACK + static_cast<float>(apart) * m_PlayerSpeedMax &&
+        (!nearest || d < nearestDist))
+    {
+      nearest = record;
+      nearestDist = d;
+    }
+  }
+  return nearest;
+}
+
+bool CMemory::SeenNotThere(const CPlayer &heard) const
+{
+  const int now = GetTime();
+  // Only our latest look, this cycle's or the last, and only a word of a
+  // sighting no newer than it; a look further back may have missed him
+  // walking in.
+  if (m_LastVisualTime < now - 1)
+    return false;
+  const int heardTime = now - DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  if (heardTime > m_LastVisualTime)
+    return false;
+  if (!(std::fabs(heard.GetRDir()) < GetViewAngle() - m_RemoveGhostsBuf &&
+        heard.GetRMag() > m_FeelDistance))
+    return false;
+  // Anybody we saw in that look near the place, on either side or on none
+  // (a far player shows no team), may be him: placed by the word, by our
+  // own look of him from afar, and moved by his run since the word's
+  // sighting.
+  const float reach = TOLD_TWICE_SLACK + SIGHTING_DISTANCE_NOISE * heard.GetRMag() +
+                      static_cast<float>(m_LastVisualTime - heardTime) * m_PlayerSpeedMax;
+  const auto near = [&](CPlayer *const *records, int n) {
+    for (int i = 0; i < n; i++)
+    {
+      const CPlayer *r = records[i];
+      if (r && r->GetSource() == 0 && r->GetTime() == m_LastVisualTime && r->GetPositionValid() &&
+          r->GetGPos().dist(heard.GetGPos()) <= reach)
+        return true;
+    }
+    return false;
+  };
+  return !near(m_Foe, MAX_PLAYERS) && !near(m_Friend, MAX_PLAYERS) &&
+         !near(m_UnknownPlayer, MAX_UNKNOWN) && !near(m_ClosePlayer, MAX_PLAYERS);
 }
 
 void CMemory::StorePassFromAudio(int time, int receiver, CVector) const

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "PlayerFixture.h"
@@ -297,5 +299,181 @@ TEST_F(PlayerMatchingTest, OurOwnRecentSightingOfAPlayerOutranksWhatIsHeard)
     m.StorePlayerFromAudio(heard);
     EXPECT_FLOAT_EQ(record->GetGX(), row.taken ? 9.5f : 8)
         << row.mate << " " << row.seenAgo << " " << row.heardBefore;
+  }
+}
+
+namespace
+{
+// A message as it reaches the store: an opponent told at (x, y) with the
+// teller's confidence, placed relative to us at the origin looking along x.
+CPlayer Told(float x, float y, float conf, int unum = -999, char side = 'r')
+{
+  CPlayer heard;
+  heard.Init(unum, side, 0.3f, 0.4f, 1.0f, 0.4f);
+  heard.SetGPos(CVector(x, y));
+  heard.SetTime(0);
+  heard.SetConf(conf);
+  heard.SetSource(1);
+  heard.SetRPos(CVector(x, y));
+  return heard;
+}
+
+// Every opponent record unknown again, as at the start of a match.
+void ForgetFoes(CMemory &m)
+{
+  for (int i = 0; i < 11; i++)
+  {
+    CPlayer *foe = m.GetAFoe(i);
+    foe->SetConf(0);
+    foe->SetTime(0);
+    foe->SetUNum(-999);
+    foe->SetSource(0);
+  }
+}
+
+int ValidFoes(CMemory &m)
+{
+  int n = 0;
+  while (m.GetAValidFoe(n))
+    n++;
+  return n;
+}
+}
+
+// A teller who holds one of their players twice (his own sighting and an
+// older word of him) tells both in one message. Filed apart, the second
+// took another record, every listener held the player twice and told him
+// twice in turn: their keeper stood twice near their goal and the offside
+// line our forwards kept to was the keeper's. Told twice, one record keeps
+// the surer word; two players the teller tells apart stay two.
+TEST_F(PlayerMatchingTest, APlayerToldTwiceInOneMessageIsOnePlayer)
+{
+  const struct
+  {
+    const char *what;
+    float x1, y1, conf1;
+    int unum1;
+    float x2, y2, conf2;
+    int unum2;
+    int records;
+    float keptX;  // the surviving record nearest their goal
+  } rows[] = {
+      {"the same place twice", 45.4f, -1.4f, 0.79f, -999, 45.4f, -1.4f, 0.79f, -999, 1, 45.4f},
+      {"a fresh and an older word, apart by his run", 44.2f, 0.5f, 0.86f, -999, 50.6f, -0.2f, 0.60f, -999, 1, 44.2f},
+      {"the surer second word wins", 49.5f, -0.6f, 0.79f, -999, 47.0f, 0, 0.96f, 1, 1, 47.0f},
+      {"two numbers are two players", 45.0f, 0, 0.9f, 1, 46.0f, 1, 0.9f, 4, 2, 46.0f},
+      {"two fresh words far apart", 40.0f, 0, 0.96f, -999, 40.0f, 6, 0.96f, -999, 2, 40.0f},
+  };
+  CMemory &m = memory();
+  for (const auto &row : rows)
+  {
+    ForgetFoes(m);
+    m.SetTime(500);
+    CPlayer first = Told(row.x1, row.y1, row.conf1, row.unum1);
+    first.SetTime(500);
+    CPlayer second = Told(row.x2, row.y2, row.conf2, row.unum2);
+    second.SetTime(500);
+    m.StorePlayerFromAudio(first);
+    m.StorePlayerFromAudio(second);
+    EXPECT_EQ(ValidFoes(m), row.records) << row.what;
+    float keptX = -99;
+    for (int i = 0; m.GetAValidFoe(i); i++)
+      keptX = std::max(keptX, m.GetAValidFoe(i)->GetGX());
+    EXPECT_FLOAT_EQ(keptX, row.keptX) << row.what;
+    if (row.records == 1 && row.unum2 > 0)
+    {
+      EXPECT_EQ(m.GetAValidFoe(0)->GetUNum(), row.unum2) << row.what;
+    }
+  }
+}
+
+// With no record near a sighting or a word, the least sure record gives way,
+// not the one filed longest ago: that was one we saw two cycles before,
+// while a word of a player the teller had lost sight of long ago stood.
+TEST_F(PlayerMatchingTest, ANewPlayerTakesTheLeastSureRecord)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    const char *what;
+    int staleTime;  // the cycle the least sure record was written in
+    float staleConf;
+    bool heard;     // the new player comes as a word, not a sighting
+  } rows[] = {
+      {"a stale word written last cycle", 499, 0.5f, false},
+      {"a record past trusting", 499, 0.3f, false},
+      {"a stale word, heard of", 499, 0.5f, true},
+  };
+  for (const auto &row : rows)
+  {
+    ForgetFoes(m);
+    m.SetTime(500);
+    // Ten of them seen two cycles ago, far from the newcomer...
+    for (int i = 0; i < 11; i++)
+    {
+      Foe(i, -40.0f + 4 * static_cast<float>(i), -30, i + 1);
+      m.GetAFoe(i)->SetTime(498);
+      m.GetAFoe(i)->SetConf(0.925f);
+    }
+    // ...and one told of lately by a teller who saw him long before.
+    CPlayer *stale = m.GetAFoe(6);
+    stale->SetTime(row.staleTime);
+    stale->SetConf(row.staleConf);
+    stale->SetSource(1);
+
+    CPlayer newcomer = row.heard ? Told(30, 20, 0.96f) : Seen(30, 20, 'r');
+    newcomer.SetTime(500);
+    if (row.heard)
+      m.StorePlayerFromAudio(newcomer);
+    else
+      m.StorePlayer(&newcomer, Foes(), nullptr, nullptr);
+    EXPECT_EQ(stale->GetGX(), 30) << row.what;
+    EXPECT_EQ(m.GetAFoe(0)->GetGX(), -40) << row.what;
+  }
+}
+
+// A word of a player where our own look of this cycle or the last showed
+// nobody, the word no newer than the look, is a player who is not there:
+// kept, it held a ghost for every listener, told on from one to the next.
+// Anybody seen near the place may be him (a far player shows no team), and
+// a place we did not look at, or looked at before the word, is taken.
+TEST_F(PlayerMatchingTest, AWordOfAPlayerWhereWeSawNobodyIsDropped)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    const char *what;
+    float x, y;       // the word, we at the origin looking along x
+    float conf;       // 1: the teller saw him in this cycle
+    int lookedAgo;    // cycles since our latest look
+    bool mateSeenNear;  // a player seen near the place, taken for one of ours
+    bool kept;
+  } rows[] = {
+      {"in view, nobody there", 30, 5, 0.96f, 0, false, false},
+      {"in view last cycle, nobody there", 30, 5, 0.96f, 1, false, false},
+      {"in view, somebody near", 30, 5, 0.96f, 0, true, true},
+      {"behind us", -30, 5, 0.96f, 0, false, true},
+      {"at our side, near the cone's edge", 20, 18, 0.96f, 0, false, true},
+      {"near enough to be felt, not seen", 2, 0.5f, 0.96f, 0, false, true},
+      {"newer than our look", 30, 5, 1.0f, 1, false, true},
+      {"our look too old", 30, 5, 0.96f, 2, false, true},
+  };
+  sensebody sb = m.GetSB();
+  std::strcpy(sb.view_width, "normal");
+  m.SetSB(sb);
+  m.SetFacing(0);
+  for (const auto &row : rows)
+  {
+    ForgetFoes(m);
+    for (int i = 0; i < 11; i++)
+      m.GetAFriend(i)->SetConf(0);
+    m.SetTime(600);
+    m.SetLastVisualTime(600 - row.lookedAgo);
+    if (row.mateSeenNear)
+      Place(m.GetAFriend(0), row.x + 1, row.y - 1, 600 - row.lookedAgo, 7, 'l');
+    CPlayer heard = Told(row.x, row.y, row.conf);
+    heard.SetTime(600);
+    m.StorePlayerFromAudio(heard);
+    EXPECT_EQ(ValidFoes(m), row.kept ? 1 : 0) << row.what;
   }
 }

@@ -58,10 +58,52 @@ TEST_F(PlayerQueriesTest, TheOffsideLineIsTheSecondForemostOpponentLessAMetre)
 
   m.SetTime(11);
   EXPECT_FLOAT_EQ(m.GetOffsideLine(), 29.0f);
-  // The line falls back no faster than the ball can travel.
+  // Made by a defender not seen for a while, the line falls back no faster
+  // than the ball can travel.
   m.GetAFoe(2)->SetGPos(CVector(0, 0));
+  m.GetAFoe(2)->SetConf(0.5f);
   m.SetTime(12);
   EXPECT_FLOAT_EQ(m.GetOffsideLine(), 29.0f - 2.7f - 1.0f);
+}
+
+// Once a second record of their keeper is dropped, or their back line is
+// seen stepped up, the line is where the defender now making it stands:
+// held back at the ball's pace it stood up to 45 m beyond their real line
+// for a dozen cycles and our forwards waited offside. Only a line made by a
+// record not seen lately still falls at that pace.
+TEST_F(PlayerQueriesTest, TheOffsideLineFollowsADefenderSeenLately)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    const char *what;
+    float defenderConf;  // the defender now making the line
+    float ballX;
+    float line;
+  } rows[] = {
+      {"seen last cycle", 0.962f, -10, 19.0f},
+      {"seen three cycles ago", 0.962f * 0.962f * 0.962f, -10, 19.0f},
+      {"heard of, seen long ago", 0.5f, -10, 45.0f - 2.7f - 1.0f},
+      {"the ball ahead of a stale defender", 0.5f, 25, 24.0f},
+  };
+  int time = 20;
+  for (const auto &row : rows)
+  {
+    for (int i = 0; i < 11; i++)
+      m.GetAFoe(i)->SetConf(0);
+    PlaceBall(-10, 0);
+    m.SetTime(time);
+    // Their keeper held twice.
+    Foe(0, 47, 0);
+    Foe(1, 46, 0);
+    Foe(2, 20, 0)->SetConf(row.defenderConf);
+    EXPECT_FLOAT_EQ(m.GetOffsideLine(), 45.0f) << row.what;
+    m.SetTime(++time);
+    m.GetAFoe(1)->SetConf(0);
+    PlaceBall(row.ballX, 0);
+    EXPECT_FLOAT_EQ(m.GetOffsideLine(), row.line) << row.what;
+    time += 5;
+  }
 }
 
 TEST_F(PlayerQueriesTest, TheGoalieIsTheFlaggedPlayerOrTheOneNearestTheGoal)
