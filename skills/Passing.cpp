@@ -205,6 +205,7 @@ void CBehaviours::AssessReceivers()
     RECEIVERINFO &info = m_Passing.receivers[unum - 1];
     info.valid = true;
     info.target = target;
+    info.stands = mate->GetGPos();
     info.speed = speed;
     info.cycles = cycles;
     info.risk = PassRisk(from, target, speed);
@@ -232,6 +233,9 @@ namespace
 // What a pass's risk costs in ground: a sure pass is worth this many
 // metres more than one the opponents surely get.
 const float kRiskCost = 10;
+// The world model gives their offside line a metre short of where it
+// reckons it.
+const float kOffsideLineSlack = 1;
 }  // namespace
 
 const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
@@ -264,6 +268,14 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
       continue;
     const float gain = info.target.GetX() - from.GetX();
     if (info.target.GetX() > offside + m_Epsilon && gain > 0)
+      continue;
+    // Beyond their line as the ball is played he is offside wherever the
+    // ball meets him, drifting back or not: most offsides called on us came
+    // from balls played straight at a forward standing beyond it. Judged
+    // against the line itself, not the metre short of it the ball is kept
+    // to: forwards wait within that metre, and kept from the ball there our
+    // attacks ended without a shot.
+    if (info.stands.GetX() > offside + kOffsideLineSlack + m_Epsilon)
       continue;
     if (gain < -limits.backAllowance)
       continue;

@@ -42,6 +42,8 @@ struct RECEIVERINFO
   // Where the ball is sent: where he will be when it arrives, stopped a
   // body short of him.
   CVector target;
+  // Where he stands as the ball is played.
+  CVector stands;
   // The ball's speed off the foot, and the cycles it travels.
   float speed = 0;
   int cycles = 0;

@@ -62,6 +62,34 @@ TEST_F(PassTest, TheReceiverIsSafeInRangeOnsideAndForwardUnlessBackIsAllowed)
   }
 }
 
+// Offside is judged where the receiver stands as the ball is played: a
+// forward drifting back from beyond their line, to be met onside by the
+// ball, is offside all the same, and so is one standing beyond it behind
+// the passer's back.
+TEST_F(PassTest, AReceiverStandingBeyondTheirLineIsNoReceiver)
+{
+  const struct
+  {
+    const char *what;
+    CVector at, velocity;
+    bool taken;
+  } rows[] = {
+      {"onside, drifting back", CVector(28, 0), CVector(-1, 0), true},
+      {"beyond, drifting back onside", CVector(31.5f, 0), CVector(-1, 0), false},
+      {"beyond, standing", CVector(31.5f, 0), CVector(0, 0), false},
+      {"within the line's metre, drifting back", CVector(30.5f, 0), CVector(-1, 0), true},
+      {"onside, drifting on beyond", CVector(29.5f, 0), CVector(1, 0), false},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.what);
+    World({row.at}, {});
+    brain->mates[0]->SetVelocity(row.velocity);
+    const CPlayer *to = brain->PassTarget(0);
+    EXPECT_EQ(row.taken ? 2 : 0, to ? to->GetUNum() : 0);
+  }
+}
+
 // One chooser answers every passer: the limits of a set play's taker and of
 // the goalkeeper narrow the same choice a field player makes in play.
 TEST_F(PassTest, ThePassersLimitsNarrowTheOneChoice)
