@@ -15,6 +15,10 @@ namespace
 // about a metre a cycle, so a place this fresh is off by a few metres at
 // most, no more than the line's own metre of slack and the sighting's noise.
 const int SURE_LINE_CYCLES = 3;
+// How near the foremost of their players a second record may lie and still
+// be him twice when no number tells them apart: their keeper, some fifty
+// metres from most of us, was told and seen up to six metres off.
+const float FOREMOST_DOUBLE_RADIUS = 6.0f;
 
 // Single-precision keys; unordered values (NaN) compare as equal.
 int Order(float first, float second)
@@ -318,6 +322,20 @@ float CMemory::GetOffsideLine() const
   sorted_players list;
   SortInto(MASK_OPPONENTS, compare, list);
   const CPlayer *second = list.count > 1 ? list.players[1] : nullptr;
+  // Two records that may be their keeper twice would make the keeper the
+  // line; taking the next one instead only brings the line nearer, which
+  // keeps our forwards onside. Two players we saw in one look are two, as
+  // their keeper and a defender beside him in front of their goal are.
+  if (second && list.count > 2)
+  {
+    const CPlayer *first = list.players[0];
+    const bool numbered = first->GetUNum() >= 1 && second->GetUNum() >= 1;
+    const bool oneLook = first->GetSource() == 0 && second->GetSource() == 0 &&
+                         first->GetTime() == second->GetTime();
+    if (!oneLook && !(numbered && first->GetUNum() != second->GetUNum()) &&
+        first->GetGPos().dist(second->GetGPos()) <= FOREMOST_DOUBLE_RADIUS)
+      second = list.players[2];
+  }
   if (second)
     line = std::max(line, second->GetGX());
   // A line cannot run back faster than the ball can, which keeps one missed

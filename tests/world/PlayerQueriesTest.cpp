@@ -66,10 +66,10 @@ TEST_F(PlayerQueriesTest, TheOffsideLineIsTheSecondForemostOpponentLessAMetre)
   EXPECT_FLOAT_EQ(m.GetOffsideLine(), 29.0f - 2.7f - 1.0f);
 }
 
-// Once a second record of their keeper is dropped, or their back line is
-// seen stepped up, the line is where the defender now making it stands:
-// held back at the ball's pace it stood up to 45 m beyond their real line
-// for a dozen cycles and our forwards waited offside. Only a line made by a
+// Once the record making the line is dropped, or their back line is seen
+// stepped up, the line is where the defender now making it stands: held
+// back at the ball's pace it stood up to 45 m beyond their real line for a
+// dozen cycles and our forwards waited offside. Only a line made by a
 // record not seen lately still falls at that pace.
 TEST_F(PlayerQueriesTest, TheOffsideLineFollowsADefenderSeenLately)
 {
@@ -83,7 +83,7 @@ TEST_F(PlayerQueriesTest, TheOffsideLineFollowsADefenderSeenLately)
   } rows[] = {
       {"seen last cycle", 0.962f, -10, 19.0f},
       {"seen three cycles ago", 0.962f * 0.962f * 0.962f, -10, 19.0f},
-      {"heard of, seen long ago", 0.5f, -10, 45.0f - 2.7f - 1.0f},
+      {"heard of, seen long ago", 0.5f, -10, 40.0f - 2.7f - 1.0f},
       {"the ball ahead of a stale defender", 0.5f, 25, 24.0f},
   };
   int time = 20;
@@ -93,16 +93,55 @@ TEST_F(PlayerQueriesTest, TheOffsideLineFollowsADefenderSeenLately)
       m.GetAFoe(i)->SetConf(0);
     PlaceBall(-10, 0);
     m.SetTime(time);
-    // Their keeper held twice.
-    Foe(0, 47, 0);
-    Foe(1, 46, 0);
+    Foe(0, 47, 0, 1);
+    Foe(1, 41, 0, 4);
     Foe(2, 20, 0)->SetConf(row.defenderConf);
-    EXPECT_FLOAT_EQ(m.GetOffsideLine(), 45.0f) << row.what;
+    EXPECT_FLOAT_EQ(m.GetOffsideLine(), 40.0f) << row.what;
     m.SetTime(++time);
     m.GetAFoe(1)->SetConf(0);
     PlaceBall(row.ballX, 0);
     EXPECT_FLOAT_EQ(m.GetOffsideLine(), row.line) << row.what;
     time += 5;
+  }
+}
+
+// Their keeper, some fifty metres from most of us, held twice a few metres
+// apart made himself the line and put our forwards offside. Two records near
+// the foremost one that no number tells apart count once; seen in one look,
+// numbered apart, or farther off, both count.
+TEST_F(PlayerQueriesTest, TheForemostOpponentHeldTwiceCountsOnce)
+{
+  CMemory &m = memory();
+  const struct
+  {
+    const char *what;
+    float secondX, secondY;
+    int firstNum, secondNum;
+    int secondSource;  // 0 seen, 1 told
+    int secondAgo;     // cycles since the second record was written
+    float line;
+  } rows[] = {
+      {"told twice, 3.7 m apart", 45.7f, 1.3f, -999, -999, 1, 0, 19.0f},
+      {"seen and told, 6 m apart", 41.0f, 0, 1, -999, 1, 0, 19.0f},
+      {"seen in two looks", 44.0f, 2, -999, -999, 0, 2, 19.0f},
+      {"seen in one look: two players", 45.0f, 2, -999, -999, 0, 0, 44.0f},
+      {"numbered apart", 45.0f, 2, 1, 4, 1, 0, 44.0f},
+      {"farther off", 39.0f, 5, -999, -999, 1, 0, 38.0f},
+  };
+  int time = 50;
+  for (const auto &row : rows)
+  {
+    for (int i = 0; i < 11; i++)
+      m.GetAFoe(i)->SetConf(0);
+    PlaceBall(-10, 0);
+    m.SetTime(time);
+    time += 5;
+    Foe(0, 47, 0, row.firstNum);
+    CPlayer *second = Foe(1, row.secondX, row.secondY, row.secondNum);
+    second->SetSource(row.secondSource);
+    second->SetTime(m.GetTime() - row.secondAgo);
+    Foe(2, 20, 0);
+    EXPECT_FLOAT_EQ(m.GetOffsideLine(), row.line) << row.what;
   }
 }
 
