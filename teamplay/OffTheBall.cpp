@@ -351,8 +351,7 @@ void CSetPlayTouches::NoteSetPlayTouches()
                          runGap >= 1 && runGap <= kMostCyclesBetweenRuns;
   const CVector runWas =
       m_SetPlayTouch.note_vel * static_cast<float>(std::pow(m_Brain.m_BallDecay, runGap - 1));
-  const bool velBefore = seen && runGap == 1;
-  const CVector velWas = m_SetPlayTouch.note_vel;
+  const bool runChanged = (vel - runWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange;
   const CVector posWas = m_SetPlayTouch.note_pos;
   if (seen)
   {
@@ -360,7 +359,7 @@ void CSetPlayTouches::NoteSetPlayTouches()
     m_SetPlayTouch.note_vel = vel;
     m_SetPlayTouch.note_pos = ball->GetGPos();
   }
-  if (velBefore && (vel - velWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange)
+  if (seen && runGap == 1 && runChanged)
   {
     m_SetPlayTouch.run_changed_time = now;
     m_SetPlayTouch.run_changed_at = posWas;
@@ -416,8 +415,7 @@ void CSetPlayTouches::NoteSetPlayTouches()
   const bool otherAtBall = other < reach && !(mine < m_Brain.m_Kickable && mine <= other);
   // A ball bouncing off me changes its run as well, and that is no one
   // else's touch.
-  const bool turned = runBefore && mine > reach &&
-                      (vel - runWas * m_Brain.m_BallDecay).GetMag() > kTouchVelChange;
+  const bool turned = runBefore && mine > reach && runChanged;
   if (otherAtBall || turned)
     m_SetPlayTouch.took_kick = false;
 }
