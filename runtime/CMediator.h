@@ -127,6 +127,9 @@ public:
   virtual void SortValidFoes2Me(sorted_players &) = 0;
   virtual void SortValidFoes2Ball(sorted_players &) = 0;
   virtual CPlayer * GetPlayerWithin(float, float, float, float) const = 0;
+  // Their offside line comes this far short of where the world model
+  // reckons it, so that a forward kept to it stays onside.
+  static constexpr float OFFSIDE_LINE_SLACK = 1.0f;
   virtual float GetOffsideLine() const = 0;
   virtual float GetOurOffsideLine() const = 0;
   virtual int NumFoesInCone(float, CVector, CVector) const = 0;

@@ -233,9 +233,6 @@ namespace
 // What a pass's risk costs in ground: a sure pass is worth this many
 // metres more than one the opponents surely get.
 const float kRiskCost = 10;
-// The world model gives their offside line a metre short of where it
-// reckons it.
-const float kOffsideLineSlack = 1;
 }  // namespace
 
 const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
@@ -275,7 +272,7 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
     // against the line itself, not the metre short of it the ball is kept
     // to: forwards wait within that metre, and kept from the ball there our
     // attacks ended without a shot.
-    if (info.stands.GetX() > offside + kOffsideLineSlack + m_Epsilon)
+    if (info.stands.GetX() > offside + CMediator::OFFSIDE_LINE_SLACK + m_Epsilon)
       continue;
     if (gain < -limits.backAllowance)
       continue;

@@ -348,7 +348,7 @@ float CMemory::GetOffsideLine() const
   const float fall = static_cast<float>(now - m_OffsideLineTime) * m_BallSpeedMax;
   if (!sure && line < m_OffsideLine - fall)
     line = m_OffsideLine - fall;
-  line -= 1.0f;
+  line -= CMediator::OFFSIDE_LINE_SLACK;
   m_OffsideLine = line;
   m_OffsideLineTime = now;
   return line;
