@@ -54,6 +54,9 @@ const float kShotHeadingSlack = 25;
 // How far past the goal line the goalkeeper may see himself or the ball
 // while both are still short of it: his place's doubt there.
 const float kGoalLineDoubt = 1;
+// The share of his reach within which a shot's path is his even when
+// the path as seen is off by a sighting's doubt.
+const float kShotSureReachShare = 0.5f;
 // A shot reckoned to pass this far outside a post is still met.
 const float kShotWideMargin = 1;
 // A ball this near our goal line is cleared with one kick as it lies.
@@ -636,6 +639,7 @@ int CGoalkeeper::GoalieRunToShot(CVector point)
     motion.maxMoment = static_cast<float>(m_Brain.m_MaxMoment);
     motion.ballDecay = m_Brain.m_BallDecay;
     motion.reach = m_Brain.m_CatchRadius - kCatchMargin;
+    motion.sureReach = motion.reach * kShotSureReachShare;
     motion.goalX = -m_Brain.m_PitchLength / 2;
     const SHOTRUNPLAN plan = BestShotRun(me, m_Brain.GetVelocity(), body, ball->GetGPos(),
                                          ball->GetVelocity(), point, motion);

@@ -14,6 +14,9 @@ struct SHOTRUNMOTION
   float ballDecay = 0.94f;
   // Within this of the ball his hands (or feet) have it.
   float reach = 1.2f;
+  // Within this the ball is his even when its path as seen is off by the
+  // sighting's doubt; 0: no such margin is sought.
+  float sureReach = 0;
   // The ball is lost once past this line (our goal line's x).
   float goalX = -52.5f;
   int horizon = 20;
@@ -40,9 +43,10 @@ struct SHOTRUNPLAN
 
 // Every way of starting the run, played out on the server's motion against
 // the ball's path (flat-out dashes along the body after the first command,
-// as many as pay, then drifting): the one that has the ball within reach
-// soonest, a start with no turn before one with a turn; none reaching, the
-// one the ball passes nearest.
+// as many as pay, then drifting): the one that has the ball within the sure
+// reach soonest; none doing so, the one that has it within reach soonest, a
+// start with no turn before one with a turn; none reaching, the one the
+// ball passes nearest.
 SHOTRUNPLAN BestShotRun(CVector me, CVector vel, float body, CVector ball, CVector ballVel,
                         CVector point, const SHOTRUNMOTION &m);
 

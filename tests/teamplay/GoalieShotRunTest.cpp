@@ -57,6 +57,42 @@ TEST(GoalieShotRunTest, StartsTheWayThatHasTheBallInReachSoonest)
   }
 }
 
+// A path seen from afar is off by tenths of a metre: a ball reckoned to
+// pass at the edge of his reach is met on its line when a step gets him
+// there, and the edge is taken only when nothing better does.
+TEST(GoalieShotRunTest, AStartThatHasTheBallWellInsideTheReachComesFirst)
+{
+  const struct
+  {
+    const char *what;
+    CVector ball, target;
+    ShotRunStart start;
+    float closest;  // the ball's nearest pass by the plan's start, at most
+  } rows[] = {
+      // Standing, it passes 0.9 m off his front side: within the reach,
+      // but not surely (the slow shot from 23 m that went in beside him).
+      {"passing 0.9 m off his front side", CVector(-36.5f, 0), CVector(kGoalX, 1.0f),
+       ShotRunStart::DashForwards, 0.6f},
+      {"passing 0.9 m off his back side", CVector(-36.5f, 0), CVector(kGoalX, -1.0f),
+       ShotRunStart::DashBackwards, 0.6f},
+      {"straight at him", CVector(-36.5f, 0), CVector(kGoalX, 0), ShotRunStart::Stand, 0.6f},
+      // A shot from 9 m: no start has it surely; the edge of the reach
+      // still beats none.
+      {"from 9 m, 1.9 m beside him", CVector(-43.5f, 0), CVector(kGoalX, 2.1f),
+       ShotRunStart::DashForwards, 1.2f},
+  };
+  for (const auto &row : rows)
+  {
+    SHOTRUNMOTION m;
+    m.sureReach = 0.6f;
+    const CVector v = Toward(row.ball, row.target, 2.7f);
+    const SHOTRUNPLAN plan = BestShotRun(CVector(-51, 0), CVector(), 90, row.ball, v, row.target, m);
+    EXPECT_EQ(static_cast<int>(row.start), static_cast<int>(plan.start)) << row.what;
+    EXPECT_GE(plan.cycles, 0) << row.what;
+    EXPECT_LE(plan.miss, row.closest) << row.what;
+  }
+}
+
 TEST(GoalieShotRunTest, APathOutOfReachGivesTheNearestMissAndNoCycles)
 {
   // A corner shot from 10 m: nothing gets there; the start still goes the
