@@ -70,9 +70,12 @@ const float kClearLineGap = 3;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
 // The longest wait for this cycle's visual, in milliseconds: a narrow
-// view's visual comes a quarter or half of a cycle in as often as at its
-// start, and the commands still leave well before the cycle's end.
-const int kVisualWaitMs = 45;
+// view's visuals come every three quarters of a cycle, so a cycle's first
+// one comes at its start, a quarter, a half or three quarters in; all but
+// the last are waited for (seen in matches: a wait of 45 ms missed the one
+// half a cycle in, and half his decisions by our goal went on the last
+// cycle's look), and the commands still leave well before the cycle's end.
+const int kVisualWaitMs = 62;
 }
 
 CGoalkeeper::CGoalkeeper(CBehaviours &brain) : m_Brain(brain), m_Goalie(brain.m_Goalie)
@@ -234,10 +237,16 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
   return m_Brain.GoalieGoToPosition() > 0;
 }
 
+// A shot from 10-15 m is in the goal in five or six cycles: one seen a
+// cycle late has lost the cycle that gets him to it. Within shooting range
+// every cycle waits for its visual, not only one already reckoned
+// dangerous: the reckoning read the last cycle's (seen in matches: a shot
+// after a pass across our area first seen two cycles after the kick).
 void CBehaviours::GoalieAwaitVisual()
 {
   if (!m_Wait4VisualBeforeActing || GetLastVisualTime() >= GetTime() ||
-      CurrentPlayMode() != PM_PLAY_ON || !InDefensiveDanger())
+      CurrentPlayMode() != PM_PLAY_ON || !BallPositionValid() ||
+      M2BReadBall()->GetGPos().dist(CVector(-m_PitchLength / 2, 0)) > m_GoalieMaxShotDistance)
     return;
   const bool thinking = m_ThinkingInProgress;
   if (thinking)

@@ -257,6 +257,13 @@ TEST_F(GoalkeeperWorldTest, InDangerHeWaitsBrieflyForThisCyclesVisualAndOtherwis
       {"a shot on its way, last cycle's visual", {-40, 0}, CVector(-2.5f, 0), 1, true},
       {"a shot on its way, this cycle's visual", {-40, 0}, CVector(-2.5f, 0), 0, false},
       {"the ball far up the pitch", {20, 0}, CVector(0, 0), 1, false},
+      // Within shooting range a shot can come any cycle, and the danger
+      // itself is read from the last look: he waits there too (seen in
+      // matches: a shot after a pass across our area first seen two
+      // cycles after the kick).
+      {"the ball still 20 m out, nobody reckoned on it", {-35, 10}, CVector(0, 0), 1, true},
+      {"the ball rolling across 12 m out", {-41, 5}, CVector(0, -1.5f), 1, true},
+      {"the ball 45 m out", {-10, 10}, CVector(0, 0), 1, false},
   };
   for (const auto &row : rows)
   {
