@@ -167,7 +167,17 @@ int CBehaviours::GoalieGoToPoint(CVector p, float tolerance, SightVSpeed s)
     // Neither way along the line: the shorter turn, and of two about as
     // short the one that keeps the ball nearer the front. Choosing by the
     // ball alone turns the body about each time the point crosses over.
-    if (alongFwd || alongBack)
+    // But a way that puts the ball beyond the neck's reach in the narrow
+    // view is taken only when the other does too: he would move blind, and
+    // his view widens to find the ball (seen in a match: coming out at an
+    // attacker 8 m away, he turned his back to him for the shorter turn,
+    // and the shot was first seen two cycles after it was struck).
+    const float inView = m_MaxNeckAng + m_VisibleAngle / 4 - m_GoalieVisAngleErr;
+    const bool fwdSees = std::fabs(NormaliseAngle(ballDir - way)) <= inView;
+    const bool backSees = std::fabs(NormaliseAngle(ballDir - way - 180)) <= inView;
+    if (fwdSees != backSees)
+      backwards = backSees;
+    else if (alongFwd || alongBack)
       backwards = !alongFwd;
     else if (std::fabs(turnFwd - turnBack) > kHeadingTie)
       backwards = turnBack < turnFwd;

@@ -494,3 +494,43 @@ TEST_F(GoalieSavesTest, ABallWhoseRunChangedByOneOfOursUnseenIsNotCaught)
   }
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, MovingToHisPointHeKeepsTheBallWhereHisNeckHoldsItInView)
+{
+  // Seen in a match: coming out at an attacker 8 m away, the turn to run
+  // backwards was the shorter one, and it turned his back to the attacker;
+  // the shot was first seen two cycles after it was struck. Either way
+  // along his line, he goes the way whose body keeps the ball within the
+  // neck's reach in the narrow view, the shorter turn only when both do.
+  const struct
+  {
+    const char *what;
+    CVector me;
+    float body;
+    CVector ball, point;
+    bool turns;
+  } rows[] = {
+      {"the shorter turn would put his back to the ball", CVector(-51.8f, 0), 96, CVector(-43.6f, -2.6f),
+       CVector(-51.3f, -1.2f), true},
+      {"already along his line with the ball beside him", CVector(-51, 0), 90, CVector(-40, 0),
+       CVector(-51, 2), false},
+      {"either way sees it: the shorter turn", CVector(-51, 0), 0, CVector(-36, 0), CVector(-51, -2),
+       true},
+  };
+  const float inView = Param("maxneckang") + 90.0f / 4 - 5;
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Place(row.me, row.body);
+    Ball(row.ball);
+    Foe(row.ball + CVector(0.6f, 0));
+    brain->GoalieGoToPoint(row.point, 0.1f, SVS_SIGHT);
+    const ACTIONQUEUE q = Queue();
+    EXPECT_EQ(row.turns, q.command == CMD_TURN) << row.what;
+    const float body = q.command == CMD_TURN ? row.body + q.angle : row.body;
+    EXPECT_LE(std::fabs(Norm((row.ball - row.me).GetDir() - body)), inView) << row.what;
+  }
+}
+}
