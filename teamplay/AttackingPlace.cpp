@@ -33,6 +33,8 @@ const float kFarPostY = 5;
 const float kForwardWaitAheadOfBall = 25;
 // A team-mate this near the ball in their third is fighting for it.
 const float kFightingForIt = 2;
+// A ball this far from the middle of the pitch is out wide.
+const float kOutWide = 12;
 // The share of the ball's y a player's place follows: the side squeezes
 // towards the ball.
 const float kFollowBallY = 0.3f;
@@ -144,6 +146,20 @@ CVector CAttackingPlace::AttackingPlace()
   return best;
 }
 
+bool CAttackingPlace::OursNearerOutWide(CVector ball) const
+{
+  // A loose ball out wide in their third that one of ours is nearer to
+  // than any of theirs counted as their ball, and the forwards waited
+  // wide at their line, not in their area, when it was played in.
+  if (std::fabs(ball.GetY()) <= kOutWide)
+    return false;
+  float ours = m_Brain.GetGPos().dist(ball);
+  if (const CPlayer *mate = m_Brain.GetClosestValidFriend2Ball(0))
+    ours = std::fmin(ours, mate->GetGPos().dist(ball));
+  const CPlayer *foe = m_Brain.GetClosestValidFoe2Ball(0);
+  return !foe || ours < foe->GetGPos().dist(ball);
+}
+
 CVector CBehaviours::UpAtTheirLine(CVector place)
 {
   // A forward keeps near their line while they have the ball in midfield:
@@ -155,7 +171,8 @@ CVector CBehaviours::UpAtTheirLine(CVector place)
   // as their ball, and the forwards stood 15 m out, outside their area,
   // while he beat his man: they go to their places in it as with our ball.
   const CVector ball = M2BReadBall()->GetGPos();
-  if (ball.GetX() > kBoxRunFromX && NumFriendsWithin(kFightingForIt, ball) > 0)
+  if (ball.GetX() > kBoxRunFromX &&
+      (NumFriendsWithin(kFightingForIt, ball) > 0 || m_AttackingPlace.OursNearerOutWide(ball)))
     return m_AttackingPlace.AttackingPlace();
   const float wait =
       std::fmin(TheirOffsideX() - kOnsideMargin, M2BReadBall()->GetGX() + kForwardWaitAheadOfBall);

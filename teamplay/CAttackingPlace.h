@@ -19,6 +19,8 @@ public:
   CVector AttackingPlace();
   // A forward's place in their area by his home's y and the ball's.
   CVector BoxPlace(float homeY, float ballY) const;
+  // The ball out wide, one of ours nearer to it than any of theirs.
+  bool OursNearerOutWide(CVector ball) const;
   // The two measures a place is weighed by.
   bool LaneOpen(CVector from, CVector to, const std::vector<CVector> &foes) const;
   float RoomAt(CVector point, const std::vector<CVector> &foes) const;

@@ -42,6 +42,9 @@ public:
   bool LongShotCanWait();
   // Far out: a pass to a team-mate near the middle of their goal.
   int PassIntoTheBox();
+  // Out wide: the ball into their area where a team-mate is first to it
+  // (Crossing.cpp).
+  int CrossToAMateFirst();
   // One kick at once towards the target with the end speed (or as hard as
   // it goes): for set plays and last resorts.
   int KickOnceTowards(CVector target, float endSpeed);

@@ -1,6 +1,7 @@
 // With the ball in their third: score. From far out a pass to a team-mate
 // before their goal; a shot whenever there is one (from far out only once
-// an opponent comes near), a breakaway, a cross from by their goal line, a
+// an opponent comes near), a breakaway, from out wide a ball into their
+// area where a team-mate is first to it, a cross from by their goal line, a
 // pass to a team-mate with a better shot, a shot from close in whoever may
 // get across it farther on or into a crowd before the ball is taken, a
 // ball behind their line, a run at goal or into space, a pass, the ball
@@ -44,6 +45,8 @@ int CBehaviours::FWZWithBall()
   if (HaveAShot() && !m_BallChoices.LongShotCanWait() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
     return 1;
   if (m_BallChoices.TakeABreakaway())
+    return 1;
+  if (m_BallChoices.CrossToAMateFirst())
     return 1;
   if (ShouldICross() && Chose(BP_CROSS, CrossBall()))
     return 1;
