@@ -70,6 +70,8 @@ TEST_F(WingPlayTest, FromTheWingTheBallGoesWhereATeamMateIsFirstToIt)
   } rows[] = {
       {"mate before their goal, nobody near him", {42, -24}, {40, 2}, kNobody, true},
       {"mate at the far post", {44, 22}, {45, -6}, kNobody, true},
+      // Beyond their defenders the winger has our forwards behind him.
+      {"mate trailing him at the edge of their area: pulled back", {44, -26}, {32, -3}, kNobody, true},
       {"a defender beyond him at the far post", {42, -24}, {40, 2}, {46, 8}, true},
       {"a defender across the ball's whole way in", {42, -24}, {40, 2}, {41, -6}, false},
       // Level with him, their man nearer their goal is first wherever the
@@ -92,8 +94,8 @@ TEST_F(WingPlayTest, FromTheWingTheBallGoesWhereATeamMateIsFirstToIt)
                                     << told.receiver;
     if (!crossed)
       continue;
-    // Met in their area within a shot's reach, where he can get to.
-    EXPECT_LT(told.target.dist(goal), 16.5f) << row.name;
+    // Met before their goal within a shot's reach, where he can get to.
+    EXPECT_LT(told.target.dist(goal), 20.5f) << row.name;
     EXPECT_LT(told.target.dist(CVector(row.mate.x, row.mate.y)), 12) << row.name;
     // Kicked towards their area, not along the wing.
     const CVector ball = memory().GetBall()->GetGPos();
