@@ -16,7 +16,7 @@ class CBehaviours;
 // states' helpers and a set play's pass. A rule returns 1 once the cycle's
 // main command is queued, else 0. The rules the brain answers by name
 // (chasing, the pass under way, defending and attacking) stay the brain's.
-// Defined in Player.cpp, OffTheBall.cpp and LookAbout.cpp.
+// Defined in Player.cpp, OffTheBall.cpp, ReceiverRun.cpp and LookAbout.cpp.
 class CFieldRules
 {
 public:
@@ -41,6 +41,10 @@ public:
   bool AwaitSightAtTheBall();
   // Whether the agent is the one of us who gets to the ball first.
   bool AmIFastestToBall();
+  // With their man clearly first to a ball under way that he takes in or
+  // near our half: whether the agent is the one of us nearest the spot
+  // goal-side of where he takes it, who runs there.
+  bool MeetTheirReceiver();
   // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.

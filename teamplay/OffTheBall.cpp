@@ -485,6 +485,10 @@ bool CFieldRules::AmIFastestToBall()
     return false;
   if (m_Brain.FriendWithBall(0))
     return false;
+  // Their man clearly first: the one of us nearest him runs to meet him,
+  // besides the one quickest to the ball's path.
+  if (MeetTheirReceiver())
+    return true;
   if (m_Brain.FastestFriend2Ball(true))
     return false;
   // Nobody reaches a ball that runs away: the one of us nearest to it

@@ -1,0 +1,73 @@
+// Their pass on its way: who of us goes to meet the man it is for. Seen in
+// matches: when their pass left, the one of us who ran was the one who got
+// soonest to the ball's path, often near the passer and far from the man
+// who took it; the man nearest the receiver kept his place or his mark, 5-10
+// m off, and the receiver turned and played on before anyone came near.
+// Four times in ten one of us could have stood goal-side of him as he took
+// the ball. The one nearest him now runs to meet him as well; the one on
+// the ball's path still goes for it (in place of him, the receiver met the
+// nearest of us no more often).
+
+#include <algorithm>
+
+#include "CBall.h"
+#include "CBehaviours.h"
+
+namespace
+{
+// A reception this far into their half or less is met: the man who takes
+// the ball there is in our half with his next touch.
+const float kReceiverRunBallX = 10;
+// The farthest one of us runs to meet him: from further off the run leaves
+// his own man free and arrives after the ball.
+const float kReceiverRunReach = 20;
+// Another of us must be this much nearer the spot to take the run over:
+// two who swap it at every step both turn about.
+const float kReceiverRunHold = 1.5f;
+// An opponent this many cycles sooner at the ball than the quickest of us
+// takes it (as the chase reckons it).
+const int kReceiverFirstBy = 2;
+}
+
+bool CFieldRules::MeetTheirReceiver()
+{
+  CBehaviours &b = m_Brain;
+  const CBall *ball = b.M2BReadBall();
+  if (!b.BallPositionValid() || !ball->IsMoving() || b.FriendWithBall(0) || b.TheirBallCarrier())
+    return false;
+  const CPlayer *foe = b.FastestFoe2Ball();
+  if (!foe)
+    return false;
+  const int theirs = b.NumOfCyclesToIntercept(foe);
+  if (theirs >= 999)
+    return false;
+  int ours = b.AmIAbleToIntercept() == 1 ? b.MyNumOfCyclesToIntercept() : 999;
+  if (const CPlayer *mate = b.FastestFriend2Ball(true))
+    ours = std::min(ours, b.NumOfCyclesToIntercept(mate));
+  if (theirs + kReceiverFirstBy > ours)
+    return false;
+  const CVector meets = b.InterceptionPoint(foe, static_cast<float>(b.m_MaxPower));
+  if (meets.GetX() > kReceiverRunBallX)
+    return false;
+  const CVector spot = b.PointInBetween(meets, CVector(-b.m_PitchLength / 2, 0), b.m_BlockFoeDist);
+  const auto runs = [&b](int unum) {
+    const Role role = b.GetRole(unum);
+    return role != ROLE_GOALKEEPER && !(role == ROLE_FORWARD && b.m_AllOutFlank);
+  };
+  float nearest = runs(b.GetUNum()) ? b.GetGPos().dist(spot) : 999.0f;
+  const float mine = nearest;
+  for (int i = 0; i < 11; i++)
+  {
+    const CPlayer *mate = b.GetAValidFriend(i);
+    if (!mate)
+      break;
+    const int unum = mate->GetUNum();
+    if (unum < 1 || unum > 11 || unum == b.GetUNum() || !runs(unum))
+      continue;
+    nearest = std::min(nearest, mate->GetGPos().dist(spot));
+  }
+  if (nearest > kReceiverRunReach)
+    return false;
+  const float slack = b.m_ActionState == AS_CHASE_BALL ? kReceiverRunHold : 0;
+  return nearest >= mine - slack - b.m_Epsilon;
+}

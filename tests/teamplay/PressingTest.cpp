@@ -1,0 +1,127 @@
+// Pressing on scripted worlds: who of us meets their man as their pass
+// comes to him, and how the one nearest him goes at him once he has it.
+// Each table is a situation matches showed going wrong: the receiver
+// taking the ball with our nearest 5-10 m off while another of us ran for
+// the ball's path behind him.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../brain/BrainWorldFixture.h"
+
+namespace
+{
+class PressingTest : public BrainWorldTest
+{
+protected:
+  void SetUp() override
+  {
+    BrainWorldTest::SetUp();
+    Referee("play_on");
+  }
+
+  // One decision pass with what the agent sees worked out from the places
+  // set, its commands sent.
+  ACTIONQUEUE Pass()
+  {
+    const int now = memory().GetTime();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now)
+          p->SetTime(now - 1);
+    memory().UpdateRelatives();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now - 1)
+          p->SetTime(now);
+    const ACTIONQUEUE q = BrainWorldTest::Pass();
+    brain().SendAllActions(-1);
+    return q;
+  }
+
+  void Me(CVector at, float facing)
+  {
+    memory().SetGPos(at);
+    memory().SetBFacing(facing);
+  }
+
+  static float Norm(float a) { return std::remainder(a, 360.0f); }
+
+  // The angle between the heading the bundle gives and the way to a point.
+  float HeadingOff(const ACTIONQUEUE &q, CVector to)
+  {
+    const float heading =
+        q.command == CMD_TURN ? Norm(memory().GetBFacing() + q.angle) : memory().GetBFacing();
+    return std::fabs(Norm(heading - (to - memory().GetGPos()).GetDir()));
+  }
+};
+
+// Their pass rolls up our half to their man coming back for it; one of us
+// may stand on the ball's path beyond him, another a few metres goal-side
+// of him, a third well behind the play.
+const CVector kBallAt(-30, 0);
+const CVector kBallRun(1.6f, 0);
+const CVector kReceiver(-22, 0.5f);
+const CVector kOnThePath(-12, 0.5f);
+const CVector kNearHim(-29, 8);
+const CVector kBehind(-40, -15);
+
+TEST_F(PressingTest, TheOneOfUsNearestTheirReceiverMeetsHimGoalSideBesidesTheOneOnTheBallsPath)
+{
+  const struct
+  {
+    const char *name;
+    CVector shift;     // the whole scene moved up the pitch
+    CVector me, other; // the other one of us
+    int otherUNum;
+    bool pathTaken;    // a third of us on the ball's path
+    bool chasedBefore; // I ran in the last cycle
+    float otherCloser; // the other stands this much nearer the spot than I
+    bool iRun;
+  } rows[] = {
+      {"nearest him, another on the path", {0, 0}, kNearHim, kOnThePath, 7, false, false, 0, true},
+      // The one on the path still goes for the ball, should their man miss it.
+      {"on the path, another nearest him", {0, 0}, kOnThePath, kNearHim, 7, false, false, 0, true},
+      {"behind the play", {0, 0}, kBehind, kNearHim, 7, true, false, 0, false},
+      // Well into their half only the quickest to the ball's path runs.
+      {"nearest him, taken well into their half", {45, 0}, kNearHim, kOnThePath, 7, false, false, 0, false},
+      // Our goalkeeper does not leave his goal to meet a man in midfield.
+      {"nearest him, our goalkeeper nearer", {0, 0}, kNearHim, kOnThePath, 1, true, false, 3, true},
+      // Who runs keeps at it while another is only a little nearer.
+      {"running, another a metre nearer", {0, 0}, kNearHim, kNearHim, 8, true, true, 1, true},
+      {"not running, another a metre nearer", {0, 0}, kNearHim, kNearHim, 8, true, false, 1, false},
+      {"running, another three metres nearer", {0, 0}, kNearHim, kNearHim, 8, true, true, 3, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(kBallAt.GetX() + row.shift.GetX(), kBallAt.GetY(), kBallRun);
+    const CPlayer *foe = Foe(0, kReceiver.GetX() + row.shift.GetX(), kReceiver.GetY(), 9);
+    const CVector meets = brain().InterceptionPoint(foe, 100);
+    const CVector spot = brain().PointInBetween(meets, CVector(-52.5f, 0), 1);
+    const CVector mine = row.me + row.shift;
+    CVector other = row.other + row.shift;
+    if (row.otherCloser > 0)
+      other = spot + (mine - spot).SetLength(mine.dist(spot) - row.otherCloser).Rotate(40);
+    Me(mine, 0);
+    Mate(0, other.GetX(), other.GetY(), row.otherUNum);
+    if (row.pathTaken)
+      Mate(1, kOnThePath.GetX() + row.shift.GetX(), kOnThePath.GetY(), 10);
+    if (row.chasedBefore)
+      brain().SetActionState(AS_CHASE_BALL);
+    const ACTIONQUEUE q = Pass();
+    // The scene is what it says: the one on the path gets to the ball
+    // first of us.
+    const CPlayer *quickest = brain().FastestFriend2Ball(true);
+    const bool mineOnPath = row.me.dist(kOnThePath) < 0.1f;
+    EXPECT_EQ(!mineOnPath, quickest != nullptr) << row.name;
+    EXPECT_EQ(row.iRun, brain().GetActionState() == AS_CHASE_BALL) << row.name;
+    if (row.iRun && !mineOnPath)
+    {
+      ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+      EXPECT_LT(HeadingOff(q, spot), 12) << row.name;
+    }
+  }
+}
+}
