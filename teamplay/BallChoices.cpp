@@ -120,6 +120,13 @@ const int kRoomRunShortest = 4;
 const float kRoomRunSpare = 2;
 const float kRoomRunLineMargin = 3;
 const float kRoomRunFromX = 0;
+// A run at their goal heads for the front of their goal area, at this
+// share of the runner's own distance off its middle line; turned this much
+// either way when the straight way is not his. Nearer than this to the
+// middle of their goal the shot decides, not the run.
+const float kRunAtGoalInward = 0.5f;
+const float kRunAtGoalSwerve = 20;
+const float kRunAtGoalNearest = 20;
 }  // namespace
 
 CBallChoices::CBallChoices(CBehaviours &brain) : m_Brain(brain)
@@ -570,6 +577,33 @@ int CBallChoices::RunAheadIntoSpace(CVector target)
     }
     if (safe)
       return m_Brain.DoKCommand(kick);
+  }
+  return 0;
+}
+
+int CBallChoices::RunAtTheirGoal()
+{
+  // From 30-50 m out the carrier in room passed square, held or ran the
+  // close dribble sideways whenever a defender stood anywhere in a long
+  // cone ahead, and the ball seldom got within a shot's reach: with no
+  // opponent near him the ball goes ahead towards their goal wherever none
+  // of theirs gets to it first, the defender 10-15 m off included.
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!ball || !m_Brain.BallPositionValid() || Pressed(m_Brain.m_FeelDistance))
+    return 0;
+  const CVector me = m_Brain.GetGPos();
+  const float goalLine = m_Brain.m_PitchLength / 2;
+  if (ball->GetGPos().dist(CVector(goalLine, 0)) <= kRunAtGoalNearest)
+    return 0;
+  const CVector aim(goalLine - m_Brain.m_GoalAreaLength, me.GetY() * kRunAtGoalInward);
+  const CVector way = aim - me;
+  // Straight at it first, then swerving towards the middle, then away.
+  const float inward = me.GetY() > 0 ? -kRunAtGoalSwerve : kRunAtGoalSwerve;
+  for (const float turn : {0.0f, inward, -inward})
+  {
+    const CVector target = me + Polar2CVector(way.GetMag(), way.GetDir() + turn);
+    if (RunAheadIntoSpace(target))
+      return m_Brain.Chose(BP_DRIBBLE, 1);
   }
   return 0;
 }

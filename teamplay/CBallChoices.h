@@ -34,6 +34,9 @@ public:
   // else the close dribble.
   int RunWithBall(CVector target);
   int RunAheadIntoSpace(CVector target);
+  // With nobody of theirs at him, outside the shot's own range: the ball
+  // laid ahead towards their goal where the runner is first to it.
+  int RunAtTheirGoal();
   // Shots in their third: before the ball is taken, from close in, now.
   int ShootBeforeItIsTaken();
   int ShootFromClose();

@@ -57,6 +57,8 @@ int CBehaviours::FWZWithBall()
     return 1;
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
+  if (m_BallChoices.RunAtTheirGoal())
+    return 1;
   const bool pressed = m_BallChoices.Pressed(m_FeelDistance);
   // The run goes at goal while its way is free, out wide too: down the
   // wing to their line, every run ended in a cross their defenders took,

@@ -2,7 +2,8 @@
 // offside line, or in the defensive mode of our half, it is played as in
 // our own third; otherwise a shot from the front of this third, a
 // breakaway, a ball behind their line, a pass forward, a shot into a crowd
-// before the ball is taken, a run with the ball into space, the ball held a
+// before the ball is taken, in their half a run at their goal, a run with
+// the ball into space, the ball held a
 // moment for a team-mate to get free, a safe pass any way (first of all
 // with an opponent near), a near pass a little less safe, and when nothing
 // is on the ball goes long into their half.
@@ -36,6 +37,10 @@ int CBehaviours::MIDZWithBall()
   if (Chose(BP_THROUGH, m_BallChoices.BeatTheOffsideLine()))
     return 1;
   if (m_BallChoices.PassForward() || m_BallChoices.ShootBeforeItIsTaken())
+    return 1;
+  // In their half with nobody at him: at their goal rather than a pass
+  // square or back.
+  if (m_BallChoices.RunAtTheirGoal())
     return 1;
   const bool pressed = m_BallChoices.Pressed(m_FeelDistance);
   // An opponent at him: a safe pass any way beats a run or a hold, which

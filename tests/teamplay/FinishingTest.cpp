@@ -498,3 +498,46 @@ TEST_F(FinishingTest, AnOpponentAtTheBallWithinReachOfGoalGetsAShot)
   }
 }
 }  // namespace
+
+namespace
+{
+// From 30-50 m out the carrier with nobody at him passed square, held, or
+// ran the close dribble sideways whenever a defender stood 10-15 m ahead,
+// and the ball seldom came within a shot's reach: it is laid ahead towards
+// their goal, at running pace, wherever none of theirs gets to it first.
+TEST_F(FinishingTest, InTheirHalfWithRoomTheBallIsRunAtTheirGoal)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    Placed defenders[2];
+    bool runs;
+  } rows[] = {
+      {"40 m out, a defender 12 m ahead on the way", CVector(14, 8), {{26, 5}, kNobody}, true},
+      {"38 m out in the middle, a defender 13 m straight ahead", CVector(15, -2), {{28, -2.5f}, {40, 6}}, true},
+      {"a defender 2.5 m in front", CVector(14, 8), {{16.5f, 7.5f}, kNobody}, false},
+      {"a defender 5 m ahead on the way", CVector(14, 8), {{19, 7}, kNobody}, false},
+      {"in our own half", CVector(-8, 8), {{4, 5}, kNobody}, false},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    for (int i = 0; i < 2; i++)
+      if (row.defenders[i].x < 999)
+        Foe(2 + i, row.defenders[i].x, row.defenders[i].y, 3 + i);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    const CVector ball = memory().GetBall()->GetGPos();
+    const CVector kicked = q.command == CMD_KICK ? Kicked(q) : CVector();
+    // Kicked on towards the front of their goal area.
+    const CVector aim(47, row.me.GetY() / 2);
+    const bool atGoal =
+        brain().GetBallPlay() == BP_DRIBBLE && q.command == CMD_KICK && kicked.GetMag() > 0.6f &&
+        std::fabs(brain().NormaliseAngle(kicked.GetDir() - (aim - ball).GetDir())) < 15;
+    EXPECT_EQ(row.runs, atGoal) << row.name << " play " << brain().GetBallPlay() << " cmd "
+                                << q.command << " speed " << kicked.GetMag() << " dir "
+                                << kicked.GetDir() << " aim " << (aim - ball).GetDir();
+  }
+}
+}  // namespace
