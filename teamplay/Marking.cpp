@@ -34,6 +34,9 @@ const float kStraightToSpot = 5;
 // past and shot from 10 m with the marker behind him. Three cycles ahead
 // left the man a few metres to receive in (0-5 in six halves, 0-2 with one).
 const int kMarkLeadCycles = 1;
+// A pace from his change of place leads him this many cycles after the
+// place it came from; a run may have turned since.
+const int kPlacedPaceCycles = 3;
 // A side's players: as many as either list holds.
 const size_t kMostMarkers = 11;
 // Their men short of this line (the half-way line) are marked while the
@@ -123,8 +126,13 @@ int CBehaviours::MarkMyMan()
     return 0;
   const MarkingArea area{CVector(-m_PitchLength / 2, 0), kDangerDist, kMarkReach, m_BlockFoeDist};
   // What is seen of a player's motion is his velocity after the cycle's
-  // decay: his pace is that much more.
-  CVector pace = foe->GetVelocity() / std::max(m_PlayerDecay, m_Epsilon);
+  // decay: his pace is that much more. A man the news of gave no pace is
+  // led by his change of place, while that is fresh: held standing, a
+  // striker running in behind the marker left him metres behind.
+  CVector velocity = foe->GetVelocity();
+  if (velocity.GetMag() < m_Epsilon && GetTime() - foe->GetPlacedTime() <= kPlacedPaceCycles)
+    velocity = foe->GetPlacedPace();
+  CVector pace = velocity / std::max(m_PlayerDecay, m_Epsilon);
   if (pace.GetMag() > m_PlayerSpeedMax)
     pace = pace.SetLength(m_PlayerSpeedMax);
   const CVector spot = MarkingSpot(foe->GetGPos(), pace, kMarkLeadCycles, area);

@@ -7,7 +7,7 @@ CPlayer::CPlayer()
   : m_Conf(0), m_ConfThr(0.4f), m_Time(-999), m_UNum(-999), m_Source(0), m_Side('u'), m_IsGoalie(false),
     m_IsTired(false), m_IsTiredTime(0), m_GPos(0, 0), m_Velocity(0, 0), m_Size(0.3f), m_Decay(0.4f),
     m_SpeedMax(1.0f), m_DistChng(0), m_DirChng(0), m_RBFacing(0), m_RFacing(0), m_GBFacing(0), m_GFacing(0),
-    m_RPos(CVector(0, 0)), m_RBPos(CVector(0, 0))
+    m_RPos(CVector(0, 0)), m_RBPos(CVector(0, 0)), m_Placed(0, 0), m_PlacedTime(-999), m_PlacedPace(0, 0)
 {
 }
 
@@ -28,6 +28,9 @@ void CPlayer::Init(int unum, char side, float size, float decay, float speedMax,
   m_Conf = 0;
   m_IsTired = false;
   m_IsTiredTime = 0;
+  m_Placed = CVector(0, 0);
+  m_PlacedTime = -999;
+  m_PlacedPace = CVector(0, 0);
 }
 
 void CPlayer::UpdateRPos(CVector ownPos, float facing, int time)

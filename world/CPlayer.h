@@ -67,6 +67,14 @@ public:
   float GetDecay() const { return m_Decay; }
   float GetSpeedMax() const { return m_SpeedMax; }
   float GetConfThr() const { return m_ConfThr; }
+  // Where and when the latest sighting or word placed the player (time
+  // -999: never).
+  CVector GetPlaced() const { return m_Placed; }
+  int GetPlacedTime() const { return m_PlacedTime; }
+  // The velocity (after the cycle's decay) his latest two places give when
+  // the news of him gave none; (0, 0) otherwise. Only a marker leading his
+  // man reads it: the rest of the model keeps what was seen or told.
+  CVector GetPlacedPace() const { return m_PlacedPace; }
 
   void SetTime(int time) { m_Time = time; }
   void SetUNum(int unum) { m_UNum = unum; }
@@ -92,6 +100,12 @@ public:
   void SetVelocity(CVector velocity) { m_Velocity = velocity; }
   void SetMag(float speed) { m_Velocity.SetMag(speed); }
   void SetDir(float dir) { m_Velocity.SetDir(dir); }
+  void SetPlaced(CVector place, int time)
+  {
+    m_Placed = place;
+    m_PlacedTime = time;
+  }
+  void SetPlacedPace(CVector pace) { m_PlacedPace = pace; }
 
 private:
   // A place relative to the agent, worked out when first read: every
@@ -153,6 +167,9 @@ private:
   float m_GFacing;
   Relative m_RPos;
   Relative m_RBPos;
+  CVector m_Placed;
+  int m_PlacedTime;
+  CVector m_PlacedPace;
 };
 
 #endif

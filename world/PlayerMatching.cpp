@@ -6,11 +6,14 @@
 #include "CBall.h"
 #include "CMemory.h"
 #include "CPlayer.h"
+#include "PaceFromPlaces.h"
 
 namespace
 {
 // A score this high means the record was only the oldest one, not a match.
 const float NO_MATCH = 9999;
+// A sighting's measurement at or below this was not given (-999).
+const float kNotGiven = -998;
 const float FALLBACK_SCORE = 9998;
 // Cycles for which our own sense of a ball near us outranks a team-mate's
 // word: near us it is felt in every visual, so no sense of it for longer
@@ -113,10 +116,15 @@ void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPla
   const float bodyFacing = GetBFacing();
   const CVector me = GetGPos();
   const int now = GetTime();
+  // A sighting with the change information has the server's own pace;
+  // without it, the pace comes from the record's place before.
+  const bool paced = seen->GetDistChng() > kNotGiven && seen->GetDirChng() > kNotGiven;
   const auto copyInto = [&](CPlayer *record) {
+    const CPlayer before = *record;
     *record = *seen;
     record->UpdateRPos(me, facing, now);
     record->UpdateRBPos(me, bodyFacing, now);
+    TakePaceFromPlaces(before, *record, seen->GetTime(), paced);
   };
 
   const char side = seen->GetSide();
@@ -373,10 +381,16 @@ void CMemory::HearPlayer(CPlayer heard)
   if (record->GetSource() == 0 && record->GetConf() > 0 &&
       GetTime() - record->GetTime() <= OWN_PLAYER_SIGHTING_CYCLES)
     return;
+  // The word's place is the teller's sighting, dated by its confidence;
+  // a teller who knew no pace passes on none.
+  const CPlayer before = *record;
+  const int told = GetTime() - DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  const bool paced = heard.GetVelocity().GetMag() > m_Epsilon;
   const auto take = [&]() {
     *record = heard;
     record->UpdateRPos(GetGPos(), GetFacing(), GetTime());
     record->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+    TakePaceFromPlaces(before, *record, told, paced);
     m_HeardKept++;
   };
   if (score >= FALLBACK_SCORE)

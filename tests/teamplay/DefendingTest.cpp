@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../brain/BrainWorldFixture.h"
+#include "GoalMarking.h"
 #include "Tackling.h"
 
 namespace
@@ -820,6 +821,50 @@ TEST_F(DefendingTest, ASpotHeldInTheLastCycleIsLeftOnlyOnceItHasClearlyMoved)
       ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
       EXPECT_LT(HeadingOff(q, spot), 10) << row.name;
     }
+  }
+}
+}
+
+namespace
+{
+TEST_F(DefendingTest, TheMarkerLeadsAManTheNewsOfGaveNoPaceByHisChangeOfPlace)
+{
+  // Seen in matches: their striker running in behind his marker was held
+  // standing in a third of his sightings (the marker watched the ball, and
+  // the word of him came from a team-mate who knew no pace); the marker
+  // stayed by a spot the man had left. A pace from his last two places
+  // leads him while it is fresh.
+  const struct
+  {
+    const char *name;
+    CVector placedPace;  // after the cycle's decay
+    int placedAgo;
+    bool runs;
+  } rows[] = {
+      {"placed a cycle ago, running at our goal", CVector(-0.4f, 0), 1, true},
+      {"placed five cycles ago: the run may have turned", CVector(-0.4f, 0), 5, false},
+      {"no pace from his places", CVector(0, 0), 1, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(3);
+    brain().SetRole();
+    // Half a metre short of the spot he would take for the man standing.
+    const MarkingArea area{CVector(-52.5f, 0), 22, 25, 2};
+    const CVector spot = MarkingSpot(CVector(-36, -1), area) + CVector(0.5f, 0);
+    Me(spot.GetX(), spot.GetY(), 180);
+    RollBall(-46, 14);
+    Foe(0, -46.4f, 14.3f, 7);
+    Mate(0, -44, 12, 2);
+    CPlayer *man = Foe(1, -36, -1, 11);
+    man->SetVelocity(CVector(0, 0));
+    man->SetPlaced(man->GetGPos(), memory().GetTime() - row.placedAgo);
+    man->SetPlacedPace(row.placedPace);
+    ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
+    // Near the spot of a man standing, the marking rule leaves the cycle
+    // to the rules after it; ahead of a man running, it runs.
+    EXPECT_EQ(row.runs, brain().MarkMyMan() > 0) << row.name;
   }
 }
 }

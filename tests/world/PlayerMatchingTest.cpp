@@ -477,3 +477,47 @@ TEST_F(PlayerMatchingTest, AWordOfAPlayerWhereWeSawNobodyIsDropped)
     EXPECT_EQ(ValidFoes(m), row.kept ? 1 : 0) << row.what;
   }
 }
+
+namespace
+{
+TEST_F(PlayerMatchingTest, AManSeenOrToldWithoutAPaceTakesItFromHisPlaceBefore)
+{
+  // Seen in matches: their striker running in behind our marker, sighted
+  // without his number's change information or passed on by a team-mate
+  // who knew no pace, was held standing, and the marker's spot lagged him.
+  CMemory &m = memory();
+  m.SetTime(20);
+  CPlayer first = Seen(-30, 10, 'r', 9);
+  first.SetDistChng(-999);
+  first.SetDirChng(-999);
+  m.StorePlayer(&first, Foes(), nullptr, nullptr);
+  const CPlayer *record = m.GetAFoe(0);
+  EXPECT_EQ(20, record->GetPlacedTime());
+
+  // Three cycles on, 3 m nearer our goal, seen again without a pace.
+  m.SetTime(23);
+  CPlayer second = Seen(-33, 10, 'r', 9);
+  second.SetDistChng(-999);
+  second.SetDirChng(-999);
+  m.StorePlayer(&second, Foes(), nullptr, nullptr);
+  EXPECT_EQ(record, m.GetAFoe(0));
+  EXPECT_LT(record->GetPlacedPace().GetX(), -0.2f);
+  EXPECT_FLOAT_EQ(0, record->GetVelocity().GetMag());
+
+  // A word four cycles on, its sighting dated back by its confidence, from
+  // a teller who knew no pace: the pace from the two places.
+  m.SetTime(27);
+  m.GetAFoe(0)->SetConf(0.5f);
+  CPlayer heard;
+  heard.Init(9, 'r', 0.3f, 0.4f, 1.05f, 0.4f);
+  heard.SetGPos(CVector(-35.5f, 10));
+  heard.SetTime(27);
+  heard.SetConf(0.95f);
+  heard.SetRPos(CVector(-35.5f, 10));
+  m.StorePlayerFromAudio(heard);
+  EXPECT_FLOAT_EQ(-35.5f, record->GetGX());
+  EXPECT_GT(record->GetPlacedTime(), 23);
+  EXPECT_LT(record->GetPlacedTime(), 27);
+  EXPECT_LT(record->GetPlacedPace().GetX(), -0.1f);
+}
+}

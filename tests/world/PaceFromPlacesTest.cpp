@@ -1,0 +1,93 @@
+// A player's pace from his change of place where the news of him gave none:
+// a man running in is no longer held standing, and noise, an old place or
+// another man gives no pace.
+
+#include <gtest/gtest.h>
+
+#include "CPlayer.h"
+#include "PaceFromPlaces.h"
+
+namespace
+{
+const float kDecay = 0.4f;
+const float kSpeedMax = 1.05f;
+
+TEST(PaceFromPlacesTest, AChangeBeyondThePlacesDoubtOverAFewCyclesIsAPace)
+{
+  const struct
+  {
+    const char *what;
+    CVector before;
+    int beforeTime;
+    CVector after;
+    int afterTime;
+    bool paced;
+    float speed;  // the pace itself (before the cycle's decay)
+  } rows[] = {
+      {"running in, 3 m in 3 cycles", CVector(-30, 10), 10, CVector(-33, 10), 13, true, 2.0f / 3},
+      {"flat out, 6 m in 5 cycles", CVector(-30, 10), 10, CVector(-36, 10), 15, true, 1.0f},
+      {"faster than a man can run: no more than his top speed", CVector(-30, 10), 10,
+       CVector(-40, 10), 12, true, kSpeedMax},
+      {"standing, placed half a metre apart by noise", CVector(-30, 10), 10, CVector(-30.5f, 10), 13,
+       false, 0},
+      {"one cycle apart: noise mostly", CVector(-30, 10), 10, CVector(-31.5f, 10), 11, false, 0},
+      {"eight cycles apart: the run may have turned", CVector(-30, 10), 10, CVector(-37, 10), 18,
+       false, 0},
+  };
+  for (const auto &row : rows)
+  {
+    CVector v(9, 9);
+    EXPECT_EQ(row.paced, PaceFromPlaces(row.before, row.beforeTime, row.after, row.afterTime, kDecay,
+                                        kSpeedMax, v))
+        << row.what;
+    EXPECT_NEAR(row.speed * kDecay, v.GetMag(), 1e-4f) << row.what;
+    if (row.paced)
+    {
+      EXPECT_LT(v.GetX(), 0) << row.what;
+    }
+  }
+}
+
+TEST(PaceFromPlacesTest, ARecordTakesAPaceOnlyFromTheSameNumberedManAndOnlyWithoutOneOfItsOwn)
+{
+  const struct
+  {
+    const char *what;
+    int beforeUNum, afterUNum;
+    char beforeSide, afterSide;
+    bool paced;
+    bool takes;
+  } rows[] = {
+      {"the same man, news without a pace", 9, 9, 'r', 'r', false, true},
+      {"the same man, news with its own pace", 9, 9, 'r', 'r', true, false},
+      {"another number", 9, 10, 'r', 'r', false, false},
+      {"no number", -999, -999, 'r', 'r', false, false},
+      {"the same number of the other side", 9, 9, 'l', 'r', false, false},
+  };
+  for (const auto &row : rows)
+  {
+    CPlayer before;
+    before.Init(row.beforeUNum, row.beforeSide, 0.3f, kDecay, kSpeedMax, 0.4f);
+    before.SetGPos(CVector(-30, 10));
+    before.SetPlaced(CVector(-30, 10), 10);
+    CPlayer record;
+    record.Init(row.afterUNum, row.afterSide, 0.3f, kDecay, kSpeedMax, 0.4f);
+    record.SetGPos(CVector(-33, 10));
+    const CVector own = row.paced ? CVector(0.1f, 0) : CVector(0, 0);
+    record.SetVelocity(own);
+    TakePaceFromPlaces(before, record, 13, row.paced);
+    EXPECT_EQ(13, record.GetPlacedTime()) << row.what;
+    EXPECT_FLOAT_EQ(-33, record.GetPlaced().GetX()) << row.what;
+    // What was seen or told stays the record's velocity.
+    EXPECT_FLOAT_EQ(own.GetX(), record.GetVelocity().GetX()) << row.what;
+    if (row.takes)
+    {
+      EXPECT_LT(record.GetPlacedPace().GetX(), -0.2f) << row.what;
+    }
+    else
+    {
+      EXPECT_FLOAT_EQ(0, record.GetPlacedPace().GetMag()) << row.what;
+    }
+  }
+}
+}
