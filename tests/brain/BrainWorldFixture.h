@@ -55,6 +55,26 @@ protected:
     return brain().GetQueue();
   }
 
+  // A decision pass on a world set by places alone, its commands sent: the
+  // store works out what the agent sees relative to itself for players not
+  // seen in this cycle, so those set in it are held a cycle back meanwhile.
+  ACTIONQUEUE PassFromPlaces()
+  {
+    const int now = memory().GetTime();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now)
+          p->SetTime(now - 1);
+    memory().UpdateRelatives();
+    for (int i = 0; i < 11; i++)
+      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
+        if (p->GetTime() == now - 1)
+          p->SetTime(now);
+    const ACTIONQUEUE q = Pass();
+    brain().SendAllActions(-1);
+    return q;
+  }
+
   // A pass's wait for the cycle's visual: about its 45 ms when it waits,
   // next to nothing when it does not.
   template <class Call>

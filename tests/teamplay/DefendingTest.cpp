@@ -24,26 +24,7 @@ protected:
     Referee("play_on");
   }
 
-  // One decision pass as the main loop runs it, the visual of this cycle
-  // in; the next pass is a cycle later.
-  ACTIONQUEUE Pass()
-  {
-    // What the agent sees relative to itself follows the places set: the
-    // store works it out for players not seen in this cycle.
-    const int now = memory().GetTime();
-    for (int i = 0; i < 11; i++)
-      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
-        if (p->GetTime() == now)
-          p->SetTime(now - 1);
-    memory().UpdateRelatives();
-    for (int i = 0; i < 11; i++)
-      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
-        if (p->GetTime() == now - 1)
-          p->SetTime(now);
-    const ACTIONQUEUE q = BrainWorldTest::Pass();
-    brain().SendAllActions(-1);
-    return q;
-  }
+  ACTIONQUEUE Pass() { return PassFromPlaces(); }
 
   void NextCycle()
   {

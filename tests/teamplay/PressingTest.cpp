@@ -21,24 +21,7 @@ protected:
     Referee("play_on");
   }
 
-  // One decision pass with what the agent sees worked out from the places
-  // set, its commands sent.
-  ACTIONQUEUE Pass()
-  {
-    const int now = memory().GetTime();
-    for (int i = 0; i < 11; i++)
-      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
-        if (p->GetTime() == now)
-          p->SetTime(now - 1);
-    memory().UpdateRelatives();
-    for (int i = 0; i < 11; i++)
-      for (CPlayer *p : {memory().GetAFriend(i), memory().GetAFoe(i)})
-        if (p->GetTime() == now - 1)
-          p->SetTime(now);
-    const ACTIONQUEUE q = BrainWorldTest::Pass();
-    brain().SendAllActions(-1);
-    return q;
-  }
+  ACTIONQUEUE Pass() { return PassFromPlaces(); }
 
   void Me(CVector at, float facing)
   {
