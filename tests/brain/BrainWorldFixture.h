@@ -6,6 +6,7 @@
 #include <string>
 
 #include "../world/PlayerFixture.h"
+#include "Defaults.h"
 
 // A place on the pitch in a table's row; x 999 leaves the player out.
 struct Placed
@@ -111,6 +112,19 @@ protected:
     sb.speed = speed;
     sb.head_angle = head;
     memory().SetSB(sb);
+  }
+};
+
+// The same world with the settings the project ships in conf/ rather than
+// the built-in ones: rules whose figures were tuned in matches.
+class ShippedSettingsTest : public BrainWorldTest
+{
+protected:
+  void Configure(MCDictIniSafe &config) override
+  {
+    primeini(config);
+    config.importordie(TEST_DATA_DIR "/../../conf/agent.conf");
+    config.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
   }
 };
 

@@ -13,16 +13,9 @@
 
 namespace
 {
-class FinishingTest : public BrainWorldTest
+class FinishingTest : public ShippedSettingsTest
 {
 protected:
-  void Configure(MCDictIniSafe &config) override
-  {
-    primeini(config);
-    config.importordie(TEST_DATA_DIR "/../../conf/agent.conf");
-    config.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
-  }
-
   void SetUp() override
   {
     BrainWorldTest::SetUp();

@@ -13,16 +13,9 @@
 
 namespace
 {
-class WingPlayTest : public BrainWorldTest
+class WingPlayTest : public ShippedSettingsTest
 {
 protected:
-  void Configure(MCDictIniSafe &config) override
-  {
-    primeini(config);
-    config.importordie(TEST_DATA_DIR "/../../conf/agent.conf");
-    config.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
-  }
-
   // The agent, number 9, on the ball at me, facing their goal line; their
   // goalkeeper in his goal and a defender 3 m goal-side of the agent along
   // the wing, who makes the offside line.
