@@ -126,6 +126,19 @@ protected:
     config.importordie(TEST_DATA_DIR "/../../conf/agent.conf");
     config.importflatordie(TEST_DATA_DIR "/../../conf/server.conf", "Server", ':');
   }
+
+  // A fresh world in play with the agent, number 9, on the ball at me,
+  // seen this cycle half a metre ahead of him.
+  void StrikerOnTheBall(CVector me)
+  {
+    Fresh();
+    Referee("play_on");
+    agent->SetUNum(9);
+    memory().SetUNum(9);
+    memory().SetGPos(me);
+    RollBall(me.GetX() + 0.5f, me.GetY());
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+  }
 };
 
 #endif

@@ -26,14 +26,7 @@ protected:
   // a defender far back on the wing, who make the offside line.
   void OnTheBall(CVector me, CVector keeper)
   {
-    Fresh();
-    Referee("play_on");
-    agent->SetUNum(9);
-    memory().SetUNum(9);
-    memory().SetGPos(me);
-    RollBall(me.GetX() + 0.5f, me.GetY());
-    // Seen this cycle.
-    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    StrikerOnTheBall(me);
     Foe(0, keeper.GetX(), keeper.GetY(), 1);
     Foe(1, 20, -30, 2);
   }

@@ -21,13 +21,7 @@ protected:
   // the wing, who makes the offside line.
   void OnTheBall(CVector me)
   {
-    Fresh();
-    Referee("play_on");
-    agent->SetUNum(9);
-    memory().SetUNum(9);
-    memory().SetGPos(me);
-    RollBall(me.GetX() + 0.5f, me.GetY());
-    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    StrikerOnTheBall(me);
     Foe(0, 51, 0, 1);
     Foe(1, me.GetX() + 3, me.GetY(), 2);
   }
