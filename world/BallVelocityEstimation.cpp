@@ -4,6 +4,7 @@
 
 #include "CBall.h"
 #include "Geometry.h"
+#include "Sensed.h"
 
 namespace
 {
@@ -39,7 +40,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
   const CVector expectedVel = ball.GetEVelocity();
   const bool corrected = m_GPosCorrTime == t;
   // The server sends the ball's change only when it sees it well enough.
-  const bool changeSeen = ball.GetDistChng() > -998;
+  const bool changeSeen = Sensed(ball.GetDistChng());
   bool pending = false;
   bool kickRemoved = false;
   bool reckonedHolds = velocityValidAtEntry;

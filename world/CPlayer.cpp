@@ -2,6 +2,7 @@
 
 #include "FormationTables.h"
 #include "Mobile.h"
+#include "Sensed.h"
 
 CPlayer::CPlayer()
   : m_Conf(0), m_ConfThr(0.4f), m_Time(-999), m_UNum(-999), m_Source(0), m_Side('u'), m_IsGoalie(false),
@@ -76,7 +77,7 @@ bool CPlayer::GetVelocityValid() const
 
 bool CPlayer::GetBodyAngleValid() const
 {
-  return GetPositionValid() && m_GBFacing > -998;
+  return GetPositionValid() && Sensed(m_GBFacing);
 }
 
 CVector CPlayer::GetHomePos(int formation) const

@@ -7,13 +7,12 @@
 #include "CMemory.h"
 #include "CPlayer.h"
 #include "PaceFromPlaces.h"
+#include "Sensed.h"
 
 namespace
 {
 // A score this high means the record was only the oldest one, not a match.
 const float NO_MATCH = 9999;
-// A sighting's measurement at or below this was not given (-999).
-const float kNotGiven = -998;
 const float FALLBACK_SCORE = 9998;
 // Cycles for which our own sense of a ball near us outranks a team-mate's
 // word: near us it is felt in every visual, so no sense of it for longer
@@ -118,7 +117,7 @@ void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPla
   const int now = GetTime();
   // A sighting with the change information has the server's own pace;
   // without it, the pace comes from the record's place before.
-  const bool paced = seen->GetDistChng() > kNotGiven && seen->GetDirChng() > kNotGiven;
+  const bool paced = Sensed(seen->GetDistChng()) && Sensed(seen->GetDirChng());
   const auto copyInto = [&](CPlayer *record) {
     const CPlayer before = *record;
     *record = *seen;

@@ -13,21 +13,16 @@
 #include "CMemory.h"
 #include "CRay.h"
 #include "Geometry.h"
+#include "Sensed.h"
 
 namespace
 {
-// The server leaves out what it cannot tell; the sensors pass -999 for it.
-bool Present(float value)
-{
-  return value > -998;
-}
-
 // Where an object lies needs both its distance and its direction; without
 // one of them (a cut message, or a low-quality view that gives only the
 // direction) a sighting would put it somewhere it is not, with full trust.
 bool Placed(float distance, float direction)
 {
-  return Present(distance) && Present(direction);
+  return Sensed(distance) && Sensed(direction);
 }
 }
 
@@ -111,7 +106,7 @@ void CMemory::SetBall(int time, float distance, float direction, float distChang
   m_Ball.SetDirChng(dirChange);
   m_Ball.SetClose(unidentified);
   m_Ball.SetConf(1);
-  if (Present(distChange) && Present(dirChange))
+  if (Sensed(distChange) && Sensed(dirChange))
   {
     m_Ball.SetVelocity(VelocityFromChanges(distance, direction, distChange, dirChange));
     m_Ball.SetVelConf(1);
@@ -150,10 +145,10 @@ void CMemory::SetPlayer(int time, int number, char team, float distance, float d
   player.SetRBFacing(bodyFacing);
   player.SetRFacing(headFacing);
   const float facing = GetFacing();
-  player.SetGBFacing(Present(bodyFacing) ? NormaliseAngle(bodyFacing + facing) : -999);
-  player.SetGFacing(Present(headFacing) ? NormaliseAngle(headFacing + facing) : -999);
+  player.SetGBFacing(Sensed(bodyFacing) ? NormaliseAngle(bodyFacing + facing) : -999);
+  player.SetGFacing(Sensed(headFacing) ? NormaliseAngle(headFacing + facing) : -999);
   player.SetConf(1);
-  player.SetVelocity(Present(distChange) && Present(dirChange)
+  player.SetVelocity(Sensed(distChange) && Sensed(dirChange)
                          ? VelocityFromChanges(distance, direction, distChange, dirChange)
                          : CVector(0, 0));
   player.SetIsGoalie(goalie);

@@ -10,15 +10,10 @@
 #include "CLine.h"
 #include "CPlayer.h"
 #include "Geometry.h"
+#include "Sensed.h"
 
 namespace
 {
-// The server leaves out what it cannot tell; the sensors pass -999 for it.
-bool Sensed(float value)
-{
-  return value > -998;
-}
-
 // The number of players the new-visual buffer holds; a
 // count outside the buffer is read as full rather than past its end.
 int BufferedPlayers(CPlayer *const *buffer, int size)
