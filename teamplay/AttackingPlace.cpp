@@ -33,8 +33,6 @@ const float kFarPostY = 5;
 const float kForwardWaitAheadOfBall = 25;
 // A team-mate this near the ball in their third is fighting for it.
 const float kFightingForIt = 2;
-// A ball this far from the middle of the pitch is out wide.
-const float kOutWide = 12;
 // The share of the ball's y a player's place follows: the side squeezes
 // towards the ball.
 const float kFollowBallY = 0.3f;
@@ -151,7 +149,7 @@ bool CAttackingPlace::OursNearerOutWide(CVector ball) const
   // A loose ball out wide in their third that one of ours is nearer to
   // than any of theirs counted as their ball, and the forwards waited
   // wide at their line, not in their area, when it was played in.
-  if (std::fabs(ball.GetY()) <= kOutWide)
+  if (std::fabs(ball.GetY()) <= OUT_WIDE)
     return false;
   float ours = m_Brain.GetGPos().dist(ball);
   if (const CPlayer *mate = m_Brain.GetClosestValidFriend2Ball(0))

@@ -16,6 +16,9 @@ class CAttackingPlace
 public:
   explicit CAttackingPlace(CBehaviours &brain);
 
+  // A ball this far from the middle of the pitch is out wide.
+  static constexpr float OUT_WIDE = 12;
+
   CVector AttackingPlace();
   // A forward's place in their area by his home's y and the ball's.
   CVector BoxPlace(float homeY, float ballY) const;

@@ -15,8 +15,6 @@
 
 namespace
 {
-// The ball is out wide this far from the middle of the pitch.
-const float kCrossFromWide = 12;
 // Team-mates this near the middle of their goal may run onto a cross.
 const float kCrossRunnerFromGoal = 24;
 // Where the ball may be met: rows this far out from their goal line,
@@ -45,7 +43,7 @@ int CBallChoices::CrossToAMateFirst()
   if (!m_Brain.BallPositionValid())
     return 0;
   const CVector from = m_Brain.M2BReadBall()->GetGPos();
-  if (std::fabs(from.GetY()) <= kCrossFromWide)
+  if (std::fabs(from.GetY()) <= CAttackingPlace::OUT_WIDE)
     return 0;
   const float line = m_Brain.TheirOffsideX();
   const CVector goal(m_Brain.m_PitchLength / 2, 0);

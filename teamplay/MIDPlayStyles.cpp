@@ -3,10 +3,10 @@
 // our own third; otherwise a shot from the front of this third, a
 // breakaway, a ball behind their line, a pass forward, a shot into a crowd
 // before the ball is taken, in their half a run at their goal, a run with
-// the ball into space, the ball held a
-// moment for a team-mate to get free, a safe pass any way (first of all
-// with an opponent near), a near pass a little less safe, and when nothing
-// is on the ball goes long into their half.
+// the ball into space, the ball held a moment for a team-mate to get free,
+// a safe pass any way (first of all with an opponent near), a near pass a
+// little less safe, and when nothing is on the ball goes long into their
+// half.
 
 #include "CBehaviours.h"
 

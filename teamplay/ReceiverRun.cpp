@@ -12,6 +12,7 @@
 
 #include "CBall.h"
 #include "CBehaviours.h"
+#include "Predict.h"
 
 namespace
 {
@@ -39,9 +40,9 @@ bool CFieldRules::MeetTheirReceiver()
   if (!foe)
     return false;
   const int theirs = b.NumOfCyclesToIntercept(foe);
-  if (theirs >= 999)
+  if (theirs >= Predict::MAX_CYCLES)
     return false;
-  int ours = b.AmIAbleToIntercept() == 1 ? b.MyNumOfCyclesToIntercept() : 999;
+  int ours = b.AmIAbleToIntercept() == 1 ? b.MyNumOfCyclesToIntercept() : Predict::MAX_CYCLES;
   if (const CPlayer *mate = b.FastestFriend2Ball(true))
     ours = std::min(ours, b.NumOfCyclesToIntercept(mate));
   if (theirs + kReceiverFirstBy > ours)
