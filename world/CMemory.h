@@ -330,6 +330,12 @@ private:
   // points const although they write the store.
   void HearBall(const CBall &ball);
   void HearPlayer(CPlayer player);
+  // The record rewritten from a sighting or word of the player, with where
+  // he lies from the agent worked out afresh.
+  void FileNews(CPlayer *record, const CPlayer &news);
+  // The cycle of the sighting a heard player's word passes on: its
+  // confidence has dropped once a cycle since.
+  int WordSightedAt(const CPlayer &heard) const;
   // A record filed from a word in this cycle that this heard player could
   // be, told a second time; null for none.
   CPlayer *ToldBefore(const CPlayer &heard, CPlayer **array) const;

@@ -111,18 +111,12 @@ void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPla
 {
   if (!seen || !first)
     return;
-  const float facing = GetFacing();
-  const float bodyFacing = GetBFacing();
-  const CVector me = GetGPos();
-  const int now = GetTime();
   // A sighting with the change information has the server's own pace;
   // without it, the pace comes from the record's place before.
   const bool paced = Sensed(seen->GetDistChng()) && Sensed(seen->GetDirChng());
   const auto copyInto = [&](CPlayer *record) {
     const CPlayer before = *record;
-    *record = *seen;
-    record->UpdateRPos(me, facing, now);
-    record->UpdateRBPos(me, bodyFacing, now);
+    FileNews(record, *seen);
     TakePaceFromPlaces(before, *record, seen->GetTime(), paced);
   };
 
@@ -362,9 +356,7 @@ void CMemory::HearPlayer(CPlayer heard)
     {
       if (heard.GetUNum() == -999)
         heard.SetUNum(told->GetUNum());
-      *told = heard;
-      told->UpdateRPos(GetGPos(), GetFacing(), GetTime());
-      told->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+      FileNews(told, heard);
       m_HeardKept++;
     }
     return;
@@ -383,13 +375,11 @@ void CMemory::HearPlayer(CPlayer heard)
   // The word's place is the teller's sighting, dated by its confidence;
   // a teller who knew no pace passes on none.
   const CPlayer before = *record;
-  const int told = GetTime() - DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  const int sighted = WordSightedAt(heard);
   const bool paced = heard.GetVelocity().GetMag() > m_Epsilon;
   const auto take = [&]() {
-    *record = heard;
-    record->UpdateRPos(GetGPos(), GetFacing(), GetTime());
-    record->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
-    TakePaceFromPlaces(before, *record, told, paced);
+    FileNews(record, heard);
+    TakePaceFromPlaces(before, *record, sighted, paced);
     m_HeardKept++;
   };
   if (score >= FALLBACK_SCORE)
@@ -408,11 +398,23 @@ void CMemory::HearPlayer(CPlayer heard)
   take();
 }
 
+void CMemory::FileNews(CPlayer *record, const CPlayer &news)
+{
+  *record = news;
+  record->UpdateRPos(GetGPos(), GetFacing(), GetTime());
+  record->UpdateRBPos(GetGPos(), GetBFacing(), GetTime());
+}
+
+int CMemory::WordSightedAt(const CPlayer &heard) const
+{
+  return GetTime() - DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+}
+
 CPlayer *CMemory::ToldBefore(const CPlayer &heard, CPlayer **array) const
 {
   const int now = GetTime();
   const int unum = heard.GetUNum();
-  const int heardAge = DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  const int heardAt = WordSightedAt(heard);
   CPlayer *nearest = nullptr;
   float nearestDist = 0;
   for (int i = 0; i < MAX_PLAYERS; i++)
@@ -425,7 +427,7 @@ CPlayer *CMemory::ToldBefore(const CPlayer &heard, CPlayer **array) const
       continue;
     // Two records of one player part by what he can run between the two
     // sightings they came from, and by the noise of a far sighting.
-    const int apart = std::abs(heardAge - DropsSince(record->GetConf(), m_MobConfDrop, m_Epsilon));
+    const int apart = std::abs(heardAt - WordSightedAt(*record));
     const float d = record->GetGPos().dist(heard.GetGPos());
     if (d <= TOLD_TWICE_SLACK + static_cast<float>(apart) * m_PlayerSpeedMax &&
         (!nearest || d < nearestDist))
@@ -445,7 +447,7 @@ bool CMemory::SeenNotThere(const CPlayer &heard) const
   // walking in.
   if (m_LastVisualTime < now - 1)
     return false;
-  const int heardTime = now - DropsSince(heard.GetConf(), m_MobConfDrop, m_Epsilon);
+  const int heardTime = WordSightedAt(heard);
   if (heardTime > m_LastVisualTime)
     return false;
   if (!(std::fabs(heard.GetRDir()) < GetViewAngle() - m_RemoveGhostsBuf &&
