@@ -118,6 +118,51 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
   }
 }
 
+// A bump leaves a ball that came within our body at our feet, bounced or
+// not: the carrier who took it for out of reach turned with the ball at his
+// feet while one of theirs came in, in a third of the decisions with one of
+// theirs at him. A ball at the edge of reach, one reckoned stopped by a
+// bounce a cycle ago that came in fast, and one beside an opponent stay
+// where a kick may be refused.
+TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
+{
+  const struct
+  {
+    const char *name;
+    float dist;       // the ball's distance, seen a cycle ago
+    int bumpedAgo;    // cycles since the bump
+    float speed;      // the ball's speed as reckoned now (after a bounce)
+    float foe;        // an opponent this far beyond the ball; 0: none
+    bool kicks;
+  } rows[] = {
+      {"bumped now, at our feet", 0.4f, 0, 0, 0, true},
+      {"bumped now, 0.55 m off", 0.55f, 0, 0.02f, 0, true},
+      {"bumped now, at the edge of reach", 0.75f, 0, 0, 0, false},
+      {"bumped a cycle ago, came in slowly", 0.4f, 1, 0.01f, 0, true},
+      {"bumped a cycle ago, came in fast: it may have rolled on", 0.4f, 1, 0.12f, 0, false},
+      {"bumped now, an opponent at the ball", 0.4f, 0, 0, 0.5f, false},
+  };
+  int t = 300;
+  for (const auto &row : rows)
+  {
+    t += 10;
+    brain->foes.clear();
+    if (row.foe != 0)
+      Foe(CVector(0, row.dist + row.foe));
+    agent->SetTime(t);
+    Place(CVector(0, 0), 90);
+    brain->SetLastCollisionTime(t - row.bumpedAgo);
+    Ball(CVector(0, row.dist), CVector(0, row.speed));
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetTime(t - 1);
+    ball->SetConf(0.89f);
+    brain->TouchGate(CMD_KICK, 50, 0);
+    EXPECT_EQ(row.kicks, Queue().time == t && Queue().command == CMD_KICK) << row.name;
+    brain->SendAllActions(-1);
+  }
+  brain->foes.clear();
+}
+
 // A kick of ours leaves the ball where its replay says only up to the
 // server's noise, and the sighting that measures it comes after the next
 // decision: a match's R3 kicked at full power, reckoned the ball 0.83 m

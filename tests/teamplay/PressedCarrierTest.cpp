@@ -127,3 +127,36 @@ TEST_F(PressedCarrierTest, AnOpponentMaybeAtTheCarrierStopsARunWithTheBall)
   }
 }
 }  // namespace
+
+namespace
+{
+// The carrier who bumped into the ball, or into the opponent at him, still
+// plays it in that cycle: he turned with it at his feet, and the opponent
+// coming in took it.
+TEST_F(PressedCarrierTest, AfterABumpTheBallAtHisFeetIsPlayedAtOnce)
+{
+  const struct
+  {
+    const char *name;
+    Placed foe;
+    float ball;  // ahead of him, seen a cycle ago
+    bool kicks;
+  } rows[] = {
+      {"one of theirs coming, the ball at his feet", {3.5f, 1.5f}, 0.4f, true},
+      {"nobody near, the ball at his feet", kNobody, 0.45f, true},
+      {"the ball at the edge of his reach: gone for", {3.5f, 1.5f}, 0.8f, false},
+  };
+  for (const auto &row : rows)
+  {
+    Carrier({10, 0}, row.foe, 0);
+    RollBall(10 + row.ball, 0);
+    CBall *ball = memory().GetNonConstBall();
+    ball->SetTime(memory().GetTime() - 1);
+    ball->SetConf(0.89f);
+    brain().SetLastCollisionTime(memory().GetTime());
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.kicks, q.command == CMD_KICK) << row.name << " " << q.command;
+  }
+}
+}  // namespace
