@@ -172,7 +172,11 @@ CVector CBehaviours::UpAtTheirLine(CVector place)
   if (ball.GetX() > kBoxRunFromX &&
       (NumFriendsWithin(kFightingForIt, ball) > 0 || m_AttackingPlace.OursNearerOutWide(ball)))
     return m_AttackingPlace.AttackingPlace();
-  const float wait =
-      std::fmin(TheirOffsideX() - kOnsideMargin, M2BReadBall()->GetGX() + kForwardWaitAheadOfBall);
-  return place.GetX() < wait ? CVector(wait, place.GetY()) : place;
+  const float onside = TheirOffsideX() - kOnsideMargin;
+  const float wait = std::fmin(onside, M2BReadBall()->GetGX() + kForwardWaitAheadOfBall);
+  if (place.GetX() < wait)
+    return CVector(wait, place.GetY());
+  // A formation's place beyond their line was kept, and with it the
+  // forward offside: he waits at their line instead.
+  return place.GetX() > onside ? CVector(onside, place.GetY()) : place;
 }

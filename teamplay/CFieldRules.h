@@ -12,7 +12,7 @@ class CBehaviours;
 // The field players' rules, for one brain: the list every role runs in its
 // order and the rules of it that no other caller asks for (the half's end,
 // the kick-off place, a plan, our set play, keeping clear of theirs, the
-// ball at the foot, resting, standing ready), the looks after them, the
+// ball at the foot, resting, standing ready, stepping back onside), the looks after them, the
 // states' helpers and a set play's pass. A rule returns 1 once the cycle's
 // main command is queued, else 0. The rules the brain answers by name
 // (chasing, the pass under way, defending and attacking) stay the brain's.
@@ -53,6 +53,9 @@ public:
   // is held with from then on.
   void NotePlaceHeld();
   float HeldPlaceSlack() const;
+  // In play, how far the agent stands beyond their offside line when the
+  // place he goes to is onside; 0 otherwise.
+  float OffsideShortOf(CVector place);
 
 private:
   CBehaviours &m_Brain;
