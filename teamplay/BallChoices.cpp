@@ -168,14 +168,7 @@ int CBallChoices::BeatTheOffsideLine()
     return 0;
   const CVector from = ball->GetGPos();
   const float line = m_Brain.TheirOffsideX();
-  // Only a line high enough leaves room behind it, and only from near
-  // enough does the ball get there before their defenders turn.
-  if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
-      line < from.GetX())
-    return 0;
-  // One of theirs at the ball kicks it in the same cycle as ours: of six
-  // balls behind their line played so, five were theirs the next cycle.
-  if (m_Brain.NumFoesWithin(m_Brain.m_Kickable + kThroughContestSlack, from) > 0)
+  if (!LineToBeatFrom(from))
     return 0;
   std::vector<LaneRunner> runners = TheirRunners();
   LaneRoll roll = PitchRoll();
@@ -246,6 +239,19 @@ int CBallChoices::BeatTheOffsideLine()
   if (bestEndSpeed < 0)
     return m_Brain.AnnouncePass(bestMate, best.where, m_Brain.KickBall(bestTarget, bestSpeed));
   return m_Brain.AnnouncePass(bestMate, best.where, KickOnceTowards(bestTarget, bestEndSpeed));
+}
+
+bool CBallChoices::LineToBeatFrom(CVector from)
+{
+  const float line = m_Brain.TheirOffsideX();
+  // Only a line high enough leaves room behind it, and only from near
+  // enough does the ball get there before their defenders turn.
+  if (line > m_Brain.m_BeatOffsidesMaxX || line - from.GetX() > m_Brain.m_BeatOffsidesThreashold ||
+      line < from.GetX())
+    return false;
+  // One of theirs at the ball kicks it in the same cycle as ours: of six
+  // balls behind their line played so, five were theirs the next cycle.
+  return m_Brain.NumFoesWithin(m_Brain.m_Kickable + kThroughContestSlack, from) == 0;
 }
 
 int CBallChoices::PassForward()

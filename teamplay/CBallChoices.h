@@ -21,6 +21,10 @@ public:
   explicit CBallChoices(CBehaviours &brain);
 
   int BeatTheOffsideLine();
+  // Whether a ball behind their line may go from here: their line high
+  // enough to leave room behind it and near enough to get there before
+  // their defenders turn, and none of theirs at the ball.
+  bool LineToBeatFrom(CVector from);
   int PassForward();
   int PassToKeepTheBall(float mostBack);
   int ShortPassBeforeLongBall();

@@ -56,6 +56,10 @@ public:
   // In play, how far the agent stands beyond their offside line when the
   // place he goes to is onside; 0 otherwise.
   float OffsideShortOf(CVector place);
+  // Whether the agent, a forward whose place is at their line, is short of
+  // it while our man on the ball could play a ball behind it: then his
+  // place holds him without slack.
+  bool ReadyToRunInBehind(CVector place);
 
 private:
   CBehaviours &m_Brain;

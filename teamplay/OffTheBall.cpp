@@ -57,6 +57,8 @@ const float kStepToBallPower = 20;
 const float kPlaceSlackPerMetre = 0.08f;
 // The slack added to a place the player already stands on.
 const float kHeldPlaceSlack = 1;
+// A place this near their offside line is a place at it.
+const float kAtTheirLine = 2;
 // Places nearer than this and further round than the angle are backed into.
 const float kBackUpDist = 4;
 const float kBackUpAngle = 135;
@@ -845,6 +847,8 @@ int CBehaviours::GoToPlace(CVector target, float power)
   const float beyond = m_FieldRules.OffsideShortOf(target);
   if (beyond > 0)
     tolerance = std::fmin(tolerance, beyond);
+  else if (m_FieldRules.ReadyToRunInBehind(target))
+    tolerance = m_MinDistToPoint;
   else if (dist < tolerance + m_FieldRules.HeldPlaceSlack())
   {
     m_FieldRules.NotePlaceHeld();
@@ -874,6 +878,25 @@ void CFieldRules::NotePlaceHeld()
 float CFieldRules::HeldPlaceSlack() const
 {
   return m_PlaceHeldTime == m_Brain.GetTime() - 1 ? kHeldPlaceSlack : 0;
+}
+
+// A ball behind their line goes to a runner within a few metres of it,
+// and he must be first to it by a cycle after learning of it: held with a
+// place's slack, our forwards stood 4-8 m short of their line when our
+// man on the ball could play it behind, and their defenders, turning at
+// the line, were first to every point it could go to.
+bool CFieldRules::ReadyToRunInBehind(CVector place)
+{
+  if (m_Brain.m_CurrentMode != PM_PLAY_ON || m_Brain.GetRole() != ROLE_FORWARD ||
+      !m_Brain.BallPositionValid())
+    return false;
+  const float line = m_Brain.TheirOffsideX();
+  const CVector me = m_Brain.GetGPos();
+  if (place.GetX() < line - kAtTheirLine || me.GetX() > place.GetX() - m_Brain.m_MinDistToPoint)
+    return false;
+  const CPlayer *holder = m_Brain.FriendWithBall(0);
+  return holder && holder->GetUNum() != m_Brain.GetUNum() &&
+         m_Brain.m_BallChoices.LineToBeatFrom(m_Brain.M2BReadBall()->GetGPos());
 }
 
 // A place's slack grows with the ball's distance, to 3-4 m for a forward

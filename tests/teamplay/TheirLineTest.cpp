@@ -103,3 +103,37 @@ TEST_F(TheirLineTest, WithOurBallAForwardBeyondTheirLineGoesBackOnside)
   }
 }
 }  // namespace
+
+// With our man on the ball 20 m short of their line and nobody of theirs
+// at him, a forward within his place's slack stood 2-3 m short of the line,
+// too far back for any ball behind it: he goes up to his place at the
+// line. Without that ball on, the slack holds him as before.
+TEST_F(TheirLineTest, AForwardGoesUpToTheLineWhileOurManCouldPlayTheBallBehindIt)
+{
+  const struct
+  {
+    const char *name;
+    Placed holder;  // our man on the ball, which lies half a metre ahead of him
+    Placed foe;     // x 999: none
+    float meX, placeX;
+    bool moves;
+  } rows[] = {
+      {"our man free on the ball 20 m short of their line", {0, 0}, {999, 0}, 17.2f, 19, true},
+      {"one of theirs at the ball", {0, 0}, {1, 0.3f}, 17.2f, 19, false},
+      {"their line out of reach of the ball", {-15, 0}, {999, 0}, 17.2f, 19, false},
+      {"nobody of ours on the ball", {999, 0}, {999, 0}, 17.2f, 19, false},
+      {"his place well short of their line", {0, 0}, {999, 0}, 13.2f, 15, false},
+  };
+  for (const auto &row : rows)
+  {
+    ForwardAt(CVector(row.meX, -10), {row.holder.x < 999 ? row.holder.x + 0.5f : 0.5f, 0});
+    if (row.holder.x < 999)
+      Mate(0, row.holder.x, row.holder.y, 7);
+    if (row.foe.x < 999)
+      Foe(2, row.foe.x, row.foe.y, 7);
+    Pass();
+    brain().SendAllActions(-1);
+    const int moved = brain().GoToPlace(CVector(row.placeX, -10), 40);
+    EXPECT_EQ(row.moves, moved == 1) << row.name;
+  }
+}
