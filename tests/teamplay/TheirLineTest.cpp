@@ -80,6 +80,14 @@ TEST_F(TheirLineTest, APlayerBeyondTheirLineStepsBackWhateverHisPlacesSlack)
     ASSERT_LT(line, 20.5f) << row.name;
     const int moved = brain().GoToPlace(CVector(line - 1, -10), 40);
     EXPECT_EQ(row.moves, moved == 1) << row.name;
+    // Backing onto the line, facing the play, as hard as he may: at a
+    // place's pace their line stepping up left him behind it.
+    if (row.moves)
+    {
+      const ACTIONQUEUE q = brain().GetQueue();
+      EXPECT_EQ(CMD_DASH, q.command) << row.name;
+      EXPECT_LT(q.power, -90) << row.name;
+    }
   }
 }
 
