@@ -354,12 +354,17 @@ int CBallChoices::LongBallUpfield()
   float bestSpare = 0;
   CVector best;
   const CPlayer *bestMate = nullptr;
+  // A team-mate beyond their line at the kick is offside: balls into room
+  // for such a man were called offside once he got to them, their free
+  // kick.
+  const float line = m_Brain.TheirOffsideX();
   ForEachLongBallAim(from, yMost, [&](CVector target, float speed) {
     for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
     {
       const CPlayer *mate = mates.players[i];
       const CVector at = mate->GetGPos();
-      if (at.GetX() < from.GetX() + kLongPassLeastGain || at.dist(target) > kLongBallRunMost)
+      if (at.GetX() < from.GetX() + kLongPassLeastGain || at.dist(target) > kLongBallRunMost ||
+          at.GetX() > line)
         continue;
       const float spare = m_Brain.SpareCycles(from, target, speed, 0, &at);
       if (!found || spare > bestSpare)

@@ -145,3 +145,30 @@ TEST_F(TheirLineTest, AForwardGoesUpToTheLineWhileOurManCouldPlayTheBallBehindIt
     EXPECT_EQ(row.moves, moved == 1) << row.name;
   }
 }
+
+// A long ball into room for a team-mate standing beyond their line was
+// called offside once he got to it: it goes down the emptier wing instead.
+// Onside, the same man still gets it.
+TEST_F(TheirLineTest, ALongBallIntoRoomIsForATeamMateOnsideOnly)
+{
+  const struct
+  {
+    const char *name;
+    float lineX;  // their last defender's x, out on the right wing
+    float lowDir, highDir;
+  } rows[] = {
+      {"the marked team-mate onside", 30, -45, -5},
+      {"the marked team-mate offside", 11, 25, 45},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(0, 1));
+    RollBall(0.5f, 1);
+    // Up the right with one of theirs at his side: no pass reaches him.
+    Others({14, -12}, {12.5f, -11});
+    Foe(0, 51, 0, 1);
+    Foe(1, row.lineX, -25, 2);
+    ExpectLongBallBetween(row.lowDir, row.highDir, row.name);
+  }
+}
