@@ -421,6 +421,8 @@ public:
   float MyDashPowerToIntercept(float power);
   float MyDashPowerToIntercept();
   int PassBall(const CPlayer *p);
+  // The pace at the receiver his pass was reckoned at this cycle.
+  float PassPace(const CPlayer *receiver) const;
   int CleverDribbleTo();
   int CleverDribbleTo(CVector target, float speed);
   KICKMODE BestMode(float relDir);

@@ -111,6 +111,15 @@ int CBehaviours::PassBall(const CPlayer *p, float speedAtTarget)
   return AnnouncePass(p, target, KickBall(target, Point2KickVelocity(target, speedAtTarget)));
 }
 
+float CBehaviours::PassPace(const CPlayer *receiver) const
+{
+  const int unum = receiver ? receiver->GetUNum() : 0;
+  if (unum < 1 || unum > 11 || !m_Passing.receivers[unum - 1].valid ||
+      m_Passing.receivers_time != GetTime())
+    return m_MaxPassSpeedAtTarget;
+  return m_Passing.receivers[unum - 1].pace;
+}
+
 float CBehaviours::PassRisk(CVector from, CVector target, float speed)
 {
   // A ball that dies before it reaches him is the opponents' ball.
@@ -175,43 +184,55 @@ void CBehaviours::AssessReceivers()
       continue;
     if (from.dist(mate->GetGPos()) > m_MaxPassDist)
       continue;
-    // He drifts on while the ball travels: aim where he will be, worked
-    // out twice so the travel time fits the place.
-    CVector target = mate->GetGPos();
-    float speed = 0;
-    int cycles = 0;
-    for (int pass = 0; pass < 2; pass++)
-    {
-      speed = std::min(from.dist(target) * (1 - m_BallDecay) + m_MinPassSpeedAtTarget,
-                       m_BallSpeedMax);
-      cycles = RollCycles(speed, m_BallDecay, from.dist(target));
-      CVector pos = mate->GetGPos();
-      CVector vel = mate->GetVelocityValid() ? mate->GetVelocity() : CVector();
-      for (int t = 0; t < cycles; t++)
-      {
-        const float x = pos.GetX();
-        const float y = pos.GetY();
-        Predict::Step(pos, vel, m_PlayerSpeedMax, m_PlayerDecay);
-        // A step too small to move him leaves every later one, smaller
-        // still under a decay below 1, too small as well: he stands.
-        if (pos.GetX() == x && pos.GetY() == y && m_PlayerDecay >= 0 && m_PlayerDecay < 1)
-          break;
-      }
-      target = pos;
-    }
-    // The ball is to stop at his feet, not run through him.
-    if (from.dist(target) > m_PlayerSize)
-      target = target - (target - from).SetLength(m_PlayerSize);
     RECEIVERINFO &info = m_Passing.receivers[unum - 1];
-    info.valid = true;
-    info.target = target;
-    info.stands = mate->GetGPos();
-    info.speed = speed;
-    info.cycles = cycles;
-    info.risk = PassRisk(from, target, speed);
+    // Reckoned at the pace a pass is kicked as well as at the slowest he
+    // may be given, the safer of the two kept: reckoned at the slowest
+    // alone, the ball took cycles longer to get there than the kick gives
+    // it, and team-mates 12-18 m off were counted cut out by opponents who
+    // never got near a ball kicked at the pass's pace. The slower one still
+    // counts where only it goes in one kick.
+    for (const float pace : {m_MaxPassSpeedAtTarget, m_MinPassSpeedAtTarget})
+    {
+      // He drifts on while the ball travels: aim where he will be, worked
+      // out twice so the travel time fits the place.
+      CVector target = mate->GetGPos();
+      float speed = 0;
+      int cycles = 0;
+      for (int pass = 0; pass < 2; pass++)
+      {
+        speed = std::min(from.dist(target) * (1 - m_BallDecay) + pace, m_BallSpeedMax);
+        cycles = RollCycles(speed, m_BallDecay, from.dist(target));
+        CVector pos = mate->GetGPos();
+        CVector vel = mate->GetVelocityValid() ? mate->GetVelocity() : CVector();
+        for (int t = 0; t < cycles; t++)
+        {
+          const float x = pos.GetX();
+          const float y = pos.GetY();
+          Predict::Step(pos, vel, m_PlayerSpeedMax, m_PlayerDecay);
+          // A step too small to move him leaves every later one, smaller
+          // still under a decay below 1, too small as well: he stands.
+          if (pos.GetX() == x && pos.GetY() == y && m_PlayerDecay >= 0 && m_PlayerDecay < 1)
+            break;
+        }
+        target = pos;
+      }
+      // The ball is to stop at his feet, not run through him.
+      if (from.dist(target) > m_PlayerSize)
+        target = target - (target - from).SetLength(m_PlayerSize);
+      const float risk = PassRisk(from, target, speed);
+      if (info.valid && risk >= info.risk)
+        continue;
+      info.valid = true;
+      info.target = target;
+      info.stands = mate->GetGPos();
+      info.speed = speed;
+      info.pace = pace;
+      info.cycles = cycles;
+      info.risk = risk;
+    }
     // The record holds him where the pass meets him.
     m_Receivers[unum - 1] = *mate;
-    m_Receivers[unum - 1].SetGPos(target);
+    m_Receivers[unum - 1].SetGPos(info.target);
   }
 }
 
@@ -280,9 +301,24 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
     // a pass would, and along the pass: a ball rolling across the kicker
     // that one kick cannot turn onto its way went off 10 to 60 degrees,
     // and more than half of such passes were lost.
-    if (limits.oneKick &&
-        OneKickSpeedTowards(info.target) < dist * (1 - m_BallDecay) + m_MinPassSpeedAtTarget / 2)
-      continue;
+    float risk = info.risk;
+    if (limits.oneKick)
+    {
+      const float oneKick = OneKickSpeedTowards(info.target);
+      if (oneKick < dist * (1 - m_BallDecay) + m_MinPassSpeedAtTarget / 2)
+        continue;
+      // Slower than the pass was reckoned at, the ball is longer on its
+      // way: its risk is the risk at the pace one kick gives, reckoned no
+      // slower than the slowest pass, which the opponents' margin is
+      // measured for.
+      if (oneKick < info.speed)
+      {
+        const float slowest = dist * (1 - m_BallDecay) + m_MinPassSpeedAtTarget;
+        risk = PassRisk(from, info.target, std::max(oneKick, std::min(slowest, info.speed)));
+        if (risk >= threshold)
+          continue;
+      }
+    }
     // Crowding: an opponent at his side counts fully, one at the buffer's
     // edge hardly; the epsilon keeps one standing on him finite.
     float crowd = 0;
@@ -300,7 +336,7 @@ const CPlayer *CBehaviours::PassTarget(const PASSLIMITS &limits)
       continue;
     // Ground gained, less a buffer's worth for a crowded receiver and the
     // risk's worth in ground.
-    const float value = gain - m_PassOpponentBuffer * std::min(1.0f, crowd) - kRiskCost * info.risk;
+    const float value = gain - m_PassOpponentBuffer * std::min(1.0f, crowd) - kRiskCost * risk;
     if (!best || value > bestValue)
     {
       best = &r;

@@ -44,8 +44,10 @@ struct RECEIVERINFO
   CVector target;
   // Where he stands as the ball is played.
   CVector stands;
-  // The ball's speed off the foot, and the cycles it travels.
+  // The ball's speed off the foot, its pace as it gets to him, and the
+  // cycles it travels.
   float speed = 0;
+  float pace = 0;
   int cycles = 0;
   // 0 no opponent can get at the ball on its way, 1 one surely does.
   float risk = 1;

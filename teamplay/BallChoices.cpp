@@ -260,7 +260,7 @@ int CBallChoices::PassForward()
   limits.backAllowance = -kForwardPassGain;
   limits.maxDist = std::fmin(m_Brain.m_MaxPassDist, kLongestPassInPlay);
   const CPlayer *mate = m_Brain.PassTarget(limits);
-  return mate && m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate));
+  return mate && m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate, m_Brain.PassPace(mate)));
 }
 
 // A pass to a safe team-mate any way, back no farther than mostBack and
@@ -276,11 +276,11 @@ int CBallChoices::PassToKeepTheBall(float mostBack)
   if (!mate)
     return 0;
   if (!limits.oneKick)
-    return m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate));
+    return m_Brain.Chose(BP_PASS, m_Brain.PassBall(mate, m_Brain.PassPace(mate)));
   return m_Brain.Chose(
       BP_PASS, m_Brain.AnnouncePass(
                    mate, mate->GetGPos(),
-                   KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
+                   KickOnceTowards(mate->GetGPos(), m_Brain.PassPace(mate))));
 }
 
 // Before a long ball in midfield: a short pass in one kick to a
@@ -299,7 +299,7 @@ int CBallChoices::ShortPassBeforeLongBall()
          m_Brain.Chose(BP_PASS,
                        m_Brain.AnnouncePass(mate, mate->GetGPos(),
                                             KickOnceTowards(
-                                                mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget)));
+                                                mate->GetGPos(), m_Brain.PassPace(mate))));
 }
 
 // The landing points of a long ball: rows kLongBallAhead up the pitch
@@ -342,7 +342,7 @@ int CBallChoices::LongBallUpfield()
   if (const CPlayer *mate = m_Brain.PassTarget(limits))
     return m_Brain.AnnouncePass(
         mate, mate->GetGPos(),
-        KickOnceTowards(mate->GetGPos(), m_Brain.m_MinPassSpeedAtTarget));
+        KickOnceTowards(mate->GetGPos(), m_Brain.PassPace(mate)));
   // Into room where one of ours well up the pitch gets to the ball first.
   const CBall *ball = m_Brain.M2BReadBall();
   const CVector from = m_Brain.BallPositionValid() ? ball->GetGPos() : me;

@@ -193,6 +193,73 @@ TEST_F(PassTest, SendTargetsNoFartherThanTheFarDistance)
   brain->m_Target.ImportConfig(config, "ClearSend");
   EXPECT_NEAR(12, brain->SendTarget().GetMag(), 1e-3);
 }
+
+// A pass is kicked at the quicker pace a receiver still takes, and was
+// reckoned at the slowest: an opponent 8 m off its way was counted at the
+// ball before it, and team-mates 12-18 m off were never passed to. At the
+// pace it is kicked the ball is there first; one nearer its way still
+// gets to it.
+TEST_F(PassTest, AReceiverIsReckonedAtThePaceHisPassIsKicked)
+{
+  // The built-in paces at the receiver: the slowest, and a pass's.
+  const float kSlowestPace = 0.5f;
+  const float kPassPace = 0.8f;
+  const struct
+  {
+    const char *what;
+    CVector foe;
+    bool taken;
+  } rows[] = {
+      {"8.5 m off the way: first at a slow ball, not at the pass", CVector(8, 8.5f), true},
+      {"7 m off: at the ball before it either way", CVector(8, 7), false},
+      {"far off", CVector(8, 20), true},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.what);
+    World({CVector(16, 0)}, {row.foe});
+    const CPlayer *to = brain->PassTarget(0);
+    ASSERT_EQ(row.taken, to != nullptr);
+    if (!to)
+      continue;
+    // The kick gives the pace the pass was reckoned at.
+    EXPECT_GE(brain->PassPace(to), kSlowestPace);
+    EXPECT_LE(brain->PassPace(to), kPassPace);
+  }
+  // Near enough for the slow ball to be safe too, the quicker pace is
+  // still the one kicked: the safer of the two.
+  World({CVector(16, 0)}, {CVector(8, 8.5f)});
+  EXPECT_FLOAT_EQ(kPassPace, brain->PassPace(brain->PassTarget(0)));
+}
+
+// Pressed, the pass goes in one kick, and from a ball rolling across the
+// kicker one kick gives it less than the pass's pace: its risk is the one
+// at the pace it gets, and a receiver safe only at the quicker pace is no
+// receiver then.
+TEST_F(PassTest, AOneKickPassIsReckonedAtThePaceOneKickGives)
+{
+  PASSLIMITS oneKick;
+  oneKick.oneKick = true;
+  const struct
+  {
+    const char *what;
+    CVector ballVelocity;
+    bool taken;
+  } rows[] = {
+      {"a ball at rest: one kick gives the pace", CVector(), true},
+      {"rolling back and across: one kick gives a slow ball", CVector(-0.9f, 1.2f), false},
+      {"rolling across, less: still short of the pace", CVector(-0.6f, 1.5f), false},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.what);
+    World({CVector(16, 0)}, {CVector(8, 8.5f)});
+    Ball(CVector(0.5f, 0), row.ballVelocity);
+    // Not pressed, the pass laid over several kicks goes all the same.
+    EXPECT_NE(nullptr, brain->PassTarget(0));
+    EXPECT_EQ(row.taken, brain->PassTarget(oneKick) != nullptr);
+  }
+}
 }  // namespace
 
 // In matches a carrier pressed from a metre or two never found a pass: the

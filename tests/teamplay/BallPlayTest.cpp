@@ -347,8 +347,8 @@ TEST_F(TeamPlayTest, BeforeALongBallANearTeamMateALittleUnsafeGetsIt)
     Placed mate, foe, presser;  // x 999: none
     bool pass;
   } rows[] = {
-      {"a near mate a little unsafe", {22, 8}, {25, 8}, {999, 0}, true},
-      {"the same, pressed", {22, 8}, {25, 8}, {9, -3}, true},
+      {"a near mate a little unsafe", {22, 8}, {20, 12.5f}, {999, 0}, true},
+      {"the same, pressed", {22, 8}, {20, 12.5f}, {9, -3}, true},
       {"a near mate surely lost", {22, 8}, {22, 2}, {999, 0}, false},
       {"a mate too far", {34, 8}, {999, 0}, {999, 0}, false},
       {"a mate too far back", {-8, 0}, {999, 0}, {999, 0}, false},
