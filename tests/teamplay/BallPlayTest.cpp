@@ -349,6 +349,9 @@ TEST_F(TeamPlayTest, BeforeALongBallANearTeamMateALittleUnsafeGetsIt)
   } rows[] = {
       {"a near mate a little unsafe", {22, 8}, {20, 12.5f}, {999, 0}, true},
       {"the same, pressed", {22, 8}, {20, 12.5f}, {9, -3}, true},
+      // The ball there first by a fraction of a cycle: kept more often
+      // than the long ball.
+      {"a near mate unsafe, the ball there first", {22, 8}, {20, 12}, {999, 0}, true},
       {"a near mate surely lost", {22, 8}, {22, 2}, {999, 0}, false},
       {"a mate too far", {34, 8}, {999, 0}, {999, 0}, false},
       {"a mate too far back", {-8, 0}, {999, 0}, {999, 0}, false},
