@@ -47,6 +47,11 @@ public:
   int ShootNow();
   // Far out with nobody near: the shot waits for a run closer or a pass.
   bool LongShotCanWait();
+  // A shot nobody of theirs gets across, and not one that can wait: taken
+  // whatever else the carrier was about (a set play's plan, a ball still
+  // rolling in).
+  bool ShotIsOn();
+  int TakeTheShotThatIsOn();
   // Far out: a pass to a team-mate near the middle of their goal.
   int PassIntoTheBox();
   // Out wide: the ball into their area where a team-mate is first to it

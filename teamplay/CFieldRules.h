@@ -36,6 +36,8 @@ public:
   void LookAbout();
   // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
+  // Whether a ball surely in reach, still coming nearer, is shot at once.
+  bool ShootFirstTime();
   // Whether the pass had better wait for this cycle's visual: the ball is
   // reckoned in reach but not surely, or another player was at it too.
   bool AwaitSightAtTheBall();

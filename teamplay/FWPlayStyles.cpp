@@ -42,7 +42,7 @@ int CBehaviours::FWZWithBall()
   const CVector me = GetGPos();
   if (m_BallChoices.PassIntoTheBox())
     return 1;
-  if (HaveAShot() && !m_BallChoices.LongShotCanWait() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
+  if (m_BallChoices.TakeTheShotThatIsOn())
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;
@@ -98,6 +98,16 @@ bool CBallChoices::LongShotCanWait()
   const CBall *ball = m_Brain.M2BReadBall();
   return ball && ball->GetGPos().dist(CVector(m_Brain.m_PitchLength / 2, 0)) > kLongShot &&
          m_Brain.NumFoesWithin(kLongShotRoom, ball->GetGPos()) == 0;
+}
+
+bool CBallChoices::ShotIsOn()
+{
+  return m_Brain.HaveAShot() && !LongShotCanWait();
+}
+
+int CBallChoices::TakeTheShotThatIsOn()
+{
+  return ShotIsOn() && m_Brain.Chose(BP_SHOOT, ShootNow());
 }
 
 int CBallChoices::PassIntoTheBox()

@@ -28,7 +28,7 @@ int CBehaviours::MIDZWithBall()
     return DEFZWithBall();
 
   // Their goal is within a shot's reach from the front of this third.
-  if (HaveAShot() && !m_BallChoices.LongShotCanWait() && Chose(BP_SHOOT, m_BallChoices.ShootNow()))
+  if (m_BallChoices.TakeTheShotThatIsOn())
     return 1;
   if (m_BallChoices.TakeABreakaway())
     return 1;

@@ -164,7 +164,8 @@ void CBehaviours::DetermineActionState()
   // a cycle reckoned 0.75 m off after a hard dash; the receiver turned
   // after it, and their player took it).
   else if ((BallKickableForPlayer(nullptr, m_FieldRules.ReachDoubt()) ||
-            (BallSurelyInReach() && !BallWillBeKickable(1, 0, 0))) &&
+            (BallSurelyInReach() &&
+             (!BallWillBeKickable(1, 0, 0) || m_FieldRules.ShootFirstTime()))) &&
            !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())
@@ -223,6 +224,16 @@ float CFieldRules::ReachDoubt()
   if (!seenNow && last.command == CMD_DASH && last.time == now - 1 && last.power > kHardDash)
     doubt += m_Brain.m_KickableBuffer;
   return doubt;
+}
+
+// A ball rolling in, surely in reach though not yet near enough to be
+// sure of it by the reckoning alone, is shot as it comes when a shot is
+// on: waited for, a ball 0.7 m off 16 m out struck the receiver's body,
+// and lay three cycles at his feet before the shot went.
+bool CFieldRules::ShootFirstTime()
+{
+  return m_Brain.CurrentPlayMode() == PM_PLAY_ON && m_Brain.GetRole() != ROLE_GOALKEEPER &&
+         m_Brain.m_BallChoices.ShotIsOn();
 }
 
 // Only this cycle's visual settles a ball at the edge of reach, and one
@@ -321,12 +332,14 @@ int CFieldRules::RunMyFixPlan()
 {
   if (m_Brain.GetActionState() != AS_FIX_PLAN)
     return 0;
-  // In play, with the ball at his feet in their third, a ball into their
-  // area that a team-mate is first to beats the plan's dribble to their
-  // corner and its hold there: of those plans in matches, hardly one in
-  // ten got as far as the ball played in.
+  // In play, with the ball at his feet in their third, a shot that is on,
+  // and else a ball into their area that a team-mate is first to, beat the
+  // plan's dribble to their corner and its hold there: of those plans in
+  // matches, hardly one in ten got as far as the ball played in, and a
+  // runner 16 m out with the goal open held the ball for the plan.
   if (m_Brain.m_CurrentMode == PM_PLAY_ON && m_Brain.BallKickableForPlayer(nullptr, 0) &&
-      m_Brain.GetGPos().GetX() > m_Brain.m_DefenseZone && m_Brain.m_BallChoices.CrossToAMateFirst())
+      m_Brain.GetGPos().GetX() > m_Brain.m_DefenseZone &&
+      (m_Brain.m_BallChoices.TakeTheShotThatIsOn() || m_Brain.m_BallChoices.CrossToAMateFirst()))
     return 1;
   m_Brain.ExecuteFixPlan();
   return m_Brain.MainCommandQueued() ? 1 : 0;

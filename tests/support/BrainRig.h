@@ -89,6 +89,7 @@ public:
   using CBehaviours::m_NumFixPlans;
   using CBehaviours::m_SetPlayTouch;
   using CBehaviours::m_Passing;
+  using CBehaviours::m_FieldRules;
   using CBehaviours::KickAccelAt;
   using CBehaviours::OneKickSpeedTowards;
 

@@ -527,3 +527,53 @@ TEST_F(FinishingTest, InTheirHalfWithRoomTheBallIsRunAtTheirGoal)
   }
 }
 }  // namespace
+
+namespace
+{
+// A ball rolling in, 16 m out, surely in reach a metre off though not near
+// enough to be sure of it by the reckoning: waited for, it struck the
+// receiver's body and lay three cycles at his feet before the shot went.
+// With a shot on it is shot as it comes; with none, or far out with nobody
+// near, it is still let come.
+TEST_F(FinishingTest, ABallRollingInIsShotFirstTimeWhenAShotIsOn)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    Placed defenders[2];
+    bool shot;
+  } rows[] = {
+      {"16 m out, the goal open", CVector(36.5f, 2), {kNobody, kNobody}, true},
+      {"20 m out at an angle, a defender off the way", CVector(34, -8), {{30, -12}, kNobody}, true},
+      {"16 m out, both corners shut before the ball", CVector(36.5f, 2),
+       {{38.2f, 1.6f}, {38.2f, 3}}, false},
+      {"25 m out, nobody near: the shot can wait", CVector(28, 1), {kNobody, kNobody}, false},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 3));
+    for (int i = 0; i < 2; i++)
+      if (row.defenders[i].x < 999)
+        Foe(2 + i, row.defenders[i].x, row.defenders[i].y, 3 + i);
+    // Seen now 1.03 m off, coming at him: in reach, and in reach again
+    // next cycle.
+    const CVector ball = row.me + CVector(-0.73f, 0.73f);
+    RollBall(ball.GetX(), ball.GetY(), CVector(0.4f, -0.4f));
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    ASSERT_TRUE(brain().BallSurelyInReach()) << row.name;
+    ASSERT_TRUE(brain().BallWillBeKickable(1, 0, 0)) << row.name;
+    const ACTIONQUEUE q = Pass();
+    EXPECT_EQ(row.shot, brain().GetActionState() == AS_WITH_BALL) << row.name;
+    EXPECT_EQ(row.shot, brain().GetBallPlay() == BP_SHOOT && q.command == CMD_KICK) << row.name;
+    if (!row.shot)
+      continue;
+    // Between their posts, as the ball moves on under the kick.
+    const CVector kicked = Kicked(q);
+    const float y = ball.GetY() + kicked.GetY() * (52.5f - ball.GetX()) / kicked.GetX();
+    EXPECT_GT(kicked.GetX(), 0) << row.name;
+    EXPECT_LT(std::fabs(y), 7.01f) << row.name;
+    EXPECT_GT(kicked.GetMag(), 1.7f) << row.name;
+  }
+}
+}  // namespace

@@ -527,3 +527,38 @@ TEST_F(FixPlanRun, APlanHangingOnATriggerOfThePitchIsChosenExactlyWhenItHolds)
     EXPECT_EQ(chosen == std::string(plan.name), row.chosen) << row.trigger << " " << chosen;
   }
 }
+
+// In play a runner of our plan with the ball at his feet 16 m out and
+// their goal open held it for the plan's next step: a shot that is on goes
+// first. With both corners shut before the ball the plan goes on.
+TEST_F(FixPlanRun, InPlayAShotThatIsOnBeatsThePlan)
+{
+  const struct
+  {
+    const char *name;
+    bool shut;
+  } rows[] = {{"the goal open", false}, {"both corners shut at his feet", true}};
+  for (const auto &row : rows)
+  {
+    NewBrain();
+    brain->SetFormationID(0);
+    const int unum = RunnerAfterOurCatch();
+    ASSERT_LE(unum, 11) << row.name;
+    brain->SetRole();
+    Call(110, "play_on");
+    brain->DetermineEnvState(PM_PLAY_ON, PM_PLAY_ON);
+    Place(CVector(36.5f, 2), 0);
+    Ball(CVector(37, 2));
+    agent->M2BReadNonConstBall()->SetTime(110);
+    brain->goalie = Foe(CVector(51, 4));
+    if (row.shut)
+    {
+      Foe(CVector(38.2f, 1.6f));
+      Foe(CVector(38.2f, 3));
+    }
+    brain->SetActionState(AS_FIX_PLAN);
+    ASSERT_EQ(Running(), "GoToOAGCPos5") << row.name;
+    brain->m_FieldRules.RunMyFixPlan();
+    EXPECT_EQ(!row.shut, brain->GetBallPlay() == BP_SHOOT && Command() == CMD_KICK) << row.name;
+  }
+}
