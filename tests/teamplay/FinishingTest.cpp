@@ -577,3 +577,44 @@ TEST_F(FinishingTest, ABallRollingInIsShotFirstTimeWhenAShotIsOn)
   }
 }
 }  // namespace
+
+namespace
+{
+// Taken 26 m out with the ball rolling away and a defender 3 m off, the
+// shot laid over several kicks first stopped the ball, chased it for four
+// cycles and sent it wide at last: pressed, one kick sends it as it lies
+// whenever that gets it to their goal line.
+TEST_F(FinishingTest, PressedTheShotGoesInOneKickAsTheBallRollsAway)
+{
+  const struct
+  {
+    const char *name;
+    Placed defender;
+  } rows[] = {
+      {"a defender 4 m off behind him, seen two cycles ago", {28.3f, 13.5f}},
+      {"a defender 4 m off at his side, seen two cycles ago", {31.5f, 18.9f}},
+  };
+  for (const auto &row : rows)
+  {
+    const CVector me(32.1f, 14.9f);
+    OnTheBall(me, CVector(45.3f, 4.9f));
+    memory().SetBFacing(135.6f);
+    RollBall(31.5f, 15.6f, CVector(-0.87f, -0.47f));
+    memory().GetNonConstBall()->SetTime(memory().GetTime());
+    // Not seen since two cycles ago: he may be at him by now.
+    Foe(2, row.defender.x, row.defender.y, 3)->SetTime(memory().GetTime() - 2);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(BP_SHOOT, brain().GetBallPlay()) << row.name;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_FALSE(brain().KickPlanRunning()) << row.name;
+    const CVector kicked = Kicked(q);
+    const CVector ball = memory().GetBall()->GetGPos();
+    ASSERT_GT(kicked.GetX(), 0) << row.name;
+    const float y = ball.GetY() + kicked.GetY() * (52.5f - ball.GetX()) / kicked.GetX();
+    EXPECT_LT(std::fabs(y), 7.01f) << row.name;
+    // It rolls as far as their goal line.
+    const float way = (52.5f - ball.GetX()) * kicked.GetMag() / kicked.GetX();
+    EXPECT_GT(kicked.GetMag() / (1 - 0.94f), way) << row.name;
+  }
+}
+}  // namespace
