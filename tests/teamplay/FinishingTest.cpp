@@ -31,6 +31,22 @@ protected:
     Foe(1, 20, -30, 2);
   }
 
+  // A row of a table: the carrier at me, up to two defenders (x 999:
+  // none), and whether the rule under test fires.
+  struct CarrierRow
+  {
+    const char *name;
+    CVector me;
+    Placed defenders[2];
+    bool fires;
+  };
+  void Defenders(const Placed (&defenders)[2])
+  {
+    for (int i = 0; i < 2; i++)
+      if (defenders[i].x < 999)
+        Foe(2 + i, defenders[i].x, defenders[i].y, 3 + i);
+  }
+
   float KickDir(const ACTIONQUEUE &q) { return brain().NormaliseAngle(memory().GetBFacing() + q.angle); }
 
   // The ball's velocity once the server has run the kick queued.
@@ -493,13 +509,7 @@ namespace
 // their goal, at running pace, wherever none of theirs gets to it first.
 TEST_F(FinishingTest, InTheirHalfWithRoomTheBallIsRunAtTheirGoal)
 {
-  const struct
-  {
-    const char *name;
-    CVector me;
-    Placed defenders[2];
-    bool runs;
-  } rows[] = {
+  const CarrierRow rows[] = {
       {"40 m out, a defender 12 m ahead on the way", CVector(14, 8), {{26, 5}, kNobody}, true},
       {"38 m out in the middle, a defender 13 m straight ahead", CVector(15, -2), {{28, -2.5f}, {40, 6}}, true},
       {"a defender 2.5 m in front", CVector(14, 8), {{16.5f, 7.5f}, kNobody}, false},
@@ -509,9 +519,7 @@ TEST_F(FinishingTest, InTheirHalfWithRoomTheBallIsRunAtTheirGoal)
   for (const auto &row : rows)
   {
     OnTheBall(row.me, CVector(51, 0));
-    for (int i = 0; i < 2; i++)
-      if (row.defenders[i].x < 999)
-        Foe(2 + i, row.defenders[i].x, row.defenders[i].y, 3 + i);
+    Defenders(row.defenders);
     const ACTIONQUEUE q = Pass();
     ASSERT_EQ(AS_WITH_BALL, brain().GetActionState()) << row.name;
     const CVector ball = memory().GetBall()->GetGPos();
@@ -521,7 +529,7 @@ TEST_F(FinishingTest, InTheirHalfWithRoomTheBallIsRunAtTheirGoal)
     const bool atGoal =
         brain().GetBallPlay() == BP_DRIBBLE && q.command == CMD_KICK && kicked.GetMag() > 0.6f &&
         std::fabs(brain().NormaliseAngle(kicked.GetDir() - (aim - ball).GetDir())) < 15;
-    EXPECT_EQ(row.runs, atGoal) << row.name << " play " << brain().GetBallPlay() << " cmd "
+    EXPECT_EQ(row.fires, atGoal) << row.name << " play " << brain().GetBallPlay() << " cmd "
                                 << q.command << " speed " << kicked.GetMag() << " dir "
                                 << kicked.GetDir() << " aim " << (aim - ball).GetDir();
   }
@@ -537,13 +545,7 @@ namespace
 // near, it is still let come.
 TEST_F(FinishingTest, ABallRollingInIsShotFirstTimeWhenAShotIsOn)
 {
-  const struct
-  {
-    const char *name;
-    CVector me;
-    Placed defenders[2];
-    bool shot;
-  } rows[] = {
+  const CarrierRow rows[] = {
       {"16 m out, the goal open", CVector(36.5f, 2), {kNobody, kNobody}, true},
       {"20 m out at an angle, a defender off the way", CVector(34, -8), {{30, -12}, kNobody}, true},
       {"16 m out, both corners shut before the ball", CVector(36.5f, 2),
@@ -553,9 +555,7 @@ TEST_F(FinishingTest, ABallRollingInIsShotFirstTimeWhenAShotIsOn)
   for (const auto &row : rows)
   {
     OnTheBall(row.me, CVector(51, 3));
-    for (int i = 0; i < 2; i++)
-      if (row.defenders[i].x < 999)
-        Foe(2 + i, row.defenders[i].x, row.defenders[i].y, 3 + i);
+    Defenders(row.defenders);
     // Seen now 1.03 m off, coming at him: in reach, and in reach again
     // next cycle.
     const CVector ball = row.me + CVector(-0.73f, 0.73f);
@@ -564,9 +564,9 @@ TEST_F(FinishingTest, ABallRollingInIsShotFirstTimeWhenAShotIsOn)
     ASSERT_TRUE(brain().BallSurelyInReach()) << row.name;
     ASSERT_TRUE(brain().BallWillBeKickable(1, 0, 0)) << row.name;
     const ACTIONQUEUE q = Pass();
-    EXPECT_EQ(row.shot, brain().GetActionState() == AS_WITH_BALL) << row.name;
-    EXPECT_EQ(row.shot, brain().GetBallPlay() == BP_SHOOT && q.command == CMD_KICK) << row.name;
-    if (!row.shot)
+    EXPECT_EQ(row.fires, brain().GetActionState() == AS_WITH_BALL) << row.name;
+    EXPECT_EQ(row.fires, brain().GetBallPlay() == BP_SHOOT && q.command == CMD_KICK) << row.name;
+    if (!row.fires)
       continue;
     // Between their posts, as the ball moves on under the kick.
     const CVector kicked = Kicked(q);
