@@ -47,6 +47,9 @@ public:
   // near our half: whether the agent is the one of us nearest the spot
   // goal-side of where he takes it, who runs there.
   bool MeetTheirReceiver();
+  // Chasing a ball their man gets to first (his cycles and mine to it,
+  // where he takes it): whether the run goes to meet him there.
+  bool RunToMeetTheirMan(int theirs, int mine, CVector meets);
   // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.
@@ -66,6 +69,7 @@ public:
 private:
   CBehaviours &m_Brain;
   int m_PlaceHeldTime = -999;
+  int m_MeetTheirManTime = -999;
 };
 
 #endif

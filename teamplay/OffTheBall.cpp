@@ -49,8 +49,6 @@ const float kSlowApproachDist = 3;
 const float kSlowApproachPower = 40;
 // How often the last step to the ball is halved to stop short of it.
 const int kShorterSteps = 3;
-// An opponent this many cycles sooner at the ball than the agent takes it.
-const int kBeatenToBall = 2;
 // A step towards a ball that is nearly within reach.
 const float kStepToBallPower = 20;
 // The slack of a place per metre from the ball.
@@ -519,16 +517,16 @@ int CBehaviours::ChaseBall()
     return TouchGate(CMD_DASH, kStepToBallPower);
   }
   const int cycles = MyNumOfCyclesToIntercept();
-  // An opponent clearly first to the ball takes it where he meets it: the
+  // An opponent first to the ball takes it where he meets it: the
   // run goes to his side towards our goal there, so that he has the ball
   // with one of us on him (seen in matches: the chaser ran on to where the
   // ball would have rolled, and the receiver of a cross shot unmarked).
   if (const CPlayer *foe = FastestFoe2Ball())
   {
     const int theirs = NumOfCyclesToIntercept(foe);
-    if (theirs + kBeatenToBall <= cycles && theirs < 999)
+    const CVector meets = InterceptionPoint(foe, static_cast<float>(m_MaxPower));
+    if (m_FieldRules.RunToMeetTheirMan(theirs, cycles, meets))
     {
-      const CVector meets = InterceptionPoint(foe, static_cast<float>(m_MaxPower));
       const CVector goalSide = PointInBetween(meets, CVector(-m_PitchLength / 2, 0), m_BlockFoeDist);
       return RunToMeetBall(goalSide, theirs);
     }

@@ -108,3 +108,45 @@ TEST_F(PressingTest, TheOneOfUsNearestTheirReceiverMeetsHimGoalSideBesidesTheOne
   }
 }
 }
+
+namespace
+{
+TEST_F(PressingTest, WhoRanToMeetTheirReceiverKeepsAtItWhileHeIsStillFirst)
+{
+  // Seen in matches: the chaser of their pass turned between the spot
+  // beside their receiver and his own interception of the ball, cycle
+  // after cycle, as the counts of who gets there first wavered by one.
+  // Their man is first by three cycles from the first place, by one from
+  // the second. In their half the chaser runs for the ball's path still.
+  const struct
+  {
+    bool metBefore;
+    float shift; // the scene moved up the pitch
+    bool meets;
+  } rows[] = {{true, 0, true}, {false, 0, false}, {true, 45, false}};
+  for (const auto &row : rows)
+  {
+    Fresh();
+    const CVector shift(row.shift, 0);
+    if (row.metBefore)
+    {
+      RollBall(kBallAt.GetX() + row.shift, kBallAt.GetY(), kBallRun);
+      Foe(0, kReceiver.GetX() + row.shift, kReceiver.GetY(), 9);
+      Me(CVector(-18, 4) + shift, 180);
+      Pass();
+      memory().SetTime(memory().GetTime() + 1);
+    }
+    RollBall(kBallAt.GetX() + row.shift, kBallAt.GetY(), kBallRun);
+    const CPlayer *foe = Foe(0, kReceiver.GetX() + row.shift, kReceiver.GetY(), 9);
+    Me(CVector(-22, 4) + shift, 180);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_CHASE_BALL, brain().GetActionState()) << row.shift;
+    ASSERT_EQ(brain().NumOfCyclesToIntercept(foe) + 1, brain().MyNumOfCyclesToIntercept());
+    const CVector spot =
+        brain().PointInBetween(brain().InterceptionPoint(foe, 100), CVector(-52.5f, 0), 1);
+    // Heading for the spot beside him, or for the ball's path.
+    EXPECT_EQ(row.meets, HeadingOff(q, spot) < HeadingOff(q, brain().MyInterceptionPoint()))
+        << (row.metBefore ? "ran to meet him, " : "came fresh, ") << row.shift;
+  }
+}
+}
