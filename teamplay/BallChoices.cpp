@@ -129,6 +129,10 @@ const float kRoomRunFromX = 0;
 const float kRunAtGoalInward = 0.5f;
 const float kRunAtGoalSwerve = 20;
 const float kRunAtGoalNearest = 20;
+// The ball down the wing laid for its sender dies this far ahead at most
+// (longest first), and he must be at it a cycle before any of theirs.
+const float kLaidAheadLengths[] = {30, 25, 20, 15};
+const int kLaidAheadSpare = 1;
 }  // namespace
 
 CBallChoices::CBallChoices(CBehaviours &brain) : m_Brain(brain)
@@ -393,6 +397,8 @@ int CBallChoices::LongBallUpfield()
                            : mySide;
   const std::vector<LaneRunner> runners = TheirRunners();
   const LaneRoll roll = PitchRoll();
+  if (LayDownTheWingForMe(from, wing))
+    return 1;
   const float speed = std::fmin(m_Brain.Point2KickVelocity(wing, m_Brain.m_SendPointTargetVel),
                                 m_Brain.OneKickSpeedTowards(wing));
   if (speed > 0 && RollToFirstTouch(from, wing, speed, runners, roll).where.dist(from) >= kCutOutNear)
@@ -400,6 +406,46 @@ int CBallChoices::LongBallUpfield()
     // about the body first, and an opponent near takes it meanwhile.
     return KickOnceTowards(wing, m_Brain.m_SendPointTargetVel);
   return SendDownTheFreestLane(from, runners, roll);
+}
+
+// From their half the ball down the wing rolled 35-40 m into their
+// corner with nobody of ours near, and its sender, who ran after it
+// alone, came level with their full back just as he took it: about one
+// a half given away so. It dies as far down the wing as the sender
+// himself gets to it first, a cycle in hand; their men, the one pressing
+// him too, are weighed as for any lane.
+int CBallChoices::LayDownTheWingForMe(CVector from, CVector wing)
+{
+  if (from.GetX() <= kRoomRunFromX)
+    return 0;
+  std::vector<LaneRunner> runners = TheirRunners();
+  LaneRoll roll = PitchRoll();
+  // He knows where it goes as it leaves his foot.
+  runners.push_back(LaneRunner{m_Brain.GetGPos(), m_Brain.m_Kickable, true, m_Brain.GetUNum()});
+  // A team-mate beyond their line who gets to it first is called offside:
+  // the ball is as good as theirs.
+  const float line = m_Brain.TheirOffsideX();
+  sorted_players mates;
+  m_Brain.SortValidFriends2Me(mates);
+  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
+    if (mates.players[i]->GetGPos().GetX() > line)
+      runners.push_back(LaneRunner{mates.players[i]->GetGPos(), m_Brain.m_Kickable, false,
+                                   mates.players[i]->GetUNum()});
+  roll.oursLate = kLaidAheadSpare;
+  roll.stillBallWaits = true;
+  const float dir = (wing - from).GetDir();
+  const float oneKick = m_Brain.OneKickSpeedTowards(wing);
+  for (const float length : kLaidAheadLengths)
+  {
+    const CVector target = from + Polar2CVector(length, dir);
+    const float speed = std::fmin(m_Brain.Point2KickVelocity(target, 0), oneKick);
+    if (speed <= 0 || !m_Brain.IsPointInBounds(target, kLaneLineMargin))
+      continue;
+    const LaneEnd end = RollToFirstTouch(from, target, speed, runners, roll);
+    if (end.reached && end.ours && end.where.GetX() >= from.GetX() + kLongPassLeastGain)
+      return m_Brain.DoKCommand(m_Brain.KickStraight(speed, dir, 1.0f, nullptr)) ? 1 : 0;
+  }
+  return 0;
 }
 
 std::vector<LaneRunner> CBallChoices::TheirRunners() const

@@ -29,6 +29,9 @@ public:
   int PassToKeepTheBall(float mostBack);
   int ShortPassBeforeLongBall();
   int LongBallUpfield();
+  // From their half, the ball from `from` towards `wing` laid to die as far
+  // down as the sender himself gets to it first.
+  int LayDownTheWingForMe(CVector from, CVector wing);
   int DribbleIntoSpace();
   int HoldForAMoment();
   int ClearAtOnce();

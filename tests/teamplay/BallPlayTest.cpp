@@ -188,6 +188,72 @@ TEST_F(TeamPlayTest, ALongBallFromABallRollingAcrossLeavesHardOnAWayOneKickGives
   }
 }
 
+// From their half the ball down the wing rolled 35-40 m into their corner,
+// and its sender, running after it alone, came level with their full back
+// as he took it. It dies as far down the wing as the sender gets to it a
+// cycle before any of theirs, the man pressing him from behind included,
+// and before any team-mate who would be called offside at it; with their
+// full back waiting down there, or from our half, it goes as before.
+TEST_F(TeamPlayTest, DownTheWingTheBallGoesAsFarAsItsSenderGetsToItFirst)
+{
+  const struct
+  {
+    const char *name;
+    Placed me, fullBack;
+    float diesWithin;  // 0: not laid
+    Placed offsideMate = kNobody;
+  } rows[] = {
+      {"their half, their full back deep", {8, 20}, {44, 12}, 30},
+      {"their full back waiting down the wing", {8, 20}, {27, 24}, 0},
+      {"our half", {-8, 20}, {44, 12}, 0},
+      // Their line at 37: farther down he would be first to it, and called
+      // offside.
+      {"a team-mate beyond their line down the wing", {8, 20}, {20, -5}, 20, {39, 23}},
+  };
+  const auto speedToDieWithin = [](float metres) { return metres * (1 - 0.94f) + 0.05f; };
+  for (const auto &row : rows)
+  {
+    const CVector ball(row.me.x + 0.4f, row.me.y);
+    // Pressed from behind, their keeper at home, their midfield crowding
+    // the other wing.
+    const auto place = [&] {
+      Fresh();
+      memory().SetGPos(CVector(row.me.x, row.me.y));
+      RollBall(ball.GetX(), ball.GetY());
+      Foe(0, 51, 0, 1);
+      Foe(1, row.fullBack.x, row.fullBack.y, 2);
+      Foe(2, row.me.x - 1.5f, row.me.y + 1, 6);
+      Foe(3, row.me.x + 25, -20, 3);
+      Foe(4, row.me.x + 30, -26, 4);
+      if (row.offsideMate.x < 999)
+        Mate(0, row.offsideMate.x, row.offsideMate.y, 9);
+      Pass();
+      brain().SendAllActions(-1);
+    };
+    place();
+    const bool laid = brain().BallChoices().LayDownTheWingForMe(ball, CVector(36, 24)) == 1;
+    EXPECT_EQ(row.diesWithin > 0, laid) << row.name;
+    if (!laid)
+      continue;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    EXPECT_NEAR(brain().NormaliseAngle((CVector(36, 24) - ball).GetDir()),
+                brain().NormaliseAngle(KickDir(q)), 2)
+        << row.name;
+    // It dies within reach, and gains 10 m at least.
+    const float leaves = q.power * brain().CalcKickPowerRate();
+    EXPECT_LE(leaves, speedToDieWithin(row.diesWithin)) << row.name;
+    EXPECT_GE(leaves, 10 * (1 - 0.94f)) << row.name;
+    // Sent from here down the emptier wing it went into their corner: the
+    // long ball itself now lays it for him.
+    place();
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
+    EXPECT_LE(brain().GetQueue().power * brain().CalcKickPowerRate(),
+              speedToDieWithin(row.diesWithin))
+        << row.name;
+  }
+}
+
 // Passes of 20 m and more were lost two times in three: a pass forward in
 // play goes to a free team-mate no farther than 25 m.
 TEST_F(TeamPlayTest, APassForwardInPlayIsNoLongerThan25Metres)
