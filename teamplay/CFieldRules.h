@@ -16,7 +16,8 @@ class CBehaviours;
 // states' helpers and a set play's pass. A rule returns 1 once the cycle's
 // main command is queued, else 0. The rules the brain answers by name
 // (chasing, the pass under way, defending and attacking) stay the brain's.
-// Defined in Player.cpp, OffTheBall.cpp, ReceiverRun.cpp and LookAbout.cpp.
+// Defined in Player.cpp, OffTheBall.cpp, ReceiverRun.cpp, PressTheDribbler.cpp
+// and LookAbout.cpp.
 class CFieldRules
 {
 public:
@@ -50,6 +51,10 @@ public:
   // Chasing a ball their man gets to first (his cycles and mine to it,
   // where he takes it): whether the run goes to meet him there.
   bool RunToMeetTheirMan(int theirs, int mine, CVector meets);
+  // The agent pressed in the last cycle and their dribbler's last touch
+  // took the ball out of his reach: him while he is still first to it,
+  // else null.
+  const CPlayer *DribblerStillPressed();
   // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.
@@ -67,6 +72,10 @@ public:
   bool ReadyToRunInBehind(CVector place);
 
 private:
+  // The fewest cycles in which one of us, the agent too, gets to the ball
+  // as the chase reckons it.
+  int OurCyclesToBall();
+
   CBehaviours &m_Brain;
   int m_PlaceHeldTime = -999;
   int m_MeetTheirManTime = -999;

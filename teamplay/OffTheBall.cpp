@@ -449,6 +449,8 @@ bool CBehaviours::AmIPressingTheirBall()
     return false;
   const CPlayer *carrier = TheirBallCarrier();
   if (!carrier)
+    carrier = m_FieldRules.DribblerStillPressed();
+  if (!carrier)
     return false;
   const CVector at = M2BReadBall()->GetGPos();
   if (GetGPos().dist(at) >= m_MaxSupportDist)

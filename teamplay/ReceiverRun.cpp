@@ -33,6 +33,15 @@ const int kReceiverFirstBy = 2;
 const int kStillFirstBy = 1;
 }
 
+int CFieldRules::OurCyclesToBall()
+{
+  CBehaviours &b = m_Brain;
+  int ours = b.AmIAbleToIntercept() == 1 ? b.MyNumOfCyclesToIntercept() : Predict::MAX_CYCLES;
+  if (const CPlayer *mate = b.FastestFriend2Ball(true))
+    ours = std::min(ours, b.NumOfCyclesToIntercept(mate));
+  return ours;
+}
+
 bool CFieldRules::MeetTheirReceiver()
 {
   CBehaviours &b = m_Brain;
@@ -45,10 +54,7 @@ bool CFieldRules::MeetTheirReceiver()
   const int theirs = b.NumOfCyclesToIntercept(foe);
   if (theirs >= Predict::MAX_CYCLES)
     return false;
-  int ours = b.AmIAbleToIntercept() == 1 ? b.MyNumOfCyclesToIntercept() : Predict::MAX_CYCLES;
-  if (const CPlayer *mate = b.FastestFriend2Ball(true))
-    ours = std::min(ours, b.NumOfCyclesToIntercept(mate));
-  if (theirs + kReceiverFirstBy > ours)
+  if (theirs + kReceiverFirstBy > OurCyclesToBall())
     return false;
   const CVector meets = b.InterceptionPoint(foe, static_cast<float>(b.m_MaxPower));
   if (meets.GetX() > kReceiverRunBallX)

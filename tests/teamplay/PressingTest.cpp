@@ -150,3 +150,44 @@ TEST_F(PressingTest, WhoRanToMeetTheirReceiverKeepsAtItWhileHeIsStillFirst)
   }
 }
 }
+
+namespace
+{
+// Their man has pushed the ball a few metres down our half and runs after
+// it; the one of us who pressed him comes from behind his shoulder.
+const CVector kDribbler(-20, 0);
+const CVector kPresserBehind(-18, 4);
+
+TEST_F(PressingTest, WhoPressedTheDribblerKeepsAtItThroughHisLongTouch)
+{
+  // Seen in matches: at the dribbler's long touch the presser turned to
+  // chase the ball's run, or left for his place.
+  const struct
+  {
+    const char *name;
+    float ahead; // how far the ball is ahead of him
+    bool pressedBefore;
+    bool presses;
+  } rows[] = {
+      {"pressed him, ball 3.5 m ahead", 3.5f, true, true},
+      {"came fresh, ball 3.5 m ahead", 3.5f, false, false},
+      // A ball this far on is a pass: whoever gets to it first goes.
+      {"pressed him, ball 9 m ahead", 9, true, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(kDribbler.GetX() - row.ahead, kDribbler.GetY(), CVector(-0.9f, 0));
+    const CPlayer *foe = Foe(0, kDribbler.GetX(), kDribbler.GetY(), 9);
+    Me(kPresserBehind, 180);
+    if (row.pressedBefore)
+      brain().SetActionState(AS_DEFENSE_ACTIVE);
+    Pass();
+    // The scene is what it says: he is first to the ball, and it is out of
+    // his reach.
+    ASSERT_LT(brain().NumOfCyclesToIntercept(foe), brain().MyNumOfCyclesToIntercept()) << row.name;
+    ASSERT_EQ(nullptr, brain().TheirBallCarrier()) << row.name;
+    EXPECT_EQ(row.presses, brain().GetActionState() == AS_DEFENSE_ACTIVE) << row.name;
+  }
+}
+}
