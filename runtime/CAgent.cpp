@@ -351,14 +351,20 @@ void CAgent::StrikeLost(const char *kind, const char *prefix, int server,
   if (sent == server)
     return;
   const int time = GetTime();
+  const bool kick = std::strcmp(prefix, "(kick") == 0;
+  // A referee's call in the cycle of our kick (their foul on our man as he
+  // reached the ball, mostly) stops play before the kick arrives: the
+  // server refuses it by its rules, not for where the ball lay.
+  m_PlayMode->Lock();
+  const bool stopped = kick && sent > server && m_PlayMode->KicksRefusedSince(time);
+  m_PlayMode->Unlock();
   // After a tackle the server refuses the body's commands for a while: the
   // count is mended all the same, but nothing was lost.
-  if (!m_Behaviours->HeldAfterTackle(time))
+  if (!m_Behaviours->HeldAfterTackle(time) && !stopped)
     std::cerr << "ERROR: CAgent: Check4LostActions: Server has missed a " << kind << " on cycle "
               << time << std::endl;
   if (sent > server)
   {
-    const bool kick = std::strcmp(prefix, "(kick") == 0;
     const size_t length = std::strlen(prefix);
     for (int i = 0; i < m_ActionCount && i < MAX_ACTIONS; i++)
       if (std::strncmp(m_LastActions[i], prefix, length) == 0)
@@ -367,7 +373,7 @@ void CAgent::StrikeLost(const char *kind, const char *prefix, int server,
         if (kick)
           m_Memory->ForgetPastKick(time);
       }
-    if (kick)
+    if (kick && !stopped)
       m_Memory->PutBallBeyondReach();
   }
   (m_Behaviours->*set)(server);

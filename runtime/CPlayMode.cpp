@@ -53,6 +53,21 @@ const RefereeCall kCalls[] = {
 // stay as they are.
 const char *const kNoModeCalls[] = {"yellow_card_", "red_card_"};
 
+// The calls after which the server refuses every kick until the next one:
+// the ball is to be placed, or the half is over. Compared as prefixes.
+const char *const kNoKickCalls[] = {"before_kick_off", "goal_l", "goal_r", "offside_",
+                                    "illegal_defense_", "foul_", "back_pass_",
+                                    "free_kick_fault_", "catch_fault_", "time_over",
+                                    "time_up"};
+
+bool StopsKicks(const char *text)
+{
+  for (const char *prefix : kNoKickCalls)
+    if (std::strncmp(text, prefix, std::strlen(prefix)) == 0)
+      return true;
+  return false;
+}
+
 bool NamesNoPlayMode(const char *text)
 {
   for (const char *prefix : kNoModeCalls)
@@ -137,6 +152,11 @@ PlayMode CPlayMode::GetPlayMode(bool current) const
 int CPlayMode::GetPlayModeTime(bool current) const
 {
   return current ? m_Time : m_PrevTime;
+}
+
+bool CPlayMode::KicksRefusedSince(int cycle) const
+{
+  return (m_Time >= cycle && StopsKicks(m_Text)) || (m_PrevTime >= cycle && StopsKicks(m_PrevText));
 }
 
 void CPlayMode::Display() const

@@ -20,6 +20,10 @@ public:
   void SetPlayMode(const char *text);
   PlayMode GetPlayMode(bool current) const;
   int GetPlayModeTime(bool current) const;
+  // Whether the referee's latest call or the one before it, heard in
+  // `cycle` or after, stops play so that the server takes no kick: a kick
+  // sent in that cycle may have reached it after the call.
+  bool KicksRefusedSince(int cycle) const;
   void Display() const;
 
 private:

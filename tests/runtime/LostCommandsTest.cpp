@@ -120,3 +120,40 @@ TEST_F(LostCommandsTest, ServerCountsAboveOursAreReportedAndAdopted)
   EXPECT_EQ(Counts(), (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_TRUE(Calls().Matching("memory.ForgetPastKick").empty());
 }
+
+// Their foul on our man as he reached the ball was called in the cycle of
+// our kick, before the kick arrived: the server refused it by its rules.
+// Struck and adopted as any refusal, but not reported, and the ball stays
+// where the model has it. A call heard before that cycle, or one after
+// which kicks are taken, leaves the refusal ours.
+TEST_F(LostCommandsTest, AKickRefusedForACallInItsCycleIsNotReported)
+{
+  struct Case
+  {
+    const char *call;
+    int heardIn;
+    bool reported;
+  };
+  const Case cases[] = {
+    {"foul_charge_r", 5, false}, {"offside_l", 5, false},   {"back_pass_r", 5, false},
+    {"goal_l_1", 5, false},      {"foul_push_l", 4, true},  {"free_kick_r", 5, true},
+    {"kick_in_l", 5, true},      {"goal_kick_r", 5, true},
+  };
+  for (const Case &c : cases)
+  {
+    SCOPED_TRACE(c.call);
+    agent->memory->SetTime(c.heardIn);
+    agent->playmode->SetPlayMode("play_on");
+    agent->playmode->SetPlayMode(c.call);
+    Log({kKick, kDash});
+    Sent(4, 1, 0, 0, 0);
+    CBall *ball = agent->memory->GetNonConstBall();
+    const CVector me = agent->memory->GetGPos();
+    ball->SetGPos(me + CVector(0.6f, 0.0f));
+    ball->SetConf(0.9f);
+    EXPECT_EQ(Check(3, 1, 0, 0, 0), c.reported ? Missed("KICK") : "");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"", kDash}));
+    EXPECT_EQ(agent->brain->GetKickSent(), 3);
+    EXPECT_NEAR(ball->GetGPos().dist(me), c.reported ? 1.095f : 0.6f, 1e-3);
+  }
+}
