@@ -387,7 +387,14 @@ bool CBehaviours::BallSurelyInReach()
   // Another player who had it in reach, where it is reckoned now or where
   // it was a cycle ago, may have played it meanwhile; only the players
   // nearest to us can be near a ball at or just past our feet.
-  const CVector before = ball->GetGPos() - ball->GetVelocity() / m_BallDecay;
+  // A bounce reckoned this cycle turned the ball round at our body: a cycle
+  // ago it was where the update took it from, not behind us along the
+  // bounced velocity. Traced back that way, a ball coming at us from beside
+  // one of theirs, who had played it away, was reckoned bounced at our feet
+  // and kicked at 1.5 m off.
+  const CVector before = m_LastCollisionTime == GetTime()
+                             ? ball->GetEGPos() - ball->GetEVelocity() / m_BallDecay
+                             : ball->GetGPos() - ball->GetVelocity() / m_BallDecay;
   sorted_players foes, mates;
   SortValidFoes2Me(foes);
   SortValidFriends2Me(mates);

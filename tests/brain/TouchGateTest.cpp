@@ -123,7 +123,9 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
 // feet while one of theirs came in, in a third of the decisions with one of
 // theirs at him. A ball at the edge of reach, one reckoned stopped by a
 // bounce a cycle ago that came in fast, and one beside an opponent stay
-// where a kick may be refused.
+// where a kick may be refused. One bounced now came from where the update
+// last had it: one of theirs within reach of it there may have played it
+// before it reached us, however far he is from our feet.
 TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
 {
   const struct
@@ -134,6 +136,7 @@ TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
     float speed;      // the ball's speed as reckoned now (after a bounce)
     float foe;        // an opponent this far beyond the ball; 0: none
     bool kicks;
+    float from = 0;   // how far off it came in from, straight at us; 0: it lay still
   } rows[] = {
       {"bumped now, at our feet", 0.4f, 0, 0, 0, true},
       {"bumped now, 0.55 m off", 0.55f, 0, 0.02f, 0, true},
@@ -141,6 +144,8 @@ TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
       {"bumped a cycle ago, came in slowly", 0.4f, 1, 0.01f, 0, true},
       {"bumped a cycle ago, came in fast: it may have rolled on", 0.4f, 1, 0.12f, 0, false},
       {"bumped now, an opponent at the ball", 0.4f, 0, 0, 0.5f, false},
+      {"bumped now, came in from beside an opponent", 0.4f, 0, 0.09f, 1.8f, false, 1.4f},
+      {"bumped now, came in from well short of an opponent", 0.4f, 0, 0.09f, 2.6f, true, 1.4f},
   };
   int t = 300;
   for (const auto &row : rows)
@@ -154,6 +159,10 @@ TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
     brain->SetLastCollisionTime(t - row.bumpedAgo);
     Ball(CVector(0, row.dist), CVector(0, row.speed));
     CBall *ball = agent->M2BReadNonConstBall();
+    // What the update left before the bounce: the place it took the ball
+    // to and the velocity it went on with.
+    ball->SetEGPos(CVector(0, row.dist));
+    ball->SetEVelocity(CVector(0, row.from > 0 ? row.dist - row.from : 0) * 0.94f);
     ball->SetTime(t - 1);
     ball->SetConf(0.89f);
     brain->TouchGate(CMD_KICK, 50, 0);
