@@ -16,8 +16,8 @@ class CBehaviours;
 // states' helpers and a set play's pass. A rule returns 1 once the cycle's
 // main command is queued, else 0. The rules the brain answers by name
 // (chasing, the pass under way, defending and attacking) stay the brain's.
-// Defined in Player.cpp, OffTheBall.cpp, ReceiverRun.cpp, PressTheDribbler.cpp
-// and LookAbout.cpp.
+// Defined in Player.cpp, OffTheBall.cpp, SetPlays.cpp, ReceiverRun.cpp,
+// PressTheDribbler.cpp and LookAbout.cpp.
 class CFieldRules
 {
 public:

@@ -13,7 +13,8 @@ class CPlayer;
 // a shot and its steps and turns in place. The rules the brain answers by
 // name (where to stand, when to catch, come out or fetch the ball) stay the
 // brain's and call in here; the goalkeeper's state between cycles is the
-// brain's record (GK.h). Defined in GK.cpp and GKPlayStyles.cpp.
+// brain's record (GK.h). Defined in GK.cpp, GoalieWithBall.cpp and
+// GKPlayStyles.cpp.
 class CGoalkeeper
 {
 public:

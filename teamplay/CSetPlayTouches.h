@@ -10,8 +10,7 @@ class CBehaviours;
 // kicked the ball of the last set play of ours and nobody else has played
 // it since, so that he may not touch it again. The brain's rules ask and
 // note through its TouchedLastInSetPlay and NoteSetPlayTouches; the state
-// between cycles is the brain's record (States.h). Defined in
-// OffTheBall.cpp.
+// between cycles is the brain's record (States.h).
 class CSetPlayTouches
 {
 public:
