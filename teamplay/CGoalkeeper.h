@@ -4,6 +4,7 @@
 #include "Records.h"
 #include "CVector.h"
 #include "GK.h"
+#include "GoalieStance.h"
 
 class CBehaviours;
 class CPlayer;
@@ -36,6 +37,9 @@ public:
   // The body's facing square to the ball, and turning to it.
   float GoalieSquareBody();
   bool GoalieSquareUp();
+  // While their shot may come: the step that keeps him square on his way
+  // to the point.
+  StanceStep GoalieStanceStep(CVector point);
   bool BallHeadsIntoOurGoal(float margin);
   // Where and when the agent meets the ball (the cycles; 0: nowhere).
   int GoalieInterception(CVector &point);

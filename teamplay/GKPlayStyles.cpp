@@ -216,7 +216,22 @@ int CBehaviours::GoalieGoToPosition()
     facing = std::fabs(AngleToFromBody(ball->GetGPos())) <= m_GoalieScanAngleErr ||
              (near && std::fabs(NormaliseAngle(m_Goalkeeper.GoalieSquareBody() - GetBFacing())) <=
                           m_GoalieScanAngleErr);
-  if (GoalieGoToPoint(p, facing ? m_MinDistToPoint : m_MinDistToPoint / 2, s))
+  const float tolerance = facing ? m_MinDistToPoint : m_MinDistToPoint / 2;
+  if (near && GetGPos().dist(p) >= tolerance && InDefensiveDanger())
+  {
+    switch (m_Goalkeeper.GoalieStanceStep(p))
+    {
+    case StanceStep::SquareUp:
+      if (m_Goalkeeper.GoalieSquareUp())
+        return 1;
+      return m_Goalkeeper.GoalieHoldSpot(p);
+    case StanceStep::Slide:
+      return m_Goalkeeper.GoalieHoldSpot(p);
+    case StanceStep::Leave:
+      break;
+    }
+  }
+  if (GoalieGoToPoint(p, tolerance, s))
     return 1;
   // Within shooting distance the body stands square to the ball, so that
   // the steps across the goal are dashes along it; farther out it faces the
@@ -258,6 +273,22 @@ float CGoalkeeper::GoalieSquareBody()
                  std::fabs(m_Brain.NormaliseAngle(right - body))
              ? left
              : right;
+}
+
+StanceStep CGoalkeeper::GoalieStanceStep(CVector point)
+{
+  if (!m_Brain.BallPositionValid())
+    return StanceStep::Leave;
+  STANCEVIEW view;
+  view.me = m_Brain.GetGPos();
+  view.body = m_Brain.GetBFacing();
+  view.ball = m_Brain.M2BReadBall()->GetGPos();
+  view.point = point;
+  view.goalX = -m_Brain.m_PitchLength / 2;
+  STANCELIMITS limits;
+  limits.squareAngle = kSquareAngle;
+  limits.turnError = m_Brain.m_GoalieScanAngleErr;
+  return SquareStanceStep(view, limits);
 }
 
 // Square to the ball, the way nearer the body's present facing; the neck

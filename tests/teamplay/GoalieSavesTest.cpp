@@ -563,3 +563,49 @@ TEST_F(GoalieSavesTest, CatchesWithRoomForTheSightingsError)
   }
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, WhileTheirPassRollsHeStaysSquareAndSavesTheShotAcrossHim)
+{
+  // Seen in a match: their pass rolled across the edge of our area to a
+  // man who struck it first time across the keeper to the far post. While
+  // it rolled he walked back towards his line, turned to face down the
+  // ball's line to do so, and the shot cost him a turn back: it passed a
+  // metre beyond his hands. Sliding along his square body, a metre off his
+  // point's depth, he is a step closer when it comes.
+  const struct
+  {
+    const char *what;
+    CVector keeper;
+    float body;
+    CVector ball, roll, striker, target;
+  } rows[] = {
+      {"the match's pass, struck to the far post", CVector(-50.1f, -1.4f), 66,
+       CVector(-35.6f, -5.4f), CVector(-1.5f, 1.3f), CVector(-39.4f, -2.2f), CVector(kGoalX, 4)},
+      {"the same from the other wing", CVector(-50.1f, 1.4f), -66, CVector(-35.6f, 5.4f),
+       CVector(-1.5f, -1.3f), CVector(-39.4f, 2.2f), CVector(kGoalX, -4)},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    Place(row.keeper, row.body);
+    Ball(row.ball, row.roll);
+    Foe(row.striker);
+    int turns = 0;
+    for (int i = 0; i < 3; i++)
+    {
+      Pass();
+      turns += Queue().command == CMD_TURN;
+      Step();
+      brain->SendAllActions(-1);
+    }
+    // Still square to the ball as it reaches their man.
+    const CVector ball = agent->M2BReadBall()->GetGPos();
+    const float off = std::fabs(Norm((ball - agent->GetGPos()).GetDir() - agent->GetBFacing()));
+    EXPECT_NEAR(80, off, 25) << row.what;
+    EXPECT_LE(turns, 1) << row.what;
+    EXPECT_TRUE(Saves(row.target, 2.8f)) << row.what;
+  }
+}
+}

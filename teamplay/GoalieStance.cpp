@@ -1,0 +1,47 @@
+#include "GoalieStance.h"
+
+#include <cmath>
+
+#include "Geometry.h"
+
+namespace
+{
+float Normalise(float a)
+{
+  while (a > 180)
+    a -= 360;
+  while (a < -180)
+    a += 360;
+  return a;
+}
+}
+
+// The depth he gives up is the smaller loss: a metre nearer or farther
+// from the ball changes the angle he has to cover by little, but a turn
+// in the cycle of the shot leaves him a cycle short across it.
+StanceStep SquareStanceStep(const STANCEVIEW &v, const STANCELIMITS &l)
+{
+  const CVector toBall = v.ball - v.me;
+  if (toBall.GetMag() < 1e-3f)
+    return StanceStep::Leave;
+  const float ballDir = toBall.GetDir();
+  const float left = Normalise(ballDir + l.squareAngle);
+  const float right = Normalise(ballDir - l.squareAngle);
+  const float offLeft = Normalise(left - v.body);
+  const float offRight = Normalise(right - v.body);
+  const float off = std::fabs(offLeft) <= std::fabs(offRight) ? offLeft : offRight;
+  if (std::fabs(off) > l.squareSlack)
+    return StanceStep::Leave;
+  const CVector unit = Polar2CVector(1, v.body);
+  const CVector gap = v.point - v.me;
+  const float along = Dot(gap, unit);
+  const float across = std::fabs(gap.GetX() * unit.GetY() - gap.GetY() * unit.GetX());
+  if (across > l.depthSlack)
+    return StanceStep::Leave;
+  // Slid along a body turned towards the goal, the point's place on his
+  // line may lie behind the goal line, where his hands are no use.
+  const CVector slideTo = v.me + unit * along;
+  if (slideTo.GetX() < v.goalX + l.lineGap)
+    return StanceStep::Leave;
+  return std::fabs(off) > l.turnError ? StanceStep::SquareUp : StanceStep::Slide;
+}
