@@ -7,6 +7,7 @@
 #include "LongBallLane.h"
 
 class CBehaviours;
+class CPlayer;
 
 // The plays with the ball that the zone behaviours share, for one brain:
 // behind their offside line, a pass forward, a pass that keeps the ball, a
@@ -72,6 +73,21 @@ private:
   // lanes weigh them, and the pitch they roll on.
   int SendDownTheFreestLane(CVector from, const std::vector<LaneRunner> &runners,
                             const LaneRoll &roll);
+  // Of the places a ball into room is tried at, the one down whose lane a
+  // team-mate onside gets to the ball first, a cycle in hand over their
+  // men, the farthest up he gets it; no mate when nobody of ours does.
+  // Sent only by where their men first get at it, the long ball went down
+  // lanes they were reckoned to reach within 2 to 11 cycles of the kick,
+  // and seven in ten were lost, while a team-mate nearer a lane than any of
+  // theirs was never asked about.
+  struct LaneChoice
+  {
+    const CPlayer *mate = nullptr;
+    CVector target;
+    LaneEnd end;
+  };
+  LaneChoice OursFirstDownALane(CVector from, float yMost, const std::vector<LaneRunner> &theirs,
+                                const LaneRoll &roll) const;
   std::vector<LaneRunner> TheirRunners() const;
   LaneRoll PitchRoll() const;
   // Each place a ball into room is tried at, up to `yMost` either side,

@@ -145,6 +145,55 @@ TEST_F(TeamPlayTest, ALongBallCutOutOnItsWayToTheWingGoesDownALaneTheyGetToLast)
   }
 }
 
+// Sent only by where their men first get at it, the long ball went down
+// lanes they were reckoned to reach within a few cycles of the kick, and
+// seven in ten were lost. A team-mate nearer a lane than any of theirs,
+// too closely marked for a pass to his feet, is the one the ball goes to:
+// down his lane; with one of theirs nearer it, the lane they get to last
+// as before.
+TEST_F(TeamPlayTest, ALongBallGoesDownALaneOneOfOursGetsToFirst)
+{
+  // The lane from the ball to (20.5, -8) passes him 5 m out; his marker
+  // stands a step beyond him on it.
+  const CVector ball(-4.5f, 1);
+  const CVector lane = CVector(20.5f, -8) - ball;
+  const CVector him = ball + lane * (5 / lane.GetMag());
+  const CVector behindHim = ball + lane * (7.4f / lane.GetMag());
+  const struct
+  {
+    const char *name;
+    CVector mate, marker;
+    bool his;
+  } rows[] = {
+      {"marked from behind, first to his lane", him, behindHim, true},
+      {"marked from the ball's side", him, him - lane * (1.5f / lane.GetMag()), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(-5, 1));
+    RollBall(ball.GetX(), ball.GetY());
+    Mate(0, row.mate.GetX(), row.mate.GetY(), 8);
+    Foe(0, 51, 0, 1);
+    Foe(1, 30, -20, 2);
+    Foe(2, 31, 20, 3);
+    // On the way to either wing, within 20 m of the kick.
+    Foe(3, 6, 8, 6);
+    Foe(4, 6, -11, 7);
+    Foe(5, row.marker.GetX(), row.marker.GetY(), 8);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const float off = std::fabs(brain().NormaliseAngle(KickDir(q) - (row.mate - ball).GetDir()));
+    if (row.his)
+      EXPECT_LT(off, 12) << row.name;
+    else
+      EXPECT_GT(off, 12) << row.name;
+  }
+}
+
 // A long ball from a ball rolling across the kicker: one kick turns it
 // only so far, and a ball aimed down a lane the kick could not turn it
 // onto went off weakly into their midfield. The lane is chosen by the
