@@ -264,6 +264,41 @@ TEST_F(FinishingTest, AWingerCutsInWhileTheWayIsFree)
   }
 }
 
+// A breakaway down a wing ran for their corner flag and ended by their line
+// with the ball crossed to their keeper. It heads in towards the side of
+// their area, and from there for their goal, where the shot opens.
+TEST_F(FinishingTest, ABreakawayDownAWingHeadsInTowardsTheirGoal)
+{
+  const struct
+  {
+    const char *name;
+    CVector me;
+    Placed inTheMiddle;  // shuts the breakaway through the middle
+    float leastIn;       // degrees in off straight up the pitch
+  } rows[] = {
+      {"from midfield on the wing", CVector(12, -27), {34, -9}, 5},
+      {"on the other wing", CVector(12, 27), {34, 9}, 5},
+      {"nearing their area", CVector(34, -24), {46, -7}, 12},
+  };
+  for (const auto &row : rows)
+  {
+    OnTheBall(row.me, CVector(51, 0));
+    Foe(2, row.inTheMiddle.x, row.inTheMiddle.y, 3);
+    // Already turned a little in, as a runner on his way.
+    const float inwards = row.me.GetY() < 0 ? 1.0f : -1.0f;
+    memory().SetBFacing(inwards * 15);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(BP_BREAKAWAY, brain().GetBallPlay()) << row.name;
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    // Headed in off the touch line, for their goal area from 33 m up.
+    const CVector target = brain().GetBreakawayTarget(true).target;
+    EXPECT_LE(std::fabs(target.GetY()), row.me.GetX() > 32 ? 10 : 22.5f) << row.name;
+    const float in = inwards * KickDir(q);
+    EXPECT_GE(in, row.leastIn) << row.name;
+    EXPECT_LT(in, 60) << row.name;
+  }
+}
+
 TEST_F(FinishingTest, FarOutOrFreeToRunTheBallIsNotShot)
 {
   const struct
