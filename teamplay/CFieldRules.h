@@ -55,6 +55,10 @@ public:
   // took the ball out of his reach: him while he is still first to it,
   // else null.
   const CPlayer *DribblerStillPressed();
+  // Where their man on the ball plays it next: where he stands while it is
+  // in his reach, else where he gets to it. False when one of us gets to
+  // it first or no man of theirs is on it.
+  bool TheirNextTouch(CVector &touch);
   // Off the ball and not going for it: resting, supporting or to his place.
   ActionState StateOffTheBall(bool rest);
   // A set play's pass: one kick, to a free team-mate not too far back.

@@ -191,3 +191,60 @@ TEST_F(PressingTest, WhoPressedTheDribblerKeepsAtItThroughHisLongTouch)
   }
 }
 }
+
+namespace
+{
+// Their man stands with the ball about his feet in our half; the one of us
+// who presses him comes from behind, some metres off.
+const CVector kHolder(-20, 0);
+const CVector kPresserOff(-14, 3);
+
+TEST_F(PressingTest, ThePresserRunsAtWhereTheirManNextPlaysTheBallAndRunsOnPastHimWithinATacklesReach)
+{
+  // Seen in matches: the holder played the ball a metre aside, out of his
+  // reach for a cycle, and the presser turned after its run far beyond
+  // him; a third of the presser's commands were turns, half of them from a
+  // heading that already took him within a metre and a half of their man.
+  const CVector aside(-20, -1.3f), aRun(0, -0.3f), atFeet(-20, -0.5f), still(0, 0);
+  const struct
+  {
+    const char *name;
+    CVector ball, run;
+    float off; // degrees between my body and the way to his touch; 180: facing up the pitch
+    int command;
+  } rows[] = {
+      {"played aside, facing where he takes it", aside, aRun, 0, CMD_DASH},
+      {"played aside, facing away", aside, aRun, 180, CMD_TURN},
+      {"at his feet, passing him by a metre and a quarter", atFeet, still, 11, CMD_DASH},
+      {"at his feet, passing him by two metres", atFeet, still, 17, CMD_TURN},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(row.ball.GetX(), row.ball.GetY(), row.run);
+    const CPlayer *foe = Foe(0, kHolder.GetX(), kHolder.GetY(), 9);
+    Me(kPresserOff, 0);
+    Pass();
+    const CVector touch =
+        brain().BallKickableForPlayer(foe, 0) ? kHolder : brain().InterceptionPoint(foe, 100);
+    // The scene is what it says: a ball played aside puts his touch and my
+    // own interception of it apart as seen from me.
+    const auto dir = [](CVector to) { return (to - kPresserOff).GetDir(); };
+    if (row.run.GetY() != 0)
+    {
+      ASSERT_GT(std::fabs(Norm(dir(brain().MyInterceptionPoint()) - dir(touch))), 4) << row.name;
+    }
+    Fresh();
+    RollBall(row.ball.GetX(), row.ball.GetY(), row.run);
+    Foe(0, kHolder.GetX(), kHolder.GetY(), 9);
+    Me(kPresserOff, row.off == 180 ? 0 : dir(touch) + row.off);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState()) << row.name;
+    EXPECT_EQ(row.command, q.command) << row.name;
+    if (q.command == CMD_TURN)
+    {
+      EXPECT_LT(HeadingOff(q, touch), 2.5f) << row.name;
+    }
+  }
+}
+}
