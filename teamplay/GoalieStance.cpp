@@ -35,8 +35,8 @@ StanceStep SquareStanceStep(const STANCEVIEW &v, const STANCELIMITS &l)
   const CVector unit = Polar2CVector(1, v.body);
   const CVector gap = v.point - v.me;
   const float along = Dot(gap, unit);
-  const float across = std::fabs(gap.GetX() * unit.GetY() - gap.GetY() * unit.GetX());
-  if (across > l.depthSlack)
+  const CVector offLine = gap - unit * along;
+  if (offLine.GetMag() > l.depthSlack || std::fabs(offLine.GetY()) > l.alongGoalSlack)
     return StanceStep::Leave;
   // Slid along a body turned towards the goal, the point's place on his
   // line may lie behind the goal line, where his hands are no use.

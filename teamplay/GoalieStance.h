@@ -25,14 +25,18 @@ struct STANCEVIEW
 // when he stands square (short of a right angle, so that the neck keeps
 // the ball in a narrow view), how far off that it still counts as square,
 // the error a turn puts right, and how far the point may lie off the
-// body's line before the walk to it is worth a turn. A point whose
-// place along the body lies this near the goal line is not slid to.
+// body's line before the walk to it is worth a turn. The error he keeps
+// may run along the goal line only this far: with the ball wide by our
+// line, square to it is across the goal, and the error off the body's
+// line is how far he stands from his post. A point whose place along the
+// body lies this near the goal line is not slid to.
 struct STANCELIMITS
 {
   float squareAngle = 80;
   float squareSlack = 30;
   float turnError = 10;
   float depthSlack = 2;
+  float alongGoalSlack = 0.75f;
   float lineGap = 0.5f;
 };
 

@@ -609,3 +609,26 @@ TEST_F(GoalieSavesTest, WhileTheirPassRollsHeStaysSquareAndSavesTheShotAcrossHim
   }
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, WithTheBallWideByOurLineHeGoesToHisPost)
+{
+  // Seen in a match: their man on the ball wide of the post by our line;
+  // square to the ball was up the field, and keeping that stance he stood
+  // 1.8 m inside his post. The shot along the line went in behind him.
+  // The stance gives up depth, never the post.
+  Place(CVector(-51.5f, 4.2f), 12);
+  const CVector ball(-51.0f, 12.5f);
+  for (int i = 0; i < 8; i++)
+  {
+    Ball(ball);
+    Foe(ball + CVector(0.4f, 0.5f));
+    Pass();
+    Step();
+    brain->SendAllActions(-1);
+  }
+  Ball(ball);
+  EXPECT_LT(std::fabs(agent->GetGPos().GetY() - brain->GoalieDesiredPosition().GetY()), 0.5f);
+}
+}
