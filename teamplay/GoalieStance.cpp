@@ -2,19 +2,8 @@
 
 #include <cmath>
 
+#include "CRay.h"
 #include "Geometry.h"
-
-namespace
-{
-float Normalise(float a)
-{
-  while (a > 180)
-    a -= 360;
-  while (a < -180)
-    a += 360;
-  return a;
-}
-}
 
 // The depth he gives up is the smaller loss: a metre nearer or farther
 // from the ball changes the angle he has to cover by little, but a turn
@@ -25,10 +14,10 @@ StanceStep SquareStanceStep(const STANCEVIEW &v, const STANCELIMITS &l)
   if (toBall.GetMag() < 1e-3f)
     return StanceStep::Leave;
   const float ballDir = toBall.GetDir();
-  const float left = Normalise(ballDir + l.squareAngle);
-  const float right = Normalise(ballDir - l.squareAngle);
-  const float offLeft = Normalise(left - v.body);
-  const float offRight = Normalise(right - v.body);
+  const float left = CRay::NormaliseAngle(ballDir + l.squareAngle);
+  const float right = CRay::NormaliseAngle(ballDir - l.squareAngle);
+  const float offLeft = CRay::NormaliseAngle(left - v.body);
+  const float offRight = CRay::NormaliseAngle(right - v.body);
   const float off = std::fabs(offLeft) <= std::fabs(offRight) ? offLeft : offRight;
   if (std::fabs(off) > l.squareSlack)
     return StanceStep::Leave;
