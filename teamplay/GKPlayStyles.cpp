@@ -264,15 +264,8 @@ int CGoalkeeper::GoalieHoldSpot(CVector p)
 
 float CGoalkeeper::GoalieSquareBody()
 {
-  const CBall *ball = m_Brain.M2BReadBall();
-  const float ballDir = (ball->GetGPos() - m_Brain.GetGPos()).GetDir();
-  const float body = m_Brain.GetBFacing();
-  const float left = m_Brain.NormaliseAngle(ballDir + kSquareAngle);
-  const float right = m_Brain.NormaliseAngle(ballDir - kSquareAngle);
-  return std::fabs(m_Brain.NormaliseAngle(left - body)) <=
-                 std::fabs(m_Brain.NormaliseAngle(right - body))
-             ? left
-             : right;
+  return NearerSquareFacing(m_Brain.GetGPos(), m_Brain.M2BReadBall()->GetGPos(),
+                            m_Brain.GetBFacing(), kSquareAngle);
 }
 
 StanceStep CGoalkeeper::GoalieStanceStep(CVector point)

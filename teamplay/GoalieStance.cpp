@@ -5,6 +5,16 @@
 #include "CRay.h"
 #include "Geometry.h"
 
+float NearerSquareFacing(CVector me, CVector ball, float body, float squareAngle)
+{
+  const float ballDir = (ball - me).GetDir();
+  const float left = CRay::NormaliseAngle(ballDir + squareAngle);
+  const float right = CRay::NormaliseAngle(ballDir - squareAngle);
+  return std::fabs(CRay::NormaliseAngle(left - body)) <= std::fabs(CRay::NormaliseAngle(right - body))
+             ? left
+             : right;
+}
+
 // The depth he gives up is the smaller loss: a metre nearer or farther
 // from the ball changes the angle he has to cover by little, but a turn
 // in the cycle of the shot leaves him a cycle short across it.
@@ -13,12 +23,8 @@ StanceStep SquareStanceStep(const STANCEVIEW &v, const STANCELIMITS &l)
   const CVector toBall = v.ball - v.me;
   if (toBall.GetMag() < 1e-3f)
     return StanceStep::Leave;
-  const float ballDir = toBall.GetDir();
-  const float left = CRay::NormaliseAngle(ballDir + l.squareAngle);
-  const float right = CRay::NormaliseAngle(ballDir - l.squareAngle);
-  const float offLeft = CRay::NormaliseAngle(left - v.body);
-  const float offRight = CRay::NormaliseAngle(right - v.body);
-  const float off = std::fabs(offLeft) <= std::fabs(offRight) ? offLeft : offRight;
+  const float off =
+      CRay::NormaliseAngle(NearerSquareFacing(v.me, v.ball, v.body, l.squareAngle) - v.body);
   if (std::fabs(off) > l.squareSlack)
     return StanceStep::Leave;
   const CVector unit = Polar2CVector(1, v.body);

@@ -47,6 +47,10 @@ enum class StanceStep : int
   Slide       // a dash along the body towards the point, off its line as it is
 };
 
+// The body's facing square to the ball, of the two ways the nearer the
+// present facing.
+float NearerSquareFacing(CVector me, CVector ball, float body, float squareAngle);
+
 // The step that keeps the square stance (square either way, the nearer).
 StanceStep SquareStanceStep(const STANCEVIEW &v, const STANCELIMITS &l);
 
