@@ -74,6 +74,10 @@ public:
   // it while our man on the ball could play a ball behind it: then his
   // place holds him without slack.
   bool ReadyToRunInBehind(CVector place);
+  // Beyond their offside line: straight back towards our goal line at
+  // this power, running or backing up as he faces, turning only when side
+  // on. 1 when a command was queued.
+  int GetBackOnside(float power);
 
 private:
   // The fewest cycles in which one of us, the agent too, gets to the ball

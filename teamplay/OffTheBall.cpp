@@ -501,16 +501,13 @@ int CBehaviours::GoToPlace(CVector target, float power)
   if (BallPositionValid())
     tolerance += kPlaceSlackPerMetre * me.dist(ball->GetGPos());
   const float dist = me.dist(target);
-  // Beyond their line no slack holds him: he steps back until onside, as
-  // fast as he may. At a place's pace he came back a fifth of a metre a
-  // cycle while their line stepped up a metre.
+  // Beyond their line no slack holds him and no place steers him: he gets
+  // back onside first, as fast as he may. At a place's pace he came back a
+  // fifth of a metre a cycle while their line stepped up a metre.
   const float beyond = m_FieldRules.OffsideShortOf(target);
   if (beyond > 0)
-  {
-    tolerance = std::fmin(tolerance, beyond);
-    power = std::fmax(power, CorrectDashPower4Stamina(static_cast<float>(m_MaxPower)));
-  }
-  else if (m_FieldRules.ReadyToRunInBehind(target))
+    return m_FieldRules.GetBackOnside(static_cast<float>(m_MaxPower));
+  if (m_FieldRules.ReadyToRunInBehind(target))
     tolerance = m_MinDistToPoint;
   else if (dist < tolerance + m_FieldRules.HeldPlaceSlack())
   {

@@ -85,4 +85,43 @@ TEST_F(TheirLineTest, ALongBallIntoRoomIsForATeamMateOnsideOnly)
       ExpectLongBallBetween(25, 45, "offside");
   }
 }
+
+// Caught beyond their line as it stepped up, forwards walked to their
+// places a few metres behind and aside: every step of the line moved the
+// place off their heading and they turned in half their commands, coming
+// back a third of a metre a cycle. Straight back is run or backed along,
+// whatever the place's side and whoever of theirs comes the other way;
+// only side on does he turn, and then towards our goal.
+TEST_F(TheirLineTest, AForwardBeyondTheirLineGetsBackStraightAway)
+{
+  const struct
+  {
+    const char *name;
+    float body;
+    Placed foe;  // x 999: none
+    CMDType command;
+    float sign;  // of the dash's power, or of the turn
+  } rows[] = {
+      {"facing back, the place behind and aside", 160, kNobody, CMD_DASH, 1},
+      {"facing back, their man stepping up in his way", 175, {21.5f, -10.5f}, CMD_DASH, 1},
+      {"facing their goal, the place behind and aside", 20, kNobody, CMD_DASH, -1},
+      {"side on, facing the touch line", 90, kNobody, CMD_TURN, 1},
+  };
+  for (const auto &row : rows)
+  {
+    ForwardAt(CVector(24, -10), {5, 0});
+    memory().SetBFacing(row.body);
+    if (row.foe.x < 999)
+      Foe(2, row.foe.x, row.foe.y, 7);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().GoToPlace(CVector(19, -4), 40)) << row.name;
+    const ACTIONQUEUE queued = brain().GetQueue();
+    EXPECT_EQ(row.command, queued.command) << row.name;
+    if (row.command == CMD_DASH)
+      EXPECT_GT(row.sign * queued.power, 90) << row.name;
+    else
+      EXPECT_GT(row.sign * queued.angle, 0) << row.name;
+  }
+}
 }  // namespace
