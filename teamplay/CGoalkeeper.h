@@ -4,6 +4,7 @@
 #include "Records.h"
 #include "CVector.h"
 #include "GK.h"
+#include "GoalieShotRun.h"
 #include "GoalieStance.h"
 
 class CBehaviours;
@@ -50,6 +51,7 @@ public:
   CVector GoalieShotPoint();
   // The run to where it meets a shot.
   int GoalieRunToShot(CVector point);
+  SHOTRUNMOTION GoalieShotRunMotion() const;
   int GoalieKickOnce(CVector target, float speed);
   CVector GoalieKickTarget();
   // The goalkeeper's receiver, by the one chooser with his limits; a free

@@ -147,3 +147,12 @@ SHOTRUNPLAN BestShotRun(CVector me, CVector vel, float body, CVector ball, CVect
   }
   return BestShotRunWithin(me, vel, body, ball, ballVel, point, m);
 }
+
+bool BallComesWithinReach(CVector me, CVector vel, CVector ball, CVector ballVel,
+                          const SHOTRUNMOTION &m)
+{
+  int cycles = -1;
+  float miss = 1e9f;
+  PlayOut(BODY{me, vel, 0}, false, 1, 0, ball, ballVel, m, cycles, miss);
+  return cycles >= 0;
+}

@@ -50,4 +50,9 @@ struct SHOTRUNPLAN
 SHOTRUNPLAN BestShotRun(CVector me, CVector vel, float body, CVector ball, CVector ballVel,
                         CVector point, const SHOTRUNMOTION &m);
 
+// Whether the ball, where some cycle leaves it before our goal line, lies
+// within his reach while he drifts where he stands.
+bool BallComesWithinReach(CVector me, CVector vel, CVector ball, CVector ballVel,
+                          const SHOTRUNMOTION &m);
+
 #endif
