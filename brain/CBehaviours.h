@@ -612,6 +612,7 @@ public:
   bool ShouldIGoToBall();
   int GoalieIntercept();
   bool ShouldIComeOutToOpponent();
+  bool TheirManRunsTheBallIn(const CPlayer *foe) const;
   // An opponent has the ball in my area, near me or the goal: I go for it.
   bool ShouldIRushTheBall();
   int GoalieBlockOpponent();

@@ -47,6 +47,9 @@ const float kShotSureReachShare = 0.5f;
 const float kShotWideMargin = 1;
 // A carrier in my area this near me is rushed, wherever he stands.
 const float kRushDist = 5;
+// A ball slower than this is at rest for the run-in rule: its sighted
+// velocity is mostly noise.
+const float kRunInMinBallSpeed = 0.2f;
 // The longest wait for this cycle's visual, in milliseconds: a narrow
 // view's visuals come every three quarters of a cycle, so a cycle's first
 // one comes at its start, a quarter, a half or three quarters in; all but
@@ -202,7 +205,10 @@ bool CGoalkeeper::GoaliePlay(PlayMode current)
     // A shot on my goal: get in its way. One reckoned to go just wide is
     // met too: the reckoned crossing strays by half a metre at times, and a
     // touch on a ball going out costs nothing.
-    if (BallHeadsIntoOurGoal(kShotWideMargin) && GoalieBlockShot() > 0)
+    // A ball their man runs in ahead of him is his, not a shot to wait for
+    // on its line: he is on it again before it comes.
+    if (BallHeadsIntoOurGoal(kShotWideMargin) &&
+        !m_Brain.TheirManRunsTheBallIn(m_Brain.GetClosestValidFoe2Ball(0)) && GoalieBlockShot() > 0)
       return true;
     // I am the one to fetch the ball.
     if (m_Brain.ShouldIGoToBall() && m_Brain.GoalieIntercept() > 0)
@@ -618,8 +624,14 @@ bool CBehaviours::ShouldIComeOutToOpponent()
   if (toGoal > m_GoalieOpponentDistToBlock)
     return false;
   // Running with the ball a little ahead still counts as having it, but
-  // close to the goal only a ball at his feet does.
-  const float buffer = toGoal > m_GoalieNoBufferDist ? m_GoalieBreakawayKickableBuffer : 0;
+  // close to the goal only a ball at his feet does, or one he runs in
+  // ahead of him: the race to it was his (the rule for a loose ball came
+  // first), and left to roll it gives him his shot from close in (seen in
+  // matches: a dribbler 1-2 m behind the ball from 14 m to 6 m out, the
+  // goalkeeper standing on his line throughout, a goal).
+  const float buffer = toGoal > m_GoalieNoBufferDist || TheirManRunsTheBallIn(foe)
+                           ? m_GoalieBreakawayKickableBuffer
+                           : 0;
   if (!BallKickableForPlayer(foe, -buffer))
     return false;
   const CPlayer *mate = GetClosestValidFriend2Ball(0);
@@ -630,6 +642,24 @@ bool CBehaviours::ShouldIComeOutToOpponent()
     return true;
   // Alone: no team-mate of mine in his way to the goal.
   return NumFriendsInCone(TheirBreakawayConeRatio(foe), goal, foe->GetGPos(), false) == 0;
+}
+
+// Their man runs the ball in: it rolls on a stride or two ahead of him,
+// along his way towards our goal and no faster than he runs, so that he is
+// on it again before long. A ball lying behind him, or coming back, is a
+// loose ball's race; a faster one is a shot or a pass.
+bool CBehaviours::TheirManRunsTheBallIn(const CPlayer *foe) const
+{
+  const CBall *ball = M2BReadBall();
+  if (!foe || !BallPositionValid() || !ball->GetVelocityValid() ||
+      !BallKickableForPlayer(foe, -m_GoalieBreakawayKickableBuffer))
+    return false;
+  const CVector vel = ball->GetVelocity();
+  const CVector ahead = ball->GetGPos() - foe->GetGPos();
+  const float speed = vel.GetMag();
+  if (speed < kRunInMinBallSpeed || speed > m_PlayerSpeedMax || ahead.GetMag() < m_Epsilon)
+    return false;
+  return Dot(vel, ahead) > 0 && vel.GetX() < 0;
 }
 
 bool CBehaviours::ShouldIRushTheBall()

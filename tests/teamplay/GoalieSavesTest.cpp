@@ -677,3 +677,36 @@ TEST_F(GoalieSavesTest, AShotSkippingPastHisReachBetweenTwoCycleEndsIsMet)
   }
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, ComesOutForTheBallTheirDribblerRunsInAheadOfHim)
+{
+  // Seen in a match: their man ran the ball in from 14 m to 6 m out,
+  // a stride or two behind it, one of ours beside him; the goalkeeper held
+  // his place on his line all the while and was beaten from 6 m. The ball
+  // rolling on ahead of the dribbler is met before he reaches it again.
+  Place(CVector(-51.3f, 0.9f), -90);
+  CVector ball(-44.3f, 2.8f);
+  CVector vel(-0.55f, -0.15f);
+  CPlayer *dribbler = Foe(ball - vel.SetLength(1.6f));
+  CPlayer *marker = Mate(ball + CVector(1.0f, 1.8f));
+  bool caught = false;
+  for (int i = 0; i < 10 && !caught; i++)
+  {
+    Ball(ball, vel);
+    dribbler->SetGPos(ball - vel.SetLength(1.6f));
+    marker->SetGPos(ball + CVector(1.0f, 1.8f));
+    dribbler->SetTime(agent->GetTime());
+    marker->SetTime(agent->GetTime());
+    Pass();
+    const ACTIONQUEUE q = Queue();
+    caught = q.command == CMD_CATCH && CatchHolds(q.angle);
+    Step();
+    brain->SendAllActions(-1);
+    ball = agent->M2BReadBall()->GetGPos();
+    vel = agent->M2BReadBall()->GetVelocity();
+  }
+  EXPECT_TRUE(caught);
+}
+}

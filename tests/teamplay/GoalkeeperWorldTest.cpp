@@ -67,6 +67,30 @@ TEST_F(GoalkeeperWorldTest, ComesOutOnlyToAnAttackerAloneWithTheBallNearOurGoal)
   }
 }
 
+TEST_F(GoalkeeperWorldTest, CloseInABallHeRunsInAheadOfHimIsStillHis)
+{
+  // Close in, a ball a stride ahead of their man counts as his only while
+  // it rolls on his way: lying still, or coming back to him, it is a race
+  // for whoever gets there first.
+  const struct
+  {
+    const char *name;
+    CVector velocity;
+    bool comeOut;
+  } rows[] = {
+      {"rolling on towards our goal", CVector(-0.5f, -0.1f), true},
+      {"lying still", CVector(), false},
+      {"rolling back to him", CVector(0.5f, 0), false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(-45.5f, 0, row.velocity);
+    Others(kNobody, {-44, 0});
+    EXPECT_EQ(row.comeOut, brain().ShouldIComeOutToOpponent()) << row.name;
+  }
+}
+
 TEST_F(GoalkeeperWorldTest, DangerIsTheBallNearOurGoalOnItsWayInOrSoonerTheirs)
 {
   const struct
