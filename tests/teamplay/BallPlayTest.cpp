@@ -502,4 +502,42 @@ TEST_F(TeamPlayTest, BeforeALongBallANearTeamMateALittleUnsafeGetsIt)
     EXPECT_NEAR(0, brain().NormaliseAngle(KickDir(q) - toMate), 10) << row.name;
   }
 }
+
+// Midfield play near our back line is handed to the defensive choices,
+// which had no short pass before the long ball: a near team-mate a little
+// unsafe was passed up for a long ball kept two times in five. Outside our
+// third he gets it; inside it, safety first as before.
+TEST_F(TeamPlayTest, HandedOverFromMidfieldANearTeamMateALittleUnsafeGetsItBeforeTheLongBall)
+{
+  const struct
+  {
+    const char *name;
+    float shift;  // the whole world moved down the pitch by this
+    bool pass;
+  } rows[] = {
+      {"outside our third", -25, true},
+      {"inside our third", -40, false},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    const float s = row.shift;
+    memory().SetGPos(CVector(10 + s, 0));
+    RollBall(10.5f + s, 0);
+    Others({22 + s, 8}, {20 + s, 12.2f});
+    // Their man at the carrier's back: no run, no hold.
+    Foe(1, 8.5f + s, -1.5f, 6);
+    Foe(2, 51, 0, 1);
+    Foe(3, 35, -10, 2);
+    Foe(4, 35, 12, 3);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().DEFZWithBall()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    const float toMate = (CVector(22 + s, 8) - CVector(10.5f + s, 0)).GetDir();
+    const bool atHim = std::fabs(brain().NormaliseAngle(KickDir(q) - toMate)) < 10;
+    EXPECT_EQ(row.pass, brain().GetBallPlay() == BP_PASS && atHim) << row.name;
+  }
+}
 } // namespace
