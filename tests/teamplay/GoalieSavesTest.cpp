@@ -89,26 +89,12 @@ protected:
 
   // The shot from where the ball lies towards a point at a speed; whether
   // the goalkeeper catches it before it crosses the line.
-  bool Saves(CVector target, float speed)
-  {
-    const CVector from = agent->M2BReadBall()->GetGPos();
-    Ball(from, (target - from).SetLength(speed));
-    for (int i = 0; i < 30; i++)
-    {
-      Pass();
-      const ACTIONQUEUE q = Queue();
-      if (q.command == CMD_CATCH)
-        return CatchHolds(q.angle);
-      Step();
-      brain->SendAllActions(-1);
-      if (agent->M2BReadBall()->GetGPos().GetX() < kGoalX)
-        return false;
-    }
-    return false;
-  }
+  bool Saves(CVector target, float speed) { return Meets(target, speed, false); }
 
   // As Saves, but a kick of his that clears the ball counts too.
-  bool Touches(CVector target, float speed)
+  bool Touches(CVector target, float speed) { return Meets(target, speed, true); }
+
+  bool Meets(CVector target, float speed, bool kickCounts)
   {
     const CVector from = agent->M2BReadBall()->GetGPos();
     Ball(from, (target - from).SetLength(speed));
@@ -118,7 +104,7 @@ protected:
       const ACTIONQUEUE q = Queue();
       if (q.command == CMD_CATCH)
         return CatchHolds(q.angle);
-      if (q.command == CMD_KICK)
+      if (kickCounts && q.command == CMD_KICK)
         return true;
       Step();
       brain->SendAllActions(-1);
