@@ -54,6 +54,8 @@ public:
   SHOTRUNMOTION GoalieShotRunMotion() const;
   int GoalieKickOnce(CVector target, float speed);
   CVector GoalieKickTarget();
+  // At their man with the ball in my area, or at the ball near me there.
+  int GoalieRushTheBall();
   // The goalkeeper's receiver, by the one chooser with his limits; a free
   // kick of his is one kick.
   const CPlayer *GoalieOpenMate(bool oneKick);

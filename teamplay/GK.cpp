@@ -686,7 +686,7 @@ int CBehaviours::GoalieBlockOpponent()
   const CVector goal(-m_PitchLength / 2, 0);
   const CPlayer *foe = GetClosestValidFoe2Ball(0);
   if (ShouldIRushTheBall())
-    return GoalieGoToPoint(BallPredPos(1), m_GoalieAtPointBuffer, SVS_SIGHT);
+    return m_Goalkeeper.GoalieRushTheBall();
   if (foe && !BallKickableForPlayer(foe, 0) &&
       GetGPos().dist(b) < foe->GetGPos().dist(b) - m_GoalieBreakawayKickableBuffer)
     return GoalieGoToPoint(b, m_GoalieAtPointBuffer, SVS_SPEED);
@@ -703,4 +703,28 @@ int CBehaviours::GoalieBlockOpponent()
   p = m_OurPenaltyArea.AdjustToWithin(p);
   p.SetX(std::max(p.GetX(), goal.GetX() + m_GoalieBaselineBuffer));
   return GoalieGoToPoint(p, m_GoalieAtPointBuffer, SVS_SIGHT);
+}
+
+// Flat out at the ball; the catch takes over once it is in his hands'
+// reach. At their man's feet the ball jumps about with each of his
+// touches, and its next place by its velocity with it: a turn to follow
+// every jump stands the goalkeeper still (seen in a match: four turns in a
+// row three metres from their man while he set up his shot, which went
+// in). The ball where it lies is the mark there, and a heading that takes
+// him within his hands' reach of it needs no turn.
+int CGoalkeeper::GoalieRushTheBall()
+{
+  CBehaviours &b = m_Brain;
+  const CPlayer *foe = b.GetClosestValidFoe2Ball(0);
+  const bool atFeet = foe && b.BallKickableForPlayer(foe, 0);
+  const CVector target = atFeet ? b.M2BReadBall()->GetGPos() : b.BallPredPos(1);
+  const CVector me = b.GetGPos();
+  const float d = me.dist(target);
+  if (atFeet && d > b.m_GoalieAtPointBuffer)
+  {
+    const float error = b.NormaliseAngle((target - me).GetDir() - b.GetBFacing());
+    if (std::fabs(error) <= b.ATan(b.m_CatchableAreaL / d))
+      return b.TouchGate(CMD_DASH, static_cast<float>(b.m_MaxPower));
+  }
+  return b.GoalieGoToPoint(target, b.m_GoalieAtPointBuffer, SVS_SIGHT);
 }

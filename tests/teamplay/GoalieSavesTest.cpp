@@ -696,3 +696,34 @@ TEST_F(GoalieSavesTest, ComesOutForTheBallTheirDribblerRunsInAheadOfHim)
   EXPECT_TRUE(caught);
 }
 }
+
+namespace
+{
+TEST_F(GoalieSavesTest, RushingTheirManHeRunsAtTheBallAtHisFeetThroughItsJumps)
+{
+  // Seen in a match: three metres from their man, who touched the ball
+  // about at his feet to set up his shot, the goalkeeper turned four
+  // cycles in a row after the ball's next place and never got to it; the
+  // shot went in. The ball where it lies is his mark, and a heading within
+  // his hands' reach of it needs no turn.
+  Place(CVector(-48.0f, -7.0f), -95);
+  CPlayer *dribbler = Foe(CVector(-48.6f, -10.4f));
+  const CVector touches[] = {CVector(-0.75f, 0.2f), CVector(-0.15f, -0.93f), CVector(0.16f, 0.94f),
+                             CVector(-0.6f, -0.5f)};
+  const CVector around[] = {CVector(-48.4f, -9.9f), CVector(-48.6f, -10.9f), CVector(-48.4f, -9.9f),
+                            CVector(-48.7f, -10.3f)};
+  int turns = 0;
+  for (int i = 0; i < 4; i++)
+  {
+    Ball(around[i], touches[i]);
+    dribbler->SetTime(agent->GetTime());
+    Pass();
+    turns += Queue().command == CMD_TURN;
+    Step();
+    brain->SendAllActions(-1);
+  }
+  EXPECT_LE(turns, 1);
+  EXPECT_LT(agent->GetGPos().dist(CVector(-48.5f, -10.3f)), 1.6f);
+}
+}
+
