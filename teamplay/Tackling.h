@@ -17,18 +17,6 @@ struct TackleReach
 // misses (the ball level with the body or behind it).
 float TackleMissChance(CVector ballInBody, const TackleReach &reach);
 
-// Near our goal their man on the ball shoots with his next touch or the one
-// after: a tackle there is worth a worse chance, and a ball still rolling
-// the last metre to him is his already. How sure a tackle must be, and how
-// far beyond his reach the ball may be, with the ball this far from the
-// centre of our goal line.
-struct TackleBar
-{
-  float mostMissChance;
-  float carrierSlack;
-};
-TackleBar TackleBarAt(float ballToOurGoal);
-
 // How a tackle sends the ball: pushed along the body (`facing`, degrees)
 // at `power` times `powerRate`, the less the further round the body the
 // ball lies (half at its back), on top of the ball's own motion, and no
