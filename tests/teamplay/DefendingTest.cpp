@@ -413,8 +413,8 @@ TEST_F(DefendingTest, NextToTheCarrierWithTheBallInFrontThePlayerTacklesUnlessIt
 TEST_F(DefendingTest, ATackleWaitsForTheBallWellInsideTheirMansReach)
 {
   // Seen in matches: tackling a ball at the edge of their man's reach as
-  // well, ours tackled nearly twice as often, stood after the misses, and
-  // got on the ball near their goal a fifth less often.
+  // well, ours tackled nearly twice as often and stood after the misses,
+  // for no fewer goals against.
   const struct
   {
     const char *name;
