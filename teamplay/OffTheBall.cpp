@@ -522,7 +522,8 @@ int CBehaviours::GoToPlace(CVector target, float power)
     if (back < 0)
       return TouchGate(CMD_DASH, back);
   }
-  return MoveToPos(target, tolerance, power, DODGE_ALL);
+  return MoveToPos(target, tolerance, m_FieldRules.CatchUpPace(target, power), DODGE_ALL,
+                   m_FieldRules.HeadingSlack(target, tolerance));
 }
 
 void CFieldRules::NotePlaceHeld()
