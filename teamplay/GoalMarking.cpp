@@ -25,6 +25,18 @@ CVector MarkingSpot(CVector foe, CVector pace, int lead, const MarkingArea &area
   return MarkingSpot(ahead, area);
 }
 
+CVector RunMeetingSpot(CVector foe, CVector pace, int fewest, int most, const MarkingArea &area,
+                       const std::function<int(CVector)> &cyclesTo)
+{
+  for (int lead = fewest; lead < most; lead++)
+  {
+    const CVector spot = MarkingSpot(foe, pace, lead, area);
+    if (cyclesTo(spot) <= lead)
+      return spot;
+  }
+  return MarkingSpot(foe, pace, most, area);
+}
+
 namespace
 {
 // Hands each foe of the order the nearest marker still free within reach

@@ -1,6 +1,7 @@
 #ifndef GOALMARKING_H
 #define GOALMARKING_H
 
+#include <functional>
 #include <vector>
 
 #include "CVector.h"
@@ -40,6 +41,14 @@ CVector MarkingSpot(CVector foe, const MarkingArea &area);
 // The same for a man on the move: goal-side of where his pace (metres a
 // cycle) takes him in `lead` cycles, never past our goal.
 CVector MarkingSpot(CVector foe, CVector pace, int lead, const MarkingArea &area);
+
+// The marker of a man running in at our goal who cannot be on the spot
+// of the fewest cycles' lead in time meets the run further on: the spot of
+// the least lead, from fewest to most, that he gets to within that many
+// cycles (cyclesTo answers his cycles to a point), else that of the most.
+// A man standing has one spot whatever the lead.
+CVector RunMeetingSpot(CVector foe, CVector pace, int fewest, int most, const MarkingArea &area,
+                       const std::function<int(CVector)> &cyclesTo);
 
 // The opponents within the danger distance, nearest our goal first, each
 // given the nearest marker still free who is within reach of his spot;

@@ -34,6 +34,10 @@ const float kStraightToSpot = 5;
 // past and shot from 10 m with the marker behind him. Three cycles ahead
 // left the man a few metres to receive in (0-5 in six halves, 0-2 with one).
 const int kMarkLeadCycles = 1;
+// A man running in at our goal past his marker is met this many cycles of
+// his run ahead at the most: about the pace a marker gains on him, from a
+// couple of metres behind, before the man is at our goal.
+const int kMostRunLead = 8;
 // A pace from his change of place leads him this many cycles after the
 // place it came from; a run may have turned since.
 const int kPlacedPaceCycles = 3;
@@ -135,7 +139,23 @@ int CBehaviours::MarkMyMan()
   CVector pace = velocity / std::max(m_PlayerDecay, m_Epsilon);
   if (pace.GetMag() > m_PlayerSpeedMax)
     pace = pace.SetLength(m_PlayerSpeedMax);
-  const CVector spot = MarkingSpot(foe->GetGPos(), pace, kMarkLeadCycles, area);
+  // The man may get the ball any moment: flat out, as far as stamina
+  // allows.
+  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
+  if (power <= 0)
+    power = m_StaminaIncMax;
+  const CVector man = foe->GetGPos();
+  // In front of our goal a marker left behind by a run chased the spot a
+  // step ahead of the man and never got goal-side of him (seen in matches:
+  // their man ran in at our goal at 0.4-0.8 m a cycle with our nearest one
+  // or two metres behind him, and a ball from the wing found him free).
+  // Where he cannot be on that spot in time, he cuts in further on the
+  // man's way.
+  const CVector spot =
+      man.dist(area.goal) <= kDangerDist
+          ? RunMeetingSpot(man, pace, kMarkLeadCycles, kMostRunLead, area,
+                           [&](CVector p) { return PredictedCycles2Point(p, power, m_MinDistToPoint); })
+          : MarkingSpot(man, pace, kMarkLeadCycles, area);
   const float dist = GetGPos().dist(spot);
   // A man in the middle of our half is held from goal-side within a step
   // of where the marker would stand, facing the ball: stepping after every
@@ -143,18 +163,12 @@ int CBehaviours::MarkMyMan()
   // off, he receives with the marker out of the press's reach (seen in
   // matches: markers standing at a place's slack, 2-5 m off their man when
   // the pass left, did not press the man).
-  const CVector man = foe->GetGPos();
   const bool goalSide = GetGPos().dist(area.goal) < man.dist(area.goal);
   if (man.dist(area.goal) > kDangerDist &&
       (dist < m_MinDistToPoint || (goalSide && GetGPos().dist(man) < area.goalSide + m_MinDistToPoint)))
     return m_FieldRules.StandReady();
   if (dist < m_MinDistToPoint)
     return 0;
-  // The man may get the ball any moment: flat out, as far as stamina
-  // allows.
-  float power = CorrectDashPower4Stamina(static_cast<float>(m_MaxPower));
-  if (power <= 0)
-    power = m_StaminaIncMax;
   // The spot of a man on the move shifts every cycle: a heading that
   // passes within reach of it is kept, where a turn at speed costs the
   // cycle (seen: a marker turning every other cycle fell behind his man).

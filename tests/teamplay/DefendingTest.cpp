@@ -326,6 +326,58 @@ TEST_F(DefendingTest, TheMarkerKeepsGoalSideOfHisManRunningAtOurGoal)
   }
 }
 
+TEST_F(DefendingTest, AMarkerLeftBehindByARunInAtOurGoalCutsInAheadOfTheMan)
+{
+  // Seen in matches: their man ran in at our goal at 0.4-0.8 m a cycle
+  // with his marker a metre or two behind or beside him; the marker chased
+  // the spot a step ahead of the man, never got goal-side, and the ball
+  // from the wing found the man free in front of our goal. The marker's
+  // heading cuts the man's way to our goal where he gets first.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    float facing;
+    float cutsAheadBy;  // at least; 0: not asked
+  } rows[] = {
+      {"a step behind his shoulder", {-37.5f, -3}, 135, 3},
+      {"level with him, wide", {-38, -4.5f}, 120, 3},
+      {"behind him, wide, facing away", {-35.5f, -3.5f}, 0, 3},
+      // Already on his spot and running with him: the spot a step ahead.
+      {"on his spot, running with him", {-39.5f, -1}, 180, 0},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    agent->SetUNum(3);
+    brain().SetRole();
+    Me(row.me.x, row.me.y, row.facing);
+    // Their winger on the ball by our goal line, pressed by another of us.
+    RollBall(-46, 14);
+    Foe(0, -46.4f, 14.3f, 7);
+    Mate(0, -44, 12, 2);
+    CPlayer *man = Foe(1, -38, -1, 11);
+    // 0.7 m a cycle at our goal, as seen after the cycle's decay.
+    man->SetVelocity(CVector(-0.28f, 0));
+    if (row.cutsAheadBy == 0)
+      memory().SetVelocity(CVector(-0.28f, 0));
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
+    ASSERT_TRUE(q.command == CMD_DASH || q.command == CMD_TURN) << row.name;
+    if (row.cutsAheadBy == 0)
+    {
+      EXPECT_EQ(CMD_DASH, q.command) << row.name;
+      continue;
+    }
+    // Where his heading crosses the man's way (y = -1).
+    const float h = Heading(q) * static_cast<float>(M_PI) / 180;
+    ASSERT_GT(std::sin(h) * (-1 - row.me.y), 0) << row.name;
+    const float along = (-1 - row.me.y) / std::sin(h);
+    const float crossX = row.me.x + along * std::cos(h);
+    EXPECT_LT(crossX, -38 - row.cutsAheadBy) << row.name << " crosses at " << crossX;
+  }
+}
+
 TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
 {
   // Seen in matches: beside a dribbler running at our goal, the presser

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "GoalMarking.h"
@@ -76,6 +77,38 @@ TEST(GoalMarkingTest, AManOnTheMoveIsMarkedWhereHisRunTakesHim)
     const CVector spot = MarkingSpot(row.foe, row.pace, 3, kArea);
     EXPECT_NEAR(row.spot.GetX(), spot.GetX(), 0.02f) << row.name;
     EXPECT_NEAR(row.spot.GetY(), spot.GetY(), 0.02f) << row.name;
+  }
+}
+
+TEST(GoalMarkingTest, AMarkerLeftBehindByARunMeetsItWhereHeGetsFirst)
+{
+  // His cycles to a point: a metre a cycle from where he stands.
+  const auto from = [](CVector me) {
+    return [me](CVector p) { return static_cast<int>(std::ceil(me.dist(p))); };
+  };
+  const CVector man(-38, 0);
+  const CVector run(-0.7f, 0);
+  const struct
+  {
+    const char *name;
+    CVector pace;
+    CVector me;
+    int lead;  // the lead whose spot he takes
+  } rows[] = {
+      {"on the spot of the fewest cycles", run, CVector(-39.5f, 0), 1},
+      // Half a metre behind him, gaining 0.3 m a cycle: the spot 5 cycles
+      // on (5 m off) is the first he gets to in time.
+      {"behind him: further on his way", run, CVector(-37.5f, 0), 5},
+      {"too far behind for any: the longest lead", run, CVector(-20, 0), 8},
+      // A man standing has one spot.
+      {"a man standing", CVector(0, 0), CVector(-30, 0), 8},
+  };
+  for (const auto &row : rows)
+  {
+    const CVector spot = RunMeetingSpot(man, row.pace, 1, 8, kArea, from(row.me));
+    const CVector want = MarkingSpot(man, row.pace, row.lead, kArea);
+    EXPECT_NEAR(want.GetX(), spot.GetX(), 1e-4f) << row.name;
+    EXPECT_NEAR(want.GetY(), spot.GetY(), 1e-4f) << row.name;
   }
 }
 }
