@@ -339,12 +339,16 @@ TEST_F(DefendingTest, AMarkerLeftBehindByARunInAtOurGoalCutsInAheadOfTheMan)
     Placed me;
     float facing;
     float cutsAheadBy;  // at least; 0: not asked
+    bool paceSeen = true;
   } rows[] = {
       {"a step behind his shoulder", {-37.5f, -3}, 135, 3},
       {"level with him, wide", {-38, -4.5f}, 120, 3},
       {"behind him, wide, facing away", {-35.5f, -3.5f}, 0, 3},
       // Already on his spot and running with him: the spot a step ahead.
       {"on his spot, running with him", {-39.5f, -1}, 180, 0},
+      // Watching the ball, the marker sees the pace of such a run seldom:
+      // one the man has got goal-side of reckons with a run.
+      {"a step behind his shoulder, the man seen standing", {-37.5f, -3}, 135, 3, false},
   };
   for (const auto &row : rows)
   {
@@ -358,7 +362,7 @@ TEST_F(DefendingTest, AMarkerLeftBehindByARunInAtOurGoalCutsInAheadOfTheMan)
     Mate(0, -44, 12, 2);
     CPlayer *man = Foe(1, -38, -1, 11);
     // 0.7 m a cycle at our goal, as seen after the cycle's decay.
-    man->SetVelocity(CVector(-0.28f, 0));
+    man->SetVelocity(row.paceSeen ? CVector(-0.28f, 0) : CVector(0, 0));
     if (row.cutsAheadBy == 0)
       memory().SetVelocity(CVector(-0.28f, 0));
     const ACTIONQUEUE q = Pass();
