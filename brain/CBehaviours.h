@@ -9,6 +9,7 @@
 
 #include "ActionQueue.h"
 #include "CAttackingPlace.h"
+#include "SteadyPlace.h"
 #include "BrainParameters.h"
 #include "BrainTypes.h"
 #include "CBallChoices.h"
@@ -573,9 +574,10 @@ public:
   // The agent took our set play and touched the ball last; noted once a pass.
   bool TouchedLastInSetPlay() const;
   void NoteSetPlayTouches();
-  // Their offside line; the walk to a place, as exact as the ball asks.
+  // Their offside line; the walk to a place, as exact as the ball asks,
+  // held through a jump of the place that lasts one cycle.
   float TheirOffsideX();
-  int GoToPlace(CVector target, float power);
+  int GoToPlace(CVector target, float power, PlaceKind kind = PLACE_FORMATION);
   // The plays with the ball (teamplay/CBallChoices.h); what the last pass
   // did with the ball; a play that queued, recorded: "if (Chose(BP_SHOOT,
   // ShootToGoal())) ...".
@@ -797,6 +799,7 @@ protected:
   CFieldRules m_FieldRules{*this};
   friend class CAttackingPlace;
   CAttackingPlace m_AttackingPlace{*this};
+  CSteadyPlace m_SteadyPlace;
   friend class CBallChoices;
   CBallChoices m_BallChoices{*this};
   friend class CSetPlayTouches;
