@@ -44,6 +44,20 @@ protected:
     memory().SetBFacing(facing);
   }
 
+  // A centre back (3) at the place with their man in front of our goal,
+  // their winger on the ball by our goal line pressed by another of us.
+  CPlayer *MarkerOfAManInFrontOfOurGoal(Placed me, float facing, Placed man)
+  {
+    Fresh();
+    agent->SetUNum(3);
+    brain().SetRole();
+    Me(me.x, me.y, facing);
+    RollBall(-46, 14);
+    Foe(0, -46.4f, 14.3f, 7);
+    Mate(0, -44, 12, 2);
+    return Foe(1, man.x, man.y, 11);
+  }
+
   static float Norm(float a) { return std::remainder(a, 360.0f); }
 
   // The direction the body takes with this bundle: a turn at rest turns
@@ -309,15 +323,7 @@ TEST_F(DefendingTest, TheMarkerKeepsGoalSideOfHisManRunningAtOurGoal)
   };
   for (const auto &row : rows)
   {
-    Fresh();
-    agent->SetUNum(3);
-    brain().SetRole();
-    Me(row.me.x, row.me.y, row.facing);
-    // Their winger on the ball by our goal line, pressed by another of us.
-    RollBall(-46, 14);
-    Foe(0, -46.4f, 14.3f, 7);
-    Mate(0, -44, 12, 2);
-    CPlayer *man = Foe(1, row.man.x, row.man.y, 11);
+    CPlayer *man = MarkerOfAManInFrontOfOurGoal(row.me, row.facing, row.man);
     man->SetVelocity(row.velocity);
     const ACTIONQUEUE q = Pass();
     ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
@@ -352,15 +358,7 @@ TEST_F(DefendingTest, AMarkerLeftBehindByARunInAtOurGoalCutsInAheadOfTheMan)
   };
   for (const auto &row : rows)
   {
-    Fresh();
-    agent->SetUNum(3);
-    brain().SetRole();
-    Me(row.me.x, row.me.y, row.facing);
-    // Their winger on the ball by our goal line, pressed by another of us.
-    RollBall(-46, 14);
-    Foe(0, -46.4f, 14.3f, 7);
-    Mate(0, -44, 12, 2);
-    CPlayer *man = Foe(1, -38, -1, 11);
+    CPlayer *man = MarkerOfAManInFrontOfOurGoal(row.me, row.facing, {-38, -1});
     // 0.7 m a cycle at our goal, as seen after the cycle's decay.
     man->SetVelocity(row.paceSeen ? CVector(-0.28f, 0) : CVector(0, 0));
     if (row.cutsAheadBy == 0)
