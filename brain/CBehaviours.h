@@ -315,7 +315,7 @@ public:
 
   // ==== Moving, and the ball behaviours (brain/Moving, AdvancedActions) ====
   // Moving: 1 when a command was queued (or handed on), 0 when none.
-  int MoveToPos(CVector target, float tolerance, float power, DodgeType dodge, float headingSlack = 0);
+  int MoveToPos(CVector target, float tolerance, float power, DodgeType dodge);
   int MoveToPos(CVector target, float power);
   int MoveToPos(float x, float y, float power);
   int MoveToPos(point p, float power);

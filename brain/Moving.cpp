@@ -54,7 +54,7 @@ int CBehaviours::MoveToPos(point p, float power)
   return MoveToPos(CVector(p.x, p.y), power);
 }
 
-int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeType dodge, float headingSlack)
+int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeType dodge)
 {
   const CBall *ball = M2BReadBall();
   const PlayMode pm = CurrentPlayMode();
@@ -164,7 +164,7 @@ int CBehaviours::MoveToPos(CVector target, float tolerance, float power, DodgeTy
     }
   }
 
-  if (std::fabs(angle) > std::fmax(m_MaxGoToPointAngleErr, headingSlack))
+  if (std::fabs(angle) > m_MaxGoToPointAngleErr)
   {
     Turn(angle);
     return 1;

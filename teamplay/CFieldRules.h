@@ -74,13 +74,6 @@ public:
   // it while our man on the ball could play a ball behind it: then his
   // place holds him without slack.
   bool ReadyToRunInBehind(CVector place);
-  // A forward fallen behind his place runs to it at full pace while his
-  // stamina holds; anyone else keeps the power asked.
-  float CatchUpPace(CVector place, float power);
-  // How far off his heading a forward lets his place lie on the way to it
-  // (degrees): while the heading passes within the place's slack he runs
-  // on; 0 for anyone else.
-  float HeadingSlack(CVector place, float tolerance);
   // Beyond their offside line: straight back towards our goal line at
   // this power, running or backing up as he faces, turning only when side
   // on. 1 when a command was queued.

@@ -525,8 +525,7 @@ int CBehaviours::GoToPlace(CVector place, float power, PlaceKind kind)
     if (back < 0)
       return TouchGate(CMD_DASH, back);
   }
-  return MoveToPos(target, tolerance, m_FieldRules.CatchUpPace(target, power), DODGE_ALL,
-                   m_FieldRules.HeadingSlack(target, tolerance));
+  return MoveToPos(target, tolerance, power, DODGE_ALL);
 }
 
 void CFieldRules::NotePlaceHeld()

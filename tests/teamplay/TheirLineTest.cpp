@@ -21,57 +21,7 @@ protected:
     Foe(0, 51, 0, 1);
     Foe(1, 21, -25, 2);
   }
-
-  // Number unum at me facing body, fresh or not, the ball at ball: the
-  // command he sends on the way to a place at their line.
-  ACTIONQUEUE OnTheWayTo(CVector place, int unum, CVector me, float body, float stamina, Placed ball)
-  {
-    ForwardAt(me, ball);
-    agent->SetUNum(unum);
-    memory().SetUNum(unum);
-    memory().SetBFacing(body);
-    Stamina(stamina);
-    Pass();
-    brain().SendAllActions(-1);
-    EXPECT_EQ(1, brain().GoToPlace(place, 70));
-    return brain().GetQueue();
-  }
 };
-
-// Our ball won in midfield reached their third with the forwards 5-10 m
-// behind their line, their places at it: they came up at the pace of a
-// player ahead of the ball, turning at every few degrees the place moved.
-TEST_F(TheirLineTest, AForwardFallenBehindHisPlaceCatchesUpAtARun)
-{
-  const float fresh = 7000, tired = 2500;
-  const struct
-  {
-    const char *name;
-    int unum;
-    float body, stamina, placeY;
-    Placed ball;
-    CMDType command;
-    float power;  // of the dash
-  } rows[] = {
-      {"8 m short, facing it", 10, 0, fresh, -10, {5, 0}, CMD_DASH, 100},
-      {"the same, tired", 10, 0, tired, -10, {5, 0}, CMD_DASH, 70},
-      {"a midfielder 8 m short", 7, 0, fresh, -10, {5, 0}, CMD_DASH, 70},
-      {"15 degrees off his heading, inside the slack 20 m from the ball", 10, 0, fresh, -7.86f,
-       {-10, 0}, CMD_DASH, 100},
-      {"the same, the slack narrower 12 m from the ball", 10, 0, fresh, -7.86f, {5, 0}, CMD_TURN, 0},
-      {"35 degrees off his heading", 10, 35, fresh, -10, {-10, 0}, CMD_TURN, 0},
-  };
-  for (const auto &row : rows)
-  {
-    const ACTIONQUEUE q =
-        OnTheWayTo(CVector(19, row.placeY), row.unum, CVector(11, -10), row.body, row.stamina, row.ball);
-    EXPECT_EQ(row.command, q.command) << row.name;
-    if (row.command == CMD_DASH)
-    {
-      EXPECT_NEAR(row.power, q.power, 0.5f) << row.name;
-    }
-  }
-}
 
 // Forwards stood 2-3 m beyond their line a third of the time our ball was
 // 30-52 m from their goal: a formation's place beyond it was kept, and a
