@@ -9,7 +9,6 @@
 
 #include "ActionQueue.h"
 #include "CAttackingPlace.h"
-#include "SteadyPlace.h"
 #include "BrainParameters.h"
 #include "BrainTypes.h"
 #include "CBallChoices.h"
@@ -574,10 +573,9 @@ public:
   // The agent took our set play and touched the ball last; noted once a pass.
   bool TouchedLastInSetPlay() const;
   void NoteSetPlayTouches();
-  // Their offside line; the walk to a place, as exact as the ball asks,
-  // held through a jump of the place that lasts one cycle.
+  // Their offside line; the walk to a place, as exact as the ball asks.
   float TheirOffsideX();
-  int GoToPlace(CVector target, float power, PlaceKind kind = PLACE_FORMATION);
+  int GoToPlace(CVector target, float power);
   // The plays with the ball (teamplay/CBallChoices.h); what the last pass
   // did with the ball; a play that queued, recorded: "if (Chose(BP_SHOOT,
   // ShootToGoal())) ...".
@@ -799,7 +797,6 @@ protected:
   CFieldRules m_FieldRules{*this};
   friend class CAttackingPlace;
   CAttackingPlace m_AttackingPlace{*this};
-  CSteadyPlace m_SteadyPlace;
   friend class CBallChoices;
   CBallChoices m_BallChoices{*this};
   friend class CSetPlayTouches;

@@ -397,7 +397,7 @@ int CBehaviours::DefenseSupport()
 // hovering two and three metres off the man, who took the ball unpressed).
 int CBehaviours::StayCovering(CVector spot)
 {
-  return GoToPlace(spot, DashPower4Positioning(), PLACE_COVER) || m_FieldRules.StandReady();
+  return GoToPlace(spot, DashPower4Positioning()) || m_FieldRules.StandReady();
 }
 
 // Whether the agent is the second of us nearest the ball (the goalkeeper
@@ -469,7 +469,7 @@ int CBehaviours::OffenseSupport()
   world.penaltyAreaLength = m_PenaltyAreaLength;
   world.penaltyAreaHalfWidth = m_PenaltyAreaWidth / 2;
   world.behind = GetRole() == ROLE_DEFENDER;
-  return GoToPlace(ChooseSupportPlace(world), DashPower4Positioning(), PLACE_SUPPORT);
+  return GoToPlace(ChooseSupportPlace(world), DashPower4Positioning());
 }
 
 int CBehaviours::OffensePosition()
@@ -486,18 +486,15 @@ int CBehaviours::OffensePosition()
   const float offside = TheirOffsideX();
   if (target.GetX() > offside)
     target = CVector(offside, target.GetY());
-  return GoToPlace(target, DashPower4Positioning(),
-                   role == ROLE_MIDFIELDER || role == ROLE_FORWARD ? PLACE_ATTACKING : PLACE_FORMATION);
+  return GoToPlace(target, DashPower4Positioning());
 }
 
 // Walks to a place, as exactly as the ball's distance asks; backs into a
-// place just behind; a place that jumped this cycle only is not turned for.
-int CBehaviours::GoToPlace(CVector place, float power, PlaceKind kind)
+// place just behind.
+int CBehaviours::GoToPlace(CVector target, float power)
 {
   const CBall *ball = M2BReadBall();
   const CVector me = GetGPos();
-  const CVector target = m_SteadyPlace.HeadFor(place, ball ? ball->GetGPos() : CVector(0, 0), GetTime(),
-                                               GetActionState() * PLACE_KINDS + kind);
   // A place matters to within a metre near the ball and less far from it;
   // chasing it more closely only turns the player about as it moves.
   float tolerance = m_MinDistToPoint;
