@@ -157,9 +157,10 @@ int CBehaviours::MarkMyMan()
   // Where he cannot be on that spot in time, he cuts in further on the
   // man's way; and one the man has got goal-side of gets back goal-side
   // first, as if the man ran on in.
+  const bool inDanger = man.dist(area.goal) <= kDangerDist;
   const bool beaten = GetGPos().dist(area.goal) >= man.dist(area.goal);
   const CVector toGoal = area.goal - man;
-  const bool cutsIn = man.dist(area.goal) <= kDangerDist && beaten && toGoal.GetMag() > m_Epsilon;
+  const bool cutsIn = inDanger && beaten && toGoal.GetMag() > m_Epsilon;
   if (cutsIn)
   {
     const CVector in = toGoal.SetLength(1);
@@ -168,7 +169,7 @@ int CBehaviours::MarkMyMan()
       pace = pace + in * (kRunInPace - seen);
   }
   const CVector spot =
-      man.dist(area.goal) <= kDangerDist
+      inDanger
           ? RunMeetingSpot(man, pace, kMarkLeadCycles, kMostRunLead, area,
                            [&](CVector p) { return PredictedCycles2Point(p, power, m_MinDistToPoint); })
           : MarkingSpot(man, pace, kMarkLeadCycles, area);
@@ -180,7 +181,7 @@ int CBehaviours::MarkMyMan()
   // matches: markers standing at a place's slack, 2-5 m off their man when
   // the pass left, did not press the man).
   const bool goalSide = GetGPos().dist(area.goal) < man.dist(area.goal);
-  if (man.dist(area.goal) > kDangerDist &&
+  if (!inDanger &&
       (dist < m_MinDistToPoint || (goalSide && GetGPos().dist(man) < area.goalSide + m_MinDistToPoint)))
     return m_FieldRules.StandReady();
   if (dist < m_MinDistToPoint)
