@@ -17,7 +17,7 @@ class CBehaviours;
 // main command is queued, else 0. The rules the brain answers by name
 // (chasing, the pass under way, defending and attacking) stay the brain's.
 // Defined in Player.cpp, OffTheBall.cpp, SetPlays.cpp, ReceiverRun.cpp,
-// PressTheDribbler.cpp and LookAbout.cpp.
+// PressTheDribbler.cpp, LookAbout.cpp and MarkerLook.cpp.
 class CFieldRules
 {
 public:
@@ -35,6 +35,10 @@ public:
   int StandReady();
   // After the main command: the neck, the view width and the team message.
   void LookAbout();
+  // A marker in front of our goal: the neck turned so that his man is in
+  // view with the ball, or glanced at when his news is old. True when the
+  // look is settled.
+  bool KeepMyManInView();
   // How far inside the kickable distance the ball must be to be sure of it.
   float ReachDoubt();
   // Whether a ball surely in reach, still coming nearer, is shot at once.

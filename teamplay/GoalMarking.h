@@ -10,6 +10,9 @@
 // answer out alike from what it knows, so that each dangerous opponent
 // gets one marker and no two of us take the same one.
 
+// An opponent this near our goal scores from a pass.
+constexpr float kGoalDangerDist = 22;
+
 // One of us who may mark: a number that tells him apart, and his place.
 // One with a task at the ball (the cover of the press) takes only the men
 // near our goal, not those in the middle of our half.

@@ -27,6 +27,8 @@ void CFieldRules::LookAbout()
     m_Brain.ScanFieldWithNeck();
     return;
   }
+  if (KeepMyManInView())
+    return;
   const bool close = m_Brain.GetGPos().dist(ball->GetGPos()) < kWatchBallDist;
   const bool mine = state == AS_WITH_BALL || state == AS_CHASE_BALL || state == AS_TAKE_SET_PLAY;
   // Every other cycle a player away from the ball looks round instead.

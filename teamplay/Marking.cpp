@@ -20,8 +20,6 @@ namespace
 {
 // The ball this near our goal has every opponent near it marked.
 const float kMarkingBallDist = 40;
-// An opponent this near our goal scores from a pass.
-const float kDangerDist = 22;
 // The farthest a marker runs to take his man.
 const float kMarkReach = 25;
 // Closer to the spot than this, the marker runs straight to it: sidestepping
@@ -118,7 +116,7 @@ const CPlayer *CBehaviours::OpponentIMark()
     foes.push_back(foe);
     places.push_back(foe->GetGPos());
   }
-  MarkingArea area{goal, nearGoal ? kDangerDist : -1.0f, kMarkReach, m_BlockFoeDist};
+  MarkingArea area{goal, nearGoal ? kGoalDangerDist : -1.0f, kMarkReach, m_BlockFoeDist};
   if (midfieldMarked)
   {
     area.midfieldX = kMidfieldMarkX;
@@ -133,7 +131,7 @@ int CBehaviours::MarkMyMan()
   const CPlayer *foe = OpponentIMark();
   if (!foe)
     return 0;
-  const MarkingArea area{CVector(-m_PitchLength / 2, 0), kDangerDist, kMarkReach, m_BlockFoeDist};
+  const MarkingArea area{CVector(-m_PitchLength / 2, 0), kGoalDangerDist, kMarkReach, m_BlockFoeDist};
   // What is seen of a player's motion is his velocity after the cycle's
   // decay: his pace is that much more. A man the news of gave no pace is
   // led by his change of place, while that is fresh: held standing, a
@@ -157,7 +155,7 @@ int CBehaviours::MarkMyMan()
   // Where he cannot be on that spot in time, he cuts in further on the
   // man's way; and one the man has got goal-side of gets back goal-side
   // first, as if the man ran on in.
-  const bool inDanger = man.dist(area.goal) <= kDangerDist;
+  const bool inDanger = man.dist(area.goal) <= kGoalDangerDist;
   const bool beaten = GetGPos().dist(area.goal) >= man.dist(area.goal);
   const CVector toGoal = area.goal - man;
   const bool cutsIn = inDanger && beaten && toGoal.GetMag() > m_Epsilon;

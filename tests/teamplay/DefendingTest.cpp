@@ -914,3 +914,56 @@ TEST_F(DefendingTest, TheMarkerLeadsAManTheNewsOfGaveNoPaceByHisChangeOfPlace)
   }
 }
 }
+
+namespace
+{
+TEST_F(DefendingTest, TheMarkerInFrontOfOurGoalKeepsHisManInViewWithTheBall)
+{
+  // Seen in matches: the marker's neck followed the ball alone, his world
+  // held their man running in at our goal as standing in most cycles of
+  // the run, and the lead on the run never fired. Where one view holds
+  // both, it holds both; where not, a man long unseen gets a glance while
+  // the ball is far enough off.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    float facing;
+    Placed man;
+    int newsAge;
+    bool manInView;
+    bool ballInView;
+    Placed ball = {-46, 14};
+  } rows[] = {
+      {"ball and man fit in one view", {-41, -3}, 90, {-37, 1}, 1, true, true},
+      {"apart, his news old, ball far off", {-30, -2}, 135, {-36, -8}, 3, true, false},
+      {"apart, his news old, ball near", {-30, -2}, 135, {-36, -8}, 3, false, true, {-33, 6}},
+      {"apart, his news fresh", {-30, -2}, 135, {-36, -8}, 0, false, true},
+  };
+  for (const auto &row : rows)
+  {
+    CPlayer *man = MarkerOfAManInFrontOfOurGoal(row.me, row.facing, row.man);
+    Body(0, 0, "normal");
+    RollBall(row.ball.x, row.ball.y);
+    Foe(0, row.ball.x - 0.4f, row.ball.y + 0.3f, 7);
+    Mate(0, row.ball.x + 1.5f, row.ball.y + 1.5f, 2);
+    man->SetVelocity(CVector(0, 0));
+    man->SetTime(memory().GetTime() - row.newsAge);
+    const ACTIONQUEUE looked = PassFromPlaces();
+    ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
+    const float face = Heading(looked) + (looked.turn_neck ? looked.neck_angle : 0);
+    const CVector me = memory().GetGPos();
+    const float toMan = (man->GetGPos() - me).GetDir();
+    const float toBall = (memory().GetNonConstBall()->GetGPos() - me).GetDir();
+    const float half = memory().GetViewAngle();
+    if (row.manInView)
+    {
+      EXPECT_LE(std::fabs(Norm(face - toMan)), half) << row.name << " face " << face;
+    }
+    if (row.ballInView)
+    {
+      EXPECT_LE(std::fabs(Norm(face - toBall)), half) << row.name << " face " << face;
+    }
+  }
+}
+}
