@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "MCMem.h"
 #include "MCNestedLogger.h"
 #include "MCSCircle.h"
 #include "MCSIntersections.h"
@@ -16,6 +17,15 @@ const MCString KeyCentre("CENTRE");
 const MCString KeyEdge("EDGE");
 const MCString KeyFrom("FROM");
 const MCString KeyFail("FAIL");
+
+// Two touching points whose distances to EDGE differ by less than this
+// share of the radius are as good as each other. The ball in line with the
+// man and our goal ties them, and the news' noise then swung the point
+// across the man, twice the radius, from cycle to cycle: the player turned
+// after it each time and hardly moved. In a tie he takes the one on his
+// own side, and only crosses the man's line once the ball has clearly
+// moved off it (about nine degrees).
+const double kTieShareOfRadius = 0.2;
 
 // The point of a sub-positioner, its error ignored; (0, 0) after a message
 // when there is none.
@@ -57,6 +67,16 @@ MObjectBase *ZPRightAngle::Clone() const
     return new ZPRightAngle(*this);
 }
 
+MCSPoint ZPRightAngle::KeepMySideOfTheMan(MCSPoint a, MCSPoint b, MCSPoint best, MCSPoint edge, double radius)
+{
+    if (std::fabs(a.distance(edge) - b.distance(edge)) >= kTieShareOfRadius * radius)
+        return best;
+    const MOPosition me = CentreOf(MCMem().Unit());
+    if (me.error != 0)
+        return best;
+    return a.distance(me.point) <= b.distance(me.point) ? a : b;
+}
+
 MOPosition ZPRightAngle::__Position()
 {
     MCSPoint centre = PointOf(m_Centre, "centre");
@@ -81,5 +101,7 @@ MOPosition ZPRightAngle::__Position()
     for (int i = 1; i < touching.points(); ++i)
         if (touching[i].distance(edge) < best.distance(edge))
             best = touching[i];
+    if (touching.points() == 2)
+        best = KeepMySideOfTheMan(touching[0], touching[1], best, edge, around.Radius());
     return MOPosition(best);
 }

@@ -7,7 +7,8 @@
 // EDGE, on the side of EDGE: (RIGHTANGLE:(CENTRE:HOME,EDGE:GOAL,FROM:BALL,
 // FAIL:..)). With CENTRE an opponent, EDGE a point towards the own goal and
 // FROM the ball, a marking point square to the ball's line. FROM inside the
-// circle has no tangent: the FAIL point, or the EDGE point.
+// circle has no tangent: the FAIL point, or the EDGE point. Where the two
+// touching points are about as near EDGE, the one nearer the agent.
 class ZPRightAngle : public ZPPositioner
 {
 public:
@@ -28,6 +29,11 @@ public:
     MCString m_FailName;
 
     static const MCString ClassName;
+
+private:
+    // Of touching points A and B about as near EDGE, the one nearer the
+    // agent; else BEST, the nearer to EDGE.
+    static MCSPoint KeepMySideOfTheMan(MCSPoint a, MCSPoint b, MCSPoint best, MCSPoint edge, double radius);
 };
 
 #endif

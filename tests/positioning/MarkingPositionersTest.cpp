@@ -82,3 +82,34 @@ TEST_F(MarkingPositionersTest, SelectOpponentPassesOverAnEntryWithoutAUnit)
     EXPECT_AT(Ask("Pick"), -20, 0);
     EXPECT_TRUE(log.Has("ZPSelectOpponent::Position : How did this happen, no valid opponents"));
 }
+
+TEST_F(MarkingPositionersTest, RightAngleTakesTheSideOfTheManTheAgentIsOnWhileTheBallIsNearlyInLine)
+{
+    // Their man 5 m upfield of the edge point towards our goal: the ball
+    // straight upfield of him ties the two touching points, one either side.
+    Define("Man = (FIXED:(X:-30))\n"
+           "Edge = (FIXED:(X:-35))\n"
+           "InLine = (FIXED:(X:-10))\n"
+           "Tilted = (FIXED:(X:-10,Y:2))\n"
+           "OffLine = (FIXED:(X:-10,Y:6))\n"
+           "Square = (RIGHTANGLE:(CENTRE:Man,EDGE:Edge,FROM:InLine))\n"
+           "SlightlySquare = (Square:(FROM:Tilted))\n"
+           "ClearlySquare = (Square:(FROM:OffLine))\n");
+    // The agent at (-20, 5) keeps to the man's upper side, at (-20, -5) to
+    // his lower one: a swing across the man is twice the radius.
+    const MOPosition above = Ask("Square");
+    EXPECT_EQ(above.error, 0);
+    EXPECT_GT(above.point.y, 4.5);
+    EXPECT_NEAR(above.point.distance(MCSPoint(-30, 0)), 5, 1e-6);
+    mem->SetLocation(MCSPoint(-20, -5));
+    EXPECT_LT(Ask("Square").point.y, -4.5);
+    // A ball a few degrees off the line leaves him on his side...
+    EXPECT_LT(Ask("SlightlySquare").point.y, -4);
+    mem->SetLocation(MCSPoint(-20, 5));
+    EXPECT_GT(Ask("SlightlySquare").point.y, 4);
+    // ...one clearly off it has him cross to the side nearer our goal's
+    // edge point wherever he stands.
+    EXPECT_GT(Ask("ClearlySquare").point.y, 4);
+    mem->SetLocation(MCSPoint(-20, -5));
+    EXPECT_GT(Ask("ClearlySquare").point.y, 4);
+}
