@@ -88,9 +88,6 @@ const float kLongBallLeastSpare = 1;
 // Sent down the lane where it rolls farthest before they get at it, a
 // ball that leaves the pitch is worth this many metres less.
 const float kLaneOutCost = 20;
-// A lane one of ours gets to first is his by this many cycles in hand over
-// their men, on top of the cycle he needs to learn where the ball goes.
-const int kLaneOursSpare = 1;
 // The lanes keep this far in from the touch lines, and a ball that comes
 // within this of a line counts as out: the kick's noise puts one rolling
 // along the line over it (a ball a half went out for their throw-in).
@@ -407,7 +404,7 @@ int CBallChoices::LongBallUpfield()
   const LaneChoice ours = OursFirstDownALane(from, y, runners, roll);
   if (ours.mate)
     return m_Brain.AnnouncePass(ours.mate, ours.end.where,
-                                KickOnceTowards(ours.target, m_Brain.m_SendPointTargetVel));
+                                KickOnceTowards(ours.target, ours.endSpeed));
   const float speed = std::fmin(m_Brain.Point2KickVelocity(wing, m_Brain.m_SendPointTargetVel),
                                 m_Brain.OneKickSpeedTowards(wing));
   if (speed > 0 && RollToFirstTouch(from, wing, speed, runners, roll).where.dist(from) >= kCutOutNear)
@@ -455,44 +452,6 @@ int CBallChoices::LayDownTheWingForMe(CVector from, CVector wing)
       return m_Brain.DoKCommand(m_Brain.KickStraight(speed, dir, 1.0f, nullptr)) ? 1 : 0;
   }
   return 0;
-}
-
-CBallChoices::LaneChoice CBallChoices::OursFirstDownALane(CVector from, float yMost,
-                                                         const std::vector<LaneRunner> &theirs,
-                                                         const LaneRoll &roll) const
-{
-  LaneChoice choice;
-  std::vector<LaneRunner> runners = theirs;
-  std::vector<const CPlayer *> byUnum(12, nullptr);
-  // One of ours beyond their line at the kick is called offside at the
-  // ball: he is left out, and the ball is theirs where he would be first.
-  const float line = m_Brain.TheirOffsideX();
-  sorted_players mates;
-  m_Brain.SortValidFriends2Me(mates);
-  for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
-  {
-    const CPlayer *p = mates.players[i];
-    const int unum = p->GetUNum();
-    if (p->GetIsGoalie() || unum < 1 || unum > 11 || unum == m_Brain.GetUNum() ||
-        m_Brain.GetRole(unum) == ROLE_GOALKEEPER || p->GetGPos().GetX() > line)
-      continue;
-    runners.push_back(LaneRunner{p->GetGPos(), m_Brain.m_Kickable, true, unum});
-    byUnum[static_cast<size_t>(unum)] = p;
-  }
-  LaneRoll ourRoll = roll;
-  ourRoll.oursLate = roll.oursLate + kLaneOursSpare;
-  // A ball that stops before anybody gets there is his who comes first.
-  ourRoll.stillBallWaits = true;
-  ForEachLongBallAim(from, yMost, [&](CVector target, float speed) {
-    const LaneEnd end = RollToFirstTouch(from, target, speed, runners, ourRoll);
-    if (!end.reached || !end.ours || end.unum < 1 || end.unum > 11 ||
-        (choice.mate && end.where.GetX() <= choice.end.where.GetX()))
-      return;
-    choice.mate = byUnum[static_cast<size_t>(end.unum)];
-    choice.end = end;
-    choice.target = target;
-  });
-  return choice;
 }
 
 std::vector<LaneRunner> CBallChoices::TheirRunners() const

@@ -73,9 +73,10 @@ private:
   // lanes weigh them, and the pitch they roll on.
   int SendDownTheFreestLane(CVector from, const std::vector<LaneRunner> &runners,
                             const LaneRoll &roll);
-  // Of the places a ball into room is tried at, the one down whose lane a
-  // team-mate onside gets to the ball first, a cycle in hand over their
-  // men, the farthest up he gets it; no mate when nobody of ours does.
+  // Of lanes near and far, the ball laid to die at its aim or rolling on,
+  // the one down which a team-mate onside gets to the ball first, a cycle
+  // in hand over their men, the farthest up he gets it; no mate when
+  // nobody of ours does (OursFirstLane.cpp).
   // Sent only by where their men first get at it, the long ball went down
   // lanes they were reckoned to reach within 2 to 11 cycles of the kick,
   // and seven in ten were lost, while a team-mate nearer a lane than any of
@@ -84,6 +85,8 @@ private:
   {
     const CPlayer *mate = nullptr;
     CVector target;
+    // The pace the ball keeps at the target.
+    float endSpeed = 0;
     LaneEnd end;
   };
   LaneChoice OursFirstDownALane(CVector from, float yMost, const std::vector<LaneRunner> &theirs,

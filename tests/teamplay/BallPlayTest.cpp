@@ -194,6 +194,55 @@ TEST_F(TeamPlayTest, ALongBallGoesDownALaneOneOfOursGetsToFirst)
   }
 }
 
+// From midfield their back line, running back, got to our long balls
+// first, and a lane of ours was looked for only 25-40 m ahead, the ball
+// rolling on past its aim. A team-mate out wide short of their line, too
+// near for a long pass and off every such lane, gets the ball laid into
+// the room ahead of him, where he is first; with one of theirs at him the
+// ball goes elsewhere.
+TEST_F(TeamPlayTest, ALongBallIsLaidIntoTheRoomShortOfTheirLineWhereOneOfOursIsFirst)
+{
+  const struct
+  {
+    const char *name;
+    Placed marker;
+    bool his;
+  } rows[] = {
+      {"room ahead of him", kNobody, true},
+      {"one of theirs at him", {1, 21}, false},
+  };
+  const CVector ball(-4.5f, 1);
+  const CVector mate(0, 22);
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(-5, 1));
+    RollBall(ball.GetX(), ball.GetY());
+    Mate(0, mate.GetX(), mate.GetY(), 9);
+    Foe(0, 51, 0, 1);
+    // Their back line across the pitch at 18.
+    for (int i = 1; i <= 5; i++)
+      Foe(i, 18, 12.0f * static_cast<float>(i - 3), i + 1);
+    if (row.marker.x < 999)
+      Foe(6, row.marker.x, row.marker.y, 7);
+    Pass();
+    brain().SendAllActions(-1);
+    ASSERT_EQ(1, brain().BallChoices().LongBallUpfield()) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    ASSERT_EQ(CMD_KICK, q.command) << row.name;
+    // Ahead of him: up the pitch of his line from the ball.
+    const float dir = brain().NormaliseAngle(KickDir(q));
+    const float atHim = (mate - ball).GetDir();
+    if (row.his)
+    {
+      EXPECT_LT(dir, atHim) << row.name;
+      EXPECT_GT(dir, atHim - 30) << row.name;
+    }
+    else
+      EXPECT_LT(dir, atHim - 30) << row.name;
+  }
+}
+
 // A long ball from a ball rolling across the kicker: one kick turns it
 // only so far, and a ball aimed down a lane the kick could not turn it
 // onto went off weakly into their midfield. The lane is chosen by the
