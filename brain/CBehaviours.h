@@ -524,6 +524,10 @@ public:
   bool AmISetPlayTaker();
   // The run to where the agent meets the ball, expected in that many cycles.
   int RunToMeetBall(CVector point, int cycles);
+  // The run's pace and view for a ball met in so many cycles; the run on
+  // along the present heading at that pace.
+  float MeetBallPace(int cycles);
+  int RunOnAtFullPace(int cycles);
   // The pass under way (teamplay/CPassUnderWay.h): a kick of ours for a
   // team-mate, one a team-mate announced, and once a cycle whether it is over.
   int AnnouncePass(const CPlayer *receiver, CVector target, int kicked);

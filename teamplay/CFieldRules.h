@@ -55,6 +55,9 @@ public:
   // Chasing a ball their man gets to first (his cycles and mine to it,
   // where he takes it): whether the run goes to meet him there.
   bool RunToMeetTheirMan(int theirs, int mine, CVector meets);
+  // Whether the agent's heading already takes him past the spot where he
+  // meets their man near enough to run on without turning.
+  bool HeadingMeetsHim(CVector spot) const;
   // The agent pressed in the last cycle and their dribbler's last touch
   // took the ball out of his reach: him while he is still first to it,
   // else null.

@@ -179,6 +179,8 @@ int CBehaviours::ChaseBall()
     if (m_FieldRules.RunToMeetTheirMan(theirs, cycles, meets))
     {
       const CVector goalSide = PointInBetween(meets, CVector(-m_PitchLength / 2, 0), m_BlockFoeDist);
+      if (m_FieldRules.HeadingMeetsHim(goalSide))
+        return RunOnAtFullPace(theirs);
       return RunToMeetBall(goalSide, theirs);
     }
   }
@@ -186,6 +188,11 @@ int CBehaviours::ChaseBall()
 }
 
 int CBehaviours::RunToMeetBall(CVector point, int cycles)
+{
+  return RunToBall(point, MeetBallPace(cycles));
+}
+
+float CBehaviours::MeetBallPace(int cycles)
 {
   // Only about to reach the ball does the agent need to see it every
   // cycle; the narrow view comes twice as often.
@@ -201,7 +208,12 @@ int CBehaviours::RunToMeetBall(CVector point, int cycles)
   // back each cycle.
   if (power <= 0)
     power = m_StaminaIncMax;
-  return RunToBall(point, power);
+  return power;
+}
+
+int CBehaviours::RunOnAtFullPace(int cycles)
+{
+  return TouchGate(CMD_DASH, MeetBallPace(cycles));
 }
 
 int CBehaviours::RunToBall(CVector point, float power)

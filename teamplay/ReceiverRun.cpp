@@ -9,6 +9,7 @@
 // nearest of us no more often).
 
 #include <algorithm>
+#include <cmath>
 
 #include "CBall.h"
 #include "CBehaviours.h"
@@ -25,6 +26,12 @@ const float kReceiverRunReach = 20;
 // Another of us must be this much nearer the spot to take the run over:
 // two who swap it at every step both turn about.
 const float kReceiverRunHold = 1.5f;
+// How near the spot where their man is met the run's heading may pass it
+// and still be run on: within a tackle's reach of him.
+const float kMeetPassBy = 1.5f;
+// Nearer the spot than this the run keeps its fine aim: he is about to be
+// met there.
+const float kMeetFineAimDist = 2;
 // An opponent this many cycles sooner at the ball than the quickest of us
 // takes it (as the chase reckons it).
 const int kReceiverFirstBy = 2;
@@ -99,4 +106,22 @@ bool CFieldRules::RunToMeetTheirMan(int theirs, int mine, CVector meets)
     return false;
   m_MeetTheirManTime = now;
   return true;
+}
+
+// The run to meet their man goes to a spot that shifts with every sighting
+// of him and of the ball: a heading that passes it within a tackle's reach
+// is run on. Seen in matches: of the runs to meet him, two commands in five
+// were turns, most of them of 20-30 degrees, one in eight with the heading
+// already passing the spot within a metre and a half; the one of us
+// nearest their man when he took the ball was then often two to four
+// metres off him, running as fast as he did.
+bool CFieldRules::HeadingMeetsHim(CVector spot) const
+{
+  const CBehaviours &b = m_Brain;
+  const CVector next = b.PredPos();
+  const float dist = next.dist(spot);
+  if (dist <= kMeetFineAimDist)
+    return false;
+  const float off = std::fabs(b.NormaliseAngle((spot - next).GetDir() - b.GetBFacing()));
+  return off <= b.ASin(std::fmin(1.0f, kMeetPassBy / dist));
 }

@@ -513,6 +513,54 @@ TEST_F(DefendingTest, AnOpponentFirstToTheBallIsMetGoalSideWhereHeTakesIt)
 
 namespace
 {
+TEST_F(DefendingTest, TheRunToMeetTheirManRunsOnWhileItsHeadingPassesTheSpotWithinReach)
+{
+  // Seen in matches: running to meet their man, the one of us sent there
+  // turned in two commands of five, 20-30 degrees at a time, while the spot
+  // shifted with each sighting; he came to him two to four metres behind.
+  const struct
+  {
+    const char *name;
+    Placed me;
+    float off;
+    bool runsOn;
+  } rows[] = {
+      {"heading a little off the spot, within his reach", {-42, -6}, 9, true},
+      {"heading a little off, the other side", {-42, -6}, -9, true},
+      {"heading well off the spot", {-42, -6}, 25, false},
+  };
+  for (const auto &row : rows)
+  {
+    // The way to the spot: where the agent turns to from a heading far off it.
+    const auto world = [&](float facing) {
+      Fresh();
+      Me(row.me.x, row.me.y, facing);
+      RollBall(-47, 8, CVector(0, -2.0f));
+      Foe(0, -47.5f, 0, 9);
+      return Pass();
+    };
+    const ACTIONQUEUE aim = world(-90);
+    ASSERT_EQ(AS_CHASE_BALL, brain().GetActionState()) << row.name;
+    ASSERT_EQ(CMD_TURN, aim.command) << row.name;
+    const float toSpot = Heading(aim);
+    const ACTIONQUEUE q = world(Norm(toSpot + row.off));
+    ASSERT_EQ(AS_CHASE_BALL, brain().GetActionState()) << row.name;
+    if (row.runsOn)
+    {
+      EXPECT_EQ(CMD_DASH, q.command) << row.name;
+      EXPECT_GT(q.power, 50) << row.name;
+    }
+    else
+    {
+      EXPECT_EQ(CMD_TURN, q.command) << row.name;
+      EXPECT_LT(std::fabs(Norm(Heading(q) - toSpot)), 3) << row.name;
+    }
+  }
+}
+}
+
+namespace
+{
 TEST_F(DefendingTest, ThePresserWhoCannotGetAheadOfTheDribblerRunsAtTheBall)
 {
   // Seen in matches: their winger dribbled down our wing from the halfway
