@@ -117,7 +117,8 @@ void CMemory::StorePlayer(CPlayer *seen, CPlayer **first, CPlayer **second, CPla
   const auto copyInto = [&](CPlayer *record) {
     const CPlayer before = *record;
     FileNews(record, *seen);
-    TakePaceFromPlaces(before, *record, seen->GetTime(), paced);
+    TakePaceFromPlaces(before, *record, seen->GetTime(), paced,
+                       PlacesDoubt(GetGPos(), before.GetPlaced(), record->GetGPos()));
   };
 
   const char side = seen->GetSide();

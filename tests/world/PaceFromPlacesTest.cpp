@@ -90,4 +90,54 @@ TEST(PaceFromPlacesTest, ARecordTakesAPaceOnlyFromTheSameNumberedManAndOnlyWitho
     }
   }
 }
+
+TEST(PaceFromPlacesTest, AManRunningInRightByTheAgentIsPacedFromSightingsTwoCyclesInThree)
+{
+  // Seen in matches: their man ran in at our goal at half a metre a cycle a
+  // metre or two from his marker, out of the marker's view cone; the
+  // sightings that came gave no pace, and the places held him standing, so
+  // the marker stood on his spot while the man ran past.
+  const struct
+  {
+    const char *what;
+    float viewerDist;  // how far the agent is from the man
+    float pace;        // metres a cycle, at our goal
+    float noise;       // each sighting off by this much, alternately
+    bool paced;        // from the third sighting on
+  } rows[] = {
+      {"running in right by his marker", 2, 0.5f, 0, true},
+      {"running in right by him, sightings a little off", 2, 0.5f, 0.1f, true},
+      {"standing right by him, sightings a little off", 2, 0, 0.15f, false},
+      // Far off, a run this slow is within the sightings' doubt, as it always was.
+      {"running in 20 m off", 20, 0.4f, 0, false},
+  };
+  const int cycles[] = {10, 11, 13, 14, 16, 17, 19};
+  for (const auto &row : rows)
+  {
+    CPlayer record;
+    record.Init(9, 'r', 0.3f, kDecay, kSpeedMax, 0.4f);
+    int sighting = 0;
+    for (int at : cycles)
+    {
+      const CPlayer before = record;
+      const float off = (sighting % 2 ? 1 : -1) * row.noise;
+      record.SetGPos(CVector(-30 - row.pace * static_cast<float>(at - 10), off));
+      // The agent keeps level with him, a little goal-side.
+      const CVector viewer(record.GetGX() - 1, row.viewerDist);
+      TakePaceFromPlaces(before, record, at, false, PlacesDoubt(viewer, before.GetPlaced(), record.GetGPos()));
+      const float seen = -record.GetPlacedPace().GetX() / kDecay;
+      if (sighting >= 2 && row.paced)
+      {
+        EXPECT_GT(seen, 0.3f) << row.what << " at " << at;
+        EXPECT_LT(seen, row.pace + 0.05f) << row.what << " at " << at;
+        EXPECT_GE(record.GetPlacedTime(), at - 1) << row.what << " at " << at;
+      }
+      if (!row.paced)
+      {
+        EXPECT_LT(record.GetPlacedPace().GetMag() / kDecay, 0.1f) << row.what << " at " << at;
+      }
+      sighting++;
+    }
+  }
+}
 }
