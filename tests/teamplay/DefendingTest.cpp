@@ -380,6 +380,41 @@ TEST_F(DefendingTest, AMarkerLeftBehindByARunInAtOurGoalCutsInAheadOfTheMan)
   }
 }
 
+TEST_F(DefendingTest, AMarkerGoalSideOfAManSeenRunningInGoesWithHimInsteadOfStanding)
+{
+  // Seen in matches: their man set off at our goal at half a metre a cycle
+  // with his marker goal-side on his spot, facing the ball out wide; the
+  // spot a step ahead was reached, so the marker stood, and turned to go
+  // only once the man was level. A man seen standing, or running across
+  // our goal rather than at it, leaves the marker where he is.
+  const struct
+  {
+    const char *name;
+    CVector velocity;  // as seen: after the cycle's decay
+    bool goes;
+  } rows[] = {
+      {"the man seen running in", CVector(-0.2f, 0), true},
+      {"the man seen standing", CVector(0, 0), false},
+      {"the man seen running across our goal", CVector(0, -0.2f), false},
+  };
+  for (const auto &row : rows)
+  {
+    // On the spot a step of the run ahead, goal-side of the man, facing the
+    // ball out on the wing.
+    CPlayer *man = MarkerOfAManInFrontOfOurGoal({-40.5f, -1.1f}, 115, {-38, -1});
+    man->SetVelocity(row.velocity);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(man, brain().OpponentIMark()) << row.name;
+    const bool moves = q.command == CMD_TURN || (q.command == CMD_DASH && std::fabs(q.power) > 1);
+    EXPECT_EQ(row.goes, moves) << row.name << " command " << q.command << " power " << q.power;
+    if (row.goes)
+    {
+      // Down the man's way to our goal.
+      EXPECT_LT(HeadingOff(q, CVector(-52.5f, 0)), 45) << row.name << " heading " << Heading(q);
+    }
+  }
+}
+
 TEST_F(DefendingTest, ThePresserBesideTheCarrierCutsInOnHisWayWhereHeGetsFirst)
 {
   // Seen in matches: beside a dribbler running at our goal, the presser
