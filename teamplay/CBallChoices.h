@@ -51,6 +51,9 @@ public:
   int ShootNow();
   // Far out with nobody near: the shot waits for a run closer or a pass.
   bool LongShotCanWait();
+  // Outside their area's edge with nobody of theirs near, their keeper
+  // surely in time for the shot: the ball is run closer first.
+  bool KeeperThereRunCloser();
   // A shot nobody of theirs gets across, and not one that can wait: taken
   // whatever else the carrier was about (a set play's plan, a ball still
   // rolling in).

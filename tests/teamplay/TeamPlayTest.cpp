@@ -140,8 +140,10 @@ TEST_F(TeamPlayTest, TheAttackGoesForwardAndEndsInAShot)
   } rows[] = {
       {"a shot from 16 m, their goalkeeper in goal",
        {37, 4}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_SHOOT, -30, 40},
-      {"a shot from 22 m, their goalkeeper in goal",
-       {32, 4}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_SHOOT, -30, 40},
+      // Free there, the ball is first run closer; with one of theirs
+      // coming it is shot.
+      {"a shot from 21 m with a defender coming, their goalkeeper in goal",
+       {32, 4}, {{999, 0}, {999, 0}}, {{28.5f, 6}, {999, 0}}, BP_SHOOT, -30, 40},
       {"no breakaway from the halfway line",
        {2, 10}, {{999, 0}, {999, 0}}, {{999, 0}, {999, 0}}, BP_DRIBBLE, -180, 180},
       {"nothing on: long into their half, not square",
