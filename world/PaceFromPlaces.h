@@ -37,9 +37,10 @@ float PlacesDoubt(CVector from, CVector before, CVector after);
 // man too soon after the place held to tell a pace keeps that place and
 // the pace it gave: sightings come two cycles in three, and one a cycle
 // after the last, taking over the place, left the next only a cycle or two
-// to reckon from, and the man held standing. The record's velocity stays what was seen or told: a
-// pace so reckoned in every player's record changed who our passers
-// chose (a build that used it everywhere kept 6 points fewer passes).
+// to reckon from, and the man held standing. The record's velocity stays
+// what was seen or told: a pace so reckoned in every player's record
+// changed who our passers chose (a build that used it everywhere kept 6
+// points fewer passes).
 void TakePaceFromPlaces(const CPlayer &before, CPlayer &record, int at, bool paced, float doubt = 1);
 
 #endif
