@@ -28,6 +28,9 @@ public:
   bool LineToBeatFrom(CVector from);
   int PassForward();
   int PassToKeepTheBall(float mostBack);
+  // Just after our kick-off, the ball on in one kick to a team-mate with
+  // room about him, any way (KickOffPlayOn.cpp).
+  int PlayOnFromTheKickOff();
   int ShortPassBeforeLongBall();
   int LongBallUpfield();
   // From their half, the ball from `from` towards `wing` laid to die as far

@@ -356,6 +356,8 @@ int CFieldRules::PlayTheBall()
   // thought of: choosing again would waste the kicks made.
   if (m_Brain.m_KickUnderWayTime == now - 1)
     done = m_Brain.Chose(BP_CARRY_ON, m_Brain.SmartKickAbs());
+  if (!done)
+    done = m_Brain.m_BallChoices.PlayOnFromTheKickOff();
   const float x = m_Brain.GetGPos().GetX();
   if (!done)
     done = x < -m_Brain.m_DefenseZone  ? m_Brain.DEFZWithBall()
