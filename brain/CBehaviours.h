@@ -256,6 +256,9 @@ public:
   // In reach by the server's truth: the model's distance less what the last
   // sight and the cycles since may have got wrong.
   bool BallSurelyInReach();
+  // In reach by the reckoning's own doubt, one of theirs at it: kicked
+  // even when he may have played it since the sighting.
+  bool ContestedBallInReach();
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
   float ATan(float x) const;
@@ -719,6 +722,9 @@ protected:
   // The ball is known: seen recently enough that its place is trusted.
   // Every behaviour asks this before it plays on the ball's position.
   bool BallPositionValid() const;
+  // BallSurelyInReach; contested: one of theirs at the ball neither bars it
+  // nor does a bump's doubt.
+  bool BallInReachOnTheReckoning(bool contested);
   // The ball's last place is kept below the confidence threshold too: the
   // set plays go by it, so that looking away does not end one.
   bool BallRemembered() const;

@@ -5,7 +5,8 @@
 //  - a dash of the set-play kicker that would run into the ball stops
 //    short of it (a second touch is a foul);
 //  - a kick at a ball not surely within reach becomes a step towards it
-//    (the server refuses the kick, and the cycle is lost);
+//    (the server refuses the kick, and the cycle is lost), unless one of
+//    theirs is at it: he plays it before any step of ours pays;
 //  - with nothing to step to, a still ball and another player at it, the
 //    kick waits a few cycles for the other's touch before it goes (two
 //    players each waiting for the other stood there until the referee
@@ -72,7 +73,7 @@ int CTouchGate::Let(CMDType kind, float power, float direction)
     return m_Brain.Dash(SetPlayDashPower(power));
   if (kind != CMD_KICK)
     return 0;
-  if (m_Brain.BallSurelyInReach())
+  if (m_Brain.BallSurelyInReach() || m_Brain.ContestedBallInReach())
     return SetPlayKick(power, direction);
   const int stepped = StepToBallInsteadOfKick();
   if (stepped >= 0)

@@ -163,9 +163,12 @@ void CBehaviours::DetermineActionState()
   // waiting for a sighting lost it (seen in matches: a pass rolling 1.3 m
   // a cycle reckoned 0.75 m off after a hard dash; the receiver turned
   // after it, and their player took it).
+  // With one of theirs at it the ball is played on the reckoning alone:
+  // he does not wait for our sighting.
   else if ((BallKickableForPlayer(nullptr, m_FieldRules.ReachDoubt()) ||
             (BallSurelyInReach() &&
-             (!BallWillBeKickable(1, 0, 0) || m_FieldRules.ShootFirstTime()))) &&
+             (!BallWillBeKickable(1, 0, 0) || m_FieldRules.ShootFirstTime())) ||
+            ContestedBallInReach()) &&
            !TouchedLastInSetPlay())
     state = AS_WITH_BALL;
   else if (AmIPressingTheirBall())

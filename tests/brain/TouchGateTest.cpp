@@ -77,7 +77,8 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
       {1.04f, 0, false, true},  {1.06f, 0, false, false}, {0.9f, 1, false, true},
       {1.0f, 1, false, false},  {0.8f, 2, false, true},   {0.9f, 2, false, false},
       {0.7f, 1, true, false},   {0.7f, 0, true, true},    {0.7f, 0, false, false, 0, true},
-      {0.7f, 1, false, false, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
+      // One of theirs at it plays it next: kicked on the reckoning.
+      {0.7f, 1, false, true, 1.1f}, {0.7f, 1, false, true, 1.3f}, {0.7f, 0, false, true, 0.5f},
       // One that ran past an opponent a cycle ago, who may have stopped it.
       {0.7f, 1, false, false, -2.5f},
       // Its motion not known: only a sighting in this cycle places it.
@@ -102,10 +103,11 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
     EXPECT_EQ(c.kicks, brain->GetQueue().command == CMD_KICK) << c.dist << " " << c.unseen;
     brain->SendAllActions(-1);
   }
-  // An opponent at a still ball who does not play it either: after a few
+  // A team-mate at a still ball who does not play it either: after a few
   // cycles the kick goes, or both wait till the referee drops the ball.
   brain->foes.clear();
-  Foe(CVector(0, 1.8f));
+  brain->mates.clear();
+  Mate(CVector(0, 1.8f));
   for (int t = 60; t < 64; t++)
   {
     agent->SetTime(t);
@@ -116,6 +118,55 @@ TEST_F(TouchGateTest, AKickIsQueuedOnlyForABallSurelyInReach)
     EXPECT_EQ(t >= 60 + 3, brain->GetQueue().command == CMD_KICK) << t;
     brain->SendAllActions(-1);
   }
+  brain->mates.clear();
+}
+
+// Seen in matches: with the ball at our man's feet and one of theirs at it,
+// the gate turned our kick into a step in the doubt that he had played it,
+// and he played it in the next cycle. Only the reckoning's drift holds a
+// contested kick back; a team-mate at the ball still does.
+TEST_F(TouchGateTest, ABallOneOfTheirsIsAtIsKickedOnTheReckoning)
+{
+  const struct
+  {
+    const char *name;
+    float dist;      // the ball's distance, seen a cycle ago
+    float other;     // another player this far beyond the ball
+    bool mate;       // he is ours
+    bool bumped;     // a bump reckoned this cycle
+    bool kicks;
+  } rows[] = {
+      {"one of theirs within reach of it", 0.6f, 0.8f, false, false, true},
+      {"one of theirs a dash from it", 0.6f, 1.4f, false, false, true},
+      {"one of theirs at it, the ball at the edge of the drift", 0.9f, 0.8f, false, false, true},
+      {"one of theirs at it, the ball beyond the drift", 1.0f, 0.8f, false, false, false},
+      {"one of theirs at it, after a bump", 0.7f, 0.8f, false, true, true},
+      {"a bump, nobody at it", 0.7f, 0, false, true, false},
+      {"a team-mate at it", 0.6f, 0.8f, true, false, false},
+  };
+  int t = 200;
+  for (const auto &row : rows)
+  {
+    t += 10;
+    brain->foes.clear();
+    brain->mates.clear();
+    if (row.other > 0)
+      row.mate ? Mate(CVector(0, row.dist + row.other)) : Foe(CVector(0, row.dist + row.other));
+    agent->SetTime(t);
+    Place(CVector(0, 0), 90);
+    brain->SetLastCollisionTime(row.bumped ? t : -999);
+    Ball(CVector(0, row.dist));
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetEGPos(CVector(0, row.dist));
+    ball->SetEVelocity(CVector(0, 0));
+    ball->SetTime(t - 1);
+    ball->SetConf(0.89f);
+    brain->TouchGate(CMD_KICK, 50, 0);
+    EXPECT_EQ(row.kicks, Queue().time == t && Queue().command == CMD_KICK) << row.name;
+    brain->SendAllActions(-1);
+  }
+  brain->foes.clear();
+  brain->mates.clear();
 }
 
 // A bump leaves a ball that came within our body at our feet, bounced or
@@ -143,7 +194,7 @@ TEST_F(TouchGateTest, ABallWellInsideReachAfterABumpIsKickedAtOnce)
       {"bumped now, at the edge of reach", 0.75f, 0, 0, 0, false},
       {"bumped a cycle ago, came in slowly", 0.4f, 1, 0.01f, 0, true},
       {"bumped a cycle ago, came in fast: it may have rolled on", 0.4f, 1, 0.12f, 0, false},
-      {"bumped now, an opponent at the ball", 0.4f, 0, 0, 0.5f, false},
+      {"bumped now, an opponent at the ball: he plays it next", 0.4f, 0, 0, 0.5f, true},
       {"bumped now, came in from beside an opponent", 0.4f, 0, 0.09f, 1.8f, false, 1.4f},
       {"bumped now, came in from well short of an opponent", 0.4f, 0, 0.09f, 2.6f, true, 1.4f},
   };

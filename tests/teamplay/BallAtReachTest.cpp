@@ -80,7 +80,7 @@ TEST_F(BallAtReachTest, ABallRollingOutOfReachIsPlayedNowWhenSurelyInReach)
       {"rolling across him", 0.8f, CVector(0.2f, 1.3f), kNobody, true, true},
       {"at rest", 0.8f, CVector(0, 0), kNobody, true, false},
       {"rolling slowly, still in reach next cycle", 0.8f, CVector(0.1f, 0), kNobody, true, false},
-      {"rolling on, one of theirs at it", 0.8f, CVector(1.3f, 0), {1.6f, 0.5f}, true, false},
+      {"rolling on, one of theirs at it: he takes it next", 0.8f, CVector(1.3f, 0), {1.6f, 0.5f}, true, true},
       {"its motion not known", 0.8f, CVector(1.3f, 0), kNobody, false, false},
       {"rolling on, beyond the reckoning's trust", 0.97f, CVector(1.3f, 0), kNobody, true, false},
   };
