@@ -259,6 +259,8 @@ public:
   // In reach by the reckoning's own doubt, one of theirs at it: kicked
   // even when he may have played it since the sighting.
   bool ContestedBallInReach();
+  // Our kick sent in `cycle` went on that reckoning alone.
+  bool ContestedKickSent(int cycle) const;
   // Numeric helpers. Angles are in degrees.
   virtual float NormaliseAngle(float angle) const;
   float ATan(float x) const;

@@ -2,6 +2,7 @@
 #define CTOUCHGATE_H
 
 #include <array>
+#include <atomic>
 
 #include "ActionQueue.h"
 
@@ -23,9 +24,15 @@ public:
   // A kick of ours went out in cycle `time`; its noise may carry the ball
   // up to `noiseReach` from where the replay of it puts the ball.
   void NoteKickSent(int time, float noiseReach);
+  // The kick let through in cycle `time` went on the contested reckoning;
+  // a later decision of the cycle undoes the note.
+  void NoteContestedLet(int time);
   // How far the noise of our kicks sent in or after cycle `seen`, the
   // ball's last sighting, may have carried it: no sighting has measured it.
   float UnmeasuredKickNoise(int seen) const;
+  // Whether the kick sent in cycle `time` went on the reckoning alone, one
+  // of theirs at the ball: the server may well refuse it, his touch first.
+  bool ContestedKickSent(int time) const;
 
 private:
   float SetPlayDashPower(float power);
@@ -39,6 +46,10 @@ private:
   // first and the latest.
   int m_StandOffSince = -999;
   int m_StandOffLast = -999;
+  // The cycle of the latest kick let through on the contested reckoning.
+  int m_ContestedLetAt = -999;
+  // The cycle of the latest such kick sent; read by the sensors thread.
+  std::atomic<int> m_ContestedSentAt{-999};
   // Our latest kicks sent: cycle and noise reach, oldest overwritten.
   struct SentKick
   {

@@ -51,6 +51,18 @@ void CTouchGate::NoteKickSent(int time, float noiseReach)
 {
   m_SentKicks[m_SentKickNext] = SentKick{time, noiseReach};
   m_SentKickNext = (m_SentKickNext + 1) % kKicksKept;
+  if (m_ContestedLetAt == time)
+    m_ContestedSentAt = time;
+}
+
+void CTouchGate::NoteContestedLet(int time)
+{
+  m_ContestedLetAt = time;
+}
+
+bool CTouchGate::ContestedKickSent(int time) const
+{
+  return m_ContestedSentAt == time;
 }
 
 float CTouchGate::UnmeasuredKickNoise(int seen) const
@@ -60,6 +72,11 @@ float CTouchGate::UnmeasuredKickNoise(int seen) const
     if (kick.time >= seen)
       noise += kick.noise;
   return noise;
+}
+
+bool CBehaviours::ContestedKickSent(int cycle) const
+{
+  return m_TouchGate.ContestedKickSent(cycle);
 }
 
 int CBehaviours::TouchGate(CMDType kind, float power, float direction)
@@ -73,8 +90,17 @@ int CTouchGate::Let(CMDType kind, float power, float direction)
     return m_Brain.Dash(SetPlayDashPower(power));
   if (kind != CMD_KICK)
     return 0;
-  if (m_Brain.BallSurelyInReach() || m_Brain.ContestedBallInReach())
+  // Only the cycle's last decision goes out: a later one undoes the note.
+  const int now = m_Brain.GetTime();
+  if (m_ContestedLetAt == now)
+    m_ContestedLetAt = -999;
+  if (m_Brain.BallSurelyInReach())
     return SetPlayKick(power, direction);
+  if (m_Brain.ContestedBallInReach())
+  {
+    NoteContestedLet(now);
+    return SetPlayKick(power, direction);
+  }
   const int stepped = StepToBallInsteadOfKick();
   if (stepped >= 0)
     return stepped;

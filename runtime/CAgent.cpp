@@ -358,9 +358,16 @@ void CAgent::StrikeLost(const char *kind, const char *prefix, int server,
   m_PlayMode->Lock();
   const bool stopped = kick && sent > server && m_PlayMode->KicksRefusedSince(time);
   m_PlayMode->Unlock();
-  // After a tackle the server refuses the body's commands for a while: the
-  // count is mended all the same, but nothing was lost.
-  if (!m_Behaviours->HeldAfterTackle(time) && !stopped)
+  // A kick sent on the reckoning with one of theirs at the ball is refused
+  // whenever his touch came first: a lost contest, not a lost command, told
+  // apart so that the missed lines still count only the latter. After a
+  // tackle the server refuses the body's commands for a while: the count is
+  // mended all the same, but nothing was lost.
+  const bool contested = kick && sent > server && m_Behaviours->ContestedKickSent(time);
+  if (contested && !stopped)
+    std::cerr << "NOTE: CAgent: Check4LostActions: A KICK at a contested ball was refused on cycle "
+              << time << std::endl;
+  else if (!m_Behaviours->HeldAfterTackle(time) && !stopped)
     std::cerr << "ERROR: CAgent: Check4LostActions: Server has missed a " << kind << " on cycle "
               << time << std::endl;
   if (sent > server)

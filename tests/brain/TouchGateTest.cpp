@@ -169,6 +169,50 @@ TEST_F(TouchGateTest, ABallOneOfTheirsIsAtIsKickedOnTheReckoning)
   brain->mates.clear();
 }
 
+// The server refuses a contested kick whenever his touch came first: the
+// lost-command check tells such a kick, and only such, from a lost one.
+TEST_F(TouchGateTest, AContestedKickSentIsToldApartFromOthers)
+{
+  const struct
+  {
+    const char *name;
+    bool seenNow;    // the first decision's ball seen in this cycle
+    bool sureAfter;  // a second decision of the cycle kicks a ball seen now
+    bool sent;       // the bundle goes out
+    bool contested;
+  } rows[] = {
+      {"kicked on the contested reckoning", false, false, true, true},
+      {"kicked on a sighting", true, false, true, false},
+      {"a later decision kicked on a sighting", false, true, true, false},
+      {"the bundle never went", false, false, false, false},
+  };
+  int t = 400;
+  for (const auto &row : rows)
+  {
+    t += 10;
+    brain->foes.clear();
+    Foe(CVector(0, 1.4f));
+    agent->SetTime(t);
+    Place(CVector(0, 0), 90);
+    Ball(CVector(0, 0.6f));
+    CBall *ball = agent->M2BReadNonConstBall();
+    ball->SetTime(row.seenNow ? t : t - 1);
+    ball->SetConf(row.seenNow ? 1.0f : 0.89f);
+    brain->TouchGate(CMD_KICK, 50, 0);
+    if (row.sureAfter)
+    {
+      ball->SetTime(t);
+      ball->SetConf(1.0f);
+      brain->TouchGate(CMD_KICK, 30, 0);
+    }
+    ASSERT_EQ(CMD_KICK, Queue().command) << row.name;
+    brain->SendAllActions(row.sent ? t : -1);
+    EXPECT_EQ(row.contested, brain->ContestedKickSent(t)) << row.name;
+    EXPECT_FALSE(brain->ContestedKickSent(t + 1)) << row.name;
+  }
+  brain->foes.clear();
+}
+
 // A bump leaves a ball that came within our body at our feet, bounced or
 // not: the carrier who took it for out of reach turned with the ball at his
 // feet while one of theirs came in, in a third of the decisions with one of

@@ -174,6 +174,12 @@ void RecBrain::SetLastCollisionTime(int a)
   CBehaviours::SetLastCollisionTime(a);
 }
 
+void RecBrain::SendContestedKick(int time)
+{
+  m_TouchGate.NoteContestedLet(time);
+  m_TouchGate.NoteKickSent(time, 0);
+}
+
 namespace
 {
 CModuleSet g_Made;

@@ -81,6 +81,9 @@ public:
   void NewActionSignal() const override;
   void Localise() override;
   void SetLastCollisionTime(int a) override;
+  // As the gate notes a kick let through on the contested reckoning and
+  // the bundle then sends it, in cycle `time`.
+  void SendContestedKick(int time);
 };
 
 // A sense_body at rest: full stamina and effort, the view normal and high.
