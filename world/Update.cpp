@@ -14,6 +14,11 @@
 
 namespace
 {
+// What is left of the speed of two things that bumped, turned round.
+const float kBounce = -0.1f;
+// Nearer than this the line between two things has no direction to trust.
+const float kSameSpot = 1e-4f;
+
 // The number of players the new-visual buffer holds; a
 // count outside the buffer is read as full rather than past its end.
 int BufferedPlayers(CPlayer *const *buffer, int size)
@@ -213,20 +218,20 @@ void CMemory::Update4NewCycle()
   const float d = moved.dist(m_GPos);
   if (m_Ball.GetPositionValid() && d < r && m_Ball.GetVelocityValid())
   {
-    // The ball ran into us: the server puts it back along its path to the
-    // edge of our body and reverses it, slowed to a tenth.
-    const float theta =
-        std::fabs(NormaliseAngle(NormaliseAngle(v.GetDir() - m_BFacing) - 180.0f)) *
-        static_cast<float>(kPi) / 180.0f;
-    const float x = d * std::cos(theta);
-    const float y = d * std::sin(theta);
-    const float back = x + r * std::sqrt(1.0f - (y / r) * (y / r));
-    const CVector decayed = v * m_BallDecay;
-    float m = decayed.GetMag();
-    if (!(m > 1e-10f))
-      m = 1e-10f;
-    m_Ball.SetGPos(m_Ball.GetGPos() + decayed * (-back / m));
-    m_Ball.SetVelocity(v * -0.1f);
+    // The ball and we overlap: in play the server parts the two about
+    // their midpoint along the line between them, each half the overlap,
+    // and turns both round at a tenth of the speed. Put back along its
+    // own path instead, the ball came out up to half a metre beyond where
+    // it lay, and a kick was stepped for or refused.
+    CVector apart = moved - m_GPos;
+    if (d < kSameSpot)
+      apart = v.GetMag() > kSameSpot ? v * -1.0f : Polar2CVector(1, m_BFacing);
+    const CVector half = apart.SetLength((r - d) / 2);
+    m_Ball.SetGPos(moved + half);
+    m_GPos = m_GPos - half;
+    m_Velocity = m_Velocity * kBounce;
+    sb.speed = m_Velocity.GetMag();
+    m_Ball.SetVelocity(v * kBounce);
     m_Ball.SetUsePosBasedVelEst(false);
     m_Ball.SetUsePosBasedVelEstTime(t);
     SetLastCollisionTime(t);
