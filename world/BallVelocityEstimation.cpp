@@ -1,5 +1,6 @@
 #include "CMemory.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "CBall.h"
@@ -8,6 +9,25 @@
 
 namespace
 {
+// What is left of the speed of a ball that bumped into us, turned round.
+const float kBounce = -0.1f;
+// How far beyond our body's edge the server may report a ball that lies
+// on it: distances this near are rounded to a tenth of a metre after the
+// log step, so a ball at 0.385 m is seen anywhere up to 0.45 m.
+const float kEdgeRounding = 0.07f;
+
+// How near the straight way from `from` to `to` passes `point`.
+float PathPassesAt(CVector from, CVector to, CVector point)
+{
+  const CVector way = to - from;
+  const float length2 = way.GetMag2();
+  if (!(length2 > 0))
+    return point.dist(to);
+  const CVector off = point - from;
+  const float along = std::clamp((off.GetX() * way.GetX() + off.GetY() * way.GetY()) / length2, 0.0f, 1.0f);
+  return point.dist(from + way * along);
+}
+
 // The entries of the agent's kick ring sent in cycle `since` or later, newest
 // first. The walk ends at the first older entry, and never reaches the
 // write slot: that slot holds the oldest kick, and leaving it out keeps the
@@ -137,6 +157,24 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
         slot = CBall::PastKickInc(slot);
       }
       v *= decay;
+    }
+    // A ball seen at the edge of our body whose way from its last sighting
+    // ran into us bounced off us: the server parts the two and leaves the
+    // ball a tenth of its speed, turned round. Taken for the speed of its
+    // way there, a ball at our feet was reckoned a metre off a cycle later,
+    // and turned after instead of kicked. The way ran into us when it, or
+    // its like once more, passes through our body: the server puts a ball
+    // it stopped back at the edge, short of us. A ball that came that way
+    // and stopped at the edge by itself is rarer than one that hit us, and
+    // is at our feet either way. A way shorter than our body is the
+    // sightings' own scatter about a ball at our feet.
+    const CVector seen = ball.GetGPos();
+    if (ball.GetRMag() <= m_CollisionDistance + kEdgeRounding &&
+        seen.dist(previous) >= m_CollisionDistance &&
+        PathPassesAt(previous, seen + (seen - previous), me) < m_CollisionDistance)
+    {
+      v = v * kBounce;
+      SetLastCollisionTime(t);
     }
     ball.SetVelocity(v);
     ball.SetVelConf(1);

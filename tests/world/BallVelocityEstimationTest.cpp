@@ -131,3 +131,45 @@ TEST_F(BallVelocityTest, ABallFeltFarFromItsReckoningIsNotSentOnByTheOldVelocity
   NewCycles(1);
   EXPECT_NEAR(Ball().GetGPos().dist(M().GetGPos()), 2.28f, 0.01f);
 }
+
+// The server parts a ball that ran into us from our body and leaves it a
+// tenth of its speed, turned round; taken for the speed of its way there,
+// a ball at our feet was reckoned a metre off a cycle later (a match's
+// carrier kicked the ball across himself, felt it at 0.4 m, and turned
+// after it). Only a way that ran through us, to a ball at our body's edge,
+// is a bounce.
+TEST_F(BallVelocityTest, ABallSeenAtOurBodyAfterAWayThroughUsBouncedOffUs)
+{
+  const struct
+  {
+    const char *name;
+    CVector before, now;  // sightings a cycle apart; we stand at (0, -2)
+    CVector velocity;
+    bool bumped;
+  } rows[] = {
+      {"kicked through us, felt at our edge", CVector(-0.1f, -2.4f), CVector(0.1f, -1.6f),
+       CVector(-0.0188f, -0.0752f), true},
+      {"run into us head on", CVector(1.2f, -2), CVector(0.39f, -2), CVector(0.0761f, 0), true},
+      {"rolled past us at our edge", CVector(-0.4f, -1.6f), CVector(0.4f, -1.6f),
+       CVector(0.752f, 0), false},
+      {"came to our edge without reaching us", CVector(1.2f, -2), CVector(0.8f, -2),
+       CVector(-0.376f, 0), false},
+      {"through us, but seen well clear of us", CVector(-0.5f, -2), CVector(0.6f, -2),
+       CVector(1.034f, 0), false},
+      {"scatter about a still ball at our feet", CVector(0.39f, -2.02f), CVector(0.38f, -1.95f),
+       CVector(-0.0094f, 0.0658f), false},
+  };
+  int t = 100;
+  for (const auto &row : rows)
+  {
+    t += 10;
+    Visual(t, row.before);
+    // Its motion unknown before: the two sightings alone tell it.
+    Ball().SetVelConf(0);
+    Calls().Clear();
+    Visual(t + 1, row.now);
+    EXPECT_NEAR(Ball().GetVelocity().GetX(), row.velocity.GetX(), 1e-4) << row.name;
+    EXPECT_NEAR(Ball().GetVelocity().GetY(), row.velocity.GetY(), 1e-4) << row.name;
+    EXPECT_EQ(row.bumped, !Calls().Matching("brain.SetLastCollisionTime").empty()) << row.name;
+  }
+}
