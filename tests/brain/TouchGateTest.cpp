@@ -208,7 +208,6 @@ TEST_F(TouchGateTest, AContestedKickSentIsToldApartFromOthers)
     ASSERT_EQ(CMD_KICK, Queue().command) << row.name;
     brain->SendAllActions(row.sent ? t : -1);
     EXPECT_EQ(row.contested, brain->ContestedKickSent(t)) << row.name;
-    EXPECT_FALSE(brain->ContestedKickSent(t + 1)) << row.name;
   }
   brain->foes.clear();
 }
