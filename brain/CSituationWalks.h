@@ -21,9 +21,17 @@ public:
   // The first of a group along the pitch (past the goalkeeper, or the agent).
   const CPlayer *ExtremeX(int mask, bool highest, bool skipGoalie, bool withMe);
   const CPlayer *QuickestToBall(const sorted_players &list, int &bound, bool notGoalkeeper);
+  // Their man first to the ball, given the list's quickest and his
+  // cycles: the man picked in the last cycle while he is still in the list
+  // and gets there within a cycle of the quickest.
+  const CPlayer *StillTheirReceiver(const sorted_players &list, const CPlayer *quickest,
+                                    int cycles);
 
 private:
   CBehaviours &m_Brain;
+  const CPlayer *m_TheirReceiver = nullptr;
+  int m_TheirReceiverUNum = 0;
+  int m_TheirReceiverTime = -999;
 };
 
 #endif

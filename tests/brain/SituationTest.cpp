@@ -144,3 +144,50 @@ TEST_F(SituationTest, PossessionIsOursByTheBallOrByTheCyclesWithAMarginByZone)
   EXPECT_TRUE(near);
 
 }
+
+namespace
+{
+// Their two men off the way of a ball rolling towards our goal: the nearer
+// the way the quicker. Number 9 is picked first; then number 10 comes
+// nearer the way in the next cycle.
+TEST_F(SituationTest, TheirManPickedFirstToTheBallStaysPickedWhileWithinACycleOfTheQuickest)
+{
+  const struct
+  {
+    const char *name;
+    float otherOff;
+    bool askedLastCycle;
+    int picked;
+  } rows[] = {
+      // The reckoning is no finer than a cycle: 4 cycles against 5.
+      {"the other quicker by a cycle", -3, true, 9},
+      {"the other quicker by two cycles", -1.5f, true, 10},
+      {"not asked in the last cycle", -3, false, 10},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    memory().SetGPos(CVector(20, 20));
+    const auto world = [&](float otherOff) {
+      RollBall(0, 0, CVector(-1.5f, 0));
+      memory().GetNonConstBall()->SetTime(memory().GetTime());
+      Foe(0, -6, 4, 9);
+      Foe(1, -6, otherOff, 10);
+    };
+    world(-6);
+    if (row.askedLastCycle)
+    {
+      const CPlayer *first = brain().FastestFoe2Ball();
+      ASSERT_TRUE(first) << row.name;
+      ASSERT_EQ(9, first->GetUNum()) << row.name;
+    }
+    memory().SetTime(memory().GetTime() + 1);
+    world(row.otherOff);
+    const CPlayer *picked = brain().FastestFoe2Ball();
+    ASSERT_TRUE(picked) << row.name;
+    EXPECT_EQ(row.picked, picked->GetUNum()) << row.name;
+    // Every caller of the cycle gets the same answer.
+    EXPECT_EQ(picked, brain().FastestFoe2Ball()) << row.name;
+  }
+}
+}
