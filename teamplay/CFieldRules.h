@@ -58,6 +58,10 @@ public:
   // Whether the agent's heading already takes him past the spot where he
   // meets their man near enough to run on without turning.
   bool HeadingMeetsHim(CVector spot) const;
+  // Whether the presser within a couple of metres of where their man next
+  // plays the ball runs on along his heading: it takes him past it within
+  // a tackle's reach, the ball in front of him.
+  bool HeadingTakesHimOn(CVector touch) const;
   // The agent pressed in the last cycle and their dribbler's last touch
   // took the ball out of his reach: him while he is still first to it,
   // else null.

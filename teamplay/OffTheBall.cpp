@@ -356,6 +356,8 @@ int CBehaviours::RunAtTheBall()
       }
       return RunToMeetBall(touch, cycles);
     }
+    if (m_FieldRules.HeadingTakesHimOn(touch))
+      return RunOnAtFullPace(cycles);
   }
   return RunToMeetBall(cycles < 999 ? MyInterceptionPoint() : BallPredPos(1), cycles);
 }

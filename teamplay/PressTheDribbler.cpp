@@ -6,6 +6,8 @@
 // from the ball, and turned in the next cycle in half of them; the
 // dribbler's second to fifth cycles on the ball were pressed in a third.
 
+#include <cmath>
+
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "Predict.h"
@@ -15,6 +17,12 @@ namespace
 // How far beyond his reach a dribbler pushes the ball and still runs
 // after it as his: a longer ball is a pass or a clearance.
 const float kLongestTouch = 4;
+// Near their man, how close by him the presser's heading may pass and be
+// run on: the ball about his feet then lies within a tackle's width.
+const float kNearPassBy = 1.0f;
+// ... and how far off the heading he may lie at most: further round, the
+// run carries the presser past him.
+const float kNearRunOnAngle = 45;
 }
 
 const CPlayer *CFieldRules::DribblerStillPressed()
@@ -56,4 +64,19 @@ bool CFieldRules::TheirNextTouch(CVector &touch)
     return false;
   touch = b.InterceptionPoint(carrier, static_cast<float>(b.m_MaxPower));
   return true;
+}
+
+// Within two metres of their man the presser went for his own interception
+// of the ball about his feet with a fine aim, and turned though his heading
+// already took him past the man within a metre and a half: the turn stands
+// him still for the cycle in which the man plays on.
+bool CFieldRules::HeadingTakesHimOn(CVector touch) const
+{
+  const CBehaviours &b = m_Brain;
+  const CVector next = b.PredPos();
+  const float dist = next.dist(touch);
+  if (dist <= b.m_Epsilon)
+    return false;
+  const float off = std::fabs(b.NormaliseAngle((touch - next).GetDir() - b.GetBFacing()));
+  return off <= kNearRunOnAngle && off <= b.ASin(std::fmin(1.0f, kNearPassBy / dist));
 }

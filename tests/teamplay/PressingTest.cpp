@@ -248,3 +248,44 @@ TEST_F(PressingTest, ThePresserRunsAtWhereTheirManNextPlaysTheBallAndRunsOnPastH
   }
 }
 }
+
+namespace
+{
+TEST_F(PressingTest, WithinTwoMetresOfTheHolderThePresserRunsOnWhileHisHeadingTakesHimPastWithinATacklesWidth)
+{
+  // Seen in matches: within two metres of their man the presser turned for
+  // the ball about his feet though his heading already took him past the
+  // man within a metre and a half; the man played on in that cycle.
+  const CVector me(-21.6f, 0.9f);
+  const CVector ball(-20, -0.7f);
+  const float toHim = (kHolder - me).GetDir();
+  const struct
+  {
+    const char *name;
+    float off; // degrees between my body and the way to him, away from the ball
+    int command;
+  } rows[] = {
+      {"passing him by half a metre, the ball beyond him", 15, CMD_DASH},
+      {"passing him by more than a metre", 40, CMD_TURN},
+  };
+  for (const auto &row : rows)
+  {
+    Fresh();
+    RollBall(ball.GetX(), ball.GetY());
+    const CPlayer *foe = Foe(0, kHolder.GetX(), kHolder.GetY(), 9);
+    Me(me, toHim + row.off);
+    const ACTIONQUEUE q = Pass();
+    ASSERT_EQ(AS_DEFENSE_ACTIVE, brain().GetActionState()) << row.name;
+    // The scene is what it says: the ball is his, out of my reach and
+    // out of a tackle's, and he is within two metres of me.
+    ASSERT_TRUE(brain().BallKickableForPlayer(foe, 0)) << row.name;
+    ASSERT_GT(me.dist(ball), 2) << row.name;
+    ASSERT_LT(me.dist(kHolder), 2) << row.name;
+    EXPECT_EQ(row.command, q.command) << row.name;
+    if (q.command == CMD_DASH)
+    {
+      EXPECT_GT(q.power, 50) << row.name;
+    }
+  }
+}
+}
