@@ -143,10 +143,11 @@ const CPlayer *CSituationWalks::QuickestToBall(const sorted_players &list, int &
 
 // Two of theirs a cycle apart on the ball's way swap places as the quickest
 // from one sighting to the next, and the spot where we meet the one who
-// takes it jumps metres with them. Seen in matches: of the turns in the run
-// to meet their man, four in ten came when their cycles to the ball jumped
-// by two or more. The man picked stays picked while a cycle separates him
-// from the quickest: the reckoning is no finer than that.
+// takes it jumps metres with them. Seen in matches: in the runs to meet
+// their man the pick changed about nine times a half, and in a third of
+// these the man dropped was the one who took the ball next. The man picked
+// stays picked while a cycle separates him from the quickest: the
+// reckoning is no finer than that.
 const CPlayer *CSituationWalks::StillTheirReceiver(const sorted_players &list,
                                                    const CPlayer *quickest, int cycles)
 {

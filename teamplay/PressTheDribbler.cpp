@@ -68,8 +68,9 @@ bool CFieldRules::TheirNextTouch(CVector &touch)
 
 // Within two metres of their man the presser went for his own interception
 // of the ball about his feet with a fine aim, and turned though his heading
-// already took him past the man within a metre and a half: the turn stands
-// him still for the cycle in which the man plays on.
+// already took him past the man within a metre and a half (about twelve
+// turns a half, half of them passing within a metre): the turn stands him
+// still for the cycle in which the man plays on.
 bool CFieldRules::HeadingTakesHimOn(CVector touch) const
 {
   const CBehaviours &b = m_Brain;
