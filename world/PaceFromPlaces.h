@@ -33,7 +33,8 @@ float PlacesDoubt(CVector from, CVector before, CVector after);
 // A record just written from a sighting or word of cycle `at`: it now holds
 // that place, and when the news came without a pace (`paced` false) and
 // `before` is the same numbered player, the pace from the two places as
-// its placed pace (the places off by `doubt` together). News of the same
+// its placed pace (the places off by `doubt` together); news with a pace
+// takes that pace as its placed pace. News of the same
 // man too soon after the place held to tell a pace keeps that place and
 // the pace it gave: sightings come two cycles in three, and one a cycle
 // after the last, taking over the place, left the next only a cycle or two

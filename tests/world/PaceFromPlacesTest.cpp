@@ -86,7 +86,10 @@ TEST(PaceFromPlacesTest, ARecordTakesAPaceOnlyFromTheSameNumberedManAndOnlyWitho
     }
     else
     {
-      EXPECT_FLOAT_EQ(0, record.GetPlacedPace().GetMag()) << row.what;
+      // A pace seen or told is the one the next news without a pace goes
+      // on from; none besides.
+      EXPECT_FLOAT_EQ(own.GetX(), record.GetPlacedPace().GetX()) << row.what;
+      EXPECT_FLOAT_EQ(own.GetY(), record.GetPlacedPace().GetY()) << row.what;
     }
   }
 }
@@ -139,5 +142,37 @@ TEST(PaceFromPlacesTest, AManRunningInRightByTheAgentIsPacedFromSightingsTwoCycl
       sighting++;
     }
   }
+}
+}
+
+namespace
+{
+TEST(PaceFromPlacesTest, APaceSeenIsKeptByTheNewsWithoutOneThatComesACycleAfter)
+{
+  // Seen in matches: a man running in at our goal right by his marker, seen
+  // with his pace in one cycle and out of the view cone, with none, in the
+  // next: the second sighting kept the first's place to reckon from and
+  // passed on a pace of 0, and the marker held him standing.
+  CPlayer record;
+  record.Init(9, 'r', 0.3f, kDecay, kSpeedMax, 0.4f);
+  const CVector seenPace(-0.2f, 0.05f);
+  CPlayer before = record;
+  record.SetGPos(CVector(-30, 0));
+  record.SetVelocity(seenPace);
+  TakePaceFromPlaces(before, record, 10, true);
+  before = record;
+  record.SetGPos(CVector(-30.5f, 0));
+  record.SetVelocity(CVector(0, 0));
+  TakePaceFromPlaces(before, record, 11, false, 0.3f);
+  EXPECT_EQ(10, record.GetPlacedTime());
+  EXPECT_FLOAT_EQ(seenPace.GetX(), record.GetPlacedPace().GetX());
+  EXPECT_FLOAT_EQ(seenPace.GetY(), record.GetPlacedPace().GetY());
+  // Two cycles on, the places tell the pace again.
+  before = record;
+  record.SetGPos(CVector(-31, 0));
+  TakePaceFromPlaces(before, record, 12, false, 0.3f);
+  EXPECT_EQ(12, record.GetPlacedTime());
+  EXPECT_LT(record.GetPlacedPace().GetX(), -0.1f);
+  EXPECT_NEAR(0, record.GetPlacedPace().GetY(), 0.01f);
 }
 }
