@@ -5,12 +5,11 @@
 
 #include "CBall.h"
 #include "Geometry.h"
+#include "Predict.h"
 #include "Sensed.h"
 
 namespace
 {
-// What is left of the speed of a ball that bumped into us, turned round.
-const float kBounce = -0.1f;
 // How far beyond our body's edge the server may report a ball that lies
 // on it: distances this near are rounded to a tenth of a metre after the
 // log step, so a ball at 0.385 m is seen anywhere up to 0.45 m.
@@ -89,7 +88,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
     const CVector reckoned = expectedPos + m_GPosCorr;
     if (reckoned.dist(me) < m_PlayerSize + m_BallSize)
     {
-      ball.SetVelocity(expectedVel * -0.1f);
+      ball.SetVelocity(expectedVel * -Predict::kBounceKept);
       // Still valid after one more cycle's decay, invalid after two.
       ball.SetVelConf(m_MobConfThr / (m_MobConfDrop * m_MobConfDrop * m_MobConfDrop) + m_Epsilon);
       ball.SetUsePosBasedVelEst(false);
@@ -173,7 +172,7 @@ void CMemory::PositionBasedVelocityEstimation4Ball()
         seen.dist(previous) >= m_CollisionDistance &&
         PathPassesAt(previous, seen + (seen - previous), me) < m_CollisionDistance)
     {
-      v = v * kBounce;
+      v = v * -Predict::kBounceKept;
       SetLastCollisionTime(t);
     }
     ball.SetVelocity(v);

@@ -30,8 +30,6 @@ const int kOthersNearBall = 5;
 // reckoned within 0.6 m just after one was in reach by the server's truth
 // 12 times in 13.
 const float kBumpDoubt = 0.35f;
-// The share of its speed a ball keeps when it bounces off a player.
-const float kBounceKept = 0.1f;
 // How near the ball one of theirs plays it in his next cycle: within reach
 // now, or a dash from it.
 const float kTheirManAtTheBall = 1.5f;
@@ -410,8 +408,9 @@ bool CBehaviours::BallInReachOnTheReckoning(bool contested)
   // was kicked at after it had rolled on).
   if (m_LastCollisionTime >= GetTime() - 1)
   {
-    const float rolledOn =
-        m_LastCollisionTime < GetTime() ? ball->GetVelocity().GetMag() / kBounceKept : 0.0f;
+    const float rolledOn = m_LastCollisionTime < GetTime()
+                               ? ball->GetVelocity().GetMag() / Predict::kBounceKept
+                               : 0.0f;
     // A bump puts the ball at our body; its doubt holds a kick back only
     // where a step is worth the cycle.
     const float bumpDoubt = contested ? 0.0f : kBumpDoubt;

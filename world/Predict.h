@@ -7,6 +7,10 @@
 // body, and the mark of a position that cannot be told.
 namespace Predict
 {
+// The share of its speed a ball or player keeps, turned round, when the
+// two bump into each other.
+constexpr float kBounceKept = 0.1f;
+
 // A body as a prediction moves it: position, velocity and the heading of
 // its dashes, and the agent's own stamina and effort.
 struct Body

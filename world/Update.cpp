@@ -10,12 +10,11 @@
 #include "CLine.h"
 #include "CPlayer.h"
 #include "Geometry.h"
+#include "Predict.h"
 #include "Sensed.h"
 
 namespace
 {
-// What is left of the speed of two things that bumped, turned round.
-const float kBounce = -0.1f;
 // Nearer than this the line between two things has no direction to trust.
 const float kSameSpot = 1e-4f;
 
@@ -229,9 +228,9 @@ void CMemory::Update4NewCycle()
     const CVector half = apart.SetLength((r - d) / 2);
     m_Ball.SetGPos(moved + half);
     m_GPos = m_GPos - half;
-    m_Velocity = m_Velocity * kBounce;
+    m_Velocity = m_Velocity * -Predict::kBounceKept;
     sb.speed = m_Velocity.GetMag();
-    m_Ball.SetVelocity(v * kBounce);
+    m_Ball.SetVelocity(v * -Predict::kBounceKept);
     m_Ball.SetUsePosBasedVelEst(false);
     m_Ball.SetUsePosBasedVelEstTime(t);
     SetLastCollisionTime(t);
