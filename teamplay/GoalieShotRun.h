@@ -43,10 +43,10 @@ struct SHOTRUNPLAN
 
 // Every way of starting the run, played out on the server's motion against
 // the ball's path (flat-out dashes along the body after the first command,
-// as many as pay, then drifting): the one that has the ball within the sure
-// reach soonest; none doing so, the one that has it within reach soonest, a
-// start with no turn before one with a turn; none reaching, the one the
-// ball passes nearest.
+// as many as pay, then drifting). Of the starts along the body (standing, a
+// dash either way) the one that has the ball within the sure reach soonest,
+// else within reach soonest; a turn first only when none of them reaches,
+// chosen the same way; none reaching, the one the ball passes nearest.
 SHOTRUNPLAN BestShotRun(CVector me, CVector vel, float body, CVector ball, CVector ballVel,
                         CVector point, const SHOTRUNMOTION &m);
 
