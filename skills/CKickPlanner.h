@@ -31,6 +31,9 @@ public:
   // Whether the plan of the last cycle still holds for a kick towards dir.
   bool CarryKickPlan(float dir);
   void PlanKick(KICKMODE mode, float dir, float speed, CVector ball);
+  // One touch laying the ball at spot, the kick after it straight towards
+  // dir as hard as it then goes: carried on next cycle as a plan.
+  int LayThenKick(float dir, float speed, CVector spot);
   // The plan's last kick, straight and at once.
   int FinalKick(float dir, float speed);
   bool ShotNeedsHaste(float dir);

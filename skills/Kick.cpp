@@ -308,6 +308,23 @@ void CKickPlanner::PlanKick(KICKMODE mode, float dir, float speed, CVector ball)
   m_Kicking.plan.kicks++;
 }
 
+int CKickPlanner::LayThenKick(float dir, float speed, CVector spot)
+{
+  const CBall *ball = m_Brain.M2BReadBall();
+  if (!m_Brain.BallPositionValid())
+    return 0;
+  const CVector have = ball->GetVelocityValid() ? ball->GetVelocity() : CVector();
+  // Carried on as a straight kick: a hard kick's plan would lay the ball
+  // again for every twentieth of a metre a cycle it might gain.
+  m_Kicking.smart_dir = dir;
+  m_Kicking.smart_mode = KICKMODE_STRAIGHT;
+  m_Kicking.smart_speed = speed;
+  m_Kicking.smart_rot = ROTDIR_AWAY;
+  m_Kicking.plan = KICKPLAN();
+  PlanKick(KICKMODE_STRAIGHT, dir, speed, spot);
+  return m_Brain.DoKCommand(KickForPush(spot - ball->GetGPos() - have));
+}
+
 int CKickPlanner::FinalKick(float dir, float speed)
 {
   // The ball leaves: nothing is carried into the next cycle.

@@ -52,6 +52,11 @@ public:
   int ShootBeforeItIsTaken();
   int ShootFromClose();
   int ShootNow();
+  // A ball poorly placed for the foot, nobody of theirs near enough to get
+  // to it while it is laid, and their keeper in time for the shot as it
+  // lies: one touch first lays it where the next kick sends it hard enough
+  // to beat him by a cycle more.
+  bool LayTheShotFirst(CVector target, float oneKick, CVector &spot);
   // Far out with nobody near: the shot waits for a run closer or a pass.
   bool LongShotCanWait();
   // Outside their area's edge with nobody of theirs near, their keeper

@@ -37,6 +37,14 @@ const float kNearEnoughToShoot = 17;
 // Their keeper reckoned this many cycles or more ahead of the ball on its
 // way is surely there in time.
 const int kKeeperSurelyThere = 3;
+// A shot kicked at once this fast or faster is struck as well as the
+// foot allows: no touch first.
+const float kWellStruck = 2.5f;
+// A laying touch must buy this much speed for the shot after it.
+const float kLayGain = 0.3f;
+// Nobody of theirs this near, for the laying touch and the shot: two
+// cycles of his run and his reach, and a step to spare.
+const float kLayRoom = 4;
 // An opponent this near the ball is at it: within a dash and a reach.
 const float kOpponentAtTheBall = 3;
 // The last resort from out of a shot's reach goes this far out from their
@@ -216,10 +224,39 @@ int CBallChoices::ShootNow()
   // out with a defender 3 m off was first stopped, chased for four cycles
   // and sent wide of the goal at last.
   const float oneKick = sure ? m_Brain.OneKickSpeedTowards(target) : 0;
+  CVector spot;
+  if (sure && LayTheShotFirst(target, oneKick, spot))
+    return m_Brain.m_KickPlanner.LayThenKick(dir, m_Brain.m_BallSpeedMax, spot);
   if (!enough && sure && Pressed(m_Brain.m_FeelDistance) &&
       oneKick - ball->GetGPos().dist(target) * (1 - m_Brain.m_BallDecay) > 0)
     return m_Brain.DoKCommand(m_Brain.KickStraight(oneKick, dir, 1.0f, nullptr));
   if (!enough)
     return m_Brain.KickBall(target, 2 * m_Brain.m_BallSpeedMax);
   return m_Brain.DoKCommand(m_Brain.KickStraight(m_Brain.m_BallSpeedMax, dir, 1.0f, nullptr));
+}
+
+bool CBallChoices::LayTheShotFirst(CVector target, float oneKick, CVector &spot)
+{
+  // Laid once already: the shot goes now, however the touch came off.
+  const KICKPLAN &plan = m_Brain.m_Kicking.plan;
+  if (plan.kicks > 0 && plan.time == m_Brain.GetTime() - 1)
+    return false;
+  if (oneKick >= kWellStruck)
+    return false;
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CPlayer *keeper = m_Brain.TheirGoalie();
+  if (!ball || !keeper || !keeper->GetPositionValid())
+    return false;
+  const CVector from = ball->GetGPos();
+  const float dir = (target - from).GetDir();
+  // Only a touch counts: a dash to bring the foot nearer is no lay.
+  float dash = -1;
+  const float laid = m_Brain.m_KickPlanner.HardKickReach(dir, m_Brain.m_BallSpeedMax, &spot, &dash);
+  if (spot.GetX() < -998 || laid < oneKick + kLayGain || Pressed(kLayRoom))
+    return false;
+  // The keeper's lead counts the shooter's cycles to kick: less than
+  // that and he is beaten as it lies.
+  const int asItLies = m_Brain.NumCyclesGoalieBeatsBall(from, dir, oneKick, keeper);
+  const int afterTheTouch = m_Brain.NumCyclesGoalieBeatsBall(from, dir, laid, keeper) + 1;
+  return asItLies >= m_Brain.m_CyclesToKick && afterTheTouch < asItLies;
 }
