@@ -201,9 +201,9 @@ int CBallChoices::ShootNow()
   // With the ball surely at the foot, a shot that one kick sends hard
   // enough goes at once. Laid over several kicks, it waited on a dash to
   // the ball and on the cycles the ball was only reckoned near, when no
-  // kick is let through, and was taken first. With nobody near, laid
-  // over several kicks for a harder one, it came no harder: 1.9-2.6 after
-  // one to four kicks, against 1.7-2.8 at once.
+  // kick is let through, and was taken first; laid over one to four kicks
+  // it came no harder (1.9-2.6 against 1.7-2.8 at once): only one touch
+  // lays it, and only for a keeper in time as it lies.
   const CBall *ball = m_Brain.M2BReadBall();
   if (!ball)
     return 0;
