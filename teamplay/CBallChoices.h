@@ -57,6 +57,10 @@ public:
   // lies: one touch first lays it where the next kick sends it hard enough
   // to beat him by a cycle more.
   bool LayTheShotFirst(CVector target, float oneKick, CVector &spot);
+  // The other corner when one kick from the ball as it lies and rolls
+  // beats their keeper there by a cycle more, and nobody else of theirs
+  // gets across it.
+  CVector CornerTheKickBeatsHimTo(CVector target);
   // Far out with nobody near: the shot waits for a run closer or a pass.
   bool LongShotCanWait();
   // Outside their area's edge with nobody of theirs near, their keeper

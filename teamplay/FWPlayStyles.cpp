@@ -45,6 +45,12 @@ const float kLayGain = 0.3f;
 // Nobody of theirs this near, for the laying touch and the shot: two
 // cycles of his run and his reach, and a step to spare.
 const float kLayRoom = 4;
+// The other corner is taken when their keeper's lead on the ball there is
+// this many cycles less.
+const int kCornerGain = 1;
+// A shot aimed this near the middle of their goal was aimed clear of a
+// defender: no corner is swapped for it.
+const float kCornerAim = 3;
 // An opponent this near the ball is at it: within a dash and a reach.
 const float kOpponentAtTheBall = 3;
 // The last resort from out of a shot's reach goes this far out from their
@@ -212,11 +218,13 @@ int CBallChoices::ShootNow()
   CVector target;
   if (!m_Brain.m_ShotAim.NotedTarget(m_Brain.GetTime(), target))
     target = m_Brain.ShootPoint(nullptr);
+  const bool sure = m_Brain.BallSurelyInReach();
+  if (sure)
+    target = CornerTheKickBeatsHimTo(target);
   const float dir = (target - ball->GetGPos()).GetDir();
   const float need =
       std::fmax(m_Brain.Point2KickVelocity(target, m_Brain.m_ShotVelAtGoal), kLeastOneKickShot);
   bool enough = false;
-  const bool sure = m_Brain.BallSurelyInReach();
   if (sure)
     m_Brain.KickStraight(need, dir, 1.0f, &enough);
   // Pressed, a ball rolling away is shot as it lies whenever one kick still
@@ -259,4 +267,26 @@ bool CBallChoices::LayTheShotFirst(CVector target, float oneKick, CVector &spot)
   const int asItLies = m_Brain.NumCyclesGoalieBeatsBall(from, dir, oneKick, keeper);
   const int afterTheTouch = m_Brain.NumCyclesGoalieBeatsBall(from, dir, laid, keeper) + 1;
   return asItLies >= m_Brain.m_CyclesToKick && afterTheTouch < asItLies;
+}
+
+CVector CBallChoices::CornerTheKickBeatsHimTo(CVector target)
+{
+  // The corner he reaches last was chosen by his place alone: a ball
+  // rolling across the foot goes much harder one way than the other, and
+  // from the far post he still got across to the slow one.
+  const CBall *ball = m_Brain.M2BReadBall();
+  const CPlayer *keeper = m_Brain.TheirGoalie();
+  if (!ball || !keeper || !keeper->GetPositionValid() || std::fabs(target.GetY()) < kCornerAim)
+    return target;
+  const CVector from = ball->GetGPos();
+  const CVector other(target.GetX(), -target.GetY());
+  const float here = m_Brain.OneKickSpeedTowards(target);
+  const float there = m_Brain.OneKickSpeedTowards(other);
+  if (m_Brain.NumCyclesGoalieBeatsBall(from, other, there, keeper) + kCornerGain >
+      m_Brain.NumCyclesGoalieBeatsBall(from, target, here, keeper))
+    return target;
+  if (m_Brain.ShutAtTheFoot(m_Brain.GetGPos(), other) ||
+      m_Brain.SpareCycles(from, other, there, 0, nullptr, false) <= 0)
+    return target;
+  return other;
 }

@@ -766,3 +766,28 @@ TEST_F(FinishingTest, PressedTheShotGoesInOneKickAsTheBallRollsAway)
   }
 }
 }  // namespace
+
+namespace
+{
+// A ball rolling across the foot goes much harder one way than the other:
+// the corner the keeper's place alone would choose got the slow shot he
+// still got across to, the other one the hard shot that beats him.
+TEST_F(FinishingTest, ARollingBallIsShotToTheCornerItGoesHarderTo)
+{
+  const CVector me(36, -3);
+  OnTheBall(me, CVector(51, -1.5f));
+  RollBall(me.GetX() + 0.5f, me.GetY(), CVector(0.3f, -1.0f));
+  memory().GetNonConstBall()->SetTime(memory().GetTime());
+  ASSERT_GT(brain().ShootPoint(nullptr).GetY(), 0);
+  const ACTIONQUEUE q = Pass();
+  ASSERT_EQ(BP_SHOOT, brain().GetBallPlay());
+  ASSERT_EQ(CMD_KICK, q.command);
+  EXPECT_FALSE(brain().KickPlanRunning());
+  const CVector kicked = Kicked(q);
+  const CVector ball = memory().GetBall()->GetGPos();
+  const float y = ball.GetY() + kicked.GetY() * (52.5f - ball.GetX()) / kicked.GetX();
+  EXPECT_LT(y, 0);
+  EXPECT_GT(y, -7.01f);
+  EXPECT_GT(kicked.GetMag(), 2.7f);
+}
+}  // namespace
