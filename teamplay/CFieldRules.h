@@ -85,6 +85,8 @@ public:
   // it while our man on the ball could play a ball behind it: then his
   // place holds him without slack.
   bool ReadyToRunInBehind(CVector place);
+  // With our ball near: the place the agent offers himself for a pass from.
+  CVector OffenseSupportPlace();
   // Beyond their offside line: straight back towards our goal line at
   // this power, running or backing up as he faces, turning only when side
   // on. 1 when a command was queued.

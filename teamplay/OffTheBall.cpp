@@ -468,22 +468,33 @@ int CBehaviours::OffenseSupport()
 {
   if (GetActionState() != AS_OFFENSE_SUPPORT)
     return 0;
+  // A support place reached is kept, facing the ball: a rule that answered
+  // nothing there let the attacking place have him, and the next cycle
+  // brought him back, so the man offering himself turned about at the
+  // edge of his place instead of being ready for the pass.
+  return GoToPlace(m_FieldRules.OffenseSupportPlace(), DashPower4Positioning()) ||
+         m_FieldRules.StandReady();
+}
+
+CVector CFieldRules::OffenseSupportPlace()
+{
+  CBehaviours &b = m_Brain;
   SupportWorld world;
-  world.ball = M2BReadBall()->GetGPos();
-  world.me = GetGPos();
+  world.ball = b.M2BReadBall()->GetGPos();
+  world.me = b.GetGPos();
   sorted_players mates;
-  SortValidFriends2Me(mates);
+  b.SortValidFriends2Me(mates);
   world.mates.reserve(static_cast<size_t>(mates.count));
   for (int i = 0; i < mates.count && i < sorted_players::MAX_ENTRIES; i++)
     world.mates.push_back(mates.players[i]->GetGPos());
-  world.foes = FoePositions();
-  world.xMax = TheirOffsideX() - kSupportOnsideMargin;
-  world.halfLength = m_PitchLength / 2;
-  world.halfWidth = m_PitchWidth / 2;
-  world.penaltyAreaLength = m_PenaltyAreaLength;
-  world.penaltyAreaHalfWidth = m_PenaltyAreaWidth / 2;
-  world.behind = GetRole() == ROLE_DEFENDER;
-  return GoToPlace(ChooseSupportPlace(world), DashPower4Positioning());
+  world.foes = b.FoePositions();
+  world.xMax = b.TheirOffsideX() - kSupportOnsideMargin;
+  world.halfLength = b.m_PitchLength / 2;
+  world.halfWidth = b.m_PitchWidth / 2;
+  world.penaltyAreaLength = b.m_PenaltyAreaLength;
+  world.penaltyAreaHalfWidth = b.m_PenaltyAreaWidth / 2;
+  world.behind = b.GetRole() == ROLE_DEFENDER;
+  return ChooseSupportPlace(world);
 }
 
 int CBehaviours::OffensePosition()
