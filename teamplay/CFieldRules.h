@@ -85,7 +85,8 @@ public:
   // it while our man on the ball could play a ball behind it: then his
   // place holds him without slack.
   bool ReadyToRunInBehind(CVector place);
-  // With our ball near: the place the agent offers himself for a pass from.
+  // With our ball near: the place the agent offers himself for a pass from;
+  // the slot about the ball it is in is held from cycle to cycle.
   CVector OffenseSupportPlace();
   // Beyond their offside line: straight back towards our goal line at
   // this power, running or backing up as he faces, turning only when side
@@ -100,6 +101,8 @@ private:
   CBehaviours &m_Brain;
   int m_PlaceHeldTime = -999;
   int m_MeetTheirManTime = -999;
+  int m_SupportSlot = -1;
+  int m_SupportSlotTime = -999;
 };
 
 #endif

@@ -494,7 +494,11 @@ CVector CFieldRules::OffenseSupportPlace()
   world.penaltyAreaLength = b.m_PenaltyAreaLength;
   world.penaltyAreaHalfWidth = b.m_PenaltyAreaWidth / 2;
   world.behind = b.GetRole() == ROLE_DEFENDER;
-  return ChooseSupportPlace(world);
+  const int now = b.GetTime();
+  world.held = m_SupportSlotTime == now - 1 || m_SupportSlotTime == now ? m_SupportSlot : -1;
+  const CVector place = ChooseSupportPlace(world, &m_SupportSlot);
+  m_SupportSlotTime = now;
+  return place;
 }
 
 int CBehaviours::OffensePosition()

@@ -29,6 +29,9 @@ struct SupportWorld
   // A defender supports from beside or behind the ball, the others from
   // beside or ahead of it.
   bool behind = false;
+  // The slot (ring and direction about the ball) the agent went for in the
+  // last cycle, or -1: it is kept unless another is clearly better.
+  int held = -1;
 };
 
 // True when no opponent stands near the straight way from `from` to `to`:
@@ -39,7 +42,8 @@ bool PassLaneOpen(CVector from, CVector to, const std::vector<CVector> &foes, fl
 // The distance from `point` to the nearest of `foes`, capped at `cap`.
 float RoomAround(CVector point, const std::vector<CVector> &foes, float cap);
 
-// The support place for the world given.
-CVector ChooseSupportPlace(const SupportWorld &world);
+// The support place for the world given; its slot, when asked for, to be
+// held in the next cycle.
+CVector ChooseSupportPlace(const SupportWorld &world, int *slot = nullptr);
 
 #endif

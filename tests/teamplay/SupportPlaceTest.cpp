@@ -113,6 +113,40 @@ TEST(SupportPlaceTest, TheSupportersPlaceKeepsToTheRulesOfThePitch)
   }
 }
 
+TEST(SupportPlaceTest, TheSlotGoneForIsKeptUntilAnotherIsClearlyBetter)
+{
+  // Two places mirrored about the ball's line are worth the same; the
+  // supporter's step to one side makes the other a little dearer, a run
+  // far over a lot.
+  SupportWorld w = Pitch({0, 0}, {-10, -0.5f}, {{-0.5f, 0}}, {{1.5f, 0}});
+  int held = -1;
+  const CVector first = ChooseSupportPlace(w, &held);
+  ASSERT_GE(held, 0);
+  ASSERT_LT(first.GetY(), 0);
+  const struct
+  {
+    const char *name;
+    float meY;
+    bool keeps;
+  } rows[] = {
+      {"a step over the line: a little nearer the other side", 0.5f, true},
+      {"well over to the other side", 8, false},
+  };
+  for (const auto &row : rows)
+  {
+    SCOPED_TRACE(row.name);
+    w.me = CVector(-10, row.meY);
+    w.held = -1;
+    // Left free, he would take the other side's place.
+    EXPECT_GT(ChooseSupportPlace(w).GetY(), 0);
+    w.held = held;
+    int slot = -1;
+    const CVector place = ChooseSupportPlace(w, &slot);
+    EXPECT_EQ(row.keeps, slot == held);
+    EXPECT_EQ(row.keeps, place.GetY() < 0);
+  }
+}
+
 TEST(SupportPlaceTest, TheLaneIsClosedByAnOpponentNearItOnly)
 {
   const struct
