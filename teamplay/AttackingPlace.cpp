@@ -54,6 +54,10 @@ const float kRoomWorth = 2;
 const float kLaneWidth = 1.5f;
 const float kLaneWidening = 0.2f;
 const float kClosedLaneCost = 10;
+// The worth the place tried in the last cycle's direction keeps: the room
+// about two places of nearly equal worth changes with every step of theirs,
+// and a forward sent from one to the other turned instead of running.
+const float kHeldSlotWorth = 3;
 }  // namespace
 
 CAttackingPlace::CAttackingPlace(CBehaviours &brain) : m_Brain(brain)
@@ -127,6 +131,9 @@ CVector CAttackingPlace::AttackingPlace()
   const std::vector<CVector> foes = m_Brain.FoePositions();
   CVector best = first;
   float bestValue = -1e9f;
+  const int now = m_Brain.GetTime();
+  const int held = m_SlotTime == now - 1 || m_SlotTime == now ? m_Slot : -1;
+  int bestSlot = 0;
   for (int ring = 0; ring <= rings; ring++)
     for (int k = 0; k < (ring == 0 ? 1 : kDirections); k++)
     {
@@ -135,12 +142,18 @@ CVector CAttackingPlace::AttackingPlace()
       float value = kRoomWorth * RoomAt(place, foes) - place.dist(first);
       if (!LaneOpen(at, place, foes))
         value -= kClosedLaneCost;
+      const int slot = ring * kDirections + k;
+      if (slot == held)
+        value += kHeldSlotWorth;
       if (value > bestValue)
       {
         best = place;
         bestValue = value;
+        bestSlot = slot;
       }
     }
+  m_Slot = bestSlot;
+  m_SlotTime = now;
   return best;
 }
 

@@ -19,6 +19,8 @@ public:
   // A ball this far from the middle of the pitch is out wide.
   static constexpr float OUT_WIDE = 12;
 
+  // The place; the one about the first choice gone for in the last cycle
+  // is kept unless another is clearly better.
   CVector AttackingPlace();
   // A forward's place in their area by his home's y and the ball's.
   CVector BoxPlace(float homeY, float ballY) const;
@@ -30,6 +32,10 @@ public:
 
 private:
   CBehaviours &m_Brain;
+  // The place about the first choice gone for lately, and when: kept
+  // unless another is clearly better.
+  int m_Slot = -1;
+  int m_SlotTime = -999;
 };
 
 #endif

@@ -88,6 +88,9 @@ public:
   // With our ball near: the place the agent offers himself for a pass from;
   // the slot about the ball it is in is held from cycle to cycle.
   CVector OffenseSupportPlace();
+  // The point the walk to a place goes for: the place, or the nearest point
+  // of the agent's heading when that passes within the place's slack.
+  CVector OnTheWayToPlace(CVector place, float slack) const;
   // Beyond their offside line: straight back towards our goal line at
   // this power, running or backing up as he faces, turning only when side
   // on. 1 when a command was queued.

@@ -71,3 +71,74 @@ TEST_F(AheadOfTheBallTest, ASupporterOnHisPlaceStaysThereFacingTheBall)
   }
 }
 }  // namespace
+
+namespace
+{
+TEST_F(AheadOfTheBallTest, AWalkToAPlaceRunsOnAHeadingThatPassesWithinItsSlack)
+{
+  // Our ball 20 m behind: the place's slack is 2.6 m, and a place 12 m
+  // ahead is passed within it by a heading up to some 12 degrees off.
+  const struct
+  {
+    const char *name;
+    float facing;
+    Placed place;
+    bool dash;
+  } rows[] = {
+      {"10 degrees off a place 12 m ahead", 10, {12, 0}, true},
+      {"on the other side", -10, {12, 0}, true},
+      {"20 degrees off", 20, {12, 0}, false},
+      // Near the place a heading off it is not run on: the way that passes
+      // it is too short to tell.
+      {"10 degrees off a place 4 m ahead", 10, {4, 0}, false},
+  };
+  for (const auto &row : rows)
+  {
+    OurBallInMidfield({0, 0}, row.facing);
+    RollBall(-20, 0);
+    Mate(0, -20.6f, 0, 6);
+    Foe(0, -19, 1, 9);
+    Foe(1, -10, -4, 7);
+    PassFromPlaces();
+    ASSERT_EQ(1, brain().GoToPlace(CVector(row.place.x, row.place.y), 100)) << row.name;
+    const ACTIONQUEUE q = brain().GetQueue();
+    EXPECT_EQ(row.dash ? CMD_DASH : CMD_TURN, q.command) << row.name;
+    brain().SendAllActions(-1);
+  }
+}
+
+TEST_F(AheadOfTheBallTest, TheAttackingPlaceGoneForIsKeptUntilAnotherIsClearlyBetter)
+{
+  // Their man stands on the midfielder's first choice: the places 8 m off
+  // it on either side are worth nearly the same, the side he is nearer
+  // to a little less. Nobody presses the ball: every way from it is open.
+  OurBallInMidfield({-5, 0}, 0);
+  Foe(0, -30, 30, 9);
+  Foe(1, -30, -30, 7);
+  PassFromPlaces();
+  // Nobody near it: the first choice itself.
+  const CVector first = CAttackingPlace(brain()).AttackingPlace();
+  const auto sideGoneFor = [&](CAttackingPlace &place, float foeOff) {
+    Foe(1, first.GetX(), first.GetY() + foeOff, 7);
+    return place.AttackingPlace().GetY() > first.GetY();
+  };
+  const struct
+  {
+    const char *name;
+    float foeOff;  // their man off the first choice, after 0.3 m below it
+    bool keeps;
+  } rows[] = {
+      {"their man steps 0.3 m the other way", 0.3f, true},
+      {"their man 2 m the other way", 2, false},
+  };
+  for (const auto &row : rows)
+  {
+    CAttackingPlace held(brain());
+    ASSERT_TRUE(sideGoneFor(held, -0.3f)) << row.name;
+    // Left free, the place would go over to the other side.
+    CAttackingPlace free(brain());
+    EXPECT_FALSE(sideGoneFor(free, row.foeOff)) << row.name;
+    EXPECT_EQ(row.keeps, sideGoneFor(held, row.foeOff)) << row.name;
+  }
+}
+}  // namespace
