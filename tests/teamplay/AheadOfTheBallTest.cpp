@@ -84,6 +84,7 @@ TEST_F(AheadOfTheBallTest, AWalkToAPlaceRunsOnAHeadingThatPassesWithinItsSlack)
     float facing;
     Placed place;
     bool dash;
+    bool theirBall = false;
   } rows[] = {
       {"10 degrees off a place 12 m ahead", 10, {12, 0}, true},
       {"on the other side", -10, {12, 0}, true},
@@ -91,15 +92,20 @@ TEST_F(AheadOfTheBallTest, AWalkToAPlaceRunsOnAHeadingThatPassesWithinItsSlack)
       // Near the place a heading off it is not run on: the way that passes
       // it is too short to tell.
       {"10 degrees off a place 4 m ahead", 10, {4, 0}, false},
+      // Defending, a place is gone for exactly.
+      {"their ball, 10 degrees off a place 12 m ahead", 10, {12, 0}, false, true},
   };
   for (const auto &row : rows)
   {
     OurBallInMidfield({0, 0}, row.facing);
     RollBall(-20, 0);
-    Mate(0, -20.6f, 0, 6);
-    Foe(0, -19, 1, 9);
+    Mate(0, row.theirBall ? -30.0f : -20.6f, 0, 6);
+    Foe(0, row.theirBall ? -20.6f : -19, row.theirBall ? 0 : 1, 9);
     Foe(1, -10, -4, 7);
     PassFromPlaces();
+    ASSERT_EQ(row.theirBall, brain().GetActionState() == AS_DEFENSE_POSITION ||
+                                 brain().GetActionState() == AS_DEFENSE_SUPPORT)
+        << row.name;
     ASSERT_EQ(1, brain().GoToPlace(CVector(row.place.x, row.place.y), 100)) << row.name;
     const ACTIONQUEUE q = brain().GetQueue();
     EXPECT_EQ(row.dash ? CMD_DASH : CMD_TURN, q.command) << row.name;
