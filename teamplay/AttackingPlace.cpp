@@ -11,6 +11,7 @@
 #include "CBall.h"
 #include "CBehaviours.h"
 #include "Geometry.h"
+#include "SupportPlace.h"
 
 namespace
 {
@@ -54,10 +55,6 @@ const float kRoomWorth = 2;
 const float kLaneWidth = 1.5f;
 const float kLaneWidening = 0.2f;
 const float kClosedLaneCost = 10;
-// The worth the place tried in the last cycle's direction keeps: the room
-// about two places of nearly equal worth changes with every step of theirs,
-// and a forward sent from one to the other turned instead of running.
-const float kHeldSlotWorth = 3;
 }  // namespace
 
 CAttackingPlace::CAttackingPlace(CBehaviours &brain) : m_Brain(brain)
@@ -132,7 +129,7 @@ CVector CAttackingPlace::AttackingPlace()
   CVector best = first;
   float bestValue = -1e9f;
   const int now = m_Brain.GetTime();
-  const int held = m_SlotTime == now - 1 || m_SlotTime == now ? m_Slot : -1;
+  const int held = m_Held.Held(now);
   int bestSlot = 0;
   for (int ring = 0; ring <= rings; ring++)
     for (int k = 0; k < (ring == 0 ? 1 : kDirections); k++)
@@ -144,7 +141,7 @@ CVector CAttackingPlace::AttackingPlace()
         value -= kClosedLaneCost;
       const int slot = ring * kDirections + k;
       if (slot == held)
-        value += kHeldSlotWorth;
+        value += HeldSlot::kWorth;
       if (value > bestValue)
       {
         best = place;
@@ -152,8 +149,7 @@ CVector CAttackingPlace::AttackingPlace()
         bestSlot = slot;
       }
     }
-  m_Slot = bestSlot;
-  m_SlotTime = now;
+  m_Held.Note(bestSlot, now);
   return best;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "CVector.h"
+#include "SupportPlace.h"
 
 class CBehaviours;
 
@@ -34,8 +35,7 @@ private:
   CBehaviours &m_Brain;
   // The place about the first choice gone for lately, and when: kept
   // unless another is clearly better.
-  int m_Slot = -1;
-  int m_SlotTime = -999;
+  HeldSlot m_Held;
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include "Records.h"
 #include "SkillRecords.h"
 #include "States.h"
+#include "SupportPlace.h"
 
 class CBehaviours;
 
@@ -104,8 +105,7 @@ private:
   CBehaviours &m_Brain;
   int m_PlaceHeldTime = -999;
   int m_MeetTheirManTime = -999;
-  int m_SupportSlot = -1;
-  int m_SupportSlotTime = -999;
+  HeldSlot m_SupportSlot;
 };
 
 #endif

@@ -498,9 +498,10 @@ CVector CFieldRules::OffenseSupportPlace()
   world.penaltyAreaHalfWidth = b.m_PenaltyAreaWidth / 2;
   world.behind = b.GetRole() == ROLE_DEFENDER;
   const int now = b.GetTime();
-  world.held = m_SupportSlotTime == now - 1 || m_SupportSlotTime == now ? m_SupportSlot : -1;
-  const CVector place = ChooseSupportPlace(world, &m_SupportSlot);
-  m_SupportSlotTime = now;
+  world.held = m_SupportSlot.Held(now);
+  int slot = -1;
+  const CVector place = ChooseSupportPlace(world, &slot);
+  m_SupportSlot.Note(slot, now);
   return place;
 }
 

@@ -39,11 +39,6 @@ const float kBeside = 3;
 const float kCarrierNear = 2;
 const float kPresserNear = 3;
 const float kPresserShade = 50;
-// The worth a slot keeps for being the one gone for in the last cycle. The
-// places move with a rolling ball, and two of nearly equal worth took turns
-// as the best: the supporter turned from one to the other in half his
-// commands and seldom got to either before the ball was played.
-const float kHeldSlotWorth = 3;
 }  // namespace
 
 bool PassLaneOpen(CVector from, CVector to, const std::vector<CVector> &foes, float width,
@@ -123,7 +118,7 @@ CVector ChooseSupportPlace(const SupportWorld &w, int *slot)
           break;
         }
       if (here == w.held)
-        value += kHeldSlotWorth;
+        value += HeldSlot::kWorth;
       if (!found || value > bestValue)
       {
         found = true;

@@ -10,6 +10,24 @@
 
 #include "Geometry.h"
 
+// The slot (ring and direction) a place chooser went for lately. Places of
+// nearly equal worth take turns as the best while the ball rolls, and the
+// man sent from one to the other turns instead of running: the slot gone
+// for in the last cycle keeps this much more worth (two metres of room).
+struct HeldSlot
+{
+  static constexpr float kWorth = 3;
+  int slot = -1;
+  int time = -999;
+  // The slot gone for in the last cycle or earlier in this one, else -1.
+  int Held(int now) const { return time == now - 1 || time == now ? slot : -1; }
+  void Note(int chosen, int now)
+  {
+    slot = chosen;
+    time = now;
+  }
+};
+
 struct SupportWorld
 {
   CVector ball;
